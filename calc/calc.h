@@ -1,0 +1,19 @@
+#pragma once
+// The design calculation of one platform bay, free of any window.
+//
+// Data flows in one direction:
+//   typed text ──ParseNumber──▶ numbers (kN/m², mm)
+//   CheckDeckPlate ──▶ DeckPlateResult (loads q, qk, α, β, M, σ, δ and their display texts)
+//   CheckStiffener(t, q, qk, …, FlatBar | AngleValues) ──▶ StiffenerResult (plate strip,
+//       composite section, Ms, δs, σs, self-weight and display texts)
+//   Plate/Stiffener Strength/Deflection Verdict ──▶ pass or exceeded, with the fixed sentence.
+// Every step is Checked arithmetic: a division by zero, overflow or 0/0 throws ArithmeticError
+// naming the quantity; no infinity or NaN ever reaches a result or a text. The routines keep
+// no state; the caller (the window, the command line) stores what it needs.
+
+#include "angle_catalogue.h"
+#include "checked.h"
+#include "deck_plate.h"
+#include "module1.h"
+#include "number_text.h"
+#include "stiffener.h"

@@ -1,0 +1,54 @@
+#include "deck_plate.h"
+
+#include <array>
+
+#include "module1.h"
+#include "number_text.h"
+
+namespace deckplate {
+namespace {
+
+std::string Display(Checked value) { return NumberText(RoundDecimals(value.value(), 2)); }
+
+}  // namespace
+
+DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
+                               double spacing, bool continuous) {
+    const auto [D, P, t, b, a] = Compute(Quantity::InputNumber, [&] {
+        return std::array<Checked, 5>{dead, live, thickness, span, spacing};
+    });
+    DeckPlateResult r;
+    const Checked q = Compute(Quantity::DesignLoad, [&] { return P * 1.4 + D * 1.2; });
+    const Checked qk = Compute(Quantity::StandardLoad, [&] { return D + P; });
+    r.q = q.value();
+    r.qk = qk.value();
+
+    if (continuous) {
+        r.Alpha = 0.1;
+        r.Beta = 0.11;
+    } else {
+        Compute(Quantity::PlateAspectRatio, [&] { PlateCoefficients(b, a, r.Alpha, r.Beta); });
+    }
+    const Checked M = Compute(Quantity::PlateMoment, [&] { return PlateMoment(r.Alpha, q, a); });
+    const Checked sigma = Compute(Quantity::PlateStress, [&] { return PlateStress(M, t); });
+    const Checked delta =
+        Compute(Quantity::PlateDeflection, [&] { return PlateDeflection(r.Beta, qk, a, t); });
+    r.moment = M.value();
+    r.stress = sigma.value();
+    r.deflection = delta.value();
+    r.display = {Display(M), Display(delta), Display(sigma)};
+    return r;
+}
+
+StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress) {
+    return detail::JudgeStrength(displayedStress, "★钢铺板强度超出限值<215N/mm2>,须重新计算",
+                                 "钢铺板强度满足要求");
+}
+
+DeflectionVerdict PlateDeflectionVerdict(double spacing, double deflection) {
+    return detail::JudgeDeflection(
+        spacing, deflection, kPlateDeflectionLimit, Quantity::PlateDeflectionRatio,
+        {"★平台铺板挠度", "超出限值<1/150>，须重新计算", "钢铺板挠度满足要求"});
+}
+
+}  // namespace deckplate

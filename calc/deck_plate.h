@@ -1,0 +1,41 @@
+#pragma once
+// The deck plate check: one plate panel between two stiffeners, spanning the stiffener spacing.
+
+#include <string>
+#include <string_view>
+
+#include "verdict.h"
+
+namespace deckplate {
+
+/// Display texts as the window shows them (NumberText of the value rounded to 2 decimals).
+struct DeckPlateDisplay {
+    std::string moment;      ///< kN·m
+    std::string deflection;  ///< mm
+    std::string stress;      ///< N/mm²
+};
+
+struct DeckPlateResult {
+    double q = 0;           ///< design load P·1.4 + D·1.2, kN/m²
+    double qk = 0;          ///< standard load D + P, kN/m²
+    double Alpha = 0;       ///< moment coefficient
+    double Beta = 0;        ///< deflection coefficient
+    double moment = 0;      ///< M, kN·m per metre of plate width
+    double stress = 0;      ///< σ, N/mm²
+    double deflection = 0;  ///< δ, mm
+    DeckPlateDisplay display;
+};
+
+/// Checks the plate panel. dead, live in kN/m²; thickness, span, spacing in mm. A continuous plate
+/// (three or more spans) takes α = 0.1, β = 0.11; otherwise four simply supported edges with the
+/// coefficients of the aspect ratio span / spacing. Throws ArithmeticError.
+DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
+                               double spacing, bool continuous);
+
+/// Plate strength from the displayed stress text: 215 N/mm² or more fails.
+StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress);
+
+/// Plate deflection: spacing / δ (mm / mm) of 150 or less fails. Throws when δ is 0.
+DeflectionVerdict PlateDeflectionVerdict(double spacing, double deflection);
+
+}  // namespace deckplate

@@ -1,0 +1,30 @@
+#pragma once
+// The deck plate formulas: the coefficient table of a panel simply supported on four edges and
+// the plate's moment, stress and deflection, each evaluated in the order the design basis
+// writes it, so that every digit is reproducible.
+
+#include "checked.h"
+
+namespace deckplate {
+
+/// Elastic modulus of steel, N/mm².
+inline constexpr double kSteelModulus = 206000.0;
+
+/// The largest of three numbers; on equal values the later one is kept.
+Checked MaxOfThree(Checked first, Checked second, Checked third);
+
+/// Moment coefficient α and deflection coefficient β of a panel simply supported on four edges,
+/// from the aspect ratio span / spacing rounded to one decimal (rows 1.0 to 2.0, otherwise
+/// 0.125 and 0.1422). span, spacing in mm. Throws on a spacing of 0 and then writes nothing.
+void PlateCoefficients(Checked span, Checked spacing, double& alpha, double& beta);
+
+/// Maximum plate moment α·q·(a/1000)², kN·m per metre; q in kN/m², spacing a in mm.
+Checked PlateMoment(Checked alpha, Checked designLoad, Checked spacing);
+
+/// Maximum plate stress 6000·M / (1.2·t²), N/mm²; M in kN·m per metre, t in mm.
+Checked PlateStress(Checked moment, Checked thickness);
+
+/// Maximum plate deflection β·qk·a⁴ / (206000·t³) / 1000, mm; qk in kN/m², a and t in mm.
+Checked PlateDeflection(Checked beta, Checked standardLoad, Checked spacing, Checked thickness);
+
+}  // namespace deckplate

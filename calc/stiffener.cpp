@@ -1,0 +1,152 @@
+#include "stiffener.h"
+
+#include <array>
+
+#include "module1.h"
+#include "number_text.h"
+
+namespace deckplate {
+namespace {
+
+std::string Display(Checked value) { return NumberText(RoundDecimals(value.value(), 2)); }
+
+// The stiffener alone, in mm units, positioned below the plate of thickness t.
+struct Section {
+    Checked As, Is;
+    Checked H;           // depth below the plate
+    Checked ys;          // centroid below the plate's top face
+    Checked gamma;       // plastic adaptation factor at the lower edge
+    Checked centroidCm;  // as displayed: from the flat bar's edge, or the angle's short leg
+    Checked y0;          // angle: centroid above the outer face of the short leg
+
+    // Distance from the composite centroid Yo down to the stiffener's centroid.
+    Checked LeverBelow(Checked Yo, Checked t, bool flatBar) const {
+        return flatBar ? H / 2.0 + t - Yo : t + H - Yo - y0;
+    }
+};
+
+Section FlatBarSection(const FlatBar& bar, Checked t) {
+    const Checked h = bar.height, tb = bar.thickness;
+    return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, 1.2, h / 20.0, 0.0};
+}
+
+Section AngleSectionMm(const AngleValues& angle, Checked t) {
+    const Checked H = angle.Hangle1, y0 = 10.0 * Checked(angle.Yoangle1);
+    return {100.0 * Checked(angle.Aangle1),
+            10000.0 * Checked(angle.Iangle1),
+            H,
+            t + H - y0,
+            1.05,
+            y0 / 10.0,
+            y0};
+}
+
+}  // namespace
+
+double PlateStripWidth(double thickness) {
+    return Compute(Quantity::PlateStrip, [&] { return 30.0 * Checked(thickness); }).value();
+}
+
+StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
+                              const Stiffener& stiffener) {
+    const auto [t, Q, Qk, L, a] = Compute(Quantity::InputNumber, [&] {
+        return std::array<Checked, 5>{thickness, q, qk, span, spacing};
+    });
+    const auto [be, Ap, Ip] = Compute(Quantity::PlateStrip, [&] {
+        const Checked width = 30.0 * t;
+        return std::array<Checked, 3>{width, t * width, Power(t, 3) * width / 12.0};
+    });
+    const Section s = Compute(Quantity::StiffenerSection, [&] {
+        return std::visit(
+            [&](const auto& kind) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, FlatBar>)
+                    return FlatBarSection(kind, t);
+                else
+                    return AngleSectionMm(kind, t);
+            },
+            stiffener);
+    });
+
+    const Checked Yo = Compute(Quantity::CompositeCentroid,
+                               [&] { return (s.ys * s.As + t * Ap / 2.0) / (Ap + s.As); });
+    const bool flatBar = std::holds_alternative<FlatBar>(stiffener);
+    const Checked Ix = Compute(Quantity::CompositeInertia, [&] {
+        const Checked lever = s.LeverBelow(Yo, t, flatBar);
+        return (Power(Yo - t / 2.0, 2) * Ap + Ip + s.Is) + Power(lever, 2) * s.As;
+    });
+    const Checked Ms =
+        Compute(Quantity::StiffenerMoment, [&] { return Power(L, 2) * (a / 1000.0 * Q) / 8.0; });
+    const Checked deflection = Compute(Quantity::StiffenerDeflection, [&] {
+        return Power(L, 4) * (a * Qk / 1000.0 * 5.0) / 384.0 / 206.0 / 1000.0 / Ix;
+    });
+    const auto [top, bottom, stress] = Compute(Quantity::StiffenerStress, [&] {
+        const Checked sigmaTop = Yo * Ms / 1.05 / Ix;
+        const Checked sigmaBottom = (t + s.H - Yo) * Ms / s.gamma / Ix;
+        const Checked sigma = RoundDecimals(MaxOfThree(sigmaTop, sigmaBottom, 0.0).value(), 2);
+        return std::array<Checked, 3>{sigmaTop, sigmaBottom, sigma};
+    });
+
+    StiffenerResult r;
+    r.be = be.value();
+    r.Ap = Ap.value();
+    r.Ip = Ip.value();
+    r.As = s.As.value();
+    r.Is = s.Is.value();
+    r.ys = s.ys.value();
+    r.Yo = Yo.value();
+    r.Ix = Ix.value();
+    r.Ms = Ms.value();
+    r.deflection = deflection.value();
+    r.stressTop = top.value();
+    r.stressBottom = bottom.value();
+    r.stress = stress.value();
+    r.display.moment = Display(Ms / 1000.0 / 1000.0);
+    r.display.deflection = Display(deflection);
+    r.display.stress = Display(stress);
+    r.display.centroid = Display(s.centroidCm);
+    r.display.inertia = Display(s.Is / 10000.0);
+    r.display.area = Display(s.As / 100.0);
+    r.display.compositeCentroid = Display(Yo / 10.0);
+    r.display.compositeInertia = Display(Ix / 10000.0);
+    if (flatBar) {
+        r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
+                                  RoundDecimals((s.Is / 10000.0).value(), 2)};
+    }
+    return r;
+}
+
+double SelfWeight(double thickness, double spacing, double stiffenerArea, double span) {
+    return Compute(Quantity::SelfWeight,
+                   [&] {
+                       const Checked t = thickness, a = spacing, As = stiffenerArea, L = span;
+                       const Checked n = RoundDecimals((1000.0 / a).value(), 0);
+                       const Checked stiffeners = As * L * (n + 1.0);
+                       return (stiffeners + t * 1000000.0) * 7.85 / 1e8;
+                   })
+        .value();
+}
+
+std::string SelfWeightText(double selfWeight) {
+    return NumberText(ParseNumber(PlainNumberText(RoundDecimals(selfWeight, 1))));
+}
+
+StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
+                               const Stiffener& stiffener) {
+    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener);
+    r.selfWeight = SelfWeight(thickness, spacing, r.As, span);
+    r.display.selfWeight = SelfWeightText(r.selfWeight);
+    return r;
+}
+
+StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress) {
+    return detail::JudgeStrength(displayedStress, "★加劲肋强度超出限值<215N/mm2>,须重新计算",
+                                 "加劲肋强度满足要求");
+}
+
+DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection) {
+    return detail::JudgeDeflection(
+        span, deflection, kStiffenerDeflectionLimit, Quantity::StiffenerDeflectionRatio,
+        {"★加劲肋挠度", "超出限值<1/200>，须重新计算", "加劲肋挠度满足要求"});
+}
+
+}  // namespace deckplate

@@ -1,0 +1,88 @@
+#pragma once
+// The stiffener check: a simply supported beam of the stiffener span carrying one stiffener
+// spacing of deck load, its section made of the stiffener and a plate strip 30 t wide.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "verdict.h"
+
+namespace deckplate {
+
+/// A flat bar standing on edge under the plate, mm.
+struct FlatBar {
+    double height = 0;
+    double thickness = 0;
+};
+
+/// An unequal-leg angle by its catalogue values; long leg standing down, short leg at the bottom.
+struct AngleValues {
+    double Iangle1 = 0;   ///< strong-axis moment of inertia, cm⁴
+    double Aangle1 = 0;   ///< area, cm²
+    double Hangle1 = 0;   ///< long-leg width, mm
+    double Yoangle1 = 0;  ///< centroid to the outer face of the short leg, cm
+};
+
+using Stiffener = std::variant<FlatBar, AngleValues>;
+
+/// Display texts as the window shows them.
+struct StiffenerDisplay {
+    std::string moment;             ///< kN·m
+    std::string deflection;         ///< mm
+    std::string stress;             ///< N/mm²
+    std::string centroid;           ///< stiffener's own centroid, cm
+    std::string inertia;            ///< stiffener's own moment of inertia, cm⁴
+    std::string area;               ///< stiffener area, cm²
+    std::string compositeCentroid;  ///< Yo, cm
+    std::string compositeInertia;   ///< Ix, cm⁴
+    std::string selfWeight;         ///< kN/m², one decimal
+};
+
+/// A flat bar's section as the report prints it, rounded to 2 decimals.
+struct FlatBarStored {
+    double AstiffenerE = 0;  ///< cm²
+    double IStiffenerE = 0;  ///< cm⁴
+};
+
+/// All lengths in mm, areas mm², moments of inertia mm⁴, Ms in N·mm, stresses N/mm².
+struct StiffenerResult {
+    double be = 0, Ap = 0, Ip = 0;  ///< effective plate strip
+    double As = 0, Is = 0, ys = 0;  ///< stiffener alone; ys from the plate's top face
+    double Yo = 0, Ix = 0;          ///< composite section
+    double Ms = 0;                  ///< bending moment
+    double deflection = 0;          ///< δs
+    double stressTop = 0, stressBottom = 0;
+    double stress = 0;      ///< σs, the larger extreme-fibre stress, ≥ 0, rounded to 2 decimals
+    double selfWeight = 0;  ///< w, plate and stiffeners, kN/m²
+    StiffenerDisplay display;
+    std::optional<FlatBarStored> flatBar;  ///< set for a flat bar only
+};
+
+/// Width of the effective plate strip, 30 t, mm.
+double PlateStripWidth(double thickness);
+
+/// Section, moment, deflection and stresses (everything but the self-weight). thickness, span,
+/// spacing in mm; q, qk in kN/m². Throws ArithmeticError.
+StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
+                              const Stiffener& stiffener);
+
+/// Self-weight of plate and stiffeners, kN/m²: 7.85 × (t·1000² + (n + 1)·As·L) / 10⁸ with
+/// n = 1000 / spacing rounded. Throws on a spacing of 0.
+double SelfWeight(double thickness, double spacing, double stiffenerArea, double span);
+
+/// The self-weight as the window shows it, one decimal.
+std::string SelfWeightText(double selfWeight);
+
+/// StiffenerBeam followed by SelfWeight.
+StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
+                               const Stiffener& stiffener);
+
+/// Stiffener strength from the displayed stress text: 215 N/mm² or more fails.
+StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress);
+
+/// Stiffener deflection: span / δs of 200 or less fails. Throws when δs is 0.
+DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection);
+
+}  // namespace deckplate

@@ -1,0 +1,25 @@
+#include "verdict.h"
+
+#include "number_text.h"
+
+namespace deckplate::detail {
+
+StrengthVerdict JudgeStrength(std::string_view displayedStress, std::string_view exceededText,
+                              std::string_view passText) {
+    // The stress is judged as displayed: 214.996 shows as 215 and fails.
+    const bool exceeded = ParseNumber(displayedStress) >= kStressLimit;
+    return {exceeded, std::string(exceeded ? exceededText : passText)};
+}
+
+DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit,
+                                  Quantity ratioQuantity, const DeflectionTexts& texts) {
+    const double ratio = Compute(ratioQuantity, [&] { return span / deflection; }).value();
+    if (ratio > limit) return {false, ratio, std::string(texts.passText)};
+    std::string text(texts.exceededPrefix);
+    text += "1/";
+    text += NumberText(RoundDecimals(ratio, 1));
+    text += texts.exceededSuffix;
+    return {true, ratio, std::move(text)};
+}
+
+}  // namespace deckplate::detail

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the window need.
+# Quiet when everything is already there; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  clang libclang-rt-dev                      # libFuzzer and the sanitizer runtimes
+  qt6-base-dev                               # the window
+  libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
+  nlohmann-json3-dev libcli11-dev            # the command-line tool
+  libcsv-dev                                 # schedules read by the batch check
+  xvfb xauth xdotool x11-utils imagemagick   # window tests and screenshots on a virtual display
+  fonts-wqy-microhei fonts-noto-cjk          # Chinese user-interface fonts
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
