@@ -12,6 +12,7 @@
 // no state; the caller (the window, the command line) stores what it needs.
 
 #include "angle_catalogue.h"
+#include "bay_check.h"
 #include "checked.h"
 #include "deck_plate.h"
 #include "module1.h"

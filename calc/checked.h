@@ -83,4 +83,9 @@ auto Compute(Quantity quantity, Formula&& formula) {
     }
 }
 
+/// A number handed to the calculation; an infinity or NaN is refused as a fault of an input.
+inline Checked InputNumber(double value) {
+    return Compute(Quantity::InputNumber, [&] { return Checked(value); });
+}
+
 }  // namespace deckplate

@@ -1,7 +1,5 @@
 #include "deck_plate.h"
 
-#include <array>
-
 #include "module1.h"
 #include "number_text.h"
 
@@ -14,9 +12,8 @@ std::string Display(Checked value) { return NumberText(RoundDecimals(value.value
 
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
                                double spacing, bool continuous) {
-    const auto [D, P, t, b, a] = Compute(Quantity::InputNumber, [&] {
-        return std::array<Checked, 5>{dead, live, thickness, span, spacing};
-    });
+    const Checked D = InputNumber(dead), P = InputNumber(live), t = InputNumber(thickness),
+                  b = InputNumber(span), a = InputNumber(spacing);
     DeckPlateResult r;
     const Checked q = Compute(Quantity::DesignLoad, [&] { return P * 1.4 + D * 1.2; });
     const Checked qk = Compute(Quantity::StandardLoad, [&] { return D + P; });

@@ -4,8 +4,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include "checked.h"
 
@@ -15,9 +17,10 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIgnoredSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-// The leading number of `text` in canonical form: [-]digits[.digits][e[-]digits], spaces removed.
+// The leading number of `text` with blanks, tabs and line feeds removed, in the form
+// [-]digits[.digits][e[-]digits] that from_chars reads.
 struct Scanned {
-    std::string chars;            // what from_chars reads
+    std::string chars;
     long long magnitudeHint = 0;  // decimal exponent of the first significant digit
     bool anyNonZeroDigit = false;
 };
@@ -28,46 +31,46 @@ Scanned Scan(std::string_view text) {
     for (char c : text)
         if (!IsIgnoredSpace(c)) s.push_back(c);
 
-    Scanned out;
     std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-
-    std::string mantissa;
-    for (; i < s.size() && IsDigit(s[i]); ++i) mantissa.push_back(s[i]);
-    const std::size_t wholeDigits = mantissa.size();
-    if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i) mantissa.push_back(s[i]);
-    }
-    if (mantissa.empty()) return out;  // no digit read: the number is 0
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t digitsStart = i;
+    while (i < s.size() && IsDigit(s[i])) ++i;
+    const std::size_t point = i;
+    if (i < s.size() && s[i] == '.')
+        for (++i; i < s.size() && IsDigit(s[i]);) ++i;
+    const std::size_t mantissaEnd = i;
+    const std::size_t digitCount = mantissaEnd - digitsStart - (point < mantissaEnd ? 1 : 0);
+    Scanned out;
+    if (digitCount == 0) return out;  // no digit read: the number is 0
 
     long long exponent = 0;
-    std::string exponentText;
+    std::size_t end = mantissaEnd;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
-        bool exponentNegative = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponentNegative = s[j++] == '-';
-        std::size_t digitsStart = j;
-        for (; j < s.size() && IsDigit(s[j]); ++j) {
+        const bool negative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        const std::size_t exponentStart = j;
+        for (; j < s.size() && IsDigit(s[j]); ++j)
             if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[j] - '0');
-        }
-        if (j > digitsStart) {
-            exponentText = std::string(exponentNegative ? "e-" : "e") +
-                           std::string(s.substr(digitsStart, j - digitsStart));
-            if (exponentNegative) exponent = -exponent;
-        } else {
-            exponent = 0;  // "1e" or "1e+": the letter is not part of the number
-        }
+        if (j > exponentStart) end = j;  // "1e" or "1e+": the letter is not part of the number
+        if (negative) exponent = -exponent;
+        if (j == exponentStart) exponent = 0;
     }
 
-    out.chars = negative ? "-" : "";
-    out.chars += wholeDigits == 0 ? std::string("0") : mantissa.substr(0, wholeDigits);
-    if (wholeDigits < mantissa.size()) out.chars += "." + mantissa.substr(wholeDigits);
-    out.chars += exponentText;
-    const std::size_t leadingZeros = std::min(mantissa.find_first_not_of('0'), mantissa.size());
-    out.anyNonZeroDigit = leadingZeros < mantissa.size();
-    out.magnitudeHint =
-        static_cast<long long>(wholeDigits) - 1 - static_cast<long long>(leadingZeros) + exponent;
+    // from_chars takes no leading "+".
+    const std::size_t start = s[0] == '+' ? 1 : 0;
+    out.chars = s.substr(start, end - start);
+
+    const std::size_t firstSignificant = s.find_first_not_of("0.", digitsStart);
+    out.anyNonZeroDigit = firstSignificant < mantissaEnd;
+    if (out.anyNonZeroDigit) {
+        const auto position = static_cast<long long>(firstSignificant);
+        // Digits between the first significant one and the point set its decimal place.
+        const long long place = position < static_cast<long long>(point)
+                                    ? static_cast<long long>(point) - position - 1
+                                    : static_cast<long long>(point) - position;
+        out.magnitudeHint = place + exponent;
+    }
     return out;
 }
 
@@ -110,8 +113,68 @@ Digits SignificantDigits(double x) {
 
 enum class Style { Display, Plain };
 
+// Fixed notation straight from the shortest text that reads back as x, when that text has at
+// most 15 significant digits (then it is the 15-digit rounding, as above). The common case:
+// every displayed value has been rounded to two decimals first.
+std::optional<std::string> FastFixed(double x, Style style) {
+    const double magnitude = std::fabs(x);
+    if (!(magnitude >= 1e-3 && magnitude < 1e15)) return std::nullopt;
+    std::array<char, 48> text;
+    char* const first = text.data() + 1;
+    char* const end =
+        std::to_chars(first, text.data() + text.size(), magnitude, std::chars_format::fixed).ptr;
+    int significant = 0;
+    bool leading = true;
+    for (const char* p = first; p != end; ++p) {
+        if (*p == '.' || (leading && *p == '0')) continue;
+        leading = false;
+        ++significant;
+    }
+    if (significant > 15) return std::nullopt;
+    char* start = first;
+    if (style == Style::Display && first[0] == '0') ++start;  // " .14", not " 0.14"
+    if (x < 0)
+        *--start = '-';
+    else if (style == Style::Display)
+        *--start = ' ';
+    return std::string(start, end);
+}
+
+// Values that are the nearest double to a decimal of at most two places and 15 digits (every
+// display value, which is rounded to two decimals first) are written from that decimal's whole
+// number of hundredths: it is their 15-digit rounding, as above.
+std::optional<std::string> HundredthsFixed(double x, Style style) {
+    const double hundredths = std::nearbyint(x * 100.0);
+    if (!(std::fabs(hundredths) < 1e15) || hundredths / 100.0 != x) return std::nullopt;
+    auto k = static_cast<std::uint64_t>(std::fabs(hundredths));
+    std::array<char, 24> text;
+    char* p = text.data() + text.size();
+    int fraction = 2;
+    while (fraction > 0 && k % 10 == 0) {  // trailing zeros of the fraction are dropped
+        k /= 10;
+        --fraction;
+    }
+    for (int place = 0; place < fraction; ++place, k /= 10) *--p = static_cast<char>('0' + k % 10);
+    if (fraction > 0) *--p = '.';
+    if (k > 0 || fraction == 0) {
+        do {
+            *--p = static_cast<char>('0' + k % 10);
+            k /= 10;
+        } while (k > 0);
+    } else if (style == Style::Plain) {
+        *--p = '0';
+    }
+    if (x < 0)
+        *--p = '-';
+    else if (style == Style::Display)
+        *--p = ' ';
+    return std::string(p, text.data() + text.size());
+}
+
 std::string Format(double x, Style style) {
     if (x == 0.0) return style == Style::Display ? " 0" : "0";
+    if (auto fixed = HundredthsFixed(x, style)) return std::move(*fixed);
+    if (auto fixed = FastFixed(x, style)) return std::move(*fixed);
     const Digits d = SignificantDigits(x);
     std::string out;
     if (x < 0)

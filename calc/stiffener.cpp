@@ -1,7 +1,5 @@
 #include "stiffener.h"
 
-#include <array>
-
 #include "module1.h"
 #include "number_text.h"
 
@@ -44,18 +42,16 @@ Section AngleSectionMm(const AngleValues& angle, Checked t) {
 }  // namespace
 
 double PlateStripWidth(double thickness) {
-    return Compute(Quantity::PlateStrip, [&] { return 30.0 * Checked(thickness); }).value();
+    return Compute(Quantity::PlateStrip, [&] { return 30.0 * InputNumber(thickness); }).value();
 }
 
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
                               const Stiffener& stiffener) {
-    const auto [t, Q, Qk, L, a] = Compute(Quantity::InputNumber, [&] {
-        return std::array<Checked, 5>{thickness, q, qk, span, spacing};
-    });
-    const auto [be, Ap, Ip] = Compute(Quantity::PlateStrip, [&] {
-        const Checked width = 30.0 * t;
-        return std::array<Checked, 3>{width, t * width, Power(t, 3) * width / 12.0};
-    });
+    const Checked t = InputNumber(thickness), Q = InputNumber(q), Qk = InputNumber(qk),
+                  L = InputNumber(span), a = InputNumber(spacing);
+    const Checked be = Compute(Quantity::PlateStrip, [&] { return 30.0 * t; });
+    const Checked Ap = Compute(Quantity::PlateStrip, [&] { return t * be; });
+    const Checked Ip = Compute(Quantity::PlateStrip, [&] { return Power(t, 3) * be / 12.0; });
     const Section s = Compute(Quantity::StiffenerSection, [&] {
         return std::visit(
             [&](const auto& kind) {
@@ -79,12 +75,10 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     const Checked deflection = Compute(Quantity::StiffenerDeflection, [&] {
         return Power(L, 4) * (a * Qk / 1000.0 * 5.0) / 384.0 / 206.0 / 1000.0 / Ix;
     });
-    const auto [top, bottom, stress] = Compute(Quantity::StiffenerStress, [&] {
-        const Checked sigmaTop = Yo * Ms / 1.05 / Ix;
-        const Checked sigmaBottom = (t + s.H - Yo) * Ms / s.gamma / Ix;
-        const Checked sigma = RoundDecimals(MaxOfThree(sigmaTop, sigmaBottom, 0.0).value(), 2);
-        return std::array<Checked, 3>{sigmaTop, sigmaBottom, sigma};
-    });
+    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / 1.05 / Ix; });
+    const Checked bottom =
+        Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / s.gamma / Ix; });
+    const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);
 
     StiffenerResult r;
     r.be = be.value();

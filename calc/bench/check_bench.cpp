@@ -1,0 +1,33 @@
+// One full check of a bay (plate, stiffener, verdicts and every display text), as Verify does it.
+#include <benchmark/benchmark.h>
+
+#include "bay_check.h"
+#include "number_text.h"
+
+namespace {
+
+void BM_CheckBayFlatBar(benchmark::State& state) {
+    const deckplate::BayInput bay{1, 2, 6, 2000, 500, false, deckplate::FlatBar{80, 8}};
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckBayFlatBar);
+
+void BM_CheckBayAngle(benchmark::State& state) {
+    const deckplate::BayInput bay{
+        1, 2, 4.5, 3000, 600, true, deckplate::AngleValues{62.83, 9.87, 80, 2.73}};
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckBayAngle);
+
+void BM_NumberText(benchmark::State& state) {
+    double x = 1087613.33;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(deckplate::NumberText(x));
+        x += 0.01;
+    }
+}
+BENCHMARK(BM_NumberText);
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The whole check on arbitrary doubles: either every value and text is finite, or one of the
+// three arithmetic faults is raised. Nothing else may escape.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "bay_check.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+void RequireText(const std::string& text) {
+    Require(!text.empty());
+    Require(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos);
+}
+
+void RequireFinite(std::initializer_list<double> values) {
+    for (double v : values) Require(std::isfinite(v));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    double v[10] = {};
+    std::memcpy(v, data, std::min(size, sizeof v));
+    const std::uint8_t flags = size > sizeof v ? data[sizeof v] : 0;
+
+    deckplate::BayInput bay;
+    bay.dead = v[0];
+    bay.live = v[1];
+    bay.thickness = v[2];
+    bay.span = v[3];
+    bay.spacing = v[4];
+    bay.continuous = flags & 1;
+    if (flags & 2)
+        bay.stiffener = deckplate::FlatBar{v[5], v[6]};
+    else
+        bay.stiffener = deckplate::AngleValues{v[5], v[6], v[7], v[8]};
+    try {
+        const deckplate::BayCheck c = deckplate::CheckBay(bay);
+        const auto& p = c.plate;
+        const auto& s = c.stiffener;
+        RequireFinite({p.q,
+                       p.qk,
+                       p.Alpha,
+                       p.Beta,
+                       p.moment,
+                       p.stress,
+                       p.deflection,
+                       s.be,
+                       s.Ap,
+                       s.Ip,
+                       s.As,
+                       s.Is,
+                       s.ys,
+                       s.Yo,
+                       s.Ix,
+                       s.Ms,
+                       s.deflection,
+                       s.stressTop,
+                       s.stressBottom,
+                       s.stress,
+                       s.selfWeight,
+                       c.plateDeflection.ratio,
+                       c.stiffenerDeflection.ratio});
+        Require(s.stress >= 0);
+        for (const std::string* t :
+             {&p.display.moment, &p.display.deflection, &p.display.stress, &s.display.moment,
+              &s.display.deflection, &s.display.stress, &s.display.centroid, &s.display.inertia,
+              &s.display.area, &s.display.compositeCentroid, &s.display.compositeInertia,
+              &s.display.selfWeight, &c.plateStrength.text, &c.stiffenerStrength.text,
+              &c.plateDeflection.text, &c.stiffenerDeflection.text})
+            RequireText(*t);
+    } catch (const deckplate::ArithmeticError&) {
+        // One of the three faults, named: the expected way for absurd input to end.
+    }
+    return 0;
+}

@@ -1,0 +1,64 @@
+#include "arguments.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "angle_catalogue.h"
+
+namespace deckplate::cli {
+namespace {
+
+bool IsNumberCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
+}
+
+}  // namespace
+
+double StrictNumber(std::string_view text, std::string_view option) {
+    const std::string name(option);
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    // from_chars would also take "inf", "nan" and hexadecimal; only plain decimals are allowed.
+    bool plain = !digits.empty();
+    for (char c : digits) plain = plain && IsNumberCharacter(c);
+    double value = 0;
+    const auto [end, ec] =
+        plain ? std::from_chars(digits.data(), digits.data() + digits.size(), value)
+              : std::from_chars_result{digits.data(), std::errc::invalid_argument};
+    if (ec == std::errc::result_out_of_range)
+        throw UsageError(name + ": " + std::string(text) + " is out of the range of numbers");
+    if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
+        throw UsageError(name + ": '" + std::string(text) + "' is not a number");
+    return value;
+}
+
+FlatBar ParseFlatBar(std::string_view text, std::string_view option) {
+    const std::size_t x = text.find_first_of("xX*");
+    if (x == std::string_view::npos) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) +
+                         "' is not a flat bar; write height x thickness in mm, e.g. 80x8");
+    }
+    const std::string part = std::string(option) + " (" + std::string(text) + ")";
+    return {StrictNumber(text.substr(0, x), part + " height"),
+            StrictNumber(text.substr(x + 1), part + " thickness")};
+}
+
+AngleValues ParseAngle(std::string_view designation, std::string_view option) {
+    const auto position = FindAngle(designation);
+    if (!position) {
+        throw UsageError(std::string(option) + ": '" + std::string(designation) +
+                         "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
+                         "designations, e.g. L63x40x5");
+    }
+    AngleValues angle;
+    AngleSection(*position, angle.Iangle1, angle.Yoangle1, angle.Aangle1, angle.Hangle1);
+    return angle;
+}
+
+Stiffener ParseStiffener(std::string_view text, std::string_view option) {
+    if (!text.empty() && (text.front() == 'L' || text.front() == 'l'))
+        return ParseAngle(text, option);
+    return ParseFlatBar(text, option);
+}
+
+}  // namespace deckplate::cli

@@ -1,0 +1,32 @@
+#pragma once
+// Strict reading of command-line values: unlike the window, which reads "12mm" as 12, a script's
+// typo must stop the run with a message naming the option.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "stiffener.h"
+
+namespace deckplate::cli {
+
+/// A value the user gave that cannot be used; the message names the option.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The whole text must be a finite decimal number ("6", "4.5", "-1.2e3"). Throws UsageError.
+double StrictNumber(std::string_view text, std::string_view option);
+
+/// "80x8": flat bar height × thickness in mm. Throws UsageError.
+FlatBar ParseFlatBar(std::string_view text, std::string_view option);
+
+/// A catalogue designation such as "L63x40x5", as its section values. Throws UsageError that
+/// tells how to list the catalogue.
+AngleValues ParseAngle(std::string_view designation, std::string_view option);
+
+/// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws UsageError.
+Stiffener ParseStiffener(std::string_view text, std::string_view option);
+
+}  // namespace deckplate::cli

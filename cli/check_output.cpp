@@ -1,0 +1,109 @@
+#include "check_output.h"
+
+#include <sstream>
+#include <variant>
+
+#include "number_text.h"
+
+namespace deckplate::cli {
+namespace {
+
+nlohmann::json Strength(const StrengthVerdict& v) {
+    return {{"exceeded", v.exceeded}, {"text", v.text}};
+}
+
+nlohmann::json Deflection(const DeflectionVerdict& v) {
+    return {{"exceeded", v.exceeded}, {"ratio", v.ratio}, {"text", v.text}};
+}
+
+}  // namespace
+
+std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check) {
+    const DeckPlateDisplay& p = check.plate.display;
+    const StiffenerDisplay& s = check.stiffener.display;
+    const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
+    const char* kind = flatBar ? "扁钢" : "角钢";
+    std::ostringstream out;
+    out << "平台数据\n"
+        << "  静荷载kn/m2：" << NumberText(bay.dead) << "\n"
+        << "  活荷载kn/m2：" << NumberText(bay.live) << "\n"
+        << "  铺板厚度mm：" << NumberText(bay.thickness) << "\n"
+        << "  加劲肋跨度mm：" << NumberText(bay.span) << "\n"
+        << "  加劲肋间距mm：" << NumberText(bay.spacing) << "\n"
+        << "  边界条件：" << (bay.continuous ? "三跨及以上连续" : "四边简支") << "\n"
+        << "  加劲肋类型：" << (flatBar ? "扁钢 " : "不等边角钢 ") << stiffenerName << "\n"
+        << "钢铺板数据\n"
+        << "  弯矩最大值：" << p.moment << " KnM\n"
+        << "  挠度最大值：" << p.deflection << " mm\n"
+        << "  最大应力：" << p.stress << " N/mm2\n"
+        << "  设计提示：" << check.plateDeflection.text << "\n"
+        << "            " << check.plateStrength.text << "\n"
+        << "加劲肋数据\n"
+        << "  加劲肋弯矩：" << s.moment << " KnM\n"
+        << "  加劲肋挠度：" << s.deflection << " mm\n"
+        << "  加劲肋强度：" << s.stress << " N/mm2\n"
+        << "  设计提示：" << check.stiffenerDeflection.text << "\n"
+        << "            " << check.stiffenerStrength.text << "\n"
+        << "组合截面参数\n"
+        << "  " << kind << "形心与短肢边距(cm)" << s.centroid << "\n"
+        << "  " << kind << "强轴惯性矩(cm4)" << s.inertia << "\n"
+        << "  " << kind << "截面面积(cm2)" << s.area << "\n"
+        << "  组合截面形心与铺板边距(cm)" << s.compositeCentroid << "\n"
+        << "  组合截面强轴惯性矩(cm4)" << s.compositeInertia << "\n"
+        << "  铺板及加劲肋自重(Kn/m2)" << s.selfWeight << "\n";
+    return out.str();
+}
+
+nlohmann::json CheckJson(const BayCheck& check) {
+    const DeckPlateResult& p = check.plate;
+    const StiffenerResult& s = check.stiffener;
+    return {
+        {"plate",
+         {{"q", p.q},
+          {"qk", p.qk},
+          {"alpha", p.Alpha},
+          {"beta", p.Beta},
+          {"moment", p.moment},
+          {"stress", p.stress},
+          {"deflection", p.deflection},
+          {"display",
+           {{"moment", p.display.moment},
+            {"deflection", p.display.deflection},
+            {"stress", p.display.stress}}},
+          {"strength", Strength(check.plateStrength)},
+          {"deflection_check", Deflection(check.plateDeflection)}}},
+        {"stiffener",
+         {{"be", s.be},
+          {"Ap", s.Ap},
+          {"Ip", s.Ip},
+          {"As", s.As},
+          {"Is", s.Is},
+          {"ys", s.ys},
+          {"Yo", s.Yo},
+          {"Ix", s.Ix},
+          {"Ms", s.Ms},
+          {"deflection", s.deflection},
+          {"stress_top", s.stressTop},
+          {"stress_bottom", s.stressBottom},
+          {"stress", s.stress},
+          {"self_weight", s.selfWeight},
+          {"display",
+           {{"moment", s.display.moment},
+            {"deflection", s.display.deflection},
+            {"stress", s.display.stress},
+            {"centroid", s.display.centroid},
+            {"inertia", s.display.inertia},
+            {"area", s.display.area},
+            {"composite_centroid", s.display.compositeCentroid},
+            {"composite_inertia", s.display.compositeInertia},
+            {"self_weight", s.display.selfWeight}}},
+          {"strength", Strength(check.stiffenerStrength)},
+          {"deflection_check", Deflection(check.stiffenerDeflection)}}},
+    };
+}
+
+nlohmann::json ErrorJson(const ArithmeticError& error) {
+    return {{"error", {{"kind", FaultKey(error.fault())}, {"message", error.what()}}}};
+}
+
+}  // namespace deckplate::cli

@@ -1,0 +1,21 @@
+#pragma once
+// What `deckplate-cli check` prints: the window's captions and display texts as plain Chinese
+// text, or the full-precision values as one JSON object.
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+#include "bay_check.h"
+
+namespace deckplate::cli {
+
+/// stiffenerName: as given on the command line, "80x8" or "L63x40x5".
+std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check);
+
+nlohmann::json CheckJson(const BayCheck& check);
+
+/// {"error": {"kind": "division_by_zero" | "overflow" | "invalid_operation", "message": …}}
+nlohmann::json ErrorJson(const ArithmeticError& error);
+
+}  // namespace deckplate::cli

@@ -1,0 +1,161 @@
+// deckplate-cli as a script sees it: the built executable, its output and its exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+CliRun RunCli(const std::string& arguments) {
+    const std::string command = std::string(DECKPLATE_CLI) + " " + arguments + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        run.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+const std::string kBay = "--dead 1 --live 2 --thickness 6 --span 2000 --spacing 500 ";
+
+struct StatusCase {
+    const char* name;
+    std::string arguments;
+    int status;
+};
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+
+class ExitStatusTest : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(ExitStatusTest, TellsScriptsWhatHappened) {
+    EXPECT_EQ(RunCli(GetParam().arguments).status, GetParam().status) << GetParam().arguments;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ExitStatusTest,
+    testing::Values(
+        StatusCase{"AllPass", "check " + kBay + "--flat-bar 80x8", 0},
+        StatusCase{"AnglePasses", "check " + kBay + "--angle L63x40x5", 0},
+        StatusCase{"Exceeded", "check " + kBay + "--angle L25x16x3", 1},
+        StatusCase{
+            "NegativeValuesAreNumbers",
+            "check --dead -1 --live -2 --thickness 6 --span 2000 --spacing 500 --angle L25x16x3",
+            1},
+        StatusCase{
+            "NotANumber",
+            "check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 2},
+        StatusCase{
+            "Infinity",
+            "check --dead inf --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 2},
+        StatusCase{
+            "HexNumber",
+            "check --dead 0x10 --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+            2},
+        StatusCase{
+            "BeyondDoubleRange",
+            "check --dead 1e999 --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+            2},
+        StatusCase{"MissingOption",
+                   "check --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 2},
+        StatusCase{"RepeatedOption", "check " + kBay + "--span 3000 --flat-bar 80x8", 2},
+        StatusCase{"BothStiffeners", "check " + kBay + "--flat-bar 80x8 --angle L63x40x5", 2},
+        StatusCase{"NoStiffener", "check " + kBay, 2},
+        StatusCase{"UnknownDesignation", "check " + kBay + "--angle L63x40x9", 2},
+        StatusCase{"FlatBarWithoutThickness", "check " + kBay + "--flat-bar 80", 2},
+        StatusCase{"NoCommand", "", 2}, StatusCase{"UnknownCommand", "verify", 2},
+        StatusCase{
+            "ZeroThickness",
+            "check --dead 1 --live 2 --thickness 0 --span 2000 --spacing 500 --flat-bar 80x8", 3},
+        StatusCase{
+            "ZeroLoads",
+            "check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 3},
+        StatusCase{"ZeroSpacing",
+                   "check --dead 1 --live 2 --thickness 6 --span 2000 --spacing 0 --continuous "
+                   "--flat-bar 80x8",
+                   3},
+        StatusCase{"Catalogue", "angles", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckText, ShowsTheWindowsDisplayTexts) {
+    const CliRun run = RunCli("check " + kBay + "--flat-bar 80x8");
+    ASSERT_EQ(run.status, 0);
+    for (const char* line :
+         {"  加劲肋弯矩： 1 KnM\n", "  加劲肋挠度： 1.39 mm\n", "  加劲肋强度： 51.34 N/mm2\n",
+          "  扁钢形心与短肢边距(cm) 4\n", "  扁钢强轴惯性矩(cm4) 34.13\n",
+          "  扁钢截面面积(cm2) 6.4\n", "  组合截面形心与铺板边距(cm) 1.9\n",
+          "  组合截面强轴惯性矩(cm4) 108.76\n", "  铺板及加劲肋自重(Kn/m2) .8\n",
+          "加劲肋挠度满足要求\n", "加劲肋强度满足要求\n", "钢铺板挠度满足要求\n",
+          "钢铺板强度满足要求\n"}) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    }
+}
+
+TEST(CheckJson, HasEveryKeyAtFullPrecision) {
+    const CliRun run = RunCli("check " + kBay + "--flat-bar 80x8 --json");
+    ASSERT_EQ(run.status, 0);
+    const auto json = nlohmann::json::parse(run.out);
+    const auto& plate = json.at("plate");
+    for (const char* key : {"q", "qk", "alpha", "beta", "moment", "stress", "deflection"})
+        EXPECT_TRUE(plate.at(key).is_number()) << key;
+    for (const char* key : {"moment", "deflection", "stress"})
+        EXPECT_TRUE(plate.at("display").at(key).is_string()) << key;
+    const auto& s = json.at("stiffener");
+    for (const char* key : {"be", "Ap", "Ip", "As", "Is", "ys", "Yo", "Ix", "Ms", "deflection",
+                            "stress_top", "stress_bottom", "stress", "self_weight"})
+        EXPECT_TRUE(s.at(key).is_number()) << key;
+    const std::pair<const char*, const char*> display[] = {{"moment", " 1"},
+                                                           {"deflection", " 1.39"},
+                                                           {"stress", " 51.34"},
+                                                           {"centroid", " 4"},
+                                                           {"inertia", " 34.13"},
+                                                           {"area", " 6.4"},
+                                                           {"composite_centroid", " 1.9"},
+                                                           {"composite_inertia", " 108.76"},
+                                                           {"self_weight", " .8"}};
+    for (const auto& [key, text] : display) EXPECT_EQ(s.at("display").at(key), text) << key;
+    for (const auto* part : {&plate, &s}) {
+        EXPECT_FALSE(part->at("strength").at("exceeded").get<bool>());
+        EXPECT_TRUE(part->at("deflection_check").at("ratio").is_number());
+        EXPECT_TRUE(part->at("deflection_check").at("text").is_string());
+    }
+    // Full round-trip precision, not the displayed two decimals.
+    EXPECT_EQ(s.at("Ix").get<double>(),
+              16.0 * 16.0 * 1080 + 3240 + 512000.0 * 8 / 12 + 27.0 * 27.0 * 640);
+    EXPECT_EQ(plate.at("deflection").get<double>(),
+              0.1422 * 3 * 62500000000.0 / (206000 * 216.0) / 1000);
+}
+
+TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
+    const CliRun run = RunCli(
+        "check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 --json");
+    EXPECT_EQ(run.status, 3);
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("error").at("kind"), "division_by_zero");
+    EXPECT_NE(json.at("error").at("message").get<std::string>().find("plate deflection ratio"),
+              std::string::npos);
+    const CliRun invalid = RunCli(
+        "check --dead 0 --live 0 --thickness 0 --span 2000 --spacing 500 --flat-bar "
+        "80x8 --json");
+    EXPECT_EQ(nlohmann::json::parse(invalid.out).at("error").at("kind"), "invalid_operation");
+}
+
+TEST(Angles, ListsTheWholeCatalogue) {
+    const CliRun run = RunCli("angles");
+    EXPECT_NE(run.out.find("L25x16x3"), std::string::npos);
+    EXPECT_NE(run.out.find("L140x90x10"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 52);
+}
+
+}  // namespace

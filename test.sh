@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the release build, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded run of each fuzzer. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+echo "== Release build and tests"
+cmake --preset release >/dev/null
+cmake --build --preset release
+ctest --preset release
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== Fuzzing the number text rules and the whole check"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+fuzz_seconds="${FUZZ_SECONDS:-30}"
+for target in fuzz_number_text fuzz_check; do
+  corpus="build/fuzz/corpus/$target"
+  mkdir -p "$corpus"
+  "build/fuzz/calc/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+    -artifact_prefix="build/fuzz/" "$corpus" 2>&1 | tail -n 1
+done
+echo "== All tests passed"
