@@ -2,6 +2,4 @@
 
 #include "commands.h"
 
-int main(int argc, char** argv) {
-    return deckplate::cli::RunCli(argc, argv, std::cout, std::cerr);
-}
+int main(int argc, char** argv) { return deckplate::cli::RunCli(argc, argv, std::cout, std::cerr); }

@@ -1,0 +1,35 @@
+#pragma once
+// The calculation report: a fixed-layout text that copies what the window shows at the moment
+// the report button is pressed, and formats the stored section values and coefficients.
+//
+// Data flow: the window fills a ReportSnapshot → ReportText() builds the lines (UTF-8, CR LF
+// between lines, none after the last) → EncodeGbk() gives the bytes of the file → the platform
+// layer replaces the file atomically and starts the viewer.
+
+#include <string>
+
+namespace deckplate::report {
+
+/// The window's texts and captions and its stored values, as UTF-8 texts and doubles.
+struct ReportSnapshot {
+    std::string Text1, Text2, Text3;     ///< dead load, live load, plate deflection limit "150"
+    std::string Combo1;                  ///< plate thickness text, e.g. "4.5"
+    std::string Text4, Text5;            ///< stiffener span, spacing
+    std::string Text9, Text13;           ///< flat bar height, thickness
+    std::string Combo2;                  ///< angle designation text
+    bool Option1 = false;                ///< flat bar selected
+    bool Check1 = false;                 ///< four edges simply supported ticked
+    bool Check2 = false;                 ///< continuous ticked
+    std::string Label38, Label39;        ///< composite Yo (cm), Ix (cm⁴) as displayed
+    std::string Text6, Text7, Text8;     ///< plate moment, deflection, stress
+    std::string Text10, Text11, Text12;  ///< stiffener moment, deflection, stress
+    std::string Label13, Label14, Label20, Label21;  ///< verdict lines
+    double AstiffenerE = 0, IStiffenerE = 0;         ///< flat bar A (cm²), Ix (cm⁴)
+    double Aangle1 = 0, Iangle1 = 0, Yoangle1 = 0;   ///< angle A, Ix, y0
+    double Alpha = 0, Beta = 0;                      ///< plate coefficients
+};
+
+/// The report as UTF-8 text: 42 lines (40 when no boundary box is ticked), CR LF between them.
+std::string ReportText(const ReportSnapshot& window);
+
+}  // namespace deckplate::report
