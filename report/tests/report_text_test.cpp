@@ -1,0 +1,199 @@
+// The report's bytes against golden files, compared byte for byte. Regenerate a golden file
+// only after reading the difference: DECKPLATE_UPDATE_GOLDEN=1 writes the current output.
+#include "report_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QString>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "report_file.h"
+
+namespace deckplate::report {
+namespace {
+
+// D = 1, P = 2, plate "6.0", span = spacing = 600, flat bar 60 × 6, four edges (α = .065).
+ReportSnapshot FlatBarFourEdges() {
+    ReportSnapshot w;
+    w.Text1 = "1";
+    w.Text2 = "2";
+    w.Text3 = "150";
+    w.Combo1 = "6.0";
+    w.Text4 = "600";
+    w.Text5 = "600";
+    w.Text9 = "60";
+    w.Text13 = "6";
+    w.Combo2 = "";
+    w.Option1 = true;
+    w.Check1 = true;
+    w.Label38 = " 1.12";
+    w.Label39 = " 40.53";
+    w.Text6 = " .09";
+    w.Text7 = " .38";
+    w.Text8 = " 13";
+    w.Text10 = " .11";
+    w.Text11 = " .04";
+    w.Text12 = " 12.16";
+    w.Label13 = "钢铺板挠度满足要求";
+    w.Label14 = "钢铺板强度满足要求";
+    w.Label20 = "加劲肋挠度满足要求";
+    w.Label21 = "加劲肋强度满足要求";
+    w.AstiffenerE = 3.6;
+    w.IStiffenerE = 10.8;
+    w.Alpha = 0.065;
+    w.Beta = 0.0433;
+    return w;
+}
+
+// D = 1.5, P = 3.5, plate "4.5", span 1800, spacing 600, L50x32x3, continuous.
+ReportSnapshot AngleContinuous() {
+    ReportSnapshot w = FlatBarFourEdges();
+    w.Text1 = "1.5";
+    w.Text2 = "3.5";
+    w.Combo1 = "4.5";
+    w.Text4 = "1800";
+    w.Text5 = "600";
+    w.Combo2 = "L50x32x3";
+    w.Option1 = false;
+    w.Check1 = false;
+    w.Check2 = true;
+    w.Label38 = " 1.26";
+    w.Label39 = " 29.16";
+    w.Text6 = " .24";
+    w.Text7 = " 3.8";
+    w.Text8 = " 59.56";
+    w.Text10 = " 1.63";
+    w.Text11 = " 6.83";
+    w.Text12 = " 222.77";
+    w.Label21 = "★加劲肋强度超出限值<215N/mm2>,须重新计算";
+    w.Aangle1 = 2.431;
+    w.Iangle1 = 6.24;
+    w.Yoangle1 = 1.6;
+    w.Alpha = 0.1;
+    w.Beta = 0.11;
+    return w;
+}
+
+struct GoldenCase {
+    const char* name;
+    std::function<ReportSnapshot()> snapshot;
+    int lines;
+};
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+
+class GoldenReportTest : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenReportTest, MatchesByteForByte) {
+    const GoldenCase& c = GetParam();
+    const QByteArray bytes = EncodeGbk(QString::fromStdString(ReportText(c.snapshot())));
+    const QString path = QStringLiteral(GOLDEN_DIR "/%1.txt").arg(QString::fromLatin1(c.name));
+    if (std::getenv("DECKPLATE_UPDATE_GOLDEN")) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    QFile golden(path);
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << path.toStdString();
+    EXPECT_EQ(bytes.toStdString(), golden.readAll().toStdString());
+    EXPECT_EQ(bytes.count("\r\n"), c.lines - 1);  // no line end after the last line
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_FALSE(bytes.endsWith("\r\n"));
+    EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
+                         testing::Values(GoldenCase{"flat_bar_four_edges", FlatBarFourEdges, 42},
+                                         GoldenCase{"angle_continuous", AngleContinuous, 42},
+                                         GoldenCase{"no_boundary_box",
+                                                    [] {
+                                                        ReportSnapshot w = FlatBarFourEdges();
+                                                        w.Check1 = false;
+                                                        return w;
+                                                    },
+                                                    40},
+                                         GoldenCase{"both_boundary_boxes",
+                                                    [] {
+                                                        ReportSnapshot w = FlatBarFourEdges();
+                                                        w.Check2 = true;
+                                                        w.Alpha = 0.1;
+                                                        w.Beta = 0.11;
+                                                        return w;
+                                                    },
+                                                    42},
+                                         GoldenCase{"negative_stored_value",
+                                                    [] {
+                                                        ReportSnapshot w = FlatBarFourEdges();
+                                                        w.AstiffenerE = -1.5;
+                                                        w.IStiffenerE = -0.25;
+                                                        return w;
+                                                    },
+                                                    42},
+                                         GoldenCase{"character_outside_gbk",
+                                                    [] {
+                                                        ReportSnapshot w = FlatBarFourEdges();
+                                                        w.Text1 = "1\xf0\x9f\x98\x80kN";  // "1😀kN"
+                                                        return w;
+                                                    },
+                                                    42}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+TEST(ReportText, LinesTheReaderChecksFirst) {
+    const auto flat = Lines(ReportText(FlatBarFourEdges()));
+    ASSERT_EQ(flat.size(), 42u);
+    EXPECT_EQ(flat[2], "钢平台铺板及加劲肋计算 ");
+    EXPECT_EQ(flat[13], "加劲肋跨度(mm)：600");  // the stiffener span, labelled as such
+    EXPECT_EQ(flat[18], "扁钢面积(cm2)：A= 3.6        扁钢惯性矩(cm4)： Ix= 10.8");
+    EXPECT_EQ(flat[22], "四边简支无肋铺板的弯矩计算系数： α= .065");
+    EXPECT_EQ(flat[41], "提示：加劲肋强度满足要求");
+
+    const auto angle = Lines(ReportText(AngleContinuous()));
+    EXPECT_EQ(angle[15], "加劲肋类型：不等边角钢");
+    EXPECT_EQ(angle[17], "角钢面积(cm2)： A= 2.431        角钢惯性矩(cm4)： Ix= 6.24");
+    // The centroid distance, as the window captions it; no radius of gyration is computed.
+    EXPECT_EQ(angle[18], "角钢形心与短肢边距(cm)： y0= 1.6");
+    EXPECT_EQ(angle[22], "三跨及三跨以上连续铺板的弯矩计算系数： α= .1");
+
+    ReportSnapshot neither = FlatBarFourEdges();
+    neither.Check1 = false;
+    const auto short_ = Lines(ReportText(neither));
+    EXPECT_EQ(short_[21], "边界条件：");
+    EXPECT_EQ(short_[22], "组合截面参数：");
+}
+
+TEST(EncodeGbk, ReportCharactersAndReplacement) {
+    struct {
+        const char* utf8;
+        QByteArray gbk;
+    } cases[] = {
+        {"α", "\xa6\xc1"},
+        {"β", "\xa6\xc2"},
+        {"δ", "\xa6\xc4"},
+        {"σ", "\xa6\xd2"},
+        {"：", "\xa3\xba"},
+        {"★", "\xa1\xef"},
+        {"钢", "\xb8\xd6"},
+        {"A=-1.5", "A=-1.5"},
+        {"\xf0\x9f\x98\x80", "?"},
+        {"a\xf0\x9f\x98\x80"
+         "b",
+         "a?b"},
+        {"\xe2\x80\x8b", "?"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EncodeGbk(QString::fromUtf8(c.utf8)), c.gbk) << c.utf8;
+}
+
+}  // namespace
+}  // namespace deckplate::report
