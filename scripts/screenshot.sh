@@ -31,7 +31,7 @@ run() {
   k Tab Tab Tab Tab Down               # angle list: "L25x16x3"
   k Tab Tab Tab Tab space              # Verify
   sleep 0.5
-  import -window root "$output"
+  import -window "$window" "$output"
   kill "$pid"
 }
 
