@@ -32,7 +32,27 @@ struct BayCheck {
     }
 };
 
+/// How much of each limit a bay uses: 1 or more fails. Strengths are the displayed stress over
+/// 215 N/mm²; deflections the limit ratio over the actual (150 / (a/δ), 200 / (L/δs)).
+struct Utilisation {
+    double plateStrength = 0;
+    double plateDeflection = 0;
+    double stiffenerStrength = 0;
+    double stiffenerDeflection = 0;
+
+    /// The largest of the four.
+    double Governing() const;
+    /// "plate_strength", "plate_deflection", "stiffener_strength" or "stiffener_deflection".
+    const char* GoverningCheck() const;
+};
+
 /// Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay);
+
+/// The same, with the plate check of this bay's loads, thickness, span, spacing and boundary
+/// already done (it does not depend on the stiffener): for trying many stiffeners on one plate.
+BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate);
+
+Utilisation Utilisations(const BayCheck& check);
 
 }  // namespace deckplate

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -20,17 +21,12 @@ bool IsIgnoredSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 // The leading number of `text` with blanks, tabs and line feeds removed, in the form
 // [-]digits[.digits][e[-]digits] that from_chars reads.
 struct Scanned {
-    std::string chars;
+    std::string_view chars;       // a view into the scanned text
     long long magnitudeHint = 0;  // decimal exponent of the first significant digit
     bool anyNonZeroDigit = false;
 };
 
-Scanned Scan(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (!IsIgnoredSpace(c)) s.push_back(c);
-
+Scanned Scan(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     const std::size_t digitsStart = i;
@@ -218,6 +214,15 @@ std::string Format(double x, Style style) {
 }  // namespace
 
 double ParseNumber(std::string_view text) {
+    // Blanks, tabs and line feeds are ignored wherever they stand; leading ones (the sign
+    // position of a displayed number) are simply skipped, others need a cleaned copy.
+    while (!text.empty() && IsIgnoredSpace(text.front())) text.remove_prefix(1);
+    std::string cleaned;
+    if (std::any_of(text.begin(), text.end(), IsIgnoredSpace)) {
+        std::copy_if(text.begin(), text.end(), std::back_inserter(cleaned),
+                     [](char c) { return !IsIgnoredSpace(c); });
+        text = cleaned;
+    }
     const Scanned scanned = Scan(text);
     if (scanned.chars.empty()) return 0.0;
     double value = 0.0;

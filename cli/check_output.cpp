@@ -16,9 +16,13 @@ nlohmann::json Deflection(const DeflectionVerdict& v) {
     return {{"exceeded", v.exceeded}, {"ratio", v.ratio}, {"text", v.text}};
 }
 
+// A utilisation as the window would show a number: three decimals, sign position first.
+std::string Ratio(double utilisation) { return NumberText(RoundDecimals(utilisation, 3)); }
+
 }  // namespace
 
-std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check) {
+std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check,
+                      const Utilisation& utilisation) {
     const DeckPlateDisplay& p = check.plate.display;
     const StiffenerDisplay& s = check.stiffener.display;
     const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
@@ -50,11 +54,16 @@ std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const
         << "  " << kind << "截面面积(cm2)" << s.area << "\n"
         << "  组合截面形心与铺板边距(cm)" << s.compositeCentroid << "\n"
         << "  组合截面强轴惯性矩(cm4)" << s.compositeInertia << "\n"
-        << "  铺板及加劲肋自重(Kn/m2)" << s.selfWeight << "\n";
+        << "  铺板及加劲肋自重(Kn/m2)" << s.selfWeight << "\n"
+        << "利用率 (1 为限值)\n"
+        << "  钢铺板强度" << Ratio(utilisation.plateStrength) << "\n"
+        << "  钢铺板挠度" << Ratio(utilisation.plateDeflection) << "\n"
+        << "  加劲肋强度" << Ratio(utilisation.stiffenerStrength) << "\n"
+        << "  加劲肋挠度" << Ratio(utilisation.stiffenerDeflection) << "\n";
     return out.str();
 }
 
-nlohmann::json CheckJson(const BayCheck& check) {
+nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) {
     const DeckPlateResult& p = check.plate;
     const StiffenerResult& s = check.stiffener;
     return {
@@ -71,7 +80,10 @@ nlohmann::json CheckJson(const BayCheck& check) {
             {"deflection", p.display.deflection},
             {"stress", p.display.stress}}},
           {"strength", Strength(check.plateStrength)},
-          {"deflection_check", Deflection(check.plateDeflection)}}},
+          {"deflection_check", Deflection(check.plateDeflection)},
+          {"utilisation",
+           {{"strength", utilisation.plateStrength},
+            {"deflection", utilisation.plateDeflection}}}}},
         {"stiffener",
          {{"be", s.be},
           {"Ap", s.Ap},
@@ -98,7 +110,10 @@ nlohmann::json CheckJson(const BayCheck& check) {
             {"composite_inertia", s.display.compositeInertia},
             {"self_weight", s.display.selfWeight}}},
           {"strength", Strength(check.stiffenerStrength)},
-          {"deflection_check", Deflection(check.stiffenerDeflection)}}},
+          {"deflection_check", Deflection(check.stiffenerDeflection)},
+          {"utilisation",
+           {{"strength", utilisation.stiffenerStrength},
+            {"deflection", utilisation.stiffenerDeflection}}}}},
     };
 }
 

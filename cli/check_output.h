@@ -11,9 +11,10 @@
 namespace deckplate::cli {
 
 /// stiffenerName: as given on the command line, "80x8" or "L63x40x5".
-std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check);
+std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check,
+                      const Utilisation& utilisation);
 
-nlohmann::json CheckJson(const BayCheck& check);
+nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation);
 
 /// {"error": {"kind": "division_by_zero" | "overflow" | "invalid_operation", "message": …}}
 nlohmann::json ErrorJson(const ArithmeticError& error);

@@ -7,7 +7,9 @@
 
 #include "angle_catalogue.h"
 #include "arguments.h"
+#include "batch.h"
 #include "check_output.h"
+#include "design.h"
 
 namespace deckplate::cli {
 namespace {
@@ -63,10 +65,11 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
     const BayInput bay = ReadBay(o);
     try {
         const BayCheck check = CheckBay(bay);
+        const Utilisation utilisation = Utilisations(check);
         if (o.json)
-            out << CheckJson(check).dump(2) << '\n';
+            out << CheckJson(check, utilisation).dump(2) << '\n';
         else
-            out << CheckText(bay, o.flatBar ? *o.flatBar : *o.angle, check);
+            out << CheckText(bay, o.flatBar ? *o.flatBar : *o.angle, check, utilisation);
         return check.AllPass() ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         if (o.json) out << ErrorJson(e).dump(2) << '\n';
@@ -74,6 +77,57 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
             << "; nothing was checked (look for a zero or absurd input)\n";
         return kArithmeticFault;
     }
+}
+
+struct DesignOptions {
+    std::string dead, live, span, spacing;
+    std::optional<std::string> spacings;
+    bool continuous = false;
+    std::string family = "any";
+    std::size_t top = 10;
+    bool json = false;
+};
+
+void AddDesignOptions(CLI::App& design, DesignOptions& o) {
+    const auto number = [&](const char* name, std::string& text, const char* help) {
+        return design.add_option(name, text, help)->type_name("NUMBER");
+    };
+    number("--dead", o.dead, "dead load, kN/m2")->required();
+    number("--live", o.live, "live load, kN/m2")->required();
+    number("--span", o.span, "stiffener span, mm")->required();
+    auto* spacing = number("--spacing", o.spacing, "stiffener spacing, mm");
+    auto* spacings = design
+                         .add_option("--spacings", o.spacings,
+                                     "vary the spacing too: FROM:TO:STEP in mm (400:1000:100)")
+                         ->type_name("FROM:TO:STEP");
+    spacing->excludes(spacings);
+    design.add_flag("--continuous", o.continuous, "plate continuous over three or more spans");
+    design.add_option("--stiffener", o.family, "angle, flat or any (default)")
+        ->check(CLI::IsMember({"angle", "flat", "any"}));
+    design.add_option("--top", o.top, "how many designs to list (default 10)")
+        ->check(CLI::Range(1, 100000));
+    design.add_flag("--json", o.json, "print a JSON array");
+}
+
+int RunDesign(const DesignOptions& o, std::ostream& out) {
+    DesignRequest request;
+    request.dead = StrictNumber(o.dead, "--dead");
+    request.live = StrictNumber(o.live, "--live");
+    request.span = StrictNumber(o.span, "--span");
+    if (o.spacings)
+        request.spacings = ParseSpacings(*o.spacings);
+    else if (!o.spacing.empty())
+        request.spacings = {StrictNumber(o.spacing, "--spacing")};
+    else
+        throw UsageError("the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
+    request.continuous = o.continuous;
+    request.family = o.family == "angle"  ? StiffenerFamily::Angle
+                     : o.family == "flat" ? StiffenerFamily::Flat
+                                          : StiffenerFamily::Any;
+    request.top = o.top;
+    const DesignResult result = Design(request);
+    PrintDesign(result, o.json, out);
+    return result.passing.empty() ? kLimitExceeded : kAllPass;
 }
 
 void ListAngles(std::ostream& out) {
@@ -95,6 +149,23 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
     AddCheckOptions(*check, checkOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
+    std::string schedule, resultsPath;
+    CLI::App* batch = app.add_subcommand("batch", "check every bay of a CSV schedule");
+    batch
+        ->add_option("schedule", schedule,
+                     "CSV with columns name, dead, live, thickness, span, "
+                     "spacing, boundary, stiffener")
+        ->required()
+        ->type_name("SCHEDULE.csv");
+    batch
+        ->add_option("-o,--output", resultsPath,
+                     "write the results here instead of standard "
+                     "output")
+        ->type_name("RESULTS.csv");
+    DesignOptions designOptions;
+    CLI::App* design =
+        app.add_subcommand("design", "find the lightest plate and stiffener that pass");
+    AddDesignOptions(*design, designOptions);
 
     try {
         app.parse(argc, argv);
@@ -102,6 +173,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             ListAngles(out);
             return kAllPass;
         }
+        if (batch->parsed()) return RunBatch(schedule, resultsPath, out, err);
+        if (design->parsed()) return RunDesign(designOptions, out);
         return RunCheck(checkOptions, out, err);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e, out, err);

@@ -2,6 +2,8 @@
 // deckplate-cli: the calculation of the window, driven from the command line.
 //
 //   check   one bay, as the Verify button does
+//   batch   every bay of a CSV schedule
+//   design  the lightest plate and stiffener that pass
 //   angles  the angle catalogue
 //
 // Exit status: 0 every check passes, 1 computed with a limit exceeded, 2 bad arguments,

@@ -85,7 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "check --dead 1 --live 2 --thickness 6 --span 2000 --spacing 0 --continuous "
                    "--flat-bar 80x8",
                    3},
-        StatusCase{"Catalogue", "angles", 0}),
+        StatusCase{"Catalogue", "angles", 0},
+        StatusCase{"DesignFindsOne", "design --dead 1 --live 2 --span 2000 --spacing 500", 0},
+        StatusCase{"DesignNothingPasses", "design --dead 50 --live 100 --span 6000 --spacing 1000",
+                   1},
+        StatusCase{"DesignWithoutSpacing", "design --dead 1 --live 2 --span 2000", 2},
+        StatusCase{"DesignUnknownFamily",
+                   "design --dead 1 --live 2 --span 2000 --spacing 500 --stiffener tube", 2},
+        StatusCase{"BatchMissingFile", "batch /nonexistent/schedule.csv", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckText, ShowsTheWindowsDisplayTexts) {
@@ -126,10 +133,15 @@ TEST(CheckJson, HasEveryKeyAtFullPrecision) {
                                                            {"self_weight", " .8"}};
     for (const auto& [key, text] : display) EXPECT_EQ(s.at("display").at(key), text) << key;
     for (const auto* part : {&plate, &s}) {
+        EXPECT_TRUE(part->at("utilisation").at("strength").is_number());
+        EXPECT_TRUE(part->at("utilisation").at("deflection").is_number());
         EXPECT_FALSE(part->at("strength").at("exceeded").get<bool>());
         EXPECT_TRUE(part->at("deflection_check").at("ratio").is_number());
         EXPECT_TRUE(part->at("deflection_check").at("text").is_string());
     }
+    EXPECT_EQ(s.at("utilisation").at("strength").get<double>(), 51.34 / 215);
+    EXPECT_EQ(plate.at("utilisation").at("deflection").get<double>(),
+              150 / plate.at("deflection_check").at("ratio").get<double>());
     // Full round-trip precision, not the displayed two decimals.
     EXPECT_EQ(s.at("Ix").get<double>(),
               16.0 * 16.0 * 1080 + 3240 + 512000.0 * 8 / 12 + 27.0 * 27.0 * 640);

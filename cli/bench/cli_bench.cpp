@@ -1,0 +1,45 @@
+// Sizing one bay over every candidate, and checking a schedule file from disk end to end.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "batch.h"
+#include "design.h"
+
+namespace {
+
+void BM_DesignOneBay(benchmark::State& state) {
+    deckplate::cli::DesignRequest request;
+    request.dead = 1;
+    request.live = 2;
+    request.span = 2000;
+    request.spacings = {500};
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::cli::Design(request));
+}
+BENCHMARK(BM_DesignOneBay)->Unit(benchmark::kMillisecond);
+
+void BM_BatchFromDisk(benchmark::State& state) {
+    const std::string input = "/tmp/deckplate_bench_schedule.csv";
+    const std::string output = "/tmp/deckplate_bench_results.csv";
+    const long long rows = state.range(0);
+    {
+        std::ofstream file(input);
+        file << "name,dead,live,thickness,span,spacing,boundary,stiffener\n";
+        const char* stiffeners[] = {"80x8", "L63x40x5", "L25x16x3", "100x10"};
+        for (long long i = 0; i < rows; ++i) {
+            file << "B" << i << ",1," << (1 + i % 5) << ",6," << (1500 + i % 7 * 100) << ","
+                 << (400 + i % 4 * 100) << "," << (i % 2 ? "simple" : "continuous") << ","
+                 << stiffeners[i % 4] << "\n";
+        }
+    }
+    std::ostringstream discard;
+    for (auto _ : state) deckplate::cli::RunBatch(input, output, discard, discard);
+    state.SetItemsProcessed(state.iterations() * rows);
+    std::remove(input.c_str());
+    std::remove(output.c_str());
+}
+BENCHMARK(BM_BatchFromDisk)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

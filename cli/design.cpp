@@ -1,0 +1,190 @@
+#include "design.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+
+#include "angle_catalogue.h"
+#include "arguments.h"
+#include "flat_bar_series.h"
+#include "number_text.h"
+
+namespace deckplate::cli {
+namespace {
+
+// The plate thicknesses of the window's list.
+constexpr std::pair<const char*, double> kThicknesses[] = {{"2.5", 2.5}, {"3.0", 3}, {"4.0", 4},
+                                                           {"4.5", 4.5}, {"5.0", 5}, {"5.5", 5.5},
+                                                           {"6.0", 6},   {"7.0", 7}, {"8.0", 8}};
+
+struct NamedStiffener {
+    std::string name;
+    Stiffener stiffener;
+};
+
+std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
+    std::vector<NamedStiffener> all;
+    if (family != StiffenerFamily::Flat) {
+        for (const AngleRow& row : AngleCatalogue())
+            all.push_back(
+                {std::string(row.designation), AngleValues{row.Ix, row.A, row.H, row.y0}});
+    }
+    if (family != StiffenerFamily::Angle) {
+        for (const FlatBar& bar : StandardFlatBars())
+            all.push_back(
+                {PlainNumberText(bar.height) + "x" + PlainNumberText(bar.thickness), bar});
+    }
+    return all;
+}
+
+const std::vector<NamedStiffener>& Stiffeners(StiffenerFamily family) {
+    static const std::vector<NamedStiffener> families[] = {BuildStiffeners(StiffenerFamily::Angle),
+                                                           BuildStiffeners(StiffenerFamily::Flat),
+                                                           BuildStiffeners(StiffenerFamily::Any)};
+    return families[static_cast<int>(family)];
+}
+
+bool Lighter(const Candidate& a, const Candidate& b) {
+    if (a.selfWeight != b.selfWeight) return a.selfWeight < b.selfWeight;
+    return a.utilisation.Governing() < b.utilisation.Governing();
+}
+
+// Keeps the `top` lightest in order, so memory stays bounded however many spacings are tried.
+// Equal candidates keep the order in which they were found.
+void KeepIfLightest(std::vector<Candidate>& lightest, std::size_t top, Candidate&& candidate) {
+    if (lightest.size() == top && !Lighter(candidate, lightest.back())) return;
+    lightest.insert(std::upper_bound(lightest.begin(), lightest.end(), candidate, Lighter),
+                    std::move(candidate));
+    if (lightest.size() > top) lightest.pop_back();
+}
+
+std::string Fixed(double value, int decimals) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(decimals) << value;
+    return s.str();
+}
+
+}  // namespace
+
+std::vector<double> ParseSpacings(const std::string& text) {
+    const auto first = text.find(':');
+    const auto second = first == std::string::npos ? first : text.find(':', first + 1);
+    if (second == std::string::npos)
+        throw UsageError("--spacings: '" + text + "' is not FROM:TO:STEP, e.g. 400:1000:100");
+    const double from = StrictNumber(text.substr(0, first), "--spacings FROM");
+    const double to = StrictNumber(text.substr(first + 1, second - first - 1), "--spacings TO");
+    const double step = StrictNumber(text.substr(second + 1), "--spacings STEP");
+    if (!(from > 0) || to < from || !(step > 0))
+        throw UsageError("--spacings: needs 0 < FROM <= TO and STEP > 0");
+    if ((to - from) / step > 10000) throw UsageError("--spacings: more than 10000 spacings");
+    std::vector<double> spacings;
+    // Each spacing formed from FROM, so that 0.1 steps do not drift.
+    for (long long i = 0; from + static_cast<double>(i) * step <= to * (1 + 1e-12); ++i)
+        spacings.push_back(from + static_cast<double>(i) * step);
+    return spacings;
+}
+
+DesignResult Design(const DesignRequest& request) {
+    DesignResult result;
+    const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
+    for (double spacing : request.spacings) {
+        for (const auto& [thicknessText, thickness] : kThicknesses) {
+            BayInput bay{request.dead, request.live,       thickness, request.span,
+                         spacing,      request.continuous, {}};
+            std::optional<DeckPlateResult> plate;
+            try {
+                plate = CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
+                                       bay.continuous);
+            } catch (const ArithmeticError&) {
+                result.candidates += static_cast<long long>(stiffeners.size());
+                result.faults += static_cast<long long>(stiffeners.size());
+                continue;
+            }
+            for (const NamedStiffener& s : stiffeners) {
+                ++result.candidates;
+                bay.stiffener = s.stiffener;
+                try {
+                    const BayCheck c = CheckBay(bay, *plate);
+                    Candidate candidate{thicknessText, s.name, spacing, c.stiffener.selfWeight,
+                                        Utilisations(c)};
+                    if (c.AllPass()) {
+                        ++result.passingCount;
+                        KeepIfLightest(result.passing, request.top, std::move(candidate));
+                    } else if (result.passing.empty() &&
+                               (!result.closest || candidate.utilisation.Governing() <
+                                                       result.closest->utilisation.Governing())) {
+                        result.closest = std::move(candidate);
+                    }
+                } catch (const ArithmeticError&) {
+                    ++result.faults;  // never shown as passing
+                }
+            }
+        }
+    }
+    if (!result.passing.empty()) result.closest.reset();
+    return result;
+}
+
+void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
+    const std::size_t shown = result.passing.size();
+    const auto toJson = [](const Candidate& c) {
+        const Utilisation& u = c.utilisation;
+        return nlohmann::json{{"thickness", c.thickness},
+                              {"stiffener", c.stiffener},
+                              {"spacing", c.spacing},
+                              {"self_weight", c.selfWeight},
+                              {"utilisation",
+                               {{"plate_strength", u.plateStrength},
+                                {"plate_deflection", u.plateDeflection},
+                                {"stiffener_strength", u.stiffenerStrength},
+                                {"stiffener_deflection", u.stiffenerDeflection}}},
+                              {"governing", u.GoverningCheck()}};
+    };
+    if (json) {
+        nlohmann::json list = nlohmann::json::array();
+        for (std::size_t i = 0; i < shown; ++i) list.push_back(toJson(result.passing[i]));
+        if (result.passing.empty() && result.closest) {
+            out << nlohmann::json{{"passing", list}, {"closest", toJson(*result.closest)}}.dump(2)
+                << '\n';
+            return;
+        }
+        out << list.dump(2) << '\n';
+        return;
+    }
+    const auto row = [&](const Candidate& c) {
+        const Utilisation& u = c.utilisation;
+        out << std::left << std::setw(10) << c.thickness << std::setw(12) << c.stiffener
+            << std::right << std::setw(8) << PlainNumberText(c.spacing) << std::setw(13)
+            << Fixed(c.selfWeight, 3) << std::setw(12) << Fixed(u.plateStrength, 3) << std::setw(12)
+            << Fixed(u.plateDeflection, 3) << std::setw(12) << Fixed(u.stiffenerStrength, 3)
+            << std::setw(12) << Fixed(u.stiffenerDeflection, 3) << "  " << u.GoverningCheck()
+            << '\n';
+    };
+    const auto heading = [&] {
+        out << std::left << std::setw(10) << "plate(mm)" << std::setw(12) << "stiffener"
+            << std::right << std::setw(8) << "spacing" << std::setw(13) << "w(kN/m2)"
+            << std::setw(12) << "plate-str" << std::setw(12) << "plate-defl" << std::setw(12)
+            << "stiff-str" << std::setw(12) << "stiff-defl"
+            << "  governing\n";
+    };
+    if (result.passing.empty()) {
+        out << "No candidate passes all four checks (" << result.candidates << " checked, "
+            << result.faults << " skipped on an arithmetic fault).\n";
+        if (result.closest) {
+            out << "Closest (lowest governing utilisation):\n";
+            heading();
+            row(*result.closest);
+        }
+        return;
+    }
+    out << result.passingCount << " of " << result.candidates << " candidates pass all four checks";
+    if (result.faults > 0) out << " (" << result.faults << " skipped on an arithmetic fault)";
+    out << "; the " << shown << " lightest (utilisations: 1.000 is the limit):\n";
+    heading();
+    for (std::size_t i = 0; i < shown; ++i) row(result.passing[i]);
+}
+
+}  // namespace deckplate::cli

@@ -1,0 +1,47 @@
+#pragma once
+// deckplate-cli design: the lightest plate and stiffener that pass all four checks.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bay_check.h"
+
+namespace deckplate::cli {
+
+enum class StiffenerFamily { Angle, Flat, Any };
+
+struct DesignRequest {
+    double dead = 0, live = 0, span = 0;
+    std::vector<double> spacings;  ///< one or more, mm
+    bool continuous = false;
+    StiffenerFamily family = StiffenerFamily::Any;
+    std::size_t top = 10;  ///< how many passing designs to keep
+};
+
+struct Candidate {
+    std::string thickness;  ///< the window's list text, "4.5"
+    std::string stiffener;  ///< "L63x40x5" or "80x8"
+    double spacing = 0;
+    double selfWeight = 0;  ///< kN/m²
+    Utilisation utilisation;
+};
+
+struct DesignResult {
+    std::vector<Candidate> passing;  ///< the `top` lightest, then lowest governing utilisation
+    long long passingCount = 0;
+    std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation
+    long long candidates = 0;
+    long long faults = 0;  ///< candidates skipped on an arithmetic fault
+};
+
+/// Checks every thickness of the list against every stiffener of the family, at every spacing.
+DesignResult Design(const DesignRequest& request);
+
+/// "FROM:TO:STEP" in mm, inclusive of TO. Throws UsageError.
+std::vector<double> ParseSpacings(const std::string& text);
+
+void PrintDesign(const DesignResult& result, bool json, std::ostream& out);
+
+}  // namespace deckplate::cli

@@ -1,0 +1,137 @@
+// Sizing against a brute-force search written here, independently of the ranking code.
+#include "design.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "angle_catalogue.h"
+#include "arguments.h"
+#include "flat_bar_series.h"
+
+namespace deckplate::cli {
+namespace {
+
+struct Bay {
+    const char* name;
+    double dead, live, span, spacing;
+    bool continuous;
+};
+
+// Lightest passing self-weight over every thickness and stiffener, and how many pass.
+std::pair<double, long long> BruteForce(const Bay& bay) {
+    const double thicknesses[] = {2.5, 3, 4, 4.5, 5, 5.5, 6, 7, 8};
+    std::vector<Stiffener> stiffeners;
+    for (const AngleRow& a : AngleCatalogue())
+        stiffeners.push_back(AngleValues{a.Ix, a.A, a.H, a.y0});
+    for (const FlatBar& f : StandardFlatBars()) stiffeners.push_back(f);
+    double lightest = std::numeric_limits<double>::infinity();
+    long long passing = 0;
+    for (double t : thicknesses) {
+        for (const Stiffener& s : stiffeners) {
+            try {
+                const BayCheck c =
+                    CheckBay({bay.dead, bay.live, t, bay.span, bay.spacing, bay.continuous, s});
+                if (!c.AllPass()) continue;
+                ++passing;
+                lightest = std::min(lightest, c.stiffener.selfWeight);
+            } catch (const ArithmeticError&) {
+            }
+        }
+    }
+    return {lightest, passing};
+}
+
+TEST(Design, LightestPassingDesignMatchesBruteForce) {
+    const Bay bays[] = {{"light", 1, 2, 2000, 500, false},
+                        {"heavy continuous", 5, 10, 3000, 600, true},
+                        {"long span", 2, 4, 4500, 750, false}};
+    for (const Bay& bay : bays) {
+        DesignRequest request{
+            bay.dead, bay.live, bay.span, {bay.spacing}, bay.continuous, StiffenerFamily::Any, 10};
+        const DesignResult result = Design(request);
+        const auto [lightest, passing] = BruteForce(bay);
+        EXPECT_EQ(result.passingCount, passing) << bay.name;
+        ASSERT_FALSE(result.passing.empty()) << bay.name;
+        EXPECT_EQ(result.passing.front().selfWeight, lightest) << bay.name;
+        EXPECT_EQ(result.candidates, 9 * static_cast<long long>(51 + StandardFlatBars().size()));
+        for (std::size_t i = 1; i < result.passing.size(); ++i) {
+            const Candidate& a = result.passing[i - 1];
+            const Candidate& b = result.passing[i];
+            EXPECT_TRUE(a.selfWeight < b.selfWeight ||
+                        (a.selfWeight == b.selfWeight &&
+                         a.utilisation.Governing() <= b.utilisation.Governing()))
+                << bay.name << " rank " << i;
+        }
+        for (const Candidate& c : result.passing) EXPECT_LT(c.utilisation.Governing(), 1.0);
+    }
+}
+
+TEST(Design, TopDesignPassesCheck) {
+    DesignRequest request{1, 2, 2000, {500}, false, StiffenerFamily::Angle, 3};
+    const DesignResult result = Design(request);
+    ASSERT_EQ(result.passing.size(), 3u);
+    const Candidate& top = result.passing.front();
+    const auto angle = FindAngle(top.stiffener);
+    ASSERT_TRUE(angle) << top.stiffener;
+    AngleValues values;
+    AngleSection(*angle, values.Iangle1, values.Yoangle1, values.Aangle1, values.Hangle1);
+    const BayCheck c =
+        CheckBay({1, 2, StrictNumber(top.thickness, "thickness"), 2000, 500, false, values});
+    EXPECT_TRUE(c.AllPass());
+    EXPECT_EQ(c.stiffener.selfWeight, top.selfWeight);
+}
+
+TEST(Design, FlatBarsKeepToTheSlendernessLimit) {
+    DesignRequest request{1, 2, 2000, {500}, false, StiffenerFamily::Flat, 100000};
+    for (const Candidate& c : Design(request).passing) {
+        const FlatBar bar = ParseFlatBar(c.stiffener, "stiffener");
+        EXPECT_LE(bar.height / bar.thickness, 15.0) << c.stiffener;
+    }
+}
+
+TEST(Design, SpacingsAreRankedTogether) {
+    DesignRequest request{1, 2, 2000, ParseSpacings("400:1000:100"), false, StiffenerFamily::Any,
+                          5};
+    const DesignResult all = Design(request);
+    ASSERT_FALSE(all.passing.empty());
+    for (double spacing : request.spacings) {
+        DesignRequest one = request;
+        one.spacings = {spacing};
+        const DesignResult single = Design(one);
+        if (!single.passing.empty()) {
+            EXPECT_LE(all.passing.front().selfWeight, single.passing.front().selfWeight) << spacing;
+        }
+    }
+    EXPECT_EQ(all.candidates,
+              7 * Design({1, 2, 2000, {500}, false, StiffenerFamily::Any, 5}).candidates);
+}
+
+TEST(Design, NothingPassesShowsTheClosest) {
+    DesignRequest request{50, 100, 6000, {1000}, false, StiffenerFamily::Any, 10};
+    const DesignResult result = Design(request);
+    EXPECT_TRUE(result.passing.empty());
+    EXPECT_EQ(result.passingCount, 0);
+    ASSERT_TRUE(result.closest);
+    EXPECT_GE(result.closest->utilisation.Governing(), 1.0);
+}
+
+TEST(Design, FaultsAreCountedNeverPassed) {
+    DesignRequest request{0, 0, 2000, {500}, false, StiffenerFamily::Angle, 10};
+    const DesignResult result = Design(request);
+    EXPECT_TRUE(result.passing.empty());
+    EXPECT_EQ(result.faults, result.candidates);
+}
+
+TEST(ParseSpacings, FromToStep) {
+    EXPECT_EQ(ParseSpacings("400:1000:100"),
+              (std::vector<double>{400, 500, 600, 700, 800, 900, 1000}));
+    EXPECT_EQ(ParseSpacings("500:500:1"), std::vector<double>{500});
+    EXPECT_EQ(ParseSpacings("0.3:0.6:0.1").size(), 4u);
+    for (const char* bad :
+         {"400:1000", "400-1000-100", "a:b:c", "0:100:10", "500:400:10", "400:1000:0", "1:1e9:1"})
+        EXPECT_THROW(ParseSpacings(bad), UsageError) << bad;
+}
+
+}  // namespace
+}  // namespace deckplate::cli
