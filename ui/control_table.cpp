@@ -8,7 +8,7 @@ constexpr bool kHidden = false;
 constexpr bool kDisabled = false;
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // name       kind          container  left   top  width height caption
     {"Frame1",    Frame,        "form1",   120,   120, 7935, 1815, "平台数据"},
     {"Frame2",    Frame,        "form1",   120,  2040, 7935, 1455, "钢铺板数据"},
@@ -93,7 +93,7 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlRow> ControlTable() { return kControls; }
 
 QColor InkColour(Ink ink) {
     switch (ink) {

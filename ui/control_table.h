@@ -14,7 +14,7 @@ enum class Kind { Frame, Label, TextBox, ComboBox, CheckBox, OptionButton, PushB
 /// Which colour a control's text (or a frame's caption) has; Default is the style's own.
 enum class Ink { Default, Navy, Blue };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;  ///< objectName: "Text1", "label16", "Command3"
     Kind kind;
     std::string_view container;    ///< "form1" or a frame's name
@@ -28,7 +28,7 @@ struct ControlSpec {
 };
 
 /// Every control of the window, containers before their contents.
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlRow> ControlTable();
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 8145;

@@ -18,8 +18,7 @@ QString ErrorReportText(const ArithmeticError& error) {
             break;
     }
     const std::string_view where = QuantityNameZh(error.quantity());
-    if (!where.empty())
-        text += QStringLiteral("\n出现在：") + QString::fromUtf8(where.data(), where.size());
+    if (!where.empty()) text += QStringLiteral("\n出现在：") + QString::fromUtf8(where);
     text += QStringLiteral("\n请检查输入数据。");
     return text;
 }

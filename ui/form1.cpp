@@ -29,9 +29,9 @@ QString Display2(double value) {
     return QString::fromStdString(NumberText(RoundDecimals(value, 2)));
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption.data(), spec.caption.size());
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlRow& control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
         case Kind::Frame:
             return new QGroupBox(caption, parent);
         case Kind::Label: {
@@ -60,13 +60,13 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
-void ApplyLook(const ControlSpec& spec, QWidget* widget) {
-    if (spec.ink != Ink::Default) {
+void ApplyLook(const ControlRow& control, QWidget* widget) {
+    if (control.ink != Ink::Default) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, InkColour(spec.ink));
+        palette.setColor(QPalette::WindowText, InkColour(control.ink));
         widget->setPalette(palette);
     }
-    if (spec.valueCell) {
+    if (control.valueCell) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Window, palette.color(QPalette::Base));
         palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
@@ -89,21 +89,20 @@ Form1::Form1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(p
 
 void Form1::BuildControls() {
     controls_.insert(QStringLiteral("form1"), this);
-    for (const ControlSpec& spec : ControlTable()) {
-        QWidget* container =
-            controls_.value(QString::fromUtf8(spec.container.data(), spec.container.size()));
-        QWidget* widget = CreateControl(spec, container);
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlRow& control : ControlTable()) {
+        QWidget* container = controls_.value(QString::fromUtf8(control.container));
+        QWidget* widget = CreateControl(control, container);
+        const QString name = QString::fromUtf8(control.name);
         widget->setObjectName(name);
         widget->setAccessibleName(name);
-        widget->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                            spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
+        widget->setGeometry(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+                            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel);
         if (auto* box = qobject_cast<QAbstractButton*>(widget);
-            box && (spec.kind == Kind::CheckBox || spec.kind == Kind::OptionButton))
-            box->setChecked(spec.checked);
-        widget->setEnabled(spec.enabled);
-        widget->setVisible(spec.visible);
-        ApplyLook(spec, widget);
+            box && (control.kind == Kind::CheckBox || control.kind == Kind::OptionButton))
+            box->setChecked(control.checked);
+        widget->setEnabled(control.enabled);
+        widget->setVisible(control.visible);
+        ApplyLook(control, widget);
         controls_.insert(name, widget);
     }
     Label(28)->setFont(HintFont());

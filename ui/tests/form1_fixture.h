@@ -72,6 +72,15 @@ class Form1Fixture {
         Type("Text13", "8");
     }
 
+    /// The smallest angle's bay: D = 1, P = 2, plate "6.0", span 1500, spacing 600, no angle yet.
+    void EnterAngleBay() {
+        Type("Text1", "1");
+        Type("Text2", "2");
+        Pick("Combo1", 6);
+        Type("Text4", "1500");
+        Type("Text5", "600");
+    }
+
     QColor TextColour(const char* name) const {
         return Text(name)->palette().color(QPalette::Text);
     }

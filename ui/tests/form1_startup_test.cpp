@@ -28,20 +28,20 @@ void Form1StartupTest::everyControlHasItsStartState() {
     // Start-up hides and disables the flat-bar inputs beyond what the table says.
     const std::set<QString> hiddenByStartUp{"Label15", "Label22", "Text9", "Text13"};
     int count = 0;
-    for (const ControlSpec& spec : ControlTable()) {
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlRow& control : ControlTable()) {
+        const QString name = QString::fromUtf8(control.name);
         auto* widget = f.form->findChild<QWidget*>(name);
         QVERIFY2(widget, qPrintable(name));
         ++count;
-        const QString container = QString::fromUtf8(spec.container.data(), spec.container.size());
+        const QString container = QString::fromUtf8(control.container);
         QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->geometry(),
-                 QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
-        const bool shown = spec.visible && !hiddenByStartUp.count(name);
+        QCOMPARE(widget->geometry(), QRect(control.left / 15, control.top / 15, control.width / 15,
+                                           control.height / 15));
+        const bool shown = control.visible && !hiddenByStartUp.count(name);
         QVERIFY2(widget->isHidden() == !shown, qPrintable(name));
-        const bool enabled = spec.enabled && name != "Text9" && name != "Text13";
+        const bool enabled = control.enabled && name != "Text9" && name != "Text13";
         QVERIFY2(widget->isEnabled() == enabled, qPrintable(name));
-        const QString caption = QString::fromUtf8(spec.caption.data(), spec.caption.size());
+        const QString caption = QString::fromUtf8(control.caption);
         if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), caption);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) QCOMPARE(box->text(), caption);
         if (auto* button = qobject_cast<QPushButton*>(widget)) QCOMPARE(button->text(), caption);

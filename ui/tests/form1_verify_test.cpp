@@ -73,11 +73,7 @@ void Form1VerifyTest::flatBarBayShowsTheCommandLinesValues() {
 
 void Form1VerifyTest::exceededResultsTurnBlueAndBack() {
     Form1Fixture f;
-    f.Type("Text1", "1");
-    f.Type("Text2", "2");
-    f.Pick("Combo1", 6);
-    f.Type("Text4", "1500");
-    f.Type("Text5", "600");
+    f.EnterAngleBay();
     f.Pick("Combo2", 0);  // L25x16x3: stiffener stress 337.63, ratio 129.5
     f.Click("Command1");
     QCOMPARE(f.Text("Text12")->text(), QString(" 337.63"));
@@ -102,11 +98,7 @@ void Form1VerifyTest::exceededResultsTurnBlueAndBack() {
 
 void Form1VerifyTest::angleNeverPickedIsABarePlateStrip() {
     Form1Fixture f;
-    f.Type("Text1", "1");
-    f.Type("Text2", "2");
-    f.Pick("Combo1", 6);
-    f.Type("Text4", "1500");
-    f.Type("Text5", "600");
+    f.EnterAngleBay();
     f.Click("Command1");
     QVERIFY(f.platform.errors.isEmpty());
     QCOMPARE(f.Label("Label31")->text(), QString(" 0"));
