@@ -26,6 +26,7 @@ class Form1VerifyTest : public QObject {
     void flatBarCaptionsStayUntilAnAnglePick();
     void angleVerifyKeepsFlatBarStore();
     void deflectionLimitBoxPlaysNoPart();
+    void anyThicknessIsComputedAsEntered();
     void faultStopsAtItsStep_data();
     void faultStopsAtItsStep();
     void zeroLoadsStopAtPlateDeflectionVerdict();
@@ -163,6 +164,19 @@ void Form1VerifyTest::deflectionLimitBoxPlaysNoPart() {
     f.Text("Text3")->setText("10");
     f.Click("Command1");
     QCOMPARE(f.Label("Label13")->text(), QString("钢铺板挠度满足要求"));
+}
+
+void Form1VerifyTest::anyThicknessIsComputedAsEntered() {
+    // No whole-number limit on the thickness: 4.5 is 4.5 mm, and a 1100 mm slab computes.
+    Form1Fixture f;
+    f.EnterFlatBarBay();
+    f.Pick("Combo1", 3);
+    f.Click("Command1");
+    QCOMPARE(f.Text("Text8")->text(), QString(" 30.86"));  // 6000 · .125 / (1.2 · 4.5²)
+    f.Get<QComboBox>("Combo1")->setEditText("1100");
+    f.Click("Command1");
+    QVERIFY(f.platform.errors.isEmpty());
+    QCOMPARE(f.Text("Text8")->text(), QString(" 0"));
 }
 
 // Each row: what is typed, where the run stops, and what it has written by then.
