@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-dev                      # libFuzzer and the sanitizer runtimes
-  qt6-base-dev                               # the window
+  qt6-base-dev qt6-translations-l10n         # the window, and Qt's own words in Chinese
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
   nlohmann-json3-dev libcli11-dev            # the command-line tool
   libcsv-dev                                 # schedules read by the batch check
