@@ -22,15 +22,17 @@ struct CheckOptions {
     bool json = false;
 };
 
+// Numbers are taken as text and read strictly later, so the message can name the option.
+CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, const char* help) {
+    return command.add_option(name, text, help)->type_name("NUMBER");
+}
+
 void AddCheckOptions(CLI::App& check, CheckOptions& o) {
-    const auto number = [&](const char* name, std::string& text, const char* help) {
-        check.add_option(name, text, help)->required()->type_name("NUMBER");
-    };
-    number("--dead", o.dead, "dead load, kN/m2");
-    number("--live", o.live, "live load, kN/m2");
-    number("--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)");
-    number("--span", o.span, "stiffener span, mm");
-    number("--spacing", o.spacing, "stiffener spacing, mm");
+    AddNumber(check, "--dead", o.dead, "dead load, kN/m2")->required();
+    AddNumber(check, "--live", o.live, "live load, kN/m2")->required();
+    AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)")->required();
+    AddNumber(check, "--span", o.span, "stiffener span, mm")->required();
+    AddNumber(check, "--spacing", o.spacing, "stiffener spacing, mm")->required();
     check.add_flag("--continuous", o.continuous,
                    "plate continuous over three or more spans (default: four edges simply "
                    "supported)");
@@ -89,13 +91,10 @@ struct DesignOptions {
 };
 
 void AddDesignOptions(CLI::App& design, DesignOptions& o) {
-    const auto number = [&](const char* name, std::string& text, const char* help) {
-        return design.add_option(name, text, help)->type_name("NUMBER");
-    };
-    number("--dead", o.dead, "dead load, kN/m2")->required();
-    number("--live", o.live, "live load, kN/m2")->required();
-    number("--span", o.span, "stiffener span, mm")->required();
-    auto* spacing = number("--spacing", o.spacing, "stiffener spacing, mm");
+    AddNumber(design, "--dead", o.dead, "dead load, kN/m2")->required();
+    AddNumber(design, "--live", o.live, "live load, kN/m2")->required();
+    AddNumber(design, "--span", o.span, "stiffener span, mm")->required();
+    auto* spacing = AddNumber(design, "--spacing", o.spacing, "stiffener spacing, mm");
     auto* spacings = design
                          .add_option("--spacings", o.spacings,
                                      "vary the spacing too: FROM:TO:STEP in mm (400:1000:100)")
