@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,22 @@ QString Display2(double value) {
     return QString::fromStdString(NumberText(RoundDecimals(value, 2)));
 }
 
+// An editable list's field: Enter after typing a list text would otherwise count as picking
+// that item. Only a pick from the list (mouse, or the arrow keys) is a pick.
+class TypingIsNotPicking : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QWidget* CreateControl(const ControlRow& control, QWidget* parent) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
@@ -47,6 +64,7 @@ QWidget* CreateControl(const ControlRow& control, QWidget* parent) {
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setCompleter(nullptr);  // what is typed stays as typed
+            combo->lineEdit()->installEventFilter(new TypingIsNotPicking(combo));
             combo->setMaxVisibleItems(12);
             return combo;
         }

@@ -98,7 +98,9 @@ void Form1InteractionTest::angleVariablesSurviveOptionSwitches() {
     QCOMPARE(f.form->Aangle1, 17.17);
     QCOMPARE(f.form->Hangle1, 100.0);
     // Typing another designation into the field does not change the chosen angle.
-    QTest::keyClicks(f.Get<QComboBox>("Combo2"), "x");
+    f.Get<QComboBox>("Combo2")->setEditText("");
+    QTest::keyClicks(f.Get<QComboBox>("Combo2"), "L25x16x3");
+    QTest::keyClick(f.Get<QComboBox>("Combo2")->lineEdit(), Qt::Key_Return);
     QCOMPARE(f.form->indexjudge, std::int16_t{40});
 }
 
@@ -107,6 +109,8 @@ void Form1InteractionTest::verifyIsEnabledOnlyByAPick() {
     auto* verify = f.Get<QPushButton>("Command1");
     QTest::keyClicks(f.Get<QComboBox>("Combo1"), "6.0");
     QVERIFY(!verify->isEnabled());
+    QTest::keyClick(f.Get<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);
+    QVERIFY(!verify->isEnabled());  // Enter after typing a list text is still typing
     QCOMPARE(f.Get<QComboBox>("Combo1")->currentText(), QString("6.0"));
     f.Click("Command1");  // a disabled button does nothing
     QCOMPARE(f.Text("Text6")->text(), QString(" "));
