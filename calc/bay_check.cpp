@@ -11,11 +11,11 @@ BayCheck CheckBay(const BayInput& bay) {
                                         bay.continuous));
 }
 
-BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate) {
+BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate, DisplayTexts texts) {
     BayCheck c;
     c.plate = plate;
-    c.stiffener =
-        CheckStiffener(bay.thickness, c.plate.q, c.plate.qk, bay.span, bay.spacing, bay.stiffener);
+    c.stiffener = CheckStiffener(bay.thickness, c.plate.q, c.plate.qk, bay.span, bay.spacing,
+                                 bay.stiffener, texts);
     c.plateStrength = PlateStrengthVerdict(c.plate.display.stress);
     c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.display.stress);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);

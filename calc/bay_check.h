@@ -51,7 +51,8 @@ BayCheck CheckBay(const BayInput& bay);
 
 /// The same, with the plate check of this bay's loads, thickness, span, spacing and boundary
 /// already done (it does not depend on the stiffener): for trying many stiffeners on one plate.
-BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate);
+BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate,
+                  DisplayTexts texts = DisplayTexts::All);
 
 Utilisation Utilisations(const BayCheck& check);
 

@@ -46,7 +46,7 @@ double PlateStripWidth(double thickness) {
 }
 
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener) {
+                              const Stiffener& stiffener, DisplayTexts texts) {
     const Checked t = InputNumber(thickness), Q = InputNumber(q), Qk = InputNumber(qk),
                   L = InputNumber(span), a = InputNumber(spacing);
     const Checked be = Compute(Quantity::PlateStrip, [&] { return 30.0 * t; });
@@ -94,18 +94,19 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.stressTop = top.value();
     r.stressBottom = bottom.value();
     r.stress = stress.value();
+    r.display.stress = Display(stress);
+    if (flatBar) {
+        r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
+                                  RoundDecimals((s.Is / 10000.0).value(), 2)};
+    }
+    if (texts == DisplayTexts::StressOnly) return r;
     r.display.moment = Display(Ms / 1000.0 / 1000.0);
     r.display.deflection = Display(deflection);
-    r.display.stress = Display(stress);
     r.display.centroid = Display(s.centroidCm);
     r.display.inertia = Display(s.Is / 10000.0);
     r.display.area = Display(s.As / 100.0);
     r.display.compositeCentroid = Display(Yo / 10.0);
     r.display.compositeInertia = Display(Ix / 10000.0);
-    if (flatBar) {
-        r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
-                                  RoundDecimals((s.Is / 10000.0).value(), 2)};
-    }
     return r;
 }
 
@@ -125,10 +126,10 @@ std::string SelfWeightText(double selfWeight) {
 }
 
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
-                               const Stiffener& stiffener) {
-    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener);
+                               const Stiffener& stiffener, DisplayTexts texts) {
+    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, texts);
     r.selfWeight = SelfWeight(thickness, spacing, r.As, span);
-    r.display.selfWeight = SelfWeightText(r.selfWeight);
+    if (texts == DisplayTexts::All) r.display.selfWeight = SelfWeightText(r.selfWeight);
     return r;
 }
 

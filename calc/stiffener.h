@@ -60,13 +60,17 @@ struct StiffenerResult {
     std::optional<FlatBarStored> flatBar;  ///< set for a flat bar only
 };
 
+/// Which display texts a check writes: all of them, or only the stress that the strength verdict
+/// judges (for searches over many candidates that show none of the others).
+enum class DisplayTexts { All, StressOnly };
+
 /// Width of the effective plate strip, 30 t, mm.
 double PlateStripWidth(double thickness);
 
 /// Section, moment, deflection and stresses (everything but the self-weight). thickness, span,
 /// spacing in mm; q, qk in kN/m². Throws ArithmeticError.
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener);
+                              const Stiffener& stiffener, DisplayTexts texts = DisplayTexts::All);
 
 /// Self-weight of plate and stiffeners, kN/m²: 7.85 × (t·1000² + (n + 1)·As·L) / 10⁸ with
 /// n = 1000 / spacing rounded. Throws on a spacing of 0.
@@ -77,7 +81,7 @@ std::string SelfWeightText(double selfWeight);
 
 /// StiffenerBeam followed by SelfWeight.
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
-                               const Stiffener& stiffener);
+                               const Stiffener& stiffener, DisplayTexts texts = DisplayTexts::All);
 
 /// Stiffener strength from the displayed stress text: 215 N/mm² or more fails.
 StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress);

@@ -107,7 +107,7 @@ DesignResult Design(const DesignRequest& request) {
                 ++result.candidates;
                 bay.stiffener = s.stiffener;
                 try {
-                    const BayCheck c = CheckBay(bay, *plate);
+                    const BayCheck c = CheckBay(bay, *plate, DisplayTexts::StressOnly);
                     Candidate candidate{thicknessText, s.name, spacing, c.stiffener.selfWeight,
                                         Utilisations(c)};
                     if (c.AllPass()) {

@@ -180,3 +180,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace deckplate
+
+namespace deckplate {
+namespace {
+
+TEST(CheckStiffener, StressOnlyTextsKeepEveryNumber) {
+    for (const Stiffener& s : {Stiffener{FlatBar{80, 8}}, Stiffener{kFirstAngle}}) {
+        const StiffenerResult all = CheckStiffener(6, kQ, kQk, 1500, 600, s);
+        const StiffenerResult lean =
+            CheckStiffener(6, kQ, kQk, 1500, 600, s, DisplayTexts::StressOnly);
+        EXPECT_EQ(lean.display.stress, all.display.stress);
+        EXPECT_EQ(lean.Ix, all.Ix);
+        EXPECT_EQ(lean.deflection, all.deflection);
+        EXPECT_EQ(lean.selfWeight, all.selfWeight);
+        EXPECT_EQ(lean.flatBar.has_value(), all.flatBar.has_value());
+        EXPECT_TRUE(lean.display.moment.empty());
+    }
+}
+
+}  // namespace
+}  // namespace deckplate
