@@ -26,7 +26,6 @@ class CsvReader {
 
     /// Bytes of the file read so far (for progress).
     long long BytesRead() const { return bytesRead_; }
-    TextEncoding Encoding() const { return encoding_; }
 
   private:
     static void OnField(void* field, std::size_t length, void* self);

@@ -23,8 +23,6 @@ class Platform {
     /// Ends the program at once, without prompt.
     virtual void EndProgram() = 0;
 
-    /// Where the report is written: "d:\WExo.txt" on Windows, ~/d/WExo.txt elsewhere.
-    virtual QString ReportPath() const = 0;
     /// Replaces the report file with `bytes` as one step: on failure the previous file stays as
     /// it was. Returns an empty string on success, else the reason in words.
     virtual QString WriteReportFile(const QByteArray& bytes) = 0;

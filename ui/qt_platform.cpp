@@ -28,7 +28,7 @@ void QtPlatform::ReportError(QWidget* parent, const QString& text) {
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 
-QString QtPlatform::ReportPath() const {
+QString QtPlatform::ReportPath() {
 #ifdef Q_OS_WIN
     return QStringLiteral("d:/WExo.txt");
 #else

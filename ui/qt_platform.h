@@ -12,9 +12,11 @@ class QtPlatform : public Platform {
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ReportError(QWidget* parent, const QString& text) override;
     void EndProgram() override;
-    QString ReportPath() const override;
     QString WriteReportFile(const QByteArray& bytes) override;
     QString StartViewer() override;
+
+    /// "d:/WExo.txt" on Windows, ~/d/WExo.txt elsewhere.
+    static QString ReportPath();
 };
 
 }  // namespace deckplate::ui

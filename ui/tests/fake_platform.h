@@ -21,7 +21,6 @@ class FakePlatform : public Platform {
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     void ReportError(QWidget*, const QString& text) override { errors << text; }
     void EndProgram() override { ++endProgramCalls; }
-    QString ReportPath() const override { return QStringLiteral("/nonexistent/WExo.txt"); }
     QString WriteReportFile(const QByteArray& bytes) override {
         calls << QStringLiteral("write");
         if (writeFailure.isEmpty()) writes << bytes;
