@@ -10,7 +10,6 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 #include "arguments.h"
 #include "bay_check.h"

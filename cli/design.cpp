@@ -1,7 +1,6 @@
 #include "design.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
