@@ -177,6 +177,17 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return RunCheck(checkOptions, out, err);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e, out, err);
+    } catch (const CLI::ArgumentMismatch& e) {
+        // CLI11 words these as counts ("--dead: At Most 1 required but received 2").
+        const std::string what = e.what();
+        const std::string option = what.substr(0, what.find(':'));
+        if (what.find("At Most") != std::string::npos)
+            err << "deckplate-cli: " << option << " is given more than once; give it once\n";
+        else if (what.find("required") != std::string::npos)
+            err << "deckplate-cli: " << option << " needs a value\n";
+        else
+            err << "deckplate-cli: " << what << "\n";
+        return kBadArguments;
     } catch (const CLI::ParseError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
         return kBadArguments;

@@ -15,8 +15,9 @@ struct CliRun {
     std::string out;
 };
 
-CliRun RunCli(const std::string& arguments) {
-    const std::string command = std::string(DECKPLATE_CLI) + " " + arguments + " 2>/dev/null";
+// `errors`: where standard error goes, as a shell redirection.
+CliRun RunCli(const std::string& arguments, const char* errors = "2>/dev/null") {
+    const std::string command = std::string(DECKPLATE_CLI) + " " + arguments + " " + errors;
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -70,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"MissingOption",
                    "check --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 2},
         StatusCase{"RepeatedOption", "check " + kBay + "--span 3000 --flat-bar 80x8", 2},
+        StatusCase{"OptionWithoutValue", "check " + kBay + "--flat-bar", 2},
         StatusCase{"BothStiffeners", "check " + kBay + "--flat-bar 80x8 --angle L63x40x5", 2},
         StatusCase{"NoStiffener", "check " + kBay, 2},
         StatusCase{"UnknownDesignation", "check " + kBay + "--angle L63x40x9", 2},
@@ -161,6 +163,21 @@ TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
         "check --dead 0 --live 0 --thickness 0 --span 2000 --spacing 500 --flat-bar "
         "80x8 --json");
     EXPECT_EQ(nlohmann::json::parse(invalid.out).at("error").at("kind"), "invalid_operation");
+}
+
+TEST(BadArguments, MessagesNameTheOption) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"check " + kBay + "--span 3000 --flat-bar 80x8", "--span is given more than once"},
+        {"check " + kBay + "--flat-bar", "--flat-bar needs a value"},
+        {"check " + kBay + "--angle L63x40x9", "'deckplate-cli angles' lists the designations"},
+        {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "--dead: '1kN' is not a number"},
+        {"check " + kBay, "the stiffener is missing"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const std::string said = RunCli(arguments, "2>&1").out;
+        EXPECT_NE(said.find(message), std::string::npos) << arguments << " said: " << said;
+    }
 }
 
 TEST(Angles, ListsTheWholeCatalogue) {
