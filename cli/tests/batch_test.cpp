@@ -111,6 +111,17 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
     }
 }
 
+TEST(Batch, LineNumbersAreSpreadsheetRows) {
+    // A quoted cell holding a line break stays one row, as in the spreadsheet.
+    const BatchRun run = Batch(
+        "name,dead,live,thickness,span,spacing,boundary,stiffener,note\r\n"
+        "a,1,2,6,2000,500,simple,80x8,\"two\r\nlines\"\r\n"
+        "b,x,2,6,2000,500,simple,80x8,\r\n");
+    ASSERT_EQ(run.rows.size(), 3u);
+    EXPECT_EQ(Column(run, 1, "note"), "two\r\nlines");
+    EXPECT_EQ(Column(run, 2, "error"), "line 3: column 'dead': 'x' is not a number");
+}
+
 TEST(Batch, SpreadsheetEncodingsAndQuoting) {
     const std::string rows = "\"Bay \"\"A\"\", level 2\",1,2,6,2000,500,simple,80x8,keep me\r\n";
     const std::string header = "Stiffener,name,dead,live,thickness,span,spacing,boundary,note\r\n";
