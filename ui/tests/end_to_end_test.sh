@@ -29,7 +29,7 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
 xdotool windowfocus --sync "$window"
-sleep 0.3
+sleep 1
 
 k() { xdotool key --delay 40 "$@"; }
 t() { xdotool type --delay 40 "$1"; }
@@ -38,10 +38,10 @@ k Down Down Down Down Down Down Down  # plate "6.0"
 k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
 k Tab Tab Tab Tab Down               # angle "L25x16x3"
 k Tab Tab Tab Tab space              # 验算
-sleep 0.3
+sleep 1
 k Tab Tab space                      # 计 算 书
 report="$work/home/d/WExo.txt"
-for _ in $(seq 50); do [ -s "$work/viewer-arguments" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/viewer-arguments" ] && break; sleep 0.1; done
 
 [ -f "$report" ] || { echo "FAIL: no report at ~/d/WExo.txt"; exit 1; }
 if ! cmp -s "$report" "$golden"; then
