@@ -1,13 +1,9 @@
 #include "batch.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <chrono>
 #include <fstream>
-#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -15,6 +11,7 @@
 #include "bay_check.h"
 #include "csv_reader.h"
 #include "number_text.h"
+#include "progress.h"
 
 namespace deckplate::cli {
 namespace {
@@ -109,37 +106,6 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
     bay.stiffener = ParseStiffener(field(kStiffener), "column 'stiffener'");
     return bay;
 }
-
-// Progress on standard error, only for a terminal and only once a run has taken a second.
-class Progress {
-  public:
-    explicit Progress(long long totalBytes)
-        : total_(totalBytes), enabled_(isatty(STDERR_FILENO) == 1), start_(Clock::now()) {}
-
-    void Update(long long rows, long long bytes) {
-        if (!enabled_ || (rows & 1023) != 0) return;
-        const auto now = Clock::now();
-        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(100))
-            return;
-        last_ = now;
-        shown_ = true;
-        const int percent = total_ > 0 ? static_cast<int>(100 * bytes / total_) : 0;
-        const int filled = percent / 5;
-        std::cerr << "\r[" << std::string(filled, '#') << std::string(20 - filled, ' ') << "] "
-                  << percent << "%  " << rows << " rows" << std::flush;
-    }
-    ~Progress() {
-        if (shown_) std::cerr << "\r" << std::string(50, ' ') << "\r" << std::flush;
-    }
-
-  private:
-    using Clock = std::chrono::steady_clock;
-    long long total_;
-    bool enabled_;
-    bool shown_ = false;
-    Clock::time_point start_;
-    Clock::time_point last_{};
-};
 
 }  // namespace
 
