@@ -246,6 +246,8 @@ double RoundDecimals(double x, int n) {
 
 std::string NumberText(double x) { return Format(x, Style::Display); }
 
+std::string DisplayText(double x) { return NumberText(RoundDecimals(x, 2)); }
+
 std::string PlainNumberText(double x) { return Format(x, Style::Plain); }
 
 }  // namespace deckplate

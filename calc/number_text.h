@@ -27,6 +27,9 @@ double RoundDecimals(double x, int n);
 /// fixed notation, others as " 1.5E+20".
 std::string NumberText(double x);
 
+/// A result as the window displays it: NumberText of the value rounded to 2 decimals.
+std::string DisplayText(double x);
+
 /// As NumberText, but with no sign position for non-negative values and a "0" before the point
 /// of a magnitude below 1: 0.5 → "0.5", -0.25 → "-0.25".
 std::string PlainNumberText(double x);

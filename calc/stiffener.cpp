@@ -6,7 +6,7 @@
 namespace deckplate {
 namespace {
 
-std::string Display(Checked value) { return NumberText(RoundDecimals(value.value(), 2)); }
+std::string Display(Checked value) { return DisplayText(value.value()); }
 
 // The stiffener alone, in mm units, positioned below the plate of thickness t.
 struct Section {

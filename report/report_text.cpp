@@ -59,12 +59,10 @@ std::string ReportText(const ReportSnapshot& w) {
     }
     lines.insert(lines.end(), {"", std::string(kRule), "边界条件："});
     // Verify computes a continuous plate whenever Check2 is ticked, so Check2 decides here too.
-    if (w.Check2) {
-        lines.push_back(Cat("三跨及三跨以上连续铺板的弯矩计算系数： α=", NumberText(w.Alpha)));
-        lines.push_back(Cat("三跨及三跨以上连续铺板的挠度计算系数： β=", NumberText(w.Beta)));
-    } else if (w.Check1) {
-        lines.push_back(Cat("四边简支无肋铺板的弯矩计算系数： α=", NumberText(w.Alpha)));
-        lines.push_back(Cat("四边简支无肋铺板的挠度计算系数： β=", NumberText(w.Beta)));
+    if (w.Check1 || w.Check2) {
+        const std::string plate = w.Check2 ? "三跨及三跨以上连续铺板" : "四边简支无肋铺板";
+        lines.push_back(Cat(plate + "的弯矩计算系数： α=", NumberText(w.Alpha)));
+        lines.push_back(Cat(plate + "的挠度计算系数： β=", NumberText(w.Beta)));
     }
     lines.insert(lines.end(), {
                                   "组合截面参数：",

@@ -26,10 +26,6 @@ QString LabelName(int n) {
     return n == 16 ? QStringLiteral("label16") : QStringLiteral("Label%1").arg(n);
 }
 
-QString Display2(double value) {
-    return QString::fromStdString(NumberText(RoundDecimals(value, 2)));
-}
-
 // An editable list's field: Enter after typing a list text would otherwise count as picking
 // that item. Only a pick from the list (mouse, or the arrow keys) is a pick.
 class TypingIsNotPicking : public QObject {
@@ -244,9 +240,9 @@ void Form1::Combo2_Click() {
     Label(32)->setText(QStringLiteral("角钢截面面积(cm2)"));
     indexjudge = static_cast<std::int16_t>(Combo(2)->currentIndex());
     AngleSection(indexjudge, Iangle1, Yoangle1, Aangle1, Hangle1);
-    Label(31)->setText(Display2(Yoangle1));
-    Label(33)->setText(Display2(Iangle1));
-    Label(35)->setText(Display2(Aangle1));
+    Label(31)->setText(QString::fromStdString(DisplayText(Yoangle1)));
+    Label(33)->setText(QString::fromStdString(DisplayText(Iangle1)));
+    Label(35)->setText(QString::fromStdString(DisplayText(Aangle1)));
 }
 
 void Form1::Command2_Click() { platform_.EndProgram(); }
