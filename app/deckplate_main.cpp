@@ -4,19 +4,24 @@
 #include <QTranslator>
 
 #include "form1.h"
+#include "form1_widget.h"
 #include "qt_platform.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    application.setApplicationDisplayName(deckplate::ui::kApplicationTitle);
+    const std::string_view title = deckplate::form::kApplicationTitle;
+    application.setApplicationDisplayName(
+        QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     // Qt's own words (the OK of a message box) in Chinese, like the rest of the window.
     QTranslator qtWords;
     if (qtWords.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtWords);
     deckplate::ui::QtPlatform platform;
-    deckplate::ui::Form1 form1(platform);
-    form1.Form_Load();
-    form1.show();
+    deckplate::form::Form1 model(platform);
+    deckplate::ui::Form1Widget window(model);
+    platform.SetWindow(&window);
+    window.Form_Load();
+    window.show();
     return application.exec();
 }

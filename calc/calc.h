@@ -17,4 +17,5 @@
 #include "deck_plate.h"
 #include "module1.h"
 #include "number_text.h"
+#include "plate_thicknesses.h"
 #include "stiffener.h"

@@ -6,29 +6,24 @@
 #include <QMessageBox>
 #include <QProcess>
 
+#include "control_table.h"
+#include "gbk.h"
 #include "report_file.h"
 
 namespace deckplate::ui {
 namespace {
 
-void ShowModal(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, kApplicationTitle, text, QMessageBox::Ok, parent);
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
+    QMessageBox box(icon, FromUtf8(form::kApplicationTitle), FromUtf8(text), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
-}  // namespace
-
-void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
-    ShowModal(parent, QMessageBox::NoIcon, text);
-}
-
-void QtPlatform::ReportError(QWidget* parent, const QString& text) {
-    ShowModal(parent, QMessageBox::Critical, text);
-}
-
-void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
-
-QString QtPlatform::ReportPath() {
+QString ReportPath() {
 #ifdef Q_OS_WIN
     return QStringLiteral("d:/WExo.txt");
 #else
@@ -37,17 +32,31 @@ QString QtPlatform::ReportPath() {
 #endif
 }
 
-QString QtPlatform::WriteReportFile(const QByteArray& bytes) {
+}  // namespace
+
+void QtPlatform::ShowMessage(std::string_view text) {
+    ShowModal(window_, QMessageBox::NoIcon, text);
+}
+
+void QtPlatform::ReportError(std::string_view text) {
+    ShowModal(window_, QMessageBox::Critical, text);
+}
+
+void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
+
+std::string QtPlatform::WriteReportFile(std::string_view text) {
     const QString path = ReportPath();
 #ifndef Q_OS_WIN
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
+        return QStringLiteral("无法创建文件夹 %1")
+            .arg(QDir::toNativeSeparators(folder))
+            .toStdString();
 #endif
-    return report::ReplaceFile(path, bytes);
+    return ReplaceFile(path, QByteArray::fromStdString(os::EncodeGbk(text))).toStdString();
 }
 
-QString QtPlatform::StartViewer() {
+std::string QtPlatform::StartViewer() {
     const QString path = QDir::toNativeSeparators(ReportPath());
 #if defined(Q_OS_WIN)
     const QString program = QStringLiteral("notepad.exe");
@@ -60,7 +69,7 @@ QString QtPlatform::StartViewer() {
     const QStringList arguments{path};
 #endif
     if (QProcess::startDetached(program, arguments)) return {};
-    return QStringLiteral("无法启动 %1 打开 %2").arg(program, path);
+    return QStringLiteral("无法启动 %1 打开 %2").arg(program, path).toStdString();
 }
 
 }  // namespace deckplate::ui

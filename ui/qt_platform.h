@@ -1,22 +1,29 @@
 #pragma once
+// The real platform of the Qt window: Qt message boxes, and the report file and viewer of this
+// system — "d:\WExo.txt" and Notepad on Windows; ~/d/WExo.txt (the folder ~/d standing for
+// drive D:) and the desktop's text viewer elsewhere.
+
+#include <QString>
 
 #include "platform.h"
 
+class QWidget;
+
 namespace deckplate::ui {
 
-/// The real platform: Qt message boxes, and the report file and viewer of this system —
-/// "d:\WExo.txt" and Notepad on Windows; ~/d/WExo.txt (the folder ~/d standing for drive D:)
-/// and the desktop's text viewer elsewhere.
-class QtPlatform : public Platform {
+class QtPlatform : public form::Platform {
   public:
-    void ShowMessage(QWidget* parent, const QString& text) override;
-    void ReportError(QWidget* parent, const QString& text) override;
-    void EndProgram() override;
-    QString WriteReportFile(const QByteArray& bytes) override;
-    QString StartViewer() override;
+    /// The window the message boxes belong to; set once it exists.
+    void SetWindow(QWidget* window) { window_ = window; }
 
-    /// "d:/WExo.txt" on Windows, ~/d/WExo.txt elsewhere.
-    static QString ReportPath();
+    void ShowMessage(std::string_view text) override;
+    void ReportError(std::string_view text) override;
+    void EndProgram() override;
+    std::string WriteReportFile(std::string_view text) override;
+    std::string StartViewer() override;
+
+  private:
+    QWidget* window_ = nullptr;
 };
 
 }  // namespace deckplate::ui

@@ -2,13 +2,15 @@
 
 #include <QStringList>
 
+#include "control_table.h"
+
 namespace deckplate::ui {
 
 QFont UiFont() {
     QFont font;
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
                       QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
-    font.setPointSizeF(9);
+    font.setPointSizeF(form::kUiPointSize);
     return font;
 }
 
@@ -17,7 +19,7 @@ QFont HintFont() {
     QStringList families{QStringLiteral("幼圆"), QStringLiteral("YouYuan")};
     families.append(font.families());
     font.setFamilies(families);
-    font.setPointSizeF(14.25);
+    font.setPointSizeF(form::kHintPointSize);
     font.setWeight(QFont::Normal);
     return font;
 }

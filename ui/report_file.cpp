@@ -3,28 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringEncoder>
 
-namespace deckplate::report {
-
-QByteArray EncodeGbk(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    QStringEncoder encoder("GBK");
-    for (auto it = text.cbegin(); it != text.cend();) {
-        // One code point at a time, so that a character GBK lacks is replaced alone.
-        const qsizetype length = it->isHighSurrogate() && it + 1 != text.cend() ? 2 : 1;
-        const QByteArray piece = encoder.encode(QStringView(it, length));
-        if (encoder.hasError()) {
-            bytes += '?';
-            encoder = QStringEncoder("GBK");
-        } else {
-            bytes += piece;
-        }
-        it += length;
-    }
-    return bytes;
-}
+namespace deckplate::ui {
 
 QString ReplaceFile(const QString& path, const QByteArray& bytes) {
     const QString shown = QDir::toNativeSeparators(path);
@@ -43,4 +23,4 @@ QString ReplaceFile(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-}  // namespace deckplate::report
+}  // namespace deckplate::ui

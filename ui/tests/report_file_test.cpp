@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-namespace deckplate::report {
+namespace deckplate::ui {
 namespace {
 
 QByteArray ReadAll(const QString& path) {
@@ -63,4 +63,4 @@ TEST(ReplaceFile, FailedWriteKeepsThePreviousReport) {
 }
 
 }  // namespace
-}  // namespace deckplate::report
+}  // namespace deckplate::ui

@@ -1,0 +1,200 @@
+#include "form1.h"
+
+#include <cassert>
+
+#include "angle_catalogue.h"
+#include "number_text.h"
+#include "plate_thicknesses.h"
+
+namespace deckplate::form {
+
+using enum Control;
+
+WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
+    const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
+    const float left = (twips(screenWidth) - twips(windowWidth)) / 2.0f;
+    const float top = (twips(screenHeight) - twips(windowHeight)) / 2.0f;
+    return {static_cast<int>(left / kTwipsPerPixel), static_cast<int>(top / kTwipsPerPixel)};
+}
+
+Form1::Form1(Platform& platform) : platform_(platform) {
+    for (const ControlRow& row : ControlTable()) {
+        ControlState& state = states_[static_cast<std::size_t>(row.id)];
+        state.text = row.caption;
+        state.visible = row.visible;
+        state.enabled = row.enabled;
+        state.checked = row.checked;
+        state.ink = row.ink;
+    }
+}
+
+const ControlState& Form1::State(Control control) const {
+    return states_[static_cast<std::size_t>(control)];
+}
+
+ControlState& Form1::Mutable(Control control) {
+    assert(control != form1);
+    return states_[static_cast<std::size_t>(control)];
+}
+
+void Form1::Changed(Control control) {
+    if (view_) view_->ControlChanged(control);
+}
+
+void Form1::SetText(Control control, std::string text) {
+    ControlState& state = Mutable(control);
+    if (state.text == text) return;
+    state.text = std::move(text);
+    Changed(control);
+}
+
+void Form1::SetVisible(Control control, bool visible) {
+    ControlState& state = Mutable(control);
+    if (state.visible == visible) return;
+    state.visible = visible;
+    Changed(control);
+}
+
+void Form1::SetEnabled(Control control, bool enabled) {
+    ControlState& state = Mutable(control);
+    if (state.enabled == enabled) return;
+    state.enabled = enabled;
+    Changed(control);
+}
+
+void Form1::SetChecked(Control control, bool checked) {
+    ControlState& state = Mutable(control);
+    if (state.checked == checked) return;
+    state.checked = checked;
+    Changed(control);
+}
+
+void Form1::SetExceeded(Control box, bool exceeded) {
+    ControlState& state = Mutable(box);
+    const Ink ink = exceeded ? Ink::Blue : Ink::Default;
+    if (state.ink == ink) return;
+    state.ink = ink;
+    Changed(box);
+}
+
+void Form1::Form_Load() {
+    ControlState& thickness = Mutable(Combo1);
+    thickness.items.assign(PlateThicknesses().begin(), PlateThicknesses().end());
+    Changed(Combo1);
+    ControlState& angle = Mutable(Combo2);
+    for (const AngleRow& row : AngleCatalogue()) angle.items.emplace_back(row.designation);
+    Changed(Combo2);
+
+    Disable(Text9);
+    Disable(Text13);
+    Enable(Combo2);
+    Hide(Label15);
+    Hide(Label22);
+    Show(label16);
+    Hide(Text13);
+    Hide(Text9);
+    Show(Combo2);
+}
+
+void Form1::InputChanged() { Disable(Command3); }
+
+void Form1::TextEdited(Control box, std::string_view text) {
+    const Kind kind = Row(box).kind;
+    if ((kind != Kind::TextBox && kind != Kind::ComboBox) || !State(box).enabled) return;
+    if (State(box).text == text) return;
+    SetText(box, std::string(text));
+    InputChanged();
+}
+
+void Form1::ListPicked(Control list, int position) {
+    ControlState& state = Mutable(list);
+    if (Row(list).kind != Kind::ComboBox || !state.enabled || position < 0 ||
+        position >= static_cast<int>(state.items.size()))
+        return;
+    state.picked = position;
+    state.text = state.items[static_cast<std::size_t>(position)];
+    Changed(list);
+    InputChanged();
+    if (list == Combo1) Combo1_Click();
+    if (list == Combo2) Combo2_Click();
+}
+
+void Form1::Clicked(Control control) {
+    if (!State(control).enabled) return;
+    switch (control) {
+        case Check1:
+        case Check2:
+            SetChecked(control, !State(control).checked);
+            InputChanged();
+            Check1_Click();
+            break;
+        case Option1:
+        case Option2:
+            if (State(control).checked) break;  // already chosen: no change, no notification
+            SetChecked(control, true);
+            SetChecked(control == Option1 ? Option2 : Option1, false);
+            InputChanged();
+            if (control == Option1)
+                Option1_Click();
+            else
+                Option2_Click();
+            break;
+        case Command1:
+            Command1_Click();
+            break;
+        case Command2:
+            Command2_Click();
+            break;
+        case Command3:
+            Command3_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::Check1_Click() {
+    if (State(Check2).checked && State(Check1).checked) platform_.ShowMessage("请选择其中之一");
+}
+
+void Form1::Option1_Click() {
+    Show(Text9);
+    Show(Text13);
+    Enable(Text9);
+    Enable(Text13);
+    Show(Label15);
+    Show(Label22);
+    Show(Label23);
+    Show(Label24);
+    Hide(Combo2);
+    Hide(label16);
+}
+
+void Form1::Option2_Click() {
+    Show(Combo2);
+    Hide(Text9);
+    Hide(Label15);
+    Hide(Label22);
+    Hide(Text13);
+    Enable(Combo2);
+    Hide(Label23);
+    Hide(Label24);
+    Show(label16);
+}
+
+void Form1::Combo1_Click() { Enable(Command1); }
+
+void Form1::Combo2_Click() {
+    SetText(Label34, "角钢形心与短肢边距(cm)");
+    SetText(Label30, "角钢强轴惯性矩(cm4)");
+    SetText(Label32, "角钢截面面积(cm2)");
+    indexjudge = static_cast<std::int16_t>(State(Combo2).picked);
+    AngleSection(indexjudge, Iangle1, Yoangle1, Aangle1, Hangle1);
+    SetText(Label31, DisplayText(Yoangle1));
+    SetText(Label33, DisplayText(Iangle1));
+    SetText(Label35, DisplayText(Aangle1));
+}
+
+void Form1::Command2_Click() { platform_.EndProgram(); }
+
+}  // namespace deckplate::form

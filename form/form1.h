@@ -1,0 +1,122 @@
+#pragma once
+// The window form1 as a model, free of any toolkit: every control's state, the window state
+// variables, and the handlers that react to what the user does.
+//
+// Data flow: a native view builds its widgets from ControlTable() and forwards each user action
+// (a text edited, a list item picked, a box or button clicked) to Form1. The handlers read the
+// controls' texts, convert them with the number text rules (calc/), run the plate and stiffener
+// checks and write display texts, colours and verdicts back, one control at a time; every real
+// change is passed to the view at once, so that a fault part-way leaves exactly the earlier
+// writes on show. The state variables (named as the engineers' documents name them) carry what
+// the report reads later. Everything that touches the operating system goes through Platform.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "control_table.h"
+#include "platform.h"
+
+namespace deckplate {
+class ArithmeticError;
+}
+
+namespace deckplate::form {
+
+/// What a control shows now.
+struct ControlState {
+    std::string text;  ///< caption, a box's text or a list's field (UTF-8)
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;            ///< check box ticked, option button selected
+    std::vector<std::string> items;  ///< a list's items
+    int picked = -1;                 ///< position of the list item picked last, −1 for none
+    Ink ink = Ink::Default;          ///< colour of the text
+};
+
+/// A native window showing the model. It is told of every real change of a control and then
+/// reads that control's state.
+class FormView {
+  public:
+    virtual ~FormView() = default;
+    virtual void ControlChanged(Control control) = 0;
+};
+
+/// Top-left corner, in pixels, that centres a window on the screen (all sizes in pixels, the
+/// arithmetic in twips and single precision as the layout is measured).
+struct WindowPosition {
+    int left, top;
+};
+WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+
+class Form1 {
+  public:
+    explicit Form1(Platform& platform);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    void SetView(FormView* view) { view_ = view; }
+    const ControlState& State(Control control) const;
+
+    /// Start-up: fill both lists and show the angle inputs (the view centres the window).
+    void Form_Load();
+
+    // What the user did, as the view reports it.
+    /// Typing into a text box or a list's field; never a pick.
+    void TextEdited(Control box, std::string_view text);
+    /// A list item picked by mouse or keyboard.
+    void ListPicked(Control list, int position);
+    /// A check box, option button or push button clicked. A disabled control does nothing.
+    void Clicked(Control control);
+
+    // Window state, all zero at start.
+    double Alpha = 0;             ///< plate moment coefficient of the last Verify
+    double Beta = 0;              ///< plate deflection coefficient of the last Verify
+    std::int16_t indexjudge = 0;  ///< list position of the last angle picked
+    double Iangle1 = 0;           ///< picked angle: strong-axis moment of inertia, cm⁴
+    double Yoangle1 = 0;          ///< picked angle: centroid to short-leg face, cm
+    double Aangle1 = 0;           ///< picked angle: area, cm²
+    double Hangle1 = 0;           ///< picked angle: long-leg width, mm
+    double AstiffenerE = 0;       ///< last flat bar's area, cm², 2 decimals
+    double IStiffenerE = 0;       ///< last flat bar's moment of inertia, cm⁴, 2 decimals
+
+  private:
+    // Click handlers. Check2 shares Check1's handler.
+    void Check1_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    void Verify();
+    bool RefuseNegativeInput();
+    double Read(Control box) const;
+    void ReportArithmeticFault(const ArithmeticError& error);
+    /// An input or a choice changed: the results on show no longer belong to the inputs, so no
+    /// report may be printed until the next complete Verify.
+    void InputChanged();
+
+    // Writes, each passed to the view when it changes something.
+    void SetText(Control control, std::string text);
+    void SetVisible(Control control, bool visible);
+    void SetEnabled(Control control, bool enabled);
+    void SetChecked(Control control, bool checked);
+    void SetExceeded(Control box, bool exceeded);
+    void Show(Control control) { SetVisible(control, true); }
+    void Hide(Control control) { SetVisible(control, false); }
+    void Enable(Control control) { SetEnabled(control, true); }
+    void Disable(Control control) { SetEnabled(control, false); }
+    ControlState& Mutable(Control control);
+    void Changed(Control control);
+
+    Platform& platform_;
+    FormView* view_ = nullptr;
+    std::array<ControlState, kControlCount> states_;
+};
+
+}  // namespace deckplate::form

@@ -1,0 +1,53 @@
+// The report button: a snapshot of the window becomes the report file, then the viewer opens it.
+#include "form1.h"
+#include "report_text.h"
+
+namespace deckplate::form {
+
+using enum Control;
+
+void Form1::Command3_Click() {
+    const auto text = [this](Control control) { return State(control).text; };
+    report::ReportSnapshot w;
+    w.Text1 = text(Text1);
+    w.Text2 = text(Text2);
+    w.Text3 = text(Text3);
+    w.Combo1 = text(Combo1);
+    w.Text4 = text(Text4);
+    w.Text5 = text(Text5);
+    w.Text9 = text(Text9);
+    w.Text13 = text(Text13);
+    w.Combo2 = text(Combo2);
+    w.Option1 = State(Option1).checked;
+    w.Check1 = State(Check1).checked;
+    w.Check2 = State(Check2).checked;
+    w.Label38 = text(Label38);
+    w.Label39 = text(Label39);
+    w.Text6 = text(Text6);
+    w.Text7 = text(Text7);
+    w.Text8 = text(Text8);
+    w.Text10 = text(Text10);
+    w.Text11 = text(Text11);
+    w.Text12 = text(Text12);
+    w.Label13 = text(Label13);
+    w.Label14 = text(Label14);
+    w.Label20 = text(Label20);
+    w.Label21 = text(Label21);
+    w.AstiffenerE = AstiffenerE;
+    w.IStiffenerE = IStiffenerE;
+    w.Aangle1 = Aangle1;
+    w.Iangle1 = Iangle1;
+    w.Yoangle1 = Yoangle1;
+    w.Alpha = Alpha;
+    w.Beta = Beta;
+
+    if (const std::string failure = platform_.WriteReportFile(report::ReportText(w));
+        !failure.empty()) {
+        platform_.ReportError("计算书未能保存。\n" + failure);
+        return;
+    }
+    if (const std::string failure = platform_.StartViewer(); !failure.empty())
+        platform_.ReportError("计算书已保存，但无法打开。\n" + failure);
+}
+
+}  // namespace deckplate::form

@@ -1,0 +1,82 @@
+// The window as it first appears: every control against the table, both lists, the state
+// variables, and where the window opens.
+#include <set>
+
+#include "form1_fixture.h"
+
+namespace deckplate::form {
+namespace {
+
+TEST_F(Form1Test, EveryControlHasItsStartState) {
+    // Start-up hides and disables the flat-bar inputs beyond what the table says.
+    const std::set<Control> hiddenByStartUp{Label15, Label22, Text9, Text13};
+    const std::set<Control> disabledByStartUp{Text9, Text13};
+    for (const ControlRow& row : ControlTable()) {
+        const ControlState& state = form.State(row.id);
+        EXPECT_EQ(state.text, row.caption) << row.name;
+        EXPECT_EQ(state.visible, row.visible && !hiddenByStartUp.count(row.id)) << row.name;
+        EXPECT_EQ(state.enabled, row.enabled && !disabledByStartUp.count(row.id)) << row.name;
+        EXPECT_EQ(state.checked, row.checked) << row.name;
+    }
+    EXPECT_EQ(ControlTable().size(), 70u);
+    EXPECT_TRUE(form.State(Check1).checked);
+    EXPECT_FALSE(form.State(Check2).checked);
+    EXPECT_TRUE(form.State(Option2).checked);
+    EXPECT_FALSE(form.State(Option1).checked);
+    EXPECT_EQ(Text(Text1), " ");  // one blank, not empty
+    EXPECT_EQ(Text(label16), "角钢规格：");
+    // A verdict line not yet written shows nothing, never a placeholder.
+    for (Control line : {Label13, Label14, Label20, Label21}) EXPECT_EQ(Text(line), " ");
+}
+
+TEST_F(Form1Test, FlatBarInputsAreHiddenAndDisabled) {
+    for (Control c : {Label15, Label22, Label23, Label24, Text9, Text13})
+        EXPECT_FALSE(form.State(c).visible) << Row(c).name;
+    EXPECT_FALSE(form.State(Text9).enabled);
+    EXPECT_FALSE(form.State(Text13).enabled);
+    EXPECT_TRUE(form.State(Combo2).visible);
+    EXPECT_FALSE(form.State(Text3).enabled);
+}
+
+TEST_F(Form1Test, ListsAreFilledWithNothingPicked) {
+    EXPECT_EQ(form.State(Combo1).items, (std::vector<std::string>{"2.5", "3.0", "4.0", "4.5", "5.0",
+                                                                  "5.5", "6.0", "7.0", "8.0"}));
+    const auto& angles = form.State(Combo2).items;
+    ASSERT_EQ(angles.size(), 51u);
+    EXPECT_EQ(angles[0], "L25x16x3");
+    EXPECT_EQ(angles[8], "L50x32x3");
+    EXPECT_EQ(angles[50], "L140x90x10");
+    for (Control list : {Combo1, Combo2}) {
+        EXPECT_EQ(form.State(list).picked, -1);
+        EXPECT_EQ(Text(list), "");
+    }
+}
+
+TEST_F(Form1Test, StateVariablesStartAtZero) {
+    for (double v : {form.Alpha, form.Beta, form.Iangle1, form.Yoangle1, form.Aangle1, form.Hangle1,
+                     form.AstiffenerE, form.IStiffenerE})
+        EXPECT_EQ(v, 0.0);
+    EXPECT_EQ(form.indexjudge, 0);
+    EXPECT_FALSE(form.State(Command1).enabled);
+    EXPECT_FALSE(form.State(Command3).enabled);
+    EXPECT_TRUE(form.State(Command2).enabled);
+}
+
+TEST(CentredWindow, HalvesTheFreeSpaceInWholePixels) {
+    struct {
+        int screenWidth, screenHeight, windowWidth, windowHeight, left, top;
+    } cases[] = {
+        {1024, 768, 543, 465, 240, 151},   // 240.5 and 151.5 are cut to whole pixels
+        {1920, 1080, 551, 495, 684, 292},  // with a frame and a title bar
+        {500, 400, 543, 465, -21, -32},    // a window larger than the screen
+    };
+    for (const auto& c : cases) {
+        const WindowPosition p =
+            CentredWindow(c.screenWidth, c.screenHeight, c.windowWidth, c.windowHeight);
+        EXPECT_EQ(p.left, c.left) << c.screenWidth;
+        EXPECT_EQ(p.top, c.top) << c.screenWidth;
+    }
+}
+
+}  // namespace
+}  // namespace deckplate::form

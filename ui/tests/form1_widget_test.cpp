@@ -1,0 +1,236 @@
+// The Qt view: widgets built from the table, user actions reaching the model, the model's
+// changes reaching the widgets, and every caption inside its box at the screen's scale.
+#include "form1_widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "caption_label.h"
+#include "fake_platform.h"
+
+namespace deckplate::ui {
+namespace {
+
+using enum form::Control;
+
+// A started window over a recording platform, with a watchdog that fails the test and closes
+// any modal dialog that appears, so no test can hang.
+class Fixture {
+  public:
+    Fixture() {
+        window.Form_Load();
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                unexpectedDialog = true;
+                modal->close();
+            }
+        });
+        watchdog.start(100);
+    }
+    ~Fixture() { QTEST_ASSERT(!unexpectedDialog); }
+
+    template <class Widget>
+    Widget* Get(form::Control control) const {
+        auto* widget = qobject_cast<Widget*>(window.Widget(control));
+        QTEST_ASSERT(widget != nullptr);
+        return widget;
+    }
+    void Type(form::Control box, const QString& text) {
+        auto* field = Get<QLineEdit>(box);
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+    /// Picks list item `index` with the arrow key that lands on it.
+    void Pick(form::Control list, int index) {
+        auto* combo = Get<QComboBox>(list);
+        combo->setCurrentIndex(index - 1);
+        QTest::keyClick(combo, Qt::Key_Down);
+    }
+    void Click(form::Control button) {
+        QTest::mouseClick(Get<QAbstractButton>(button), Qt::LeftButton);
+    }
+    QColor TextColour(form::Control box) const {
+        return Get<QLineEdit>(box)->palette().color(QPalette::Text);
+    }
+
+    form::FakePlatform platform;
+    form::Form1 model{platform};
+    Form1Widget window{model};
+    QTimer watchdog;
+    bool unexpectedDialog = false;
+};
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class Form1WidgetTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void widgetsFollowTheTableAndTheModel();
+    void focusFollowsTheInputOrder();
+    void windowOpensCentred();
+    void userActionsReachTheModel();
+    void resultsAndColoursReachTheWidgets();
+    void everyCaptionFitsItsBox();
+};
+
+void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
+    Fixture f;
+    for (const form::ControlRow& row : form::ControlTable()) {
+        QWidget* widget = f.window.findChild<QWidget*>(FromUtf8(row.name));
+        QVERIFY2(widget && widget == f.window.Widget(row.id), row.name.data());
+        QCOMPARE(widget->parentWidget(), f.window.Widget(row.container));
+        QCOMPARE(widget->geometry(),
+                 QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+        const form::ControlState& state = f.model.State(row.id);
+        QVERIFY2(widget->isHidden() == !state.visible, row.name.data());
+        QVERIFY2(widget->isEnabled() == state.enabled, row.name.data());
+        const QString text = FromUtf8(state.text);
+        if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), text);
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) QCOMPARE(box->text(), text);
+        if (auto* button = qobject_cast<QPushButton*>(widget)) QCOMPARE(button->text(), text);
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) QCOMPARE(frame->title(), text);
+    }
+    auto* angles = f.Get<QComboBox>(Combo2);
+    QCOMPARE(angles->count(), 51);
+    QCOMPARE(angles->itemText(50), QString("L140x90x10"));
+    QCOMPARE(angles->currentIndex(), -1);
+    QCOMPARE(f.Get<QComboBox>(Combo1)->currentText(), QString());
+    QVERIFY(f.Get<QRadioButton>(Option2)->isChecked());
+    QVERIFY(f.Get<QCheckBox>(Check1)->isChecked());
+    QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算"));
+    QCOMPARE(f.window.size(), QSize(543, 465));
+}
+
+void Form1WidgetTest::focusFollowsTheInputOrder() {
+    Fixture f;
+    const auto order = form::FocusOrder();
+    QWidget* w = f.window.Widget(order[0]);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        // Skip what takes no focus and the widgets a control is made of (a list's field).
+        do w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() ||
+               w->objectName().startsWith("qt_"));
+        QCOMPARE(w, f.window.Widget(order[i]));
+    }
+    QCOMPARE(f.Get<QLineEdit>(Text3)->focusPolicy(), Qt::NoFocus);
+}
+
+void Form1WidgetTest::windowOpensCentred() {
+    Fixture f;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect window = f.window.frameGeometry();
+    QVERIFY(qAbs(window.center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.center().y() - screen.center().y()) <= 1);
+}
+
+void Form1WidgetTest::userActionsReachTheModel() {
+    Fixture f;
+    f.Type(Text1, "1.5");
+    QCOMPARE(f.model.State(Text1).text, std::string("1.5"));
+
+    // Typing a list text and pressing Enter is typing; the arrow key is a pick.
+    auto* thickness = f.Get<QComboBox>(Combo1);
+    QTest::keyClicks(thickness, "6.0");
+    QTest::keyClick(thickness->lineEdit(), Qt::Key_Return);
+    QCOMPARE(f.model.State(Combo1).text, std::string("6.0"));
+    QVERIFY(!f.model.State(Command1).enabled);
+    f.Pick(Combo1, 3);
+    QCOMPARE(f.model.State(Combo1).picked, 3);
+    QVERIFY(f.Get<QPushButton>(Command1)->isEnabled());
+
+    f.Click(Option1);
+    QVERIFY(f.model.State(Option1).checked);
+    QVERIFY(!f.Get<QLineEdit>(Text9)->isHidden());
+    QVERIFY(f.Get<QComboBox>(Combo2)->isHidden());
+
+    f.Click(Check2);
+    QVERIFY(f.model.State(Check2).checked);
+    QCOMPARE(f.platform.messages, std::vector<std::string>{"请选择其中之一"});
+}
+
+void Form1WidgetTest::resultsAndColoursReachTheWidgets() {
+    Fixture f;
+    const QColor normal = QApplication::palette().color(QPalette::Text);
+    f.Type(Text1, "1");
+    f.Type(Text2, "2");
+    f.Pick(Combo1, 6);
+    f.Type(Text4, "1500");
+    f.Type(Text5, "600");
+    f.Pick(Combo2, 0);  // L25x16x3: the stiffener fails both checks
+    f.Click(Command1);
+    QCOMPARE(f.Get<QLineEdit>(Text12)->text(), QString(" 337.63"));
+    QCOMPARE(f.TextColour(Text12), QColor(0, 0, 255));
+    QCOMPARE(f.TextColour(Text8), normal);
+    QCOMPARE(f.Get<QLabel>(Label21)->text(), QString("★加劲肋强度超出限值<215N/mm2>,须重新计算"));
+    QVERIFY(!f.Get<QLabel>(Label21)->isHidden());
+    QVERIFY(f.Get<QPushButton>(Command3)->isEnabled());
+
+    f.Pick(Combo2, 30);  // L90x56x6 carries it; the pick itself disables the report
+    QVERIFY(!f.Get<QPushButton>(Command3)->isEnabled());
+    f.Click(Command1);
+    QCOMPARE(f.TextColour(Text12), normal);
+    QCOMPARE(f.TextColour(Text11), normal);
+    QVERIFY(f.platform.errors.empty());
+}
+
+// Measured as the screen draws them: the font at the scale's device pixel size, the lines one
+// em apart as the labels set them. Every line's ink must lie inside its box.
+void Form1WidgetTest::everyCaptionFitsItsBox() {
+    Fixture f;
+    const qreal scale = f.window.devicePixelRatioF();
+    const auto deviceFont = [scale](QFont font) {
+        font.setPixelSize(qRound(QFontInfo(font).pixelSize() * scale));
+        return font;
+    };
+    for (auto* label : f.window.findChildren<CaptionLabel*>()) {
+        const QFont font = deviceFont(label->font());
+        const QFontMetricsF metrics(font);
+        QTextLayout layout(label->text(), font);
+        LayOutCaption(layout, label->width() * scale, font.pixelSize());
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            const QString text = label->text().mid(line.textStart(), line.textLength());
+            const QRectF ink = metrics.tightBoundingRect(text);
+            const qreal bottom = line.y() + metrics.ascent() + ink.bottom();
+            QVERIFY2(bottom <= label->height() * scale &&
+                         line.naturalTextWidth() <= label->width() * scale,
+                     qPrintable(QString("%1 \"%2\": line %3 ends at %4x%5 in %6x%7 at %8")
+                                    .arg(label->objectName(), label->text())
+                                    .arg(i + 1)
+                                    .arg(line.naturalTextWidth())
+                                    .arg(bottom)
+                                    .arg(label->width() * scale)
+                                    .arg(label->height() * scale)
+                                    .arg(scale)));
+        }
+    }
+    for (auto* button : f.window.findChildren<QPushButton*>()) {
+        const QFontMetricsF metrics(deviceFont(button->font()));
+        QVERIFY(metrics.horizontalAdvance(button->text()) < button->width() * scale);
+    }
+    for (auto* frame : f.window.findChildren<QGroupBox*>()) {
+        const QFontMetricsF metrics(deviceFont(frame->font()));
+        QVERIFY(metrics.horizontalAdvance(frame->title()) < frame->width() * scale);
+    }
+}
+
+}  // namespace deckplate::ui
+
+QTEST_MAIN(deckplate::ui::Form1WidgetTest)
+#include "form1_widget_test.moc"
