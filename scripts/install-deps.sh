@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev            # the command-line tool
   libcsv-dev                                 # schedules read by the batch check
   xvfb xauth xdotool x11-utils imagemagick   # window tests and screenshots on a virtual display
+  xclip                                      # the random-action test copies result boxes out
   fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk  # Chinese user-interface fonts
 )
 

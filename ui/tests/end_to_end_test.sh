@@ -24,7 +24,7 @@ HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --name '平台钢铺板计算' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  window=$(xdotool search --onlyvisible --name '平台钢铺板计算' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }

@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# A few hundred random actions on the real window, as an impatient user would try it: clicks
+# anywhere, typed text (Chinese, huge and negative numbers, junk), Tab, arrows, Enter, Escape,
+# Verify and report presses, message boxes dismissed. Fails on a crash, a sanitizer report, a
+# hang, "inf" or "nan" in a result box or the report, or a report file that goes missing or is
+# cut short once written. The seed makes a failing run repeatable: SEED=… ACTIONS=… $0 PROGRAM.
+set -euo pipefail
+program="$1"
+here=$(cd "$(dirname "$0")" && pwd)
+seed="${SEED:-20261207}"
+actions="${ACTIONS:-300}"
+
+if [ -z "${DECKPLATE_RANDOM_DISPLAY:-}" ]; then
+  DECKPLATE_RANDOM_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir -p "$work/home" "$work/bin"
+printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"  # the viewer: nothing to look at here
+chmod +x "$work/bin/xdg-open"
+report="$work/home/d/WExo.txt"
+log="$work/actions.log"
+RANDOM=$seed
+
+fail() {
+  xdpyinfo >/dev/null 2>&1 || echo "(the X server is gone)"
+  echo "FAIL (seed $seed): $*"
+  echo "last actions:"; tail -n 15 "$log"
+  [ -s "$work/stderr" ] && { echo "program's standard error:"; tail -n 40 "$work/stderr"; }
+  exit 1
+}
+
+# An action's calls may meet a window that has just gone (Exit was clicked): alive() decides.
+x() { xdotool "$@" 2>/dev/null || true; }
+title='平台钢铺板计算'
+start() {
+  HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=1" \
+    LSAN_OPTIONS="suppressions=$here/leak_suppressions.txt" \
+    "$program" 2>>"$work/stderr" &
+  pid=$!
+  window=""
+  for _ in $(seq 150); do
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "the window did not appear"
+  x windowfocus --sync "$window"
+  echo "start: window $window" >> "$log"
+}
+
+# Ends the run if the program is gone: a clean exit (Exit clicked) starts it again.
+alive() {
+  kill -0 "$pid" 2>/dev/null && return 0
+  local status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  start
+}
+
+sanitizer_clean() {
+  ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/stderr" 2>/dev/null ||
+    fail "sanitizer report"
+}
+
+# A message box has the window's title too: every such window but the main one is dismissed.
+dismiss_boxes() {
+  local box
+  for box in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+    [ "$box" = "$window" ] && continue
+    echo "dismiss box $box" >> "$log"
+    x windowfocus "$box"
+    x key Return
+    sleep 0.1
+  done
+  x windowfocus "$window"
+}
+
+click() {  # x y, in the window's pixels
+  x mousemove --window "$window" "$1" "$2" click 1
+}
+
+# What a result box holds, copied out as a user would; the copy fails if the program hangs.
+box_text() {
+  click "$1" "$2"
+  x key ctrl+a ctrl+c
+  timeout 5 xclip -o -selection clipboard 2>/dev/null || fail "no answer from the window (hang?)"
+}
+
+# Centres of controls in the window's pixels (the layout at 96 dpi): the inputs, the two lists,
+# the option and boundary boxes, the six result boxes, and the Verify and report buttons.
+inputs=("144 33" "144 61" "284 61" "284 86" "416 65" "416 85")
+lists=("284 33" "432 104")
+choices=("336 48" "392 48" "40 96" "40 113")
+result_boxes=("128 168" "304 168" "456 168" "132 264" "308 264" "476 264")
+verify_button="92 444"
+report_button="268 444"
+
+texts=("1" "2" "2.5" "600" "1500" "2000" "80" "8" "-3" "0" "" " " "1e308" "1e999" "-1e-320"
+       "99999999999999999999" "0.000001" "abc" "1,5" "１２" "钢板" "😀" "nan" "inf" "-0")
+keys=(Tab shift+Tab Up Down Left Right Return Escape space BackSpace ctrl+a Home End)
+pick() { local n; for ((n = RANDOM % 8; n >= 0; n--)); do echo "$1"; done; }
+# A bay that computes, as a user would enter it before trying anything else.
+enter_bay() {
+  local at value values=("1" "2" "1500" "600")
+  for at in 0 1 2 3; do
+    click ${inputs[at]}; x key ctrl+a; x type --delay 5 -- "${values[at]}"
+  done
+  click ${lists[0]}; x key Down Down
+}
+
+report_size=0
+check_report() {
+  [ "$report_size" -gt 0 ] || [ -f "$report" ] || return 0
+  [ -f "$report" ] || fail "the report file is gone"
+  local size; size=$(stat -c %s "$report")
+  local tail_text; tail_text=$(iconv -f GBK -t UTF-8 "$report" | tail -n 1)
+  case "$tail_text" in
+    提示：加劲肋强度满足要求|提示：★加劲肋强度超出限值*) ;;
+    *) fail "the report is cut short: its last line is '$tail_text'" ;;
+  esac
+  ! grep -qiE 'inf|nan' <(iconv -f GBK -t UTF-8 "$report") || fail "inf or nan in the report"
+  report_size=$size
+}
+
+start
+for ((i = 1; i <= actions; i++)); do
+  case $((RANDOM % 13)) in
+    0) x=$((RANDOM % 543)); y=$((RANDOM % 465)); echo "$i click $x $y" >> "$log"; click "$x" "$y" ;;
+    1|2) at=${inputs[RANDOM % ${#inputs[@]}]}; t=${texts[RANDOM % ${#texts[@]}]}
+         echo "$i type '$t' at $at" >> "$log"
+         click $at; x key ctrl+a; x type --delay 5 -- "$t" ;;
+    3) t=${texts[RANDOM % ${#texts[@]}]}; echo "$i type '$t'" >> "$log"; x type --delay 5 -- "$t" ;;
+    4) k=${keys[RANDOM % ${#keys[@]}]}; echo "$i key $k" >> "$log"; x key "$k" ;;
+    5) at=${lists[RANDOM % ${#lists[@]}]}; echo "$i pick at $at" >> "$log"
+       click $at; x key $(pick Down) ;;
+    6) at=${choices[RANDOM % ${#choices[@]}]}; echo "$i choose $at" >> "$log"; click $at ;;
+    7|8) echo "$i verify" >> "$log"; click $verify_button ;;
+    9) echo "$i report" >> "$log"; click $report_button ;;
+    10) echo "$i verify and report" >> "$log"; click $verify_button; dismiss_boxes
+        click $report_button ;;
+    12) echo "$i enter a bay" >> "$log"; enter_bay ;;
+    11) echo "$i read results" >> "$log"
+        for box in "${result_boxes[@]}"; do
+          alive
+          t=$(box_text $box)
+          ! grep -qiE 'inf|nan' <<<"$t" || fail "'$t' in a result box"
+        done ;;
+  esac
+  sleep 0.02
+  alive
+  dismiss_boxes
+  alive
+  sanitizer_clean
+  check_report
+done
+
+# The end: Exit must end the program at once, and the leak check runs as it ends.
+dismiss_boxes
+click 485 444
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program (hang?)"
+status=0; wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+sanitizer_clean
+echo "$actions random actions (seed $seed; $(grep -c '^start' "$log") starts, \
+$(grep -c '^dismiss' "$log") message boxes, report $( [ -f "$report" ] && echo written || echo never written)):" \
+  "no crash, hang, inf, nan or lost report"
