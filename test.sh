@@ -16,14 +16,17 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-echo "== Fuzzing the number text rules and the whole check"
+echo "== Fuzzing the number text rules, the whole check and the schedule reader"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 fuzz_seconds="${FUZZ_SECONDS:-30}"
-for target in fuzz_number_text fuzz_check; do
-  corpus="build/fuzz/corpus/$target"
+for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batch; do
+  name="$(basename "$target")"
+  corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"
-  "build/fuzz/calc/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
-    -artifact_prefix="build/fuzz/" "$corpus" 2>&1 | tail -n 1
+  seeds=()  # a target's seeds/ folder, when it has one, starts its corpus
+  [ -d "$(dirname "$target")/seeds" ] && seeds=("$(dirname "$target")/seeds")
+  "build/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+    -artifact_prefix="build/fuzz/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
 done
 echo "== All tests passed"

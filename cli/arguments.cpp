@@ -32,6 +32,23 @@ double StrictNumber(std::string_view text, std::string_view option) {
     return value;
 }
 
+double Length(std::string_view text, std::string_view option) {
+    const double value = StrictNumber(text, option);
+    if (!(value > 0)) {
+        throw UsageError(std::string(option) + ": must be greater than 0 mm, not " +
+                         std::string(text));
+    }
+    return value;
+}
+
+double Load(std::string_view text, std::string_view option) {
+    const double value = StrictNumber(text, option);
+    if (value < 0)
+        throw UsageError(std::string(option) + ": must be 0 kN/m2 or more, not " +
+                         std::string(text));
+    return value;
+}
+
 FlatBar ParseFlatBar(std::string_view text, std::string_view option) {
     const std::size_t x = text.find_first_of("xX*");
     if (x == std::string_view::npos) {
@@ -39,8 +56,8 @@ FlatBar ParseFlatBar(std::string_view text, std::string_view option) {
                          "' is not a flat bar; write height x thickness in mm, e.g. 80x8");
     }
     const std::string part = std::string(option) + " (" + std::string(text) + ")";
-    return {StrictNumber(text.substr(0, x), part + " height"),
-            StrictNumber(text.substr(x + 1), part + " thickness")};
+    return {Length(text.substr(0, x), part + " height"),
+            Length(text.substr(x + 1), part + " thickness")};
 }
 
 AngleValues ParseAngle(std::string_view designation, std::string_view option) {

@@ -19,7 +19,15 @@ class UsageError : public std::runtime_error {
 /// The whole text must be a finite decimal number ("6", "4.5", "-1.2e3"). Throws UsageError.
 double StrictNumber(std::string_view text, std::string_view option);
 
-/// "80x8": flat bar height × thickness in mm. Throws UsageError.
+/// A size in mm — thickness, span, spacing, a flat bar's height or thickness — which must be
+/// greater than 0: a size of 0 or less would be computed into a stress of 0 and called a pass.
+/// Throws UsageError naming the value.
+double Length(std::string_view text, std::string_view option);
+
+/// A load in kN/m², which must not be negative. Throws UsageError naming the value.
+double Load(std::string_view text, std::string_view option);
+
+/// "80x8": flat bar height × thickness in mm, each greater than 0. Throws UsageError.
 FlatBar ParseFlatBar(std::string_view text, std::string_view option);
 
 /// A catalogue designation such as "L63x40x5", as its section values. Throws UsageError that

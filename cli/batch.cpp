@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
 #include "arguments.h"
 #include "bay_check.h"
 #include "csv_reader.h"
+#include "file_replacement.h"
 #include "number_text.h"
 #include "progress.h"
 
@@ -89,15 +92,13 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
             throw UsageError(std::string("no value in column '") + kColumnNames[c] + "'");
         return Trim(row[i]);
     };
-    const auto number = [&](Column c) {
-        return StrictNumber(field(c), std::string("column '") + kColumnNames[c] + "'");
-    };
+    const auto name = [](Column c) { return std::string("column '") + kColumnNames[c] + "'"; };
     BayInput bay;
-    bay.dead = number(kDead);
-    bay.live = number(kLive);
-    bay.thickness = number(kThickness);
-    bay.span = number(kSpan);
-    bay.spacing = number(kSpacing);
+    bay.dead = Load(field(kDead), name(kDead));
+    bay.live = Load(field(kLive), name(kLive));
+    bay.thickness = Length(field(kThickness), name(kThickness));
+    bay.span = Length(field(kSpan), name(kSpan));
+    bay.spacing = Length(field(kSpacing), name(kSpacing));
     const std::string boundary = Lower(field(kBoundary));
     if (boundary != "simple" && boundary != "continuous")
         throw UsageError("column 'boundary': '" + field(kBoundary) +
@@ -107,112 +108,135 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
     return bay;
 }
 
+// The input row's cells, then its results or its error.
+bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const ColumnMap& map,
+              long long line, std::ostream& results) {
+    for (std::size_t i = 0; i < columns; ++i) {
+        WriteField(results, i < row.size() ? row[i] : std::string());
+        results << ',';
+    }
+    std::string error;
+    try {
+        const BayCheck c = CheckBay(ReadBay(row, map));
+        const Utilisation u = Utilisations(c);
+        const std::string values[] = {
+            Number(c.plate.moment, 2),
+            Number(c.plate.stress, 2),
+            Number(c.plate.deflection, 2),
+            Number(c.plateDeflection.ratio, 1),
+            Number(c.stiffener.Ms / 1e6, 2),
+            Number(c.stiffener.stress, 2),
+            Number(c.stiffener.deflection, 2),
+            Number(c.stiffenerDeflection.ratio, 1),
+            Number(c.stiffener.Ix / 1e4, 2),
+            Number(c.stiffener.Yo / 10, 2),
+            Number(c.stiffener.selfWeight, 1),
+            c.plateStrength.text,
+            c.plateDeflection.text,
+            c.stiffenerStrength.text,
+            c.stiffenerDeflection.text,
+            Number(u.plateStrength, 3),
+            Number(u.plateDeflection, 3),
+            Number(u.stiffenerStrength, 3),
+            Number(u.stiffenerDeflection, 3),
+            c.AllPass() ? "pass" : "fail",
+        };
+        for (const std::string& v : values) {
+            WriteField(results, v);
+            results << ',';
+        }
+        results << "\r\n";
+        return c.AllPass();
+    } catch (const UsageError& e) {
+        error = e.what();
+    } catch (const ArithmeticError& e) {
+        error = std::string("arithmetic fault: ") + e.what();
+    }
+    results << std::string(kResultColumns - 2, ',') << "error,";
+    WriteField(results, "line " + std::to_string(line) + ": " + error);
+    results << "\r\n";
+    return false;
+}
+
+// Every row after the header; true when every one passes.
+bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, const ColumnMap& map,
+                  long long size, std::ostream& results) {
+    results << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
+    for (const std::string& h : header) {
+        WriteField(results, h);
+        results << ',';
+    }
+    results << kResultHeader << "\r\n";
+
+    bool allPass = true;
+    long long line = 1;
+    Progress progress(size);
+    // A failed write (disk full) stops the run; the output's Commit says why.
+    for (std::vector<std::string> row; results && reader.Next(row);) {
+        ++line;
+        progress.Update(line, reader.BytesRead());
+        allPass = WriteRow(row, header.size(), map, line, results) && allPass;
+    }
+    return allPass;
+}
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
 }  // namespace
 
 int RunBatch(const std::string& schedulePath, const std::string& outputPath, std::ostream& out,
              std::ostream& err) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(schedulePath.c_str(), "rb"),
-                                                         &std::fclose);
+    const std::string schedule = "the schedule '" + schedulePath + "'";
+    std::error_code ignored;
+    if (std::filesystem::is_directory(schedulePath, ignored)) {
+        err << "deckplate-cli: " << schedule << " is a folder; give a CSV file\n";
+        return 2;
+    }
+    File file(std::fopen(schedulePath.c_str(), "rb"), &std::fclose);
     if (!file) {
-        err << "deckplate-cli: cannot read the schedule '" << schedulePath << "'\n";
+        err << "deckplate-cli: cannot read " << schedule << ": " << std::strerror(errno) << "\n";
+        return 2;
+    }
+    // By identity, not by name: "./big.csv", a link or another spelling is the same file.
+    if (!outputPath.empty() && std::filesystem::equivalent(schedulePath, outputPath, ignored)) {
+        err << "deckplate-cli: -o '" << outputPath
+            << "' is the schedule itself; write the results to another file\n";
         return 2;
     }
     std::fseek(file.get(), 0, SEEK_END);
     const long long size = std::ftell(file.get());
     std::fseek(file.get(), 0, SEEK_SET);
 
-    std::ofstream outputFile;
-    if (!outputPath.empty()) {
-        outputFile.open(outputPath, std::ios::binary | std::ios::trunc);
-        if (!outputFile) {
-            err << "deckplate-cli: cannot write the results to '" << outputPath << "'\n";
-            return 2;
-        }
-    }
-    std::ostream& results = outputPath.empty() ? out : outputFile;
-
-    bool allPass = true;
     try {
         CsvReader reader(file.get());
-        std::vector<std::string> row;
-        if (!reader.Next(row)) {
-            err << "deckplate-cli: the schedule '" << schedulePath << "' is empty\n";
+        std::vector<std::string> header;
+        if (!reader.Next(header)) {
+            err << "deckplate-cli: " << schedule << " is empty\n";
             return 2;
         }
-        const std::vector<std::string> header = row;
         const std::optional<ColumnMap> map = MapColumns(header, err);
         if (!map) return 2;
 
-        results << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
-        for (const std::string& h : header) {
-            WriteField(results, h);
-            results << ',';
+        // The output is touched only now that the schedule has its columns, and a file there
+        // is replaced only once every row is written: a failed or killed run leaves it as it was.
+        std::optional<os::FileReplacement> outputFile;
+        if (!outputPath.empty()) outputFile.emplace(outputPath);
+        std::ostream& results = outputFile ? outputFile->Stream() : out;
+        const bool allPass = WriteResults(reader, header, *map, size, results);
+        if (outputFile) {
+            outputFile->Commit();
+        } else if (!results.flush()) {
+            err << "deckplate-cli: writing the results failed\n";
+            return 2;
         }
-        results << kResultHeader << "\r\n";
-
-        long long line = 1;
-        Progress progress(size);
-        while (reader.Next(row)) {
-            ++line;
-            progress.Update(line, reader.BytesRead());
-            for (std::size_t i = 0; i < header.size(); ++i) {
-                WriteField(results, i < row.size() ? row[i] : std::string());
-                results << ',';
-            }
-            std::string error;
-            try {
-                const BayCheck c = CheckBay(ReadBay(row, *map));
-                const Utilisation u = Utilisations(c);
-                const std::string values[] = {
-                    Number(c.plate.moment, 2),
-                    Number(c.plate.stress, 2),
-                    Number(c.plate.deflection, 2),
-                    Number(c.plateDeflection.ratio, 1),
-                    Number(c.stiffener.Ms / 1e6, 2),
-                    Number(c.stiffener.stress, 2),
-                    Number(c.stiffener.deflection, 2),
-                    Number(c.stiffenerDeflection.ratio, 1),
-                    Number(c.stiffener.Ix / 1e4, 2),
-                    Number(c.stiffener.Yo / 10, 2),
-                    Number(c.stiffener.selfWeight, 1),
-                    c.plateStrength.text,
-                    c.plateDeflection.text,
-                    c.stiffenerStrength.text,
-                    c.stiffenerDeflection.text,
-                    Number(u.plateStrength, 3),
-                    Number(u.plateDeflection, 3),
-                    Number(u.stiffenerStrength, 3),
-                    Number(u.stiffenerDeflection, 3),
-                    c.AllPass() ? "pass" : "fail",
-                };
-                for (const std::string& v : values) {
-                    WriteField(results, v);
-                    results << ',';
-                }
-                results << "\r\n";
-                allPass = allPass && c.AllPass();
-                continue;
-            } catch (const UsageError& e) {
-                error = e.what();
-            } catch (const ArithmeticError& e) {
-                error = std::string("arithmetic fault: ") + e.what();
-            }
-            allPass = false;
-            results << std::string(kResultColumns - 2, ',') << "error,";
-            WriteField(results, "line " + std::to_string(line) + ": " + error);
-            results << "\r\n";
-        }
+        return allPass ? 0 : 1;
+    } catch (const os::FileError& e) {
+        err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
+        return 2;
     } catch (const std::runtime_error& e) {
-        err << "deckplate-cli: the schedule '" << schedulePath
-            << "' could not be read: " << e.what() << "\n";
+        err << "deckplate-cli: " << schedule << " could not be read: " << e.what() << "\n";
         return 2;
     }
-    results.flush();
-    if (!results) {
-        err << "deckplate-cli: writing the results failed\n";
-        return 2;
-    }
-    return allPass ? 0 : 1;
 }
 
 }  // namespace deckplate::cli

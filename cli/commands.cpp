@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -22,9 +23,26 @@ struct CheckOptions {
     bool json = false;
 };
 
+// An option that takes a value takes the next word even when it is the next option
+// ("--dead --live 2" would read "--live" as the dead load): say the value is missing instead.
+// A negative number ("-1", "-80x-8") is a value.
+CLI::Option* NeedsValue(CLI::Option* option) {
+    const std::string name = option->get_name();
+    option->check(CLI::Validator(
+        [name](std::string& value) {
+            const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
+                                         !std::isdigit(static_cast<unsigned char>(value[1])) &&
+                                         value[1] != '.';
+            if (looksLikeOption) throw UsageError(name + " needs a value");
+            return std::string();
+        },
+        ""));
+    return option;
+}
+
 // Numbers are taken as text and read strictly later, so the message can name the option.
 CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, const char* help) {
-    return command.add_option(name, text, help)->type_name("NUMBER");
+    return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
 }
 
 void AddCheckOptions(CLI::App& check, CheckOptions& o) {
@@ -36,22 +54,22 @@ void AddCheckOptions(CLI::App& check, CheckOptions& o) {
     check.add_flag("--continuous", o.continuous,
                    "plate continuous over three or more spans (default: four edges simply "
                    "supported)");
-    auto* flat =
+    auto* flat = NeedsValue(
         check.add_option("--flat-bar", o.flatBar, "flat bar height x thickness, mm (80x8)")
-            ->type_name("HxT");
-    auto* angle = check.add_option("--angle", o.angle, "angle designation (L63x40x5)")
-                      ->type_name("DESIGNATION");
+            ->type_name("HxT"));
+    auto* angle = NeedsValue(check.add_option("--angle", o.angle, "angle designation (L63x40x5)")
+                                 ->type_name("DESIGNATION"));
     flat->excludes(angle);
     check.add_flag("--json", o.json, "print one JSON object");
 }
 
 BayInput ReadBay(const CheckOptions& o) {
     BayInput bay;
-    bay.dead = StrictNumber(o.dead, "--dead");
-    bay.live = StrictNumber(o.live, "--live");
-    bay.thickness = StrictNumber(o.thickness, "--thickness");
-    bay.span = StrictNumber(o.span, "--span");
-    bay.spacing = StrictNumber(o.spacing, "--spacing");
+    bay.dead = Load(o.dead, "--dead");
+    bay.live = Load(o.live, "--live");
+    bay.thickness = Length(o.thickness, "--thickness");
+    bay.span = Length(o.span, "--span");
+    bay.spacing = Length(o.spacing, "--spacing");
     bay.continuous = o.continuous;
     if (o.flatBar) {
         bay.stiffener = ParseFlatBar(*o.flatBar, "--flat-bar");
@@ -95,28 +113,29 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
     AddNumber(design, "--live", o.live, "live load, kN/m2")->required();
     AddNumber(design, "--span", o.span, "stiffener span, mm")->required();
     auto* spacing = AddNumber(design, "--spacing", o.spacing, "stiffener spacing, mm");
-    auto* spacings = design
-                         .add_option("--spacings", o.spacings,
-                                     "vary the spacing too: FROM:TO:STEP in mm (400:1000:100)")
-                         ->type_name("FROM:TO:STEP");
+    auto* spacings =
+        NeedsValue(design
+                       .add_option("--spacings", o.spacings,
+                                   "vary the spacing too: FROM:TO:STEP in mm (400:1000:100)")
+                       ->type_name("FROM:TO:STEP"));
     spacing->excludes(spacings);
     design.add_flag("--continuous", o.continuous, "plate continuous over three or more spans");
-    design.add_option("--stiffener", o.family, "angle, flat or any (default)")
+    NeedsValue(design.add_option("--stiffener", o.family, "angle, flat or any (default)"))
         ->check(CLI::IsMember({"angle", "flat", "any"}));
-    design.add_option("--top", o.top, "how many designs to list (default 10)")
+    NeedsValue(design.add_option("--top", o.top, "how many designs to list (default 10)"))
         ->check(CLI::Range(1, 100000));
     design.add_flag("--json", o.json, "print a JSON array");
 }
 
-int RunDesign(const DesignOptions& o, std::ostream& out) {
+int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     DesignRequest request;
-    request.dead = StrictNumber(o.dead, "--dead");
-    request.live = StrictNumber(o.live, "--live");
-    request.span = StrictNumber(o.span, "--span");
+    request.dead = Load(o.dead, "--dead");
+    request.live = Load(o.live, "--live");
+    request.span = Length(o.span, "--span");
     if (o.spacings)
         request.spacings = ParseSpacings(*o.spacings);
     else if (!o.spacing.empty())
-        request.spacings = {StrictNumber(o.spacing, "--spacing")};
+        request.spacings = {Length(o.spacing, "--spacing")};
     else
         throw UsageError("the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
     request.continuous = o.continuous;
@@ -126,6 +145,12 @@ int RunDesign(const DesignOptions& o, std::ostream& out) {
     request.top = o.top;
     const DesignResult result = Design(request);
     PrintDesign(result, o.json, out);
+    if (result.candidates > 0 && result.faults == result.candidates) {
+        err << "deckplate-cli: nothing was checked: all " << result.candidates
+            << " candidates hit an arithmetic fault (" << result.firstFault
+            << "); look for a zero input\n";
+        return kArithmeticFault;
+    }
     return result.passing.empty() ? kLimitExceeded : kAllPass;
 }
 
@@ -156,11 +181,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                      "spacing, boundary, stiffener")
         ->required()
         ->type_name("SCHEDULE.csv");
-    batch
-        ->add_option("-o,--output", resultsPath,
-                     "write the results here instead of standard "
-                     "output")
-        ->type_name("RESULTS.csv");
+    NeedsValue(batch
+                   ->add_option("-o,--output", resultsPath,
+                                "write the results here instead of standard output; a file "
+                                "there is replaced only once the run completes")
+                   ->type_name("RESULTS.csv"));
     DesignOptions designOptions;
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
@@ -173,7 +198,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             return kAllPass;
         }
         if (batch->parsed()) return RunBatch(schedule, resultsPath, out, err);
-        if (design->parsed()) return RunDesign(designOptions, out);
+        if (design->parsed()) return RunDesign(designOptions, out, err);
         return RunCheck(checkOptions, out, err);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e, out, err);

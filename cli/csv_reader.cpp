@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
@@ -12,31 +13,66 @@ namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-bool HasNonAscii(const char* bytes, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i)
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return true;
-    return false;
+std::size_t FirstNonAscii(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return i;
+    return std::string_view::npos;
+}
+
+// Length of the well-formed UTF-8 character at the start of `bytes` (1 to 4), or 0 when they do
+// not start one; `cutOff` is set when they start one that the end of `bytes` cuts short.
+// Overlong forms, surrogates and code points beyond U+10FFFF are not characters.
+std::size_t CharacterLength(std::string_view bytes, bool& cutOff) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xbf;  // the second byte's range
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        if (lead == 0xe0) low = 0xa0;
+        if (lead == 0xed) high = 0x9f;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        if (lead == 0xf0) low = 0x90;
+        if (lead == 0xf4) high = 0x8f;
+    } else {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if (k >= bytes.size()) {
+            cutOff = true;
+            return 0;
+        }
+        const auto c = static_cast<unsigned char>(bytes[k]);
+        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xbf)) return 0;
+    }
+    return length;
 }
 
 }  // namespace
 
-bool IsUtf8(const char* bytes, std::size_t length) {
-    std::size_t i = 0;
-    while (i < length) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        const std::size_t extra = c < 0x80           ? 0
-                                  : (c >> 5) == 0x6  ? 1
-                                  : (c >> 4) == 0xe  ? 2
-                                  : (c >> 3) == 0x1e ? 3
-                                                     : 99;
-        if (extra == 99 || (extra > 0 && c < 0xc2)) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if (i + k >= length) return true;  // cut off by the chunk's end
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xc0) != 0x80) return false;
-        }
-        i += extra + 1;
+bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome) {
+    for (std::string_view rest(bytes, length); !rest.empty();) {
+        bool cutOff = false;
+        const std::size_t n = CharacterLength(rest, cutOff);
+        if (n == 0) return cutOff && moreToCome;
+        rest.remove_prefix(n);
     }
     return true;
+}
+
+std::string ValidUtf8(const char* bytes, std::size_t length) {
+    std::string out;
+    out.reserve(length);
+    for (std::string_view rest(bytes, length); !rest.empty();) {
+        bool cutOff = false;
+        const std::size_t n = CharacterLength(rest, cutOff);
+        out.append(n == 0 ? std::string_view("\xef\xbf\xbd") : rest.substr(0, n));
+        rest.remove_prefix(n == 0 ? 1 : n);
+    }
+    return out;
 }
 
 std::string GbkToUtf8(const char* bytes, std::size_t length) {
@@ -70,47 +106,96 @@ CsvReader::CsvReader(std::FILE* file) : file_(file) {
 CsvReader::~CsvReader() { csv_free(&parser_); }
 
 std::string CsvReader::ToUtf8(const char* text, std::size_t length) const {
-    if (encoding_ == TextEncoding::Gbk && HasNonAscii(text, length)) return GbkToUtf8(text, length);
-    return std::string(text, length);
+    if (FirstNonAscii({text, length}) == std::string_view::npos) return std::string(text, length);
+    if (encoding_ == TextEncoding::Gbk) return GbkToUtf8(text, length);
+    // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
+    return ValidUtf8(text, length);
 }
 
 void CsvReader::OnField(void* field, std::size_t length, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
     reader->current_.push_back(reader->ToUtf8(static_cast<const char*>(field), length));
+    reader->rowBytes_ += length + 1;
+    if (reader->rowBytes_ > kLongestRow && reader->longRowLine_ == 0)
+        reader->longRowLine_ = reader->Line();
 }
 
 void CsvReader::OnRecord(int, void* self) {
     auto* reader = static_cast<CsvReader*>(self);
     reader->ready_.push_back(std::move(reader->current_));
     reader->current_.clear();
+    reader->rowBytes_ = 0;
+    ++reader->recordsEnded_;
 }
 
-bool CsvReader::ReadChunk() {
+void CsvReader::ReadChunk() {
     std::array<char, kChunkSize> buffer;
-    std::size_t length = std::fread(buffer.data(), 1, buffer.size(), file_);
-    const char* data = buffer.data();
+    const std::size_t length = std::fread(buffer.data(), 1, buffer.size(), file_);
+    if (length == 0 && std::ferror(file_))
+        throw ScheduleError(std::string("the file could not be read: ") + std::strerror(errno));
     bytesRead_ += static_cast<long long>(length);
+    std::string_view chunk(buffer.data(), length);
     if (atStart_ && length > 0) {
         atStart_ = false;
-        if (length >= 3 && std::string_view(data, 3) == "\xef\xbb\xbf") {
+        if (chunk.starts_with("\xef\xbb\xbf")) {
             encoding_ = TextEncoding::Utf8;
-            data += 3;
-            length -= 3;
+            chunk.remove_prefix(3);
         }
     }
-    // Until the first byte beyond ASCII, both encodings read the same; the first chunk that has
-    // one decides for the whole file.
-    if (encoding_ == TextEncoding::Unknown && HasNonAscii(data, length))
-        encoding_ = IsUtf8(data, length) ? TextEncoding::Utf8 : TextEncoding::Gbk;
-    if (length == 0) {
-        if (std::ferror(file_)) throw std::runtime_error("the file could not be read");
-        csv_fini(&parser_, OnField, OnRecord, this);
-        finished_ = true;
-        return false;
+    const bool atEnd = length == 0;
+    if (encoding_ == TextEncoding::Unknown)
+        Decide(chunk, atEnd);
+    else
+        Parse(chunk);
+    if (atEnd) Finish();
+}
+
+// Until the first byte beyond ASCII both encodings read the same, and bytes go to the parser as
+// they come. From that byte on they wait until a chunk's worth of them, or the end of the file,
+// decides the encoding for the whole file on whole characters: a character that a chunk's end
+// cuts in two is never judged by its first byte alone.
+void CsvReader::Decide(std::string_view chunk, bool atEnd) {
+    if (undecided_.empty()) {
+        const std::size_t first = FirstNonAscii(chunk);
+        Parse(chunk.substr(0, first));
+        if (first == std::string_view::npos) return;
+        chunk.remove_prefix(first);
     }
-    if (csv_parse(&parser_, data, length, OnField, OnRecord, this) != length)
-        throw std::runtime_error(csv_strerror(csv_error(&parser_)));
-    return true;
+    undecided_.append(chunk);
+    if (undecided_.size() < kChunkSize && !atEnd) return;
+    encoding_ = IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? TextEncoding::Utf8
+                                                                     : TextEncoding::Gbk;
+    Parse(undecided_);
+    undecided_ = std::string();
+}
+
+void CsvReader::Parse(std::string_view bytes) {
+    if (bytes.empty()) return;
+    if (csv_parse(&parser_, bytes.data(), bytes.size(), OnField, OnRecord, this) != bytes.size())
+        throw ScheduleError(csv_strerror(csv_error(&parser_)));
+    // The row so far: its finished fields and the one the parser is still collecting.
+    if (longRowLine_ == 0 && rowBytes_ + parser_.entry_pos > kLongestRow) {
+        if (parser_.quoted) {
+            throw ScheduleError("a quote opened on line " + std::to_string(Line()) +
+                                " is not closed within 1 MB");
+        }
+        longRowLine_ = Line();
+    }
+    if (longRowLine_ != 0) {
+        throw ScheduleError("line " + std::to_string(longRowLine_) +
+                            " is longer than 1 MB; a schedule's rows are far shorter");
+    }
+}
+
+void CsvReader::Finish() {
+    finished_ = true;
+    // Only the end is judged strictly: a quote still open there has swallowed the rest of the
+    // file, and its record would otherwise look like a row with columns missing.
+    csv_set_opts(&parser_, CSV_STRICT | CSV_STRICT_FINI);
+    if (csv_fini(&parser_, OnField, OnRecord, this) != 0) {
+        throw ScheduleError("a quote opened on line " + std::to_string(Line()) +
+                            " is never closed");
+    }
 }
 
 bool CsvReader::Next(std::vector<std::string>& fields) {

@@ -1,18 +1,30 @@
 #pragma once
 // Reads a schedule as spreadsheets write it: RFC 4180 quoting (through libcsv), UTF-8 with or
 // without byte-order mark, or GBK as a Chinese spreadsheet saves it. Records are read one at a
-// time from fixed-size chunks, so memory stays flat however long the file.
+// time from fixed-size chunks, so memory stays flat however long the file; a row longer than
+// kLongestRow stops the reading, so a file that is no schedule (/dev/zero) cannot fill memory.
 
 #include <csv.h>
 
 #include <cstdio>
 #include <deque>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace deckplate::cli {
 
 enum class TextEncoding { Unknown, Utf8, Gbk };
+
+/// The longest row a schedule may have, bytes. Real rows are a few hundred.
+constexpr std::size_t kLongestRow = 1024 * 1024;
+
+/// The schedule cannot be read on: the message says why and names the line.
+class ScheduleError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 class CsvReader {
   public:
@@ -21,7 +33,7 @@ class CsvReader {
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
-    /// The next record's fields as UTF-8; false at the end of the file.
+    /// The next record's fields as UTF-8; false at the end of the file. Throws ScheduleError.
     bool Next(std::vector<std::string>& fields);
 
     /// Bytes of the file read so far (for progress).
@@ -30,21 +42,35 @@ class CsvReader {
   private:
     static void OnField(void* field, std::size_t length, void* self);
     static void OnRecord(int terminator, void* self);
-    bool ReadChunk();
+    void ReadChunk();
+    void Decide(std::string_view chunk, bool atEnd);
+    void Parse(std::string_view bytes);
+    void Finish();
     std::string ToUtf8(const char* text, std::size_t length) const;
+    /// The spreadsheet row being read: the header is line 1.
+    long long Line() const { return recordsEnded_ + 1; }
 
     std::FILE* file_;
     csv_parser parser_{};
     std::vector<std::string> current_;
     std::deque<std::vector<std::string>> ready_;
     TextEncoding encoding_ = TextEncoding::Unknown;
+    std::string undecided_;  // from the first byte beyond ASCII, until the encoding is decided
     bool atStart_ = true;
     bool finished_ = false;
     long long bytesRead_ = 0;
+    long long recordsEnded_ = 0;
+    std::size_t rowBytes_ = 0;   // of the fields of the current row read so far
+    long long longRowLine_ = 0;  // the first row found longer than kLongestRow
 };
 
-/// True when the bytes are well-formed UTF-8 (a sequence cut off at the end counts as fine).
-bool IsUtf8(const char* bytes, std::size_t length);
+/// True when the bytes are well-formed UTF-8. A character cut off at the end counts as fine
+/// when `moreToCome` (the chunk's end, not the file's).
+bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome = true);
+
+/// The bytes as well-formed UTF-8: each byte that is not part of a UTF-8 character becomes
+/// U+FFFD.
+std::string ValidUtf8(const char* bytes, std::size_t length);
 
 /// GBK (code page 936) bytes as UTF-8; a byte sequence GBK does not define becomes U+FFFD.
 std::string GbkToUtf8(const char* bytes, std::size_t length);

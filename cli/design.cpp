@@ -1,6 +1,7 @@
 #include "design.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -78,11 +79,23 @@ std::vector<double> ParseSpacings(const std::string& text) {
     const double step = StrictNumber(text.substr(second + 1), "--spacings STEP");
     if (!(from > 0) || to < from || !(step > 0))
         throw UsageError("--spacings: needs 0 < FROM <= TO and STEP > 0");
-    if ((to - from) / step > 10000) throw UsageError("--spacings: more than 10000 spacings");
+    if (step < kFinestStep) {
+        std::ostringstream finest;
+        finest << kFinestStep;
+        throw UsageError("--spacings: the step " + text.substr(second + 1) +
+                         " mm is too small; the finest step is " + finest.str() + " mm");
+    }
+    // Counted before the loop, so that no rounding of FROM + i·STEP can keep it going. The
+    // tolerance keeps TO when (TO − FROM) / STEP comes out a hair short of a whole number.
+    const double intervals = std::floor((to - from) / step + 1e-9);
+    if (intervals >= static_cast<double>(kMostSpacings)) {
+        throw UsageError("--spacings: " + text + " gives more than " +
+                         std::to_string(kMostSpacings) + " spacings; take a larger step");
+    }
+    const auto count = static_cast<long long>(intervals) + 1;
     std::vector<double> spacings;
     // Each spacing formed from FROM, so that 0.1 steps do not drift.
-    for (long long i = 0; from + static_cast<double>(i) * step <= to * (1 + 1e-12); ++i)
-        spacings.push_back(from + static_cast<double>(i) * step);
+    for (long long i = 0; i < count; ++i) spacings.push_back(from + static_cast<double>(i) * step);
     return spacings;
 }
 
@@ -97,9 +110,10 @@ DesignResult Design(const DesignRequest& request) {
             try {
                 plate = CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
                                        bay.continuous);
-            } catch (const ArithmeticError&) {
+            } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());
+                if (result.firstFault.empty()) result.firstFault = e.what();
                 continue;
             }
             for (const NamedStiffener& s : stiffeners) {
@@ -117,8 +131,9 @@ DesignResult Design(const DesignRequest& request) {
                                                        result.closest->utilisation.Governing())) {
                         result.closest = std::move(candidate);
                     }
-                } catch (const ArithmeticError&) {
+                } catch (const ArithmeticError& e) {
                     ++result.faults;  // never shown as passing
+                    if (result.firstFault.empty()) result.firstFault = e.what();
                 }
             }
         }

@@ -12,6 +12,10 @@ namespace deckplate::cli {
 
 enum class StiffenerFamily { Angle, Flat, Any };
 
+/// Limits of --spacings: how many spacings one run tries, and the finest step between them (mm).
+constexpr long long kMostSpacings = 10000;
+constexpr double kFinestStep = 0.001;
+
 struct DesignRequest {
     double dead = 0, live = 0, span = 0;
     std::vector<double> spacings;  ///< one or more, mm
@@ -33,13 +37,15 @@ struct DesignResult {
     long long passingCount = 0;
     std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation
     long long candidates = 0;
-    long long faults = 0;  ///< candidates skipped on an arithmetic fault
+    long long faults = 0;    ///< candidates skipped on an arithmetic fault
+    std::string firstFault;  ///< what the first of them was, "division by zero in …"
 };
 
 /// Checks every thickness of the list against every stiffener of the family, at every spacing.
 DesignResult Design(const DesignRequest& request);
 
-/// "FROM:TO:STEP" in mm, inclusive of TO. Throws UsageError.
+/// "FROM:TO:STEP" in mm, inclusive of TO; at most kMostSpacings of them, STEP at least
+/// kFinestStep. Throws UsageError.
 std::vector<double> ParseSpacings(const std::string& text);
 
 void PrintDesign(const DesignResult& result, bool json, std::ostream& out);

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +32,36 @@ class TempFile {
   private:
     std::string path_;
 };
+
+class TempFolder {
+  public:
+    TempFolder() {
+        char name[] = "/tmp/deckplate_batch_XXXXXX";
+        path_ = mkdtemp(name);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    const std::string& path() const { return path_; }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
+        return path_ + "/" + name;
+    }
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+  private:
+    std::string path_;
+};
+
+std::string Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
 
 struct BatchRun {
     int status;
@@ -87,9 +119,9 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
         kHeader + "ok,1,2,6,2000,500,simple,80x8\r\n" + "text,1kN,2,6,2000,500,simple,80x8\r\n" +
         "zero,1,2,6,2000,0,continuous,80x8\r\n" + "angle,1,2,6,2000,500,simple,L99x9x9\r\n" +
         "short,1,2,6\r\n" + "boundary,1,2,6,2000,500,fixed,80x8\r\n" +
-        "ok2,1,2,6,2000,500,continuous,L63x40x5\r\n");
+        "ok2,1,2,6,2000,500,continuous,L63x40x5\r\n" + "no load,0,0,6,2000,500,simple,80x8\r\n");
     EXPECT_EQ(run.status, 1);
-    ASSERT_EQ(run.rows.size(), 8u);
+    ASSERT_EQ(run.rows.size(), 9u);
     const struct {
         std::size_t row;
         const char* status;
@@ -97,11 +129,12 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
     } expected[] = {
         {1, "pass", ""},
         {2, "error", "line 3: column 'dead': '1kN' is not a number"},
-        {3, "error", "line 4: arithmetic fault: division by zero in self-weight"},
+        {3, "error", "line 4: column 'spacing': must be greater than 0 mm, not 0"},
         {4, "error", "line 5: column 'stiffener': 'L99x9x9' is not in the angle catalogue"},
         {5, "error", "line 6: no value in column 'span'"},
         {6, "error", "line 7: column 'boundary': 'fixed' is neither simple nor continuous"},
         {7, "pass", ""},
+        {8, "error", "line 9: arithmetic fault: division by zero in plate deflection ratio"},
     };
     for (const auto& e : expected) {
         EXPECT_EQ(Column(run, e.row, "status"), e.status) << "row " << e.row;
@@ -126,6 +159,12 @@ TEST(Batch, SpreadsheetEncodingsAndQuoting) {
     const std::string rows = "\"Bay \"\"A\"\", level 2\",1,2,6,2000,500,simple,80x8,keep me\r\n";
     const std::string header = "Stiffener,name,dead,live,thickness,span,spacing,boundary,note\r\n";
     const std::string headerWithNote = kHeader.substr(0, kHeader.size() - 2) + ",note";
+    // The row's first byte at `offset`: the header is padded out with one more column.
+    const auto rowAt = [&](std::size_t offset, const std::string& name) {
+        const std::string padded = headerWithNote + ",";
+        return padded + std::string(offset - padded.size() - 2, 'x') + "\r\n" + name +
+               ",1,2,6,2000,500,simple,80x8,x,\r\n";
+    };
     struct {
         const char* name;
         std::string bytes;
@@ -139,6 +178,12 @@ TEST(Batch, SpreadsheetEncodingsAndQuoting) {
          "一层平台", "x"},
         {"UTF-8 without BOM, LF only", headerWithNote + "\n一层平台,1,2,6,2000,500,simple,80x8,x\n",
          "一层平台", "x"},
+        {"GBK character cut by the first chunk's end", rowAt(65535, "\xe3\xdc"), "丬", "x"},
+        {"GBK pair that reads as UTF-8 ends the first chunk", rowAt(65534, "\xd2\xbb\xb2\xe3"),
+         "一层", "x"},
+        {"UTF-8 with BOM holding GBK bytes",
+         "\xef\xbb\xbf" + headerWithNote + "\r\n\xb2\xe3,1,2,6,2000,500,simple,80x8,x\r\n",
+         "\xef\xbf\xbd\xef\xbf\xbd", "x"},
     };
     for (const auto& c : cases) {
         const BatchRun run = Batch(c.bytes);
@@ -155,20 +200,61 @@ TEST(Batch, SpreadsheetEncodingsAndQuoting) {
     EXPECT_EQ(Column(reordered, 1, "Stiffener"), "80x8");
 }
 
-TEST(Batch, StopsOnUnusableFiles) {
-    std::ostringstream out, err;
-    EXPECT_EQ(RunBatch("/nonexistent/schedule.csv", "", out, err), 2);
-    EXPECT_NE(err.str().find("cannot read"), std::string::npos);
+// A run that cannot complete leaves an earlier results file as it was, and nothing beside it.
+TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
+    const struct {
+        const char* name;
+        std::string schedule;      // written as schedule.csv
+        std::string schedulePath;  // instead of schedule.csv; "." is the folder itself
+        std::string output;        // in the folder; link.csv is a hard link to the schedule
+        const char* message;
+    } cases[] = {
+        {"missing file", "", "/nonexistent/schedule.csv", "results.csv",
+         "cannot read the schedule '/nonexistent/schedule.csv': No such file or directory"},
+        {"missing columns", "name,dead,live,thickness,span,spacing\r\nB,1,2,6,2000,500\r\n", "",
+         "results.csv", "no column boundary, stiffener"},
+        {"empty", "", "", "results.csv", "is empty"},
+        {"folder", "", ".", "results.csv", "is a folder; give a CSV file"},
+        {"endless row", "", "/dev/zero", "results.csv",
+         "'/dev/zero' could not be read: line 1 is longer than 1 MB"},
+        {"quote never closed",
+         kHeader + "B1,1,2,6,2000,500,simple,80x8\r\n\"B2,1,2,6,2000,500,simple,80x8\r\n" +
+             "B3,1,2,6,2000,500,simple,80x8\r\n",
+         "", "results.csv", "could not be read: a quote opened on line 3 is never closed"},
+        {"output is the schedule", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "", "link.csv",
+         "is the schedule itself; write the results to another file"},
+        {"output folder missing", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "",
+         "missing/results.csv", "cannot write the results: the folder '"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string schedule = folder.Write("schedule.csv", c.schedule);
+        const std::string earlier = folder.Write("results.csv", "earlier results");
+        std::filesystem::create_hard_link(schedule, folder.path() + "/link.csv");
+        const std::string schedulePath = c.schedulePath.empty()  ? schedule
+                                         : c.schedulePath == "." ? folder.path()
+                                                                 : c.schedulePath;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunBatch(schedulePath, folder.path() + "/" + c.output, out, err), 2) << c.name;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name << ": " << err.str();
+        EXPECT_EQ(Read(earlier), "earlier results") << c.name;
+        EXPECT_EQ(Read(schedule), c.schedule) << c.name;
+        EXPECT_EQ(folder.Files(),
+                  (std::set<std::string>{"link.csv", "results.csv", "schedule.csv"}))
+            << c.name;
+    }
+}
 
-    const BatchRun missing = Batch("name,dead,live,thickness,span,spacing\r\nB,1,2,6,2000,500\r\n");
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("no column boundary, stiffener"), std::string::npos) << missing.err;
-
-    const BatchRun empty = Batch("");
-    EXPECT_EQ(empty.status, 2);
-
-    TempFile input(kHeader + "B,1,2,6,2000,500,simple,80x8\r\n");
-    EXPECT_EQ(RunBatch(input.path(), "/nonexistent/out.csv", out, err), 2);
+TEST(Batch, CompletedRunReplacesTheResultsFile) {
+    TempFolder folder;
+    const std::string schedule =
+        folder.Write("schedule.csv", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n");
+    const std::string results = folder.Write("results.csv", "earlier results");
+    std::ostringstream toFile, toStandardOutput, err;
+    EXPECT_EQ(RunBatch(schedule, results, toFile, err), 0) << err.str();
+    EXPECT_EQ(RunBatch(schedule, "", toStandardOutput, err), 0);
+    EXPECT_EQ(Read(results), toStandardOutput.str());
+    EXPECT_EQ(folder.Files(), (std::set<std::string>{"results.csv", "schedule.csv"}));
 }
 
 TEST(Encoding, Detection) {

@@ -51,9 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"AnglePasses", "check " + kBay + "--angle L63x40x5", 0},
         StatusCase{"Exceeded", "check " + kBay + "--angle L25x16x3", 1},
         StatusCase{
-            "NegativeValuesAreNumbers",
+            "NegativeLoads",
             "check --dead -1 --live -2 --thickness 6 --span 2000 --spacing 500 --angle L25x16x3",
-            1},
+            2},
+        StatusCase{"NegativeFlatBar", "check " + kBay + "--flat-bar -80x-8", 2},
         StatusCase{
             "NotANumber",
             "check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 2},
@@ -79,19 +80,23 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"NoCommand", "", 2}, StatusCase{"UnknownCommand", "verify", 2},
         StatusCase{
             "ZeroThickness",
-            "check --dead 1 --live 2 --thickness 0 --span 2000 --spacing 500 --flat-bar 80x8", 3},
+            "check --dead 1 --live 2 --thickness 0 --span 2000 --spacing 500 --flat-bar 80x8", 2},
         StatusCase{
             "ZeroLoads",
             "check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 3},
         StatusCase{"ZeroSpacing",
                    "check --dead 1 --live 2 --thickness 6 --span 2000 --spacing 0 --continuous "
                    "--flat-bar 80x8",
-                   3},
+                   2},
         StatusCase{"Catalogue", "angles", 0},
         StatusCase{"DesignFindsOne", "design --dead 1 --live 2 --span 2000 --spacing 500", 0},
         StatusCase{"DesignNothingPasses", "design --dead 50 --live 100 --span 6000 --spacing 1000",
                    1},
         StatusCase{"DesignWithoutSpacing", "design --dead 1 --live 2 --span 2000", 2},
+        StatusCase{"DesignNegativeSpacing", "design --dead 1 --live 2 --span 2000 --spacing -500",
+                   2},
+        StatusCase{"DesignEveryCandidateFaults",
+                   "design --dead 0 --live 0 --span 2000 --spacing 500 --json", 3},
         StatusCase{"DesignUnknownFamily",
                    "design --dead 1 --live 2 --span 2000 --spacing 500 --stiffener tube", 2},
         StatusCase{"BatchMissingFile", "batch /nonexistent/schedule.csv", 2}),
@@ -160,7 +165,7 @@ TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
     EXPECT_NE(json.at("error").at("message").get<std::string>().find("plate deflection ratio"),
               std::string::npos);
     const CliRun invalid = RunCli(
-        "check --dead 0 --live 0 --thickness 0 --span 2000 --spacing 500 --flat-bar "
+        "check --dead 0 --live 0 --thickness 1e-200 --span 2000 --spacing 500 --flat-bar "
         "80x8 --json");
     EXPECT_EQ(nlohmann::json::parse(invalid.out).at("error").at("kind"), "invalid_operation");
 }
@@ -173,6 +178,13 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--dead: '1kN' is not a number"},
         {"check " + kBay, "the stiffener is missing"},
+        {"check --dead --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "deckplate-cli: --dead needs a value\n"},
+        {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "--thickness: must be greater than 0 mm, not -6\n"},
+        {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",
+         "nothing was checked: all 3393 candidates hit an arithmetic fault (division by zero in "
+         "plate deflection ratio"},
     };
     for (const auto& [arguments, message] : cases) {
         const std::string said = RunCli(arguments, "2>&1").out;

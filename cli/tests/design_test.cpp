@@ -128,8 +128,8 @@ TEST(ParseSpacings, FromToStep) {
               (std::vector<double>{400, 500, 600, 700, 800, 900, 1000}));
     EXPECT_EQ(ParseSpacings("500:500:1"), std::vector<double>{500});
     EXPECT_EQ(ParseSpacings("0.3:0.6:0.1").size(), 4u);
-    for (const char* bad :
-         {"400:1000", "400-1000-100", "a:b:c", "0:100:10", "500:400:10", "400:1000:0", "1:1e9:1"})
+    for (const char* bad : {"400:1000", "400-1000-100", "a:b:c", "0:100:10", "500:400:10",
+                            "400:1000:0", "1:1e9:1", "500:500:1e-300", "500:501:1e-20"})
         EXPECT_THROW(ParseSpacings(bad), UsageError) << bad;
 }
 

@@ -1,0 +1,79 @@
+// A whole batch run on arbitrary schedule bytes. It ends with status 0, 1 or 2 and a reason
+// for 2. A run that checks rows writes well-formed UTF-8 CSV in which every row has the
+// header's columns, a status of pass, fail or error and no "inf" or "nan" among its results,
+// and its exit status agrees with those rows.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "batch.h"
+#include "csv_reader.h"
+
+namespace {
+
+using deckplate::cli::CsvReader;
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// The results after the input's own columns: 19 computed values, then status and error.
+constexpr std::size_t kResultColumns = 21;
+
+std::vector<std::vector<std::string>> ReadBack(std::string& results) {
+    std::FILE* file = fmemopen(results.data(), results.size(), "rb");
+    Require(file != nullptr);
+    std::vector<std::vector<std::string>> rows;
+    {
+        CsvReader reader(file);
+        for (std::vector<std::string> row; reader.Next(row);) rows.push_back(row);
+    }
+    std::fclose(file);
+    return rows;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The schedule as a file in memory, read through its path as any schedule is.
+    static const int fd = memfd_create("schedule.csv", 0);
+    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    Require(fd >= 0 && ftruncate(fd, 0) == 0);
+    Require(pwrite(fd, data, size, 0) == static_cast<ssize_t>(size));
+
+    std::ostringstream out, err;
+    const int status = deckplate::cli::RunBatch(path, "", out, err);
+    Require(status >= 0 && status <= 2);
+    if (status == 2) {
+        Require(!err.str().empty());
+        return 0;
+    }
+    std::string results = out.str();
+    Require(results.starts_with("\xef\xbb\xbf"));
+    Require(deckplate::cli::IsUtf8(results.data(), results.size(), false));
+
+    const auto rows = ReadBack(results);
+    Require(!rows.empty());
+    const std::size_t columns = rows.front().size();
+    Require(columns >= kResultColumns);
+    bool allPass = true;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        Require(row.size() == columns);
+        const std::string& rowStatus = row[columns - 2];
+        Require(rowStatus == "pass" || rowStatus == "fail" || rowStatus == "error");
+        Require((rowStatus == "error") == !row[columns - 1].empty());
+        allPass = allPass && rowStatus == "pass";
+        for (std::size_t c = columns - kResultColumns; c < columns - 2; ++c)
+            Require(row[c].find("inf") == std::string::npos &&
+                    row[c].find("nan") == std::string::npos);
+    }
+    Require(status == (allPass ? 0 : 1));
+    return 0;
+}

@@ -1,0 +1,37 @@
+#include "file_replacement.h"
+
+namespace deckplate::os {
+namespace {
+
+std::string Describe(FileStep step, const std::filesystem::path& path, std::error_code reason) {
+    std::string quoted = path.string();  // appended, not "'" + …: GCC 12 warns on that wrongly
+    quoted.insert(quoted.begin(), '\'');
+    quoted.push_back('\'');
+    switch (step) {
+        case FileStep::FindFolder:
+            return "the folder " + quoted + " does not exist";
+        case FileStep::Create:
+            return "cannot create " + quoted + ": " + reason.message();
+        case FileStep::Write:
+            return "writing " + quoted + " failed: " + reason.message();
+        case FileStep::Replace:
+            break;
+    }
+    return "cannot replace " + quoted + ": " + reason.message();
+}
+
+}  // namespace
+
+FileError::FileError(FileStep step, std::filesystem::path path, std::error_code reason)
+    : std::runtime_error(Describe(step, path, reason)),
+      step_(step),
+      path_(std::move(path)),
+      reason_(reason) {}
+
+void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
+    FileReplacement file(path);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.Commit();
+}
+
+}  // namespace deckplate::os

@@ -1,0 +1,209 @@
+// The POSIX side of the file services. On Linux the new content goes to an unnamed file in the
+// destination's folder (O_TMPFILE): should the process be killed, even by SIGKILL, the system
+// reclaims it and nothing is left behind. Commit() gives it a name with linkat and renames that
+// over the destination. A filesystem without unnamed files gets a hidden named one instead,
+// removed on every failure.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <streambuf>
+#include <string>
+
+#include "file_replacement.h"
+
+namespace deckplate::os {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+// Writes to a file descriptor through a fixed buffer. The first failure stops all writing and
+// is kept for Commit() to report.
+class DescriptorBuffer : public std::streambuf {
+  public:
+    void Attach(int fd) {
+        fd_ = fd;
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+    void Detach() { fd_ = -1; }
+
+    /// Writes out what is buffered; false when anything could not be written.
+    bool Flush() { return Drain() && error_ == 0; }
+    std::error_code error() const { return {error_, std::generic_category()}; }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!Drain()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return Drain() ? 0 : -1; }
+
+  private:
+    bool Drain() {
+        if (error_ != 0 || fd_ < 0) {
+            if (error_ == 0) error_ = EBADF;
+            return false;
+        }
+        for (const char* next = pbase(); next < pptr();) {
+            const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
+            if (written < 0 && errno == EINTR) continue;
+            if (written < 0) {
+                error_ = errno;
+                return false;
+            }
+            next += written;
+        }
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        return true;
+    }
+
+    int fd_ = -1;
+    int error_ = 0;
+    std::array<char, 64 * 1024> buffer_{};
+};
+
+// A hidden name beside the destination that no other file has yet: ".results.csv.1f2e3d4c.tmp".
+fs::path TemporaryName(const fs::path& destination) {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    char tag[17];
+    std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(random()));
+    std::string name(".");
+    name.append(destination.filename().string()).append(".").append(tag).append(".tmp");
+    return destination.parent_path() / name;
+}
+
+bool IsMissing(int error) { return error == ENOENT || error == ENOTDIR; }
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+}  // namespace
+
+struct FileReplacement::Impl {
+    explicit Impl(const fs::path& path);
+    ~Impl();
+    void StartTemporary();
+    void NameUnnamedFile();
+    void Commit();
+
+    fs::path destination;  // the file named, or the one its symbolic link points to
+    fs::path temporary;    // the named temporary file; empty while unnamed or written straight
+    int fd = -1;
+    bool straightThrough = false;  // a device or a pipe
+    DescriptorBuffer buffer;
+    std::ostream stream{&buffer};
+};
+
+FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (!exists && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastError());
+    if (exists && S_ISDIR(existing.st_mode))
+        throw FileError(FileStep::Create, path, std::make_error_code(std::errc::is_a_directory));
+    if (exists && !S_ISREG(existing.st_mode)) {
+        fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) throw FileError(FileStep::Create, path, LastError());
+        straightThrough = true;
+        buffer.Attach(fd);
+        return;
+    }
+    if (exists) {
+        std::error_code ignored;
+        const fs::path target = fs::canonical(path, ignored);
+        if (!target.empty()) destination = target;
+    }
+    if (!exists) {
+        const fs::path folder = FolderOf(destination);
+        struct stat folderStat {};
+        const bool found = ::stat(folder.c_str(), &folderStat) == 0;
+        if (!found && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastError());
+        if (!found || !S_ISDIR(folderStat.st_mode)) {
+            throw FileError(FileStep::FindFolder, folder,
+                            found ? std::make_error_code(std::errc::not_a_directory) : LastError());
+        }
+    }
+    StartTemporary();
+    // The new file keeps the permissions of the one it replaces; a filesystem without
+    // permissions refuses, and the new file then has the usual ones.
+    if (exists) (void)::fchmod(fd, existing.st_mode & 07777);
+    buffer.Attach(fd);
+}
+
+void FileReplacement::Impl::StartTemporary() {
+#ifdef O_TMPFILE
+    // Naming an unnamed file later goes through /proc/self/fd, which a bare chroot may lack.
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        fd = ::open(FolderOf(destination).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0) return;
+        // Only these say that the filesystem (or the kernel) has no unnamed files.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            throw FileError(FileStep::Create, destination, LastError());
+    }
+#endif
+    do {
+        temporary = TemporaryName(destination);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EEXIST);
+    if (fd < 0) {
+        temporary.clear();
+        throw FileError(FileStep::Create, destination, LastError());
+    }
+}
+
+// The unnamed file gets a hidden name beside the destination, to be renamed over it at once.
+void FileReplacement::Impl::NameUnnamedFile() {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (;;) {
+        const fs::path name = TemporaryName(destination);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary = name;
+            return;
+        }
+        if (errno != EEXIST) throw FileError(FileStep::Replace, destination, LastError());
+    }
+}
+
+void FileReplacement::Impl::Commit() {
+    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.error());
+    if (!straightThrough) {
+        // On the disk before it replaces anything, so that a power cut cannot leave an empty
+        // file where the previous one was.
+        if (::fsync(fd) != 0) throw FileError(FileStep::Write, destination, LastError());
+        if (temporary.empty()) NameUnnamedFile();
+        if (::rename(temporary.c_str(), destination.c_str()) != 0)
+            throw FileError(FileStep::Replace, destination, LastError());
+        temporary.clear();
+    }
+    buffer.Detach();
+    const int closing = ::close(fd);
+    fd = -1;
+    if (closing != 0 && straightThrough) throw FileError(FileStep::Write, destination, LastError());
+}
+
+FileReplacement::Impl::~Impl() {
+    if (fd >= 0) ::close(fd);
+    if (!temporary.empty()) ::unlink(temporary.c_str());
+}
+
+FileReplacement::FileReplacement(const fs::path& destination)
+    : impl_(std::make_unique<Impl>(destination)) {}
+
+FileReplacement::~FileReplacement() = default;
+
+std::ostream& FileReplacement::Stream() { return impl_->stream; }
+
+void FileReplacement::Commit() { impl_->Commit(); }
+
+}  // namespace deckplate::os
