@@ -10,6 +10,7 @@
 #include "arguments.h"
 #include "bay_check.h"
 #include "csv_reader.h"
+#include "deckplate_version.h"
 #include "number_text.h"
 #include "progress.h"
 
@@ -26,8 +27,8 @@ constexpr const char* kResultHeader =
     "stiffener_deflection_ratio,composite_Ix_cm4,composite_Yo_cm,self_weight_kN/m2,"
     "plate_strength,plate_deflection,stiffener_strength,stiffener_deflection,"
     "utilisation_plate_strength,utilisation_plate_deflection,utilisation_stiffener_strength,"
-    "utilisation_stiffener_deflection,status,error";
-constexpr int kResultColumns = 21;
+    "utilisation_stiffener_deflection,status,error,version";
+constexpr int kResultColumns = 22;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -189,7 +190,7 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
                     WriteField(results, v);
                     results << ',';
                 }
-                results << "\r\n";
+                results << ',' << DECKPLATE_VERSION << "\r\n";
                 allPass = allPass && c.AllPass();
                 continue;
             } catch (const UsageError& e) {
@@ -198,9 +199,9 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
                 error = std::string("arithmetic fault: ") + e.what();
             }
             allPass = false;
-            results << std::string(kResultColumns - 2, ',') << "error,";
+            results << std::string(kResultColumns - 3, ',') << "error,";
             WriteField(results, "line " + std::to_string(line) + ": " + error);
-            results << "\r\n";
+            results << ',' << DECKPLATE_VERSION << "\r\n";
         }
     } catch (const std::runtime_error& e) {
         err << "deckplate-cli: the schedule '" << schedulePath

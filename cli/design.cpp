@@ -8,6 +8,7 @@
 
 #include "angle_catalogue.h"
 #include "arguments.h"
+#include "deckplate_version.h"
 #include "flat_bar_series.h"
 #include "number_text.h"
 
@@ -145,12 +146,9 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (std::size_t i = 0; i < shown; ++i) list.push_back(toJson(result.passing[i]));
-        if (result.passing.empty() && result.closest) {
-            out << nlohmann::json{{"passing", list}, {"closest", toJson(*result.closest)}}.dump(2)
-                << '\n';
-            return;
-        }
-        out << list.dump(2) << '\n';
+        nlohmann::json document{{"version", DECKPLATE_VERSION}, {"passing", list}};
+        if (result.passing.empty() && result.closest) document["closest"] = toJson(*result.closest);
+        out << document.dump(2) << '\n';
         return;
     }
     const auto row = [&](const Candidate& c) {
