@@ -12,6 +12,8 @@ packages=(
   libcsv-dev                                 # schedules read by the batch check
   xvfb xauth xdotool x11-utils imagemagick   # window tests and screenshots on a virtual display
   fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk  # Chinese user-interface fonts
+  dpkg-dev file librsvg2-bin                 # the Debian package: dependencies, icon sizes
+  desktop-file-utils man-db                  # checks of the menu entry and the manual page
 )
 
 missing=()
