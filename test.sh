@@ -11,6 +11,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
 
+echo "== The Debian package"
+packaging/test_package.sh build/release
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan

@@ -12,6 +12,7 @@
 #include "arguments.h"
 #include "bay_check.h"
 #include "csv_reader.h"
+#include "deckplate_version.h"
 #include "file_replacement.h"
 #include "number_text.h"
 #include "progress.h"
@@ -29,8 +30,8 @@ constexpr const char* kResultHeader =
     "stiffener_deflection_ratio,composite_Ix_cm4,composite_Yo_cm,self_weight_kN/m2,"
     "plate_strength,plate_deflection,stiffener_strength,stiffener_deflection,"
     "utilisation_plate_strength,utilisation_plate_deflection,utilisation_stiffener_strength,"
-    "utilisation_stiffener_deflection,status,error";
-constexpr int kResultColumns = 21;
+    "utilisation_stiffener_deflection,status,error,version";
+constexpr int kResultColumns = 22;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -145,16 +146,16 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
             WriteField(results, v);
             results << ',';
         }
-        results << "\r\n";
+        results << ',' << DECKPLATE_VERSION << "\r\n";
         return c.AllPass();
     } catch (const UsageError& e) {
         error = e.what();
     } catch (const ArithmeticError& e) {
         error = std::string("arithmetic fault: ") + e.what();
     }
-    results << std::string(kResultColumns - 2, ',') << "error,";
+    results << std::string(kResultColumns - 3, ',') << "error,";
     WriteField(results, "line " + std::to_string(line) + ": " + error);
-    results << "\r\n";
+    results << ',' << DECKPLATE_VERSION << "\r\n";
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <variant>
 
+#include "deckplate_version.h"
 #include "number_text.h"
 
 namespace deckplate::cli {
@@ -67,6 +68,7 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
     const DeckPlateResult& p = check.plate;
     const StiffenerResult& s = check.stiffener;
     return {
+        {"version", DECKPLATE_VERSION},
         {"plate",
          {{"q", p.q},
           {"qk", p.qk},
@@ -118,7 +120,8 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
 }
 
 nlohmann::json ErrorJson(const ArithmeticError& error) {
-    return {{"error", {{"kind", FaultKey(error.fault())}, {"message", error.what()}}}};
+    return {{"version", DECKPLATE_VERSION},
+            {"error", {{"kind", FaultKey(error.fault())}, {"message", error.what()}}}};
 }
 
 }  // namespace deckplate::cli

@@ -10,6 +10,7 @@
 #include "arguments.h"
 #include "batch.h"
 #include "check_output.h"
+#include "deckplate_version.h"
 #include "design.h"
 
 namespace deckplate::cli {
@@ -169,6 +170,7 @@ void ListAngles(std::ostream& out) {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Steel platform deck plate and stiffener check", "deckplate-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "deckplate-cli " DECKPLATE_VERSION);
     CheckOptions checkOptions;
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
     AddCheckOptions(*check, checkOptions);
@@ -200,7 +202,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         if (batch->parsed()) return RunBatch(schedule, resultsPath, out, err);
         if (design->parsed()) return RunDesign(designOptions, out, err);
         return RunCheck(checkOptions, out, err);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e, out, err);
     } catch (const CLI::ArgumentMismatch& e) {
         // CLI11 words these as counts ("--dead: At Most 1 required but received 2").

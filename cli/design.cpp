@@ -9,17 +9,15 @@
 
 #include "angle_catalogue.h"
 #include "arguments.h"
+#include "deckplate_version.h"
 #include "flat_bar_series.h"
 #include "number_text.h"
+#include "plate_thicknesses.h"
 
 namespace deckplate::cli {
 namespace {
 
 // The plate thicknesses of the window's list.
-constexpr std::pair<const char*, double> kThicknesses[] = {{"2.5", 2.5}, {"3.0", 3}, {"4.0", 4},
-                                                           {"4.5", 4.5}, {"5.0", 5}, {"5.5", 5.5},
-                                                           {"6.0", 6},   {"7.0", 7}, {"8.0", 8}};
-
 struct NamedStiffener {
     std::string name;
     Stiffener stiffener;
@@ -103,9 +101,14 @@ DesignResult Design(const DesignRequest& request) {
     DesignResult result;
     const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
     for (double spacing : request.spacings) {
-        for (const auto& [thicknessText, thickness] : kThicknesses) {
-            BayInput bay{request.dead, request.live,       thickness, request.span,
-                         spacing,      request.continuous, {}};
+        for (const std::string_view thicknessText : PlateThicknesses()) {
+            BayInput bay{request.dead,
+                         request.live,
+                         ParseNumber(thicknessText),
+                         request.span,
+                         spacing,
+                         request.continuous,
+                         {}};
             std::optional<DeckPlateResult> plate;
             try {
                 plate = CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
@@ -121,8 +124,8 @@ DesignResult Design(const DesignRequest& request) {
                 bay.stiffener = s.stiffener;
                 try {
                     const BayCheck c = CheckBay(bay, *plate, DisplayTexts::StressOnly);
-                    Candidate candidate{thicknessText, s.name, spacing, c.stiffener.selfWeight,
-                                        Utilisations(c)};
+                    Candidate candidate{std::string(thicknessText), s.name, spacing,
+                                        c.stiffener.selfWeight, Utilisations(c)};
                     if (c.AllPass()) {
                         ++result.passingCount;
                         KeepIfLightest(result.passing, request.top, std::move(candidate));
@@ -160,12 +163,9 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (std::size_t i = 0; i < shown; ++i) list.push_back(toJson(result.passing[i]));
-        if (result.passing.empty() && result.closest) {
-            out << nlohmann::json{{"passing", list}, {"closest", toJson(*result.closest)}}.dump(2)
-                << '\n';
-            return;
-        }
-        out << list.dump(2) << '\n';
+        nlohmann::json document{{"version", DECKPLATE_VERSION}, {"passing", list}};
+        if (result.passing.empty() && result.closest) document["closest"] = toJson(*result.closest);
+        out << document.dump(2) << '\n';
         return;
     }
     const auto row = [&](const Candidate& c) {

@@ -1,6 +1,7 @@
 #include "error_report.h"
 
 #include "checked.h"
+#include "file_replacement.h"
 
 namespace deckplate::form {
 
@@ -21,6 +22,22 @@ std::string ErrorReportText(const ArithmeticError& error) {
     if (!where.empty()) (text += "\n出现在：") += where;
     text += "\n请检查输入数据。";
     return text;
+}
+
+std::string FileErrorText(const os::FileError& error) {
+    const std::string path = error.path().string();
+    const std::string reason = error.reason().message();
+    switch (error.step()) {
+        case os::FileStep::FindFolder:
+            return "文件夹不存在：" + path;
+        case os::FileStep::Create:
+            return "无法写入 " + path + "：" + reason;
+        case os::FileStep::Write:
+            return "写入 " + path + " 失败：" + reason;
+        case os::FileStep::Replace:
+            break;
+    }
+    return "保存 " + path + " 失败：" + reason;
 }
 
 }  // namespace deckplate::form

@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick   # window tests and screenshots on a virtual display
   xclip                                      # the random-action test copies result boxes out
   fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk  # Chinese user-interface fonts
+  dpkg-dev file librsvg2-bin                 # the Debian package: dependencies, icon sizes
+  desktop-file-utils man-db                  # checks of the menu entry and the manual page
 )
 
 missing=()

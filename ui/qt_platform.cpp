@@ -2,13 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <filesystem>
 
 #include "control_table.h"
+#include "error_report.h"
+#include "file_replacement.h"
 #include "gbk.h"
-#include "report_file.h"
 
 namespace deckplate::ui {
 namespace {
@@ -45,15 +46,18 @@ void QtPlatform::ReportError(std::string_view text) {
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 
 std::string QtPlatform::WriteReportFile(std::string_view text) {
-    const QString path = ReportPath();
+    const std::filesystem::path path = QDir::toNativeSeparators(ReportPath()).toStdU16String();
 #ifndef Q_OS_WIN
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("无法创建文件夹 %1")
-            .arg(QDir::toNativeSeparators(folder))
-            .toStdString();
+    std::error_code failure;
+    std::filesystem::create_directories(path.parent_path(), failure);
+    if (failure) return "无法创建文件夹 " + path.parent_path().string() + "：" + failure.message();
 #endif
-    return ReplaceFile(path, QByteArray::fromStdString(os::EncodeGbk(text))).toStdString();
+    try {
+        os::ReplaceFile(path, os::EncodeGbk(text));
+        return {};
+    } catch (const os::FileError& error) {
+        return form::FileErrorText(error);
+    }
 }
 
 std::string QtPlatform::StartViewer() {

@@ -77,6 +77,17 @@ TEST(ReplaceFile, MissingFolderIsNamed) {
     EXPECT_TRUE(folder.Files().empty());
 }
 
+TEST(ReplaceFile, UnwritableFolderIsNamed) {
+    // /proc takes no new files, whoever runs the test.
+    try {
+        ReplaceFile("/proc/WExo.txt", "report");
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.step(), FileStep::Create);
+        EXPECT_EQ(e.path(), "/proc/WExo.txt");
+    }
+}
+
 TEST(ReplaceFile, FailedWriteKeepsThePreviousFile) {
     Folder folder;
     const fs::path path = folder.path() / "results.csv";
