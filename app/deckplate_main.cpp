@@ -4,11 +4,14 @@
 #include <QTranslator>
 
 #include "form1.h"
-#include "form1_widget.h"
+#include "form1_window.h"
 #include "qt_platform.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Where QSettings keeps the remembered choices: ~/.config/DeckPlate/deckplate.conf.
+    QApplication::setOrganizationName(QStringLiteral("DeckPlate"));
+    QApplication::setApplicationName(QStringLiteral("deckplate"));
     const std::string_view title = deckplate::form::kApplicationTitle;
     application.setApplicationDisplayName(
         QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
@@ -19,7 +22,7 @@ int main(int argc, char** argv) {
         application.installTranslator(&qtWords);
     deckplate::ui::QtPlatform platform;
     deckplate::form::Form1 model(platform);
-    deckplate::ui::Form1Widget window(model);
+    deckplate::ui::Form1Window window(model);
     platform.SetWindow(&window);
     window.Form_Load();
     window.show();

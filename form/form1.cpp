@@ -1,7 +1,5 @@
 #include "form1.h"
 
-#include <cassert>
-
 #include "angle_catalogue.h"
 #include "number_text.h"
 #include "plate_thicknesses.h"
@@ -18,6 +16,7 @@ WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth,
 }
 
 Form1::Form1(Platform& platform) : platform_(platform) {
+    Mutable(form1).text = kApplicationTitle;
     for (const ControlRow& row : ControlTable()) {
         ControlState& state = states_[static_cast<std::size_t>(row.id)];
         state.text = row.caption;
@@ -32,10 +31,11 @@ const ControlState& Form1::State(Control control) const {
     return states_[static_cast<std::size_t>(control)];
 }
 
-ControlState& Form1::Mutable(Control control) {
-    assert(control != form1);
-    return states_[static_cast<std::size_t>(control)];
+const MenuItemState& Form1::State(MenuItem item) const {
+    return menus_[static_cast<std::size_t>(item)];
 }
+
+ControlState& Form1::Mutable(Control control) { return states_[static_cast<std::size_t>(control)]; }
 
 void Form1::Changed(Control control) {
     if (view_) view_->ControlChanged(control);
@@ -149,6 +149,15 @@ void Form1::Clicked(Control control) {
             Command3_Click();
             break;
         default:
+            break;
+    }
+}
+
+void Form1::MenuChosen(MenuItem item) {
+    if (!State(item).enabled) return;
+    switch (item) {
+        case MenuItem::About:
+            About_Click();
             break;
     }
 }

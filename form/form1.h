@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "control_table.h"
+#include "menu_table.h"
 #include "platform.h"
 
 namespace deckplate {
@@ -36,12 +37,19 @@ struct ControlState {
     Ink ink = Ink::Default;          ///< colour of the text
 };
 
-/// A native window showing the model. It is told of every real change of a control and then
-/// reads that control's state.
+/// What a menu item shows now.
+struct MenuItemState {
+    bool enabled = true;
+    bool checked = false;  ///< the chosen one of a submenu's choices
+};
+
+/// A native window showing the model. It is told of every real change of a control (form1: the
+/// window's title) or a menu item and then reads its state.
 class FormView {
   public:
     virtual ~FormView() = default;
     virtual void ControlChanged(Control control) = 0;
+    virtual void MenuItemChanged(MenuItem item) = 0;
 };
 
 /// Top-left corner, in pixels, that centres a window on the screen (all sizes in pixels, the
@@ -58,7 +66,9 @@ class Form1 {
     Form1& operator=(const Form1&) = delete;
 
     void SetView(FormView* view) { view_ = view; }
+    /// A control's state; form1's text is the window's title.
     const ControlState& State(Control control) const;
+    const MenuItemState& State(MenuItem item) const;
 
     /// Start-up: fill both lists and show the angle inputs (the view centres the window).
     void Form_Load();
@@ -70,6 +80,8 @@ class Form1 {
     void ListPicked(Control list, int position);
     /// A check box, option button or push button clicked. A disabled control does nothing.
     void Clicked(Control control);
+    /// A menu item chosen. A disabled item does nothing.
+    void MenuChosen(MenuItem item);
 
     // Window state, all zero at start.
     double Alpha = 0;             ///< plate moment coefficient of the last Verify
@@ -92,6 +104,7 @@ class Form1 {
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void About_Click();
 
     void Verify();
     bool RefuseNegativeInput();
@@ -116,7 +129,8 @@ class Form1 {
 
     Platform& platform_;
     FormView* view_ = nullptr;
-    std::array<ControlState, kControlCount> states_;
+    std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then form1
+    std::array<MenuItemState, kMenuItemCount> menus_;
 };
 
 }  // namespace deckplate::form

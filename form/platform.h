@@ -1,6 +1,6 @@
 #pragma once
 // What the window needs from the operating system, behind one interface: the message box, the
-// error report, ending the program, the report file and its viewer. Each edition implements it
+// error report, ending the program, the report file and its viewer, and the remembered choices. Each edition implements it
 // for real (the Qt window on Linux, the Windows-API window on Windows); tests use a recording
 // fake. Texts are UTF-8.
 
@@ -26,6 +26,11 @@ class Platform {
     virtual std::string WriteReportFile(std::string_view text) = 0;
     /// Opens the report in the text editor without waiting. Empty on success, else the reason.
     virtual std::string StartViewer() = 0;
+
+    /// A choice remembered between runs (QSettings; the registry under HKEY_CURRENT_USER on
+    /// Windows), or empty when none is stored.
+    virtual std::string LoadSetting(std::string_view key) = 0;
+    virtual void SaveSetting(std::string_view key, std::string_view value) = 0;
 };
 
 }  // namespace deckplate::form

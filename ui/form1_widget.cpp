@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "caption_label.h"
@@ -132,16 +131,12 @@ void ShowState(const ControlRow& row, const ControlState& state, QWidget* widget
 
 Form1Widget::Form1Widget(form::Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("form1"));
-    setWindowTitle(FromUtf8(form::kApplicationTitle));
     setFont(UiFont());
     setFixedSize(form::kClientWidthTwips / form::kTwipsPerPixel,
                  form::kClientHeightTwips / form::kTwipsPerPixel);
     BuildControls();
     SetFocusOrder();
-    model_.SetView(this);
 }
-
-Form1Widget::~Form1Widget() { model_.SetView(nullptr); }
 
 QWidget* Form1Widget::Widget(Control control) const {
     return control == Control::form1 ? const_cast<Form1Widget*>(this)
@@ -212,21 +207,10 @@ void Form1Widget::ConnectEvents(Control control, QWidget* widget) {
     }
 }
 
-void Form1Widget::ControlChanged(Control control) {
+void Form1Widget::ShowControl(Control control) {
     QWidget* widget = Widget(control);
     const QSignalBlocker block(widget);
     ShowState(form::Row(control), model_.State(control), widget);
-}
-
-void Form1Widget::Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        const form::WindowPosition position =
-            form::CentredWindow(available.width(), available.height(), frameGeometry().width(),
-                                frameGeometry().height());
-        move(available.left() + position.left, available.top() + position.top);
-    }
-    model_.Form_Load();
 }
 
 }  // namespace deckplate::ui

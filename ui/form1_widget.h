@@ -1,8 +1,8 @@
 #pragma once
-// The Qt view of the window form1: native widgets built from the control table, each user
-// action forwarded to the form model, and each change of the model shown in its widget. It has
-// no behaviour of its own beyond translating the toolkit's events (Enter in a list's field is
-// typing, not a pick).
+// The form of the Qt window: native widgets built from the control table, each user action
+// forwarded to the form model, and a control's state shown in its widget when the model
+// changes it. No behaviour of its own beyond translating the toolkit's events (Enter in a list's
+// field is typing, not a pick).
 
 #include <QWidget>
 #include <array>
@@ -11,19 +11,17 @@
 
 namespace deckplate::ui {
 
-class Form1Widget : public QWidget, public form::FormView {
+class Form1Widget : public QWidget {
     Q_OBJECT
 
   public:
     explicit Form1Widget(form::Form1& model, QWidget* parent = nullptr);
-    ~Form1Widget() override;
 
-    /// Start-up: centre on the screen, then the model's own start-up.
-    void Form_Load();
+    /// Shows the model's state of `control` in its widget.
+    void ShowControl(form::Control control);
 
-    void ControlChanged(form::Control control) override;
-
-    /// The widget of a control (a QLineEdit for Text1, a QComboBox for Combo1, …).
+    /// The widget of a control (a QLineEdit for Text1, a QComboBox for Combo1, …); form1 is
+    /// this form.
     QWidget* Widget(form::Control control) const;
 
   private:

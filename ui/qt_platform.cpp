@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <filesystem>
 
 #include "control_table.h"
@@ -74,6 +75,14 @@ std::string QtPlatform::StartViewer() {
 #endif
     if (QProcess::startDetached(program, arguments)) return {};
     return QStringLiteral("无法启动 %1 打开 %2").arg(program, path).toStdString();
+}
+
+std::string QtPlatform::LoadSetting(std::string_view key) {
+    return QSettings().value(FromUtf8(key)).toString().toStdString();
+}
+
+void QtPlatform::SaveSetting(std::string_view key, std::string_view value) {
+    QSettings().setValue(FromUtf8(key), FromUtf8(value));
 }
 
 }  // namespace deckplate::ui

@@ -21,6 +21,8 @@ class QtPlatform : public form::Platform {
     void EndProgram() override;
     std::string WriteReportFile(std::string_view text) override;
     std::string StartViewer() override;
+    std::string LoadSetting(std::string_view key) override;
+    void SaveSetting(std::string_view key, std::string_view value) override;
 
   private:
     QWidget* window_ = nullptr;

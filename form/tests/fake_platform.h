@@ -1,6 +1,7 @@
 #pragma once
 // A platform that records what the window asked of it, and answers as a test tells it to.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ class FakePlatform : public Platform {
     std::string writeFailure;        ///< returned by WriteReportFile when set
     std::string viewerFailure;       ///< returned by StartViewer when set
     std::vector<std::string> calls;  ///< "write" and "viewer" in the order they came
+    std::map<std::string, std::string, std::less<>> settings;  ///< survives a new Form1
 
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void ReportError(std::string_view text) override { errors.emplace_back(text); }
@@ -29,6 +31,13 @@ class FakePlatform : public Platform {
     std::string StartViewer() override {
         calls.emplace_back("viewer");
         return viewerFailure;
+    }
+    std::string LoadSetting(std::string_view key) override {
+        const auto found = settings.find(key);
+        return found == settings.end() ? std::string() : found->second;
+    }
+    void SaveSetting(std::string_view key, std::string_view value) override {
+        settings[std::string(key)] = value;
     }
 };
 

@@ -120,6 +120,7 @@ TEST_F(Form1Test, ExitEndsTheProgram) {
 class CountingView : public FormView {
   public:
     void ControlChanged(Control control) override { changes.push_back(control); }
+    void MenuItemChanged(MenuItem) override {}
     std::vector<Control> changes;
 };
 

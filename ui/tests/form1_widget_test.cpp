@@ -1,6 +1,7 @@
 // The Qt view: widgets built from the table, user actions reaching the model, the model's
 // changes reaching the widgets, and every caption inside its box at the screen's scale.
 #include "form1_widget.h"
+#include "form1_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,7 +42,7 @@ class Fixture {
 
     template <class Widget>
     Widget* Get(form::Control control) const {
-        auto* widget = qobject_cast<Widget*>(window.Widget(control));
+        auto* widget = qobject_cast<Widget*>(window.Form().Widget(control));
         QTEST_ASSERT(widget != nullptr);
         return widget;
     }
@@ -66,7 +67,7 @@ class Fixture {
 
     form::FakePlatform platform;
     form::Form1 model{platform};
-    Form1Widget window{model};
+    Form1Window window{model};
     QTimer watchdog;
     bool unexpectedDialog = false;
 };
@@ -93,8 +94,8 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     Fixture f;
     for (const form::ControlRow& row : form::ControlTable()) {
         QWidget* widget = f.window.findChild<QWidget*>(FromUtf8(row.name));
-        QVERIFY2(widget && widget == f.window.Widget(row.id), row.name.data());
-        QCOMPARE(widget->parentWidget(), f.window.Widget(row.container));
+        QVERIFY2(widget && widget == f.window.Form().Widget(row.id), row.name.data());
+        QCOMPARE(widget->parentWidget(), f.window.Form().Widget(row.container));
         QCOMPARE(widget->geometry(),
                  QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
         const form::ControlState& state = f.model.State(row.id);
@@ -114,19 +115,19 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     QVERIFY(f.Get<QRadioButton>(Option2)->isChecked());
     QVERIFY(f.Get<QCheckBox>(Check1)->isChecked());
     QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算"));
-    QCOMPARE(f.window.size(), QSize(543, 465));
+    QCOMPARE(f.window.Form().size(), QSize(543, 465));
 }
 
 void Form1WidgetTest::focusFollowsTheInputOrder() {
     Fixture f;
     const auto order = form::FocusOrder();
-    QWidget* w = f.window.Widget(order[0]);
+    QWidget* w = f.window.Form().Widget(order[0]);
     for (std::size_t i = 1; i < order.size(); ++i) {
         // Skip what takes no focus and the widgets a control is made of (a list's field).
         do w = w->nextInFocusChain();
         while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() ||
                w->objectName().startsWith("qt_"));
-        QCOMPARE(w, f.window.Widget(order[i]));
+        QCOMPARE(w, f.window.Form().Widget(order[i]));
     }
     QCOMPARE(f.Get<QLineEdit>(Text3)->focusPolicy(), Qt::NoFocus);
 }
@@ -198,7 +199,7 @@ void Form1WidgetTest::everyCaptionFitsItsBox() {
         font.setPixelSize(qRound(QFontInfo(font).pixelSize() * scale));
         return font;
     };
-    for (auto* label : f.window.findChildren<CaptionLabel*>()) {
+    for (auto* label : f.window.Form().findChildren<CaptionLabel*>()) {
         const QFont font = deviceFont(label->font());
         const QFontMetricsF metrics(font);
         QTextLayout layout(label->text(), font);
@@ -220,11 +221,11 @@ void Form1WidgetTest::everyCaptionFitsItsBox() {
                                     .arg(scale)));
         }
     }
-    for (auto* button : f.window.findChildren<QPushButton*>()) {
+    for (auto* button : f.window.Form().findChildren<QPushButton*>()) {
         const QFontMetricsF metrics(deviceFont(button->font()));
         QVERIFY(metrics.horizontalAdvance(button->text()) < button->width() * scale);
     }
-    for (auto* frame : f.window.findChildren<QGroupBox*>()) {
+    for (auto* frame : f.window.Form().findChildren<QGroupBox*>()) {
         const QFontMetricsF metrics(deviceFont(frame->font()));
         QVERIFY(metrics.horizontalAdvance(frame->title()) < frame->width() * scale);
     }

@@ -47,7 +47,10 @@ start() {
   done
   [ -n "$window" ] || fail "the window did not appear"
   x windowfocus --sync "$window"
-  echo "start: window $window" >> "$log"
+  # The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  form_top=$((HEIGHT - 465))
+  echo "start: window $window, form at $form_top" >> "$log"
 }
 
 # Ends the run if the program is gone: a clean exit (Exit clicked) starts it again.
@@ -77,8 +80,11 @@ dismiss_boxes() {
   x windowfocus "$window"
 }
 
-click() {  # x y, in the window's pixels
+click_window() {  # x y, in the window's pixels
   x mousemove --window "$window" "$1" "$2" click 1
+}
+click() {  # x y, in the form's pixels
+  click_window "$1" $(($2 + form_top))
 }
 
 # What a result box holds, copied out as a user would; the copy fails if the program hangs.
@@ -88,7 +94,7 @@ box_text() {
   timeout 5 xclip -o -selection clipboard 2>/dev/null || fail "no answer from the window (hang?)"
 }
 
-# Centres of controls in the window's pixels (the layout at 96 dpi): the inputs, the two lists,
+# Centres of controls in the form's pixels (the layout at 96 dpi): the inputs, the two lists,
 # the option and boundary boxes, the six result boxes, and the Verify and report buttons.
 inputs=("144 33" "144 61" "284 61" "284 86" "416 65" "416 85")
 lists=("284 33" "432 104")
@@ -127,7 +133,8 @@ check_report() {
 start
 for ((i = 1; i <= actions; i++)); do
   case $((RANDOM % 13)) in
-    0) x=$((RANDOM % 543)); y=$((RANDOM % 465)); echo "$i click $x $y" >> "$log"; click "$x" "$y" ;;
+    0) cx=$((RANDOM % WIDTH)); cy=$((RANDOM % HEIGHT)); echo "$i click $cx $cy" >> "$log"
+       click_window "$cx" "$cy" ;;
     1|2) at=${inputs[RANDOM % ${#inputs[@]}]}; t=${texts[RANDOM % ${#texts[@]}]}
          echo "$i type '$t' at $at" >> "$log"
          click $at; x key ctrl+a; x type --delay 5 -- "$t" ;;

@@ -1,0 +1,31 @@
+#pragma once
+// The window's menu bar as one table, above the form and outside it: every control keeps its
+// place. Each native view builds its menus from it; the form model keeps each item's state.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace deckplate::form {
+
+// clang-format off
+enum class MenuItem : std::uint8_t {
+    About,
+};
+// clang-format on
+inline constexpr std::size_t kMenuItemCount = 1;
+
+struct MenuRow {
+    MenuItem id;
+    std::string_view menu;     ///< the menu bar's title it sits under: "设置", "帮助"
+    std::string_view submenu;  ///< the submenu it sits in, or empty
+    std::string_view caption;
+    bool choice = false;  ///< one of the submenu's exclusive choices
+};
+
+/// Every menu item, in the order the menus show them; menus in the order they first appear.
+std::span<const MenuRow> MenuTable();
+
+const MenuRow& Row(MenuItem item);
+
+}  // namespace deckplate::form

@@ -1,0 +1,90 @@
+#include "form1_window.h"
+
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <map>
+
+#include "form1_widget.h"
+#include "ui_font.h"
+
+namespace deckplate::ui {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Form1Window::Form1Window(form::Form1& model)
+    : model_(model), form_(new Form1Widget(model, this)) {
+    setCentralWidget(form_);
+    menuBar()->setFont(UiFont());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form's size, plus the menu bar
+    BuildMenus();
+    ControlChanged(form::Control::form1);
+    for (const form::MenuRow& row : form::MenuTable()) MenuItemChanged(row.id);
+    model_.SetView(this);
+}
+
+Form1Window::~Form1Window() { model_.SetView(nullptr); }
+
+QAction* Form1Window::Action(form::MenuItem item) const {
+    return actions_[static_cast<std::size_t>(item)];
+}
+
+void Form1Window::BuildMenus() {
+    std::map<std::string_view, QMenu*> menus;  // menus and submenus by title
+    std::map<std::string_view, QActionGroup*> choices;
+    for (const form::MenuRow& row : form::MenuTable()) {
+        QMenu*& menu = menus[row.menu];
+        if (!menu) menu = menuBar()->addMenu(FromUtf8(row.menu));
+        QMenu* parent = menu;
+        if (!row.submenu.empty()) {
+            QMenu*& submenu = menus[row.submenu];
+            if (!submenu) submenu = menu->addMenu(FromUtf8(row.submenu));
+            parent = submenu;
+        }
+        QAction* action = parent->addAction(FromUtf8(row.caption));
+        if (row.choice) {
+            QActionGroup*& group = choices[row.submenu];
+            if (!group) group = new QActionGroup(this);
+            action->setCheckable(true);
+            group->addAction(action);
+        }
+        connect(action, &QAction::triggered, this, [this, id = row.id] { model_.MenuChosen(id); });
+        actions_[static_cast<std::size_t>(row.id)] = action;
+    }
+}
+
+void Form1Window::ControlChanged(form::Control control) {
+    if (control == form::Control::form1)
+        setWindowTitle(FromUtf8(model_.State(control).text));
+    else
+        form_->ShowControl(control);
+}
+
+void Form1Window::MenuItemChanged(form::MenuItem item) {
+    QAction* action = Action(item);
+    const QSignalBlocker block(action);
+    action->setEnabled(model_.State(item).enabled);
+    action->setChecked(model_.State(item).checked);
+}
+
+void Form1Window::Form_Load() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        adjustSize();
+        const form::WindowPosition position =
+            form::CentredWindow(available.width(), available.height(), frameGeometry().width(),
+                                frameGeometry().height());
+        move(available.left() + position.left, available.top() + position.top);
+    }
+    model_.Form_Load();
+}
+
+}  // namespace deckplate::ui

@@ -1,0 +1,40 @@
+#pragma once
+// The Qt window: a menu bar above the unchanged form. It is the form model's view: it shows the
+// title and the menu items, and passes each change of a control to the form.
+
+#include <QMainWindow>
+#include <array>
+
+#include "form1.h"
+
+class QAction;
+
+namespace deckplate::ui {
+
+class Form1Widget;
+
+class Form1Window : public QMainWindow, public form::FormView {
+    Q_OBJECT
+
+  public:
+    explicit Form1Window(form::Form1& model);
+    ~Form1Window() override;
+
+    /// Start-up: centre on the screen, then the model's own start-up.
+    void Form_Load();
+
+    void ControlChanged(form::Control control) override;
+    void MenuItemChanged(form::MenuItem item) override;
+
+    Form1Widget& Form() const { return *form_; }
+    QAction* Action(form::MenuItem item) const;
+
+  private:
+    void BuildMenus();
+
+    form::Form1& model_;
+    Form1Widget* form_;
+    std::array<QAction*, form::kMenuItemCount> actions_{};
+};
+
+}  // namespace deckplate::ui
