@@ -50,8 +50,8 @@ bool WriteConsoleText(HANDLE console, std::wstring_view text) {
 std::string Utf8FromUtf16(std::wstring_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr,
-                                          nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
     return utf8;
@@ -70,7 +70,8 @@ Utf16Buffer::~Utf16Buffer() { WriteBuffered(true); }
 
 bool Utf16Buffer::WriteBuffered(bool evenACutOffCharacter) {
     const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-    const std::size_t whole = evenACutOffCharacter ? pending.size() : WholeCharactersLength(pending);
+    const std::size_t whole =
+        evenACutOffCharacter ? pending.size() : WholeCharactersLength(pending);
     const bool written = whole == 0 || write_(Utf16FromUtf8(pending.substr(0, whole)));
     // The start of a cut-off character moves to the front, to meet the rest of it.
     const std::size_t kept = pending.size() - whole;

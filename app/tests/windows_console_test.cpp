@@ -1,22 +1,22 @@
 // The UTF-16 edge of deckplate-cli.exe: arguments in, console text out.
+#include "windows_console.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "windows_console.h"
-
 namespace deckplate::app {
 namespace {
 
 TEST(Utf8Arguments, KeepEveryCharacter) {
-    const wchar_t* argv[] = {L"deckplate-cli.exe", L"batch", L"平台排表.csv", L"",
-                             L"\U0001F600", L"a\xd800z"};
+    const wchar_t* argv[] = {L"deckplate-cli.exe", L"batch",   L"平台排表.csv", L"",
+                             L"\U0001F600",        L"a\xd800z"};
     const Utf8Arguments arguments(6, argv);
     ASSERT_EQ(arguments.Count(), 6);
-    const std::vector<std::string> expected = {"deckplate-cli.exe", "batch", "平台排表.csv", "",
-                                               "\U0001F600", "a\xef\xbf\xbdz"};
+    const std::vector<std::string> expected = {
+        "deckplate-cli.exe", "batch", "平台排表.csv", "", "\U0001F600", "a\xef\xbf\xbdz"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(arguments.Values()[i], expected[i]) << i;
 }
 

@@ -42,8 +42,8 @@ std::size_t iconv(iconv_t, char** in, std::size_t* inLeft, char** out, std::size
         const std::size_t length = lead >= 0x81 && lead <= 0xfe ? 2 : 1;
         if (length > *inLeft) return Fail(EINVAL);
         wchar_t wide[2];
-        const int wideLength = MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, *in,
-                                                   static_cast<int>(length), wide, 2);
+        const int wideLength =
+            MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, *in, static_cast<int>(length), wide, 2);
         if (wideLength == 0) return Fail(EILSEQ);
         char utf8[8];
         const int utf8Length =
