@@ -34,6 +34,16 @@ std::size_t WholeCharactersLength(std::string_view text) {
     return size;
 }
 
+std::string Utf8FromUtf16(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
 bool WriteConsoleText(HANDLE console, std::wstring_view text) {
     while (!text.empty()) {
         DWORD written = 0;
@@ -46,16 +56,6 @@ bool WriteConsoleText(HANDLE console, std::wstring_view text) {
 }
 
 }  // namespace
-
-std::string Utf8FromUtf16(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
-}
 
 Utf8Arguments::Utf8Arguments(int argc, const wchar_t* const* argv) {
     for (int i = 0; i < argc; ++i) arguments_.push_back(Utf8FromUtf16(argv[i]));

@@ -17,10 +17,7 @@
 
 namespace deckplate::app {
 
-/// UTF-16 as UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf8FromUtf16(std::wstring_view text);
-
-/// The program's arguments, argv[0] included, as UTF-8.
+/// The program's arguments, argv[0] included, as UTF-8; a lone surrogate becomes U+FFFD.
 class Utf8Arguments {
   public:
     Utf8Arguments(int argc, const wchar_t* const* argv);
