@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the release build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded run of each fuzzer. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer, a bounded run of each fuzzer, and the Windows edition, cross-built
+# and tested under Wine. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -32,4 +33,9 @@ for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batc
   "build/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
     -artifact_prefix="build/fuzz/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
 done
+
+echo "== Windows edition: MinGW-w64 cross build, tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
 echo "== All tests passed"
