@@ -15,6 +15,7 @@
 #include "deckplate_version.h"
 #include "file_replacement.h"
 #include "number_text.h"
+#include "paths.h"
 #include "progress.h"
 
 namespace deckplate::cli {
@@ -188,18 +189,22 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 int RunBatch(const std::string& schedulePath, const std::string& outputPath, std::ostream& out,
              std::ostream& err) {
     const std::string schedule = "the schedule '" + schedulePath + "'";
+    // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
+    // page, and 平台排表.csv would not be found.
+    const std::filesystem::path input = os::PathFromUtf8(schedulePath);
+    const std::filesystem::path output = os::PathFromUtf8(outputPath);
     std::error_code ignored;
-    if (std::filesystem::is_directory(schedulePath, ignored)) {
+    if (std::filesystem::is_directory(input, ignored)) {
         err << "deckplate-cli: " << schedule << " is a folder; give a CSV file\n";
         return 2;
     }
-    File file(std::fopen(schedulePath.c_str(), "rb"), &std::fclose);
+    File file(os::OpenForReading(input), &std::fclose);
     if (!file) {
         err << "deckplate-cli: cannot read " << schedule << ": " << std::strerror(errno) << "\n";
         return 2;
     }
     // By identity, not by name: "./big.csv", a link or another spelling is the same file.
-    if (!outputPath.empty() && std::filesystem::equivalent(schedulePath, outputPath, ignored)) {
+    if (!outputPath.empty() && std::filesystem::equivalent(input, output, ignored)) {
         err << "deckplate-cli: -o '" << outputPath
             << "' is the schedule itself; write the results to another file\n";
         return 2;
@@ -221,7 +226,7 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
         // The output is touched only now that the schedule has its columns, and a file there
         // is replaced only once every row is written: a failed or killed run leaves it as it was.
         std::optional<os::FileReplacement> outputFile;
-        if (!outputPath.empty()) outputFile.emplace(outputPath);
+        if (!outputPath.empty()) outputFile.emplace(output);
         std::ostream& results = outputFile ? outputFile->Stream() : out;
         const bool allPass = WriteResults(reader, header, *map, size, results);
         if (outputFile) {

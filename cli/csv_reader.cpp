@@ -1,12 +1,12 @@
 #include "csv_reader.h"
 
-#include <iconv.h>
-
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
+
+#include "gbk.h"
 
 namespace deckplate::cli {
 namespace {
@@ -75,30 +75,6 @@ std::string ValidUtf8(const char* bytes, std::size_t length) {
     return out;
 }
 
-std::string GbkToUtf8(const char* bytes, std::size_t length) {
-    iconv_t cd = iconv_open("UTF-8", "CP936");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no GBK converter");
-    std::string out;
-    out.resize(length * 3 + 4);
-    char* in = const_cast<char*>(bytes);
-    std::size_t inLeft = length;
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) break;
-        // A byte GBK does not define: write U+FFFD and go on after it.
-        if (outLeft < 3) break;
-        std::memcpy(outPtr, "\xef\xbf\xbd", 3);
-        outPtr += 3;
-        outLeft -= 3;
-        ++in;
-        --inLeft;
-    }
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
 CsvReader::CsvReader(std::FILE* file) : file_(file) {
     if (csv_init(&parser_, 0) != 0) throw std::runtime_error("cannot start the CSV parser");
 }
@@ -107,7 +83,7 @@ CsvReader::~CsvReader() { csv_free(&parser_); }
 
 std::string CsvReader::ToUtf8(const char* text, std::size_t length) const {
     if (FirstNonAscii({text, length}) == std::string_view::npos) return std::string(text, length);
-    if (encoding_ == TextEncoding::Gbk) return GbkToUtf8(text, length);
+    if (encoding_ == TextEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
     // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
     return ValidUtf8(text, length);
 }

@@ -72,7 +72,4 @@ bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome = true);
 /// U+FFFD.
 std::string ValidUtf8(const char* bytes, std::size_t length);
 
-/// GBK (code page 936) bytes as UTF-8; a byte sequence GBK does not define becomes U+FFFD.
-std::string GbkToUtf8(const char* bytes, std::size_t length);
-
 }  // namespace deckplate::cli

@@ -2,6 +2,7 @@
 
 #include "checked.h"
 #include "file_replacement.h"
+#include "paths.h"
 
 namespace deckplate::form {
 
@@ -25,7 +26,7 @@ std::string ErrorReportText(const ArithmeticError& error) {
 }
 
 std::string FileErrorText(const os::FileError& error) {
-    const std::string path = error.path().string();
+    const std::string path = os::Utf8Of(error.path());
     const std::string reason = error.reason().message();
     switch (error.step()) {
         case os::FileStep::FindFolder:

@@ -1,10 +1,12 @@
 #include "file_replacement.h"
 
+#include "paths.h"
+
 namespace deckplate::os {
 namespace {
 
 std::string Describe(FileStep step, const std::filesystem::path& path, std::error_code reason) {
-    std::string quoted = path.string();  // appended, not "'" + …: GCC 12 warns on that wrongly
+    std::string quoted = Utf8Of(path);  // appended, not "'" + …: GCC 12 warns on that wrongly
     quoted.insert(quoted.begin(), '\'');
     quoted.push_back('\'');
     switch (step) {

@@ -12,10 +12,15 @@
 namespace deckplate::os {
 namespace {
 
+constexpr std::string_view kReplacementCharacter = "\xef\xbf\xbd";  // U+FFFD
+
+std::uint8_t Byte(std::string_view text, std::size_t i) {
+    return static_cast<std::uint8_t>(text[i]);
+}
+
 // Length of the well-formed UTF-8 sequence at the start of `text`, or 0.
-std::size_t SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const std::uint8_t lead = byte(0);
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const std::uint8_t lead = Byte(text, 0);
     std::size_t length = lead < 0x80                   ? 1
                          : lead >= 0xC2 && lead < 0xE0 ? 2
                          : lead >= 0xE0 && lead < 0xF0 ? 3
@@ -23,50 +28,78 @@ std::size_t SequenceLength(std::string_view text) {
                                                        : 0;
     if (length == 0 || length > text.size()) return 0;
     for (std::size_t i = 1; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80) return 0;
+        if ((Byte(text, i) & 0xC0) != 0x80) return 0;
     // Overlong forms, surrogates and code points beyond U+10FFFF are not characters.
-    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) >= 0xA0) ||
-        (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) >= 0x90))
+    const std::uint8_t second = Byte(text, 1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
         return 0;
     return length;
 }
 
-// A malformed sequence counts as one character: its first byte and the continuation bytes
-// that follow it.
+// A malformed UTF-8 sequence counts as one character: its first byte and the continuation
+// bytes that follow it.
 std::size_t MalformedLength(std::string_view text) {
     std::size_t length = 1;
-    while (length < 4 && length < text.size() &&
-           (static_cast<std::uint8_t>(text[length]) & 0xC0) == 0x80)
-        ++length;
+    while (length < 4 && length < text.size() && (Byte(text, length) & 0xC0) == 0x80) ++length;
     return length;
+}
+
+// Length of the code page 936 character at the start of `bytes`: 1 for ASCII and for 0x80 (the
+// euro sign), 2 for a lead byte with a trail byte, 0 for neither.
+std::size_t GbkSequenceLength(std::string_view bytes) {
+    const std::uint8_t lead = Byte(bytes, 0);
+    if (lead <= 0x80) return 1;
+    if (lead == 0xFF || bytes.size() < 2) return 0;
+    const std::uint8_t trail = Byte(bytes, 1);
+    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 0;
 }
 
 #ifdef _WIN32
 
 // One character through the system's code page 936 table, refusing best-fit look-alikes.
-std::optional<std::string> GbkOf(std::string_view character) {
-    wchar_t wide[2];
-    const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, character.data(),
-                                          static_cast<int>(character.size()), wide, 2);
-    if (units <= 0) return std::nullopt;
-    char bytes[8];
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, units, bytes,
-                                           sizeof bytes, "?", &usedDefault);
-    if (length <= 0 || usedDefault) return std::nullopt;
-    return std::string(bytes, static_cast<std::size_t>(length));
-}
+class ToGbk {
+  public:
+    std::optional<std::string> operator()(std::string_view character) const {
+        wchar_t wide[2];
+        const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, character.data(),
+                                              static_cast<int>(character.size()), wide, 2);
+        if (units <= 0) return std::nullopt;
+        char bytes[8];
+        BOOL usedDefault = FALSE;
+        const int length = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, units, bytes,
+                                               sizeof bytes, "?", &usedDefault);
+        if (length <= 0 || usedDefault) return std::nullopt;
+        return std::string(bytes, static_cast<std::size_t>(length));
+    }
+};
+
+class FromGbk {
+  public:
+    std::optional<std::string> operator()(std::string_view character) const {
+        wchar_t wide[2];
+        const int units = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, character.data(),
+                                              static_cast<int>(character.size()), wide, 2);
+        if (units <= 0) return std::nullopt;
+        char bytes[8];
+        const int length =
+            WideCharToMultiByte(CP_UTF8, 0, wide, units, bytes, sizeof bytes, nullptr, nullptr);
+        if (length <= 0) return std::nullopt;
+        return std::string(bytes, static_cast<std::size_t>(length));
+    }
+};
 
 #else
 
-class GbkConverter {
+// One character at a time through iconv.
+class Converter {
   public:
-    GbkConverter() : converter_(iconv_open("GBK", "UTF-8")) {}
-    ~GbkConverter() {
+    Converter(const char* to, const char* from) : converter_(iconv_open(to, from)) {}
+    ~Converter() {
         if (converter_ != kNone) iconv_close(converter_);
     }
-    GbkConverter(const GbkConverter&) = delete;
-    GbkConverter& operator=(const GbkConverter&) = delete;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
 
     std::optional<std::string> operator()(std::string_view character) {
         if (converter_ == kNone) return std::nullopt;
@@ -86,23 +119,26 @@ class GbkConverter {
     iconv_t converter_;
 };
 
+struct ToGbk : Converter {
+    ToGbk() : Converter("CP936", "UTF-8") {}
+};
+struct FromGbk : Converter {
+    FromGbk() : Converter("UTF-8", "CP936") {}
+};
+
 #endif
 
 }  // namespace
 
 std::string EncodeGbk(std::string_view text) {
-#ifndef _WIN32
-    GbkConverter GbkOf;
-#endif
+    ToGbk gbkOf;
     std::string bytes;
     bytes.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
+        const std::size_t length = Utf8SequenceLength(text);
         if (length == 1) {
             bytes += text.front();
-        } else if (length == 0) {
-            bytes += '?';
-        } else if (const auto gbk = GbkOf(text.substr(0, length))) {
+        } else if (const auto gbk = length == 0 ? std::nullopt : gbkOf(text.substr(0, length))) {
             bytes += *gbk;
         } else {
             bytes += '?';
@@ -110,6 +146,29 @@ std::string EncodeGbk(std::string_view text) {
         text.remove_prefix(length == 0 ? MalformedLength(text) : length);
     }
     return bytes;
+}
+
+std::string DecodeGbk(std::string_view bytes) {
+    FromGbk utf8Of;
+    std::string text;
+    text.reserve(bytes.size() * 3 / 2);
+    while (!bytes.empty()) {
+        const std::size_t length = GbkSequenceLength(bytes);
+        if (length == 1 && Byte(bytes, 0) < 0x80) {
+            text += bytes.front();
+            bytes.remove_prefix(1);
+            continue;
+        }
+        if (const auto utf8 = length == 0 ? std::nullopt : utf8Of(bytes.substr(0, length))) {
+            text += *utf8;
+            bytes.remove_prefix(length);
+            continue;
+        }
+        // A byte sequence GBK does not define: U+FFFD, and on after its first byte.
+        text += kReplacementCharacter;
+        bytes.remove_prefix(1);
+    }
+    return text;
 }
 
 }  // namespace deckplate::os

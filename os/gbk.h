@@ -1,5 +1,6 @@
 #pragma once
-// The report's 8-bit text: GBK, code page 936, as Chinese Windows writes and Notepad reads it.
+// GBK, code page 936: the 8-bit text Chinese Windows writes and Notepad reads (the report), and
+// what a Chinese spreadsheet saves a schedule in.
 
 #include <string>
 #include <string_view>
@@ -9,5 +10,8 @@ namespace deckplate::os {
 /// GBK bytes of the UTF-8 `text`. A character GBK lacks (an emoji typed into a load box) and a
 /// malformed UTF-8 sequence each become one "?"; ASCII stays as it is.
 std::string EncodeGbk(std::string_view text);
+
+/// UTF-8 text of the GBK `bytes`; a byte sequence GBK does not define becomes U+FFFD.
+std::string DecodeGbk(std::string_view bytes);
 
 }  // namespace deckplate::os

@@ -6,7 +6,6 @@
 #   libcsv         Debian's source package, fetched by scripts/install-deps.sh to build/deps/libcsv
 #   nlohmann-json  header-only: its own folder of /usr/include, never /usr/include as a whole,
 #   CLI11          which would put Linux's C library headers before MinGW's
-#   iconv          MinGW has none: a stand-in over the Windows code-page conversion (iconv/)
 
 include_guard(GLOBAL)
 
@@ -54,5 +53,3 @@ set_target_properties(csv PROPERTIES COMPILE_OPTIONS "")
 target_include_directories(csv SYSTEM PUBLIC "${DECKPLATE_LIBCSV_SOURCE}")
 set(CSV_INCLUDE_DIR "${DECKPLATE_LIBCSV_SOURCE}" CACHE PATH "libcsv's csv.h" FORCE)
 set(CSV_LIBRARY csv CACHE STRING "libcsv, built from Debian's sources" FORCE)
-
-add_subdirectory("${CMAKE_CURRENT_LIST_DIR}/iconv" "${CMAKE_BINARY_DIR}/iconv")

@@ -33,5 +33,22 @@ TEST(EncodeGbk, ReportCharactersAndReplacement) {
     for (const auto& c : cases) EXPECT_EQ(EncodeGbk(c.utf8), c.gbk) << c.utf8;
 }
 
+TEST(DecodeGbk, SchedulesSavedByChineseSpreadsheets) {
+    struct {
+        const char* gbk;
+        const char* utf8;
+    } cases[] = {
+        {"\xd2\xbb\xb2\xe3", "一层"},
+        {"\x80", "€"},  // code page 936's euro sign
+        {"a\xff"
+         "b",
+         "a\xef\xbf\xbd"
+         "b"},                     // a byte GBK does not define: U+FFFD
+        {"\xb8", "\xef\xbf\xbd"},  // a character cut short
+        {"L63x40x5", "L63x40x5"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecodeGbk(c.gbk), c.utf8) << c.gbk;
+}
+
 }  // namespace
 }  // namespace deckplate::os

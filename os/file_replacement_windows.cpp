@@ -1,0 +1,204 @@
+// The Windows side of the file services. The new content goes to a temporary file in the
+// destination's folder, marked for deletion while it is written: should the program be killed,
+// Windows removes it as the handle closes. Commit() puts it on the disk, lifts the mark, closes
+// it and moves it over the destination with MoveFileExW (replace existing, write through).
+// Reasons are Windows' own words (FormatMessageW), as UTF-8.
+
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <random>
+#include <streambuf>
+#include <string>
+
+#include "file_replacement.h"
+
+namespace deckplate::os {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WindowsErrors : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "windows"; }
+    std::string message(int code) const override {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::wstring words(text, length);
+        LocalFree(text);
+        while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' ||
+                                  words.back() == L' ' || words.back() == L'.'))
+            words.pop_back();
+        if (words.empty()) return "Windows error " + std::to_string(code);
+        const int size = WideCharToMultiByte(
+            CP_UTF8, 0, words.data(), static_cast<int>(words.size()), nullptr, 0, nullptr, nullptr);
+        std::string utf8(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, words.data(), static_cast<int>(words.size()), utf8.data(),
+                            size, nullptr, nullptr);
+        return utf8;
+    }
+};
+
+std::error_code LastError() {
+    static const WindowsErrors category;
+    return {static_cast<int>(GetLastError()), category};
+}
+
+// Writes to a file handle through a fixed buffer. The first failure stops all writing and is
+// kept for Commit() to report.
+class HandleBuffer : public std::streambuf {
+  public:
+    void Attach(HANDLE file) {
+        file_ = file;
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+
+    /// Writes out what is buffered; false when anything could not be written.
+    bool Flush() { return Drain() && !error_; }
+    std::error_code error() const { return error_; }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!Drain()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return Drain() ? 0 : -1; }
+
+  private:
+    bool Drain() {
+        if (error_) return false;
+        for (const char* next = pbase(); next < pptr();) {
+            DWORD written = 0;
+            if (!WriteFile(file_, next, static_cast<DWORD>(pptr() - next), &written, nullptr)) {
+                error_ = LastError();
+                return false;
+            }
+            next += written;
+        }
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        return true;
+    }
+
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    std::error_code error_;
+    std::array<char, 64 * 1024> buffer_{};
+};
+
+// A name beside the destination that no other file has yet: ".results.csv.1f2e3d4c.tmp".
+fs::path TemporaryName(const fs::path& destination) {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    wchar_t tag[17];
+    std::swprintf(tag, 17, L"%016llx", static_cast<unsigned long long>(random()));
+    std::wstring name(L".");
+    name.append(destination.filename().wstring()).append(L".").append(tag).append(L".tmp");
+    return destination.parent_path() / name;
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(L".");
+}
+
+bool MarkForDeletion(HANDLE file, bool marked) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = marked ? TRUE : FALSE;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition,
+                                      sizeof disposition) != 0;
+}
+
+}  // namespace
+
+struct FileReplacement::Impl {
+    explicit Impl(const fs::path& path);
+    ~Impl();
+    void Commit();
+
+    fs::path destination;
+    fs::path temporary;  // empty when written straight through
+    HANDLE file = INVALID_HANDLE_VALUE;
+    bool markedForDeletion = false;
+    HandleBuffer buffer;
+    std::ostream stream{&buffer};
+};
+
+FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw FileError(FileStep::Create, path, std::make_error_code(std::errc::is_a_directory));
+    // A device (NUL, CON) has no content to keep: it is written straight through.
+    const HANDLE existing =
+        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (existing != INVALID_HANDLE_VALUE) {
+        if (GetFileType(existing) != FILE_TYPE_DISK) {
+            file = existing;
+            buffer.Attach(file);
+            return;
+        }
+        CloseHandle(existing);
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const fs::path folder = FolderOf(path);
+        const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
+        if (folderAttributes == INVALID_FILE_ATTRIBUTES ||
+            !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw FileError(FileStep::FindFolder, folder,
+                            std::make_error_code(std::errc::no_such_file_or_directory));
+    }
+    do {
+        temporary = TemporaryName(destination);
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    } while (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS);
+    if (file == INVALID_HANDLE_VALUE) {
+        const std::error_code reason = LastError();
+        temporary.clear();
+        throw FileError(FileStep::Create, destination, reason);
+    }
+    markedForDeletion = MarkForDeletion(file, true);
+    buffer.Attach(file);
+}
+
+void FileReplacement::Impl::Commit() {
+    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.error());
+    if (temporary.empty()) {  // a device
+        CloseHandle(file);
+        file = INVALID_HANDLE_VALUE;
+        return;
+    }
+    // On the disk before it replaces anything, so that a power cut cannot leave an empty file
+    // where the previous one was.
+    if (!FlushFileBuffers(file)) throw FileError(FileStep::Write, destination, LastError());
+    if (markedForDeletion && !MarkForDeletion(file, false))
+        throw FileError(FileStep::Replace, destination, LastError());
+    markedForDeletion = false;
+    CloseHandle(file);
+    file = INVALID_HANDLE_VALUE;
+    if (!MoveFileExW(temporary.c_str(), destination.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw FileError(FileStep::Replace, destination, LastError());
+    temporary.clear();
+}
+
+FileReplacement::Impl::~Impl() {
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);  // a marked file goes with its handle
+    if (!temporary.empty()) DeleteFileW(temporary.c_str());
+}
+
+FileReplacement::FileReplacement(const fs::path& destination)
+    : impl_(std::make_unique<Impl>(destination)) {}
+
+FileReplacement::~FileReplacement() = default;
+
+std::ostream& FileReplacement::Stream() { return impl_->stream; }
+
+void FileReplacement::Commit() { impl_->Commit(); }
+
+}  // namespace deckplate::os
