@@ -1,13 +1,22 @@
 #pragma once
 // What the window needs from the operating system, behind one interface: the message box, the
-// error report, ending the program, the report file and its viewer, and the remembered choices. Each edition implements it
-// for real (the Qt window on Linux, the Windows-API window on Windows); tests use a recording
-// fake. Texts are UTF-8.
+// error report, ending the program, files written in one step and opened in their viewer, the
+// Save dialog, and the remembered choices. Each edition implements it for real (the Qt window
+// on Linux, the Windows-API window on Windows); tests use a recording fake. Texts and paths
+// are UTF-8.
 
 #include <string>
 #include <string_view>
 
+#include "file_replacement.h"
+
 namespace deckplate::form {
+
+/// What opens a written file.
+enum class Viewer {
+    TextEditor,  ///< the report: Notepad on Windows, the desktop's text viewer elsewhere
+    Browser,     ///< the calculation book
+};
 
 class Platform {
   public:
@@ -20,12 +29,18 @@ class Platform {
     /// Ends the program at once, without prompt.
     virtual void EndProgram() = 0;
 
-    /// Replaces the report file with `text` (written in the code page the report is read in)
-    /// as one step: on failure the previous file stays as it was. Returns an empty string on
-    /// success, else the reason in words, naming the path.
-    virtual std::string WriteReportFile(std::string_view text) = 0;
-    /// Opens the report in the text editor without waiting. Empty on success, else the reason.
-    virtual std::string StartViewer() = 0;
+    /// The report file: "d:\WExo.txt" on Windows; ~/d/WExo.txt elsewhere, the folder ~/d
+    /// standing for drive D: and made when missing. Throws os::FileError when it cannot be.
+    virtual std::string ReportPath() = 0;
+    /// Replaces the file at `path` with `text` as one step, in `encoding`: on failure the
+    /// previous file stays as it was. Throws os::FileError.
+    virtual void WriteTextFile(std::string_view path, std::string_view text,
+                               os::TextEncoding encoding) = 0;
+    /// Opens the file in `viewer` without waiting. Empty on success, else the reason in words.
+    virtual std::string OpenFile(std::string_view path, Viewer viewer) = 0;
+    /// The standard Save dialog, proposing `name` in the user's documents: the chosen path, or
+    /// empty when the user cancels.
+    virtual std::string ChooseSaveFile(std::string_view name) = 0;
 
     /// A choice remembered between runs (QSettings; the registry under HKEY_CURRENT_USER on
     /// Windows), or empty when none is stored.

@@ -1,4 +1,5 @@
 // The report button: a snapshot of the window becomes the report file, then the viewer opens it.
+#include "error_report.h"
 #include "form1.h"
 #include "report_text.h"
 
@@ -41,12 +42,24 @@ void Form1::Command3_Click() {
     w.Alpha = Alpha;
     w.Beta = Beta;
 
-    if (const std::string failure = platform_.WriteReportFile(report::ReportText(w));
-        !failure.empty()) {
-        platform_.ReportError("计算书未能保存。\n" + failure);
-        return;
+    const std::string report = report::ReportText(w);
+    std::string path;
+    try {
+        path = platform_.ReportPath();
+        platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
+    } catch (const os::FileError& error) {
+        // No drive D:, or no room on it: the same report can go elsewhere.
+        platform_.ReportError("计算书未能保存。\n" + FileErrorText(error) + "\n请另选位置保存。");
+        path = platform_.ChooseSaveFile("WExo.txt");
+        if (path.empty()) return;
+        try {
+            platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
+        } catch (const os::FileError& again) {
+            platform_.ReportError("计算书未能保存。\n" + FileErrorText(again));
+            return;
+        }
     }
-    if (const std::string failure = platform_.StartViewer(); !failure.empty())
+    if (const std::string failure = platform_.OpenFile(path, Viewer::TextEditor); !failure.empty())
         platform_.ReportError("计算书已保存，但无法打开。\n" + failure);
 }
 

@@ -1,5 +1,6 @@
 #include "file_replacement.h"
 
+#include "gbk.h"
 #include "paths.h"
 
 namespace deckplate::os {
@@ -34,6 +35,11 @@ void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
     FileReplacement file(path);
     file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.Commit();
+}
+
+void ReplaceTextFile(const std::filesystem::path& path, std::string_view text,
+                     TextEncoding encoding) {
+    ReplaceFile(path, encoding == TextEncoding::Gbk ? EncodeGbk(text) : std::string(text));
 }
 
 }  // namespace deckplate::os

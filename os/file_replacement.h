@@ -75,4 +75,13 @@ class FileReplacement {
 /// Replaces the file at `path` with `bytes` in one step. Throws FileError.
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
 
+/// How a text is written: GBK (code page 936, the report Notepad reads on Chinese Windows) or
+/// UTF-8 as it is (the calculation book).
+enum class TextEncoding { Gbk, Utf8 };
+
+/// Replaces the file at `path` with the UTF-8 `text` in `encoding`, in one step. Throws
+/// FileError.
+void ReplaceTextFile(const std::filesystem::path& path, std::string_view text,
+                     TextEncoding encoding);
+
 }  // namespace deckplate::os

@@ -20,8 +20,7 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-Form1Window::Form1Window(form::Form1& model)
-    : model_(model), form_(new Form1Widget(model, this)) {
+Form1Window::Form1Window(form::Form1& model) : model_(model), form_(new Form1Widget(model, this)) {
     setCentralWidget(form_);
     menuBar()->setFont(UiFont());
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form's size, plus the menu bar

@@ -1,16 +1,18 @@
 #include "qt_platform.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
 #include <filesystem>
 
 #include "control_table.h"
-#include "error_report.h"
-#include "file_replacement.h"
-#include "gbk.h"
+#include "paths.h"
 
 namespace deckplate::ui {
 namespace {
@@ -25,15 +27,6 @@ void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
     box.exec();
 }
 
-QString ReportPath() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("d:/WExo.txt");
-#else
-    // No drive letters here: the folder ~/d stands for drive D:.
-    return QDir::homePath() + QStringLiteral("/d/WExo.txt");
-#endif
-}
-
 }  // namespace
 
 void QtPlatform::ShowMessage(std::string_view text) {
@@ -46,35 +39,48 @@ void QtPlatform::ReportError(std::string_view text) {
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 
-std::string QtPlatform::WriteReportFile(std::string_view text) {
-    const std::filesystem::path path = QDir::toNativeSeparators(ReportPath()).toStdU16String();
-#ifndef Q_OS_WIN
+std::string QtPlatform::ReportPath() {
+#ifdef Q_OS_WIN
+    return "d:\\WExo.txt";
+#else
+    // No drive letters here: the folder ~/d stands for drive D:.
+    const std::filesystem::path folder = os::PathFromUtf8(QDir::homePath().toStdString()) / "d";
     std::error_code failure;
-    std::filesystem::create_directories(path.parent_path(), failure);
-    if (failure) return "无法创建文件夹 " + path.parent_path().string() + "：" + failure.message();
+    std::filesystem::create_directories(folder, failure);
+    if (failure) throw os::FileError(os::FileStep::FindFolder, folder, failure);
+    return os::Utf8Of(folder / "WExo.txt");
 #endif
-    try {
-        os::ReplaceFile(path, os::EncodeGbk(text));
-        return {};
-    } catch (const os::FileError& error) {
-        return form::FileErrorText(error);
-    }
 }
 
-std::string QtPlatform::StartViewer() {
-    const QString path = QDir::toNativeSeparators(ReportPath());
+void QtPlatform::WriteTextFile(std::string_view path, std::string_view text,
+                               os::TextEncoding encoding) {
+    os::ReplaceTextFile(os::PathFromUtf8(path), text, encoding);
+}
+
+std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
+    const QString file = QDir::toNativeSeparators(FromUtf8(path));
 #if defined(Q_OS_WIN)
-    const QString program = QStringLiteral("notepad.exe");
-    const QStringList arguments{path};
+    if (viewer == form::Viewer::TextEditor &&
+        QProcess::startDetached(QStringLiteral("notepad.exe"), {file}))
+        return {};
 #elif defined(Q_OS_MACOS)
-    const QString program = QStringLiteral("open");
-    const QStringList arguments{QStringLiteral("-e"), path};
+    if (viewer == form::Viewer::TextEditor &&
+        QProcess::startDetached(QStringLiteral("open"), {QStringLiteral("-e"), file}))
+        return {};
 #else
-    const QString program = QStringLiteral("xdg-open");
-    const QStringList arguments{path};
+    // The desktop's own choice for either kind of file.
+    if (QProcess::startDetached(QStringLiteral("xdg-open"), {file})) return {};
 #endif
-    if (QProcess::startDetached(program, arguments)) return {};
-    return QStringLiteral("无法启动 %1 打开 %2").arg(program, path).toStdString();
+    if (viewer == form::Viewer::Browser && QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        return {};
+    return QStringLiteral("无法打开 %1").arg(file).toStdString();
+}
+
+std::string QtPlatform::ChooseSaveFile(std::string_view name) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(window_, FromUtf8(form::kApplicationTitle),
+                                        QDir(documents).filePath(FromUtf8(name)))
+        .toStdString();
 }
 
 std::string QtPlatform::LoadSetting(std::string_view key) {

@@ -2,7 +2,9 @@
 // A platform that records what the window asked of it, and answers as a test tells it to.
 
 #include <map>
+#include <set>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform.h"
@@ -11,26 +13,41 @@ namespace deckplate::form {
 
 class FakePlatform : public Platform {
   public:
+    struct Write {
+        std::string path, text;
+        os::TextEncoding encoding;
+    };
+
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     int endProgramCalls = 0;
-    std::vector<std::string> writes;
-    std::string writeFailure;        ///< returned by WriteReportFile when set
-    std::string viewerFailure;       ///< returned by StartViewer when set
-    std::vector<std::string> calls;  ///< "write" and "viewer" in the order they came
+    std::string reportPath = "d:\\WExo.txt";
+    std::set<std::string, std::less<>> unwritable;  ///< paths whose writing fails
+    std::vector<Write> writes;
+    std::string openFailure;         ///< returned by OpenFile when set
+    std::string saveChoice;          ///< the Save dialog's answer; empty: cancelled
+    std::vector<std::string> calls;  ///< "write PATH", "open PATH", "choose NAME", in order
     std::map<std::string, std::string, std::less<>> settings;  ///< survives a new Form1
 
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void ReportError(std::string_view text) override { errors.emplace_back(text); }
     void EndProgram() override { ++endProgramCalls; }
-    std::string WriteReportFile(std::string_view text) override {
-        calls.emplace_back("write");
-        if (writeFailure.empty()) writes.emplace_back(text);
-        return writeFailure;
+    std::string ReportPath() override { return reportPath; }
+    void WriteTextFile(std::string_view path, std::string_view text,
+                       os::TextEncoding encoding) override {
+        calls.push_back("write " + std::string(path));
+        if (unwritable.contains(path))
+            throw os::FileError(os::FileStep::Create, std::string(path),
+                                std::make_error_code(std::errc::no_such_device));
+        writes.push_back({std::string(path), std::string(text), encoding});
     }
-    std::string StartViewer() override {
-        calls.emplace_back("viewer");
-        return viewerFailure;
+    std::string OpenFile(std::string_view path, Viewer) override {
+        calls.push_back("open " + std::string(path));
+        return openFailure;
+    }
+    std::string ChooseSaveFile(std::string_view name) override {
+        calls.push_back("choose " + std::string(name));
+        return saveChoice;
     }
     std::string LoadSetting(std::string_view key) override {
         const auto found = settings.find(key);

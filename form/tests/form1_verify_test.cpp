@@ -297,28 +297,67 @@ TEST_F(Form1Test, ReportIsWrittenBeforeTheViewerStarts) {
     EnterFlatBarBay();
     Click(Command1);
     Click(Command3);
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{"write", "viewer"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"write d:\\WExo.txt", "open d:\\WExo.txt"}));
     ASSERT_EQ(platform.writes.size(), 1u);
+    EXPECT_EQ(platform.writes.front().encoding, os::TextEncoding::Gbk);
     // Ending in the stiffener strength verdict, with no line end.
-    EXPECT_TRUE(platform.writes.front().ends_with("\r\n提示：加劲肋强度满足要求"));
-    EXPECT_NE(platform.writes.front().find("平台恒荷载(Kn/m2)：1\r\n"), std::string::npos);
+    EXPECT_TRUE(platform.writes.front().text.ends_with("\r\n提示：加劲肋强度满足要求"));
+    EXPECT_NE(platform.writes.front().text.find("平台恒荷载(Kn/m2)：1\r\n"), std::string::npos);
     EXPECT_TRUE(platform.errors.empty());
 
-    platform.viewerFailure = "no viewer";
+    platform.openFailure = "no viewer";
     Click(Command3);
     EXPECT_EQ(platform.writes.size(), 2u);
     ASSERT_EQ(platform.errors.size(), 1u);
     EXPECT_NE(platform.errors.front().find("no viewer"), std::string::npos);
 }
 
-TEST_F(Form1Test, FailedReportWriteIsReportedAndNoViewerStarts) {
-    EnterFlatBarBay();
-    Click(Command1);
-    platform.writeFailure = "disk full";
-    Click(Command3);
-    EXPECT_EQ(platform.calls, std::vector<std::string>{"write"});
-    ASSERT_EQ(platform.errors.size(), 1u);
-    EXPECT_NE(platform.errors.front().find("disk full"), std::string::npos);
+// No drive D: (or no room on it): the message, then the same report where the user chooses.
+TEST_F(Form1Test, ReportThatCannotBeWrittenCanBeSavedElsewhere) {
+    struct {
+        const char* name;
+        std::string choice;
+        bool choiceWritable;
+        std::vector<std::string> calls;
+        std::size_t errors;
+    } cases[] = {
+        {"saved elsewhere",
+         "C:\\Users\\me\\Documents\\WExo.txt",
+         true,
+         {"write d:\\WExo.txt", "choose WExo.txt", "write C:\\Users\\me\\Documents\\WExo.txt",
+          "open C:\\Users\\me\\Documents\\WExo.txt"},
+         1},
+        {"dialog cancelled", "", true, {"write d:\\WExo.txt", "choose WExo.txt"}, 1},
+        {"chosen place fails too",
+         "e:\\WExo.txt",
+         false,
+         {"write d:\\WExo.txt", "choose WExo.txt", "write e:\\WExo.txt"},
+         2},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        fake.unwritable = {"d:\\WExo.txt"};
+        if (!c.choiceWritable) fake.unwritable.insert(c.choice);
+        fake.saveChoice = c.choice;
+        Form1 model(fake);
+        model.Form_Load();
+        model.TextEdited(Text1, "1");
+        model.TextEdited(Text2, "2");
+        model.ListPicked(Combo1, 6);
+        model.TextEdited(Text4, "1500");
+        model.TextEdited(Text5, "600");
+        model.Clicked(Command1);
+        model.Clicked(Command3);
+        EXPECT_EQ(fake.calls, c.calls) << c.name;
+        ASSERT_EQ(fake.errors.size(), c.errors) << c.name;
+        EXPECT_TRUE(fake.errors.front().starts_with("计算书未能保存。\n无法写入 d:\\WExo.txt："))
+            << fake.errors.front();
+        EXPECT_TRUE(fake.errors.front().ends_with("请另选位置保存。")) << c.name;
+        if (c.calls.size() == 4) {
+            EXPECT_EQ(fake.writes.front().path, c.choice) << c.name;
+        }
+    }
 }
 
 }  // namespace
