@@ -77,7 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"NoStiffener", "check " + kBay, 2},
         StatusCase{"UnknownDesignation", "check " + kBay + "--angle L63x40x9", 2},
         StatusCase{"UnknownBasis", "check " + kBay + "--flat-bar 80x8 --basis 2021", 2},
-        StatusCase{"CurrentBasis", "check " + kBay + "--flat-bar 80x8 --basis current", 0},
         StatusCase{"FlatBarWithoutThickness", "check " + kBay + "--flat-bar 80", 2},
         StatusCase{"NoCommand", "", 2}, StatusCase{"UnknownCommand", "verify", 2},
         StatusCase{
