@@ -208,6 +208,9 @@ INSTANTIATE_TEST_SUITE_P(
                               ArithmeticFault::DivisionByZero, Quantity::StiffenerDeflection},
                     FaultCase{"ZeroSpacing", 6, 2000, 0, kQk, FlatBar{80, 8},
                               ArithmeticFault::DivisionByZero, Quantity::SelfWeight},
+                    // A strip no wider than a spacing of 0 leaves no section at all.
+                    FaultCase{"ZeroSpacingNoStiffener", 6, 2000, 0, kQk, AngleValues{},
+                              ArithmeticFault::InvalidOperation, Quantity::CompositeCentroid},
                     FaultCase{"NoStandardLoad", 6, 2000, 500, 0, FlatBar{80, 8},
                               ArithmeticFault::DivisionByZero, Quantity::StiffenerDeflectionRatio},
                     FaultCase{"HugeThickness", 1e307, 2000, 500, kQk, FlatBar{80, 8},
