@@ -1,6 +1,7 @@
 #include "angle_catalogue.h"
 
 #include <array>
+#include <charconv>
 
 namespace deckplate {
 namespace {
@@ -51,6 +52,15 @@ void AngleSection(std::int16_t position, double& Iangle, double& Yoangle, double
     Yoangle = row.y0;
     Aangle = row.A;
     Hangle = row.H;
+}
+
+double AngleLegThickness(std::int16_t position) {
+    if (position < 0 || position >= static_cast<int>(kAngles.size())) return 0;
+    const std::string_view designation = kAngles[static_cast<std::size_t>(position)].designation;
+    const std::string_view leg = designation.substr(designation.rfind('x') + 1);
+    int thickness = 0;
+    std::from_chars(leg.data(), leg.data() + leg.size(), thickness);
+    return thickness;
 }
 
 std::optional<std::int16_t> FindAngle(std::string_view designation) {

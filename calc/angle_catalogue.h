@@ -26,6 +26,10 @@ std::span<const AngleRow> AngleCatalogue();
 void AngleSection(std::int16_t position, double& Iangle, double& Yoangle, double& Aangle,
                   double& Hangle);
 
+/// Leg thickness of the angle at list `position`, mm: the last number of its designation
+/// ("L63x40x5": 5). A position outside 0 … 50 gives 0.
+double AngleLegThickness(std::int16_t position);
+
 /// The list position of a designation such as "L63x40x5", if the catalogue has it.
 std::optional<std::int16_t> FindAngle(std::string_view designation);
 

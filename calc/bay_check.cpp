@@ -8,16 +8,16 @@ namespace deckplate {
 
 BayCheck CheckBay(const BayInput& bay) {
     return CheckBay(bay, CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
-                                        bay.continuous));
+                                        bay.continuous, bay.basis));
 }
 
 BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate, DisplayTexts texts) {
     BayCheck c;
     c.plate = plate;
     c.stiffener = CheckStiffener(bay.thickness, c.plate.q, c.plate.qk, bay.span, bay.spacing,
-                                 bay.stiffener, texts);
-    c.plateStrength = PlateStrengthVerdict(c.plate.display.stress);
-    c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.display.stress);
+                                 bay.stiffener, bay.basis, texts);
+    c.plateStrength = PlateStrengthVerdict(c.plate.display.stress, c.plate.f);
+    c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.display.stress, c.stiffener.f);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
     c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection);
     return c;
@@ -28,10 +28,10 @@ Utilisation Utilisations(const BayCheck& check) {
     const auto deflection = [](double limit, double ratio, Quantity quantity) {
         return Compute(quantity, [&] { return Checked(limit) / ratio; }).value();
     };
-    return {ParseNumber(check.plate.display.stress) / kStressLimit,
+    return {ParseNumber(check.plate.display.stress) / check.plate.f,
             deflection(kPlateDeflectionLimit, check.plateDeflection.ratio,
                        Quantity::PlateDeflectionRatio),
-            check.stiffener.stress / kStressLimit,
+            check.stiffener.stress / check.stiffener.f,
             deflection(kStiffenerDeflectionLimit, check.stiffenerDeflection.ratio,
                        Quantity::StiffenerDeflectionRatio)};
 }

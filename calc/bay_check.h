@@ -16,6 +16,7 @@ struct BayInput {
     double spacing = 0;    ///< stiffener spacing, mm
     bool continuous = false;
     Stiffener stiffener;
+    DesignBasis basis = DesignBasis::Legacy;
 };
 
 struct BayCheck {
@@ -33,7 +34,8 @@ struct BayCheck {
 };
 
 /// How much of each limit a bay uses: 1 or more fails. Strengths are the displayed stress over
-/// 215 N/mm²; deflections the limit ratio over the actual (150 / (a/δ), 200 / (L/δs)).
+/// the part's strength limit f; deflections the limit ratio over the actual (150 / (a/δ),
+/// 200 / (L/δs)).
 struct Utilisation {
     double plateStrength = 0;
     double plateDeflection = 0;
@@ -49,8 +51,9 @@ struct Utilisation {
 /// Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay);
 
-/// The same, with the plate check of this bay's loads, thickness, span, spacing and boundary
-/// already done (it does not depend on the stiffener): for trying many stiffeners on one plate.
+/// The same, with the plate check of this bay's loads, thickness, span, spacing, boundary and
+/// basis already done (it does not depend on the stiffener): for trying many stiffeners on one
+/// plate.
 BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate,
                   DisplayTexts texts = DisplayTexts::All);
 

@@ -11,11 +11,15 @@ std::string Display(Checked value) { return DisplayText(value.value()); }
 }  // namespace
 
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
-                               double spacing, bool continuous) {
+                               double spacing, bool continuous, DesignBasis basis) {
     const Checked D = InputNumber(dead), P = InputNumber(live), t = InputNumber(thickness),
                   b = InputNumber(span), a = InputNumber(spacing);
     DeckPlateResult r;
-    const Checked q = Compute(Quantity::DesignLoad, [&] { return P * 1.4 + D * 1.2; });
+    r.basis = basis;
+    r.factors = DesignLoadFactors(basis, live);
+    r.f = StrengthLimit(basis, thickness);
+    const Checked q =
+        Compute(Quantity::DesignLoad, [&] { return P * r.factors.live + D * r.factors.dead; });
     const Checked qk = Compute(Quantity::StandardLoad, [&] { return D + P; });
     r.q = q.value();
     r.qk = qk.value();
@@ -24,7 +28,8 @@ DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, doubl
         r.Alpha = 0.1;
         r.Beta = 0.11;
     } else {
-        Compute(Quantity::PlateAspectRatio, [&] { PlateCoefficients(b, a, r.Alpha, r.Beta); });
+        Compute(Quantity::PlateAspectRatio,
+                [&] { PlateCoefficients(b, a, r.Alpha, r.Beta, basis); });
     }
     const Checked M = Compute(Quantity::PlateMoment, [&] { return PlateMoment(r.Alpha, q, a); });
     const Checked sigma = Compute(Quantity::PlateStress, [&] { return PlateStress(M, t); });
@@ -37,9 +42,10 @@ DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, doubl
     return r;
 }
 
-StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress) {
-    return detail::JudgeStrength(displayedStress, "★钢铺板强度超出限值<215N/mm2>,须重新计算",
-                                 "钢铺板强度满足要求");
+StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress, double strengthLimit) {
+    return detail::JudgeStrength(
+        displayedStress, strengthLimit,
+        {"★钢铺板强度超出限值<", "N/mm2>,须重新计算", "钢铺板强度满足要求"});
 }
 
 DeflectionVerdict PlateDeflectionVerdict(double spacing, double deflection) {

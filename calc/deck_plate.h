@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "design_basis.h"
 #include "verdict.h"
 
 namespace deckplate {
@@ -16,24 +17,31 @@ struct DeckPlateDisplay {
 };
 
 struct DeckPlateResult {
-    double q = 0;           ///< design load P·1.4 + D·1.2, kN/m²
-    double qk = 0;          ///< standard load D + P, kN/m²
-    double Alpha = 0;       ///< moment coefficient
-    double Beta = 0;        ///< deflection coefficient
-    double moment = 0;      ///< M, kN·m per metre of plate width
-    double stress = 0;      ///< σ, N/mm²
-    double deflection = 0;  ///< δ, mm
+    DesignBasis basis = DesignBasis::Legacy;
+    LoadFactors factors;      ///< γG, γQ of q
+    double q = 0;             ///< design load P·γQ + D·γG, kN/m²
+    double qk = 0;            ///< standard load D + P, kN/m²
+    double f = kStressLimit;  ///< strength limit of the plate, N/mm²
+    double Alpha = 0;         ///< moment coefficient
+    double Beta = 0;          ///< deflection coefficient
+    double moment = 0;        ///< M, kN·m per metre of plate width
+    double stress = 0;        ///< σ, N/mm²
+    double deflection = 0;    ///< δ, mm
     DeckPlateDisplay display;
 };
 
 /// Checks the plate panel. dead, live in kN/m²; thickness, span, spacing in mm. A continuous plate
 /// (three or more spans) takes α = 0.1, β = 0.11; otherwise four simply supported edges with the
-/// coefficients of the aspect ratio span / spacing. Throws ArithmeticError.
+/// coefficients of the aspect ratio span / spacing. The basis decides the load factors, the
+/// plate's strength limit and β of a square panel. Throws ArithmeticError.
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
-                               double spacing, bool continuous);
+                               double spacing, bool continuous,
+                               DesignBasis basis = DesignBasis::Legacy);
 
-/// Plate strength from the displayed stress text: 215 N/mm² or more fails.
-StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress);
+/// Plate strength from the displayed stress text: the strength limit f (N/mm²) or more fails;
+/// the exceeded verdict shows f ("<215N/mm2>").
+StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress,
+                                     double strengthLimit = kStressLimit);
 
 /// Plate deflection: spacing / δ (mm / mm) of 150 or less fails. Throws when δ is 0.
 DeflectionVerdict PlateDeflectionVerdict(double spacing, double deflection);

@@ -12,7 +12,10 @@ struct CoefficientRow {
     double beta;
 };
 
-// Rows for the rounded aspect ratios 1.0, 1.1, … 2.0.
+// Rows for the rounded aspect ratios 1.0, 1.1, … 2.0. β is the elastic value for ν = 0.3
+// (Timoshenko's w·D / (q·a⁴) times 12·(1 − ν²)); α from 1.0 to 1.5 is larger than the elastic
+// moment coefficient, on the safe side. β of row 1.0 is the legacy basis' 0.0433; the elastic
+// 0.0443 is kCurrentSquareBeta.
 constexpr std::array<CoefficientRow, 11> kFourEdgeRows{{
     {0.065, 0.0433},
     {0.07, 0.053},
@@ -28,6 +31,7 @@ constexpr std::array<CoefficientRow, 11> kFourEdgeRows{{
 }};
 // Every ratio outside 1.0 … 2.0: a long narrow panel behaves as a one-way strip.
 constexpr CoefficientRow kOutsideTable{0.125, 0.1422};
+constexpr double kCurrentSquareBeta = 0.0443;
 
 }  // namespace
 
@@ -37,7 +41,8 @@ Checked MaxOfThree(Checked first, Checked second, Checked third) {
     return m;
 }
 
-void PlateCoefficients(Checked span, Checked spacing, double& alpha, double& beta) {
+void PlateCoefficients(Checked span, Checked spacing, double& alpha, double& beta,
+                       DesignBasis basis) {
     const double ratio = RoundDecimals((span / spacing).value(), 1);
     // The rounded ratio is a whole number of tenths; selecting the row by that whole number
     // keeps 1.2 in the row 1.2 however the tenth is represented in binary.
@@ -46,7 +51,7 @@ void PlateCoefficients(Checked span, Checked spacing, double& alpha, double& bet
                                     ? kFourEdgeRows[static_cast<std::size_t>(tenths) - 10]
                                     : kOutsideTable;
     alpha = row.alpha;
-    beta = row.beta;
+    beta = tenths == 10.0 && basis == DesignBasis::Current ? kCurrentSquareBeta : row.beta;
 }
 
 Checked PlateMoment(Checked alpha, Checked designLoad, Checked spacing) {

@@ -4,6 +4,7 @@
 // writes it, so that every digit is reproducible.
 
 #include "checked.h"
+#include "design_basis.h"
 
 namespace deckplate {
 
@@ -15,8 +16,11 @@ Checked MaxOfThree(Checked first, Checked second, Checked third);
 
 /// Moment coefficient α and deflection coefficient β of a panel simply supported on four edges,
 /// from the aspect ratio span / spacing rounded to one decimal (rows 1.0 to 2.0, otherwise
-/// 0.125 and 0.1422). span, spacing in mm. Throws on a spacing of 0 and then writes nothing.
-void PlateCoefficients(Checked span, Checked spacing, double& alpha, double& beta);
+/// 0.125 and 0.1422). span, spacing in mm. β of the square panel (row 1.0) is 0.0433 under the
+/// legacy basis and 0.0443 under the current one. Throws on a spacing of 0 and then writes
+/// nothing.
+void PlateCoefficients(Checked span, Checked spacing, double& alpha, double& beta,
+                       DesignBasis basis = DesignBasis::Legacy);
 
 /// Maximum plate moment α·q·(a/1000)², kN·m per metre; q in kN/m², spacing a in mm.
 Checked PlateMoment(Checked alpha, Checked designLoad, Checked spacing);

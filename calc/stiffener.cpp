@@ -28,6 +28,12 @@ Section FlatBarSection(const FlatBar& bar, Checked t) {
     return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, 1.2, h / 20.0, 0.0};
 }
 
+// 30 t, capped at the spacing: the plate between two stiffeners is shared, never counted twice.
+Checked StripWidth(Checked t, Checked a) {
+    const Checked thirtyT = 30.0 * t;
+    return a < thirtyT ? a : thirtyT;
+}
+
 Section AngleSectionMm(const AngleValues& angle, Checked t) {
     const Checked H = angle.Hangle1, y0 = 10.0 * Checked(angle.Yoangle1);
     return {100.0 * Checked(angle.Aangle1),
@@ -41,15 +47,25 @@ Section AngleSectionMm(const AngleValues& angle, Checked t) {
 
 }  // namespace
 
-double PlateStripWidth(double thickness) {
-    return Compute(Quantity::PlateStrip, [&] { return 30.0 * InputNumber(thickness); }).value();
+double PlateStripWidth(double thickness, double spacing) {
+    return Compute(Quantity::PlateStrip,
+                   [&] {
+                       const Checked t = InputNumber(thickness), a = InputNumber(spacing);
+                       return StripWidth(t, a);
+                   })
+        .value();
+}
+
+double StiffenerThickness(const Stiffener& stiffener) {
+    if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->thickness;
+    return std::get<AngleValues>(stiffener).legThickness;
 }
 
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener, DisplayTexts texts) {
+                              const Stiffener& stiffener, DesignBasis basis, DisplayTexts texts) {
     const Checked t = InputNumber(thickness), Q = InputNumber(q), Qk = InputNumber(qk),
                   L = InputNumber(span), a = InputNumber(spacing);
-    const Checked be = Compute(Quantity::PlateStrip, [&] { return 30.0 * t; });
+    const Checked be = Compute(Quantity::PlateStrip, [&] { return StripWidth(t, a); });
     const Checked Ap = Compute(Quantity::PlateStrip, [&] { return t * be; });
     const Checked Ip = Compute(Quantity::PlateStrip, [&] { return Power(t, 3) * be / 12.0; });
     const Section s = Compute(Quantity::StiffenerSection, [&] {
@@ -94,6 +110,7 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.stressTop = top.value();
     r.stressBottom = bottom.value();
     r.stress = stress.value();
+    r.f = StrengthLimit(basis, StiffenerThickness(stiffener));
     r.display.stress = Display(stress);
     if (flatBar) {
         r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
@@ -110,13 +127,13 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     return r;
 }
 
-double SelfWeight(double thickness, double spacing, double stiffenerArea, double span) {
+double SelfWeight(double thickness, double spacing, double stiffenerArea) {
     return Compute(Quantity::SelfWeight,
                    [&] {
-                       const Checked t = thickness, a = spacing, As = stiffenerArea, L = span;
-                       const Checked n = RoundDecimals((1000.0 / a).value(), 0);
-                       const Checked stiffeners = As * L * (n + 1.0);
-                       return (stiffeners + t * 1000000.0) * 7.85 / 1e8;
+                       const Checked t = thickness, a = spacing, As = stiffenerArea;
+                       // The stiffeners spread over their spacing: a plate As / a mm thick.
+                       const Checked spread = As / a;
+                       return (spread + t) * 0.0785;
                    })
         .value();
 }
@@ -126,16 +143,17 @@ std::string SelfWeightText(double selfWeight) {
 }
 
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
-                               const Stiffener& stiffener, DisplayTexts texts) {
-    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, texts);
-    r.selfWeight = SelfWeight(thickness, spacing, r.As, span);
+                               const Stiffener& stiffener, DesignBasis basis, DisplayTexts texts) {
+    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, texts);
+    r.selfWeight = SelfWeight(thickness, spacing, r.As);
     if (texts == DisplayTexts::All) r.display.selfWeight = SelfWeightText(r.selfWeight);
     return r;
 }
 
-StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress) {
-    return detail::JudgeStrength(displayedStress, "★加劲肋强度超出限值<215N/mm2>,须重新计算",
-                                 "加劲肋强度满足要求");
+StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress, double strengthLimit) {
+    return detail::JudgeStrength(
+        displayedStress, strengthLimit,
+        {"★加劲肋强度超出限值<", "N/mm2>,须重新计算", "加劲肋强度满足要求"});
 }
 
 DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection) {

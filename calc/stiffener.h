@@ -1,12 +1,14 @@
 #pragma once
 // The stiffener check: a simply supported beam of the stiffener span carrying one stiffener
-// spacing of deck load, its section made of the stiffener and a plate strip 30 t wide.
+// spacing of deck load, its section made of the stiffener and a plate strip 30 t wide, but no
+// wider than the spacing.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "design_basis.h"
 #include "verdict.h"
 
 namespace deckplate {
@@ -19,10 +21,11 @@ struct FlatBar {
 
 /// An unequal-leg angle by its catalogue values; long leg standing down, short leg at the bottom.
 struct AngleValues {
-    double Iangle1 = 0;   ///< strong-axis moment of inertia, cm⁴
-    double Aangle1 = 0;   ///< area, cm²
-    double Hangle1 = 0;   ///< long-leg width, mm
-    double Yoangle1 = 0;  ///< centroid to the outer face of the short leg, cm
+    double Iangle1 = 0;       ///< strong-axis moment of inertia, cm⁴
+    double Aangle1 = 0;       ///< area, cm²
+    double Hangle1 = 0;       ///< long-leg width, mm
+    double Yoangle1 = 0;      ///< centroid to the outer face of the short leg, cm
+    double legThickness = 0;  ///< mm; decides the strength limit under the current basis
 };
 
 using Stiffener = std::variant<FlatBar, AngleValues>;
@@ -54,8 +57,9 @@ struct StiffenerResult {
     double Ms = 0;                  ///< bending moment
     double deflection = 0;          ///< δs
     double stressTop = 0, stressBottom = 0;
-    double stress = 0;      ///< σs, the larger extreme-fibre stress, ≥ 0, rounded to 2 decimals
-    double selfWeight = 0;  ///< w, plate and stiffeners, kN/m²
+    double stress = 0;  ///< σs, the larger extreme-fibre stress, ≥ 0, rounded to 2 decimals
+    double f = kStressLimit;  ///< strength limit of the stiffener, N/mm²
+    double selfWeight = 0;    ///< w, plate and stiffeners, kN/m²
     StiffenerDisplay display;
     std::optional<FlatBarStored> flatBar;  ///< set for a flat bar only
 };
@@ -64,27 +68,38 @@ struct StiffenerResult {
 /// judges (for searches over many candidates that show none of the others).
 enum class DisplayTexts { All, StressOnly };
 
-/// Width of the effective plate strip, 30 t, mm.
-double PlateStripWidth(double thickness);
+/// Width of the effective plate strip, mm: 30 t, but no more than the spacing, so that two
+/// stiffeners never count the same plate. thickness, spacing in mm.
+double PlateStripWidth(double thickness, double spacing);
 
-/// Section, moment, deflection and stresses (everything but the self-weight). thickness, span,
-/// spacing in mm; q, qk in kN/m². Throws ArithmeticError.
+/// The thickness that decides a stiffener's strength limit, mm: a flat bar's thickness, an
+/// angle's leg thickness.
+double StiffenerThickness(const Stiffener& stiffener);
+
+/// Section, moment, deflection and stresses (everything but the self-weight), and the
+/// stiffener's strength limit under `basis`. thickness, span, spacing in mm; q, qk in kN/m².
+/// Throws ArithmeticError.
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener, DisplayTexts texts = DisplayTexts::All);
+                              const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
+                              DisplayTexts texts = DisplayTexts::All);
 
-/// Self-weight of plate and stiffeners, kN/m²: 7.85 × (t·1000² + (n + 1)·As·L) / 10⁸ with
-/// n = 1000 / spacing rounded. Throws on a spacing of 0.
-double SelfWeight(double thickness, double spacing, double stiffenerArea, double span);
+/// Weight of one square metre of floor, plate and stiffeners, kN/m²: 0.0785·(t + As / a) with
+/// the plate thickness t and the spacing a in mm and the stiffener area As in mm² (steel at
+/// 78.5 kN/m³). Throws on a spacing of 0.
+double SelfWeight(double thickness, double spacing, double stiffenerArea);
 
 /// The self-weight as the window shows it, one decimal.
 std::string SelfWeightText(double selfWeight);
 
 /// StiffenerBeam followed by SelfWeight.
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
-                               const Stiffener& stiffener, DisplayTexts texts = DisplayTexts::All);
+                               const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
+                               DisplayTexts texts = DisplayTexts::All);
 
-/// Stiffener strength from the displayed stress text: 215 N/mm² or more fails.
-StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress);
+/// Stiffener strength from the displayed stress text: the strength limit f (N/mm²) or more
+/// fails; the exceeded verdict shows f ("<215N/mm2>").
+StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress,
+                                         double strengthLimit = kStressLimit);
 
 /// Stiffener deflection: span / δs of 200 or less fails. Throws when δs is 0.
 DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection);

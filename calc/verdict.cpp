@@ -4,15 +4,19 @@
 
 namespace deckplate::detail {
 
-StrengthVerdict JudgeStrength(std::string_view displayedStress, std::string_view exceededText,
-                              std::string_view passText) {
+StrengthVerdict JudgeStrength(std::string_view displayedStress, double strengthLimit,
+                              const VerdictTexts& texts) {
     // The stress is judged as displayed: 214.996 shows as 215 and fails.
-    const bool exceeded = ParseNumber(displayedStress) >= kStressLimit;
-    return {exceeded, std::string(exceeded ? exceededText : passText)};
+    const bool exceeded = ParseNumber(displayedStress) >= strengthLimit;
+    if (!exceeded) return {false, std::string(texts.passText)};
+    std::string text(texts.exceededPrefix);
+    text += PlainNumberText(strengthLimit);
+    text += texts.exceededSuffix;
+    return {true, std::move(text)};
 }
 
 DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit,
-                                  Quantity ratioQuantity, const DeflectionTexts& texts) {
+                                  Quantity ratioQuantity, const VerdictTexts& texts) {
     const double ratio = Compute(ratioQuantity, [&] { return span / deflection; }).value();
     if (ratio > limit) return {false, ratio, std::string(texts.passText)};
     std::string text(texts.exceededPrefix);

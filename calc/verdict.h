@@ -8,7 +8,8 @@
 
 namespace deckplate {
 
-/// Stress limit of Q235 steel, N/mm²: a displayed stress of 215 or more fails.
+/// Strength limit f of Q235 steel up to 16 mm thick, N/mm²: the legacy basis takes it for every
+/// part. A displayed stress of f or more fails.
 inline constexpr double kStressLimit = 215.0;
 /// Deflection limits as span / deflection: a ratio at or below the limit fails.
 inline constexpr double kPlateDeflectionLimit = 150.0;
@@ -27,17 +28,20 @@ struct DeflectionVerdict {
 
 namespace detail {
 
-StrengthVerdict JudgeStrength(std::string_view displayedStress, std::string_view exceededText,
-                              std::string_view passText);
-
-struct DeflectionTexts {
-    std::string_view exceededPrefix;  ///< "★平台铺板挠度"
-    std::string_view exceededSuffix;  ///< "超出限值<1/150>，须重新计算"
+/// The sentences of a verdict. An exceeded strength puts the limit between prefix and suffix
+/// ("★钢铺板强度超出限值<" 215 "N/mm2>,须重新计算"), an exceeded deflection the ratio
+/// ("★平台铺板挠度" "1/ 78" "超出限值<1/150>，须重新计算").
+struct VerdictTexts {
+    std::string_view exceededPrefix;
+    std::string_view exceededSuffix;
     std::string_view passText;
 };
 
+StrengthVerdict JudgeStrength(std::string_view displayedStress, double strengthLimit,
+                              const VerdictTexts& texts);
+
 DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit,
-                                  Quantity ratioQuantity, const DeflectionTexts& texts);
+                                  Quantity ratioQuantity, const VerdictTexts& texts);
 
 }  // namespace detail
 }  // namespace deckplate

@@ -69,7 +69,15 @@ AngleValues ParseAngle(std::string_view designation, std::string_view option) {
     }
     AngleValues angle;
     AngleSection(*position, angle.Iangle1, angle.Yoangle1, angle.Aangle1, angle.Hangle1);
+    angle.legThickness = AngleLegThickness(*position);
     return angle;
+}
+
+DesignBasis ParseBasis(std::string_view text, std::string_view option) {
+    for (const DesignBasis basis : {DesignBasis::Legacy, DesignBasis::Current})
+        if (text == BasisName(basis)) return basis;
+    throw UsageError(std::string(option) + ": '" + std::string(text) +
+                     "' is neither legacy nor current");
 }
 
 Stiffener ParseStiffener(std::string_view text, std::string_view option) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "design_basis.h"
 #include "stiffener.h"
 
 namespace deckplate::cli {
@@ -33,6 +34,9 @@ FlatBar ParseFlatBar(std::string_view text, std::string_view option);
 /// A catalogue designation such as "L63x40x5", as its section values. Throws UsageError that
 /// tells how to list the catalogue.
 AngleValues ParseAngle(std::string_view designation, std::string_view option);
+
+/// "legacy" or "current". Throws UsageError naming the option.
+DesignBasis ParseBasis(std::string_view text, std::string_view option);
 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws UsageError.
 Stiffener ParseStiffener(std::string_view text, std::string_view option);

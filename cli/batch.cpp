@@ -24,15 +24,17 @@ namespace {
 enum Column { kName, kDead, kLive, kThickness, kSpan, kSpacing, kBoundary, kStiffener, kColumns };
 constexpr std::array<const char*, kColumns> kColumnNames = {
     "name", "dead", "live", "thickness", "span", "spacing", "boundary", "stiffener"};
+// Optional: a row's basis, when given, overrides the run's --basis.
+constexpr const char* kBasisColumn = "basis";
 
 constexpr const char* kResultHeader =
-    "plate_moment_kNm,plate_stress_N/mm2,plate_deflection_mm,plate_deflection_ratio,"
+    "design_basis,plate_moment_kNm,plate_stress_N/mm2,plate_deflection_mm,plate_deflection_ratio,"
     "stiffener_moment_kNm,stiffener_stress_N/mm2,stiffener_deflection_mm,"
     "stiffener_deflection_ratio,composite_Ix_cm4,composite_Yo_cm,self_weight_kN/m2,"
     "plate_strength,plate_deflection,stiffener_strength,stiffener_deflection,"
     "utilisation_plate_strength,utilisation_plate_deflection,utilisation_stiffener_strength,"
     "utilisation_stiffener_deflection,status,error,version";
-constexpr int kResultColumns = 22;
+constexpr int kResultColumns = 23;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -66,6 +68,7 @@ std::string Number(double value, int decimals) {
 
 struct ColumnMap {
     std::array<std::size_t, kColumns> index{};
+    std::optional<std::size_t> basis;
 };
 
 std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std::ostream& err) {
@@ -80,11 +83,23 @@ std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std:
         else
             map.index[c] = static_cast<std::size_t>(found - header.begin());
     }
+    const auto basis = std::find_if(header.begin(), header.end(), [](const std::string& h) {
+        return Lower(Trim(h)) == kBasisColumn;
+    });
+    if (basis != header.end()) map.basis = static_cast<std::size_t>(basis - header.begin());
     if (missing.empty()) return map;
     err << "deckplate-cli: the schedule has no column " << missing
         << "; the header row needs name, dead, live, thickness, span, spacing, boundary, "
            "stiffener\n";
     return std::nullopt;
+}
+
+// The row's own basis, or the run's when its cell is empty or there is no such column.
+DesignBasis RowBasis(const std::vector<std::string>& row, const ColumnMap& map,
+                     DesignBasis runBasis) {
+    if (!map.basis || *map.basis >= row.size()) return runBasis;
+    const std::string cell = Lower(Trim(row[*map.basis]));
+    return cell.empty() ? runBasis : ParseBasis(cell, "column 'basis'");
 }
 
 BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
@@ -112,16 +127,22 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
 
 // The input row's cells, then its results or its error.
 bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const ColumnMap& map,
-              long long line, std::ostream& results) {
+              DesignBasis runBasis, long long line, std::ostream& results) {
     for (std::size_t i = 0; i < columns; ++i) {
         WriteField(results, i < row.size() ? row[i] : std::string());
         results << ',';
     }
     std::string error;
+    std::string_view basisName;  // known once the row's basis is read
     try {
-        const BayCheck c = CheckBay(ReadBay(row, map));
+        const DesignBasis basis = RowBasis(row, map, runBasis);
+        basisName = BasisName(basis);
+        BayInput bay = ReadBay(row, map);
+        bay.basis = basis;
+        const BayCheck c = CheckBay(bay);
         const Utilisation u = Utilisations(c);
         const std::string values[] = {
+            std::string(basisName),
             Number(c.plate.moment, 2),
             Number(c.plate.stress, 2),
             Number(c.plate.deflection, 2),
@@ -154,7 +175,7 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
     } catch (const ArithmeticError& e) {
         error = std::string("arithmetic fault: ") + e.what();
     }
-    results << std::string(kResultColumns - 3, ',') << "error,";
+    results << basisName << std::string(kResultColumns - 3, ',') << "error,";
     WriteField(results, "line " + std::to_string(line) + ": " + error);
     results << ',' << DECKPLATE_VERSION << "\r\n";
     return false;
@@ -162,7 +183,7 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
 
 // Every row after the header; true when every one passes.
 bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, const ColumnMap& map,
-                  long long size, std::ostream& results) {
+                  DesignBasis basis, long long size, std::ostream& results) {
     results << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
     for (const std::string& h : header) {
         WriteField(results, h);
@@ -177,7 +198,7 @@ bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, con
     for (std::vector<std::string> row; results && reader.Next(row);) {
         ++line;
         progress.Update(line, reader.BytesRead());
-        allPass = WriteRow(row, header.size(), map, line, results) && allPass;
+        allPass = WriteRow(row, header.size(), map, basis, line, results) && allPass;
     }
     return allPass;
 }
@@ -187,7 +208,7 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 }  // namespace
 
 int RunBatch(const std::string& schedulePath, const std::string& outputPath, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, DesignBasis basis) {
     const std::string schedule = "the schedule '" + schedulePath + "'";
     // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
     // page, and 平台排表.csv would not be found.
@@ -228,7 +249,7 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
         std::optional<os::FileReplacement> outputFile;
         if (!outputPath.empty()) outputFile.emplace(output);
         std::ostream& results = outputFile ? outputFile->Stream() : out;
-        const bool allPass = WriteResults(reader, header, *map, size, results);
+        const bool allPass = WriteResults(reader, header, *map, basis, size, results);
         if (outputFile) {
             outputFile->Commit();
         } else if (!results.flush()) {

@@ -36,6 +36,7 @@ std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const
         << "  加劲肋跨度mm：" << NumberText(bay.span) << "\n"
         << "  加劲肋间距mm：" << NumberText(bay.spacing) << "\n"
         << "  边界条件：" << (bay.continuous ? "三跨及以上连续" : "四边简支") << "\n"
+        << "  荷载组合：" << LoadCombinationText(check.plate.basis, check.plate.factors) << "\n"
         << "  加劲肋类型：" << (flatBar ? "扁钢 " : "不等边角钢 ") << stiffenerName << "\n"
         << "钢铺板数据\n"
         << "  弯矩最大值：" << p.moment << " KnM\n"
@@ -69,9 +70,12 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
     const StiffenerResult& s = check.stiffener;
     return {
         {"version", DECKPLATE_VERSION},
+        {"basis", BasisName(p.basis)},
+        {"factors", {{"dead", p.factors.dead}, {"live", p.factors.live}}},
         {"plate",
          {{"q", p.q},
           {"qk", p.qk},
+          {"f", p.f},
           {"alpha", p.Alpha},
           {"beta", p.Beta},
           {"moment", p.moment},
@@ -100,6 +104,7 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
           {"stress_top", s.stressTop},
           {"stress_bottom", s.stressBottom},
           {"stress", s.stress},
+          {"f", s.f},
           {"self_weight", s.selfWeight},
           {"display",
            {{"moment", s.display.moment},

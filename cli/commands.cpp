@@ -18,6 +18,7 @@ namespace {
 
 struct CheckOptions {
     std::string dead, live, thickness, span, spacing;
+    std::string basis = "legacy";
     bool continuous = false;
     std::optional<std::string> flatBar;
     std::optional<std::string> angle;
@@ -41,6 +42,15 @@ CLI::Option* NeedsValue(CLI::Option* option) {
     return option;
 }
 
+// Taken as text and read by ParseBasis, as a schedule's basis column is.
+void AddBasis(CLI::App& command, std::string& basis) {
+    NeedsValue(command
+                   .add_option("--basis", basis,
+                               "design basis: legacy (1.2 D + 1.4 P, f = 215, the default) or "
+                               "current (GB 55001-2021 factors, f by thickness)")
+                   ->type_name("legacy|current"));
+}
+
 // Numbers are taken as text and read strictly later, so the message can name the option.
 CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, const char* help) {
     return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
@@ -61,6 +71,7 @@ void AddCheckOptions(CLI::App& check, CheckOptions& o) {
     auto* angle = NeedsValue(check.add_option("--angle", o.angle, "angle designation (L63x40x5)")
                                  ->type_name("DESIGNATION"));
     flat->excludes(angle);
+    AddBasis(check, o.basis);
     check.add_flag("--json", o.json, "print one JSON object");
 }
 
@@ -72,6 +83,7 @@ BayInput ReadBay(const CheckOptions& o) {
     bay.span = Length(o.span, "--span");
     bay.spacing = Length(o.spacing, "--spacing");
     bay.continuous = o.continuous;
+    bay.basis = ParseBasis(o.basis, "--basis");
     if (o.flatBar) {
         bay.stiffener = ParseFlatBar(*o.flatBar, "--flat-bar");
     } else if (o.angle) {
@@ -102,6 +114,7 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 
 struct DesignOptions {
     std::string dead, live, span, spacing;
+    std::string basis = "legacy";
     std::optional<std::string> spacings;
     bool continuous = false;
     std::string family = "any";
@@ -121,6 +134,7 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
                        ->type_name("FROM:TO:STEP"));
     spacing->excludes(spacings);
     design.add_flag("--continuous", o.continuous, "plate continuous over three or more spans");
+    AddBasis(design, o.basis);
     NeedsValue(design.add_option("--stiffener", o.family, "angle, flat or any (default)"))
         ->check(CLI::IsMember({"angle", "flat", "any"}));
     NeedsValue(design.add_option("--top", o.top, "how many designs to list (default 10)"))
@@ -140,6 +154,7 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     else
         throw UsageError("the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
     request.continuous = o.continuous;
+    request.basis = ParseBasis(o.basis, "--basis");
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
@@ -175,7 +190,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
     AddCheckOptions(*check, checkOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
-    std::string schedule, resultsPath;
+    std::string schedule, resultsPath, batchBasis = "legacy";
     CLI::App* batch = app.add_subcommand("batch", "check every bay of a CSV schedule");
     batch
         ->add_option("schedule", schedule,
@@ -188,6 +203,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                                 "write the results here instead of standard output; a file "
                                 "there is replaced only once the run completes")
                    ->type_name("RESULTS.csv"));
+    AddBasis(*batch, batchBasis);
     DesignOptions designOptions;
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
@@ -199,7 +215,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             ListAngles(out);
             return kAllPass;
         }
-        if (batch->parsed()) return RunBatch(schedule, resultsPath, out, err);
+        if (batch->parsed())
+            return RunBatch(schedule, resultsPath, out, err, ParseBasis(batchBasis, "--basis"));
         if (design->parsed()) return RunDesign(designOptions, out, err);
         return RunCheck(checkOptions, out, err);
     } catch (const CLI::Success& e) {  // --help or --version

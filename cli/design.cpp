@@ -26,9 +26,13 @@ struct NamedStiffener {
 std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
     std::vector<NamedStiffener> all;
     if (family != StiffenerFamily::Flat) {
-        for (const AngleRow& row : AngleCatalogue())
-            all.push_back(
-                {std::string(row.designation), AngleValues{row.Ix, row.A, row.H, row.y0}});
+        const auto angles = AngleCatalogue();
+        for (std::size_t i = 0; i < angles.size(); ++i) {
+            const AngleRow& row = angles[i];
+            all.push_back({std::string(row.designation),
+                           AngleValues{row.Ix, row.A, row.H, row.y0,
+                                       AngleLegThickness(static_cast<std::int16_t>(i))}});
+        }
     }
     if (family != StiffenerFamily::Angle) {
         for (const FlatBar& bar : StandardFlatBars())
@@ -99,20 +103,17 @@ std::vector<double> ParseSpacings(const std::string& text) {
 
 DesignResult Design(const DesignRequest& request) {
     DesignResult result;
+    result.basis = request.basis;
     const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
     for (double spacing : request.spacings) {
         for (const std::string_view thicknessText : PlateThicknesses()) {
-            BayInput bay{request.dead,
-                         request.live,
-                         ParseNumber(thicknessText),
-                         request.span,
-                         spacing,
-                         request.continuous,
-                         {}};
+            BayInput bay{request.dead, request.live, ParseNumber(thicknessText),
+                         request.span, spacing,      request.continuous,
+                         {},           request.basis};
             std::optional<DeckPlateResult> plate;
             try {
                 plate = CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
-                                       bay.continuous);
+                                       bay.continuous, bay.basis);
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());
@@ -163,7 +164,8 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (std::size_t i = 0; i < shown; ++i) list.push_back(toJson(result.passing[i]));
-        nlohmann::json document{{"version", DECKPLATE_VERSION}, {"passing", list}};
+        nlohmann::json document{
+            {"version", DECKPLATE_VERSION}, {"basis", BasisName(result.basis)}, {"passing", list}};
         if (result.passing.empty() && result.closest) document["closest"] = toJson(*result.closest);
         out << document.dump(2) << '\n';
         return;
@@ -185,8 +187,9 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
             << "  governing\n";
     };
     if (result.passing.empty()) {
-        out << "No candidate passes all four checks (" << result.candidates << " checked, "
-            << result.faults << " skipped on an arithmetic fault).\n";
+        out << "No candidate passes all four checks under the " << BasisName(result.basis)
+            << " basis (" << result.candidates << " checked, " << result.faults
+            << " skipped on an arithmetic fault).\n";
         if (result.closest) {
             out << "Closest (lowest governing utilisation):\n";
             heading();
@@ -194,7 +197,8 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         }
         return;
     }
-    out << result.passingCount << " of " << result.candidates << " candidates pass all four checks";
+    out << result.passingCount << " of " << result.candidates
+        << " candidates pass all four checks under the " << BasisName(result.basis) << " basis";
     if (result.faults > 0) out << " (" << result.faults << " skipped on an arithmetic fault)";
     out << "; the " << shown << " lightest (utilisations: 1.000 is the limit):\n";
     heading();

@@ -22,6 +22,7 @@ struct DesignRequest {
     bool continuous = false;
     StiffenerFamily family = StiffenerFamily::Any;
     std::size_t top = 10;  ///< how many passing designs to keep
+    DesignBasis basis = DesignBasis::Legacy;
 };
 
 struct Candidate {
@@ -33,6 +34,7 @@ struct Candidate {
 };
 
 struct DesignResult {
+    DesignBasis basis = DesignBasis::Legacy;
     std::vector<Candidate> passing;  ///< the `top` lightest, then lowest governing utilisation
     long long passingCount = 0;
     std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation

@@ -68,7 +68,7 @@ void Form1::Verify() {
     const double spacing = Read(Text5);
 
     // 2–3. Plate strip first, then the plate panel.
-    PlateStripWidth(thickness);
+    PlateStripWidth(thickness, spacing);
     const bool continuous = State(Check2).checked;
     const DeckPlateResult plate = CheckDeckPlate(dead, live, thickness, span, spacing, continuous);
     Alpha = plate.Alpha;
@@ -99,7 +99,7 @@ void Form1::Verify() {
         SetText(Label30, "扁钢强轴惯性矩(cm4)");
         SetText(Label32, "扁钢截面面积(cm2)");
         Show(Label41);
-        SetText(Label41, SelfWeightText(SelfWeight(thickness, spacing, stiffener.As, span)));
+        SetText(Label41, SelfWeightText(SelfWeight(thickness, spacing, stiffener.As)));
         AstiffenerE = stiffener.flatBar->AstiffenerE;
         IStiffenerE = stiffener.flatBar->IStiffenerE;
     } else {
@@ -109,7 +109,7 @@ void Form1::Verify() {
         SetText(Text11, stiffener.display.deflection);
         SetText(Text12, stiffener.display.stress);
         Show(Label41);
-        SetText(Label41, SelfWeightText(SelfWeight(thickness, spacing, stiffener.As, span)));
+        SetText(Label41, SelfWeightText(SelfWeight(thickness, spacing, stiffener.As)));
         SetText(Label31, stiffener.display.centroid);
         SetText(Label33, stiffener.display.inertia);
         SetText(Label35, stiffener.display.area);

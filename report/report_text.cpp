@@ -39,12 +39,15 @@ std::string ReportText(const ReportSnapshot& w) {
         Cat("平台活荷载(Kn/m2)：", w.Text2),
         Cat("钢铺板挠度限值(mm)： 1/", w.Text3),
         "加劲肋挠度限值： 1/200",
-        "",
-        "构件信息：",
-        Cat("钢铺板厚度(mm)：", w.Combo1),
-        Cat("加劲肋跨度(mm)：", w.Text4),
-        Cat("加劲肋间距(mm)：", w.Text5),
     };
+    if (!w.LoadCombination.empty()) lines.push_back(Cat("荷载组合：", w.LoadCombination));
+    lines.insert(lines.end(), {
+                                  "",
+                                  "构件信息：",
+                                  Cat("钢铺板厚度(mm)：", w.Combo1),
+                                  Cat("加劲肋跨度(mm)：", w.Text4),
+                                  Cat("加劲肋间距(mm)：", w.Text5),
+                              });
     if (w.Option1) {
         lines.insert(
             lines.end(),

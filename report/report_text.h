@@ -27,9 +27,14 @@ struct ReportSnapshot {
     double AstiffenerE = 0, IStiffenerE = 0;         ///< flat bar A (cm²), Ix (cm⁴)
     double Aangle1 = 0, Iangle1 = 0, Yoangle1 = 0;   ///< angle A, Ix, y0
     double Alpha = 0, Beta = 0;                      ///< plate coefficients
+    /// Under the current basis, the load combination as LoadCombinationText gives it
+    /// ("1.3×恒+1.5×活（GB 55001-2021）"); empty under the legacy basis, whose report has no
+    /// such line and stays as it always was.
+    std::string LoadCombination;
 };
 
-/// The report as UTF-8 text: 42 lines (40 when no boundary box is ticked), CR LF between them.
+/// The report as UTF-8 text: 42 lines (40 when no boundary box is ticked), one more with a load
+/// combination; CR LF between them.
 std::string ReportText(const ReportSnapshot& window);
 
 }  // namespace deckplate::report

@@ -37,16 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bay.span = v[3];
     bay.spacing = v[4];
     bay.continuous = flags & 1;
+    bay.basis = flags & 4 ? deckplate::DesignBasis::Current : deckplate::DesignBasis::Legacy;
     if (flags & 2)
         bay.stiffener = deckplate::FlatBar{v[5], v[6]};
     else
-        bay.stiffener = deckplate::AngleValues{v[5], v[6], v[7], v[8]};
+        bay.stiffener = deckplate::AngleValues{v[5], v[6], v[7], v[8], v[9]};
     try {
         const deckplate::BayCheck c = deckplate::CheckBay(bay);
         const auto& p = c.plate;
         const auto& s = c.stiffener;
         RequireFinite({p.q,
                        p.qk,
+                       p.f,
+                       s.f,
                        p.Alpha,
                        p.Beta,
                        p.moment,

@@ -39,6 +39,7 @@ struct SectionCase {
     const char* name;
     int position;
     double Ix, y0, A, H;
+    double leg;  ///< leg thickness, mm
 };
 void PrintTo(const SectionCase& c, std::ostream* os) { *os << c.name; }
 
@@ -52,20 +53,21 @@ TEST_P(AngleSectionTest, WritesRowOrFallback) {
     EXPECT_EQ(y0, c.y0);
     EXPECT_EQ(A, c.A);
     EXPECT_EQ(H, c.H);
+    EXPECT_EQ(AngleLegThickness(static_cast<std::int16_t>(c.position)), c.leg);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, AngleSectionTest,
-    testing::Values(SectionCase{"First", 0, 0.7, 0.86, 1.162, 25},
-                    SectionCase{"L32x20x3", 2, 1.53, 1.08, 1.492, 32},
-                    SectionCase{"L32x20x4", 3, 1.93, 1.12, 1.939, 32},
-                    SectionCase{"YoExactlyThree", 31, 81.22, 3, 9.88, 90},
-                    SectionCase{"SameAreaShorterLeg", 40, 166.87, 3.12, 17.17, 100},
-                    SectionCase{"SameAreaLongerLeg", 44, 208.39, 3.7, 17.17, 110},
-                    SectionCase{"Last", 50, 445.5, 4.58, 22.26, 140},
-                    SectionCase{"NoPick", -1, 0, 0, 1, 1},
-                    SectionCase{"PastTheEnd", 51, 0, 0, 1, 1},
-                    SectionCase{"Lowest", -32768, 0, 0, 1, 1}),
+    testing::Values(SectionCase{"First", 0, 0.7, 0.86, 1.162, 25, 3},
+                    SectionCase{"L32x20x3", 2, 1.53, 1.08, 1.492, 32, 3},
+                    SectionCase{"L32x20x4", 3, 1.93, 1.12, 1.939, 32, 4},
+                    SectionCase{"YoExactlyThree", 31, 81.22, 3, 9.88, 90, 7},
+                    SectionCase{"SameAreaShorterLeg", 40, 166.87, 3.12, 17.17, 100, 10},
+                    SectionCase{"SameAreaLongerLeg", 44, 208.39, 3.7, 17.17, 110, 10},
+                    SectionCase{"Last", 50, 445.5, 4.58, 22.26, 140, 10},
+                    SectionCase{"NoPick", -1, 0, 0, 1, 1, 0},
+                    SectionCase{"PastTheEnd", 51, 0, 0, 1, 1, 0},
+                    SectionCase{"Lowest", -32768, 0, 0, 1, 1, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FindAngle, FindsExactDesignationsOnly) {

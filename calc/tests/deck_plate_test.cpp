@@ -20,6 +20,7 @@ struct PlateCase {
     bool continuous;
     double alpha, beta, stress, deflection;
     const char *moment, *deflectionText, *stressText, *strengthVerdict, *deflectionVerdict;
+    DesignBasis basis = DesignBasis::Legacy;
 };
 void PrintTo(const PlateCase& c, std::ostream* os) { *os << c.name; }
 
@@ -28,7 +29,7 @@ class CheckDeckPlateTest : public testing::TestWithParam<PlateCase> {};
 TEST_P(CheckDeckPlateTest, ValuesTextsAndVerdicts) {
     const auto& c = GetParam();
     const DeckPlateResult r =
-        CheckDeckPlate(c.dead, c.live, c.thickness, c.span, c.spacing, c.continuous);
+        CheckDeckPlate(c.dead, c.live, c.thickness, c.span, c.spacing, c.continuous, c.basis);
     EXPECT_EQ(r.Alpha, c.alpha);
     EXPECT_EQ(r.Beta, c.beta);
     ExpectNear(r.stress, c.stress, 5);
@@ -36,7 +37,7 @@ TEST_P(CheckDeckPlateTest, ValuesTextsAndVerdicts) {
     EXPECT_EQ(r.display.moment, c.moment);
     EXPECT_EQ(r.display.deflection, c.deflectionText);
     EXPECT_EQ(r.display.stress, c.stressText);
-    EXPECT_EQ(PlateStrengthVerdict(r.display.stress).text, c.strengthVerdict);
+    EXPECT_EQ(PlateStrengthVerdict(r.display.stress, r.f).text, c.strengthVerdict);
     EXPECT_EQ(PlateDeflectionVerdict(c.spacing, r.deflection).text, c.deflectionVerdict);
 }
 
@@ -46,27 +47,39 @@ constexpr const char* kDeflectionOk = "钢铺板挠度满足要求";
 
 INSTANTIATE_TEST_SUITE_P(
     Bays, CheckDeckPlateTest,
-    testing::Values(PlateCase{"ContinuousSixMm", 1, 2, 6, 1500, 600, true, 0.1, 0.11, 20, 0.96117,
-                              " .14", " .96", " 20", kStrengthOk, kDeflectionOk},
-                    PlateCase{"ContinuousThreeMm", 1, 2, 3, 1500, 600, true, 0.1, 0.11, 80, 7.68932,
-                              " .14", " 7.69", " 80", kStrengthOk,
-                              "★平台铺板挠度1/ 78超出限值<1/150>，须重新计算"},
-                    // The list entry "2.5" is computed as the 2.5 mm plate it names.
-                    PlateCase{"ContinuousTwoAndAHalfMm", 1, 2, 2.5, 1500, 600, true, 0.1, 0.11,
-                              115.2, 13.28715, " .14", " 13.29", " 115.2", kStrengthOk,
-                              "★平台铺板挠度1/ 45.2超出限值<1/150>，须重新计算"},
-                    PlateCase{"ContinuousOverstressed", 10, 20, 4, 1500, 1000, true, 0.1, 0.11,
-                              1250, 250.30340, " 4", " 250.3", " 1250", kStrengthExceeded,
-                              "★平台铺板挠度1/ 4超出限值<1/150>，须重新计算"},
-                    PlateCase{"FourEdgesSquare", 1, 2, 6, 600, 600, false, 0.065, 0.0433, 13,
-                              0.37835, " .09", " .38", " 13", kStrengthOk, kDeflectionOk},
-                    // M = 0.125 exactly: the half goes to the even neighbour, " .12".
-                    PlateCase{"FourEdgesLongPanel", 1, 2, 6, 2000, 500, false, 0.125, 0.1422,
-                              17.36111, 0.59921, " .12", " .6", " 17.36", kStrengthOk,
-                              kDeflectionOk},
-                    PlateCase{"NegativeLoadsComputedAsEntered", -1, -2, 6, 1500, 600, true, 0.1,
-                              0.11, -20, -0.96117, "-.14", "-.96", "-20", kStrengthOk,
-                              "★平台铺板挠度1/-624.2超出限值<1/150>，须重新计算"}),
+    testing::Values(
+        PlateCase{"ContinuousSixMm", 1, 2, 6, 1500, 600, true, 0.1, 0.11, 20, 0.96117, " .14",
+                  " .96", " 20", kStrengthOk, kDeflectionOk},
+        PlateCase{"ContinuousThreeMm", 1, 2, 3, 1500, 600, true, 0.1, 0.11, 80, 7.68932, " .14",
+                  " 7.69", " 80", kStrengthOk, "★平台铺板挠度1/ 78超出限值<1/150>，须重新计算"},
+        // The list entry "2.5" is computed as the 2.5 mm plate it names.
+        PlateCase{"ContinuousTwoAndAHalfMm", 1, 2, 2.5, 1500, 600, true, 0.1, 0.11, 115.2, 13.28715,
+                  " .14", " 13.29", " 115.2", kStrengthOk,
+                  "★平台铺板挠度1/ 45.2超出限值<1/150>，须重新计算"},
+        PlateCase{"ContinuousOverstressed", 10, 20, 4, 1500, 1000, true, 0.1, 0.11, 1250, 250.30340,
+                  " 4", " 250.3", " 1250", kStrengthExceeded,
+                  "★平台铺板挠度1/ 4超出限值<1/150>，须重新计算"},
+        PlateCase{"FourEdgesSquare", 1, 2, 6, 600, 600, false, 0.065, 0.0433, 13, 0.37835, " .09",
+                  " .38", " 13", kStrengthOk, kDeflectionOk},
+        // M = 0.125 exactly: the half goes to the even neighbour, " .12".
+        PlateCase{"FourEdgesLongPanel", 1, 2, 6, 2000, 500, false, 0.125, 0.1422, 17.36111, 0.59921,
+                  " .12", " .6", " 17.36", kStrengthOk, kDeflectionOk},
+        PlateCase{"NegativeLoadsComputedAsEntered", -1, -2, 6, 1500, 600, true, 0.1, 0.11, -20,
+                  -0.96117, "-.14", "-.96", "-20", kStrengthOk,
+                  "★平台铺板挠度1/-624.2超出限值<1/150>，须重新计算"},
+        // q = 4.3, β = 0.0443: M = .065 · 4.3 · .5², δ = .0443 · 3 · 500⁴ / (206000 · 6³)
+        // / 1000.
+        PlateCase{"FourEdgesSquareCurrent", 1, 2, 6, 500, 500, false, 0.065, 0.0443, 9.70486,
+                  0.18667, " .07", " .19", " 9.7", kStrengthOk, kDeflectionOk,
+                  DesignBasis::Current},
+        // A 20 mm plate: f = 205 under the current basis. q = 110 · 1.4 + 10 · 1.3 =
+        // 167, σ = 6000 · 16.7 / (1.2 · 20²) = 208.75; legacy q = 166, σ = 207.5.
+        PlateCase{"TwentyMmPlateCurrent", 10, 110, 20, 1500, 1000, true, 0.1, 0.11, 208.75, 8.00971,
+                  " 16.7", " 8.01", " 208.75", "★钢铺板强度超出限值<205N/mm2>,须重新计算",
+                  "★平台铺板挠度1/ 124.8超出限值<1/150>，须重新计算", DesignBasis::Current},
+        PlateCase{"TwentyMmPlateLegacy", 10, 110, 20, 1500, 1000, true, 0.1, 0.11, 207.5, 8.00971,
+                  " 16.6", " 8.01", " 207.5", kStrengthOk,
+                  "★平台铺板挠度1/ 124.8超出限值<1/150>，须重新计算"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckDeckPlate, LoadsAreFactoredDeadAndLive) {

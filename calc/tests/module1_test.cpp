@@ -13,6 +13,7 @@ struct CoefficientCase {
     double spacing;
     double alpha;
     double beta;
+    DesignBasis basis = DesignBasis::Legacy;
 };
 void PrintTo(const CoefficientCase& c, std::ostream* os) { *os << c.name; }
 
@@ -21,33 +22,40 @@ class PlateCoefficientsTest : public testing::TestWithParam<CoefficientCase> {};
 TEST_P(PlateCoefficientsTest, PicksRowOfRoundedAspectRatio) {
     const auto& c = GetParam();
     double alpha = -1, beta = -1;
-    PlateCoefficients(c.span, c.spacing, alpha, beta);
+    PlateCoefficients(c.span, c.spacing, alpha, beta, c.basis);
     EXPECT_EQ(alpha, c.alpha);
     EXPECT_EQ(beta, c.beta);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ratios, PlateCoefficientsTest,
-    testing::Values(CoefficientCase{"Square", 600, 600, 0.065, 0.0433},
-                    CoefficientCase{"RoundsDownToOne", 1040, 1000, 0.065, 0.0433},
-                    CoefficientCase{"RoundsUpToOne", 960, 1000, 0.065, 0.0433},
-                    CoefficientCase{"RoundsToOnePointOne", 1060, 1000, 0.07, 0.053},
-                    CoefficientCase{"ExactlyOnePointTwo", 1200, 1000, 0.074, 0.0616},
-                    CoefficientCase{"TieGoesToEvenTenth", 1250, 1000, 0.074, 0.0616},
-                    CoefficientCase{"OnePointThree", 1300, 1000, 0.079, 0.0697},
-                    CoefficientCase{"OnePointFour", 1400, 1000, 0.083, 0.077},
-                    CoefficientCase{"OnePointFive", 1500, 1000, 0.085, 0.0843},
-                    CoefficientCase{"OnePointSix", 1600, 1000, 0.0862, 0.0906},
-                    CoefficientCase{"OnePointSeven", 1700, 1000, 0.0908, 0.0964},
-                    CoefficientCase{"OnePointEight", 1800, 1000, 0.0948, 0.1017},
-                    CoefficientCase{"OnePointNine", 1900, 1000, 0.0985, 0.1064},
-                    CoefficientCase{"Two", 2000, 1000, 0.1017, 0.1106},
-                    CoefficientCase{"TwoPointZeroFour", 2040, 1000, 0.1017, 0.1106},
-                    CoefficientCase{"BeyondTwo", 2060, 1000, 0.125, 0.1422},
-                    CoefficientCase{"SpacingLongerThanSpan", 500, 1000, 0.125, 0.1422},
-                    CoefficientCase{"ZeroSpan", 0, 1000, 0.125, 0.1422},
-                    CoefficientCase{"NegativeRatio", -1500, 1000, 0.125, 0.1422},
-                    CoefficientCase{"HugeRatio", 1e300, 1e-5, 0.125, 0.1422}),
+    testing::Values(
+        CoefficientCase{"Square", 600, 600, 0.065, 0.0433},
+        CoefficientCase{"RoundsDownToOne", 1040, 1000, 0.065, 0.0433},
+        CoefficientCase{"RoundsUpToOne", 960, 1000, 0.065, 0.0433},
+        CoefficientCase{"RoundsToOnePointOne", 1060, 1000, 0.07, 0.053},
+        CoefficientCase{"ExactlyOnePointTwo", 1200, 1000, 0.074, 0.0616},
+        CoefficientCase{"TieGoesToEvenTenth", 1250, 1000, 0.074, 0.0616},
+        CoefficientCase{"OnePointThree", 1300, 1000, 0.079, 0.0697},
+        CoefficientCase{"OnePointFour", 1400, 1000, 0.083, 0.077},
+        CoefficientCase{"OnePointFive", 1500, 1000, 0.085, 0.0843},
+        CoefficientCase{"OnePointSix", 1600, 1000, 0.0862, 0.0906},
+        CoefficientCase{"OnePointSeven", 1700, 1000, 0.0908, 0.0964},
+        CoefficientCase{"OnePointEight", 1800, 1000, 0.0948, 0.1017},
+        CoefficientCase{"OnePointNine", 1900, 1000, 0.0985, 0.1064},
+        CoefficientCase{"Two", 2000, 1000, 0.1017, 0.1106},
+        CoefficientCase{"TwoPointZeroFour", 2040, 1000, 0.1017, 0.1106},
+        CoefficientCase{"BeyondTwo", 2060, 1000, 0.125, 0.1422},
+        CoefficientCase{"SpacingLongerThanSpan", 500, 1000, 0.125, 0.1422},
+        CoefficientCase{"ZeroSpan", 0, 1000, 0.125, 0.1422},
+        CoefficientCase{"NegativeRatio", -1500, 1000, 0.125, 0.1422},
+        CoefficientCase{"HugeRatio", 1e300, 1e-5, 0.125, 0.1422},
+        // The current basis takes the elastic β of the square panel; no other row
+        // differs.
+        CoefficientCase{"SquareCurrent", 600, 600, 0.065, 0.0443, DesignBasis::Current},
+        CoefficientCase{"RoundsToOneCurrent", 1040, 1000, 0.065, 0.0443, DesignBasis::Current},
+        CoefficientCase{"OnePointOneCurrent", 1060, 1000, 0.07, 0.053, DesignBasis::Current},
+        CoefficientCase{"BeyondTwoCurrent", 2060, 1000, 0.125, 0.1422, DesignBasis::Current}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlateCoefficients, ZeroSpacingFailsAndWritesNothing) {

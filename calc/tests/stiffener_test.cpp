@@ -31,7 +31,7 @@ TEST(CheckStiffener, FlatBarEightyByEight) {
     ExpectQuoted(r.stressTop, 16.64, 2);
     ExpectQuoted(r.stressBottom, 51.34, 2);
     EXPECT_EQ(r.stress, 51.34);
-    ExpectQuoted(r.selfWeight, 0.77244, 5);
+    ExpectQuoted(r.selfWeight, 0.57148, 5);
     const StiffenerDisplay& d = r.display;
     EXPECT_EQ(d.moment, " 1");
     EXPECT_EQ(d.deflection, " 1.39");
@@ -41,7 +41,7 @@ TEST(CheckStiffener, FlatBarEightyByEight) {
     EXPECT_EQ(d.area, " 6.4");
     EXPECT_EQ(d.compositeCentroid, " 1.9");
     EXPECT_EQ(d.compositeInertia, " 108.76");
-    EXPECT_EQ(d.selfWeight, " .8");
+    EXPECT_EQ(d.selfWeight, " .6");
     ASSERT_TRUE(r.flatBar);
     EXPECT_EQ(r.flatBar->AstiffenerE, 6.4);
     EXPECT_EQ(r.flatBar->IStiffenerE, 34.13);
@@ -86,7 +86,7 @@ TEST(CheckStiffener, SmallestAngle) {
     ExpectQuoted(r.stressTop, 63.15, 2);
     ExpectQuoted(r.stressBottom, 337.63, 2);
     EXPECT_EQ(r.stress, 337.63);
-    ExpectQuoted(r.selfWeight, 0.51205, 5);
+    ExpectQuoted(r.selfWeight, 0.48620, 5);
     const StiffenerDisplay& d = r.display;
     const std::string texts[] = {
         d.moment, d.deflection,        d.stress,           d.centroid,  d.inertia,
@@ -132,8 +132,46 @@ TEST(SelfWeight, ShownToOneDecimal) {
         const char* text;
     } cases[] = {{0.77244, " .8"}, {0.05, " 0"}, {0.15, " .2"}, {1.25, " 1.2"}, {12.96, " 13"}};
     for (const auto& c : cases) EXPECT_EQ(SelfWeightText(c.w), c.text) << c.w;
-    // n = 1000 / 400 = 2.5 rounds to the even 2; n = 1000 / 286 ≈ 3.5 rounds to 3.
-    EXPECT_DOUBLE_EQ(SelfWeight(6, 400, 640, 2000), 7.85 * (6e6 + 3 * 640 * 2000) / 1e8);
+}
+
+TEST(SelfWeight, OneSquareMetreOfFloorWhateverTheSpan) {
+    // w = 0.0785 · (t + As / a), kN/m²; t, a in mm, As in mm².
+    struct {
+        const char* name;
+        double thickness, spacing, area, w;
+    } cases[] = {
+        {"flat bar 80x8 at 500", 6, 500, 640, 0.0785 * 7.28},         // 0.571
+        {"L25x16x3 at 600", 6, 600, 116.2, 0.0785 * (6 + 0.193667)},  // 0.486
+        {"bare plate", 4.5, 600, 0, 0.0785 * 4.5},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(SelfWeight(c.thickness, c.spacing, c.area), c.w, 1e-6) << c.name;
+        for (double span : {1000.0, 4000.0}) {
+            const StiffenerResult r =
+                CheckStiffener(c.thickness, kQ, kQk, span, c.spacing, FlatBar{80, 8});
+            EXPECT_EQ(r.selfWeight, SelfWeight(c.thickness, c.spacing, r.As)) << c.name << span;
+        }
+    }
+    EXPECT_EQ(CheckStiffener(6, kQ, kQk, 1000, 500, FlatBar{80, 8}).display.selfWeight, " .6");
+}
+
+TEST(PlateStripWidth, ThirtyThicknessesButNeverWiderThanTheSpacing) {
+    // Flat bar 80 × 8 under the strip; Ix by hand from be, Ap = t·be, Ip = t³·be / 12.
+    struct {
+        const char* name;
+        double thickness, spacing, be, Ix;
+    } cases[] = {
+        {"30 t governs", 6, 500, 180, 1087613.33},
+        {"spacing governs", 10, 250, 250, 1394013.80},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlateStripWidth(c.thickness, c.spacing), c.be) << c.name;
+        const StiffenerResult r =
+            CheckStiffener(c.thickness, kQ, kQk, 2000, c.spacing, FlatBar{80, 8});
+        EXPECT_EQ(r.be, c.be) << c.name;
+        EXPECT_EQ(r.Ap, c.thickness * c.be) << c.name;
+        ExpectQuoted(r.Ix, c.Ix, 2);
+    }
 }
 
 struct FaultCase {
@@ -170,6 +208,9 @@ INSTANTIATE_TEST_SUITE_P(
                               ArithmeticFault::DivisionByZero, Quantity::StiffenerDeflection},
                     FaultCase{"ZeroSpacing", 6, 2000, 0, kQk, FlatBar{80, 8},
                               ArithmeticFault::DivisionByZero, Quantity::SelfWeight},
+                    // A strip no wider than a spacing of 0 leaves no section at all.
+                    FaultCase{"ZeroSpacingNoStiffener", 6, 2000, 0, kQk, AngleValues{},
+                              ArithmeticFault::InvalidOperation, Quantity::CompositeCentroid},
                     FaultCase{"NoStandardLoad", 6, 2000, 500, 0, FlatBar{80, 8},
                               ArithmeticFault::DivisionByZero, Quantity::StiffenerDeflectionRatio},
                     FaultCase{"HugeThickness", 1e307, 2000, 500, kQk, FlatBar{80, 8},
@@ -188,7 +229,7 @@ TEST(CheckStiffener, StressOnlyTextsKeepEveryNumber) {
     for (const Stiffener& s : {Stiffener{FlatBar{80, 8}}, Stiffener{kFirstAngle}}) {
         const StiffenerResult all = CheckStiffener(6, kQ, kQk, 1500, 600, s);
         const StiffenerResult lean =
-            CheckStiffener(6, kQ, kQk, 1500, 600, s, DisplayTexts::StressOnly);
+            CheckStiffener(6, kQ, kQk, 1500, 600, s, DesignBasis::Legacy, DisplayTexts::StressOnly);
         EXPECT_EQ(lean.display.stress, all.display.stress);
         EXPECT_EQ(lean.Ix, all.Ix);
         EXPECT_EQ(lean.deflection, all.deflection);

@@ -23,8 +23,9 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-// The results after the input's own columns: 19 computed values, then status and error.
-constexpr std::size_t kResultColumns = 21;
+// The results after the input's own columns: the design basis, 19 computed values, then status,
+// error and version.
+constexpr std::size_t kResultColumns = 23;
 
 std::vector<std::vector<std::string>> ReadBack(std::string& results) {
     std::FILE* file = fmemopen(results.data(), results.size(), "rb");
@@ -66,11 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
         Require(row.size() == columns);
-        const std::string& rowStatus = row[columns - 2];
+        const std::string& rowStatus = row[columns - 3];
         Require(rowStatus == "pass" || rowStatus == "fail" || rowStatus == "error");
-        Require((rowStatus == "error") == !row[columns - 1].empty());
+        Require((rowStatus == "error") == !row[columns - 2].empty());
+        Require(!row[columns - 1].empty());
+        const std::string& basis = row[columns - kResultColumns];
+        Require(basis == "legacy" || basis == "current" || (rowStatus == "error" && basis.empty()));
         allPass = allPass && rowStatus == "pass";
-        for (std::size_t c = columns - kResultColumns; c < columns - 2; ++c)
+        for (std::size_t c = columns - kResultColumns; c < columns - 3; ++c)
             Require(row[c].find("inf") == std::string::npos &&
                     row[c].find("nan") == std::string::npos);
     }

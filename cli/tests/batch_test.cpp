@@ -61,10 +61,10 @@ struct BatchRun {
     std::vector<std::vector<std::string>> rows;  // parsed back, header first
 };
 
-BatchRun Batch(const std::string& schedule) {
+BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
     TempFile input(schedule);
     std::ostringstream out, err;
-    BatchRun run{RunBatch(input.path(), "", out, err), out.str(), err.str(), {}};
+    BatchRun run{RunBatch(input.path(), "", out, err, basis), out.str(), err.str(), {}};
     TempFile output(run.out);
     std::FILE* f = std::fopen(output.path().c_str(), "rb");
     CsvReader reader(f);
@@ -92,7 +92,8 @@ TEST(Batch, ChecksEachRowAsCheckDoes) {
     EXPECT_EQ(Column(run, 1, "stiffener_stress_N/mm2"), "51.34");
     EXPECT_EQ(Column(run, 1, "composite_Ix_cm4"), "108.76");
     EXPECT_EQ(Column(run, 1, "composite_Yo_cm"), "1.9");
-    EXPECT_EQ(Column(run, 1, "self_weight_kN/m2"), "0.8");
+    EXPECT_EQ(Column(run, 1, "self_weight_kN/m2"), "0.6");
+    EXPECT_EQ(Column(run, 1, "design_basis"), "legacy");
     EXPECT_EQ(Column(run, 1, "plate_stress_N/mm2"), "17.36");
     EXPECT_EQ(Column(run, 1, "stiffener_deflection_ratio"), "1433.9");
     EXPECT_EQ(Column(run, 1, "utilisation_stiffener_strength"), "0.239");  // 51.34 / 215
@@ -132,6 +133,36 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
         EXPECT_EQ(Column(run, e.row, "error").substr(0, std::string(e.error).size()), e.error)
             << "row " << e.row;
         EXPECT_EQ(run.rows[e.row].size(), run.rows[0].size()) << "row " << e.row;
+    }
+}
+
+TEST(Batch, BasisColumnOverridesTheRunsBasis) {
+    // Bay 80x8 of ChecksEachRowAsCheckDoes: q = 4 (legacy) or 4.3 (current), and the stresses
+    // in proportion: plate 17.36 · 4.3 / 4, stiffener 51.34 · 4.3 / 4.
+    const std::string header = "name,basis,dead,live,thickness,span,spacing,boundary,stiffener\r\n";
+    const BatchRun run = Batch(header + "own legacy,legacy,1,2,6,2000,500,simple,80x8\r\n" +
+                                   "own current,Current,1,2,6,2000,500,simple,80x8\r\n" +
+                                   "run's,,1,2,6,2000,500,simple,80x8\r\n" +
+                                   "unknown,2021,1,2,6,2000,500,simple,80x8\r\n" +
+                                   "bad row,current,x,2,6,2000,500,simple,80x8\r\n",
+                               DesignBasis::Current);
+    ASSERT_EQ(run.rows.size(), 6u);
+    const struct {
+        const char *basis, *plateStress, *stiffenerStress, *error;
+    } expected[] = {
+        {"legacy", "17.36", "51.34", ""},
+        {"current", "18.66", "55.19", ""},
+        {"current", "18.66", "55.19", ""},
+        {"", "", "", "line 5: column 'basis': '2021' is neither legacy nor current"},
+        {"current", "", "", "line 6: column 'dead': 'x' is not a number"},
+    };
+    for (std::size_t row = 1; row < run.rows.size(); ++row) {
+        const auto& e = expected[row - 1];
+        EXPECT_EQ(Column(run, row, "design_basis"), e.basis) << "row " << row;
+        EXPECT_EQ(Column(run, row, "plate_stress_N/mm2"), e.plateStress) << "row " << row;
+        EXPECT_EQ(Column(run, row, "stiffener_stress_N/mm2"), e.stiffenerStress) << "row " << row;
+        EXPECT_EQ(Column(run, row, "error"), e.error) << "row " << row;
+        EXPECT_EQ(run.rows[row].size(), run.rows[0].size()) << "row " << row;
     }
 }
 

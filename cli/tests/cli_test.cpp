@@ -76,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"BothStiffeners", "check " + kBay + "--flat-bar 80x8 --angle L63x40x5", 2},
         StatusCase{"NoStiffener", "check " + kBay, 2},
         StatusCase{"UnknownDesignation", "check " + kBay + "--angle L63x40x9", 2},
+        StatusCase{"UnknownBasis", "check " + kBay + "--flat-bar 80x8 --basis 2021", 2},
         StatusCase{"FlatBarWithoutThickness", "check " + kBay + "--flat-bar 80", 2},
         StatusCase{"NoCommand", "", 2}, StatusCase{"UnknownCommand", "verify", 2},
         StatusCase{
@@ -97,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                    2},
         StatusCase{"DesignEveryCandidateFaults",
                    "design --dead 0 --live 0 --span 2000 --spacing 500 --json", 3},
+        StatusCase{"DesignCurrentBasis",
+                   "design --dead 1 --live 2 --span 2000 --spacing 500 --basis current", 0},
         StatusCase{"DesignUnknownFamily",
                    "design --dead 1 --live 2 --span 2000 --spacing 500 --stiffener tube", 2},
         StatusCase{"BatchMissingFile", "batch /nonexistent/schedule.csv", 2}),
@@ -109,9 +112,9 @@ TEST(CheckText, ShowsTheWindowsDisplayTexts) {
          {"  加劲肋弯矩： 1 KnM\n", "  加劲肋挠度： 1.39 mm\n", "  加劲肋强度： 51.34 N/mm2\n",
           "  扁钢形心与短肢边距(cm) 4\n", "  扁钢强轴惯性矩(cm4) 34.13\n",
           "  扁钢截面面积(cm2) 6.4\n", "  组合截面形心与铺板边距(cm) 1.9\n",
-          "  组合截面强轴惯性矩(cm4) 108.76\n", "  铺板及加劲肋自重(Kn/m2) .8\n",
-          "加劲肋挠度满足要求\n", "加劲肋强度满足要求\n", "钢铺板挠度满足要求\n",
-          "钢铺板强度满足要求\n"}) {
+          "  组合截面强轴惯性矩(cm4) 108.76\n", "  铺板及加劲肋自重(Kn/m2) .6\n",
+          "  荷载组合：1.2×恒+1.4×活（GB 50009-2012）\n", "加劲肋挠度满足要求\n",
+          "加劲肋强度满足要求\n", "钢铺板挠度满足要求\n", "钢铺板强度满足要求\n"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     }
 }
@@ -137,7 +140,7 @@ TEST(CheckJson, HasEveryKeyAtFullPrecision) {
                                                            {"area", " 6.4"},
                                                            {"composite_centroid", " 1.9"},
                                                            {"composite_inertia", " 108.76"},
-                                                           {"self_weight", " .8"}};
+                                                           {"self_weight", " .6"}};
     for (const auto& [key, text] : display) EXPECT_EQ(s.at("display").at(key), text) << key;
     for (const auto* part : {&plate, &s}) {
         EXPECT_TRUE(part->at("utilisation").at("strength").is_number());
@@ -149,11 +152,31 @@ TEST(CheckJson, HasEveryKeyAtFullPrecision) {
     EXPECT_EQ(s.at("utilisation").at("strength").get<double>(), 51.34 / 215);
     EXPECT_EQ(plate.at("utilisation").at("deflection").get<double>(),
               150 / plate.at("deflection_check").at("ratio").get<double>());
+    EXPECT_EQ(json.at("basis"), "legacy");
+    EXPECT_EQ(json.at("factors"), (nlohmann::json{{"dead", 1.2}, {"live", 1.4}}));
+    EXPECT_EQ(plate.at("f"), 215);
+    EXPECT_EQ(s.at("f"), 215);
     // Full round-trip precision, not the displayed two decimals.
     EXPECT_EQ(s.at("Ix").get<double>(),
               16.0 * 16.0 * 1080 + 3240 + 512000.0 * 8 / 12 + 27.0 * 27.0 * 640);
     EXPECT_EQ(plate.at("deflection").get<double>(),
               0.1422 * 3 * 62500000000.0 / (206000 * 216.0) / 1000);
+}
+
+TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
+    // P = 5 > 4 kN/m²: γQ = 1.4; a flat bar 18 mm thick: f = 205.
+    const CliRun run = RunCli(
+        "check --dead 1 --live 5 --thickness 6 --span 2000 --spacing 500 --flat-bar 200x18 "
+        "--basis current --json");
+    ASSERT_EQ(run.status, 0);
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("basis"), "current");
+    EXPECT_EQ(json.at("factors"), (nlohmann::json{{"dead", 1.3}, {"live", 1.4}}));
+    EXPECT_EQ(json.at("plate").at("q"), 5 * 1.4 + 1 * 1.3);
+    EXPECT_EQ(json.at("plate").at("f"), 215);
+    EXPECT_EQ(json.at("stiffener").at("f"), 205);
+    EXPECT_EQ(json.at("stiffener").at("utilisation").at("strength"),
+              json.at("stiffener").at("stress").get<double>() / 205);
 }
 
 TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
@@ -178,6 +201,7 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--dead: '1kN' is not a number"},
         {"check " + kBay, "the stiffener is missing"},
+        {"batch schedule.csv --basis gb2021", "--basis: 'gb2021' is neither legacy nor current"},
         {"check --dead --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "deckplate-cli: --dead needs a value\n"},
         {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",

@@ -16,6 +16,7 @@ struct Bay {
     const char* name;
     double dead, live, span, spacing;
     bool continuous;
+    DesignBasis basis = DesignBasis::Legacy;
 };
 
 // Lightest passing self-weight over every thickness and stiffener, and how many pass.
@@ -30,8 +31,8 @@ std::pair<double, long long> BruteForce(const Bay& bay) {
     for (double t : thicknesses) {
         for (const Stiffener& s : stiffeners) {
             try {
-                const BayCheck c =
-                    CheckBay({bay.dead, bay.live, t, bay.span, bay.spacing, bay.continuous, s});
+                const BayCheck c = CheckBay(
+                    {bay.dead, bay.live, t, bay.span, bay.spacing, bay.continuous, s, bay.basis});
                 if (!c.AllPass()) continue;
                 ++passing;
                 lightest = std::min(lightest, c.stiffener.selfWeight);
@@ -43,12 +44,15 @@ std::pair<double, long long> BruteForce(const Bay& bay) {
 }
 
 TEST(Design, LightestPassingDesignMatchesBruteForce) {
-    const Bay bays[] = {{"light", 1, 2, 2000, 500, false},
-                        {"heavy continuous", 5, 10, 3000, 600, true},
-                        {"long span", 2, 4, 4500, 750, false}};
+    const Bay bays[] = {
+        {"light", 1, 2, 2000, 500, false},
+        {"heavy continuous", 5, 10, 3000, 600, true},
+        {"long span", 2, 4, 4500, 750, false},
+        {"heavy continuous, current", 5, 10, 3000, 600, true, DesignBasis::Current}};
     for (const Bay& bay : bays) {
         DesignRequest request{
-            bay.dead, bay.live, bay.span, {bay.spacing}, bay.continuous, StiffenerFamily::Any, 10};
+            bay.dead, bay.live, bay.span, {bay.spacing}, bay.continuous, StiffenerFamily::Any,
+            10,       bay.basis};
         const DesignResult result = Design(request);
         const auto [lightest, passing] = BruteForce(bay);
         EXPECT_EQ(result.passingCount, passing) << bay.name;

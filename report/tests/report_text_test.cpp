@@ -77,6 +77,20 @@ ReportSnapshot AngleContinuous() {
     return w;
 }
 
+// The same bay under the current basis: q = 1.3 · 1 + 1.5 · 2 = 4.3 and β = .0443, the
+// numbers as deckplate-cli check --basis current gives them.
+ReportSnapshot FlatBarFourEdgesCurrent() {
+    ReportSnapshot w = FlatBarFourEdges();
+    w.Text6 = " .1";
+    w.Text7 = " .39";
+    w.Text8 = " 13.98";
+    w.Text10 = " .12";
+    w.Text12 = " 13.07";
+    w.Beta = 0.0443;
+    w.LoadCombination = "1.3×恒+1.5×活（GB 55001-2021）";
+    return w;
+}
+
 struct GoldenCase {
     const char* name;
     std::function<ReportSnapshot()> snapshot;
@@ -109,6 +123,7 @@ TEST_P(GoldenReportTest, MatchesByteForByte) {
 
 INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                          testing::Values(GoldenCase{"flat_bar_four_edges", FlatBarFourEdges, 42},
+                                         GoldenCase{"current_basis", FlatBarFourEdgesCurrent, 43},
                                          GoldenCase{"angle_continuous", AngleContinuous, 42},
                                          GoldenCase{"no_boundary_box",
                                                     [] {
@@ -160,6 +175,11 @@ TEST(ReportText, LinesTheReaderChecksFirst) {
     EXPECT_EQ(flat[18], "扁钢面积(cm2)：A= 3.6        扁钢惯性矩(cm4)： Ix= 10.8");
     EXPECT_EQ(flat[22], "四边简支无肋铺板的弯矩计算系数： α= .065");
     EXPECT_EQ(flat[41], "提示：加劲肋强度满足要求");
+
+    const auto current = Lines(ReportText(FlatBarFourEdgesCurrent()));
+    EXPECT_EQ(current[9], "加劲肋挠度限值： 1/200");
+    EXPECT_EQ(current[10], "荷载组合：1.3×恒+1.5×活（GB 55001-2021）");
+    EXPECT_EQ(current[11], "");
 
     const auto angle = Lines(ReportText(AngleContinuous()));
     EXPECT_EQ(angle[15], "加劲肋类型：不等边角钢");

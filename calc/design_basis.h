@@ -1,0 +1,47 @@
+#pragma once
+// The design basis: which load code's partial factors, which strength limit and which square-panel
+// deflection coefficient a check uses. Everything else is the same under both.
+//
+//   Legacy  (the rule the program has always used): q = 1.2·D + 1.4·P after GB 50009-2012,
+//           f = 215 N/mm² for every part, β = 0.0433 for a square panel.
+//   Current: q = 1.3·D + 1.5·P after GB 55001-2021 (γQ = 1.4 for a live load above 4 kN/m², a
+//           work platform counting as an industrial floor), f of Q235 by the part's thickness
+//           after GB 50017-2017, β = 0.0443 for a square panel (the elastic value, ν = 0.3).
+
+#include <string>
+#include <string_view>
+
+namespace deckplate {
+
+enum class DesignBasis { Legacy, Current };
+
+/// "legacy" or "current", as the command line and its outputs write it.
+std::string_view BasisName(DesignBasis basis);
+/// "原规范" or "现行规范", for the window's words ("平台钢铺板计算 — 现行规范").
+std::string_view BasisNameZh(DesignBasis basis);
+/// The code the load factors come from: "GB 50009-2012" or "GB 55001-2021".
+std::string_view LoadCode(DesignBasis basis);
+
+/// The partial factors of one bay's design load q = γQ·P + γG·D.
+struct LoadFactors {
+    double dead = 1.2;  ///< γG
+    double live = 1.4;  ///< γQ
+    /// Current basis only: γQ is 1.4 instead of 1.5 because the live load exceeds 4 kN/m².
+    bool heavyIndustrialFloor = false;
+};
+
+/// Live load, kN/m², above which the current basis takes γQ = 1.4 (an industrial floor).
+inline constexpr double kHeavyFloorLiveLoad = 4.0;
+
+/// The factors of `basis` for a live load `live` in kN/m².
+LoadFactors DesignLoadFactors(DesignBasis basis, double live);
+
+/// "1.3×恒+1.5×活（GB 55001-2021）": the combination as the report and the window state it.
+std::string LoadCombinationText(DesignBasis basis, const LoadFactors& factors);
+
+/// Strength limit f of a Q235 part of the given thickness, N/mm² (thickness in mm). Legacy: 215
+/// for every part. Current: 215 up to 16 mm, 205 up to 40 mm, 200 beyond; the table ends at
+/// 100 mm and a thicker part keeps its last value.
+double StrengthLimit(DesignBasis basis, double thickness);
+
+}  // namespace deckplate

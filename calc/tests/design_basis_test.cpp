@@ -1,0 +1,107 @@
+// The two design bases: load factors, the strength limit by part thickness, and the verdicts and
+// utilisations judged against that limit. Expected values worked by hand.
+#include "design_basis.h"
+
+#include <gtest/gtest.h>
+
+#include "bay_check.h"
+
+namespace deckplate {
+namespace {
+
+constexpr DesignBasis kLegacy = DesignBasis::Legacy, kCurrent = DesignBasis::Current;
+
+struct FactorCase {
+    const char* name;
+    DesignBasis basis;
+    double dead, live;
+    double gammaG, gammaQ;
+    bool heavyFloor;
+    double q;  ///< P·γQ + D·γG, kN/m²
+    const char* combination;
+};
+void PrintTo(const FactorCase& c, std::ostream* os) { *os << c.name; }
+
+class LoadFactorTest : public testing::TestWithParam<FactorCase> {};
+
+TEST_P(LoadFactorTest, DesignLoadOfTheBasis) {
+    const auto& c = GetParam();
+    const DeckPlateResult r = CheckDeckPlate(c.dead, c.live, 6, 1500, 600, true, c.basis);
+    EXPECT_EQ(r.factors.dead, c.gammaG);
+    EXPECT_EQ(r.factors.live, c.gammaQ);
+    EXPECT_EQ(r.factors.heavyIndustrialFloor, c.heavyFloor);
+    EXPECT_DOUBLE_EQ(r.q, c.q);
+    EXPECT_EQ(r.qk, c.dead + c.live);
+    EXPECT_EQ(LoadCombinationText(c.basis, r.factors), c.combination);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bases, LoadFactorTest,
+                         testing::Values(FactorCase{"Legacy", kLegacy, 1, 2, 1.2, 1.4, false, 4,
+                                                    "1.2×恒+1.4×活（GB 50009-2012）"},
+                                         FactorCase{"LegacyHasNoFloorRule", kLegacy, 1, 5, 1.2, 1.4,
+                                                    false, 8.2, "1.2×恒+1.4×活（GB 50009-2012）"},
+                                         FactorCase{"Current", kCurrent, 1, 2, 1.3, 1.5, false, 4.3,
+                                                    "1.3×恒+1.5×活（GB 55001-2021）"},
+                                         FactorCase{"CurrentAtFour", kCurrent, 1, 4, 1.3, 1.5,
+                                                    false, 7.3, "1.3×恒+1.5×活（GB 55001-2021）"},
+                                         FactorCase{"CurrentAboveFour", kCurrent, 1, 4.01, 1.3, 1.4,
+                                                    true, 6.914, "1.3×恒+1.4×活（GB 55001-2021）"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StrengthLimit, ByThicknessUnderTheCurrentBasis) {
+    const struct {
+        DesignBasis basis;
+        double thickness, f;
+    } cases[] = {{kLegacy, 40, 215},  {kCurrent, 16, 215},   {kCurrent, 16.5, 205},
+                 {kCurrent, 40, 205}, {kCurrent, 40.5, 200}, {kCurrent, 100, 200}};
+    for (const auto& c : cases)
+        EXPECT_EQ(StrengthLimit(c.basis, c.thickness), c.f)
+            << BasisName(c.basis) << " " << c.thickness;
+}
+
+TEST(StrengthLimit, EachPartByItsOwnThickness) {
+    // A 20 mm plate on a flat bar 200 × 18 and on an angle with 10 mm legs.
+    const DeckPlateResult plate = CheckDeckPlate(1, 2, 20, 1500, 600, true, kCurrent);
+    EXPECT_EQ(plate.f, 205);
+    EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, FlatBar{200, 18}, kCurrent).f, 205);
+    EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, FlatBar{200, 14}, kCurrent).f, 215);
+    const AngleValues angle{445.5, 22.26, 140, 4.58, 10};
+    EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, angle, kCurrent).f, 215);
+    EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, FlatBar{200, 18}).f, 215);  // legacy
+}
+
+TEST(StrengthVerdict, JudgedAgainstAndShowingTheLimitUsed) {
+    const struct {
+        const char* stress;
+        double f;
+        bool exceeded;
+        const char* plate;
+    } cases[] = {
+        {" 205", 205, true, "★钢铺板强度超出限值<205N/mm2>,须重新计算"},
+        {" 204.99", 205, false, "钢铺板强度满足要求"},
+        {" 200", 200, true, "★钢铺板强度超出限值<200N/mm2>,须重新计算"},
+    };
+    for (const auto& c : cases) {
+        const StrengthVerdict v = PlateStrengthVerdict(c.stress, c.f);
+        EXPECT_EQ(v.exceeded, c.exceeded) << c.stress << " against " << c.f;
+        EXPECT_EQ(v.text, c.plate) << c.stress << " against " << c.f;
+    }
+    EXPECT_EQ(StiffenerStrengthVerdict(" 205", 205).text,
+              "★加劲肋强度超出限值<205N/mm2>,须重新计算");
+}
+
+TEST(Utilisation, StrengthAgainstTheLimitUsed) {
+    // Flat bar 200 × 18 (f = 205 under the current basis) on a 6 mm plate.
+    BayInput bay{1, 2, 6, 4000, 600, false, FlatBar{200, 18}, kCurrent};
+    const BayCheck current = CheckBay(bay);
+    EXPECT_EQ(current.plate.f, 215);
+    EXPECT_EQ(current.stiffener.f, 205);
+    EXPECT_EQ(Utilisations(current).stiffenerStrength, current.stiffener.stress / 205);
+    EXPECT_EQ(Utilisations(current).plateStrength, std::stod(current.plate.display.stress) / 215);
+    bay.basis = kLegacy;
+    const BayCheck legacy = CheckBay(bay);
+    EXPECT_EQ(Utilisations(legacy).stiffenerStrength, legacy.stiffener.stress / 215);
+}
+
+}  // namespace
+}  // namespace deckplate
