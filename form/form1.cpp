@@ -8,6 +8,13 @@ namespace deckplate::form {
 
 using enum Control;
 
+namespace {
+
+// Where the chosen design basis is remembered between runs: "legacy" or "current".
+constexpr std::string_view kBasisSetting = "basis";
+
+}  // namespace
+
 WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
     const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
     const float left = (twips(screenWidth) - twips(windowWidth)) / 2.0f;
@@ -94,6 +101,31 @@ void Form1::Form_Load() {
     Hide(Text13);
     Hide(Text9);
     Show(Combo2);
+
+    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
+                 ? DesignBasis::Current
+                 : DesignBasis::Legacy);
+}
+
+void Form1::SetBasis(DesignBasis basis) {
+    basis_ = basis;
+    std::string title(kApplicationTitle);
+    if (basis == DesignBasis::Current) (title += " — ") += BasisNameZh(basis);
+    SetText(form1, std::move(title));
+    for (const auto& [item, chosen] : {std::pair{MenuItem::BasisLegacy, DesignBasis::Legacy},
+                                       std::pair{MenuItem::BasisCurrent, DesignBasis::Current}}) {
+        MenuItemState& state = menus_[static_cast<std::size_t>(item)];
+        if (state.checked == (basis == chosen)) continue;
+        state.checked = basis == chosen;
+        if (view_) view_->MenuItemChanged(item);
+    }
+}
+
+void Form1::ChooseBasis(DesignBasis basis) {
+    if (basis == basis_) return;
+    SetBasis(basis);
+    platform_.SaveSetting(kBasisSetting, BasisName(basis));
+    InputChanged();  // the results on show were computed on the other basis
 }
 
 void Form1::InputChanged() { Disable(Command3); }
@@ -156,6 +188,12 @@ void Form1::Clicked(Control control) {
 void Form1::MenuChosen(MenuItem item) {
     if (!State(item).enabled) return;
     switch (item) {
+        case MenuItem::BasisLegacy:
+            ChooseBasis(DesignBasis::Legacy);
+            break;
+        case MenuItem::BasisCurrent:
+            ChooseBasis(DesignBasis::Current);
+            break;
         case MenuItem::About:
             About_Click();
             break;

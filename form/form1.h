@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "control_table.h"
+#include "design_basis.h"
 #include "menu_table.h"
 #include "platform.h"
 
@@ -70,8 +71,12 @@ class Form1 {
     const ControlState& State(Control control) const;
     const MenuItemState& State(MenuItem item) const;
 
-    /// Start-up: fill both lists and show the angle inputs (the view centres the window).
+    /// Start-up: fill both lists, show the angle inputs and take the design basis chosen in an
+    /// earlier run (the view centres the window).
     void Form_Load();
+
+    /// The design basis every Verify uses, chosen in 设置 → 计算依据.
+    DesignBasis Basis() const { return basis_; }
 
     // What the user did, as the view reports it.
     /// Typing into a text box or a list's field; never a pick.
@@ -105,6 +110,8 @@ class Form1 {
     void Command2_Click();
     void Command3_Click();
     void About_Click();
+    void ChooseBasis(DesignBasis basis);
+    void SetBasis(DesignBasis basis);
 
     void Verify();
     bool RefuseNegativeInput();
@@ -131,6 +138,8 @@ class Form1 {
     FormView* view_ = nullptr;
     std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then form1
     std::array<MenuItemState, kMenuItemCount> menus_;
+    DesignBasis basis_ = DesignBasis::Legacy;
+    std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
 };
 
 }  // namespace deckplate::form

@@ -5,9 +5,13 @@ namespace {
 
 using enum MenuItem;
 
+// clang-format off
 constexpr MenuRow kMenus[] = {
-    {About, "帮助", "", "关于"},
+    {BasisLegacy,  "设置", "计算依据", "原规范：GB 50009-2012（1.2×恒+1.4×活，f = 215）", true},
+    {BasisCurrent, "设置", "计算依据", "现行规范：GB 55001-2021（1.3×恒+1.5×活，f 按板厚）", true},
+    {About,        "帮助", "",         "关于"},
 };
+// clang-format on
 
 constexpr bool RowsFollowTheEnumeration() {
     for (std::size_t i = 0; i < std::size(kMenus); ++i)

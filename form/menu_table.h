@@ -10,10 +10,11 @@ namespace deckplate::form {
 
 // clang-format off
 enum class MenuItem : std::uint8_t {
+    BasisLegacy, BasisCurrent,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 1;
+inline constexpr std::size_t kMenuItemCount = 3;
 
 struct MenuRow {
     MenuItem id;

@@ -41,6 +41,7 @@ void Form1::Command3_Click() {
     w.Yoangle1 = Yoangle1;
     w.Alpha = Alpha;
     w.Beta = Beta;
+    w.LoadCombination = loadCombination_;
 
     const std::string report = report::ReportText(w);
     std::string path;

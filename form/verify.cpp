@@ -1,5 +1,6 @@
 // The Verify command: reads the inputs, runs the plate and stiffener checks and writes every
 // result in a fixed order, so that a fault part-way leaves exactly the earlier steps on show.
+#include "angle_catalogue.h"
 #include "deck_plate.h"
 #include "error_report.h"
 #include "form1.h"
@@ -70,9 +71,12 @@ void Form1::Verify() {
     // 2–3. Plate strip first, then the plate panel.
     PlateStripWidth(thickness, spacing);
     const bool continuous = State(Check2).checked;
-    const DeckPlateResult plate = CheckDeckPlate(dead, live, thickness, span, spacing, continuous);
+    const DeckPlateResult plate =
+        CheckDeckPlate(dead, live, thickness, span, spacing, continuous, basis_);
     Alpha = plate.Alpha;
     Beta = plate.Beta;
+    loadCombination_ =
+        basis_ == DesignBasis::Current ? LoadCombinationText(basis_, plate.factors) : "";
 
     // 4–5.
     SetText(Text6, plate.display.moment);
@@ -86,7 +90,7 @@ void Form1::Verify() {
         const double height = Read(Text9);
         const double barThickness = Read(Text13);
         stiffener = StiffenerBeam(thickness, plate.q, plate.qk, span, spacing,
-                                  FlatBar{height, barThickness});
+                                  FlatBar{height, barThickness}, basis_);
         SetText(Text10, stiffener.display.moment);
         SetText(Text11, stiffener.display.deflection);
         SetText(Text12, stiffener.display.stress);
@@ -103,8 +107,11 @@ void Form1::Verify() {
         AstiffenerE = stiffener.flatBar->AstiffenerE;
         IStiffenerE = stiffener.flatBar->IStiffenerE;
     } else {
+        // The leg thickness decides the strength limit under the current basis; an angle never
+        // picked is no angle at all.
+        const double leg = State(Combo2).picked >= 0 ? AngleLegThickness(indexjudge) : 0.0;
         stiffener = StiffenerBeam(thickness, plate.q, plate.qk, span, spacing,
-                                  AngleValues{Iangle1, Aangle1, Hangle1, Yoangle1});
+                                  AngleValues{Iangle1, Aangle1, Hangle1, Yoangle1, leg}, basis_);
         SetText(Text10, stiffener.display.moment);
         SetText(Text11, stiffener.display.deflection);
         SetText(Text12, stiffener.display.stress);
@@ -121,11 +128,12 @@ void Form1::Verify() {
     for (Control label : {Label28, Label29, Label14, Label21, Label13, Label20}) Show(label);
 
     // 16–19. Verdicts: strengths first, then deflections.
-    const StrengthVerdict plateStrength = PlateStrengthVerdict(State(Text8).text);
+    const StrengthVerdict plateStrength = PlateStrengthVerdict(State(Text8).text, plate.f);
     SetExceeded(Text8, plateStrength.exceeded);
     SetText(Label14, plateStrength.text);
 
-    const StrengthVerdict stiffenerStrength = StiffenerStrengthVerdict(State(Text12).text);
+    const StrengthVerdict stiffenerStrength =
+        StiffenerStrengthVerdict(State(Text12).text, stiffener.f);
     SetExceeded(Text12, stiffenerStrength.exceeded);
     SetText(Label21, stiffenerStrength.text);
 

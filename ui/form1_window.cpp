@@ -41,11 +41,17 @@ void Form1Window::BuildMenus() {
     std::map<std::string_view, QActionGroup*> choices;
     for (const form::MenuRow& row : form::MenuTable()) {
         QMenu*& menu = menus[row.menu];
-        if (!menu) menu = menuBar()->addMenu(FromUtf8(row.menu));
+        if (!menu) {
+            menu = menuBar()->addMenu(FromUtf8(row.menu));
+            menu->setFont(UiFont());
+        }
         QMenu* parent = menu;
         if (!row.submenu.empty()) {
             QMenu*& submenu = menus[row.submenu];
-            if (!submenu) submenu = menu->addMenu(FromUtf8(row.submenu));
+            if (!submenu) {
+                submenu = menu->addMenu(FromUtf8(row.submenu));
+                submenu->setFont(UiFont());
+            }
             parent = submenu;
         }
         QAction* action = parent->addAction(FromUtf8(row.caption));

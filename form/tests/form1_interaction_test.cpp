@@ -116,6 +116,37 @@ TEST_F(Form1Test, ExitEndsTheProgram) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// 设置 → 计算依据: the choice names itself in the title, invalidates the results on show, is
+// remembered for the next run, and every later Verify uses it.
+TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
+    EnterFlatBarBay();
+    Click(Command1);
+    EXPECT_EQ(Text(Text8), " 17.36");  // q = 1.2 × 1 + 1.4 × 2 = 4.0
+    form.MenuChosen(MenuItem::BasisCurrent);
+    EXPECT_EQ(form.Basis(), DesignBasis::Current);
+    EXPECT_EQ(Text(form1), "平台钢铺板计算 — 现行规范");
+    EXPECT_TRUE(form.State(MenuItem::BasisCurrent).checked);
+    EXPECT_FALSE(form.State(MenuItem::BasisLegacy).checked);
+    EXPECT_FALSE(form.State(Command3).enabled);
+    EXPECT_EQ(platform.settings["basis"], "current");
+
+    Click(Command1);
+    EXPECT_EQ(Text(Text8), " 18.66");  // q = 1.3 × 1 + 1.5 × 2 = 4.3
+    Click(Command3);
+    ASSERT_EQ(platform.writes.size(), 1u);
+    EXPECT_NE(platform.writes.front().text.find(
+                  "加劲肋挠度限值： 1/200\r\n荷载组合：1.3×恒+1.5×活（GB 55001-2021）\r\n"),
+              std::string::npos);
+
+    Form1 nextRun(platform);
+    nextRun.Form_Load();
+    EXPECT_EQ(nextRun.Basis(), DesignBasis::Current);
+    EXPECT_EQ(nextRun.State(form1).text, "平台钢铺板计算 — 现行规范");
+    nextRun.MenuChosen(MenuItem::BasisLegacy);
+    EXPECT_EQ(nextRun.State(form1).text, "平台钢铺板计算");
+    EXPECT_EQ(platform.settings["basis"], "legacy");
+}
+
 // Every change the view is told of, for a view that counts them.
 class CountingView : public FormView {
   public:

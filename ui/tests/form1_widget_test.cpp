@@ -1,8 +1,8 @@
 // The Qt view: widgets built from the table, user actions reaching the model, the model's
 // changes reaching the widgets, and every caption inside its box at the screen's scale.
 #include "form1_widget.h"
-#include "form1_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +18,7 @@
 
 #include "caption_label.h"
 #include "fake_platform.h"
+#include "form1_window.h"
 
 namespace deckplate::ui {
 namespace {
@@ -163,6 +164,12 @@ void Form1WidgetTest::userActionsReachTheModel() {
     f.Click(Check2);
     QVERIFY(f.model.State(Check2).checked);
     QCOMPARE(f.platform.messages, std::vector<std::string>{"请选择其中之一"});
+
+    f.window.Action(form::MenuItem::BasisCurrent)->trigger();
+    QCOMPARE(f.model.Basis(), DesignBasis::Current);
+    QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算 — 现行规范"));
+    QVERIFY(f.window.Action(form::MenuItem::BasisCurrent)->isChecked());
+    QVERIFY(!f.window.Action(form::MenuItem::BasisLegacy)->isChecked());
 }
 
 void Form1WidgetTest::resultsAndColoursReachTheWidgets() {
