@@ -10,11 +10,36 @@ namespace deckplate::form {
 
 using enum Control;
 
-class Form1Test : public testing::Test {
-  public:
-    Form1Test() { form.Form_Load(); }
+/// The first worked bay: D = 1, P = 2, plate "6.0", span 2000, spacing 500, flat bar 80 × 8.
+inline void EnterFlatBarBay(Form1& form) {
+    form.TextEdited(Text1, "1");
+    form.TextEdited(Text2, "2");
+    form.ListPicked(Combo1, 6);
+    form.TextEdited(Text4, "2000");
+    form.TextEdited(Text5, "500");
+    form.Clicked(Option1);
+    form.TextEdited(Text9, "80");
+    form.TextEdited(Text13, "8");
+}
 
-    const ControlState& operator[](Control control) const { return form.State(control); }
+/// The smallest angle's bay: D = 1, P = 2, plate "6.0", span 1500, spacing 600, no angle yet.
+inline void EnterAngleBay(Form1& form) {
+    form.TextEdited(Text1, "1");
+    form.TextEdited(Text2, "2");
+    form.ListPicked(Combo1, 6);
+    form.TextEdited(Text4, "1500");
+    form.TextEdited(Text5, "600");
+}
+
+/// A started window over its own recording platform; a table's rows each take a fresh one.
+struct StartedForm {
+    StartedForm() { form.Form_Load(); }
+    FakePlatform platform;
+    Form1 form{platform};
+};
+
+class Form1Test : public testing::Test, public StartedForm {
+  public:
     const std::string& Text(Control control) const { return form.State(control).text; }
 
     void Type(Control box, std::string_view text) { form.TextEdited(box, text); }
@@ -24,30 +49,8 @@ class Form1Test : public testing::Test {
     void Tick(Control box, bool ticked) {
         if (form.State(box).checked != ticked) Click(box);
     }
-
-    /// The first worked bay: D = 1, P = 2, plate "6.0", span 2000, spacing 500, flat bar 80 × 8.
-    void EnterFlatBarBay() {
-        Type(Text1, "1");
-        Type(Text2, "2");
-        Pick(Combo1, 6);
-        Type(Text4, "2000");
-        Type(Text5, "500");
-        Click(Option1);
-        Type(Text9, "80");
-        Type(Text13, "8");
-    }
-
-    /// The smallest angle's bay: D = 1, P = 2, plate "6.0", span 1500, spacing 600, no angle yet.
-    void EnterAngleBay() {
-        Type(Text1, "1");
-        Type(Text2, "2");
-        Pick(Combo1, 6);
-        Type(Text4, "1500");
-        Type(Text5, "600");
-    }
-
-    FakePlatform platform;
-    Form1 form{platform};
+    void EnterFlatBarBay() { form::EnterFlatBarBay(form); }
+    void EnterAngleBay() { form::EnterAngleBay(form); }
 };
 
 }  // namespace deckplate::form

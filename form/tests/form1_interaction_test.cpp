@@ -18,9 +18,8 @@ TEST_F(Form1Test, BoundaryBoxesWarnWhenBothTicked) {
         {"switch cleanly", {Check1, Check2}, 0, false, true},
     };
     for (const auto& c : cases) {
-        FakePlatform fake;
-        Form1 model(fake);
-        model.Form_Load();
+        StartedForm row;
+        auto& [fake, model] = row;
         for (Control box : c.clicks) model.Clicked(box);
         EXPECT_EQ(fake.messages.size(), c.messages) << c.name;
         for (const std::string& message : fake.messages) EXPECT_EQ(message, "请选择其中之一");

@@ -156,17 +156,9 @@ TEST_F(Form1Test, RunThatStopsBeforeAnyResultWritesNothing) {
         {"negative flat bar thickness", Text13, "-8", false, "扁钢厚不能为负数"},
     };
     for (const auto& c : cases) {
-        FakePlatform fake;
-        Form1 model(fake);
-        model.Form_Load();
-        model.TextEdited(Text1, "1");
-        model.TextEdited(Text2, "2");
-        model.ListPicked(Combo1, 6);
-        model.TextEdited(Text4, "2000");
-        model.TextEdited(Text5, "500");
-        model.Clicked(Option1);
-        model.TextEdited(Text9, "80");
-        model.TextEdited(Text13, "8");
+        StartedForm row;
+        auto& [fake, model] = row;
+        form::EnterFlatBarBay(model);
         if (c.continuous) model.Clicked(Check2);
         if (c.continuous) model.Clicked(Check1);
         model.TextEdited(c.box, c.text);
@@ -211,17 +203,10 @@ TEST_F(Form1Test, ZeroLoadsStopAtPlateDeflectionVerdict) {
 
 TEST_F(Form1Test, ZeroSpacingContinuousStopsAtSelfWeight) {
     for (const bool flatBar : {true, false}) {
-        FakePlatform fake;
-        Form1 model(fake);
-        model.Form_Load();
-        model.TextEdited(Text1, "1");
-        model.TextEdited(Text2, "2");
-        model.ListPicked(Combo1, 6);
-        model.TextEdited(Text4, "2000");
+        StartedForm row;
+        auto& [fake, model] = row;
+        form::EnterFlatBarBay(model);
         model.TextEdited(Text5, "0");
-        model.Clicked(Option1);
-        model.TextEdited(Text9, "80");
-        model.TextEdited(Text13, "8");
         if (!flatBar) {
             model.Clicked(Option2);
             model.ListPicked(Combo2, 0);  // writes Label31 " .86"
@@ -343,11 +328,7 @@ TEST_F(Form1Test, ReportThatCannotBeWrittenCanBeSavedElsewhere) {
         fake.saveChoice = c.choice;
         Form1 model(fake);
         model.Form_Load();
-        model.TextEdited(Text1, "1");
-        model.TextEdited(Text2, "2");
-        model.ListPicked(Combo1, 6);
-        model.TextEdited(Text4, "1500");
-        model.TextEdited(Text5, "600");
+        form::EnterAngleBay(model);
         model.Clicked(Command1);
         model.Clicked(Command3);
         EXPECT_EQ(fake.calls, c.calls) << c.name;
