@@ -8,14 +8,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <random>
-#include <streambuf>
 #include <string>
 
 #include "file_replacement.h"
+#include "write_buffer.h"
 
 namespace deckplate::os {
 namespace {
@@ -24,53 +23,26 @@ namespace fs = std::filesystem;
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
-// Writes to a file descriptor through a fixed buffer. The first failure stops all writing and
-// is kept for Commit() to report.
-class DescriptorBuffer : public std::streambuf {
+// Writes to a file descriptor; Detach() ends writing.
+class DescriptorBuffer : public WriteBuffer {
   public:
-    void Attach(int fd) {
-        fd_ = fd;
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-    }
+    void Attach(int fd) { fd_ = fd; }
     void Detach() { fd_ = -1; }
 
-    /// Writes out what is buffered; false when anything could not be written.
-    bool Flush() { return Drain() && error_ == 0; }
-    std::error_code error() const { return {error_, std::generic_category()}; }
-
   protected:
-    int_type overflow(int_type c) override {
-        if (!Drain()) return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(c);
-            pbump(1);
+    std::size_t WriteSome(const char* bytes, std::size_t length,
+                          std::error_code& failure) override {
+        for (;;) {
+            const ssize_t written = fd_ < 0 ? (errno = EBADF, -1) : ::write(fd_, bytes, length);
+            if (written >= 0) return static_cast<std::size_t>(written);
+            if (errno == EINTR) continue;
+            failure = LastError();
+            return 0;
         }
-        return traits_type::not_eof(c);
     }
-    int sync() override { return Drain() ? 0 : -1; }
 
   private:
-    bool Drain() {
-        if (error_ != 0 || fd_ < 0) {
-            if (error_ == 0) error_ = EBADF;
-            return false;
-        }
-        for (const char* next = pbase(); next < pptr();) {
-            const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
-            if (written < 0 && errno == EINTR) continue;
-            if (written < 0) {
-                error_ = errno;
-                return false;
-            }
-            next += written;
-        }
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-        return true;
-    }
-
     int fd_ = -1;
-    int error_ = 0;
-    std::array<char, 64 * 1024> buffer_{};
 };
 
 // A hidden name beside the destination that no other file has yet: ".results.csv.1f2e3d4c.tmp".

@@ -6,13 +6,12 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdio>
 #include <random>
-#include <streambuf>
 #include <string>
 
 #include "file_replacement.h"
+#include "write_buffer.h"
 
 namespace deckplate::os {
 namespace {
@@ -48,48 +47,22 @@ std::error_code LastError() {
     return {static_cast<int>(GetLastError()), category};
 }
 
-// Writes to a file handle through a fixed buffer. The first failure stops all writing and is
-// kept for Commit() to report.
-class HandleBuffer : public std::streambuf {
+// Writes to a file handle.
+class HandleBuffer : public WriteBuffer {
   public:
-    void Attach(HANDLE file) {
-        file_ = file;
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-    }
-
-    /// Writes out what is buffered; false when anything could not be written.
-    bool Flush() { return Drain() && !error_; }
-    std::error_code error() const { return error_; }
+    void Attach(HANDLE file) { file_ = file; }
 
   protected:
-    int_type overflow(int_type c) override {
-        if (!Drain()) return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(c);
-            pbump(1);
-        }
-        return traits_type::not_eof(c);
+    std::size_t WriteSome(const char* bytes, std::size_t length,
+                          std::error_code& failure) override {
+        DWORD written = 0;
+        if (!WriteFile(file_, bytes, static_cast<DWORD>(length), &written, nullptr))
+            failure = LastError();
+        return written;
     }
-    int sync() override { return Drain() ? 0 : -1; }
 
   private:
-    bool Drain() {
-        if (error_) return false;
-        for (const char* next = pbase(); next < pptr();) {
-            DWORD written = 0;
-            if (!WriteFile(file_, next, static_cast<DWORD>(pptr() - next), &written, nullptr)) {
-                error_ = LastError();
-                return false;
-            }
-            next += written;
-        }
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-        return true;
-    }
-
     HANDLE file_ = INVALID_HANDLE_VALUE;
-    std::error_code error_;
-    std::array<char, 64 * 1024> buffer_{};
 };
 
 // A name beside the destination that no other file has yet: ".results.csv.1f2e3d4c.tmp".
