@@ -48,7 +48,7 @@ Figure Significant(double x) {
     return Fixed(x, decimals);
 }
 
-Figure ThreeDecimals(double x) { return {PlainNumberText(RoundDecimals(x, 3)), 0}; }
+Figure ThreeDecimals(double x) { return Fixed(RoundDecimals(x, 3), 3); }
 
 std::string Text(const Figure& figure) {
     if (figure.tenPower == 0) return figure.digits;

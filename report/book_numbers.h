@@ -29,7 +29,8 @@ Figure Fixed(double x, int decimals);
 /// 1 (0.125, 0.0433), and four significant digits times a power of ten from 10⁴ or below 10⁻³.
 Figure Significant(double x);
 
-/// Three decimals, as the schedule results write a utilisation (1 is the limit): 0.239.
+/// A utilisation (1 is the limit) to three decimals, rounded as the schedule results round it,
+/// the zeros kept so that a column of them lines up: 0.239, 1.500.
 Figure ThreeDecimals(double x);
 
 /// The figure as plain text, the power of ten in superscript digits: "1.088×10⁶".

@@ -13,7 +13,7 @@ html { font-family: SimSun, "宋体", "Songti SC", "Noto Serif CJK SC", "AR PL U
 body { max-width: 180mm; margin: 8mm auto; line-height: 1.4; }
 header { text-align: center; margin-bottom: 4mm; }
 h1 { font-size: 17pt; margin: 0 0 1mm; letter-spacing: .1em; }
-.facts span { margin: 0 1em; }
+.facts span { margin: 0 1em; display: inline-block; }
 h2 { font-size: 12pt; margin: 4mm 0 1.5mm; padding-bottom: .5mm; border-bottom: 1px solid #444;
   break-after: avoid; page-break-after: avoid; }
 h3 { font-size: 10.5pt; margin: 2mm 0 1mm; break-after: avoid; page-break-after: avoid; }
