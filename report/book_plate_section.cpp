@@ -1,6 +1,4 @@
 // 铺板验算: the panel and its coefficients, the plate's moment, stress and deflection.
-#include <cmath>
-
 #include "book_sections.h"
 #include "drawings.h"
 #include "html_text.h"
