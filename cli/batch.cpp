@@ -11,6 +11,7 @@
 
 #include "arguments.h"
 #include "bay_check.h"
+#include "book.h"
 #include "csv_reader.h"
 #include "deckplate_version.h"
 #include "file_replacement.h"
@@ -125,9 +126,9 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
     return bay;
 }
 
-// The input row's cells, then its results or its error.
+// The input row's cells, then its results or its error; a computed row's book when `books`.
 bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const ColumnMap& map,
-              DesignBasis runBasis, long long line, std::ostream& results) {
+              DesignBasis runBasis, long long line, std::ostream& results, BookFolder* books) {
     for (std::size_t i = 0; i < columns; ++i) {
         WriteField(results, i < row.size() ? row[i] : std::string());
         results << ',';
@@ -169,6 +170,12 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
             results << ',';
         }
         results << ',' << DECKPLATE_VERSION << "\r\n";
+        if (books) {
+            const auto cell = [&](Column c) {
+                return map.index[c] < row.size() ? Trim(row[map.index[c]]) : std::string();
+            };
+            books->Write(bay, cell(kName), cell(kStiffener), line);
+        }
         return c.AllPass();
     } catch (const UsageError& e) {
         error = e.what();
@@ -183,7 +190,7 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
 
 // Every row after the header; true when every one passes.
 bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, const ColumnMap& map,
-                  DesignBasis basis, long long size, std::ostream& results) {
+                  DesignBasis basis, long long size, std::ostream& results, BookFolder* books) {
     results << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
     for (const std::string& h : header) {
         WriteField(results, h);
@@ -198,7 +205,7 @@ bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, con
     for (std::vector<std::string> row; results && reader.Next(row);) {
         ++line;
         progress.Update(line, reader.BytesRead());
-        allPass = WriteRow(row, header.size(), map, basis, line, results) && allPass;
+        allPass = WriteRow(row, header.size(), map, basis, line, results, books) && allPass;
     }
     return allPass;
 }
@@ -208,7 +215,7 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 }  // namespace
 
 int RunBatch(const std::string& schedulePath, const std::string& outputPath, std::ostream& out,
-             std::ostream& err, DesignBasis basis) {
+             std::ostream& err, DesignBasis basis, const std::string& booksFolder) {
     const std::string schedule = "the schedule '" + schedulePath + "'";
     // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
     // page, and 平台排表.csv would not be found.
@@ -248,8 +255,11 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
         // is replaced only once every row is written: a failed or killed run leaves it as it was.
         std::optional<os::FileReplacement> outputFile;
         if (!outputPath.empty()) outputFile.emplace(output);
+        std::optional<BookFolder> books;
+        if (!booksFolder.empty()) books.emplace(os::PathFromUtf8(booksFolder));
         std::ostream& results = outputFile ? outputFile->Stream() : out;
-        const bool allPass = WriteResults(reader, header, *map, basis, size, results);
+        const bool allPass =
+            WriteResults(reader, header, *map, basis, size, results, books ? &*books : nullptr);
         if (outputFile) {
             outputFile->Commit();
         } else if (!results.flush()) {
@@ -259,6 +269,9 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
         return allPass ? 0 : 1;
     } catch (const os::FileError& e) {
         err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
+        return 2;
+    } catch (const BookError& e) {
+        err << "deckplate-cli: " << e.what() << "\n";
         return 2;
     } catch (const std::runtime_error& e) {
         err << "deckplate-cli: " << schedule << " could not be read: " << e.what() << "\n";

@@ -9,20 +9,37 @@
 #include "angle_catalogue.h"
 #include "arguments.h"
 #include "batch.h"
+#include "book.h"
 #include "check_output.h"
 #include "deckplate_version.h"
 #include "design.h"
+#include "file_replacement.h"
+#include "paths.h"
 
 namespace deckplate::cli {
 namespace {
 
-struct CheckOptions {
+// One bay as check and book take it.
+struct BayOptions {
     std::string dead, live, thickness, span, spacing;
     std::string basis = "legacy";
     bool continuous = false;
     std::optional<std::string> flatBar;
     std::optional<std::string> angle;
+
+    // As given: "80x8" or "L63x40x5".
+    const std::string& StiffenerName() const { return flatBar ? *flatBar : *angle; }
+};
+
+struct CheckOptions {
+    BayOptions bay;
     bool json = false;
+};
+
+struct BookOptions {
+    BayOptions bay;
+    std::string name;
+    std::string output;
 };
 
 // An option that takes a value takes the next word even when it is the next option
@@ -56,7 +73,7 @@ CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, c
     return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
 }
 
-void AddCheckOptions(CLI::App& check, CheckOptions& o) {
+void AddBayOptions(CLI::App& check, BayOptions& o) {
     AddNumber(check, "--dead", o.dead, "dead load, kN/m2")->required();
     AddNumber(check, "--live", o.live, "live load, kN/m2")->required();
     AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)")->required();
@@ -72,10 +89,19 @@ void AddCheckOptions(CLI::App& check, CheckOptions& o) {
                                  ->type_name("DESIGNATION"));
     flat->excludes(angle);
     AddBasis(check, o.basis);
-    check.add_flag("--json", o.json, "print one JSON object");
 }
 
-BayInput ReadBay(const CheckOptions& o) {
+void AddBookOptions(CLI::App& book, BookOptions& o) {
+    AddBayOptions(book, o.bay);
+    NeedsValue(book.add_option("--name", o.name, "the bay's name, printed under the title")
+                   ->type_name("TEXT"));
+    NeedsValue(book.add_option("-o,--output", o.output,
+                               "the book's file; a file there is replaced only by a whole book")
+                   ->type_name("FILE.html"))
+        ->required();
+}
+
+BayInput ReadBay(const BayOptions& o) {
     BayInput bay;
     bay.dead = Load(o.dead, "--dead");
     bay.live = Load(o.live, "--live");
@@ -94,21 +120,42 @@ BayInput ReadBay(const CheckOptions& o) {
     return bay;
 }
 
+void ReportArithmeticFault(const ArithmeticError& e, std::ostream& err) {
+    err << "deckplate-cli: arithmetic fault: " << e.what()
+        << "; nothing was checked (look for a zero or absurd input)\n";
+}
+
 int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
-    const BayInput bay = ReadBay(o);
+    const BayInput bay = ReadBay(o.bay);
     try {
         const BayCheck check = CheckBay(bay);
         const Utilisation utilisation = Utilisations(check);
         if (o.json)
             out << CheckJson(check, utilisation).dump(2) << '\n';
         else
-            out << CheckText(bay, o.flatBar ? *o.flatBar : *o.angle, check, utilisation);
+            out << CheckText(bay, o.bay.StiffenerName(), check, utilisation);
         return check.AllPass() ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         if (o.json) out << ErrorJson(e).dump(2) << '\n';
-        err << "deckplate-cli: arithmetic fault: " << e.what()
-            << "; nothing was checked (look for a zero or absurd input)\n";
+        ReportArithmeticFault(e, err);
         return kArithmeticFault;
+    }
+}
+
+int RunBook(const BookOptions& o, std::ostream& err) {
+    const BayInput bay = ReadBay(o.bay);
+    try {
+        const bool allPass = CheckBay(bay).AllPass();
+        WriteBook({bay, o.bay.StiffenerName(), o.name, TodayIso(), DECKPLATE_VERSION},
+                  os::PathFromUtf8(o.output));
+        return allPass ? kAllPass : kLimitExceeded;
+    } catch (const ArithmeticError& e) {
+        ReportArithmeticFault(e, err);
+        err << "deckplate-cli: no book was written\n";
+        return kArithmeticFault;
+    } catch (const os::FileError& e) {
+        err << "deckplate-cli: cannot write the book: " << e.what() << "\n";
+        return kBadArguments;
     }
 }
 
@@ -188,7 +235,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.set_version_flag("--version", "deckplate-cli " DECKPLATE_VERSION);
     CheckOptions checkOptions;
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
-    AddCheckOptions(*check, checkOptions);
+    AddBayOptions(*check, checkOptions.bay);
+    check->add_flag("--json", checkOptions.json, "print one JSON object");
+    BookOptions bookOptions;
+    CLI::App* book = app.add_subcommand(
+        "book", "write the calculation book of one bay: one HTML file for any browser");
+    AddBookOptions(*book, bookOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
     std::string schedule, resultsPath, batchBasis = "legacy";
     CLI::App* batch = app.add_subcommand("batch", "check every bay of a CSV schedule");
@@ -204,6 +256,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                                 "there is replaced only once the run completes")
                    ->type_name("RESULTS.csv"));
     AddBasis(*batch, batchBasis);
+    std::string booksFolder;
+    NeedsValue(batch
+                   ->add_option("--books", booksFolder,
+                                "also write each computed row's calculation book into this "
+                                "folder, named after the row")
+                   ->type_name("DIR"));
     DesignOptions designOptions;
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
@@ -215,9 +273,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             ListAngles(out);
             return kAllPass;
         }
-        if (batch->parsed())
-            return RunBatch(schedule, resultsPath, out, err, ParseBasis(batchBasis, "--basis"));
+        if (batch->parsed()) {
+            return RunBatch(schedule, resultsPath, out, err, ParseBasis(batchBasis, "--basis"),
+                            booksFolder);
+        }
         if (design->parsed()) return RunDesign(designOptions, out, err);
+        if (book->parsed()) return RunBook(bookOptions, err);
         return RunCheck(checkOptions, out, err);
     } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e, out, err);

@@ -2,7 +2,8 @@
 // deckplate-cli: the calculation of the window, driven from the command line.
 //
 //   check   one bay, as the Verify button does
-//   batch   every bay of a CSV schedule
+//   book    one bay's calculation book, an HTML file
+//   batch   every bay of a CSV schedule (and, with --books, each bay's calculation book)
 //   design  the lightest plate and stiffener that pass
 //   angles  the angle catalogue
 //

@@ -281,6 +281,38 @@ TEST(Batch, CompletedRunReplacesTheResultsFile) {
     EXPECT_EQ(folder.Files(), (std::set<std::string>{"results.csv", "schedule.csv"}));
 }
 
+TEST(Batch, BooksForComputedRowsNamedAfterThem) {
+    TempFolder folder;
+    const std::string schedule = folder.Write(
+        "schedule.csv",
+        kHeader + "A,1,2,6,2000,500,simple,80x8\r\n" + "a,1,2,6,2000,500,simple,L25x16x3\r\n" +
+            "CON,1,2,6,2000,500,simple,80x8\r\n" + "B/2,1,2,6,2000,500,simple,80x8\r\n" +
+            ",1,2,6,2000,500,simple,80x8\r\n" + "bad,1,2,6,2000,0,simple,80x8\r\n");
+    const std::string books = folder.path() + "/books/new";  // made when missing
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(schedule, "", out, err, DesignBasis::Legacy, books), 1) << err.str();
+    std::set<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(os::PathFromUtf8(books)))
+        written.insert(os::Utf8Of(entry.path().filename()));
+    EXPECT_EQ(written, (std::set<std::string>{"A.html", "a-2.html", "_CON.html", "B_2.html",
+                                              "line-6.html"}));
+    EXPECT_NE(Read(books + "/a-2.html").find("★加劲肋强度超出限值"), std::string::npos);
+}
+
+TEST(Batch, BooksFolderThatCannotBeMadeStopsTheRun) {
+    TempFolder folder;
+    const std::string schedule =
+        folder.Write("schedule.csv", kHeader + "A,1,2,6,2000,500,simple,80x8\r\n");
+    const std::string results = folder.Write("results.csv", "earlier results");
+    const std::string file = folder.Write("books", "a file, not a folder");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(schedule, results, out, err, DesignBasis::Legacy, file), 2);
+    EXPECT_NE(err.str().find("cannot make the folder for the books '" + file + "'"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(Read(results), "earlier results");
+}
+
 TEST(Encoding, Detection) {
     EXPECT_TRUE(IsUtf8("abc", 3));
     EXPECT_TRUE(IsUtf8("\xe4\xb8\x80", 3));       // 一

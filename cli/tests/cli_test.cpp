@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -102,7 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "design --dead 1 --live 2 --span 2000 --spacing 500 --basis current", 0},
         StatusCase{"DesignUnknownFamily",
                    "design --dead 1 --live 2 --span 2000 --spacing 500 --stiffener tube", 2},
-        StatusCase{"BatchMissingFile", "batch /nonexistent/schedule.csv", 2}),
+        StatusCase{"BatchMissingFile", "batch /nonexistent/schedule.csv", 2},
+        StatusCase{"BookPasses", "book " + kBay + "--flat-bar 80x8 -o /dev/null", 0},
+        StatusCase{"BookExceeded", "book " + kBay + "--angle L25x16x3 --name B1 -o /dev/null", 1},
+        StatusCase{"BookWithoutFile", "book " + kBay + "--flat-bar 80x8", 2},
+        StatusCase{"BookUnwritable", "book " + kBay + "--flat-bar 80x8 -o /nonexistent/b.html", 2},
+        StatusCase{"BookArithmeticFault",
+                   "book --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 "
+                   "-o /dev/null",
+                   3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckText, ShowsTheWindowsDisplayTexts) {
@@ -214,6 +224,31 @@ TEST(BadArguments, MessagesNameTheOption) {
         const std::string said = RunCli(arguments, "2>&1").out;
         EXPECT_NE(said.find(message), std::string::npos) << arguments << " said: " << said;
     }
+}
+
+TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
+    char folder[] = "/tmp/deckplate_book_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/平台A.html";
+    const auto read = [&] {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    std::ofstream(path) << "earlier book";
+    const std::string fault =
+        RunCli(
+            "book --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 -o " +
+                path,
+            "2>&1")
+            .out;
+    EXPECT_NE(fault.find("division by zero in plate deflection ratio"), std::string::npos);
+    EXPECT_NE(fault.find("no book was written"), std::string::npos);
+    EXPECT_EQ(read(), "earlier book");
+    EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 --name 'Bay <1>' -o " + path).status, 0);
+    const std::string book = read();
+    EXPECT_TRUE(book.starts_with("<!DOCTYPE html>"));
+    EXPECT_NE(book.find("Bay &lt;1&gt;"), std::string::npos);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(Angles, ListsTheWholeCatalogue) {

@@ -1,0 +1,47 @@
+#include "book.h"
+
+#include <ctime>
+
+#include "deckplate_version.h"
+#include "file_replacement.h"
+#include "paths.h"
+
+namespace deckplate::cli {
+
+std::string TodayIso() {
+    const std::time_t now = std::time(nullptr);
+    char text[16] = {};
+    // The command line runs on one thread; localtime's shared result is safe here.
+    if (const std::tm* local = std::localtime(&now))
+        std::strftime(text, sizeof text, "%Y-%m-%d", local);
+    return text;
+}
+
+void WriteBook(const report::BookInput& input, const std::filesystem::path& path) {
+    const std::string book = report::CalculationBook(input);
+    os::ReplaceTextFile(path, book, os::TextEncoding::Utf8);
+}
+
+BookFolder::BookFolder(const std::filesystem::path& folder) : folder_(folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (!error && !std::filesystem::is_directory(folder_, error))
+        error = std::make_error_code(std::errc::not_a_directory);
+    if (error) {
+        throw BookError("cannot make the folder for the books '" + os::Utf8Of(folder_) +
+                        "': " + error.message());
+    }
+}
+
+void BookFolder::Write(const BayInput& bay, std::string_view rowName,
+                       std::string_view stiffenerName, long long line) {
+    const std::filesystem::path path = folder_ / os::PathFromUtf8(names_.Next(rowName, line));
+    try {
+        WriteBook({bay, std::string(stiffenerName), std::string(rowName), date_, DECKPLATE_VERSION},
+                  path);
+    } catch (const os::FileError& e) {
+        throw BookError("cannot write the book of line " + std::to_string(line) + ": " + e.what());
+    }
+}
+
+}  // namespace deckplate::cli

@@ -1,0 +1,44 @@
+#pragma once
+// deckplate-cli book and batch --books: calculation books written as HTML files.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "book_names.h"
+#include "calculation_book.h"
+
+namespace deckplate::cli {
+
+/// Today's date on this computer's clock, "2024-05-31": the date a book states.
+std::string TodayIso();
+
+/// Writes the book of `input` to `path` as UTF-8, in one step: a file there is replaced only by
+/// a whole book. Throws ArithmeticError before anything is written, or os::FileError.
+void WriteBook(const report::BookInput& input, const std::filesystem::path& path);
+
+/// A book of a schedule's row that could not be written; the message names the file and why.
+class BookError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The books of one batch run, written into one folder as the rows are checked.
+class BookFolder {
+  public:
+    /// Creates the folder (and its parents) when it is missing. Throws BookError.
+    explicit BookFolder(const std::filesystem::path& folder);
+
+    /// Writes the book of the bay on spreadsheet line `line`, named after `rowName`.
+    /// `stiffenerName` is the schedule's stiffener cell. Throws BookError.
+    void Write(const BayInput& bay, std::string_view rowName, std::string_view stiffenerName,
+               long long line);
+
+  private:
+    std::filesystem::path folder_;
+    std::string date_ = TodayIso();
+    BookNames names_;
+};
+
+}  // namespace deckplate::cli

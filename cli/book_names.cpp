@@ -1,0 +1,65 @@
+#include "book_names.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace deckplate::cli {
+namespace {
+
+constexpr std::size_t kLongestStem = 150;  // bytes; both systems allow 255 per name
+
+// Windows compares names without regard to the case of ASCII letters (Chinese has none).
+std::string AsciiLower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c < 0x80 ? std::tolower(c) : c);
+    });
+    return text;
+}
+
+bool IsReservedOnWindows(std::string_view stem) {
+    // The device names count with any extension: "nul.txt" is the device too; so do COM0 to
+    // COM9 and COM¹ to COM³, and the same LPT ports.
+    const std::string device = AsciiLower(std::string(stem.substr(0, stem.find('.'))));
+    static constexpr std::array<std::string_view, 4> kDevices = {"con", "prn", "aux", "nul"};
+    if (std::find(kDevices.begin(), kDevices.end(), device) != kDevices.end()) return true;
+    if (!device.starts_with("com") && !device.starts_with("lpt")) return false;
+    const std::string_view port = std::string_view(device).substr(3);
+    return (port.size() == 1 && port[0] >= '0' && port[0] <= '9') || port == "¹" || port == "²" ||
+           port == "³";
+}
+
+// Cut at a character boundary: never inside a UTF-8 sequence.
+std::string_view CutToWholeCharacters(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) return text;
+    std::size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+std::string SafeFileStem(std::string_view name) {
+    std::string stem;
+    for (const char c : CutToWholeCharacters(name, kLongestStem)) {
+        const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        stem +=
+            control || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos ? '_' : c;
+    }
+    const std::size_t first = stem.find_first_not_of(' ');
+    const std::size_t last = stem.find_last_not_of(". ");
+    if (first == std::string::npos || last == std::string::npos || last < first) return {};
+    stem = stem.substr(first, last - first + 1);
+    return IsReservedOnWindows(stem) ? "_" + stem : stem;
+}
+
+std::string BookNames::Next(std::string_view rowName, long long line) {
+    std::string stem = SafeFileStem(rowName);
+    if (stem.empty()) stem = "line-" + std::to_string(line);
+    std::string name = stem;
+    for (int copy = 2; !taken_.insert(AsciiLower(name)).second; ++copy)
+        name = stem + "-" + std::to_string(copy);
+    return name + ".html";
+}
+
+}  // namespace deckplate::cli

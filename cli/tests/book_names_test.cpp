@@ -1,0 +1,46 @@
+// Book file names from schedule names: usable on Windows and Linux, one file per row.
+#include "book_names.h"
+
+#include <gtest/gtest.h>
+
+namespace deckplate::cli {
+namespace {
+
+TEST(SafeFileStem, UsableOnWindowsAndLinux) {
+    std::string longName;
+    for (int i = 0; i < 60; ++i) longName += "平";  // 180 bytes
+    const struct {
+        const char* name;
+        std::string given;
+        std::string stem;
+    } cases[] = {
+        {"plain", "Platform A bay 1", "Platform A bay 1"},
+        {"Chinese", "平台A 第1跨", "平台A 第1跨"},
+        {"characters Windows forbids", "A/B\\C:D*E?F\"G<H>I|J", "A_B_C_D_E_F_G_H_I_J"},
+        {"control characters", "A\tB\r\nC\x7f", "A_B__C_"},
+        {"blanks and trailing dots", "  bay 1. . ", "bay 1"},
+        {"only dots", "..", ""},
+        {"empty", "", ""},
+        {"device", "con", "_con"},
+        {"device with an extension", "NUL.txt", "_NUL.txt"},
+        {"port", "COM1", "_COM1"},
+        {"port with a superscript", "lpt²", "_lpt²"},
+        {"longer than a device", "CONSOLE", "CONSOLE"},
+        {"port without a number", "COM", "COM"},
+        {"too long, cut between characters", longName, longName.substr(0, 150)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SafeFileStem(c.given), c.stem) << c.name;
+}
+
+TEST(BookNames, RepeatedNamesGetASuffixWhateverTheirCase) {
+    BookNames names;
+    EXPECT_EQ(names.Next("A", 2), "A.html");
+    EXPECT_EQ(names.Next("a", 3), "a-2.html");
+    EXPECT_EQ(names.Next("A-2", 4), "A-2-2.html");
+    EXPECT_EQ(names.Next("A.", 5), "A-3.html");
+    EXPECT_EQ(names.Next("", 6), "line-6.html");
+    EXPECT_EQ(names.Next("???", 7), "___.html");
+}
+
+}  // namespace
+}  // namespace deckplate::cli

@@ -1,0 +1,39 @@
+#pragma once
+// How the calculation book writes a number. Every number in the book is the check's own value:
+// a result the window shows is written as the window shows it, an input as it was given, and any
+// other value of the check (q, y, Ms, the section's parts) to three or four significant digits.
+
+#include <string>
+#include <string_view>
+
+namespace deckplate::report {
+
+/// A number as the book writes it: its digits, times a power of ten when that is not 0
+/// (1.088 × 10⁶).
+struct Figure {
+    std::string digits;
+    int tenPower = 0;
+};
+
+/// A display text of the window (" 17.36", " .13") without its sign position.
+Figure Shown(std::string_view displayText);
+
+/// An input or a coefficient as it stands: 1.2, 4.5, 0.0433.
+Figure Exact(double x);
+
+/// x with a fixed number of decimals: Fixed(4, 1) is "4.0".
+Figure Fixed(double x, int decimals);
+
+/// A value of the check that the window does not show: two decimals from 1 to 100 (4.00,
+/// 13.72), one from 100 to 1000 (337.6), none from 1000 to 10⁴, three significant digits below
+/// 1 (0.125, 0.0433), and four significant digits times a power of ten from 10⁴ or below 10⁻³.
+Figure Significant(double x);
+
+/// A utilisation (1 is the limit) to three decimals, rounded as the schedule results round it,
+/// the zeros kept so that a column of them lines up: 0.239, 1.500.
+Figure ThreeDecimals(double x);
+
+/// The figure as plain text, the power of ten in superscript digits: "1.088×10⁶".
+std::string Text(const Figure& figure);
+
+}  // namespace deckplate::report

@@ -1,0 +1,62 @@
+#pragma once
+// What the calculation book's sections share: the check they are written from, the symbols
+// of their formulas and the way a verdict is set.
+
+#include <string>
+#include <string_view>
+
+#include "book_numbers.h"
+#include "calculation_book.h"
+
+namespace deckplate::report {
+
+struct BookContext {
+    const BookInput& input;
+    const BayCheck& check;
+    Utilisation utilisation;
+
+    bool FlatBar() const { return std::holds_alternative<deckplate::FlatBar>(input.bay.stiffener); }
+};
+
+// Plastic adaptation factors γx as the calculation takes them (GB 50017-2017 §6.1.2): the plate,
+// the composite section's top face, and its lower edge: the free tip of a flat bar, or an
+// angle's short leg.
+inline constexpr double kPlateGamma = 1.2;
+inline constexpr double kTopFaceGamma = 1.05;
+inline constexpr double kFlatBarTipGamma = 1.2;
+inline constexpr double kAngleLegGamma = 1.05;
+
+/// The book's style sheet: screen and A4 print.
+std::string_view BookStyleSheet();
+
+/// <section id="…"><h2>title</h2>content</section>
+std::string BookSection(std::string_view id, std::string_view title, std::string_view content);
+
+/// A formula on its own line, kept whole on one page; a long one goes on with its substitution
+/// ("= 3240 + …") on a second line.
+std::string FormulaBlock(std::string_view math, std::string_view continued = {});
+
+/// The verdict sentence under a check, in the colour of its outcome.
+std::string VerdictLine(bool exceeded, std::string_view text);
+
+/// "扁钢 80x8" or "不等边角钢 L63x40x5", escaped.
+std::string StiffenerTitle(const BookContext& book);
+
+/// The kind of a stiffener, "扁钢" or "角钢".
+std::string_view StiffenerKind(const BookContext& book);
+
+/// "<" when the check passes, "≥" when it is exceeded: the relation the verdict judged.
+std::string_view Relation(bool exceeded);
+
+/// E = 2.06 × 10⁵ N/mm², the modulus the calculation takes.
+Figure SteelModulus();
+
+/// The deflection limits a/150 and L/200 in mm.
+double PlateDeflectionLimit(const BayInput& bay);
+double StiffenerDeflectionLimit(const BayInput& bay);
+
+/// Symbols of the formulas, as MathML.
+std::string GammaX(std::string_view subscript = "x");
+std::string SubscriptedSymbol(std::string_view symbol, std::string_view subscript);
+
+}  // namespace deckplate::report

@@ -1,0 +1,115 @@
+// 铺板验算: the panel and its coefficients, the plate's moment, stress and deflection.
+#include "book_sections.h"
+#include "drawings.h"
+#include "html_text.h"
+#include "mathml.h"
+#include "module1.h"
+#include "number_text.h"
+
+namespace deckplate::report {
+
+using namespace mathml;
+
+namespace {
+
+// How α and β were found: the boundary, and for four simply supported edges the aspect ratio
+// b/a rounded to one decimal (halves to the even tenth), which picks a row of the table for 1.0
+// to 2.0; any other ratio takes the one-way strip.
+std::string Coefficients(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const DeckPlateResult& plate = book.check.plate;
+    const std::string alphaBeta =
+        Cat(InlineMath(Cat(Mi("α"), Mo("="), Mn(Exact(plate.Alpha)))), "，",
+            InlineMath(Cat(Mi("β"), Mo("="), Mn(Exact(plate.Beta)))));
+    if (bay.continuous)
+        return Cat("<p>三跨及以上连续铺板，按连续单向板条：", alphaBeta, "。</p>\n");
+    const double ratio = RoundDecimals(bay.span / bay.spacing, 1);
+    const double tenths = RoundDecimals(ratio * 10.0, 0);
+    const bool inTable = tenths >= 10.0 && tenths <= 20.0;
+    std::string text =
+        Cat("<p>四边简支：",
+            InlineMath(Cat(Mi("b"), Mo("/"), Mi("a"), Mo("="), Mn(Exact(bay.span)), Mo("/"),
+                           Mn(Exact(bay.spacing)), Mo("="), Mn(Fixed(ratio, 1)))),
+            "（取一位小数），",
+            inTable ? Cat("查四边简支板系数表 b/a = ", Text(Fixed(ratio, 1)), " 一行：")
+                    : std::string("不在系数表 b/a = 1.0～2.0 之内，按单向板条："),
+            alphaBeta, "。</p>\n");
+    if (tenths == 10.0 && bay.basis == DesignBasis::Legacy) {
+        text +=
+            "<p class=\"note\">原规范沿用正方形区格 β = 0.0433（弹性理论值 0.0443，"
+            "挠度偏小 2.3%），以便复核原有计算。</p>\n";
+    }
+    return text;
+}
+
+std::string Strength(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const DeckPlateResult& plate = book.check.plate;
+    const StrengthVerdict& verdict = book.check.plateStrength;
+    const std::string moment =
+        Math(Cat(Mi("M"), Mo("="), Mi("α"), Mo("·"), Mi("q"), Mo("·"), Msup(Mi("a"), Mn(Exact(2))),
+                 Mo("="), Mn(Exact(plate.Alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
+                 Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
+                 Mn(Shown(plate.display.moment)), Unit("kN·m/m")));
+    // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
+    Figure perMillimetre = Significant(plate.moment);
+    perMillimetre.tenPower += 3;
+    const std::string stress = Math(Cat(
+        Mi("σ"), Mo("="),
+        Mfrac(Cat(Mn(Exact(6)), Mo("·"), Mi("M")),
+              Cat(GammaX(), Mo("·"), Msup(Mi("t"), Mn(Exact(2))))),
+        Mo("="),
+        Mfrac(Cat(Mn(Exact(6)), Mo("×"), Mn(perMillimetre)),
+              Cat(Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(2))))),
+        Mo("="), Mn(Shown(plate.display.stress)), Unit("N/mm²"), Mo(Relation(verdict.exceeded)),
+        Mi("f"), Mo("="), Mn(Exact(plate.f)), Unit("N/mm²")));
+    return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FormulaBlock(stress),
+               "<p class=\"note\">a 以 m 计；M 为每米板宽的弯矩，代入应力式时化为每毫米板宽 "
+               "N·mm/mm。</p>\n",
+               VerdictLine(verdict.exceeded, verdict.text));
+}
+
+std::string Deflection(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const DeckPlateResult& plate = book.check.plate;
+    const DeflectionVerdict& verdict = book.check.plateDeflection;
+    Figure qk = Significant(plate.qk);  // kN/m² as N/mm²
+    qk.tenPower -= 3;
+    const std::string deflection = Math(
+        Cat(Mi("δ"), Mo("="),
+            Mfrac(Cat(Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"),
+                      Msup(Mi("a"), Mn(Exact(4)))),
+                  Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
+            Mo("="),
+            Mfrac(Cat(Mn(Exact(plate.Beta)), Mo("×"), Mn(qk), Mo("×"),
+                      Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
+                  Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
+            Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"),
+            Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(kPlateDeflectionLimit))),
+            Mo("="), Mn(Significant(PlateDeflectionLimit(bay))), Unit("mm")));
+    const std::string ratio = InlineMath(
+        Cat(Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Exact(RoundDecimals(verdict.ratio, 1))),
+            Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(kPlateDeflectionLimit))));
+    return Cat("<h3>挠度</h3>\n", FormulaBlock(deflection),
+               "<p class=\"note\">q<sub>k</sub> 以 N/mm² 计，a、t 以 mm 计；", ratio, "。</p>\n",
+               VerdictLine(verdict.exceeded, verdict.text));
+}
+
+}  // namespace
+
+std::string PlateSection(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const std::string panel =
+        Cat("<div class=\"panel-text\"><p>铺板区格短边为加劲肋间距 a = ", Text(Exact(bay.spacing)),
+            " mm，长边为加劲肋跨度 b = L = ", Text(Exact(bay.span)),
+            " mm，取 1 m 宽板条计算，铺板厚度 t = ", Text(Exact(bay.thickness)), " mm。</p>\n",
+            Coefficients(book), "</div>\n");
+    const std::string figure =
+        Cat("<figure class=\"sketch\">", PanelSketch(bay),
+            "<figcaption>区格平面（粗线为支承边，尺寸 mm）</figcaption></figure>\n");
+    return BookSection("plate", "4 铺板验算",
+                       Cat("<div class=\"side-by-side\">", figure, panel, "</div>\n",
+                           Strength(book), Deflection(book)));
+}
+
+}  // namespace deckplate::report

@@ -1,0 +1,179 @@
+// 加劲肋验算: the composite section, the stiffener's moment, its stresses at the top and the
+// bottom fibre, and its deflection.
+#include "book_sections.h"
+#include "drawings.h"
+#include "html_text.h"
+#include "mathml.h"
+#include "number_text.h"
+
+namespace deckplate::report {
+
+using namespace mathml;
+
+namespace {
+
+// The stiffener's depth below the plate, mm: a flat bar's height, an angle's long leg.
+double StiffenerDepth(const Stiffener& stiffener) {
+    if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->height;
+    return std::get<AngleValues>(stiffener).Hangle1;
+}
+
+// A value the window shows in cm⁴, written in mm⁴: "108.76 × 10⁴".
+Figure CentimetresToTheFourth(std::string_view displayText) {
+    Figure figure = Shown(displayText);
+    figure.tenPower += 4;
+    return figure;
+}
+
+// Design and standard loads in N/mm², the formulas' unit: kN/m² × 10⁻³.
+Figure PerSquareMillimetre(double kilonewtonsPerSquareMetre) {
+    Figure figure = Significant(kilonewtonsPerSquareMetre);
+    figure.tenPower -= 3;
+    return figure;
+}
+
+std::string SectionValues(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const StiffenerResult& s = book.check.stiffener;
+    const StiffenerDisplay& shown = s.display;
+    const auto row = [](std::string_view heading, std::string_view content) {
+        return Cat("<tr><th>", heading, "</th><td>", content, "</td></tr>\n");
+    };
+    const std::string centroid =
+        book.FlatBar() ? Cat("形心距扁钢边缘 ", Text(Shown(shown.centroid)), " cm")
+                       : Cat("形心距短肢外缘 y<sub>0</sub> = ", Text(Shown(shown.centroid)), " cm");
+    return Cat("<table class=\"section-values\">\n",
+               row("有效板宽",
+                   Cat("b<sub>e</sub> = min(30t, a) = min(30 × ", Text(Exact(bay.thickness)), ", ",
+                       Text(Exact(bay.spacing)), ") = ", Text(Significant(s.be)), " mm")),
+               row("铺板条", Cat("A<sub>p</sub> = b<sub>e</sub>·t = ", Text(Significant(s.Ap)),
+                                 " mm²；I<sub>p</sub> = b<sub>e</sub>·t³/12 = ",
+                                 Text(Significant(s.Ip)), " mm⁴")),
+               row(StiffenerTitle(book),
+                   Cat("A<sub>s</sub> = ", Text(Shown(shown.area)),
+                       " cm²；I<sub>s</sub> = ", Text(Shown(shown.inertia)), " cm⁴；", centroid,
+                       "；形心距铺板顶面 y<sub>s</sub> = ", Text(Significant(s.ys)), " mm")),
+               row("组合截面", Cat("Y<sub>o</sub> = ", Text(Shown(shown.compositeCentroid)),
+                                   " cm（形心轴至铺板顶面）；I<sub>x</sub> = ",
+                                   Text(Shown(shown.compositeInertia)), " cm⁴")),
+               "</table>\n");
+}
+
+std::string CompositeFormulas(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const StiffenerResult& s = book.check.stiffener;
+    const std::string Ap = SubscriptedSymbol("A", "p"), As = SubscriptedSymbol("A", "s"),
+                      ys = SubscriptedSymbol("y", "s"), Yo = SubscriptedSymbol("Y", "o");
+    const std::string halfT = Mfrac(Mi("t"), Mn(Exact(2)));
+    const std::string yo = Math(
+        Cat(Yo, Mo("="),
+            Mfrac(Cat(Ap, Mo("·"), halfT, Mo("+"), As, Mo("·"), ys), Cat(Ap, Mo("+"), As)), Mo("="),
+            Mfrac(Cat(Mn(Significant(s.Ap)), Mo("×"), Mn(Exact(bay.thickness / 2)), Mo("+"),
+                      Mn(Significant(s.As)), Mo("×"), Mn(Significant(s.ys))),
+                  Cat(Mn(Significant(s.Ap)), Mo("+"), Mn(Significant(s.As)))),
+            Mo("="), Mn(Significant(s.Yo)), Unit("mm")));
+    const auto squared = [](std::string_view content) {
+        return Msup(Parenthesised(content), Mn(Exact(2)));
+    };
+    const std::string ix =
+        Math(Cat(SubscriptedSymbol("I", "x"), Mo("="), SubscriptedSymbol("I", "p"), Mo("+"), Ap,
+                 Mo("·"), squared(Cat(Yo, Mo("−"), halfT)), Mo("+"), SubscriptedSymbol("I", "s"),
+                 Mo("+"), As, Mo("·"), squared(Cat(ys, Mo("−"), Yo))));
+    const std::string ixNumbers = Math(
+        Cat(Mo("="), Mn(Significant(s.Ip)), Mo("+"), Mn(Significant(s.Ap)), Mo("×"),
+            squared(Cat(Mn(Significant(s.Yo)), Mo("−"), Mn(Exact(bay.thickness / 2)))), Mo("+"),
+            Mn(CentimetresToTheFourth(s.display.inertia)), Mo("+"), Mn(Significant(s.As)), Mo("×"),
+            squared(Cat(Mn(Significant(s.ys)), Mo("−"), Mn(Significant(s.Yo)))), Mo("="),
+            Mn(CentimetresToTheFourth(s.display.compositeInertia)), Unit("mm⁴")));
+    return Cat(FormulaBlock(yo), FormulaBlock(ix, ixNumbers));
+}
+
+std::string Strength(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const StiffenerResult& s = book.check.stiffener;
+    const StrengthVerdict& verdict = book.check.stiffenerStrength;
+    const std::string Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
+                      Yo = SubscriptedSymbol("Y", "o");
+    const std::string moment = Math(Cat(
+        Ms, Mo("="),
+        Mfrac(Cat(Mi("q"), Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))), Mn(Exact(8))),
+        Mo("="),
+        Mfrac(Cat(Mn(PerSquareMillimetre(book.check.plate.q)), Mo("×"), Mn(Exact(bay.spacing)),
+                  Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(2)))),
+              Mn(Exact(8))),
+        Mo("="), Mn(Significant(s.Ms)), Unit("N·mm"), Mo("="), Mn(Shown(s.display.moment)),
+        Unit("kN·m")));
+    const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
+    const double depth = StiffenerDepth(bay.stiffener);
+    const auto fibre = [&](std::string_view name, std::string_view lever, double gamma,
+                           const Figure& leverValue, double stress, std::string_view where) {
+        return Math(
+            Cat(SubscriptedSymbol("σ", name), Mo("="),
+                Mfrac(Cat(Ms, Mo("·"), lever), Cat(GammaX(Cat("x", name)), Mo("·"), Ix)), Mo("="),
+                Mfrac(Cat(Mn(Significant(s.Ms)), Mo("×"), Mn(leverValue)),
+                      Cat(Mn(Exact(gamma)), Mo("×"),
+                          Mn(CentimetresToTheFourth(s.display.compositeInertia)))),
+                Mo("="), Mn(Significant(stress)), Unit("N/mm²"), Mtext(Cat("（", where, "）"))));
+    };
+    const std::string top =
+        fibre("1", Yo, kTopFaceGamma, Significant(s.Yo), s.stressTop, "上缘，铺板顶面");
+    const std::string bottom =
+        fibre("2", Parenthesised(Cat(Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo)), lowerGamma,
+              Significant(bay.thickness + depth - s.Yo), s.stressBottom,
+              book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
+    const std::string governing = Math(
+        Cat(SubscriptedSymbol("σ", "s"), Mo("="), Mi("max"),
+            Parenthesised(Cat(SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2"))),
+            Mo("="), Mn(Shown(s.display.stress)), Unit("N/mm²"), Mo(Relation(verdict.exceeded)),
+            Mi("f"), Mo("="), Mn(Exact(s.f)), Unit("N/mm²")));
+    return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FormulaBlock(top), FormulaBlock(bottom),
+               FormulaBlock(governing),
+               "<p class=\"note\">q 以 N/mm² 计，a、L 以 mm 计；h 为加劲肋高度",
+               book.FlatBar() ? "" : "（角钢长肢宽）", "。</p>\n",
+               VerdictLine(verdict.exceeded, verdict.text));
+}
+
+std::string Deflection(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const StiffenerResult& s = book.check.stiffener;
+    const DeflectionVerdict& verdict = book.check.stiffenerDeflection;
+    const std::string deflection = Math(
+        Cat(SubscriptedSymbol("δ", "s"), Mo("="),
+            Mfrac(Cat(Mn(Exact(5)), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"), Mi("a"), Mo("·"),
+                      Msup(Mi("L"), Mn(Exact(4)))),
+                  Cat(Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x"))),
+            Mo("="),
+            Mfrac(Cat(Mn(Exact(5)), Mo("×"), Mn(PerSquareMillimetre(book.check.plate.qk)), Mo("×"),
+                      Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))),
+                  Cat(Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"),
+                      Mn(CentimetresToTheFourth(s.display.compositeInertia))))));
+    const std::string result = Math(
+        Cat(Mo("="), Mn(Shown(s.display.deflection)), Unit("mm"), Mo(Relation(verdict.exceeded)),
+            Mfrac(Mi("L"), Mn(Exact(kStiffenerDeflectionLimit))), Mo("="),
+            Mn(Significant(StiffenerDeflectionLimit(bay))), Unit("mm")));
+    const std::string ratio =
+        InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
+                       Mn(Exact(RoundDecimals(verdict.ratio, 1))), Mo(verdict.exceeded ? "≤" : ">"),
+                       Mn(Exact(kStiffenerDeflectionLimit))));
+    return Cat("<h3>挠度</h3>\n", FormulaBlock(deflection, result), "<p class=\"note\">", ratio,
+               "。</p>\n", VerdictLine(verdict.exceeded, verdict.text));
+}
+
+}  // namespace
+
+std::string StiffenerSection(const BookContext& book) {
+    const std::string figure = Cat(
+        "<figure class=\"section-drawing\">",
+        SectionDrawing(book.input.bay, book.input.stiffenerName, book.check.stiffener),
+        "<figcaption>组合截面（按比例，尺寸 mm）；x–x 为组合截面形心轴</figcaption></figure>\n");
+    return BookSection(
+        "stiffener", "5 加劲肋验算",
+        Cat("<p>加劲肋按跨度 L = ", Text(Exact(book.input.bay.span)),
+            " mm 的简支梁计算，承受一个间距 a = ", Text(Exact(book.input.bay.spacing)),
+            " mm 宽的铺板荷载；截面为", StiffenerTitle(book),
+            "与有效宽度 b<sub>e</sub> 的铺板组成的组合截面。</p>\n", "<div class=\"side-by-side\">",
+            figure, SectionValues(book), "</div>\n", CompositeFormulas(book), Strength(book),
+            Deflection(book)));
+}
+
+}  // namespace deckplate::report

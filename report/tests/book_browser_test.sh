@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The calculation book as a reviewer gets it: two books, a flat bar that passes and an angle that
+# fails, printed to PDF on A4 by headless Chromium and read back with pdftotext. Every result
+# value and verdict that `deckplate-cli check` gives for the same bay must be in the printed
+# text, the book must take at most 3 pages, and the HTML must refer to nothing outside itself.
+# Also takes a screenshot of the angle book (angle.png in the output folder).
+#
+#   book_browser_test.sh DECKPLATE_CLI OUTPUT_FOLDER
+set -euo pipefail
+
+cli=$1
+out=$2
+for tool in chromium pdftotext pdfinfo; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "FAIL: $tool is missing; scripts/install-deps.sh installs it" >&2
+    exit 1
+  fi
+done
+rm -rf "$out"
+mkdir -p "$out"
+profile=$(mktemp -d)
+trap 'rm -rf "$profile"' EXIT
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# A fresh profile, and none of Chromium's own calls home: the network may be closed.
+chrome() {
+  chromium --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
+    --disable-component-update --disable-sync --user-data-dir="$profile" "$@" 2>/dev/null
+}
+
+# The values and verdicts of `check`'s text output, one a line: each display text, each section
+# value, each utilisation and each verdict sentence, without blanks (pdftotext spaces words as it
+# likes, so blanks are removed on both sides).
+expected_values() {
+  sed -n -e 's/^  [^：]*：\(.*\) \(KnM\|mm\|N\/mm2\)$/\1/p' \
+    -e 's/^  [^ ]*(\(cm\|cm2\|cm4\|Kn\/m2\)) *\(.*\)$/\2/p' \
+    -e '/^利用率/,$ s/^  [^ ]* *\([0-9.]*\)$/\1/p' \
+    -e 's/^ *\(设计提示：\)\{0,1\}\(.*\(满足要求\|须重新计算\)\)$/\2/p' |
+    tr -d ' '
+}
+
+# name, the exit status `book` must give, then the bay's options.
+check_book() {
+  local name=$1 status=$2
+  shift 2
+  local html="$out/$name.html" pdf="$out/$name.pdf" rc=0
+  "$cli" book "$@" --name "$name" -o "$html" || rc=$?
+  [ "$rc" -eq "$status" ] || fail "$name: book exited $rc, not $status"
+  [ -s "$html" ] || {
+    fail "$name: no book written"
+    return
+  }
+  if grep -Eiq 'https?:|src=|<script|<link|@import|url\(' "$html"; then
+    fail "$name: the book refers outside itself: $(grep -Eio 'https?:[^"]*|src=[^ ]*|<script|<link|@import|url\(' "$html" | head -1)"
+  fi
+  chrome --no-pdf-header-footer --print-to-pdf="$pdf" "file://$html"
+  local pages
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
+  [ "${pages:-99}" -le 3 ] || fail "$name: $pages pages, more than 3"
+  pdfinfo "$pdf" | grep -q '^Page size:.*(A4)' || fail "$name: not printed on A4"
+  local text
+  text=$(pdftotext "$pdf" - | tr -d ' \n\f')
+  local values=0
+  while IFS= read -r value; do
+    [ -n "$value" ] || continue
+    values=$((values + 1))
+    [[ "$text" == *"$value"* ]] || fail "$name: '$value' is not in the printed book"
+  done < <("$cli" check "$@" | expected_values)
+  # 6 display texts, 6 section values, 4 utilisations, 4 verdicts.
+  [ "$values" -eq 20 ] || fail "$name: read $values values from check, expected 20"
+  echo "$name: $pages pages, $values values and verdicts found"
+}
+
+check_book flat_bar_passes 0 --dead 1 --live 2 --thickness 6 --span 2000 --spacing 500 \
+  --flat-bar 80x8
+check_book angle_fails 1 --dead 1.5 --live 3.5 --thickness 6 --span 2400 --spacing 600 \
+  --angle L50x32x4 --basis current
+grep -q '★加劲肋强度超出限值' "$out/angle_fails.html" || fail "angle_fails: no exceeded verdict"
+
+chrome --hide-scrollbars --window-size=820,2400 --screenshot="$out/angle.png" \
+  "file://$out/angle_fails.html"
+[ -s "$out/angle.png" ] || fail "no screenshot of the angle book"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "the calculation book prints whole"

@@ -1,0 +1,143 @@
+// The calculation book's wiring and layout: its sections in order, the check's own results and
+// verdicts in it, the user's text escaped, nothing taken from outside the file, the section drawn
+// to scale. The arithmetic itself is the calculation's and is tested there.
+#include "calculation_book.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <vector>
+
+#include "angle_catalogue.h"
+#include "book_numbers.h"
+#include "html_text.h"
+
+namespace deckplate::report {
+namespace {
+
+BookInput Book(Stiffener stiffener, std::string name, BayInput bay) {
+    bay.stiffener = stiffener;
+    return {bay, std::move(name), "平台A 第1跨", "2024-05-31", "1.0.0"};
+}
+
+AngleValues Angle(std::string_view designation) {
+    const std::int16_t position = FindAngle(designation).value();
+    AngleValues angle;
+    AngleSection(position, angle.Iangle1, angle.Yoangle1, angle.Aangle1, angle.Hangle1);
+    angle.legThickness = AngleLegThickness(position);
+    return angle;
+}
+
+// D = 1, P = 2, t = 6, L = 2000, a = 500 with 80 × 8 passes every check; D = 1.5, P = 3.5,
+// L = 2400, a = 600 with L50x32x4 exceeds the stiffener's strength and deflection.
+const BayInput kFlatBarBay{1, 2, 6, 2000, 500, false, {}, DesignBasis::Legacy};
+const BayInput kAngleBay{1.5, 3.5, 6, 2400, 600, false, {}, DesignBasis::Current};
+
+struct BookCase {
+    const char* name;
+    BookInput input;
+    int exceeded;
+};
+void PrintTo(const BookCase& c, std::ostream* os) { *os << c.name; }
+
+class CalculationBookTest : public testing::TestWithParam<BookCase> {};
+
+TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
+    const BookInput& input = GetParam().input;
+    const std::string html = CalculationBook(input);
+    std::size_t previous = 0;
+    for (const char* marker :
+         {"<h1>钢平台铺板及加劲肋计算书</h1>", "平台A 第1跨", "2024-05-31", "1.0.0", "id=\"basis\"",
+          "id=\"input\"", "id=\"loads\"", "id=\"plate\"", "<svg", "id=\"stiffener\"", "<svg",
+          "id=\"conclusion\"", "</html>"}) {
+        const std::size_t at = html.find(marker, previous);
+        ASSERT_NE(at, std::string::npos) << marker << " missing or out of order";
+        previous = at + 1;
+    }
+    const BayCheck check = CheckBay(input.bay);
+    for (const std::string& text :
+         {check.plate.display.stress, check.plate.display.deflection,
+          check.stiffener.display.stress, check.stiffener.display.deflection,
+          check.stiffener.display.compositeInertia, check.plateStrength.text,
+          check.plateDeflection.text, check.stiffenerStrength.text,
+          check.stiffenerDeflection.text}) {
+        EXPECT_NE(html.find(EscapeHtml(text.substr(text.front() == ' '))), std::string::npos)
+            << text;
+    }
+    std::size_t exceeded = 0;
+    for (auto at = html.find("verdict exceeded"); at != std::string::npos;
+         at = html.find("verdict exceeded", at + 1))
+        ++exceeded;
+    EXPECT_EQ(exceeded, static_cast<std::size_t>(GetParam().exceeded));
+    EXPECT_EQ(html.find("须修改设计") != std::string::npos, GetParam().exceeded > 0);
+    // Self-contained: no address, no file, no script, no style sheet from elsewhere.
+    for (const char* outside : {"http", "src=", "<script", "<link", "@import", "url("})
+        EXPECT_EQ(html.find(outside), std::string::npos) << outside;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bays, CalculationBookTest,
+    testing::Values(BookCase{"FlatBarPasses", Book(FlatBar{80, 8}, "80x8", kFlatBarBay), 0},
+                    BookCase{"AngleFails", Book(Angle("L50x32x4"), "L50x32x4", kAngleBay), 2},
+                    BookCase{"Continuous",
+                             Book(FlatBar{80, 8}, "80x8",
+                                  {1, 2, 6, 2000, 500, true, {}, DesignBasis::Legacy}),
+                             0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalculationBook, UsersTextIsEscaped) {
+    BookInput input = Book(FlatBar{80, 8}, "80x8\"><b>", kFlatBarBay);
+    input.bayName = "<script>alert('x')</script> & \"B\"";
+    const std::string html = CalculationBook(input);
+    EXPECT_EQ(html.find("<script"), std::string::npos);
+    EXPECT_EQ(html.find("<b>"), std::string::npos);
+    EXPECT_NE(html.find("&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt; &amp; &quot;B&quot;"),
+              std::string::npos);
+}
+
+TEST(CalculationBook, ArithmeticFaultGivesNoBook) {
+    BayInput noLoad = kFlatBarBay;
+    noLoad.dead = noLoad.live = 0;
+    EXPECT_THROW(CalculationBook(Book(FlatBar{80, 8}, "80x8", noLoad)), ArithmeticError);
+}
+
+TEST(CalculationBook, SectionIsDrawnToScale) {
+    // The plate strip be × t = 180 × 6 and the flat bar 8 × 80: widths and heights of the two
+    // drawn parts stand as the millimetres do.
+    const std::string html = CalculationBook(Book(FlatBar{80, 8}, "80x8", kFlatBarBay));
+    const std::regex steel("<rect [^>]*width=\"([0-9.]+)\" height=\"([0-9.]+)\" class=\"steel\"");
+    std::vector<std::pair<double, double>> parts;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), steel);
+         it != std::sregex_iterator(); ++it)
+        parts.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+    ASSERT_EQ(parts.size(), 2u);
+    const double scale = parts[0].first / 180;
+    EXPECT_NEAR(parts[0].second, 6 * scale, 0.05);
+    EXPECT_NEAR(parts[1].first, 8 * scale, 0.05);
+    EXPECT_NEAR(parts[1].second, 80 * scale, 0.05);
+}
+
+TEST(BookNumbers, SignificantDigits) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {4.0, "4.00"},
+        {13.724, "13.72"},
+        {337.63, "337.6"},
+        {1433.9, "1434"},
+        {0.125, "0.125"},
+        {0.04331, "0.0433"},
+        {1087600, "1.088×10⁶"},
+        {999960, "1.000×10⁶"},
+        {0.0001234, "1.234×10⁻⁴"},
+        {-16.644, "-16.64"},
+        {0, "0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Text(Significant(c.value)), c.text) << c.value;
+    EXPECT_EQ(Text(Shown(" .13")), ".13");
+    EXPECT_EQ(Text(Shown("-.25")), "-.25");
+}
+
+}  // namespace
+}  // namespace deckplate::report
