@@ -1,21 +1,10 @@
 #include "book.h"
 
-#include <ctime>
-
 #include "deckplate_version.h"
 #include "file_replacement.h"
 #include "paths.h"
 
 namespace deckplate::cli {
-
-std::string TodayIso() {
-    const std::time_t now = std::time(nullptr);
-    char text[16] = {};
-    // The command line runs on one thread; localtime's shared result is safe here.
-    if (const std::tm* local = std::localtime(&now))
-        std::strftime(text, sizeof text, "%Y-%m-%d", local);
-    return text;
-}
 
 void WriteBook(const report::BookInput& input, const std::filesystem::path& path) {
     const std::string book = report::CalculationBook(input);

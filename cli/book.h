@@ -8,11 +8,9 @@
 
 #include "book_names.h"
 #include "calculation_book.h"
+#include "today.h"
 
 namespace deckplate::cli {
-
-/// Today's date on this computer's clock, "2024-05-31": the date a book states.
-std::string TodayIso();
 
 /// Writes the book of `input` to `path` as UTF-8, in one step: a file there is replaced only by
 /// a whole book. Throws ArithmeticError before anything is written, or os::FileError.
@@ -37,7 +35,7 @@ class BookFolder {
 
   private:
     std::filesystem::path folder_;
-    std::string date_ = TodayIso();
+    std::string date_ = os::TodayIso();
     BookNames names_;
 };
 

@@ -146,7 +146,7 @@ int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
     try {
         const bool allPass = CheckBay(bay).AllPass();
-        WriteBook({bay, o.bay.StiffenerName(), o.name, TodayIso(), DECKPLATE_VERSION},
+        WriteBook({bay, o.bay.StiffenerName(), o.name, os::TodayIso(), DECKPLATE_VERSION},
                   os::PathFromUtf8(o.output));
         return allPass ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {

@@ -24,6 +24,7 @@ WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth,
 
 Form1::Form1(Platform& platform) : platform_(platform) {
     Mutable(form1).text = kApplicationTitle;
+    menus_[static_cast<std::size_t>(MenuItem::ExportBook)].enabled = false;
     for (const ControlRow& row : ControlTable()) {
         ControlState& state = states_[static_cast<std::size_t>(row.id)];
         state.text = row.caption;
@@ -128,7 +129,13 @@ void Form1::ChooseBasis(DesignBasis basis) {
     InputChanged();  // the results on show were computed on the other basis
 }
 
-void Form1::InputChanged() { Disable(Command3); }
+void Form1::SetResultsCurrent(bool current) {
+    SetEnabled(Command3, current);
+    MenuItemState& exportBook = menus_[static_cast<std::size_t>(MenuItem::ExportBook)];
+    if (exportBook.enabled == current) return;
+    exportBook.enabled = current;
+    if (view_) view_->MenuItemChanged(MenuItem::ExportBook);
+}
 
 void Form1::TextEdited(Control box, std::string_view text) {
     const Kind kind = Row(box).kind;
@@ -188,6 +195,9 @@ void Form1::Clicked(Control control) {
 void Form1::MenuChosen(MenuItem item) {
     if (!State(item).enabled) return;
     switch (item) {
+        case MenuItem::ExportBook:
+            ExportBook_Click();
+            break;
         case MenuItem::BasisLegacy:
             ChooseBasis(DesignBasis::Legacy);
             break;

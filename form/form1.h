@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bay_check.h"
 #include "control_table.h"
 #include "design_basis.h"
 #include "menu_table.h"
@@ -110,6 +111,7 @@ class Form1 {
     void Command2_Click();
     void Command3_Click();
     void About_Click();
+    void ExportBook_Click();
     void ChooseBasis(DesignBasis basis);
     void SetBasis(DesignBasis basis);
 
@@ -117,9 +119,11 @@ class Form1 {
     bool RefuseNegativeInput();
     double Read(Control box) const;
     void ReportArithmeticFault(const ArithmeticError& error);
-    /// An input or a choice changed: the results on show no longer belong to the inputs, so no
-    /// report may be printed until the next complete Verify.
-    void InputChanged();
+    /// Whether the results on show are those of a complete Verify of the inputs on show: only
+    /// then may the report be printed or the calculation book exported.
+    void SetResultsCurrent(bool current);
+    /// An input or a choice changed: the results on show no longer belong to the inputs.
+    void InputChanged() { SetResultsCurrent(false); }
 
     // Writes, each passed to the view when it changes something.
     void SetText(Control control, std::string text);
@@ -139,7 +143,9 @@ class Form1 {
     std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then form1
     std::array<MenuItemState, kMenuItemCount> menus_;
     DesignBasis basis_ = DesignBasis::Legacy;
-    std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
+    std::string loadCombination_;    ///< the last Verify's, for the report; empty under legacy
+    BayInput lastBay_;               ///< the last complete Verify's bay, for the calculation book
+    std::string lastStiffenerName_;  ///< "80x8" or the picked designation; empty: none picked
 };
 
 }  // namespace deckplate::form

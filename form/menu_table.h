@@ -10,15 +10,16 @@ namespace deckplate::form {
 
 // clang-format off
 enum class MenuItem : std::uint8_t {
+    ExportBook,
     BasisLegacy, BasisCurrent,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 3;
+inline constexpr std::size_t kMenuItemCount = 4;
 
 struct MenuRow {
     MenuItem id;
-    std::string_view menu;     ///< the menu bar's title it sits under: "设置", "帮助"
+    std::string_view menu;     ///< the menu bar's title it sits under: "文件", "设置", "帮助"
     std::string_view submenu;  ///< the submenu it sits in, or empty
     std::string_view caption;
     bool choice = false;  ///< one of the submenu's exclusive choices

@@ -1,14 +1,15 @@
 #pragma once
 // What the window needs from the operating system, behind one interface: the message box, the
 // error report, ending the program, files written in one step and opened in their viewer, the
-// Save dialog, and the remembered choices. Each edition implements it for real (the Qt window
-// on Linux, the Windows-API window on Windows); tests use a recording fake. Texts and paths
+// Save dialog, today's date and the remembered choices. Each edition implements it for real (the Qt
+// window on Linux, the Windows-API window on Windows); tests use a recording fake. Texts and paths
 // are UTF-8.
 
 #include <string>
 #include <string_view>
 
 #include "file_replacement.h"
+#include "today.h"
 
 namespace deckplate::form {
 
@@ -41,6 +42,9 @@ class Platform {
     /// The standard Save dialog, proposing `name` in the user's documents: the chosen path, or
     /// empty when the user cancels.
     virtual std::string ChooseSaveFile(std::string_view name) = 0;
+
+    /// Today's date, "2026-12-07", as a calculation book states it.
+    virtual std::string Today() { return os::TodayIso(); }
 
     /// A choice remembered between runs (QSettings; the registry under HKEY_CURRENT_USER on
     /// Windows), or empty when none is stored.

@@ -41,7 +41,7 @@ void Form1::Command1_Click() {
 void Form1::ReportArithmeticFault(const ArithmeticError& error) {
     // A stopped run leaves a mix of new numbers and earlier verdicts on show: no report may be
     // printed from it until a complete run.
-    Disable(Command3);
+    SetResultsCurrent(false);
     platform_.ReportError(ErrorReportText(error));
 }
 
@@ -52,7 +52,7 @@ bool Form1::RefuseNegativeInput() {
     for (const SizeInput& input : kSizeInputs) {
         if (input.flatBarOnly && !flatBar) continue;
         if (Read(input.box) < 0) {
-            Disable(Command3);
+            SetResultsCurrent(false);
             platform_.ReportError(std::string(input.name) + "不能为负数。\n请改正后再验算。");
             return true;
         }
@@ -86,11 +86,14 @@ void Form1::Verify() {
 
     // 6–14. Stiffener.
     StiffenerResult stiffener;
+    Stiffener kind;
+    std::string stiffenerName;
     if (!State(Option2).checked) {
         const double height = Read(Text9);
         const double barThickness = Read(Text13);
-        stiffener = StiffenerBeam(thickness, plate.q, plate.qk, span, spacing,
-                                  FlatBar{height, barThickness}, basis_);
+        kind = FlatBar{height, barThickness};
+        stiffenerName = PlainNumberText(height) + "x" + PlainNumberText(barThickness);
+        stiffener = StiffenerBeam(thickness, plate.q, plate.qk, span, spacing, kind, basis_);
         SetText(Text10, stiffener.display.moment);
         SetText(Text11, stiffener.display.deflection);
         SetText(Text12, stiffener.display.stress);
@@ -109,9 +112,12 @@ void Form1::Verify() {
     } else {
         // The leg thickness decides the strength limit under the current basis; an angle never
         // picked is no angle at all.
-        const double leg = State(Combo2).picked >= 0 ? AngleLegThickness(indexjudge) : 0.0;
-        stiffener = StiffenerBeam(thickness, plate.q, plate.qk, span, spacing,
-                                  AngleValues{Iangle1, Aangle1, Hangle1, Yoangle1, leg}, basis_);
+        const bool picked = State(Combo2).picked >= 0;
+        const double leg = picked ? AngleLegThickness(indexjudge) : 0.0;
+        kind = AngleValues{Iangle1, Aangle1, Hangle1, Yoangle1, leg};
+        if (picked)
+            stiffenerName = AngleCatalogue()[static_cast<std::size_t>(indexjudge)].designation;
+        stiffener = StiffenerBeam(thickness, plate.q, plate.qk, span, spacing, kind, basis_);
         SetText(Text10, stiffener.display.moment);
         SetText(Text11, stiffener.display.deflection);
         SetText(Text12, stiffener.display.stress);
@@ -150,7 +156,9 @@ void Form1::Verify() {
     for (Control label : {Label30, Label32, Label34, Label36, Label37, Label31, Label33, Label35,
                           Label40, Label38, Label39})
         Show(label);
-    Enable(Command3);
+    lastBay_ = {dead, live, thickness, span, spacing, continuous, kind, basis_};
+    lastStiffenerName_ = std::move(stiffenerName);
+    SetResultsCurrent(true);
 }
 
 }  // namespace deckplate::form

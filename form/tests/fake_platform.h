@@ -26,7 +26,8 @@ class FakePlatform : public Platform {
     std::vector<Write> writes;
     std::string openFailure;         ///< returned by OpenFile when set
     std::string saveChoice;          ///< the Save dialog's answer; empty: cancelled
-    std::vector<std::string> calls;  ///< "write PATH", "open PATH", "choose NAME", in order
+    /// "write PATH", "open PATH" (text editor), "browse PATH", "choose NAME", in order
+    std::vector<std::string> calls;
     std::map<std::string, std::string, std::less<>> settings;  ///< survives a new Form1
 
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
@@ -41,8 +42,8 @@ class FakePlatform : public Platform {
                                 std::make_error_code(std::errc::no_such_device));
         writes.push_back({std::string(path), std::string(text), encoding});
     }
-    std::string OpenFile(std::string_view path, Viewer) override {
-        calls.push_back("open " + std::string(path));
+    std::string OpenFile(std::string_view path, Viewer viewer) override {
+        calls.push_back((viewer == Viewer::Browser ? "browse " : "open ") + std::string(path));
         return openFailure;
     }
     std::string ChooseSaveFile(std::string_view name) override {

@@ -269,6 +269,7 @@ TEST_F(Form1Test, ReportButtonFollowsTheLastCompleteRun) {
         ASSERT_TRUE(form.State(Command3).enabled) << c.name;
         c.change(*this);
         EXPECT_FALSE(form.State(Command3).enabled) << c.name;
+        EXPECT_FALSE(form.State(MenuItem::ExportBook).enabled) << c.name;  // the same rule
         const std::size_t writes = platform.writes.size();
         Click(Command3);  // disabled: no report from a window whose inputs and results differ
         EXPECT_EQ(platform.writes.size(), writes) << c.name;
@@ -340,6 +341,33 @@ TEST_F(Form1Test, ReportThatCannotBeWrittenCanBeSavedElsewhere) {
             EXPECT_EQ(fake.writes.front().path, c.choice) << c.name;
         }
     }
+}
+
+// 文件 → 导出计算书…: the last complete Verify's book, where the user chooses, in the browser.
+TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
+    EXPECT_FALSE(form.State(MenuItem::ExportBook).enabled);
+    form.MenuChosen(MenuItem::ExportBook);  // disabled: nothing to export yet
+    EXPECT_TRUE(platform.calls.empty());
+
+    EnterAngleBay();
+    Pick(Combo2, 13);  // L63x40x4
+    Click(Command1);
+    ASSERT_TRUE(form.State(MenuItem::ExportBook).enabled);
+    platform.saveChoice = "/home/me/书.html";
+    form.MenuChosen(MenuItem::ExportBook);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"choose 钢平台计算书.html",
+                                                        "write /home/me/书.html",
+                                                        "browse /home/me/书.html"}));
+    ASSERT_EQ(platform.writes.size(), 1u);
+    const FakePlatform::Write& book = platform.writes.front();
+    EXPECT_EQ(book.encoding, os::TextEncoding::Utf8);
+    EXPECT_NE(book.text.find("钢平台铺板及加劲肋计算书"), std::string::npos);
+    EXPECT_NE(book.text.find("L63x40x4"), std::string::npos);
+    EXPECT_NE(book.text.find(Text(Text12)), std::string::npos);  // the window's own stress
+
+    platform.saveChoice.clear();  // the dialog cancelled: nothing written
+    form.MenuChosen(MenuItem::ExportBook);
+    EXPECT_EQ(platform.writes.size(), 1u);
 }
 
 }  // namespace
