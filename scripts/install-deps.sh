@@ -19,6 +19,7 @@ packages=(
   desktop-file-utils man-db                  # checks of the menu entry and the manual page
   g++-mingw-w64-x86-64-posix googletest      # the Windows edition, cross-built with its tests
   wine64 wine                                # runs the Windows tests
+  unzip                                      # the Windows ZIP's test unpacks it
 )
 
 missing=()
