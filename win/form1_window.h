@@ -46,10 +46,6 @@ class Form1Window : public form::FormView {
     /// Start-up: centre on the screen, then the model's own start-up.
     void Form_Load();
 
-    /// Places the controls and sets their fonts for `dpi`; the window's own size is left to the
-    /// caller (at creation: its client area; on WM_DPICHANGED: the rectangle Windows suggests).
-    void LayOutControls(unsigned dpi);
-
     void ControlChanged(form::Control control) override;
     void MenuItemChanged(form::MenuItem item) override;
 
@@ -60,6 +56,9 @@ class Form1Window : public form::FormView {
     /// The colours a control is painted in, or nullptr for the system's own.
     HBRUSH Colour(HDC dc, HWND native) const;
     std::optional<form::Control> ControlOf(HWND native) const;
+    /// Places the controls and sets their fonts for `dpi`; the window's own size is left to the
+    /// caller (at creation: its client area; on WM_DPICHANGED: the rectangle Windows suggests).
+    void LayOutControls(unsigned dpi);
     void FitWindowTo(unsigned dpi);
     void KeepFocusUsable(HWND native);
 

@@ -99,8 +99,9 @@ HWND CreateNativeControl(const form::ControlRow& row, HWND window, int id) {
         CreateWindowExW(native.extendedStyle, native.windowClass, L"", style, 0, 0, 0, 0, window,
                         reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr), nullptr);
     // A themed group box draws its caption in the theme's colour; the classic one takes the
-    // colour the window gives it (the navy of 边界条件).
-    if (row.kind == Kind::Frame) SetWindowTheme(control, L"", L"");
+    // colour the window gives it (the navy of 边界条件). A theme name that matches no theme (a
+    // space, as SetWindowTheme's documentation has it) leaves it classic.
+    if (row.kind == Kind::Frame) SetWindowTheme(control, L" ", L" ");
     if (row.kind == Kind::ComboBox) SendMessageW(control, CB_SETMINVISIBLE, 12, 0);
     return control;
 }

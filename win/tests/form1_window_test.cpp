@@ -121,6 +121,10 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
     EXPECT_EQ(SendMessageW(Native(Option2), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(Native(Check1), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(WindowText(window.Handle()), "平台钢铺板计算");
+    RECT client;  // the form below the menu bar, at the test prefix's 96 DPI
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, 543);
+    EXPECT_EQ(client.bottom, 465);
 }
 
 // Tab and Shift+Tab as IsDialogMessageW moves them: the focus order, past what is hidden or
@@ -146,7 +150,8 @@ TEST_F(Form1WindowTest, TabFollowsTheFocusOrder) {
     EXPECT_EQ(GetNextDlgGroupItem(window.Handle(), Native(Option2), FALSE), Native(Option1));
 }
 
-// Positions summed through the frames at 96 DPI, each in whole pixels, then scaled.
+// Positions summed through the frames at 96 DPI, each in whole pixels, then scaled when the
+// window moves to a screen of another DPI; the fonts follow.
 TEST_F(Form1WindowTest, ControlsStandWhereTheTableSaysAtEveryDpi) {
     const struct {
         const char* name;
@@ -165,7 +170,14 @@ TEST_F(Form1WindowTest, ControlsStandWhereTheTableSaysAtEveryDpi) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        window.LayOutControls(c.dpi);
+        RECT suggested;  // as Windows suggests it: the window's rectangle at the new DPI
+        GetWindowRect(window.Handle(), &suggested);
+        SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Native(c.control), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -MulDiv(12, static_cast<int>(c.dpi), 96));  // 9 pt
         const RECT place = PlaceInWindow(Native(c.control));
         EXPECT_EQ(place.left, c.place.left);
         EXPECT_EQ(place.top, c.place.top);
