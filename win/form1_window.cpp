@@ -182,7 +182,8 @@ void Form1Window::KeepFocusUsable(HWND native) {
     // with nowhere to go: the focus moves on to the next control, as Tab would move it.
     const HWND focus = GetFocus();
     if (!focus || (focus != native && !IsChild(native, focus))) return;
-    if (IsWindowVisible(native) && IsWindowEnabled(native)) return;
+    const bool shown = (GetWindowLongPtrW(native, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown && IsWindowEnabled(native)) return;
     SetFocus(GetNextDlgTabItem(window_, native, FALSE));
 }
 

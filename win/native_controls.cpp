@@ -82,9 +82,17 @@ void ShowList(HWND combo, const form::ControlState& state) {
         SendMessageW(combo, CB_RESETCONTENT, 0, 0);
         for (const std::wstring& item : items)
             SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        SetWindowLongPtrW(combo, GWLP_USERDATA, 0);  // a new list has no pick shown
     }
-    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != state.picked)
+    // A new pick of the model's is shown in the list, and only a new one: typing into the
+    // field leaves the list without a selection (the combo box does that itself), and picking
+    // the same item again there would put its text over what is being typed. The pick last
+    // shown is kept in the combo box's user data, plus one (0: none yet).
+    const LONG_PTR shownPick = GetWindowLongPtrW(combo, GWLP_USERDATA) - 1;
+    if (state.picked != shownPick) {
         SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(state.picked), 0);
+        SetWindowLongPtrW(combo, GWLP_USERDATA, state.picked + 1);
+    }
 }
 
 }  // namespace

@@ -260,6 +260,10 @@ TEST_F(Form1WindowTest, UserActionsReachTheModel) {
     EXPECT_EQ(model.State(Combo1).picked, 3);
     EXPECT_EQ(WindowText(Native(Combo1)), "4.5");
     EXPECT_TRUE(IsWindowEnabled(Native(Command1)));
+    // Typed after the pick, passing through the picked item's text: nothing comes back over it.
+    Type(Combo1, L"4.55");
+    EXPECT_EQ(model.State(Combo1).text, "4.55");
+    EXPECT_EQ(WindowText(Native(Combo1)), "4.55");
 
     Click(Option1);
     EXPECT_TRUE(model.State(Option1).checked);
