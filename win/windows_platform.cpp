@@ -93,14 +93,25 @@ std::string WindowsPlatform::ChooseSaveFile(std::string_view name) {
     std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows has
     const std::wstring proposed = WideFromUtf8(name);
     proposed.copy(file.data(), file.size() - 1);
+    // The filters, each a name and a pattern ended by a null, the list ended by one more (that
+    // of c_str()): the files of the proposed name's kind ("*.txt" for WExo.txt), then all files.
+    const std::size_t dot = proposed.rfind(L'.');
+    const std::wstring extension = dot == std::wstring::npos ? L"" : proposed.substr(dot + 1);
+    std::wstring filter;
+    const auto addFilter = [&filter](const std::wstring& name, const std::wstring& pattern) {
+        filter.append(name).push_back(L'\0');
+        filter.append(pattern).push_back(L'\0');
+    };
+    if (!extension.empty()) addFilter(L"*." + extension, L"*." + extension);
+    addFilter(L"所有文件 (*.*)", L"*.*");
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window_;
-    dialog.lpstrFilter = L"文本文件 (*.txt)\0*.txt\0所有文件 (*.*)\0*.*\0";
+    dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = L"txt";
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return {};
     return Utf8FromWide(file.data());
