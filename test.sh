@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the release build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a bounded run of each fuzzer, and the Windows edition, cross-built
-# and tested under Wine. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer, a bounded run of each fuzzer, and the Windows edition, cross-built,
+# tested under Wine and packed into its ZIP. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -34,8 +34,9 @@ for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batc
     -artifact_prefix="build/fuzz/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
 done
 
-echo "== Windows edition: MinGW-w64 cross build, tests under Wine"
+echo "== Windows edition: MinGW-w64 cross build, tests under Wine, the ZIP"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
+packaging/test_windows_zip.sh build/windows
 echo "== All tests passed"

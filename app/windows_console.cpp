@@ -9,17 +9,10 @@
 #include <cstring>
 #include <iostream>
 
+#include "wide_text.h"
+
 namespace deckplate::app {
 namespace {
-
-std::wstring Utf16FromUtf8(std::string_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');  // never more units than bytes
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), size)));
-    return wide;
-}
 
 /// How many leading bytes of `text` end on a whole character: a last character whose lead
 /// byte promises more bytes than follow it is held back.
@@ -32,16 +25,6 @@ std::size_t WholeCharactersLength(std::string_view text) {
         return length > back ? size - back : size;
     }
     return size;
-}
-
-std::string Utf8FromUtf16(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
 }
 
 bool WriteConsoleText(HANDLE console, std::wstring_view text) {
@@ -58,7 +41,7 @@ bool WriteConsoleText(HANDLE console, std::wstring_view text) {
 }  // namespace
 
 Utf8Arguments::Utf8Arguments(int argc, const wchar_t* const* argv) {
-    for (int i = 0; i < argc; ++i) arguments_.push_back(Utf8FromUtf16(argv[i]));
+    for (int i = 0; i < argc; ++i) arguments_.push_back(win::Utf8FromWide(argv[i]));
     for (const std::string& argument : arguments_) pointers_.push_back(argument.c_str());
 }
 
@@ -72,7 +55,7 @@ bool Utf16Buffer::WriteBuffered(bool evenACutOffCharacter) {
     const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     const std::size_t whole =
         evenACutOffCharacter ? pending.size() : WholeCharactersLength(pending);
-    const bool written = whole == 0 || write_(Utf16FromUtf8(pending.substr(0, whole)));
+    const bool written = whole == 0 || write_(win::WideFromUtf8(pending.substr(0, whole)));
     // The start of a cut-off character moves to the front, to meet the rest of it.
     const std::size_t kept = pending.size() - whole;
     std::memmove(buffer_.data(), pending.data() + whole, kept);

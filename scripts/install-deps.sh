@@ -20,6 +20,7 @@ packages=(
   g++-mingw-w64-x86-64-posix googletest      # the Windows edition, cross-built with its tests
   wine64 wine                                # runs the Windows tests
   chromium poppler-utils                     # the calculation book printed and read back
+  unzip                                      # the Windows ZIP's test unpacks it
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Gives a ctest run of the Windows build a Wine prefix of its own:
-#   wine_prefix.sh boot WINE64 WINESERVER   a fresh prefix at $WINEPREFIX, booted (about 5 s)
+#   wine_prefix.sh boot WINE64 WINESERVER   a fresh prefix at $WINEPREFIX, booted (about 5 s),
+#                                           with the window's fonts (wine_fonts.reg)
 #   wine_prefix.sh end WINE64 WINESERVER    ends every Windows process of that prefix
 # The prefix stays on disk after the run for a look at what happened; the next boot replaces it.
 set -euo pipefail
@@ -17,6 +18,7 @@ boot)
     cat "$WINEPREFIX.log" >&2
     exit 1
   fi
+  "$wine64" regedit /S "Z:$(cd "$(dirname "$0")" && pwd)/wine_fonts.reg"
   ;;
 end)
   "$wineserver" -k 2>/dev/null || true

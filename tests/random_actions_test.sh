@@ -3,25 +3,64 @@
 # anywhere, typed text (Chinese, huge and negative numbers, junk), Tab, arrows, Enter, Escape,
 # Verify and report presses, message boxes dismissed. Fails on a crash, a sanitizer report, a
 # hang, "inf" or "nan" in a result box or the report, or a report file that goes missing or is
-# cut short once written. The seed makes a failing run repeatable: SEED=… ACTIONS=… $0 PROGRAM.
+# cut short once written. Both editions' windows have the same form and the same controls; the
+# test runs either:
+#   random_actions_test.sh qt DECKPLATE LEAK_SUPPRESSIONS   the Qt window (sanitizer build)
+#   random_actions_test.sh wine WINE64 DECKPLATE.EXE        the Windows window, in the Wine
+#                                                            prefix $WINEPREFIX
+# The seed makes a failing run repeatable: SEED=… ACTIONS=… $0 EDITION ….
 set -euo pipefail
-program="$1"
-here=$(cd "$(dirname "$0")" && pwd)
+edition="$1"
 seed="${SEED:-20261207}"
 actions="${ACTIONS:-300}"
 
-if [ -z "${DECKPLATE_RANDOM_DISPLAY:-}" ]; then
-  DECKPLATE_RANDOM_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+# Its own virtual display, unless it runs on one already (cmake/windows/on_virtual_display.sh).
+if [ -z "${DECKPLATE_VIRTUAL_DISPLAY:-}" ]; then
+  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-mkdir -p "$work/home" "$work/bin"
-printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"  # the viewer: nothing to look at here
-chmod +x "$work/bin/xdg-open"
-report="$work/home/d/WExo.txt"
 log="$work/actions.log"
 RANDOM=$seed
+title='平台钢铺板计算'  # the window's, and each message box's
+
+# What differs between the editions: how the program starts (start_program, in the background),
+# where its report lands, and which windows are its viewer's (closed as they appear, so that
+# they do not pile up; never taken for a message box, which has the window's title).
+case $edition in
+qt)
+  program="$2" suppressions="$3"
+  mkdir -p "$work/home" "$work/bin"
+  printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"  # the viewer: nothing to look at here
+  chmod +x "$work/bin/xdg-open"
+  report="$work/home/d/WExo.txt"  # ~/d stands for drive D:
+  viewer=""
+  start_program() {
+    HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" \
+      ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=1" \
+      LSAN_OPTIONS="suppressions=$suppressions" \
+      "$program" 2>>"$work/stderr" &
+  }
+  end_edition() { :; }
+  ;;
+wine)
+  wine64="$2" program="$3"
+  : "${WINEPREFIX:?the Wine prefix to run in}"
+  drive_d="$WINEPREFIX/dosdevices/d:"  # drive D: is a folder of this test
+  mkdir "$work/d"
+  rm -f "$drive_d"
+  ln -s "$work/d" "$drive_d"
+  report="$work/d/WExo.txt"
+  viewer='^WExo\.txt - '  # Notepad, titled with the file's name
+  start_program() { "$wine64" "$program" 2>>"$work/stderr" & }
+  end_edition() { rm -f "$drive_d"; }
+  ;;
+*)
+  echo "usage: $0 qt DECKPLATE LEAK_SUPPRESSIONS | wine WINE64 DECKPLATE.EXE" >&2
+  exit 2
+  ;;
+esac
+trap 'kill "${pid:-}" 2>/dev/null || true; end_edition; rm -rf "$work"' EXIT
 
 fail() {
   xdpyinfo >/dev/null 2>&1 || echo "(the X server is gone)"
@@ -35,10 +74,7 @@ fail() {
 x() { xdotool "$@" 2>/dev/null || true; }
 title='平台钢铺板计算'
 start() {
-  HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=1" \
-    LSAN_OPTIONS="suppressions=$here/leak_suppressions.txt" \
-    "$program" 2>>"$work/stderr" &
+  start_program
   pid=$!
   window=""
   for _ in $(seq 150); do
@@ -78,6 +114,16 @@ dismiss_boxes() {
     sleep 0.1
   done
   x windowfocus "$window"
+}
+
+# The viewer's windows (Notepad) close as they open: no window of it is kept.
+close_viewers() {
+  [ -n "$viewer" ] || return 0
+  local shown
+  for shown in $(xdotool search --name "$viewer" 2>/dev/null); do
+    echo "close viewer $shown" >> "$log"
+    x windowkill "$shown"
+  done
 }
 
 click_window() {  # x y, in the window's pixels
@@ -158,19 +204,26 @@ for ((i = 1; i <= actions; i++)); do
   sleep 0.02
   alive
   dismiss_boxes
+  close_viewers
   alive
   sanitizer_clean
   check_report
 done
 
-# The end: Exit must end the program at once, and the leak check runs as it ends.
-dismiss_boxes
-click 485 444
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+# The end: Exit must end the program at once, and the leak check runs as it ends. A message
+# box of the last action may open late: it is dismissed and Exit clicked again.
+for _ in 1 2 3; do
+  dismiss_boxes
+  close_viewers
+  click 485 444
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null || break
+done
 kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program (hang?)"
 status=0; wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 sanitizer_clean
 echo "$actions random actions (seed $seed; $(grep -c '^start' "$log") starts, \
-$(grep -c '^dismiss' "$log") message boxes, report $( [ -f "$report" ] && echo written || echo never written)):" \
+$(grep -c '^dismiss' "$log") message boxes, $(grep -c '^close viewer' "$log") viewer windows, \
+report $( [ -f "$report" ] && echo written || echo never written)):" \
   "no crash, hang, inf, nan or lost report"

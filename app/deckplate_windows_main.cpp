@@ -1,0 +1,24 @@
+// deckplate.exe: the window of the Windows edition.
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+#include "form1.h"
+#include "form1_window.h"
+#include "windows_platform.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    deckplate::win::WindowsPlatform platform;
+    deckplate::form::Form1 model(platform);
+    try {
+        deckplate::win::Form1Window window(model, instance);
+        platform.SetWindow(window.Handle());
+        window.Form_Load();
+        ShowWindow(window.Handle(), show);
+        return deckplate::win::RunMessageLoop(window.Handle());
+    } catch (const std::exception& error) {
+        platform.ReportError(std::string("程序无法启动：") + error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,319 @@
+// The native window: its controls follow the table and the model at 96 and 144 DPI, what the
+// user does reaches the model (and the window's own writes do not), results and colours reach
+// the controls, and every caption fits its box.
+#include "form1_window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "dpi_layout.h"
+#include "fake_platform.h"
+#include "menu_bar.h"
+#include "native_controls.h"
+
+namespace deckplate::win {
+namespace {
+
+using enum form::Control;
+using form::Kind;
+
+class Form1WindowTest : public ::testing::Test {
+  protected:
+    // Not shown: Wine without a window manager takes two seconds to take a shown window down.
+    Form1WindowTest() { window.Form_Load(); }
+
+    HWND Native(form::Control control) const { return window.NativeControl(control); }
+    /// The field a user types into: the box itself, or a list's edit field.
+    HWND Field(form::Control control) const {
+        COMBOBOXINFO combo{};
+        combo.cbSize = sizeof combo;
+        return GetComboBoxInfo(Native(control), &combo) ? combo.hwndItem : Native(control);
+    }
+    /// Replaces what a box shows, one typed character at a time.
+    void Type(form::Control box, std::wstring_view text) {
+        const HWND field = Field(box);
+        SetFocus(field);
+        SendMessageW(field, EM_SETSEL, 0, -1);
+        SendMessageW(field, WM_CHAR, VK_BACK, 0);
+        for (const wchar_t c : text) SendMessageW(field, WM_CHAR, c, 0);
+    }
+    /// Picks list item `index` with the arrow key that lands on it.
+    void Pick(form::Control list, int index) {
+        SendMessageW(Native(list), CB_SETCURSEL, static_cast<WPARAM>(index - 1), 0);
+        SendMessageW(Field(list), WM_KEYDOWN, VK_DOWN, 0);
+    }
+    void Click(form::Control button) { SendMessageW(Native(button), BM_CLICK, 0, 0); }
+    /// Enter, as IsDialogMessageW passes it on with the focus on `focus`.
+    void Enter(form::Control focus) {
+        SetFocus(Field(focus));
+        SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+    }
+    /// The text and background colours the window paints a control in.
+    std::pair<COLORREF, COLORREF> Colours(form::Control control) {
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const UINT message =
+            form::Row(control).kind == Kind::TextBox ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+        SendMessageW(window.Handle(), message, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(Native(control)));
+        const std::pair colours{GetTextColor(dc), GetBkColor(dc)};
+        DeleteDC(dc);
+        return colours;
+    }
+    bool Shown(form::Control control) const {
+        return (GetWindowLongPtrW(Native(control), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+
+    form::FakePlatform platform;
+    form::Form1 model{platform};
+    Form1Window window{model, GetModuleHandleW(nullptr)};
+};
+
+std::wstring ClassOf(HWND native) {
+    wchar_t name[64] = L"";
+    GetClassNameW(native, name, 64);
+    return name;
+}
+
+RECT PlaceInWindow(HWND native) {
+    RECT place;
+    GetWindowRect(native, &place);
+    MapWindowPoints(nullptr, GetParent(native), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
+    const struct {
+        Kind kind;
+        const wchar_t* windowClass;
+        LONG_PTR type, typeMask;
+    } kinds[] = {
+        {Kind::Frame, WC_BUTTONW, BS_GROUPBOX, BS_TYPEMASK},
+        {Kind::Label, WC_STATICW, SS_LEFT, SS_TYPEMASK},
+        {Kind::TextBox, WC_EDITW, 0, 0},
+        {Kind::ComboBox, WC_COMBOBOXW, CBS_DROPDOWN, 3},
+        {Kind::CheckBox, WC_BUTTONW, BS_CHECKBOX, BS_TYPEMASK},
+        {Kind::OptionButton, WC_BUTTONW, BS_AUTORADIOBUTTON, BS_TYPEMASK},
+        {Kind::PushButton, WC_BUTTONW, BS_PUSHBUTTON, BS_TYPEMASK},  // never BS_DEFPUSHBUTTON
+    };
+    for (const form::ControlRow& row : form::ControlTable()) {
+        SCOPED_TRACE(row.name.data());
+        const HWND native = Native(row.id);
+        ASSERT_EQ(GetParent(native), window.Handle());
+        const int id = GetDlgCtrlID(native);
+        EXPECT_TRUE(id != IDOK && id != IDCANCEL) << id;
+        const auto& kind = kinds[static_cast<std::size_t>(row.kind)];
+        ASSERT_EQ(kind.kind, row.kind);
+        EXPECT_EQ(ClassOf(native), kind.windowClass);
+        EXPECT_EQ(GetWindowLongPtrW(native, GWL_STYLE) & kind.typeMask, kind.type);
+        const form::ControlState& state = model.State(row.id);
+        if (row.kind != Kind::CheckBox && row.kind != Kind::OptionButton) {
+            EXPECT_EQ(WindowText(native), state.text);
+        }
+        EXPECT_EQ(Shown(row.id), state.visible);
+        EXPECT_EQ(IsWindowEnabled(native) != FALSE, state.enabled);
+    }
+    EXPECT_EQ(SendMessageW(Native(Combo2), CB_GETCOUNT, 0, 0), 51);
+    EXPECT_EQ(SendMessageW(Native(Combo2), CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageW(Native(Option2), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(Native(Check1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(WindowText(window.Handle()), "平台钢铺板计算");
+    RECT client;  // the form below the menu bar, at the test prefix's 96 DPI
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, 543);
+    EXPECT_EQ(client.bottom, 465);
+}
+
+// Tab and Shift+Tab as IsDialogMessageW moves them: the focus order, past what is hidden or
+// disabled, entering the option pair at its chosen button; the arrow keys move within the pair.
+TEST_F(Form1WindowTest, TabFollowsTheFocusOrder) {
+    std::vector<HWND> expected;
+    for (const form::Control control : form::FocusOrder()) {
+        const form::ControlState& state = model.State(control);
+        if (state.visible && state.enabled &&
+            (form::Row(control).kind != Kind::OptionButton || state.checked))
+            expected.push_back(Native(control));
+    }
+    for (const bool backwards : {false, true}) {
+        std::vector<HWND> tabbed{expected.front()};
+        for (HWND at = expected.front(); tabbed.size() <= expected.size();) {
+            at = GetNextDlgTabItem(window.Handle(), at, backwards);
+            if (at == expected.front()) break;
+            tabbed.push_back(at);
+        }
+        if (backwards) std::reverse(tabbed.begin() + 1, tabbed.end());
+        EXPECT_EQ(tabbed, expected) << (backwards ? "Shift+Tab" : "Tab");
+    }
+    EXPECT_EQ(GetNextDlgGroupItem(window.Handle(), Native(Option2), FALSE), Native(Option1));
+}
+
+// Positions summed through the frames at 96 DPI, each in whole pixels, then scaled when the
+// window moves to a screen of another DPI; the fonts follow.
+TEST_F(Form1WindowTest, ControlsStandWhereTheTableSaysAtEveryDpi) {
+    const struct {
+        const char* name;
+        form::Control control;
+        unsigned dpi;
+        RECT place;
+    } cases[] = {
+        {"button on the form", Command3, 96, {184, 424, 353, 465}},
+        {"box in a frame", Text1, 96, {120, 24, 169, 42}},
+        {"list field in a frame", Combo1, 96, {256, 23, 313, 43}},
+        {"check box in a frame in a frame", Check1, 96, {32, 88, 49, 105}},
+        {"value cell in a frame in a frame", Label41, 96, {417, 384, 474, 401}},
+        {"button at 150 %", Command3, 144, {276, 636, 530, 698}},
+        {"check box at 150 %", Check1, 144, {48, 132, 74, 158}},
+        {"value cell at 150 %", Label41, 144, {626, 576, 712, 602}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RECT suggested;  // as Windows suggests it: the window's rectangle at the new DPI
+        GetWindowRect(window.Handle(), &suggested);
+        SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Native(c.control), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -MulDiv(12, static_cast<int>(c.dpi), 96));  // 9 pt
+        const RECT place = PlaceInWindow(Native(c.control));
+        EXPECT_EQ(place.left, c.place.left);
+        EXPECT_EQ(place.top, c.place.top);
+        EXPECT_EQ(place.right, c.place.right);
+        EXPECT_EQ(place.bottom, c.place.bottom);
+    }
+}
+
+// Every caption's ink lies inside its box, drawn as the control draws it (a label wraps at word
+// boundaries) in the window's font at that DPI. The boxes are measured for SimSun; the test
+// prefix has AR PL UMing in its place, whose lines are a pixel taller.
+TEST_F(Form1WindowTest, EveryCaptionFitsItsBox) {
+    for (const unsigned dpi : {96u, 144u}) {
+        const FormFonts fonts(dpi);
+        const HDC dc = CreateCompatibleDC(nullptr);
+        for (const form::ControlRow& row : form::ControlTable()) {
+            if (row.kind != Kind::Label && row.kind != Kind::PushButton && row.kind != Kind::Frame)
+                continue;
+            SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(dpi) + " dpi");
+            const RECT place = ControlRect(row.id, dpi);
+            const SIZE box{place.right - place.left, place.bottom - place.top};
+            const std::wstring caption = [&] {
+                std::wstring text(256, L'\0');
+                text.resize(
+                    static_cast<std::size_t>(GetWindowTextW(Native(row.id), text.data(), 256)));
+                return text;
+            }();
+            SelectObject(dc, fonts.Font(row.face));
+            if (row.kind != Kind::Label) {  // one line
+                SIZE extent;
+                GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()),
+                                      &extent);
+                EXPECT_LT(extent.cx, box.cx);
+                continue;
+            }
+            // Drawn black on white in room enough to overflow into; no ink beyond the box.
+            const SIZE room{box.cx * 2, box.cy * 3};
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof info.bmiHeader;
+            info.bmiHeader.biWidth = room.cx;
+            info.bmiHeader.biHeight = -room.cy;  // top-down
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            void* bits = nullptr;
+            const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+            const HGDIOBJ previous = SelectObject(dc, bitmap);
+            RECT area{0, 0, room.cx, room.cy};
+            FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            RECT text{0, 0, box.cx, room.cy};
+            DrawTextW(dc, caption.c_str(), -1, &text,
+                      DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+            GdiFlush();
+            const auto* pixels = static_cast<const std::uint32_t*>(bits);
+            int inkRight = 0, inkBottom = 0;
+            for (int y = 0; y < room.cy; ++y)
+                for (int x = 0; x < room.cx; ++x)
+                    if ((pixels[y * room.cx + x] & 0xffffff) != 0xffffff) {
+                        inkRight = std::max(inkRight, x + 1);
+                        inkBottom = std::max(inkBottom, y + 1);
+                    }
+            EXPECT_LE(inkRight, box.cx) << "ink " << inkRight << "x" << inkBottom;
+            EXPECT_LE(inkBottom, box.cy) << "ink " << inkRight << "x" << inkBottom;
+            SelectObject(dc, previous);
+            DeleteObject(bitmap);
+        }
+        DeleteDC(dc);
+    }
+}
+
+TEST_F(Form1WindowTest, UserActionsReachTheModel) {
+    Type(Text1, L"1.5");
+    EXPECT_EQ(model.State(Text1).text, "1.5");
+
+    // Typing a list text and pressing Enter is typing; the arrow key is a pick.
+    Type(Combo1, L"6.0");
+    Enter(Combo1);
+    EXPECT_EQ(model.State(Combo1).text, "6.0");
+    EXPECT_FALSE(IsWindowEnabled(Native(Command1)));
+    Pick(Combo1, 3);
+    EXPECT_EQ(model.State(Combo1).picked, 3);
+    EXPECT_EQ(WindowText(Native(Combo1)), "4.5");
+    EXPECT_TRUE(IsWindowEnabled(Native(Command1)));
+    // Typed after the pick, passing through the picked item's text: nothing comes back over it.
+    Type(Combo1, L"4.55");
+    EXPECT_EQ(model.State(Combo1).text, "4.55");
+    EXPECT_EQ(WindowText(Native(Combo1)), "4.55");
+
+    Click(Option1);
+    EXPECT_TRUE(model.State(Option1).checked);
+    EXPECT_EQ(SendMessageW(Native(Option2), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(Shown(Text9));
+    EXPECT_FALSE(Shown(Combo2));
+
+    Click(Check2);
+    EXPECT_EQ(SendMessageW(Native(Check2), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"请选择其中之一"});
+
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::About), 0);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].rfind("平台钢铺板计算 ", 0), 0u) << platform.messages[1];
+}
+
+TEST_F(Form1WindowTest, EnterPressesOnlyTheFocusedButton) {
+    Enter(Text1);
+    EXPECT_EQ(platform.endProgramCalls, 0);
+    Enter(Command2);
+    EXPECT_EQ(platform.endProgramCalls, 1);
+}
+
+TEST_F(Form1WindowTest, ResultsAndColoursReachTheControls) {
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF box = GetSysColor(COLOR_WINDOW);
+    Type(Text1, L"1");
+    Type(Text2, L"2");
+    Pick(Combo1, 6);
+    Type(Text4, L"1500");
+    Type(Text5, L"600");
+    Pick(Combo2, 0);  // L25x16x3: the stiffener fails both checks
+    Click(Command1);
+    EXPECT_EQ(WindowText(Native(Text12)), " 337.63");
+    EXPECT_EQ(Colours(Text12), std::pair(RGB(0, 0, 255), box));
+    EXPECT_EQ(Colours(Text8), std::pair(text, box));
+    EXPECT_EQ(WindowText(Native(Label21)), "★加劲肋强度超出限值<215N/mm2>,须重新计算");
+    EXPECT_EQ(Colours(Label21).first, RGB(0, 0, 255));
+    EXPECT_TRUE(Shown(Label21));
+    EXPECT_EQ(Colours(Label42).first, RGB(0, 0, 128));
+    EXPECT_EQ(Colours(Label31), std::pair(text, box));  // a value cell
+    // The results the window wrote itself are no typing: the report may be printed.
+    EXPECT_TRUE(IsWindowEnabled(Native(Command3)));
+
+    Pick(Combo2, 30);  // L90x56x6 carries it; the pick itself disables the report
+    EXPECT_FALSE(IsWindowEnabled(Native(Command3)));
+    Click(Command1);
+    EXPECT_EQ(Colours(Text12), std::pair(text, box));
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+}  // namespace
+}  // namespace deckplate::win
