@@ -30,7 +30,7 @@ std::string FileErrorText(const os::FileError& error) {
     const std::string reason = error.reason().message();
     switch (error.step()) {
         case os::FileStep::FindFolder:
-            return "文件夹不存在：" + path;
+            return "文件夹不存在：" + path + "（" + reason + "）";
         case os::FileStep::Create:
             return "无法写入 " + path + "：" + reason;
         case os::FileStep::Write:

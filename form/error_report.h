@@ -17,7 +17,7 @@ namespace deckplate::form {
 /// "运行时错误 '11'：除数为零", then "出现在：钢铺板应力" and "请检查输入数据。", one per line.
 std::string ErrorReportText(const ArithmeticError& error);
 
-/// Why a file could not be written, naming it: "文件夹不存在：…", "无法写入 …：…",
+/// Why a file could not be written, naming it: "文件夹不存在：…（…）", "无法写入 …：…",
 /// "写入 … 失败：…" or "保存 … 失败：…", each with the system's own reason.
 std::string FileErrorText(const os::FileError& error);
 

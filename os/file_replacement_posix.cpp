@@ -14,14 +14,13 @@
 #include <string>
 
 #include "file_replacement.h"
+#include "system_error.h"
 #include "write_buffer.h"
 
 namespace deckplate::os {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::error_code LastError() { return {errno, std::generic_category()}; }
 
 // Writes to a file descriptor; Detach() ends writing.
 class DescriptorBuffer : public WriteBuffer {
@@ -36,7 +35,7 @@ class DescriptorBuffer : public WriteBuffer {
             const ssize_t written = fd_ < 0 ? (errno = EBADF, -1) : ::write(fd_, bytes, length);
             if (written >= 0) return static_cast<std::size_t>(written);
             if (errno == EINTR) continue;
-            failure = LastError();
+            failure = LastSystemError();
             return 0;
         }
     }
@@ -81,12 +80,12 @@ struct FileReplacement::Impl {
 FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (!exists && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastError());
+    if (!exists && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastSystemError());
     if (exists && S_ISDIR(existing.st_mode))
         throw FileError(FileStep::Create, path, std::make_error_code(std::errc::is_a_directory));
     if (exists && !S_ISREG(existing.st_mode)) {
         fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) throw FileError(FileStep::Create, path, LastError());
+        if (fd < 0) throw FileError(FileStep::Create, path, LastSystemError());
         straightThrough = true;
         buffer.Attach(fd);
         return;
@@ -100,10 +99,11 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
         const fs::path folder = FolderOf(destination);
         struct stat folderStat {};
         const bool found = ::stat(folder.c_str(), &folderStat) == 0;
-        if (!found && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastError());
+        if (!found && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastSystemError());
         if (!found || !S_ISDIR(folderStat.st_mode)) {
-            throw FileError(FileStep::FindFolder, folder,
-                            found ? std::make_error_code(std::errc::not_a_directory) : LastError());
+            throw FileError(
+                FileStep::FindFolder, folder,
+                found ? std::make_error_code(std::errc::not_a_directory) : LastSystemError());
         }
     }
     StartTemporary();
@@ -121,7 +121,7 @@ void FileReplacement::Impl::StartTemporary() {
         if (fd >= 0) return;
         // Only these say that the filesystem (or the kernel) has no unnamed files.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            throw FileError(FileStep::Create, destination, LastError());
+            throw FileError(FileStep::Create, destination, LastSystemError());
     }
 #endif
     do {
@@ -130,7 +130,7 @@ void FileReplacement::Impl::StartTemporary() {
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0) {
         temporary.clear();
-        throw FileError(FileStep::Create, destination, LastError());
+        throw FileError(FileStep::Create, destination, LastSystemError());
     }
 }
 
@@ -143,7 +143,7 @@ void FileReplacement::Impl::NameUnnamedFile() {
             temporary = name;
             return;
         }
-        if (errno != EEXIST) throw FileError(FileStep::Replace, destination, LastError());
+        if (errno != EEXIST) throw FileError(FileStep::Replace, destination, LastSystemError());
     }
 }
 
@@ -152,16 +152,17 @@ void FileReplacement::Impl::Commit() {
     if (!straightThrough) {
         // On the disk before it replaces anything, so that a power cut cannot leave an empty
         // file where the previous one was.
-        if (::fsync(fd) != 0) throw FileError(FileStep::Write, destination, LastError());
+        if (::fsync(fd) != 0) throw FileError(FileStep::Write, destination, LastSystemError());
         if (temporary.empty()) NameUnnamedFile();
         if (::rename(temporary.c_str(), destination.c_str()) != 0)
-            throw FileError(FileStep::Replace, destination, LastError());
+            throw FileError(FileStep::Replace, destination, LastSystemError());
         temporary.clear();
     }
     buffer.Detach();
     const int closing = ::close(fd);
     fd = -1;
-    if (closing != 0 && straightThrough) throw FileError(FileStep::Write, destination, LastError());
+    if (closing != 0 && straightThrough)
+        throw FileError(FileStep::Write, destination, LastSystemError());
 }
 
 FileReplacement::Impl::~Impl() {

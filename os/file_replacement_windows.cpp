@@ -2,7 +2,6 @@
 // destination's folder, marked for deletion while it is written: should the program be killed,
 // Windows removes it as the handle closes. Commit() puts it on the disk, lifts the mark, closes
 // it and moves it over the destination with MoveFileExW (replace existing, write through).
-// Reasons are Windows' own words (FormatMessageW), as UTF-8.
 
 #include <windows.h>
 
@@ -11,41 +10,13 @@
 #include <string>
 
 #include "file_replacement.h"
+#include "system_error.h"
 #include "write_buffer.h"
 
 namespace deckplate::os {
 namespace {
 
 namespace fs = std::filesystem;
-
-class WindowsErrors : public std::error_category {
-  public:
-    const char* name() const noexcept override { return "windows"; }
-    std::string message(int code) const override {
-        wchar_t* text = nullptr;
-        const DWORD length = FormatMessageW(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                FORMAT_MESSAGE_IGNORE_INSERTS,
-            nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        std::wstring words(text, length);
-        LocalFree(text);
-        while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' ||
-                                  words.back() == L' ' || words.back() == L'.'))
-            words.pop_back();
-        if (words.empty()) return "Windows error " + std::to_string(code);
-        const int size = WideCharToMultiByte(
-            CP_UTF8, 0, words.data(), static_cast<int>(words.size()), nullptr, 0, nullptr, nullptr);
-        std::string utf8(static_cast<std::size_t>(size), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, words.data(), static_cast<int>(words.size()), utf8.data(),
-                            size, nullptr, nullptr);
-        return utf8;
-    }
-};
-
-std::error_code LastError() {
-    static const WindowsErrors category;
-    return {static_cast<int>(GetLastError()), category};
-}
 
 // Writes to a file handle.
 class HandleBuffer : public WriteBuffer {
@@ -57,7 +28,7 @@ class HandleBuffer : public WriteBuffer {
                           std::error_code& failure) override {
         DWORD written = 0;
         if (!WriteFile(file_, bytes, static_cast<DWORD>(length), &written, nullptr))
-            failure = LastError();
+            failure = LastSystemError();
         return written;
     }
 
@@ -120,10 +91,12 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const fs::path folder = FolderOf(path);
         const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
-        if (folderAttributes == INVALID_FILE_ATTRIBUTES ||
-            !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        // Windows' own reason for a missing drive or folder ("系统找不到指定的路径。").
+        if (folderAttributes == INVALID_FILE_ATTRIBUTES)
+            throw FileError(FileStep::FindFolder, folder, LastSystemError());
+        if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
             throw FileError(FileStep::FindFolder, folder,
-                            std::make_error_code(std::errc::no_such_file_or_directory));
+                            std::make_error_code(std::errc::not_a_directory));
     }
     do {
         temporary = TemporaryName(destination);
@@ -131,7 +104,7 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     } while (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS);
     if (file == INVALID_HANDLE_VALUE) {
-        const std::error_code reason = LastError();
+        const std::error_code reason = LastSystemError();
         temporary.clear();
         throw FileError(FileStep::Create, destination, reason);
     }
@@ -148,15 +121,15 @@ void FileReplacement::Impl::Commit() {
     }
     // On the disk before it replaces anything, so that a power cut cannot leave an empty file
     // where the previous one was.
-    if (!FlushFileBuffers(file)) throw FileError(FileStep::Write, destination, LastError());
+    if (!FlushFileBuffers(file)) throw FileError(FileStep::Write, destination, LastSystemError());
     if (markedForDeletion && !MarkForDeletion(file, false))
-        throw FileError(FileStep::Replace, destination, LastError());
+        throw FileError(FileStep::Replace, destination, LastSystemError());
     markedForDeletion = false;
     CloseHandle(file);
     file = INVALID_HANDLE_VALUE;
     if (!MoveFileExW(temporary.c_str(), destination.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileError(FileStep::Replace, destination, LastError());
+        throw FileError(FileStep::Replace, destination, LastSystemError());
     temporary.clear();
 }
 

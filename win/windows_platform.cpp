@@ -9,26 +9,13 @@
 #include "control_table.h"
 #include "file_replacement.h"
 #include "paths.h"
+#include "system_error.h"
 #include "wide_text.h"
 
 namespace deckplate::win {
 namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\DeckPlate";
-
-// Windows' own words for an error code, in the language of the user's Windows.
-std::string WindowsReason(DWORD code) {
-    wchar_t* words = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
-    std::wstring reason(words ? words : L"", length);
-    LocalFree(words);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
-                               reason.back() == L' ' || reason.back() == L'.'))
-        reason.pop_back();
-    return reason.empty() ? "Windows 错误 " + std::to_string(code) : Utf8FromWide(reason);
-}
 
 void ShowModal(HWND owner, std::string_view text, UINT icon) {
     MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(form::kApplicationTitle).c_str(),
@@ -71,7 +58,7 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
         const auto result = reinterpret_cast<INT_PTR>(
             ShellExecuteW(window_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
         if (result > 32) return {};
-        return "无法打开 " + std::string(path) + "：" + WindowsReason(GetLastError());
+        return "无法打开 " + std::string(path) + "：" + os::LastSystemError().message();
     }
     // Notepad from the system's own folder, not from wherever the search path leads; the
     // program does not wait for it.
@@ -82,7 +69,7 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(notepad.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process))
-        return "无法用记事本打开 " + std::string(path) + "：" + WindowsReason(GetLastError());
+        return "无法用记事本打开 " + std::string(path) + "：" + os::LastSystemError().message();
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {};

@@ -1,0 +1,54 @@
+#include "system_error.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <string>
+#else
+#include <cerrno>
+#endif
+
+namespace deckplate::os {
+
+#ifdef _WIN32
+
+namespace {
+
+class WindowsErrors : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "windows"; }
+    std::string message(int code) const override {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::wstring words(text ? text : L"", length);
+        LocalFree(text);
+        while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' ||
+                                  words.back() == L' ' || words.back() == L'.'))
+            words.pop_back();
+        if (words.empty()) return "Windows error " + std::to_string(code);
+        const int size = WideCharToMultiByte(
+            CP_UTF8, 0, words.data(), static_cast<int>(words.size()), nullptr, 0, nullptr, nullptr);
+        std::string utf8(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, words.data(), static_cast<int>(words.size()), utf8.data(),
+                            size, nullptr, nullptr);
+        return utf8;
+    }
+};
+
+}  // namespace
+
+std::error_code LastSystemError() {
+    static const WindowsErrors category;
+    return {static_cast<int>(GetLastError()), category};
+}
+
+#else
+
+std::error_code LastSystemError() { return {errno, std::generic_category()}; }
+
+#endif
+
+}  // namespace deckplate::os
