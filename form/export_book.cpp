@@ -18,15 +18,8 @@ void Form1::ExportBook_Click() {
         return;
     }
     const std::string path = platform_.ChooseSaveFile("钢平台计算书.html");
-    if (path.empty()) return;
-    try {
-        platform_.WriteTextFile(path, book, os::TextEncoding::Utf8);
-    } catch (const os::FileError& error) {
-        platform_.ReportError("计算书未能导出。\n" + FileErrorText(error));
-        return;
-    }
-    if (const std::string failure = platform_.OpenFile(path, Viewer::Browser); !failure.empty())
-        platform_.ReportError("计算书已导出，但无法打开。\n" + failure);
+    if (path.empty() || !WriteFile(path, book, os::TextEncoding::Utf8, "导出")) return;
+    OpenFile(path, Viewer::Browser, "导出");
 }
 
 }  // namespace deckplate::form

@@ -116,6 +116,12 @@ class Form1 {
     void SetBasis(DesignBasis basis);
 
     void Verify();
+    /// Writes a file the user asked for in one step; a failure is reported, naming what was
+    /// being done ("保存", "导出"): false then.
+    bool WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
+                   std::string_view done);
+    /// Opens a written file in its viewer; a failure is reported.
+    void OpenFile(const std::string& path, Viewer viewer, std::string_view done);
     bool RefuseNegativeInput();
     double Read(Control box) const;
     void ReportArithmeticFault(const ArithmeticError& error);

@@ -52,16 +52,25 @@ void Form1::Command3_Click() {
         // No drive D:, or no room on it: the same report can go elsewhere.
         platform_.ReportError("计算书未能保存。\n" + FileErrorText(error) + "\n请另选位置保存。");
         path = platform_.ChooseSaveFile("WExo.txt");
-        if (path.empty()) return;
-        try {
-            platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
-        } catch (const os::FileError& again) {
-            platform_.ReportError("计算书未能保存。\n" + FileErrorText(again));
-            return;
-        }
+        if (path.empty() || !WriteFile(path, report, os::TextEncoding::Gbk, "保存")) return;
     }
-    if (const std::string failure = platform_.OpenFile(path, Viewer::TextEditor); !failure.empty())
-        platform_.ReportError("计算书已保存，但无法打开。\n" + failure);
+    OpenFile(path, Viewer::TextEditor, "保存");
+}
+
+bool Form1::WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
+                      std::string_view done) {
+    try {
+        platform_.WriteTextFile(path, text, encoding);
+        return true;
+    } catch (const os::FileError& error) {
+        platform_.ReportError("计算书未能" + std::string(done) + "。\n" + FileErrorText(error));
+        return false;
+    }
+}
+
+void Form1::OpenFile(const std::string& path, Viewer viewer, std::string_view done) {
+    if (const std::string failure = platform_.OpenFile(path, viewer); !failure.empty())
+        platform_.ReportError("计算书已" + std::string(done) + "，但无法打开。\n" + failure);
 }
 
 }  // namespace deckplate::form
