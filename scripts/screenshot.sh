@@ -8,15 +8,15 @@ program="${1:-build/release/app/deckplate}"
 output="${2:-docs/window.png}"
 
 if [ -z "${DECKPLATE_SCREENSHOT_DISPLAY:-}" ]; then
-  DECKPLATE_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$program" "$output"
+  DECKPLATE_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$output"
 fi
 
 run() {
-  "$program" &
+  HOME=$(mktemp -d) "$program" &  # a fresh home: no remembered choices
   local pid=$!
   local window=""
   for _ in $(seq 50); do
-    window=$(xdotool search --name '平台钢铺板计算' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(xdotool search --onlyvisible --name '平台钢铺板计算' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
   done
   [ -n "$window" ] || { echo "the window did not appear" >&2; kill "$pid"; return 1; }
