@@ -3,9 +3,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "form1.h"
-#include "form1_window.h"
-#include "qt_platform.h"
+#include "form/form1.h"
+#include "ui/form1_window.h"
+#include "ui/qt_platform.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -1,8 +1,8 @@
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 #include <algorithm>
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
 

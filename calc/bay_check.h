@@ -3,8 +3,8 @@
 // window forms them (plate strength, stiffener strength, plate deflection, stiffener
 // deflection). Used where no window stands in between: the command line, schedules, sizing.
 
-#include "deck_plate.h"
-#include "stiffener.h"
+#include "calc/deck_plate.h"
+#include "calc/stiffener.h"
 
 namespace deckplate {
 

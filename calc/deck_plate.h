@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "design_basis.h"
-#include "verdict.h"
+#include "calc/design_basis.h"
+#include "calc/verdict.h"
 
 namespace deckplate {
 

@@ -1,7 +1,7 @@
-#include "design_basis.h"
+#include "calc/design_basis.h"
 
-#include "number_text.h"
-#include "verdict.h"
+#include "calc/number_text.h"
+#include "calc/verdict.h"
 
 namespace deckplate {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "stiffener.h"
+#include "calc/stiffener.h"
 
 namespace deckplate {
 

@@ -1,8 +1,8 @@
-#include "module1.h"
+#include "calc/module1.h"
 
 #include <array>
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
 namespace {

@@ -3,8 +3,8 @@
 // the plate's moment, stress and deflection, each evaluated in the order the design basis
 // writes it, so that every digit is reproducible.
 
-#include "checked.h"
-#include "design_basis.h"
+#include "calc/checked.h"
+#include "calc/design_basis.h"
 
 namespace deckplate {
 

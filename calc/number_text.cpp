@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <optional>
 
-#include "checked.h"
+#include "calc/checked.h"
 
 namespace deckplate {
 namespace {

@@ -1,7 +1,7 @@
-#include "stiffener.h"
+#include "calc/stiffener.h"
 
-#include "module1.h"
-#include "number_text.h"
+#include "calc/module1.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
 namespace {

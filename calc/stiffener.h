@@ -8,8 +8,8 @@
 #include <string_view>
 #include <variant>
 
-#include "design_basis.h"
-#include "verdict.h"
+#include "calc/design_basis.h"
+#include "calc/verdict.h"
 
 namespace deckplate {
 

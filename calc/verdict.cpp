@@ -1,6 +1,6 @@
-#include "verdict.h"
+#include "calc/verdict.h"
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate::detail {
 

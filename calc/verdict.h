@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "checked.h"
+#include "calc/checked.h"
 
 namespace deckplate {
 

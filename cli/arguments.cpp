@@ -1,9 +1,9 @@
-#include "arguments.h"
+#include "cli/arguments.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "angle_catalogue.h"
+#include "calc/angle_catalogue.h"
 
 namespace deckplate::cli {
 namespace {

@@ -1,10 +1,10 @@
-#include "check_output.h"
+#include "cli/check_output.h"
 
 #include <sstream>
 #include <variant>
 
-#include "deckplate_version.h"
-#include "number_text.h"
+#include "version/deckplate_version.h"
+#include "calc/number_text.h"
 
 namespace deckplate::cli {
 namespace {

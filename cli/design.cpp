@@ -1,4 +1,4 @@
-#include "design.h"
+#include "cli/design.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,12 +7,12 @@
 #include <ostream>
 #include <sstream>
 
-#include "angle_catalogue.h"
-#include "arguments.h"
-#include "deckplate_version.h"
-#include "flat_bar_series.h"
-#include "number_text.h"
-#include "plate_thicknesses.h"
+#include "calc/angle_catalogue.h"
+#include "cli/arguments.h"
+#include "version/deckplate_version.h"
+#include "calc/flat_bar_series.h"
+#include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
 
 namespace deckplate::cli {
 namespace {

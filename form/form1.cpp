@@ -1,8 +1,8 @@
-#include "form1.h"
+#include "form/form1.h"
 
-#include "angle_catalogue.h"
-#include "number_text.h"
-#include "plate_thicknesses.h"
+#include "calc/angle_catalogue.h"
+#include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
 
 namespace deckplate::form {
 

@@ -16,11 +16,11 @@
 #include <string_view>
 #include <vector>
 
-#include "bay_check.h"
-#include "control_table.h"
-#include "design_basis.h"
-#include "menu_table.h"
-#include "platform.h"
+#include "calc/bay_check.h"
+#include "form/control_table.h"
+#include "calc/design_basis.h"
+#include "form/menu_table.h"
+#include "form/platform.h"
 
 namespace deckplate {
 class ArithmeticError;

@@ -1,7 +1,7 @@
 // The report button: a snapshot of the window becomes the report file, then the viewer opens it.
-#include "error_report.h"
-#include "form1.h"
-#include "report_text.h"
+#include "form/error_report.h"
+#include "form/form1.h"
+#include "report/report_text.h"
 
 namespace deckplate::form {
 

@@ -1,11 +1,11 @@
 // The Verify command: reads the inputs, runs the plate and stiffener checks and writes every
 // result in a fixed order, so that a fault part-way leaves exactly the earlier steps on show.
-#include "angle_catalogue.h"
-#include "deck_plate.h"
-#include "error_report.h"
-#include "form1.h"
-#include "number_text.h"
-#include "stiffener.h"
+#include "calc/angle_catalogue.h"
+#include "calc/deck_plate.h"
+#include "form/error_report.h"
+#include "form/form1.h"
+#include "calc/number_text.h"
+#include "calc/stiffener.h"
 
 namespace deckplate::form {
 

@@ -1,6 +1,6 @@
 // 结论: the four checks side by side, and what the engineer must do when one is exceeded.
-#include "book_sections.h"
-#include "html_text.h"
+#include "report/book_sections.h"
+#include "report/html_text.h"
 
 namespace deckplate::report {
 

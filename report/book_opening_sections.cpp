@@ -1,7 +1,7 @@
 // The book's opening: its title, the basis it is computed on, the inputs and the loads.
-#include "book_sections.h"
-#include "html_text.h"
-#include "mathml.h"
+#include "report/book_sections.h"
+#include "report/html_text.h"
+#include "report/mathml.h"
 
 namespace deckplate::report {
 

@@ -1,8 +1,8 @@
-#include "book_parts.h"
+#include "report/book_parts.h"
 
-#include "html_text.h"
-#include "mathml.h"
-#include "module1.h"
+#include "report/html_text.h"
+#include "report/mathml.h"
+#include "calc/module1.h"
 
 namespace deckplate::report {
 

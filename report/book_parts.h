@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "book_numbers.h"
-#include "calculation_book.h"
+#include "report/book_numbers.h"
+#include "report/calculation_book.h"
 
 namespace deckplate::report {
 

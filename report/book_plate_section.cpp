@@ -1,10 +1,10 @@
 // 铺板验算: the panel and its coefficients, the plate's moment, stress and deflection.
-#include "book_sections.h"
-#include "drawings.h"
-#include "html_text.h"
-#include "mathml.h"
-#include "module1.h"
-#include "number_text.h"
+#include "report/book_sections.h"
+#include "report/drawings.h"
+#include "report/html_text.h"
+#include "report/mathml.h"
+#include "calc/module1.h"
+#include "calc/number_text.h"
 
 namespace deckplate::report {
 

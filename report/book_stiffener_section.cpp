@@ -1,10 +1,10 @@
 // 加劲肋验算: the composite section, the stiffener's moment, its stresses at the top and the
 // bottom fibre, and its deflection.
-#include "book_sections.h"
-#include "drawings.h"
-#include "html_text.h"
-#include "mathml.h"
-#include "number_text.h"
+#include "report/book_sections.h"
+#include "report/drawings.h"
+#include "report/html_text.h"
+#include "report/mathml.h"
+#include "calc/number_text.h"
 
 namespace deckplate::report {
 

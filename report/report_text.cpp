@@ -1,9 +1,9 @@
-#include "report_text.h"
+#include "report/report_text.h"
 
 #include <string_view>
 #include <vector>
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate::report {
 namespace {

@@ -2,10 +2,10 @@
 #include <charconv>
 #include <optional>
 
-#include "book_numbers.h"
-#include "drawings.h"
-#include "html_text.h"
-#include "svg.h"
+#include "report/book_numbers.h"
+#include "report/drawings.h"
+#include "report/html_text.h"
+#include "report/svg.h"
 
 namespace deckplate::report {
 

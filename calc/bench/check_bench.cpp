@@ -1,8 +1,8 @@
 // One full check of a bay (plate, stiffener, verdicts and every display text), as Verify does it.
 #include <benchmark/benchmark.h>
 
-#include "bay_check.h"
-#include "number_text.h"
+#include "calc/bay_check.h"
+#include "calc/number_text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 namespace {
 

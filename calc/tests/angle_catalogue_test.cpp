@@ -1,4 +1,4 @@
-#include "angle_catalogue.h"
+#include "calc/angle_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 #include <gtest/gtest.h>
 

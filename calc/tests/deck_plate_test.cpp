@@ -1,10 +1,10 @@
-#include "deck_plate.h"
+#include "calc/deck_plate.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
 namespace {

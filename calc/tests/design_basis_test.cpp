@@ -1,10 +1,10 @@
 // The two design bases: load factors, the strength limit by part thickness, and the verdicts and
 // utilisations judged against that limit. Expected values worked by hand.
-#include "design_basis.h"
+#include "calc/design_basis.h"
 
 #include <gtest/gtest.h>
 
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 namespace deckplate {
 namespace {

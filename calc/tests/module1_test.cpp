@@ -1,4 +1,4 @@
-#include "module1.h"
+#include "calc/module1.h"
 
 #include <gtest/gtest.h>
 

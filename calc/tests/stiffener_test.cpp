@@ -1,10 +1,10 @@
-#include "stiffener.h"
+#include "calc/stiffener.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "deck_plate.h"
+#include "calc/deck_plate.h"
 
 namespace deckplate {
 namespace {

@@ -1,13 +1,13 @@
 // Sizing against a brute-force search written here, independently of the ranking code.
-#include "design.h"
+#include "cli/design.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "angle_catalogue.h"
-#include "arguments.h"
-#include "flat_bar_series.h"
+#include "calc/angle_catalogue.h"
+#include "cli/arguments.h"
+#include "calc/flat_bar_series.h"
 
 namespace deckplate::cli {
 namespace {

@@ -1,5 +1,5 @@
 // The reactions to the user's choices between calculations.
-#include "form1_fixture.h"
+#include "form/tests/form1_fixture.h"
 
 namespace deckplate::form {
 namespace {

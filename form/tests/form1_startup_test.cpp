@@ -2,7 +2,7 @@
 // variables, and where the window opens.
 #include <set>
 
-#include "form1_fixture.h"
+#include "form/tests/form1_fixture.h"
 
 namespace deckplate::form {
 namespace {

@@ -2,7 +2,7 @@
 // report button that follows the last complete run.
 #include <functional>
 
-#include "form1_fixture.h"
+#include "form/tests/form1_fixture.h"
 
 namespace deckplate::form {
 namespace {

@@ -1,16 +1,16 @@
 // The calculation book's wiring and layout: its sections in order, the check's own results and
 // verdicts in it, the user's text escaped, nothing taken from outside the file, the section drawn
 // to scale. The arithmetic itself is the calculation's and is tested there.
-#include "calculation_book.h"
+#include "report/calculation_book.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <vector>
 
-#include "angle_catalogue.h"
-#include "book_numbers.h"
-#include "html_text.h"
+#include "calc/angle_catalogue.h"
+#include "report/book_numbers.h"
+#include "report/html_text.h"
 
 namespace deckplate::report {
 namespace {

@@ -1,6 +1,6 @@
 // The report's bytes against golden files, compared byte for byte. Regenerate a golden file
 // only after reading the difference: DECKPLATE_UPDATE_GOLDEN=1 writes the current output.
-#include "report_text.h"
+#include "report/report_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <functional>
 #include <iterator>
 
-#include "gbk.h"
+#include "os/gbk.h"
 
 namespace deckplate::report {
 namespace {
