@@ -27,12 +27,9 @@ std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
     std::vector<NamedStiffener> all;
     if (family != StiffenerFamily::Flat) {
         const auto angles = AngleCatalogue();
-        for (std::size_t i = 0; i < angles.size(); ++i) {
-            const AngleRow& row = angles[i];
-            all.push_back({std::string(row.designation),
-                           AngleValues{row.Ix, row.A, row.H, row.y0,
-                                       AngleLegThickness(static_cast<std::int16_t>(i))}});
-        }
+        for (std::size_t i = 0; i < angles.size(); ++i)
+            all.push_back({std::string(angles[i].designation),
+                           AngleSection(static_cast<std::int16_t>(i))});
     }
     if (family != StiffenerFamily::Angle) {
         for (const FlatBar& bar : StandardFlatBars())

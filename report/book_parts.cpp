@@ -2,7 +2,7 @@
 
 #include "report/html_text.h"
 #include "report/mathml.h"
-#include "calc/module1.h"
+#include "calc/plate_formulas.h"
 
 namespace deckplate::report {
 

@@ -3,7 +3,7 @@
 #include "report/drawings.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
-#include "calc/module1.h"
+#include "calc/plate_formulas.h"
 #include "calc/number_text.h"
 
 namespace deckplate::report {
@@ -19,8 +19,8 @@ std::string Coefficients(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
     const std::string alphaBeta =
-        Cat(InlineMath(Cat(Mi("α"), Mo("="), Mn(Exact(plate.Alpha)))), "，",
-            InlineMath(Cat(Mi("β"), Mo("="), Mn(Exact(plate.Beta)))));
+        Cat(InlineMath(Cat(Mi("α"), Mo("="), Mn(Exact(plate.alpha)))), "，",
+            InlineMath(Cat(Mi("β"), Mo("="), Mn(Exact(plate.beta)))));
     if (bay.continuous)
         return Cat("<p>三跨及以上连续铺板，按连续单向板条：", alphaBeta, "。</p>\n");
     const double ratio = RoundDecimals(bay.span / bay.spacing, 1);
@@ -48,7 +48,7 @@ std::string Strength(const BookContext& book) {
     const StrengthVerdict& verdict = book.check.plateStrength;
     const std::string moment =
         Math(Cat(Mi("M"), Mo("="), Mi("α"), Mo("·"), Mi("q"), Mo("·"), Msup(Mi("a"), Mn(Exact(2))),
-                 Mo("="), Mn(Exact(plate.Alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
+                 Mo("="), Mn(Exact(plate.alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
                  Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
                  Mn(Shown(plate.display.moment)), Unit("kN·m/m")));
     // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
@@ -81,7 +81,7 @@ std::string Deflection(const BookContext& book) {
                       Msup(Mi("a"), Mn(Exact(4)))),
                   Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
             Mo("="),
-            Mfrac(Cat(Mn(Exact(plate.Beta)), Mo("×"), Mn(qk), Mo("×"),
+            Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(qk), Mo("×"),
                       Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
                   Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
             Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"),

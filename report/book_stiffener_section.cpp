@@ -15,7 +15,7 @@ namespace {
 // The stiffener's depth below the plate, mm: a flat bar's height, an angle's long leg.
 double StiffenerDepth(const Stiffener& stiffener) {
     if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->height;
-    return std::get<AngleValues>(stiffener).Hangle1;
+    return std::get<AngleValues>(stiffener).H;
 }
 
 // A value the window shows in cm⁴, written in mm⁴: "108.76 × 10⁴".
