@@ -37,8 +37,8 @@ struct StiffenerDisplay {
 
 /// A flat bar's section as the report prints it, rounded to 2 decimals.
 struct FlatBarStored {
-    double AstiffenerE = 0;  ///< cm²
-    double IStiffenerE = 0;  ///< cm⁴
+    double area = 0;     ///< cm²
+    double inertia = 0;  ///< cm⁴
 };
 
 /// All lengths in mm, areas mm², moments of inertia mm⁴, Ms in N·mm, stresses N/mm².

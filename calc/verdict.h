@@ -18,6 +18,8 @@ struct DeflectionVerdict {
     bool exceeded = false;
     double ratio = 0.0;  ///< span / deflection, unrounded
     std::string text;
+    double limit = 0.0;    ///< the limit as span / deflection (150, 200)
+    double allowed = 0.0;  ///< the largest deflection kept, span / limit, mm
 };
 
 namespace detail {

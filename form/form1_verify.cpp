@@ -150,8 +150,8 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
     case BayStage::SelfWeight:
         SetText(Label41, c.stiffener.display.selfWeight);
         if (flatBar) {
-            vars_.AstiffenerE = c.stiffener.flatBar->AstiffenerE;
-            vars_.IStiffenerE = c.stiffener.flatBar->IStiffenerE;
+            vars_.AstiffenerE = c.stiffener.flatBar->area;
+            vars_.IStiffenerE = c.stiffener.flatBar->inertia;
         } else {
             showSection();
         }

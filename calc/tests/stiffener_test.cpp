@@ -43,8 +43,8 @@ TEST(CheckStiffener, FlatBarEightyByEight) {
     EXPECT_EQ(d.compositeInertia, " 108.76");
     EXPECT_EQ(d.selfWeight, " .6");
     ASSERT_TRUE(r.flatBar);
-    EXPECT_EQ(r.flatBar->AstiffenerE, 6.4);
-    EXPECT_EQ(r.flatBar->IStiffenerE, 34.13);
+    EXPECT_EQ(r.flatBar->area, 6.4);
+    EXPECT_EQ(r.flatBar->inertia, 34.13);
     EXPECT_EQ(StiffenerStrengthVerdict(d.stress).text, "加劲肋强度满足要求");
     const DeflectionVerdict v = StiffenerDeflectionVerdict(2000, r.deflection);
     ExpectQuoted(v.ratio, 1433.9, 1);
