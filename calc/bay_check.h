@@ -5,8 +5,10 @@
 // observer; the command line, schedules and sizing take the finished check.
 
 #include <functional>
+#include <optional>
 
 #include "calc/deck_plate.h"
+#include "calc/point_load.h"
 #include "calc/stiffener.h"
 
 namespace deckplate {
@@ -20,6 +22,7 @@ struct BayInput {
     bool continuous = false;
     Stiffener stiffener;
     DesignBasis basis = DesignBasis::Legacy;
+    std::optional<PointLoad> pointLoad = std::nullopt;  ///< a case of its own, when given
 };
 
 struct BayCheck {
@@ -29,25 +32,36 @@ struct BayCheck {
     StrengthVerdict stiffenerStrength;
     DeflectionVerdict plateDeflection;
     DeflectionVerdict stiffenerDeflection;
+    std::optional<PointLoadCheck> pointLoad = std::nullopt;  ///< when the bay has a point load
 
     bool AllPass() const {
         return !plateStrength.exceeded && !stiffenerStrength.exceeded &&
-               !plateDeflection.exceeded && !stiffenerDeflection.exceeded;
+               !plateDeflection.exceeded && !stiffenerDeflection.exceeded &&
+               (!pointLoad || pointLoad->AllPass());
     }
 };
 
 /// How much of each limit a bay uses: 1 or more fails. Strengths are the displayed stress over
 /// the part's strength limit f; deflections the limit ratio over the actual (150 / (a/δ),
-/// 200 / (L/δs)).
+/// 200 / (L/δs)), or under the point load the plate's δ over its limit in mm.
 struct Utilisation {
     double plateStrength = 0;
     double plateDeflection = 0;
     double stiffenerStrength = 0;
     double stiffenerDeflection = 0;
+    /// The point-load case's, when the bay has one.
+    struct PointLoad {
+        double plateStrength = 0;
+        double plateDeflection = 0;
+        double stiffenerStrength = 0;
+        double stiffenerDeflection = 0;
+    };
+    std::optional<PointLoad> pointLoad = std::nullopt;
 
-    /// The largest of the four.
+    /// The largest of them.
     double Governing() const;
-    /// "plate_strength", "plate_deflection", "stiffener_strength" or "stiffener_deflection".
+    /// "plate_strength", "plate_deflection", "stiffener_strength", "stiffener_deflection", or
+    /// with the point load also "point_load_plate_strength" … "point_load_stiffener_deflection".
     const char* GoverningCheck() const;
 };
 
@@ -61,6 +75,10 @@ enum class BayStage {
     StiffenerStrength,    ///< check.stiffenerStrength
     PlateDeflection,      ///< check.plateDeflection
     StiffenerDeflection,  ///< check.stiffenerDeflection
+    // With a point load only:
+    PointLoadPlate,      ///< check.pointLoad: the load, its factor and check.pointLoad->plate
+    PointLoadStiffener,  ///< check.pointLoad->stiffener
+    PointLoadVerdicts,   ///< check.pointLoad's four verdicts
 };
 
 /// Told of each stage as it completes, with the check so far (later stages still empty). A fault
@@ -70,10 +88,17 @@ using BayStageObserver = std::function<void(BayStage stage, const BayCheck& chec
 /// Checks a bay stage by stage. Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer = {});
 
-/// The same, with the plate check of this bay's loads, thickness, span, spacing, boundary and
-/// basis already done (it does not depend on the stiffener): for trying many stiffeners on one
-/// plate.
-BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate,
+/// What a bay's plate checks depend on, done once for trying many stiffeners on one plate: the
+/// uniform check of its loads, thickness, span, spacing, boundary and basis, and the point
+/// load's patch on that panel.
+struct PlateChecks {
+    DeckPlateResult plate;
+    std::optional<PatchInfluence> patch;  ///< with a point load
+};
+PlateChecks CheckPlates(const BayInput& bay);
+
+/// The same as CheckBay, with the plate checks already done.
+BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates,
                   DisplayTexts texts = DisplayTexts::All);
 
 Utilisation Utilisations(const BayCheck& check);

@@ -112,4 +112,18 @@ inline constexpr CoefficientRow kOneWayStrip{0.125, 0.1422};
 /// continuous over the stiffeners (α the support moment of three equal spans).
 inline constexpr CoefficientRow kContinuousPlate{0.1, 0.11};
 
+// The point load of a work platform or walkway: GB/T 17888.2-2020 (identical to ISO 14122-2:2016)
+// as secondary sources quote it; the clause number is not confirmed.
+
+/// The standard point load F, kN, on a square patch of side kPointLoadPatch, mm, at the most
+/// unfavourable position.
+inline constexpr double kPointLoadForce = 1.5;
+inline constexpr double kPointLoadPatch = 200.0;
+/// The deck plate under the point load: deflection at most a/200 and at most 4 mm (the step
+/// between a loaded and an adjacent unloaded panel).
+inline constexpr double kPointLoadPlateDeflectionLimit = 200.0;
+inline constexpr double kPointLoadPlateStepLimit = 4.0;
+/// Poisson's ratio of steel, for the elastic plate under a patch load.
+inline constexpr double kPoissonRatio = 0.3;
+
 }  // namespace deckplate

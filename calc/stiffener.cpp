@@ -107,6 +107,8 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.ys = s.ys.value();
     r.Yo = Yo.value();
     r.Ix = Ix.value();
+    r.depth = s.H.value();
+    r.bottomGamma = s.gamma.value();
     r.Ms = Ms.value();
     r.deflection = deflection.value();
     r.stressTop = top.value();

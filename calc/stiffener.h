@@ -46,6 +46,8 @@ struct StiffenerResult {
     double be = 0, Ap = 0, Ip = 0;  ///< effective plate strip
     double As = 0, Is = 0, ys = 0;  ///< stiffener alone; ys from the plate's top face
     double Yo = 0, Ix = 0;          ///< composite section
+    double depth = 0;               ///< stiffener's depth below the plate
+    double bottomGamma = 0;         ///< γx of the stiffener's lower edge
     double Ms = 0;                  ///< bending moment
     double deflection = 0;          ///< δs
     double stressTop = 0, stressBottom = 0;

@@ -107,10 +107,9 @@ DesignResult Design(const DesignRequest& request) {
             BayInput bay{request.dead, request.live, ParseNumber(thicknessText),
                          request.span, spacing,      request.continuous,
                          {},           request.basis};
-            std::optional<DeckPlateResult> plate;
+            std::optional<PlateChecks> plate;
             try {
-                plate = CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
-                                       bay.continuous, bay.basis);
+                plate = CheckPlates(bay);
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());

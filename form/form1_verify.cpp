@@ -169,6 +169,10 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
         SetExceeded(Text7, c.plateDeflection.exceeded);
         SetText(Label13, c.plateDeflection.text);
         break;
+    case BayStage::PointLoadPlate:
+    case BayStage::PointLoadStiffener:
+    case BayStage::PointLoadVerdicts:
+        break;
     case BayStage::StiffenerDeflection:
         SetExceeded(Text11, c.stiffenerDeflection.exceeded);
         SetText(Label20, c.stiffenerDeflection.text);
