@@ -21,6 +21,15 @@ void BM_CheckBayAngle(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckBayAngle);
 
+// The walkway's deck with the point load of 1.5 kN on 200 × 200 mm: eight checks.
+void BM_CheckBayPointLoad(benchmark::State& state) {
+    const deckplate::BayInput bay{1,     2,   4, 2000, 500, false, deckplate::FlatBar{60, 6},
+                                  deckplate::DesignBasis::Current, deckplate::PointLoad{}};
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckBayPointLoad);
+
 void BM_NumberText(benchmark::State& state) {
     double x = 1087613.33;
     for (auto _ : state) {
