@@ -1,9 +1,9 @@
 #include <iostream>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 #ifdef _WIN32
-#include "windows_console.h"
+#include "app/windows_console.h"
 
 // Windows hands the arguments over as UTF-16; the command line reads them as UTF-8.
 int wmain(int argc, wchar_t** argv) {

@@ -4,9 +4,9 @@
 #include <exception>
 #include <string>
 
-#include "form1.h"
-#include "form1_window.h"
-#include "windows_platform.h"
+#include "form/form1.h"
+#include "win/form1_window.h"
+#include "win/windows_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     deckplate::win::WindowsPlatform platform;

@@ -1,4 +1,4 @@
-#include "windows_console.h"
+#include "app/windows_console.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "wide_text.h"
+#include "win/wide_text.h"
 
 namespace deckplate::app {
 namespace {

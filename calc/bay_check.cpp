@@ -1,26 +1,49 @@
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 #include <algorithm>
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
+namespace {
 
-BayCheck CheckBay(const BayInput& bay) {
-    return CheckBay(bay, CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
-                                        bay.continuous, bay.basis));
+BayCheck CheckStages(const BayInput& bay, const DeckPlateResult* knownPlate, DisplayTexts texts,
+                     const BayStageObserver& observer) {
+    BayCheck c;
+    const auto done = [&](BayStage stage) {
+        if (observer) observer(stage, c);
+    };
+    // The strip comes first: a fault in sizing it is named before any result is shown.
+    c.stiffener.be = PlateStripWidth(bay.thickness, bay.spacing);
+    done(BayStage::PlateStrip);
+    c.plate = knownPlate ? *knownPlate
+                         : CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span,
+                                          bay.spacing, bay.continuous, bay.basis);
+    done(BayStage::Plate);
+    c.stiffener = StiffenerBeam(bay.thickness, c.plate.q, c.plate.qk, bay.span, bay.spacing,
+                                bay.stiffener, bay.basis, texts);
+    done(BayStage::Stiffener);
+    AddSelfWeight(c.stiffener, bay.thickness, bay.spacing, texts);
+    done(BayStage::SelfWeight);
+    c.plateStrength = PlateStrengthVerdict(c.plate.display.stress, c.plate.f);
+    done(BayStage::PlateStrength);
+    c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.display.stress, c.stiffener.f);
+    done(BayStage::StiffenerStrength);
+    c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
+    done(BayStage::PlateDeflection);
+    c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection);
+    done(BayStage::StiffenerDeflection);
+    return c;
+}
+
+}  // namespace
+
+BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer) {
+    return CheckStages(bay, nullptr, DisplayTexts::All, observer);
 }
 
 BayCheck CheckBay(const BayInput& bay, const DeckPlateResult& plate, DisplayTexts texts) {
-    BayCheck c;
-    c.plate = plate;
-    c.stiffener = CheckStiffener(bay.thickness, c.plate.q, c.plate.qk, bay.span, bay.spacing,
-                                 bay.stiffener, bay.basis, texts);
-    c.plateStrength = PlateStrengthVerdict(c.plate.display.stress, c.plate.f);
-    c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.display.stress, c.stiffener.f);
-    c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
-    c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection);
-    return c;
+    return CheckStages(bay, &plate, texts, {});
 }
 
 Utilisation Utilisations(const BayCheck& check) {

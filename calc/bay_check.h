@@ -1,10 +1,13 @@
 #pragma once
-// One bay checked from start to end: plate, stiffener and the four verdicts, in the order the
-// window forms them (plate strength, stiffener strength, plate deflection, stiffener
-// deflection). Used where no window stands in between: the command line, schedules, sizing.
+// One bay checked from start to end: the plate strip, the plate, the stiffener, the self-weight
+// and the four verdicts (plate strength, stiffener strength, plate deflection, stiffener
+// deflection), in the order the window shows them. The window follows the stages through an
+// observer; the command line, schedules and sizing take the finished check.
 
-#include "deck_plate.h"
-#include "stiffener.h"
+#include <functional>
+
+#include "calc/deck_plate.h"
+#include "calc/stiffener.h"
 
 namespace deckplate {
 
@@ -48,8 +51,24 @@ struct Utilisation {
     const char* GoverningCheck() const;
 };
 
-/// Throws ArithmeticError naming the quantity where a fault arose.
-BayCheck CheckBay(const BayInput& bay);
+/// The stages of one bay's check, in the order they complete.
+enum class BayStage {
+    PlateStrip,           ///< check.stiffener.be: the plate strip that works with the stiffener
+    Plate,                ///< check.plate
+    Stiffener,            ///< check.stiffener: section, moment, deflection and stresses
+    SelfWeight,           ///< check.stiffener.selfWeight
+    PlateStrength,        ///< check.plateStrength
+    StiffenerStrength,    ///< check.stiffenerStrength
+    PlateDeflection,      ///< check.plateDeflection
+    StiffenerDeflection,  ///< check.stiffenerDeflection
+};
+
+/// Told of each stage as it completes, with the check so far (later stages still empty). A fault
+/// stops the check: the observer has then been told of every stage before it, and of no other.
+using BayStageObserver = std::function<void(BayStage stage, const BayCheck& check)>;
+
+/// Checks a bay stage by stage. Throws ArithmeticError naming the quantity where a fault arose.
+BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer = {});
 
 /// The same, with the plate check of this bay's loads, thickness, span, spacing, boundary and
 /// basis already done (it does not depend on the stiffener): for trying many stiffeners on one

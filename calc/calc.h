@@ -15,12 +15,12 @@
 // naming the quantity; no infinity or NaN ever reaches a result or a text. The routines keep
 // no state; the caller (the window, the command line) stores what it needs.
 
-#include "angle_catalogue.h"
-#include "bay_check.h"
-#include "checked.h"
-#include "deck_plate.h"
-#include "design_basis.h"
-#include "module1.h"
-#include "number_text.h"
-#include "plate_thicknesses.h"
-#include "stiffener.h"
+#include "calc/angle_catalogue.h"
+#include "calc/bay_check.h"
+#include "calc/checked.h"
+#include "calc/deck_plate.h"
+#include "calc/design_basis.h"
+#include "calc/plate_formulas.h"
+#include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
+#include "calc/stiffener.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "quantity.h"
+#include "calc/quantity.h"
 
 namespace deckplate {
 

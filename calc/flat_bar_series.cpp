@@ -1,4 +1,4 @@
-#include "flat_bar_series.h"
+#include "calc/flat_bar_series.h"
 
 namespace deckplate {
 namespace {

@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <optional>
 
-#include "checked.h"
+#include "calc/checked.h"
 
 namespace deckplate {
 namespace {
@@ -235,6 +235,38 @@ double ParseNumber(std::string_view text) {
         return 0.0;
     }
     return value;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsIgnoredSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsIgnoredSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsPlainNumber(std::string_view text) {
+    text = Trimmed(text);
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        return i - start;
+    };
+    const auto sign = [&] {
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    };
+    sign();
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        sign();
+        if (digits() == 0) return false;
+    }
+    return i == text.size();
 }
 
 double RoundDecimals(double x, int n) {

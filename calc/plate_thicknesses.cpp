@@ -1,4 +1,4 @@
-#include "plate_thicknesses.h"
+#include "calc/plate_thicknesses.h"
 
 namespace deckplate {
 namespace {

@@ -1,4 +1,4 @@
-#include "quantity.h"
+#include "calc/quantity.h"
 
 #include <array>
 

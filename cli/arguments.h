@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "design_basis.h"
-#include "stiffener.h"
+#include "calc/design_basis.h"
+#include "calc/stiffener.h"
 
 namespace deckplate::cli {
 

@@ -1,4 +1,4 @@
-#include "batch.h"
+#include "cli/batch.h"
 
 #include <algorithm>
 #include <array>
@@ -9,15 +9,15 @@
 #include <memory>
 #include <optional>
 
-#include "arguments.h"
-#include "bay_check.h"
-#include "book.h"
-#include "csv_reader.h"
-#include "deckplate_version.h"
-#include "file_replacement.h"
-#include "number_text.h"
-#include "paths.h"
-#include "progress.h"
+#include "cli/arguments.h"
+#include "calc/bay_check.h"
+#include "cli/book.h"
+#include "cli/csv_reader.h"
+#include "version/deckplate_version.h"
+#include "os/file_replacement.h"
+#include "calc/number_text.h"
+#include "os/paths.h"
+#include "cli/progress.h"
 
 namespace deckplate::cli {
 namespace {

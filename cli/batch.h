@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "design_basis.h"
+#include "calc/design_basis.h"
 
 namespace deckplate::cli {
 

@@ -1,8 +1,8 @@
-#include "book.h"
+#include "cli/book.h"
 
-#include "deckplate_version.h"
-#include "file_replacement.h"
-#include "paths.h"
+#include "version/deckplate_version.h"
+#include "os/file_replacement.h"
+#include "os/paths.h"
 
 namespace deckplate::cli {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "book_names.h"
-#include "calculation_book.h"
-#include "today.h"
+#include "cli/book_names.h"
+#include "report/calculation_book.h"
+#include "os/today.h"
 
 namespace deckplate::cli {
 

@@ -1,4 +1,4 @@
-#include "book_names.h"
+#include "cli/book_names.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "check_output.h"
+#include "cli/check_output.h"
 
 #include <sstream>
 #include <variant>
 
-#include "deckplate_version.h"
-#include "number_text.h"
+#include "version/deckplate_version.h"
+#include "calc/number_text.h"
 
 namespace deckplate::cli {
 namespace {
@@ -76,8 +76,8 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
          {{"q", p.q},
           {"qk", p.qk},
           {"f", p.f},
-          {"alpha", p.Alpha},
-          {"beta", p.Beta},
+          {"alpha", p.alpha},
+          {"beta", p.beta},
           {"moment", p.moment},
           {"stress", p.stress},
           {"deflection", p.deflection},

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 namespace deckplate::cli {
 

@@ -1,4 +1,4 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <CLI/CLI.hpp>
 #include <cctype>
@@ -6,15 +6,15 @@
 #include <iostream>
 #include <optional>
 
-#include "angle_catalogue.h"
-#include "arguments.h"
-#include "batch.h"
-#include "book.h"
-#include "check_output.h"
-#include "deckplate_version.h"
-#include "design.h"
-#include "file_replacement.h"
-#include "paths.h"
+#include "calc/angle_catalogue.h"
+#include "cli/arguments.h"
+#include "cli/batch.h"
+#include "cli/book.h"
+#include "cli/check_output.h"
+#include "version/deckplate_version.h"
+#include "cli/design.h"
+#include "os/file_replacement.h"
+#include "os/paths.h"
 
 namespace deckplate::cli {
 namespace {

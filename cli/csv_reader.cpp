@@ -1,4 +1,4 @@
-#include "csv_reader.h"
+#include "cli/csv_reader.h"
 
 #include <array>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "gbk.h"
+#include "os/gbk.h"
 
 namespace deckplate::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "design.h"
+#include "cli/design.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,12 +7,12 @@
 #include <ostream>
 #include <sstream>
 
-#include "angle_catalogue.h"
-#include "arguments.h"
-#include "deckplate_version.h"
-#include "flat_bar_series.h"
-#include "number_text.h"
-#include "plate_thicknesses.h"
+#include "calc/angle_catalogue.h"
+#include "cli/arguments.h"
+#include "version/deckplate_version.h"
+#include "calc/flat_bar_series.h"
+#include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
 
 namespace deckplate::cli {
 namespace {
@@ -27,12 +27,9 @@ std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
     std::vector<NamedStiffener> all;
     if (family != StiffenerFamily::Flat) {
         const auto angles = AngleCatalogue();
-        for (std::size_t i = 0; i < angles.size(); ++i) {
-            const AngleRow& row = angles[i];
-            all.push_back({std::string(row.designation),
-                           AngleValues{row.Ix, row.A, row.H, row.y0,
-                                       AngleLegThickness(static_cast<std::int16_t>(i))}});
-        }
+        for (std::size_t i = 0; i < angles.size(); ++i)
+            all.push_back({std::string(angles[i].designation),
+                           AngleSection(static_cast<std::int16_t>(i))});
     }
     if (family != StiffenerFamily::Angle) {
         for (const FlatBar& bar : StandardFlatBars())

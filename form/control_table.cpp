@@ -1,4 +1,4 @@
-#include "control_table.h"
+#include "form/control_table.h"
 
 #include <cassert>
 

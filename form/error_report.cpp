@@ -1,8 +1,8 @@
-#include "error_report.h"
+#include "form/error_report.h"
 
-#include "checked.h"
-#include "file_replacement.h"
-#include "paths.h"
+#include "calc/checked.h"
+#include "os/file_replacement.h"
+#include "os/paths.h"
 
 namespace deckplate::form {
 

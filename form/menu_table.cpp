@@ -1,4 +1,4 @@
-#include "menu_table.h"
+#include "form/menu_table.h"
 
 namespace deckplate::form {
 namespace {

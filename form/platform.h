@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "file_replacement.h"
-#include "today.h"
+#include "os/file_replacement.h"
+#include "os/today.h"
 
 namespace deckplate::form {
 

@@ -1,7 +1,7 @@
-#include "file_replacement.h"
+#include "os/file_replacement.h"
 
-#include "gbk.h"
-#include "paths.h"
+#include "os/gbk.h"
+#include "os/paths.h"
 
 namespace deckplate::os {
 namespace {

@@ -9,9 +9,9 @@
 #include <random>
 #include <string>
 
-#include "file_replacement.h"
-#include "system_error.h"
-#include "write_buffer.h"
+#include "os/file_replacement.h"
+#include "os/system_error.h"
+#include "os/write_buffer.h"
 
 namespace deckplate::os {
 namespace {

@@ -1,4 +1,4 @@
-#include "gbk.h"
+#include "os/gbk.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "paths.h"
+#include "os/paths.h"
 
 namespace deckplate::os {
 

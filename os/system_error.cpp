@@ -1,4 +1,4 @@
-#include "system_error.h"
+#include "os/system_error.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "today.h"
+#include "os/today.h"
 
 #include <ctime>
 

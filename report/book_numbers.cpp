@@ -1,10 +1,10 @@
-#include "book_numbers.h"
+#include "report/book_numbers.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace deckplate::report {
 namespace {

@@ -1,8 +1,7 @@
-#include "book_parts.h"
+#include "report/book_parts.h"
 
-#include "html_text.h"
-#include "mathml.h"
-#include "module1.h"
+#include "report/html_text.h"
+#include "report/mathml.h"
 
 namespace deckplate::report {
 
@@ -37,12 +36,6 @@ Figure SteelModulus() {
     Figure e = Exact(kSteelModulus / 1e5);
     e.tenPower = 5;
     return e;
-}
-
-double PlateDeflectionLimit(const BayInput& bay) { return bay.spacing / kPlateDeflectionLimit; }
-
-double StiffenerDeflectionLimit(const BayInput& bay) {
-    return bay.span / kStiffenerDeflectionLimit;
 }
 
 std::string GammaX(std::string_view subscript) { return SubscriptedSymbol("γ", subscript); }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "book_parts.h"
+#include "report/book_parts.h"
 
 namespace deckplate::report {
 

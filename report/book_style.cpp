@@ -1,4 +1,4 @@
-#include "book_parts.h"
+#include "report/book_parts.h"
 
 namespace deckplate::report {
 

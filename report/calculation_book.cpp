@@ -1,7 +1,7 @@
-#include "calculation_book.h"
+#include "report/calculation_book.h"
 
-#include "book_sections.h"
-#include "html_text.h"
+#include "report/book_sections.h"
+#include "report/html_text.h"
 
 namespace deckplate::report {
 

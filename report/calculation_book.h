@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 namespace deckplate::report {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "bay_check.h"
+#include "calc/bay_check.h"
 
 namespace deckplate::report {
 

@@ -1,4 +1,4 @@
-#include "html_text.h"
+#include "report/html_text.h"
 
 namespace deckplate::report {
 

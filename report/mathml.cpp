@@ -1,4 +1,4 @@
-#include "mathml.h"
+#include "report/mathml.h"
 
 #include <cstdlib>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "book_numbers.h"
-#include "html_text.h"
+#include "report/book_numbers.h"
+#include "report/html_text.h"
 
 namespace deckplate::report::mathml {
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "book_numbers.h"
-#include "drawings.h"
-#include "html_text.h"
-#include "svg.h"
+#include "report/book_numbers.h"
+#include "report/drawings.h"
+#include "report/html_text.h"
+#include "report/svg.h"
 
 namespace deckplate::report {
 

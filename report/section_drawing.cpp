@@ -2,10 +2,10 @@
 #include <charconv>
 #include <optional>
 
-#include "book_numbers.h"
-#include "drawings.h"
-#include "html_text.h"
-#include "svg.h"
+#include "report/book_numbers.h"
+#include "report/drawings.h"
+#include "report/html_text.h"
+#include "report/svg.h"
 
 namespace deckplate::report {
 
@@ -65,7 +65,7 @@ std::string SectionDrawing(const BayInput& bay, std::string_view stiffenerName,
         left = std::min(left, -bar->thickness / 2);
         right = std::max(right, bar->thickness / 2);
     } else if ((legs = ReadDesignation(stiffenerName))) {
-        depth = std::get<AngleValues>(bay.stiffener).Hangle1;
+        depth = std::get<AngleValues>(bay.stiffener).H;
         left = std::min(left, -legs->thickness / 2);
         right = std::max(right, -legs->thickness / 2 + legs->shortLeg);
     }

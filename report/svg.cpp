@@ -1,9 +1,9 @@
-#include "svg.h"
+#include "report/svg.h"
 
 #include <array>
 #include <charconv>
 
-#include "html_text.h"
+#include "report/html_text.h"
 
 namespace deckplate::report::svg {
 namespace {

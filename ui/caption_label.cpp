@@ -1,4 +1,4 @@
-#include "caption_label.h"
+#include "ui/caption_label.h"
 
 #include <QFontInfo>
 #include <QPainter>

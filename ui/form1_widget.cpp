@@ -1,4 +1,4 @@
-#include "form1_widget.h"
+#include "ui/form1_widget.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "caption_label.h"
-#include "ui_font.h"
+#include "ui/caption_label.h"
+#include "ui/ui_font.h"
 
 namespace deckplate::ui {
 

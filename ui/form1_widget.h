@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "form1.h"
+#include "form/form1.h"
 
 namespace deckplate::ui {
 

@@ -1,4 +1,4 @@
-#include "form1_window.h"
+#include "ui/form1_window.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -8,8 +8,8 @@
 #include <QSignalBlocker>
 #include <map>
 
-#include "form1_widget.h"
-#include "ui_font.h"
+#include "ui/form1_widget.h"
+#include "ui/ui_font.h"
 
 namespace deckplate::ui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "form1.h"
+#include "form/form1.h"
 
 class QAction;
 

@@ -1,4 +1,4 @@
-#include "qt_platform.h"
+#include "ui/qt_platform.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,8 +11,8 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "control_table.h"
-#include "paths.h"
+#include "form/control_table.h"
+#include "os/paths.h"
 
 namespace deckplate::ui {
 namespace {

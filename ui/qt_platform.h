@@ -4,7 +4,7 @@
 // "d:\WExo.txt" and Notepad on Windows; ~/d/WExo.txt (the folder ~/d standing for drive D:)
 // and the desktop's own viewers elsewhere.
 
-#include "platform.h"
+#include "form/platform.h"
 
 class QWidget;
 

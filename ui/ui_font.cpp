@@ -1,8 +1,8 @@
-#include "ui_font.h"
+#include "ui/ui_font.h"
 
 #include <QStringList>
 
-#include "control_table.h"
+#include "form/control_table.h"
 
 namespace deckplate::ui {
 

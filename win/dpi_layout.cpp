@@ -1,4 +1,4 @@
-#include "dpi_layout.h"
+#include "win/dpi_layout.h"
 
 #include <cmath>
 #include <cwchar>

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "control_table.h"
+#include "form/control_table.h"
 
 namespace deckplate::win {
 

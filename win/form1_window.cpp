@@ -1,15 +1,15 @@
-#include "form1_window.h"
+#include "win/form1_window.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <system_error>
 
-#include "dpi_layout.h"
-#include "menu_bar.h"
-#include "native_controls.h"
-#include "resource_ids.h"
-#include "wide_text.h"
+#include "win/dpi_layout.h"
+#include "win/menu_bar.h"
+#include "win/native_controls.h"
+#include "win/resource_ids.h"
+#include "win/wide_text.h"
 
 namespace deckplate::win {
 namespace {

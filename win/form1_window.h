@@ -23,7 +23,7 @@
 #include <memory>
 #include <optional>
 
-#include "form1.h"
+#include "form/form1.h"
 
 namespace deckplate::win {
 

@@ -1,9 +1,9 @@
-#include "menu_bar.h"
+#include "win/menu_bar.h"
 
 #include <map>
 #include <string>
 
-#include "wide_text.h"
+#include "win/wide_text.h"
 
 namespace deckplate::win {
 namespace {

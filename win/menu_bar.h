@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "form1.h"
+#include "form/form1.h"
 
 namespace deckplate::win {
 

@@ -1,11 +1,11 @@
-#include "native_controls.h"
+#include "win/native_controls.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
 
 #include <vector>
 
-#include "wide_text.h"
+#include "win/wide_text.h"
 
 namespace deckplate::win {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "form1.h"
+#include "form/form1.h"
 
 namespace deckplate::win {
 

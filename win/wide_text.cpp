@@ -1,4 +1,4 @@
-#include "wide_text.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "windows_platform.h"
+#include "win/windows_platform.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -6,11 +6,11 @@
 
 #include <vector>
 
-#include "control_table.h"
-#include "file_replacement.h"
-#include "paths.h"
-#include "system_error.h"
-#include "wide_text.h"
+#include "form/control_table.h"
+#include "os/file_replacement.h"
+#include "os/paths.h"
+#include "os/system_error.h"
+#include "win/wide_text.h"
 
 namespace deckplate::win {
 namespace {

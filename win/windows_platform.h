@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "platform.h"
+#include "form/platform.h"
 
 namespace deckplate::win {
 

@@ -1,5 +1,5 @@
 // The UTF-16 edge of deckplate-cli.exe: arguments in, console text out.
-#include "windows_console.h"
+#include "app/windows_console.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // One full check of a bay (plate, stiffener, verdicts and every display text), as Verify does it.
 #include <benchmark/benchmark.h>
 
-#include "bay_check.h"
-#include "number_text.h"
+#include "calc/bay_check.h"
+#include "calc/number_text.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ BENCHMARK(BM_CheckBayFlatBar);
 
 void BM_CheckBayAngle(benchmark::State& state) {
     const deckplate::BayInput bay{
-        1, 2, 4.5, 3000, 600, true, deckplate::AngleValues{62.83, 9.87, 80, 2.73}};
+        1, 2, 4.5, 3000, 600, true, deckplate::AngleValues{80, 62.83, 2.73, 9.87}};
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
     state.SetItemsProcessed(state.iterations());
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "checked.h"
-#include "number_text.h"
+#include "calc/checked.h"
+#include "calc/number_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "checked.h"
+#include "calc/checked.h"
 
 #include <gtest/gtest.h>
 

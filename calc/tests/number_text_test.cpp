@@ -1,11 +1,11 @@
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "checked.h"
+#include "calc/checked.h"
 
 namespace deckplate {
 namespace {

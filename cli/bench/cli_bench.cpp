@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "batch.h"
-#include "design.h"
+#include "cli/batch.h"
+#include "cli/design.h"
 
 namespace {
 

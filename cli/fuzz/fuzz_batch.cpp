@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "batch.h"
-#include "csv_reader.h"
+#include "cli/batch.h"
+#include "cli/csv_reader.h"
 
 namespace {
 

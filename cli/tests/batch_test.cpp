@@ -1,5 +1,5 @@
 // Schedules as spreadsheets write them, checked row by row.
-#include "batch.h"
+#include "cli/batch.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "csv_reader.h"
-#include "paths.h"
-#include "test_folder.h"
+#include "cli/csv_reader.h"
+#include "os/paths.h"
+#include "os/tests/test_folder.h"
 
 namespace deckplate::cli {
 namespace {

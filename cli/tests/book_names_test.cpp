@@ -1,5 +1,5 @@
 // Book file names from schedule names: usable on Windows and Linux, one file per row.
-#include "book_names.h"
+#include "cli/book_names.h"
 
 #include <gtest/gtest.h>
 

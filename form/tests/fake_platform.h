@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform.h"
+#include "form/platform.h"
 
 namespace deckplate::form {
 

@@ -8,8 +8,8 @@
 #include <csignal>
 #include <optional>
 
-#include "file_replacement.h"
-#include "test_folder.h"
+#include "os/file_replacement.h"
+#include "os/tests/test_folder.h"
 
 namespace deckplate::os {
 namespace {

@@ -1,12 +1,12 @@
 // Replacing a file: whatever goes wrong, the previous file stays as it was and nothing is left
 // beside it. What every system does; file_replacement_posix_test.cpp adds what only POSIX can
 // stage (permissions, devices, a full disk, a killed process).
-#include "file_replacement.h"
+#include "os/file_replacement.h"
 
 #include <gtest/gtest.h>
 
-#include "paths.h"
-#include "test_folder.h"
+#include "os/paths.h"
+#include "os/tests/test_folder.h"
 
 namespace deckplate::os {
 namespace {

@@ -1,5 +1,5 @@
 // The report's characters in GBK, and what becomes "?".
-#include "gbk.h"
+#include "os/gbk.h"
 
 #include <gtest/gtest.h>
 

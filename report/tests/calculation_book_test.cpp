@@ -1,16 +1,16 @@
 // The calculation book's wiring and layout: its sections in order, the check's own results and
 // verdicts in it, the user's text escaped, nothing taken from outside the file, the section drawn
 // to scale. The arithmetic itself is the calculation's and is tested there.
-#include "calculation_book.h"
+#include "report/calculation_book.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <vector>
 
-#include "angle_catalogue.h"
-#include "book_numbers.h"
-#include "html_text.h"
+#include "calc/angle_catalogue.h"
+#include "report/book_numbers.h"
+#include "report/html_text.h"
 
 namespace deckplate::report {
 namespace {
@@ -21,11 +21,7 @@ BookInput Book(Stiffener stiffener, std::string name, BayInput bay) {
 }
 
 AngleValues Angle(std::string_view designation) {
-    const std::int16_t position = FindAngle(designation).value();
-    AngleValues angle;
-    AngleSection(position, angle.Iangle1, angle.Yoangle1, angle.Aangle1, angle.Hangle1);
-    angle.legThickness = AngleLegThickness(position);
-    return angle;
+    return AngleSection(FindAngle(designation).value());
 }
 
 // D = 1, P = 2, t = 6, L = 2000, a = 500 with 80 × 8 passes every check; D = 1.5, P = 3.5,

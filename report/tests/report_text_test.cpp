@@ -1,6 +1,6 @@
 // The report's bytes against golden files, compared byte for byte. Regenerate a golden file
 // only after reading the difference: DECKPLATE_UPDATE_GOLDEN=1 writes the current output.
-#include "report_text.h"
+#include "report/report_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <functional>
 #include <iterator>
 
-#include "gbk.h"
+#include "os/gbk.h"
 
 namespace deckplate::report {
 namespace {
@@ -190,9 +190,9 @@ TEST(ReportText, LinesTheReaderChecksFirst) {
 
     ReportSnapshot neither = FlatBarFourEdges();
     neither.Check1 = false;
-    const auto short_ = Lines(ReportText(neither));
-    EXPECT_EQ(short_[21], "边界条件：");
-    EXPECT_EQ(short_[22], "组合截面参数：");
+    const auto withoutBoundary = Lines(ReportText(neither));
+    EXPECT_EQ(withoutBoundary[21], "边界条件：");
+    EXPECT_EQ(withoutBoundary[22], "组合截面参数：");
 }
 
 }  // namespace

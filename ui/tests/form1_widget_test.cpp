@@ -1,6 +1,6 @@
 // The Qt view: widgets built from the table, user actions reaching the model, the model's
 // changes reaching the widgets, and every caption inside its box at the screen's scale.
-#include "form1_widget.h"
+#include "ui/form1_widget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,9 +16,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "caption_label.h"
-#include "fake_platform.h"
-#include "form1_window.h"
+#include "ui/caption_label.h"
+#include "form/tests/fake_platform.h"
+#include "ui/form1_window.h"
 
 namespace deckplate::ui {
 namespace {

@@ -1,7 +1,7 @@
 // The native window: its controls follow the table and the model at 96 and 144 DPI, what the
 // user does reaches the model (and the window's own writes do not), results and colours reach
 // the controls, and every caption fits its box.
-#include "form1_window.h"
+#include "win/form1_window.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "dpi_layout.h"
-#include "fake_platform.h"
-#include "menu_bar.h"
-#include "native_controls.h"
+#include "win/dpi_layout.h"
+#include "form/tests/fake_platform.h"
+#include "win/menu_bar.h"
+#include "win/native_controls.h"
 
 namespace deckplate::win {
 namespace {

@@ -1,6 +1,6 @@
 // What the Windows platform keeps and answers: remembered choices in the registry, and a file
 // it cannot open named in the answer.
-#include "windows_platform.h"
+#include "win/windows_platform.h"
 
 #include <gtest/gtest.h>
 
