@@ -55,4 +55,5 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
 packaging/test_windows_zip.sh build/windows
+packaging/test_windows_setup.sh build/windows
 echo "== All tests passed"

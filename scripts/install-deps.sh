@@ -22,6 +22,8 @@ packages=(
   wine64 wine                                # runs the Windows tests
   chromium poppler-utils                     # the calculation book printed and read back
   unzip                                      # the Windows ZIP's test unpacks it
+  nsis                                       # makensis builds the Windows setup program
+  lintian                                    # Debian's package checker, in the package test
 )
 
 missing=()
