@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the formatting check, the release build, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a bounded run of each fuzzer, and the Windows
-# edition, cross-built, tested under Wine and packed into its ZIP. Exits non-zero on any failure.
+# Builds and runs every test: the formatting check, the release build, the naming rules, the
+# Debian package, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# bounded run of each fuzzer, and the Windows edition, cross-built, tested under Wine and packed
+# into its ZIP and its setup program. Exits non-zero on any failure.
 #   ./test.sh --quick   the formatting check and the release build's tests only, for day-to-day
 #                       work
 set -euo pipefail
@@ -27,6 +28,9 @@ if $quick; then
   echo "== Quick run passed (the full run adds the Debian package, ASan + UBSan, fuzzing and Windows)"
   exit 0
 fi
+
+echo "== Naming rules (clang-tidy)"
+scripts/check-names.sh build/release
 
 echo "== The Debian package"
 packaging/test_package.sh build/release
