@@ -16,7 +16,7 @@ std::string CalculationBook(const BookInput& input) {
                "\">\n<title>", title, "</title>\n<style>", BookStyleSheet(),
                "</style>\n</head>\n<body>\n", TitleBlock(book), BasisSection(book),
                InputSection(book), LoadSection(book), PlateSection(book), StiffenerSection(book),
-               ConclusionSection(book), "</body>\n</html>\n");
+               PointLoadSection(book), ConclusionSection(book), "</body>\n</html>\n");
 }
 
 }  // namespace deckplate::report
