@@ -21,6 +21,8 @@ struct BookContext {
 
 /// The book's style sheet: screen and A4 print.
 std::string_view BookStyleSheet();
+/// What a book with the point load adds to it.
+std::string_view PointLoadStyleSheet();
 
 /// <section id="…"><h2>title</h2>content</section>
 std::string BookSection(std::string_view id, std::string_view title, std::string_view content);
