@@ -88,14 +88,10 @@ check_book angle_fails 1 3 --dead 1.5 --live 3.5 --thickness 6 --span 2400 --spa
 grep -q '★加劲肋强度超出限值' "$out/angle_fails.html" || fail "angle_fails: no exceeded verdict"
 
 # The walkway deck that passes the uniform load and fails 1.5 kN on 200 × 200 mm.
-if "$cli" book --help | grep -q -- '--point-load'; then
-  check_book walkway_point_load 1 4 --dead 1 --live 2 --thickness 4 --span 2000 --spacing 500 \
-    --angle L45x28x3 --basis current --point-load 1.5
-  grep -q '<h2>6 集中荷载验算</h2>' "$out/walkway_point_load.html" ||
-    fail "walkway_point_load: no point-load section"
-else
-  echo "walkway_point_load: not printed, this deckplate-cli has no --point-load"
-fi
+check_book walkway_point_load 1 4 --dead 1 --live 2 --thickness 4 --span 2000 --spacing 500 \
+  --angle L45x28x3 --basis current --point-load 1.5
+grep -q '<h2>6 集中荷载验算</h2>' "$out/walkway_point_load.html" ||
+  fail "walkway_point_load: no point-load section"
 
 chrome --hide-scrollbars --window-size=820,2400 --screenshot="$out/angle.png" \
   "file://$out/angle_fails.html"
