@@ -125,6 +125,20 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, 543);
     EXPECT_EQ(client.bottom, 465);
+
+    // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
+    // as tall as the form has grown.
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::PointLoad), 0);
+    EXPECT_EQ(GetMenuState(window.MenuBar(), MenuCommand(form::MenuItem::PointLoad),
+                           MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
+    EXPECT_TRUE(Shown(Frame6));
+    EXPECT_TRUE(Shown(Text14));
+    const RECT button = PlaceInWindow(Native(Command1));
+    EXPECT_EQ(button.top, 586);
+    EXPECT_EQ(button.bottom, 627);
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.bottom, 627);
 }
 
 // Tab and Shift+Tab as IsDialogMessageW moves them: the focus order, past what is hidden or
