@@ -83,7 +83,8 @@ void Form1Window::MenuItemChanged(form::MenuItem item) {
 
 void Form1Window::LayoutChanged() {
     form_->LayOut();
-    layout()->activate();  // the window takes the form's new size now, not at the next event
+    // The window takes the form's new size now, not at the next event.
+    layout()->activate();
     if (!isVisible()) return;  // not on show yet: start-up centres it as it is
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();

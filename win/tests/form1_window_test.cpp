@@ -128,10 +128,9 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
 
     // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
     // as tall as the form has grown.
-    SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::PointLoad), 0);
-    EXPECT_EQ(GetMenuState(window.MenuBar(), MenuCommand(form::MenuItem::PointLoad),
-                           MF_BYCOMMAND) & MF_CHECKED,
-              static_cast<UINT>(MF_CHECKED));
+    const int pointLoad = MenuCommand(form::MenuItem::PointLoad);
+    SendMessageW(window.Handle(), WM_COMMAND, pointLoad, 0);
+    EXPECT_TRUE(GetMenuState(window.MenuBar(), pointLoad, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(Shown(Frame6));
     EXPECT_TRUE(Shown(Text14));
     const RECT button = PlaceInWindow(Native(Command1));
