@@ -158,8 +158,8 @@ void Form1::ShowPointLoad(bool shown) {
     SetVisible(Frame6, shown);
     for (const ControlRow& row : ControlTable()) {
         if (row.container != Frame6) continue;
-        const bool verdictLine = std::ranges::find(kPointLoadVerdictLines, row.id) !=
-                                 std::end(kPointLoadVerdictLines);
+        const bool verdictLine =
+            std::ranges::find(kPointLoadVerdictLines, row.id) != std::end(kPointLoadVerdictLines);
         SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
     }
     if (switched && view_) view_->LayoutChanged();

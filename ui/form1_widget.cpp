@@ -141,10 +141,9 @@ void Form1Widget::LayOut() {
     const bool pointLoad = model_.PointLoadShown();
     for (const ControlRow& row : form::ControlTable()) {
         const form::Placement place = form::ControlPlacement(row.id, pointLoad);
-        Widget(row.id)->setGeometry(place.left / form::kTwipsPerPixel,
-                                    place.top / form::kTwipsPerPixel,
-                                    place.width / form::kTwipsPerPixel,
-                                    place.height / form::kTwipsPerPixel);
+        Widget(row.id)->setGeometry(
+            place.left / form::kTwipsPerPixel, place.top / form::kTwipsPerPixel,
+            place.width / form::kTwipsPerPixel, place.height / form::kTwipsPerPixel);
     }
     setFixedSize(form::kClientWidthTwips / form::kTwipsPerPixel,
                  form::ClientHeightTwips(pointLoad) / form::kTwipsPerPixel);

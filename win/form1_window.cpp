@@ -146,8 +146,8 @@ void Form1Window::LayoutChanged() {
     const RECT& work = monitor.rcWork;  // the screen without the taskbar
     RECT frame;
     GetWindowRect(window_, &frame);
-    const int top = form::TopOnScreen(work.top, work.bottom - work.top, frame.top,
-                                      frame.bottom - frame.top);
+    const int top =
+        form::TopOnScreen(work.top, work.bottom - work.top, frame.top, frame.bottom - frame.top);
     if (top != frame.top)
         SetWindowPos(window_, nullptr, frame.left, top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

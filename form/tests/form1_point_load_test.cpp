@@ -34,8 +34,7 @@ TEST_F(Form1Test, PointLoadMenuItemShowsTheGroupAndMovesTheButtons) {
     const int gap = buttonsTop - (Row(Frame3).top + Row(Frame3).height);
     for (Control button : {Command1, Command3, Command2})
         EXPECT_EQ(ControlPlacement(button, true).top, group.top + group.height + gap);
-    EXPECT_EQ(ClientHeightTwips(true),
-              ControlPlacement(Command1, true).top + Row(Command1).height);
+    EXPECT_EQ(ClientHeightTwips(true), ControlPlacement(Command1, true).top + Row(Command1).height);
     EXPECT_EQ(ControlPlacement(Text14, true).top, Row(Text14).top);  // inside the group: as is
     EXPECT_FALSE(form.State(Command3).enabled);
     EXPECT_EQ(platform.settings["point_load"], "on");
