@@ -106,21 +106,25 @@ shown_boxes() {  # the message boxes on show: windows with the window's title, b
   xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -vx "$window" || true
 }
 
-# Every message box is dismissed with Return, as a user would. One that is still there after
-# five presses is a fault, and the test says whose: the box had the focus and ignored Return
-# (the program's), or the focus never reached it (the window system's).
+# Every message box is dismissed with Return, as a user would. A box that has just opened may
+# not take keys yet (Wine activates it a moment after it is shown), so each try waits longer,
+# 0.1 s doubling to 1.6 s. One that is still there after five presses is a fault, and the test
+# says whose: the box had the focus and ignored Return (the program's), or the focus never
+# reached it (the window system's).
 dismiss_boxes() {
-  local box try focus
+  local box try focus pause
   for box in $(shown_boxes); do
     echo "dismiss box $box" >> "$log"
+    pause=0.1
     for try in 1 2 3 4 5; do
       x windowfocus "$box"
-      sleep 0.05
+      sleep "$pause"
       focus=$(xdotool getwindowfocus 2>/dev/null || true)
       x key Return
       sleep 0.1
       shown_boxes | grep -qx "$box" || continue 2
       echo "box $box still shown after Return $try (focus on $focus)" >> "$log"
+      pause=$(awk -v p="$pause" 'BEGIN { print p * 2 }')
     done
     if [ "$focus" = "$box" ]; then
       fail "message box $box had the focus and stayed after five Return presses: the program did not close it"
