@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "os/wide_text.h"
 #else
 #include <iconv.h>
 #endif
@@ -57,18 +59,17 @@ std::size_t GbkSequenceLength(std::string_view bytes) {
 
 #ifdef _WIN32
 
-// One character through the system's code page 936 table, refusing best-fit look-alikes.
+// One well-formed character through the system's code page 936 table, refusing best-fit
+// look-alikes.
 class ToGbk {
   public:
     std::optional<std::string> operator()(std::string_view character) const {
-        wchar_t wide[2];
-        const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, character.data(),
-                                              static_cast<int>(character.size()), wide, 2);
-        if (units <= 0) return std::nullopt;
+        const std::wstring wide = WideFromUtf8(character);
         char bytes[8];
         BOOL usedDefault = FALSE;
-        const int length = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, units, bytes,
-                                               sizeof bytes, "?", &usedDefault);
+        const int length = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                               static_cast<int>(wide.size()), bytes, sizeof bytes,
+                                               "?", &usedDefault);
         if (length <= 0 || usedDefault) return std::nullopt;
         return std::string(bytes, static_cast<std::size_t>(length));
     }
@@ -81,11 +82,7 @@ class FromGbk {
         const int units = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, character.data(),
                                               static_cast<int>(character.size()), wide, 2);
         if (units <= 0) return std::nullopt;
-        char bytes[8];
-        const int length =
-            WideCharToMultiByte(CP_UTF8, 0, wide, units, bytes, sizeof bytes, nullptr, nullptr);
-        if (length <= 0) return std::nullopt;
-        return std::string(bytes, static_cast<std::size_t>(length));
+        return Utf8FromWide({wide, static_cast<std::size_t>(units)});
     }
 };
 
