@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "os/gbk.h"
+#include "os/utf8.h"
 
 namespace deckplate::cli {
 namespace {
@@ -19,61 +20,7 @@ std::size_t FirstNonAscii(std::string_view bytes) {
     return std::string_view::npos;
 }
 
-// Length of the well-formed UTF-8 character at the start of `bytes` (1 to 4), or 0 when they do
-// not start one; `cutOff` is set when they start one that the end of `bytes` cuts short.
-// Overlong forms, surrogates and code points beyond U+10FFFF are not characters.
-std::size_t CharacterLength(std::string_view bytes, bool& cutOff) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xbf;  // the second byte's range
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        if (lead == 0xe0) low = 0xa0;
-        if (lead == 0xed) high = 0x9f;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        if (lead == 0xf0) low = 0x90;
-        if (lead == 0xf4) high = 0x8f;
-    } else {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if (k >= bytes.size()) {
-            cutOff = true;
-            return 0;
-        }
-        const auto c = static_cast<unsigned char>(bytes[k]);
-        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xbf)) return 0;
-    }
-    return length;
-}
-
 }  // namespace
-
-bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome) {
-    for (std::string_view rest(bytes, length); !rest.empty();) {
-        bool cutOff = false;
-        const std::size_t n = CharacterLength(rest, cutOff);
-        if (n == 0) return cutOff && moreToCome;
-        rest.remove_prefix(n);
-    }
-    return true;
-}
-
-std::string ValidUtf8(const char* bytes, std::size_t length) {
-    std::string out;
-    out.reserve(length);
-    for (std::string_view rest(bytes, length); !rest.empty();) {
-        bool cutOff = false;
-        const std::size_t n = CharacterLength(rest, cutOff);
-        out.append(n == 0 ? std::string_view("\xef\xbf\xbd") : rest.substr(0, n));
-        rest.remove_prefix(n == 0 ? 1 : n);
-    }
-    return out;
-}
 
 CsvReader::CsvReader(std::FILE* file) : file_(file) {
     if (csv_init(&parser_, 0) != 0) throw std::runtime_error("cannot start the CSV parser");
@@ -85,7 +32,7 @@ std::string CsvReader::ToUtf8(const char* text, std::size_t length) const {
     if (FirstNonAscii({text, length}) == std::string_view::npos) return std::string(text, length);
     if (encoding_ == TextEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
     // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
-    return ValidUtf8(text, length);
+    return os::ValidUtf8(text, length);
 }
 
 void CsvReader::OnField(void* field, std::size_t length, void* self) {
@@ -139,8 +86,8 @@ void CsvReader::Decide(std::string_view chunk, bool atEnd) {
     }
     undecided_.append(chunk);
     if (undecided_.size() < kChunkSize && !atEnd) return;
-    encoding_ = IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? TextEncoding::Utf8
-                                                                     : TextEncoding::Gbk;
+    encoding_ = os::IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? TextEncoding::Utf8
+                                                                         : TextEncoding::Gbk;
     Parse(undecided_);
     undecided_ = std::string();
 }

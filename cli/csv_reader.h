@@ -64,12 +64,4 @@ class CsvReader {
     long long longRowLine_ = 0;  // the first row found longer than kLongestRow
 };
 
-/// True when the bytes are well-formed UTF-8. A character cut off at the end counts as fine
-/// when `moreToCome` (the chunk's end, not the file's).
-bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome = true);
-
-/// The bytes as well-formed UTF-8: each byte that is not part of a UTF-8 character becomes
-/// U+FFFD.
-std::string ValidUtf8(const char* bytes, std::size_t length);
-
 }  // namespace deckplate::cli

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "os/utf8.h"
+
 namespace deckplate::os {
 namespace {
 
@@ -18,25 +20,6 @@ constexpr std::string_view kReplacementCharacter = "\xef\xbf\xbd";  // U+FFFD
 
 std::uint8_t Byte(std::string_view text, std::size_t i) {
     return static_cast<std::uint8_t>(text[i]);
-}
-
-// Length of the well-formed UTF-8 sequence at the start of `text`, or 0.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const std::uint8_t lead = Byte(text, 0);
-    std::size_t length = lead < 0x80                   ? 1
-                         : lead >= 0xC2 && lead < 0xE0 ? 2
-                         : lead >= 0xE0 && lead < 0xF0 ? 3
-                         : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                       : 0;
-    if (length == 0 || length > text.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((Byte(text, i) & 0xC0) != 0x80) return 0;
-    // Overlong forms, surrogates and code points beyond U+10FFFF are not characters.
-    const std::uint8_t second = Byte(text, 1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-        return 0;
-    return length;
 }
 
 // A malformed UTF-8 sequence counts as one character: its first byte and the continuation
@@ -132,7 +115,7 @@ std::string EncodeGbk(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t length = Utf8SequenceLength(text);
+        const std::size_t length = Utf8CharacterLength(text);
         if (length == 1) {
             bytes += text.front();
         } else if (const auto gbk = length == 0 ? std::nullopt : gbkOf(text.substr(0, length))) {

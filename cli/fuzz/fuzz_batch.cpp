@@ -14,6 +14,7 @@
 
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
+#include "os/utf8.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string results = out.str();
     Require(results.starts_with("\xef\xbb\xbf"));
-    Require(deckplate::cli::IsUtf8(results.data(), results.size(), false));
+    Require(deckplate::os::IsUtf8(results.data(), results.size(), false));
 
     const auto rows = ReadBack(results);
     Require(!rows.empty());
