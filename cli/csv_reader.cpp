@@ -30,7 +30,7 @@ CsvReader::~CsvReader() { csv_free(&parser_); }
 
 std::string CsvReader::ToUtf8(const char* text, std::size_t length) const {
     if (FirstNonAscii({text, length}) == std::string_view::npos) return std::string(text, length);
-    if (encoding_ == TextEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
+    if (encoding_ == ScheduleEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
     // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
     return os::ValidUtf8(text, length);
 }
@@ -61,12 +61,12 @@ void CsvReader::ReadChunk() {
     if (atStart_ && length > 0) {
         atStart_ = false;
         if (chunk.starts_with("\xef\xbb\xbf")) {
-            encoding_ = TextEncoding::Utf8;
+            encoding_ = ScheduleEncoding::Utf8;
             chunk.remove_prefix(3);
         }
     }
     const bool atEnd = length == 0;
-    if (encoding_ == TextEncoding::Unknown)
+    if (encoding_ == ScheduleEncoding::Unknown)
         Decide(chunk, atEnd);
     else
         Parse(chunk);
@@ -86,8 +86,8 @@ void CsvReader::Decide(std::string_view chunk, bool atEnd) {
     }
     undecided_.append(chunk);
     if (undecided_.size() < kChunkSize && !atEnd) return;
-    encoding_ = os::IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? TextEncoding::Utf8
-                                                                         : TextEncoding::Gbk;
+    encoding_ = os::IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? ScheduleEncoding::Utf8
+                                                                         : ScheduleEncoding::Gbk;
     Parse(undecided_);
     undecided_ = std::string();
 }

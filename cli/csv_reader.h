@@ -15,7 +15,8 @@
 
 namespace deckplate::cli {
 
-enum class TextEncoding { Unknown, Utf8, Gbk };
+/// What a schedule's text is written in; Unknown until its first byte beyond ASCII decides.
+enum class ScheduleEncoding { Unknown, Utf8, Gbk };
 
 /// The longest row a schedule may have, bytes. Real rows are a few hundred.
 constexpr std::size_t kLongestRow = 1024 * 1024;
@@ -54,7 +55,7 @@ class CsvReader {
     csv_parser parser_{};
     std::vector<std::string> current_;
     std::deque<std::vector<std::string>> ready_;
-    TextEncoding encoding_ = TextEncoding::Unknown;
+    ScheduleEncoding encoding_ = ScheduleEncoding::Unknown;
     std::string undecided_;  // from the first byte beyond ASCII, until the encoding is decided
     bool atStart_ = true;
     bool finished_ = false;
