@@ -6,15 +6,15 @@
 #include "form/form1.h"
 #include "ui/form1_window.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_text.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Where QSettings keeps the remembered choices: ~/.config/DeckPlate/deckplate.conf.
     QApplication::setOrganizationName(QStringLiteral("DeckPlate"));
     QApplication::setApplicationName(QStringLiteral("deckplate"));
-    const std::string_view title = deckplate::form::kApplicationTitle;
     application.setApplicationDisplayName(
-        QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+        deckplate::ui::QStringFromUtf8(deckplate::form::kApplicationTitle));
     // Qt's own words (the OK of a message box) in Chinese, like the rest of the window.
     QTranslator qtWords;
     if (qtWords.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
