@@ -11,10 +11,10 @@
 #include "cli/batch.h"
 #include "cli/book.h"
 #include "cli/check_output.h"
-#include "version/deckplate_version.h"
 #include "cli/design.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
@@ -99,6 +99,26 @@ void AddBookOptions(CLI::App& book, BookOptions& o) {
                                "the book's file; a file there is replaced only by a whole book")
                    ->type_name("FILE.html"))
         ->required();
+}
+
+void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
+    batch
+        .add_option("schedule", o.schedule,
+                    "CSV with columns name, dead, live, thickness, span, "
+                    "spacing, boundary, stiffener")
+        ->required()
+        ->type_name("SCHEDULE.csv");
+    NeedsValue(batch
+                   .add_option("-o,--output", o.output,
+                               "write the results here instead of standard output; a file "
+                               "there is replaced only once the run completes")
+                   ->type_name("RESULTS.csv"));
+    AddBasis(batch, o.basis);
+    NeedsValue(batch
+                   .add_option("--books", o.books,
+                               "also write each computed row's calculation book into this "
+                               "folder, named after the row")
+                   ->type_name("DIR"));
 }
 
 BayInput ReadBay(const BayOptions& o) {
@@ -242,26 +262,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         "book", "write the calculation book of one bay: one HTML file for any browser");
     AddBookOptions(*book, bookOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
-    std::string schedule, resultsPath, batchBasis = "legacy";
+    BatchOptions batchOptions;
     CLI::App* batch = app.add_subcommand("batch", "check every bay of a CSV schedule");
-    batch
-        ->add_option("schedule", schedule,
-                     "CSV with columns name, dead, live, thickness, span, "
-                     "spacing, boundary, stiffener")
-        ->required()
-        ->type_name("SCHEDULE.csv");
-    NeedsValue(batch
-                   ->add_option("-o,--output", resultsPath,
-                                "write the results here instead of standard output; a file "
-                                "there is replaced only once the run completes")
-                   ->type_name("RESULTS.csv"));
-    AddBasis(*batch, batchBasis);
-    std::string booksFolder;
-    NeedsValue(batch
-                   ->add_option("--books", booksFolder,
-                                "also write each computed row's calculation book into this "
-                                "folder, named after the row")
-                   ->type_name("DIR"));
+    AddBatchOptions(*batch, batchOptions);
     DesignOptions designOptions;
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
@@ -273,10 +276,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             ListAngles(out);
             return kAllPass;
         }
-        if (batch->parsed()) {
-            return RunBatch(schedule, resultsPath, out, err, ParseBasis(batchBasis, "--basis"),
-                            booksFolder);
-        }
+        if (batch->parsed()) return RunBatch(batchOptions, out, err);
         if (design->parsed()) return RunDesign(designOptions, out, err);
         if (book->parsed()) return RunBook(bookOptions, err);
         return RunCheck(checkOptions, out, err);

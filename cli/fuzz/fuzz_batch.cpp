@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(pwrite(fd, data, size, 0) == static_cast<ssize_t>(size));
 
     std::ostringstream out, err;
-    const int status = deckplate::cli::RunBatch(path, "", out, err);
+    const int status = deckplate::cli::RunBatch({.schedule = path}, out, err);
     Require(status >= 0 && status <= 2);
     if (status == 2) {
         Require(!err.str().empty());

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/design_basis.h"
 #include "cli/csv_reader.h"
 #include "os/paths.h"
 #include "os/tests/test_folder.h"
@@ -64,7 +65,11 @@ struct BatchRun {
 BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
     TempFile input(schedule);
     std::ostringstream out, err;
-    BatchRun run{RunBatch(input.path(), "", out, err, basis), out.str(), err.str(), {}};
+    BatchRun run{
+        RunBatch({.schedule = input.path(), .basis = std::string(BasisName(basis))}, out, err),
+        out.str(),
+        err.str(),
+        {}};
     TempFile output(run.out);
     std::FILE* f = std::fopen(output.path().c_str(), "rb");
     CsvReader reader(f);
@@ -259,7 +264,10 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
                                          : c.schedulePath == "." ? folder.path()
                                                                  : c.schedulePath;
         std::ostringstream out, err;
-        EXPECT_EQ(RunBatch(schedulePath, folder.path() + "/" + c.output, out, err), 2) << c.name;
+        EXPECT_EQ(RunBatch({.schedule = schedulePath, .output = folder.path() + "/" + c.output},
+                           out, err),
+                  2)
+            << c.name;
         EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name << ": " << err.str();
         EXPECT_EQ(Read(earlier), "earlier results") << c.name;
         EXPECT_EQ(Read(schedule), c.schedule) << c.name;
@@ -275,8 +283,8 @@ TEST(Batch, CompletedRunReplacesTheResultsFile) {
         folder.Write("schedule.csv", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n");
     const std::string results = folder.Write("results.csv", "earlier results");
     std::ostringstream toFile, toStandardOutput, err;
-    EXPECT_EQ(RunBatch(schedule, results, toFile, err), 0) << err.str();
-    EXPECT_EQ(RunBatch(schedule, "", toStandardOutput, err), 0);
+    EXPECT_EQ(RunBatch({.schedule = schedule, .output = results}, toFile, err), 0) << err.str();
+    EXPECT_EQ(RunBatch({.schedule = schedule}, toStandardOutput, err), 0);
     EXPECT_EQ(Read(results), toStandardOutput.str());
     EXPECT_EQ(folder.Files(), (std::set<std::string>{"results.csv", "schedule.csv"}));
 }
@@ -290,7 +298,7 @@ TEST(Batch, BooksForComputedRowsNamedAfterThem) {
             ",1,2,6,2000,500,simple,80x8\r\n" + "bad,1,2,6,2000,0,simple,80x8\r\n");
     const std::string books = folder.path() + "/books/new";  // made when missing
     std::ostringstream out, err;
-    EXPECT_EQ(RunBatch(schedule, "", out, err, DesignBasis::Legacy, books), 1) << err.str();
+    EXPECT_EQ(RunBatch({.schedule = schedule, .books = books}, out, err), 1) << err.str();
     std::set<std::string> written;
     for (const auto& entry : std::filesystem::directory_iterator(os::PathFromUtf8(books)))
         written.insert(os::Utf8Of(entry.path().filename()));
@@ -306,7 +314,7 @@ TEST(Batch, BooksFolderThatCannotBeMadeStopsTheRun) {
     const std::string results = folder.Write("results.csv", "earlier results");
     const std::string file = folder.Write("books", "a file, not a folder");
     std::ostringstream out, err;
-    EXPECT_EQ(RunBatch(schedule, results, out, err, DesignBasis::Legacy, file), 2);
+    EXPECT_EQ(RunBatch({.schedule = schedule, .output = results, .books = file}, out, err), 2);
     EXPECT_NE(err.str().find("cannot make the folder for the books '" + file + "'"),
               std::string::npos)
         << err.str();
