@@ -23,11 +23,23 @@
 namespace deckplate::cli {
 namespace {
 
-enum Column { kName, kDead, kLive, kThickness, kSpan, kSpacing, kBoundary, kStiffener, kColumns };
+enum Column {
+    kName,
+    kDead,
+    kLive,
+    kThickness,
+    kSpan,
+    kSpacing,
+    kBoundary,
+    kStiffener,
+    kBasis,
+    kColumns
+};
 constexpr std::array<const char*, kColumns> kColumnNames = {
-    "name", "dead", "live", "thickness", "span", "spacing", "boundary", "stiffener"};
-// Optional: a row's basis, when given, overrides the run's --basis.
-constexpr const char* kBasisColumn = "basis";
+    "name", "dead", "live", "thickness", "span", "spacing", "boundary", "stiffener", "basis"};
+// Every column before basis must be there; a row's basis, when given, overrides the run's
+// --basis.
+constexpr int kRequiredColumns = kBasis;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -104,27 +116,46 @@ constexpr ResultColumn kResultColumns[] = {
      [](const RowResult& r) { return Number(r.utilisation.stiffenerDeflection, 3); }},
 };
 
+// Where each column is in the header; only basis may be missing.
 struct ColumnMap {
-    std::array<std::size_t, kColumns> index{};
-    std::optional<std::size_t> basis;
+    std::array<std::optional<std::size_t>, kColumns> index{};
 };
+
+// A header column as a spreadsheet names it: A, B, … Z, AA, AB …
+std::string ColumnLetter(std::size_t index) {
+    std::string letters;
+    for (std::size_t n = index + 1; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters;
+}
+
+// Every column whose header is `name`, without regard to case or blanks around it.
+std::vector<std::size_t> Positions(const std::vector<std::string>& header, std::string_view name) {
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (Lower(Trim(header[i])) == name) positions.push_back(i);
+    return positions;
+}
 
 std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std::ostream& err) {
     ColumnMap map;
     std::string missing;
     for (int c = 0; c < kColumns; ++c) {
-        const auto found = std::find_if(header.begin(), header.end(), [&](const std::string& h) {
-            return Lower(Trim(h)) == kColumnNames[c];
-        });
-        if (found == header.end())
+        const std::string_view name = kColumnNames[c];
+        const std::vector<std::size_t> at = Positions(header, name);
+        // Which of two values would count is anyone's guess: the schedule must say.
+        if (at.size() > 1) {
+            err << "deckplate-cli: the schedule has the column '" << name << "' more than once (";
+            for (std::size_t i = 0; i < at.size(); ++i)
+                err << (i == 0 ? "" : i + 1 < at.size() ? ", " : " and ") << ColumnLetter(at[i]);
+            err << "); keep one\n";
+            return std::nullopt;
+        }
+        if (!at.empty())
+            map.index[c] = at.front();
+        else if (c < kRequiredColumns)
             missing += std::string(missing.empty() ? "" : ", ") + kColumnNames[c];
-        else
-            map.index[c] = static_cast<std::size_t>(found - header.begin());
     }
-    const auto basis = std::find_if(header.begin(), header.end(), [](const std::string& h) {
-        return Lower(Trim(h)) == kBasisColumn;
-    });
-    if (basis != header.end()) map.basis = static_cast<std::size_t>(basis - header.begin());
     if (missing.empty()) return map;
     err << "deckplate-cli: the schedule has no column " << missing
         << "; the header row needs name, dead, live, thickness, span, spacing, boundary, "
@@ -135,14 +166,15 @@ std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std:
 // The row's own basis, or the run's when its cell is empty or there is no such column.
 DesignBasis RowBasis(const std::vector<std::string>& row, const ColumnMap& map,
                      DesignBasis runBasis) {
-    if (!map.basis || *map.basis >= row.size()) return runBasis;
-    const std::string cell = Lower(Trim(row[*map.basis]));
+    const std::optional<std::size_t> i = map.index[kBasis];
+    if (!i || *i >= row.size()) return runBasis;
+    const std::string cell = Lower(Trim(row[*i]));
     return cell.empty() ? runBasis : ParseBasis(cell, "column 'basis'");
 }
 
 BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
     const auto field = [&](Column c) -> std::string {
-        const std::size_t i = map.index[c];
+        const std::size_t i = *map.index[c];
         if (i >= row.size())
             throw UsageError(std::string("no value in column '") + kColumnNames[c] + "'");
         return Trim(row[i]);
@@ -189,7 +221,7 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
         results << (check.AllPass() ? "pass" : "fail") << ",," << DECKPLATE_VERSION << "\r\n";
         if (books) {
             const auto cell = [&](Column c) {
-                return map.index[c] < row.size() ? Trim(row[map.index[c]]) : std::string();
+                return *map.index[c] < row.size() ? Trim(row[*map.index[c]]) : std::string();
             };
             books->Write(bay, cell(kName), cell(kStiffener), line);
         }

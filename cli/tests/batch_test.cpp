@@ -241,6 +241,14 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
         {"missing columns", "name,dead,live,thickness,span,spacing\r\nB,1,2,6,2000,500\r\n", "",
          "results.csv", "no column boundary, stiffener"},
         {"empty", "", "", "results.csv", "is empty"},
+        {"column named twice",
+         "name,dead,live,dead,thickness,span,spacing,boundary,stiffener\r\n"
+         "B,1,2,9,6,2000,500,simple,80x8\r\n",
+         "", "results.csv", "has the column 'dead' more than once (B and D); keep one"},
+        {"basis named twice",
+         "basis,name,dead,live,thickness,span,spacing,boundary,stiffener, Basis\r\n"
+         "legacy,B,1,2,6,2000,500,simple,80x8,current\r\n",
+         "", "results.csv", "has the column 'basis' more than once (A and J); keep one"},
         {"folder", "", ".", "results.csv", "is a folder; give a CSV file"},
 #ifndef _WIN32
         {"endless row", "", "/dev/zero", "results.csv",
