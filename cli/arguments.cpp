@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/angle_catalogue.h"
+#include "os/paths.h"
 
 namespace deckplate::cli {
 namespace {
@@ -78,6 +79,16 @@ DesignBasis ParseBasis(std::string_view text, std::string_view option) {
         if (text == BasisName(basis)) return basis;
     throw UsageError(std::string(option) + ": '" + std::string(text) +
                      "' is neither legacy nor current");
+}
+
+std::string OutputFile(std::string_view text, std::string_view option) {
+    if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename()))) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) +
+                         "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
+                         "LPT9, with any extension), where nothing would be saved; choose another "
+                         "name");
+    }
+    return std::string(text);
 }
 
 Stiffener ParseStiffener(std::string_view text, std::string_view option) {

@@ -38,6 +38,10 @@ AngleValues ParseAngle(std::string_view designation, std::string_view option);
 /// "legacy" or "current". Throws UsageError naming the option.
 DesignBasis ParseBasis(std::string_view text, std::string_view option);
 
+/// A file the command writes, as given. Refused on every system when Windows would take its
+/// name for a device (nul.html), so that a script does the same everywhere. Throws UsageError.
+std::string OutputFile(std::string_view text, std::string_view option);
+
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws UsageError.
 Stiffener ParseStiffener(std::string_view text, std::string_view option);
 

@@ -266,7 +266,14 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
-    const DesignBasis basis = ParseBasis(options.basis, "--basis");
+    DesignBasis basis = DesignBasis::Legacy;
+    try {
+        basis = ParseBasis(options.basis, "--basis");
+        if (!options.output.empty()) OutputFile(options.output, "-o");
+    } catch (const UsageError& e) {
+        err << "deckplate-cli: " << e.what() << "\n";
+        return kBadArguments;
+    }
     const std::string schedule = "the schedule '" + options.schedule + "'";
     // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
     // page, and 平台排表.csv would not be found.

@@ -16,10 +16,9 @@ struct BatchOptions {
 };
 
 /// Reads the schedule and writes the results as UTF-8 CSV with byte-order mark. Returns
-/// kAllPass when every row passes, kLimitExceeded when any fails or errs, kBadArguments when the
-/// file cannot be read, a column is missing or the results or a book cannot be written; a book
-/// is named after its row's name. Throws UsageError for a basis that is neither legacy nor
-/// current.
+/// kAllPass when every row passes, kLimitExceeded when any fails or errs, kBadArguments when an
+/// option is wrong, the file cannot be read, a column is missing or the results or a book cannot
+/// be written; a book is named after its row's name.
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace deckplate::cli

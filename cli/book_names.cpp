@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "os/paths.h"
+
 namespace deckplate::cli {
 namespace {
 
@@ -15,18 +17,6 @@ std::string AsciiLower(std::string text) {
         return static_cast<char>(c < 0x80 ? std::tolower(c) : c);
     });
     return text;
-}
-
-bool IsReservedOnWindows(std::string_view stem) {
-    // The device names count with any extension: "nul.txt" is the device too; so do COM0 to
-    // COM9 and COM¹ to COM³, and the same LPT ports.
-    const std::string device = AsciiLower(std::string(stem.substr(0, stem.find('.'))));
-    static constexpr std::array<std::string_view, 4> kDevices = {"con", "prn", "aux", "nul"};
-    if (std::find(kDevices.begin(), kDevices.end(), device) != kDevices.end()) return true;
-    if (!device.starts_with("com") && !device.starts_with("lpt")) return false;
-    const std::string_view port = std::string_view(device).substr(3);
-    return (port.size() == 1 && port[0] >= '0' && port[0] <= '9') || port == "¹" || port == "²" ||
-           port == "³";
 }
 
 // Cut at a character boundary: never inside a UTF-8 sequence.
@@ -50,7 +40,7 @@ std::string SafeFileStem(std::string_view name) {
     const std::size_t last = stem.find_last_not_of(". ");
     if (first == std::string::npos || last == std::string::npos || last < first) return {};
     stem = stem.substr(first, last - first + 1);
-    return IsReservedOnWindows(stem) ? "_" + stem : stem;
+    return os::IsWindowsDeviceName(stem) ? "_" + stem : stem;
 }
 
 std::string BookNames::Next(std::string_view rowName, long long line) {

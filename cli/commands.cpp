@@ -164,10 +164,11 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 
 int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
+    const std::string output = OutputFile(o.output, "-o");
     try {
         const bool allPass = CheckBay(bay).AllPass();
         WriteBook({bay, o.bay.StiffenerName(), o.name, os::TodayIso(), DECKPLATE_VERSION},
-                  os::PathFromUtf8(o.output));
+                  os::PathFromUtf8(output));
         return allPass ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);

@@ -43,6 +43,7 @@ exit_statuses)
 1|check ${bay[*]} --angle L25x16x3
 2|check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8
 3|check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8
+2|book ${bay[*]} --flat-bar 80x8 -o nul.html
 EOF
   ;;
 check_text)

@@ -260,6 +260,8 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
          "", "results.csv", "could not be read: a quote opened on line 3 is never closed"},
         {"output is the schedule", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "", "link.csv",
          "is the schedule itself; write the results to another file"},
+        {"output named after a Windows device", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "",
+         "Aux.csv", "/Aux.csv' names a device on Windows"},
         {"output folder missing", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "",
          "missing/results.csv", "cannot write the results: the folder '"},
     };

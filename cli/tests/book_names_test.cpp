@@ -23,6 +23,7 @@ TEST(SafeFileStem, UsableOnWindowsAndLinux) {
         {"empty", "", ""},
         {"device", "con", "_con"},
         {"device with an extension", "NUL.txt", "_NUL.txt"},
+        {"device with a blank before its extension", "nul .txt", "_nul .txt"},
         {"port", "COM1", "_COM1"},
         {"port with a superscript", "lpt²", "_lpt²"},
         {"longer than a device", "CONSOLE", "CONSOLE"},

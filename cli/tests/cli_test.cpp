@@ -211,6 +211,8 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--dead: '1kN' is not a number"},
         {"check " + kBay, "the stiffener is missing"},
+        {"book " + kBay + "--flat-bar 80x8 -o /nonexistent/nul.html",
+         "-o: '/nonexistent/nul.html' names a device on Windows"},
         {"batch schedule.csv --basis gb2021", "--basis: 'gb2021' is neither legacy nor current"},
         {"check --dead --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "deckplate-cli: --dead needs a value\n"},
