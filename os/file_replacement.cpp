@@ -14,7 +14,7 @@ std::string Describe(FileStep step, const std::filesystem::path& path, std::erro
         case FileStep::FindFolder:
             return "the folder " + quoted + " does not exist";
         case FileStep::Create:
-            return "cannot create " + quoted + ": " + reason.message();
+            return "cannot write " + quoted + ": " + reason.message();
         case FileStep::Write:
             return "writing " + quoted + " failed: " + reason.message();
         case FileStep::Replace:

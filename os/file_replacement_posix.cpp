@@ -91,6 +91,13 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
         return;
     }
     if (exists) {
+        // A file the user may not write is kept, as an editor keeps it, though the folder would
+        // let a rename replace it. The superuser may write any file, so one that nobody may
+        // write counts as read-only for it too.
+        if ((existing.st_mode & 0222) == 0)
+            throw FileError(FileStep::Create, path, SystemError(EACCES));
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            throw FileError(FileStep::Create, path, LastSystemError());
         std::error_code ignored;
         const fs::path target = fs::canonical(path, ignored);
         if (!target.empty()) destination = target;

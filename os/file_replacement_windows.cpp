@@ -76,10 +76,16 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         throw FileError(FileStep::Create, path, std::make_error_code(std::errc::is_a_directory));
-    // A device (NUL, CON) has no content to keep: it is written straight through.
+    // A read-only file, or one the user may not write, is kept as an editor keeps it, though
+    // MoveFileExW might replace it.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw FileError(FileStep::Create, path, SystemError(ERROR_ACCESS_DENIED));
     const HANDLE existing =
         CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (existing == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
+        throw FileError(FileStep::Create, path, SystemError(ERROR_ACCESS_DENIED));
+    // A device (NUL, CON) has no content to keep: it is written straight through.
     if (existing != INVALID_HANDLE_VALUE) {
         if (GetFileType(existing) != FILE_TYPE_DISK) {
             file = existing;

@@ -37,14 +37,18 @@ class WindowsErrors : public std::error_category {
 
 }  // namespace
 
-std::error_code LastSystemError() {
+std::error_code SystemError(int code) {
     static const WindowsErrors category;
-    return {static_cast<int>(GetLastError()), category};
+    return {code, category};
 }
+
+std::error_code LastSystemError() { return SystemError(static_cast<int>(GetLastError())); }
 
 #else
 
-std::error_code LastSystemError() { return {errno, std::generic_category()}; }
+std::error_code SystemError(int code) { return {code, std::generic_category()}; }
+
+std::error_code LastSystemError() { return SystemError(errno); }
 
 #endif
 

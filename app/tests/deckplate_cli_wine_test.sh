@@ -34,6 +34,11 @@ expected_statuses='pass,|fail,|pass,|error,"line 5: column '"'spacing'"': must b
 
 case $case_name in
 exit_statuses)
+  # Read-only targets, kept as they are.
+  echo "read-only" >ro.html
+  echo "read-only" >ro.csv
+  chmod 444 ro.html ro.csv
+  cp "$schedule" schedule.csv
   while IFS='|' read -r expected arguments; do
     # shellcheck disable=SC2086  # the table's arguments are words
     run $arguments
@@ -44,7 +49,12 @@ exit_statuses)
 2|check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8
 3|check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8
 2|book ${bay[*]} --flat-bar 80x8 -o nul.html
+2|book ${bay[*]} --flat-bar 80x8 -o ro.html
+2|batch schedule.csv -o ro.csv
 EOF
+  for file in ro.html ro.csv; do
+    [ "$(cat "$file")" = "read-only" ] || fail "the read-only $file was replaced"
+  done
   ;;
 check_text)
   # Redirected output is the UTF-8 bytes as on Linux: no CR added before LF.

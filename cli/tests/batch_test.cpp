@@ -264,12 +264,19 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
          "Aux.csv", "/Aux.csv' names a device on Windows"},
         {"output folder missing", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "",
          "missing/results.csv", "cannot write the results: the folder '"},
+        {"output read-only", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "", "read-only.csv",
+         "cannot write the results: cannot write '"},
     };
     for (const auto& c : cases) {
         TempFolder folder;
         const std::string schedule = folder.Write("schedule.csv", c.schedule);
         const std::string earlier = folder.Write("results.csv", "earlier results");
         std::filesystem::create_hard_link(schedule, folder.path() + "/link.csv");
+        const std::string readOnly = folder.Write("read-only.csv", "earlier results");
+        const auto readOnlyPermissions = std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read;
+        std::filesystem::permissions(readOnly, readOnlyPermissions);
         const std::string schedulePath = c.schedulePath.empty()  ? schedule
                                          : c.schedulePath == "." ? folder.path()
                                                                  : c.schedulePath;
@@ -281,9 +288,13 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
         EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name << ": " << err.str();
         EXPECT_EQ(Read(earlier), "earlier results") << c.name;
         EXPECT_EQ(Read(schedule), c.schedule) << c.name;
-        EXPECT_EQ(folder.Files(),
-                  (std::set<std::string>{"link.csv", "results.csv", "schedule.csv"}))
+        EXPECT_EQ(Read(readOnly), "earlier results") << c.name;
+        EXPECT_EQ(folder.Files(), (std::set<std::string>{"link.csv", "read-only.csv", "results.csv",
+                                                         "schedule.csv"}))
             << c.name;
+        // Windows removes no read-only file, not even with its folder.
+        std::filesystem::permissions(readOnly, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
     }
 }
 

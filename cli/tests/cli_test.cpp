@@ -250,6 +250,10 @@ TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
     const std::string book = read();
     EXPECT_TRUE(book.starts_with("<!DOCTYPE html>"));
     EXPECT_NE(book.find("Bay &lt;1&gt;"), std::string::npos);
+    // A read-only book is kept, as an editor keeps it.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 --name other -o " + path).status, 2);
+    EXPECT_EQ(read(), book);
     std::filesystem::remove_all(folder);
 }
 
