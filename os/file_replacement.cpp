@@ -2,6 +2,7 @@
 
 #include "os/gbk.h"
 #include "os/paths.h"
+#include "os/system_error.h"
 
 namespace deckplate::os {
 namespace {
@@ -30,6 +31,11 @@ FileError::FileError(FileStep step, std::filesystem::path path, std::error_code 
       step_(step),
       path_(std::move(path)),
       reason_(reason) {}
+
+void FileError::ThrowLast(FileStep step, const std::filesystem::path& path) {
+    const std::error_code reason = LastSystemError();
+    throw FileError(step, path, reason);
+}
 
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
     FileReplacement file(path);

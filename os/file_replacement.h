@@ -33,6 +33,10 @@ enum class FileStep {
 class FileError : public std::runtime_error {
   public:
     FileError(FileStep step, std::filesystem::path path, std::error_code reason);
+    /// Throws the error of the system call that has just failed. Its reason is taken first,
+    /// before making the error can overwrite it: a copied path or the exception's own memory
+    /// may make system calls that succeed, and a later look would find "Success".
+    [[noreturn]] static void ThrowLast(FileStep step, const std::filesystem::path& path);
 
     FileStep step() const { return step_; }
     /// The file the user named, or its folder for FileStep::FindFolder.

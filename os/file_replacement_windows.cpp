@@ -99,7 +99,7 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
         const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
         // Windows' own reason for a missing drive or folder ("系统找不到指定的路径。").
         if (folderAttributes == INVALID_FILE_ATTRIBUTES)
-            throw FileError(FileStep::FindFolder, folder, LastSystemError());
+            FileError::ThrowLast(FileStep::FindFolder, folder);
         if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
             throw FileError(FileStep::FindFolder, folder,
                             std::make_error_code(std::errc::not_a_directory));
@@ -127,15 +127,15 @@ void FileReplacement::Impl::Commit() {
     }
     // On the disk before it replaces anything, so that a power cut cannot leave an empty file
     // where the previous one was.
-    if (!FlushFileBuffers(file)) throw FileError(FileStep::Write, destination, LastSystemError());
+    if (!FlushFileBuffers(file)) FileError::ThrowLast(FileStep::Write, destination);
     if (markedForDeletion && !MarkForDeletion(file, false))
-        throw FileError(FileStep::Replace, destination, LastSystemError());
+        FileError::ThrowLast(FileStep::Replace, destination);
     markedForDeletion = false;
     CloseHandle(file);
     file = INVALID_HANDLE_VALUE;
     if (!MoveFileExW(temporary.c_str(), destination.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileError(FileStep::Replace, destination, LastSystemError());
+        FileError::ThrowLast(FileStep::Replace, destination);
     temporary.clear();
 }
 

@@ -35,6 +35,7 @@ TEST(ReplaceFile, MissingFolderIsNamed) {
     } catch (const FileError& e) {
         EXPECT_EQ(e.step(), FileStep::FindFolder);
         EXPECT_EQ(e.path(), folder.path() / "no such folder");
+        EXPECT_TRUE(e.reason()) << "the system's reason is lost: " << e.reason().message();
         EXPECT_EQ(std::string(e.what()),
                   "the folder '" + Utf8Of(folder.path() / "no such folder") + "' does not exist");
     }
