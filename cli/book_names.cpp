@@ -1,23 +1,11 @@
 #include "cli/book_names.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
-
 #include "os/paths.h"
 
 namespace deckplate::cli {
 namespace {
 
 constexpr std::size_t kLongestStem = 150;  // bytes; both systems allow 255 per name
-
-// Windows compares names without regard to the case of ASCII letters (Chinese has none).
-std::string AsciiLower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c < 0x80 ? std::tolower(c) : c);
-    });
-    return text;
-}
 
 // Cut at a character boundary: never inside a UTF-8 sequence.
 std::string_view CutToWholeCharacters(std::string_view text, std::size_t bytes) {
@@ -43,13 +31,13 @@ std::string SafeFileStem(std::string_view name) {
     return os::IsWindowsDeviceName(stem) ? "_" + stem : stem;
 }
 
-std::string BookNames::Next(std::string_view rowName, long long line) {
+std::string BookFileName(std::string_view rowName, long long line,
+                         const std::function<bool(const std::string&)>& taken) {
     std::string stem = SafeFileStem(rowName);
     if (stem.empty()) stem = "line-" + std::to_string(line);
-    std::string name = stem;
-    for (int copy = 2; !taken_.insert(AsciiLower(name)).second; ++copy)
-        name = stem + "-" + std::to_string(copy);
-    return name + ".html";
+    std::string name = stem + ".html";
+    for (int copy = 2; taken(name); ++copy) name = stem + "-" + std::to_string(copy) + ".html";
+    return name;
 }
 
 }  // namespace deckplate::cli
