@@ -1,16 +1,36 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the release build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a bounded run of each fuzzer, and the Windows edition, cross-built,
-# tested under Wine and packed into its ZIP. Exits non-zero on any failure.
+# Builds and runs every test: the formatting check, the release build, the naming rules, the
+# Debian package, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# bounded run of each fuzzer, and the Windows edition, cross-built, tested under Wine and packed
+# into its ZIP and its setup program. Exits non-zero on any failure.
+#   ./test.sh --quick   the formatting check and the release build's tests only, for day-to-day
+#                       work
 set -euo pipefail
 cd "$(dirname "$0")"
 
+quick=false
+case "${1:-}" in
+  --quick) quick=true ;;
+  "") ;;
+  *) echo "usage: ./test.sh [--quick]" >&2; exit 2 ;;
+esac
+
 ./scripts/install-deps.sh
+
+echo "== Formatting"
+scripts/check-format.sh
 
 echo "== Release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
+if $quick; then
+  echo "== Quick run passed (the full run adds the Debian package, ASan + UBSan, fuzzing and Windows)"
+  exit 0
+fi
+
+echo "== Naming rules (clang-tidy)"
+scripts/check-names.sh build/release
 
 echo "== The Debian package"
 packaging/test_package.sh build/release
@@ -39,4 +59,5 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
 packaging/test_windows_zip.sh build/windows
+packaging/test_windows_setup.sh build/windows
 echo "== All tests passed"

@@ -6,15 +6,14 @@
 #include "form/form1.h"
 #include "ui/form1_window.h"
 #include "ui/qt_platform.h"
-#include "ui/qt_text.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Where QSettings keeps the remembered choices: ~/.config/DeckPlate/deckplate.conf.
     QApplication::setOrganizationName(QStringLiteral("DeckPlate"));
+    // No application display name: Qt would append it to every window title that does not end
+    // in it ("平台钢铺板计算 — 现行规范 — 平台钢铺板计算"). The model's title is shown as it is.
     QApplication::setApplicationName(QStringLiteral("deckplate"));
-    application.setApplicationDisplayName(
-        deckplate::ui::QStringFromUtf8(deckplate::form::kApplicationTitle));
     // Qt's own words (the OK of a message box) in Chinese, like the rest of the window.
     QTranslator qtWords;
     if (qtWords.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),

@@ -43,15 +43,11 @@ constexpr AngleRow kNoAngle{"", 1, 0, 0, 1};
 
 std::span<const AngleRow> AngleCatalogue() { return kAngles; }
 
-void AngleSection(std::int16_t position, double& Iangle, double& Yoangle, double& Aangle,
-                  double& Hangle) {
+AngleValues AngleSection(std::int16_t position) {
     const AngleRow& row = position >= 0 && position < static_cast<int>(kAngles.size())
                               ? kAngles[static_cast<std::size_t>(position)]
                               : kNoAngle;
-    Iangle = row.Ix;
-    Yoangle = row.y0;
-    Aangle = row.A;
-    Hangle = row.H;
+    return {row.H, row.Ix, row.y0, row.A, AngleLegThickness(position)};
 }
 
 double AngleLegThickness(std::int16_t position) {

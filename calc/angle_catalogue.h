@@ -18,13 +18,22 @@ struct AngleRow {
     double A;                      ///< section area, cm²
 };
 
+/// An unequal-leg angle's section values, in the catalogue's units and order; as a stiffener the
+/// long leg stands down and the short leg is at the bottom.
+struct AngleValues {
+    double H = 0;             ///< long-leg width, mm
+    double Ix = 0;            ///< strong-axis moment of inertia, cm⁴
+    double y0 = 0;            ///< centroid to the outer face of the short leg, cm
+    double A = 0;             ///< section area, cm²
+    double legThickness = 0;  ///< mm; decides the strength limit under the current basis
+};
+
 /// All 51 rows, position 0 ("L25x16x3") to 50 ("L140x90x10").
 std::span<const AngleRow> AngleCatalogue();
 
-/// Writes the properties of the angle at list `position` into the out-arguments: Ix (cm⁴),
-/// y0 (cm), A (cm²), H (mm). A position outside 0 … 50 writes Ix = 0, y0 = 0, A = 1, H = 1.
-void AngleSection(std::int16_t position, double& Iangle, double& Yoangle, double& Aangle,
-                  double& Hangle);
+/// The section values of the angle at list `position`. A position outside 0 … 50 is no angle:
+/// Ix = 0, y0 = 0, leg thickness 0, and A = 1, H = 1 so that nothing divides by zero.
+AngleValues AngleSection(std::int16_t position);
 
 /// Leg thickness of the angle at list `position`, mm: the last number of its designation
 /// ("L63x40x5": 5). A position outside 0 … 50 gives 0.

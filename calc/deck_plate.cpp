@@ -1,6 +1,7 @@
 #include "calc/deck_plate.h"
 
-#include "calc/module1.h"
+#include "calc/code_values.h"
+#include "calc/plate_formulas.h"
 #include "calc/number_text.h"
 
 namespace deckplate {
@@ -25,16 +26,18 @@ DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, doubl
     r.qk = qk.value();
 
     if (continuous) {
-        r.Alpha = 0.1;
-        r.Beta = 0.11;
+        r.coefficients = {kContinuousPlate.alpha, kContinuousPlate.beta,
+                          CoefficientSource::Continuous, 0.0};
     } else {
-        Compute(Quantity::PlateAspectRatio,
-                [&] { PlateCoefficients(b, a, r.Alpha, r.Beta, basis); });
+        r.coefficients =
+            Compute(Quantity::PlateAspectRatio, [&] { return PlateCoefficients(b, a, basis); });
     }
-    const Checked M = Compute(Quantity::PlateMoment, [&] { return PlateMoment(r.Alpha, q, a); });
+    r.alpha = r.coefficients.alpha;
+    r.beta = r.coefficients.beta;
+    const Checked M = Compute(Quantity::PlateMoment, [&] { return PlateMoment(r.alpha, q, a); });
     const Checked sigma = Compute(Quantity::PlateStress, [&] { return PlateStress(M, t); });
     const Checked delta =
-        Compute(Quantity::PlateDeflection, [&] { return PlateDeflection(r.Beta, qk, a, t); });
+        Compute(Quantity::PlateDeflection, [&] { return PlateDeflection(r.beta, qk, a, t); });
     r.moment = M.value();
     r.stress = sigma.value();
     r.deflection = delta.value();

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/code_values.h"
 #include "calc/design_basis.h"
+#include "calc/plate_formulas.h"
 #include "calc/verdict.h"
 
 namespace deckplate {
@@ -22,8 +24,9 @@ struct DeckPlateResult {
     double q = 0;             ///< design load P·γQ + D·γG, kN/m²
     double qk = 0;            ///< standard load D + P, kN/m²
     double f = kStressLimit;  ///< strength limit of the plate, N/mm²
-    double Alpha = 0;         ///< moment coefficient
-    double Beta = 0;          ///< deflection coefficient
+    double alpha = 0;         ///< moment coefficient
+    double beta = 0;          ///< deflection coefficient
+    PlateCoefficientChoice coefficients;  ///< how α and β were found
     double moment = 0;        ///< M, kN·m per metre of plate width
     double stress = 0;        ///< σ, N/mm²
     double deflection = 0;    ///< δ, mm

@@ -1,7 +1,7 @@
 #include "calc/design_basis.h"
 
 #include "calc/number_text.h"
-#include "calc/verdict.h"
+#include "calc/code_values.h"
 
 namespace deckplate {
 
@@ -18,11 +18,9 @@ std::string_view LoadCode(DesignBasis basis) {
 }
 
 LoadFactors DesignLoadFactors(DesignBasis basis, double live) {
-    if (basis == DesignBasis::Legacy) return {1.2, 1.4, false};
-    // GB 55001-2021 §3.1.13: γQ not less than 1.4 for an industrial floor's live load whose
-    // standard value exceeds 4 kN/m²; a work platform is such a floor.
+    if (basis == DesignBasis::Legacy) return {kLegacyDeadFactor, kLegacyLiveFactor, false};
     const bool heavy = live > kHeavyFloorLiveLoad;
-    return {1.3, heavy ? 1.4 : 1.5, heavy};
+    return {kCurrentDeadFactor, heavy ? kHeavyFloorLiveFactor : kCurrentLiveFactor, heavy};
 }
 
 std::string LoadCombinationText(DesignBasis basis, const LoadFactors& factors) {
@@ -32,10 +30,9 @@ std::string LoadCombinationText(DesignBasis basis, const LoadFactors& factors) {
 
 double StrengthLimit(DesignBasis basis, double thickness) {
     if (basis == DesignBasis::Legacy) return kStressLimit;
-    // GB 50017-2017 Table 4.4.1, Q235, by the thickness of the part.
-    if (thickness <= 16.0) return kStressLimit;
-    if (thickness <= 40.0) return 205.0;
-    return 200.0;
+    for (const StrengthBand& band : kQ235Strength)
+        if (thickness <= band.upToThickness) return band.f;
+    return kQ235Strength.back().f;
 }
 
 }  // namespace deckplate

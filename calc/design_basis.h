@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/code_values.h"
+
 namespace deckplate {
 
 enum class DesignBasis { Legacy, Current };
@@ -24,14 +26,11 @@ std::string_view LoadCode(DesignBasis basis);
 
 /// The partial factors of one bay's design load q = γQ·P + γG·D.
 struct LoadFactors {
-    double dead = 1.2;  ///< γG
-    double live = 1.4;  ///< γQ
+    double dead = kLegacyDeadFactor;  ///< γG
+    double live = kLegacyLiveFactor;  ///< γQ
     /// Current basis only: γQ is 1.4 instead of 1.5 because the live load exceeds 4 kN/m².
     bool heavyIndustrialFloor = false;
 };
-
-/// Live load, kN/m², above which the current basis takes γQ = 1.4 (an industrial floor).
-inline constexpr double kHeavyFloorLiveLoad = 4.0;
 
 /// The factors of `basis` for a live load `live` in kN/m².
 LoadFactors DesignLoadFactors(DesignBasis basis, double live);

@@ -237,6 +237,38 @@ double ParseNumber(std::string_view text) {
     return value;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsIgnoredSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsIgnoredSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsPlainNumber(std::string_view text) {
+    text = Trimmed(text);
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        return i - start;
+    };
+    const auto sign = [&] {
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    };
+    sign();
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        sign();
+        if (digits() == 0) return false;
+    }
+    return i == text.size();
+}
+
 double RoundDecimals(double x, int n) {
     const double scale = n == 0 ? 1.0 : n == 1 ? 10.0 : n == 2 ? 100.0 : std::pow(10.0, n);
     const double scaled = x * scale;

@@ -16,6 +16,14 @@ namespace deckplate {
 /// too small for a double read as 0.
 double ParseNumber(std::string_view text);
 
+/// `text` without the blanks, tabs and line feeds around it.
+std::string_view Trimmed(std::string_view text);
+
+/// Whether `text`, blanks around it aside, is a plain decimal number as the command line reads
+/// one: an optional sign, digits with an optional point and fraction, an optional exponent.
+/// "1,5", "1 5", "8.0inf", "nan", "inf", "0x10" and "" are not.
+bool IsPlainNumber(std::string_view text);
+
 /// Rounds x to n decimals (0, 1 or 2 in this system): x·10ⁿ is formed as a double, rounded to
 /// the nearest whole number with halves to the even neighbour, then divided by 10ⁿ.
 /// So RoundDecimals(1.15, 1) = 1.2 and RoundDecimals(0.125, 2) = 0.12.

@@ -11,7 +11,7 @@ struct Names {
 };
 
 // In the order of the enumeration.
-constexpr std::array<Names, 18> kNames{{
+constexpr std::array<Names, 26> kNames{{
     {"", ""},
     {"an input number", "输入数值"},
     {"design load q", "荷载设计值q"},
@@ -30,6 +30,14 @@ constexpr std::array<Names, 18> kNames{{
     {"stiffener stress", "加劲肋应力"},
     {"self-weight", "铺板及加劲肋自重"},
     {"stiffener deflection ratio span/deflection", "加劲肋挠度比(跨度/挠度)"},
+    {"point load patch", "集中荷载作用面"},
+    {"plate moment under the point load", "集中荷载下钢铺板弯矩"},
+    {"plate stress under the point load", "集中荷载下钢铺板应力"},
+    {"plate deflection under the point load", "集中荷载下钢铺板挠度"},
+    {"stiffener moment under the point load", "集中荷载下加劲肋弯矩"},
+    {"stiffener stress under the point load", "集中荷载下加劲肋应力"},
+    {"stiffener deflection under the point load", "集中荷载下加劲肋挠度"},
+    {"stiffener deflection ratio under the point load", "集中荷载下加劲肋挠度比(跨度/挠度)"},
 }};
 
 }  // namespace

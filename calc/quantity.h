@@ -24,6 +24,14 @@ enum class Quantity {
     StiffenerStress,
     SelfWeight,
     StiffenerDeflectionRatio,
+    PointLoadPatch,
+    PointLoadPlateMoment,
+    PointLoadPlateStress,
+    PointLoadPlateDeflection,
+    PointLoadStiffenerMoment,
+    PointLoadStiffenerStress,
+    PointLoadStiffenerDeflection,
+    PointLoadStiffenerDeflectionRatio,
 };
 
 /// English name, e.g. "plate stress".

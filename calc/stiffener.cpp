@@ -1,6 +1,7 @@
 #include "calc/stiffener.h"
 
-#include "calc/module1.h"
+#include "calc/plate_formulas.h"
+#include "calc/code_values.h"
 #include "calc/number_text.h"
 
 namespace deckplate {
@@ -25,22 +26,22 @@ struct Section {
 
 Section FlatBarSection(const FlatBar& bar, Checked t) {
     const Checked h = bar.height, tb = bar.thickness;
-    return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, 1.2, h / 20.0, 0.0};
+    return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, kFlatBarTipGamma, h / 20.0, 0.0};
 }
 
 // 30 t, capped at the spacing: the plate between two stiffeners is shared, never counted twice.
 Checked StripWidth(Checked t, Checked a) {
-    const Checked thirtyT = 30.0 * t;
+    const Checked thirtyT = kStripThicknesses * t;
     return a < thirtyT ? a : thirtyT;
 }
 
 Section AngleSectionMm(const AngleValues& angle, Checked t) {
-    const Checked H = angle.Hangle1, y0 = 10.0 * Checked(angle.Yoangle1);
-    return {100.0 * Checked(angle.Aangle1),
-            10000.0 * Checked(angle.Iangle1),
+    const Checked H = angle.H, y0 = 10.0 * Checked(angle.y0);
+    return {100.0 * Checked(angle.A),
+            10000.0 * Checked(angle.Ix),
             H,
             t + H - y0,
-            1.05,
+            kAngleLegGamma,
             y0 / 10.0,
             y0};
 }
@@ -89,9 +90,10 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     const Checked Ms =
         Compute(Quantity::StiffenerMoment, [&] { return Power(L, 2) * (a / 1000.0 * Q) / 8.0; });
     const Checked deflection = Compute(Quantity::StiffenerDeflection, [&] {
-        return Power(L, 4) * (a * Qk / 1000.0 * 5.0) / 384.0 / 206.0 / 1000.0 / Ix;
+        return Power(L, 4) * (a * Qk / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
+               Ix;
     });
-    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / 1.05 / Ix; });
+    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / kTopFaceGamma / Ix; });
     const Checked bottom =
         Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / s.gamma / Ix; });
     const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);
@@ -105,6 +107,8 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.ys = s.ys.value();
     r.Yo = Yo.value();
     r.Ix = Ix.value();
+    r.depth = s.H.value();
+    r.bottomGamma = s.gamma.value();
     r.Ms = Ms.value();
     r.deflection = deflection.value();
     r.stressTop = top.value();
@@ -133,7 +137,7 @@ double SelfWeight(double thickness, double spacing, double stiffenerArea) {
                        const Checked t = thickness, a = spacing, As = stiffenerArea;
                        // The stiffeners spread over their spacing: a plate As / a mm thick.
                        const Checked spread = As / a;
-                       return (spread + t) * 0.0785;
+                       return (spread + t) * (kSteelUnitWeight / 1000.0);
                    })
         .value();
 }
@@ -142,11 +146,15 @@ std::string SelfWeightText(double selfWeight) {
     return NumberText(ParseNumber(PlainNumberText(RoundDecimals(selfWeight, 1))));
 }
 
+void AddSelfWeight(StiffenerResult& r, double thickness, double spacing, DisplayTexts texts) {
+    r.selfWeight = SelfWeight(thickness, spacing, r.As);
+    if (texts == DisplayTexts::All) r.display.selfWeight = SelfWeightText(r.selfWeight);
+}
+
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
                                const Stiffener& stiffener, DesignBasis basis, DisplayTexts texts) {
     StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, texts);
-    r.selfWeight = SelfWeight(thickness, spacing, r.As);
-    if (texts == DisplayTexts::All) r.display.selfWeight = SelfWeightText(r.selfWeight);
+    AddSelfWeight(r, thickness, spacing, texts);
     return r;
 }
 

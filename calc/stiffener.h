@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/angle_catalogue.h"
 #include "calc/design_basis.h"
 #include "calc/verdict.h"
 
@@ -17,15 +18,6 @@ namespace deckplate {
 struct FlatBar {
     double height = 0;
     double thickness = 0;
-};
-
-/// An unequal-leg angle by its catalogue values; long leg standing down, short leg at the bottom.
-struct AngleValues {
-    double Iangle1 = 0;       ///< strong-axis moment of inertia, cm⁴
-    double Aangle1 = 0;       ///< area, cm²
-    double Hangle1 = 0;       ///< long-leg width, mm
-    double Yoangle1 = 0;      ///< centroid to the outer face of the short leg, cm
-    double legThickness = 0;  ///< mm; decides the strength limit under the current basis
 };
 
 using Stiffener = std::variant<FlatBar, AngleValues>;
@@ -45,8 +37,8 @@ struct StiffenerDisplay {
 
 /// A flat bar's section as the report prints it, rounded to 2 decimals.
 struct FlatBarStored {
-    double AstiffenerE = 0;  ///< cm²
-    double IStiffenerE = 0;  ///< cm⁴
+    double area = 0;     ///< cm²
+    double inertia = 0;  ///< cm⁴
 };
 
 /// All lengths in mm, areas mm², moments of inertia mm⁴, Ms in N·mm, stresses N/mm².
@@ -54,6 +46,8 @@ struct StiffenerResult {
     double be = 0, Ap = 0, Ip = 0;  ///< effective plate strip
     double As = 0, Is = 0, ys = 0;  ///< stiffener alone; ys from the plate's top face
     double Yo = 0, Ix = 0;          ///< composite section
+    double depth = 0;               ///< stiffener's depth below the plate
+    double bottomGamma = 0;         ///< γx of the stiffener's lower edge
     double Ms = 0;                  ///< bending moment
     double deflection = 0;          ///< δs
     double stressTop = 0, stressBottom = 0;
@@ -91,7 +85,12 @@ double SelfWeight(double thickness, double spacing, double stiffenerArea);
 /// The self-weight as the window shows it, one decimal.
 std::string SelfWeightText(double selfWeight);
 
-/// StiffenerBeam followed by SelfWeight.
+/// Adds the self-weight of `thickness` plate and `r`'s stiffeners at `spacing` to `r`, with its
+/// display text when `texts` asks for all. Throws on a spacing of 0.
+void AddSelfWeight(StiffenerResult& r, double thickness, double spacing,
+                   DisplayTexts texts = DisplayTexts::All);
+
+/// StiffenerBeam followed by AddSelfWeight.
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
                                const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
                                DisplayTexts texts = DisplayTexts::All);

@@ -18,12 +18,13 @@ StrengthVerdict JudgeStrength(std::string_view displayedStress, double strengthL
 DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit,
                                   Quantity ratioQuantity, const VerdictTexts& texts) {
     const double ratio = Compute(ratioQuantity, [&] { return span / deflection; }).value();
-    if (ratio > limit) return {false, ratio, std::string(texts.passText)};
+    const double allowed = span.value() / limit;
+    if (ratio > limit) return {false, ratio, std::string(texts.passText), limit, allowed};
     std::string text(texts.exceededPrefix);
     text += "1/";
     text += NumberText(RoundDecimals(ratio, 1));
     text += texts.exceededSuffix;
-    return {true, ratio, std::move(text)};
+    return {true, ratio, std::move(text), limit, allowed};
 }
 
 }  // namespace deckplate::detail

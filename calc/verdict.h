@@ -5,15 +5,9 @@
 #include <string_view>
 
 #include "calc/checked.h"
+#include "calc/code_values.h"
 
 namespace deckplate {
-
-/// Strength limit f of Q235 steel up to 16 mm thick, N/mm²: the legacy basis takes it for every
-/// part. A displayed stress of f or more fails.
-inline constexpr double kStressLimit = 215.0;
-/// Deflection limits as span / deflection: a ratio at or below the limit fails.
-inline constexpr double kPlateDeflectionLimit = 150.0;
-inline constexpr double kStiffenerDeflectionLimit = 200.0;
 
 struct StrengthVerdict {
     bool exceeded = false;
@@ -24,6 +18,8 @@ struct DeflectionVerdict {
     bool exceeded = false;
     double ratio = 0.0;  ///< span / deflection, unrounded
     std::string text;
+    double limit = 0.0;    ///< the limit as span / deflection (150, 200)
+    double allowed = 0.0;  ///< the largest deflection kept, span / limit, mm
 };
 
 namespace detail {

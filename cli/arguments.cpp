@@ -68,10 +68,7 @@ AngleValues ParseAngle(std::string_view designation, std::string_view option) {
                          "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
                          "designations, e.g. L63x40x5");
     }
-    AngleValues angle;
-    AngleSection(*position, angle.Iangle1, angle.Yoangle1, angle.Aangle1, angle.Hangle1);
-    angle.legThickness = AngleLegThickness(*position);
-    return angle;
+    return AngleSection(*position);
 }
 
 DesignBasis ParseBasis(std::string_view text, std::string_view option) {

@@ -27,12 +27,9 @@ std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
     std::vector<NamedStiffener> all;
     if (family != StiffenerFamily::Flat) {
         const auto angles = AngleCatalogue();
-        for (std::size_t i = 0; i < angles.size(); ++i) {
-            const AngleRow& row = angles[i];
-            all.push_back({std::string(row.designation),
-                           AngleValues{row.Ix, row.A, row.H, row.y0,
-                                       AngleLegThickness(static_cast<std::int16_t>(i))}});
-        }
+        for (std::size_t i = 0; i < angles.size(); ++i)
+            all.push_back({std::string(angles[i].designation),
+                           AngleSection(static_cast<std::int16_t>(i))});
     }
     if (family != StiffenerFamily::Angle) {
         for (const FlatBar& bar : StandardFlatBars())
@@ -110,10 +107,9 @@ DesignResult Design(const DesignRequest& request) {
             BayInput bay{request.dead, request.live, ParseNumber(thicknessText),
                          request.span, spacing,      request.continuous,
                          {},           request.basis};
-            std::optional<DeckPlateResult> plate;
+            std::optional<PlateChecks> plate;
             try {
-                plate = CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
-                                       bay.continuous, bay.basis);
+                plate = CheckPlates(bay);
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());

@@ -245,11 +245,15 @@ void Form1::Combo2_Click() {
     SetText(Label34, "角钢形心与短肢边距(cm)");
     SetText(Label30, "角钢强轴惯性矩(cm4)");
     SetText(Label32, "角钢截面面积(cm2)");
-    indexjudge = static_cast<std::int16_t>(State(Combo2).picked);
-    AngleSection(indexjudge, Iangle1, Yoangle1, Aangle1, Hangle1);
-    SetText(Label31, DisplayText(Yoangle1));
-    SetText(Label33, DisplayText(Iangle1));
-    SetText(Label35, DisplayText(Aangle1));
+    vars_.indexjudge = static_cast<std::int16_t>(State(Combo2).picked);
+    const AngleValues angle = AngleSection(vars_.indexjudge);
+    vars_.Iangle1 = angle.Ix;
+    vars_.Yoangle1 = angle.y0;
+    vars_.Aangle1 = angle.A;
+    vars_.Hangle1 = angle.H;
+    SetText(Label31, DisplayText(vars_.Yoangle1));
+    SetText(Label33, DisplayText(vars_.Iangle1));
+    SetText(Label35, DisplayText(vars_.Aangle1));
 }
 
 void Form1::Command2_Click() { platform_.EndProgram(); }

@@ -4,10 +4,10 @@
 //
 // Data flow: a native view builds its widgets from ControlTable() and forwards each user action
 // (a text edited, a list item picked, a box or button clicked) to Form1. The handlers read the
-// controls' texts, convert them with the number text rules (calc/), run the plate and stiffener
-// checks and write display texts, colours and verdicts back, one control at a time; every real
-// change is passed to the view at once, so that a fault part-way leaves exactly the earlier
-// writes on show. The state variables (named as the engineers' documents name them) carry what
+// controls' texts, vet and convert them with the number text rules (calc/), follow the bay's
+// check (calc/bay_check.h) stage by stage and write each stage's display texts, colours and verdicts back, one
+// control at a time; every real change is passed to the view at once, so that a fault part-way
+// leaves exactly the earlier writes on show. The state variables (named as the engineers' documents name them) carry what
 // the report reads later. Everything that touches the operating system goes through Platform.
 
 #include <array>
@@ -61,6 +61,19 @@ struct WindowPosition {
 };
 WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
 
+/// The window state variables, all zero at start, named as the engineers' documents name them.
+struct WindowState {
+    double Alpha = 0;             ///< plate moment coefficient of the last Verify
+    double Beta = 0;              ///< plate deflection coefficient of the last Verify
+    std::int16_t indexjudge = 0;  ///< list position of the last angle picked
+    double Iangle1 = 0;           ///< picked angle: strong-axis moment of inertia, cm⁴
+    double Yoangle1 = 0;          ///< picked angle: centroid to short-leg face, cm
+    double Aangle1 = 0;           ///< picked angle: area, cm²
+    double Hangle1 = 0;           ///< picked angle: long-leg width, mm
+    double AstiffenerE = 0;       ///< last flat bar's area, cm², 2 decimals
+    double IStiffenerE = 0;       ///< last flat bar's moment of inertia, cm⁴, 2 decimals
+};
+
 class Form1 {
   public:
     explicit Form1(Platform& platform);
@@ -89,16 +102,8 @@ class Form1 {
     /// A menu item chosen. A disabled item does nothing.
     void MenuChosen(MenuItem item);
 
-    // Window state, all zero at start.
-    double Alpha = 0;             ///< plate moment coefficient of the last Verify
-    double Beta = 0;              ///< plate deflection coefficient of the last Verify
-    std::int16_t indexjudge = 0;  ///< list position of the last angle picked
-    double Iangle1 = 0;           ///< picked angle: strong-axis moment of inertia, cm⁴
-    double Yoangle1 = 0;          ///< picked angle: centroid to short-leg face, cm
-    double Aangle1 = 0;           ///< picked angle: area, cm²
-    double Hangle1 = 0;           ///< picked angle: long-leg width, mm
-    double AstiffenerE = 0;       ///< last flat bar's area, cm², 2 decimals
-    double IStiffenerE = 0;       ///< last flat bar's moment of inertia, cm⁴, 2 decimals
+    /// The window state variables, for the report and the tests; only the model writes them.
+    const WindowState& Variables() const { return vars_; }
 
   private:
     // Click handlers. Check2 shares Check1's handler.
@@ -116,13 +121,19 @@ class Form1 {
     void SetBasis(DesignBasis basis);
 
     void Verify();
+    /// The bay the inputs on show describe, and the stiffener's name for the book.
+    BayInput ReadBay(std::string& stiffenerName) const;
+    /// Shows a stage of the bay's check as it completes.
+    void ShowStage(BayStage stage, const BayCheck& check);
     /// Writes a file the user asked for in one step; a failure is reported, naming what was
     /// being done ("保存", "导出"): false then.
     bool WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
                    std::string_view done);
     /// Opens a written file in its viewer; a failure is reported.
     void OpenFile(const std::string& path, Viewer viewer, std::string_view done);
-    bool RefuseNegativeInput();
+    /// Refuses, with a message, a box that is not a number, a negative load or size, or a flat
+    /// bar of no size: true then.
+    bool RefuseInput();
     double Read(Control box) const;
     void ReportArithmeticFault(const ArithmeticError& error);
     /// Whether the results on show are those of a complete Verify of the inputs on show: only
@@ -148,6 +159,7 @@ class Form1 {
     FormView* view_ = nullptr;
     std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then form1
     std::array<MenuItemState, kMenuItemCount> menus_;
+    WindowState vars_;
     DesignBasis basis_ = DesignBasis::Legacy;
     std::string loadCombination_;    ///< the last Verify's, for the report; empty under legacy
     BayInput lastBay_;               ///< the last complete Verify's bay, for the calculation book

@@ -17,7 +17,8 @@ echo "built $zip"
 
 fail() { echo "ZIP test: $*" >&2; exit 1; }
 
-diff -u - <(unzip -Z1 "$zip" | grep -v '/$' | sort) <<FILES ||
+diff -u - <(unzip -Z1 "$zip" | grep -v '/$' | LC_ALL=C sort) <<FILES ||
+$folder/LICENSE.txt
 $folder/deckplate-cli.exe
 $folder/deckplate.exe
 $folder/example_schedule.csv

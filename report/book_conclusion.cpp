@@ -32,13 +32,15 @@ std::string ConclusionSection(const BookContext& book) {
          Cat("f = ", Text(Exact(c.plate.f)), " N/mm²"), u.plateStrength, c.plateStrength.exceeded,
          c.plateStrength.text},
         {"铺板挠度", Cat("δ = ", Text(Shown(c.plate.display.deflection)), " mm"),
-         Cat("a/150 = ", Text(Significant(PlateDeflectionLimit(book.input.bay))), " mm"),
+         Cat("a/", Text(Exact(c.plateDeflection.limit)), " = ",
+             Text(Significant(c.plateDeflection.allowed)), " mm"),
          u.plateDeflection, c.plateDeflection.exceeded, c.plateDeflection.text},
         {"加劲肋强度", Cat("σ<sub>s</sub> = ", Text(Shown(c.stiffener.display.stress)), " N/mm²"),
          Cat("f = ", Text(Exact(c.stiffener.f)), " N/mm²"), u.stiffenerStrength,
          c.stiffenerStrength.exceeded, c.stiffenerStrength.text},
         {"加劲肋挠度", Cat("δ<sub>s</sub> = ", Text(Shown(c.stiffener.display.deflection)), " mm"),
-         Cat("L/200 = ", Text(Significant(StiffenerDeflectionLimit(book.input.bay))), " mm"),
+         Cat("L/", Text(Exact(c.stiffenerDeflection.limit)), " = ",
+             Text(Significant(c.stiffenerDeflection.allowed)), " mm"),
          u.stiffenerDeflection, c.stiffenerDeflection.exceeded, c.stiffenerDeflection.text},
     };
     std::string table =
@@ -49,9 +51,9 @@ std::string ConclusionSection(const BookContext& book) {
         table += Row(row);
         if (row.exceeded) exceeded += Cat(exceeded.empty() ? "" : "、", row.name);
     }
-    table +=
-        "</table>\n<p class=\"note\">利用率为计算值与限值之比（挠度为 150/(a/δ)、"
-        "200/(L/δ<sub>s</sub>)），达到 1 即超出限值。</p>\n";
+    table += Cat("</table>\n<p class=\"note\">利用率为计算值与限值之比（挠度为 ",
+                 Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、", Text(Exact(kStiffenerDeflectionLimit)),
+                 "/(L/δ<sub>s</sub>)），达到 1 即超出限值。</p>\n");
     const std::string statement =
         exceeded.empty()
             ? std::string(

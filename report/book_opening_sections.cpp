@@ -15,21 +15,37 @@ std::string Row(std::string_view heading, std::string_view content) {
 
 std::string Value(double x, std::string_view unit) { return Cat(Text(Exact(x)), " ", unit); }
 
+std::string Number(double x) { return Text(Exact(x)); }
+
 std::string LoadCombinationRule(DesignBasis basis) {
     if (basis == DesignBasis::Legacy) {
-        return "GB 50009-2012《建筑结构荷载规范》第 3.2.3、3.2.4 条，由可变荷载控制的组合："
-               "q = 1.2·D + 1.4·P";
+        return Cat("GB 50009-2012《建筑结构荷载规范》第 3.2.3、3.2.4 条，由可变荷载控制的组合：",
+                   "q = ", Number(kLegacyDeadFactor), "·D + ", Number(kLegacyLiveFactor), "·P");
     }
-    return "GB 55001-2021《工程结构通用规范》第 3.1.13 条：q = 1.3·D + 1.5·P；工作平台按工业"
-           "楼面，活荷载标准值大于 4 kN/m² 时 γ<sub>Q</sub> 取 1.4";
+    return Cat("GB 55001-2021《工程结构通用规范》第 3.1.13 条：q = ", Number(kCurrentDeadFactor),
+               "·D + ", Number(kCurrentLiveFactor), "·P；工作平台按工业楼面，活荷载标准值大于 ",
+               Number(kHeavyFloorLiveLoad), " kN/m² 时 γ<sub>Q</sub> 取 ",
+               Number(kHeavyFloorLiveFactor));
+}
+
+// "按厚度 t ≤ 16 mm 取 215，16 < t ≤ 40 mm 取 205，40 < t ≤ 100 mm 取 200 N/mm²"
+std::string StrengthBands() {
+    std::string text = "按厚度";
+    double from = 0;
+    for (const StrengthBand& band : kQ235Strength) {
+        text += Cat(from == 0 ? " " : Cat("，", Number(from), " < "), "t ≤ ",
+                    Number(band.upToThickness), " mm 取 ", Number(band.f));
+        from = band.upToThickness;
+    }
+    return text + " N/mm²";
 }
 
 std::string StrengthRule(const BookContext& book) {
     const DesignBasis basis = book.input.bay.basis;
     const std::string rule =
         basis == DesignBasis::Legacy
-            ? "各部件 f = 215 N/mm²"
-            : "按厚度 t ≤ 16 mm 取 215，16 < t ≤ 40 mm 取 205，40 < t ≤ 100 mm 取 200 N/mm²";
+            ? Cat("各部件 f = ", Number(kStressLimit), " N/mm²")
+            : StrengthBands();
     return Cat("Q235，GB 50017-2017《钢结构设计标准》表 4.4.1，", rule,
                "。本计算：铺板（t = ", Value(book.input.bay.thickness, "mm"),
                "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book),
@@ -69,12 +85,16 @@ std::string BasisSection(const BookContext& book) {
         Row("荷载组合", Cat(LoadCombinationRule(basis), "；挠度按标准组合 q<sub>k</sub> = D + P")),
         Row("钢材", StrengthRule(book)), Row("截面塑性发展系数", GammaRule(book)),
         Row("挠度限值",
-            "铺板 a/150（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/200（程序规定；"
-            "表 B.1.1 无铺板加劲肋一项）"),
+            Cat("铺板 a/", Number(kPlateDeflectionLimit),
+                "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
+                Number(kStiffenerDeflectionLimit), "（程序规定；表 B.1.1 无铺板加劲肋一项）")),
         Row("计算模型",
-            "铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；三跨及以上连续板按"
-            "连续单向板条取 α = 0.1、β = 0.11。加劲肋为跨度 L 的简支梁，承受一个间距 a 的荷载，"
-            "截面计入有效宽度 b<sub>e</sub> = min(30t, a) 的铺板"),
+            Cat("铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；三跨及以上连续板按"
+                "连续单向板条取 α = ",
+                Number(kContinuousPlate.alpha), "、β = ", Number(kContinuousPlate.beta),
+                "。加劲肋为跨度 L 的简支梁，承受一个间距 a 的荷载，截面计入有效宽度 "
+                "b<sub>e</sub> = min(",
+                Number(kStripThicknesses), "t, a) 的铺板")),
         "</table>\n");
     return BookSection("basis", "1 计算依据", content);
 }
@@ -117,13 +137,15 @@ std::string LoadSection(const BookContext& book) {
             "。q 用于强度验算，q<sub>k</sub> 用于挠度验算。</p>\n");
     if (plate.factors.heavyIndustrialFloor) {
         notes +=
-            Cat("<p>P = ", Value(bay.live, "kN/m²"), " > 4 kN/m²（工业楼面），γ<sub>Q</sub> 取 ",
+            Cat("<p>P = ", Value(bay.live, "kN/m²"), " > ", Value(kHeavyFloorLiveLoad, "kN/m²"),
+                "（工业楼面），γ<sub>Q</sub> 取 ",
                 Text(Exact(plate.factors.live)), "。</p>\n");
     }
     notes += Cat(
         "<p class=\"note\">铺板及加劲肋自重 w = ",
         Text(Shown(book.check.stiffener.display.selfWeight)),
-        " kN/m²（每平方米，钢材 78.5 kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。</p>\n");
+        " kN/m²（每平方米，钢材 ", Number(kSteelUnitWeight),
+        " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。</p>\n");
     return BookSection("loads", "3 荷载组合", Cat(FormulaBlock(q), FormulaBlock(qk), notes));
 }
 

@@ -2,7 +2,6 @@
 
 #include "report/html_text.h"
 #include "report/mathml.h"
-#include "calc/module1.h"
 
 namespace deckplate::report {
 
@@ -37,12 +36,6 @@ Figure SteelModulus() {
     Figure e = Exact(kSteelModulus / 1e5);
     e.tenPower = 5;
     return e;
-}
-
-double PlateDeflectionLimit(const BayInput& bay) { return bay.spacing / kPlateDeflectionLimit; }
-
-double StiffenerDeflectionLimit(const BayInput& bay) {
-    return bay.span / kStiffenerDeflectionLimit;
 }
 
 std::string GammaX(std::string_view subscript) { return SubscriptedSymbol("γ", subscript); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/code_values.h"
 #include "report/book_numbers.h"
 #include "report/calculation_book.h"
 
@@ -17,14 +18,6 @@ struct BookContext {
 
     bool FlatBar() const { return std::holds_alternative<deckplate::FlatBar>(input.bay.stiffener); }
 };
-
-// Plastic adaptation factors γx as the calculation takes them (GB 50017-2017 §6.1.2): the plate,
-// the composite section's top face, and its lower edge: the free tip of a flat bar, or an
-// angle's short leg.
-inline constexpr double kPlateGamma = 1.2;
-inline constexpr double kTopFaceGamma = 1.05;
-inline constexpr double kFlatBarTipGamma = 1.2;
-inline constexpr double kAngleLegGamma = 1.05;
 
 /// The book's style sheet: screen and A4 print.
 std::string_view BookStyleSheet();
@@ -50,10 +43,6 @@ std::string_view Relation(bool exceeded);
 
 /// E = 2.06 × 10⁵ N/mm², the modulus the calculation takes.
 Figure SteelModulus();
-
-/// The deflection limits a/150 and L/200 in mm.
-double PlateDeflectionLimit(const BayInput& bay);
-double StiffenerDeflectionLimit(const BayInput& bay);
 
 /// Symbols of the formulas, as MathML.
 std::string GammaX(std::string_view subscript = "x");

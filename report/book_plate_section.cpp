@@ -3,7 +3,6 @@
 #include "report/drawings.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
-#include "calc/module1.h"
 #include "calc/number_text.h"
 
 namespace deckplate::report {
@@ -12,32 +11,35 @@ using namespace mathml;
 
 namespace {
 
-// How α and β were found: the boundary, and for four simply supported edges the aspect ratio
-// b/a rounded to one decimal (halves to the even tenth), which picks a row of the table for 1.0
-// to 2.0; any other ratio takes the one-way strip.
+// How α and β were found, as the plate check reports it: the boundary, and for four simply
+// supported edges the aspect ratio b/a rounded to one decimal, which picks a row of the table or,
+// outside it, the one-way strip.
 std::string Coefficients(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
+    const PlateCoefficientChoice& choice = plate.coefficients;
     const std::string alphaBeta =
-        Cat(InlineMath(Cat(Mi("α"), Mo("="), Mn(Exact(plate.Alpha)))), "，",
-            InlineMath(Cat(Mi("β"), Mo("="), Mn(Exact(plate.Beta)))));
-    if (bay.continuous)
+        Cat(InlineMath(Cat(Mi("α"), Mo("="), Mn(Exact(plate.alpha)))), "，",
+            InlineMath(Cat(Mi("β"), Mo("="), Mn(Exact(plate.beta)))));
+    if (choice.source == CoefficientSource::Continuous)
         return Cat("<p>三跨及以上连续铺板，按连续单向板条：", alphaBeta, "。</p>\n");
-    const double ratio = RoundDecimals(bay.span / bay.spacing, 1);
-    const double tenths = RoundDecimals(ratio * 10.0, 0);
-    const bool inTable = tenths >= 10.0 && tenths <= 20.0;
-    std::string text =
-        Cat("<p>四边简支：",
-            InlineMath(Cat(Mi("b"), Mo("/"), Mi("a"), Mo("="), Mn(Exact(bay.span)), Mo("/"),
-                           Mn(Exact(bay.spacing)), Mo("="), Mn(Fixed(ratio, 1)))),
-            "（取一位小数），",
-            inTable ? Cat("查四边简支板系数表 b/a = ", Text(Fixed(ratio, 1)), " 一行：")
-                    : std::string("不在系数表 b/a = 1.0～2.0 之内，按单向板条："),
-            alphaBeta, "。</p>\n");
-    if (tenths == 10.0 && bay.basis == DesignBasis::Legacy) {
-        text +=
-            "<p class=\"note\">原规范沿用正方形区格 β = 0.0433（弹性理论值 0.0443，"
-            "挠度偏小 2.3%），以便复核原有计算。</p>\n";
+    const bool inTable = choice.source == CoefficientSource::Table;
+    std::string text = Cat(
+        "<p>四边简支：",
+        InlineMath(Cat(Mi("b"), Mo("/"), Mi("a"), Mo("="), Mn(Exact(bay.span)), Mo("/"),
+                       Mn(Exact(bay.spacing)), Mo("="), Mn(Fixed(choice.aspectRatio, 1)))),
+        "（取一位小数），",
+        inTable ? Cat("查四边简支板系数表 b/a = ", Text(Fixed(choice.aspectRatio, 1)), " 一行：")
+                : Cat("不在系数表 b/a = ", Text(Fixed(kTableFirstTenths / 10.0, 1)), "～",
+                      Text(Fixed(kTableLastTenths / 10.0, 1)), " 之内，按单向板条："),
+        alphaBeta, "。</p>\n");
+    const double legacySquareBeta = kFourEdgeRows.front().beta;
+    if (inTable && plate.beta == legacySquareBeta) {
+        const double understated =
+            (kCurrentSquareBeta - legacySquareBeta) / kCurrentSquareBeta * 100.0;
+        text += Cat("<p class=\"note\">原规范沿用正方形区格 β = ", Text(Exact(legacySquareBeta)),
+                    "（弹性理论值 ", Text(Exact(kCurrentSquareBeta)), "，挠度偏小 ",
+                    Text(Fixed(understated, 1)), "%），以便复核原有计算。</p>\n");
     }
     return text;
 }
@@ -48,7 +50,7 @@ std::string Strength(const BookContext& book) {
     const StrengthVerdict& verdict = book.check.plateStrength;
     const std::string moment =
         Math(Cat(Mi("M"), Mo("="), Mi("α"), Mo("·"), Mi("q"), Mo("·"), Msup(Mi("a"), Mn(Exact(2))),
-                 Mo("="), Mn(Exact(plate.Alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
+                 Mo("="), Mn(Exact(plate.alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
                  Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
                  Mn(Shown(plate.display.moment)), Unit("kN·m/m")));
     // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
@@ -81,15 +83,15 @@ std::string Deflection(const BookContext& book) {
                       Msup(Mi("a"), Mn(Exact(4)))),
                   Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
             Mo("="),
-            Mfrac(Cat(Mn(Exact(plate.Beta)), Mo("×"), Mn(qk), Mo("×"),
+            Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(qk), Mo("×"),
                       Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
                   Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
             Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"),
-            Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(kPlateDeflectionLimit))),
-            Mo("="), Mn(Significant(PlateDeflectionLimit(bay))), Unit("mm")));
+            Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(verdict.limit))),
+            Mo("="), Mn(Significant(verdict.allowed)), Unit("mm")));
     const std::string ratio = InlineMath(
         Cat(Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Exact(RoundDecimals(verdict.ratio, 1))),
-            Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(kPlateDeflectionLimit))));
+            Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))));
     return Cat("<h3>挠度</h3>\n", FormulaBlock(deflection),
                "<p class=\"note\">q<sub>k</sub> 以 N/mm² 计，a、t 以 mm 计；", ratio, "。</p>\n",
                VerdictLine(verdict.exceeded, verdict.text));

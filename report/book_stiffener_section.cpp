@@ -15,7 +15,7 @@ namespace {
 // The stiffener's depth below the plate, mm: a flat bar's height, an angle's long leg.
 double StiffenerDepth(const Stiffener& stiffener) {
     if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->height;
-    return std::get<AngleValues>(stiffener).Hangle1;
+    return std::get<AngleValues>(stiffener).H;
 }
 
 // A value the window shows in cm⁴, written in mm⁴: "108.76 × 10⁴".
@@ -44,7 +44,8 @@ std::string SectionValues(const BookContext& book) {
                        : Cat("形心距短肢外缘 y<sub>0</sub> = ", Text(Shown(shown.centroid)), " cm");
     return Cat("<table class=\"section-values\">\n",
                row("有效板宽",
-                   Cat("b<sub>e</sub> = min(30t, a) = min(30 × ", Text(Exact(bay.thickness)), ", ",
+                   Cat("b<sub>e</sub> = min(", Text(Exact(kStripThicknesses)), "t, a) = min(",
+                       Text(Exact(kStripThicknesses)), " × ", Text(Exact(bay.thickness)), ", ",
                        Text(Exact(bay.spacing)), ") = ", Text(Significant(s.be)), " mm")),
                row("铺板条", Cat("A<sub>p</sub> = b<sub>e</sub>·t = ", Text(Significant(s.Ap)),
                                  " mm²；I<sub>p</sub> = b<sub>e</sub>·t³/12 = ",
@@ -149,12 +150,12 @@ std::string Deflection(const BookContext& book) {
                       Mn(CentimetresToTheFourth(s.display.compositeInertia))))));
     const std::string result = Math(
         Cat(Mo("="), Mn(Shown(s.display.deflection)), Unit("mm"), Mo(Relation(verdict.exceeded)),
-            Mfrac(Mi("L"), Mn(Exact(kStiffenerDeflectionLimit))), Mo("="),
-            Mn(Significant(StiffenerDeflectionLimit(bay))), Unit("mm")));
+            Mfrac(Mi("L"), Mn(Exact(verdict.limit))), Mo("="),
+            Mn(Significant(verdict.allowed)), Unit("mm")));
     const std::string ratio =
         InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
                        Mn(Exact(RoundDecimals(verdict.ratio, 1))), Mo(verdict.exceeded ? "≤" : ">"),
-                       Mn(Exact(kStiffenerDeflectionLimit))));
+                       Mn(Exact(verdict.limit))));
     return Cat("<h3>挠度</h3>\n", FormulaBlock(deflection, result), "<p class=\"note\">", ratio,
                "。</p>\n", VerdictLine(verdict.exceeded, verdict.text));
 }

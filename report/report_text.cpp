@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/code_values.h"
 #include "calc/number_text.h"
 
 namespace deckplate::report {
@@ -38,7 +39,7 @@ std::string ReportText(const ReportSnapshot& w) {
         Cat("平台恒荷载(Kn/m2)：", w.Text1),
         Cat("平台活荷载(Kn/m2)：", w.Text2),
         Cat("钢铺板挠度限值(mm)： 1/", w.Text3),
-        "加劲肋挠度限值： 1/200",
+        Cat("加劲肋挠度限值： 1/", PlainNumberText(kStiffenerDeflectionLimit)),
     };
     if (!w.LoadCombination.empty()) lines.push_back(Cat("荷载组合：", w.LoadCombination));
     lines.insert(lines.end(), {

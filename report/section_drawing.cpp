@@ -65,7 +65,7 @@ std::string SectionDrawing(const BayInput& bay, std::string_view stiffenerName,
         left = std::min(left, -bar->thickness / 2);
         right = std::max(right, bar->thickness / 2);
     } else if ((legs = ReadDesignation(stiffenerName))) {
-        depth = std::get<AngleValues>(bay.stiffener).Hangle1;
+        depth = std::get<AngleValues>(bay.stiffener).H;
         left = std::min(left, -legs->thickness / 2);
         right = std::max(right, -legs->thickness / 2 + legs->shortLeg);
     }

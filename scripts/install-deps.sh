@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-dev                      # libFuzzer and the sanitizer runtimes
+  clang-format clang-tidy                    # the formatting check and the naming rules
   qt6-base-dev qt6-translations-l10n         # the window, and Qt's own words in Chinese
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
   nlohmann-json3-dev libcli11-dev            # the command-line tool
@@ -21,6 +22,8 @@ packages=(
   wine64 wine                                # runs the Windows tests
   chromium poppler-utils                     # the calculation book printed and read back
   unzip                                      # the Windows ZIP's test unpacks it
+  nsis                                       # makensis builds the Windows setup program
+  lintian                                    # Debian's package checker, in the package test
 )
 
 missing=()

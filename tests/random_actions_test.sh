@@ -72,7 +72,6 @@ fail() {
 
 # An action's calls may meet a window that has just gone (Exit was clicked): alive() decides.
 x() { xdotool "$@" 2>/dev/null || true; }
-title='平台钢铺板计算'
 start() {
   start_program
   pid=$!
@@ -103,15 +102,30 @@ sanitizer_clean() {
     fail "sanitizer report"
 }
 
-# A message box has the window's title too: every such window but the main one is dismissed.
+shown_boxes() {  # the message boxes on show: windows with the window's title, but not it
+  xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -vx "$window" || true
+}
+
+# Every message box is dismissed with Return, as a user would. One that is still there after
+# five presses is a fault, and the test says whose: the box had the focus and ignored Return
+# (the program's), or the focus never reached it (the window system's).
 dismiss_boxes() {
-  local box
-  for box in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-    [ "$box" = "$window" ] && continue
+  local box try focus
+  for box in $(shown_boxes); do
     echo "dismiss box $box" >> "$log"
-    x windowfocus "$box"
-    x key Return
-    sleep 0.1
+    for try in 1 2 3 4 5; do
+      x windowfocus "$box"
+      sleep 0.05
+      focus=$(xdotool getwindowfocus 2>/dev/null || true)
+      x key Return
+      sleep 0.1
+      shown_boxes | grep -qx "$box" || continue 2
+      echo "box $box still shown after Return $try (focus on $focus)" >> "$log"
+    done
+    if [ "$focus" = "$box" ]; then
+      fail "message box $box had the focus and stayed after five Return presses: the program did not close it"
+    fi
+    fail "message box $box never got the focus (it stayed on window $focus) in five tries: the window system kept it away, not the program"
   done
   x windowfocus "$window"
 }
@@ -133,11 +147,21 @@ click() {  # x y, in the form's pixels
   click_window "$1" $(($2 + form_top))
 }
 
-# What a result box holds, copied out as a user would; the copy fails if the program hangs.
+# What a result box holds, copied out as a user would; fails when nothing answers. (It runs in a
+# command substitution, where `fail` could not end the test: its caller decides.)
 box_text() {
   click "$1" "$2"
   x key ctrl+a ctrl+c
-  timeout 5 xclip -o -selection clipboard 2>/dev/null || fail "no answer from the window (hang?)"
+  timeout 5 xclip -o -selection clipboard 2>/dev/null
+}
+
+# The copy found no answer: a program that ended meanwhile (a random click on 退 出 just before)
+# ends this start, and the next begins; one that is still there hangs.
+no_answer() {
+  for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "no answer from the window (hang?)"
+  echo "ended before the read: a click on 退 出" >> "$log"
+  alive
 }
 
 # Centres of controls in the form's pixels (the layout at 96 dpi): the inputs, the two lists,
@@ -197,7 +221,7 @@ for ((i = 1; i <= actions; i++)); do
     11) echo "$i read results" >> "$log"
         for box in "${result_boxes[@]}"; do
           alive
-          t=$(box_text $box)
+          t=$(box_text $box) || { no_answer; break; }
           ! grep -qiE 'inf|nan' <<<"$t" || fail "'$t' in a result box"
         done ;;
   esac

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (flags & 2)
         bay.stiffener = deckplate::FlatBar{v[5], v[6]};
     else
-        bay.stiffener = deckplate::AngleValues{v[5], v[6], v[7], v[8], v[9]};
+        bay.stiffener = deckplate::AngleValues{v[7], v[5], v[8], v[6], v[9]};
     try {
         const deckplate::BayCheck c = deckplate::CheckBay(bay);
         const auto& p = c.plate;
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        p.qk,
                        p.f,
                        s.f,
-                       p.Alpha,
-                       p.Beta,
+                       p.alpha,
+                       p.beta,
                        p.moment,
                        p.stress,
                        p.deflection,

@@ -47,13 +47,12 @@ class AngleSectionTest : public testing::TestWithParam<SectionCase> {};
 
 TEST_P(AngleSectionTest, WritesRowOrFallback) {
     const auto& c = GetParam();
-    double Ix = -9, y0 = -9, A = -9, H = -9;
-    AngleSection(static_cast<std::int16_t>(c.position), Ix, y0, A, H);
-    EXPECT_EQ(Ix, c.Ix);
-    EXPECT_EQ(y0, c.y0);
-    EXPECT_EQ(A, c.A);
-    EXPECT_EQ(H, c.H);
-    EXPECT_EQ(AngleLegThickness(static_cast<std::int16_t>(c.position)), c.leg);
+    const AngleValues s = AngleSection(static_cast<std::int16_t>(c.position));
+    EXPECT_EQ(s.Ix, c.Ix);
+    EXPECT_EQ(s.y0, c.y0);
+    EXPECT_EQ(s.A, c.A);
+    EXPECT_EQ(s.H, c.H);
+    EXPECT_EQ(s.legThickness, c.leg);
 }
 
 INSTANTIATE_TEST_SUITE_P(

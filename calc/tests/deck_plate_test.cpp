@@ -30,8 +30,8 @@ TEST_P(CheckDeckPlateTest, ValuesTextsAndVerdicts) {
     const auto& c = GetParam();
     const DeckPlateResult r =
         CheckDeckPlate(c.dead, c.live, c.thickness, c.span, c.spacing, c.continuous, c.basis);
-    EXPECT_EQ(r.Alpha, c.alpha);
-    EXPECT_EQ(r.Beta, c.beta);
+    EXPECT_EQ(r.alpha, c.alpha);
+    EXPECT_EQ(r.beta, c.beta);
     ExpectNear(r.stress, c.stress, 5);
     ExpectNear(r.deflection, c.deflection, 5);
     EXPECT_EQ(r.display.moment, c.moment);
@@ -92,8 +92,8 @@ TEST(CheckDeckPlate, LoadsAreFactoredDeadAndLive) {
 TEST(CheckDeckPlate, ContinuousIgnoresSpanAndSpacingForCoefficients) {
     for (double span : {0.0, 300.0, 1200.0, 9000.0}) {
         const DeckPlateResult r = CheckDeckPlate(1, 2, 6, span, 600, true);
-        EXPECT_EQ(r.Alpha, 0.1);
-        EXPECT_EQ(r.Beta, 0.11);
+        EXPECT_EQ(r.alpha, 0.1);
+        EXPECT_EQ(r.beta, 0.11);
     }
 }
 

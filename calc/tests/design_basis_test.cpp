@@ -65,7 +65,7 @@ TEST(StrengthLimit, EachPartByItsOwnThickness) {
     EXPECT_EQ(plate.f, 205);
     EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, FlatBar{200, 18}, kCurrent).f, 205);
     EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, FlatBar{200, 14}, kCurrent).f, 215);
-    const AngleValues angle{445.5, 22.26, 140, 4.58, 10};
+    const AngleValues angle{140, 445.5, 4.58, 22.26, 10};
     EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, angle, kCurrent).f, 215);
     EXPECT_EQ(CheckStiffener(20, 4, 3, 1500, 600, FlatBar{200, 18}).f, 215);  // legacy
 }

@@ -15,7 +15,7 @@ void ExpectQuoted(double actual, double quoted, int places) {
 
 // D = 1, P = 2 throughout: q = 4, qk = 3.
 constexpr double kQ = 4, kQk = 3;
-const AngleValues kFirstAngle{0.7, 1.162, 25, 0.86};  // "L25x16x3"
+const AngleValues kFirstAngle{25, 0.7, 0.86, 1.162};  // "L25x16x3"
 
 TEST(CheckStiffener, FlatBarEightyByEight) {
     const StiffenerResult r = CheckStiffener(6, kQ, kQk, 2000, 500, FlatBar{80, 8});
@@ -43,8 +43,8 @@ TEST(CheckStiffener, FlatBarEightyByEight) {
     EXPECT_EQ(d.compositeInertia, " 108.76");
     EXPECT_EQ(d.selfWeight, " .6");
     ASSERT_TRUE(r.flatBar);
-    EXPECT_EQ(r.flatBar->AstiffenerE, 6.4);
-    EXPECT_EQ(r.flatBar->IStiffenerE, 34.13);
+    EXPECT_EQ(r.flatBar->area, 6.4);
+    EXPECT_EQ(r.flatBar->inertia, 34.13);
     EXPECT_EQ(StiffenerStrengthVerdict(d.stress).text, "加劲肋强度满足要求");
     const DeflectionVerdict v = StiffenerDeflectionVerdict(2000, r.deflection);
     ExpectQuoted(v.ratio, 1433.9, 1);
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                               ArithmeticFault::InvalidOperation, Quantity::CompositeCentroid},
                     FaultCase{"ZeroInertia", 0, 2000, 500, kQk, FlatBar{0, 8},
                               ArithmeticFault::InvalidOperation, Quantity::CompositeCentroid},
-                    FaultCase{"AngleOnBareZeroPlate", 0, 2000, 500, kQk, AngleValues{0, 1, 25, 0.8},
+                    FaultCase{"AngleOnBareZeroPlate", 0, 2000, 500, kQk, AngleValues{25, 0, 0.8, 1},
                               ArithmeticFault::DivisionByZero, Quantity::StiffenerDeflection},
                     FaultCase{"ZeroSpacing", 6, 2000, 0, kQk, FlatBar{80, 8},
                               ArithmeticFault::DivisionByZero, Quantity::SelfWeight},

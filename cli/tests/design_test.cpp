@@ -24,7 +24,7 @@ std::pair<double, long long> BruteForce(const Bay& bay) {
     const double thicknesses[] = {2.5, 3, 4, 4.5, 5, 5.5, 6, 7, 8};
     std::vector<Stiffener> stiffeners;
     for (const AngleRow& a : AngleCatalogue())
-        stiffeners.push_back(AngleValues{a.Ix, a.A, a.H, a.y0});
+        stiffeners.push_back(AngleValues{a.H, a.Ix, a.y0, a.A});
     for (const FlatBar& f : StandardFlatBars()) stiffeners.push_back(f);
     double lightest = std::numeric_limits<double>::infinity();
     long long passing = 0;
@@ -78,8 +78,7 @@ TEST(Design, TopDesignPassesCheck) {
     const Candidate& top = result.passing.front();
     const auto angle = FindAngle(top.stiffener);
     ASSERT_TRUE(angle) << top.stiffener;
-    AngleValues values;
-    AngleSection(*angle, values.Iangle1, values.Yoangle1, values.Aangle1, values.Hangle1);
+    const AngleValues values = AngleSection(*angle);
     const BayCheck c =
         CheckBay({1, 2, StrictNumber(top.thickness, "thickness"), 2000, 500, false, values});
     EXPECT_TRUE(c.AllPass());

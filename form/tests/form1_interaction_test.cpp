@@ -55,11 +55,11 @@ TEST_F(Form1Test, AnglePickWritesHiddenCells) {
     form.Clicked(Command1);  // a flat-bar Verify leaves the flat-bar captions
     Click(Option2);
     Pick(Combo2, 0);
-    EXPECT_EQ(form.indexjudge, 0);
-    EXPECT_EQ(form.Iangle1, 0.7);
-    EXPECT_EQ(form.Yoangle1, 0.86);
-    EXPECT_EQ(form.Aangle1, 1.162);
-    EXPECT_EQ(form.Hangle1, 25.0);
+    EXPECT_EQ(form.Variables().indexjudge, 0);
+    EXPECT_EQ(form.Variables().Iangle1, 0.7);
+    EXPECT_EQ(form.Variables().Yoangle1, 0.86);
+    EXPECT_EQ(form.Variables().Aangle1, 1.162);
+    EXPECT_EQ(form.Variables().Hangle1, 25.0);
     EXPECT_EQ(Text(Label31), " .86");
     EXPECT_EQ(Text(Label33), " .7");
     EXPECT_EQ(Text(Label35), " 1.16");
@@ -69,8 +69,8 @@ TEST_F(Form1Test, AnglePickWritesHiddenCells) {
     EXPECT_EQ(Text(Label38), " 1.9");  // the right-hand column keeps the last Verify's values
 
     Pick(Combo2, 50);
-    EXPECT_EQ(form.indexjudge, 50);
-    EXPECT_EQ(form.Hangle1, 140.0);
+    EXPECT_EQ(form.Variables().indexjudge, 50);
+    EXPECT_EQ(form.Variables().Hangle1, 140.0);
     EXPECT_EQ(Text(Label33), " 445.5");
 }
 
@@ -85,12 +85,12 @@ TEST_F(Form1Test, AngleVariablesSurviveOptionSwitchesAndTyping) {
     Pick(Combo2, 40);
     Click(Option1);
     Click(Option2);
-    EXPECT_EQ(form.indexjudge, 40);
-    EXPECT_EQ(form.Aangle1, 17.17);
-    EXPECT_EQ(form.Hangle1, 100.0);
+    EXPECT_EQ(form.Variables().indexjudge, 40);
+    EXPECT_EQ(form.Variables().Aangle1, 17.17);
+    EXPECT_EQ(form.Variables().Hangle1, 100.0);
     // Typing another designation into the field does not change the chosen angle.
     Type(Combo2, "L25x16x3");
-    EXPECT_EQ(form.indexjudge, 40);
+    EXPECT_EQ(form.Variables().indexjudge, 40);
     EXPECT_EQ(form.State(Combo2).picked, 40);
     EXPECT_EQ(Text(Combo2), "L25x16x3");
 }

@@ -53,10 +53,10 @@ TEST_F(Form1Test, ListsAreFilledWithNothingPicked) {
 }
 
 TEST_F(Form1Test, StateVariablesStartAtZero) {
-    for (double v : {form.Alpha, form.Beta, form.Iangle1, form.Yoangle1, form.Aangle1, form.Hangle1,
-                     form.AstiffenerE, form.IStiffenerE})
+    for (double v : {form.Variables().Alpha, form.Variables().Beta, form.Variables().Iangle1, form.Variables().Yoangle1, form.Variables().Aangle1, form.Variables().Hangle1,
+                     form.Variables().AstiffenerE, form.Variables().IStiffenerE})
         EXPECT_EQ(v, 0.0);
-    EXPECT_EQ(form.indexjudge, 0);
+    EXPECT_EQ(form.Variables().indexjudge, 0);
     EXPECT_FALSE(form.State(Command1).enabled);
     EXPECT_FALSE(form.State(Command3).enabled);
     EXPECT_TRUE(form.State(Command2).enabled);

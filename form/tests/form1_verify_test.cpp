@@ -37,10 +37,10 @@ TEST_F(Form1Test, FlatBarBayShowsTheCommandLinesValues) {
     for (Control c : {Label28, Label29, Label13, Label14, Label20, Label21, Label41})
         EXPECT_TRUE(form.State(c).visible) << Row(c).name;
     for (Control c : kSectionLabels) EXPECT_TRUE(form.State(c).visible) << Row(c).name;
-    EXPECT_EQ(form.AstiffenerE, 6.4);
-    EXPECT_EQ(form.IStiffenerE, 34.13);
-    EXPECT_EQ(form.Alpha, 0.125);
-    EXPECT_EQ(form.Beta, 0.1422);
+    EXPECT_EQ(form.Variables().AstiffenerE, 6.4);
+    EXPECT_EQ(form.Variables().IStiffenerE, 34.13);
+    EXPECT_EQ(form.Variables().Alpha, 0.125);
+    EXPECT_EQ(form.Variables().Beta, 0.1422);
     EXPECT_TRUE(form.State(Command3).enabled);
     for (Control c : {Text7, Text8, Text11, Text12}) EXPECT_EQ(form.State(c).ink, Ink::Default);
 }
@@ -95,8 +95,8 @@ TEST_F(Form1Test, BoundaryBoxesDecideCoefficients) {
         Tick(Check1, c.check1);
         Tick(Check2, c.check2);
         Click(Command1);
-        EXPECT_EQ(form.Alpha, c.alpha) << c.name;
-        EXPECT_EQ(form.Beta, c.beta) << c.name;
+        EXPECT_EQ(form.Variables().Alpha, c.alpha) << c.name;
+        EXPECT_EQ(form.Variables().Beta, c.beta) << c.name;
     }
 }
 
@@ -118,8 +118,8 @@ TEST_F(Form1Test, AngleVerifyKeepsFlatBarStore) {
     Click(Option2);
     Pick(Combo2, 20);
     Click(Command1);
-    EXPECT_EQ(form.AstiffenerE, 6.4);
-    EXPECT_EQ(form.IStiffenerE, 34.13);
+    EXPECT_EQ(form.Variables().AstiffenerE, 6.4);
+    EXPECT_EQ(form.Variables().IStiffenerE, 34.13);
 }
 
 TEST_F(Form1Test, AnyThicknessIsComputedAsEntered) {
@@ -145,7 +145,12 @@ TEST_F(Form1Test, RunThatStopsBeforeAnyResultWritesNothing) {
     } cases[] = {
         {"thickness beyond number range", Combo1, "1e999", false, "溢出"},
         {"thickness 0", Combo1, "", false, "除数为零"},
-        {"thickness not a number", Combo1, "abc", true, "除数为零"},
+        {"thickness not a number", Combo1, "abc", true, "铺板厚度“abc”不是数字。"},
+        {"thickness with letters after it", Combo1, "8.0inf", false, "铺板厚度“8.0inf”不是数字"},
+        {"decimal comma", Text2, " 1,5 ", false, "活荷载“1,5”不是数字。请改正后再验算。"},
+        {"flat bar height nan", Text9, "nan", false, "扁钢高“nan”不是数字"},
+        {"flat bar height 0", Text9, "0", false, "扁钢高不能为零"},
+        {"flat bar thickness 0", Text13, " 0.0", false, "扁钢厚不能为零"},
         {"spacing 0, four edges", Text5, "0", false, "除数为零"},
         {"negative dead load", Text1, "-1", false, "静荷载不能为负数"},
         {"negative live load", Text2, "-0.5", false, "活荷载不能为负数"},
@@ -191,7 +196,7 @@ TEST_F(Form1Test, ZeroLoadsStopAtPlateDeflectionVerdict) {
     EXPECT_EQ(Text(Label41), " .6");
     EXPECT_EQ(Text(Label14), "钢铺板强度满足要求");
     EXPECT_EQ(Text(Label21), "加劲肋强度满足要求");
-    EXPECT_EQ(form.AstiffenerE, 6.4);
+    EXPECT_EQ(form.Variables().AstiffenerE, 6.4);
     // The deflection lines are not: Label13 keeps the stress caption, Label20 shows nothing.
     EXPECT_EQ(Text(Label13), "铺板强度σ= 0N/mm2");
     EXPECT_EQ(Text(Label20), " ");
@@ -225,7 +230,7 @@ TEST_F(Form1Test, ZeroSpacingContinuousStopsAtSelfWeight) {
             // A strip no wider than the spacing of 0: the flat bar's own 34.13 cm⁴.
             EXPECT_EQ(model.State(Label39).text, " 34.13");
             EXPECT_EQ(model.State(Label34).text, "扁钢形心与短肢边距(cm)");
-            EXPECT_EQ(model.AstiffenerE, 0.0);  // not stored: the run stopped before
+            EXPECT_EQ(model.Variables().AstiffenerE, 0.0);  // not stored: the run stopped before
         } else {
             EXPECT_EQ(model.State(Label31).text, " .86");  // the pick's, not Verify's
             EXPECT_EQ(model.State(Label39).text, " ");

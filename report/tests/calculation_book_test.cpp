@@ -21,11 +21,7 @@ BookInput Book(Stiffener stiffener, std::string name, BayInput bay) {
 }
 
 AngleValues Angle(std::string_view designation) {
-    const std::int16_t position = FindAngle(designation).value();
-    AngleValues angle;
-    AngleSection(position, angle.Iangle1, angle.Yoangle1, angle.Aangle1, angle.Hangle1);
-    angle.legThickness = AngleLegThickness(position);
-    return angle;
+    return AngleSection(FindAngle(designation).value());
 }
 
 // D = 1, P = 2, t = 6, L = 2000, a = 500 with 80 × 8 passes every check; D = 1.5, P = 3.5,

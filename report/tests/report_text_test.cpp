@@ -190,9 +190,9 @@ TEST(ReportText, LinesTheReaderChecksFirst) {
 
     ReportSnapshot neither = FlatBarFourEdges();
     neither.Check1 = false;
-    const auto short_ = Lines(ReportText(neither));
-    EXPECT_EQ(short_[21], "边界条件：");
-    EXPECT_EQ(short_[22], "组合截面参数：");
+    const auto withoutBoundary = Lines(ReportText(neither));
+    EXPECT_EQ(withoutBoundary[21], "边界条件：");
+    EXPECT_EQ(withoutBoundary[22], "组合截面参数：");
 }
 
 }  // namespace

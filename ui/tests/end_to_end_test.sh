@@ -54,4 +54,23 @@ fi
   echo "FAIL: the viewer was asked to open '$(cat "$work/viewer-arguments" 2>/dev/null)'"
   exit 1
 }
+title=$(xdotool getwindowname "$window")
+[ "$title" = "平台钢铺板计算" ] || { echo "FAIL: the window manager shows the title '$title'"; exit 1; }
+kill "$pid"; wait "$pid" 2>/dev/null || true
+
+# Under the current basis the title names it, once.
+mkdir -p "$work/home/.config/DeckPlate"
+printf '[General]\nbasis=current\n' > "$work/home/.config/DeckPlate/deckplate.conf"
+HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
+pid=$!
+title=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '平台钢铺板计算' 2>/dev/null | head -n 1) &&
+    [ -n "$window" ] && title=$(xdotool getwindowname "$window") && break
+  sleep 0.1
+done
+[ "$title" = "平台钢铺板计算 — 现行规范" ] || {
+  echo "FAIL: under the current basis the window manager shows the title '$title'"
+  exit 1
+}
 echo "1 passed, 0 failed"

@@ -34,13 +34,13 @@ void Form1::Command3_Click() {
     w.Label14 = text(Label14);
     w.Label20 = text(Label20);
     w.Label21 = text(Label21);
-    w.AstiffenerE = AstiffenerE;
-    w.IStiffenerE = IStiffenerE;
-    w.Aangle1 = Aangle1;
-    w.Iangle1 = Iangle1;
-    w.Yoangle1 = Yoangle1;
-    w.Alpha = Alpha;
-    w.Beta = Beta;
+    w.AstiffenerE = vars_.AstiffenerE;
+    w.IStiffenerE = vars_.IStiffenerE;
+    w.Aangle1 = vars_.Aangle1;
+    w.Iangle1 = vars_.Iangle1;
+    w.Yoangle1 = vars_.Yoangle1;
+    w.Alpha = vars_.Alpha;
+    w.Beta = vars_.Beta;
     w.LoadCombination = loadCombination_;
 
     const std::string report = report::ReportText(w);

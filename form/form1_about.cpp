@@ -7,6 +7,7 @@ namespace deckplate::form {
 void Form1::About_Click() {
     platform_.ShowMessage(std::string(kApplicationTitle) +
                           " " DECKPLATE_VERSION
+                          "\n以 MIT 许可证发布；许可全文随程序附带。"
                           "\n\n"
                           "验算钢平台的一跨：钢铺板，以及其下的扁钢或不等边角钢加劲肋。\n\n"
                           "计算依据（设置 → 计算依据）：\n"

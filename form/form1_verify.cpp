@@ -1,0 +1,186 @@
+// The Verify command: reads and vets the inputs, then shows each stage of the bay's check as it
+// completes, so that a fault part-way leaves exactly the earlier stages on show.
+#include "calc/angle_catalogue.h"
+#include "calc/number_text.h"
+#include "form/error_report.h"
+#include "form/form1.h"
+
+namespace deckplate::form {
+
+using enum Control;
+
+namespace {
+
+// The boxes Verify reads, with the words of their captions.
+struct InputBox {
+    Control box;
+    const char* name;
+    bool flatBarOnly;
+    bool mustBePositive;  ///< a size whose 0 describes no part (the command line refuses it too)
+};
+constexpr InputBox kInputBoxes[] = {
+    {Text1, "静荷载", false, false},     {Text2, "活荷载", false, false},
+    {Combo1, "铺板厚度", false, false},  {Text4, "加劲肋跨度", false, false},
+    {Text5, "加劲肋间距", false, false}, {Text9, "扁钢高", true, true},
+    {Text13, "扁钢厚", true, true},
+};
+
+// Typed text as the message quotes it: a pasted page is cut, at a whole character.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) return std::string(text);
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)) + "…";
+}
+
+}  // namespace
+
+double Form1::Read(Control box) const { return ParseNumber(State(box).text); }
+
+void Form1::Command1_Click() {
+    try {
+        if (RefuseInput()) return;
+        Verify();
+    } catch (const ArithmeticError& error) {
+        ReportArithmeticFault(error);
+    }
+}
+
+void Form1::ReportArithmeticFault(const ArithmeticError& error) {
+    // A stopped run leaves a mix of new numbers and earlier verdicts on show: no report may be
+    // printed from it until a complete run.
+    SetResultsCurrent(false);
+    platform_.ReportError(ErrorReportText(error));
+}
+
+bool Form1::RefuseInput() {
+    // Checked before anything is computed, every input kept as typed: text that is not a number
+    // would be read up to its first odd character ("1,5" as 1) and a negative load or size, or a
+    // flat bar of no size, would compute quietly (a negative flat bar passes every check).
+    const bool flatBar = !State(Option2).checked;
+    for (const InputBox& input : kInputBoxes) {
+        if (input.flatBarOnly && !flatBar) continue;
+        const std::string& text = State(input.box).text;
+        std::string problem;
+        if (!IsPlainNumber(text) && !Trimmed(text).empty())
+            problem = std::string(input.name) + "“" + Quoted(Trimmed(text)) + "”不是数字。";
+        else if (Read(input.box) < 0)
+            problem = std::string(input.name) + "不能为负数。\n";
+        else if (input.mustBePositive && Read(input.box) == 0)
+            problem = std::string(input.name) + "不能为零。\n";
+        if (problem.empty()) continue;
+        SetResultsCurrent(false);
+        platform_.ReportError(problem + "请改正后再验算。");
+        return true;
+    }
+    return false;
+}
+
+BayInput Form1::ReadBay(std::string& stiffenerName) const {
+    BayInput bay;
+    bay.dead = Read(Text1);
+    bay.live = Read(Text2);
+    bay.thickness = Read(Combo1);
+    bay.span = Read(Text4);
+    bay.spacing = Read(Text5);
+    bay.continuous = State(Check2).checked;
+    bay.basis = basis_;
+    if (!State(Option2).checked) {
+        const FlatBar bar{Read(Text9), Read(Text13)};
+        stiffenerName = PlainNumberText(bar.height) + "x" + PlainNumberText(bar.thickness);
+        bay.stiffener = bar;
+    } else {
+        // An angle never picked is no angle at all; a picked one's leg thickness decides its
+        // strength limit under the current basis.
+        const bool picked = State(Combo2).picked >= 0;
+        bay.stiffener = AngleValues{vars_.Hangle1, vars_.Iangle1, vars_.Yoangle1, vars_.Aangle1,
+                                    picked ? AngleLegThickness(vars_.indexjudge) : 0.0};
+        if (picked)
+            stiffenerName =
+                AngleCatalogue()[static_cast<std::size_t>(vars_.indexjudge)].designation;
+    }
+    return bay;
+}
+
+void Form1::Verify() {
+    std::string stiffenerName;
+    const BayInput bay = ReadBay(stiffenerName);
+    CheckBay(bay, [this](BayStage stage, const BayCheck& c) { ShowStage(stage, c); });
+    lastBay_ = bay;
+    lastStiffenerName_ = std::move(stiffenerName);
+    SetResultsCurrent(true);
+}
+
+void Form1::ShowStage(BayStage stage, const BayCheck& c) {
+    const bool flatBar = !State(Option2).checked;
+    const auto showSection = [&] {
+        SetText(Label31, c.stiffener.display.centroid);
+        SetText(Label33, c.stiffener.display.inertia);
+        SetText(Label35, c.stiffener.display.area);
+        SetText(Label38, c.stiffener.display.compositeCentroid);
+        SetText(Label39, c.stiffener.display.compositeInertia);
+    };
+    switch (stage) {
+    case BayStage::PlateStrip:
+        break;
+    case BayStage::Plate:
+        vars_.Alpha = c.plate.alpha;
+        vars_.Beta = c.plate.beta;
+        loadCombination_ = basis_ == DesignBasis::Current
+                               ? LoadCombinationText(basis_, c.plate.factors)
+                               : "";
+        SetText(Text6, c.plate.display.moment);
+        SetText(Text7, c.plate.display.deflection);
+        SetText(Text8, c.plate.display.stress);
+        SetText(Label13, "铺板强度σ=" + State(Text8).text + "N/mm2");
+        break;
+    case BayStage::Stiffener:
+        SetText(Text10, c.stiffener.display.moment);
+        SetText(Text11, c.stiffener.display.deflection);
+        SetText(Text12, c.stiffener.display.stress);
+        if (flatBar) {
+            showSection();
+            SetText(Label34, "扁钢形心与短肢边距(cm)");
+            SetText(Label30, "扁钢强轴惯性矩(cm4)");
+            SetText(Label32, "扁钢截面面积(cm2)");
+        }
+        Show(Label41);
+        break;
+    case BayStage::SelfWeight:
+        SetText(Label41, c.stiffener.display.selfWeight);
+        if (flatBar) {
+            vars_.AstiffenerE = c.stiffener.flatBar->area;
+            vars_.IStiffenerE = c.stiffener.flatBar->inertia;
+        } else {
+            showSection();
+        }
+        for (Control label : {Label28, Label29, Label14, Label21, Label13, Label20}) Show(label);
+        break;
+    case BayStage::PlateStrength:
+        SetExceeded(Text8, c.plateStrength.exceeded);
+        SetText(Label14, c.plateStrength.text);
+        break;
+    case BayStage::StiffenerStrength:
+        SetExceeded(Text12, c.stiffenerStrength.exceeded);
+        SetText(Label21, c.stiffenerStrength.text);
+        break;
+    case BayStage::PlateDeflection:
+        SetExceeded(Text7, c.plateDeflection.exceeded);
+        SetText(Label13, c.plateDeflection.text);
+        break;
+    case BayStage::PointLoadPlate:
+    case BayStage::PointLoadStiffener:
+    case BayStage::PointLoadVerdicts:
+        break;
+    case BayStage::StiffenerDeflection:
+        SetExceeded(Text11, c.stiffenerDeflection.exceeded);
+        SetText(Label20, c.stiffenerDeflection.text);
+        for (Control label : {Label30, Label32, Label34, Label36, Label37, Label31, Label33,
+                              Label35, Label40, Label38, Label39})
+            Show(label);
+        break;
+    }
+}
+
+}  // namespace deckplate::form

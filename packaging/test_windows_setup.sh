@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# Builds the Windows setup program and checks, under Wine in a fresh prefix of its own, what an
+# administrator deploying it silently and a user get from it:
+#   /S /PATH      the files in C:\Program Files\DeckPlate, the Start-menu entries, every value
+#                 of the uninstall entry, and a new cmd that finds deckplate-cli and runs it;
+#   an update     a newer setup program with /S /DESKTOP /D=C:\DeckPlate: the older version gone
+#                 from its folder, one uninstall entry, the newer one's; the PATH entry carried
+#                 over to the new folder; the desktop shortcut;
+#   uninstalling  with /S: no file, shortcut, PATH entry or uninstall entry left behind, and the
+#                 user's settings under HKCU\Software\DeckPlate kept;
+#   a system PATH too long for the setup program to rewrite whole is left as it was.
+# The prefix is removed at the end. Usage: packaging/test_windows_setup.sh BUILD_DIR (the windows
+# preset's, with deckplate and deckplate-cli built)
+set -euo pipefail
+build="$(cd "${1:?usage: packaging/test_windows_setup.sh BUILD_DIR}" && pwd)"
+source_dir="$(cd "$(dirname "$0")/.." && pwd)"
+export LC_ALL=C.UTF-8  # Chinese file names pass between Linux and Windows unchanged
+
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+setup="$build/deckplate-$version-windows-x64-setup.exe"
+rm -f "$setup"
+(cd "$build" && cpack -G NSIS >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
+echo "built $setup"
+
+fail() { echo "setup test: $*" >&2; exit 1; }
+
+grep -qaF 'level="requireAdministrator"' "$setup" ||
+  fail "the setup program's manifest does not ask for administrator rights"
+
+work="$(mktemp -d)"
+wine64=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY=
+trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# The newer version: this build, packed under the next patch number while the prefix boots.
+IFS=. read -r major minor patch <<<"$version"
+newer="$major.$minor.$((patch + 1))"
+cat >"$work/newer.cmake" <<EOF
+include("$build/CPackConfig.cmake")
+set(CPACK_PACKAGE_VERSION $newer)
+set(CPACK_PACKAGE_FILE_NAME deckplate-$newer-windows-x64)
+EOF
+(cd "$build" && cpack --config "$work/newer.cmake" -G NSIS -B "$work/newer" >"$work/cpack.log" 2>&1) &
+packing=$!
+newer_setup="$work/newer/deckplate-$newer-windows-x64-setup.exe"
+
+"$source_dir/cmake/windows/wine_prefix.sh" boot "$wine64" "$wineserver"
+wait $packing || { cat "$work/cpack.log"; exit 1; }
+
+wine() { timeout 60 "$wine64" "$@"; }
+drive_c="$WINEPREFIX/drive_c"
+start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/平台钢铺板计算"
+desktop_shortcut="$drive_c/users/Public/Desktop/平台钢铺板计算.lnk"
+environment='HKLM\System\CurrentControlSet\Control\Session Manager\Environment'
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+system_path() {
+  wine reg query "$environment" /v PATH | tr -d '\r' | sed -n 's/^ *PATH *REG_EXPAND_SZ *//p'
+}
+# Every program's uninstall entry, as .reg text in UTF-8: reg query writes Chinese as "?".
+uninstall_entries() {
+  wine reg export "$uninstall" "Z:${work//\//\\}\\uninstall.reg" /y >/dev/null
+  iconv -f UTF-16 -t UTF-8 "$work/uninstall.reg" | tr -d '\r'
+}
+installed_files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
+shortcut_target() { strings -a "$1" | grep -x '[A-Z]:\\.*' | tail -n 1; }
+
+# check_installed VERSION FOLDER: the files, the Start-menu entries and the one uninstall entry
+# of VERSION in FOLDER.
+check_installed() {
+  local version=$1 folder=$2 on_linux reg_folder entries size
+  on_linux="$drive_c/${folder#C:\\}"
+  on_linux="${on_linux//\\//}"
+  reg_folder="${folder//\\/\\\\}"  # a .reg file doubles each backslash
+  diff -u - <(installed_files "$on_linux") <<'FILES' ||
+./LICENSE.txt
+./deckplate-cli.exe
+./deckplate.exe
+./example_schedule.csv
+./uninstall.exe
+./使用说明.txt
+FILES
+    fail "the files in $folder differ from the expected ones (- expected, + installed)"
+  [ "$(shortcut_target "$start_menu/平台钢铺板计算.lnk")" = "$folder\\deckplate.exe" ] ||
+    fail "the Start-menu entry 平台钢铺板计算 does not start $folder\\deckplate.exe"
+  [ -f "$start_menu/使用说明.lnk" ] || fail "the Start menu has no entry 使用说明"
+
+  entries="$(uninstall_entries)"
+  [ "$(grep -c '^"DisplayName"="平台钢铺板计算"$' <<<"$entries")" -eq 1 ] ||
+    fail "not one uninstall entry of 平台钢铺板计算 but: $entries"
+  size=$(($(cat "$on_linux"/* | wc -c) / 1024))  # Explorer's estimate of the space, in KB
+  diff -u - <(sed -n '/\\Uninstall\\DeckPlate\]$/,/^$/p' <<<"$entries" | sed '/^$/d') <<ENTRY ||
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\DeckPlate]
+"DisplayIcon"="$reg_folder\\\\deckplate.exe"
+"DisplayName"="平台钢铺板计算"
+"DisplayVersion"="$version"
+"EstimatedSize"=dword:$(printf %08x "$size")
+"InstallLocation"="$reg_folder"
+"NoModify"=dword:00000001
+"NoRepair"=dword:00000001
+"Publisher"="The DeckPlate authors"
+"QuietUninstallString"="\\"$reg_folder\\\\uninstall.exe\\" /S"
+"UninstallString"="\\"$reg_folder\\\\uninstall.exe\\""
+ENTRY
+    fail "the uninstall entry differs from the expected one (- expected, + written)"
+}
+
+path_before="$(system_path)"
+
+echo "setup test: /S /PATH installs $version"
+wine "$setup" /S /PATH || fail "the setup program with /S /PATH ended with status $?"
+check_installed "$version" 'C:\Program Files\DeckPlate'
+[ ! -e "$desktop_shortcut" ] || fail "a desktop shortcut was made without being chosen"
+shown="$(cd "$work" && wine cmd /c deckplate-cli --version | tr -d '\r')" || true
+[ "$shown" = "deckplate-cli $version" ] ||
+  fail "a new cmd does not run deckplate-cli from the PATH; it says: $shown"
+
+wine reg add 'HKCU\Software\DeckPlate' /v basis /d current /f >/dev/null  # as 设置 → 计算依据 does
+
+echo "setup test: $newer with /S /DESKTOP /D=C:\\DeckPlate replaces it"
+wine "$newer_setup" /S /DESKTOP '/D=C:\DeckPlate' ||
+  fail "the newer setup program ended with status $?"
+[ ! -e "$drive_c/Program Files/DeckPlate" ] ||
+  fail "the update left the older version's folder: $(ls "$drive_c/Program Files/DeckPlate")"
+check_installed "$newer" 'C:\DeckPlate'
+[ "$(tr ';' '\n' <<<"$(system_path)" | grep -ci 'DeckPlate')" -eq 1 ] &&
+  tr ';' '\n' <<<"$(system_path)" | grep -qx 'C:\\DeckPlate' ||
+  fail "after the update the PATH does not hold C:\\DeckPlate alone of ours: $(system_path)"
+[ "$(shortcut_target "$desktop_shortcut")" = 'C:\DeckPlate\deckplate.exe' ] ||
+  fail "the desktop shortcut does not start C:\\DeckPlate\\deckplate.exe"
+
+echo "setup test: the uninstaller with /S removes it"
+# The uninstaller runs from a copy of itself in TEMP and returns at once. The copy removes the
+# uninstall entry last: once it is gone, the rest is done.
+wine 'C:\DeckPlate\uninstall.exe' /S || fail "the uninstaller ended with status $?"
+for _ in $(seq 1 100); do
+  grep -q 'Uninstall\\DeckPlate\]$' <<<"$(uninstall_entries)" || break
+  sleep 0.2
+done
+leftovers=()
+for left in "$drive_c/DeckPlate" "$start_menu" "$desktop_shortcut"; do
+  [ ! -e "$left" ] || leftovers+=("$left")
+done
+grep -q 'Uninstall\\DeckPlate\]$' <<<"$(uninstall_entries)" && leftovers+=("its uninstall entry")
+[ ${#leftovers[@]} -eq 0 ] || fail "the uninstaller left: ${leftovers[*]}"
+[ "$(system_path)" = "$path_before" ] || fail "the uninstaller left the PATH as: $(system_path)"
+grep -q 'REG_SZ *current' <<<"$(wine reg query 'HKCU\Software\DeckPlate' /v basis)" ||
+  fail "the uninstaller took the user's settings under HKCU\\Software\\DeckPlate"
+
+echo "setup test: a PATH too long to rewrite whole is left alone"
+long_path="$path_before$(printf ';C:\\Tools\\%04d' $(seq 1 100))"
+wine reg add "$environment" /v PATH /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
+wine "$setup" /S /PATH || fail "the setup program with a long PATH ended with status $?"
+[ "$(system_path)" = "$long_path" ] ||
+  fail "the setup program changed a PATH of ${#long_path} characters to: $(system_path)"
+
+echo "setup test: passed ($(du -k "$setup" | cut -f1) KB)"
