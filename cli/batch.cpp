@@ -300,7 +300,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     std::fseek(file.get(), 0, SEEK_SET);
 
     try {
-        CsvReader reader(file.get());
+        CsvReader reader(file.get(), [&](const std::string& warning) {
+            err << "deckplate-cli: warning: " << schedule << " " << warning << "\n";
+        });
         std::vector<std::string> header;
         if (!reader.Next(header)) {
             err << "deckplate-cli: " << schedule << " is empty\n";

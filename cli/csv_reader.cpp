@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "os/encoding_guess.h"
 #include "os/gbk.h"
 #include "os/utf8.h"
 
@@ -21,16 +22,26 @@ std::size_t FirstNonAscii(std::string_view bytes) {
 
 }  // namespace
 
-CsvReader::CsvReader(std::FILE* file) : file_(file) {
+CsvReader::CsvReader(std::FILE* file, Warning warn) : file_(file), warn_(std::move(warn)) {
     csv_init(&parser_, 0);  // fails only when given no parser
 }
 
 CsvReader::~CsvReader() { csv_free(&parser_); }
 
-std::string CsvReader::ToUtf8(const char* text, std::size_t length) const {
+std::string CsvReader::ToUtf8(const char* text, std::size_t length) {
     if (FirstNonAscii({text, length}) == std::string_view::npos) return std::string(text, length);
     if (encoding_ == ScheduleEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
     // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
+    // A spreadsheet that puts the mark before GBK text deserves a word: its Chinese is lost.
+    if (markedUtf8_ && !warnedNotUtf8_ && warn_ && !os::IsUtf8(text, length, false)) {
+        warnedNotUtf8_ = true;
+        const std::string gbk = os::DecodeGbk({text, length});
+        const bool readsAsGbk = gbk.find("\xef\xbf\xbd") == std::string::npos;
+        warn_("starts with a UTF-8 byte-order mark, but line " + std::to_string(Line()) +
+              " is not UTF-8" + (readsAsGbk ? " (it reads as GBK: " + gbk + ")" : "") +
+              "; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
+              "again as UTF-8 CSV, or as GBK CSV without the mark");
+    }
     return os::ValidUtf8(text, length);
 }
 
@@ -61,6 +72,7 @@ void CsvReader::ReadChunk() {
         atStart_ = false;
         if (chunk.starts_with("\xef\xbb\xbf")) {
             encoding_ = ScheduleEncoding::Utf8;
+            markedUtf8_ = true;
             chunk.remove_prefix(3);
         }
     }
@@ -85,8 +97,8 @@ void CsvReader::Decide(std::string_view chunk, bool atEnd) {
     }
     undecided_.append(chunk);
     if (undecided_.size() < kChunkSize && !atEnd) return;
-    encoding_ = os::IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? ScheduleEncoding::Utf8
-                                                                         : ScheduleEncoding::Gbk;
+    encoding_ =
+        os::LooksLikeGbk(undecided_, !atEnd) ? ScheduleEncoding::Gbk : ScheduleEncoding::Utf8;
     Parse(undecided_);
     undecided_ = std::string();
 }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,7 +30,10 @@ class ScheduleError : public std::runtime_error {
 
 class CsvReader {
   public:
-    explicit CsvReader(std::FILE* file);
+    /// What may not read as the schedule means goes to `warn`, once: a UTF-8 byte-order mark
+    /// over text that is not UTF-8.
+    using Warning = std::function<void(const std::string&)>;
+    explicit CsvReader(std::FILE* file, Warning warn = {});
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
@@ -47,16 +51,19 @@ class CsvReader {
     void Decide(std::string_view chunk, bool atEnd);
     void Parse(std::string_view bytes);
     void Finish();
-    std::string ToUtf8(const char* text, std::size_t length) const;
+    std::string ToUtf8(const char* text, std::size_t length);
     /// The spreadsheet row being read: the header is line 1.
     long long Line() const { return recordsEnded_ + 1; }
 
     std::FILE* file_;
+    Warning warn_;
     csv_parser parser_{};
     std::vector<std::string> current_;
     std::deque<std::vector<std::string>> ready_;
     ScheduleEncoding encoding_ = ScheduleEncoding::Unknown;
-    std::string undecided_;  // from the first byte beyond ASCII, until the encoding is decided
+    std::string undecided_;    // from the first byte beyond ASCII, until the encoding is decided
+    bool markedUtf8_ = false;  // by a byte-order mark
+    bool warnedNotUtf8_ = false;
     bool atStart_ = true;
     bool finished_ = false;
     long long bytesRead_ = 0;

@@ -30,16 +30,6 @@ std::size_t MalformedLength(std::string_view text) {
     return length;
 }
 
-// Length of the code page 936 character at the start of `bytes`: 1 for ASCII and for 0x80 (the
-// euro sign), 2 for a lead byte with a trail byte, 0 for neither.
-std::size_t GbkSequenceLength(std::string_view bytes) {
-    const std::uint8_t lead = Byte(bytes, 0);
-    if (lead <= 0x80) return 1;
-    if (lead == 0xFF || bytes.size() < 2) return 0;
-    const std::uint8_t trail = Byte(bytes, 1);
-    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 0;
-}
-
 #ifdef _WIN32
 
 // One well-formed character through the system's code page 936 table, refusing best-fit
@@ -128,12 +118,20 @@ std::string EncodeGbk(std::string_view text) {
     return bytes;
 }
 
+std::size_t GbkCharacterLength(std::string_view bytes) {
+    const std::uint8_t lead = Byte(bytes, 0);
+    if (lead <= 0x80) return 1;
+    if (lead == 0xFF || bytes.size() < 2) return 0;
+    const std::uint8_t trail = Byte(bytes, 1);
+    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 0;
+}
+
 std::string DecodeGbk(std::string_view bytes) {
     FromGbk utf8Of;
     std::string text;
     text.reserve(bytes.size() * 3 / 2);
     while (!bytes.empty()) {
-        const std::size_t length = GbkSequenceLength(bytes);
+        const std::size_t length = GbkCharacterLength(bytes);
         if (length == 1 && Byte(bytes, 0) < 0x80) {
             text += bytes.front();
             bytes.remove_prefix(1);

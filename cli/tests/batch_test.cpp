@@ -197,6 +197,7 @@ TEST(Batch, SpreadsheetEncodingsAndQuoting) {
         std::string bytes;
         std::string firstName;
         std::string note;
+        std::string warning{};  // on standard error; none when empty
     } cases[] = {
         {"UTF-8 with BOM", "\xef\xbb\xbf" + headerWithNote + "\r\n" + rows, "Bay \"A\", level 2",
          "keep me"},
@@ -210,11 +211,22 @@ TEST(Batch, SpreadsheetEncodingsAndQuoting) {
          "一层", "x"},
         {"UTF-8 with BOM holding GBK bytes",
          "\xef\xbb\xbf" + headerWithNote + "\r\n\xb2\xe3,1,2,6,2000,500,simple,80x8,x\r\n",
-         "\xef\xbf\xbd\xef\xbf\xbd", "x"},
+         "\xef\xbf\xbd\xef\xbf\xbd", "x",
+         "starts with a UTF-8 byte-order mark, but line 2 is not UTF-8 (it reads as GBK: 层)"},
+        {"GBK whose pairs are also UTF-8",
+         headerWithNote + "\r\n\xc6\xbd\xcc\xa8"
+                          "1,1,2,6,2000,500,simple,80x8,x\r\n",
+         "平台1", "x"},
+        {"UTF-8 letter whose bytes are also GBK",
+         headerWithNote + "\r\né,1,2,6,2000,500,simple,80x8,x\r\n", "é", "x"},
     };
     for (const auto& c : cases) {
         const BatchRun run = Batch(c.bytes);
         EXPECT_EQ(run.status, 0) << c.name << run.err;
+        if (c.warning.empty())
+            EXPECT_EQ(run.err, "") << c.name;
+        else
+            EXPECT_NE(run.err.find(c.warning), std::string::npos) << c.name << ": " << run.err;
         ASSERT_EQ(run.rows.size(), 2u) << c.name;
         EXPECT_EQ(run.rows[0][0], "name") << c.name;  // the input's BOM is not part of it
         EXPECT_EQ(run.rows[1][0], c.firstName) << c.name;
