@@ -33,6 +33,21 @@ double StrictNumber(std::string_view text, std::string_view option) {
     return value;
 }
 
+long long WholeNumber(std::string_view text, std::string_view option, long long least,
+                      long long most) {
+    const std::string range = std::to_string(least) + " to " + std::to_string(most);
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::invalid_argument || end != text.data() + text.size()) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) +
+                         "' is not a whole number; give " + range);
+    }
+    if (ec == std::errc::result_out_of_range || value < least || value > most) {
+        throw UsageError(std::string(option) + ": must be " + range + ", not " + std::string(text));
+    }
+    return value;
+}
+
 double Length(std::string_view text, std::string_view option) {
     const double value = StrictNumber(text, option);
     if (!(value > 0)) {

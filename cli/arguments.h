@@ -20,6 +20,10 @@ class UsageError : public std::runtime_error {
 /// The whole text must be a finite decimal number ("6", "4.5", "-1.2e3"). Throws UsageError.
 double StrictNumber(std::string_view text, std::string_view option);
 
+/// The whole text must be a whole number from `least` to `most` ("10"). Throws UsageError.
+long long WholeNumber(std::string_view text, std::string_view option, long long least,
+                      long long most);
+
 /// A size in mm — thickness, span, spacing, a flat bar's height or thickness — which must be
 /// greater than 0: a size of 0 or less would be computed into a stress of 0 and called a pass.
 /// Throws UsageError naming the value.

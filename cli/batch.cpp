@@ -137,6 +137,19 @@ std::vector<std::size_t> Positions(const std::vector<std::string>& header, std::
     return positions;
 }
 
+// A header that is one cell holding the names with another separator: what the file has, and
+// what a schedule needs.
+std::string SeparatorFound(const std::vector<std::string>& header) {
+    if (header.size() != 1) return {};
+    for (const auto& [separator, name] : {std::pair{';', "semicolons (;)"}, {'\t', "tabs"}}) {
+        if (header[0].find(separator) != std::string::npos) {
+            return std::string("; its columns are separated by ") + name +
+                   ", but a schedule's are separated by commas (,): save it as CSV with commas";
+        }
+    }
+    return {};
+}
+
 std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std::ostream& err) {
     ColumnMap map;
     std::string missing;
@@ -159,7 +172,8 @@ std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std:
     if (missing.empty()) return map;
     err << "deckplate-cli: the schedule has no column " << missing
         << "; the header row needs name, dead, live, thickness, span, spacing, boundary, "
-           "stiffener\n";
+           "stiffener"
+        << SeparatorFound(header) << "\n";
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cctype>
 #include <iomanip>
 #include <iostream>
@@ -42,6 +43,14 @@ struct BookOptions {
     std::string output;
 };
 
+// "nan", "inf" or "infinity" in any case: with a minus sign, a value meant as a number (which
+// the number's reading then refuses), not an option.
+bool IsNotANumberWord(std::string word) {
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return word == "nan" || word == "inf" || word == "infinity";
+}
+
 // An option that takes a value takes the next word even when it is the next option
 // ("--dead --live 2" would read "--live" as the dead load): say the value is missing instead.
 // A negative number ("-1", "-80x-8") is a value.
@@ -51,7 +60,7 @@ CLI::Option* NeedsValue(CLI::Option* option) {
         [name](std::string& value) {
             const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
                                          !std::isdigit(static_cast<unsigned char>(value[1])) &&
-                                         value[1] != '.';
+                                         value[1] != '.' && !IsNotANumberWord(value.substr(1));
             if (looksLikeOption) throw UsageError(name + " needs a value");
             return std::string();
         },
@@ -186,7 +195,7 @@ struct DesignOptions {
     std::optional<std::string> spacings;
     bool continuous = false;
     std::string family = "any";
-    std::size_t top = 10;
+    std::string top = "10";
     bool json = false;
 };
 
@@ -205,8 +214,8 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
     AddBasis(design, o.basis);
     NeedsValue(design.add_option("--stiffener", o.family, "angle, flat or any (default)"))
         ->check(CLI::IsMember({"angle", "flat", "any"}));
-    NeedsValue(design.add_option("--top", o.top, "how many designs to list (default 10)"))
-        ->check(CLI::Range(1, 100000));
+    NeedsValue(
+        design.add_option("--top", o.top, "how many designs to list (default 10)")->type_name("N"));
     design.add_flag("--json", o.json, "print a JSON array");
 }
 
@@ -226,13 +235,28 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
-    request.top = o.top;
+    request.top = static_cast<std::size_t>(WholeNumber(o.top, "--top", 1, 100000));
     const DesignResult result = Design(request);
     PrintDesign(result, o.json, out);
     if (result.candidates > 0 && result.faults == result.candidates) {
         err << "deckplate-cli: nothing was checked: all " << result.candidates
-            << " candidates hit an arithmetic fault (" << result.firstFault
-            << "); look for a zero input\n";
+            << " candidates hit an arithmetic fault (" << result.firstFault->what() << "); ";
+        if (result.firstFault->fault() == ArithmeticFault::Overflow) {
+            // A number beyond the range of doubles comes from an input far beyond a platform's.
+            const std::pair<std::string, double> inputs[] = {
+                {"--dead " + o.dead, request.dead},
+                {"--live " + o.live, request.live},
+                {"--span " + o.span, request.span},
+                {o.spacings ? "--spacings " + *o.spacings : "--spacing " + o.spacing,
+                 request.spacings.back()}};
+            const auto largest =
+                std::max_element(std::begin(inputs), std::end(inputs),
+                                 [](const auto& a, const auto& b) { return a.second < b.second; });
+            err << "the numbers outgrew what can be computed; look at the largest input, "
+                << largest->first << "\n";
+        } else {
+            err << "look for a zero input\n";
+        }
         return kArithmeticFault;
     }
     return result.passing.empty() ? kLimitExceeded : kAllPass;

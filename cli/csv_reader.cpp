@@ -70,6 +70,14 @@ void CsvReader::ReadChunk() {
     std::string_view chunk(buffer.data(), length);
     if (atStart_ && length > 0) {
         atStart_ = false;
+        // UTF-16 (a spreadsheet's "Unicode text") has a zero byte beside every ASCII letter.
+        const bool utf16 = chunk.starts_with("\xff\xfe") || chunk.starts_with("\xfe\xff") ||
+                           (length >= 2 && (chunk[0] == '\0') != (chunk[1] == '\0'));
+        if (utf16) {
+            throw ScheduleError(
+                "it is UTF-16 text (as a spreadsheet saves Unicode text); a schedule is CSV in "
+                "UTF-8 or GBK: save it as CSV UTF-8 (comma delimited)");
+        }
         if (chunk.starts_with("\xef\xbb\xbf")) {
             encoding_ = ScheduleEncoding::Utf8;
             markedUtf8_ = true;

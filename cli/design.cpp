@@ -8,11 +8,11 @@
 #include <sstream>
 
 #include "calc/angle_catalogue.h"
-#include "cli/arguments.h"
-#include "version/deckplate_version.h"
 #include "calc/flat_bar_series.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
+#include "cli/arguments.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
@@ -28,8 +28,8 @@ std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
     if (family != StiffenerFamily::Flat) {
         const auto angles = AngleCatalogue();
         for (std::size_t i = 0; i < angles.size(); ++i)
-            all.push_back({std::string(angles[i].designation),
-                           AngleSection(static_cast<std::int16_t>(i))});
+            all.push_back(
+                {std::string(angles[i].designation), AngleSection(static_cast<std::int16_t>(i))});
     }
     if (family != StiffenerFamily::Angle) {
         for (const FlatBar& bar : StandardFlatBars())
@@ -113,7 +113,7 @@ DesignResult Design(const DesignRequest& request) {
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());
-                if (result.firstFault.empty()) result.firstFault = e.what();
+                if (!result.firstFault) result.firstFault = e;
                 continue;
             }
             for (const NamedStiffener& s : stiffeners) {
@@ -133,7 +133,7 @@ DesignResult Design(const DesignRequest& request) {
                     }
                 } catch (const ArithmeticError& e) {
                     ++result.faults;  // never shown as passing
-                    if (result.firstFault.empty()) result.firstFault = e.what();
+                    if (!result.firstFault) result.firstFault = e;
                 }
             }
         }

@@ -262,6 +262,12 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
          "legacy,B,1,2,6,2000,500,simple,80x8,current\r\n",
          "", "results.csv", "has the column 'basis' more than once (A and J); keep one"},
         {"folder", "", ".", "results.csv", "is a folder; give a CSV file"},
+        {"UTF-16", std::string("\xff\xfen\0a\0m\0e\0,\0", 12), "", "results.csv",
+         "could not be read: it is UTF-16 text (as a spreadsheet saves Unicode text); a schedule "
+         "is CSV in UTF-8 or GBK"},
+        {"semicolons", "name;dead;live;thickness;span;spacing;boundary;stiffener\r\n", "",
+         "results.csv",
+         "; its columns are separated by semicolons (;), but a schedule's are separated by commas"},
 #ifndef _WIN32
         {"endless row", "", "/dev/zero", "results.csv",
          "'/dev/zero' could not be read: line 1 is longer than 1 MB"},

@@ -216,6 +216,16 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"batch schedule.csv --basis gb2021", "--basis: 'gb2021' is neither legacy nor current"},
         {"check --dead --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "deckplate-cli: --dead needs a value\n"},
+        {"check --dead -nan --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "--dead: '-nan' is not a number"},
+        {"design --dead 1e308 --live 2 --span 2000 --spacing 500",
+         "(overflow in plate stress); the numbers outgrew what can be computed; look at the "
+         "largest input, --dead 1e308\n"},
+        {"design --dead 1 --live 2 --span 2000 --spacings 1e308:1e308:1",
+         "(overflow in plate moment); the numbers outgrew what can be computed; look at the "
+         "largest input, --spacings 1e308:1e308:1\n"},
+        {"design --dead 1 --live 2 --span 2000 --spacing 500 --top 1.5",
+         "--top: '1.5' is not a whole number; give 1 to 100000"},
         {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--thickness: must be greater than 0 mm, not -6\n"},
         {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",

@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "calc/angle_catalogue.h"
-#include "cli/arguments.h"
 #include "calc/flat_bar_series.h"
+#include "cli/arguments.h"
 
 namespace deckplate::cli {
 namespace {

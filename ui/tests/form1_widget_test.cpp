@@ -16,10 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/caption_label.h"
-#include "ui/qt_text.h"
 #include "form/tests/fake_platform.h"
+#include "ui/caption_label.h"
 #include "ui/form1_window.h"
+#include "ui/qt_text.h"
 
 namespace deckplate::ui {
 namespace {
