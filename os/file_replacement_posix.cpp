@@ -156,7 +156,7 @@ void FileReplacement::Impl::NameUnnamedFile() {
 }
 
 void FileReplacement::Impl::Commit() {
-    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.error());
+    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.Failure());
     if (!straightThrough) {
         // On the disk before it replaces anything, so that a power cut cannot leave an empty
         // file where the previous one was.

@@ -119,7 +119,7 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
 }
 
 void FileReplacement::Impl::Commit() {
-    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.error());
+    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.Failure());
     if (temporary.empty()) {  // a device
         CloseHandle(file);
         file = INVALID_HANDLE_VALUE;
