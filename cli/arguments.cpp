@@ -86,6 +86,24 @@ AngleValues ParseAngle(std::string_view designation, std::string_view option) {
     return AngleSection(*position);
 }
 
+PointLoad ParsePointLoad(std::string_view force, std::string_view patch,
+                         std::string_view forceOption, std::string_view patchOption) {
+    const double kilonewtons = StrictNumber(force, forceOption);
+    if (kilonewtons < 0) {
+        throw UsageError(std::string(forceOption) + ": must be 0 kN or more, not " +
+                         std::string(force));
+    }
+    const std::size_t x = patch.find_first_of("xX*");
+    if (x == std::string_view::npos) {
+        throw UsageError(std::string(patchOption) + ": '" + std::string(patch) +
+                         "' is not a patch; write across x along the stiffeners in mm, e.g. "
+                         "200x200");
+    }
+    const std::string part = std::string(patchOption) + " (" + std::string(patch) + ")";
+    return {kilonewtons, Length(patch.substr(0, x), part + " across"),
+            Length(patch.substr(x + 1), part + " along")};
+}
+
 DesignBasis ParseBasis(std::string_view text, std::string_view option) {
     for (const DesignBasis basis : {DesignBasis::Legacy, DesignBasis::Current})
         if (text == BasisName(basis)) return basis;

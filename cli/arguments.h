@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calc/design_basis.h"
+#include "calc/point_load.h"
 #include "calc/stiffener.h"
 
 namespace deckplate::cli {
@@ -45,6 +46,11 @@ DesignBasis ParseBasis(std::string_view text, std::string_view option);
 /// A file the command writes, as given. Refused on every system when Windows would take its
 /// name for a device (nul.html), so that a script does the same everywhere. Throws UsageError.
 std::string OutputFile(std::string_view text, std::string_view option);
+
+/// A point load of `force` kN (0 or more) on a patch "UxV" in mm (across × along the stiffeners,
+/// each greater than 0). Throws UsageError naming the option.
+PointLoad ParsePointLoad(std::string_view force, std::string_view patch,
+                         std::string_view forceOption, std::string_view patchOption);
 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws UsageError.
 Stiffener ParseStiffener(std::string_view text, std::string_view option);

@@ -20,6 +20,42 @@ nlohmann::json Deflection(const DeflectionVerdict& v) {
 // A utilisation as the window would show a number: three decimals, sign position first.
 std::string Ratio(double utilisation) { return NumberText(RoundDecimals(utilisation, 3)); }
 
+nlohmann::json PointLoadJson(const PointLoadCheck& c, const Utilisation::PointLoad& u) {
+    const PointLoadPlateResult& p = c.plate;
+    const PointLoadStiffenerResult& s = c.stiffener;
+    return {
+        {"force", c.load.force},
+        {"patch", {c.load.across, c.load.along}},
+        {"factor", c.factor},
+        {"plate",
+         {{"moment", p.moment},
+          {"stress", p.stress},
+          {"deflection", p.deflection},
+          {"deflection_limit", p.deflectionLimit},
+          {"display",
+           {{"moment", p.display.moment},
+            {"stress", p.display.stress},
+            {"deflection", p.display.deflection}}},
+          {"strength", Strength(c.plateStrength)},
+          {"deflection_check",
+           {{"exceeded", c.plateDeflection.exceeded}, {"text", c.plateDeflection.text}}},
+          {"utilisation", {{"strength", u.plateStrength}, {"deflection", u.plateDeflection}}}}},
+        {"stiffener",
+         {{"moment", s.Ms / 1e6},
+          {"stress", s.stress},
+          {"deflection", s.deflection},
+          {"deflection_limit", c.stiffenerDeflection.allowed},
+          {"display",
+           {{"moment", s.display.moment},
+            {"stress", s.display.stress},
+            {"deflection", s.display.deflection}}},
+          {"strength", Strength(c.stiffenerStrength)},
+          {"deflection_check", Deflection(c.stiffenerDeflection)},
+          {"utilisation",
+           {{"strength", u.stiffenerStrength}, {"deflection", u.stiffenerDeflection}}}}},
+    };
+}
+
 }  // namespace
 
 std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check,
@@ -62,13 +98,32 @@ std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const
         << "  钢铺板挠度" << Ratio(utilisation.plateDeflection) << "\n"
         << "  加劲肋强度" << Ratio(utilisation.stiffenerStrength) << "\n"
         << "  加劲肋挠度" << Ratio(utilisation.stiffenerDeflection) << "\n";
+    if (check.pointLoad && utilisation.pointLoad) {
+        const PointLoadCheck& c = *check.pointLoad;
+        const Utilisation::PointLoad& u = *utilisation.pointLoad;
+        out << "集中荷载" << NumberText(c.load.force) << " kN，作用面" << NumberText(c.load.across)
+            << " x" << NumberText(c.load.along) << " mm\n"
+            << "  钢铺板弯矩：" << c.plate.display.moment << " KnM\n"
+            << "  钢铺板应力：" << c.plate.display.stress << " N/mm2\n"
+            << "  钢铺板挠度：" << c.plate.display.deflection << " mm\n"
+            << "  加劲肋弯矩：" << c.stiffener.display.moment << " KnM\n"
+            << "  加劲肋应力：" << c.stiffener.display.stress << " N/mm2\n"
+            << "  加劲肋挠度：" << c.stiffener.display.deflection << " mm\n"
+            << "  设计提示：" << c.plateStrength.text << "\n"
+            << "            " << c.plateDeflection.text << "\n"
+            << "            " << c.stiffenerStrength.text << "\n"
+            << "            " << c.stiffenerDeflection.text << "\n"
+            << "  利用率：钢铺板强度" << Ratio(u.plateStrength) << "，钢铺板挠度"
+            << Ratio(u.plateDeflection) << "，加劲肋强度" << Ratio(u.stiffenerStrength)
+            << "，加劲肋挠度" << Ratio(u.stiffenerDeflection) << "\n";
+    }
     return out.str();
 }
 
 nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) {
     const DeckPlateResult& p = check.plate;
     const StiffenerResult& s = check.stiffener;
-    return {
+    nlohmann::json json = {
         {"version", DECKPLATE_VERSION},
         {"basis", BasisName(p.basis)},
         {"factors", {{"dead", p.factors.dead}, {"live", p.factors.live}}},
@@ -122,6 +177,9 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
            {{"strength", utilisation.stiffenerStrength},
             {"deflection", utilisation.stiffenerDeflection}}}}},
     };
+    if (check.pointLoad && utilisation.pointLoad)
+        json["point_load"] = PointLoadJson(*check.pointLoad, *utilisation.pointLoad);
+    return json;
 }
 
 nlohmann::json ErrorJson(const ArithmeticError& error) {

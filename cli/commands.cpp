@@ -20,6 +20,12 @@
 namespace deckplate::cli {
 namespace {
 
+// The point-load case, as check, book, batch and design take it.
+struct PointLoadOptions {
+    std::optional<std::string> force;
+    std::string patch = "200x200";
+};
+
 // One bay as check and book take it.
 struct BayOptions {
     std::string dead, live, thickness, span, spacing;
@@ -27,6 +33,8 @@ struct BayOptions {
     bool continuous = false;
     std::optional<std::string> flatBar;
     std::optional<std::string> angle;
+
+    PointLoadOptions pointLoad;
 
     // As given: "80x8" or "L63x40x5".
     const std::string& StiffenerName() const { return flatBar ? *flatBar : *angle; }
@@ -82,6 +90,24 @@ CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, c
     return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
 }
 
+void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o) {
+    NeedsValue(command
+                   .add_option("--point-load", o.force,
+                               "also check a point load of KN kN (a standard value; 1.5 for a "
+                               "work platform or walkway) on the patch, as a load case of its own")
+                   ->type_name("KN"));
+    NeedsValue(command
+                   .add_option("--patch", o.patch,
+                               "the point load's patch, across x along the stiffeners, mm "
+                               "(default 200x200)")
+                   ->type_name("UxV"));
+}
+
+std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& o) {
+    if (!o.force) return std::nullopt;
+    return ParsePointLoad(*o.force, o.patch, "--point-load", "--patch");
+}
+
 void AddBayOptions(CLI::App& check, BayOptions& o) {
     AddNumber(check, "--dead", o.dead, "dead load, kN/m2")->required();
     AddNumber(check, "--live", o.live, "live load, kN/m2")->required();
@@ -98,6 +124,7 @@ void AddBayOptions(CLI::App& check, BayOptions& o) {
                                  ->type_name("DESIGNATION"));
     flat->excludes(angle);
     AddBasis(check, o.basis);
+    AddPointLoadOptions(check, o.pointLoad);
 }
 
 void AddBookOptions(CLI::App& book, BookOptions& o) {
@@ -146,6 +173,7 @@ BayInput ReadBay(const BayOptions& o) {
     } else {
         throw UsageError("the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
     }
+    bay.pointLoad = ReadPointLoad(o.pointLoad);
     return bay;
 }
 

@@ -7,6 +7,16 @@ namespace deckplate::report {
 
 using namespace mathml;
 
+namespace {
+
+// The stiffener's depth below the plate, mm: a flat bar's height, an angle's long leg.
+double StiffenerDepth(const Stiffener& stiffener) {
+    if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->height;
+    return std::get<AngleValues>(stiffener).H;
+}
+
+}  // namespace
+
 std::string BookSection(std::string_view id, std::string_view title, std::string_view content) {
     return Cat("<section id=\"", id, "\">\n<h2>", title, "</h2>\n", content, "</section>\n");
 }
@@ -36,6 +46,49 @@ Figure SteelModulus() {
     Figure e = Exact(kSteelModulus / 1e5);
     e.tenPower = 5;
     return e;
+}
+
+Figure CentimetresToTheFourth(std::string_view displayText) {
+    Figure figure = Shown(displayText);
+    figure.tenPower += 4;
+    return figure;
+}
+
+Figure PerSquareMillimetre(double kilonewtonsPerSquareMetre) {
+    Figure figure = Significant(kilonewtonsPerSquareMetre);
+    figure.tenPower -= 3;
+    return figure;
+}
+
+std::string FibreStressFormulas(const BookContext& book, const FibreStresses& stresses) {
+    const BayInput& bay = book.input.bay;
+    const StiffenerResult& s = book.check.stiffener;
+    const std::string Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
+                      Yo = SubscriptedSymbol("Y", "o");
+    const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
+    const double depth = StiffenerDepth(bay.stiffener);
+    const auto fibre = [&](std::string_view name, std::string_view lever, double gamma,
+                           const Figure& leverValue, double stress, std::string_view where) {
+        return Math(
+            Cat(SubscriptedSymbol("σ", name), Mo("="),
+                Mfrac(Cat(Ms, Mo("·"), lever), Cat(GammaX(Cat("x", name)), Mo("·"), Ix)), Mo("="),
+                Mfrac(Cat(Mn(Significant(stresses.Ms)), Mo("×"), Mn(leverValue)),
+                      Cat(Mn(Exact(gamma)), Mo("×"),
+                          Mn(CentimetresToTheFourth(s.display.compositeInertia)))),
+                Mo("="), Mn(Significant(stress)), Unit("N/mm²"), Mtext(Cat("（", where, "）"))));
+    };
+    const std::string top =
+        fibre("1", Yo, kTopFaceGamma, Significant(s.Yo), stresses.top, "上缘，铺板顶面");
+    const std::string bottom =
+        fibre("2", Parenthesised(Cat(Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo)), lowerGamma,
+              Significant(bay.thickness + depth - s.Yo), stresses.bottom,
+              book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
+    const std::string governing = Math(
+        Cat(SubscriptedSymbol("σ", "s"), Mo("="), Mi("max"),
+            Parenthesised(Cat(SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2"))),
+            Mo("="), Mn(Shown(stresses.shown)), Unit("N/mm²"), Mo(Relation(stresses.exceeded)),
+            Mi("f"), Mo("="), Mn(Exact(stresses.f)), Unit("N/mm²")));
+    return Cat(FormulaBlock(top), FormulaBlock(bottom), FormulaBlock(governing));
 }
 
 std::string GammaX(std::string_view subscript) { return SubscriptedSymbol("γ", subscript); }

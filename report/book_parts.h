@@ -21,6 +21,8 @@ struct BookContext {
 
 /// The book's style sheet: screen and A4 print.
 std::string_view BookStyleSheet();
+/// What a book with the point load adds to it.
+std::string_view PointLoadStyleSheet();
 
 /// <section id="…"><h2>title</h2>content</section>
 std::string BookSection(std::string_view id, std::string_view title, std::string_view content);
@@ -43,6 +45,26 @@ std::string_view Relation(bool exceeded);
 
 /// E = 2.06 × 10⁵ N/mm², the modulus the calculation takes.
 Figure SteelModulus();
+
+/// A value the window shows in cm⁴, written in mm⁴: "108.76 × 10⁴".
+Figure CentimetresToTheFourth(std::string_view displayText);
+
+/// A load in kN/m² written in N/mm², the formulas' unit: × 10⁻³.
+Figure PerSquareMillimetre(double kilonewtonsPerSquareMetre);
+
+/// What the composite section's two fibres are checked with under a moment: the stiffener's
+/// uniform check and its point-load check alike.
+struct FibreStresses {
+    double Ms;               ///< N·mm
+    double top, bottom;      ///< N/mm²
+    std::string_view shown;  ///< the larger as the window shows it
+    double f;                ///< N/mm²
+    bool exceeded;
+};
+
+/// σ₁ at the plate's top face and σ₂ at the stiffener's lower edge, each with its numbers, and
+/// the larger against f.
+std::string FibreStressFormulas(const BookContext& book, const FibreStresses& stresses);
 
 /// Symbols of the formulas, as MathML.
 std::string GammaX(std::string_view subscript = "x");

@@ -75,15 +75,13 @@ std::string Deflection(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
     const DeflectionVerdict& verdict = book.check.plateDeflection;
-    Figure qk = Significant(plate.qk);  // kN/m² as N/mm²
-    qk.tenPower -= 3;
     const std::string deflection = Math(
         Cat(Mi("δ"), Mo("="),
             Mfrac(Cat(Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"),
                       Msup(Mi("a"), Mn(Exact(4)))),
                   Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
             Mo("="),
-            Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(qk), Mo("×"),
+            Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(PerSquareMillimetre(plate.qk)), Mo("×"),
                       Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
                   Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
             Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"),

@@ -12,26 +12,6 @@ using namespace mathml;
 
 namespace {
 
-// The stiffener's depth below the plate, mm: a flat bar's height, an angle's long leg.
-double StiffenerDepth(const Stiffener& stiffener) {
-    if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->height;
-    return std::get<AngleValues>(stiffener).H;
-}
-
-// A value the window shows in cm⁴, written in mm⁴: "108.76 × 10⁴".
-Figure CentimetresToTheFourth(std::string_view displayText) {
-    Figure figure = Shown(displayText);
-    figure.tenPower += 4;
-    return figure;
-}
-
-// Design and standard loads in N/mm², the formulas' unit: kN/m² × 10⁻³.
-Figure PerSquareMillimetre(double kilonewtonsPerSquareMetre) {
-    Figure figure = Significant(kilonewtonsPerSquareMetre);
-    figure.tenPower -= 3;
-    return figure;
-}
-
 std::string SectionValues(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const StiffenerResult& s = book.check.stiffener;
@@ -93,10 +73,8 @@ std::string Strength(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const StiffenerResult& s = book.check.stiffener;
     const StrengthVerdict& verdict = book.check.stiffenerStrength;
-    const std::string Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
-                      Yo = SubscriptedSymbol("Y", "o");
     const std::string moment = Math(Cat(
-        Ms, Mo("="),
+        SubscriptedSymbol("M", "s"), Mo("="),
         Mfrac(Cat(Mi("q"), Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))), Mn(Exact(8))),
         Mo("="),
         Mfrac(Cat(Mn(PerSquareMillimetre(book.check.plate.q)), Mo("×"), Mn(Exact(bay.spacing)),
@@ -104,31 +82,9 @@ std::string Strength(const BookContext& book) {
               Mn(Exact(8))),
         Mo("="), Mn(Significant(s.Ms)), Unit("N·mm"), Mo("="), Mn(Shown(s.display.moment)),
         Unit("kN·m")));
-    const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
-    const double depth = StiffenerDepth(bay.stiffener);
-    const auto fibre = [&](std::string_view name, std::string_view lever, double gamma,
-                           const Figure& leverValue, double stress, std::string_view where) {
-        return Math(
-            Cat(SubscriptedSymbol("σ", name), Mo("="),
-                Mfrac(Cat(Ms, Mo("·"), lever), Cat(GammaX(Cat("x", name)), Mo("·"), Ix)), Mo("="),
-                Mfrac(Cat(Mn(Significant(s.Ms)), Mo("×"), Mn(leverValue)),
-                      Cat(Mn(Exact(gamma)), Mo("×"),
-                          Mn(CentimetresToTheFourth(s.display.compositeInertia)))),
-                Mo("="), Mn(Significant(stress)), Unit("N/mm²"), Mtext(Cat("（", where, "）"))));
-    };
-    const std::string top =
-        fibre("1", Yo, kTopFaceGamma, Significant(s.Yo), s.stressTop, "上缘，铺板顶面");
-    const std::string bottom =
-        fibre("2", Parenthesised(Cat(Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo)), lowerGamma,
-              Significant(bay.thickness + depth - s.Yo), s.stressBottom,
-              book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
-    const std::string governing = Math(
-        Cat(SubscriptedSymbol("σ", "s"), Mo("="), Mi("max"),
-            Parenthesised(Cat(SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2"))),
-            Mo("="), Mn(Shown(s.display.stress)), Unit("N/mm²"), Mo(Relation(verdict.exceeded)),
-            Mi("f"), Mo("="), Mn(Exact(s.f)), Unit("N/mm²")));
-    return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FormulaBlock(top), FormulaBlock(bottom),
-               FormulaBlock(governing),
+    const FibreStresses stresses{s.Ms, s.stressTop, s.stressBottom, s.display.stress,
+                                 s.f,  verdict.exceeded};
+    return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FibreStressFormulas(book, stresses),
                "<p class=\"note\">q 以 N/mm² 计，a、L 以 mm 计；h 为加劲肋高度",
                book.FlatBar() ? "" : "（角钢长肢宽）", "。</p>\n",
                VerdictLine(verdict.exceeded, verdict.text));

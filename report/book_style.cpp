@@ -54,4 +54,11 @@ svg .axis-label { fill: #c00000; font-style: italic; }
 )css";
 }
 
+// After the point-load section 结论 no longer fits on the page before: it goes whole to the next,
+// rather than leaving its statement alone on a page. Only in a book with the point load, so that
+// a book without one stays as it was.
+std::string_view PointLoadStyleSheet() {
+    return "#conclusion { break-inside: avoid; page-break-inside: avoid; }\n";
+}
+
 }  // namespace deckplate::report

@@ -14,8 +14,9 @@ std::string CalculationBook(const BookInput& input) {
     return Cat("<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n",
                "<meta name=\"generator\" content=\"deckplate ", EscapeHtml(input.version),
                "\">\n<title>", title, "</title>\n<style>", BookStyleSheet(),
-               "</style>\n</head>\n<body>\n", TitleBlock(book), BasisSection(book),
-               InputSection(book), LoadSection(book), PlateSection(book), StiffenerSection(book),
+               check.pointLoad ? PointLoadStyleSheet() : "", "</style>\n</head>\n<body>\n",
+               TitleBlock(book), BasisSection(book), InputSection(book), LoadSection(book),
+               PlateSection(book), StiffenerSection(book), PointLoadSection(book),
                ConclusionSection(book), "</body>\n</html>\n");
 }
 

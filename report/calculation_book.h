@@ -7,7 +7,8 @@
 //
 // Data flow: BookInput (the bay with its basis, its names, the date, the version) →
 // CalculationBook() runs CheckBay → the sections in order (title, 计算依据, 输入, 荷载组合,
-// 铺板验算, 加劲肋验算, 结论), each written from the check's own values → one UTF-8 HTML text.
+// 铺板验算, 加劲肋验算, 集中荷载验算 when the bay has a point load, 结论), each written from the
+// check's own values → one UTF-8 HTML text.
 // Writing the file is the caller's business: os::ReplaceTextFile(…, TextEncoding::Utf8).
 
 #include <string>

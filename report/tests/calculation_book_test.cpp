@@ -81,6 +81,70 @@ INSTANTIATE_TEST_SUITE_P(
                              0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The point-load case written out: its section after the stiffener's with the check's own
+// values and verdicts, the patch cut to the panel when larger, and four more rows in 结论.
+TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
+    BayInput walkway{1, 2, 4, 2000, 500, false, {}, DesignBasis::Current, PointLoad{}};
+    BayInput wholePanel{1, 2, 6, 2000, 500, true, {}, DesignBasis::Legacy, PointLoad{3, 900, 3000}};
+    const struct {
+        const char* name;
+        BookInput input;
+        const char* patch;  // as the section states it acts
+    } cases[] = {
+        {"walkway", Book(Angle("L45x28x3"), "L45x28x3", walkway),
+         "1.5 kN，均布于作用面 u × v = 200 × 200 mm"},
+        {"patch cut to the panel", Book(FlatBar{80, 8}, "80x8", wholePanel),
+         "截取为 500 × 2000 mm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string html = CalculationBook(c.input);
+        const std::size_t section = html.find("<h2>6 集中荷载验算</h2>"),
+                          conclusion = html.find("<h2>7 结论</h2>");
+        ASSERT_TRUE(html.find("id=\"stiffener\"") < section && section < conclusion);
+        const std::string point = html.substr(section, conclusion - section);
+        EXPECT_NE(point.find(c.patch), std::string::npos);
+        const BayCheck check = CheckBay(c.input.bay);
+        const PointLoadCheck& p = *check.pointLoad;
+        const std::size_t exceeded = p.plateStrength.exceeded + p.plateDeflection.exceeded +
+                                     p.stiffenerStrength.exceeded + p.stiffenerDeflection.exceeded;
+        for (const std::string& text :
+             {p.plate.display.moment, p.plate.display.stress, p.plate.display.deflection,
+              p.stiffener.display.moment, p.stiffener.display.stress,
+              p.stiffener.display.deflection, EscapeHtml(p.plateStrength.text),
+              EscapeHtml(p.plateDeflection.text), EscapeHtml(p.stiffenerStrength.text),
+              EscapeHtml(p.stiffenerDeflection.text)})
+            EXPECT_NE(point.find(text.substr(text.front() == ' ')), std::string::npos) << text;
+        std::size_t shown = 0;
+        for (auto at = point.find("verdict exceeded"); at != std::string::npos;
+             at = point.find("verdict exceeded", at + 1))
+            ++shown;
+        EXPECT_EQ(shown, exceeded);
+        // 结论: eight rows, the last four with the point load's utilisations.
+        const std::string table =
+            html.substr(conclusion, html.find("</table>", conclusion) - conclusion);
+        std::size_t rows = 0;
+        for (auto at = table.find("<tr"); at != std::string::npos; at = table.find("<tr", at + 1))
+            ++rows;
+        EXPECT_EQ(rows, 1u + 8u);
+        const Utilisation::PointLoad u = Utilisations(check).pointLoad.value();
+        std::size_t previous = table.find("加劲肋挠度");
+        for (double utilisation :
+             {u.plateStrength, u.plateDeflection, u.stiffenerStrength, u.stiffenerDeflection}) {
+            const std::size_t at = table.find(
+                Cat("<td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td>"), previous);
+            ASSERT_NE(at, std::string::npos) << utilisation;
+            previous = at + 1;
+        }
+        EXPECT_EQ(html.find("集中荷载、振动"), std::string::npos);
+    }
+    // Without the point load the book is as it always was.
+    walkway.pointLoad.reset();
+    const std::string uniform = CalculationBook(Book(Angle("L45x28x3"), "L45x28x3", walkway));
+    EXPECT_EQ(uniform.find("集中荷载验算"), std::string::npos);
+    EXPECT_NE(uniform.find("<h2>6 结论</h2>"), std::string::npos);
+}
+
 TEST(CalculationBook, UsersTextIsEscaped) {
     BookInput input = Book(FlatBar{80, 8}, "80x8\"><b>", kFlatBarBay);
     input.bayName = "<script>alert('x')</script> & \"B\"";
