@@ -1,6 +1,6 @@
-#include "os/wide_text.h"
-
 #include <windows.h>
+
+#include "os/wide_text.h"
 
 namespace deckplate::os {
 
