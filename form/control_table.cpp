@@ -94,11 +94,41 @@ constexpr ControlRow kControls[] = {
     {Label39,   "Label39",   Label,        Frame4, 6015,   540,  855,  255, " ", kHidden, true, false, kPlain, true},
     {Label40,   "Label40",   Label,        Frame4, 3600,   840, 2415,  255, "铺板及加劲肋自重(Kn/m2)", kHidden},
     {Label41,   "Label41",   Label,        Frame4, 6015,   840,  855,  255, "", kHidden, true, false, kPlain, true},
+
+    // The point load (设置 → 集中荷载验算): its inputs, the plate's and the stiffener's results
+    // row by row, and their verdicts. All hidden until the menu item shows the group; the
+    // heading and the verdict lines until a Verify writes them.
+    {Frame6,    "Frame6",    Frame,        form1,   120,  6360, 7935, 2325, "集中荷载", kHidden},
+    {Label44,   "Label44",   Label,        Frame6,  240,   240, 1335,  255, "集中荷载(kN)：", kHidden},
+    {Text14,    "Text14",    TextBox,      Frame6, 1560,   225,  855,  270, "1.5", kHidden},
+    {Label45,   "Label45",   Label,        Frame6, 2880,   240, 1155,  255, "作用面(mm)：", kHidden},
+    {Text15,    "Text15",    TextBox,      Frame6, 4080,   225,  615,  270, "200", kHidden},
+    {Label46,   "Label46",   Label,        Frame6, 4710,   240,  225,  255, "×", kHidden},
+    {Text16,    "Text16",    TextBox,      Frame6, 4950,   225,  615,  270, "200", kHidden},
+    {Label47,   "Label47",   Label,        Frame6, 5640,   240, 2100,  255, "垂直加劲肋 × 沿加劲肋", kHidden},
+    {Label48,   "Label48",   Label,        Frame6,  240,   570, 1335,  255, "铺板挠度：", kHidden},
+    {Text17,    "Text17",    TextBox,      Frame6, 1560,   555,  855,  270, " ", kHidden},
+    {Label49,   "Label49",   Label,        Frame6, 2460,   570,  495,  255, "mm", kHidden},
+    {Label50,   "Label50",   Label,        Frame6, 2880,   570, 1155,  255, "铺板应力：", kHidden},
+    {Text18,    "Text18",    TextBox,      Frame6, 4080,   555,  855,  270, " ", kHidden},
+    {Label51,   "Label51",   Label,        Frame6, 4980,   570,  495,  255, "N/mm2", kHidden},
+    {Label52,   "Label52",   Label,        Frame6,  240,   900, 1335,  255, "加劲肋挠度：", kHidden},
+    {Text19,    "Text19",    TextBox,      Frame6, 1560,   885,  855,  270, " ", kHidden},
+    {Label53,   "Label53",   Label,        Frame6, 2460,   900,  495,  255, "mm", kHidden},
+    {Label54,   "Label54",   Label,        Frame6, 2880,   900, 1155,  255, "加劲肋应力：", kHidden},
+    {Text20,    "Text20",    TextBox,      Frame6, 4080,   885,  855,  270, " ", kHidden},
+    {Label55,   "Label55",   Label,        Frame6, 4980,   900,  495,  255, "N/mm2", kHidden},
+    {Label56,   "Label56",   Label,        Frame6,  240,  1380,  735,  615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {Label57,   "Label57",   Label,        Frame6, 1080,  1215, 6735,  255, " ", kHidden, true, false, kBlue},
+    {Label58,   "Label58",   Label,        Frame6, 1080,  1455, 6735,  255, " ", kHidden, true, false, kBlue},
+    {Label59,   "Label59",   Label,        Frame6, 1080,  1695, 6735,  255, " ", kHidden, true, false, kBlue},
+    {Label60,   "Label60",   Label,        Frame6, 1080,  1935, 6735,  255, " ", kHidden, true, false, kBlue},
 };
 
 constexpr Control kFocusOrder[] = {
     Text1,  Text2,  Combo1, Text4,  Option1,  Option2,  Text5,  Text6, Text7,   Text8,  Text9,
-    Combo2, Text10, Text11, Text12, Command1, Command2, Text13, Command3, Check1, Check2,
+    Combo2, Text10, Text11, Text12, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
+    Command1, Command2, Text13, Command3, Check1, Check2,
 };
 // clang-format on
 
@@ -119,6 +149,31 @@ const ControlRow& Row(Control control) {
 }
 
 std::span<const Control> FocusOrder() { return kFocusOrder; }
+
+namespace {
+
+// How far the buttons and the window's bottom move down when the point-load group is shown.
+int PointLoadShift() {
+    const ControlRow& group = Row(Control::Frame6);
+    const ControlRow& above = Row(Control::Frame3);
+    return group.top + group.height - (above.top + above.height);
+}
+
+}  // namespace
+
+Placement ControlPlacement(Control control, bool pointLoadShown) {
+    const ControlRow& row = Row(control);
+    Placement place{row.left, row.top, row.width, row.height};
+    // What stands on the form where the group goes, below 加劲肋数据: the buttons.
+    const bool belowTheGroup = row.container == Control::form1 && control != Control::Frame6 &&
+                               row.top >= Row(Control::Frame6).top;
+    if (pointLoadShown && belowTheGroup) place.top += PointLoadShift();
+    return place;
+}
+
+int ClientHeightTwips(bool pointLoadShown) {
+    return kClientHeightTwips + (pointLoadShown ? PointLoadShift() : 0);
+}
 
 Rgb InkRgb(Ink ink) {
     switch (ink) {

@@ -22,6 +22,10 @@ enum class Control : std::uint8_t {
     Label17, Text10, Label18, Text11, Label19, Text12, Label29, Label20, Label21, Frame4,
     Label34, Label31, Label30, Label33, Label32, Label35,
     Label36, Label38, Label37, Label39, Label40, Label41,
+    Frame6, Label44, Text14, Label45, Text15, Label46, Text16, Label47,
+    Label48, Text17, Label49, Label50, Text18, Label51,
+    Label52, Text19, Label53, Label54, Text20, Label55,
+    Label56, Label57, Label58, Label59, Label60,
     form1,  ///< the window itself: the container of the top-level controls, not a table row
 };
 // clang-format on
@@ -68,7 +72,19 @@ std::span<const Control> FocusOrder();
 inline constexpr std::string_view kApplicationTitle = "平台钢铺板计算";
 inline constexpr int kTwipsPerPixel = 15;  ///< at 96 dots per inch
 inline constexpr int kClientWidthTwips = 8145;
+/// The window without the point-load group, as it first opens.
 inline constexpr int kClientHeightTwips = 6975;
+
+/// Where a control stands: twips, relative to its container's client area.
+struct Placement {
+    int left, top, width, height;
+};
+/// The table gives the window without the point-load group (Frame6, 集中荷载). Shown, the group
+/// takes the buttons' place below 加劲肋数据, and the buttons and the window's bottom move down
+/// by as much as the group reaches below that frame: the buttons keep their gap beneath the
+/// lowest frame.
+Placement ControlPlacement(Control control, bool pointLoadShown);
+int ClientHeightTwips(bool pointLoadShown);
 /// 9 pt for every caption and box; the two "设计提示" headings are 14.25 pt "幼圆".
 inline constexpr double kUiPointSize = 9.0;
 inline constexpr double kHintPointSize = 14.25;

@@ -1,5 +1,7 @@
 #include "form/form1.h"
 
+#include <algorithm>
+
 #include "calc/angle_catalogue.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
@@ -12,6 +14,11 @@ namespace {
 
 // Where the chosen design basis is remembered between runs: "legacy" or "current".
 constexpr std::string_view kBasisSetting = "basis";
+// Where 集中荷载验算 is remembered: "on", or off by default.
+constexpr std::string_view kPointLoadSetting = "point_load";
+
+// The point-load group's heading and verdict lines, which only a Verify writes.
+constexpr Control kPointLoadVerdictLines[] = {Label56, Label57, Label58, Label59, Label60};
 
 }  // namespace
 
@@ -20,6 +27,12 @@ WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth,
     const float left = (twips(screenWidth) - twips(windowWidth)) / 2.0f;
     const float top = (twips(screenHeight) - twips(windowHeight)) / 2.0f;
     return {static_cast<int>(left / kTwipsPerPixel), static_cast<int>(top / kTwipsPerPixel)};
+}
+
+int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight) {
+    const int overhang = windowTop + windowHeight - (screenTop + screenHeight);
+    if (overhang <= 0) return windowTop;
+    return std::max(screenTop, windowTop - overhang);
 }
 
 Form1::Form1(Platform& platform) : platform_(platform) {
@@ -106,6 +119,7 @@ void Form1::Form_Load() {
     SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
                  ? DesignBasis::Current
                  : DesignBasis::Legacy);
+    if (platform_.LoadSetting(kPointLoadSetting) == "on") ShowPointLoad(true);
 }
 
 void Form1::SetBasis(DesignBasis basis) {
@@ -127,6 +141,28 @@ void Form1::ChooseBasis(DesignBasis basis) {
     SetBasis(basis);
     platform_.SaveSetting(kBasisSetting, BasisName(basis));
     InputChanged();  // the results on show were computed on the other basis
+}
+
+void Form1::PointLoad_Click() {
+    const bool shown = !PointLoadShown();
+    ShowPointLoad(shown);
+    platform_.SaveSetting(kPointLoadSetting, shown ? "on" : "off");
+    InputChanged();  // the results on show were checked with or without the point load
+}
+
+void Form1::ShowPointLoad(bool shown) {
+    MenuItemState& item = menus_[static_cast<std::size_t>(MenuItem::PointLoad)];
+    const bool switched = item.checked != shown;
+    item.checked = shown;
+    if (switched && view_) view_->MenuItemChanged(MenuItem::PointLoad);
+    SetVisible(Frame6, shown);
+    for (const ControlRow& row : ControlTable()) {
+        if (row.container != Frame6) continue;
+        const bool verdictLine =
+            std::ranges::find(kPointLoadVerdictLines, row.id) != std::end(kPointLoadVerdictLines);
+        SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
+    }
+    if (switched && view_) view_->LayoutChanged();
 }
 
 void Form1::SetResultsCurrent(bool current) {
@@ -203,6 +239,9 @@ void Form1::MenuChosen(MenuItem item) {
             break;
         case MenuItem::BasisCurrent:
             ChooseBasis(DesignBasis::Current);
+            break;
+        case MenuItem::PointLoad:
+            PointLoad_Click();
             break;
         case MenuItem::About:
             About_Click();

@@ -52,6 +52,10 @@ class FormView {
     virtual ~FormView() = default;
     virtual void ControlChanged(Control control) = 0;
     virtual void MenuItemChanged(MenuItem item) = 0;
+    /// The point-load group was shown or hidden (its controls already told of): the controls
+    /// and the window's height now follow ControlPlacement and ClientHeightTwips for
+    /// Form1::PointLoadShown().
+    virtual void LayoutChanged() = 0;
 };
 
 /// Top-left corner, in pixels, that centres a window on the screen (all sizes in pixels, the
@@ -60,6 +64,9 @@ struct WindowPosition {
     int left, top;
 };
 WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+/// The top, in pixels, of a window that has grown downwards: moved up only as far as it must to
+/// end on the screen, and never above the screen's top, where its title bar would be lost.
+int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight);
 
 /// The window state variables, all zero at start, named as the engineers' documents name them.
 struct WindowState {
@@ -91,6 +98,9 @@ class Form1 {
 
     /// The design basis every Verify uses, chosen in 设置 → 计算依据.
     DesignBasis Basis() const { return basis_; }
+    /// Whether the point-load group is shown and every Verify checks the point load too (设置 →
+    /// 集中荷载验算).
+    bool PointLoadShown() const { return State(MenuItem::PointLoad).checked; }
 
     // What the user did, as the view reports it.
     /// Typing into a text box or a list's field; never a pick.
@@ -119,6 +129,8 @@ class Form1 {
     void ExportBook_Click();
     void ChooseBasis(DesignBasis basis);
     void SetBasis(DesignBasis basis);
+    void PointLoad_Click();
+    void ShowPointLoad(bool shown);
 
     void Verify();
     /// The bay the inputs on show describe, and the stiffener's name for the book.
@@ -164,6 +176,7 @@ class Form1 {
     std::string loadCombination_;    ///< the last Verify's, for the report; empty under legacy
     BayInput lastBay_;               ///< the last complete Verify's bay, for the calculation book
     std::string lastStiffenerName_;  ///< "80x8" or the picked designation; empty: none picked
+    bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
 };
 
 }  // namespace deckplate::form

@@ -42,6 +42,18 @@ void Form1::Command3_Click() {
     w.Alpha = vars_.Alpha;
     w.Beta = vars_.Beta;
     w.LoadCombination = loadCombination_;
+    w.PointLoad = PointLoadShown();
+    w.Text14 = text(Text14);
+    w.Text15 = text(Text15);
+    w.Text16 = text(Text16);
+    w.Text17 = text(Text17);
+    w.Text18 = text(Text18);
+    w.Text19 = text(Text19);
+    w.Text20 = text(Text20);
+    w.Label57 = text(Label57);
+    w.Label58 = text(Label58);
+    w.Label59 = text(Label59);
+    w.Label60 = text(Label60);
 
     const std::string report = report::ReportText(w);
     std::string path;

@@ -11,18 +11,27 @@ using enum Control;
 
 namespace {
 
+// When Verify reads a box: always, for a flat bar only, or with the point-load group only.
+enum class ReadFor { Every, FlatBar, PointLoad };
+
 // The boxes Verify reads, with the words of their captions.
 struct InputBox {
     Control box;
     const char* name;
-    bool flatBarOnly;
+    ReadFor readFor;
     bool mustBePositive;  ///< a size whose 0 describes no part (the command line refuses it too)
 };
 constexpr InputBox kInputBoxes[] = {
-    {Text1, "静荷载", false, false},     {Text2, "活荷载", false, false},
-    {Combo1, "铺板厚度", false, false},  {Text4, "加劲肋跨度", false, false},
-    {Text5, "加劲肋间距", false, false}, {Text9, "扁钢高", true, true},
-    {Text13, "扁钢厚", true, true},
+    {Text1, "静荷载", ReadFor::Every, false},
+    {Text2, "活荷载", ReadFor::Every, false},
+    {Combo1, "铺板厚度", ReadFor::Every, false},
+    {Text4, "加劲肋跨度", ReadFor::Every, false},
+    {Text5, "加劲肋间距", ReadFor::Every, false},
+    {Text9, "扁钢高", ReadFor::FlatBar, true},
+    {Text13, "扁钢厚", ReadFor::FlatBar, true},
+    {Text14, "集中荷载", ReadFor::PointLoad, false},
+    {Text15, "作用面垂直加劲肋边长", ReadFor::PointLoad, true},
+    {Text16, "作用面沿加劲肋边长", ReadFor::PointLoad, true},
 };
 
 // Typed text as the message quotes it: a pasted page is cut, at a whole character.
@@ -60,7 +69,8 @@ bool Form1::RefuseInput() {
     // flat bar of no size, would compute quietly (a negative flat bar passes every check).
     const bool flatBar = !State(Option2).checked;
     for (const InputBox& input : kInputBoxes) {
-        if (input.flatBarOnly && !flatBar) continue;
+        if (input.readFor == ReadFor::FlatBar && !flatBar) continue;
+        if (input.readFor == ReadFor::PointLoad && !PointLoadShown()) continue;
         const std::string& text = State(input.box).text;
         std::string problem;
         if (!IsPlainNumber(text) && !Trimmed(text).empty())
@@ -86,6 +96,7 @@ BayInput Form1::ReadBay(std::string& stiffenerName) const {
     bay.spacing = Read(Text5);
     bay.continuous = State(Check2).checked;
     bay.basis = basis_;
+    if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
     if (!State(Option2).checked) {
         const FlatBar bar{Read(Text9), Read(Text13)};
         stiffenerName = PlainNumberText(bar.height) + "x" + PlainNumberText(bar.thickness);
@@ -170,9 +181,27 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
         SetText(Label13, c.plateDeflection.text);
         break;
     case BayStage::PointLoadPlate:
-    case BayStage::PointLoadStiffener:
-    case BayStage::PointLoadVerdicts:
+        SetText(Text17, c.pointLoad->plate.display.deflection);
+        SetText(Text18, c.pointLoad->plate.display.stress);
         break;
+    case BayStage::PointLoadStiffener:
+        SetText(Text19, c.pointLoad->stiffener.display.deflection);
+        SetText(Text20, c.pointLoad->stiffener.display.stress);
+        break;
+    case BayStage::PointLoadVerdicts: {
+        const PointLoadCheck& p = *c.pointLoad;
+        SetExceeded(Text17, p.plateDeflection.exceeded);
+        SetText(Label57, p.plateDeflection.text);
+        SetExceeded(Text18, p.plateStrength.exceeded);
+        SetText(Label58, p.plateStrength.text);
+        SetExceeded(Text19, p.stiffenerDeflection.exceeded);
+        SetText(Label59, p.stiffenerDeflection.text);
+        SetExceeded(Text20, p.stiffenerStrength.exceeded);
+        SetText(Label60, p.stiffenerStrength.text);
+        pointLoadVerdictsWritten_ = true;
+        ShowPointLoad(true);  // now with its heading and verdict lines
+        break;
+    }
     case BayStage::StiffenerDeflection:
         SetExceeded(Text11, c.stiffenerDeflection.exceeded);
         SetText(Label20, c.stiffenerDeflection.text);

@@ -10,6 +10,7 @@ constexpr MenuRow kMenus[] = {
     {ExportBook,   "文件", "",         "导出计算书…"},
     {BasisLegacy,  "设置", "计算依据", "原规范：GB 50009-2012（1.2×恒+1.4×活，f = 215）", true},
     {BasisCurrent, "设置", "计算依据", "现行规范：GB 55001-2021（1.3×恒+1.5×活，f 按板厚）", true},
+    {PointLoad,    "设置", "",         "集中荷载验算", false, true},
     {About,        "帮助", "",         "关于"},
 };
 // clang-format on

@@ -12,10 +12,11 @@ namespace deckplate::form {
 enum class MenuItem : std::uint8_t {
     ExportBook,
     BasisLegacy, BasisCurrent,
+    PointLoad,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 4;
+inline constexpr std::size_t kMenuItemCount = 5;
 
 struct MenuRow {
     MenuItem id;
@@ -23,6 +24,7 @@ struct MenuRow {
     std::string_view submenu;  ///< the submenu it sits in, or empty
     std::string_view caption;
     bool choice = false;  ///< one of the submenu's exclusive choices
+    bool toggle = false;  ///< switched on and off, with a check mark when on
 };
 
 /// Every menu item, in the order the menus show them; menus in the order they first appear.

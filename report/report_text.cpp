@@ -88,6 +88,24 @@ std::string ReportText(const ReportSnapshot& w) {
                                   Cat("加劲肋最大应力(N/mm2)： σ=", w.Text12),
                                   Cat("提示：", w.Label21),
                               });
+    if (w.PointLoad) {
+        lines.insert(lines.end(), {
+                                      "",
+                                      std::string(kRule),
+                                      "集中荷载验算：",
+                                      Cat("集中荷载(kN)：", w.Text14),
+                                      Cat("作用面垂直加劲肋边长(mm)：", w.Text15),
+                                      Cat("作用面沿加劲肋边长(mm)：", w.Text16),
+                                      Cat("钢铺板集中荷载挠度(mm)： δ=", w.Text17),
+                                      Cat("提示：", w.Label57),
+                                      Cat("钢铺板集中荷载应力(N/mm2)： σ=", w.Text18),
+                                      Cat("提示：", w.Label58),
+                                      Cat("加劲肋集中荷载挠度(mm)： δ=", w.Text19),
+                                      Cat("提示：", w.Label59),
+                                      Cat("加劲肋集中荷载应力(N/mm2)： σ=", w.Text20),
+                                      Cat("提示：", w.Label60),
+                                  });
+    }
     return Join(lines);
 }
 

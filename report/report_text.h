@@ -31,10 +31,16 @@ struct ReportSnapshot {
     /// ("1.3×恒+1.5×活（GB 55001-2021）"); empty under the legacy basis, whose report has no
     /// such line and stays as it always was.
     std::string LoadCombination;
+    /// With 设置 → 集中荷载验算 on, the point load's lines follow all the others; off, the
+    /// report stays as it always was.
+    bool PointLoad = false;
+    std::string Text14, Text15, Text16;              ///< force (kN), patch across and along (mm)
+    std::string Text17, Text18, Text19, Text20;      ///< plate δ, σ; stiffener δ, σ
+    std::string Label57, Label58, Label59, Label60;  ///< their verdict lines
 };
 
 /// The report as UTF-8 text: 42 lines (40 when no boundary box is ticked), one more with a load
-/// combination; CR LF between them.
+/// combination, 14 more with the point load; CR LF between them.
 std::string ReportText(const ReportSnapshot& window);
 
 }  // namespace deckplate::report

@@ -129,10 +129,21 @@ void ShowState(const ControlRow& row, const ControlState& state, QWidget* widget
 Form1Widget::Form1Widget(form::Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("form1"));
     setFont(UiFont());
-    setFixedSize(form::kClientWidthTwips / form::kTwipsPerPixel,
-                 form::kClientHeightTwips / form::kTwipsPerPixel);
     BuildControls();
+    LayOut();
     SetFocusOrder();
+}
+
+void Form1Widget::LayOut() {
+    const bool pointLoad = model_.PointLoadShown();
+    for (const ControlRow& row : form::ControlTable()) {
+        const form::Placement place = form::ControlPlacement(row.id, pointLoad);
+        Widget(row.id)->setGeometry(
+            place.left / form::kTwipsPerPixel, place.top / form::kTwipsPerPixel,
+            place.width / form::kTwipsPerPixel, place.height / form::kTwipsPerPixel);
+    }
+    setFixedSize(form::kClientWidthTwips / form::kTwipsPerPixel,
+                 form::ClientHeightTwips(pointLoad) / form::kTwipsPerPixel);
 }
 
 QWidget* Form1Widget::Widget(Control control) const {
@@ -146,8 +157,6 @@ void Form1Widget::BuildControls() {
         const QString name = QStringFromUtf8(row.name);
         widget->setObjectName(name);
         widget->setAccessibleName(name);
-        widget->setGeometry(row.left / form::kTwipsPerPixel, row.top / form::kTwipsPerPixel,
-                            row.width / form::kTwipsPerPixel, row.height / form::kTwipsPerPixel);
         if (row.face == form::Face::Hint) widget->setFont(HintFont());
         if (row.valueCell) {
             QPalette palette = widget->palette();

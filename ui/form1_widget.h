@@ -19,6 +19,9 @@ class Form1Widget : public QWidget {
 
     /// Shows the model's state of `control` in its widget.
     void ShowControl(form::Control control);
+    /// Places every control and sizes the form as the model lays them out now (with the
+    /// point-load group or without).
+    void LayOut();
 
     /// The widget of a control (a QLineEdit for Text1, a QComboBox for Combo1, …); form1 is
     /// this form.

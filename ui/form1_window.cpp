@@ -54,6 +54,7 @@ void Form1Window::BuildMenus() {
             action->setCheckable(true);
             group->addAction(action);
         }
+        if (row.toggle) action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, id = row.id] { model_.MenuChosen(id); });
         actions_[static_cast<std::size_t>(row.id)] = action;
     }
@@ -73,7 +74,23 @@ void Form1Window::MenuItemChanged(form::MenuItem item) {
     action->setChecked(model_.State(item).checked);
 }
 
+void Form1Window::LayoutChanged() {
+    form_->LayOut();
+    // The window takes the form's new size now, not at the next event.
+    layout()->activate();
+    if (!isVisible()) return;  // not on show yet: start-up centres it as it is
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        const int top =
+            form::TopOnScreen(available.top(), available.height(), frame.top(), frame.height());
+        if (top != frame.top()) move(x(), y() + top - frame.top());
+    }
+}
+
 void Form1Window::Form_Load() {
+    // The model's start-up first: a group remembered as shown makes the window taller.
+    model_.Form_Load();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->geometry();
         adjustSize();
@@ -82,7 +99,6 @@ void Form1Window::Form_Load() {
                                 frameGeometry().height());
         move(available.left() + position.left, available.top() + position.top);
     }
-    model_.Form_Load();
 }
 
 }  // namespace deckplate::ui

@@ -20,11 +20,12 @@ class Form1Window : public QMainWindow, public form::FormView {
     explicit Form1Window(form::Form1& model);
     ~Form1Window() override;
 
-    /// Start-up: centre on the screen, then the model's own start-up.
+    /// Start-up: the model's own start-up, then centre on the screen.
     void Form_Load();
 
     void ControlChanged(form::Control control) override;
     void MenuItemChanged(form::MenuItem item) override;
+    void LayoutChanged() override;
 
     Form1Widget& Form() const { return *form_; }
     QAction* Action(form::MenuItem item) const;

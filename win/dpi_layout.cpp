@@ -9,12 +9,12 @@ namespace {
 using form::Control;
 
 // Top-left corner of a control at 96 DPI, in the window's client area.
-POINT Origin(Control control) {
+POINT Origin(Control control, bool pointLoadShown) {
     if (control == Control::form1) return {0, 0};
-    const form::ControlRow& row = form::Row(control);
-    const POINT container = Origin(row.container);
-    return {container.x + row.left / form::kTwipsPerPixel,
-            container.y + row.top / form::kTwipsPerPixel};
+    const form::Placement place = form::ControlPlacement(control, pointLoadShown);
+    const POINT container = Origin(form::Row(control).container, pointLoadShown);
+    return {container.x + place.left / form::kTwipsPerPixel,
+            container.y + place.top / form::kTwipsPerPixel};
 }
 
 int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -51,18 +51,18 @@ int Scaled(int pixels, unsigned dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kLayoutDpi));
 }
 
-RECT ControlRect(Control control, unsigned dpi) {
-    const form::ControlRow& row = form::Row(control);
-    const POINT origin = Origin(control);
+RECT ControlRect(Control control, unsigned dpi, bool pointLoadShown) {
+    const form::Placement place = form::ControlPlacement(control, pointLoadShown);
+    const POINT origin = Origin(control, pointLoadShown);
     const int left = Scaled(origin.x, dpi);
     const int top = Scaled(origin.y, dpi);
-    return {left, top, left + Scaled(row.width / form::kTwipsPerPixel, dpi),
-            top + Scaled(row.height / form::kTwipsPerPixel, dpi)};
+    return {left, top, left + Scaled(place.width / form::kTwipsPerPixel, dpi),
+            top + Scaled(place.height / form::kTwipsPerPixel, dpi)};
 }
 
-SIZE ClientSize(unsigned dpi) {
+SIZE ClientSize(unsigned dpi, bool pointLoadShown) {
     return {Scaled(form::kClientWidthTwips / form::kTwipsPerPixel, dpi),
-            Scaled(form::kClientHeightTwips / form::kTwipsPerPixel, dpi)};
+            Scaled(form::ClientHeightTwips(pointLoadShown) / form::kTwipsPerPixel, dpi)};
 }
 
 FormFonts::FormFonts(unsigned dpi)

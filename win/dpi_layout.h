@@ -15,12 +15,13 @@ inline constexpr unsigned kLayoutDpi = 96;
 /// `pixels` measured at 96 DPI, in pixels at `dpi` (rounded to the nearest).
 int Scaled(int pixels, unsigned dpi);
 
-/// The control's rectangle in the window's client area at `dpi`, pixels. Every control is a
-/// child of the window itself: its position is summed through the frames that contain it.
-RECT ControlRect(form::Control control, unsigned dpi);
+/// The control's rectangle in the window's client area at `dpi`, pixels, with the point-load
+/// group shown or not (as the window first opens). Every control is a child of the window
+/// itself: its position is summed through the frames that contain it.
+RECT ControlRect(form::Control control, unsigned dpi, bool pointLoadShown = false);
 
 /// The size of the window's client area below the menu bar at `dpi`, pixels.
-SIZE ClientSize(unsigned dpi);
+SIZE ClientSize(unsigned dpi, bool pointLoadShown = false);
 
 /// The window's fonts at one DPI: 9 pt SimSun (宋体) for every caption and box, 14.25 pt YouYuan
 /// (幼圆) for the two "设计提示" headings, SimSun again where YouYuan is not installed.

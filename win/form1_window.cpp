@@ -120,6 +120,8 @@ std::optional<Control> Form1Window::ControlOf(HWND native) const {
 }
 
 void Form1Window::Form_Load() {
+    // The model's start-up first: a group remembered as shown makes the window taller.
+    model_.Form_Load();
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -131,7 +133,24 @@ void Form1Window::Form_Load() {
                             frame.right - frame.left, frame.bottom - frame.top);
     SetWindowPos(window_, nullptr, screen.left + position.left, screen.top + position.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    model_.Form_Load();
+}
+
+void Form1Window::LayoutChanged() {
+    const unsigned dpi = GetDpiForWindow(window_);
+    LayOutControls(dpi);
+    FitWindowTo(dpi);
+    if (!IsWindowVisible(window_)) return;  // not on show yet: start-up centres it as it is
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;  // the screen without the taskbar
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    const int top =
+        form::TopOnScreen(work.top, work.bottom - work.top, frame.top, frame.bottom - frame.top);
+    if (top != frame.top)
+        SetWindowPos(window_, nullptr, frame.left, top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1Window::LayOutControls(unsigned dpi) {
@@ -139,7 +158,7 @@ void Form1Window::LayOutControls(unsigned dpi) {
     for (const form::ControlRow& row : form::ControlTable()) {
         const HWND native = NativeControl(row.id);
         SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->Font(row.face)), FALSE);
-        const RECT place = ControlRect(row.id, dpi);
+        const RECT place = ControlRect(row.id, dpi, model_.PointLoadShown());
         const int height = place.bottom - place.top;
         // A combo box takes the height of its dropped list with its place; its field's height
         // is set after, as placing it resets it.
@@ -153,7 +172,7 @@ void Form1Window::LayOutControls(unsigned dpi) {
 }
 
 void Form1Window::FitWindowTo(unsigned dpi) {
-    const SIZE client = ClientSize(dpi);
+    const SIZE client = ClientSize(dpi, model_.PointLoadShown());
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

@@ -10,7 +10,7 @@
 // the window shows that control's state; colours are read from the model as a control is
 // painted (WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN). Sizes and fonts are laid out
 // at 96 DPI and scaled to the window's DPI (dpi_layout.h), again when the window moves to a
-// screen of another DPI (WM_DPICHANGED).
+// screen of another DPI (WM_DPICHANGED) or the model shows or hides the point-load group.
 //
 // Keyboard: RunMessageLoop passes every message through IsDialogMessageW, which moves the focus
 // with Tab and Shift+Tab in the focus order and between the two option buttons with the arrow
@@ -43,11 +43,12 @@ class Form1Window : public form::FormView {
     HWND NativeControl(form::Control control) const;
     HMENU MenuBar() const { return GetMenu(window_); }
 
-    /// Start-up: centre on the screen, then the model's own start-up.
+    /// Start-up: the model's own start-up, then centre on the screen.
     void Form_Load();
 
     void ControlChanged(form::Control control) override;
     void MenuItemChanged(form::MenuItem item) override;
+    void LayoutChanged() override;
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);

@@ -151,7 +151,9 @@ class CountingView : public FormView {
   public:
     void ControlChanged(Control control) override { changes.push_back(control); }
     void MenuItemChanged(MenuItem) override {}
+    void LayoutChanged() override { ++layoutChanges; }
     std::vector<Control> changes;
+    int layoutChanges = 0;
 };
 
 TEST_F(Form1Test, TheViewHearsOfRealChangesOnly) {

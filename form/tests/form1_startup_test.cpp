@@ -18,7 +18,7 @@ TEST_F(Form1Test, EveryControlHasItsStartState) {
         EXPECT_EQ(state.enabled, row.enabled && !disabledByStartUp.count(row.id)) << row.name;
         EXPECT_EQ(state.checked, row.checked) << row.name;
     }
-    EXPECT_EQ(ControlTable().size(), 70u);
+    EXPECT_EQ(ControlTable().size(), 95u);
     EXPECT_TRUE(form.State(Check1).checked);
     EXPECT_FALSE(form.State(Check2).checked);
     EXPECT_TRUE(form.State(Option2).checked);

@@ -267,6 +267,10 @@ TEST_F(Form1Test, ReportButtonFollowsTheLastCompleteRun) {
         {"the stiffener type switched", [](Form1Test& t) { t.Click(Option2); }},
         {"an angle picked", [](Form1Test& t) { t.Pick(Combo2, 3); }},
         {"a result box overtyped", [](Form1Test& t) { t.Type(Text8, "1"); }},
+        {"the point load switched on",
+         [](Form1Test& t) { t.form.MenuChosen(MenuItem::PointLoad); }},
+        // The group is on from the row above.
+        {"a point load edited", [](Form1Test& t) { t.Type(Text14, "2"); }},
     };
     for (const auto& c : cases) {
         EnterFlatBarBay();

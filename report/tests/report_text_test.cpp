@@ -91,6 +91,44 @@ ReportSnapshot FlatBarFourEdgesCurrent() {
     return w;
 }
 
+// With the point load: D = 1, P = 2, plate "4.0", span 2000, spacing 500, L45x28x3, four
+// edges, current basis; 1.5 kN on 200 × 200 fails the plate's deflection and the stiffener's
+// strength, which the uniform check passes.
+ReportSnapshot LightDeckPointLoad() {
+    ReportSnapshot w = FlatBarFourEdgesCurrent();
+    w.Combo1 = "4.0";
+    w.Text4 = "2000";
+    w.Text5 = "500";
+    w.Combo2 = "L45x28x3";
+    w.Option1 = false;
+    w.Label38 = " 1.2";
+    w.Label39 = " 20";
+    w.Text6 = " .13";
+    w.Text7 = " 2.02";
+    w.Text8 = " 41.99";
+    w.Text10 = " 1.08";
+    w.Text11 = " 7.58";
+    w.Text12 = " 189.45";
+    w.Aangle1 = 2.149;
+    w.Iangle1 = 4.45;
+    w.Yoangle1 = 1.47;
+    w.Alpha = 0.125;
+    w.Beta = 0.1422;
+    w.PointLoad = true;
+    w.Text14 = "1.5";
+    w.Text15 = "200";
+    w.Text16 = "200";
+    w.Text17 = " 5.2";
+    w.Text18 = " 142.4";
+    w.Text19 = " 8.6";
+    w.Text20 = " 255.54";
+    w.Label57 = "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算";
+    w.Label58 = "钢铺板集中荷载强度满足要求";
+    w.Label59 = "加劲肋集中荷载挠度满足要求";
+    w.Label60 = "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算";
+    return w;
+}
+
 struct GoldenCase {
     const char* name;
     std::function<ReportSnapshot()> snapshot;
@@ -124,6 +162,7 @@ TEST_P(GoldenReportTest, MatchesByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                          testing::Values(GoldenCase{"flat_bar_four_edges", FlatBarFourEdges, 42},
                                          GoldenCase{"current_basis", FlatBarFourEdgesCurrent, 43},
+                                         GoldenCase{"point_load", LightDeckPointLoad, 57},
                                          GoldenCase{"angle_continuous", AngleContinuous, 42},
                                          GoldenCase{"no_boundary_box",
                                                     [] {

@@ -114,6 +114,15 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     QVERIFY(f.Get<QCheckBox>(Check1)->isChecked());
     QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算"));
     QCOMPARE(f.window.Form().size(), QSize(543, 465));
+
+    // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
+    // as tall as the form has grown.
+    f.window.Action(form::MenuItem::PointLoad)->trigger();
+    QVERIFY(f.window.Action(form::MenuItem::PointLoad)->isChecked());
+    QVERIFY(!f.Get<QGroupBox>(Frame6)->isHidden());
+    QCOMPARE(f.window.Form().size(), QSize(543, 627));
+    QCOMPARE(f.window.Form().Widget(Command1)->geometry(), QRect(8, 586, 169, 41));
+    QCOMPARE(f.window.Form().geometry().bottom() + 1, f.window.height());
 }
 
 void Form1WidgetTest::focusFollowsTheInputOrder() {

@@ -125,6 +125,19 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, 543);
     EXPECT_EQ(client.bottom, 465);
+
+    // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
+    // as tall as the form has grown.
+    const int pointLoad = MenuCommand(form::MenuItem::PointLoad);
+    SendMessageW(window.Handle(), WM_COMMAND, pointLoad, 0);
+    EXPECT_TRUE(GetMenuState(window.MenuBar(), pointLoad, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(Shown(Frame6));
+    EXPECT_TRUE(Shown(Text14));
+    const RECT button = PlaceInWindow(Native(Command1));
+    EXPECT_EQ(button.top, 586);
+    EXPECT_EQ(button.bottom, 627);
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.bottom, 627);
 }
 
 // Tab and Shift+Tab as IsDialogMessageW moves them: the focus order, past what is hidden or
