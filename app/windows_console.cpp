@@ -9,7 +9,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "win/wide_text.h"
+#include "os/wide_text.h"
 
 namespace deckplate::app {
 namespace {
@@ -41,7 +41,7 @@ bool WriteConsoleText(HANDLE console, std::wstring_view text) {
 }  // namespace
 
 Utf8Arguments::Utf8Arguments(int argc, const wchar_t* const* argv) {
-    for (int i = 0; i < argc; ++i) arguments_.push_back(win::Utf8FromWide(argv[i]));
+    for (int i = 0; i < argc; ++i) arguments_.push_back(os::Utf8FromWide(argv[i]));
     for (const std::string& argument : arguments_) pointers_.push_back(argument.c_str());
 }
 
@@ -55,7 +55,7 @@ bool Utf16Buffer::WriteBuffered(bool evenACutOffCharacter) {
     const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     const std::size_t whole =
         evenACutOffCharacter ? pending.size() : WholeCharactersLength(pending);
-    const bool written = whole == 0 || write_(win::WideFromUtf8(pending.substr(0, whole)));
+    const bool written = whole == 0 || write_(os::WideFromUtf8(pending.substr(0, whole)));
     // The start of a cut-off character moves to the front, to meet the rest of it.
     const std::size_t kept = pending.size() - whole;
     std::memmove(buffer_.data(), pending.data() + whole, kept);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/angle_catalogue.h"
+#include "os/paths.h"
 
 namespace deckplate::cli {
 namespace {
@@ -29,6 +30,21 @@ double StrictNumber(std::string_view text, std::string_view option) {
         throw UsageError(name + ": " + std::string(text) + " is out of the range of numbers");
     if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
         throw UsageError(name + ": '" + std::string(text) + "' is not a number");
+    return value;
+}
+
+long long WholeNumber(std::string_view text, std::string_view option, long long least,
+                      long long most) {
+    const std::string range = std::to_string(least) + " to " + std::to_string(most);
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::invalid_argument || end != text.data() + text.size()) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) +
+                         "' is not a whole number; give " + range);
+    }
+    if (ec == std::errc::result_out_of_range || value < least || value > most) {
+        throw UsageError(std::string(option) + ": must be " + range + ", not " + std::string(text));
+    }
     return value;
 }
 
@@ -93,6 +109,16 @@ DesignBasis ParseBasis(std::string_view text, std::string_view option) {
         if (text == BasisName(basis)) return basis;
     throw UsageError(std::string(option) + ": '" + std::string(text) +
                      "' is neither legacy nor current");
+}
+
+std::string OutputFile(std::string_view text, std::string_view option) {
+    if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename()))) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) +
+                         "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
+                         "LPT9, with any extension), where nothing would be saved; choose another "
+                         "name");
+    }
+    return std::string(text);
 }
 
 Stiffener ParseStiffener(std::string_view text, std::string_view option) {

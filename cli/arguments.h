@@ -21,6 +21,10 @@ class UsageError : public std::runtime_error {
 /// The whole text must be a finite decimal number ("6", "4.5", "-1.2e3"). Throws UsageError.
 double StrictNumber(std::string_view text, std::string_view option);
 
+/// The whole text must be a whole number from `least` to `most` ("10"). Throws UsageError.
+long long WholeNumber(std::string_view text, std::string_view option, long long least,
+                      long long most);
+
 /// A size in mm — thickness, span, spacing, a flat bar's height or thickness — which must be
 /// greater than 0: a size of 0 or less would be computed into a stress of 0 and called a pass.
 /// Throws UsageError naming the value.
@@ -38,6 +42,10 @@ AngleValues ParseAngle(std::string_view designation, std::string_view option);
 
 /// "legacy" or "current". Throws UsageError naming the option.
 DesignBasis ParseBasis(std::string_view text, std::string_view option);
+
+/// A file the command writes, as given. Refused on every system when Windows would take its
+/// name for a device (nul.html), so that a script does the same everywhere. Throws UsageError.
+std::string OutputFile(std::string_view text, std::string_view option);
 
 /// A point load of `force` kN (0 or more) on a patch "UxV" in mm (across × along the stiffeners,
 /// each greater than 0). Throws UsageError naming the option.

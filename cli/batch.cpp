@@ -9,33 +9,37 @@
 #include <memory>
 #include <optional>
 
-#include "cli/arguments.h"
 #include "calc/bay_check.h"
-#include "cli/book.h"
-#include "cli/csv_reader.h"
-#include "version/deckplate_version.h"
-#include "os/file_replacement.h"
 #include "calc/number_text.h"
-#include "os/paths.h"
+#include "cli/arguments.h"
+#include "cli/book.h"
+#include "cli/commands.h"
+#include "cli/csv_reader.h"
 #include "cli/progress.h"
+#include "os/file_replacement.h"
+#include "os/paths.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
 
-enum Column { kName, kDead, kLive, kThickness, kSpan, kSpacing, kBoundary, kStiffener, kColumns };
+enum Column {
+    kName,
+    kDead,
+    kLive,
+    kThickness,
+    kSpan,
+    kSpacing,
+    kBoundary,
+    kStiffener,
+    kBasis,
+    kColumns
+};
 constexpr std::array<const char*, kColumns> kColumnNames = {
-    "name", "dead", "live", "thickness", "span", "spacing", "boundary", "stiffener"};
-// Optional: a row's basis, when given, overrides the run's --basis.
-constexpr const char* kBasisColumn = "basis";
-
-constexpr const char* kResultHeader =
-    "design_basis,plate_moment_kNm,plate_stress_N/mm2,plate_deflection_mm,plate_deflection_ratio,"
-    "stiffener_moment_kNm,stiffener_stress_N/mm2,stiffener_deflection_mm,"
-    "stiffener_deflection_ratio,composite_Ix_cm4,composite_Yo_cm,self_weight_kN/m2,"
-    "plate_strength,plate_deflection,stiffener_strength,stiffener_deflection,"
-    "utilisation_plate_strength,utilisation_plate_deflection,utilisation_stiffener_strength,"
-    "utilisation_stiffener_deflection,status,error,version";
-constexpr int kResultColumns = 23;
+    "name", "dead", "live", "thickness", "span", "spacing", "boundary", "stiffener", "basis"};
+// Every column before basis must be there; a row's basis, when given, overrides the run's
+// --basis.
+constexpr int kRequiredColumns = kBasis;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -67,45 +71,124 @@ std::string Number(double value, int decimals) {
     return PlainNumberText(RoundDecimals(value, decimals));
 }
 
-struct ColumnMap {
-    std::array<std::size_t, kColumns> index{};
-    std::optional<std::size_t> basis;
+// A computed row's results, which its result columns are written from.
+struct RowResult {
+    const BayCheck& check;
+    const Utilisation& utilisation;
 };
+
+// One result column: its header and how a computed row's value is written. A new check adds
+// its columns here; the header row and the width of an error row follow.
+struct ResultColumn {
+    const char* header;
+    std::string (*text)(const RowResult&);
+};
+
+constexpr ResultColumn kResultColumns[] = {
+    {"plate_moment_kNm", [](const RowResult& r) { return Number(r.check.plate.moment, 2); }},
+    {"plate_stress_N/mm2", [](const RowResult& r) { return Number(r.check.plate.stress, 2); }},
+    {"plate_deflection_mm", [](const RowResult& r) { return Number(r.check.plate.deflection, 2); }},
+    {"plate_deflection_ratio",
+     [](const RowResult& r) { return Number(r.check.plateDeflection.ratio, 1); }},
+    {"stiffener_moment_kNm",
+     [](const RowResult& r) { return Number(r.check.stiffener.Ms / 1e6, 2); }},
+    {"stiffener_stress_N/mm2",
+     [](const RowResult& r) { return Number(r.check.stiffener.stress, 2); }},
+    {"stiffener_deflection_mm",
+     [](const RowResult& r) { return Number(r.check.stiffener.deflection, 2); }},
+    {"stiffener_deflection_ratio",
+     [](const RowResult& r) { return Number(r.check.stiffenerDeflection.ratio, 1); }},
+    {"composite_Ix_cm4", [](const RowResult& r) { return Number(r.check.stiffener.Ix / 1e4, 2); }},
+    {"composite_Yo_cm", [](const RowResult& r) { return Number(r.check.stiffener.Yo / 10, 2); }},
+    {"self_weight_kN/m2",
+     [](const RowResult& r) { return Number(r.check.stiffener.selfWeight, 1); }},
+    {"plate_strength", [](const RowResult& r) { return r.check.plateStrength.text; }},
+    {"plate_deflection", [](const RowResult& r) { return r.check.plateDeflection.text; }},
+    {"stiffener_strength", [](const RowResult& r) { return r.check.stiffenerStrength.text; }},
+    {"stiffener_deflection", [](const RowResult& r) { return r.check.stiffenerDeflection.text; }},
+    {"utilisation_plate_strength",
+     [](const RowResult& r) { return Number(r.utilisation.plateStrength, 3); }},
+    {"utilisation_plate_deflection",
+     [](const RowResult& r) { return Number(r.utilisation.plateDeflection, 3); }},
+    {"utilisation_stiffener_strength",
+     [](const RowResult& r) { return Number(r.utilisation.stiffenerStrength, 3); }},
+    {"utilisation_stiffener_deflection",
+     [](const RowResult& r) { return Number(r.utilisation.stiffenerDeflection, 3); }},
+};
+
+// Where each column is in the header; only basis may be missing.
+struct ColumnMap {
+    std::array<std::optional<std::size_t>, kColumns> index{};
+};
+
+// A header column as a spreadsheet names it: A, B, … Z, AA, AB …
+std::string ColumnLetter(std::size_t index) {
+    std::string letters;
+    for (std::size_t n = index + 1; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters;
+}
+
+// Every column whose header is `name`, without regard to case or blanks around it.
+std::vector<std::size_t> Positions(const std::vector<std::string>& header, std::string_view name) {
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (Lower(Trim(header[i])) == name) positions.push_back(i);
+    return positions;
+}
+
+// A header that is one cell holding the names with another separator: what the file has, and
+// what a schedule needs.
+std::string SeparatorFound(const std::vector<std::string>& header) {
+    if (header.size() != 1) return {};
+    for (const auto& [separator, name] : {std::pair{';', "semicolons (;)"}, {'\t', "tabs"}}) {
+        if (header[0].find(separator) != std::string::npos) {
+            return std::string("; its columns are separated by ") + name +
+                   ", but a schedule's are separated by commas (,): save it as CSV with commas";
+        }
+    }
+    return {};
+}
 
 std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std::ostream& err) {
     ColumnMap map;
     std::string missing;
     for (int c = 0; c < kColumns; ++c) {
-        const auto found = std::find_if(header.begin(), header.end(), [&](const std::string& h) {
-            return Lower(Trim(h)) == kColumnNames[c];
-        });
-        if (found == header.end())
+        const std::string_view name = kColumnNames[c];
+        const std::vector<std::size_t> at = Positions(header, name);
+        // Which of two values would count is anyone's guess: the schedule must say.
+        if (at.size() > 1) {
+            err << "deckplate-cli: the schedule has the column '" << name << "' more than once (";
+            for (std::size_t i = 0; i < at.size(); ++i)
+                err << (i == 0 ? "" : i + 1 < at.size() ? ", " : " and ") << ColumnLetter(at[i]);
+            err << "); keep one\n";
+            return std::nullopt;
+        }
+        if (!at.empty())
+            map.index[c] = at.front();
+        else if (c < kRequiredColumns)
             missing += std::string(missing.empty() ? "" : ", ") + kColumnNames[c];
-        else
-            map.index[c] = static_cast<std::size_t>(found - header.begin());
     }
-    const auto basis = std::find_if(header.begin(), header.end(), [](const std::string& h) {
-        return Lower(Trim(h)) == kBasisColumn;
-    });
-    if (basis != header.end()) map.basis = static_cast<std::size_t>(basis - header.begin());
     if (missing.empty()) return map;
     err << "deckplate-cli: the schedule has no column " << missing
         << "; the header row needs name, dead, live, thickness, span, spacing, boundary, "
-           "stiffener\n";
+           "stiffener"
+        << SeparatorFound(header) << "\n";
     return std::nullopt;
 }
 
 // The row's own basis, or the run's when its cell is empty or there is no such column.
 DesignBasis RowBasis(const std::vector<std::string>& row, const ColumnMap& map,
                      DesignBasis runBasis) {
-    if (!map.basis || *map.basis >= row.size()) return runBasis;
-    const std::string cell = Lower(Trim(row[*map.basis]));
+    const std::optional<std::size_t> i = map.index[kBasis];
+    if (!i || *i >= row.size()) return runBasis;
+    const std::string cell = Lower(Trim(row[*i]));
     return cell.empty() ? runBasis : ParseBasis(cell, "column 'basis'");
 }
 
 BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
     const auto field = [&](Column c) -> std::string {
-        const std::size_t i = map.index[c];
+        const std::size_t i = *map.index[c];
         if (i >= row.size())
             throw UsageError(std::string("no value in column '") + kColumnNames[c] + "'");
         return Trim(row[i]);
@@ -127,6 +210,8 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
 }
 
 // The input row's cells, then its results or its error; a computed row's book when `books`.
+// After the input's cells come the row's basis, the result columns, and its status, error and
+// the program's version.
 bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const ColumnMap& map,
               DesignBasis runBasis, long long line, std::ostream& results, BookFolder* books) {
     for (std::size_t i = 0; i < columns; ++i) {
@@ -140,49 +225,27 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
         basisName = BasisName(basis);
         BayInput bay = ReadBay(row, map);
         bay.basis = basis;
-        const BayCheck c = CheckBay(bay);
-        const Utilisation u = Utilisations(c);
-        const std::string values[] = {
-            std::string(basisName),
-            Number(c.plate.moment, 2),
-            Number(c.plate.stress, 2),
-            Number(c.plate.deflection, 2),
-            Number(c.plateDeflection.ratio, 1),
-            Number(c.stiffener.Ms / 1e6, 2),
-            Number(c.stiffener.stress, 2),
-            Number(c.stiffener.deflection, 2),
-            Number(c.stiffenerDeflection.ratio, 1),
-            Number(c.stiffener.Ix / 1e4, 2),
-            Number(c.stiffener.Yo / 10, 2),
-            Number(c.stiffener.selfWeight, 1),
-            c.plateStrength.text,
-            c.plateDeflection.text,
-            c.stiffenerStrength.text,
-            c.stiffenerDeflection.text,
-            Number(u.plateStrength, 3),
-            Number(u.plateDeflection, 3),
-            Number(u.stiffenerStrength, 3),
-            Number(u.stiffenerDeflection, 3),
-            c.AllPass() ? "pass" : "fail",
-        };
-        for (const std::string& v : values) {
-            WriteField(results, v);
+        const BayCheck check = CheckBay(bay);
+        const Utilisation utilisation = Utilisations(check);
+        results << basisName << ',';
+        for (const ResultColumn& column : kResultColumns) {
+            WriteField(results, column.text({check, utilisation}));
             results << ',';
         }
-        results << ',' << DECKPLATE_VERSION << "\r\n";
+        results << (check.AllPass() ? "pass" : "fail") << ",," << DECKPLATE_VERSION << "\r\n";
         if (books) {
             const auto cell = [&](Column c) {
-                return map.index[c] < row.size() ? Trim(row[map.index[c]]) : std::string();
+                return *map.index[c] < row.size() ? Trim(row[*map.index[c]]) : std::string();
             };
             books->Write(bay, cell(kName), cell(kStiffener), line);
         }
-        return c.AllPass();
+        return check.AllPass();
     } catch (const UsageError& e) {
         error = e.what();
     } catch (const ArithmeticError& e) {
         error = std::string("arithmetic fault: ") + e.what();
     }
-    results << basisName << std::string(kResultColumns - 3, ',') << "error,";
+    results << basisName << ',' << std::string(std::size(kResultColumns), ',') << "error,";
     WriteField(results, "line " + std::to_string(line) + ": " + error);
     results << ',' << DECKPLATE_VERSION << "\r\n";
     return false;
@@ -196,7 +259,9 @@ bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, con
         WriteField(results, h);
         results << ',';
     }
-    results << kResultHeader << "\r\n";
+    results << "design_basis,";
+    for (const ResultColumn& column : kResultColumns) results << column.header << ',';
+    results << "status,error,version\r\n";
 
     bool allPass = true;
     long long line = 1;
@@ -214,49 +279,58 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 }  // namespace
 
-int RunBatch(const std::string& schedulePath, const std::string& outputPath, std::ostream& out,
-             std::ostream& err, DesignBasis basis, const std::string& booksFolder) {
-    const std::string schedule = "the schedule '" + schedulePath + "'";
+int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+    DesignBasis basis = DesignBasis::Legacy;
+    try {
+        basis = ParseBasis(options.basis, "--basis");
+        if (!options.output.empty()) OutputFile(options.output, "-o");
+    } catch (const UsageError& e) {
+        err << "deckplate-cli: " << e.what() << "\n";
+        return kBadArguments;
+    }
+    const std::string schedule = "the schedule '" + options.schedule + "'";
     // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
     // page, and 平台排表.csv would not be found.
-    const std::filesystem::path input = os::PathFromUtf8(schedulePath);
-    const std::filesystem::path output = os::PathFromUtf8(outputPath);
+    const std::filesystem::path input = os::PathFromUtf8(options.schedule);
+    const std::filesystem::path output = os::PathFromUtf8(options.output);
     std::error_code ignored;
     if (std::filesystem::is_directory(input, ignored)) {
         err << "deckplate-cli: " << schedule << " is a folder; give a CSV file\n";
-        return 2;
+        return kBadArguments;
     }
     File file(os::OpenForReading(input), &std::fclose);
     if (!file) {
         err << "deckplate-cli: cannot read " << schedule << ": " << std::strerror(errno) << "\n";
-        return 2;
+        return kBadArguments;
     }
     // By identity, not by name: "./big.csv", a link or another spelling is the same file.
-    if (!outputPath.empty() && std::filesystem::equivalent(input, output, ignored)) {
-        err << "deckplate-cli: -o '" << outputPath
+    if (!options.output.empty() && std::filesystem::equivalent(input, output, ignored)) {
+        err << "deckplate-cli: -o '" << options.output
             << "' is the schedule itself; write the results to another file\n";
-        return 2;
+        return kBadArguments;
     }
     std::fseek(file.get(), 0, SEEK_END);
     const long long size = std::ftell(file.get());
     std::fseek(file.get(), 0, SEEK_SET);
 
     try {
-        CsvReader reader(file.get());
+        CsvReader reader(file.get(), [&](const std::string& warning) {
+            err << "deckplate-cli: warning: " << schedule << " " << warning << "\n";
+        });
         std::vector<std::string> header;
         if (!reader.Next(header)) {
             err << "deckplate-cli: " << schedule << " is empty\n";
-            return 2;
+            return kBadArguments;
         }
         const std::optional<ColumnMap> map = MapColumns(header, err);
-        if (!map) return 2;
+        if (!map) return kBadArguments;
 
         // The output is touched only now that the schedule has its columns, and a file there
         // is replaced only once every row is written: a failed or killed run leaves it as it was.
         std::optional<os::FileReplacement> outputFile;
-        if (!outputPath.empty()) outputFile.emplace(output);
+        if (!options.output.empty()) outputFile.emplace(output);
         std::optional<BookFolder> books;
-        if (!booksFolder.empty()) books.emplace(os::PathFromUtf8(booksFolder));
+        if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books));
         std::ostream& results = outputFile ? outputFile->Stream() : out;
         const bool allPass =
             WriteResults(reader, header, *map, basis, size, results, books ? &*books : nullptr);
@@ -264,18 +338,18 @@ int RunBatch(const std::string& schedulePath, const std::string& outputPath, std
             outputFile->Commit();
         } else if (!results.flush()) {
             err << "deckplate-cli: writing the results failed\n";
-            return 2;
+            return kBadArguments;
         }
-        return allPass ? 0 : 1;
+        return allPass ? kAllPass : kLimitExceeded;
     } catch (const os::FileError& e) {
         err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
-        return 2;
+        return kBadArguments;
     } catch (const BookError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
-        return 2;
-    } catch (const std::runtime_error& e) {
+        return kBadArguments;
+    } catch (const ScheduleError& e) {
         err << "deckplate-cli: " << schedule << " could not be read: " << e.what() << "\n";
-        return 2;
+        return kBadArguments;
     }
 }
 

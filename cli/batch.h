@@ -4,18 +4,21 @@
 #include <iosfwd>
 #include <string>
 
-#include "calc/design_basis.h"
-
 namespace deckplate::cli {
 
-/// Reads `schedulePath`, writes the results as UTF-8 CSV with byte-order mark to `outputPath`
-/// (standard output when empty). Each row is checked under `basis` unless the schedule's
-/// optional basis column names another. Returns 0 when every row passes, 1 when any fails or
-/// errs, 2 when the file cannot be read or a column is missing. With `booksFolder`, each
-/// computed row's calculation book goes into that folder, named after the row's name; a book
-/// that cannot be written stops the run with 2.
-int RunBatch(const std::string& schedulePath, const std::string& outputPath, std::ostream& out,
-             std::ostream& err, DesignBasis basis = DesignBasis::Legacy,
-             const std::string& booksFolder = {});
+/// A batch run as the command line gives it. Every member has an initializer, so a caller names
+/// only the ones it sets ({.schedule = path}).
+struct BatchOptions {
+    std::string schedule{};        ///< the schedule's path, UTF-8
+    std::string output{};          ///< the results file; standard output when empty
+    std::string basis = "legacy";  ///< each row's basis unless its own basis column names one
+    std::string books{};           ///< with a folder, each computed row's calculation book
+};
+
+/// Reads the schedule and writes the results as UTF-8 CSV with byte-order mark. Returns
+/// kAllPass when every row passes, kLimitExceeded when any fails or errs, kBadArguments when an
+/// option is wrong, the file cannot be read, a column is missing or the results or a book cannot
+/// be written; a book is named after its row's name.
+int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace deckplate::cli

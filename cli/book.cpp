@@ -1,8 +1,9 @@
 #include "cli/book.h"
 
-#include "version/deckplate_version.h"
+#include "cli/book_names.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 
@@ -24,13 +25,20 @@ BookFolder::BookFolder(const std::filesystem::path& folder) : folder_(folder) {
 
 void BookFolder::Write(const BayInput& bay, std::string_view rowName,
                        std::string_view stiffenerName, long long line) {
-    const std::filesystem::path path = folder_ / os::PathFromUtf8(names_.Next(rowName, line));
+    const auto inFolder = [&](const std::string& name) { return folder_ / os::PathFromUtf8(name); };
+    // A book of an earlier run is replaced; one of this run never is.
+    const std::filesystem::path path =
+        inFolder(BookFileName(rowName, line, [&](const std::string& name) {
+            const std::optional<os::FileIdentity> file = os::IdentityOf(inFolder(name));
+            return file && written_.contains(*file);
+        }));
     try {
         WriteBook({bay, std::string(stiffenerName), std::string(rowName), date_, DECKPLATE_VERSION},
                   path);
     } catch (const os::FileError& e) {
         throw BookError("cannot write the book of line " + std::to_string(line) + ": " + e.what());
     }
+    if (const std::optional<os::FileIdentity> file = os::IdentityOf(path)) written_.insert(*file);
 }
 
 }  // namespace deckplate::cli

@@ -2,13 +2,14 @@
 // deckplate-cli book and batch --books: calculation books written as HTML files.
 
 #include <filesystem>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "cli/book_names.h"
-#include "report/calculation_book.h"
+#include "os/file_identity.h"
 #include "os/today.h"
+#include "report/calculation_book.h"
 
 namespace deckplate::cli {
 
@@ -36,7 +37,9 @@ class BookFolder {
   private:
     std::filesystem::path folder_;
     std::string date_ = os::TodayIso();
-    BookNames names_;
+    // The books written so far, as the file system knows them: whether a name reaches one of
+    // them is the disk's to say, whatever its case rules.
+    std::set<os::FileIdentity> written_;
 };
 
 }  // namespace deckplate::cli

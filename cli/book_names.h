@@ -2,7 +2,7 @@
 // File names for the calculation books of a schedule, one per row, named after the row's name
 // so that an engineer finds each bay's book by its name.
 
-#include <set>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,16 +15,10 @@ namespace deckplate::cli {
 /// characters. Empty when nothing usable is left.
 std::string SafeFileStem(std::string_view name);
 
-/// Hands out the book files of one run: the row's safe name, or "line-N" when it has none, with
-/// ".html"; a name taken earlier in the run gets "-2", "-3" …, compared without regard to case
-/// as Windows compares file names.
-class BookNames {
-  public:
-    /// The file name for the row at spreadsheet line `line` named `rowName`.
-    std::string Next(std::string_view rowName, long long line);
-
-  private:
-    std::set<std::string> taken_;  // lower-case stems
-};
+/// The book file for the row at spreadsheet line `line` named `rowName`: the row's safe name, or
+/// "line-N" when it has none, with ".html"; while `taken(name)` says that a book of this run is
+/// already there, "-2", "-3" … is added to the name.
+std::string BookFileName(std::string_view rowName, long long line,
+                         const std::function<bool(const std::string&)>& taken);
 
 }  // namespace deckplate::cli

@@ -3,8 +3,8 @@
 #include <sstream>
 #include <variant>
 
-#include "version/deckplate_version.h"
 #include "calc/number_text.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cctype>
 #include <iomanip>
 #include <iostream>
@@ -11,10 +12,10 @@
 #include "cli/batch.h"
 #include "cli/book.h"
 #include "cli/check_output.h"
-#include "version/deckplate_version.h"
 #include "cli/design.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
@@ -50,6 +51,14 @@ struct BookOptions {
     std::string output;
 };
 
+// "nan", "inf" or "infinity" in any case: with a minus sign, a value meant as a number (which
+// the number's reading then refuses), not an option.
+bool IsNotANumberWord(std::string word) {
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return word == "nan" || word == "inf" || word == "infinity";
+}
+
 // An option that takes a value takes the next word even when it is the next option
 // ("--dead --live 2" would read "--live" as the dead load): say the value is missing instead.
 // A negative number ("-1", "-80x-8") is a value.
@@ -59,7 +68,7 @@ CLI::Option* NeedsValue(CLI::Option* option) {
         [name](std::string& value) {
             const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
                                          !std::isdigit(static_cast<unsigned char>(value[1])) &&
-                                         value[1] != '.';
+                                         value[1] != '.' && !IsNotANumberWord(value.substr(1));
             if (looksLikeOption) throw UsageError(name + " needs a value");
             return std::string();
         },
@@ -128,6 +137,26 @@ void AddBookOptions(CLI::App& book, BookOptions& o) {
         ->required();
 }
 
+void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
+    batch
+        .add_option("schedule", o.schedule,
+                    "CSV with columns name, dead, live, thickness, span, "
+                    "spacing, boundary, stiffener")
+        ->required()
+        ->type_name("SCHEDULE.csv");
+    NeedsValue(batch
+                   .add_option("-o,--output", o.output,
+                               "write the results here instead of standard output; a file "
+                               "there is replaced only once the run completes")
+                   ->type_name("RESULTS.csv"));
+    AddBasis(batch, o.basis);
+    NeedsValue(batch
+                   .add_option("--books", o.books,
+                               "also write each computed row's calculation book into this "
+                               "folder, named after the row")
+                   ->type_name("DIR"));
+}
+
 BayInput ReadBay(const BayOptions& o) {
     BayInput bay;
     bay.dead = Load(o.dead, "--dead");
@@ -172,10 +201,11 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 
 int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
+    const std::string output = OutputFile(o.output, "-o");
     try {
         const bool allPass = CheckBay(bay).AllPass();
         WriteBook({bay, o.bay.StiffenerName(), o.name, os::TodayIso(), DECKPLATE_VERSION},
-                  os::PathFromUtf8(o.output));
+                  os::PathFromUtf8(output));
         return allPass ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);
@@ -193,7 +223,7 @@ struct DesignOptions {
     std::optional<std::string> spacings;
     bool continuous = false;
     std::string family = "any";
-    std::size_t top = 10;
+    std::string top = "10";
     bool json = false;
 };
 
@@ -212,8 +242,8 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
     AddBasis(design, o.basis);
     NeedsValue(design.add_option("--stiffener", o.family, "angle, flat or any (default)"))
         ->check(CLI::IsMember({"angle", "flat", "any"}));
-    NeedsValue(design.add_option("--top", o.top, "how many designs to list (default 10)"))
-        ->check(CLI::Range(1, 100000));
+    NeedsValue(
+        design.add_option("--top", o.top, "how many designs to list (default 10)")->type_name("N"));
     design.add_flag("--json", o.json, "print a JSON array");
 }
 
@@ -233,13 +263,28 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
-    request.top = o.top;
+    request.top = static_cast<std::size_t>(WholeNumber(o.top, "--top", 1, 100000));
     const DesignResult result = Design(request);
     PrintDesign(result, o.json, out);
     if (result.candidates > 0 && result.faults == result.candidates) {
         err << "deckplate-cli: nothing was checked: all " << result.candidates
-            << " candidates hit an arithmetic fault (" << result.firstFault
-            << "); look for a zero input\n";
+            << " candidates hit an arithmetic fault (" << result.firstFault->what() << "); ";
+        if (result.firstFault->fault() == ArithmeticFault::Overflow) {
+            // A number beyond the range of doubles comes from an input far beyond a platform's.
+            const std::pair<std::string, double> inputs[] = {
+                {"--dead " + o.dead, request.dead},
+                {"--live " + o.live, request.live},
+                {"--span " + o.span, request.span},
+                {o.spacings ? "--spacings " + *o.spacings : "--spacing " + o.spacing,
+                 request.spacings.back()}};
+            const auto largest =
+                std::max_element(std::begin(inputs), std::end(inputs),
+                                 [](const auto& a, const auto& b) { return a.second < b.second; });
+            err << "the numbers outgrew what can be computed; look at the largest input, "
+                << largest->first << "\n";
+        } else {
+            err << "look for a zero input\n";
+        }
         return kArithmeticFault;
     }
     return result.passing.empty() ? kLimitExceeded : kAllPass;
@@ -270,26 +315,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         "book", "write the calculation book of one bay: one HTML file for any browser");
     AddBookOptions(*book, bookOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
-    std::string schedule, resultsPath, batchBasis = "legacy";
+    BatchOptions batchOptions;
     CLI::App* batch = app.add_subcommand("batch", "check every bay of a CSV schedule");
-    batch
-        ->add_option("schedule", schedule,
-                     "CSV with columns name, dead, live, thickness, span, "
-                     "spacing, boundary, stiffener")
-        ->required()
-        ->type_name("SCHEDULE.csv");
-    NeedsValue(batch
-                   ->add_option("-o,--output", resultsPath,
-                                "write the results here instead of standard output; a file "
-                                "there is replaced only once the run completes")
-                   ->type_name("RESULTS.csv"));
-    AddBasis(*batch, batchBasis);
-    std::string booksFolder;
-    NeedsValue(batch
-                   ->add_option("--books", booksFolder,
-                                "also write each computed row's calculation book into this "
-                                "folder, named after the row")
-                   ->type_name("DIR"));
+    AddBatchOptions(*batch, batchOptions);
     DesignOptions designOptions;
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
@@ -301,10 +329,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             ListAngles(out);
             return kAllPass;
         }
-        if (batch->parsed()) {
-            return RunBatch(schedule, resultsPath, out, err, ParseBasis(batchBasis, "--basis"),
-                            booksFolder);
-        }
+        if (batch->parsed()) return RunBatch(batchOptions, out, err);
         if (design->parsed()) return RunDesign(designOptions, out, err);
         if (book->parsed()) return RunBook(bookOptions, err);
         return RunCheck(checkOptions, out, err);

@@ -3,10 +3,11 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <stdexcept>
 #include <string_view>
 
+#include "os/encoding_guess.h"
 #include "os/gbk.h"
+#include "os/utf8.h"
 
 namespace deckplate::cli {
 namespace {
@@ -19,73 +20,29 @@ std::size_t FirstNonAscii(std::string_view bytes) {
     return std::string_view::npos;
 }
 
-// Length of the well-formed UTF-8 character at the start of `bytes` (1 to 4), or 0 when they do
-// not start one; `cutOff` is set when they start one that the end of `bytes` cuts short.
-// Overlong forms, surrogates and code points beyond U+10FFFF are not characters.
-std::size_t CharacterLength(std::string_view bytes, bool& cutOff) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xbf;  // the second byte's range
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        if (lead == 0xe0) low = 0xa0;
-        if (lead == 0xed) high = 0x9f;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        if (lead == 0xf0) low = 0x90;
-        if (lead == 0xf4) high = 0x8f;
-    } else {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if (k >= bytes.size()) {
-            cutOff = true;
-            return 0;
-        }
-        const auto c = static_cast<unsigned char>(bytes[k]);
-        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xbf)) return 0;
-    }
-    return length;
-}
-
 }  // namespace
 
-bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome) {
-    for (std::string_view rest(bytes, length); !rest.empty();) {
-        bool cutOff = false;
-        const std::size_t n = CharacterLength(rest, cutOff);
-        if (n == 0) return cutOff && moreToCome;
-        rest.remove_prefix(n);
-    }
-    return true;
-}
-
-std::string ValidUtf8(const char* bytes, std::size_t length) {
-    std::string out;
-    out.reserve(length);
-    for (std::string_view rest(bytes, length); !rest.empty();) {
-        bool cutOff = false;
-        const std::size_t n = CharacterLength(rest, cutOff);
-        out.append(n == 0 ? std::string_view("\xef\xbf\xbd") : rest.substr(0, n));
-        rest.remove_prefix(n == 0 ? 1 : n);
-    }
-    return out;
-}
-
-CsvReader::CsvReader(std::FILE* file) : file_(file) {
-    if (csv_init(&parser_, 0) != 0) throw std::runtime_error("cannot start the CSV parser");
+CsvReader::CsvReader(std::FILE* file, Warning warn) : file_(file), warn_(std::move(warn)) {
+    csv_init(&parser_, 0);  // fails only when given no parser
 }
 
 CsvReader::~CsvReader() { csv_free(&parser_); }
 
-std::string CsvReader::ToUtf8(const char* text, std::size_t length) const {
+std::string CsvReader::ToUtf8(const char* text, std::size_t length) {
     if (FirstNonAscii({text, length}) == std::string_view::npos) return std::string(text, length);
-    if (encoding_ == TextEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
+    if (encoding_ == ScheduleEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
     // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
-    return ValidUtf8(text, length);
+    // A spreadsheet that puts the mark before GBK text deserves a word: its Chinese is lost.
+    if (markedUtf8_ && !warnedNotUtf8_ && warn_ && !os::IsUtf8(text, length, false)) {
+        warnedNotUtf8_ = true;
+        const std::string gbk = os::DecodeGbk({text, length});
+        const bool readsAsGbk = gbk.find("\xef\xbf\xbd") == std::string::npos;
+        warn_("starts with a UTF-8 byte-order mark, but line " + std::to_string(Line()) +
+              " is not UTF-8" + (readsAsGbk ? " (it reads as GBK: " + gbk + ")" : "") +
+              "; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
+              "again as UTF-8 CSV, or as GBK CSV without the mark");
+    }
+    return os::ValidUtf8(text, length);
 }
 
 void CsvReader::OnField(void* field, std::size_t length, void* self) {
@@ -113,13 +70,22 @@ void CsvReader::ReadChunk() {
     std::string_view chunk(buffer.data(), length);
     if (atStart_ && length > 0) {
         atStart_ = false;
+        // UTF-16 (a spreadsheet's "Unicode text") has a zero byte beside every ASCII letter.
+        const bool utf16 = chunk.starts_with("\xff\xfe") || chunk.starts_with("\xfe\xff") ||
+                           (length >= 2 && (chunk[0] == '\0') != (chunk[1] == '\0'));
+        if (utf16) {
+            throw ScheduleError(
+                "it is UTF-16 text (as a spreadsheet saves Unicode text); a schedule is CSV in "
+                "UTF-8 or GBK: save it as CSV UTF-8 (comma delimited)");
+        }
         if (chunk.starts_with("\xef\xbb\xbf")) {
-            encoding_ = TextEncoding::Utf8;
+            encoding_ = ScheduleEncoding::Utf8;
+            markedUtf8_ = true;
             chunk.remove_prefix(3);
         }
     }
     const bool atEnd = length == 0;
-    if (encoding_ == TextEncoding::Unknown)
+    if (encoding_ == ScheduleEncoding::Unknown)
         Decide(chunk, atEnd);
     else
         Parse(chunk);
@@ -139,8 +105,8 @@ void CsvReader::Decide(std::string_view chunk, bool atEnd) {
     }
     undecided_.append(chunk);
     if (undecided_.size() < kChunkSize && !atEnd) return;
-    encoding_ = IsUtf8(undecided_.data(), undecided_.size(), !atEnd) ? TextEncoding::Utf8
-                                                                     : TextEncoding::Gbk;
+    encoding_ =
+        os::LooksLikeGbk(undecided_, !atEnd) ? ScheduleEncoding::Gbk : ScheduleEncoding::Utf8;
     Parse(undecided_);
     undecided_ = std::string();
 }

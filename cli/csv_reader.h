@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,7 +16,8 @@
 
 namespace deckplate::cli {
 
-enum class TextEncoding { Unknown, Utf8, Gbk };
+/// What a schedule's text is written in; Unknown until its first byte beyond ASCII decides.
+enum class ScheduleEncoding { Unknown, Utf8, Gbk };
 
 /// The longest row a schedule may have, bytes. Real rows are a few hundred.
 constexpr std::size_t kLongestRow = 1024 * 1024;
@@ -28,7 +30,10 @@ class ScheduleError : public std::runtime_error {
 
 class CsvReader {
   public:
-    explicit CsvReader(std::FILE* file);
+    /// What may not read as the schedule means goes to `warn`, once: a UTF-8 byte-order mark
+    /// over text that is not UTF-8.
+    using Warning = std::function<void(const std::string&)>;
+    explicit CsvReader(std::FILE* file, Warning warn = {});
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
@@ -46,16 +51,19 @@ class CsvReader {
     void Decide(std::string_view chunk, bool atEnd);
     void Parse(std::string_view bytes);
     void Finish();
-    std::string ToUtf8(const char* text, std::size_t length) const;
+    std::string ToUtf8(const char* text, std::size_t length);
     /// The spreadsheet row being read: the header is line 1.
     long long Line() const { return recordsEnded_ + 1; }
 
     std::FILE* file_;
+    Warning warn_;
     csv_parser parser_{};
     std::vector<std::string> current_;
     std::deque<std::vector<std::string>> ready_;
-    TextEncoding encoding_ = TextEncoding::Unknown;
-    std::string undecided_;  // from the first byte beyond ASCII, until the encoding is decided
+    ScheduleEncoding encoding_ = ScheduleEncoding::Unknown;
+    std::string undecided_;    // from the first byte beyond ASCII, until the encoding is decided
+    bool markedUtf8_ = false;  // by a byte-order mark
+    bool warnedNotUtf8_ = false;
     bool atStart_ = true;
     bool finished_ = false;
     long long bytesRead_ = 0;
@@ -63,13 +71,5 @@ class CsvReader {
     std::size_t rowBytes_ = 0;   // of the fields of the current row read so far
     long long longRowLine_ = 0;  // the first row found longer than kLongestRow
 };
-
-/// True when the bytes are well-formed UTF-8. A character cut off at the end counts as fine
-/// when `moreToCome` (the chunk's end, not the file's).
-bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome = true);
-
-/// The bytes as well-formed UTF-8: each byte that is not part of a UTF-8 character becomes
-/// U+FFFD.
-std::string ValidUtf8(const char* bytes, std::size_t length);
 
 }  // namespace deckplate::cli

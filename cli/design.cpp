@@ -8,11 +8,11 @@
 #include <sstream>
 
 #include "calc/angle_catalogue.h"
-#include "cli/arguments.h"
-#include "version/deckplate_version.h"
 #include "calc/flat_bar_series.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
+#include "cli/arguments.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
@@ -28,8 +28,8 @@ std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
     if (family != StiffenerFamily::Flat) {
         const auto angles = AngleCatalogue();
         for (std::size_t i = 0; i < angles.size(); ++i)
-            all.push_back({std::string(angles[i].designation),
-                           AngleSection(static_cast<std::int16_t>(i))});
+            all.push_back(
+                {std::string(angles[i].designation), AngleSection(static_cast<std::int16_t>(i))});
     }
     if (family != StiffenerFamily::Angle) {
         for (const FlatBar& bar : StandardFlatBars())
@@ -64,6 +64,39 @@ std::string Fixed(double value, int decimals) {
     std::ostringstream s;
     s << std::fixed << std::setprecision(decimals) << value;
     return s.str();
+}
+
+// One column of design's text table: its heading, its width, its side and its text.
+struct TextColumn {
+    const char* heading;
+    int width;
+    bool left;
+    std::string (*text)(const Candidate&);
+};
+
+constexpr TextColumn kTextColumns[] = {
+    {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness; }},
+    {"stiffener", 12, true, [](const Candidate& c) { return c.stiffener; }},
+    {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
+    {"w(kN/m2)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
+    {"plate-str", 12, false,
+     [](const Candidate& c) { return Fixed(c.utilisation.plateStrength, 3); }},
+    {"plate-defl", 12, false,
+     [](const Candidate& c) { return Fixed(c.utilisation.plateDeflection, 3); }},
+    {"stiff-str", 12, false,
+     [](const Candidate& c) { return Fixed(c.utilisation.stiffenerStrength, 3); }},
+    {"stiff-defl", 12, false,
+     [](const Candidate& c) { return Fixed(c.utilisation.stiffenerDeflection, 3); }},
+};
+
+// A cell padded to its column's width, one blank of which stays between it and its neighbour
+// however wide the text: 100000000 mm spacings and utilisations of thousands do not run
+// together.
+void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
+    if (column.left)
+        out << std::left << std::setw(column.width - 1) << text << ' ';
+    else
+        out << ' ' << std::right << std::setw(column.width - 1) << text;
 }
 
 }  // namespace
@@ -113,7 +146,7 @@ DesignResult Design(const DesignRequest& request) {
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());
-                if (result.firstFault.empty()) result.firstFault = e.what();
+                if (!result.firstFault) result.firstFault = e;
                 continue;
             }
             for (const NamedStiffener& s : stiffeners) {
@@ -133,7 +166,7 @@ DesignResult Design(const DesignRequest& request) {
                     }
                 } catch (const ArithmeticError& e) {
                     ++result.faults;  // never shown as passing
-                    if (result.firstFault.empty()) result.firstFault = e.what();
+                    if (!result.firstFault) result.firstFault = e;
                 }
             }
         }
@@ -166,21 +199,13 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         out << document.dump(2) << '\n';
         return;
     }
-    const auto row = [&](const Candidate& c) {
-        const Utilisation& u = c.utilisation;
-        out << std::left << std::setw(10) << c.thickness << std::setw(12) << c.stiffener
-            << std::right << std::setw(8) << PlainNumberText(c.spacing) << std::setw(13)
-            << Fixed(c.selfWeight, 3) << std::setw(12) << Fixed(u.plateStrength, 3) << std::setw(12)
-            << Fixed(u.plateDeflection, 3) << std::setw(12) << Fixed(u.stiffenerStrength, 3)
-            << std::setw(12) << Fixed(u.stiffenerDeflection, 3) << "  " << u.GoverningCheck()
-            << '\n';
-    };
     const auto heading = [&] {
-        out << std::left << std::setw(10) << "plate(mm)" << std::setw(12) << "stiffener"
-            << std::right << std::setw(8) << "spacing" << std::setw(13) << "w(kN/m2)"
-            << std::setw(12) << "plate-str" << std::setw(12) << "plate-defl" << std::setw(12)
-            << "stiff-str" << std::setw(12) << "stiff-defl"
-            << "  governing\n";
+        for (const TextColumn& column : kTextColumns) Cell(out, column, column.heading);
+        out << "  governing\n";
+    };
+    const auto row = [&](const Candidate& c) {
+        for (const TextColumn& column : kTextColumns) Cell(out, column, column.text(c));
+        out << "  " << c.utilisation.GoverningCheck() << '\n';
     };
     if (result.passing.empty()) {
         out << "No candidate passes all four checks under the " << BasisName(result.basis)

@@ -39,8 +39,8 @@ struct DesignResult {
     long long passingCount = 0;
     std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation
     long long candidates = 0;
-    long long faults = 0;    ///< candidates skipped on an arithmetic fault
-    std::string firstFault;  ///< what the first of them was, "division by zero in …"
+    long long faults = 0;                       ///< candidates skipped on an arithmetic fault
+    std::optional<ArithmeticError> firstFault;  ///< the first of them
 };
 
 /// Checks every thickness of the list against every stiffener of the family, at every spacing.

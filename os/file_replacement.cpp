@@ -2,6 +2,7 @@
 
 #include "os/gbk.h"
 #include "os/paths.h"
+#include "os/system_error.h"
 
 namespace deckplate::os {
 namespace {
@@ -14,7 +15,7 @@ std::string Describe(FileStep step, const std::filesystem::path& path, std::erro
         case FileStep::FindFolder:
             return "the folder " + quoted + " does not exist";
         case FileStep::Create:
-            return "cannot create " + quoted + ": " + reason.message();
+            return "cannot write " + quoted + ": " + reason.message();
         case FileStep::Write:
             return "writing " + quoted + " failed: " + reason.message();
         case FileStep::Replace:
@@ -30,6 +31,11 @@ FileError::FileError(FileStep step, std::filesystem::path path, std::error_code 
       step_(step),
       path_(std::move(path)),
       reason_(reason) {}
+
+void FileError::ThrowLast(FileStep step, const std::filesystem::path& path) {
+    const std::error_code reason = LastSystemError();
+    throw FileError(step, path, reason);
+}
 
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
     FileReplacement file(path);

@@ -24,7 +24,8 @@ namespace deckplate::os {
 /// What was being done when a file could not be replaced.
 enum class FileStep {
     FindFolder,  ///< the destination's folder does not exist; path() is that folder
-    Create,      ///< the new file could not be started (no permission, read-only disk, a folder)
+    Create,      ///< the new file could not be started (no permission, a read-only file or
+                 ///< disk, a folder)
     Write,       ///< its content could not be written in full (disk full, file too large)
     Replace,     ///< the finished file could not be moved over the destination
 };
@@ -32,6 +33,10 @@ enum class FileStep {
 class FileError : public std::runtime_error {
   public:
     FileError(FileStep step, std::filesystem::path path, std::error_code reason);
+    /// Throws the error of the system call that has just failed. Its reason is taken first,
+    /// before making the error can overwrite it: a copied path or the exception's own memory
+    /// may make system calls that succeed, and a later look would find "Success".
+    [[noreturn]] static void ThrowLast(FileStep step, const std::filesystem::path& path);
 
     FileStep step() const { return step_; }
     /// The file the user named, or its folder for FileStep::FindFolder.
@@ -48,7 +53,8 @@ class FileError : public std::runtime_error {
 /// The new content of one file, written as a stream; memory stays flat however long it is.
 /// A symbolic link is followed: the file it points to is replaced and the link kept. A
 /// destination that is a device or a pipe (/dev/null, a shell's process substitution) has no
-/// content to keep and is written straight through.
+/// content to keep and is written straight through. A read-only destination is refused
+/// (FileStep::Create) and kept as it is.
 class FileReplacement {
   public:
     /// Starts the temporary file beside `destination`. Throws FileError.

@@ -80,17 +80,24 @@ struct FileReplacement::Impl {
 FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (!exists && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastSystemError());
+    if (!exists && !IsMissing(errno)) FileError::ThrowLast(FileStep::Create, path);
     if (exists && S_ISDIR(existing.st_mode))
         throw FileError(FileStep::Create, path, std::make_error_code(std::errc::is_a_directory));
     if (exists && !S_ISREG(existing.st_mode)) {
         fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) throw FileError(FileStep::Create, path, LastSystemError());
+        if (fd < 0) FileError::ThrowLast(FileStep::Create, path);
         straightThrough = true;
         buffer.Attach(fd);
         return;
     }
     if (exists) {
+        // A file the user may not write is kept, as an editor keeps it, though the folder would
+        // let a rename replace it. The superuser may write any file, so one that nobody may
+        // write counts as read-only for it too.
+        if ((existing.st_mode & 0222) == 0)
+            throw FileError(FileStep::Create, path, SystemError(EACCES));
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            FileError::ThrowLast(FileStep::Create, path);
         std::error_code ignored;
         const fs::path target = fs::canonical(path, ignored);
         if (!target.empty()) destination = target;
@@ -99,11 +106,11 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
         const fs::path folder = FolderOf(destination);
         struct stat folderStat {};
         const bool found = ::stat(folder.c_str(), &folderStat) == 0;
-        if (!found && !IsMissing(errno)) throw FileError(FileStep::Create, path, LastSystemError());
-        if (!found || !S_ISDIR(folderStat.st_mode)) {
-            throw FileError(
-                FileStep::FindFolder, folder,
-                found ? std::make_error_code(std::errc::not_a_directory) : LastSystemError());
+        if (!found && !IsMissing(errno)) FileError::ThrowLast(FileStep::Create, path);
+        if (!found) FileError::ThrowLast(FileStep::FindFolder, folder);
+        if (!S_ISDIR(folderStat.st_mode)) {
+            throw FileError(FileStep::FindFolder, folder,
+                            std::make_error_code(std::errc::not_a_directory));
         }
     }
     StartTemporary();
@@ -121,7 +128,7 @@ void FileReplacement::Impl::StartTemporary() {
         if (fd >= 0) return;
         // Only these say that the filesystem (or the kernel) has no unnamed files.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            throw FileError(FileStep::Create, destination, LastSystemError());
+            FileError::ThrowLast(FileStep::Create, destination);
     }
 #endif
     do {
@@ -129,8 +136,9 @@ void FileReplacement::Impl::StartTemporary() {
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0) {
+        const std::error_code reason = LastSystemError();
         temporary.clear();
-        throw FileError(FileStep::Create, destination, LastSystemError());
+        throw FileError(FileStep::Create, destination, reason);
     }
 }
 
@@ -143,26 +151,25 @@ void FileReplacement::Impl::NameUnnamedFile() {
             temporary = name;
             return;
         }
-        if (errno != EEXIST) throw FileError(FileStep::Replace, destination, LastSystemError());
+        if (errno != EEXIST) FileError::ThrowLast(FileStep::Replace, destination);
     }
 }
 
 void FileReplacement::Impl::Commit() {
-    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.error());
+    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.Failure());
     if (!straightThrough) {
         // On the disk before it replaces anything, so that a power cut cannot leave an empty
         // file where the previous one was.
-        if (::fsync(fd) != 0) throw FileError(FileStep::Write, destination, LastSystemError());
+        if (::fsync(fd) != 0) FileError::ThrowLast(FileStep::Write, destination);
         if (temporary.empty()) NameUnnamedFile();
         if (::rename(temporary.c_str(), destination.c_str()) != 0)
-            throw FileError(FileStep::Replace, destination, LastSystemError());
+            FileError::ThrowLast(FileStep::Replace, destination);
         temporary.clear();
     }
     buffer.Detach();
     const int closing = ::close(fd);
     fd = -1;
-    if (closing != 0 && straightThrough)
-        throw FileError(FileStep::Write, destination, LastSystemError());
+    if (closing != 0 && straightThrough) FileError::ThrowLast(FileStep::Write, destination);
 }
 
 FileReplacement::Impl::~Impl() {

@@ -76,10 +76,16 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         throw FileError(FileStep::Create, path, std::make_error_code(std::errc::is_a_directory));
-    // A device (NUL, CON) has no content to keep: it is written straight through.
+    // A read-only file, or one the user may not write, is kept as an editor keeps it, though
+    // MoveFileExW might replace it.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw FileError(FileStep::Create, path, SystemError(ERROR_ACCESS_DENIED));
     const HANDLE existing =
         CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (existing == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
+        throw FileError(FileStep::Create, path, SystemError(ERROR_ACCESS_DENIED));
+    // A device (NUL, CON) has no content to keep: it is written straight through.
     if (existing != INVALID_HANDLE_VALUE) {
         if (GetFileType(existing) != FILE_TYPE_DISK) {
             file = existing;
@@ -93,7 +99,7 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
         const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
         // Windows' own reason for a missing drive or folder ("系统找不到指定的路径。").
         if (folderAttributes == INVALID_FILE_ATTRIBUTES)
-            throw FileError(FileStep::FindFolder, folder, LastSystemError());
+            FileError::ThrowLast(FileStep::FindFolder, folder);
         if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
             throw FileError(FileStep::FindFolder, folder,
                             std::make_error_code(std::errc::not_a_directory));
@@ -113,7 +119,7 @@ FileReplacement::Impl::Impl(const fs::path& path) : destination(path) {
 }
 
 void FileReplacement::Impl::Commit() {
-    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.error());
+    if (!buffer.Flush()) throw FileError(FileStep::Write, destination, buffer.Failure());
     if (temporary.empty()) {  // a device
         CloseHandle(file);
         file = INVALID_HANDLE_VALUE;
@@ -121,15 +127,15 @@ void FileReplacement::Impl::Commit() {
     }
     // On the disk before it replaces anything, so that a power cut cannot leave an empty file
     // where the previous one was.
-    if (!FlushFileBuffers(file)) throw FileError(FileStep::Write, destination, LastSystemError());
+    if (!FlushFileBuffers(file)) FileError::ThrowLast(FileStep::Write, destination);
     if (markedForDeletion && !MarkForDeletion(file, false))
-        throw FileError(FileStep::Replace, destination, LastSystemError());
+        FileError::ThrowLast(FileStep::Replace, destination);
     markedForDeletion = false;
     CloseHandle(file);
     file = INVALID_HANDLE_VALUE;
     if (!MoveFileExW(temporary.c_str(), destination.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileError(FileStep::Replace, destination, LastSystemError());
+        FileError::ThrowLast(FileStep::Replace, destination);
     temporary.clear();
 }
 

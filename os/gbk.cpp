@@ -2,12 +2,16 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "os/wide_text.h"
 #else
 #include <iconv.h>
 #endif
 
 #include <cstdint>
 #include <optional>
+
+#include "os/utf8.h"
 
 namespace deckplate::os {
 namespace {
@@ -18,25 +22,6 @@ std::uint8_t Byte(std::string_view text, std::size_t i) {
     return static_cast<std::uint8_t>(text[i]);
 }
 
-// Length of the well-formed UTF-8 sequence at the start of `text`, or 0.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const std::uint8_t lead = Byte(text, 0);
-    std::size_t length = lead < 0x80                   ? 1
-                         : lead >= 0xC2 && lead < 0xE0 ? 2
-                         : lead >= 0xE0 && lead < 0xF0 ? 3
-                         : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                       : 0;
-    if (length == 0 || length > text.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((Byte(text, i) & 0xC0) != 0x80) return 0;
-    // Overlong forms, surrogates and code points beyond U+10FFFF are not characters.
-    const std::uint8_t second = Byte(text, 1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-        return 0;
-    return length;
-}
-
 // A malformed UTF-8 sequence counts as one character: its first byte and the continuation
 // bytes that follow it.
 std::size_t MalformedLength(std::string_view text) {
@@ -45,30 +30,19 @@ std::size_t MalformedLength(std::string_view text) {
     return length;
 }
 
-// Length of the code page 936 character at the start of `bytes`: 1 for ASCII and for 0x80 (the
-// euro sign), 2 for a lead byte with a trail byte, 0 for neither.
-std::size_t GbkSequenceLength(std::string_view bytes) {
-    const std::uint8_t lead = Byte(bytes, 0);
-    if (lead <= 0x80) return 1;
-    if (lead == 0xFF || bytes.size() < 2) return 0;
-    const std::uint8_t trail = Byte(bytes, 1);
-    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 0;
-}
-
 #ifdef _WIN32
 
-// One character through the system's code page 936 table, refusing best-fit look-alikes.
+// One well-formed character through the system's code page 936 table, refusing best-fit
+// look-alikes.
 class ToGbk {
   public:
     std::optional<std::string> operator()(std::string_view character) const {
-        wchar_t wide[2];
-        const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, character.data(),
-                                              static_cast<int>(character.size()), wide, 2);
-        if (units <= 0) return std::nullopt;
+        const std::wstring wide = WideFromUtf8(character);
         char bytes[8];
         BOOL usedDefault = FALSE;
-        const int length = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, units, bytes,
-                                               sizeof bytes, "?", &usedDefault);
+        const int length = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                               static_cast<int>(wide.size()), bytes, sizeof bytes,
+                                               "?", &usedDefault);
         if (length <= 0 || usedDefault) return std::nullopt;
         return std::string(bytes, static_cast<std::size_t>(length));
     }
@@ -81,11 +55,7 @@ class FromGbk {
         const int units = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, character.data(),
                                               static_cast<int>(character.size()), wide, 2);
         if (units <= 0) return std::nullopt;
-        char bytes[8];
-        const int length =
-            WideCharToMultiByte(CP_UTF8, 0, wide, units, bytes, sizeof bytes, nullptr, nullptr);
-        if (length <= 0) return std::nullopt;
-        return std::string(bytes, static_cast<std::size_t>(length));
+        return Utf8FromWide({wide, static_cast<std::size_t>(units)});
     }
 };
 
@@ -135,7 +105,7 @@ std::string EncodeGbk(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t length = Utf8SequenceLength(text);
+        const std::size_t length = Utf8CharacterLength(text);
         if (length == 1) {
             bytes += text.front();
         } else if (const auto gbk = length == 0 ? std::nullopt : gbkOf(text.substr(0, length))) {
@@ -148,12 +118,20 @@ std::string EncodeGbk(std::string_view text) {
     return bytes;
 }
 
+std::size_t GbkCharacterLength(std::string_view bytes) {
+    const std::uint8_t lead = Byte(bytes, 0);
+    if (lead <= 0x80) return 1;
+    if (lead == 0xFF || bytes.size() < 2) return 0;
+    const std::uint8_t trail = Byte(bytes, 1);
+    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 0;
+}
+
 std::string DecodeGbk(std::string_view bytes) {
     FromGbk utf8Of;
     std::string text;
     text.reserve(bytes.size() * 3 / 2);
     while (!bytes.empty()) {
-        const std::size_t length = GbkSequenceLength(bytes);
+        const std::size_t length = GbkCharacterLength(bytes);
         if (length == 1 && Byte(bytes, 0) < 0x80) {
             text += bytes.front();
             bytes.remove_prefix(1);

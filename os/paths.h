@@ -16,6 +16,11 @@ std::filesystem::path PathFromUtf8(std::string_view text);
 /// The path as UTF-8 text, for messages.
 std::string Utf8Of(const std::filesystem::path& path);
 
+/// True when Windows takes the file name `name` for a device, whatever follows: CON, PRN, AUX,
+/// NUL, COM0 to COM9 and LPT0 to LPT9 (also COM¹ to COM³ and LPT¹ to LPT³), in any case and
+/// with any extension ("nul.html", "Con .txt"). Writing to such a name writes nothing to disk.
+bool IsWindowsDeviceName(std::string_view name);
+
 /// Opens the file for reading its bytes; nullptr (errno set) when it cannot be opened.
 std::FILE* OpenForReading(const std::filesystem::path& path);
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <string>
+
+#include "os/wide_text.h"
 #else
 #include <cerrno>
 #endif
@@ -29,25 +31,24 @@ class WindowsErrors : public std::error_category {
                                   words.back() == L' ' || words.back() == L'.'))
             words.pop_back();
         if (words.empty()) return "Windows error " + std::to_string(code);
-        const int size = WideCharToMultiByte(
-            CP_UTF8, 0, words.data(), static_cast<int>(words.size()), nullptr, 0, nullptr, nullptr);
-        std::string utf8(static_cast<std::size_t>(size), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, words.data(), static_cast<int>(words.size()), utf8.data(),
-                            size, nullptr, nullptr);
-        return utf8;
+        return Utf8FromWide(words);
     }
 };
 
 }  // namespace
 
-std::error_code LastSystemError() {
+std::error_code SystemError(int code) {
     static const WindowsErrors category;
-    return {static_cast<int>(GetLastError()), category};
+    return {code, category};
 }
+
+std::error_code LastSystemError() { return SystemError(static_cast<int>(GetLastError())); }
 
 #else
 
-std::error_code LastSystemError() { return {errno, std::generic_category()}; }
+std::error_code SystemError(int code) { return {code, std::generic_category()}; }
+
+std::error_code LastSystemError() { return SystemError(errno); }
 
 #endif
 

@@ -8,7 +8,11 @@
 namespace deckplate::os {
 
 /// The error of the system call that has just failed: GetLastError() on Windows, errno
-/// elsewhere.
+/// elsewhere. Taken at once, before anything else can overwrite it.
 std::error_code LastSystemError();
+
+/// The system's error `code`: a GetLastError() value on Windows (ERROR_ACCESS_DENIED), an errno
+/// value elsewhere (EACCES).
+std::error_code SystemError(int code);
 
 }  // namespace deckplate::os

@@ -14,7 +14,8 @@ class WriteBuffer : public std::streambuf {
   public:
     /// Writes out what is buffered; false when anything could not be written.
     bool Flush() { return Drain() && !error_; }
-    std::error_code error() const { return error_; }
+    /// The first failure, if any: why the file could not be written.
+    std::error_code Failure() const { return error_; }
 
   protected:
     WriteBuffer() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 
 #include "ui/caption_label.h"
+#include "ui/qt_text.h"
 #include "ui/ui_font.h"
 
 namespace deckplate::ui {
@@ -22,10 +23,6 @@ using form::Ink;
 using form::Kind;
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // An editable list's field: Enter after typing a list text would otherwise count as picking
 // that item. Only a pick from the list (mouse, or the arrow keys) is a pick.
@@ -85,7 +82,7 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 }
 
 void ShowState(const ControlRow& row, const ControlState& state, QWidget* widget) {
-    const QString text = FromUtf8(state.text);
+    const QString text = QStringFromUtf8(state.text);
     switch (row.kind) {
         case Kind::Frame:
             static_cast<QGroupBox*>(widget)->setTitle(text);
@@ -109,7 +106,7 @@ void ShowState(const ControlRow& row, const ControlState& state, QWidget* widget
             const QSignalBlocker blockField(list->lineEdit());
             if (list->count() != static_cast<int>(state.items.size())) {
                 list->clear();
-                for (const std::string& item : state.items) list->addItem(FromUtf8(item));
+                for (const std::string& item : state.items) list->addItem(QStringFromUtf8(item));
             }
             if (list->currentIndex() != state.picked) list->setCurrentIndex(state.picked);
             if (list->currentText() != text) list->setEditText(text);
@@ -157,7 +154,7 @@ QWidget* Form1Widget::Widget(Control control) const {
 void Form1Widget::BuildControls() {
     for (const ControlRow& row : form::ControlTable()) {
         QWidget* widget = CreateControl(row, Widget(row.container));
-        const QString name = FromUtf8(row.name);
+        const QString name = QStringFromUtf8(row.name);
         widget->setObjectName(name);
         widget->setAccessibleName(name);
         if (row.face == form::Face::Hint) widget->setFont(HintFont());

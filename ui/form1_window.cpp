@@ -9,17 +9,10 @@
 #include <map>
 
 #include "ui/form1_widget.h"
+#include "ui/qt_text.h"
 #include "ui/ui_font.h"
 
 namespace deckplate::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 Form1Window::Form1Window(form::Form1& model) : model_(model), form_(new Form1Widget(model, this)) {
     setCentralWidget(form_);
     menuBar()->setFont(UiFont());
@@ -42,19 +35,19 @@ void Form1Window::BuildMenus() {
     for (const form::MenuRow& row : form::MenuTable()) {
         QMenu*& menu = menus[row.menu];
         if (!menu) {
-            menu = menuBar()->addMenu(FromUtf8(row.menu));
+            menu = menuBar()->addMenu(QStringFromUtf8(row.menu));
             menu->setFont(UiFont());
         }
         QMenu* parent = menu;
         if (!row.submenu.empty()) {
             QMenu*& submenu = menus[row.submenu];
             if (!submenu) {
-                submenu = menu->addMenu(FromUtf8(row.submenu));
+                submenu = menu->addMenu(QStringFromUtf8(row.submenu));
                 submenu->setFont(UiFont());
             }
             parent = submenu;
         }
-        QAction* action = parent->addAction(FromUtf8(row.caption));
+        QAction* action = parent->addAction(QStringFromUtf8(row.caption));
         if (row.choice) {
             QActionGroup*& group = choices[row.submenu];
             if (!group) group = new QActionGroup(this);
@@ -69,7 +62,7 @@ void Form1Window::BuildMenus() {
 
 void Form1Window::ControlChanged(form::Control control) {
     if (control == form::Control::form1)
-        setWindowTitle(FromUtf8(model_.State(control).text));
+        setWindowTitle(QStringFromUtf8(model_.State(control).text));
     else
         form_->ShowControl(control);
 }

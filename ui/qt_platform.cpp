@@ -13,17 +13,14 @@
 
 #include "form/control_table.h"
 #include "os/paths.h"
+#include "ui/qt_text.h"
 
 namespace deckplate::ui {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
-    QMessageBox box(icon, FromUtf8(form::kApplicationTitle), FromUtf8(text), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(icon, QStringFromUtf8(form::kApplicationTitle), QStringFromUtf8(text),
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -58,7 +55,7 @@ void QtPlatform::WriteTextFile(std::string_view path, std::string_view text,
 }
 
 std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
-    const QString file = QDir::toNativeSeparators(FromUtf8(path));
+    const QString file = QDir::toNativeSeparators(QStringFromUtf8(path));
 #if defined(Q_OS_WIN)
     if (viewer == form::Viewer::TextEditor &&
         QProcess::startDetached(QStringLiteral("notepad.exe"), {file}))
@@ -78,17 +75,17 @@ std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
 
 std::string QtPlatform::ChooseSaveFile(std::string_view name) {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(window_, FromUtf8(form::kApplicationTitle),
-                                        QDir(documents).filePath(FromUtf8(name)))
+    return QFileDialog::getSaveFileName(window_, QStringFromUtf8(form::kApplicationTitle),
+                                        QDir(documents).filePath(QStringFromUtf8(name)))
         .toStdString();
 }
 
 std::string QtPlatform::LoadSetting(std::string_view key) {
-    return QSettings().value(FromUtf8(key)).toString().toStdString();
+    return QSettings().value(QStringFromUtf8(key)).toString().toStdString();
 }
 
 void QtPlatform::SaveSetting(std::string_view key, std::string_view value) {
-    QSettings().setValue(FromUtf8(key), FromUtf8(value));
+    QSettings().setValue(QStringFromUtf8(key), QStringFromUtf8(value));
 }
 
 }  // namespace deckplate::ui

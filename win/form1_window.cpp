@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <system_error>
 
+#include "os/wide_text.h"
 #include "win/dpi_layout.h"
 #include "win/menu_bar.h"
 #include "win/native_controls.h"
 #include "win/resource_ids.h"
-#include "win/wide_text.h"
 
 namespace deckplate::win {
 namespace {
@@ -181,7 +181,7 @@ void Form1Window::FitWindowTo(unsigned dpi) {
 
 void Form1Window::ControlChanged(Control control) {
     if (control == Control::form1) {
-        SetWindowTextW(window_, WideFromUtf8(model_.State(control).text).c_str());
+        SetWindowTextW(window_, os::WideFromUtf8(model_.State(control).text).c_str());
         return;
     }
     const HWND native = NativeControl(control);

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "win/wide_text.h"
+#include "os/wide_text.h"
 
 namespace deckplate::win {
 namespace {
@@ -29,14 +29,14 @@ HMENU CreateMenuBar() {
         if (!found) {
             found = CreatePopupMenu();
             AppendMenuW(parent, MF_POPUP, reinterpret_cast<UINT_PTR>(found),
-                        WideFromUtf8(title).c_str());
+                        os::WideFromUtf8(title).c_str());
         }
         return found;
     };
     for (const form::MenuRow& row : form::MenuTable()) {
         HMENU parent = menu(row.menu, bar);
         if (!row.submenu.empty()) parent = menu(row.submenu, parent);
-        const std::wstring caption = WideFromUtf8(row.caption);
+        const std::wstring caption = os::WideFromUtf8(row.caption);
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;

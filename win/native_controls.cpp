@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "win/wide_text.h"
+#include "os/wide_text.h"
 
 namespace deckplate::win {
 namespace {
@@ -59,7 +59,7 @@ std::wstring ShownText(HWND control) {
 }
 
 void SetTextIfChanged(HWND control, std::string_view text) {
-    const std::wstring wide = WideFromUtf8(text);
+    const std::wstring wide = os::WideFromUtf8(text);
     if (ShownText(control) != wide) SetWindowTextW(control, wide.c_str());
 }
 
@@ -77,7 +77,7 @@ std::vector<std::wstring> ListItems(HWND combo) {
 
 void ShowList(HWND combo, const form::ControlState& state) {
     std::vector<std::wstring> items;
-    for (const std::string& item : state.items) items.push_back(WideFromUtf8(item));
+    for (const std::string& item : state.items) items.push_back(os::WideFromUtf8(item));
     if (ListItems(combo) != items) {
         SendMessageW(combo, CB_RESETCONTENT, 0, 0);
         for (const std::wstring& item : items)
@@ -155,6 +155,6 @@ void SetFieldHeight(HWND combo, int height) {
     }
 }
 
-std::string WindowText(HWND control) { return Utf8FromWide(ShownText(control)); }
+std::string WindowText(HWND control) { return os::Utf8FromWide(ShownText(control)); }
 
 }  // namespace deckplate::win

@@ -10,7 +10,7 @@
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/system_error.h"
-#include "win/wide_text.h"
+#include "os/wide_text.h"
 
 namespace deckplate::win {
 namespace {
@@ -18,8 +18,8 @@ namespace {
 constexpr wchar_t kSettingsKey[] = L"Software\\DeckPlate";
 
 void ShowModal(HWND owner, std::string_view text, UINT icon) {
-    MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(form::kApplicationTitle).c_str(),
-                MB_OK | icon);
+    MessageBoxW(owner, os::WideFromUtf8(text).c_str(),
+                os::WideFromUtf8(form::kApplicationTitle).c_str(), MB_OK | icon);
 }
 
 std::wstring SystemFolder() {
@@ -53,7 +53,7 @@ void WindowsPlatform::WriteTextFile(std::string_view path, std::string_view text
 }
 
 std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
-    const std::wstring file = WideFromUtf8(path);
+    const std::wstring file = os::WideFromUtf8(path);
     if (viewer == form::Viewer::Browser) {
         const auto result = reinterpret_cast<INT_PTR>(
             ShellExecuteW(window_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
@@ -78,7 +78,7 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
 std::string WindowsPlatform::ChooseSaveFile(std::string_view name) {
     const std::wstring folder = DocumentsFolder();
     std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows has
-    const std::wstring proposed = WideFromUtf8(name);
+    const std::wstring proposed = os::WideFromUtf8(name);
     proposed.copy(file.data(), file.size() - 1);
     // The filters, each a name and a pattern ended by a null, the list ended by one more (that
     // of c_str()): the files of the proposed name's kind ("*.txt" for WExo.txt), then all files.
@@ -101,11 +101,11 @@ std::string WindowsPlatform::ChooseSaveFile(std::string_view name) {
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return {};
-    return Utf8FromWide(file.data());
+    return os::Utf8FromWide(file.data());
 }
 
 std::string WindowsPlatform::LoadSetting(std::string_view key) {
-    const std::wstring name = WideFromUtf8(key);
+    const std::wstring name = os::WideFromUtf8(key);
     DWORD bytes = 0;
     if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
                      &bytes) != ERROR_SUCCESS)
@@ -116,12 +116,12 @@ std::string WindowsPlatform::LoadSetting(std::string_view key) {
         return {};
     value.resize(bytes / sizeof(wchar_t));
     while (!value.empty() && value.back() == L'\0') value.pop_back();
-    return Utf8FromWide(value);
+    return os::Utf8FromWide(value);
 }
 
 void WindowsPlatform::SaveSetting(std::string_view key, std::string_view value) {
-    const std::wstring name = WideFromUtf8(key);
-    const std::wstring data = WideFromUtf8(value);
+    const std::wstring name = os::WideFromUtf8(key);
+    const std::wstring data = os::WideFromUtf8(value);
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), REG_SZ, data.c_str(),
                     static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }

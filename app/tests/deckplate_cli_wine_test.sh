@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # deckplate-cli.exe under Wine, as a script or an engineer at a console sees it.
 #   deckplate_cli_wine_test.sh CASE WINE64 DECKPLATE_CLI_EXE EXAMPLE_SCHEDULE
-# CASE: exit_statuses, check_text, batch_redirected, chinese_file_names or console.
+# CASE: exit_statuses, check_text, batch_redirected, chinese_file_names, books_whatever_the_case
+# or console.
 # Run by ctest in the Wine prefix of the run (WINEPREFIX) with a UTF-8 locale.
 set -euo pipefail
 case_name=$1 wine64=$2 cli=$3 schedule=$4
@@ -34,6 +35,11 @@ expected_statuses='pass,|fail,|pass,|error,"line 5: column '"'spacing'"': must b
 
 case $case_name in
 exit_statuses)
+  # Read-only targets, kept as they are.
+  echo "read-only" >ro.html
+  echo "read-only" >ro.csv
+  chmod 444 ro.html ro.csv
+  cp "$schedule" schedule.csv
   while IFS='|' read -r expected arguments; do
     # shellcheck disable=SC2086  # the table's arguments are words
     run $arguments
@@ -43,7 +49,13 @@ exit_statuses)
 1|check ${bay[*]} --angle L25x16x3
 2|check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8
 3|check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8
+2|book ${bay[*]} --flat-bar 80x8 -o nul.html
+2|book ${bay[*]} --flat-bar 80x8 -o ro.html
+2|batch schedule.csv -o ro.csv
 EOF
+  for file in ro.html ro.csv; do
+    [ "$(cat "$file")" = "read-only" ] || fail "the read-only $file was replaced"
+  done
   ;;
 check_text)
   # Redirected output is the UTF-8 bytes as on Linux: no CR added before LF.
@@ -77,6 +89,20 @@ chinese_file_names)
   elif [ "$(statuses 结果.csv)" != "$expected_statuses" ]; then
     fail "statuses in 结果.csv: $(statuses 结果.csv)"
   fi
+  ;;
+books_whatever_the_case)
+  # Names that Windows' disk takes for one file: still one book for each row, none replaced.
+  names=(É é Σ σ Ａ ａ)
+  {
+    echo "name,dead,live,thickness,span,spacing,boundary,stiffener"
+    for name in "${names[@]}"; do echo "$name,1,2,6,2000,500,simple,80x8"; done
+  } >cases.csv
+  run batch cases.csv --books books
+  [ "$status" -eq 0 ] || fail "exit status $status: $(cat err.txt)"
+  [ "$(ls books | wc -l)" -eq ${#names[@]} ] || fail "books for ${#names[@]} rows: $(ls books)"
+  for name in "${names[@]}"; do
+    grep -Fqs "构件：$name<" books/* || fail "no book holds row $name: $(ls books)"
+  done
   ;;
 console)
   # In a console window the text goes through WriteConsoleW; UTF-8 bytes written to a console

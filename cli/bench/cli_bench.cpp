@@ -35,7 +35,8 @@ void BM_BatchFromDisk(benchmark::State& state) {
         }
     }
     std::ostringstream discard;
-    for (auto _ : state) deckplate::cli::RunBatch(input, output, discard, discard);
+    for (auto _ : state)
+        deckplate::cli::RunBatch({.schedule = input, .output = output}, discard, discard);
     state.SetItemsProcessed(state.iterations() * rows);
     std::remove(input.c_str());
     std::remove(output.c_str());

@@ -14,6 +14,7 @@
 
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
+#include "os/utf8.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(pwrite(fd, data, size, 0) == static_cast<ssize_t>(size));
 
     std::ostringstream out, err;
-    const int status = deckplate::cli::RunBatch(path, "", out, err);
+    const int status = deckplate::cli::RunBatch({.schedule = path}, out, err);
     Require(status >= 0 && status <= 2);
     if (status == 2) {
         Require(!err.str().empty());
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string results = out.str();
     Require(results.starts_with("\xef\xbb\xbf"));
-    Require(deckplate::cli::IsUtf8(results.data(), results.size(), false));
+    Require(deckplate::os::IsUtf8(results.data(), results.size(), false));
 
     const auto rows = ReadBack(results);
     Require(!rows.empty());

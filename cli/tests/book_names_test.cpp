@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace deckplate::cli {
 namespace {
 
@@ -23,6 +25,7 @@ TEST(SafeFileStem, UsableOnWindowsAndLinux) {
         {"empty", "", ""},
         {"device", "con", "_con"},
         {"device with an extension", "NUL.txt", "_NUL.txt"},
+        {"device with a blank before its extension", "nul .txt", "_nul .txt"},
         {"port", "COM1", "_COM1"},
         {"port with a superscript", "lpt²", "_lpt²"},
         {"longer than a device", "CONSOLE", "CONSOLE"},
@@ -33,13 +36,24 @@ TEST(SafeFileStem, UsableOnWindowsAndLinux) {
 }
 
 TEST(BookNames, RepeatedNamesGetASuffixWhateverTheirCase) {
-    BookNames names;
-    EXPECT_EQ(names.Next("A", 2), "A.html");
-    EXPECT_EQ(names.Next("a", 3), "a-2.html");
-    EXPECT_EQ(names.Next("A-2", 4), "A-2-2.html");
-    EXPECT_EQ(names.Next("A.", 5), "A-3.html");
-    EXPECT_EQ(names.Next("", 6), "line-6.html");
-    EXPECT_EQ(names.Next("???", 7), "___.html");
+    // A disk that takes names without regard to the case of ASCII letters, as Windows' does.
+    std::set<std::string> disk;
+    const auto onDisk = [](std::string name) {
+        for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        return name;
+    };
+    const auto next = [&](std::string_view rowName, long long line) {
+        const std::string name = BookFileName(
+            rowName, line, [&](const std::string& taken) { return disk.contains(onDisk(taken)); });
+        disk.insert(onDisk(name));
+        return name;
+    };
+    EXPECT_EQ(next("A", 2), "A.html");
+    EXPECT_EQ(next("a", 3), "a-2.html");
+    EXPECT_EQ(next("A-2", 4), "A-2-2.html");
+    EXPECT_EQ(next("A.", 5), "A-3.html");
+    EXPECT_EQ(next("", 6), "line-6.html");
+    EXPECT_EQ(next("???", 7), "___.html");
 }
 
 }  // namespace

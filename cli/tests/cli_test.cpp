@@ -211,9 +211,21 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--dead: '1kN' is not a number"},
         {"check " + kBay, "the stiffener is missing"},
+        {"book " + kBay + "--flat-bar 80x8 -o /nonexistent/nul.html",
+         "-o: '/nonexistent/nul.html' names a device on Windows"},
         {"batch schedule.csv --basis gb2021", "--basis: 'gb2021' is neither legacy nor current"},
         {"check --dead --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "deckplate-cli: --dead needs a value\n"},
+        {"check --dead -nan --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "--dead: '-nan' is not a number"},
+        {"design --dead 1e308 --live 2 --span 2000 --spacing 500",
+         "(overflow in plate stress); the numbers outgrew what can be computed; look at the "
+         "largest input, --dead 1e308\n"},
+        {"design --dead 1 --live 2 --span 2000 --spacings 1e308:1e308:1",
+         "(overflow in plate moment); the numbers outgrew what can be computed; look at the "
+         "largest input, --spacings 1e308:1e308:1\n"},
+        {"design --dead 1 --live 2 --span 2000 --spacing 500 --top 1.5",
+         "--top: '1.5' is not a whole number; give 1 to 100000"},
         {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--thickness: must be greater than 0 mm, not -6\n"},
         {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",
@@ -248,6 +260,10 @@ TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
     const std::string book = read();
     EXPECT_TRUE(book.starts_with("<!DOCTYPE html>"));
     EXPECT_NE(book.find("Bay &lt;1&gt;"), std::string::npos);
+    // A read-only book is kept, as an editor keeps it.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 --name other -o " + path).status, 2);
+    EXPECT_EQ(read(), book);
     std::filesystem::remove_all(folder);
 }
 

@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 
 #include "calc/angle_catalogue.h"
-#include "cli/arguments.h"
 #include "calc/flat_bar_series.h"
+#include "cli/arguments.h"
 
 namespace deckplate::cli {
 namespace {
@@ -124,6 +125,26 @@ TEST(Design, FaultsAreCountedNeverPassed) {
     const DesignResult result = Design(request);
     EXPECT_TRUE(result.passing.empty());
     EXPECT_EQ(result.faults, result.candidates);
+}
+
+TEST(PrintDesign, ColumnsKeepABlankBetweenThemWhateverTheirWidth) {
+    // As --spacings 100000000:100009999:1 gives: no column is wide enough for these.
+    Utilisation u;
+    u.plateStrength = 1816860465.116;
+    u.plateDeflection = 606701304611650.5;
+    u.stiffenerStrength = 392448.812;
+    u.stiffenerDeflection = 482824.59;
+    DesignResult result;
+    result.closest = Candidate{"8.0", "L140x90x10", 100000000, 12345678.9, u};
+    std::ostringstream out;
+    PrintDesign(result, false, out);
+    const std::string text = out.str();
+    std::istringstream row(text.substr(text.rfind('\n', text.size() - 2) + 1));
+    std::vector<std::string> cells;
+    for (std::string cell; row >> cell;) cells.push_back(cell);
+    EXPECT_EQ(cells, (std::vector<std::string>{"8.0", "L140x90x10", "100000000", "12345678.900",
+                                               "1816860465.116", "606701304611650.500",
+                                               "392448.812", "482824.590", "plate_deflection"}));
 }
 
 TEST(ParseSpacings, FromToStep) {

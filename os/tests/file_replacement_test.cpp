@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "os/paths.h"
 #include "os/tests/test_folder.h"
 
@@ -33,10 +35,31 @@ TEST(ReplaceFile, MissingFolderIsNamed) {
     } catch (const FileError& e) {
         EXPECT_EQ(e.step(), FileStep::FindFolder);
         EXPECT_EQ(e.path(), folder.path() / "no such folder");
+        EXPECT_TRUE(e.reason()) << "the system's reason is lost: " << e.reason().message();
         EXPECT_EQ(std::string(e.what()),
                   "the folder '" + Utf8Of(folder.path() / "no such folder") + "' does not exist");
     }
     EXPECT_TRUE(folder.Files().empty());
+}
+
+TEST(ReplaceFile, ReadOnlyFileIsKept) {
+    Folder folder;
+    const fs::path path = folder.path() / "results.csv";
+    ReplaceFile(path, "previous content");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::optional<FileError> failure;
+    try {
+        ReplaceFile(path, "new content");
+    } catch (const FileError& e) {
+        failure = e;
+    }
+    EXPECT_EQ(Read(path), "previous content");
+    EXPECT_EQ(folder.Files(), Names{"results.csv"});
+    // Windows removes no read-only file, not even with its folder.
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->step(), FileStep::Create);
+    EXPECT_EQ(failure->path(), path);
 }
 
 TEST(FileReplacement, AbandonedLeavesNothingBehind) {

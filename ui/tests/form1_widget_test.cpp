@@ -16,9 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/caption_label.h"
 #include "form/tests/fake_platform.h"
+#include "ui/caption_label.h"
 #include "ui/form1_window.h"
+#include "ui/qt_text.h"
 
 namespace deckplate::ui {
 namespace {
@@ -73,10 +74,6 @@ class Fixture {
     bool unexpectedDialog = false;
 };
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 class Form1WidgetTest : public QObject {
@@ -94,7 +91,7 @@ class Form1WidgetTest : public QObject {
 void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     Fixture f;
     for (const form::ControlRow& row : form::ControlTable()) {
-        QWidget* widget = f.window.findChild<QWidget*>(FromUtf8(row.name));
+        QWidget* widget = f.window.findChild<QWidget*>(QStringFromUtf8(row.name));
         QVERIFY2(widget && widget == f.window.Form().Widget(row.id), row.name.data());
         QCOMPARE(widget->parentWidget(), f.window.Form().Widget(row.container));
         QCOMPARE(widget->geometry(),
@@ -102,7 +99,7 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
         const form::ControlState& state = f.model.State(row.id);
         QVERIFY2(widget->isHidden() == !state.visible, row.name.data());
         QVERIFY2(widget->isEnabled() == state.enabled, row.name.data());
-        const QString text = FromUtf8(state.text);
+        const QString text = QStringFromUtf8(state.text);
         if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), text);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) QCOMPARE(box->text(), text);
         if (auto* button = qobject_cast<QPushButton*>(widget)) QCOMPARE(button->text(), text);

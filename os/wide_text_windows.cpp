@@ -1,8 +1,8 @@
-#include "win/wide_text.h"
-
 #include <windows.h>
 
-namespace deckplate::win {
+#include "os/wide_text.h"
+
+namespace deckplate::os {
 
 std::wstring WideFromUtf8(std::string_view text) {
     if (text.empty()) return {};
@@ -23,4 +23,4 @@ std::string Utf8FromWide(std::wstring_view text) {
     return utf8;
 }
 
-}  // namespace deckplate::win
+}  // namespace deckplate::os

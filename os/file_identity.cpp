@@ -1,0 +1,39 @@
+#include "os/file_identity.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
+namespace deckplate::os {
+
+#ifdef _WIN32
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
+    // No access asked for: a file open elsewhere, or one the user may not read, still answers.
+    const HANDLE file =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(file, &information) != 0;
+    CloseHandle(file);
+    if (!known) return std::nullopt;
+    return FileIdentity{
+        information.dwVolumeSerialNumber,
+        (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+#else
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                        static_cast<std::uint64_t>(status.st_ino)};
+}
+
+#endif
+
+}  // namespace deckplate::os

@@ -1,0 +1,24 @@
+#pragma once
+// Which file a name reaches, as the file system itself tells it. Two names reach one file when
+// one is a link to the other, or when the disk ignores their difference: Windows' disks take
+// "É.html" and "é.html", or "Ａ.html" and "ａ.html", for one name, by case rules of their own
+// that a program cannot know in advance.
+
+#include <compare>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace deckplate::os {
+
+/// A file as the system knows it: its disk and its number on that disk.
+struct FileIdentity {
+    std::uint64_t disk = 0;
+    std::uint64_t file = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+
+/// The file that `path` reaches, or nothing when no file is there.
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path);
+
+}  // namespace deckplate::os
