@@ -2,6 +2,7 @@
 // Strict reading of command-line values: unlike the window, which reads "12mm" as 12, a script's
 // typo must stop the run with a message naming the option.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -46,6 +47,13 @@ DesignBasis ParseBasis(std::string_view text, std::string_view option);
 /// A file the command writes, as given. Refused on every system when Windows would take its
 /// name for a device (nul.html), so that a script does the same everywhere. Throws UsageError.
 std::string OutputFile(std::string_view text, std::string_view option);
+
+/// The point-load case as the command line and a schedule give it, still as text: the force in
+/// kN when given, and the patch "UxV" in mm.
+struct PointLoadOptions {
+    std::optional<std::string> force{};
+    std::string patch = "200x200";
+};
 
 /// A point load of `force` kN (0 or more) on a patch "UxV" in mm (across × along the stiffeners,
 /// each greater than 0). Throws UsageError naming the option.

@@ -33,12 +33,15 @@ enum Column {
     kBoundary,
     kStiffener,
     kBasis,
+    kPointLoad,
+    kPatch,
     kColumns
 };
 constexpr std::array<const char*, kColumns> kColumnNames = {
-    "name", "dead", "live", "thickness", "span", "spacing", "boundary", "stiffener", "basis"};
-// Every column before basis must be there; a row's basis, when given, overrides the run's
-// --basis.
+    "name",     "dead",    "live",  "thickness",  "span",
+    "spacing",  "boundary", "stiffener", "basis", "point_load", "patch"};
+// Every column before basis must be there; a row's basis, point load and patch, when given,
+// override the run's --basis, --point-load and --patch.
 constexpr int kRequiredColumns = kBasis;
 
 std::string Lower(std::string text) {
@@ -75,7 +78,17 @@ std::string Number(double value, int decimals) {
 struct RowResult {
     const BayCheck& check;
     const Utilisation& utilisation;
+
+    // A value of the point-load case, or an empty cell for a row without one.
+    template <class Value>
+    std::string PointLoad(Value value) const {
+        return check.pointLoad && utilisation.pointLoad
+                   ? value(*check.pointLoad, *utilisation.pointLoad)
+                   : std::string();
+    }
 };
+using PointCheck = const PointLoadCheck&;
+using PointUse = const Utilisation::PointLoad&;
 
 // One result column: its header and how a computed row's value is written. A new check adds
 // its columns here; the header row and the width of an error row follow.
@@ -114,6 +127,84 @@ constexpr ResultColumn kResultColumns[] = {
      [](const RowResult& r) { return Number(r.utilisation.stiffenerStrength, 3); }},
     {"utilisation_stiffener_deflection",
      [](const RowResult& r) { return Number(r.utilisation.stiffenerDeflection, 3); }},
+};
+
+// The point-load case's columns, after the others, in a run that has a point load (from
+// --point-load or a point_load column); without one the results are as they always were.
+constexpr ResultColumn kPointLoadColumns[] = {
+    {"point_load_kN",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return Number(p.load.force, 3); });
+     }},
+    {"point_load_patch_mm",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) {
+             return Number(p.load.across, 1) + "x" + Number(p.load.along, 1);
+         });
+     }},
+    {"point_plate_stress_N/mm2",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return Number(p.plate.stress, 2); });
+     }},
+    {"point_plate_deflection_mm",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return Number(p.plate.deflection, 2); });
+     }},
+    {"point_stiffener_stress_N/mm2",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return Number(p.stiffener.stress, 2); });
+     }},
+    {"point_stiffener_deflection_mm",
+     [](const RowResult& r) {
+         return r.PointLoad(
+             [](PointCheck p, PointUse) { return Number(p.stiffener.deflection, 2); });
+     }},
+    {"point_plate_strength",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return p.plateStrength.text; });
+     }},
+    {"point_plate_deflection",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return p.plateDeflection.text; });
+     }},
+    {"point_stiffener_strength",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return p.stiffenerStrength.text; });
+     }},
+    {"point_stiffener_deflection",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck p, PointUse) { return p.stiffenerDeflection.text; });
+     }},
+    {"utilisation_point_plate_strength",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck, PointUse u) { return Number(u.plateStrength, 3); });
+     }},
+    {"utilisation_point_plate_deflection",
+     [](const RowResult& r) {
+         return r.PointLoad([](PointCheck, PointUse u) { return Number(u.plateDeflection, 3); });
+     }},
+    {"utilisation_point_stiffener_strength",
+     [](const RowResult& r) {
+         return r.PointLoad(
+             [](PointCheck, PointUse u) { return Number(u.stiffenerStrength, 3); });
+     }},
+    {"utilisation_point_stiffener_deflection",
+     [](const RowResult& r) {
+         return r.PointLoad(
+             [](PointCheck, PointUse u) { return Number(u.stiffenerDeflection, 3); });
+     }},
+};
+
+// What every row of a run shares: the run's own basis and point load, and whether the point
+// load's columns are written.
+struct Run {
+    DesignBasis basis = DesignBasis::Legacy;
+    PointLoadOptions pointLoad;
+    bool pointLoadColumns = false;
+
+    std::size_t ResultColumnCount() const {
+        return std::size(kResultColumns) + (pointLoadColumns ? std::size(kPointLoadColumns) : 0);
+    }
 };
 
 // Where each column is in the header; only basis may be missing.
@@ -186,6 +277,21 @@ DesignBasis RowBasis(const std::vector<std::string>& row, const ColumnMap& map,
     return cell.empty() ? runBasis : ParseBasis(cell, "column 'basis'");
 }
 
+// The row's point load: its own point_load cell, or the run's --point-load; the patch from its
+// patch cell or the run's --patch.
+std::optional<PointLoad> RowPointLoad(const std::vector<std::string>& row, const ColumnMap& map,
+                                      const PointLoadOptions& run) {
+    const auto cell = [&](Column c) {
+        const std::optional<std::size_t> i = map.index[c];
+        return i && *i < row.size() ? Trim(row[*i]) : std::string();
+    };
+    PointLoadOptions given = run;
+    if (const std::string force = cell(kPointLoad); !force.empty()) given.force = force;
+    if (const std::string patch = cell(kPatch); !patch.empty()) given.patch = patch;
+    if (!given.force) return std::nullopt;
+    return ParsePointLoad(*given.force, given.patch, "column 'point_load'", "column 'patch'");
+}
+
 BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
     const auto field = [&](Column c) -> std::string {
         const std::size_t i = *map.index[c];
@@ -213,7 +319,7 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
 // After the input's cells come the row's basis, the result columns, and its status, error and
 // the program's version.
 bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const ColumnMap& map,
-              DesignBasis runBasis, long long line, std::ostream& results, BookFolder* books) {
+              const Run& run, long long line, std::ostream& results, BookFolder* books) {
     for (std::size_t i = 0; i < columns; ++i) {
         WriteField(results, i < row.size() ? row[i] : std::string());
         results << ',';
@@ -221,17 +327,21 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
     std::string error;
     std::string_view basisName;  // known once the row's basis is read
     try {
-        const DesignBasis basis = RowBasis(row, map, runBasis);
+        const DesignBasis basis = RowBasis(row, map, run.basis);
         basisName = BasisName(basis);
         BayInput bay = ReadBay(row, map);
         bay.basis = basis;
+        bay.pointLoad = RowPointLoad(row, map, run.pointLoad);
         const BayCheck check = CheckBay(bay);
         const Utilisation utilisation = Utilisations(check);
         results << basisName << ',';
-        for (const ResultColumn& column : kResultColumns) {
+        const auto write = [&](const ResultColumn& column) {
             WriteField(results, column.text({check, utilisation}));
             results << ',';
-        }
+        };
+        for (const ResultColumn& column : kResultColumns) write(column);
+        if (run.pointLoadColumns)
+            for (const ResultColumn& column : kPointLoadColumns) write(column);
         results << (check.AllPass() ? "pass" : "fail") << ",," << DECKPLATE_VERSION << "\r\n";
         if (books) {
             const auto cell = [&](Column c) {
@@ -245,7 +355,7 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
     } catch (const ArithmeticError& e) {
         error = std::string("arithmetic fault: ") + e.what();
     }
-    results << basisName << ',' << std::string(std::size(kResultColumns), ',') << "error,";
+    results << basisName << ',' << std::string(run.ResultColumnCount(), ',') << "error,";
     WriteField(results, "line " + std::to_string(line) + ": " + error);
     results << ',' << DECKPLATE_VERSION << "\r\n";
     return false;
@@ -253,7 +363,7 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
 
 // Every row after the header; true when every one passes.
 bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, const ColumnMap& map,
-                  DesignBasis basis, long long size, std::ostream& results, BookFolder* books) {
+                  const Run& run, long long size, std::ostream& results, BookFolder* books) {
     results << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
     for (const std::string& h : header) {
         WriteField(results, h);
@@ -261,6 +371,8 @@ bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, con
     }
     results << "design_basis,";
     for (const ResultColumn& column : kResultColumns) results << column.header << ',';
+    if (run.pointLoadColumns)
+        for (const ResultColumn& column : kPointLoadColumns) results << column.header << ',';
     results << "status,error,version\r\n";
 
     bool allPass = true;
@@ -270,7 +382,7 @@ bool WriteResults(CsvReader& reader, const std::vector<std::string>& header, con
     for (std::vector<std::string> row; results && reader.Next(row);) {
         ++line;
         progress.Update(line, reader.BytesRead());
-        allPass = WriteRow(row, header.size(), map, basis, line, results, books) && allPass;
+        allPass = WriteRow(row, header.size(), map, run, line, results, books) && allPass;
     }
     return allPass;
 }
@@ -283,6 +395,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     DesignBasis basis = DesignBasis::Legacy;
     try {
         basis = ParseBasis(options.basis, "--basis");
+        // Read once here so that a wrong value stops the run before any row: the rows read it
+        // again, each with its own cells.
+        ParsePointLoad(options.pointLoad.force.value_or("0"), options.pointLoad.patch,
+                       "--point-load", "--patch");
         if (!options.output.empty()) OutputFile(options.output, "-o");
     } catch (const UsageError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
@@ -332,8 +448,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         std::optional<BookFolder> books;
         if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books));
         std::ostream& results = outputFile ? outputFile->Stream() : out;
+        const Run run{basis, options.pointLoad,
+                      options.pointLoad.force.has_value() || map->index[kPointLoad].has_value()};
         const bool allPass =
-            WriteResults(reader, header, *map, basis, size, results, books ? &*books : nullptr);
+            WriteResults(reader, header, *map, run, size, results, books ? &*books : nullptr);
         if (outputFile) {
             outputFile->Commit();
         } else if (!results.flush()) {

@@ -4,6 +4,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/arguments.h"
+
 namespace deckplate::cli {
 
 /// A batch run as the command line gives it. Every member has an initializer, so a caller names
@@ -13,6 +15,8 @@ struct BatchOptions {
     std::string output{};          ///< the results file; standard output when empty
     std::string basis = "legacy";  ///< each row's basis unless its own basis column names one
     std::string books{};           ///< with a folder, each computed row's calculation book
+    /// Each row's point load unless its own point_load and patch columns give one.
+    PointLoadOptions pointLoad{};
 };
 
 /// Reads the schedule and writes the results as UTF-8 CSV with byte-order mark. Returns

@@ -20,12 +20,6 @@
 namespace deckplate::cli {
 namespace {
 
-// The point-load case, as check, book, batch and design take it.
-struct PointLoadOptions {
-    std::optional<std::string> force;
-    std::string patch = "200x200";
-};
-
 // One bay as check and book take it.
 struct BayOptions {
     std::string dead, live, thickness, span, spacing;
@@ -155,6 +149,7 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
                                "also write each computed row's calculation book into this "
                                "folder, named after the row")
                    ->type_name("DIR"));
+    AddPointLoadOptions(batch, o.pointLoad);
 }
 
 BayInput ReadBay(const BayOptions& o) {
@@ -225,6 +220,7 @@ struct DesignOptions {
     std::string family = "any";
     std::string top = "10";
     bool json = false;
+    PointLoadOptions pointLoad;
 };
 
 void AddDesignOptions(CLI::App& design, DesignOptions& o) {
@@ -245,6 +241,7 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
     NeedsValue(
         design.add_option("--top", o.top, "how many designs to list (default 10)")->type_name("N"));
     design.add_flag("--json", o.json, "print a JSON array");
+    AddPointLoadOptions(design, o.pointLoad);
 }
 
 int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
@@ -264,6 +261,11 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
     request.top = static_cast<std::size_t>(WholeNumber(o.top, "--top", 1, 100000));
+    request.pointLoad = ReadPointLoad(o.pointLoad);
+    if (!request.pointLoad) {
+        err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
+               "needs --point-load 1.5 (kN on 200x200 mm)\n";
+    }
     const DesignResult result = Design(request);
     PrintDesign(result, o.json, out);
     if (result.candidates > 0 && result.faults == result.candidates) {

@@ -89,6 +89,19 @@ constexpr TextColumn kTextColumns[] = {
      [](const Candidate& c) { return Fixed(c.utilisation.stiffenerDeflection, 3); }},
 };
 
+// The point load's utilisations, after the others when the request has a point load.
+const Utilisation::PointLoad& PointUse(const Candidate& c) { return *c.utilisation.pointLoad; }
+constexpr TextColumn kPointLoadTextColumns[] = {
+    {"pt-plate-str", 13, false,
+     [](const Candidate& c) { return Fixed(PointUse(c).plateStrength, 3); }},
+    {"pt-plate-defl", 14, false,
+     [](const Candidate& c) { return Fixed(PointUse(c).plateDeflection, 3); }},
+    {"pt-stiff-str", 13, false,
+     [](const Candidate& c) { return Fixed(PointUse(c).stiffenerStrength, 3); }},
+    {"pt-stiff-defl", 14, false,
+     [](const Candidate& c) { return Fixed(PointUse(c).stiffenerDeflection, 3); }},
+};
+
 // A cell padded to its column's width, one blank of which stays between it and its neighbour
 // however wide the text: 100000000 mm spacings and utilisations of thousands do not run
 // together.
@@ -134,12 +147,13 @@ std::vector<double> ParseSpacings(const std::string& text) {
 DesignResult Design(const DesignRequest& request) {
     DesignResult result;
     result.basis = request.basis;
+    result.pointLoad = request.pointLoad.has_value();
     const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
     for (double spacing : request.spacings) {
         for (const std::string_view thicknessText : PlateThicknesses()) {
-            BayInput bay{request.dead, request.live, ParseNumber(thicknessText),
-                         request.span, spacing,      request.continuous,
-                         {},           request.basis};
+            BayInput bay{request.dead,   request.live,    ParseNumber(thicknessText),
+                         request.span,   spacing,         request.continuous,
+                         {},             request.basis,   request.pointLoad};
             std::optional<PlateChecks> plate;
             try {
                 plate = CheckPlates(bay);
@@ -179,16 +193,24 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     const std::size_t shown = result.passing.size();
     const auto toJson = [](const Candidate& c) {
         const Utilisation& u = c.utilisation;
-        return nlohmann::json{{"thickness", c.thickness},
-                              {"stiffener", c.stiffener},
-                              {"spacing", c.spacing},
-                              {"self_weight", c.selfWeight},
-                              {"utilisation",
-                               {{"plate_strength", u.plateStrength},
-                                {"plate_deflection", u.plateDeflection},
-                                {"stiffener_strength", u.stiffenerStrength},
-                                {"stiffener_deflection", u.stiffenerDeflection}}},
-                              {"governing", u.GoverningCheck()}};
+        nlohmann::json candidate{{"thickness", c.thickness},
+                                 {"stiffener", c.stiffener},
+                                 {"spacing", c.spacing},
+                                 {"self_weight", c.selfWeight},
+                                 {"utilisation",
+                                  {{"plate_strength", u.plateStrength},
+                                   {"plate_deflection", u.plateDeflection},
+                                   {"stiffener_strength", u.stiffenerStrength},
+                                   {"stiffener_deflection", u.stiffenerDeflection}}},
+                                 {"governing", u.GoverningCheck()}};
+        if (const auto& p = u.pointLoad) {
+            nlohmann::json& use = candidate["utilisation"];
+            use["point_load_plate_strength"] = p->plateStrength;
+            use["point_load_plate_deflection"] = p->plateDeflection;
+            use["point_load_stiffener_strength"] = p->stiffenerStrength;
+            use["point_load_stiffener_deflection"] = p->stiffenerDeflection;
+        }
+        return candidate;
     };
     if (json) {
         nlohmann::json list = nlohmann::json::array();
@@ -199,16 +221,22 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         out << document.dump(2) << '\n';
         return;
     }
+    const auto cells = [&](auto text) {
+        for (const TextColumn& column : kTextColumns) Cell(out, column, text(column));
+        if (result.pointLoad)
+            for (const TextColumn& column : kPointLoadTextColumns) Cell(out, column, text(column));
+    };
     const auto heading = [&] {
-        for (const TextColumn& column : kTextColumns) Cell(out, column, column.heading);
+        cells([](const TextColumn& column) { return std::string(column.heading); });
         out << "  governing\n";
     };
     const auto row = [&](const Candidate& c) {
-        for (const TextColumn& column : kTextColumns) Cell(out, column, column.text(c));
+        cells([&](const TextColumn& column) { return column.text(c); });
         out << "  " << c.utilisation.GoverningCheck() << '\n';
     };
+    const char* const checks = result.pointLoad ? "all eight checks" : "all four checks";
     if (result.passing.empty()) {
-        out << "No candidate passes all four checks under the " << BasisName(result.basis)
+        out << "No candidate passes " << checks << " under the " << BasisName(result.basis)
             << " basis (" << result.candidates << " checked, " << result.faults
             << " skipped on an arithmetic fault).\n";
         if (result.closest) {
@@ -219,7 +247,7 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         return;
     }
     out << result.passingCount << " of " << result.candidates
-        << " candidates pass all four checks under the " << BasisName(result.basis) << " basis";
+        << " candidates pass " << checks << " under the " << BasisName(result.basis) << " basis";
     if (result.faults > 0) out << " (" << result.faults << " skipped on an arithmetic fault)";
     out << "; the " << shown << " lightest (utilisations: 1.000 is the limit):\n";
     heading();

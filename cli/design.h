@@ -1,5 +1,6 @@
 #pragma once
-// deckplate-cli design: the lightest plate and stiffener that pass all four checks.
+// deckplate-cli design: the lightest plate and stiffener that pass every check: the four of the
+// uniform load, and with a point load its four too.
 
 #include <iosfwd>
 #include <optional>
@@ -23,6 +24,7 @@ struct DesignRequest {
     StiffenerFamily family = StiffenerFamily::Any;
     std::size_t top = 10;  ///< how many passing designs to keep
     DesignBasis basis = DesignBasis::Legacy;
+    std::optional<PointLoad> pointLoad = std::nullopt;  ///< when given, its four checks count too
 };
 
 struct Candidate {
@@ -35,6 +37,7 @@ struct Candidate {
 
 struct DesignResult {
     DesignBasis basis = DesignBasis::Legacy;
+    bool pointLoad = false;  ///< the point load's checks counted
     std::vector<Candidate> passing;  ///< the `top` lightest, then lowest governing utilisation
     long long passingCount = 0;
     std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation

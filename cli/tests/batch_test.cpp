@@ -62,20 +62,21 @@ struct BatchRun {
     std::vector<std::vector<std::string>> rows;  // parsed back, header first
 };
 
-BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
+BatchRun Batch(const std::string& schedule, BatchOptions options) {
     TempFile input(schedule);
+    options.schedule = input.path();
     std::ostringstream out, err;
-    BatchRun run{
-        RunBatch({.schedule = input.path(), .basis = std::string(BasisName(basis))}, out, err),
-        out.str(),
-        err.str(),
-        {}};
+    BatchRun run{RunBatch(options, out, err), out.str(), err.str(), {}};
     TempFile output(run.out);
     std::FILE* f = std::fopen(output.path().c_str(), "rb");
     CsvReader reader(f);
     for (std::vector<std::string> row; reader.Next(row);) run.rows.push_back(row);
     std::fclose(f);
     return run;
+}
+
+BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
+    return Batch(schedule, BatchOptions{.basis = std::string(BasisName(basis))});
 }
 
 std::string Column(const BatchRun& run, std::size_t row, const std::string& name) {
@@ -167,6 +168,34 @@ TEST(Batch, BasisColumnOverridesTheRunsBasis) {
         EXPECT_EQ(Column(run, row, "plate_stress_N/mm2"), e.plateStress) << "row " << row;
         EXPECT_EQ(Column(run, row, "stiffener_stress_N/mm2"), e.stiffenerStress) << "row " << row;
         EXPECT_EQ(Column(run, row, "error"), e.error) << "row " << row;
+        EXPECT_EQ(run.rows[row].size(), run.rows[0].size()) << "row " << row;
+    }
+}
+
+TEST(Batch, PointLoadColumnsOverrideTheRunsPointLoad) {
+    // The walkway's deck of check's worked bay: the run's 1.5 kN, a row's own 0 kN, a row's own
+    // patch, and a refused force. A patch of the whole panel is a uniform 1.5 kN/m², whose
+    // elastic deflection at b/a = 4 is 0.01282·10.92·q·a⁴/(E·t³) = 1.00 mm, beside the dead
+    // load's 0.67 mm; the stiffener still takes the whole force at midspan and fails.
+    const std::string header =
+        "name,dead,live,thickness,span,spacing,boundary,stiffener,point_load,patch\r\n";
+    BatchOptions options;
+    options.pointLoad.force = "1.5";
+    const BatchRun run = Batch(header + "run's,1,2,4,2000,500,simple,L45x28x3,,\r\n" +
+                                   "none,1,2,4,2000,500,simple,L45x28x3,0,\r\n" +
+                                   "own patch,1,2,4,2000,500,simple,L45x28x3,,500x2000\r\n" +
+                                   "negative,1,2,4,2000,500,simple,L45x28x3,-1,\r\n",
+                               options);
+    ASSERT_EQ(run.rows.size(), 5u);
+    const struct {
+        const char *force, *deflection, *status;
+    } expected[] = {{"1.5", "5.2", "fail"}, {"0", "0.67", "pass"}, {"1.5", "1.67", "fail"},
+                    {"", "", "error"}};
+    for (std::size_t row = 1; row < run.rows.size(); ++row) {
+        const auto& e = expected[row - 1];
+        EXPECT_EQ(Column(run, row, "point_load_kN"), e.force) << "row " << row;
+        EXPECT_EQ(Column(run, row, "point_plate_deflection_mm"), e.deflection) << "row " << row;
+        EXPECT_EQ(Column(run, row, "status"), e.status) << "row " << row;
         EXPECT_EQ(run.rows[row].size(), run.rows[0].size()) << "row " << row;
     }
 }

@@ -52,6 +52,14 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"AllPass", "check " + kBay + "--flat-bar 80x8", 0},
         StatusCase{"AnglePasses", "check " + kBay + "--angle L63x40x5", 0},
         StatusCase{"Exceeded", "check " + kBay + "--angle L25x16x3", 1},
+        // The walkway's deck passes the uniform load and fails 1.5 kN on 200 × 200 mm.
+        StatusCase{"PointLoadExceeded",
+                   "check --dead 1 --live 2 --thickness 4 --span 2000 --spacing 500 --angle "
+                   "L45x28x3 --point-load 1.5",
+                   1},
+        StatusCase{"NegativePointLoad", "check " + kBay + "--flat-bar 80x8 --point-load -1", 2},
+        StatusCase{"PatchWithoutSecondSide",
+                   "check " + kBay + "--flat-bar 80x8 --point-load 1.5 --patch 200", 2},
         StatusCase{
             "NegativeLoads",
             "check --dead -1 --live -2 --thickness 6 --span 2000 --spacing 500 --angle L25x16x3",
