@@ -8,6 +8,14 @@
 namespace deckplate {
 namespace {
 
+PointLoadPlateResult PointLoadPlateOf(const BayInput& bay, const DeckPlateResult& plate,
+                                      DisplayTexts texts) {
+    const PointLoad& load = *bay.pointLoad;
+    return PointLoadPlate(load, bay.dead, bay.thickness, bay.spacing, plate,
+                          PatchLoadInfluence(bay.spacing, bay.span, load.across, load.along),
+                          texts);
+}
+
 BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts texts,
                      const BayStageObserver& observer) {
     BayCheck c;
@@ -37,17 +45,13 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     if (!bay.pointLoad) return c;
 
     const PointLoad& load = *bay.pointLoad;
-    const PatchInfluence patch =
-        known && known->patch
-            ? *known->patch
-            : PatchLoadInfluence(bay.spacing, bay.span, load.across, load.along);
     PointLoadCheck& p = c.pointLoad.emplace();
     p.load = load;
     p.factor = PointLoadFactor(bay.basis);
-    p.plate = PointLoadPlate(load, bay.dead, bay.thickness, bay.spacing, c.plate, patch);
+    p.plate = known && known->pointLoad ? *known->pointLoad : PointLoadPlateOf(bay, c.plate, texts);
     done(BayStage::PointLoadPlate);
     p.stiffener = PointLoadStiffener(load, bay.dead, bay.thickness, bay.spacing, bay.span,
-                                     c.plate, c.stiffener);
+                                     c.plate, c.stiffener, texts);
     done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.display.stress, p.plate.f);
     p.plateDeflection = PointLoadPlateDeflectionVerdict(p.plate.deflection, p.plate.deflectionLimit);
@@ -63,14 +67,11 @@ BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer) {
     return CheckStages(bay, nullptr, DisplayTexts::All, observer);
 }
 
-PlateChecks CheckPlates(const BayInput& bay) {
+PlateChecks CheckPlates(const BayInput& bay, DisplayTexts texts) {
     PlateChecks checks{CheckDeckPlate(bay.dead, bay.live, bay.thickness, bay.span, bay.spacing,
                                       bay.continuous, bay.basis),
                        std::nullopt};
-    if (bay.pointLoad) {
-        checks.patch = PatchLoadInfluence(bay.spacing, bay.span, bay.pointLoad->across,
-                                          bay.pointLoad->along);
-    }
+    if (bay.pointLoad) checks.pointLoad = PointLoadPlateOf(bay, checks.plate, texts);
     return checks;
 }
 

@@ -88,14 +88,14 @@ using BayStageObserver = std::function<void(BayStage stage, const BayCheck& chec
 /// Checks a bay stage by stage. Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer = {});
 
-/// What a bay's plate checks depend on, done once for trying many stiffeners on one plate: the
-/// uniform check of its loads, thickness, span, spacing, boundary and basis, and the point
-/// load's patch on that panel.
+/// A bay's plate checks, which do not depend on the stiffener, done once for trying many
+/// stiffeners on one plate: the uniform check of its loads, thickness, span, spacing, boundary
+/// and basis, and with a point load the plate's point-load check.
 struct PlateChecks {
     DeckPlateResult plate;
-    std::optional<PatchInfluence> patch;  ///< with a point load
+    std::optional<PointLoadPlateResult> pointLoad;  ///< with a point load
 };
-PlateChecks CheckPlates(const BayInput& bay);
+PlateChecks CheckPlates(const BayInput& bay, DisplayTexts texts = DisplayTexts::All);
 
 /// The same as CheckBay, with the plate checks already done.
 BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates,

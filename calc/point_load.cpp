@@ -83,7 +83,7 @@ double PointLoadFactor(DesignBasis basis) {
 
 PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double thickness,
                                     double spacing, const DeckPlateResult& plate,
-                                    const PatchInfluence& influence) {
+                                    const PatchInfluence& influence, DisplayTexts texts) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
                   a = InputNumber(spacing);
     const Checked gammaQ = PointLoadFactor(plate.basis);
@@ -118,14 +118,18 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
     r.deflectionPoint = deflectionPoint.value();
     r.deflection = deflection.value();
     r.deflectionLimit = limit;
-    r.display = {Display(moment), Display(stress), Display(deflection)};
+    r.display.stress = Display(stress);
+    if (texts == DisplayTexts::All) {
+        r.display.moment = Display(moment);
+        r.display.deflection = Display(deflection);
+    }
     return r;
 }
 
 PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, double thickness,
                                             double spacing, double span,
                                             const DeckPlateResult& plate,
-                                            const StiffenerResult& section) {
+                                            const StiffenerResult& section, DisplayTexts texts) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
                   a = InputNumber(spacing), L = InputNumber(span), Yo = section.Yo,
                   Ix = section.Ix;
@@ -151,7 +155,11 @@ PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, 
     r.stress = stress.value();
     r.deflection = deflection.value();
     r.f = section.f;
-    r.display = {Display(Ms / 1000.0 / 1000.0), Display(stress), Display(deflection)};
+    r.display.stress = Display(stress);
+    if (texts == DisplayTexts::All) {
+        r.display.moment = Display(Ms / 1000.0 / 1000.0);
+        r.display.deflection = Display(deflection);
+    }
     return r;
 }
 

@@ -103,19 +103,22 @@ struct PointLoadCheck {
     }
 };
 
-/// The plate under the point load. dead in kN/m², thickness and spacing in mm; `plate` is the
+/// The plate under the point load (with only the stress's display text when `texts` asks for
+/// no more). dead in kN/m², thickness and spacing in mm; `plate` is the
 /// uniform check of the same bay (its α, β, load factors, basis and f); `influence` the
 /// patch's, from PatchLoadInfluence. Throws ArithmeticError.
 PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double thickness,
                                     double spacing, const DeckPlateResult& plate,
-                                    const PatchInfluence& influence);
+                                    const PatchInfluence& influence,
+                                    DisplayTexts texts = DisplayTexts::All);
 
 /// The stiffener under the point load, on the uniform check's composite section `section`, with
 /// the load factors of `plate`. Throws ArithmeticError.
 PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, double thickness,
                                             double spacing, double span,
                                             const DeckPlateResult& plate,
-                                            const StiffenerResult& section);
+                                            const StiffenerResult& section,
+                                            DisplayTexts texts = DisplayTexts::All);
 
 /// "钢铺板集中荷载强度满足要求" or "★钢铺板集中荷载强度超出限值<215N/mm2>,须重新计算".
 StrengthVerdict PointLoadPlateStrengthVerdict(std::string_view displayedStress,

@@ -156,7 +156,7 @@ DesignResult Design(const DesignRequest& request) {
                          {},             request.basis,   request.pointLoad};
             std::optional<PlateChecks> plate;
             try {
-                plate = CheckPlates(bay);
+                plate = CheckPlates(bay, DisplayTexts::StressOnly);
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());

@@ -10,28 +10,33 @@
 
 namespace {
 
+// Argument 1: with the point load of a walkway, 1.5 kN on 200 × 200 mm.
 void BM_DesignOneBay(benchmark::State& state) {
     deckplate::cli::DesignRequest request;
     request.dead = 1;
     request.live = 2;
     request.span = 2000;
     request.spacings = {500};
+    if (state.range(0) == 1) request.pointLoad = deckplate::PointLoad{};
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::cli::Design(request));
 }
-BENCHMARK(BM_DesignOneBay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DesignOneBay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Arguments: rows, and 1 for a point_load column (1.5 kN in every row).
 void BM_BatchFromDisk(benchmark::State& state) {
     const std::string input = "/tmp/deckplate_bench_schedule.csv";
     const std::string output = "/tmp/deckplate_bench_results.csv";
     const long long rows = state.range(0);
+    const bool pointLoad = state.range(1) == 1;
     {
         std::ofstream file(input);
-        file << "name,dead,live,thickness,span,spacing,boundary,stiffener\n";
+        file << "name,dead,live,thickness,span,spacing,boundary,stiffener"
+             << (pointLoad ? ",point_load\n" : "\n");
         const char* stiffeners[] = {"80x8", "L63x40x5", "L25x16x3", "100x10"};
         for (long long i = 0; i < rows; ++i) {
             file << "B" << i << ",1," << (1 + i % 5) << ",6," << (1500 + i % 7 * 100) << ","
                  << (400 + i % 4 * 100) << "," << (i % 2 ? "simple" : "continuous") << ","
-                 << stiffeners[i % 4] << "\n";
+                 << stiffeners[i % 4] << (pointLoad ? ",1.5\n" : "\n");
         }
     }
     std::ostringstream discard;
@@ -41,6 +46,6 @@ void BM_BatchFromDisk(benchmark::State& state) {
     std::remove(input.c_str());
     std::remove(output.c_str());
 }
-BENCHMARK(BM_BatchFromDisk)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchFromDisk)->Args({200000, 0})->Args({200000, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace
