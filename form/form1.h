@@ -141,6 +141,11 @@ class Form1 {
     /// being done ("保存", "导出"): false then.
     bool WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
                    std::string_view done);
+    /// After a failed write: says why, offers the Save dialog once, proposing `proposed`, and
+    /// writes there; `path` is then the chosen one. False when cancelled or failed again.
+    bool SaveElsewhere(const os::FileError& error, std::string& path, std::string_view text,
+                       os::TextEncoding encoding, std::string_view proposed,
+                       std::string_view done);
     /// Opens a written file in its viewer; a failure is reported.
     void OpenFile(const std::string& path, Viewer viewer, std::string_view done);
     /// Refuses, with a message, a box that is not a number, a negative load or size, or a flat

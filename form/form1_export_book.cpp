@@ -17,8 +17,15 @@ void Form1::ExportBook_Click() {
         platform_.ReportError(ErrorReportText(error));
         return;
     }
-    const std::string path = platform_.ChooseSaveFile("钢平台计算书.html");
-    if (path.empty() || !WriteFile(path, book, os::TextEncoding::Utf8, "导出")) return;
+    constexpr std::string_view kProposed = "钢平台计算书.html";
+    std::string path = platform_.ChooseSaveFile(kProposed);
+    if (path.empty()) return;
+    try {
+        platform_.WriteTextFile(path, book, os::TextEncoding::Utf8);
+    } catch (const os::FileError& error) {
+        // A read-only file or a folder the user may not write: the book can go elsewhere.
+        if (!SaveElsewhere(error, path, book, os::TextEncoding::Utf8, kProposed, "导出")) return;
+    }
     OpenFile(path, Viewer::Browser, "导出");
 }
 

@@ -62,11 +62,18 @@ void Form1::Command3_Click() {
         platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
     } catch (const os::FileError& error) {
         // No drive D:, or no room on it: the same report can go elsewhere.
-        platform_.ReportError("计算书未能保存。\n" + FileErrorText(error) + "\n请另选位置保存。");
-        path = platform_.ChooseSaveFile("WExo.txt");
-        if (path.empty() || !WriteFile(path, report, os::TextEncoding::Gbk, "保存")) return;
+        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, "WExo.txt", "保存")) return;
     }
     OpenFile(path, Viewer::TextEditor, "保存");
+}
+
+bool Form1::SaveElsewhere(const os::FileError& error, std::string& path, std::string_view text,
+                          os::TextEncoding encoding, std::string_view proposed,
+                          std::string_view done) {
+    platform_.ReportError("计算书未能" + std::string(done) + "。\n" + FileErrorText(error) +
+                          "\n请另选位置保存。");
+    path = platform_.ChooseSaveFile(proposed);
+    return !path.empty() && WriteFile(path, text, encoding, done);
 }
 
 bool Form1::WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,

@@ -377,6 +377,18 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     platform.saveChoice.clear();  // the dialog cancelled: nothing written
     form.MenuChosen(MenuItem::ExportBook);
     EXPECT_EQ(platform.writes.size(), 1u);
+
+    // A place that cannot be written (a read-only file): said, and the dialog offered again.
+    platform.saveChoice = "/home/me/只读.html";
+    platform.unwritable.insert(platform.saveChoice);
+    platform.calls.clear();
+    form.MenuChosen(MenuItem::ExportBook);
+    ASSERT_EQ(platform.errors.size(), 2u);  // the place chosen again fails too
+    EXPECT_NE(platform.errors.front().find("计算书未能导出。"), std::string::npos);
+    EXPECT_NE(platform.errors.front().find("请另选位置保存。"), std::string::npos);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{
+                                  "choose 钢平台计算书.html", "write /home/me/只读.html",
+                                  "choose 钢平台计算书.html", "write /home/me/只读.html"}));
 }
 
 }  // namespace
