@@ -332,7 +332,10 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
         BayInput bay = ReadBay(row, map);
         bay.basis = basis;
         bay.pointLoad = RowPointLoad(row, map, run.pointLoad);
-        const BayCheck check = CheckBay(bay);
+        // The results are numbers and verdicts: of the display texts only the stresses, which
+        // the strength verdicts judge, are formed.
+        const BayCheck check = CheckBay(bay, CheckPlates(bay, DisplayTexts::StressOnly),
+                                        DisplayTexts::StressOnly);
         const Utilisation utilisation = Utilisations(check);
         results << basisName << ',';
         const auto write = [&](const ResultColumn& column) {
