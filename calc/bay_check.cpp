@@ -50,12 +50,14 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     p.factor = PointLoadFactor(bay.basis);
     p.plate = known && known->pointLoad ? *known->pointLoad : PointLoadPlateOf(bay, c.plate, texts);
     done(BayStage::PointLoadPlate);
-    p.stiffener = PointLoadStiffener(load, bay.dead, bay.thickness, bay.spacing, bay.span,
-                                     c.plate, c.stiffener, texts);
+    p.stiffener = PointLoadStiffener(load, bay.dead, bay.thickness, bay.spacing, bay.span, c.plate,
+                                     c.stiffener, texts);
     done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.display.stress, p.plate.f);
-    p.plateDeflection = PointLoadPlateDeflectionVerdict(p.plate.deflection, p.plate.deflectionLimit);
-    p.stiffenerStrength = PointLoadStiffenerStrengthVerdict(p.stiffener.display.stress, p.stiffener.f);
+    p.plateDeflection =
+        PointLoadPlateDeflectionVerdict(p.plate.deflection, p.plate.deflectionLimit);
+    p.stiffenerStrength =
+        PointLoadStiffenerStrengthVerdict(p.stiffener.display.stress, p.stiffener.f);
     p.stiffenerDeflection = PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection);
     done(BayStage::PointLoadVerdicts);
     return c;

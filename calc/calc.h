@@ -20,7 +20,7 @@
 #include "calc/checked.h"
 #include "calc/deck_plate.h"
 #include "calc/design_basis.h"
-#include "calc/plate_formulas.h"
 #include "calc/number_text.h"
+#include "calc/plate_formulas.h"
 #include "calc/plate_thicknesses.h"
 #include "calc/stiffener.h"

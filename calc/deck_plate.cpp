@@ -1,8 +1,8 @@
 #include "calc/deck_plate.h"
 
 #include "calc/code_values.h"
-#include "calc/plate_formulas.h"
 #include "calc/number_text.h"
+#include "calc/plate_formulas.h"
 
 namespace deckplate {
 namespace {

@@ -20,16 +20,16 @@ struct DeckPlateDisplay {
 
 struct DeckPlateResult {
     DesignBasis basis = DesignBasis::Legacy;
-    LoadFactors factors;      ///< γG, γQ of q
-    double q = 0;             ///< design load P·γQ + D·γG, kN/m²
-    double qk = 0;            ///< standard load D + P, kN/m²
-    double f = kStressLimit;  ///< strength limit of the plate, N/mm²
-    double alpha = 0;         ///< moment coefficient
-    double beta = 0;          ///< deflection coefficient
+    LoadFactors factors;                  ///< γG, γQ of q
+    double q = 0;                         ///< design load P·γQ + D·γG, kN/m²
+    double qk = 0;                        ///< standard load D + P, kN/m²
+    double f = kStressLimit;              ///< strength limit of the plate, N/mm²
+    double alpha = 0;                     ///< moment coefficient
+    double beta = 0;                      ///< deflection coefficient
     PlateCoefficientChoice coefficients;  ///< how α and β were found
-    double moment = 0;        ///< M, kN·m per metre of plate width
-    double stress = 0;        ///< σ, N/mm²
-    double deflection = 0;    ///< δ, mm
+    double moment = 0;                    ///< M, kN·m per metre of plate width
+    double stress = 0;                    ///< σ, N/mm²
+    double deflection = 0;                ///< δ, mm
     DeckPlateDisplay display;
 };
 

@@ -1,7 +1,7 @@
 #include "calc/design_basis.h"
 
-#include "calc/number_text.h"
 #include "calc/code_values.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
 

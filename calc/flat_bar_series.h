@@ -8,7 +8,6 @@
 
 namespace deckplate {
 
-
 /// Every bar of the series with height / thickness ≤ 15, heights 20 to 200 mm.
 const std::vector<FlatBar>& StandardFlatBars();
 

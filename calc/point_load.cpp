@@ -98,8 +98,8 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
         return PlateMoment(plate.alpha, Checked(plate.factors.dead) * D, a);
     });
     // The influence is per unit force in N·mm/mm; the force in kN gives kN·m per m.
-    const Checked momentPoint = Compute(Quantity::PointLoadPlateMoment,
-                                        [&] { return gammaQ * F * influence.moment; });
+    const Checked momentPoint =
+        Compute(Quantity::PointLoadPlateMoment, [&] { return gammaQ * F * influence.moment; });
     const Checked moment =
         Compute(Quantity::PointLoadPlateMoment, [&] { return momentDead + momentPoint; });
     const Checked stress =
@@ -134,8 +134,7 @@ PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, 
                                             const DeckPlateResult& plate,
                                             const StiffenerResult& section, DisplayTexts texts) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
-                  a = InputNumber(spacing), L = InputNumber(span), Yo = section.Yo,
-                  Ix = section.Ix;
+                  a = InputNumber(spacing), L = InputNumber(span), Yo = section.Yo, Ix = section.Ix;
     const Checked gammaG = plate.factors.dead, gammaQ = PointLoadFactor(plate.basis);
     const Checked Ms = Compute(Quantity::PointLoadStiffenerMoment, [&] {
         return Power(L, 2) * (a / 1000.0 * (gammaG * D)) / 8.0 + gammaQ * F * 1000.0 * L / 4.0;
@@ -188,8 +187,7 @@ StrengthVerdict PointLoadStiffenerStrengthVerdict(std::string_view displayedStre
 
 DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection) {
     return detail::JudgeDeflection(
-        span, deflection, kStiffenerDeflectionLimit,
-        Quantity::PointLoadStiffenerDeflectionRatio,
+        span, deflection, kStiffenerDeflectionLimit, Quantity::PointLoadStiffenerDeflectionRatio,
         {"★加劲肋集中荷载挠度", "超出限值<1/200>，须重新计算", "加劲肋集中荷载挠度满足要求"});
 }
 

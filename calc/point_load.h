@@ -70,9 +70,9 @@ struct PointLoadStiffenerDisplay {
 struct PointLoadStiffenerResult {
     double Ms = 0;  ///< γG·D·a·L²/8 + γQ·F·L/4
     double stressTop = 0, stressBottom = 0;
-    double stress = 0;           ///< the larger, ≥ 0, rounded to 2 decimals
-    double deflection = 0;       ///< 5·D·a·L⁴/(384·E·Ix) + F·L³/(48·E·Ix)
-    double f = kStressLimit;     ///< the stiffener's strength limit, N/mm²
+    double stress = 0;        ///< the larger, ≥ 0, rounded to 2 decimals
+    double deflection = 0;    ///< 5·D·a·L⁴/(384·E·Ix) + F·L³/(48·E·Ix)
+    double f = kStressLimit;  ///< the stiffener's strength limit, N/mm²
     PointLoadStiffenerDisplay display;
 };
 

@@ -1,8 +1,8 @@
 #include "calc/stiffener.h"
 
-#include "calc/plate_formulas.h"
 #include "calc/code_values.h"
 #include "calc/number_text.h"
+#include "calc/plate_formulas.h"
 
 namespace deckplate {
 namespace {
@@ -93,7 +93,8 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
         return Power(L, 4) * (a * Qk / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
                Ix;
     });
-    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / kTopFaceGamma / Ix; });
+    const Checked top =
+        Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / kTopFaceGamma / Ix; });
     const Checked bottom =
         Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / s.gamma / Ix; });
     const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);

@@ -38,8 +38,8 @@ enum Column {
     kColumns
 };
 constexpr std::array<const char*, kColumns> kColumnNames = {
-    "name",     "dead",    "live",  "thickness",  "span",
-    "spacing",  "boundary", "stiffener", "basis", "point_load", "patch"};
+    "name",     "dead",      "live",  "thickness",  "span", "spacing",
+    "boundary", "stiffener", "basis", "point_load", "patch"};
 // Every column before basis must be there; a row's basis, point load and patch, when given,
 // override the run's --basis, --point-load and --patch.
 constexpr int kRequiredColumns = kBasis;
@@ -185,8 +185,7 @@ constexpr ResultColumn kPointLoadColumns[] = {
      }},
     {"utilisation_point_stiffener_strength",
      [](const RowResult& r) {
-         return r.PointLoad(
-             [](PointCheck, PointUse u) { return Number(u.stiffenerStrength, 3); });
+         return r.PointLoad([](PointCheck, PointUse u) { return Number(u.stiffenerStrength, 3); });
      }},
     {"utilisation_point_stiffener_deflection",
      [](const RowResult& r) {
@@ -334,8 +333,8 @@ bool WriteRow(const std::vector<std::string>& row, std::size_t columns, const Co
         bay.pointLoad = RowPointLoad(row, map, run.pointLoad);
         // The results are numbers and verdicts: of the display texts only the stresses, which
         // the strength verdicts judge, are formed.
-        const BayCheck check = CheckBay(bay, CheckPlates(bay, DisplayTexts::StressOnly),
-                                        DisplayTexts::StressOnly);
+        const BayCheck check =
+            CheckBay(bay, CheckPlates(bay, DisplayTexts::StressOnly), DisplayTexts::StressOnly);
         const Utilisation utilisation = Utilisations(check);
         results << basisName << ',';
         const auto write = [&](const ResultColumn& column) {

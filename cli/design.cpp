@@ -151,9 +151,9 @@ DesignResult Design(const DesignRequest& request) {
     const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
     for (double spacing : request.spacings) {
         for (const std::string_view thicknessText : PlateThicknesses()) {
-            BayInput bay{request.dead,   request.live,    ParseNumber(thicknessText),
-                         request.span,   spacing,         request.continuous,
-                         {},             request.basis,   request.pointLoad};
+            BayInput bay{request.dead, request.live,  ParseNumber(thicknessText),
+                         request.span, spacing,       request.continuous,
+                         {},           request.basis, request.pointLoad};
             std::optional<PlateChecks> plate;
             try {
                 plate = CheckPlates(bay, DisplayTexts::StressOnly);
@@ -246,8 +246,8 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         }
         return;
     }
-    out << result.passingCount << " of " << result.candidates
-        << " candidates pass " << checks << " under the " << BasisName(result.basis) << " basis";
+    out << result.passingCount << " of " << result.candidates << " candidates pass " << checks
+        << " under the " << BasisName(result.basis) << " basis";
     if (result.faults > 0) out << " (" << result.faults << " skipped on an arithmetic fault)";
     out << "; the " << shown << " lightest (utilisations: 1.000 is the limit):\n";
     heading();

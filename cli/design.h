@@ -37,7 +37,7 @@ struct Candidate {
 
 struct DesignResult {
     DesignBasis basis = DesignBasis::Legacy;
-    bool pointLoad = false;  ///< the point load's checks counted
+    bool pointLoad = false;          ///< the point load's checks counted
     std::vector<Candidate> passing;  ///< the `top` lightest, then lowest governing utilisation
     long long passingCount = 0;
     std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation

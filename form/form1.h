@@ -5,10 +5,11 @@
 // Data flow: a native view builds its widgets from ControlTable() and forwards each user action
 // (a text edited, a list item picked, a box or button clicked) to Form1. The handlers read the
 // controls' texts, vet and convert them with the number text rules (calc/), follow the bay's
-// check (calc/bay_check.h) stage by stage and write each stage's display texts, colours and verdicts back, one
-// control at a time; every real change is passed to the view at once, so that a fault part-way
-// leaves exactly the earlier writes on show. The state variables (named as the engineers' documents name them) carry what
-// the report reads later. Everything that touches the operating system goes through Platform.
+// check (calc/bay_check.h) stage by stage and write each stage's display texts, colours and
+// verdicts back, one control at a time; every real change is passed to the view at once, so that a
+// fault part-way leaves exactly the earlier writes on show. The state variables (named as the
+// engineers' documents name them) carry what the report reads later. Everything that touches the
+// operating system goes through Platform.
 
 #include <array>
 #include <cstdint>
@@ -17,8 +18,8 @@
 #include <vector>
 
 #include "calc/bay_check.h"
-#include "form/control_table.h"
 #include "calc/design_basis.h"
+#include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
 
@@ -144,8 +145,7 @@ class Form1 {
     /// After a failed write: says why, offers the Save dialog once, proposing `proposed`, and
     /// writes there; `path` is then the chosen one. False when cancelled or failed again.
     bool SaveElsewhere(const os::FileError& error, std::string& path, std::string_view text,
-                       os::TextEncoding encoding, std::string_view proposed,
-                       std::string_view done);
+                       os::TextEncoding encoding, std::string_view proposed, std::string_view done);
     /// Opens a written file in its viewer; a failure is reported.
     void OpenFile(const std::string& path, Viewer viewer, std::string_view done);
     /// Refuses, with a message, a box that is not a number, a negative load or size, or a flat

@@ -1,6 +1,6 @@
 // 帮助 → 关于: what the program is, which version, and on what basis it checks.
-#include "version/deckplate_version.h"
 #include "form/form1.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::form {
 

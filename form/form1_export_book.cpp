@@ -1,10 +1,10 @@
 // 文件 → 导出计算书…: the calculation book of the last complete Verify, where the user chooses,
 // written in one step like the report and opened in the browser.
-#include "report/calculation_book.h"
 #include "calc/checked.h"
-#include "version/deckplate_version.h"
 #include "form/error_report.h"
 #include "form/form1.h"
+#include "report/calculation_book.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::form {
 

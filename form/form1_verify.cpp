@@ -133,82 +133,82 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
         SetText(Label39, c.stiffener.display.compositeInertia);
     };
     switch (stage) {
-    case BayStage::PlateStrip:
-        break;
-    case BayStage::Plate:
-        vars_.Alpha = c.plate.alpha;
-        vars_.Beta = c.plate.beta;
-        loadCombination_ = basis_ == DesignBasis::Current
-                               ? LoadCombinationText(basis_, c.plate.factors)
-                               : "";
-        SetText(Text6, c.plate.display.moment);
-        SetText(Text7, c.plate.display.deflection);
-        SetText(Text8, c.plate.display.stress);
-        SetText(Label13, "铺板强度σ=" + State(Text8).text + "N/mm2");
-        break;
-    case BayStage::Stiffener:
-        SetText(Text10, c.stiffener.display.moment);
-        SetText(Text11, c.stiffener.display.deflection);
-        SetText(Text12, c.stiffener.display.stress);
-        if (flatBar) {
-            showSection();
-            SetText(Label34, "扁钢形心与短肢边距(cm)");
-            SetText(Label30, "扁钢强轴惯性矩(cm4)");
-            SetText(Label32, "扁钢截面面积(cm2)");
+        case BayStage::PlateStrip:
+            break;
+        case BayStage::Plate:
+            vars_.Alpha = c.plate.alpha;
+            vars_.Beta = c.plate.beta;
+            loadCombination_ =
+                basis_ == DesignBasis::Current ? LoadCombinationText(basis_, c.plate.factors) : "";
+            SetText(Text6, c.plate.display.moment);
+            SetText(Text7, c.plate.display.deflection);
+            SetText(Text8, c.plate.display.stress);
+            SetText(Label13, "铺板强度σ=" + State(Text8).text + "N/mm2");
+            break;
+        case BayStage::Stiffener:
+            SetText(Text10, c.stiffener.display.moment);
+            SetText(Text11, c.stiffener.display.deflection);
+            SetText(Text12, c.stiffener.display.stress);
+            if (flatBar) {
+                showSection();
+                SetText(Label34, "扁钢形心与短肢边距(cm)");
+                SetText(Label30, "扁钢强轴惯性矩(cm4)");
+                SetText(Label32, "扁钢截面面积(cm2)");
+            }
+            Show(Label41);
+            break;
+        case BayStage::SelfWeight:
+            SetText(Label41, c.stiffener.display.selfWeight);
+            if (flatBar) {
+                vars_.AstiffenerE = c.stiffener.flatBar->area;
+                vars_.IStiffenerE = c.stiffener.flatBar->inertia;
+            } else {
+                showSection();
+            }
+            for (Control label : {Label28, Label29, Label14, Label21, Label13, Label20})
+                Show(label);
+            break;
+        case BayStage::PlateStrength:
+            SetExceeded(Text8, c.plateStrength.exceeded);
+            SetText(Label14, c.plateStrength.text);
+            break;
+        case BayStage::StiffenerStrength:
+            SetExceeded(Text12, c.stiffenerStrength.exceeded);
+            SetText(Label21, c.stiffenerStrength.text);
+            break;
+        case BayStage::PlateDeflection:
+            SetExceeded(Text7, c.plateDeflection.exceeded);
+            SetText(Label13, c.plateDeflection.text);
+            break;
+        case BayStage::PointLoadPlate:
+            SetText(Text17, c.pointLoad->plate.display.deflection);
+            SetText(Text18, c.pointLoad->plate.display.stress);
+            break;
+        case BayStage::PointLoadStiffener:
+            SetText(Text19, c.pointLoad->stiffener.display.deflection);
+            SetText(Text20, c.pointLoad->stiffener.display.stress);
+            break;
+        case BayStage::PointLoadVerdicts: {
+            const PointLoadCheck& p = *c.pointLoad;
+            SetExceeded(Text17, p.plateDeflection.exceeded);
+            SetText(Label57, p.plateDeflection.text);
+            SetExceeded(Text18, p.plateStrength.exceeded);
+            SetText(Label58, p.plateStrength.text);
+            SetExceeded(Text19, p.stiffenerDeflection.exceeded);
+            SetText(Label59, p.stiffenerDeflection.text);
+            SetExceeded(Text20, p.stiffenerStrength.exceeded);
+            SetText(Label60, p.stiffenerStrength.text);
+            pointLoadVerdictsWritten_ = true;
+            ShowPointLoad(true);  // now with its heading and verdict lines
+            break;
         }
-        Show(Label41);
-        break;
-    case BayStage::SelfWeight:
-        SetText(Label41, c.stiffener.display.selfWeight);
-        if (flatBar) {
-            vars_.AstiffenerE = c.stiffener.flatBar->area;
-            vars_.IStiffenerE = c.stiffener.flatBar->inertia;
-        } else {
-            showSection();
-        }
-        for (Control label : {Label28, Label29, Label14, Label21, Label13, Label20}) Show(label);
-        break;
-    case BayStage::PlateStrength:
-        SetExceeded(Text8, c.plateStrength.exceeded);
-        SetText(Label14, c.plateStrength.text);
-        break;
-    case BayStage::StiffenerStrength:
-        SetExceeded(Text12, c.stiffenerStrength.exceeded);
-        SetText(Label21, c.stiffenerStrength.text);
-        break;
-    case BayStage::PlateDeflection:
-        SetExceeded(Text7, c.plateDeflection.exceeded);
-        SetText(Label13, c.plateDeflection.text);
-        break;
-    case BayStage::PointLoadPlate:
-        SetText(Text17, c.pointLoad->plate.display.deflection);
-        SetText(Text18, c.pointLoad->plate.display.stress);
-        break;
-    case BayStage::PointLoadStiffener:
-        SetText(Text19, c.pointLoad->stiffener.display.deflection);
-        SetText(Text20, c.pointLoad->stiffener.display.stress);
-        break;
-    case BayStage::PointLoadVerdicts: {
-        const PointLoadCheck& p = *c.pointLoad;
-        SetExceeded(Text17, p.plateDeflection.exceeded);
-        SetText(Label57, p.plateDeflection.text);
-        SetExceeded(Text18, p.plateStrength.exceeded);
-        SetText(Label58, p.plateStrength.text);
-        SetExceeded(Text19, p.stiffenerDeflection.exceeded);
-        SetText(Label59, p.stiffenerDeflection.text);
-        SetExceeded(Text20, p.stiffenerStrength.exceeded);
-        SetText(Label60, p.stiffenerStrength.text);
-        pointLoadVerdictsWritten_ = true;
-        ShowPointLoad(true);  // now with its heading and verdict lines
-        break;
-    }
-    case BayStage::StiffenerDeflection:
-        SetExceeded(Text11, c.stiffenerDeflection.exceeded);
-        SetText(Label20, c.stiffenerDeflection.text);
-        for (Control label : {Label30, Label32, Label34, Label36, Label37, Label31, Label33,
-                              Label35, Label40, Label38, Label39})
-            Show(label);
-        break;
+        case BayStage::StiffenerDeflection:
+            SetExceeded(Text11, c.stiffenerDeflection.exceeded);
+            SetText(Label20, c.stiffenerDeflection.text);
+            for (Control label : {Label30, Label32, Label34, Label36, Label37, Label31, Label33,
+                                  Label35, Label40, Label38, Label39})
+                Show(label);
+            break;
     }
 }
 

@@ -42,10 +42,9 @@ std::string StrengthBands() {
 
 std::string StrengthRule(const BookContext& book) {
     const DesignBasis basis = book.input.bay.basis;
-    const std::string rule =
-        basis == DesignBasis::Legacy
-            ? Cat("各部件 f = ", Number(kStressLimit), " N/mm²")
-            : StrengthBands();
+    const std::string rule = basis == DesignBasis::Legacy
+                                 ? Cat("各部件 f = ", Number(kStressLimit), " N/mm²")
+                                 : StrengthBands();
     return Cat("Q235，GB 50017-2017《钢结构设计标准》表 4.4.1，", rule,
                "。本计算：铺板（t = ", Value(book.input.bay.thickness, "mm"),
                "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book),
@@ -138,14 +137,12 @@ std::string LoadSection(const BookContext& book) {
     if (plate.factors.heavyIndustrialFloor) {
         notes +=
             Cat("<p>P = ", Value(bay.live, "kN/m²"), " > ", Value(kHeavyFloorLiveLoad, "kN/m²"),
-                "（工业楼面），γ<sub>Q</sub> 取 ",
-                Text(Exact(plate.factors.live)), "。</p>\n");
+                "（工业楼面），γ<sub>Q</sub> 取 ", Text(Exact(plate.factors.live)), "。</p>\n");
     }
-    notes += Cat(
-        "<p class=\"note\">铺板及加劲肋自重 w = ",
-        Text(Shown(book.check.stiffener.display.selfWeight)),
-        " kN/m²（每平方米，钢材 ", Number(kSteelUnitWeight),
-        " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。</p>\n");
+    notes += Cat("<p class=\"note\">铺板及加劲肋自重 w = ",
+                 Text(Shown(book.check.stiffener.display.selfWeight)), " kN/m²（每平方米，钢材 ",
+                 Number(kSteelUnitWeight),
+                 " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。</p>\n");
     return BookSection("loads", "3 荷载组合", Cat(FormulaBlock(q), FormulaBlock(qk), notes));
 }
 

@@ -1,9 +1,9 @@
 // 铺板验算: the panel and its coefficients, the plate's moment, stress and deflection.
+#include "calc/number_text.h"
 #include "report/book_sections.h"
 #include "report/drawings.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
-#include "calc/number_text.h"
 
 namespace deckplate::report {
 
@@ -85,8 +85,8 @@ std::string Deflection(const BookContext& book) {
                       Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
                   Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
             Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"),
-            Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(verdict.limit))),
-            Mo("="), Mn(Significant(verdict.allowed)), Unit("mm")));
+            Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(verdict.limit))), Mo("="),
+            Mn(Significant(verdict.allowed)), Unit("mm")));
     const std::string ratio = InlineMath(
         Cat(Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Exact(RoundDecimals(verdict.ratio, 1))),
             Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))));

@@ -1,10 +1,10 @@
 // 加劲肋验算: the composite section, the stiffener's moment, its stresses at the top and the
 // bottom fibre, and its deflection.
+#include "calc/number_text.h"
 #include "report/book_sections.h"
 #include "report/drawings.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
-#include "calc/number_text.h"
 
 namespace deckplate::report {
 
@@ -22,22 +22,22 @@ std::string SectionValues(const BookContext& book) {
     const std::string centroid =
         book.FlatBar() ? Cat("形心距扁钢边缘 ", Text(Shown(shown.centroid)), " cm")
                        : Cat("形心距短肢外缘 y<sub>0</sub> = ", Text(Shown(shown.centroid)), " cm");
-    return Cat("<table class=\"section-values\">\n",
-               row("有效板宽",
-                   Cat("b<sub>e</sub> = min(", Text(Exact(kStripThicknesses)), "t, a) = min(",
-                       Text(Exact(kStripThicknesses)), " × ", Text(Exact(bay.thickness)), ", ",
-                       Text(Exact(bay.spacing)), ") = ", Text(Significant(s.be)), " mm")),
-               row("铺板条", Cat("A<sub>p</sub> = b<sub>e</sub>·t = ", Text(Significant(s.Ap)),
-                                 " mm²；I<sub>p</sub> = b<sub>e</sub>·t³/12 = ",
-                                 Text(Significant(s.Ip)), " mm⁴")),
-               row(StiffenerTitle(book),
-                   Cat("A<sub>s</sub> = ", Text(Shown(shown.area)),
-                       " cm²；I<sub>s</sub> = ", Text(Shown(shown.inertia)), " cm⁴；", centroid,
-                       "；形心距铺板顶面 y<sub>s</sub> = ", Text(Significant(s.ys)), " mm")),
-               row("组合截面", Cat("Y<sub>o</sub> = ", Text(Shown(shown.compositeCentroid)),
-                                   " cm（形心轴至铺板顶面）；I<sub>x</sub> = ",
-                                   Text(Shown(shown.compositeInertia)), " cm⁴")),
-               "</table>\n");
+    return Cat(
+        "<table class=\"section-values\">\n",
+        row("有效板宽", Cat("b<sub>e</sub> = min(", Text(Exact(kStripThicknesses)), "t, a) = min(",
+                            Text(Exact(kStripThicknesses)), " × ", Text(Exact(bay.thickness)), ", ",
+                            Text(Exact(bay.spacing)), ") = ", Text(Significant(s.be)), " mm")),
+        row("铺板条",
+            Cat("A<sub>p</sub> = b<sub>e</sub>·t = ", Text(Significant(s.Ap)),
+                " mm²；I<sub>p</sub> = b<sub>e</sub>·t³/12 = ", Text(Significant(s.Ip)), " mm⁴")),
+        row(StiffenerTitle(book),
+            Cat("A<sub>s</sub> = ", Text(Shown(shown.area)),
+                " cm²；I<sub>s</sub> = ", Text(Shown(shown.inertia)), " cm⁴；", centroid,
+                "；形心距铺板顶面 y<sub>s</sub> = ", Text(Significant(s.ys)), " mm")),
+        row("组合截面", Cat("Y<sub>o</sub> = ", Text(Shown(shown.compositeCentroid)),
+                            " cm（形心轴至铺板顶面）；I<sub>x</sub> = ",
+                            Text(Shown(shown.compositeInertia)), " cm⁴")),
+        "</table>\n");
 }
 
 std::string CompositeFormulas(const BookContext& book) {
@@ -82,7 +82,7 @@ std::string Strength(const BookContext& book) {
               Mn(Exact(8))),
         Mo("="), Mn(Significant(s.Ms)), Unit("N·mm"), Mo("="), Mn(Shown(s.display.moment)),
         Unit("kN·m")));
-    const FibreStresses stresses{s.Ms, s.stressTop, s.stressBottom, s.display.stress,
+    const FibreStresses stresses{s.Ms, s.stressTop,     s.stressBottom, s.display.stress,
                                  s.f,  verdict.exceeded};
     return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FibreStressFormulas(book, stresses),
                "<p class=\"note\">q 以 N/mm² 计，a、L 以 mm 计；h 为加劲肋高度",
@@ -104,10 +104,10 @@ std::string Deflection(const BookContext& book) {
                       Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))),
                   Cat(Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"),
                       Mn(CentimetresToTheFourth(s.display.compositeInertia))))));
-    const std::string result = Math(
-        Cat(Mo("="), Mn(Shown(s.display.deflection)), Unit("mm"), Mo(Relation(verdict.exceeded)),
-            Mfrac(Mi("L"), Mn(Exact(verdict.limit))), Mo("="),
-            Mn(Significant(verdict.allowed)), Unit("mm")));
+    const std::string result =
+        Math(Cat(Mo("="), Mn(Shown(s.display.deflection)), Unit("mm"),
+                 Mo(Relation(verdict.exceeded)), Mfrac(Mi("L"), Mn(Exact(verdict.limit))), Mo("="),
+                 Mn(Significant(verdict.allowed)), Unit("mm")));
     const std::string ratio =
         InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
                        Mn(Exact(RoundDecimals(verdict.ratio, 1))), Mo(verdict.exceeded ? "≤" : ">"),

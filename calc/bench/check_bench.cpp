@@ -23,8 +23,15 @@ BENCHMARK(BM_CheckBayAngle);
 
 // The walkway's deck with the point load of 1.5 kN on 200 × 200 mm: eight checks.
 void BM_CheckBayPointLoad(benchmark::State& state) {
-    const deckplate::BayInput bay{1,     2,   4, 2000, 500, false, deckplate::FlatBar{60, 6},
-                                  deckplate::DesignBasis::Current, deckplate::PointLoad{}};
+    const deckplate::BayInput bay{1,
+                                  2,
+                                  4,
+                                  2000,
+                                  500,
+                                  false,
+                                  deckplate::FlatBar{60, 6},
+                                  deckplate::DesignBasis::Current,
+                                  deckplate::PointLoad{}};
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
     state.SetItemsProcessed(state.iterations());
 }

@@ -41,12 +41,16 @@ TEST(CheckBay, StagesInOrderUntilAFault) {
         std::optional<Quantity> fault;
     } cases[] = {
         {"complete", {1, 2, 6, 2000, 500, false, FlatBar{80, 8}}, 8, std::nullopt},
-        {"strip before the plate", {1, 2, 1e308, 2000, 500, false, FlatBar{80, 8}}, 0,
+        {"strip before the plate",
+         {1, 2, 1e308, 2000, 500, false, FlatBar{80, 8}},
+         0,
          Quantity::PlateStrip},
         // Spacing 0 on a continuous plate: the self-weight divides by zero before the plate's
         // deflection ratio would find 0/0.
         {"self-weight", {1, 2, 6, 2000, 0, true, FlatBar{80, 8}}, 3, Quantity::SelfWeight},
-        {"plate deflection of no load", {0, 0, 6, 2000, 500, false, FlatBar{80, 8}}, 6,
+        {"plate deflection of no load",
+         {0, 0, 6, 2000, 500, false, FlatBar{80, 8}},
+         6,
          Quantity::PlateDeflectionRatio},
     };
     for (const auto& c : cases) {

@@ -18,8 +18,8 @@ namespace {
 TEST(PatchLoadInfluence, AgreesWithRoarkForASmallCentralLoad) {
     struct {
         double aspect, beta, alpha;
-    } rows[] = {{1.0, 0.435, 0.1267}, {1.2, 0.650, 0.1478}, {1.4, 0.789, 0.1621},
-                {1.6, 0.875, 0.1715}, {1.8, 0.927, 0.1770}, {2.0, 0.958, 0.1805},
+    } rows[] = {{1.0, 0.435, 0.1267},   {1.2, 0.650, 0.1478}, {1.4, 0.789, 0.1621},
+                {1.6, 0.875, 0.1715},   {1.8, 0.927, 0.1770}, {2.0, 0.958, 0.1805},
                 {1000.0, 1.000, 0.1851}};
     const double b = 1000, r0 = 20, t = 10, W = 1000, nu = 0.3, pi = std::numbers::pi;
     const double side = r0 * std::sqrt(pi);
@@ -38,8 +38,15 @@ TEST(PatchLoadInfluence, AgreesWithRoarkForASmallCentralLoad) {
 // 1.5 kN on 200 × 200 mm over a 4 mm plate on L45x28x3 at 500 mm, span 2000 mm, D = 1 kN/m²,
 // current basis: the deck that `design` offered lightest before the point load was checked.
 TEST(PointLoad, WorkedBayOfAWalkway) {
-    const BayInput bay{1,     2,   4, 2000, 500, false, AngleSection(*FindAngle("L45x28x3")),
-                       DesignBasis::Current, PointLoad{}};
+    const BayInput bay{1,
+                       2,
+                       4,
+                       2000,
+                       500,
+                       false,
+                       AngleSection(*FindAngle("L45x28x3")),
+                       DesignBasis::Current,
+                       PointLoad{}};
     const BayCheck c = CheckBay(bay);
     ASSERT_TRUE(c.AllPass() == false && c.pointLoad);
     const PointLoadCheck& p = *c.pointLoad;
@@ -54,10 +61,9 @@ TEST(PointLoad, WorkedBayOfAWalkway) {
     EXPECT_EQ(p.stiffener.display.stress, " 255.54");
     EXPECT_EQ(p.stiffenerStrength.text, "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算");
     const double Ix = c.stiffener.Ix;
-    EXPECT_DOUBLE_EQ(p.stiffener.deflection, 5.0 * 1 * 0.5 * std::pow(2000.0, 4) /
-                                                     (384.0 * kSteelModulus * Ix) +
-                                                 1500.0 * std::pow(2000.0, 3) /
-                                                     (48.0 * kSteelModulus * Ix));
+    EXPECT_DOUBLE_EQ(p.stiffener.deflection,
+                     5.0 * 1 * 0.5 * std::pow(2000.0, 4) / (384.0 * kSteelModulus * Ix) +
+                         1500.0 * std::pow(2000.0, 3) / (48.0 * kSteelModulus * Ix));
     EXPECT_STREQ(Utilisations(c).GoverningCheck(), "point_load_plate_deflection");
 }
 

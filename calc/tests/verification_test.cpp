@@ -55,28 +55,28 @@ std::string Percent(double ours, double published) {
 
 bool Holds(const Row& r) {
     switch (r.rule) {
-    case Rule::Within:
-        return std::abs(r.ours - r.published) <= r.tolerance * std::abs(r.published);
-    case Rule::SafeSide:
-        return r.ours >= r.published * (1 - 5e-3);
-    case Rule::Equal:
-        return r.ours == r.published;
-    case Rule::Kept:
-        return true;
+        case Rule::Within:
+            return std::abs(r.ours - r.published) <= r.tolerance * std::abs(r.published);
+        case Rule::SafeSide:
+            return r.ours >= r.published * (1 - 5e-3);
+        case Rule::Equal:
+            return r.ours == r.published;
+        case Rule::Kept:
+            return true;
     }
     return false;
 }
 
 std::string ToleranceText(const Row& r) {
     switch (r.rule) {
-    case Rule::Within:
-        return "± " + Figure(r.tolerance * 100) + " %";
-    case Rule::SafeSide:
-        return "not below";
-    case Rule::Equal:
-        return "equal";
-    case Rule::Kept:
-        return "kept on purpose";
+        case Rule::Within:
+            return "± " + Figure(r.tolerance * 100) + " %";
+        case Rule::SafeSide:
+            return "not below";
+        case Rule::Equal:
+            return "equal";
+        case Rule::Kept:
+            return "kept on purpose";
     }
     return "";
 }
@@ -106,9 +106,10 @@ Group UniformPlate() {
         g.rows.push_back({kRoark1a, "moment coefficient α = β(Roark)/6, " + ratio,
                           p.roarkBeta / 6.0, legacy.alpha, Rule::SafeSide});
         if (legacy.beta != current.beta) {
-            g.rows.push_back({kRoark1a, "deflection coefficient β, " + ratio + ", legacy basis",
-                              p.roarkAlpha, legacy.beta, Rule::Kept,
-                              0, "0.0433 for 0.0443: a transposed digit, kept to reproduce old results"});
+            g.rows.push_back(
+                {kRoark1a, "deflection coefficient β, " + ratio + ", legacy basis", p.roarkAlpha,
+                 legacy.beta, Rule::Kept, 0,
+                 "0.0433 for 0.0443: a transposed digit, kept to reproduce old results"});
         }
         g.rows.push_back({kRoark1a,
                           "deflection coefficient β, " + ratio +
@@ -131,8 +132,8 @@ Group PointLoadPlate() {
             {}};
     struct {
         double ratio, beta, alpha;
-    } published[] = {{1.0, 0.435, 0.1267}, {1.2, 0.650, 0.1478}, {1.4, 0.789, 0.1621},
-                     {1.6, 0.875, 0.1715}, {1.8, 0.927, 0.1770}, {2.0, 0.958, 0.1805},
+    } published[] = {{1.0, 0.435, 0.1267},   {1.2, 0.650, 0.1478}, {1.4, 0.789, 0.1621},
+                     {1.6, 0.875, 0.1715},   {1.8, 0.927, 0.1770}, {2.0, 0.958, 0.1805},
                      {1000.0, 1.000, 0.1851}};
     const double b = 1000, r0 = 20, t = 10, nu = kPoissonRatio, pi = std::numbers::pi;
     for (const auto& p : published) {
@@ -142,8 +143,8 @@ Group PointLoadPlate() {
         const double stress = 6.0 * patch.moment / (t * t);
         const double roarkStress =
             3.0 / (2.0 * pi * t * t) * ((1 + nu) * std::log(2 * b / (pi * r0)) + p.beta);
-        g.rows.push_back({kRoark1b, "centre stress per unit load (β = " + Figure(p.beta) +
-                                        "), " + ratio,
+        g.rows.push_back({kRoark1b,
+                          "centre stress per unit load (β = " + Figure(p.beta) + "), " + ratio,
                           roarkStress, stress, Rule::Within, 0.01});
         g.rows.push_back({kRoark1b, "centre deflection coefficient α, " + ratio, p.alpha,
                           patch.deflection / (b * b), Rule::Within, 0.01});
@@ -169,10 +170,10 @@ Group CodeValues() {
     const LoadFactors heavy = DesignLoadFactors(DesignBasis::Current, 5);
     g.rows.push_back({"GB 50009-2012, §3.2.4", "γG, legacy basis", 1.2, legacy.dead, Rule::Equal});
     g.rows.push_back({"GB 50009-2012, §3.2.4", "γQ, legacy basis", 1.4, legacy.live, Rule::Equal});
-    g.rows.push_back({"GB 55001-2021, §3.1.13", "γG, current basis", 1.3, current.dead,
-                      Rule::Equal});
-    g.rows.push_back({"GB 55001-2021, §3.1.13", "γQ, current basis", 1.5, current.live,
-                      Rule::Equal});
+    g.rows.push_back(
+        {"GB 55001-2021, §3.1.13", "γG, current basis", 1.3, current.dead, Rule::Equal});
+    g.rows.push_back(
+        {"GB 55001-2021, §3.1.13", "γQ, current basis", 1.5, current.live, Rule::Equal});
     g.rows.push_back({"GB 55001-2021, §3.1.13", "γQ, live load above 4 kN/m² (industrial floor)",
                       1.4, heavy.live, Rule::Equal});
     g.rows.push_back({"GB 50017-2017, Appendix B, Table B.1.1 (platform plate)",

@@ -189,8 +189,8 @@ TEST(Batch, PointLoadColumnsOverrideTheRunsPointLoad) {
     ASSERT_EQ(run.rows.size(), 5u);
     const struct {
         const char *force, *deflection, *status;
-    } expected[] = {{"1.5", "5.2", "fail"}, {"0", "0.67", "pass"}, {"1.5", "1.67", "fail"},
-                    {"", "", "error"}};
+    } expected[] = {
+        {"1.5", "5.2", "fail"}, {"0", "0.67", "pass"}, {"1.5", "1.67", "fail"}, {"", "", "error"}};
     for (std::size_t row = 1; row < run.rows.size(); ++row) {
         const auto& e = expected[row - 1];
         EXPECT_EQ(Column(run, row, "point_load_kN"), e.force) << "row " << row;

@@ -89,8 +89,7 @@ TEST(Design, TopDesignPassesCheck) {
 TEST(Design, PointLoadRanksOnlyDecksThatCarryIt) {
     // The lightest deck under the uniform load (4.0 mm on L45x28x3 at 500 mm) fails 1.5 kN on
     // 200 × 200 mm; with the point load every design listed passes its four checks too.
-    DesignRequest request{1, 2, 2000, {500}, false, StiffenerFamily::Any, 5,
-                          DesignBasis::Current};
+    DesignRequest request{1, 2, 2000, {500}, false, StiffenerFamily::Any, 5, DesignBasis::Current};
     EXPECT_EQ(Design(request).passing.front().stiffener, "L45x28x3");
     request.pointLoad = PointLoad{};
     const DesignResult result = Design(request);

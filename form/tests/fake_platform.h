@@ -24,8 +24,8 @@ class FakePlatform : public Platform {
     std::string reportPath = "d:\\WExo.txt";
     std::set<std::string, std::less<>> unwritable;  ///< paths whose writing fails
     std::vector<Write> writes;
-    std::string openFailure;         ///< returned by OpenFile when set
-    std::string saveChoice;          ///< the Save dialog's answer; empty: cancelled
+    std::string openFailure;  ///< returned by OpenFile when set
+    std::string saveChoice;   ///< the Save dialog's answer; empty: cancelled
     /// "write PATH", "open PATH" (text editor), "browse PATH", "choose NAME", in order
     std::vector<std::string> calls;
     std::map<std::string, std::string, std::less<>> settings;  ///< survives a new Form1

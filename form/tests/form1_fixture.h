@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "form/tests/fake_platform.h"
 #include "form/form1.h"
+#include "form/tests/fake_platform.h"
 
 namespace deckplate::form {
 

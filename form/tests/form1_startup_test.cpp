@@ -53,7 +53,8 @@ TEST_F(Form1Test, ListsAreFilledWithNothingPicked) {
 }
 
 TEST_F(Form1Test, StateVariablesStartAtZero) {
-    for (double v : {form.Variables().Alpha, form.Variables().Beta, form.Variables().Iangle1, form.Variables().Yoangle1, form.Variables().Aangle1, form.Variables().Hangle1,
+    for (double v : {form.Variables().Alpha, form.Variables().Beta, form.Variables().Iangle1,
+                     form.Variables().Yoangle1, form.Variables().Aangle1, form.Variables().Hangle1,
                      form.Variables().AstiffenerE, form.Variables().IStiffenerE})
         EXPECT_EQ(v, 0.0);
     EXPECT_EQ(form.Variables().indexjudge, 0);

@@ -364,9 +364,9 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     ASSERT_TRUE(form.State(MenuItem::ExportBook).enabled);
     platform.saveChoice = "/home/me/书.html";
     form.MenuChosen(MenuItem::ExportBook);
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{"choose 钢平台计算书.html",
-                                                        "write /home/me/书.html",
-                                                        "browse /home/me/书.html"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"choose 钢平台计算书.html", "write /home/me/书.html",
+                                        "browse /home/me/书.html"}));
     ASSERT_EQ(platform.writes.size(), 1u);
     const FakePlatform::Write& book = platform.writes.front();
     EXPECT_EQ(book.encoding, os::TextEncoding::Utf8);
@@ -386,9 +386,9 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     ASSERT_EQ(platform.errors.size(), 2u);  // the place chosen again fails too
     EXPECT_NE(platform.errors.front().find("计算书未能导出。"), std::string::npos);
     EXPECT_NE(platform.errors.front().find("请另选位置保存。"), std::string::npos);
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{
-                                  "choose 钢平台计算书.html", "write /home/me/只读.html",
-                                  "choose 钢平台计算书.html", "write /home/me/只读.html"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"choose 钢平台计算书.html", "write /home/me/只读.html",
+                                        "choose 钢平台计算书.html", "write /home/me/只读.html"}));
 }
 
 }  // namespace

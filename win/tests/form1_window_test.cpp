@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "win/dpi_layout.h"
 #include "form/tests/fake_platform.h"
+#include "win/dpi_layout.h"
 #include "win/menu_bar.h"
 #include "win/native_controls.h"
 
