@@ -42,7 +42,7 @@ void Form1::Command3_Click() {
     w.Alpha = vars_.Alpha;
     w.Beta = vars_.Beta;
     w.LoadCombination = loadCombination_;
-    w.PointLoad = PointLoadShown();
+    w.pointLoadShown = PointLoadShown();
     w.Text14 = text(Text14);
     w.Text15 = text(Text15);
     w.Text16 = text(Text16);

@@ -88,7 +88,7 @@ std::string ReportText(const ReportSnapshot& w) {
                                   Cat("加劲肋最大应力(N/mm2)： σ=", w.Text12),
                                   Cat("提示：", w.Label21),
                               });
-    if (w.PointLoad) {
+    if (w.pointLoadShown) {
         lines.insert(lines.end(), {
                                       "",
                                       std::string(kRule),

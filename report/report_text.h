@@ -33,7 +33,7 @@ struct ReportSnapshot {
     std::string LoadCombination;
     /// With 设置 → 集中荷载验算 on, the point load's lines follow all the others; off, the
     /// report stays as it always was.
-    bool PointLoad = false;
+    bool pointLoadShown = false;
     std::string Text14, Text15, Text16;              ///< force (kN), patch across and along (mm)
     std::string Text17, Text18, Text19, Text20;      ///< plate δ, σ; stiffener δ, σ
     std::string Label57, Label58, Label59, Label60;  ///< their verdict lines

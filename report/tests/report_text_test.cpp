@@ -114,7 +114,7 @@ ReportSnapshot LightDeckPointLoad() {
     w.Yoangle1 = 1.47;
     w.Alpha = 0.125;
     w.Beta = 0.1422;
-    w.PointLoad = true;
+    w.pointLoadShown = true;
     w.Text14 = "1.5";
     w.Text15 = "200";
     w.Text16 = "200";
