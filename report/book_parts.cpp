@@ -1,5 +1,6 @@
 #include "report/book_parts.h"
 
+#include "calc/number_text.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
 
@@ -89,6 +90,32 @@ std::string FibreStressFormulas(const BookContext& book, const FibreStresses& st
             Mo("="), Mn(Shown(stresses.shown)), Unit("N/mm²"), Mo(Relation(stresses.exceeded)),
             Mi("f"), Mo("="), Mn(Exact(stresses.f)), Unit("N/mm²")));
     return Cat(FormulaBlock(top), FormulaBlock(bottom), FormulaBlock(governing));
+}
+
+std::string PlateStressFormula(double moment, double thickness, std::string_view shownStress,
+                               bool exceeded, double f) {
+    // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
+    Figure perMillimetre = Significant(moment);
+    perMillimetre.tenPower += 3;
+    return Math(
+        Cat(Mi("σ"), Mo("="),
+            Mfrac(Cat(Mn(Exact(6)), Mo("·"), Mi("M")),
+                  Cat(GammaX(), Mo("·"), Msup(Mi("t"), Mn(Exact(2))))),
+            Mo("="),
+            Mfrac(Cat(Mn(Exact(6)), Mo("×"), Mn(perMillimetre)),
+                  Cat(Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(thickness)), Mn(Exact(2))))),
+            Mo("="), Mn(Shown(shownStress)), Unit("N/mm²"), Mo(Relation(exceeded)), Mi("f"),
+            Mo("="), Mn(Exact(f)), Unit("N/mm²")));
+}
+
+StiffenerDeflectionLines StiffenerDeflectionLimit(std::string_view shownDeflection,
+                                                  const DeflectionVerdict& verdict) {
+    return {Math(Cat(Mo("="), Mn(Shown(shownDeflection)), Unit("mm"),
+                     Mo(Relation(verdict.exceeded)), Mfrac(Mi("L"), Mn(Exact(verdict.limit))),
+                     Mo("="), Mn(Significant(verdict.allowed)), Unit("mm"))),
+            InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
+                           Mn(Exact(RoundDecimals(verdict.ratio, 1))),
+                           Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))))};
 }
 
 std::string GammaX(std::string_view subscript) { return SubscriptedSymbol("γ", subscript); }

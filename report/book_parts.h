@@ -66,6 +66,19 @@ struct FibreStresses {
 /// the larger against f.
 std::string FibreStressFormulas(const BookContext& book, const FibreStresses& stresses);
 
+/// σ = 6·M/(γx·t²) with its numbers, judged against f: M in kN·m per metre of plate, the
+/// displayed stress and the verdict's outcome.
+std::string PlateStressFormula(double moment, double thickness, std::string_view shownStress,
+                               bool exceeded, double f);
+
+/// "= δs mm < L/200 = … mm" and the note "L/δs = … > 200" of a stiffener's deflection verdict.
+struct StiffenerDeflectionLines {
+    std::string result;
+    std::string ratio;
+};
+StiffenerDeflectionLines StiffenerDeflectionLimit(std::string_view shownDeflection,
+                                                  const DeflectionVerdict& verdict);
+
 /// Symbols of the formulas, as MathML.
 std::string GammaX(std::string_view subscript = "x");
 std::string SubscriptedSymbol(std::string_view symbol, std::string_view subscript);

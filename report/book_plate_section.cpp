@@ -53,18 +53,8 @@ std::string Strength(const BookContext& book) {
                  Mo("="), Mn(Exact(plate.alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
                  Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
                  Mn(Shown(plate.display.moment)), Unit("kN·m/m")));
-    // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
-    Figure perMillimetre = Significant(plate.moment);
-    perMillimetre.tenPower += 3;
-    const std::string stress = Math(Cat(
-        Mi("σ"), Mo("="),
-        Mfrac(Cat(Mn(Exact(6)), Mo("·"), Mi("M")),
-              Cat(GammaX(), Mo("·"), Msup(Mi("t"), Mn(Exact(2))))),
-        Mo("="),
-        Mfrac(Cat(Mn(Exact(6)), Mo("×"), Mn(perMillimetre)),
-              Cat(Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(2))))),
-        Mo("="), Mn(Shown(plate.display.stress)), Unit("N/mm²"), Mo(Relation(verdict.exceeded)),
-        Mi("f"), Mo("="), Mn(Exact(plate.f)), Unit("N/mm²")));
+    const std::string stress = PlateStressFormula(plate.moment, bay.thickness, plate.display.stress,
+                                                  verdict.exceeded, plate.f);
     return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FormulaBlock(stress),
                "<p class=\"note\">a 以 m 计；M 为每米板宽的弯矩，代入应力式时化为每毫米板宽 "
                "N·mm/mm。</p>\n",

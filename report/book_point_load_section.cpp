@@ -73,17 +73,8 @@ std::string Plate(const BookContext& book) {
     const std::string moment = Math(
         Cat(Mi("M"), Mo("="), MD, Mo("+"), MF, Mo("="), Mn(Significant(r.momentDead)), Mo("+"),
             Mn(Significant(r.momentPoint)), Mo("="), Mn(Shown(r.display.moment)), Unit("kN·m/m")));
-    Figure perMillimetre = Significant(r.moment);  // kN·m/m as N·mm/mm
-    perMillimetre.tenPower += 3;
-    const std::string stress = Math(Cat(
-        Mi("σ"), Mo("="),
-        Mfrac(Cat(Mn(Exact(6)), Mo("·"), Mi("M")),
-              Cat(GammaX(), Mo("·"), Msup(Mi("t"), Mn(Exact(2))))),
-        Mo("="),
-        Mfrac(Cat(Mn(Exact(6)), Mo("×"), Mn(perMillimetre)),
-              Cat(Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(2))))),
-        Mo("="), Mn(Shown(r.display.stress)), Unit("N/mm²"), Mo(Relation(p.plateStrength.exceeded)),
-        Mi("f"), Mo("="), Mn(Exact(r.f)), Unit("N/mm²")));
+    const std::string stress = PlateStressFormula(r.moment, bay.thickness, r.display.stress,
+                                                  p.plateStrength.exceeded, r.f);
     const std::string deflectionDead = Math(
         Cat(dD, Mo("="),
             Mfrac(Cat(Mi("β"), Mo("·"), Mi("D"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))),
@@ -155,14 +146,7 @@ std::string Stiffener(const BookContext& book) {
                  Mo("+"),
                  Mfrac(Cat(Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))),
                        Cat(Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)))));
-    const std::string deflectionResult =
-        Math(Cat(Mo("="), Mn(Shown(r.display.deflection)), Unit("mm"),
-                 Mo(Relation(verdict.exceeded)), Mfrac(Mi("L"), Mn(Exact(verdict.limit))), Mo("="),
-                 Mn(Significant(verdict.allowed)), Unit("mm")));
-    const std::string ratio =
-        InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
-                       Mn(Exact(RoundDecimals(verdict.ratio, 1))), Mo(verdict.exceeded ? "≤" : ">"),
-                       Mn(Exact(verdict.limit))));
+    const auto [deflectionResult, ratio] = StiffenerDeflectionLimit(r.display.deflection, verdict);
     return Cat("<h3>加劲肋</h3>\n",
                "<p>一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及一个间距的恒荷载，"
                "截面为第 5 节的组合截面。</p>\n",

@@ -104,14 +104,7 @@ std::string Deflection(const BookContext& book) {
                       Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))),
                   Cat(Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"),
                       Mn(CentimetresToTheFourth(s.display.compositeInertia))))));
-    const std::string result =
-        Math(Cat(Mo("="), Mn(Shown(s.display.deflection)), Unit("mm"),
-                 Mo(Relation(verdict.exceeded)), Mfrac(Mi("L"), Mn(Exact(verdict.limit))), Mo("="),
-                 Mn(Significant(verdict.allowed)), Unit("mm")));
-    const std::string ratio =
-        InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
-                       Mn(Exact(RoundDecimals(verdict.ratio, 1))), Mo(verdict.exceeded ? "≤" : ">"),
-                       Mn(Exact(verdict.limit))));
+    const auto [result, ratio] = StiffenerDeflectionLimit(s.display.deflection, verdict);
     return Cat("<h3>挠度</h3>\n", FormulaBlock(deflection, result), "<p class=\"note\">", ratio,
                "。</p>\n", VerdictLine(verdict.exceeded, verdict.text));
 }
