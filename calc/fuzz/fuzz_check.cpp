@@ -42,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bay.stiffener = deckplate::FlatBar{v[5], v[6]};
     else
         bay.stiffener = deckplate::AngleValues{v[7], v[5], v[8], v[6], v[9]};
+    // The point load's force and patch from values the bay also uses elsewhere.
+    if (flags & 8) bay.pointLoad = deckplate::PointLoad{v[1], v[5], v[6]};
     try {
         const deckplate::BayCheck c = deckplate::CheckBay(bay);
         const auto& p = c.plate;
@@ -79,6 +81,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               &s.display.selfWeight, &c.plateStrength.text, &c.stiffenerStrength.text,
               &c.plateDeflection.text, &c.stiffenerDeflection.text})
             RequireText(*t);
+        if (const auto& pl = c.pointLoad) {
+            RequireFinite({pl->plate.moment, pl->plate.stress, pl->plate.deflection,
+                           pl->plate.deflectionLimit, pl->stiffener.Ms, pl->stiffener.stress,
+                           pl->stiffener.deflection, pl->stiffenerDeflection.ratio});
+            Require(pl->stiffener.stress >= 0);
+            for (const std::string* t : {&pl->plate.display.stress, &pl->plate.display.deflection,
+                                         &pl->stiffener.display.stress, &pl->plateStrength.text,
+                                         &pl->plateDeflection.text, &pl->stiffenerDeflection.text})
+                RequireText(*t);
+        }
     } catch (const deckplate::ArithmeticError&) {
         // One of the three faults, named: the expected way for absurd input to end.
     }
