@@ -1,10 +1,11 @@
 #pragma once
-// deckplate-cli batch: every bay of a schedule checked as the window checks one.
+// deckplate-cli batch: a schedule's results written to a file or standard output, with the
+// messages and exit status a script reads.
 
 #include <iosfwd>
 #include <string>
 
-#include "cli/arguments.h"
+#include "schedule/values.h"
 
 namespace deckplate::cli {
 
@@ -16,7 +17,7 @@ struct BatchOptions {
     std::string basis = "legacy";  ///< each row's basis unless its own basis column names one
     std::string books{};           ///< with a folder, each computed row's calculation book
     /// Each row's point load unless its own point_load and patch columns give one.
-    PointLoadOptions pointLoad{};
+    schedule::PointLoadOptions pointLoad{};
 };
 
 /// Reads the schedule and writes the results as UTF-8 CSV with byte-order mark. Returns

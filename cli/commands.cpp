@@ -8,17 +8,28 @@
 #include <optional>
 
 #include "calc/angle_catalogue.h"
-#include "cli/arguments.h"
 #include "cli/batch.h"
-#include "cli/book.h"
 #include "cli/check_output.h"
-#include "cli/design.h"
+#include "cli/design_output.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "schedule/book.h"
+#include "schedule/values.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
+
+using schedule::Length;
+using schedule::Load;
+using schedule::ParseAngle;
+using schedule::ParseBasis;
+using schedule::ParseFlatBar;
+using schedule::ParsePointLoad;
+using schedule::PointLoadOptions;
+using sizing::DesignRequest;
+using sizing::DesignResult;
+using sizing::StiffenerFamily;
 
 // One bay as check and book take it.
 struct BayOptions {
@@ -63,7 +74,7 @@ CLI::Option* NeedsValue(CLI::Option* option) {
             const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
                                          !std::isdigit(static_cast<unsigned char>(value[1])) &&
                                          value[1] != '.' && !IsNotANumberWord(value.substr(1));
-            if (looksLikeOption) throw UsageError(name + " needs a value");
+            if (looksLikeOption) throw schedule::ValueError(name + " needs a value");
             return std::string();
         },
         ""));
@@ -166,7 +177,8 @@ BayInput ReadBay(const BayOptions& o) {
     } else if (o.angle) {
         bay.stiffener = ParseAngle(*o.angle, "--angle");
     } else {
-        throw UsageError("the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
+        throw schedule::ValueError(
+            "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
     }
     bay.pointLoad = ReadPointLoad(o.pointLoad);
     return bay;
@@ -196,11 +208,11 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 
 int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
-    const std::string output = OutputFile(o.output, "-o");
+    const std::string output = schedule::OutputFile(o.output, "-o");
     try {
         const bool allPass = CheckBay(bay).AllPass();
-        WriteBook({bay, o.bay.StiffenerName(), o.name, os::TodayIso(), DECKPLATE_VERSION},
-                  os::PathFromUtf8(output));
+        schedule::WriteBook({bay, o.bay.StiffenerName(), o.name, os::TodayIso(), DECKPLATE_VERSION},
+                            os::PathFromUtf8(output));
         return allPass ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);
@@ -254,19 +266,20 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     else if (!o.spacing.empty())
         request.spacings = {Length(o.spacing, "--spacing")};
     else
-        throw UsageError("the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
+        throw schedule::ValueError(
+            "the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
     request.continuous = o.continuous;
     request.basis = ParseBasis(o.basis, "--basis");
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
-    request.top = static_cast<std::size_t>(WholeNumber(o.top, "--top", 1, 100000));
+    request.top = static_cast<std::size_t>(schedule::WholeNumber(o.top, "--top", 1, 100000));
     request.pointLoad = ReadPointLoad(o.pointLoad);
     if (!request.pointLoad) {
         err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
                "needs --point-load 1.5 (kN on 200x200 mm)\n";
     }
-    const DesignResult result = Design(request);
+    const DesignResult result = sizing::Design(request);
     PrintDesign(result, o.json, out);
     if (result.candidates > 0 && result.faults == result.candidates) {
         err << "deckplate-cli: nothing was checked: all " << result.candidates
@@ -351,7 +364,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     } catch (const CLI::ParseError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
         return kBadArguments;
-    } catch (const UsageError& e) {
+    } catch (const schedule::ValueError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
         return kBadArguments;
     }

@@ -6,19 +6,19 @@
 #include <sstream>
 
 #include "cli/batch.h"
-#include "cli/design.h"
+#include "sizing/design.h"
 
 namespace {
 
 // Argument 1: with the point load of a walkway, 1.5 kN on 200 × 200 mm.
 void BM_DesignOneBay(benchmark::State& state) {
-    deckplate::cli::DesignRequest request;
+    deckplate::sizing::DesignRequest request;
     request.dead = 1;
     request.live = 2;
     request.span = 2000;
     request.spacings = {500};
     if (state.range(0) == 1) request.pointLoad = deckplate::PointLoad{};
-    for (auto _ : state) benchmark::DoNotOptimize(deckplate::cli::Design(request));
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::sizing::Design(request));
 }
 BENCHMARK(BM_DesignOneBay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "cli/csv_reader.h"
 #include "os/utf8.h"
+#include "schedule/csv_reader.h"
 
 namespace {
 
-using deckplate::cli::CsvReader;
+using deckplate::schedule::CsvReader;
 
 void Require(bool condition) {
     if (!condition) std::abort();

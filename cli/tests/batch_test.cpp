@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "calc/design_basis.h"
-#include "cli/csv_reader.h"
 #include "os/paths.h"
 #include "os/tests/test_folder.h"
+#include "schedule/csv_reader.h"
 
 namespace deckplate::cli {
 namespace {
@@ -69,7 +69,7 @@ BatchRun Batch(const std::string& schedule, BatchOptions options) {
     BatchRun run{RunBatch(options, out, err), out.str(), err.str(), {}};
     TempFile output(run.out);
     std::FILE* f = std::fopen(output.path().c_str(), "rb");
-    CsvReader reader(f);
+    schedule::CsvReader reader(f);
     for (std::vector<std::string> row; reader.Next(row);) run.rows.push_back(row);
     std::fclose(f);
     return run;

@@ -38,7 +38,7 @@ add_library(CLI11::CLI11 INTERFACE IMPORTED)
 target_include_directories(CLI11::CLI11 SYSTEM INTERFACE "${host_headers}")
 deckplate_provide_package(cli11)
 
-# libcsv as a static library; cli/ finds it through the two variables its find_path() and
+# libcsv as a static library; schedule/ finds it through the two variables its find_path() and
 # find_library() fill, which are left alone once set.
 set(DECKPLATE_LIBCSV_SOURCE "${PROJECT_SOURCE_DIR}/build/deps/libcsv"
     CACHE PATH "Debian's libcsv sources, unpacked (scripts/install-deps.sh)")

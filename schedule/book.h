@@ -11,7 +11,7 @@
 #include "os/today.h"
 #include "report/calculation_book.h"
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 
 /// Writes the book of `input` to `path` as UTF-8, in one step: a file there is replaced only by
 /// a whole book. Throws ArithmeticError before anything is written, or os::FileError.
@@ -42,4 +42,4 @@ class BookFolder {
     std::set<os::FileIdentity> written_;
 };
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

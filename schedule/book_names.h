@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 
 /// `name` made usable as a file name on Windows and Linux alike: \ / : * ? " < > | and control
 /// characters become "_", blanks around it and trailing dots go (Windows drops them, so "A."
@@ -21,4 +21,4 @@ std::string SafeFileStem(std::string_view name);
 std::string BookFileName(std::string_view rowName, long long line,
                          const std::function<bool(const std::string&)>& taken);
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

@@ -1,8 +1,8 @@
-#include "cli/book_names.h"
+#include "schedule/book_names.h"
 
 #include "os/paths.h"
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 namespace {
 
 constexpr std::size_t kLongestStem = 150;  // bytes; both systems allow 255 per name
@@ -40,4 +40,4 @@ std::string BookFileName(std::string_view rowName, long long line,
     return name;
 }
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

@@ -1,11 +1,11 @@
-#include "cli/book.h"
+#include "schedule/book.h"
 
-#include "cli/book_names.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "schedule/book_names.h"
 #include "version/deckplate_version.h"
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 
 void WriteBook(const report::BookInput& input, const std::filesystem::path& path) {
     const std::string book = report::CalculationBook(input);
@@ -41,4 +41,4 @@ void BookFolder::Write(const BayInput& bay, std::string_view rowName,
     if (const std::optional<os::FileIdentity> file = os::IdentityOf(path)) written_.insert(*file);
 }
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

@@ -1,4 +1,4 @@
-#include "cli/csv_reader.h"
+#include "schedule/csv_reader.h"
 
 #include <array>
 #include <cerrno>
@@ -9,7 +9,7 @@
 #include "os/gbk.h"
 #include "os/utf8.h"
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
@@ -150,4 +150,4 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
     return true;
 }
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

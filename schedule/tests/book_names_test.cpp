@@ -1,11 +1,11 @@
 // Book file names from schedule names: usable on Windows and Linux, one file per row.
-#include "cli/book_names.h"
+#include "schedule/book_names.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 namespace {
 
 TEST(SafeFileStem, UsableOnWindowsAndLinux) {
@@ -57,4 +57,4 @@ TEST(BookNames, RepeatedNamesGetASuffixWhateverTheirCase) {
 }
 
 }  // namespace
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

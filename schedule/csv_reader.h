@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 
 /// What a schedule's text is written in; Unknown until its first byte beyond ASCII decides.
 enum class ScheduleEncoding { Unknown, Utf8, Gbk };
@@ -72,4 +72,4 @@ class CsvReader {
     long long longRowLine_ = 0;  // the first row found longer than kLongestRow
 };
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule

@@ -1,21 +1,30 @@
 #pragma once
-// deckplate-cli design: the lightest plate and stiffener that pass every check: the four of the
-// uniform load, and with a point load its four too.
+// Sizing: the lightest plate and stiffener that pass every check, the four of the uniform load
+// and with a point load its four too. The command line's design and the window's 自动选型 both
+// run it.
 
-#include <iosfwd>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/bay_check.h"
 
-namespace deckplate::cli {
+namespace deckplate::sizing {
 
 enum class StiffenerFamily { Angle, Flat, Any };
 
-/// Limits of --spacings: how many spacings one run tries, and the finest step between them (mm).
+/// Limits of a spacing range: how many spacings one run tries, and the finest step between them
+/// (mm).
 constexpr long long kMostSpacings = 10000;
 constexpr double kFinestStep = 0.001;
+
+/// What is wrong with a spacing range FROM–TO–STEP: Order unless 0 < FROM ≤ TO and STEP > 0;
+/// a step under kFinestStep; more than kMostSpacings spacings.
+enum class RangeFault { None, Order, TooFine, TooMany };
+RangeFault CheckSpacingRange(double from, double to, double step);
+/// FROM, FROM + STEP … up to TO inclusive, for a range without a fault.
+std::vector<double> SpacingRange(double from, double to, double step);
 
 struct DesignRequest {
     double dead = 0, live = 0, span = 0;
@@ -25,6 +34,9 @@ struct DesignRequest {
     std::size_t top = 10;  ///< how many passing designs to keep
     DesignBasis basis = DesignBasis::Legacy;
     std::optional<PointLoad> pointLoad = std::nullopt;  ///< when given, its four checks count too
+    double leastThickness = 0;  ///< mm: thinner plates of the list are not considered
+    /// Told the share done, 0 to 1, after each plate at each spacing; false stops the search.
+    std::function<bool(double done)> progress{};
 };
 
 struct Candidate {
@@ -44,15 +56,11 @@ struct DesignResult {
     long long candidates = 0;
     long long faults = 0;                       ///< candidates skipped on an arithmetic fault
     std::optional<ArithmeticError> firstFault;  ///< the first of them
+    bool stopped = false;                       ///< by the request's progress
 };
 
-/// Checks every thickness of the list against every stiffener of the family, at every spacing.
+/// Checks every thickness of the list from the least on against every stiffener of the family,
+/// at every spacing.
 DesignResult Design(const DesignRequest& request);
 
-/// "FROM:TO:STEP" in mm, inclusive of TO; at most kMostSpacings of them, STEP at least
-/// kFinestStep. Throws UsageError.
-std::vector<double> ParseSpacings(const std::string& text);
-
-void PrintDesign(const DesignResult& result, bool json, std::ostream& out);
-
-}  // namespace deckplate::cli
+}  // namespace deckplate::sizing

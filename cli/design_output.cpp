@@ -1,64 +1,20 @@
-#include "cli/design.h"
+#include "cli/design_output.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
 
-#include "calc/angle_catalogue.h"
-#include "calc/flat_bar_series.h"
 #include "calc/number_text.h"
-#include "calc/plate_thicknesses.h"
-#include "cli/arguments.h"
+#include "schedule/values.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
 
-// The plate thicknesses of the window's list.
-struct NamedStiffener {
-    std::string name;
-    Stiffener stiffener;
-};
-
-std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
-    std::vector<NamedStiffener> all;
-    if (family != StiffenerFamily::Flat) {
-        const auto angles = AngleCatalogue();
-        for (std::size_t i = 0; i < angles.size(); ++i)
-            all.push_back(
-                {std::string(angles[i].designation), AngleSection(static_cast<std::int16_t>(i))});
-    }
-    if (family != StiffenerFamily::Angle) {
-        for (const FlatBar& bar : StandardFlatBars())
-            all.push_back(
-                {PlainNumberText(bar.height) + "x" + PlainNumberText(bar.thickness), bar});
-    }
-    return all;
-}
-
-const std::vector<NamedStiffener>& Stiffeners(StiffenerFamily family) {
-    static const std::vector<NamedStiffener> families[] = {BuildStiffeners(StiffenerFamily::Angle),
-                                                           BuildStiffeners(StiffenerFamily::Flat),
-                                                           BuildStiffeners(StiffenerFamily::Any)};
-    return families[static_cast<int>(family)];
-}
-
-bool Lighter(const Candidate& a, const Candidate& b) {
-    if (a.selfWeight != b.selfWeight) return a.selfWeight < b.selfWeight;
-    return a.utilisation.Governing() < b.utilisation.Governing();
-}
-
-// Keeps the `top` lightest in order, so memory stays bounded however many spacings are tried.
-// Equal candidates keep the order in which they were found.
-void KeepIfLightest(std::vector<Candidate>& lightest, std::size_t top, Candidate&& candidate) {
-    if (lightest.size() == top && !Lighter(candidate, lightest.back())) return;
-    lightest.insert(std::upper_bound(lightest.begin(), lightest.end(), candidate, Lighter),
-                    std::move(candidate));
-    if (lightest.size() > top) lightest.pop_back();
-}
+using sizing::Candidate;
+using sizing::DesignResult;
 
 std::string Fixed(double value, int decimals) {
     std::ostringstream s;
@@ -115,78 +71,31 @@ void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
 }  // namespace
 
 std::vector<double> ParseSpacings(const std::string& text) {
+    using schedule::ValueError;
     const auto first = text.find(':');
     const auto second = first == std::string::npos ? first : text.find(':', first + 1);
     if (second == std::string::npos)
-        throw UsageError("--spacings: '" + text + "' is not FROM:TO:STEP, e.g. 400:1000:100");
-    const double from = StrictNumber(text.substr(0, first), "--spacings FROM");
-    const double to = StrictNumber(text.substr(first + 1, second - first - 1), "--spacings TO");
-    const double step = StrictNumber(text.substr(second + 1), "--spacings STEP");
-    if (!(from > 0) || to < from || !(step > 0))
-        throw UsageError("--spacings: needs 0 < FROM <= TO and STEP > 0");
-    if (step < kFinestStep) {
-        std::ostringstream finest;
-        finest << kFinestStep;
-        throw UsageError("--spacings: the step " + text.substr(second + 1) +
-                         " mm is too small; the finest step is " + finest.str() + " mm");
-    }
-    // Counted before the loop, so that no rounding of FROM + i·STEP can keep it going. The
-    // tolerance keeps TO when (TO − FROM) / STEP comes out a hair short of a whole number.
-    const double intervals = std::floor((to - from) / step + 1e-9);
-    if (intervals >= static_cast<double>(kMostSpacings)) {
-        throw UsageError("--spacings: " + text + " gives more than " +
-                         std::to_string(kMostSpacings) + " spacings; take a larger step");
-    }
-    const auto count = static_cast<long long>(intervals) + 1;
-    std::vector<double> spacings;
-    // Each spacing formed from FROM, so that 0.1 steps do not drift.
-    for (long long i = 0; i < count; ++i) spacings.push_back(from + static_cast<double>(i) * step);
-    return spacings;
-}
-
-DesignResult Design(const DesignRequest& request) {
-    DesignResult result;
-    result.basis = request.basis;
-    result.pointLoad = request.pointLoad.has_value();
-    const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
-    for (double spacing : request.spacings) {
-        for (const std::string_view thicknessText : PlateThicknesses()) {
-            BayInput bay{request.dead, request.live,  ParseNumber(thicknessText),
-                         request.span, spacing,       request.continuous,
-                         {},           request.basis, request.pointLoad};
-            std::optional<PlateChecks> plate;
-            try {
-                plate = CheckPlates(bay, DisplayTexts::StressOnly);
-            } catch (const ArithmeticError& e) {
-                result.candidates += static_cast<long long>(stiffeners.size());
-                result.faults += static_cast<long long>(stiffeners.size());
-                if (!result.firstFault) result.firstFault = e;
-                continue;
-            }
-            for (const NamedStiffener& s : stiffeners) {
-                ++result.candidates;
-                bay.stiffener = s.stiffener;
-                try {
-                    const BayCheck c = CheckBay(bay, *plate, DisplayTexts::StressOnly);
-                    Candidate candidate{std::string(thicknessText), s.name, spacing,
-                                        c.stiffener.selfWeight, Utilisations(c)};
-                    if (c.AllPass()) {
-                        ++result.passingCount;
-                        KeepIfLightest(result.passing, request.top, std::move(candidate));
-                    } else if (result.passing.empty() &&
-                               (!result.closest || candidate.utilisation.Governing() <
-                                                       result.closest->utilisation.Governing())) {
-                        result.closest = std::move(candidate);
-                    }
-                } catch (const ArithmeticError& e) {
-                    ++result.faults;  // never shown as passing
-                    if (!result.firstFault) result.firstFault = e;
-                }
-            }
+        throw ValueError("--spacings: '" + text + "' is not FROM:TO:STEP, e.g. 400:1000:100");
+    const double from = schedule::StrictNumber(text.substr(0, first), "--spacings FROM");
+    const double to =
+        schedule::StrictNumber(text.substr(first + 1, second - first - 1), "--spacings TO");
+    const double step = schedule::StrictNumber(text.substr(second + 1), "--spacings STEP");
+    switch (sizing::CheckSpacingRange(from, to, step)) {
+        case sizing::RangeFault::None:
+            return sizing::SpacingRange(from, to, step);
+        case sizing::RangeFault::Order:
+            throw ValueError("--spacings: needs 0 < FROM <= TO and STEP > 0");
+        case sizing::RangeFault::TooFine: {
+            std::ostringstream finest;
+            finest << sizing::kFinestStep;
+            throw ValueError("--spacings: the step " + text.substr(second + 1) +
+                             " mm is too small; the finest step is " + finest.str() + " mm");
         }
+        case sizing::RangeFault::TooMany:
+            break;
     }
-    if (!result.passing.empty()) result.closest.reset();
-    return result;
+    throw ValueError("--spacings: " + text + " gives more than " +
+                     std::to_string(sizing::kMostSpacings) + " spacings; take a larger step");
 }
 
 void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {

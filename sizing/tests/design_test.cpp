@@ -1,5 +1,5 @@
 // Sizing against a brute-force search written here, independently of the ranking code.
-#include "cli/design.h"
+#include "sizing/design.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/flat_bar_series.h"
-#include "cli/arguments.h"
+#include "schedule/values.h"
 
-namespace deckplate::cli {
+namespace deckplate::sizing {
 namespace {
 
 struct Bay {
@@ -80,8 +80,8 @@ TEST(Design, TopDesignPassesCheck) {
     const auto angle = FindAngle(top.stiffener);
     ASSERT_TRUE(angle) << top.stiffener;
     const AngleValues values = AngleSection(*angle);
-    const BayCheck c =
-        CheckBay({1, 2, StrictNumber(top.thickness, "thickness"), 2000, 500, false, values});
+    const BayCheck c = CheckBay(
+        {1, 2, schedule::StrictNumber(top.thickness, "thickness"), 2000, 500, false, values});
     EXPECT_TRUE(c.AllPass());
     EXPECT_EQ(c.stiffener.selfWeight, top.selfWeight);
 }
@@ -105,14 +105,13 @@ TEST(Design, PointLoadRanksOnlyDecksThatCarryIt) {
 TEST(Design, FlatBarsKeepToTheSlendernessLimit) {
     DesignRequest request{1, 2, 2000, {500}, false, StiffenerFamily::Flat, 100000};
     for (const Candidate& c : Design(request).passing) {
-        const FlatBar bar = ParseFlatBar(c.stiffener, "stiffener");
+        const FlatBar bar = schedule::ParseFlatBar(c.stiffener, "stiffener");
         EXPECT_LE(bar.height / bar.thickness, 15.0) << c.stiffener;
     }
 }
 
 TEST(Design, SpacingsAreRankedTogether) {
-    DesignRequest request{1, 2, 2000, ParseSpacings("400:1000:100"), false, StiffenerFamily::Any,
-                          5};
+    DesignRequest request{1, 2, 2000, SpacingRange(400, 1000, 100), false, StiffenerFamily::Any, 5};
     const DesignResult all = Design(request);
     ASSERT_FALSE(all.passing.empty());
     for (double spacing : request.spacings) {
@@ -143,35 +142,5 @@ TEST(Design, FaultsAreCountedNeverPassed) {
     EXPECT_EQ(result.faults, result.candidates);
 }
 
-TEST(PrintDesign, ColumnsKeepABlankBetweenThemWhateverTheirWidth) {
-    // As --spacings 100000000:100009999:1 gives: no column is wide enough for these.
-    Utilisation u;
-    u.plateStrength = 1816860465.116;
-    u.plateDeflection = 606701304611650.5;
-    u.stiffenerStrength = 392448.812;
-    u.stiffenerDeflection = 482824.59;
-    DesignResult result;
-    result.closest = Candidate{"8.0", "L140x90x10", 100000000, 12345678.9, u};
-    std::ostringstream out;
-    PrintDesign(result, false, out);
-    const std::string text = out.str();
-    std::istringstream row(text.substr(text.rfind('\n', text.size() - 2) + 1));
-    std::vector<std::string> cells;
-    for (std::string cell; row >> cell;) cells.push_back(cell);
-    EXPECT_EQ(cells, (std::vector<std::string>{"8.0", "L140x90x10", "100000000", "12345678.900",
-                                               "1816860465.116", "606701304611650.500",
-                                               "392448.812", "482824.590", "plate_deflection"}));
-}
-
-TEST(ParseSpacings, FromToStep) {
-    EXPECT_EQ(ParseSpacings("400:1000:100"),
-              (std::vector<double>{400, 500, 600, 700, 800, 900, 1000}));
-    EXPECT_EQ(ParseSpacings("500:500:1"), std::vector<double>{500});
-    EXPECT_EQ(ParseSpacings("0.3:0.6:0.1").size(), 4u);
-    for (const char* bad : {"400:1000", "400-1000-100", "a:b:c", "0:100:10", "500:400:10",
-                            "400:1000:0", "1:1e9:1", "500:500:1e-300", "500:501:1e-20"})
-        EXPECT_THROW(ParseSpacings(bad), UsageError) << bad;
-}
-
 }  // namespace
-}  // namespace deckplate::cli
+}  // namespace deckplate::sizing

@@ -1,4 +1,4 @@
-#include "cli/arguments.h"
+#include "schedule/values.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include "calc/angle_catalogue.h"
 #include "os/paths.h"
 
-namespace deckplate::cli {
+namespace deckplate::schedule {
 namespace {
 
 bool IsNumberCharacter(char c) {
@@ -27,9 +27,9 @@ double StrictNumber(std::string_view text, std::string_view option) {
         plain ? std::from_chars(digits.data(), digits.data() + digits.size(), value)
               : std::from_chars_result{digits.data(), std::errc::invalid_argument};
     if (ec == std::errc::result_out_of_range)
-        throw UsageError(name + ": " + std::string(text) + " is out of the range of numbers");
+        throw ValueError(name + ": " + std::string(text) + " is out of the range of numbers");
     if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
-        throw UsageError(name + ": '" + std::string(text) + "' is not a number");
+        throw ValueError(name + ": '" + std::string(text) + "' is not a number");
     return value;
 }
 
@@ -39,11 +39,11 @@ long long WholeNumber(std::string_view text, std::string_view option, long long 
     long long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::invalid_argument || end != text.data() + text.size()) {
-        throw UsageError(std::string(option) + ": '" + std::string(text) +
+        throw ValueError(std::string(option) + ": '" + std::string(text) +
                          "' is not a whole number; give " + range);
     }
     if (ec == std::errc::result_out_of_range || value < least || value > most) {
-        throw UsageError(std::string(option) + ": must be " + range + ", not " + std::string(text));
+        throw ValueError(std::string(option) + ": must be " + range + ", not " + std::string(text));
     }
     return value;
 }
@@ -51,7 +51,7 @@ long long WholeNumber(std::string_view text, std::string_view option, long long 
 double Length(std::string_view text, std::string_view option) {
     const double value = StrictNumber(text, option);
     if (!(value > 0)) {
-        throw UsageError(std::string(option) + ": must be greater than 0 mm, not " +
+        throw ValueError(std::string(option) + ": must be greater than 0 mm, not " +
                          std::string(text));
     }
     return value;
@@ -60,7 +60,7 @@ double Length(std::string_view text, std::string_view option) {
 double Load(std::string_view text, std::string_view option) {
     const double value = StrictNumber(text, option);
     if (value < 0)
-        throw UsageError(std::string(option) + ": must be 0 kN/m2 or more, not " +
+        throw ValueError(std::string(option) + ": must be 0 kN/m2 or more, not " +
                          std::string(text));
     return value;
 }
@@ -68,7 +68,7 @@ double Load(std::string_view text, std::string_view option) {
 FlatBar ParseFlatBar(std::string_view text, std::string_view option) {
     const std::size_t x = text.find_first_of("xX*");
     if (x == std::string_view::npos) {
-        throw UsageError(std::string(option) + ": '" + std::string(text) +
+        throw ValueError(std::string(option) + ": '" + std::string(text) +
                          "' is not a flat bar; write height x thickness in mm, e.g. 80x8");
     }
     const std::string part = std::string(option) + " (" + std::string(text) + ")";
@@ -79,7 +79,7 @@ FlatBar ParseFlatBar(std::string_view text, std::string_view option) {
 AngleValues ParseAngle(std::string_view designation, std::string_view option) {
     const auto position = FindAngle(designation);
     if (!position) {
-        throw UsageError(std::string(option) + ": '" + std::string(designation) +
+        throw ValueError(std::string(option) + ": '" + std::string(designation) +
                          "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
                          "designations, e.g. L63x40x5");
     }
@@ -90,12 +90,12 @@ PointLoad ParsePointLoad(std::string_view force, std::string_view patch,
                          std::string_view forceOption, std::string_view patchOption) {
     const double kilonewtons = StrictNumber(force, forceOption);
     if (kilonewtons < 0) {
-        throw UsageError(std::string(forceOption) + ": must be 0 kN or more, not " +
+        throw ValueError(std::string(forceOption) + ": must be 0 kN or more, not " +
                          std::string(force));
     }
     const std::size_t x = patch.find_first_of("xX*");
     if (x == std::string_view::npos) {
-        throw UsageError(std::string(patchOption) + ": '" + std::string(patch) +
+        throw ValueError(std::string(patchOption) + ": '" + std::string(patch) +
                          "' is not a patch; write across x along the stiffeners in mm, e.g. "
                          "200x200");
     }
@@ -107,13 +107,13 @@ PointLoad ParsePointLoad(std::string_view force, std::string_view patch,
 DesignBasis ParseBasis(std::string_view text, std::string_view option) {
     for (const DesignBasis basis : {DesignBasis::Legacy, DesignBasis::Current})
         if (text == BasisName(basis)) return basis;
-    throw UsageError(std::string(option) + ": '" + std::string(text) +
+    throw ValueError(std::string(option) + ": '" + std::string(text) +
                      "' is neither legacy nor current");
 }
 
 std::string OutputFile(std::string_view text, std::string_view option) {
     if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename()))) {
-        throw UsageError(std::string(option) + ": '" + std::string(text) +
+        throw ValueError(std::string(option) + ": '" + std::string(text) +
                          "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
                          "LPT9, with any extension), where nothing would be saved; choose another "
                          "name");
@@ -127,4 +127,4 @@ Stiffener ParseStiffener(std::string_view text, std::string_view option) {
     return ParseFlatBar(text, option);
 }
 
-}  // namespace deckplate::cli
+}  // namespace deckplate::schedule
