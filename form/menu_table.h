@@ -10,17 +10,20 @@ namespace deckplate::form {
 
 // clang-format off
 enum class MenuItem : std::uint8_t {
-    ExportBook,
+    ExportBook, Schedule,
     BasisLegacy, BasisCurrent,
     PointLoad,
+    Sizing,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 5;
+inline constexpr std::size_t kMenuItemCount = 7;
 
 struct MenuRow {
     MenuItem id;
-    std::string_view menu;     ///< the menu bar's title it sits under: "文件", "设置", "帮助"
+    /// The menu bar's title it sits under, with its access key after "&": "文件(&F)", "设置(&S)",
+    /// "工具(&T)", "帮助(&H)" (Alt+T opens 工具).
+    std::string_view menu;
     std::string_view submenu;  ///< the submenu it sits in, or empty
     std::string_view caption;
     bool choice = false;  ///< one of the submenu's exclusive choices

@@ -1,7 +1,8 @@
 #pragma once
 // What the window needs from the operating system, behind one interface: the message box, the
 // error report, ending the program, files written in one step and opened in their viewer, the
-// Save dialog, today's date and the remembered choices. Each edition implements it for real (the Qt
+// Open, Save and folder dialogs, the window's own dialogs shown modally, a long task's progress,
+// today's date and the remembered choices. Each edition implements it for real (the Qt
 // window on Linux, the Windows-API window on Windows); tests use a recording fake. Texts and paths
 // are UTF-8.
 
@@ -13,10 +14,13 @@
 
 namespace deckplate::form {
 
+class Dialog;
+
 /// What opens a written file.
 enum class Viewer {
     TextEditor,  ///< the report: Notepad on Windows, the desktop's text viewer elsewhere
     Browser,     ///< the calculation book
+    Associated,  ///< whatever the system opens the file's kind with: Excel for a CSV file
 };
 
 class Platform {
@@ -39,9 +43,23 @@ class Platform {
                                os::TextEncoding encoding) = 0;
     /// Opens the file in `viewer` without waiting. Empty on success, else the reason in words.
     virtual std::string OpenFile(std::string_view path, Viewer viewer) = 0;
-    /// The standard Save dialog, proposing `name` in the user's documents: the chosen path, or
-    /// empty when the user cancels.
+    /// The standard Save dialog, proposing `name` in the user's documents, or `name`'s folder
+    /// when it is a whole path: the chosen path, or empty when the user cancels. It asks before
+    /// an existing file is replaced.
     virtual std::string ChooseSaveFile(std::string_view name) = 0;
+    /// The standard Open dialog for an existing file of the kind `extension` ("csv"), described
+    /// as `kind` ("排表"): the chosen path, or empty when the user cancels.
+    virtual std::string ChooseOpenFile(std::string_view kind, std::string_view extension) = 0;
+    /// The standard folder dialog, titled `title`: the chosen folder, or empty when cancelled.
+    virtual std::string ChooseFolder(std::string_view title) = 0;
+
+    /// Shows one of the window's dialogs modally over the window until the dialog closes.
+    virtual void RunDialog(Dialog& dialog) = 0;
+    /// A long task, `task` ("批量验算"), is `done` (0 to 1) through: once it has run half a
+    /// second, a modal box shows a bar and 取消 until EndProgress. False once 取消 was pressed.
+    virtual bool ShowProgress(std::string_view task, double done) = 0;
+    /// The task is over: its box, if shown, goes.
+    virtual void EndProgress() = 0;
 
     /// Today's date, "2026-12-07", as a calculation book states it.
     virtual std::string Today() { return os::TodayIso(); }

@@ -1,12 +1,14 @@
 #pragma once
 // A platform that records what the window asked of it, and answers as a test tells it to.
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "form/dialog.h"
 #include "form/platform.h"
 
 namespace deckplate::form {
@@ -26,9 +28,18 @@ class FakePlatform : public Platform {
     std::vector<Write> writes;
     std::string openFailure;  ///< returned by OpenFile when set
     std::string saveChoice;   ///< the Save dialog's answer; empty: cancelled
-    /// "write PATH", "open PATH" (text editor), "browse PATH", "choose NAME", in order
+    std::string openChoice;   ///< the Open dialog's answer; empty: cancelled
+    std::string folderChoice;  ///< the folder dialog's answer; empty: cancelled
+    /// What the user does in each dialog the window shows, in order; a dialog without one is
+    /// cancelled.
+    std::vector<std::function<void(Dialog&)>> dialogs;
+    int progressSteps = 0;     ///< ShowProgress calls
+    int cancelAfter = -1;      ///< 取消 pressed at this ShowProgress call (counting from 1)
+    /// "write PATH", "open PATH" (text editor), "browse PATH", "associated PATH", "choose NAME",
+    /// "open-dialog KIND", "folder TITLE", "dialog TITLE", "progress-end", in order
     std::vector<std::string> calls;
     std::map<std::string, std::string, std::less<>> settings;  ///< survives a new Form1
+    std::size_t dialogsShown = 0;
 
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void ReportError(std::string_view text) override { errors.emplace_back(text); }
@@ -43,13 +54,32 @@ class FakePlatform : public Platform {
         writes.push_back({std::string(path), std::string(text), encoding});
     }
     std::string OpenFile(std::string_view path, Viewer viewer) override {
-        calls.push_back((viewer == Viewer::Browser ? "browse " : "open ") + std::string(path));
+        const char* how = viewer == Viewer::Browser      ? "browse "
+                          : viewer == Viewer::Associated ? "associated "
+                                                         : "open ";
+        calls.push_back(how + std::string(path));
         return openFailure;
     }
     std::string ChooseSaveFile(std::string_view name) override {
         calls.push_back("choose " + std::string(name));
         return saveChoice;
     }
+    std::string ChooseOpenFile(std::string_view kind, std::string_view) override {
+        calls.push_back("open-dialog " + std::string(kind));
+        return openChoice;
+    }
+    std::string ChooseFolder(std::string_view title) override {
+        calls.push_back("folder " + std::string(title));
+        return folderChoice;
+    }
+    void RunDialog(Dialog& dialog) override {
+        calls.push_back("dialog " + std::string(dialog.Table().title));
+        const std::size_t shown = dialogsShown++;
+        if (shown < dialogs.size()) dialogs[shown](dialog);
+        if (dialog.IsOpen()) dialog.Cancel();
+    }
+    bool ShowProgress(std::string_view, double) override { return ++progressSteps != cancelAfter; }
+    void EndProgress() override { calls.push_back("progress-end"); }
     std::string LoadSetting(std::string_view key) override {
         const auto found = settings.find(key);
         return found == settings.end() ? std::string() : found->second;

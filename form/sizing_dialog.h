@@ -1,0 +1,71 @@
+#pragma once
+// 工具 → 自动选型…: the lightest plate and stiffener that pass, for the loads, span, boundary,
+// design basis and point load on show in the window. The engineer chooses the stiffener kind, the
+// spacing (the window's, or a range), the least plate thickness and how many to list; 选型 lists
+// the lightest passing designs as the command line's design ranks them, and 应用 (or a
+// double-click on a row) takes one into the window.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/design_basis.h"
+#include "calc/point_load.h"
+#include "form/dialog.h"
+#include "sizing/design.h"
+
+namespace deckplate::form {
+
+// clang-format off
+enum class SizingControl : int {
+    Source,
+    FamilyLabel, Family, ThicknessLabel, LeastThickness, TopLabel, Top,
+    SpacingLabel, SpacingFrom, SpacingRange, SpacingTo, StepLabel, SpacingStep,
+    Search, Status, Candidates, Apply, Close,
+};
+// clang-format on
+
+/// What sizing takes from the window.
+struct SizingBay {
+    double dead = 0, live = 0, span = 0;
+    bool continuous = false;
+    DesignBasis basis = DesignBasis::Legacy;
+    std::optional<PointLoad> pointLoad = std::nullopt;
+    std::string spacing;  ///< the window's spacing box, as typed
+};
+
+/// The least plate thickness a platform's deck usually has, mm: the list starts there.
+inline constexpr double kUsualLeastThickness = 4.0;
+/// How many designs the list shows at most.
+inline constexpr long long kMostListed = 1000;
+
+class SizingDialog : public Dialog {
+  public:
+    SizingDialog(Platform& platform, SizingBay bay);
+
+    /// The design taken into the window by 应用 or a double-click, once the dialog has closed.
+    const std::optional<sizing::Candidate>& Applied() const { return applied_; }
+    /// The designs on show, in the list's order.
+    const std::vector<sizing::Candidate>& Listed() const { return listed_; }
+
+  private:
+    void OnClicked(int control) override;
+    void OnChanged(int control) override;
+    void OnRowTaken(int list) override;
+
+    void Search();
+    /// The request the dialog's boxes describe, or empty after saying what is wrong.
+    std::optional<sizing::DesignRequest> ReadRequest();
+    void Show(const sizing::DesignResult& result);
+    void Apply();
+
+    Platform& platform_;
+    SizingBay bay_;
+    std::vector<sizing::Candidate> listed_;
+    std::optional<sizing::Candidate> applied_;
+};
+
+/// The dialog's controls, in Tab order.
+const DialogTable& SizingDialogTable();
+
+}  // namespace deckplate::form
