@@ -53,7 +53,7 @@ void Dialog::DoubleClicked(int list, int position) {
         OnRowTaken(list);
 }
 
-void Dialog::Cancel() { Close(); }
+void Dialog::Cancel() { Finish(); }
 
 void Dialog::SetText(int control, std::string text) {
     ControlState& state = Mutable(control);
@@ -92,7 +92,7 @@ void Dialog::SetPicked(int list, int position) {
     Changed(list);
 }
 
-void Dialog::Close() {
+void Dialog::Finish() {
     if (!open_) return;
     open_ = false;
     if (view_) view_->Closed();

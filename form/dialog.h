@@ -67,7 +67,7 @@ class Dialog {
     const DialogTable& Table() const { return table_; }
     const ControlState& State(int control) const;
     void SetView(DialogView* view) { view_ = view; }
-    /// Until the model closes it (Cancel, or a handler that is done).
+    /// Until the model closes it (Cancel, or a handler that is done: Finish).
     bool IsOpen() const { return open_; }
 
     // What the user did, as the view reports it. A disabled control does nothing.
@@ -122,7 +122,7 @@ class Dialog {
     void SetEnabled(int control, bool enabled);
     void SetChecked(int control, bool checked);
     void SetPicked(int list, int position);
-    void Close();
+    void Finish();
 
   private:
     ControlState& Mutable(int control);
