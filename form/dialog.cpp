@@ -66,7 +66,8 @@ void Dialog::SetItems(int list, std::vector<std::string> items) {
     ControlState& state = Mutable(list);
     state.items = std::move(items);
     state.picked = -1;
-    if (table_.rows[static_cast<std::size_t>(list)].kind == DialogKind::DropDown) state.text.clear();
+    if (table_.rows[static_cast<std::size_t>(list)].kind == DialogKind::DropDown)
+        state.text.clear();
     Changed(list);
 }
 

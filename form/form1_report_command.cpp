@@ -62,7 +62,8 @@ void Form1::Command3_Click() {
         platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
     } catch (const os::FileError& error) {
         // No drive D:, or no room on it: the same report can go elsewhere.
-        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, "WExo.txt", "计算书未能保存"))
+        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, "WExo.txt",
+                           "计算书未能保存"))
             return;
     }
     OpenFile(path, Viewer::TextEditor, "保存");
@@ -71,7 +72,8 @@ void Form1::Command3_Click() {
 bool Form1::SaveElsewhere(const os::FileError& error, std::string& path, std::string_view text,
                           os::TextEncoding encoding, std::string_view proposed,
                           std::string_view failed) {
-    platform_.ReportError(std::string(failed) + "。\n" + FileErrorText(error) + "\n请另选位置保存。");
+    platform_.ReportError(std::string(failed) + "。\n" + FileErrorText(error) +
+                          "\n请另选位置保存。");
     path = platform_.ChooseSaveFile(proposed);
     return !path.empty() && WriteFile(path, text, encoding, failed);
 }

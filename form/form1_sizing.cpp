@@ -15,8 +15,8 @@ void Form1::Sizing_Click() {
     if (RefuseInput(InputUse::Sizing)) return;
     SizingBay bay;
     try {
-        bay = {Read(Text1),       Read(Text2), Read(Text4), State(Check2).checked, basis_,
-               std::nullopt,      State(Text5).text};
+        bay = {Read(Text1), Read(Text2),  Read(Text4),      State(Check2).checked,
+               basis_,      std::nullopt, State(Text5).text};
         if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range

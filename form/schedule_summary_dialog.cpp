@@ -84,10 +84,11 @@ void ScheduleSummaryDialog::WriteAllBooks() {
         schedule::BookFolder books(os::PathFromUtf8(folder));
         NullBuffer nothing;
         std::ostream discard(&nothing);
-        written = rows.Check(run_.defaults, discard, &books, [this](long long, long long read,
-                                                                     long long size) {
-            return platform_.ShowProgress("写计算书", size > 0 ? double(read) / double(size) : 1);
-        });
+        written = rows.Check(run_.defaults, discard, &books,
+                             [this](long long, long long read, long long size) {
+                                 return platform_.ShowProgress(
+                                     "写计算书", size > 0 ? double(read) / double(size) : 1);
+                             });
         platform_.EndProgress();
     } catch (const schedule::ScheduleError& error) {
         platform_.EndProgress();
@@ -100,8 +101,8 @@ void ScheduleSummaryDialog::WriteAllBooks() {
     }
     if (!written) return;  // cancelled: the books written so far stay
     const long long books = written->passed + written->exceeded;
-    SetText(static_cast<int>(Summary), SummaryText(run_) + "\n\n已将 " + std::to_string(books) +
-                                           " 份计算书写入：" + folder);
+    SetText(static_cast<int>(Summary),
+            SummaryText(run_) + "\n\n已将 " + std::to_string(books) + " 份计算书写入：" + folder);
 }
 
 }  // namespace deckplate::form

@@ -74,12 +74,12 @@ std::string Row(const sizing::Candidate& c) {
     const Utilisation& u = c.utilisation;
     std::vector<std::string> cells{c.thickness, c.stiffener, PlainNumberText(c.spacing),
                                    Fixed(c.selfWeight, 3)};
-    for (double use : {u.plateStrength, u.plateDeflection, u.stiffenerStrength,
-                       u.stiffenerDeflection})
+    for (double use :
+         {u.plateStrength, u.plateDeflection, u.stiffenerStrength, u.stiffenerDeflection})
         cells.push_back(Fixed(use, 3));
     if (const auto& p = u.pointLoad)
-        for (double use : {p->plateStrength, p->plateDeflection, p->stiffenerStrength,
-                           p->stiffenerDeflection})
+        for (double use :
+             {p->plateStrength, p->plateDeflection, p->stiffenerStrength, p->stiffenerDeflection})
             cells.push_back(Fixed(use, 3));
     cells.push_back(CheckName(u.GoverningCheck()));
     std::string row;
@@ -90,7 +90,8 @@ std::string Row(const sizing::Candidate& c) {
 std::string Headings(bool pointLoad) {
     std::string headings =
         "板厚(mm)\t加劲肋\t间距(mm)\t自重(kN/m²)\t铺板强度\t铺板挠度\t加劲肋强度\t加劲肋挠度";
-    if (pointLoad) headings += "\t集中荷载铺板强度\t集中荷载铺板挠度\t集中荷载加劲肋强度\t集中荷载加劲肋挠度";
+    if (pointLoad)
+        headings += "\t集中荷载铺板强度\t集中荷载铺板挠度\t集中荷载加劲肋强度\t集中荷载加劲肋挠度";
     return headings + "\t控制验算";
 }
 
