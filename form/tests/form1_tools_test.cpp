@@ -62,9 +62,9 @@ TEST(Form1Sizing, SaysWhyWhenNoDesignPasses) {
         const char* name;
         const char* dead;
         const char* span;
-        std::size_t rows;      // listed
-        const char* status;    // in the dialog's status line
-        const char* refusal;   // the window's error before the dialog, or ""
+        std::size_t rows;     // listed
+        const char* status;   // in the dialog's status line
+        const char* refusal;  // the window's error before the dialog, or ""
     };
     const Case cases[] = {
         {"too heavy", "200", "6000", 1, "没有一个通过全部四项验算", ""},
@@ -97,8 +97,9 @@ TEST(Form1Sizing, SaysWhyWhenNoDesignPasses) {
 class Form1ScheduleTest : public Form1Test {
   protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("form1_schedule_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        folder =
+            std::filesystem::temp_directory_path() /
+            ("form1_schedule_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         std::filesystem::create_directories(folder);
         scheduleFile = folder / "平台排表.csv";
         std::filesystem::copy_file(DECKPLATE_EXAMPLE_SCHEDULE, scheduleFile,
@@ -150,7 +151,9 @@ TEST_F(Form1ScheduleTest, CancelledOrUnreadableLeavesNothing) {
     form.MenuChosen(MenuItem::Schedule);
     EXPECT_TRUE(platform.writes.empty());
     ASSERT_EQ(platform.errors.size(), 1u);
-    EXPECT_EQ(platform.errors[0].rfind("无法批量验算“平台排表.csv”：\nthe schedule has no column live", 0), 0u)
+    EXPECT_EQ(platform.errors[0].rfind(
+                  "无法批量验算“平台排表.csv”：\nthe schedule has no column live", 0),
+              0u)
         << platform.errors[0];
 }
 
