@@ -8,6 +8,7 @@
 #include "calc/number_text.h"
 #include "form/form1.h"
 #include "form/schedule_summary_dialog.h"
+#include "form/task_progress.h"
 #include "os/paths.h"
 
 namespace deckplate::form {
@@ -59,14 +60,12 @@ void Form1::Schedule_Click() {
     std::ostringstream results;
     std::optional<schedule::Summary> summary;
     try {
+        TaskProgress progress(platform_, "批量验算");
         summary = rows->Check(run.defaults, results, nullptr,
-                              [this](long long, long long read, long long size) {
-                                  return platform_.ShowProgress(
-                                      "批量验算", size > 0 ? double(read) / double(size) : 1);
+                              [&progress](long long, long long read, long long size) {
+                                  return progress(size > 0 ? double(read) / double(size) : 1);
                               });
-        platform_.EndProgress();
     } catch (const schedule::ScheduleError& error) {
-        platform_.EndProgress();
         platform_.ReportError("无法批量验算“" + name + "”：\n" + error.what());
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "form/task_progress.h"
 #include "os/paths.h"
 #include "schedule/book.h"
 
@@ -84,18 +85,15 @@ void ScheduleSummaryDialog::WriteAllBooks() {
         schedule::BookFolder books(os::PathFromUtf8(folder));
         NullBuffer nothing;
         std::ostream discard(&nothing);
+        TaskProgress progress(platform_, "写计算书");
         written = rows.Check(run_.defaults, discard, &books,
-                             [this](long long, long long read, long long size) {
-                                 return platform_.ShowProgress(
-                                     "写计算书", size > 0 ? double(read) / double(size) : 1);
+                             [&progress](long long, long long read, long long size) {
+                                 return progress(size > 0 ? double(read) / double(size) : 1);
                              });
-        platform_.EndProgress();
     } catch (const schedule::ScheduleError& error) {
-        platform_.EndProgress();
         platform_.ReportError(std::string("计算书未能写完：") + error.what());
         return;
     } catch (const schedule::BookError& error) {
-        platform_.EndProgress();
         platform_.ReportError(std::string("计算书未能写完：") + error.what());
         return;
     }

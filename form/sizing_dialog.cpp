@@ -8,6 +8,7 @@
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
 #include "form/error_report.h"
+#include "form/task_progress.h"
 
 namespace deckplate::form {
 namespace {
@@ -232,9 +233,12 @@ std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
 void SizingDialog::RankDesigns() {
     std::optional<sizing::DesignRequest> request = ReadRequest();
     if (!request) return;
-    request->progress = [this](double done) { return platform_.ShowProgress("自动选型", done); };
-    const sizing::DesignResult result = sizing::Design(*request);
-    platform_.EndProgress();
+    sizing::DesignResult result;
+    {
+        TaskProgress progress(platform_, "自动选型");
+        request->progress = [&progress](double done) { return progress(done); };
+        result = sizing::Design(*request);
+    }
     Show(result);
 }
 
