@@ -6,7 +6,7 @@
 // while one of the window's dialogs is on show opens over that dialog.
 
 #include "form/platform.h"
-#include "ui/task_progress.h"
+#include "ui/progress_box.h"
 
 class QWidget;
 
@@ -38,7 +38,7 @@ class QtPlatform : public form::Platform {
     QWidget* Owner() const;
 
     QWidget* window_ = nullptr;
-    TaskProgress progress_;
+    ProgressBox progress_;
 };
 
 }  // namespace deckplate::ui

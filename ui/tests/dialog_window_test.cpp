@@ -59,7 +59,7 @@ class ProbeDialog : public form::Dialog {
     }
     void OnClicked(int control) override {
         Hear("clicked", control);
-        if (control == Quit) Close();
+        if (control == Quit) Finish();
     }
     void OnChanged(int control) override { Hear("changed", control); }
     void OnRowTaken(int list) override { Hear("taken", list); }

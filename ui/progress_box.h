@@ -12,12 +12,12 @@ class QWidget;
 
 namespace deckplate::ui {
 
-class TaskProgress {
+class ProgressBox {
   public:
-    TaskProgress();
-    ~TaskProgress();
-    TaskProgress(const TaskProgress&) = delete;
-    TaskProgress& operator=(const TaskProgress&) = delete;
+    ProgressBox();
+    ~ProgressBox();
+    ProgressBox(const ProgressBox&) = delete;
+    ProgressBox& operator=(const ProgressBox&) = delete;
 
     /// `task` is `done` (0 to 1) through; the box, once shown, is window-modal over `owner`.
     /// False once 取消 was pressed, until End.

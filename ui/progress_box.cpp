@@ -1,4 +1,4 @@
-#include "ui/task_progress.h"
+#include "ui/progress_box.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -14,10 +14,10 @@ constexpr int kBarSteps = 1000;
 
 }  // namespace
 
-TaskProgress::TaskProgress() = default;
-TaskProgress::~TaskProgress() = default;
+ProgressBox::ProgressBox() = default;
+ProgressBox::~ProgressBox() = default;
 
-bool TaskProgress::Step(QWidget* owner, std::string_view task, double done) {
+bool ProgressBox::Step(QWidget* owner, std::string_view task, double done) {
     if (!running_.isValid()) running_.start();
     if (!cancelled_ && !box_ && running_.elapsed() >= kShownAfterMs) {
         box_ = std::make_unique<QProgressDialog>(QStringFromUtf8(task), QStringLiteral("取消"), 0,
@@ -46,7 +46,7 @@ bool TaskProgress::Step(QWidget* owner, std::string_view task, double done) {
     return !cancelled_;
 }
 
-void TaskProgress::End() {
+void ProgressBox::End() {
     box_.reset();
     running_.invalidate();
     cancelled_ = false;
