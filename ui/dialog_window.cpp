@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include "ui/caption_label.h"
@@ -22,8 +24,22 @@ using form::DialogRow;
 
 namespace {
 
+// The Song face fills its em: rows and columns set edge to edge would read as one block of
+// characters. A list's rows get half an em between them, its columns an em.
+int Em(const QFont& font) { return QFontInfo(font).pixelSize(); }
+
+class SpacedRows : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, Em(option.font) / 2);
+    }
+};
+
 QTreeWidget* CreateList(QWidget* parent) {
     auto* list = new QTreeWidget(parent);
+    list->setItemDelegate(new SpacedRows(list));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
@@ -61,8 +77,13 @@ QWidget* CreateControl(const DialogRow& row, QWidget* parent) {
     return nullptr;
 }
 
-int Position(QTreeWidget* list, QTreeWidgetItem* item) {
+int Position(const QTreeWidget* list, QTreeWidgetItem* item) {
     return item ? list->indexOfTopLevelItem(item) : -1;
+}
+
+int PickedRow(const QTreeWidget* list) {
+    const QList<QTreeWidgetItem*> rows = list->selectedItems();
+    return rows.isEmpty() ? -1 : Position(list, rows.front());
 }
 
 QStringList Headings(const QTreeWidget* list) {
@@ -109,6 +130,13 @@ void DialogWindow::BuildControls() {
         ControlChanged(static_cast<int>(i));
         ConnectEvents(static_cast<int>(i), widget);
     }
+    // The focus starts on the first control that takes it, in the table's order: QDialog itself
+    // would pass a first push button over for the default button.
+    for (QWidget* widget : widgets_)
+        if (widget->focusPolicy() != Qt::NoFocus && !widget->isHidden() && widget->isEnabled()) {
+            widget->setFocus();
+            break;
+        }
 }
 
 void DialogWindow::ConnectEvents(int control, QWidget* widget) {
@@ -138,10 +166,10 @@ void DialogWindow::ConnectEvents(int control, QWidget* widget) {
             break;
         case DialogKind::List: {
             auto* list = static_cast<QTreeWidget*>(widget);
-            connect(list, &QTreeWidget::currentItemChanged, this,
-                    [this, control, list](QTreeWidgetItem* current) {
-                        model_.ListPicked(control, Position(list, current));
-                    });
+            // The row picked is the row highlighted: the focus entering the list marks a first
+            // row as current without highlighting it, and that is no pick.
+            connect(list, &QTreeWidget::itemSelectionChanged, this,
+                    [this, control, list] { model_.ListPicked(control, PickedRow(list)); });
             connect(list, &QTreeWidget::itemDoubleClicked, this,
                     [this, control, list](QTreeWidgetItem* item) {
                         model_.DoubleClicked(control, Position(list, item));
@@ -224,15 +252,17 @@ void DialogWindow::ShowList(int control, QTreeWidget* list) {
         refilled = true;
     }
     if (refilled)
-        for (int column = 0; column < list->columnCount(); ++column)
+        for (int column = 0; column < list->columnCount(); ++column) {
             list->resizeColumnToContents(column);
-    QTreeWidgetItem* picked = state.picked >= 0 ? list->topLevelItem(state.picked) : nullptr;
-    if (list->currentItem() != picked) {
-        list->setCurrentItem(picked);
-        if (picked)
+            list->setColumnWidth(column, list->columnWidth(column) + Em(list->font()));
+        }
+    if (PickedRow(list) != state.picked) {
+        if (QTreeWidgetItem* picked = list->topLevelItem(state.picked)) {
+            list->setCurrentItem(picked);
             list->scrollToItem(picked);
-        else
+        } else {
             list->clearSelection();
+        }
     }
 }
 

@@ -139,6 +139,7 @@ void DialogWindowTest::viewFollowsTheModel_data() {
                QCOMPARE(f.model.heard, Fixture::Heard{});
            });
     QTest::newRow("typing") << Step([](Fixture& f) {
+        f.Get<QLineEdit>(Name)->end(false);
         QTest::keyClicks(f.Get<QLineEdit>(Name), "x6");
     }) << Step([](Fixture& f) {
         QCOMPARE(f.model.State(Name).text, std::string("L50x6"));
