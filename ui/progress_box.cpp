@@ -1,7 +1,6 @@
 #include "ui/progress_box.h"
 
 #include <QCoreApplication>
-#include <QProgressDialog>
 
 #include "form/control_table.h"
 #include "ui/qt_text.h"
@@ -14,19 +13,16 @@ constexpr int kBarSteps = 1000;
 
 }  // namespace
 
-ProgressBox::ProgressBox() = default;
-ProgressBox::~ProgressBox() = default;
-
 bool ProgressBox::Step(QWidget* owner, std::string_view task, double done) {
     if (!running_.isValid()) running_.start();
     if (!cancelled_ && !box_ && running_.elapsed() >= kShownAfterMs) {
-        box_ = std::make_unique<QProgressDialog>(QStringFromUtf8(task), QStringLiteral("取消"), 0,
-                                                 kBarSteps, owner);
+        box_ =
+            new QProgressDialog(QStringFromUtf8(task), QStringLiteral("取消"), 0, kBarSteps, owner);
         box_->setWindowTitle(QStringFromUtf8(form::kApplicationTitle));
         box_->setWindowModality(Qt::WindowModal);
-        // Shown here, by the half second since the task began, not by the box's own guess of
-        // how long the task will take; and kept at a full bar until End.
-        box_->setMinimumDuration(kShownAfterMs);
+        // Made and shown here, once the task has run half a second, rather than left to the
+        // box's own minimum duration, which would show it sooner for a task it guesses is long.
+        // A full bar stays until End.
         box_->setAutoReset(false);
         box_->setAutoClose(false);
         box_->show();
@@ -41,13 +37,13 @@ bool ProgressBox::Step(QWidget* owner, std::string_view task, double done) {
                                          : QEventLoop::ExcludeUserInputEvents);
     if (box_ && box_->wasCanceled()) {
         cancelled_ = true;
-        box_.reset();
+        delete box_;
     }
     return !cancelled_;
 }
 
 void ProgressBox::End() {
-    box_.reset();
+    delete box_;
     running_.invalidate();
     cancelled_ = false;
 }

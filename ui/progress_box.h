@@ -4,18 +4,16 @@
 // every step lets Qt handle what is pending, so the window repaints and 取消 is heard.
 
 #include <QElapsedTimer>
-#include <memory>
+#include <QPointer>
+#include <QProgressDialog>
 #include <string_view>
-
-class QProgressDialog;
-class QWidget;
 
 namespace deckplate::ui {
 
 class ProgressBox {
   public:
-    ProgressBox();
-    ~ProgressBox();
+    ProgressBox() = default;
+    ~ProgressBox() { End(); }
     ProgressBox(const ProgressBox&) = delete;
     ProgressBox& operator=(const ProgressBox&) = delete;
 
@@ -27,7 +25,8 @@ class ProgressBox {
 
   private:
     QElapsedTimer running_;
-    std::unique_ptr<QProgressDialog> box_;
+    /// Owned by the window or dialog it stands over, which may go first (the box with it).
+    QPointer<QProgressDialog> box_;
     bool cancelled_ = false;
 };
 
