@@ -9,6 +9,7 @@
 #include "form/schedule_summary_dialog.h"
 #include "form/sizing_dialog.h"
 #include "form/tests/form1_fixture.h"
+#include "os/paths.h"
 
 namespace deckplate::form {
 namespace {
@@ -101,11 +102,11 @@ class Form1ScheduleTest : public Form1Test {
             std::filesystem::temp_directory_path() /
             ("form1_schedule_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         std::filesystem::create_directories(folder);
-        scheduleFile = folder / "平台排表.csv";
+        scheduleFile = folder / os::PathFromUtf8("平台排表.csv");
         std::filesystem::copy_file(DECKPLATE_EXAMPLE_SCHEDULE, scheduleFile,
                                    std::filesystem::copy_options::overwrite_existing);
-        platform.openChoice = scheduleFile.string();
-        platform.saveChoice = (folder / "结果.csv").string();
+        platform.openChoice = os::Utf8Of(scheduleFile);
+        platform.saveChoice = os::Utf8Of(folder / os::PathFromUtf8("结果.csv"));
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
@@ -116,7 +117,7 @@ class Form1ScheduleTest : public Form1Test {
 // counts the rows and names the erring one; its books land in the chosen folder.
 TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
     std::string summary;
-    platform.folderChoice = (folder / "计算书").string();
+    platform.folderChoice = os::Utf8Of(folder / os::PathFromUtf8("计算书"));
     platform.dialogs.push_back([&](Dialog& dialog) {
         summary = dialog.State(SummaryControl::Summary).text;
         dialog.Clicked(SummaryControl::OpenResults);
@@ -125,17 +126,19 @@ TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
     form.MenuChosen(MenuItem::Schedule);
 
     std::ostringstream expected, messages;
-    cli::RunBatch({.schedule = scheduleFile.string()}, expected, messages);
+    cli::RunBatch({.schedule = os::Utf8Of(scheduleFile)}, expected, messages);
     ASSERT_EQ(platform.writes.size(), 1u);
     EXPECT_EQ(platform.writes[0].path, platform.saveChoice);
     EXPECT_EQ(platform.writes[0].text, expected.str());
-    EXPECT_EQ(platform.calls[1], "choose " + (folder / "平台排表_结果.csv").string());
+    EXPECT_EQ(platform.calls[1],
+              "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_结果.csv")));
     EXPECT_NE(summary.find("共 4 行：通过 2 行，超限 1 行，出错 1 行。"), std::string::npos)
         << summary;
     EXPECT_NE(summary.find("\nline 5: "), std::string::npos) << summary;
     EXPECT_NE(std::ranges::find(platform.calls, "associated " + platform.saveChoice),
               platform.calls.end());
-    EXPECT_TRUE(std::filesystem::exists(folder / "计算书" / "Platform A bay 1.html"));
+    EXPECT_TRUE(
+        std::filesystem::exists(folder / os::PathFromUtf8("计算书") / "Platform A bay 1.html"));
     EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
 }
 
