@@ -6,11 +6,13 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <functional>
 
 #include "ui/caption_label.h"
 #include "ui/control_look.h"
@@ -35,6 +37,30 @@ class SpacedRows : public QStyledItemDelegate {
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return QStyledItemDelegate::sizeHint(option, index) + QSize(0, Em(option.font) / 2);
     }
+};
+
+// Enter on a list's row takes it, as a double-click does, instead of pressing the default button.
+class EnterTakesRow : public QObject {
+  public:
+    EnterTakesRow(QTreeWidget* list, std::function<void(int)> take)
+        : QObject(list), list_(list), take_(std::move(take)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            const int row = list_->indexOfTopLevelItem(list_->currentItem());
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && row >= 0) {
+                take_(row);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QTreeWidget* list_;
+    std::function<void(int)> take_;
 };
 
 QTreeWidget* CreateList(QWidget* parent) {
@@ -174,6 +200,8 @@ void DialogWindow::ConnectEvents(int control, QWidget* widget) {
                     [this, control, list](QTreeWidgetItem* item) {
                         model_.DoubleClicked(control, Position(list, item));
                     });
+            list->installEventFilter(new EnterTakesRow(
+                list, [this, control](int row) { model_.DoubleClicked(control, row); }));
             break;
         }
         case DialogKind::Frame:
@@ -265,6 +293,8 @@ void DialogWindow::ShowList(int control, QTreeWidget* list) {
         }
     }
 }
+
+void DialogWindow::FocusOn(int control) { Widget(control)->setFocus(); }
 
 void DialogWindow::Closed() { done(QDialog::Rejected); }
 

@@ -22,6 +22,7 @@ class DialogWindow : public QDialog, public form::DialogView {
     ~DialogWindow() override;
 
     void ControlChanged(int control) override;
+    void FocusOn(int control) override;
     void Closed() override;
 
     /// The widget of a table row: QGroupBox, QLabel, QLineEdit, QComboBox, QCheckBox,
