@@ -32,9 +32,9 @@ schedule::PointLoadOptions Form1::PointLoadDefault() const {
 }
 
 void Form1::Schedule_Click() {
-    if (RefuseInput(InputUse::Schedule)) return;
     ScheduleRunRecord run;
     try {
+        if (RefuseInput(InputUse::Schedule)) return;
         run.defaults = {basis_, PointLoadDefault()};
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range

@@ -12,9 +12,9 @@ namespace deckplate::form {
 using enum Control;
 
 void Form1::Sizing_Click() {
-    if (RefuseInput(InputUse::Sizing)) return;
     SizingBay bay;
     try {
+        if (RefuseInput(InputUse::Sizing)) return;
         bay = {Read(Text1), Read(Text2),  Read(Text4),      State(Check2).checked,
                basis_,      std::nullopt, State(Text5).text};
         if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
