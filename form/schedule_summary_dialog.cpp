@@ -44,7 +44,8 @@ std::string SummaryText(const ScheduleRunRecord& run) {
         text += s.errors > static_cast<long long>(s.firstErrors.size())
                     ? "\n出错的行（前 " + std::to_string(s.firstErrors.size()) + " 个）："
                     : std::string("\n出错的行：");
-        for (const std::string& error : s.firstErrors) text += "\n" + error;
+        for (const schedule::RowError& error : s.firstErrors)
+            text += "\n第 " + std::to_string(error.line) + " 行：" + error.reason;
     }
     for (const std::string& warning : run.warnings) text += "\n注意：" + warning;
     return text;

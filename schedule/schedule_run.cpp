@@ -314,7 +314,7 @@ BayInput ReadBay(const std::vector<std::string>& row, const ColumnMap& map) {
 // How a row came out: its error's text when it erred.
 struct RowOutcome {
     enum Status { kPassed, kExceeded, kError } status;
-    std::string error{};
+    RowError error{};
 };
 
 // The input row's cells, then its results or its error; a computed row's book when `books`.
@@ -360,11 +360,10 @@ RowOutcome WriteRow(const std::vector<std::string>& row, std::size_t columns, co
     } catch (const ArithmeticError& e) {
         error = std::string("arithmetic fault: ") + e.what();
     }
-    error = "line " + std::to_string(line) + ": " + error;
     results << basisName << ',' << std::string(run.ResultColumnCount(), ',') << "error,";
-    WriteField(results, error);
+    WriteField(results, "line " + std::to_string(line) + ": " + error);
     results << ',' << DECKPLATE_VERSION << "\r\n";
-    return {RowOutcome::kError, error};
+    return {RowOutcome::kError, {line, error}};
 }
 
 void WriteHeader(const std::vector<std::string>& header, const Run& run, std::ostream& results) {

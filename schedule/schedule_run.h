@@ -29,13 +29,20 @@ struct RunDefaults {
 /// How many of a run's row errors its summary keeps, in the order of the schedule.
 inline constexpr std::size_t kFirstErrors = 5;
 
+/// A row that could not be checked: its spreadsheet line and why, as its error column says
+/// after "line N: ".
+struct RowError {
+    long long line = 0;
+    std::string reason;
+};
+
 /// How a run went: every row after the header either passes, exceeds a limit or errs.
 struct Summary {
     long long rows = 0;
     long long passed = 0;
     long long exceeded = 0;
     long long errors = 0;
-    std::vector<std::string> firstErrors;  ///< "line 7: column 'dead': …", the first few
+    std::vector<RowError> firstErrors;  ///< the first few
     bool AllPass() const { return passed == rows; }
 };
 

@@ -137,7 +137,7 @@ TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
               "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_结果.csv")));
     EXPECT_NE(summary.find("共 4 行：通过 2 行，超限 1 行，出错 1 行。"), std::string::npos)
         << summary;
-    EXPECT_NE(summary.find("\nline 5: "), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\n第 5 行：column 'spacing'"), std::string::npos) << summary;
     EXPECT_NE(std::ranges::find(platform.calls, "associated " + platform.saveChoice),
               platform.calls.end());
     EXPECT_TRUE(

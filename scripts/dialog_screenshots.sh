@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Regenerates the Qt window's dialog screenshots under a virtual X display, at 100 % and at 150 %
+# (QT_SCALE_FACTOR): 自动选型 after 选型 for D = 1, P = 2, span 1500, spacing 600
+# (docs/sizing-dialog*.png) and the summary of 批量验算 on the example schedule
+# (docs/schedule-summary*.png), each driven from the keyboard as a user would.
+#   scripts/dialog_screenshots.sh [DECKPLATE]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program="${1:-build/release/app/deckplate}"
+
+if [ -z "${DECKPLATE_SCREENSHOT_DISPLAY:-}" ]; then
+  DECKPLATE_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$program"
+fi
+
+k() { xdotool key --delay 40 "$@"; }
+t() { xdotool type --delay 30 "$1"; }
+find_window() {
+  local found
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
+      [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  echo "no window '$1'" >&2
+  return 1
+}
+
+shoot() {  # SCALE SUFFIX
+  local work pid window dialog
+  work=$(mktemp -d)
+  mkdir -p "$work/bin"
+  printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"
+  chmod +x "$work/bin/xdg-open"
+  cp docs/example_schedule.csv "$work/平台排表.csv"
+  HOME="$work" XDG_RUNTIME_DIR="$work" PATH="$work/bin:$PATH" QT_SCALE_FACTOR="$1" "$program" &
+  pid=$!
+  window=$(find_window '平台钢铺板计算')
+  xdotool windowfocus --sync "$window"
+  sleep 0.3
+  k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
+  k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
+  k alt+t a
+  dialog=$(find_window '自动选型')
+  k Return
+  sleep 2
+  import -window "$dialog" "docs/sizing-dialog$2.png"
+  k Escape
+  sleep 0.3
+  xdotool windowfocus --sync "$window"
+  k alt+f b
+  find_window '打开排表' >/dev/null
+  sleep 0.3
+  t "$work/平台排表.csv"; k Return
+  sleep 1
+  k Return  # the proposed results file
+  dialog=$(find_window '批量验算')
+  sleep 0.5
+  import -window "$dialog" "docs/schedule-summary$2.png"
+  kill "$pid"
+  rm -rf "$work"
+}
+
+shoot 1 ""
+shoot 1.5 "-150"
+echo "wrote docs/sizing-dialog.png, docs/sizing-dialog-150.png, docs/schedule-summary.png, docs/schedule-summary-150.png"
