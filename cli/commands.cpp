@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "calc/angle_catalogue.h"
+#include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
 #include "cli/batch.h"
 #include "cli/check_output.h"
 #include "cli/design_output.h"
@@ -231,6 +233,7 @@ struct DesignOptions {
     bool continuous = false;
     std::string family = "any";
     std::string top = "10";
+    std::string leastThickness = "0";
     bool json = false;
     PointLoadOptions pointLoad;
 };
@@ -252,6 +255,8 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
         ->check(CLI::IsMember({"angle", "flat", "any"}));
     NeedsValue(
         design.add_option("--top", o.top, "how many designs to list (default 10)")->type_name("N"));
+    AddNumber(design, "--least-thickness", o.leastThickness,
+              "consider plates from this thickness on, mm (default: the whole list)");
     design.add_flag("--json", o.json, "print a JSON array");
     AddPointLoadOptions(design, o.pointLoad);
 }
@@ -274,6 +279,14 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
     request.top = static_cast<std::size_t>(schedule::WholeNumber(o.top, "--top", 1, 100000));
+    request.leastThickness = schedule::StrictNumber(o.leastThickness, "--least-thickness");
+    if (request.leastThickness < 0)
+        throw schedule::ValueError("--least-thickness: must be 0 mm or more, not " +
+                                   o.leastThickness);
+    if (const std::string_view thickest = PlateThicknesses().back();
+        request.leastThickness > ParseNumber(thickest))
+        throw schedule::ValueError("--least-thickness: the thickest plate of the list is " +
+                                   std::string(thickest) + " mm, not " + o.leastThickness);
     request.pointLoad = ReadPointLoad(o.pointLoad);
     if (!request.pointLoad) {
         err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "

@@ -53,7 +53,7 @@ void Dialog::DoubleClicked(int list, int position) {
         OnRowTaken(list);
 }
 
-void Dialog::Cancel() { Close(); }
+void Dialog::Cancel() { Finish(); }
 
 void Dialog::SetText(int control, std::string text) {
     ControlState& state = Mutable(control);
@@ -66,7 +66,8 @@ void Dialog::SetItems(int list, std::vector<std::string> items) {
     ControlState& state = Mutable(list);
     state.items = std::move(items);
     state.picked = -1;
-    if (table_.rows[static_cast<std::size_t>(list)].kind == DialogKind::DropDown) state.text.clear();
+    if (table_.rows[static_cast<std::size_t>(list)].kind == DialogKind::DropDown)
+        state.text.clear();
     Changed(list);
 }
 
@@ -92,7 +93,7 @@ void Dialog::SetPicked(int list, int position) {
     Changed(list);
 }
 
-void Dialog::Close() {
+void Dialog::Finish() {
     if (!open_) return;
     open_ = false;
     if (view_) view_->Closed();

@@ -67,7 +67,7 @@ class Dialog {
     const DialogTable& Table() const { return table_; }
     const ControlState& State(int control) const;
     void SetView(DialogView* view) { view_ = view; }
-    /// Until the model closes it (Cancel, or a handler that is done).
+    /// Until the model closes it (Cancel, or a handler that is done: Finish).
     bool IsOpen() const { return open_; }
 
     // What the user did, as the view reports it. A disabled control does nothing.
@@ -84,30 +84,20 @@ class Dialog {
 
     // The same, named by a dialog's own control enumeration.
     template <class Id>
-        requires std::is_enum_v<Id>
-    const ControlState& State(Id control) const {
-        return State(static_cast<int>(control));
-    }
+    requires std::is_enum_v<Id>
+    const ControlState& State(Id control) const { return State(static_cast<int>(control)); }
     template <class Id>
-        requires std::is_enum_v<Id>
-    void TextEdited(Id box, std::string_view text) {
-        TextEdited(static_cast<int>(box), text);
-    }
+    requires std::is_enum_v<Id>
+    void TextEdited(Id box, std::string_view text) { TextEdited(static_cast<int>(box), text); }
     template <class Id>
-        requires std::is_enum_v<Id>
-    void ListPicked(Id list, int position) {
-        ListPicked(static_cast<int>(list), position);
-    }
+    requires std::is_enum_v<Id>
+    void ListPicked(Id list, int position) { ListPicked(static_cast<int>(list), position); }
     template <class Id>
-        requires std::is_enum_v<Id>
-    void Clicked(Id control) {
-        Clicked(static_cast<int>(control));
-    }
+    requires std::is_enum_v<Id>
+    void Clicked(Id control) { Clicked(static_cast<int>(control)); }
     template <class Id>
-        requires std::is_enum_v<Id>
-    void DoubleClicked(Id list, int position) {
-        DoubleClicked(static_cast<int>(list), position);
-    }
+    requires std::is_enum_v<Id>
+    void DoubleClicked(Id list, int position) { DoubleClicked(static_cast<int>(list), position); }
 
   protected:
     /// A push button was clicked (a check box has already changed its tick).
@@ -122,7 +112,7 @@ class Dialog {
     void SetEnabled(int control, bool enabled);
     void SetChecked(int control, bool checked);
     void SetPicked(int list, int position);
-    void Close();
+    void Finish();
 
   private:
     ControlState& Mutable(int control);

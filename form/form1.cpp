@@ -243,6 +243,12 @@ void Form1::MenuChosen(MenuItem item) {
         case MenuItem::PointLoad:
             PointLoad_Click();
             break;
+        case MenuItem::Schedule:
+            Schedule_Click();
+            break;
+        case MenuItem::Sizing:
+            Sizing_Click();
+            break;
         case MenuItem::About:
             About_Click();
             break;

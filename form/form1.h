@@ -22,6 +22,8 @@
 #include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
+#include "schedule/values.h"
+#include "sizing/design.h"
 
 namespace deckplate {
 class ArithmeticError;
@@ -128,6 +130,12 @@ class Form1 {
     void Command3_Click();
     void About_Click();
     void ExportBook_Click();
+    void Sizing_Click();
+    void Schedule_Click();
+    /// Takes a design chosen in 自动选型 into the window and verifies it.
+    void ApplyDesign(const sizing::Candidate& design);
+    /// The window's point load as a schedule's run takes it by default, or none.
+    schedule::PointLoadOptions PointLoadDefault() const;
     void ChooseBasis(DesignBasis basis);
     void SetBasis(DesignBasis basis);
     void PointLoad_Click();
@@ -138,19 +146,23 @@ class Form1 {
     BayInput ReadBay(std::string& stiffenerName) const;
     /// Shows a stage of the bay's check as it completes.
     void ShowStage(BayStage stage, const BayCheck& check);
-    /// Writes a file the user asked for in one step; a failure is reported, naming what was
-    /// being done ("保存", "导出"): false then.
+    /// Writes a file the user asked for in one step; a failure is reported after `failed`
+    /// ("计算书未能导出"): false then.
     bool WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
-                   std::string_view done);
+                   std::string_view failed);
     /// After a failed write: says why, offers the Save dialog once, proposing `proposed`, and
     /// writes there; `path` is then the chosen one. False when cancelled or failed again.
     bool SaveElsewhere(const os::FileError& error, std::string& path, std::string_view text,
-                       os::TextEncoding encoding, std::string_view proposed, std::string_view done);
+                       os::TextEncoding encoding, std::string_view proposed,
+                       std::string_view failed);
     /// Opens a written file in its viewer; a failure is reported.
     void OpenFile(const std::string& path, Viewer viewer, std::string_view done);
-    /// Refuses, with a message, a box that is not a number, a negative load or size, or a flat
-    /// bar of no size: true then.
-    bool RefuseInput();
+    /// What the inputs are read for: Verify reads them all, 自动选型 the loads, the span and the
+    /// point load, 批量验算 the point load only.
+    enum class InputUse { Verify, Sizing, Schedule };
+    /// Refuses, with a message, a box that `use` reads that is not a number, a negative load or
+    /// size, or a flat bar or patch of no size: true then.
+    bool RefuseInput(InputUse use);
     double Read(Control box) const;
     void ReportArithmeticFault(const ArithmeticError& error);
     /// Whether the results on show are those of a complete Verify of the inputs on show: only

@@ -24,7 +24,8 @@ void Form1::ExportBook_Click() {
         platform_.WriteTextFile(path, book, os::TextEncoding::Utf8);
     } catch (const os::FileError& error) {
         // A read-only file or a folder the user may not write: the book can go elsewhere.
-        if (!SaveElsewhere(error, path, book, os::TextEncoding::Utf8, kProposed, "导出")) return;
+        if (!SaveElsewhere(error, path, book, os::TextEncoding::Utf8, kProposed, "计算书未能导出"))
+            return;
     }
     OpenFile(path, Viewer::Browser, "导出");
 }

@@ -62,27 +62,29 @@ void Form1::Command3_Click() {
         platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
     } catch (const os::FileError& error) {
         // No drive D:, or no room on it: the same report can go elsewhere.
-        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, "WExo.txt", "保存")) return;
+        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, "WExo.txt",
+                           "计算书未能保存"))
+            return;
     }
     OpenFile(path, Viewer::TextEditor, "保存");
 }
 
 bool Form1::SaveElsewhere(const os::FileError& error, std::string& path, std::string_view text,
                           os::TextEncoding encoding, std::string_view proposed,
-                          std::string_view done) {
-    platform_.ReportError("计算书未能" + std::string(done) + "。\n" + FileErrorText(error) +
+                          std::string_view failed) {
+    platform_.ReportError(std::string(failed) + "。\n" + FileErrorText(error) +
                           "\n请另选位置保存。");
     path = platform_.ChooseSaveFile(proposed);
-    return !path.empty() && WriteFile(path, text, encoding, done);
+    return !path.empty() && WriteFile(path, text, encoding, failed);
 }
 
 bool Form1::WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
-                      std::string_view done) {
+                      std::string_view failed) {
     try {
         platform_.WriteTextFile(path, text, encoding);
         return true;
     } catch (const os::FileError& error) {
-        platform_.ReportError("计算书未能" + std::string(done) + "。\n" + FileErrorText(error));
+        platform_.ReportError(std::string(failed) + "。\n" + FileErrorText(error));
         return false;
     }
 }

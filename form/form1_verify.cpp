@@ -14,24 +14,26 @@ namespace {
 // When Verify reads a box: always, for a flat bar only, or with the point-load group only.
 enum class ReadFor { Every, FlatBar, PointLoad };
 
-// The boxes Verify reads, with the words of their captions.
+// The boxes Verify reads, with the words of their captions; sizing reads the loads, the span and
+// the point load, and a schedule the point load only, as the window's defaults.
 struct InputBox {
     Control box;
     const char* name;
     ReadFor readFor;
     bool mustBePositive;  ///< a size whose 0 describes no part (the command line refuses it too)
+    bool sizing;          ///< read by 自动选型 too
 };
 constexpr InputBox kInputBoxes[] = {
-    {Text1, "静荷载", ReadFor::Every, false},
-    {Text2, "活荷载", ReadFor::Every, false},
-    {Combo1, "铺板厚度", ReadFor::Every, false},
-    {Text4, "加劲肋跨度", ReadFor::Every, false},
-    {Text5, "加劲肋间距", ReadFor::Every, false},
-    {Text9, "扁钢高", ReadFor::FlatBar, true},
-    {Text13, "扁钢厚", ReadFor::FlatBar, true},
-    {Text14, "集中荷载", ReadFor::PointLoad, false},
-    {Text15, "作用面垂直加劲肋边长", ReadFor::PointLoad, true},
-    {Text16, "作用面沿加劲肋边长", ReadFor::PointLoad, true},
+    {Text1, "静荷载", ReadFor::Every, false, true},
+    {Text2, "活荷载", ReadFor::Every, false, true},
+    {Combo1, "铺板厚度", ReadFor::Every, false, false},
+    {Text4, "加劲肋跨度", ReadFor::Every, false, true},
+    {Text5, "加劲肋间距", ReadFor::Every, false, false},
+    {Text9, "扁钢高", ReadFor::FlatBar, true, false},
+    {Text13, "扁钢厚", ReadFor::FlatBar, true, false},
+    {Text14, "集中荷载", ReadFor::PointLoad, false, true},
+    {Text15, "作用面垂直加劲肋边长", ReadFor::PointLoad, true, true},
+    {Text16, "作用面沿加劲肋边长", ReadFor::PointLoad, true, true},
 };
 
 // Typed text as the message quotes it: a pasted page is cut, at a whole character.
@@ -49,7 +51,7 @@ double Form1::Read(Control box) const { return ParseNumber(State(box).text); }
 
 void Form1::Command1_Click() {
     try {
-        if (RefuseInput()) return;
+        if (RefuseInput(InputUse::Verify)) return;
         Verify();
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);
@@ -63,7 +65,7 @@ void Form1::ReportArithmeticFault(const ArithmeticError& error) {
     platform_.ReportError(ErrorReportText(error));
 }
 
-bool Form1::RefuseInput() {
+bool Form1::RefuseInput(InputUse use) {
     // Checked before anything is computed, every input kept as typed: text that is not a number
     // would be read up to its first odd character ("1,5" as 1) and a negative load or size, or a
     // flat bar of no size, would compute quietly (a negative flat bar passes every check).
@@ -71,6 +73,8 @@ bool Form1::RefuseInput() {
     for (const InputBox& input : kInputBoxes) {
         if (input.readFor == ReadFor::FlatBar && !flatBar) continue;
         if (input.readFor == ReadFor::PointLoad && !PointLoadShown()) continue;
+        if (use == InputUse::Sizing && !input.sizing) continue;
+        if (use == InputUse::Schedule && input.readFor != ReadFor::PointLoad) continue;
         const std::string& text = State(input.box).text;
         std::string problem;
         if (!IsPlainNumber(text) && !Trimmed(text).empty())
@@ -80,8 +84,9 @@ bool Form1::RefuseInput() {
         else if (input.mustBePositive && Read(input.box) == 0)
             problem = std::string(input.name) + "不能为零。\n";
         if (problem.empty()) continue;
-        SetResultsCurrent(false);
-        platform_.ReportError(problem + "请改正后再验算。");
+        if (use == InputUse::Verify) SetResultsCurrent(false);
+        constexpr const char* kDoing[] = {"验算", "选型", "批量验算"};
+        platform_.ReportError(problem + "请改正后再" + kDoing[static_cast<int>(use)] + "。");
         return true;
     }
     return false;

@@ -53,11 +53,11 @@ class SizingDialog : public Dialog {
     void OnChanged(int control) override;
     void OnRowTaken(int list) override;
 
-    void Search();
+    void RankDesigns();
     /// The request the dialog's boxes describe, or empty after saying what is wrong.
     std::optional<sizing::DesignRequest> ReadRequest();
     void Show(const sizing::DesignResult& result);
-    void Apply();
+    void TakePickedDesign();
 
     Platform& platform_;
     SizingBay bay_;

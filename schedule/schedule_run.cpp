@@ -246,8 +246,9 @@ ColumnMap MapColumns(const std::vector<std::string>& header) {
         if (at.size() > 1) {
             std::string letters;
             for (std::size_t i = 0; i < at.size(); ++i)
-                (letters += i == 0 ? "" : i + 1 < at.size() ? ", " : " and ") +=
-                    ColumnLetter(at[i]);
+                (letters += i == 0              ? ""
+                            : i + 1 < at.size() ? ", "
+                                                : " and ") += ColumnLetter(at[i]);
             throw ScheduleError("the schedule has the column '" + std::string(name) +
                                 "' more than once (" + letters + "); keep one");
         }
@@ -320,7 +321,7 @@ struct RowOutcome {
 // After the input's cells come the row's basis, the result columns, and its status, error and
 // the program's version.
 RowOutcome WriteRow(const std::vector<std::string>& row, std::size_t columns, const ColumnMap& map,
-              const Run& run, long long line, std::ostream& results, BookFolder* books) {
+                    const Run& run, long long line, std::ostream& results, BookFolder* books) {
     for (std::size_t i = 0; i < columns; ++i) {
         WriteField(results, i < row.size() ? row[i] : std::string());
         results << ',';

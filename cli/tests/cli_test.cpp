@@ -234,6 +234,8 @@ TEST(BadArguments, MessagesNameTheOption) {
          "largest input, --spacings 1e308:1e308:1\n"},
         {"design --dead 1 --live 2 --span 2000 --spacing 500 --top 1.5",
          "--top: '1.5' is not a whole number; give 1 to 100000"},
+        {"design --dead 1 --live 2 --span 2000 --spacing 500 --least-thickness 9",
+         "--least-thickness: the thickest plate of the list is 8.0 mm, not 9\n"},
         {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--thickness: must be greater than 0 mm, not -6\n"},
         {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",

@@ -26,15 +26,15 @@ class FakePlatform : public Platform {
     std::string reportPath = "d:\\WExo.txt";
     std::set<std::string, std::less<>> unwritable;  ///< paths whose writing fails
     std::vector<Write> writes;
-    std::string openFailure;  ///< returned by OpenFile when set
-    std::string saveChoice;   ///< the Save dialog's answer; empty: cancelled
-    std::string openChoice;   ///< the Open dialog's answer; empty: cancelled
+    std::string openFailure;   ///< returned by OpenFile when set
+    std::string saveChoice;    ///< the Save dialog's answer; empty: cancelled
+    std::string openChoice;    ///< the Open dialog's answer; empty: cancelled
     std::string folderChoice;  ///< the folder dialog's answer; empty: cancelled
     /// What the user does in each dialog the window shows, in order; a dialog without one is
     /// cancelled.
     std::vector<std::function<void(Dialog&)>> dialogs;
-    int progressSteps = 0;     ///< ShowProgress calls
-    int cancelAfter = -1;      ///< 取消 pressed at this ShowProgress call (counting from 1)
+    int progressSteps = 0;  ///< ShowProgress calls
+    int cancelAfter = -1;   ///< 取消 pressed at this ShowProgress call (counting from 1)
     /// "write PATH", "open PATH" (text editor), "browse PATH", "associated PATH", "choose NAME",
     /// "open-dialog KIND", "folder TITLE", "dialog TITLE", "progress-end", in order
     std::vector<std::string> calls;

@@ -1,0 +1,106 @@
+#include "form/schedule_summary_dialog.h"
+
+#include <ostream>
+
+#include "form/task_progress.h"
+#include "os/paths.h"
+#include "schedule/book.h"
+
+namespace deckplate::form {
+namespace {
+
+using enum SummaryControl;
+using enum DialogKind;
+
+// clang-format off
+constexpr DialogRow kRows[] = {
+    {"Summary",     Label,       180,  180, 8640, 3300, ""},
+    {"OpenResults", PushButton,  180, 3660, 2100,  450, "打开结果"},
+    {"WriteBooks",  PushButton, 2460, 3660, 2100,  450, "写计算书…"},
+    {"Close",       PushButton, 6720, 3660, 2100,  450, "关 闭", true},
+};
+// clang-format on
+constexpr DialogTable kTable{"批量验算", 9000, 4290, kRows};
+
+std::string Rows(long long count) { return std::to_string(count) + " 行"; }
+
+// Discards what it is given: a run that writes only books.
+class NullBuffer : public std::streambuf {
+  protected:
+    int overflow(int c) override { return c == traits_type::eof() ? 0 : c; }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+}  // namespace
+
+const DialogTable& ScheduleSummaryDialogTable() { return kTable; }
+
+std::string SummaryText(const ScheduleRunRecord& run) {
+    const schedule::Summary& s = run.summary;
+    std::string text = "排表：" + run.schedule + "\n结果：" + run.results + "\n\n共 " +
+                       Rows(s.rows) + "：通过 " + Rows(s.passed) + "，超限 " + Rows(s.exceeded) +
+                       "，出错 " + Rows(s.errors) + "。";
+    if (!s.firstErrors.empty()) {
+        text += s.errors > static_cast<long long>(s.firstErrors.size())
+                    ? "\n出错的行（前 " + std::to_string(s.firstErrors.size()) + " 个）："
+                    : std::string("\n出错的行：");
+        for (const std::string& error : s.firstErrors) text += "\n" + error;
+    }
+    for (const std::string& warning : run.warnings) text += "\n注意：" + warning;
+    return text;
+}
+
+ScheduleSummaryDialog::ScheduleSummaryDialog(Platform& platform, ScheduleRunRecord run)
+    : Dialog(kTable), platform_(platform), run_(std::move(run)) {
+    SetText(static_cast<int>(Summary), SummaryText(run_));
+    // A book is written for each computed row only.
+    SetEnabled(static_cast<int>(WriteBooks), run_.summary.passed + run_.summary.exceeded > 0);
+}
+
+void ScheduleSummaryDialog::OnClicked(int control) {
+    switch (static_cast<SummaryControl>(control)) {
+        case OpenResults:
+            if (const std::string failure = platform_.OpenFile(run_.results, Viewer::Associated);
+                !failure.empty())
+                platform_.ReportError(failure);
+            break;
+        case WriteBooks:
+            WriteAllBooks();
+            break;
+        case Close:
+            Cancel();
+            break;
+        case Summary:
+            break;
+    }
+}
+
+void ScheduleSummaryDialog::WriteAllBooks() {
+    const std::string folder = platform_.ChooseFolder("选择写入计算书的文件夹");
+    if (folder.empty()) return;
+    std::optional<schedule::Summary> written;
+    try {
+        // The schedule read again, so that each book is of the row as it stands.
+        schedule::Schedule rows(run_.schedule);
+        schedule::BookFolder books(os::PathFromUtf8(folder));
+        NullBuffer nothing;
+        std::ostream discard(&nothing);
+        TaskProgress progress(platform_, "写计算书");
+        written = rows.Check(run_.defaults, discard, &books,
+                             [&progress](long long, long long read, long long size) {
+                                 return progress(size > 0 ? double(read) / double(size) : 1);
+                             });
+    } catch (const schedule::ScheduleError& error) {
+        platform_.ReportError(std::string("计算书未能写完：") + error.what());
+        return;
+    } catch (const schedule::BookError& error) {
+        platform_.ReportError(std::string("计算书未能写完：") + error.what());
+        return;
+    }
+    if (!written) return;  // cancelled: the books written so far stay
+    const long long books = written->passed + written->exceeded;
+    SetText(static_cast<int>(Summary),
+            SummaryText(run_) + "\n\n已将 " + std::to_string(books) + " 份计算书写入：" + folder);
+}
+
+}  // namespace deckplate::form

@@ -1,0 +1,285 @@
+#include "form/sizing_dialog.h"
+
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+#include "calc/checked.h"
+#include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
+#include "form/error_report.h"
+#include "form/task_progress.h"
+
+namespace deckplate::form {
+namespace {
+
+using enum SizingControl;
+using enum DialogKind;
+
+// clang-format off
+constexpr DialogRow kRows[] = {
+    {"Source",         Label,       120,  120, 12360,  480, ""},
+    {"FamilyLabel",    Label,       120,  720,  1400,  300, "加劲肋类型"},
+    {"Family",         DropDown,   1550,  690,  2500,  330, ""},
+    {"ThicknessLabel", Label,      4300,  720,  1500,  300, "最小板厚(mm)"},
+    {"LeastThickness", DropDown,   5850,  690,  1000,  330, ""},
+    {"TopLabel",       Label,      7100,  720,  1000,  300, "列出个数"},
+    {"Top",            TextBox,    8150,  690,   800,  330, "10"},
+    {"SpacingLabel",   Label,       120, 1200,  1400,  300, "加劲肋间距(mm)"},
+    {"SpacingFrom",    TextBox,    1550, 1170,  1000,  330, ""},
+    {"SpacingRange",   CheckBox,   2700, 1170,  1400,  330, "按范围，至"},
+    {"SpacingTo",      TextBox,    4150, 1170,  1000,  330, ""},
+    {"StepLabel",      Label,      5300, 1200,   600,  300, "步长"},
+    {"SpacingStep",    TextBox,    5950, 1170,   900,  330, "100"},
+    {"Search",         PushButton, 10950, 690,  1530,  450, "选 型", true},
+    {"Status",         Label,       120, 1680, 12360,  480, ""},
+    {"Candidates",     List,        120, 2220, 12360, 3600, ""},
+    {"Apply",          PushButton,  9300, 6000, 1530,  450, "应 用"},
+    {"Close",          PushButton, 10950, 6000, 1530,  450, "关 闭"},
+};
+// clang-format on
+constexpr DialogTable kTable{"自动选型", 12600, 6600, kRows};
+
+// The stiffener kinds to choose from, in the list's order.
+constexpr std::pair<const char*, sizing::StiffenerFamily> kFamilies[] = {
+    {"扁钢和不等边角钢", sizing::StiffenerFamily::Any},
+    {"扁钢", sizing::StiffenerFamily::Flat},
+    {"不等边角钢", sizing::StiffenerFamily::Angle},
+};
+
+// The checks' names as the list and the window call them, by the names the ranking gives.
+constexpr std::pair<std::string_view, const char*> kCheckNames[] = {
+    {"plate_strength", "铺板强度"},
+    {"plate_deflection", "铺板挠度"},
+    {"stiffener_strength", "加劲肋强度"},
+    {"stiffener_deflection", "加劲肋挠度"},
+    {"point_load_plate_strength", "集中荷载铺板强度"},
+    {"point_load_plate_deflection", "集中荷载铺板挠度"},
+    {"point_load_stiffener_strength", "集中荷载加劲肋强度"},
+    {"point_load_stiffener_deflection", "集中荷载加劲肋挠度"},
+};
+
+std::string CheckName(std::string_view governing) {
+    for (const auto& [name, words] : kCheckNames)
+        if (name == governing) return words;
+    return std::string(governing);
+}
+
+std::string Fixed(double value, int decimals) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(decimals) << value;
+    return s.str();
+}
+
+std::string Row(const sizing::Candidate& c) {
+    const Utilisation& u = c.utilisation;
+    std::vector<std::string> cells{c.thickness, c.stiffener, PlainNumberText(c.spacing),
+                                   Fixed(c.selfWeight, 3)};
+    for (double use :
+         {u.plateStrength, u.plateDeflection, u.stiffenerStrength, u.stiffenerDeflection})
+        cells.push_back(Fixed(use, 3));
+    if (const auto& p = u.pointLoad)
+        for (double use :
+             {p->plateStrength, p->plateDeflection, p->stiffenerStrength, p->stiffenerDeflection})
+            cells.push_back(Fixed(use, 3));
+    cells.push_back(CheckName(u.GoverningCheck()));
+    std::string row;
+    for (std::size_t i = 0; i < cells.size(); ++i) (row += i == 0 ? "" : "\t") += cells[i];
+    return row;
+}
+
+std::string Headings(bool pointLoad) {
+    std::string headings =
+        "板厚(mm)\t加劲肋\t间距(mm)\t自重(kN/m²)\t铺板强度\t铺板挠度\t加劲肋强度\t加劲肋挠度";
+    if (pointLoad)
+        headings += "\t集中荷载铺板强度\t集中荷载铺板挠度\t集中荷载加劲肋强度\t集中荷载加劲肋挠度";
+    return headings + "\t控制验算";
+}
+
+// What the window gives, as the dialog's first line states it.
+std::string SourceText(const SizingBay& bay) {
+    std::string text = "取自主窗口：静荷载 " + PlainNumberText(bay.dead) + " kN/m²，活荷载 " +
+                       PlainNumberText(bay.live) + " kN/m²，加劲肋跨度 " +
+                       PlainNumberText(bay.span) + " mm，" +
+                       (bay.continuous ? "三跨及以上连续" : "四边简支") + "，" +
+                       std::string(BasisNameZh(bay.basis));
+    if (const auto& p = bay.pointLoad)
+        text += "，集中荷载 " + PlainNumberText(p->force) + " kN（作用面 " +
+                PlainNumberText(p->across) + "×" + PlainNumberText(p->along) + " mm）";
+    return text + "。利用率 1.000 为限值。";
+}
+
+}  // namespace
+
+const DialogTable& SizingDialogTable() { return kTable; }
+
+SizingDialog::SizingDialog(Platform& platform, SizingBay bay)
+    : Dialog(kTable), platform_(platform), bay_(std::move(bay)) {
+    const auto id = [](SizingControl c) { return static_cast<int>(c); };
+    SetText(id(Source), SourceText(bay_));
+    std::vector<std::string> families;
+    for (const auto& family : kFamilies) families.emplace_back(family.first);
+    SetItems(id(Family), std::move(families));
+    SetPicked(id(Family), 0);
+    SetItems(id(LeastThickness), {PlateThicknesses().begin(), PlateThicknesses().end()});
+    int usual = 0;
+    while (usual + 1 < static_cast<int>(PlateThicknesses().size()) &&
+           ParseNumber(PlateThicknesses()[static_cast<std::size_t>(usual)]) < kUsualLeastThickness)
+        ++usual;
+    SetPicked(id(LeastThickness), usual);
+    const std::string spacing(Trimmed(bay_.spacing));
+    SetText(id(SpacingFrom), spacing);
+    SetText(id(SpacingTo), spacing);
+    SetEnabled(id(SpacingTo), false);
+    SetEnabled(id(SpacingStep), false);
+    SetText(id(Candidates), Headings(bay_.pointLoad.has_value()));
+    SetEnabled(id(Apply), false);
+}
+
+void SizingDialog::OnChanged(int control) {
+    switch (static_cast<SizingControl>(control)) {
+        case SpacingRange: {
+            const bool range = State(SpacingRange).checked;
+            SetEnabled(static_cast<int>(SpacingTo), range);
+            SetEnabled(static_cast<int>(SpacingStep), range);
+            break;
+        }
+        case Candidates:
+            SetEnabled(static_cast<int>(Apply), State(Candidates).picked >= 0);
+            break;
+        default:
+            break;
+    }
+}
+
+void SizingDialog::OnClicked(int control) {
+    switch (static_cast<SizingControl>(control)) {
+        case Search:
+            RankDesigns();
+            break;
+        case Apply:
+            TakePickedDesign();
+            break;
+        case Close:
+            Cancel();
+            break;
+        default:
+            break;
+    }
+}
+
+void SizingDialog::OnRowTaken(int /*list*/) { TakePickedDesign(); }
+
+std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
+    // A box's number, or empty after saying what is wrong with it.
+    const auto number = [this](SizingControl box, const char* name) -> std::optional<double> {
+        const std::string_view text = Trimmed(State(box).text);
+        std::string problem;
+        if (!IsPlainNumber(text))
+            problem = std::string(name) + "“" + std::string(text) + "”不是数字。";
+        else if (!(ParseNumber(text) > 0))
+            problem = std::string(name) + "必须大于零。";
+        if (problem.empty()) return ParseNumber(text);
+        platform_.ReportError(problem + "请改正后再选型。");
+        return std::nullopt;
+    };
+    sizing::DesignRequest request;
+    request.dead = bay_.dead;
+    request.live = bay_.live;
+    request.span = bay_.span;
+    request.continuous = bay_.continuous;
+    request.basis = bay_.basis;
+    request.pointLoad = bay_.pointLoad;
+    request.family = kFamilies[static_cast<std::size_t>(State(Family).picked)].second;
+    request.leastThickness = ParseNumber(State(LeastThickness).text);
+
+    const std::optional<double> from = number(SpacingFrom, "加劲肋间距");
+    if (!from) return std::nullopt;
+    request.spacings = {*from};
+    if (State(SpacingRange).checked) {
+        const std::optional<double> to = number(SpacingTo, "间距范围的终值");
+        if (!to) return std::nullopt;
+        const std::optional<double> step = number(SpacingStep, "步长");
+        if (!step) return std::nullopt;
+        switch (sizing::CheckSpacingRange(*from, *to, *step)) {
+            case sizing::RangeFault::None:
+                request.spacings = sizing::SpacingRange(*from, *to, *step);
+                break;
+            case sizing::RangeFault::Order:
+                platform_.ReportError("间距范围的终值不能小于起值。请改正后再选型。");
+                return std::nullopt;
+            case sizing::RangeFault::TooFine:
+                platform_.ReportError("步长不能小于 " + PlainNumberText(sizing::kFinestStep) +
+                                      " mm。请改正后再选型。");
+                return std::nullopt;
+            case sizing::RangeFault::TooMany:
+                platform_.ReportError("间距范围给出的间距多于 " +
+                                      std::to_string(sizing::kMostSpacings) +
+                                      " 个，请加大步长后再选型。");
+                return std::nullopt;
+        }
+    }
+    const std::string_view top = Trimmed(State(Top).text);
+    const double shown = IsPlainNumber(top) ? ParseNumber(top) : 0;
+    if (!(shown >= 1 && shown <= kMostListed) || shown != std::floor(shown)) {
+        platform_.ReportError("列出个数应为 1 至 " + std::to_string(kMostListed) +
+                              " 的整数。请改正后再选型。");
+        return std::nullopt;
+    }
+    request.top = static_cast<std::size_t>(shown);
+    return request;
+}
+
+void SizingDialog::RankDesigns() {
+    std::optional<sizing::DesignRequest> request = ReadRequest();
+    if (!request) return;
+    sizing::DesignResult result;
+    {
+        TaskProgress progress(platform_, "自动选型");
+        request->progress = [&progress](double done) { return progress(done); };
+        result = sizing::Design(*request);
+    }
+    Show(result);
+}
+
+void SizingDialog::Show(const sizing::DesignResult& result) {
+    const std::string checks = result.pointLoad ? "八" : "四";
+    const std::string basis(BasisNameZh(result.basis));
+    std::string status;
+    listed_.clear();
+    if (result.stopped) {
+        status = "选型已取消。";
+    } else if (!result.passing.empty()) {
+        listed_ = result.passing;
+        status = "共 " + std::to_string(result.candidates) + " 个组合，" +
+                 std::to_string(result.passingCount) + " 个通过全部" + checks + "项验算（" + basis +
+                 "）；按自重从轻到重列出最轻的 " + std::to_string(listed_.size()) + " 个。";
+        if (result.faults > 0)
+            status += "另有 " + std::to_string(result.faults) + " 个组合出现算术错误，未列出。";
+    } else if (result.closest) {
+        listed_ = {*result.closest};
+        status = "共 " + std::to_string(result.candidates) + " 个组合，没有一个通过全部" + checks +
+                 "项验算（" + basis + "）。下面是最接近的一个（控制验算的利用率最低）。";
+    } else if (result.firstFault) {
+        status = "全部 " + std::to_string(result.candidates) +
+                 " 个组合都出现算术错误，无法选型；第一个：" + ErrorReportText(*result.firstFault);
+        // One line: the report's own line breaks would not fit the dialog's status.
+        for (std::size_t at; (at = status.find('\n')) != std::string::npos;)
+            status.replace(at, 1, "；");
+        status += "主窗口中可能有为零的输入（如加劲肋跨度）。";
+    }
+    SetText(static_cast<int>(Status), status);
+    std::vector<std::string> rows;
+    for (const sizing::Candidate& c : listed_) rows.push_back(Row(c));
+    SetItems(static_cast<int>(Candidates), std::move(rows));
+    SetEnabled(static_cast<int>(Apply), false);
+}
+
+void SizingDialog::TakePickedDesign() {
+    const int picked = State(Candidates).picked;
+    if (picked < 0 || picked >= static_cast<int>(listed_.size())) return;
+    applied_ = listed_[static_cast<std::size_t>(picked)];
+    Finish();
+}
+
+}  // namespace deckplate::form

@@ -1,0 +1,164 @@
+// 工具 → 自动选型… and 文件 → 批量验算…: the dialogs driven as a user would, against the command
+// line's own sizing and schedule runs.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/batch.h"
+#include "form/schedule_summary_dialog.h"
+#include "form/sizing_dialog.h"
+#include "form/tests/form1_fixture.h"
+#include "os/paths.h"
+
+namespace deckplate::form {
+namespace {
+
+using enum SizingControl;
+
+// What the user does in the sizing dialog: 选型, then, when there is a row to pick, 应用 on it.
+void SearchAndApply(Dialog& dialog, int row) {
+    dialog.Clicked(Search);
+    if (row < static_cast<int>(dialog.State(Candidates).items.size())) {
+        dialog.ListPicked(Candidates, row);
+        dialog.Clicked(SizingControl::Apply);
+    }
+}
+
+// The dialog's rows for the first worked bay equal the command line's design ranking, plate 4 mm
+// and up, and the design applied fills the window and passes its Verify.
+TEST_F(Form1Test, SizingListsTheRankingAndAppliesTheChosenDesign) {
+    EnterFlatBarBay();
+    std::vector<sizing::Candidate> listed;
+    platform.dialogs.push_back([&](Dialog& dialog) {
+        dialog.Clicked(Search);
+        listed = static_cast<SizingDialog&>(dialog).Listed();
+        dialog.DoubleClicked(Candidates, 1);  // 55x4: a flat bar, the second lightest
+    });
+    form.MenuChosen(MenuItem::Sizing);
+
+    sizing::DesignRequest request{1, 2, 2000, {500}};
+    request.leastThickness = 4;
+    const sizing::DesignResult expected = sizing::Design(request);
+    ASSERT_EQ(listed.size(), 10u);
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(listed[i].thickness, expected.passing[i].thickness) << i;
+        EXPECT_EQ(listed[i].stiffener, expected.passing[i].stiffener) << i;
+    }
+    EXPECT_EQ(listed[1].stiffener, "55x4");
+    EXPECT_EQ(Text(Combo1), "4.0");
+    EXPECT_TRUE(form.State(Option1).checked);
+    EXPECT_EQ(Text(Text9), "55");
+    EXPECT_EQ(Text(Text13), "4");
+    EXPECT_EQ(Text(Text5), "500");
+    EXPECT_EQ(Text(Label14), "钢铺板强度满足要求");
+    EXPECT_EQ(Text(Label21), "加劲肋强度满足要求");
+    EXPECT_TRUE(form.State(Command3).enabled);  // the report and the book show that design
+}
+
+// What the dialog says when nothing passes or every candidate faults, and the window's inputs
+// it refuses before it opens.
+TEST(Form1Sizing, SaysWhyWhenNoDesignPasses) {
+    struct Case {
+        const char* name;
+        const char* dead;
+        const char* span;
+        std::size_t rows;     // listed
+        const char* status;   // in the dialog's status line
+        const char* refusal;  // the window's error before the dialog, or ""
+    };
+    const Case cases[] = {
+        {"too heavy", "200", "6000", 1, "没有一个通过全部四项验算", ""},
+        {"zero span", "1", "0", 0, "都出现算术错误", ""},
+        {"text span", "1", "2 m", 0, "", "加劲肋跨度“2 m”不是数字。请改正后再选型。"},
+    };
+    for (const Case& c : cases) {
+        StartedForm started;
+        EnterAngleBay(started.form);
+        started.form.TextEdited(Text1, c.dead);
+        started.form.TextEdited(Text4, c.span);
+        std::size_t rows = 99;
+        std::string status;
+        started.platform.dialogs.push_back([&](Dialog& dialog) {
+            SearchAndApply(dialog, 99);
+            rows = dialog.State(Candidates).items.size();
+            status = dialog.State(SizingControl::Status).text;
+        });
+        started.form.MenuChosen(MenuItem::Sizing);
+        if (*c.refusal) {
+            EXPECT_EQ(started.platform.errors, std::vector<std::string>{c.refusal}) << c.name;
+            EXPECT_EQ(started.platform.dialogsShown, 0u) << c.name;
+            continue;
+        }
+        EXPECT_EQ(rows, c.rows) << c.name;
+        EXPECT_NE(status.find(c.status), std::string::npos) << c.name << ": " << status;
+    }
+}
+
+class Form1ScheduleTest : public Form1Test {
+  protected:
+    void SetUp() override {
+        folder =
+            std::filesystem::temp_directory_path() /
+            ("form1_schedule_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        std::filesystem::create_directories(folder);
+        scheduleFile = folder / os::PathFromUtf8("平台排表.csv");
+        std::filesystem::copy_file(DECKPLATE_EXAMPLE_SCHEDULE, scheduleFile,
+                                   std::filesystem::copy_options::overwrite_existing);
+        platform.openChoice = os::Utf8Of(scheduleFile);
+        platform.saveChoice = os::Utf8Of(folder / os::PathFromUtf8("结果.csv"));
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder, scheduleFile;
+};
+
+// The results are the command line's bytes, written once the run is complete; the summary
+// counts the rows and names the erring one; its books land in the chosen folder.
+TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
+    std::string summary;
+    platform.folderChoice = os::Utf8Of(folder / os::PathFromUtf8("计算书"));
+    platform.dialogs.push_back([&](Dialog& dialog) {
+        summary = dialog.State(SummaryControl::Summary).text;
+        dialog.Clicked(SummaryControl::OpenResults);
+        dialog.Clicked(SummaryControl::WriteBooks);
+    });
+    form.MenuChosen(MenuItem::Schedule);
+
+    std::ostringstream expected, messages;
+    cli::RunBatch({.schedule = os::Utf8Of(scheduleFile)}, expected, messages);
+    ASSERT_EQ(platform.writes.size(), 1u);
+    EXPECT_EQ(platform.writes[0].path, platform.saveChoice);
+    EXPECT_EQ(platform.writes[0].text, expected.str());
+    EXPECT_EQ(platform.calls[1],
+              "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_结果.csv")));
+    EXPECT_NE(summary.find("共 4 行：通过 2 行，超限 1 行，出错 1 行。"), std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("\nline 5: "), std::string::npos) << summary;
+    EXPECT_NE(std::ranges::find(platform.calls, "associated " + platform.saveChoice),
+              platform.calls.end());
+    EXPECT_TRUE(
+        std::filesystem::exists(folder / os::PathFromUtf8("计算书") / "Platform A bay 1.html"));
+    EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
+}
+
+// Nothing is written when the user cancels the run or the schedule cannot be read; the message
+// names the file and says why.
+TEST_F(Form1ScheduleTest, CancelledOrUnreadableLeavesNothing) {
+    platform.cancelAfter = 2;
+    form.MenuChosen(MenuItem::Schedule);
+    EXPECT_TRUE(platform.writes.empty());
+    EXPECT_EQ(platform.dialogsShown, 0u);
+
+    std::ofstream(scheduleFile) << "name,dead\nA,1\n";
+    form.MenuChosen(MenuItem::Schedule);
+    EXPECT_TRUE(platform.writes.empty());
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0].rfind(
+                  "无法批量验算“平台排表.csv”：\nthe schedule has no column live", 0),
+              0u)
+        << platform.errors[0];
+}
+
+}  // namespace
+}  // namespace deckplate::form
