@@ -50,7 +50,7 @@ class TestDialog : public form::Dialog {
   private:
     void OnClicked(int control) override {
         events.push_back("clicked " + std::string(kRows[control].name));
-        if (control == Shut) Close();
+        if (control == Shut) Finish();
     }
     void OnRowTaken(int list) override {
         events.push_back("taken " + std::to_string(State(list).picked));
