@@ -98,25 +98,23 @@ bool ShowsRows(HWND list, const std::vector<std::vector<std::wstring>>& rows) {
 }
 
 // Every column as wide as its widest text, heading included; a list wider than its box
-// scrolls sideways.
+// scrolls sideways. (LVSCW_AUTOSIZE_USEHEADER would stretch the last column to the list's edge,
+// and Wine's leaves the headings short.)
 void FitColumns(HWND list) {
-    const int columns = ColumnCount(list);
-    for (int column = 0; column + 1 < columns; ++column)
-        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE_USEHEADER);
-    if (columns == 0) return;
-    // The last column would be stretched to the list's right edge instead: it is measured
-    // from its cells and its heading, with the header's margin either side of the heading.
-    const int last = columns - 1;
-    ListView_SetColumnWidth(list, last, LVSCW_AUTOSIZE);
-    const std::wstring heading = Headings(list)[static_cast<std::size_t>(last)];
-    const auto margin =
-        static_cast<int>(SendMessageW(ListView_GetHeader(list), HDM_GETBITMAPMARGIN, 0, 0));
-    const int headingWidth =
-        static_cast<int>(
-            SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(heading.c_str()))) +
-        2 * margin;
-    if (ListView_GetColumnWidth(list, last) < headingWidth)
-        ListView_SetColumnWidth(list, last, headingWidth);
+    const HWND header = ListView_GetHeader(list);
+    const auto margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+    const std::vector<std::wstring> headings = Headings(list);
+    for (int column = 0; column < static_cast<int>(headings.size()); ++column) {
+        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
+        const std::wstring& heading = headings[static_cast<std::size_t>(column)];
+        // The heading between the header's margins, either side.
+        const int headingWidth =
+            static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                          reinterpret_cast<LPARAM>(heading.c_str()))) +
+            2 * margin;
+        if (ListView_GetColumnWidth(list, column) < headingWidth)
+            ListView_SetColumnWidth(list, column, headingWidth);
+    }
 }
 
 void ShowRows(HWND list, const form::ControlState& state) {
