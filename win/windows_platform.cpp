@@ -50,10 +50,23 @@ void WindowsPlatform::WriteTextFile(std::string_view path, std::string_view text
 std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
     const std::wstring file = os::WideFromUtf8(path);
     if (viewer != form::Viewer::TextEditor) {  // the program the shell has for the file's kind
-        const auto result = reinterpret_cast<INT_PTR>(
-            ShellExecuteW(owner_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-        if (result > 32) return {};
-        return "无法打开 " + std::string(path) + "：" + os::LastSystemError().message();
+        // No message of the shell's own: the one below says what went wrong, once.
+        SHELLEXECUTEINFOW open{};
+        open.cbSize = sizeof open;
+        open.fMask = SEE_MASK_FLAG_NO_UI;
+        open.hwnd = owner_;
+        open.lpVerb = L"open";
+        open.lpFile = file.c_str();
+        open.nShow = SW_SHOWNORMAL;
+        if (ShellExecuteExW(&open)) return {};
+        const DWORD error = GetLastError();
+        // The shell's code of the failure: a kind with no program is none of the system's.
+        const auto shellCode = static_cast<int>(reinterpret_cast<INT_PTR>(open.hInstApp));
+        if (shellCode == SE_ERR_NOASSOC || shellCode == SE_ERR_ASSOCINCOMPLETE)
+            return "无法打开 " + std::string(path) + "：系统中没有打开 " +
+                   os::Utf8Of(os::PathFromUtf8(path).extension()) + " 文件的程序。";
+        return "无法打开 " + std::string(path) + "：" +
+               os::SystemError(static_cast<int>(error != 0 ? error : shellCode)).message();
     }
     // Notepad from the system's own folder, not from wherever the search path leads; the
     // program does not wait for it.
