@@ -87,10 +87,12 @@ std::vector<std::wstring> Headings(HWND list) {
     return headings;
 }
 
+// Whether the list shows `rows` already, each cell under its heading.
 bool ShowsRows(HWND list, const std::vector<std::vector<std::wstring>>& rows) {
     if (ListView_GetItemCount(list) != static_cast<int>(rows.size())) return false;
+    const auto columns = static_cast<std::size_t>(ColumnCount(list));
     for (std::size_t row = 0; row < rows.size(); ++row)
-        for (std::size_t column = 0; column < rows[row].size(); ++column)
+        for (std::size_t column = 0; column < std::min(rows[row].size(), columns); ++column)
             if (CellText(list, static_cast<int>(row), static_cast<int>(column)) !=
                 rows[row][column])
                 return false;
@@ -123,11 +125,10 @@ void ShowRows(HWND list, const form::ControlState& state) {
     std::vector<std::vector<std::wstring>> rows;
     for (const std::string& item : state.items) rows.push_back(Cells(item));
     const bool newHeadings = Headings(list) != headings;
-    const bool newRows = newHeadings || !ShowsRows(list, rows);
-    if (!newRows) return;
+    if (!newHeadings && ShowsRows(list, rows)) return;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(list);
     if (newHeadings) {
-        ListView_DeleteAllItems(list);
         while (ColumnCount(list) > 0) ListView_DeleteColumn(list, 0);
         for (std::size_t column = 0; column < headings.size(); ++column) {
             LVCOLUMNW heading{};
@@ -137,7 +138,6 @@ void ShowRows(HWND list, const form::ControlState& state) {
             SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&heading));
         }
     }
-    ListView_DeleteAllItems(list);
     ListView_SetItemCount(list, static_cast<int>(rows.size()));
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const std::size_t shown = std::min(rows[row].size(), headings.size());

@@ -27,12 +27,16 @@ HWND CreateEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter) {
 
 unsigned DpiOver(HWND owner) { return owner ? GetDpiForWindow(owner) : GetDpiForSystem(); }
 
-void PlaceOver(HWND dialog, SIZE client, unsigned dpi, HWND owner) {
+SIZE FrameSize(HWND dialog, SIZE client, unsigned dpi) {
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
                              dpi);
-    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void PlaceOver(HWND dialog, SIZE client, unsigned dpi, HWND owner) {
+    const SIZE size = FrameSize(dialog, client, dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST), &monitor);

@@ -15,6 +15,9 @@ HWND CreateEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter);
 /// The DPI a dialog over `owner` is laid out for: the owner's, or the system's without one.
 unsigned DpiOver(HWND owner);
 
+/// The size of the dialog's frame around a client area of `client` pixels at `dpi`.
+SIZE FrameSize(HWND dialog, SIZE client, unsigned dpi);
+
 /// Gives the dialog a client area of `client` pixels at `dpi` and centres it over `owner` (the
 /// screen without one), inside the screen's work area.
 void PlaceOver(HWND dialog, SIZE client, unsigned dpi, HWND owner);

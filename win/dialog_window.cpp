@@ -86,6 +86,11 @@ void DialogWindow::EndModal() {
     modal_.reset();
 }
 
+SIZE DialogWindow::ClientSize(unsigned dpi) const {
+    return {PixelsFromTwips(model_.Table().width, dpi),
+            PixelsFromTwips(model_.Table().height, dpi)};
+}
+
 void DialogWindow::LayOutControls(unsigned dpi) {
     auto fonts = std::make_unique<FormFonts>(dpi);
     const auto rows = model_.Table().rows;
@@ -227,6 +232,13 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         case WM_CLOSE:  // the close box
             model_.Cancel();
             return TRUE;
+        case WM_GETDPISCALEDSIZE: {
+            // The table's size at the new DPI, not the dialog manager's own scaling.
+            const auto dpi = static_cast<unsigned>(w);
+            *reinterpret_cast<SIZE*>(l) = FrameSize(dialog_, ClientSize(dpi), dpi);
+            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
             SetWindowPos(dialog_, nullptr, suggested->left, suggested->top,

@@ -60,6 +60,8 @@ class DialogWindow : public form::DialogView {
     /// The colours a control is painted in, or nullptr for the system's own.
     HBRUSH Colour(HDC dc, HWND native) const;
     std::optional<int> ControlOf(HWND native) const;
+    /// The table's client area in pixels at `dpi`.
+    SIZE ClientSize(unsigned dpi) const;
     void LayOutControls(unsigned dpi);
     /// The owner enabled again, the dialog hidden, the focus back where it was.
     void EndModal();
