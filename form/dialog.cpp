@@ -93,6 +93,10 @@ void Dialog::SetPicked(int list, int position) {
     Changed(list);
 }
 
+void Dialog::Focus(int control) {
+    if (view_) view_->FocusOn(control);
+}
+
 void Dialog::Finish() {
     if (!open_) return;
     open_ = false;

@@ -7,8 +7,8 @@
 //
 // Keyboard, in every view: Tab and Shift+Tab follow the table's order (hidden and disabled
 // controls skipped); Enter presses the focused button, or the default button when the focus is
-// not on a button; Esc, like the close box, is Cancel(); the arrow keys move in a list or a
-// drop-down list.
+// not on a button; Enter on a list's row takes it, as a double-click does; Esc, like the close
+// box, is Cancel(); the arrow keys move in a list or a drop-down list.
 
 #include <span>
 #include <string>
@@ -53,6 +53,8 @@ class DialogView {
     virtual ~DialogView() = default;
     /// A control's state changed: the view shows it.
     virtual void ControlChanged(int control) = 0;
+    /// The keyboard's focus goes to the control, where the user goes on next.
+    virtual void FocusOn(int control) = 0;
     /// The model is done: the view ends the dialog.
     virtual void Closed() = 0;
 };
@@ -77,7 +79,8 @@ class Dialog {
     void ListPicked(int list, int position);
     /// A check box or push button clicked.
     void Clicked(int control);
-    /// A list's row double-clicked: picked, then taken as the dialog takes a picked row.
+    /// A list's row double-clicked, or Enter pressed on it: picked, then taken as the dialog
+    /// takes a picked row.
     void DoubleClicked(int list, int position);
     /// Esc or the close box.
     void Cancel();
@@ -112,6 +115,7 @@ class Dialog {
     void SetEnabled(int control, bool enabled);
     void SetChecked(int control, bool checked);
     void SetPicked(int list, int position);
+    void Focus(int control);
     void Finish();
 
   private:

@@ -7,13 +7,13 @@ using enum MenuItem;
 
 // clang-format off
 constexpr MenuRow kMenus[] = {
-    {ExportBook,   "文件(&F)", "",         "导出计算书…"},
-    {Schedule,     "文件(&F)", "",         "批量验算…"},
-    {BasisLegacy,  "设置(&S)", "计算依据", "原规范：GB 50009-2012（1.2×恒+1.4×活，f = 215）", true},
-    {BasisCurrent, "设置(&S)", "计算依据", "现行规范：GB 55001-2021（1.3×恒+1.5×活，f 按板厚）", true},
-    {PointLoad,    "设置(&S)", "",         "集中荷载验算", false, true},
-    {Sizing,       "工具(&T)", "",         "自动选型…"},
-    {About,        "帮助(&H)", "",         "关于"},
+    {ExportBook,   "文件(&F)", "",             "导出计算书(&E)…"},
+    {Schedule,     "文件(&F)", "",             "批量验算(&B)…"},
+    {BasisLegacy,  "设置(&S)", "计算依据(&B)", "原规范：GB 50009-2012（1.2×恒+1.4×活，f = 215）", true},
+    {BasisCurrent, "设置(&S)", "计算依据(&B)", "现行规范：GB 55001-2021（1.3×恒+1.5×活，f 按板厚）", true},
+    {PointLoad,    "设置(&S)", "",             "集中荷载验算(&P)", false, true},
+    {Sizing,       "工具(&T)", "",             "自动选型(&A)…"},
+    {About,        "帮助(&H)", "",             "关于(&A)"},
 };
 // clang-format on
 

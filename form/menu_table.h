@@ -22,7 +22,8 @@ inline constexpr std::size_t kMenuItemCount = 7;
 struct MenuRow {
     MenuItem id;
     /// The menu bar's title it sits under, with its access key after "&": "文件(&F)", "设置(&S)",
-    /// "工具(&T)", "帮助(&H)" (Alt+T opens 工具).
+    /// "工具(&T)", "帮助(&H)" (Alt+T opens 工具); the items' captions carry theirs too, so that
+    /// Alt+T, A chooses 自动选型.
     std::string_view menu;
     std::string_view submenu;  ///< the submenu it sits in, or empty
     std::string_view caption;

@@ -272,7 +272,10 @@ void SizingDialog::Show(const sizing::DesignResult& result) {
     std::vector<std::string> rows;
     for (const sizing::Candidate& c : listed_) rows.push_back(Row(c));
     SetItems(static_cast<int>(Candidates), std::move(rows));
-    SetEnabled(static_cast<int>(Apply), false);
+    // The lightest picked and the list in focus: Enter takes it, the arrow keys another.
+    SetPicked(static_cast<int>(Candidates), listed_.empty() ? -1 : 0);
+    SetEnabled(static_cast<int>(Apply), !listed_.empty());
+    if (!listed_.empty()) Focus(static_cast<int>(Candidates));
 }
 
 void SizingDialog::TakePickedDesign() {

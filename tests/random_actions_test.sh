@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A few hundred random actions on the real window, as an impatient user would try it: clicks
 # anywhere, typed text (Chinese, huge and negative numbers, junk), Tab, arrows, Enter, Escape,
-# Verify and report presses, message boxes dismissed. Fails on a crash, a sanitizer report, a
+# Verify and report presses, message boxes dismissed, 自动选型 and 批量验算 opened from the
+# keyboard and tried at random. Fails on a crash, a sanitizer report, a
 # hang, "inf" or "nan" in a result box or the report, or a report file that goes missing or is
 # cut short once written. Both editions' windows have the same form and the same controls; the
 # test runs either:
@@ -141,6 +142,44 @@ dismiss_boxes() {
   x windowfocus "$window"
 }
 
+# The window's own dialogs and the system's file dialogs that an action left open close with
+# Esc, as a user would close them; one that outlives 25 tries is a fault.
+dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹)$'
+declare -A dialog_tries=()
+close_dialogs() {
+  local shown
+  for shown in $(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null); do
+    echo "close dialog $shown ($(xdotool getwindowname "$shown" 2>/dev/null))" >> "$log"
+    x windowfocus "$shown"
+    sleep 0.05
+    x key Escape
+    sleep 0.1
+    xdotool search --onlyvisible --name "$dialogs" 2>/dev/null | grep -qx "$shown" || continue
+    dialog_tries[$shown]=$((${dialog_tries[$shown]:-0} + 1))
+    [ "${dialog_tries[$shown]}" -lt 25 ] || fail "dialog $shown stayed open after 25 presses of Esc"
+  done
+}
+
+# A few random keys and texts in the dialog that has just opened, if one has.
+try_dialog() {
+  local shown n
+  for _ in $(seq 20); do
+    shown=$(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null | head -n 1) && [ -n "$shown" ] && break
+    sleep 0.1
+  done
+  [ -n "$shown" ] || return 0
+  x windowfocus "$shown"
+  for ((n = RANDOM % 8; n >= 0; n--)); do
+    if ((RANDOM % 3 == 0)); then
+      t=${texts[RANDOM % ${#texts[@]}]}; echo "  type '$t'" >> "$log"; x type --delay 5 -- "$t"
+    else
+      k=${dialog_keys[RANDOM % ${#dialog_keys[@]}]}; echo "  key $k" >> "$log"; x key "$k"
+    fi
+    sleep 0.05
+    dismiss_boxes
+  done
+}
+
 # The viewer's windows (Notepad) close as they open: no window of it is kept.
 close_viewers() {
   [ -n "$viewer" ] || return 0
@@ -193,6 +232,7 @@ report_button="268 444"
 texts=("1" "2" "2.5" "600" "1500" "2000" "80" "8" "-3" "0" "" " " "1e308" "1e999" "-1e-320"
        "99999999999999999999" "0.000001" "abc" "1,5" "１２" "钢板" "😀" "nan" "inf" "-0")
 keys=(Tab shift+Tab Up Down Left Right Return Escape space BackSpace ctrl+a Home End)
+dialog_keys=(Tab Tab Tab shift+Tab Up Down Down Return Return space Escape)
 pick() { local n; for ((n = RANDOM % 8; n >= 0; n--)); do echo "$1"; done; }
 # A bay that computes, as a user would enter it before trying anything else.
 enter_bay() {
@@ -220,7 +260,7 @@ check_report() {
 
 start
 for ((i = 1; i <= actions; i++)); do
-  case $((RANDOM % 13)) in
+  case $((RANDOM % 15)) in
     0) cx=$((RANDOM % WIDTH)); cy=$((RANDOM % HEIGHT)); echo "$i click $cx $cy" >> "$log"
        click_window "$cx" "$cy" ;;
     1|2) at=${inputs[RANDOM % ${#inputs[@]}]}; t=${texts[RANDOM % ${#texts[@]}]}
@@ -236,6 +276,8 @@ for ((i = 1; i <= actions; i++)); do
     10) echo "$i verify and report" >> "$log"; click $verify_button; dismiss_boxes
         click $report_button ;;
     12) echo "$i enter a bay" >> "$log"; enter_bay ;;
+    13) echo "$i 自动选型" >> "$log"; x key alt+t a; sleep 0.2; dismiss_boxes; try_dialog ;;
+    14) echo "$i 批量验算" >> "$log"; x key alt+f b; try_dialog ;;
     # The result boxes take typing like any text box ("nan" typed there is the user's): they
     # are read right after a Verify that ran to its end, when each holds what it computed.
     11) echo "$i verify, then read results" >> "$log"
@@ -253,6 +295,8 @@ for ((i = 1; i <= actions; i++)); do
   sleep 0.02
   alive
   dismiss_boxes
+  close_dialogs
+  dismiss_boxes
   close_viewers
   alive
   sanitizer_clean
@@ -263,6 +307,7 @@ done
 # box of the last action may open late: it is dismissed and Exit clicked again.
 for _ in 1 2 3; do
   dismiss_boxes
+  close_dialogs
   close_viewers
   click 485 444
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
@@ -274,6 +319,6 @@ status=0; wait "$pid" || status=$?
 sanitizer_clean
 echo "$actions random actions (seed $seed; $(grep -c '^start' "$log") starts, \
 $(grep -c '^dismiss' "$log") message boxes ($(grep -c 'still shown after try' "$log") tries \
-in vain), $(grep -c '^close viewer' "$log") viewer windows, \
+in vain), $(grep -c '^close dialog' "$log") dialogs closed, $(grep -c '^close viewer' "$log") viewer windows, \
 report $( [ -f "$report" ] && echo written || echo never written)):" \
   "no crash, hang, inf, nan or lost report"

@@ -20,7 +20,8 @@ void LayOutCaption(QTextLayout& layout, qreal width, qreal em) {
 }
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
-    QTextLayout layout(text(), font());
+    // A line break in the text starts a line, as in a plain label (a dialog's summary).
+    QTextLayout layout(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
     LayOutCaption(layout, width(), QFontInfo(font()).pixelSize());
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));

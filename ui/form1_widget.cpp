@@ -1,6 +1,5 @@
 #include "ui/form1_widget.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "ui/caption_label.h"
+#include "ui/control_look.h"
 #include "ui/qt_text.h"
 #include "ui/ui_font.h"
 
@@ -65,20 +65,6 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
             return new QPushButton(parent);
     }
     return nullptr;
-}
-
-// The colour of a text: the ink's, or the toolkit's own for its kind of text.
-QColor InkColour(Ink ink, QPalette::ColorRole toolkitRole) {
-    if (ink == Ink::Default) return QApplication::palette().color(toolkitRole);
-    const form::Rgb rgb = form::InkRgb(ink);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    if (widget->palette().color(role) == colour) return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 void ShowState(const ControlRow& row, const ControlState& state, QWidget* widget) {
@@ -138,12 +124,9 @@ void Form1Widget::LayOut() {
     const bool pointLoad = model_.PointLoadShown();
     for (const ControlRow& row : form::ControlTable()) {
         const form::Placement place = form::ControlPlacement(row.id, pointLoad);
-        Widget(row.id)->setGeometry(
-            place.left / form::kTwipsPerPixel, place.top / form::kTwipsPerPixel,
-            place.width / form::kTwipsPerPixel, place.height / form::kTwipsPerPixel);
+        Widget(row.id)->setGeometry(PixelRect(place.left, place.top, place.width, place.height));
     }
-    setFixedSize(form::kClientWidthTwips / form::kTwipsPerPixel,
-                 form::ClientHeightTwips(pointLoad) / form::kTwipsPerPixel);
+    setFixedSize(Pixels(form::kClientWidthTwips), Pixels(form::ClientHeightTwips(pointLoad)));
 }
 
 QWidget* Form1Widget::Widget(Control control) const {

@@ -1,6 +1,6 @@
 #include "ui/qt_platform.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -13,10 +13,13 @@
 
 #include "form/control_table.h"
 #include "os/paths.h"
+#include "ui/dialog_window.h"
 #include "ui/qt_text.h"
 
 namespace deckplate::ui {
 namespace {
+
+QString Documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
     QMessageBox box(icon, QStringFromUtf8(form::kApplicationTitle), QStringFromUtf8(text),
@@ -26,15 +29,20 @@ void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
 
 }  // namespace
 
+QWidget* QtPlatform::Owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return window_;
+}
+
 void QtPlatform::ShowMessage(std::string_view text) {
-    ShowModal(window_, QMessageBox::NoIcon, text);
+    ShowModal(Owner(), QMessageBox::NoIcon, text);
 }
 
 void QtPlatform::ReportError(std::string_view text) {
-    ShowModal(window_, QMessageBox::Critical, text);
+    ShowModal(Owner(), QMessageBox::Critical, text);
 }
 
-void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
+void QtPlatform::EndProgram() { QApplication::exit(0); }
 
 std::string QtPlatform::ReportPath() {
 #ifdef Q_OS_WIN
@@ -65,20 +73,50 @@ std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
         QProcess::startDetached(QStringLiteral("open"), {QStringLiteral("-e"), file}))
         return {};
 #else
-    // The desktop's own choice for either kind of file.
+    // The desktop's own choice for every kind of file.
     if (QProcess::startDetached(QStringLiteral("xdg-open"), {file})) return {};
 #endif
-    if (viewer == form::Viewer::Browser && QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+    if (viewer != form::Viewer::TextEditor && QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         return {};
     return QStringLiteral("无法打开 %1").arg(file).toStdString();
 }
 
 std::string QtPlatform::ChooseSaveFile(std::string_view name) {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(window_, QStringFromUtf8(form::kApplicationTitle),
-                                        QDir(documents).filePath(QStringFromUtf8(name)))
+    // A bare name goes to the documents; a whole path starts in its own folder.
+    const QString proposed = os::PathFromUtf8(name).has_parent_path()
+                                 ? QStringFromUtf8(name)
+                                 : QDir(Documents()).filePath(QStringFromUtf8(name));
+    return QFileDialog::getSaveFileName(Owner(), QStringFromUtf8(form::kApplicationTitle), proposed)
         .toStdString();
 }
+
+std::string QtPlatform::ChooseOpenFile(std::string_view kind, std::string_view extension) {
+    const QString described = QStringFromUtf8(kind);
+    const QString filter =
+        QStringLiteral("%1 (*.%2);;所有文件 (*)").arg(described, QStringFromUtf8(extension));
+    return QFileDialog::getOpenFileName(Owner(), QStringLiteral("打开") + described, Documents(),
+                                        filter)
+        .toStdString();
+}
+
+std::string QtPlatform::ChooseFolder(std::string_view title) {
+    return QFileDialog::getExistingDirectory(Owner(), QStringFromUtf8(title), Documents())
+        .toStdString();
+}
+
+void QtPlatform::RunDialog(form::Dialog& dialog) {
+    if (!dialog.IsOpen()) return;
+    DialogWindow view(dialog, Owner());
+    view.exec();
+    // Ending the program stops every event loop, the dialog's too: the model learns it is over.
+    if (dialog.IsOpen()) dialog.Cancel();
+}
+
+bool QtPlatform::ShowProgress(std::string_view task, double done) {
+    return progress_.Step(Owner(), task, done);
+}
+
+void QtPlatform::EndProgress() { progress_.End(); }
 
 std::string QtPlatform::LoadSetting(std::string_view key) {
     return QSettings().value(QStringFromUtf8(key)).toString().toStdString();

@@ -1,10 +1,12 @@
 #pragma once
-// The real platform of the Qt window: Qt message boxes and Save dialog, files written through
-// the shared one-step replacement, and the report file and viewers of this system —
-// "d:\WExo.txt" and Notepad on Windows; ~/d/WExo.txt (the folder ~/d standing for drive D:)
-// and the desktop's own viewers elsewhere.
+// The real platform of the Qt window: Qt message boxes, file and folder dialogs, the window's
+// dialogs and a long task's box, files written through the shared one-step replacement, and the
+// report file and viewers of this system — "d:\WExo.txt" and Notepad on Windows; ~/d/WExo.txt
+// (the folder ~/d standing for drive D:) and the desktop's own viewers elsewhere. What opens
+// while one of the window's dialogs is on show opens over that dialog.
 
 #include "form/platform.h"
+#include "ui/progress_box.h"
 
 class QWidget;
 
@@ -23,11 +25,20 @@ class QtPlatform : public form::Platform {
                        os::TextEncoding encoding) override;
     std::string OpenFile(std::string_view path, form::Viewer viewer) override;
     std::string ChooseSaveFile(std::string_view name) override;
+    std::string ChooseOpenFile(std::string_view kind, std::string_view extension) override;
+    std::string ChooseFolder(std::string_view title) override;
+    void RunDialog(form::Dialog& dialog) override;
+    bool ShowProgress(std::string_view task, double done) override;
+    void EndProgress() override;
     std::string LoadSetting(std::string_view key) override;
     void SaveSetting(std::string_view key, std::string_view value) override;
 
   private:
+    /// The window, or the dialog or box on show over it.
+    QWidget* Owner() const;
+
     QWidget* window_ = nullptr;
+    ProgressBox progress_;
 };
 
 }  // namespace deckplate::ui
