@@ -165,6 +165,18 @@ void ShowPickedRow(HWND list, int picked) {
     ListView_EnsureVisible(list, picked, FALSE);
 }
 
+// Enter on a list's picked row is the list's, which tells the dialog with NM_RETURN (for its
+// focused row, the one picked last), and takes the row; on a list without a pick it presses the
+// default button, as in any dialog.
+LRESULT CALLBACK ListKeys(HWND list, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    const LRESULT result = DefSubclassProc(list, message, w, l);
+    const auto* key = reinterpret_cast<const MSG*>(l);
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN &&
+        ListView_GetNextItem(list, -1, LVNI_SELECTED | LVNI_FOCUSED) >= 0)
+        return result | DLGC_WANTMESSAGE;
+    return result;
+}
+
 }  // namespace
 
 HWND CreateDialogControl(const form::DialogRow& row, HWND dialog, int id) {
@@ -185,6 +197,7 @@ HWND CreateDialogControl(const form::DialogRow& row, HWND dialog, int id) {
             break;
         case DialogKind::List:
             ListView_SetExtendedListViewStyle(control, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+            SetWindowSubclass(control, ListKeys, 0, 0);
             break;
         case DialogKind::Label:
         case DialogKind::TextBox:

@@ -8,7 +8,8 @@
 //   DropDown    COMBOBOX, CBS_DROPDOWNLIST: picked from, never typed into
 //   CheckBox    BUTTON, BS_CHECKBOX: ticked by the model, not by the click itself
 //   PushButton  BUTTON, BS_DEFPUSHBUTTON for the default button, else BS_PUSHBUTTON
-//   List        SysListView32 in report view: column headings, whole rows picked, one at a time
+//   List        SysListView32 in report view: column headings, whole rows picked, one at a
+//               time; Enter on the picked row is the list's (NM_RETURN), not the dialog's
 
 #include <windows.h>
 

@@ -74,6 +74,11 @@ void DialogWindow::Run() {
     }
 }
 
+void DialogWindow::FocusOn(int control) {
+    // As Tab moves it: a push button given the focus becomes the default one.
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(NativeControl(control)), TRUE);
+}
+
 void DialogWindow::Closed() {
     if (modal_) EndModal();
 }
@@ -173,6 +178,8 @@ void DialogWindow::Notify(const NMHDR& notification) {
     } else if (notification.code == NM_DBLCLK) {
         const auto& activation = reinterpret_cast<const NMITEMACTIVATE&>(notification);
         if (activation.iItem >= 0) model_.DoubleClicked(*control, activation.iItem);
+    } else if (notification.code == NM_RETURN) {  // Enter on the picked row
+        model_.DoubleClicked(*control, PickedRow(notification.hwndFrom));
     }
 }
 

@@ -5,15 +5,16 @@
 // Data flow: the dialog builds one native control per row of the dialog's table, in the table's
 // order, which is the Tab order (dialog_controls.h). What the user does arrives as WM_COMMAND
 // and WM_NOTIFY and goes to the model: EN_CHANGE as typing, CBN_SELENDOK as a pick from a
-// drop-down list, LVN_ITEMCHANGED as a row picked, NM_DBLCLK as a row double-clicked,
-// BN_CLICKED as a click. The model answers with ControlChanged, and the dialog shows that
-// control's state; it answers Closed when it is done, and the dialog ends.
-// Sizes and the font are those of the window (dpi_layout.h): the table's twips at the owner's
-// DPI, again when the dialog moves to a screen of another DPI.
+// drop-down list, LVN_ITEMCHANGED as a row picked, NM_DBLCLK as a row double-clicked and
+// NM_RETURN as Enter on it, BN_CLICKED as a click. The model answers with ControlChanged, and the
+// dialog shows that control's state; it answers Closed when it is done, and the dialog ends. Sizes
+// and the font are those of the window (dpi_layout.h): the table's twips at the owner's DPI, again
+// when the dialog moves to a screen of another DPI.
 //
 // Keyboard: a dialog of the system's dialog manager, run through IsDialogMessageW. Tab and
-// Shift+Tab follow the table; Enter presses the focused button, else the table's default button
-// (DM_SETDEFID); Esc and the close box are the model's Cancel.
+// Shift+Tab follow the table; Enter presses the focused button, takes a list's picked row, else
+// presses the table's default button (DM_SETDEFID); Esc and the close box are the model's
+// Cancel.
 
 #include <windows.h>
 
@@ -48,6 +49,7 @@ class DialogWindow : public form::DialogView {
     void Run();
 
     void ControlChanged(int control) override;
+    void FocusOn(int control) override;
     void Closed() override;
 
   private:

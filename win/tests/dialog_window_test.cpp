@@ -44,6 +44,7 @@ class TestDialog : public form::Dialog {
         SetText(Hint, "找到 3 种");
         SetItems(Rows, {"L50x5\t3.77", "L56x5\t4.25", "L63x6\t5.72"});
         SetPicked(Rows, 2);
+        Focus(Rows);
     }
     std::vector<std::string> events;
 
@@ -84,10 +85,10 @@ struct Bench {
     ~Bench() { DestroyWindow(owner); }
 
     HWND Native(TestControl control) const { return window.NativeControl(control); }
-    /// A key pressed in the text box, as the dialog's message loop passes it on.
-    void Press(WPARAM key) {
-        SetFocus(Native(Name));
-        MSG message{Native(Name), WM_KEYDOWN, key, 0, 0, {}};
+    /// A key pressed in a control, as the dialog's message loop passes it on.
+    void Press(TestControl at, WPARAM key) {
+        SetFocus(Native(at));
+        MSG message{Native(at), WM_KEYDOWN, key, 0, 0, {}};
         if (!IsDialogMessageW(window.Handle(), &message)) DispatchMessageW(&message);
     }
     /// The dialog run modally until it closes, Esc pressed in the text box.
@@ -144,6 +145,7 @@ TEST(DialogWindow, ShowsTheModelAndPassesOnWhatTheUserDoes) {
              EXPECT_EQ(WindowText(b.Native(Hint)), "找到 3 种");
              EXPECT_EQ(b.Cell(1, 0), "L56x5");
              EXPECT_EQ(PickedRow(b.Native(Rows)), 2);
+             EXPECT_EQ(GetFocus(), b.Native(Rows));
          }},
         {"typing",
          [](Bench& b) {
@@ -181,10 +183,18 @@ TEST(DialogWindow, ShowsTheModelAndPassesOnWhatTheUserDoes) {
              EXPECT_TRUE(b.dialog.events.empty());
              EXPECT_TRUE(IsWindowEnabled(b.owner));
          }},
-        {"Enter in a text box presses the default button", [](Bench& b) { b.Press(VK_RETURN); },
+        {"Enter in a text box presses the default button",
+         [](Bench& b) { b.Press(Name, VK_RETURN); },
          [](const Bench& b) {
              EXPECT_EQ(b.dialog.events, std::vector<std::string>{"clicked Find"});
          }},
+        {"Enter on a list's picked row takes that row",
+         [](Bench& b) {
+             constexpr UINT kPicked = LVIS_SELECTED | LVIS_FOCUSED;  // as a click picks it
+             ListView_SetItemState(b.Native(Rows), 1, kPicked, kPicked);
+             b.Press(Rows, VK_RETURN);
+         },
+         [](const Bench& b) { EXPECT_EQ(b.dialog.events, std::vector<std::string>{"taken 1"}); }},
     };
     for (const auto& behaviour : behaviours) {
         SCOPED_TRACE(behaviour.name);
