@@ -87,9 +87,11 @@ std::string ChooseSaveFile(HWND owner, std::string_view name) {
 std::string ChooseOpenFile(HWND owner, std::string_view kind, std::string_view extension) {
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring filter = FileFilter(os::WideFromUtf8(kind), os::WideFromUtf8(extension));
+    const std::wstring title = L"打开" + os::WideFromUtf8(kind);  // 打开排表
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
+    dialog.lpstrTitle = title.c_str();
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());

@@ -13,8 +13,8 @@ namespace deckplate::win {
 /// whole path; asks before an existing file is replaced.
 std::string ChooseSaveFile(HWND owner, std::string_view name);
 
-/// Open: an existing file of the kind `extension` ("csv"), described as `kind` ("排表"), or
-/// any file when the user chooses 所有文件.
+/// Open, titled 打开 and `kind` ("打开排表"): an existing file of the kind `extension` ("csv"),
+/// described as `kind` ("排表"), or any file when the user chooses 所有文件.
 std::string ChooseOpenFile(HWND owner, std::string_view kind, std::string_view extension);
 
 /// A folder, the dialog titled `title`.
