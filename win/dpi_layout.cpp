@@ -51,18 +51,20 @@ int Scaled(int pixels, unsigned dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kLayoutDpi));
 }
 
+int PixelsFromTwips(int twips, unsigned dpi) { return Scaled(twips / form::kTwipsPerPixel, dpi); }
+
 RECT ControlRect(Control control, unsigned dpi, bool pointLoadShown) {
     const form::Placement place = form::ControlPlacement(control, pointLoadShown);
     const POINT origin = Origin(control, pointLoadShown);
     const int left = Scaled(origin.x, dpi);
     const int top = Scaled(origin.y, dpi);
-    return {left, top, left + Scaled(place.width / form::kTwipsPerPixel, dpi),
-            top + Scaled(place.height / form::kTwipsPerPixel, dpi)};
+    return {left, top, left + PixelsFromTwips(place.width, dpi),
+            top + PixelsFromTwips(place.height, dpi)};
 }
 
 SIZE ClientSize(unsigned dpi, bool pointLoadShown) {
-    return {Scaled(form::kClientWidthTwips / form::kTwipsPerPixel, dpi),
-            Scaled(form::ClientHeightTwips(pointLoadShown) / form::kTwipsPerPixel, dpi)};
+    return {PixelsFromTwips(form::kClientWidthTwips, dpi),
+            PixelsFromTwips(form::ClientHeightTwips(pointLoadShown), dpi)};
 }
 
 FormFonts::FormFonts(unsigned dpi)

@@ -15,6 +15,12 @@ inline constexpr unsigned kLayoutDpi = 96;
 /// `pixels` measured at 96 DPI, in pixels at `dpi` (rounded to the nearest).
 int Scaled(int pixels, unsigned dpi);
 
+/// A length in twips, in whole pixels at 96 DPI as the layout was measured, scaled to `dpi`.
+int PixelsFromTwips(int twips, unsigned dpi);
+
+/// A dropped list's height at 96 DPI: about twelve items.
+inline constexpr int kDroppedListPixels = 180;
+
 /// The control's rectangle in the window's client area at `dpi`, pixels, with the point-load
 /// group shown or not (as the window first opens). Every control is a child of the window
 /// itself: its position is summed through the frames that contain it.

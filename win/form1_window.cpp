@@ -9,6 +9,7 @@
 #include "win/dpi_layout.h"
 #include "win/menu_bar.h"
 #include "win/native_controls.h"
+#include "win/native_state.h"
 #include "win/resource_ids.h"
 
 namespace deckplate::win {
@@ -23,8 +24,6 @@ constexpr wchar_t kWindowClass[] = L"DeckPlateForm1";
 constexpr int kFirstControlId = 100;
 // Fixed in size, as the form is measured; it can be minimised.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// A dropped list's height at 96 DPI: about twelve items.
-constexpr int kDroppedListPixels = 180;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
@@ -63,12 +62,6 @@ void ArrangeZOrder(const std::array<HWND, form::kControlCount>& controls) {
             place(row->id);
     for (auto row = table.rbegin(); row != table.rend(); ++row)
         if (row->kind == Kind::Frame) place(row->id);
-}
-
-COLORREF InkColour(form::Ink ink) {
-    if (ink == form::Ink::Default) return GetSysColor(COLOR_WINDOWTEXT);
-    const form::Rgb rgb = form::InkRgb(ink);
-    return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
 }  // namespace
@@ -185,25 +178,16 @@ void Form1Window::ControlChanged(Control control) {
         return;
     }
     const HWND native = NativeControl(control);
+    const HWND focus = GetFocus();  // Wine takes the focus from a control as it is disabled
     const bool outer = showingState_;
     showingState_ = true;
     ShowState(native, form::Row(control), model_.State(control));
     showingState_ = outer;
-    KeepFocusUsable(native);
+    KeepFocusUsable(window_, native, focus);
 }
 
 void Form1Window::MenuItemChanged(form::MenuItem item) {
     ShowMenuItemState(MenuBar(), item, model_.State(item));
-}
-
-void Form1Window::KeepFocusUsable(HWND native) {
-    // A control that was hidden or disabled while it had the focus would leave the keyboard
-    // with nowhere to go: the focus moves on to the next control, as Tab would move it.
-    const HWND focus = GetFocus();
-    if (!focus || (focus != native && !IsChild(native, focus))) return;
-    const bool shown = (GetWindowLongPtrW(native, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (shown && IsWindowEnabled(native)) return;
-    SetFocus(GetNextDlgTabItem(window_, native, FALSE));
 }
 
 void Form1Window::Command(int id, int code, HWND from) {

@@ -61,7 +61,6 @@ class Form1Window : public form::FormView {
     /// caller (at creation: its client area; on WM_DPICHANGED: the rectangle Windows suggests).
     void LayOutControls(unsigned dpi);
     void FitWindowTo(unsigned dpi);
-    void KeepFocusUsable(HWND native);
 
     form::Form1& model_;
     HWND window_ = nullptr;

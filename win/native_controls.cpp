@@ -3,9 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <vector>
-
-#include "os/wide_text.h"
+#include "win/native_state.h"
 
 namespace deckplate::win {
 namespace {
@@ -51,50 +49,6 @@ bool StartsGroup(form::Control control) {
     return true;
 }
 
-std::wstring ShownText(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
-
-void SetTextIfChanged(HWND control, std::string_view text) {
-    const std::wstring wide = os::WideFromUtf8(text);
-    if (ShownText(control) != wide) SetWindowTextW(control, wide.c_str());
-}
-
-std::vector<std::wstring> ListItems(HWND combo) {
-    std::vector<std::wstring> items;
-    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
-        std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)),
-                          L'\0');
-        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-        items.push_back(std::move(item));
-    }
-    return items;
-}
-
-void ShowList(HWND combo, const form::ControlState& state) {
-    std::vector<std::wstring> items;
-    for (const std::string& item : state.items) items.push_back(os::WideFromUtf8(item));
-    if (ListItems(combo) != items) {
-        SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-        for (const std::wstring& item : items)
-            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-        SetWindowLongPtrW(combo, GWLP_USERDATA, 0);  // a new list has no pick shown
-    }
-    // A new pick of the model's is shown in the list, and only a new one: typing into the
-    // field leaves the list without a selection (the combo box does that itself), and picking
-    // the same item again there would put its text over what is being typed. The pick last
-    // shown is kept in the combo box's user data, plus one (0: none yet).
-    const LONG_PTR shownPick = GetWindowLongPtrW(combo, GWLP_USERDATA) - 1;
-    if (state.picked != shownPick) {
-        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(state.picked), 0);
-        SetWindowLongPtrW(combo, GWLP_USERDATA, state.picked + 1);
-    }
-}
-
 }  // namespace
 
 HWND CreateNativeControl(const form::ControlRow& row, HWND window, int id) {
@@ -117,27 +71,21 @@ HWND CreateNativeControl(const form::ControlRow& row, HWND window, int id) {
 void ShowState(HWND control, const form::ControlRow& row, const form::ControlState& state) {
     switch (row.kind) {
         case Kind::ComboBox:
-            ShowList(control, state);
-            SetTextIfChanged(control, state.text);
+            ShowItems(control, state.items, state.picked);
+            ShowText(control, state.text);
             break;
         case Kind::CheckBox:
-        case Kind::OptionButton: {
-            const WPARAM check = state.checked ? BST_CHECKED : BST_UNCHECKED;
-            if (static_cast<WPARAM>(SendMessageW(control, BM_GETCHECK, 0, 0)) != check)
-                SendMessageW(control, BM_SETCHECK, check, 0);
+        case Kind::OptionButton:
+            ShowChecked(control, state.checked);
             break;
-        }
         case Kind::Frame:
         case Kind::Label:
         case Kind::TextBox:
         case Kind::PushButton:
-            SetTextIfChanged(control, state.text);
+            ShowText(control, state.text);
             break;
     }
-    if ((IsWindowEnabled(control) != FALSE) != state.enabled) EnableWindow(control, state.enabled);
-    const bool shown = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (shown != state.visible) ShowWindow(control, state.visible ? SW_SHOWNA : SW_HIDE);
-    InvalidateRect(control, nullptr, TRUE);  // its colour may have changed
+    ShowEnabledAndVisible(control, state);
 }
 
 void SetFieldHeight(HWND combo, int height) {
@@ -154,7 +102,5 @@ void SetFieldHeight(HWND combo, int height) {
         SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), item);
     }
 }
-
-std::string WindowText(HWND control) { return os::Utf8FromWide(ShownText(control)); }
 
 }  // namespace deckplate::win

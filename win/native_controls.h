@@ -12,9 +12,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <string_view>
-
 #include "form/form1.h"
 
 namespace deckplate::win {
@@ -30,8 +27,5 @@ void ShowState(HWND control, const form::ControlRow& row, const form::ControlSta
 /// Makes the field of a drop-down list `height` pixels high, border included. The height the
 /// combo box is then given beyond it is the height of its dropped list.
 void SetFieldHeight(HWND combo, int height);
-
-/// What a control shows (a list's field for a combo box), as UTF-8.
-std::string WindowText(HWND control);
 
 }  // namespace deckplate::win

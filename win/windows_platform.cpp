@@ -1,16 +1,17 @@
 #include "win/windows_platform.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
-#include <shlobj.h>
 
-#include <vector>
+#include <utility>
 
 #include "form/control_table.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/system_error.h"
 #include "os/wide_text.h"
+#include "win/dialog_window.h"
+#include "win/file_dialogs.h"
+#include "win/progress_box.h"
 
 namespace deckplate::win {
 namespace {
@@ -28,20 +29,14 @@ std::wstring SystemFolder() {
     return folder;
 }
 
-std::wstring DocumentsFolder() {
-    wchar_t* folder = nullptr;
-    std::wstring documents;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder)))
-        documents = folder;
-    CoTaskMemFree(folder);
-    return documents;
-}
-
 }  // namespace
 
-void WindowsPlatform::ShowMessage(std::string_view text) { ShowModal(window_, text, 0); }
+WindowsPlatform::WindowsPlatform() = default;
+WindowsPlatform::~WindowsPlatform() = default;
 
-void WindowsPlatform::ReportError(std::string_view text) { ShowModal(window_, text, MB_ICONERROR); }
+void WindowsPlatform::ShowMessage(std::string_view text) { ShowModal(owner_, text, 0); }
+
+void WindowsPlatform::ReportError(std::string_view text) { ShowModal(owner_, text, MB_ICONERROR); }
 
 void WindowsPlatform::EndProgram() { PostQuitMessage(0); }
 
@@ -54,11 +49,24 @@ void WindowsPlatform::WriteTextFile(std::string_view path, std::string_view text
 
 std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
     const std::wstring file = os::WideFromUtf8(path);
-    if (viewer == form::Viewer::Browser) {
-        const auto result = reinterpret_cast<INT_PTR>(
-            ShellExecuteW(window_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-        if (result > 32) return {};
-        return "无法打开 " + std::string(path) + "：" + os::LastSystemError().message();
+    if (viewer != form::Viewer::TextEditor) {  // the program the shell has for the file's kind
+        // No message of the shell's own: the one below says what went wrong, once.
+        SHELLEXECUTEINFOW open{};
+        open.cbSize = sizeof open;
+        open.fMask = SEE_MASK_FLAG_NO_UI;
+        open.hwnd = owner_;
+        open.lpVerb = L"open";
+        open.lpFile = file.c_str();
+        open.nShow = SW_SHOWNORMAL;
+        if (ShellExecuteExW(&open)) return {};
+        const DWORD error = GetLastError();
+        // The shell's code of the failure: a kind with no program is none of the system's.
+        const auto shellCode = static_cast<int>(reinterpret_cast<INT_PTR>(open.hInstApp));
+        if (shellCode == SE_ERR_NOASSOC || shellCode == SE_ERR_ASSOCINCOMPLETE)
+            return "无法打开 " + std::string(path) + "：系统中没有打开 " +
+                   os::Utf8Of(os::PathFromUtf8(path).extension()) + " 文件的程序。";
+        return "无法打开 " + std::string(path) + "：" +
+               os::SystemError(static_cast<int>(error != 0 ? error : shellCode)).message();
     }
     // Notepad from the system's own folder, not from wherever the search path leads; the
     // program does not wait for it.
@@ -76,33 +84,30 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
 }
 
 std::string WindowsPlatform::ChooseSaveFile(std::string_view name) {
-    const std::wstring folder = DocumentsFolder();
-    std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows has
-    const std::wstring proposed = os::WideFromUtf8(name);
-    proposed.copy(file.data(), file.size() - 1);
-    // The filters, each a name and a pattern ended by a null, the list ended by one more (that
-    // of c_str()): the files of the proposed name's kind ("*.txt" for WExo.txt), then all files.
-    const std::size_t dot = proposed.rfind(L'.');
-    const std::wstring extension = dot == std::wstring::npos ? L"" : proposed.substr(dot + 1);
-    std::wstring filter;
-    const auto addFilter = [&filter](const std::wstring& name, const std::wstring& pattern) {
-        filter.append(name).push_back(L'\0');
-        filter.append(pattern).push_back(L'\0');
-    };
-    if (!extension.empty()) addFilter(L"*." + extension, L"*." + extension);
-    addFilter(L"所有文件 (*.*)", L"*.*");
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) return {};
-    return os::Utf8FromWide(file.data());
+    return win::ChooseSaveFile(owner_, name);
 }
+
+std::string WindowsPlatform::ChooseOpenFile(std::string_view kind, std::string_view extension) {
+    return win::ChooseOpenFile(owner_, kind, extension);
+}
+
+std::string WindowsPlatform::ChooseFolder(std::string_view title) {
+    return win::ChooseFolder(owner_, title);
+}
+
+void WindowsPlatform::RunDialog(form::Dialog& dialog) {
+    DialogWindow window(dialog, owner_);
+    const HWND outer = std::exchange(owner_, window.Handle());
+    window.Run();
+    owner_ = outer;
+}
+
+bool WindowsPlatform::ShowProgress(std::string_view task, double done) {
+    if (!progress_) progress_ = std::make_unique<ProgressBox>(owner_, task);
+    return progress_->Step(done);
+}
+
+void WindowsPlatform::EndProgress() { progress_.reset(); }
 
 std::string WindowsPlatform::LoadSetting(std::string_view key) {
     const std::wstring name = os::WideFromUtf8(key);

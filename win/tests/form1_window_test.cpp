@@ -13,7 +13,7 @@
 #include "form/tests/fake_platform.h"
 #include "win/dpi_layout.h"
 #include "win/menu_bar.h"
-#include "win/native_controls.h"
+#include "win/native_state.h"
 
 namespace deckplate::win {
 namespace {

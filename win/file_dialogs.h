@@ -1,0 +1,23 @@
+#pragma once
+// The system's standard Open, Save and folder dialogs, owned by a window. Paths are UTF-8; each
+// answers the chosen path, or empty when the user cancels.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace deckplate::win {
+
+/// Save: proposes `name` in the user's Documents folder, or in `name`'s own folder when it is a
+/// whole path; asks before an existing file is replaced.
+std::string ChooseSaveFile(HWND owner, std::string_view name);
+
+/// Open, titled 打开 and `kind` ("打开排表"): an existing file of the kind `extension` ("csv"),
+/// described as `kind` ("排表"), or any file when the user chooses 所有文件.
+std::string ChooseOpenFile(HWND owner, std::string_view kind, std::string_view extension);
+
+/// A folder, the dialog titled `title`.
+std::string ChooseFolder(HWND owner, std::string_view title);
+
+}  // namespace deckplate::win
