@@ -143,17 +143,27 @@ dismiss_boxes() {
 }
 
 # The window's own dialogs and the system's file dialogs that an action left open close with
-# Esc, as a user would close them; one that outlives 25 tries is a fault.
+# Esc, as a user would close them. Under Wine an Esc often goes by: the Open dialog of a program
+# with common controls 6 lets the first one pass, and a message box just clicked away keeps the
+# keyboard for a moment. So from the third try the dialog's bottom-right button (关 闭, or the
+# file dialog's Cancel) is clicked too, as a user would. One that outlives 25 tries is a fault.
 dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹)$'
 declare -A dialog_tries=()
 close_dialogs() {
-  local shown
+  local shown width height
   for shown in $(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null); do
     echo "close dialog $shown ($(xdotool getwindowname "$shown" 2>/dev/null))" >> "$log"
     x windowfocus "$shown"
     sleep 0.05
     x key Escape
     sleep 0.1
+    if xdotool search --onlyvisible --name "$dialogs" 2>/dev/null | grep -qx "$shown" &&
+      [ "${dialog_tries[$shown]:-0}" -ge 2 ]; then
+      read -r width height < <(xdotool getwindowgeometry "$shown" 2>/dev/null |
+        awk '/Geometry:/ { split($2, size, "x"); print size[1], size[2] }') || true
+      [ -n "${height:-}" ] && x mousemove --window "$shown" $((width - 60)) $((height - 22)) click 1
+      sleep 0.2
+    fi
     xdotool search --onlyvisible --name "$dialogs" 2>/dev/null | grep -qx "$shown" || continue
     dialog_tries[$shown]=$((${dialog_tries[$shown]:-0} + 1))
     [ "${dialog_tries[$shown]}" -lt 25 ] || fail "dialog $shown stayed open after 25 presses of Esc"
