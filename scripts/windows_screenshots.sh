@@ -3,7 +3,9 @@
 # docs/windows-window-144dpi.png: deckplate.exe under Wine on a virtual X display, at 96 DPI and
 # at 144 DPI (150 %, Wine's LogPixels), after a Verify whose stiffener fails (D = 1, P = 2,
 # plate 6.0, span 1500, spacing 600, angle L25x16x3), typed and picked with the keyboard as a
-# user would. Wine has no SimSun: its prefix maps it to AR PL UMing, as the tests' prefix does.
+# user would; then its dialogs at both DPIs: 自动选型 after 选型 for that bay
+# (docs/windows-sizing-dialog*.png) and the summary of 批量验算 on the example schedule
+# (docs/windows-schedule-summary*.png). Wine has no SimSun: its prefix maps it to AR PL UMing, as the tests' prefix does.
 # Usage: scripts/windows_screenshots.sh [DECKPLATE_EXE]   (default: the windows preset's build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,8 +21,20 @@ WINEPREFIX="$(mktemp -d)"
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$WINEPREFIX.log"' EXIT
 cmake/windows/wine_prefix.sh boot "$wine64" "$wineserver"
 
+# The first visible window whose whole title is $1.
+find_window() {
+  local found
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
+      [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  echo "no window '$1'" >&2
+  return 1
+}
+
 shoot() {
-  local dpi=$1 output=$2 window=""
+  local dpi=$1 output=$2 suffix=$3 window="" dialog work
   "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   "$wineserver" -k 2>/dev/null || true # a new desktop takes the DPI
   "$wine64" "$program" &
@@ -42,9 +56,33 @@ shoot() {
   k Tab Tab Tab Tab space              # Verify
   sleep 1
   import -window "$window" "$output"
-  "$wineserver" -k 2>/dev/null || true
   echo "wrote $output ($(identify -format '%wx%h' "$output") pixels at $dpi DPI)"
+
+  k alt+t a
+  dialog=$(find_window '自动选型')
+  k Return
+  sleep 2
+  import -window "$dialog" "docs/windows-sizing-dialog$suffix.png"
+  k Escape
+  sleep 0.5
+  work=$(mktemp -d)
+  cp docs/example_schedule.csv "$work/schedule.csv"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --window "$window" 40 $((HEIGHT - 200)) click 1  # the keyboard back
+  k alt+f b
+  find_window '打开排表' >/dev/null
+  sleep 0.5
+  t "Z:${work//\//\\}\\schedule.csv"; k Return
+  find_window '(Save As|另存为)' >/dev/null
+  sleep 0.5
+  k Return
+  dialog=$(find_window '批量验算')
+  sleep 0.5
+  import -window "$dialog" "docs/windows-schedule-summary$suffix.png"
+  rm -rf "$work"
+  "$wineserver" -k 2>/dev/null || true
+  echo "wrote docs/windows-sizing-dialog$suffix.png, docs/windows-schedule-summary$suffix.png"
 }
 
-shoot 96 docs/windows-window-96dpi.png
-shoot 144 docs/windows-window-144dpi.png
+shoot 96 docs/windows-window-96dpi.png ""
+shoot 144 docs/windows-window-144dpi.png -144dpi
