@@ -149,9 +149,10 @@ dismiss_boxes() {
 # file dialog's Cancel) is clicked too, as a user would. One that outlives 25 tries is a fault.
 dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹)$'
 declare -A dialog_tries=()
-close_dialogs() {
-  local shown width height
+close_dialogs() {  # true when there was one to close
+  local shown width height none=1
   for shown in $(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null); do
+    none=0
     echo "close dialog $shown ($(xdotool getwindowname "$shown" 2>/dev/null))" >> "$log"
     x windowfocus "$shown"
     sleep 0.05
@@ -168,12 +169,13 @@ close_dialogs() {
     dialog_tries[$shown]=$((${dialog_tries[$shown]:-0} + 1))
     [ "${dialog_tries[$shown]}" -lt 25 ] || fail "dialog $shown stayed open after 25 presses of Esc"
   done
+  return $none
 }
 
 # A few random keys and texts in the dialog that has just opened, if one has.
 try_dialog() {
   local shown n
-  for _ in $(seq 20); do
+  for _ in $(seq 10); do
     shown=$(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null | head -n 1) && [ -n "$shown" ] && break
     sleep 0.1
   done
@@ -305,8 +307,8 @@ for ((i = 1; i <= actions; i++)); do
   sleep 0.02
   alive
   dismiss_boxes
-  close_dialogs
-  dismiss_boxes
+  # A message box that a dialog's Esc or button brought up goes too.
+  close_dialogs && dismiss_boxes
   close_viewers
   alive
   sanitizer_clean
@@ -317,7 +319,7 @@ done
 # box of the last action may open late: it is dismissed and Exit clicked again.
 for _ in 1 2 3; do
   dismiss_boxes
-  close_dialogs
+  close_dialogs || true
   close_viewers
   click 485 444
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
