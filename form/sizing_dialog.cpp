@@ -65,6 +65,16 @@ std::string CheckName(std::string_view governing) {
     return std::string(governing);
 }
 
+// A box's plain number, or empty when its text is none or beyond the range of doubles ("1e999").
+std::optional<double> BoxNumber(std::string_view text) {
+    if (!IsPlainNumber(text)) return std::nullopt;
+    try {
+        return ParseNumber(text);
+    } catch (const ArithmeticError&) {
+        return std::nullopt;
+    }
+}
+
 std::string Fixed(double value, int decimals) {
     std::ostringstream s;
     s << std::fixed << std::setprecision(decimals) << value;
@@ -174,12 +184,15 @@ std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
     // A box's number, or empty after saying what is wrong with it.
     const auto number = [this](SizingControl box, const char* name) -> std::optional<double> {
         const std::string_view text = Trimmed(State(box).text);
+        const std::optional<double> value = BoxNumber(text);
         std::string problem;
         if (!IsPlainNumber(text))
             problem = std::string(name) + "“" + std::string(text) + "”不是数字。";
-        else if (!(ParseNumber(text) > 0))
+        else if (!value)
+            problem = std::string(name) + "“" + std::string(text) + "”超出可计算的范围。";
+        else if (!(*value > 0))
             problem = std::string(name) + "必须大于零。";
-        if (problem.empty()) return ParseNumber(text);
+        if (problem.empty()) return value;
         platform_.ReportError(problem + "请改正后再选型。");
         return std::nullopt;
     };
@@ -219,8 +232,7 @@ std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
                 return std::nullopt;
         }
     }
-    const std::string_view top = Trimmed(State(Top).text);
-    const double shown = IsPlainNumber(top) ? ParseNumber(top) : 0;
+    const double shown = BoxNumber(Trimmed(State(Top).text)).value_or(0);
     if (!(shown >= 1 && shown <= kMostListed) || shown != std::floor(shown)) {
         platform_.ReportError("列出个数应为 1 至 " + std::to_string(kMostListed) +
                               " 的整数。请改正后再选型。");
