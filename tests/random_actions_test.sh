@@ -226,6 +226,11 @@ no_answer() {
     close_viewers
     return 0
   fi
+  # A dialog still open (its Esc went by) holds the window: the next action closes it.
+  if [ -n "$(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null)" ]; then
+    echo "a dialog held the window during the read" >> "$log"
+    return 0
+  fi
   for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && fail "no answer from the window (hang?)"
   echo "ended before the read: a click on 退 出" >> "$log"
