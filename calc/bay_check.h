@@ -1,29 +1,19 @@
 #pragma once
 // One bay checked from start to end: the plate strip, the plate, the stiffener, the self-weight
 // and the four verdicts (plate strength, stiffener strength, plate deflection, stiffener
-// deflection), in the order the window shows them. The window follows the stages through an
-// observer; the command line, schedules and sizing take the finished check.
+// deflection), in the order the window shows them, then with a point load its own case. The
+// window follows the stages through an observer; the command line, schedules and sizing take the
+// finished check, and read its checks through the table of checks.h.
 
 #include <functional>
 #include <optional>
 
+#include "calc/bay_input.h"
 #include "calc/deck_plate.h"
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
 
 namespace deckplate {
-
-struct BayInput {
-    double dead = 0;       ///< kN/m²
-    double live = 0;       ///< kN/m²
-    double thickness = 0;  ///< plate, mm
-    double span = 0;       ///< stiffener span, mm
-    double spacing = 0;    ///< stiffener spacing, mm
-    bool continuous = false;
-    Stiffener stiffener;
-    DesignBasis basis = DesignBasis::Legacy;
-    std::optional<PointLoad> pointLoad = std::nullopt;  ///< a case of its own, when given
-};
 
 struct BayCheck {
     DeckPlateResult plate;
@@ -34,35 +24,8 @@ struct BayCheck {
     DeflectionVerdict stiffenerDeflection;
     std::optional<PointLoadCheck> pointLoad = std::nullopt;  ///< when the bay has a point load
 
-    bool AllPass() const {
-        return !plateStrength.exceeded && !stiffenerStrength.exceeded &&
-               !plateDeflection.exceeded && !stiffenerDeflection.exceeded &&
-               (!pointLoad || pointLoad->AllPass());
-    }
-};
-
-/// How much of each limit a bay uses: 1 or more fails. Strengths are the displayed stress over
-/// the part's strength limit f; deflections the limit ratio over the actual (150 / (a/δ),
-/// 200 / (L/δs)), or under the point load the plate's δ over its limit in mm.
-struct Utilisation {
-    double plateStrength = 0;
-    double plateDeflection = 0;
-    double stiffenerStrength = 0;
-    double stiffenerDeflection = 0;
-    /// The point-load case's, when the bay has one.
-    struct PointLoad {
-        double plateStrength = 0;
-        double plateDeflection = 0;
-        double stiffenerStrength = 0;
-        double stiffenerDeflection = 0;
-    };
-    std::optional<PointLoad> pointLoad = std::nullopt;
-
-    /// The largest of them.
-    double Governing() const;
-    /// "plate_strength", "plate_deflection", "stiffener_strength", "stiffener_deflection", or
-    /// with the point load also "point_load_plate_strength" … "point_load_stiffener_deflection".
-    const char* GoverningCheck() const;
+    /// Whether no check the bay has is exceeded (checks.h lists them).
+    bool AllPass() const;
 };
 
 /// The stages of one bay's check, in the order they complete.
@@ -95,12 +58,12 @@ struct PlateChecks {
     DeckPlateResult plate;
     std::optional<PointLoadPlateResult> pointLoad;  ///< with a point load
 };
-PlateChecks CheckPlates(const BayInput& bay, DisplayTexts texts = DisplayTexts::All);
+/// With a memo, a plan and patch whose influence it holds is not summed again.
+PlateChecks CheckPlates(const BayInput& bay, DisplayTexts texts = DisplayTexts::All,
+                        PatchInfluenceMemo* memo = nullptr);
 
 /// The same as CheckBay, with the plate checks already done.
 BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates,
                   DisplayTexts texts = DisplayTexts::All);
-
-Utilisation Utilisations(const BayCheck& check);
 
 }  // namespace deckplate

@@ -17,7 +17,9 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/bay_check.h"
+#include "calc/bay_input.h"
 #include "calc/checked.h"
+#include "calc/checks.h"
 #include "calc/deck_plate.h"
 #include "calc/design_basis.h"
 #include "calc/number_text.h"

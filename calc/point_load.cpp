@@ -80,6 +80,19 @@ PatchInfluence PatchLoadInfluence(double spacing, double span, double across, do
     });
 }
 
+const PatchInfluence& PatchInfluenceMemo::Of(double spacing, double span, double across,
+                                             double along) {
+    const std::array<double, 4> key{spacing, span, across, along};
+    for (const Entry& entry : entries_)
+        if (entry.key == key) return entry.influence;
+    Entry entry{key, PatchLoadInfluence(spacing, span, across, along)};
+    if (entries_.size() < kRemembered) return entries_.emplace_back(std::move(entry)).influence;
+    Entry& oldest = entries_[next_];
+    next_ = (next_ + 1) % kRemembered;
+    oldest = std::move(entry);
+    return oldest.influence;
+}
+
 double PointLoadFactor(DesignBasis basis) {
     return basis == DesignBasis::Current ? kCurrentLiveFactor : kLegacyLiveFactor;
 }

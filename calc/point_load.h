@@ -10,7 +10,9 @@
 // its limit; the dead load's part takes the uniform check's α and β. One stiffener carries the
 // whole force at midspan and one spacing of dead load, on the uniform check's composite section.
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "calc/deck_plate.h"
 #include "calc/stiffener.h"
@@ -24,6 +26,8 @@ struct PointLoad {
     double force = kPointLoadForce;
     double across = kPointLoadPatch;
     double along = kPointLoadPatch;
+
+    friend bool operator==(const PointLoad&, const PointLoad&) = default;
 };
 
 /// The centre of a plate a × L simply supported on four edges under a centred patch carrying a
@@ -39,6 +43,23 @@ struct PatchInfluence {
 /// spacing a, span L and the patch in mm; a patch larger than the panel is cut to it. Throws
 /// ArithmeticError on a spacing, span or patch of 0.
 PatchInfluence PatchLoadInfluence(double spacing, double span, double across, double along);
+
+/// The influences a run has summed, by plan and patch, kept for the next bay with the same: the
+/// bays of a schedule repeat a handful of panels and patches. Holds the last kRemembered.
+class PatchInfluenceMemo {
+  public:
+    /// PatchLoadInfluence, summed only for a plan and patch not seen among the last few.
+    const PatchInfluence& Of(double spacing, double span, double across, double along);
+
+  private:
+    static constexpr std::size_t kRemembered = 32;
+    struct Entry {
+        std::array<double, 4> key;
+        PatchInfluence influence;
+    };
+    std::vector<Entry> entries_;
+    std::size_t next_ = 0;  ///< the entry replaced next once all are taken
+};
 
 struct PointLoadPlateDisplay {
     std::string moment;      ///< kN·m per m

@@ -18,6 +18,8 @@ namespace deckplate {
 struct FlatBar {
     double height = 0;
     double thickness = 0;
+
+    friend bool operator==(const FlatBar&, const FlatBar&) = default;
 };
 
 using Stiffener = std::variant<FlatBar, AngleValues>;

@@ -9,29 +9,29 @@
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "schedule/book.h"
-#include "schedule/schedule_run.h"
-#include "schedule/values.h"
+#include "schedule/results_writer.h"
+#include "schedule/row_check.h"
+#include "schedule/row_reader.h"
 
 namespace deckplate::cli {
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
-    schedule::RunDefaults defaults;
+    schedule::RowDefaults defaults;
     try {
-        defaults.basis = schedule::ParseBasis(options.basis, "--basis");
-        // Read once here so that a wrong value stops the run before any row: the rows read it
-        // again, each with its own cells.
-        schedule::ParsePointLoad(options.pointLoad.force.value_or("0"), options.pointLoad.patch,
-                                 "--point-load", "--patch");
-        defaults.pointLoad = options.pointLoad;
-        if (!options.output.empty()) schedule::OutputFile(options.output, "-o");
+        // Read once here so that a wrong value stops the run before any row.
+        defaults.basis = schedule::ParseBasis(options.basis, {"--basis", BayField::Basis});
+        defaults.pointLoad = ReadForce(options.pointLoad);
+        defaults.patch = ReadPatch(options.pointLoad);
+        if (!options.output.empty()) schedule::OutputFile(options.output, {"-o"});
     } catch (const schedule::ValueError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
         return kBadArguments;
     }
     const std::filesystem::path output = os::PathFromUtf8(options.output);
     try {
-        schedule::Schedule rows(options.schedule, [&err](const std::string& warning) {
-            err << "deckplate-cli: warning: " << warning << "\n";
+        schedule::RowReader rows(options.schedule, [&](const schedule::EncodingWarning& warning) {
+            err << "deckplate-cli: warning: the schedule '" << options.schedule << "' "
+                << schedule::EncodingWarningText(warning) << "\n";
         });
         if (!options.output.empty() && rows.IsFile(output)) {
             err << "deckplate-cli: -o '" << options.output
@@ -45,13 +45,22 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         std::optional<schedule::BookFolder> books;
         if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books));
         std::ostream& results = outputFile ? outputFile->Stream() : out;
+
+        schedule::ResultsWriter writer(
+            results, rows.Header(),
+            {.pointLoad = defaults.pointLoad || rows.Has(schedule::Column::PointLoad)});
+        schedule::RowChecker checker;
+        schedule::Summary summary;
         std::optional<Progress> progress;
-        const schedule::RowProgress update = [&](long long line, long long bytes, long long size) {
-            if (!progress) progress.emplace(size);
-            progress->Update(line, bytes);
-            return true;
-        };
-        const auto summary = rows.Check(defaults, results, books ? &*books : nullptr, update);
+        // A failed write (disk full) stops the run; the output's Commit says why.
+        for (schedule::ScheduleRow row; results && rows.Next(defaults, row);) {
+            const schedule::RowCheck result = checker.Check(row);
+            writer.Write(row, result);
+            if (books && result.check) books->Write(*row.bay, row.name, row.line);
+            summary.Count(result);
+            if (!progress) progress.emplace(rows.Size());
+            progress->Update(row.line, rows.BytesRead());
+        }
         progress.reset();
         if (outputFile) {
             outputFile->Commit();
@@ -59,7 +68,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             err << "deckplate-cli: writing the results failed\n";
             return kBadArguments;
         }
-        return summary->AllPass() ? kAllPass : kLimitExceeded;
+        return summary.AllPass() ? kAllPass : kLimitExceeded;
     } catch (const os::FileError& e) {
         err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
         return kBadArguments;

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "schedule/values.h"
+#include "cli/point_load_options.h"
 
 namespace deckplate::cli {
 
@@ -17,7 +17,7 @@ struct BatchOptions {
     std::string basis = "legacy";  ///< each row's basis unless its own basis column names one
     std::string books{};           ///< with a folder, each computed row's calculation book
     /// Each row's point load unless its own point_load and patch columns give one.
-    schedule::PointLoadOptions pointLoad{};
+    PointLoadOptions pointLoad{};
 };
 
 /// Reads the schedule and writes the results as UTF-8 CSV with byte-order mark. Returns

@@ -20,7 +20,7 @@ nlohmann::json Deflection(const DeflectionVerdict& v) {
 // A utilisation as the window would show a number: three decimals, sign position first.
 std::string Ratio(double utilisation) { return NumberText(RoundDecimals(utilisation, 3)); }
 
-nlohmann::json PointLoadJson(const PointLoadCheck& c, const Utilisation::PointLoad& u) {
+nlohmann::json PointLoadJson(const PointLoadCheck& c) {
     const PointLoadPlateResult& p = c.plate;
     const PointLoadStiffenerResult& s = c.stiffener;
     return {
@@ -38,8 +38,7 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c, const Utilisation::PointLo
             {"deflection", p.display.deflection}}},
           {"strength", Strength(c.plateStrength)},
           {"deflection_check",
-           {{"exceeded", c.plateDeflection.exceeded}, {"text", c.plateDeflection.text}}},
-          {"utilisation", {{"strength", u.plateStrength}, {"deflection", u.plateDeflection}}}}},
+           {{"exceeded", c.plateDeflection.exceeded}, {"text", c.plateDeflection.text}}}}},
         {"stiffener",
          {{"moment", s.Ms / 1e6},
           {"stress", s.stress},
@@ -50,16 +49,19 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c, const Utilisation::PointLo
             {"stress", s.display.stress},
             {"deflection", s.display.deflection}}},
           {"strength", Strength(c.stiffenerStrength)},
-          {"deflection_check", Deflection(c.stiffenerDeflection)},
-          {"utilisation",
-           {{"strength", u.stiffenerStrength}, {"deflection", u.stiffenerDeflection}}}}},
+          {"deflection_check", Deflection(c.stiffenerDeflection)}}},
     };
+}
+
+// Where a check's member is in the JSON: "plate", "stiffener", under "point_load" for its case.
+nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
+    const char* member = check.member == Member::Plate ? "plate" : "stiffener";
+    return check.loadCase == LoadCase::PointLoad ? json["point_load"][member] : json[member];
 }
 
 }  // namespace
 
-std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check,
-                      const Utilisation& utilisation) {
+std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation) {
     const DeckPlateDisplay& p = check.plate.display;
     const StiffenerDisplay& s = check.stiffener.display;
     const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
@@ -68,12 +70,13 @@ std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const
     out << "平台数据\n"
         << "  静荷载kn/m2：" << NumberText(bay.dead) << "\n"
         << "  活荷载kn/m2：" << NumberText(bay.live) << "\n"
-        << "  铺板厚度mm：" << NumberText(bay.thickness) << "\n"
+        << "  铺板厚度mm：" << NumberText(bay.thickness.mm) << "\n"
         << "  加劲肋跨度mm：" << NumberText(bay.span) << "\n"
         << "  加劲肋间距mm：" << NumberText(bay.spacing) << "\n"
-        << "  边界条件：" << (bay.continuous ? "三跨及以上连续" : "四边简支") << "\n"
+        << "  边界条件：" << (bay.boundary.continuous ? "三跨及以上连续" : "四边简支") << "\n"
         << "  荷载组合：" << LoadCombinationText(check.plate.basis, check.plate.factors) << "\n"
-        << "  加劲肋类型：" << (flatBar ? "扁钢 " : "不等边角钢 ") << stiffenerName << "\n"
+        << "  加劲肋类型：" << (flatBar ? "扁钢 " : "不等边角钢 ") << StiffenerName(bay.stiffener)
+        << "\n"
         << "钢铺板数据\n"
         << "  弯矩最大值：" << p.moment << " KnM\n"
         << "  挠度最大值：" << p.deflection << " mm\n"
@@ -92,15 +95,9 @@ std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const
         << "  " << kind << "截面面积(cm2)" << s.area << "\n"
         << "  组合截面形心与铺板边距(cm)" << s.compositeCentroid << "\n"
         << "  组合截面强轴惯性矩(cm4)" << s.compositeInertia << "\n"
-        << "  铺板及加劲肋自重(Kn/m2)" << s.selfWeight << "\n"
-        << "利用率 (1 为限值)\n"
-        << "  钢铺板强度" << Ratio(utilisation.plateStrength) << "\n"
-        << "  钢铺板挠度" << Ratio(utilisation.plateDeflection) << "\n"
-        << "  加劲肋强度" << Ratio(utilisation.stiffenerStrength) << "\n"
-        << "  加劲肋挠度" << Ratio(utilisation.stiffenerDeflection) << "\n";
-    if (check.pointLoad && utilisation.pointLoad) {
+        << "  铺板及加劲肋自重(Kn/m2)" << s.selfWeight << "\n";
+    if (check.pointLoad) {
         const PointLoadCheck& c = *check.pointLoad;
-        const Utilisation::PointLoad& u = *utilisation.pointLoad;
         out << "集中荷载" << NumberText(c.load.force) << " kN，作用面" << NumberText(c.load.across)
             << " x" << NumberText(c.load.along) << " mm\n"
             << "  钢铺板弯矩：" << c.plate.display.moment << " KnM\n"
@@ -112,11 +109,11 @@ std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const
             << "  设计提示：" << c.plateStrength.text << "\n"
             << "            " << c.plateDeflection.text << "\n"
             << "            " << c.stiffenerStrength.text << "\n"
-            << "            " << c.stiffenerDeflection.text << "\n"
-            << "  利用率：钢铺板强度" << Ratio(u.plateStrength) << "，钢铺板挠度"
-            << Ratio(u.plateDeflection) << "，加劲肋强度" << Ratio(u.stiffenerStrength)
-            << "，加劲肋挠度" << Ratio(u.stiffenerDeflection) << "\n";
+            << "            " << c.stiffenerDeflection.text << "\n";
     }
+    out << "利用率 (1 为限值)\n";
+    for (const CheckRow& row : Checks())
+        if (utilisation.Has(row.id)) out << "  " << row.name << Ratio(utilisation[row.id]) << "\n";
     return out.str();
 }
 
@@ -141,10 +138,7 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
             {"deflection", p.display.deflection},
             {"stress", p.display.stress}}},
           {"strength", Strength(check.plateStrength)},
-          {"deflection_check", Deflection(check.plateDeflection)},
-          {"utilisation",
-           {{"strength", utilisation.plateStrength},
-            {"deflection", utilisation.plateDeflection}}}}},
+          {"deflection_check", Deflection(check.plateDeflection)}}},
         {"stiffener",
          {{"be", s.be},
           {"Ap", s.Ap},
@@ -172,13 +166,12 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
             {"composite_inertia", s.display.compositeInertia},
             {"self_weight", s.display.selfWeight}}},
           {"strength", Strength(check.stiffenerStrength)},
-          {"deflection_check", Deflection(check.stiffenerDeflection)},
-          {"utilisation",
-           {{"strength", utilisation.stiffenerStrength},
-            {"deflection", utilisation.stiffenerDeflection}}}}},
+          {"deflection_check", Deflection(check.stiffenerDeflection)}}},
     };
-    if (check.pointLoad && utilisation.pointLoad)
-        json["point_load"] = PointLoadJson(*check.pointLoad, *utilisation.pointLoad);
+    if (check.pointLoad) json["point_load"] = PointLoadJson(*check.pointLoad);
+    for (const CheckRow& row : Checks())
+        if (utilisation.Has(row.id))
+            MemberJson(json, row)["utilisation"][std::string(row.aspect)] = utilisation[row.id];
     return json;
 }
 

@@ -7,12 +7,11 @@
 #include <string_view>
 
 #include "calc/bay_check.h"
+#include "calc/checks.h"
 
 namespace deckplate::cli {
 
-/// stiffenerName: as given on the command line, "80x8" or "L63x40x5".
-std::string CheckText(const BayInput& bay, std::string_view stiffenerName, const BayCheck& check,
-                      const Utilisation& utilisation);
+std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation);
 
 nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation);
 

@@ -22,13 +22,12 @@
 namespace deckplate::cli {
 namespace {
 
+using schedule::Input;
 using schedule::Length;
 using schedule::Load;
 using schedule::ParseAngle;
 using schedule::ParseBasis;
 using schedule::ParseFlatBar;
-using schedule::ParsePointLoad;
-using schedule::PointLoadOptions;
 using sizing::DesignRequest;
 using sizing::DesignResult;
 using sizing::StiffenerFamily;
@@ -42,9 +41,6 @@ struct BayOptions {
     std::optional<std::string> angle;
 
     PointLoadOptions pointLoad;
-
-    // As given: "80x8" or "L63x40x5".
-    const std::string& StiffenerName() const { return flatBar ? *flatBar : *angle; }
 };
 
 struct CheckOptions {
@@ -110,11 +106,6 @@ void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o) {
                    ->type_name("UxV"));
 }
 
-std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& o) {
-    if (!o.force) return std::nullopt;
-    return ParsePointLoad(*o.force, o.patch, "--point-load", "--patch");
-}
-
 void AddBayOptions(CLI::App& check, BayOptions& o) {
     AddNumber(check, "--dead", o.dead, "dead load, kN/m2")->required();
     AddNumber(check, "--live", o.live, "live load, kN/m2")->required();
@@ -167,17 +158,17 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
 
 BayInput ReadBay(const BayOptions& o) {
     BayInput bay;
-    bay.dead = Load(o.dead, "--dead");
-    bay.live = Load(o.live, "--live");
-    bay.thickness = Length(o.thickness, "--thickness");
-    bay.span = Length(o.span, "--span");
-    bay.spacing = Length(o.spacing, "--spacing");
-    bay.continuous = o.continuous;
-    bay.basis = ParseBasis(o.basis, "--basis");
+    bay.dead = Load(o.dead, {"--dead", BayField::Dead});
+    bay.live = Load(o.live, {"--live", BayField::Live});
+    bay.thickness = ThicknessOf(Length(o.thickness, {"--thickness", BayField::Thickness}));
+    bay.span = Length(o.span, {"--span", BayField::Span});
+    bay.spacing = Length(o.spacing, {"--spacing", BayField::Spacing});
+    bay.boundary = BoundaryOf(o.continuous);
+    bay.basis = ParseBasis(o.basis, {"--basis", BayField::Basis});
     if (o.flatBar) {
-        bay.stiffener = ParseFlatBar(*o.flatBar, "--flat-bar");
+        bay.stiffener = ParseFlatBar(*o.flatBar, {"--flat-bar", BayField::Stiffener});
     } else if (o.angle) {
-        bay.stiffener = ParseAngle(*o.angle, "--angle");
+        bay.stiffener = ParseAngle(*o.angle, {"--angle", BayField::Stiffener});
     } else {
         throw schedule::ValueError(
             "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
@@ -199,7 +190,7 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         if (o.json)
             out << CheckJson(check, utilisation).dump(2) << '\n';
         else
-            out << CheckText(bay, o.bay.StiffenerName(), check, utilisation);
+            out << CheckText(bay, check, utilisation);
         return check.AllPass() ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         if (o.json) out << ErrorJson(e).dump(2) << '\n';
@@ -210,11 +201,12 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 
 int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
-    const std::string output = schedule::OutputFile(o.output, "-o");
+    const std::string output = schedule::OutputFile(o.output, {"-o"});
     try {
         const bool allPass = CheckBay(bay).AllPass();
-        schedule::WriteBook({bay, o.bay.StiffenerName(), o.name, os::TodayIso(), DECKPLATE_VERSION},
-                            os::PathFromUtf8(output));
+        schedule::WriteBook(
+            {.bay = bay, .bayName = o.name, .date = os::TodayIso(), .version = DECKPLATE_VERSION},
+            os::PathFromUtf8(output));
         return allPass ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);
@@ -263,23 +255,23 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
 
 int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     DesignRequest request;
-    request.dead = Load(o.dead, "--dead");
-    request.live = Load(o.live, "--live");
-    request.span = Length(o.span, "--span");
+    request.dead = Load(o.dead, {"--dead", BayField::Dead});
+    request.live = Load(o.live, {"--live", BayField::Live});
+    request.span = Length(o.span, {"--span", BayField::Span});
     if (o.spacings)
         request.spacings = ParseSpacings(*o.spacings);
     else if (!o.spacing.empty())
-        request.spacings = {Length(o.spacing, "--spacing")};
+        request.spacings = {Length(o.spacing, {"--spacing", BayField::Spacing})};
     else
         throw schedule::ValueError(
             "the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
     request.continuous = o.continuous;
-    request.basis = ParseBasis(o.basis, "--basis");
+    request.basis = ParseBasis(o.basis, {"--basis", BayField::Basis});
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
-    request.top = static_cast<std::size_t>(schedule::WholeNumber(o.top, "--top", 1, 100000));
-    request.leastThickness = schedule::StrictNumber(o.leastThickness, "--least-thickness");
+    request.top = static_cast<std::size_t>(schedule::WholeNumber(o.top, {"--top"}, 1, 100000));
+    request.leastThickness = schedule::StrictNumber(o.leastThickness, {"--least-thickness"});
     if (request.leastThickness < 0)
         throw schedule::ValueError("--least-thickness: must be 0 mm or more, not " +
                                    o.leastThickness);

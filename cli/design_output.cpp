@@ -1,6 +1,8 @@
 #include "cli/design_output.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -24,39 +26,46 @@ std::string Fixed(double value, int decimals) {
 
 // One column of design's text table: its heading, its width, its side and its text.
 struct TextColumn {
-    const char* heading;
+    std::string heading;
     int width;
     bool left;
-    std::string (*text)(const Candidate&);
+    std::function<std::string(const Candidate&)> text;
 };
 
-constexpr TextColumn kTextColumns[] = {
-    {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness; }},
-    {"stiffener", 12, true, [](const Candidate& c) { return c.stiffener; }},
-    {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
-    {"w(kN/m2)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
-    {"plate-str", 12, false,
-     [](const Candidate& c) { return Fixed(c.utilisation.plateStrength, 3); }},
-    {"plate-defl", 12, false,
-     [](const Candidate& c) { return Fixed(c.utilisation.plateDeflection, 3); }},
-    {"stiff-str", 12, false,
-     [](const Candidate& c) { return Fixed(c.utilisation.stiffenerStrength, 3); }},
-    {"stiff-defl", 12, false,
-     [](const Candidate& c) { return Fixed(c.utilisation.stiffenerDeflection, 3); }},
-};
+// A check's heading, short enough for a terminal's table: "plate-str", "pt-stiff-defl".
+std::string ShortHeading(std::string_view key) {
+    constexpr std::pair<std::string_view, std::string_view> kShorter[] = {
+        {"point_load", "pt"}, {"stiffener", "stiff"}, {"strength", "str"}, {"deflection", "defl"}};
+    std::string heading;
+    for (std::string_view rest = key; !rest.empty();) {
+        std::string_view word = rest.substr(0, rest.find('_'));
+        if (rest.starts_with("point_load")) word = rest.substr(0, 10);
+        rest.remove_prefix(std::min(word.size() + 1, rest.size()));
+        for (const auto& [longer, shorter] : kShorter)
+            if (word == longer) word = shorter;
+        if (!heading.empty()) heading += '-';
+        heading += word;
+    }
+    return heading;
+}
 
-// The point load's utilisations, after the others when the request has a point load.
-const Utilisation::PointLoad& PointUse(const Candidate& c) { return *c.utilisation.pointLoad; }
-constexpr TextColumn kPointLoadTextColumns[] = {
-    {"pt-plate-str", 13, false,
-     [](const Candidate& c) { return Fixed(PointUse(c).plateStrength, 3); }},
-    {"pt-plate-defl", 14, false,
-     [](const Candidate& c) { return Fixed(PointUse(c).plateDeflection, 3); }},
-    {"pt-stiff-str", 13, false,
-     [](const Candidate& c) { return Fixed(PointUse(c).stiffenerStrength, 3); }},
-    {"pt-stiff-defl", 14, false,
-     [](const Candidate& c) { return Fixed(PointUse(c).stiffenerDeflection, 3); }},
-};
+// The design's own columns, then a utilisation for each check the request's bays have.
+std::vector<TextColumn> TextColumns(const CheckScope& scope) {
+    std::vector<TextColumn> columns{
+        {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness.text; }},
+        {"stiffener", 12, true, [](const Candidate& c) { return StiffenerName(c.stiffener); }},
+        {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
+        {"w(kN/m2)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
+    };
+    for (const CheckRow& check : Checks()) {
+        if (!InScope(check, scope)) continue;
+        const std::string heading = ShortHeading(check.key);
+        columns.push_back(
+            {heading, std::max(12, static_cast<int>(heading.size()) + 1), false,
+             [id = check.id](const Candidate& c) { return Fixed(c.utilisation[id], 3); }});
+    }
+    return columns;
+}
 
 // A cell padded to its column's width, one blank of which stays between it and its neighbour
 // however wide the text: 100000000 mm spacings and utilisations of thousands do not run
@@ -72,14 +81,14 @@ void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
 
 std::vector<double> ParseSpacings(const std::string& text) {
     using schedule::ValueError;
-    const auto first = text.find(':');
-    const auto second = first == std::string::npos ? first : text.find(':', first + 1);
+    const auto colon = text.find(':');
+    const auto second = colon == std::string::npos ? colon : text.find(':', colon + 1);
     if (second == std::string::npos)
         throw ValueError("--spacings: '" + text + "' is not FROM:TO:STEP, e.g. 400:1000:100");
-    const double from = schedule::StrictNumber(text.substr(0, first), "--spacings FROM");
+    const double from = schedule::StrictNumber(text.substr(0, colon), {"--spacings FROM"});
     const double to =
-        schedule::StrictNumber(text.substr(first + 1, second - first - 1), "--spacings TO");
-    const double step = schedule::StrictNumber(text.substr(second + 1), "--spacings STEP");
+        schedule::StrictNumber(text.substr(colon + 1, second - colon - 1), {"--spacings TO"});
+    const double step = schedule::StrictNumber(text.substr(second + 1), {"--spacings STEP"});
     switch (sizing::CheckSpacingRange(from, to, step)) {
         case sizing::RangeFault::None:
             return sizing::SpacingRange(from, to, step);
@@ -102,23 +111,13 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     const std::size_t shown = result.passing.size();
     const auto toJson = [](const Candidate& c) {
         const Utilisation& u = c.utilisation;
-        nlohmann::json candidate{{"thickness", c.thickness},
-                                 {"stiffener", c.stiffener},
+        nlohmann::json candidate{{"thickness", c.thickness.text},
+                                 {"stiffener", StiffenerName(c.stiffener)},
                                  {"spacing", c.spacing},
                                  {"self_weight", c.selfWeight},
-                                 {"utilisation",
-                                  {{"plate_strength", u.plateStrength},
-                                   {"plate_deflection", u.plateDeflection},
-                                   {"stiffener_strength", u.stiffenerStrength},
-                                   {"stiffener_deflection", u.stiffenerDeflection}}},
-                                 {"governing", u.GoverningCheck()}};
-        if (const auto& p = u.pointLoad) {
-            nlohmann::json& use = candidate["utilisation"];
-            use["point_load_plate_strength"] = p->plateStrength;
-            use["point_load_plate_deflection"] = p->plateDeflection;
-            use["point_load_stiffener_strength"] = p->stiffenerStrength;
-            use["point_load_stiffener_deflection"] = p->stiffenerDeflection;
-        }
+                                 {"governing", RowOf(u.GoverningCheck()).key}};
+        for (const CheckRow& check : Checks())
+            if (u.Has(check.id)) candidate["utilisation"][std::string(check.key)] = u[check.id];
         return candidate;
     };
     if (json) {
@@ -130,18 +129,17 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         out << document.dump(2) << '\n';
         return;
     }
+    const std::vector<TextColumn> columns = TextColumns({.pointLoad = result.pointLoad});
     const auto cells = [&](auto text) {
-        for (const TextColumn& column : kTextColumns) Cell(out, column, text(column));
-        if (result.pointLoad)
-            for (const TextColumn& column : kPointLoadTextColumns) Cell(out, column, text(column));
+        for (const TextColumn& column : columns) Cell(out, column, text(column));
     };
     const auto heading = [&] {
-        cells([](const TextColumn& column) { return std::string(column.heading); });
+        cells([](const TextColumn& column) { return column.heading; });
         out << "  governing\n";
     };
     const auto row = [&](const Candidate& c) {
         cells([&](const TextColumn& column) { return column.text(c); });
-        out << "  " << c.utilisation.GoverningCheck() << '\n';
+        out << "  " << RowOf(c.utilisation.GoverningCheck()).key << '\n';
     };
     const char* const checks = result.pointLoad ? "all eight checks" : "all four checks";
     if (result.passing.empty()) {

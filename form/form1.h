@@ -22,7 +22,7 @@
 #include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
-#include "schedule/values.h"
+#include "schedule/row_reader.h"
 #include "sizing/design.h"
 
 namespace deckplate {
@@ -134,16 +134,16 @@ class Form1 {
     void Schedule_Click();
     /// Takes a design chosen in 自动选型 into the window and verifies it.
     void ApplyDesign(const sizing::Candidate& design);
-    /// The window's point load as a schedule's run takes it by default, or none.
-    schedule::PointLoadOptions PointLoadDefault() const;
+    /// The window's basis and point load, as a schedule's rows take them by default.
+    schedule::RowDefaults ScheduleDefaults() const;
     void ChooseBasis(DesignBasis basis);
     void SetBasis(DesignBasis basis);
     void PointLoad_Click();
     void ShowPointLoad(bool shown);
 
     void Verify();
-    /// The bay the inputs on show describe, and the stiffener's name for the book.
-    BayInput ReadBay(std::string& stiffenerName) const;
+    /// The bay the inputs on show describe.
+    BayInput ReadBay() const;
     /// Shows a stage of the bay's check as it completes.
     void ShowStage(BayStage stage, const BayCheck& check);
     /// Writes a file the user asked for in one step; a failure is reported after `failed`
@@ -190,9 +190,8 @@ class Form1 {
     std::array<MenuItemState, kMenuItemCount> menus_;
     WindowState vars_;
     DesignBasis basis_ = DesignBasis::Legacy;
-    std::string loadCombination_;    ///< the last Verify's, for the report; empty under legacy
-    BayInput lastBay_;               ///< the last complete Verify's bay, for the calculation book
-    std::string lastStiffenerName_;  ///< "80x8" or the picked designation; empty: none picked
+    std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
+    BayInput lastBay_;             ///< the last complete Verify's bay, for the calculation book
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
 };
 

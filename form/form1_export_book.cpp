@@ -12,7 +12,7 @@ void Form1::ExportBook_Click() {
     std::string book;
     try {
         book = report::CalculationBook(
-            {lastBay_, lastStiffenerName_, "", platform_.Today(), DECKPLATE_VERSION});
+            {.bay = lastBay_, .date = platform_.Today(), .version = DECKPLATE_VERSION});
     } catch (const ArithmeticError& error) {
         platform_.ReportError(ErrorReportText(error));
         return;

@@ -1,15 +1,18 @@
 // 文件 → 批量验算…: a whole platform's schedule checked as the command line's batch checks it,
 // with the window's design basis and point load as the defaults the schedule's columns override.
-// The results file gets the same bytes as `batch -o` writes, in one step, and only when the run
-// is complete: a cancelled run leaves no file, not even a part of one.
+// The results file gets the same bytes as `batch -o` writes, streamed into a file that replaces
+// an earlier one in one step, and only when the run is complete: a cancelled run leaves no file,
+// not even a part of one, and memory stays flat however long the schedule.
 #include <filesystem>
-#include <sstream>
+#include <new>
 
-#include "calc/number_text.h"
+#include "form/error_report.h"
 #include "form/form1.h"
 #include "form/schedule_summary_dialog.h"
+#include "form/schedule_words.h"
 #include "form/task_progress.h"
 #include "os/paths.h"
+#include "schedule/results_writer.h"
 
 namespace deckplate::form {
 
@@ -23,61 +26,111 @@ std::string ProposedResults(const std::string& schedulePath) {
     return os::Utf8Of(path.parent_path() / os::PathFromUtf8(os::Utf8Of(path.stem()) + "_结果.csv"));
 }
 
+std::string FileName(const std::string& path) {
+    return os::Utf8Of(os::PathFromUtf8(path).filename());
+}
+
+// Checks every row into `results`, keeping the computed rows for their books. Empty when the user
+// pressed 取消. Throws schedule::ScheduleError.
+std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowReader& rows,
+                                           ScheduleRunRecord& run, std::ostream& results) {
+    schedule::ResultsWriter writer(
+        results, rows.Header(),
+        {.pointLoad = run.defaults.pointLoad || rows.Has(schedule::Column::PointLoad)});
+    schedule::RowChecker checker;
+    schedule::Summary summary;
+    TaskProgress progress(platform, "批量验算");
+    for (schedule::ScheduleRow row; results && rows.Next(run.defaults, row);) {
+        const schedule::RowCheck result = checker.Check(row);
+        writer.Write(row, result);
+        summary.Count(result);
+        if (result.check && !run.booksLost) {
+            try {
+                run.bays.push_back({*row.bay, row.name, row.line});
+            } catch (const std::bad_alloc&) {
+                // The results matter more than the books: they go on without them.
+                run.bays = {};
+                run.booksLost = true;
+            }
+        }
+        const double size = static_cast<double>(rows.Size());
+        if (!progress(size > 0 ? static_cast<double>(rows.BytesRead()) / size : 1))
+            return std::nullopt;
+    }
+    return summary;
+}
+
 }  // namespace
 
-schedule::PointLoadOptions Form1::PointLoadDefault() const {
-    if (!PointLoadShown()) return {};
-    const auto text = [this](Control box) { return PlainNumberText(Read(box)); };
-    return {text(Text14), text(Text15) + "x" + text(Text16)};
+schedule::RowDefaults Form1::ScheduleDefaults() const {
+    schedule::RowDefaults defaults{.basis = basis_};
+    if (PointLoadShown()) {
+        defaults.pointLoad = Read(Text14);
+        defaults.patch = {Read(Text15), Read(Text16)};
+    }
+    return defaults;
 }
 
 void Form1::Schedule_Click() {
     ScheduleRunRecord run;
     try {
         if (RefuseInput(InputUse::Schedule)) return;
-        run.defaults = {basis_, PointLoadDefault()};
+        run.defaults = ScheduleDefaults();
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range
         return;
     }
     run.schedule = platform_.ChooseOpenFile("排表", "csv");
     if (run.schedule.empty()) return;
-    const std::string name = os::Utf8Of(os::PathFromUtf8(run.schedule).filename());
-    std::optional<schedule::Schedule> rows;
+    const std::string name = FileName(run.schedule);
+    const auto reportUnreadable = [&](const schedule::ScheduleError& error) {
+        platform_.ReportError("无法批量验算“" + name + "”：\n" +
+                              ScheduleProblemWords(error.problem()));
+    };
+    const auto open = [&run](std::optional<schedule::RowReader>& rows) {
+        run.warnings.clear();
+        rows.emplace(run.schedule, [&run](const schedule::EncodingWarning& w) {
+            run.warnings.push_back(EncodingWarningWords(w));
+        });
+    };
+    std::optional<schedule::RowReader> rows;
     try {
-        rows.emplace(run.schedule,
-                     [&run](const std::string& warning) { run.warnings.push_back(warning); });
+        open(rows);  // a schedule that cannot be read is told before anything is asked
     } catch (const schedule::ScheduleError& error) {
-        platform_.ReportError("无法批量验算“" + name + "”：\n" + error.what());
+        reportUnreadable(error);
         return;
     }
     run.results = platform_.ChooseSaveFile(ProposedResults(run.schedule));
-    if (run.results.empty()) return;
-    if (rows->IsFile(os::PathFromUtf8(run.results))) {
-        platform_.ReportError("结果不能写入排表本身（" + name + "）。请另选一个文件。");
-        return;
-    }
-    std::ostringstream results;
-    std::optional<schedule::Summary> summary;
-    try {
-        TaskProgress progress(platform_, "批量验算");
-        summary = rows->Check(run.defaults, results, nullptr,
-                              [&progress](long long, long long read, long long size) {
-                                  return progress(size > 0 ? double(read) / double(size) : 1);
-                              });
-    } catch (const schedule::ScheduleError& error) {
-        platform_.ReportError("无法批量验算“" + name + "”：\n" + error.what());
-        return;
-    }
-    if (!summary) return;  // cancelled
-    try {
-        platform_.WriteTextFile(run.results, results.str(), os::TextEncoding::Utf8);
-    } catch (const os::FileError& error) {
-        if (!SaveElsewhere(error, run.results, results.str(), os::TextEncoding::Utf8,
-                           ProposedResults(run.schedule), "结果未能保存"))
+    while (!run.results.empty()) {
+        try {
+            if (!rows) open(rows);
+            if (rows->IsFile(os::PathFromUtf8(run.results))) {
+                platform_.ReportError("结果不能写入排表本身（" + name + "）。请另选一个文件。");
+                return;
+            }
+            const std::unique_ptr<FileWriter> file = platform_.StartFile(run.results);
+            std::optional<schedule::Summary> summary =
+                CheckRows(platform_, *rows, run, file->Stream());
+            if (!summary) return;  // cancelled: the file is not put in place
+            file->Commit();
+            run.summary = std::move(*summary);
+            break;
+        } catch (const schedule::ScheduleError& error) {
+            reportUnreadable(error);
             return;
+        } catch (const os::FileError& error) {
+            // Another place for the results, and the run again from the first row.
+            platform_.ReportError("结果未能保存。\n" + FileErrorText(error) + "\n请另选位置保存。");
+            run.results = platform_.ChooseSaveFile(ProposedResults(run.schedule));
+            rows.reset();
+            run.bays.clear();
+            run.booksLost = false;
+        } catch (const std::bad_alloc&) {
+            platform_.ReportError("内存不足，批量验算未能完成；结果文件未写入。");
+            return;
+        }
     }
-    run.summary = std::move(*summary);
+    if (run.results.empty()) return;
     ScheduleSummaryDialog dialog(platform_, std::move(run));
     platform_.RunDialog(dialog);
 }

@@ -1,8 +1,5 @@
 // 工具 → 自动选型…: the lightest design for the bay's loads, span, boundary, basis and point load,
 // taken into the window and verified, so that the window, the report and the book show it.
-#include <algorithm>
-
-#include "calc/angle_catalogue.h"
 #include "calc/number_text.h"
 #include "form/form1.h"
 #include "form/sizing_dialog.h"
@@ -15,8 +12,12 @@ void Form1::Sizing_Click() {
     SizingBay bay;
     try {
         if (RefuseInput(InputUse::Sizing)) return;
-        bay = {Read(Text1), Read(Text2),  Read(Text4),      State(Check2).checked,
-               basis_,      std::nullopt, State(Text5).text};
+        bay = {.dead = Read(Text1),
+               .live = Read(Text2),
+               .span = Read(Text4),
+               .continuous = State(Check2).checked,
+               .basis = basis_,
+               .spacing = State(Text5).text};
         if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range
@@ -31,17 +32,15 @@ void Form1::ApplyDesign(const sizing::Candidate& design) {
     // Through the handlers, as if the engineer had picked and typed it.
     const std::vector<std::string>& thicknesses = State(Combo1).items;
     for (std::size_t i = 0; i < thicknesses.size(); ++i)
-        if (thicknesses[i] == design.thickness) ListPicked(Combo1, static_cast<int>(i));
-    const auto angles = AngleCatalogue();
-    const auto angle = std::ranges::find(angles, design.stiffener, &AngleRow::designation);
-    if (angle != angles.end()) {
+        if (thicknesses[i] == design.thickness.text) ListPicked(Combo1, static_cast<int>(i));
+    if (const auto* angle = std::get_if<CatalogueAngle>(&design.stiffener)) {
         Clicked(Option2);
-        ListPicked(Combo2, static_cast<int>(angle - angles.begin()));
+        ListPicked(Combo2, angle->position);
     } else {
-        const std::size_t x = design.stiffener.find('x');  // a flat bar: "80x8"
+        const FlatBar& bar = std::get<FlatBar>(design.stiffener);
         Clicked(Option1);
-        TextEdited(Text9, design.stiffener.substr(0, x));
-        TextEdited(Text13, design.stiffener.substr(x + 1));
+        TextEdited(Text9, PlainNumberText(bar.height));
+        TextEdited(Text13, PlainNumberText(bar.thickness));
     }
     TextEdited(Text5, PlainNumberText(design.spacing));
     Clicked(Command1);

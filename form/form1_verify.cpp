@@ -92,39 +92,28 @@ bool Form1::RefuseInput(InputUse use) {
     return false;
 }
 
-BayInput Form1::ReadBay(std::string& stiffenerName) const {
+BayInput Form1::ReadBay() const {
     BayInput bay;
     bay.dead = Read(Text1);
     bay.live = Read(Text2);
-    bay.thickness = Read(Combo1);
+    bay.thickness = {Read(Combo1), State(Combo1).text};
     bay.span = Read(Text4);
     bay.spacing = Read(Text5);
-    bay.continuous = State(Check2).checked;
+    bay.boundary = {.simple = State(Check1).checked, .continuous = State(Check2).checked};
     bay.basis = basis_;
     if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
-    if (!State(Option2).checked) {
-        const FlatBar bar{Read(Text9), Read(Text13)};
-        stiffenerName = PlainNumberText(bar.height) + "x" + PlainNumberText(bar.thickness);
-        bay.stiffener = bar;
-    } else {
-        // An angle never picked is no angle at all; a picked one's leg thickness decides its
-        // strength limit under the current basis.
-        const bool picked = State(Combo2).picked >= 0;
-        bay.stiffener = AngleValues{vars_.Hangle1, vars_.Iangle1, vars_.Yoangle1, vars_.Aangle1,
-                                    picked ? AngleLegThickness(vars_.indexjudge) : 0.0};
-        if (picked)
-            stiffenerName =
-                AngleCatalogue()[static_cast<std::size_t>(vars_.indexjudge)].designation;
-    }
+    if (!State(Option2).checked)
+        bay.stiffener = FlatBar{Read(Text9), Read(Text13)};
+    else  // an angle never picked is no angle at all
+        bay.stiffener =
+            CatalogueAngle{State(Combo2).picked >= 0 ? vars_.indexjudge : std::int16_t{-1}};
     return bay;
 }
 
 void Form1::Verify() {
-    std::string stiffenerName;
-    const BayInput bay = ReadBay(stiffenerName);
+    const BayInput bay = ReadBay();
     CheckBay(bay, [this](BayStage stage, const BayCheck& c) { ShowStage(stage, c); });
     lastBay_ = bay;
-    lastStiffenerName_ = std::move(stiffenerName);
     SetResultsCurrent(true);
 }
 

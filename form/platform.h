@@ -6,6 +6,8 @@
 // window on Linux, the Windows-API window on Windows); tests use a recording fake. Texts and paths
 // are UTF-8.
 
+#include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,17 @@
 namespace deckplate::form {
 
 class Dialog;
+
+/// A file written as a stream and put in place in one step, so that memory stays flat however
+/// long it is. Destroyed without Commit(), it leaves an earlier file of that name as it was.
+class FileWriter {
+  public:
+    virtual ~FileWriter() = default;
+    /// Where its text goes, UTF-8 as it is.
+    virtual std::ostream& Stream() = 0;
+    /// Replaces the file with what was written, in one step. Throws os::FileError.
+    virtual void Commit() = 0;
+};
 
 /// What opens a written file.
 enum class Viewer {
@@ -41,6 +54,9 @@ class Platform {
     /// previous file stays as it was. Throws os::FileError.
     virtual void WriteTextFile(std::string_view path, std::string_view text,
                                os::TextEncoding encoding) = 0;
+    /// Starts the file at `path`, written as a stream (os::FileReplacement, in every edition).
+    /// Throws os::FileError when it cannot be started.
+    virtual std::unique_ptr<FileWriter> StartFile(std::string_view path);
     /// Opens the file in `viewer` without waiting. Empty on success, else the reason in words.
     virtual std::string OpenFile(std::string_view path, Viewer viewer) = 0;
     /// The standard Save dialog, proposing `name` in the user's documents, or `name`'s folder

@@ -1,7 +1,6 @@
 #include "form/schedule_summary_dialog.h"
 
-#include <ostream>
-
+#include "form/schedule_words.h"
 #include "form/task_progress.h"
 #include "os/paths.h"
 #include "schedule/book.h"
@@ -24,13 +23,6 @@ constexpr DialogTable kTable{"批量验算", 9000, 4290, kRows};
 
 std::string Rows(long long count) { return std::to_string(count) + " 行"; }
 
-// Discards what it is given: a run that writes only books.
-class NullBuffer : public std::streambuf {
-  protected:
-    int overflow(int c) override { return c == traits_type::eof() ? 0 : c; }
-    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
-};
-
 }  // namespace
 
 const DialogTable& ScheduleSummaryDialogTable() { return kTable; }
@@ -45,9 +37,11 @@ std::string SummaryText(const ScheduleRunRecord& run) {
                     ? "\n出错的行（前 " + std::to_string(s.firstErrors.size()) + " 个）："
                     : std::string("\n出错的行：");
         for (const schedule::RowError& error : s.firstErrors)
-            text += "\n第 " + std::to_string(error.line) + " 行：" + error.reason;
+            text += "\n第 " + std::to_string(error.line) + " 行：" + RowErrorWords(error);
     }
     for (const std::string& warning : run.warnings) text += "\n注意：" + warning;
+    if (run.booksLost)
+        text += "\n内存不足，未能留下各行的数据：计算书请用 deckplate-cli batch --books 写出。";
     return text;
 }
 
@@ -55,7 +49,7 @@ ScheduleSummaryDialog::ScheduleSummaryDialog(Platform& platform, ScheduleRunReco
     : Dialog(kTable), platform_(platform), run_(std::move(run)) {
     SetText(static_cast<int>(Summary), SummaryText(run_));
     // A book is written for each computed row only.
-    SetEnabled(static_cast<int>(WriteBooks), run_.summary.passed + run_.summary.exceeded > 0);
+    SetEnabled(static_cast<int>(WriteBooks), !run_.bays.empty());
 }
 
 void ScheduleSummaryDialog::OnClicked(int control) {
@@ -79,29 +73,21 @@ void ScheduleSummaryDialog::OnClicked(int control) {
 void ScheduleSummaryDialog::WriteAllBooks() {
     const std::string folder = platform_.ChooseFolder("选择写入计算书的文件夹");
     if (folder.empty()) return;
-    std::optional<schedule::Summary> written;
+    std::size_t written = 0;
     try {
-        // The schedule read again, so that each book is of the row as it stands.
-        schedule::Schedule rows(run_.schedule);
         schedule::BookFolder books(os::PathFromUtf8(folder));
-        NullBuffer nothing;
-        std::ostream discard(&nothing);
         TaskProgress progress(platform_, "写计算书");
-        written = rows.Check(run_.defaults, discard, &books,
-                             [&progress](long long, long long read, long long size) {
-                                 return progress(size > 0 ? double(read) / double(size) : 1);
-                             });
-    } catch (const schedule::ScheduleError& error) {
-        platform_.ReportError(std::string("计算书未能写完：") + error.what());
-        return;
+        for (const BookBay& row : run_.bays) {
+            if (!progress(double(written) / double(run_.bays.size()))) return;  // cancelled
+            books.Write(row.bay, row.name, row.line);
+            ++written;
+        }
     } catch (const schedule::BookError& error) {
         platform_.ReportError(std::string("计算书未能写完：") + error.what());
         return;
     }
-    if (!written) return;  // cancelled: the books written so far stay
-    const long long books = written->passed + written->exceeded;
     SetText(static_cast<int>(Summary),
-            SummaryText(run_) + "\n\n已将 " + std::to_string(books) + " 份计算书写入：" + folder);
+            SummaryText(run_) + "\n\n已将 " + std::to_string(written) + " 份计算书写入：" + folder);
 }
 
 }  // namespace deckplate::form

@@ -7,20 +7,32 @@
 #include <string>
 #include <vector>
 
+#include "calc/bay_input.h"
 #include "form/dialog.h"
-#include "schedule/schedule_run.h"
+#include "schedule/row_check.h"
+#include "schedule/row_reader.h"
 
 namespace deckplate::form {
 
 enum class SummaryControl : int { Summary, OpenResults, WriteBooks, Close };
 
+/// A computed row, as its calculation book needs it.
+struct BookBay {
+    BayInput bay;
+    std::string name;  ///< the row's name cell
+    long long line = 0;
+};
+
 /// One run over a schedule, as the summary tells it.
 struct ScheduleRunRecord {
     std::string schedule;  ///< the schedule's path, UTF-8
     std::string results;   ///< where its results were written
-    schedule::RunDefaults defaults;
+    schedule::RowDefaults defaults;
     schedule::Summary summary;
     std::vector<std::string> warnings;  ///< about the schedule's text, as its reading found
+    /// The computed rows, for their books; empty with `booksLost` when memory ran short.
+    std::vector<BookBay> bays;
+    bool booksLost = false;
 };
 
 class ScheduleSummaryDialog : public Dialog {

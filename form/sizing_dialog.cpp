@@ -47,24 +47,6 @@ constexpr std::pair<const char*, sizing::StiffenerFamily> kFamilies[] = {
     {"不等边角钢", sizing::StiffenerFamily::Angle},
 };
 
-// The checks' names as the list and the window call them, by the names the ranking gives.
-constexpr std::pair<std::string_view, const char*> kCheckNames[] = {
-    {"plate_strength", "铺板强度"},
-    {"plate_deflection", "铺板挠度"},
-    {"stiffener_strength", "加劲肋强度"},
-    {"stiffener_deflection", "加劲肋挠度"},
-    {"point_load_plate_strength", "集中荷载铺板强度"},
-    {"point_load_plate_deflection", "集中荷载铺板挠度"},
-    {"point_load_stiffener_strength", "集中荷载加劲肋强度"},
-    {"point_load_stiffener_deflection", "集中荷载加劲肋挠度"},
-};
-
-std::string CheckName(std::string_view governing) {
-    for (const auto& [name, words] : kCheckNames)
-        if (name == governing) return words;
-    return std::string(governing);
-}
-
 // A box's plain number, or empty when its text is none or beyond the range of doubles ("1e999").
 std::optional<double> BoxNumber(std::string_view text) {
     if (!IsPlainNumber(text)) return std::nullopt;
@@ -83,26 +65,20 @@ std::string Fixed(double value, int decimals) {
 
 std::string Row(const sizing::Candidate& c) {
     const Utilisation& u = c.utilisation;
-    std::vector<std::string> cells{c.thickness, c.stiffener, PlainNumberText(c.spacing),
-                                   Fixed(c.selfWeight, 3)};
-    for (double use :
-         {u.plateStrength, u.plateDeflection, u.stiffenerStrength, u.stiffenerDeflection})
-        cells.push_back(Fixed(use, 3));
-    if (const auto& p = u.pointLoad)
-        for (double use :
-             {p->plateStrength, p->plateDeflection, p->stiffenerStrength, p->stiffenerDeflection})
-            cells.push_back(Fixed(use, 3));
-    cells.push_back(CheckName(u.GoverningCheck()));
+    std::vector<std::string> cells{c.thickness.text, StiffenerName(c.stiffener),
+                                   PlainNumberText(c.spacing), Fixed(c.selfWeight, 3)};
+    for (const CheckRow& check : Checks())
+        if (u.Has(check.id)) cells.push_back(Fixed(u[check.id], 3));
+    cells.emplace_back(RowOf(u.GoverningCheck()).name);
     std::string row;
     for (std::size_t i = 0; i < cells.size(); ++i) (row += i == 0 ? "" : "\t") += cells[i];
     return row;
 }
 
 std::string Headings(bool pointLoad) {
-    std::string headings =
-        "板厚(mm)\t加劲肋\t间距(mm)\t自重(kN/m²)\t铺板强度\t铺板挠度\t加劲肋强度\t加劲肋挠度";
-    if (pointLoad)
-        headings += "\t集中荷载铺板强度\t集中荷载铺板挠度\t集中荷载加劲肋强度\t集中荷载加劲肋挠度";
+    std::string headings = "板厚(mm)\t加劲肋\t间距(mm)\t自重(kN/m²)";
+    for (const CheckRow& check : Checks())
+        if (InScope(check, {.pointLoad = pointLoad})) (headings += "\t") += check.name;
     return headings + "\t控制验算";
 }
 

@@ -31,7 +31,7 @@ struct SizingBay {
     bool continuous = false;
     DesignBasis basis = DesignBasis::Legacy;
     std::optional<PointLoad> pointLoad = std::nullopt;
-    std::string spacing;  ///< the window's spacing box, as typed
+    std::string spacing{};  ///< the window's spacing box, as typed
 };
 
 /// The least plate thickness a platform's deck usually has, mm: the list starts there.

@@ -1,6 +1,5 @@
 // 结论: the checks side by side, and what the engineer must do when one is exceeded.
-#include <vector>
-
+#include "calc/number_text.h"
 #include "report/book_sections.h"
 #include "report/html_text.h"
 
@@ -8,77 +7,40 @@ namespace deckplate::report {
 
 namespace {
 
-struct CheckRow {
-    std::string_view name;
-    std::string value;
-    std::string limit;
-    double utilisation;
-    bool exceeded;
-    std::string_view verdict;
-};
-
-std::string Row(const CheckRow& row) {
-    return Cat("<tr", row.exceeded ? " class=\"exceeded\"" : "", "><td>", row.exceeded ? "★" : "",
-               row.name, "</td><td>", row.value, "</td><td>", row.limit,
-               "</td><td class=\"number\">", Text(ThreeDecimals(row.utilisation)), "</td><td>",
-               EscapeHtml(row.verdict), "</td></tr>\n");
+// A check's symbol as the book sets it: σ, σ<sub>s</sub>.
+std::string SymbolHtml(const Symbol& symbol) {
+    return symbol.subscript.empty() ? std::string(symbol.letter)
+                                    : Cat(symbol.letter, "<sub>", symbol.subscript, "</sub>");
 }
 
-// The point-load case's four rows, after the uniform load's.
-std::vector<CheckRow> PointLoadRows(const PointLoadCheck& p, const Utilisation::PointLoad& u) {
-    return {
-        {"铺板集中荷载强度", Cat("σ = ", Text(Shown(p.plate.display.stress)), " N/mm²"),
-         Cat("f = ", Text(Exact(p.plate.f)), " N/mm²"), u.plateStrength, p.plateStrength.exceeded,
-         p.plateStrength.text},
-        {"铺板集中荷载挠度", Cat("δ = ", Text(Shown(p.plate.display.deflection)), " mm"),
-         Cat("min(a/", Text(Exact(kPointLoadPlateDeflectionLimit)), ", ",
-             Text(Exact(kPointLoadPlateStepLimit)),
-             ") = ", Text(Significant(p.plate.deflectionLimit)), " mm"),
-         u.plateDeflection, p.plateDeflection.exceeded, p.plateDeflection.text},
-        {"加劲肋集中荷载强度",
-         Cat("σ<sub>s</sub> = ", Text(Shown(p.stiffener.display.stress)), " N/mm²"),
-         Cat("f = ", Text(Exact(p.stiffener.f)), " N/mm²"), u.stiffenerStrength,
-         p.stiffenerStrength.exceeded, p.stiffenerStrength.text},
-        {"加劲肋集中荷载挠度",
-         Cat("δ<sub>s</sub> = ", Text(Shown(p.stiffener.display.deflection)), " mm"),
-         Cat("L/", Text(Exact(p.stiffenerDeflection.limit)), " = ",
-             Text(Significant(p.stiffenerDeflection.allowed)), " mm"),
-         u.stiffenerDeflection, p.stiffenerDeflection.exceeded, p.stiffenerDeflection.text},
-    };
+std::string_view Unit(Measure measure) { return measure == Measure::Stress ? " N/mm²" : " mm"; }
+
+// One check's row: its value as the window shows it, its limit with the rule it comes from, its
+// utilisation and verdict.
+std::string Row(const CheckRow& check, const BayCheck& c, double utilisation) {
+    const CheckOutcome verdict = check.verdict(c);
+    const double limit = check.limit(c);
+    const Figure limitFigure = check.measure == Measure::Stress ? Exact(limit) : Significant(limit);
+    return Cat("<tr", verdict.exceeded ? " class=\"exceeded\"" : "", "><td>",
+               verdict.exceeded ? "★" : "", check.name, "</td><td>", SymbolHtml(check.symbol),
+               " = ", Text(Shown(DisplayText(check.value(c)))), Unit(check.measure), "</td><td>",
+               EscapeHtml(check.limitRule()), " = ", Text(limitFigure), Unit(check.measure),
+               "</td><td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td><td>",
+               EscapeHtml(verdict.text), "</td></tr>\n");
 }
 
 }  // namespace
 
 std::string ConclusionSection(const BookContext& book) {
     const BayCheck& c = book.check;
-    const Utilisation& u = book.utilisation;
-    std::vector<CheckRow> rows = {
-        {"铺板强度", Cat("σ = ", Text(Shown(c.plate.display.stress)), " N/mm²"),
-         Cat("f = ", Text(Exact(c.plate.f)), " N/mm²"), u.plateStrength, c.plateStrength.exceeded,
-         c.plateStrength.text},
-        {"铺板挠度", Cat("δ = ", Text(Shown(c.plate.display.deflection)), " mm"),
-         Cat("a/", Text(Exact(c.plateDeflection.limit)), " = ",
-             Text(Significant(c.plateDeflection.allowed)), " mm"),
-         u.plateDeflection, c.plateDeflection.exceeded, c.plateDeflection.text},
-        {"加劲肋强度", Cat("σ<sub>s</sub> = ", Text(Shown(c.stiffener.display.stress)), " N/mm²"),
-         Cat("f = ", Text(Exact(c.stiffener.f)), " N/mm²"), u.stiffenerStrength,
-         c.stiffenerStrength.exceeded, c.stiffenerStrength.text},
-        {"加劲肋挠度", Cat("δ<sub>s</sub> = ", Text(Shown(c.stiffener.display.deflection)), " mm"),
-         Cat("L/", Text(Exact(c.stiffenerDeflection.limit)), " = ",
-             Text(Significant(c.stiffenerDeflection.allowed)), " mm"),
-         u.stiffenerDeflection, c.stiffenerDeflection.exceeded, c.stiffenerDeflection.text},
-    };
-    if (c.pointLoad) {
-        const std::vector<CheckRow> point = PointLoadRows(*c.pointLoad, *u.pointLoad);
-        rows.insert(rows.end(), point.begin(), point.end());
-    }
     std::string table =
         "<table class=\"conclusion\">\n<tr><th>验算项目</th><th>计算值</th><th>限值</th>"
         "<th>利用率</th><th>结论</th></tr>\n";
     std::string exceeded;
-    for (const CheckRow& row : rows) {
-        table += Row(row);
-        if (row.exceeded) exceeded += Cat(exceeded.empty() ? "" : "、", row.name);
+    for (const CheckRow& check : Checks()) {
+        if (!book.utilisation.Has(check.id)) continue;
+        table += Row(check, c, book.utilisation[check.id]);
+        if (check.verdict(c).exceeded) exceeded += Cat(exceeded.empty() ? "" : "、", check.name);
     }
     table += Cat("</table>\n<p class=\"note\">利用率为计算值与限值之比（挠度为 ",
                  Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、",

@@ -46,9 +46,9 @@ std::string StrengthRule(const BookContext& book) {
                                  ? Cat("各部件 f = ", Number(kStressLimit), " N/mm²")
                                  : StrengthBands();
     return Cat("Q235，GB 50017-2017《钢结构设计标准》表 4.4.1，", rule,
-               "。本计算：铺板（t = ", Value(book.input.bay.thickness, "mm"),
-               "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book),
-               "（t = ", Value(StiffenerThickness(book.input.bay.stiffener), "mm"),
+               "。本计算：铺板（t = ", Value(book.input.bay.thickness.mm, "mm"),
+               "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book), "（t = ",
+               Value(StiffenerThickness(StiffenerSection(book.input.bay.stiffener)), "mm"),
                "）f = ", Text(Exact(book.check.stiffener.f)),
                " N/mm²；弹性模量 E = ", Text(SteelModulus()), " N/mm²（表 4.4.8）");
 }
@@ -113,8 +113,8 @@ std::string InputSection(const BookContext& book) {
         Cat("<table class=\"inputs\">\n",
             pair("恒荷载标准值 D", Value(bay.dead, "kN/m²"), "活荷载标准值 P",
                  Value(bay.live, "kN/m²")),
-            pair("铺板厚度 t", Value(bay.thickness, "mm"), "边界条件",
-                 bay.continuous ? "三跨及以上连续" : "四边简支"),
+            pair("铺板厚度 t", Value(bay.thickness.mm, "mm"), "边界条件",
+                 bay.boundary.continuous ? "三跨及以上连续" : "四边简支"),
             pair("加劲肋跨度 L", Value(bay.span, "mm"), "加劲肋间距 a", Value(bay.spacing, "mm")),
             "<tr><th>加劲肋</th><td colspan=\"3\">", stiffener, "</td></tr>\n", "</table>\n");
     return BookSection("input", "2 输入", content);

@@ -36,7 +36,7 @@ std::string VerdictLine(bool exceeded, std::string_view text) {
 std::string_view StiffenerKind(const BookContext& book) { return book.FlatBar() ? "扁钢" : "角钢"; }
 
 std::string StiffenerTitle(const BookContext& book) {
-    const std::string& name = book.input.stiffenerName;
+    const std::string name = StiffenerName(book.input.bay.stiffener);
     return Cat(book.FlatBar() ? "扁钢 " : "不等边角钢 ",
                name.empty() ? std::string("（未选规格）") : EscapeHtml(name));
 }
@@ -67,7 +67,7 @@ std::string FibreStressFormulas(const BookContext& book, const FibreStresses& st
     const std::string Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
                       Yo = SubscriptedSymbol("Y", "o");
     const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
-    const double depth = StiffenerDepth(bay.stiffener);
+    const double depth = StiffenerDepth(StiffenerSection(bay.stiffener));
     const auto fibre = [&](std::string_view name, std::string_view lever, double gamma,
                            const Figure& leverValue, double stress, std::string_view where) {
         return Math(
@@ -82,7 +82,7 @@ std::string FibreStressFormulas(const BookContext& book, const FibreStresses& st
         fibre("1", Yo, kTopFaceGamma, Significant(s.Yo), stresses.top, "上缘，铺板顶面");
     const std::string bottom =
         fibre("2", Parenthesised(Cat(Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo)), lowerGamma,
-              Significant(bay.thickness + depth - s.Yo), stresses.bottom,
+              Significant(bay.thickness.mm + depth - s.Yo), stresses.bottom,
               book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
     const std::string governing = Math(
         Cat(SubscriptedSymbol("σ", "s"), Mo("="), Mi("max"),

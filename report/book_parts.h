@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/checks.h"
 #include "calc/code_values.h"
 #include "report/book_numbers.h"
 #include "report/calculation_book.h"

@@ -53,8 +53,8 @@ std::string Strength(const BookContext& book) {
                  Mo("="), Mn(Exact(plate.alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
                  Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
                  Mn(Shown(plate.display.moment)), Unit("kN·m/m")));
-    const std::string stress = PlateStressFormula(plate.moment, bay.thickness, plate.display.stress,
-                                                  verdict.exceeded, plate.f);
+    const std::string stress = PlateStressFormula(plate.moment, bay.thickness.mm,
+                                                  plate.display.stress, verdict.exceeded, plate.f);
     return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FormulaBlock(stress),
                "<p class=\"note\">a 以 m 计；M 为每米板宽的弯矩，代入应力式时化为每毫米板宽 "
                "N·mm/mm。</p>\n",
@@ -65,18 +65,18 @@ std::string Deflection(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
     const DeflectionVerdict& verdict = book.check.plateDeflection;
-    const std::string deflection = Math(
-        Cat(Mi("δ"), Mo("="),
-            Mfrac(Cat(Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"),
-                      Msup(Mi("a"), Mn(Exact(4)))),
-                  Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
-            Mo("="),
-            Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(PerSquareMillimetre(plate.qk)), Mo("×"),
-                      Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
-                  Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
-            Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"),
-            Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(verdict.limit))), Mo("="),
-            Mn(Significant(verdict.allowed)), Unit("mm")));
+    const std::string deflection = Math(Cat(
+        Mi("δ"), Mo("="),
+        Mfrac(Cat(Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"),
+                  Msup(Mi("a"), Mn(Exact(4)))),
+              Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
+        Mo("="),
+        Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(PerSquareMillimetre(plate.qk)), Mo("×"),
+                  Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
+              Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3))))),
+        Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"), Mo(Relation(verdict.exceeded)),
+        Mfrac(Mi("a"), Mn(Exact(verdict.limit))), Mo("="), Mn(Significant(verdict.allowed)),
+        Unit("mm")));
     const std::string ratio = InlineMath(
         Cat(Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Exact(RoundDecimals(verdict.ratio, 1))),
             Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))));
@@ -92,7 +92,7 @@ std::string PlateSection(const BookContext& book) {
     const std::string panel =
         Cat("<div class=\"panel-text\"><p>铺板区格短边为加劲肋间距 a = ", Text(Exact(bay.spacing)),
             " mm，长边为加劲肋跨度 b = L = ", Text(Exact(bay.span)),
-            " mm，取 1 m 宽板条计算，铺板厚度 t = ", Text(Exact(bay.thickness)), " mm。</p>\n",
+            " mm，取 1 m 宽板条计算，铺板厚度 t = ", Text(Exact(bay.thickness.mm)), " mm。</p>\n",
             Coefficients(book), "</div>\n");
     const std::string figure =
         Cat("<figure class=\"sketch\">", PanelSketch(bay),

@@ -57,7 +57,7 @@ std::string Plate(const BookContext& book) {
     const std::string method =
         Cat("<p>区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
             "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
-            bay.continuous ? "，连续铺板亦按四边简支（跨中偏安全）" : "",
+            bay.boundary.continuous ? "，连续铺板亦按四边简支（跨中偏安全）" : "",
             "。集中荷载部分按 Lévy 单三角级数求和，取跨中两个方向弯矩的较大值；恒荷载部分取第 4 "
             "节的 α、β。</p>\n");
     const std::string momentDead =
@@ -73,17 +73,17 @@ std::string Plate(const BookContext& book) {
     const std::string moment = Math(
         Cat(Mi("M"), Mo("="), MD, Mo("+"), MF, Mo("="), Mn(Significant(r.momentDead)), Mo("+"),
             Mn(Significant(r.momentPoint)), Mo("="), Mn(Shown(r.display.moment)), Unit("kN·m/m")));
-    const std::string stress = PlateStressFormula(r.moment, bay.thickness, r.display.stress,
+    const std::string stress = PlateStressFormula(r.moment, bay.thickness.mm, r.display.stress,
                                                   p.plateStrength.exceeded, r.f);
-    const std::string deflectionDead = Math(
-        Cat(dD, Mo("="),
-            Mfrac(Cat(Mi("β"), Mo("·"), Mi("D"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))),
-                  Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
-            Mo("="),
-            Mfrac(Cat(Mn(Exact(uniform.beta)), Mo("×"), Mn(PerSquareMillimetre(bay.dead)), Mo("×"),
-                      Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
-                  Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness)), Mn(Exact(3))))),
-            Mo("="), Mn(Significant(r.deflectionDead)), Unit("mm")));
+    const std::string deflectionDead = Math(Cat(
+        dD, Mo("="),
+        Mfrac(Cat(Mi("β"), Mo("·"), Mi("D"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))),
+              Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
+        Mo("="),
+        Mfrac(Cat(Mn(Exact(uniform.beta)), Mo("×"), Mn(PerSquareMillimetre(bay.dead)), Mo("×"),
+                  Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
+              Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3))))),
+        Mo("="), Mn(Significant(r.deflectionDead)), Unit("mm")));
     const std::string deflectionPoint =
         Math(Cat(dF, Mo("="), Mn(Significant(r.deflectionPoint)), Unit("mm"),
                  Mtext(Cat("（Lévy 级数，F 作用于 ", Patch(r.across, r.along), "）"))));

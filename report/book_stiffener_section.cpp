@@ -22,22 +22,22 @@ std::string SectionValues(const BookContext& book) {
     const std::string centroid =
         book.FlatBar() ? Cat("形心距扁钢边缘 ", Text(Shown(shown.centroid)), " cm")
                        : Cat("形心距短肢外缘 y<sub>0</sub> = ", Text(Shown(shown.centroid)), " cm");
-    return Cat(
-        "<table class=\"section-values\">\n",
-        row("有效板宽", Cat("b<sub>e</sub> = min(", Text(Exact(kStripThicknesses)), "t, a) = min(",
-                            Text(Exact(kStripThicknesses)), " × ", Text(Exact(bay.thickness)), ", ",
-                            Text(Exact(bay.spacing)), ") = ", Text(Significant(s.be)), " mm")),
-        row("铺板条",
-            Cat("A<sub>p</sub> = b<sub>e</sub>·t = ", Text(Significant(s.Ap)),
-                " mm²；I<sub>p</sub> = b<sub>e</sub>·t³/12 = ", Text(Significant(s.Ip)), " mm⁴")),
-        row(StiffenerTitle(book),
-            Cat("A<sub>s</sub> = ", Text(Shown(shown.area)),
-                " cm²；I<sub>s</sub> = ", Text(Shown(shown.inertia)), " cm⁴；", centroid,
-                "；形心距铺板顶面 y<sub>s</sub> = ", Text(Significant(s.ys)), " mm")),
-        row("组合截面", Cat("Y<sub>o</sub> = ", Text(Shown(shown.compositeCentroid)),
-                            " cm（形心轴至铺板顶面）；I<sub>x</sub> = ",
-                            Text(Shown(shown.compositeInertia)), " cm⁴")),
-        "</table>\n");
+    return Cat("<table class=\"section-values\">\n",
+               row("有效板宽",
+                   Cat("b<sub>e</sub> = min(", Text(Exact(kStripThicknesses)), "t, a) = min(",
+                       Text(Exact(kStripThicknesses)), " × ", Text(Exact(bay.thickness.mm)), ", ",
+                       Text(Exact(bay.spacing)), ") = ", Text(Significant(s.be)), " mm")),
+               row("铺板条", Cat("A<sub>p</sub> = b<sub>e</sub>·t = ", Text(Significant(s.Ap)),
+                                 " mm²；I<sub>p</sub> = b<sub>e</sub>·t³/12 = ",
+                                 Text(Significant(s.Ip)), " mm⁴")),
+               row(StiffenerTitle(book),
+                   Cat("A<sub>s</sub> = ", Text(Shown(shown.area)),
+                       " cm²；I<sub>s</sub> = ", Text(Shown(shown.inertia)), " cm⁴；", centroid,
+                       "；形心距铺板顶面 y<sub>s</sub> = ", Text(Significant(s.ys)), " mm")),
+               row("组合截面", Cat("Y<sub>o</sub> = ", Text(Shown(shown.compositeCentroid)),
+                                   " cm（形心轴至铺板顶面）；I<sub>x</sub> = ",
+                                   Text(Shown(shown.compositeInertia)), " cm⁴")),
+               "</table>\n");
 }
 
 std::string CompositeFormulas(const BookContext& book) {
@@ -49,7 +49,7 @@ std::string CompositeFormulas(const BookContext& book) {
     const std::string yo = Math(
         Cat(Yo, Mo("="),
             Mfrac(Cat(Ap, Mo("·"), halfT, Mo("+"), As, Mo("·"), ys), Cat(Ap, Mo("+"), As)), Mo("="),
-            Mfrac(Cat(Mn(Significant(s.Ap)), Mo("×"), Mn(Exact(bay.thickness / 2)), Mo("+"),
+            Mfrac(Cat(Mn(Significant(s.Ap)), Mo("×"), Mn(Exact(bay.thickness.mm / 2)), Mo("+"),
                       Mn(Significant(s.As)), Mo("×"), Mn(Significant(s.ys))),
                   Cat(Mn(Significant(s.Ap)), Mo("+"), Mn(Significant(s.As)))),
             Mo("="), Mn(Significant(s.Yo)), Unit("mm")));
@@ -62,7 +62,7 @@ std::string CompositeFormulas(const BookContext& book) {
                  Mo("+"), As, Mo("·"), squared(Cat(ys, Mo("−"), Yo))));
     const std::string ixNumbers = Math(
         Cat(Mo("="), Mn(Significant(s.Ip)), Mo("+"), Mn(Significant(s.Ap)), Mo("×"),
-            squared(Cat(Mn(Significant(s.Yo)), Mo("−"), Mn(Exact(bay.thickness / 2)))), Mo("+"),
+            squared(Cat(Mn(Significant(s.Yo)), Mo("−"), Mn(Exact(bay.thickness.mm / 2)))), Mo("+"),
             Mn(CentimetresToTheFourth(s.display.inertia)), Mo("+"), Mn(Significant(s.As)), Mo("×"),
             squared(Cat(Mn(Significant(s.ys)), Mo("−"), Mn(Significant(s.Yo)))), Mo("="),
             Mn(CentimetresToTheFourth(s.display.compositeInertia)), Unit("mm⁴")));
@@ -113,8 +113,7 @@ std::string Deflection(const BookContext& book) {
 
 std::string StiffenerSection(const BookContext& book) {
     const std::string figure = Cat(
-        "<figure class=\"section-drawing\">",
-        SectionDrawing(book.input.bay, book.input.stiffenerName, book.check.stiffener),
+        "<figure class=\"section-drawing\">", SectionDrawing(book.input.bay, book.check.stiffener),
         "<figcaption>组合截面（按比例，尺寸 mm）；x–x 为组合截面形心轴</figcaption></figure>\n");
     return BookSection(
         "stiffener", "5 加劲肋验算",

@@ -18,11 +18,10 @@
 namespace deckplate::report {
 
 struct BookInput {
-    BayInput bay;               ///< loads, sizes, boundary, stiffener and design basis
-    std::string stiffenerName;  ///< as the user chose it: "80x8" or "L63x40x5"
-    std::string bayName;        ///< the bay's name as typed, UTF-8; may be empty
-    std::string date;           ///< the date the book states, e.g. "2024-05-31"
-    std::string version;        ///< the program's version, e.g. "1.0.0"
+    BayInput bay{};         ///< loads, sizes, boundary, stiffener and design basis
+    std::string bayName{};  ///< the bay's name as typed, UTF-8; may be empty
+    std::string date{};     ///< the date the book states, e.g. "2024-05-31"
+    std::string version{};  ///< the program's version, e.g. "1.0.0"
 };
 
 /// The book as UTF-8 HTML. Runs CheckBay itself, so every number is the check's; an arithmetic

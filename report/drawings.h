@@ -15,10 +15,8 @@ std::string PanelSketch(const BayInput& bay);
 
 /// The composite section of the stiffener to scale: the plate strip be × t on top, below it the
 /// flat bar, or the angle with its long leg up against the plate and its short leg at the
-/// bottom, the centroidal axis x–x at Yo and the dimensions in mm. `stiffenerName` gives an
-/// angle's short leg and thickness ("L63x40x5"); an angle without a catalogue designation is
-/// left out of the drawing.
-std::string SectionDrawing(const BayInput& bay, std::string_view stiffenerName,
-                           const StiffenerResult& section);
+/// bottom, the centroidal axis x–x at Yo and the dimensions in mm. An angle's designation gives
+/// its short leg and thickness ("L63x40x5"); an angle never picked is left out of the drawing.
+std::string SectionDrawing(const BayInput& bay, const StiffenerResult& section);
 
 }  // namespace deckplate::report

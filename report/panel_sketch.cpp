@@ -10,7 +10,7 @@ namespace deckplate::report {
 using namespace svg;
 
 std::string PanelSketch(const BayInput& bay) {
-    const int panels = bay.continuous ? 3 : 1;
+    const int panels = bay.boundary.continuous ? 3 : 1;
     const int checked = panels / 2;  // the middle one of three
     // The larger of span and panels of spacing fills the room; a panel stays tall enough to see.
     const double scale = std::min(200.0 / bay.span, 84.0 / (panels * bay.spacing));
@@ -30,7 +30,7 @@ std::string PanelSketch(const BayInput& bay) {
         const double y = origin.y + i * height;
         content += Line({origin.x, y}, {origin.x + width, y}, "support");
     }
-    if (!bay.continuous) {
+    if (!bay.boundary.continuous) {
         content += Line({origin.x, origin.y}, {origin.x, bottom}, "support");
         content += Line({origin.x + width, origin.y}, {origin.x + width, bottom}, "support");
     }
@@ -41,7 +41,7 @@ std::string PanelSketch(const BayInput& bay) {
         VerticalDimension({origin.x + width, checkedTop}, {origin.x + width, checkedTop + height},
                           origin.x + width + 14, Cat("a = ", Text(Exact(bay.spacing))));
     return Svg(origin.x + width + 110, bottom + 34,
-               bay.continuous ? "连续铺板的区格平面" : "四边简支铺板区格平面", content);
+               bay.boundary.continuous ? "连续铺板的区格平面" : "四边简支铺板区格平面", content);
 }
 
 }  // namespace deckplate::report

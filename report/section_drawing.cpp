@@ -52,9 +52,8 @@ struct Placement {
 
 }  // namespace
 
-std::string SectionDrawing(const BayInput& bay, std::string_view stiffenerName,
-                           const StiffenerResult& section) {
-    const double t = bay.thickness, be = section.be;
+std::string SectionDrawing(const BayInput& bay, const StiffenerResult& section) {
+    const double t = bay.thickness.mm, be = section.be;
     double depth = 0;  // of the stiffener below the plate
     double left = -be / 2, right = be / 2;
     std::optional<AngleLegs> legs;
@@ -64,8 +63,8 @@ std::string SectionDrawing(const BayInput& bay, std::string_view stiffenerName,
         flatBarHalf = bar->thickness / 2;
         left = std::min(left, -bar->thickness / 2);
         right = std::max(right, bar->thickness / 2);
-    } else if ((legs = ReadDesignation(stiffenerName))) {
-        depth = std::get<AngleValues>(bay.stiffener).H;
+    } else if ((legs = ReadDesignation(StiffenerName(bay.stiffener)))) {
+        depth = std::get<AngleValues>(StiffenerSection(bay.stiffener)).H;
         left = std::min(left, -legs->thickness / 2);
         right = std::max(right, -legs->thickness / 2 + legs->shortLeg);
     }

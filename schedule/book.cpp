@@ -23,8 +23,7 @@ BookFolder::BookFolder(const std::filesystem::path& folder) : folder_(folder) {
     }
 }
 
-void BookFolder::Write(const BayInput& bay, std::string_view rowName,
-                       std::string_view stiffenerName, long long line) {
+void BookFolder::Write(const BayInput& bay, std::string_view rowName, long long line) {
     const auto inFolder = [&](const std::string& name) { return folder_ / os::PathFromUtf8(name); };
     // A book of an earlier run is replaced; one of this run never is.
     const std::filesystem::path path =
@@ -33,7 +32,10 @@ void BookFolder::Write(const BayInput& bay, std::string_view rowName,
             return file && written_.contains(*file);
         }));
     try {
-        WriteBook({bay, std::string(stiffenerName), std::string(rowName), date_, DECKPLATE_VERSION},
+        WriteBook({.bay = bay,
+                   .bayName = std::string(rowName),
+                   .date = date_,
+                   .version = DECKPLATE_VERSION},
                   path);
     } catch (const os::FileError& e) {
         throw BookError("cannot write the book of line " + std::to_string(line) + ": " + e.what());

@@ -29,10 +29,9 @@ class BookFolder {
     /// Creates the folder (and its parents) when it is missing. Throws BookError.
     explicit BookFolder(const std::filesystem::path& folder);
 
-    /// Writes the book of the bay on spreadsheet line `line`, named after `rowName`.
-    /// `stiffenerName` is the schedule's stiffener cell. Throws BookError.
-    void Write(const BayInput& bay, std::string_view rowName, std::string_view stiffenerName,
-               long long line);
+    /// Writes the book of the bay on spreadsheet line `line`, named after `rowName`. Throws
+    /// BookError.
+    void Write(const BayInput& bay, std::string_view rowName, long long line);
 
   private:
     std::filesystem::path folder_;

@@ -22,6 +22,69 @@ std::size_t FirstNonAscii(std::string_view bytes) {
 
 }  // namespace
 
+std::string ScheduleProblemText(const ScheduleProblem& p) {
+    const std::string schedule = "the schedule '" + p.path + "'";
+    const std::string line = std::to_string(p.line);
+    std::string reading;  // why the file could not be read on
+    switch (p.fault) {
+        case ScheduleFault::IsFolder:
+            return schedule + " is a folder; give a CSV file";
+        case ScheduleFault::CannotOpen:
+            return "cannot read " + schedule + ": " + p.detail;
+        case ScheduleFault::Empty:
+            return schedule + " is empty";
+        case ScheduleFault::MissingColumns: {
+            std::string missing;
+            for (const std::string& column : p.columns)
+                missing += (missing.empty() ? "" : ", ") + column;
+            std::string text = "the schedule has no column " + missing +
+                               "; the header row needs name, dead, live, thickness, span, "
+                               "spacing, boundary, stiffener";
+            if (p.separator != '\0') {
+                text += std::string("; its columns are separated by ") +
+                        (p.separator == ';' ? "semicolons (;)" : "tabs") +
+                        ", but a schedule's are separated by commas (,): save it as CSV with "
+                        "commas";
+            }
+            return text;
+        }
+        case ScheduleFault::RepeatedColumn:
+            return "the schedule has the column '" + p.columns.front() + "' more than once (" +
+                   p.letters + "); keep one";
+        case ScheduleFault::ReadFailed:
+            reading = "the file could not be read: " + p.detail;
+            break;
+        case ScheduleFault::Utf16:
+            reading =
+                "it is UTF-16 text (as a spreadsheet saves Unicode text); a schedule is CSV in "
+                "UTF-8 or GBK: save it as CSV UTF-8 (comma delimited)";
+            break;
+        case ScheduleFault::Malformed:
+            reading = p.detail;
+            break;
+        case ScheduleFault::QuoteNeverClosed:
+            reading = "a quote opened on line " + line + " is never closed";
+            break;
+        case ScheduleFault::QuoteTooLong:
+            reading = "a quote opened on line " + line + " is not closed within 1 MB";
+            break;
+        case ScheduleFault::RowTooLong:
+            reading = "line " + line + " is longer than 1 MB; a schedule's rows are far shorter";
+            break;
+    }
+    return p.path.empty() ? reading : schedule + " could not be read: " + reading;
+}
+
+ScheduleError::ScheduleError(ScheduleProblem problem)
+    : std::runtime_error(ScheduleProblemText(problem)), problem_(std::move(problem)) {}
+
+std::string EncodingWarningText(const EncodingWarning& w) {
+    return "starts with a UTF-8 byte-order mark, but line " + std::to_string(w.line) +
+           " is not UTF-8" + (w.asGbk ? " (it reads as GBK: " + *w.asGbk + ")" : "") +
+           "; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
+           "again as UTF-8 CSV, or as GBK CSV without the mark";
+}
+
 CsvReader::CsvReader(std::FILE* file, Warning warn) : file_(file), warn_(std::move(warn)) {
     csv_init(&parser_, 0);  // fails only when given no parser
 }
@@ -37,10 +100,7 @@ std::string CsvReader::ToUtf8(const char* text, std::size_t length) {
         warnedNotUtf8_ = true;
         const std::string gbk = os::DecodeGbk({text, length});
         const bool readsAsGbk = gbk.find("\xef\xbf\xbd") == std::string::npos;
-        warn_("starts with a UTF-8 byte-order mark, but line " + std::to_string(Line()) +
-              " is not UTF-8" + (readsAsGbk ? " (it reads as GBK: " + gbk + ")" : "") +
-              "; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
-              "again as UTF-8 CSV, or as GBK CSV without the mark");
+        warn_({Line(), readsAsGbk ? std::optional(gbk) : std::nullopt});
     }
     return os::ValidUtf8(text, length);
 }
@@ -65,7 +125,7 @@ void CsvReader::ReadChunk() {
     std::array<char, kChunkSize> buffer;
     const std::size_t length = std::fread(buffer.data(), 1, buffer.size(), file_);
     if (length == 0 && std::ferror(file_))
-        throw ScheduleError(std::string("the file could not be read: ") + std::strerror(errno));
+        throw ScheduleError({.fault = ScheduleFault::ReadFailed, .detail = std::strerror(errno)});
     bytesRead_ += static_cast<long long>(length);
     std::string_view chunk(buffer.data(), length);
     if (atStart_ && length > 0) {
@@ -74,9 +134,7 @@ void CsvReader::ReadChunk() {
         const bool utf16 = chunk.starts_with("\xff\xfe") || chunk.starts_with("\xfe\xff") ||
                            (length >= 2 && (chunk[0] == '\0') != (chunk[1] == '\0'));
         if (utf16) {
-            throw ScheduleError(
-                "it is UTF-16 text (as a spreadsheet saves Unicode text); a schedule is CSV in "
-                "UTF-8 or GBK: save it as CSV UTF-8 (comma delimited)");
+            throw ScheduleError({.fault = ScheduleFault::Utf16});
         }
         if (chunk.starts_with("\xef\xbb\xbf")) {
             encoding_ = ScheduleEncoding::Utf8;
@@ -114,18 +172,17 @@ void CsvReader::Decide(std::string_view chunk, bool atEnd) {
 void CsvReader::Parse(std::string_view bytes) {
     if (bytes.empty()) return;
     if (csv_parse(&parser_, bytes.data(), bytes.size(), OnField, OnRecord, this) != bytes.size())
-        throw ScheduleError(csv_strerror(csv_error(&parser_)));
+        throw ScheduleError(
+            {.fault = ScheduleFault::Malformed, .detail = csv_strerror(csv_error(&parser_))});
     // The row so far: its finished fields and the one the parser is still collecting.
     if (longRowLine_ == 0 && rowBytes_ + parser_.entry_pos > kLongestRow) {
         if (parser_.quoted) {
-            throw ScheduleError("a quote opened on line " + std::to_string(Line()) +
-                                " is not closed within 1 MB");
+            throw ScheduleError({.fault = ScheduleFault::QuoteTooLong, .line = Line()});
         }
         longRowLine_ = Line();
     }
     if (longRowLine_ != 0) {
-        throw ScheduleError("line " + std::to_string(longRowLine_) +
-                            " is longer than 1 MB; a schedule's rows are far shorter");
+        throw ScheduleError({.fault = ScheduleFault::RowTooLong, .line = longRowLine_});
     }
 }
 
@@ -135,8 +192,7 @@ void CsvReader::Finish() {
     // file, and its record would otherwise look like a row with columns missing.
     csv_set_opts(&parser_, CSV_STRICT | CSV_STRICT_FINI);
     if (csv_fini(&parser_, OnField, OnRecord, this) != 0) {
-        throw ScheduleError("a quote opened on line " + std::to_string(Line()) +
-                            " is never closed");
+        throw ScheduleError({.fault = ScheduleFault::QuoteNeverClosed, .line = Line()});
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,17 +23,59 @@ enum class ScheduleEncoding { Unknown, Utf8, Gbk };
 /// The longest row a schedule may have, bytes. Real rows are a few hundred.
 constexpr std::size_t kLongestRow = 1024 * 1024;
 
-/// The schedule cannot be read on: the message says why and names the line.
+/// Why a schedule cannot be read or used.
+enum class ScheduleFault {
+    IsFolder,          ///< the path is a folder
+    CannotOpen,        ///< the system refuses to open it (`detail`: its reason)
+    Empty,             ///< not even a header row
+    ReadFailed,        ///< reading stopped part-way (`detail`: the system's reason)
+    Utf16,             ///< UTF-16 text, as a spreadsheet saves "Unicode text"
+    Malformed,         ///< libcsv gave up (`detail`: its words)
+    QuoteNeverClosed,  ///< a quote opened on `line` runs to the end of the file
+    QuoteTooLong,      ///< a quote opened on `line` is still open 1 MB later
+    RowTooLong,        ///< `line` is longer than kLongestRow
+    MissingColumns,    ///< `columns` are not in the header
+    RepeatedColumn,    ///< `columns` (one) heads the columns at `letters` ("B and D")
+};
+
+struct ScheduleProblem {
+    ScheduleFault fault = ScheduleFault::ReadFailed;
+    std::string path{};  ///< the schedule's, UTF-8, once known
+    long long line = 0;
+    std::string detail{};
+    std::vector<std::string> columns{};
+    std::string letters{};
+    /// The separator a one-cell header seems to use instead of commas: ';' or '\t'; 0 for none.
+    char separator = '\0';
+};
+
+/// The problem as the command line says it, in English.
+std::string ScheduleProblemText(const ScheduleProblem& problem);
+
+/// The schedule cannot be read on, or lacks what a schedule needs.
 class ScheduleError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ScheduleError(ScheduleProblem problem);
+    const ScheduleProblem& problem() const { return problem_; }
+
+  private:
+    ScheduleProblem problem_;
 };
+
+/// Text that may not read as the schedule means: a UTF-8 byte-order mark over a line that is not
+/// UTF-8, its characters then shown as U+FFFD.
+struct EncodingWarning {
+    long long line = 0;
+    std::optional<std::string> asGbk{};  ///< the line as GBK, when it reads as GBK
+};
+
+/// The warning as the command line says it, in English, after "the schedule '…' ".
+std::string EncodingWarningText(const EncodingWarning& warning);
 
 class CsvReader {
   public:
-    /// What may not read as the schedule means goes to `warn`, once: a UTF-8 byte-order mark
-    /// over text that is not UTF-8.
-    using Warning = std::function<void(const std::string&)>;
+    /// What may not read as the schedule means goes to `warn`, once.
+    using Warning = std::function<void(const EncodingWarning&)>;
     explicit CsvReader(std::FILE* file, Warning warn = {});
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;

@@ -13,10 +13,98 @@ bool IsNumberCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
 }
 
+// A designation's part as the English message names it: "column 'stiffener' (80x0) thickness".
+std::string PartName(const ValueProblem& p) {
+    const char* part = nullptr;
+    switch (p.input.field) {
+        case BayField::FlatBarHeight:
+            part = "height";
+            break;
+        case BayField::FlatBarThickness:
+            part = "thickness";
+            break;
+        case BayField::PatchAcross:
+            part = "across";
+            break;
+        case BayField::PatchAlong:
+            part = "along";
+            break;
+        default:
+            return p.input.name;
+    }
+    return p.input.name + " (" + p.whole + ") " + part;
+}
+
+[[noreturn]] void Refuse(ValueFault fault, const Input& input, std::string_view value,
+                         std::string_view whole = {}) {
+    throw ValueError(ValueProblem{
+        .fault = fault, .input = input, .value = std::string(value), .whole = std::string(whole)});
+}
+
+// Splits "80x8" or "200x200" at its separator: empty when it has none.
+std::optional<std::pair<std::string_view, std::string_view>> Sides(std::string_view text) {
+    const std::size_t x = text.find_first_of("xX*");
+    if (x == std::string_view::npos) return std::nullopt;
+    return std::pair{text.substr(0, x), text.substr(x + 1)};
+}
+
 }  // namespace
 
-double StrictNumber(std::string_view text, std::string_view option) {
-    const std::string name(option);
+std::string ValueProblemText(const ValueProblem& p) {
+    const std::string name = PartName(p);
+    const std::string& v = p.value;
+    const std::string range = std::to_string(p.least) + " to " + std::to_string(p.most);
+    switch (p.fault) {
+        case ValueFault::NotANumber:
+            return name + ": '" + v + "' is not a number";
+        case ValueFault::BeyondRange:
+            return name + ": " + v + " is out of the range of numbers";
+        case ValueFault::NotWhole:
+            return name + ": '" + v + "' is not a whole number; give " + range;
+        case ValueFault::OutsideRange:
+            return name + ": must be " + range + ", not " + v;
+        case ValueFault::NotPositive:
+            return name + ": must be greater than 0 mm, not " + v;
+        case ValueFault::NegativeLoad:
+            return name + ": must be 0 kN/m2 or more, not " + v;
+        case ValueFault::NegativeForce:
+            return name + ": must be 0 kN or more, not " + v;
+        case ValueFault::NotAFlatBar:
+            return name + ": '" + v +
+                   "' is not a flat bar; write height x thickness in mm, e.g. 80x8";
+        case ValueFault::NotAPatch:
+            return name + ": '" + v +
+                   "' is not a patch; write across x along the stiffeners in mm, e.g. 200x200";
+        case ValueFault::PatchWithoutPointLoad:
+            return name + ": '" + v +
+                   "' needs a point load: give one in column 'point_load' or with --point-load";
+        case ValueFault::NotInCatalogue:
+            return name + ": '" + v +
+                   "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
+                   "designations, e.g. L63x40x5";
+        case ValueFault::NotABasis:
+            return name + ": '" + v + "' is neither legacy nor current";
+        case ValueFault::NotABoundary:
+            return name + ": '" + v + "' is neither simple nor continuous";
+        case ValueFault::DeviceName:
+            return name + ": '" + v +
+                   "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
+                   "LPT9, with any extension), where nothing would be saved; choose another name";
+        case ValueFault::NoValue:
+            return "no value in " + name;
+        case ValueFault::Other:
+            break;
+    }
+    return p.text;
+}
+
+ValueError::ValueError(ValueProblem problem)
+    : std::runtime_error(ValueProblemText(problem)), problem_(std::move(problem)) {}
+
+ValueError::ValueError(const std::string& message)
+    : std::runtime_error(message), problem_{.fault = ValueFault::Other, .text = message} {}
+
+double StrictNumber(std::string_view text, const Input& input) {
     std::string_view digits = text;
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     // from_chars would also take "inf", "nan" and hexadecimal; only plain decimals are allowed.
@@ -26,105 +114,94 @@ double StrictNumber(std::string_view text, std::string_view option) {
     const auto [end, ec] =
         plain ? std::from_chars(digits.data(), digits.data() + digits.size(), value)
               : std::from_chars_result{digits.data(), std::errc::invalid_argument};
-    if (ec == std::errc::result_out_of_range)
-        throw ValueError(name + ": " + std::string(text) + " is out of the range of numbers");
+    if (ec == std::errc::result_out_of_range) Refuse(ValueFault::BeyondRange, input, text);
     if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
-        throw ValueError(name + ": '" + std::string(text) + "' is not a number");
+        Refuse(ValueFault::NotANumber, input, text);
     return value;
 }
 
-long long WholeNumber(std::string_view text, std::string_view option, long long least,
-                      long long most) {
-    const std::string range = std::to_string(least) + " to " + std::to_string(most);
+long long WholeNumber(std::string_view text, const Input& input, long long least, long long most) {
     long long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    ValueProblem problem{.input = input, .value = std::string(text), .least = least, .most = most};
     if (ec == std::errc::invalid_argument || end != text.data() + text.size()) {
-        throw ValueError(std::string(option) + ": '" + std::string(text) +
-                         "' is not a whole number; give " + range);
+        problem.fault = ValueFault::NotWhole;
+        throw ValueError(problem);
     }
     if (ec == std::errc::result_out_of_range || value < least || value > most) {
-        throw ValueError(std::string(option) + ": must be " + range + ", not " + std::string(text));
+        problem.fault = ValueFault::OutsideRange;
+        throw ValueError(problem);
     }
     return value;
 }
 
-double Length(std::string_view text, std::string_view option) {
-    const double value = StrictNumber(text, option);
-    if (!(value > 0)) {
-        throw ValueError(std::string(option) + ": must be greater than 0 mm, not " +
-                         std::string(text));
+namespace {
+
+// A size, as a whole value or as a part of a designation.
+double Size(std::string_view text, const Input& input, std::string_view whole) {
+    // A part's number is named as the part: "column 'stiffener' (80xa) thickness: 'a' is not…".
+    double value = 0;
+    try {
+        value = StrictNumber(text, input);
+    } catch (const ValueError& e) {
+        Refuse(e.problem().fault, input, text, whole);
     }
+    if (!(value > 0)) Refuse(ValueFault::NotPositive, input, text, whole);
     return value;
 }
 
-double Load(std::string_view text, std::string_view option) {
-    const double value = StrictNumber(text, option);
-    if (value < 0)
-        throw ValueError(std::string(option) + ": must be 0 kN/m2 or more, not " +
-                         std::string(text));
+}  // namespace
+
+double Length(std::string_view text, const Input& input) { return Size(text, input, {}); }
+
+double Load(std::string_view text, const Input& input) {
+    const double value = StrictNumber(text, input);
+    if (value < 0) Refuse(ValueFault::NegativeLoad, input, text);
     return value;
 }
 
-FlatBar ParseFlatBar(std::string_view text, std::string_view option) {
-    const std::size_t x = text.find_first_of("xX*");
-    if (x == std::string_view::npos) {
-        throw ValueError(std::string(option) + ": '" + std::string(text) +
-                         "' is not a flat bar; write height x thickness in mm, e.g. 80x8");
-    }
-    const std::string part = std::string(option) + " (" + std::string(text) + ")";
-    return {Length(text.substr(0, x), part + " height"),
-            Length(text.substr(x + 1), part + " thickness")};
+FlatBar ParseFlatBar(std::string_view text, const Input& input) {
+    const auto sides = Sides(text);
+    if (!sides) Refuse(ValueFault::NotAFlatBar, input, text);
+    return {Size(sides->first, {input.name, BayField::FlatBarHeight}, text),
+            Size(sides->second, {input.name, BayField::FlatBarThickness}, text)};
 }
 
-AngleValues ParseAngle(std::string_view designation, std::string_view option) {
+CatalogueAngle ParseAngle(std::string_view designation, const Input& input) {
     const auto position = FindAngle(designation);
-    if (!position) {
-        throw ValueError(std::string(option) + ": '" + std::string(designation) +
-                         "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
-                         "designations, e.g. L63x40x5");
-    }
-    return AngleSection(*position);
+    if (!position) Refuse(ValueFault::NotInCatalogue, input, designation);
+    return {*position};
 }
 
-PointLoad ParsePointLoad(std::string_view force, std::string_view patch,
-                         std::string_view forceOption, std::string_view patchOption) {
-    const double kilonewtons = StrictNumber(force, forceOption);
-    if (kilonewtons < 0) {
-        throw ValueError(std::string(forceOption) + ": must be 0 kN or more, not " +
-                         std::string(force));
-    }
-    const std::size_t x = patch.find_first_of("xX*");
-    if (x == std::string_view::npos) {
-        throw ValueError(std::string(patchOption) + ": '" + std::string(patch) +
-                         "' is not a patch; write across x along the stiffeners in mm, e.g. "
-                         "200x200");
-    }
-    const std::string part = std::string(patchOption) + " (" + std::string(patch) + ")";
-    return {kilonewtons, Length(patch.substr(0, x), part + " across"),
-            Length(patch.substr(x + 1), part + " along")};
+double PointLoadForce(std::string_view text, const Input& input) {
+    const double kilonewtons = StrictNumber(text, input);
+    if (kilonewtons < 0) Refuse(ValueFault::NegativeForce, input, text);
+    return kilonewtons;
 }
 
-DesignBasis ParseBasis(std::string_view text, std::string_view option) {
+Patch ParsePatch(std::string_view text, const Input& input) {
+    const auto sides = Sides(text);
+    if (!sides) Refuse(ValueFault::NotAPatch, input, text);
+    return {Size(sides->first, {input.name, BayField::PatchAcross}, text),
+            Size(sides->second, {input.name, BayField::PatchAlong}, text)};
+}
+
+DesignBasis ParseBasis(std::string_view text, const Input& input) {
     for (const DesignBasis basis : {DesignBasis::Legacy, DesignBasis::Current})
         if (text == BasisName(basis)) return basis;
-    throw ValueError(std::string(option) + ": '" + std::string(text) +
-                     "' is neither legacy nor current");
+    Refuse(ValueFault::NotABasis, input, text);
 }
 
-std::string OutputFile(std::string_view text, std::string_view option) {
-    if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename()))) {
-        throw ValueError(std::string(option) + ": '" + std::string(text) +
-                         "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
-                         "LPT9, with any extension), where nothing would be saved; choose another "
-                         "name");
-    }
+std::string OutputFile(std::string_view text, const Input& input) {
+    if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename())))
+        Refuse(ValueFault::DeviceName, input, text);
     return std::string(text);
 }
 
-Stiffener ParseStiffener(std::string_view text, std::string_view option) {
+StiffenerChoice ParseStiffener(std::string_view text, const Input& input) {
     if (!text.empty() && (text.front() == 'L' || text.front() == 'l'))
-        return ParseAngle(text, option);
-    return ParseFlatBar(text, option);
+        return ParseAngle(text, input);
+    return ParseFlatBar(text, input);
 }
 
 }  // namespace deckplate::schedule

@@ -1,66 +1,115 @@
 #pragma once
-// Strict reading of the values a script or a schedule gives: unlike the window, which reads
-// "12mm" as 12, a typo in an option or a schedule's cell must stop with a message naming it.
+// Strict reading of the values a script or a schedule gives: unlike the window, which refuses a
+// box that is not a number with its own words, a typo in an option or a schedule's cell stops
+// with a message naming it. A value that cannot be used is a ValueProblem: what is wrong, which
+// input (an option or a column, and the bay's field it holds) and the text given. The command
+// line and the results file word it in English (ValueProblemText); the window words it in
+// Chinese from the same data.
 
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "calc/bay_input.h"
 #include "calc/design_basis.h"
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
 
 namespace deckplate::schedule {
 
-/// A value the user gave that cannot be used; the message names the option or the column.
+/// What is wrong with a value.
+enum class ValueFault {
+    NotANumber,             ///< "1,5", "abc", "" where a number is needed
+    BeyondRange,            ///< "1e999": beyond the range of numbers
+    NotWhole,               ///< a count that is not a whole number
+    OutsideRange,           ///< a count outside least … most
+    NotPositive,            ///< a size of 0 mm or less
+    NegativeLoad,           ///< a surface load below 0 kN/m²
+    NegativeForce,          ///< a point load below 0 kN
+    NotAFlatBar,            ///< no separator between height and thickness
+    NotAPatch,              ///< no separator between the patch's sides
+    PatchWithoutPointLoad,  ///< a schedule row's patch, with no point load to stand on it
+    NotInCatalogue,         ///< an angle designation the catalogue lacks
+    NotABasis,              ///< neither legacy nor current
+    NotABoundary,           ///< neither simple nor continuous
+    DeviceName,             ///< a file name Windows keeps for a device
+    NoValue,                ///< a row too short to have a cell in the column
+    Other,                  ///< a command's own rule; `text` says it in English
+};
+
+/// An input as a message names it: on the command line an option ("--spacing") or a column
+/// ("column 'spacing'"), with the bay's field it holds.
+struct Input {
+    std::string name;
+    BayField field = BayField::Other;
+};
+
+struct ValueProblem {
+    ValueFault fault = ValueFault::Other;
+    Input input{};
+    std::string value{};  ///< the text given: the part's, for a part of a designation
+    std::string whole{};  ///< a designation's whole text, when `value` is a part of it ("80x0")
+    long long least = 0, most = 0;  ///< a count's range
+    std::string text{};             ///< the English message of ValueFault::Other
+};
+
+/// The problem as the command line and the results file say it, in English: "--spacing: must
+/// be greater than 0 mm, not 0".
+std::string ValueProblemText(const ValueProblem& problem);
+
+/// A value the user gave that cannot be used.
 class ValueError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ValueError(ValueProblem problem);
+    /// A command's own rule, in English only.
+    explicit ValueError(const std::string& message);
+    const ValueProblem& problem() const { return problem_; }
+
+  private:
+    ValueProblem problem_;
 };
 
 /// The whole text must be a finite decimal number ("6", "4.5", "-1.2e3"). Throws ValueError.
-double StrictNumber(std::string_view text, std::string_view option);
+double StrictNumber(std::string_view text, const Input& input);
 
 /// The whole text must be a whole number from `least` to `most` ("10"). Throws ValueError.
-long long WholeNumber(std::string_view text, std::string_view option, long long least,
-                      long long most);
+long long WholeNumber(std::string_view text, const Input& input, long long least, long long most);
 
 /// A size in mm — thickness, span, spacing, a flat bar's height or thickness — which must be
 /// greater than 0: a size of 0 or less would be computed into a stress of 0 and called a pass.
 /// Throws ValueError naming the value.
-double Length(std::string_view text, std::string_view option);
+double Length(std::string_view text, const Input& input);
 
 /// A load in kN/m², which must not be negative. Throws ValueError naming the value.
-double Load(std::string_view text, std::string_view option);
+double Load(std::string_view text, const Input& input);
 
 /// "80x8": flat bar height × thickness in mm, each greater than 0. Throws ValueError.
-FlatBar ParseFlatBar(std::string_view text, std::string_view option);
+FlatBar ParseFlatBar(std::string_view text, const Input& input);
 
-/// A catalogue designation such as "L63x40x5", as its section values. Throws ValueError that
-/// tells how to list the catalogue.
-AngleValues ParseAngle(std::string_view designation, std::string_view option);
+/// A catalogue designation such as "L63x40x5". Throws ValueError that tells how to list the
+/// catalogue.
+CatalogueAngle ParseAngle(std::string_view designation, const Input& input);
 
 /// "legacy" or "current". Throws ValueError naming the option.
-DesignBasis ParseBasis(std::string_view text, std::string_view option);
+DesignBasis ParseBasis(std::string_view text, const Input& input);
 
 /// A file the command writes, as given. Refused on every system when Windows would take its
 /// name for a device (nul.html), so that a script does the same everywhere. Throws ValueError.
-std::string OutputFile(std::string_view text, std::string_view option);
+std::string OutputFile(std::string_view text, const Input& input);
 
-/// The point-load case as the command line and a schedule give it, still as text: the force in
-/// kN when given, and the patch "UxV" in mm.
-struct PointLoadOptions {
-    std::optional<std::string> force{};
-    std::string patch = "200x200";
+/// The force of a point load in kN, 0 or more. Throws ValueError naming the option.
+double PointLoadForce(std::string_view text, const Input& input);
+
+/// A point load's patch "UxV" in mm (across × along the stiffeners, each greater than 0).
+struct Patch {
+    double across = kPointLoadPatch;
+    double along = kPointLoadPatch;
 };
-
-/// A point load of `force` kN (0 or more) on a patch "UxV" in mm (across × along the stiffeners,
-/// each greater than 0). Throws ValueError naming the option.
-PointLoad ParsePointLoad(std::string_view force, std::string_view patch,
-                         std::string_view forceOption, std::string_view patchOption);
+/// Throws ValueError naming the option.
+Patch ParsePatch(std::string_view text, const Input& input);
 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws ValueError.
-Stiffener ParseStiffener(std::string_view text, std::string_view option);
+StiffenerChoice ParseStiffener(std::string_view text, const Input& input);
 
 }  // namespace deckplate::schedule

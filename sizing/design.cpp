@@ -11,32 +11,21 @@
 namespace deckplate::sizing {
 namespace {
 
-// The plate thicknesses of the window's list.
-struct NamedStiffener {
-    std::string name;
-    Stiffener stiffener;
-};
-
-std::vector<NamedStiffener> BuildStiffeners(StiffenerFamily family) {
-    std::vector<NamedStiffener> all;
+std::vector<StiffenerChoice> BuildStiffeners(StiffenerFamily family) {
+    std::vector<StiffenerChoice> all;
     if (family != StiffenerFamily::Flat) {
-        const auto angles = AngleCatalogue();
-        for (std::size_t i = 0; i < angles.size(); ++i)
-            all.push_back(
-                {std::string(angles[i].designation), AngleSection(static_cast<std::int16_t>(i))});
+        for (std::size_t i = 0; i < AngleCatalogue().size(); ++i)
+            all.emplace_back(CatalogueAngle{static_cast<std::int16_t>(i)});
     }
-    if (family != StiffenerFamily::Angle) {
-        for (const FlatBar& bar : StandardFlatBars())
-            all.push_back(
-                {PlainNumberText(bar.height) + "x" + PlainNumberText(bar.thickness), bar});
-    }
+    if (family != StiffenerFamily::Angle)
+        for (const FlatBar& bar : StandardFlatBars()) all.emplace_back(bar);
     return all;
 }
 
-const std::vector<NamedStiffener>& Stiffeners(StiffenerFamily family) {
-    static const std::vector<NamedStiffener> families[] = {BuildStiffeners(StiffenerFamily::Angle),
-                                                           BuildStiffeners(StiffenerFamily::Flat),
-                                                           BuildStiffeners(StiffenerFamily::Any)};
+const std::vector<StiffenerChoice>& Stiffeners(StiffenerFamily family) {
+    static const std::vector<StiffenerChoice> families[] = {BuildStiffeners(StiffenerFamily::Angle),
+                                                            BuildStiffeners(StiffenerFamily::Flat),
+                                                            BuildStiffeners(StiffenerFamily::Any)};
     return families[static_cast<int>(family)];
 }
 
@@ -81,21 +70,27 @@ DesignResult Design(const DesignRequest& request) {
     DesignResult result;
     result.basis = request.basis;
     result.pointLoad = request.pointLoad.has_value();
-    const std::vector<NamedStiffener>& stiffeners = Stiffeners(request.family);
-    std::vector<std::string_view> thicknesses;
+    const std::vector<StiffenerChoice>& stiffeners = Stiffeners(request.family);
+    std::vector<PlateThickness> thicknesses;
     for (const std::string_view text : PlateThicknesses())
-        if (ParseNumber(text) >= request.leastThickness) thicknesses.push_back(text);
+        if (ParseNumber(text) >= request.leastThickness)
+            thicknesses.push_back({ParseNumber(text), std::string(text)});
     const double steps = static_cast<double>(request.spacings.size() * thicknesses.size());
     double done = 0;
     for (double spacing : request.spacings) {
-        for (const std::string_view thicknessText : thicknesses) {
+        for (const PlateThickness& thickness : thicknesses) {
             if (request.progress && !request.progress(done++ / steps)) {
                 result.stopped = true;
                 return result;
             }
-            BayInput bay{request.dead, request.live,  ParseNumber(thicknessText),
-                         request.span, spacing,       request.continuous,
-                         {},           request.basis, request.pointLoad};
+            BayInput bay{.dead = request.dead,
+                         .live = request.live,
+                         .thickness = thickness,
+                         .span = request.span,
+                         .spacing = spacing,
+                         .boundary = BoundaryOf(request.continuous),
+                         .basis = request.basis,
+                         .pointLoad = request.pointLoad};
             std::optional<PlateChecks> plate;
             try {
                 plate = CheckPlates(bay, DisplayTexts::StressOnly);
@@ -105,13 +100,16 @@ DesignResult Design(const DesignRequest& request) {
                 if (!result.firstFault) result.firstFault = e;
                 continue;
             }
-            for (const NamedStiffener& s : stiffeners) {
+            for (const StiffenerChoice& stiffener : stiffeners) {
                 ++result.candidates;
-                bay.stiffener = s.stiffener;
+                bay.stiffener = stiffener;
                 try {
                     const BayCheck c = CheckBay(bay, *plate, DisplayTexts::StressOnly);
-                    Candidate candidate{std::string(thicknessText), s.name, spacing,
-                                        c.stiffener.selfWeight, Utilisations(c)};
+                    Candidate candidate{.thickness = thickness,
+                                        .stiffener = stiffener,
+                                        .spacing = spacing,
+                                        .selfWeight = c.stiffener.selfWeight,
+                                        .utilisation = Utilisations(c)};
                     if (c.AllPass()) {
                         ++result.passingCount;
                         KeepIfLightest(result.passing, request.top, std::move(candidate));

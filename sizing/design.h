@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/bay_check.h"
+#include "calc/checks.h"
 
 namespace deckplate::sizing {
 
@@ -28,7 +29,7 @@ std::vector<double> SpacingRange(double from, double to, double step);
 
 struct DesignRequest {
     double dead = 0, live = 0, span = 0;
-    std::vector<double> spacings;  ///< one or more, mm
+    std::vector<double> spacings{};  ///< one or more, mm
     bool continuous = false;
     StiffenerFamily family = StiffenerFamily::Any;
     std::size_t top = 10;  ///< how many passing designs to keep
@@ -40,11 +41,11 @@ struct DesignRequest {
 };
 
 struct Candidate {
-    std::string thickness;  ///< the window's list text, "4.5"
-    std::string stiffener;  ///< "L63x40x5" or "80x8"
+    PlateThickness thickness{};  ///< as the window's list writes it
+    StiffenerChoice stiffener{};
     double spacing = 0;
     double selfWeight = 0;  ///< kN/m²
-    Utilisation utilisation;
+    Utilisation utilisation{};
 };
 
 struct DesignResult {

@@ -1,13 +1,19 @@
 // One full check of a bay (plate, stiffener, verdicts and every display text), as Verify does it.
 #include <benchmark/benchmark.h>
 
+#include "calc/angle_catalogue.h"
 #include "calc/bay_check.h"
 #include "calc/number_text.h"
 
 namespace {
 
 void BM_CheckBayFlatBar(benchmark::State& state) {
-    const deckplate::BayInput bay{1, 2, 6, 2000, 500, false, deckplate::FlatBar{80, 8}};
+    const deckplate::BayInput bay{.dead = 1,
+                                  .live = 2,
+                                  .thickness = deckplate::ThicknessOf(6),
+                                  .span = 2000,
+                                  .spacing = 500,
+                                  .stiffener = deckplate::FlatBar{80, 8}};
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
     state.SetItemsProcessed(state.iterations());
 }
@@ -15,7 +21,13 @@ BENCHMARK(BM_CheckBayFlatBar);
 
 void BM_CheckBayAngle(benchmark::State& state) {
     const deckplate::BayInput bay{
-        1, 2, 4.5, 3000, 600, true, deckplate::AngleValues{80, 62.83, 2.73, 9.87}};
+        .dead = 1,
+        .live = 2,
+        .thickness = deckplate::ThicknessOf(4.5),
+        .span = 3000,
+        .spacing = 600,
+        .boundary = deckplate::BoundaryOf(true),
+        .stiffener = deckplate::CatalogueAngle{*deckplate::FindAngle("L80x50x8")}};
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
     state.SetItemsProcessed(state.iterations());
 }
@@ -23,15 +35,14 @@ BENCHMARK(BM_CheckBayAngle);
 
 // The walkway's deck with the point load of 1.5 kN on 200 × 200 mm: eight checks.
 void BM_CheckBayPointLoad(benchmark::State& state) {
-    const deckplate::BayInput bay{1,
-                                  2,
-                                  4,
-                                  2000,
-                                  500,
-                                  false,
-                                  deckplate::FlatBar{60, 6},
-                                  deckplate::DesignBasis::Current,
-                                  deckplate::PointLoad{}};
+    const deckplate::BayInput bay{.dead = 1,
+                                  .live = 2,
+                                  .thickness = deckplate::ThicknessOf(4),
+                                  .span = 2000,
+                                  .spacing = 500,
+                                  .stiffener = deckplate::FlatBar{60, 6},
+                                  .basis = deckplate::DesignBasis::Current,
+                                  .pointLoad = deckplate::PointLoad{}};
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
     state.SetItemsProcessed(state.iterations());
 }

@@ -33,15 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     deckplate::BayInput bay;
     bay.dead = v[0];
     bay.live = v[1];
-    bay.thickness = v[2];
+    bay.thickness = {v[2], "fuzzed"};
     bay.span = v[3];
     bay.spacing = v[4];
-    bay.continuous = flags & 1;
+    bay.boundary = deckplate::BoundaryOf(flags & 1);
     bay.basis = flags & 4 ? deckplate::DesignBasis::Current : deckplate::DesignBasis::Legacy;
     if (flags & 2)
         bay.stiffener = deckplate::FlatBar{v[5], v[6]};
     else
-        bay.stiffener = deckplate::AngleValues{v[7], v[5], v[8], v[6], v[9]};
+        // Any list position, the catalogue's and those beyond it (−1: none picked).
+        bay.stiffener = deckplate::CatalogueAngle{
+            static_cast<std::int16_t>((size > sizeof v + 1 ? data[sizeof v + 1] : 0) - 1)};
     // The point load's force and patch from values the bay also uses elsewhere.
     if (flags & 8) bay.pointLoad = deckplate::PointLoad{v[1], v[5], v[6]};
     try {

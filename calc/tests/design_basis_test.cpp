@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/bay_check.h"
+#include "calc/checks.h"
 
 namespace deckplate {
 namespace {
@@ -92,15 +93,22 @@ TEST(StrengthVerdict, JudgedAgainstAndShowingTheLimitUsed) {
 
 TEST(Utilisation, StrengthAgainstTheLimitUsed) {
     // Flat bar 200 × 18 (f = 205 under the current basis) on a 6 mm plate.
-    BayInput bay{1, 2, 6, 4000, 600, false, FlatBar{200, 18}, kCurrent};
+    BayInput bay{.dead = 1,
+                 .live = 2,
+                 .thickness = ThicknessOf(6),
+                 .span = 4000,
+                 .spacing = 600,
+                 .stiffener = FlatBar{200, 18},
+                 .basis = kCurrent};
     const BayCheck current = CheckBay(bay);
     EXPECT_EQ(current.plate.f, 215);
     EXPECT_EQ(current.stiffener.f, 205);
-    EXPECT_EQ(Utilisations(current).stiffenerStrength, current.stiffener.stress / 205);
-    EXPECT_EQ(Utilisations(current).plateStrength, std::stod(current.plate.display.stress) / 215);
+    EXPECT_EQ(Utilisations(current)[Check::StiffenerStrength], current.stiffener.stress / 205);
+    EXPECT_EQ(Utilisations(current)[Check::PlateStrength],
+              std::stod(current.plate.display.stress) / 215);
     bay.basis = kLegacy;
     const BayCheck legacy = CheckBay(bay);
-    EXPECT_EQ(Utilisations(legacy).stiffenerStrength, legacy.stiffener.stress / 215);
+    EXPECT_EQ(Utilisations(legacy)[Check::StiffenerStrength], legacy.stiffener.stress / 215);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/bay_check.h"
+#include "calc/checks.h"
 
 namespace deckplate {
 namespace {
@@ -38,15 +39,14 @@ TEST(PatchLoadInfluence, AgreesWithRoarkForASmallCentralLoad) {
 // 1.5 kN on 200 × 200 mm over a 4 mm plate on L45x28x3 at 500 mm, span 2000 mm, D = 1 kN/m²,
 // current basis: the deck that `design` offered lightest before the point load was checked.
 TEST(PointLoad, WorkedBayOfAWalkway) {
-    const BayInput bay{1,
-                       2,
-                       4,
-                       2000,
-                       500,
-                       false,
-                       AngleSection(*FindAngle("L45x28x3")),
-                       DesignBasis::Current,
-                       PointLoad{}};
+    const BayInput bay{.dead = 1,
+                       .live = 2,
+                       .thickness = ThicknessOf(4),
+                       .span = 2000,
+                       .spacing = 500,
+                       .stiffener = CatalogueAngle{*FindAngle("L45x28x3")},
+                       .basis = DesignBasis::Current,
+                       .pointLoad = PointLoad{}};
     const BayCheck c = CheckBay(bay);
     ASSERT_TRUE(c.AllPass() == false && c.pointLoad);
     const PointLoadCheck& p = *c.pointLoad;
@@ -64,7 +64,7 @@ TEST(PointLoad, WorkedBayOfAWalkway) {
     EXPECT_DOUBLE_EQ(p.stiffener.deflection,
                      5.0 * 1 * 0.5 * std::pow(2000.0, 4) / (384.0 * kSteelModulus * Ix) +
                          1500.0 * std::pow(2000.0, 3) / (48.0 * kSteelModulus * Ix));
-    EXPECT_STREQ(Utilisations(c).GoverningCheck(), "point_load_plate_deflection");
+    EXPECT_EQ(Utilisations(c).GoverningCheck(), Check::PointLoadPlateDeflection);
 }
 
 TEST(PointLoad, PatchLargerThanThePanelIsCutToIt) {

@@ -223,7 +223,12 @@ Group WorkedBay() {
             "simply supported, legacy basis: each step written out and rounded to 2 decimals as "
             "the window, the report and the book show it; equal to the last digit.",
             {}};
-    const BayCheck c = CheckBay({1, 2, 6, 2000, 500, false, FlatBar{80, 8}});
+    const BayCheck c = CheckBay({.dead = 1,
+                                 .live = 2,
+                                 .thickness = ThicknessOf(6),
+                                 .span = 2000,
+                                 .spacing = 500,
+                                 .stiffener = FlatBar{80, 8}});
     const double q = 1.2 * 1 + 1.4 * 2, qk = 1 + 2;
     const double M = 0.125 * q * 0.5 * 0.5;  // b/a = 4: the one-way strip
     const double sigma = 6000 * M / (1.2 * 6 * 6);

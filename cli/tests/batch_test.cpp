@@ -194,7 +194,8 @@ TEST(Batch, PointLoadColumnsOverrideTheRunsPointLoad) {
     for (std::size_t row = 1; row < run.rows.size(); ++row) {
         const auto& e = expected[row - 1];
         EXPECT_EQ(Column(run, row, "point_load_kN"), e.force) << "row " << row;
-        EXPECT_EQ(Column(run, row, "point_plate_deflection_mm"), e.deflection) << "row " << row;
+        EXPECT_EQ(Column(run, row, "point_load_plate_deflection_mm"), e.deflection)
+            << "row " << row;
         EXPECT_EQ(Column(run, row, "status"), e.status) << "row " << row;
         EXPECT_EQ(run.rows[row].size(), run.rows[0].size()) << "row " << row;
     }

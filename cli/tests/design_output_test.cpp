@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "calc/angle_catalogue.h"
 #include "schedule/values.h"
 
 namespace deckplate::cli {
@@ -15,13 +16,17 @@ using sizing::DesignResult;
 
 TEST(PrintDesign, ColumnsKeepABlankBetweenThemWhateverTheirWidth) {
     // As --spacings 100000000:100009999:1 gives: no column is wide enough for these.
-    Utilisation u;
-    u.plateStrength = 1816860465.116;
-    u.plateDeflection = 606701304611650.5;
-    u.stiffenerStrength = 392448.812;
-    u.stiffenerDeflection = 482824.59;
+    const Utilisation u{{Check::PlateStrength, 1816860465.116},
+                        {Check::PlateDeflection, 606701304611650.5},
+                        {Check::StiffenerStrength, 392448.812},
+                        {Check::StiffenerDeflection, 482824.59}};
     DesignResult result;
-    result.closest = Candidate{"8.0", "L140x90x10", 100000000, 12345678.9, u};
+    Candidate& c = result.closest.emplace();
+    c.thickness = {8, "8.0"};
+    c.stiffener = CatalogueAngle{*FindAngle("L140x90x10")};
+    c.spacing = 100000000;
+    c.selfWeight = 12345678.9;
+    c.utilisation = u;
     std::ostringstream out;
     PrintDesign(result, false, out);
     const std::string text = out.str();

@@ -3,7 +3,9 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -14,6 +16,20 @@
 namespace deckplate::form {
 
 class FakePlatform : public Platform {
+    class File : public FileWriter {
+      public:
+        File(FakePlatform& platform, std::string path) : platform_(platform), path_(path) {}
+        std::ostream& Stream() override { return text_; }
+        void Commit() override {
+            platform_.writes.push_back({path_, text_.str(), os::TextEncoding::Utf8});
+        }
+
+      private:
+        FakePlatform& platform_;
+        std::string path_;
+        std::ostringstream text_;
+    };
+
   public:
     struct Write {
         std::string path, text;
@@ -35,8 +51,9 @@ class FakePlatform : public Platform {
     std::vector<std::function<void(Dialog&)>> dialogs;
     int progressSteps = 0;  ///< ShowProgress calls
     int cancelAfter = -1;   ///< 取消 pressed at this ShowProgress call (counting from 1)
-    /// "write PATH", "open PATH" (text editor), "browse PATH", "associated PATH", "choose NAME",
-    /// "open-dialog KIND", "folder TITLE", "dialog TITLE", "progress-end", in order
+    /// "write PATH", "start PATH" (a streamed file), "open PATH" (text editor), "browse PATH",
+    /// "associated PATH", "choose NAME", "open-dialog KIND", "folder TITLE", "dialog TITLE",
+    /// "progress-end", in order
     std::vector<std::string> calls;
     std::map<std::string, std::string, std::less<>> settings;  ///< survives a new Form1
     std::size_t dialogsShown = 0;
@@ -52,6 +69,14 @@ class FakePlatform : public Platform {
             throw os::FileError(os::FileStep::Create, std::string(path),
                                 std::make_error_code(std::errc::no_such_device));
         writes.push_back({std::string(path), std::string(text), encoding});
+    }
+    /// A streamed file lands among the writes when it is committed, as a whole.
+    std::unique_ptr<FileWriter> StartFile(std::string_view path) override {
+        calls.push_back("start " + std::string(path));
+        if (unwritable.contains(path))
+            throw os::FileError(os::FileStep::Create, std::string(path),
+                                std::make_error_code(std::errc::no_such_device));
+        return std::make_unique<File>(*this, std::string(path));
     }
     std::string OpenFile(std::string_view path, Viewer viewer) override {
         const char* how = viewer == Viewer::Browser      ? "browse "

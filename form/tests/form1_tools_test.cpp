@@ -37,15 +37,14 @@ TEST_F(Form1Test, SizingListsTheRankingAndAppliesTheChosenDesign) {
     });
     form.MenuChosen(MenuItem::Sizing);
 
-    sizing::DesignRequest request{1, 2, 2000, {500}};
-    request.leastThickness = 4;
-    const sizing::DesignResult expected = sizing::Design(request);
+    const sizing::DesignResult expected = sizing::Design(
+        {.dead = 1, .live = 2, .span = 2000, .spacings = {500}, .leastThickness = 4});
     ASSERT_EQ(listed.size(), 10u);
     for (std::size_t i = 0; i < listed.size(); ++i) {
         EXPECT_EQ(listed[i].thickness, expected.passing[i].thickness) << i;
         EXPECT_EQ(listed[i].stiffener, expected.passing[i].stiffener) << i;
     }
-    EXPECT_EQ(listed[1].stiffener, "55x4");
+    EXPECT_EQ(listed[1].stiffener, StiffenerChoice(FlatBar{55, 4}));
     EXPECT_EQ(Text(Combo1), "4.0");
     EXPECT_TRUE(form.State(Option1).checked);
     EXPECT_EQ(Text(Text9), "55");
@@ -142,7 +141,8 @@ TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
               "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_结果.csv")));
     EXPECT_NE(summary.find("共 4 行：通过 2 行，超限 1 行，出错 1 行。"), std::string::npos)
         << summary;
-    EXPECT_NE(summary.find("\n第 5 行：column 'spacing'"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\n第 5 行：加劲肋间距必须大于 0 mm，现为 0"), std::string::npos)
+        << summary;
     EXPECT_NE(std::ranges::find(platform.calls, "associated " + platform.saveChoice),
               platform.calls.end());
     EXPECT_TRUE(
@@ -162,8 +162,7 @@ TEST_F(Form1ScheduleTest, CancelledOrUnreadableLeavesNothing) {
     form.MenuChosen(MenuItem::Schedule);
     EXPECT_TRUE(platform.writes.empty());
     ASSERT_EQ(platform.errors.size(), 1u);
-    EXPECT_EQ(platform.errors[0].rfind(
-                  "无法批量验算“平台排表.csv”：\nthe schedule has no column live", 0),
+    EXPECT_EQ(platform.errors[0].rfind("无法批量验算“平台排表.csv”：\n表头缺少 live、thickness", 0),
               0u)
         << platform.errors[0];
 }

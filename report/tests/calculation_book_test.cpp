@@ -9,25 +9,38 @@
 #include <vector>
 
 #include "calc/angle_catalogue.h"
+#include "calc/checks.h"
 #include "report/book_numbers.h"
 #include "report/html_text.h"
 
 namespace deckplate::report {
 namespace {
 
-BookInput Book(Stiffener stiffener, std::string name, BayInput bay) {
+BookInput Book(StiffenerChoice stiffener, BayInput bay) {
     bay.stiffener = stiffener;
-    return {bay, std::move(name), "平台A 第1跨", "2024-05-31", "1.0.0"};
+    return {.bay = bay, .bayName = "平台A 第1跨", .date = "2024-05-31", .version = "1.0.0"};
 }
 
-AngleValues Angle(std::string_view designation) {
-    return AngleSection(FindAngle(designation).value());
-}
+CatalogueAngle Angle(std::string_view designation) { return {FindAngle(designation).value()}; }
 
 // D = 1, P = 2, t = 6, L = 2000, a = 500 with 80 × 8 passes every check; D = 1.5, P = 3.5,
 // L = 2400, a = 600 with L50x32x4 exceeds the stiffener's strength and deflection.
-const BayInput kFlatBarBay{1, 2, 6, 2000, 500, false, {}, DesignBasis::Legacy};
-const BayInput kAngleBay{1.5, 3.5, 6, 2400, 600, false, {}, DesignBasis::Current};
+const BayInput kFlatBarBay{
+    .dead = 1, .live = 2, .thickness = ThicknessOf(6), .span = 2000, .spacing = 500};
+const BayInput kAngleBay{.dead = 1.5,
+                         .live = 3.5,
+                         .thickness = ThicknessOf(6),
+                         .span = 2400,
+                         .spacing = 600,
+                         .basis = DesignBasis::Current};
+
+// The flat-bar bay with a change.
+template <class Change>
+BayInput FlatBarBayWith(Change change) {
+    BayInput bay = kFlatBarBay;
+    change(bay);
+    return bay;
+}
 
 struct BookCase {
     const char* name;
@@ -73,28 +86,33 @@ TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bays, CalculationBookTest,
-    testing::Values(BookCase{"FlatBarPasses", Book(FlatBar{80, 8}, "80x8", kFlatBarBay), 0},
-                    BookCase{"AngleFails", Book(Angle("L50x32x4"), "L50x32x4", kAngleBay), 2},
-                    BookCase{"Continuous",
-                             Book(FlatBar{80, 8}, "80x8",
-                                  {1, 2, 6, 2000, 500, true, {}, DesignBasis::Legacy}),
+    testing::Values(BookCase{"FlatBarPasses", Book(FlatBar{80, 8}, kFlatBarBay), 0},
+                    BookCase{"AngleFails", Book(Angle("L50x32x4"), kAngleBay), 2},
+                    BookCase{"Continuous", Book(FlatBar{80, 8}, FlatBarBayWith([](BayInput& b) {
+                                                    b.boundary = BoundaryOf(true);
+                                                })),
                              0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The point-load case written out: its section after the stiffener's with the check's own
 // values and verdicts, the patch cut to the panel when larger, and four more rows in 结论.
 TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
-    BayInput walkway{1, 2, 4, 2000, 500, false, {}, DesignBasis::Current, PointLoad{}};
-    BayInput wholePanel{1, 2, 6, 2000, 500, true, {}, DesignBasis::Legacy, PointLoad{3, 900, 3000}};
+    const BayInput walkway = FlatBarBayWith([](BayInput& b) {
+        b.thickness = ThicknessOf(4);
+        b.basis = DesignBasis::Current;
+        b.pointLoad = PointLoad{};
+    });
+    const BayInput wholePanel = FlatBarBayWith([](BayInput& b) {
+        b.boundary = BoundaryOf(true);
+        b.pointLoad = PointLoad{3, 900, 3000};
+    });
     const struct {
         const char* name;
         BookInput input;
         const char* patch;  // as the section states it acts
     } cases[] = {
-        {"walkway", Book(Angle("L45x28x3"), "L45x28x3", walkway),
-         "1.5 kN，均布于作用面 u × v = 200 × 200 mm"},
-        {"patch cut to the panel", Book(FlatBar{80, 8}, "80x8", wholePanel),
-         "截取为 500 × 2000 mm"},
+        {"walkway", Book(Angle("L45x28x3"), walkway), "1.5 kN，均布于作用面 u × v = 200 × 200 mm"},
+        {"patch cut to the panel", Book(FlatBar{80, 8}, wholePanel), "截取为 500 × 2000 mm"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,10 +145,12 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
         for (auto at = table.find("<tr"); at != std::string::npos; at = table.find("<tr", at + 1))
             ++rows;
         EXPECT_EQ(rows, 1u + 8u);
-        const Utilisation::PointLoad u = Utilisations(check).pointLoad.value();
+        const Utilisation u = Utilisations(check);
         std::size_t previous = table.find("加劲肋挠度");
-        for (double utilisation :
-             {u.plateStrength, u.plateDeflection, u.stiffenerStrength, u.stiffenerDeflection}) {
+        for (const Check point :
+             {Check::PointLoadPlateStrength, Check::PointLoadPlateDeflection,
+              Check::PointLoadStiffenerStrength, Check::PointLoadStiffenerDeflection}) {
+            const double utilisation = u[point];
             const std::size_t at = table.find(
                 Cat("<td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td>"), previous);
             ASSERT_NE(at, std::string::npos) << utilisation;
@@ -139,32 +159,34 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
         EXPECT_EQ(html.find("集中荷载、振动"), std::string::npos);
     }
     // Without the point load the book is as it always was.
-    walkway.pointLoad.reset();
-    const std::string uniform = CalculationBook(Book(Angle("L45x28x3"), "L45x28x3", walkway));
+    BayInput uniformWalkway = walkway;
+    uniformWalkway.pointLoad.reset();
+    const std::string uniform = CalculationBook(Book(Angle("L45x28x3"), uniformWalkway));
     EXPECT_EQ(uniform.find("集中荷载验算"), std::string::npos);
     EXPECT_NE(uniform.find("<h2>6 结论</h2>"), std::string::npos);
 }
 
 TEST(CalculationBook, UsersTextIsEscaped) {
-    BookInput input = Book(FlatBar{80, 8}, "80x8\"><b>", kFlatBarBay);
-    input.bayName = "<script>alert('x')</script> & \"B\"";
+    BookInput input = Book(FlatBar{80, 8}, kFlatBarBay);
+    input.bayName = "<script>alert('x')</script> & \"B\"<b>";
     const std::string html = CalculationBook(input);
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("<b>"), std::string::npos);
-    EXPECT_NE(html.find("&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt; &amp; &quot;B&quot;"),
-              std::string::npos);
+    EXPECT_NE(
+        html.find("&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt; &amp; &quot;B&quot;&lt;b&gt;"),
+        std::string::npos);
 }
 
 TEST(CalculationBook, ArithmeticFaultGivesNoBook) {
     BayInput noLoad = kFlatBarBay;
     noLoad.dead = noLoad.live = 0;
-    EXPECT_THROW(CalculationBook(Book(FlatBar{80, 8}, "80x8", noLoad)), ArithmeticError);
+    EXPECT_THROW(CalculationBook(Book(FlatBar{80, 8}, noLoad)), ArithmeticError);
 }
 
 TEST(CalculationBook, SectionIsDrawnToScale) {
     // The plate strip be × t = 180 × 6 and the flat bar 8 × 80: widths and heights of the two
     // drawn parts stand as the millimetres do.
-    const std::string html = CalculationBook(Book(FlatBar{80, 8}, "80x8", kFlatBarBay));
+    const std::string html = CalculationBook(Book(FlatBar{80, 8}, kFlatBarBay));
     const std::regex steel("<rect [^>]*width=\"([0-9.]+)\" height=\"([0-9.]+)\" class=\"steel\"");
     std::vector<std::pair<double, double>> parts;
     for (auto it = std::sregex_iterator(html.begin(), html.end(), steel);

@@ -1,0 +1,208 @@
+#include "calc/checks.h"
+
+#include <algorithm>
+
+#include "calc/number_text.h"
+
+namespace deckplate {
+namespace {
+
+using enum Check;
+using enum Measure;
+// The members and load cases, short: their enumerators share names with types of the check.
+constexpr Member kPlate = Member::Plate, kStiffener = Member::Stiffener;
+constexpr LoadCase kUniform = LoadCase::Uniform, kPoint = LoadCase::PointLoad;
+
+// A deflection's utilisation: the limit ratio over the actual one. A span of 0 gives a ratio of
+// 0, and its utilisation is a division by zero, named as such.
+double DeflectionUse(double limit, double ratio, Quantity quantity) {
+    return Compute(quantity, [&] { return Checked(limit) / ratio; }).value();
+}
+
+std::string Ratio(char length, double limit) {
+    return std::string(1, length) + "/" + PlainNumberText(limit);
+}
+
+const PointLoadCheck& Point(const BayCheck& c) { return *c.pointLoad; }
+
+// Any verdict, as the table reads it.
+template <class Verdict>
+CheckOutcome Outcome(const Verdict& verdict) {
+    return {verdict.exceeded, verdict.text};
+}
+
+constexpr CheckRow kChecks[] = {
+    {.id = PlateStrength,
+     .key = "plate_strength",
+     .name = "铺板强度",
+     .member = kPlate,
+     .loadCase = kUniform,
+     .aspect = "strength",
+     .measure = Stress,
+     .symbol = {"σ", ""},
+     .value = [](const BayCheck& c) { return ParseNumber(c.plate.display.stress); },
+     .limit = [](const BayCheck& c) { return c.plate.f; },
+     .limitRule = [] { return std::string("f"); },
+     .utilisation =
+         [](const BayCheck& c) { return ParseNumber(c.plate.display.stress) / c.plate.f; },
+     .verdict = [](const BayCheck& c) { return Outcome(c.plateStrength); }},
+    {.id = PlateDeflection,
+     .key = "plate_deflection",
+     .name = "铺板挠度",
+     .member = kPlate,
+     .loadCase = kUniform,
+     .aspect = "deflection",
+     .measure = Deflection,
+     .symbol = {"δ", ""},
+     .value = [](const BayCheck& c) { return c.plate.deflection; },
+     .limit = [](const BayCheck& c) { return c.plateDeflection.allowed; },
+     .limitRule = [] { return Ratio('a', kPlateDeflectionLimit); },
+     .utilisation =
+         [](const BayCheck& c) {
+             return DeflectionUse(kPlateDeflectionLimit, c.plateDeflection.ratio,
+                                  Quantity::PlateDeflectionRatio);
+         },
+     .verdict = [](const BayCheck& c) { return Outcome(c.plateDeflection); }},
+    {.id = StiffenerStrength,
+     .key = "stiffener_strength",
+     .name = "加劲肋强度",
+     .member = kStiffener,
+     .loadCase = kUniform,
+     .aspect = "strength",
+     .measure = Stress,
+     .symbol = {"σ", "s"},
+     .value = [](const BayCheck& c) { return c.stiffener.stress; },
+     .limit = [](const BayCheck& c) { return c.stiffener.f; },
+     .limitRule = [] { return std::string("f"); },
+     .utilisation = [](const BayCheck& c) { return c.stiffener.stress / c.stiffener.f; },
+     .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerStrength); }},
+    {.id = StiffenerDeflection,
+     .key = "stiffener_deflection",
+     .name = "加劲肋挠度",
+     .member = kStiffener,
+     .loadCase = kUniform,
+     .aspect = "deflection",
+     .measure = Deflection,
+     .symbol = {"δ", "s"},
+     .value = [](const BayCheck& c) { return c.stiffener.deflection; },
+     .limit = [](const BayCheck& c) { return c.stiffenerDeflection.allowed; },
+     .limitRule = [] { return Ratio('L', kStiffenerDeflectionLimit); },
+     .utilisation =
+         [](const BayCheck& c) {
+             return DeflectionUse(kStiffenerDeflectionLimit, c.stiffenerDeflection.ratio,
+                                  Quantity::StiffenerDeflectionRatio);
+         },
+     .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerDeflection); }},
+    {.id = PointLoadPlateStrength,
+     .key = "point_load_plate_strength",
+     .name = "铺板集中荷载强度",
+     .member = kPlate,
+     .loadCase = kPoint,
+     .aspect = "strength",
+     .measure = Stress,
+     .symbol = {"σ", ""},
+     .value = [](const BayCheck& c) { return ParseNumber(Point(c).plate.display.stress); },
+     .limit = [](const BayCheck& c) { return Point(c).plate.f; },
+     .limitRule = [] { return std::string("f"); },
+     .utilisation =
+         [](const BayCheck& c) {
+             return ParseNumber(Point(c).plate.display.stress) / Point(c).plate.f;
+         },
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateStrength); }},
+    {.id = PointLoadPlateDeflection,
+     .key = "point_load_plate_deflection",
+     .name = "铺板集中荷载挠度",
+     .member = kPlate,
+     .loadCase = kPoint,
+     .aspect = "deflection",
+     .measure = Deflection,
+     .symbol = {"δ", ""},
+     .value = [](const BayCheck& c) { return Point(c).plate.deflection; },
+     .limit = [](const BayCheck& c) { return Point(c).plate.deflectionLimit; },
+     .limitRule =
+         [] {
+             return "min(" + Ratio('a', kPointLoadPlateDeflectionLimit) + ", " +
+                    PlainNumberText(kPointLoadPlateStepLimit) + ")";
+         },
+     .utilisation =
+         [](const BayCheck& c) {
+             return Point(c).plate.deflection / Point(c).plate.deflectionLimit;
+         },
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateDeflection); }},
+    {.id = PointLoadStiffenerStrength,
+     .key = "point_load_stiffener_strength",
+     .name = "加劲肋集中荷载强度",
+     .member = kStiffener,
+     .loadCase = kPoint,
+     .aspect = "strength",
+     .measure = Stress,
+     .symbol = {"σ", "s"},
+     .value = [](const BayCheck& c) { return Point(c).stiffener.stress; },
+     .limit = [](const BayCheck& c) { return Point(c).stiffener.f; },
+     .limitRule = [] { return std::string("f"); },
+     .utilisation =
+         [](const BayCheck& c) { return Point(c).stiffener.stress / Point(c).stiffener.f; },
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerStrength); }},
+    {.id = PointLoadStiffenerDeflection,
+     .key = "point_load_stiffener_deflection",
+     .name = "加劲肋集中荷载挠度",
+     .member = kStiffener,
+     .loadCase = kPoint,
+     .aspect = "deflection",
+     .measure = Deflection,
+     .symbol = {"δ", "s"},
+     .value = [](const BayCheck& c) { return Point(c).stiffener.deflection; },
+     .limit = [](const BayCheck& c) { return Point(c).stiffenerDeflection.allowed; },
+     .limitRule = [] { return Ratio('L', kStiffenerDeflectionLimit); },
+     .utilisation =
+         [](const BayCheck& c) {
+             return DeflectionUse(kStiffenerDeflectionLimit, Point(c).stiffenerDeflection.ratio,
+                                  Quantity::PointLoadStiffenerDeflectionRatio);
+         },
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerDeflection); }},
+};
+
+constexpr bool RowsFollowTheEnumeration() {
+    for (std::size_t i = 0; i < std::size(kChecks); ++i)
+        if (static_cast<std::size_t>(kChecks[i].id) != i) return false;
+    return std::size(kChecks) == kCheckCount;
+}
+static_assert(RowsFollowTheEnumeration(), "row i of the table of checks must describe Check(i)");
+
+}  // namespace
+
+std::span<const CheckRow> Checks() { return kChecks; }
+
+const CheckRow& RowOf(Check check) { return kChecks[static_cast<std::size_t>(check)]; }
+
+CheckScope ScopeOf(const BayCheck& check) { return {.pointLoad = check.pointLoad.has_value()}; }
+
+bool InScope(const CheckRow& row, const CheckScope& scope) {
+    return row.loadCase != LoadCase::PointLoad || scope.pointLoad;
+}
+
+bool BayCheck::AllPass() const {
+    const CheckScope scope = ScopeOf(*this);
+    return std::ranges::none_of(kChecks, [&](const CheckRow& row) {
+        return InScope(row, scope) && row.verdict(*this).exceeded;
+    });
+}
+
+Utilisation Utilisations(const BayCheck& check) {
+    const CheckScope scope = ScopeOf(check);
+    Utilisation u;
+    for (const CheckRow& row : kChecks)
+        if (InScope(row, scope)) u.values_[Utilisation::Index(row.id)] = row.utilisation(check);
+    return u;
+}
+
+double Utilisation::Governing() const { return (*this)[GoverningCheck()]; }
+
+Check Utilisation::GoverningCheck() const {
+    Check governing = Check::PlateStrength;
+    for (const CheckRow& row : kChecks)
+        if (Has(row.id) && (*this)[row.id] > (*this)[governing]) governing = row.id;
+    return governing;
+}
+
+}  // namespace deckplate

@@ -1,0 +1,25 @@
+#pragma once
+// The point load as the command line gives it: --point-load KN and --patch UxV, as text until
+// they are read, so that a message can name the option.
+
+#include <optional>
+#include <string>
+
+#include "calc/point_load.h"
+#include "schedule/values.h"
+
+namespace deckplate::cli {
+
+struct PointLoadOptions {
+    std::optional<std::string> force{};
+    std::string patch = "200x200";
+};
+
+/// The force read, or none without --point-load. Throws schedule::ValueError naming the option.
+std::optional<double> ReadForce(const PointLoadOptions& options);
+/// The patch read. Throws schedule::ValueError naming the option.
+schedule::Patch ReadPatch(const PointLoadOptions& options);
+/// The point load, or none without --point-load.
+std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& options);
+
+}  // namespace deckplate::cli

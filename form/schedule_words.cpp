@@ -1,0 +1,157 @@
+#include "form/schedule_words.h"
+
+#include "calc/checked.h"
+#include "calc/quantity.h"
+
+namespace deckplate::form {
+
+using schedule::ScheduleFault;
+using schedule::ValueFault;
+
+std::string_view FieldName(BayField field) {
+    switch (field) {
+        case BayField::Name:
+            return "名称";
+        case BayField::Dead:
+            return "静荷载";
+        case BayField::Live:
+            return "活荷载";
+        case BayField::Thickness:
+            return "铺板厚度";
+        case BayField::Span:
+            return "加劲肋跨度";
+        case BayField::Spacing:
+            return "加劲肋间距";
+        case BayField::Boundary:
+            return "边界条件";
+        case BayField::Stiffener:
+            return "加劲肋规格";
+        case BayField::FlatBarHeight:
+            return "扁钢高";
+        case BayField::FlatBarThickness:
+            return "扁钢厚";
+        case BayField::Basis:
+            return "计算依据";
+        case BayField::PointLoad:
+            return "集中荷载";
+        case BayField::Patch:
+            return "作用面";
+        case BayField::PatchAcross:
+            return "作用面垂直加劲肋边长";
+        case BayField::PatchAlong:
+            return "作用面沿加劲肋边长";
+        case BayField::Other:
+            break;
+    }
+    return {};
+}
+
+std::string ValueProblemWords(const schedule::ValueProblem& p) {
+    const std::string_view field = FieldName(p.input.field);
+    const std::string name = field.empty() ? p.input.name : std::string(field);
+    const std::string quoted = name + "“" + p.value + "”";
+    const std::string range = std::to_string(p.least) + " 至 " + std::to_string(p.most);
+    switch (p.fault) {
+        case ValueFault::NotANumber:
+            return quoted + "不是数字";
+        case ValueFault::BeyondRange:
+            return quoted + "超出可计算的范围";
+        case ValueFault::NotWhole:
+            return quoted + "不是整数，应为 " + range;
+        case ValueFault::OutsideRange:
+            return name + "应为 " + range + "，现为 " + p.value;
+        case ValueFault::NotPositive:
+            return name + "必须大于 0 mm，现为 " + p.value;
+        case ValueFault::NegativeLoad:
+            return name + "不能小于 0 kN/m²，现为 " + p.value;
+        case ValueFault::NegativeForce:
+            return name + "不能小于 0 kN，现为 " + p.value;
+        case ValueFault::NotAFlatBar:
+            return quoted + "不是扁钢规格，应写作 高x厚（mm），如 80x8";
+        case ValueFault::NotAPatch:
+            return quoted + "不是作用面尺寸，应写作 垂直加劲肋边长x沿加劲肋边长（mm），如 200x200";
+        case ValueFault::PatchWithoutPointLoad:
+            return quoted + "没有对应的集中荷载，请在 point_load 一栏给出";
+        case ValueFault::NotInCatalogue:
+            return quoted + "不在角钢规格表中（如 L63x40x5）";
+        case ValueFault::NotABasis:
+            return quoted + "应为 legacy（原规范）或 current（现行规范）";
+        case ValueFault::NotABoundary:
+            return quoted + "应为 simple（四边简支）或 continuous（三跨及以上连续）";
+        case ValueFault::DeviceName:
+            return quoted + "是 Windows 的设备名，无法保存";
+        case ValueFault::NoValue:
+            return name + "一栏没有值";
+        case ValueFault::Other:
+            break;
+    }
+    return p.text;
+}
+
+std::string RowErrorWords(const schedule::RowError& error) {
+    if (const auto* problem = std::get_if<schedule::ValueProblem>(&error.cause))
+        return ValueProblemWords(*problem);
+    const ArithmeticError& fault = std::get<ArithmeticError>(error.cause);
+    std::string text = "算术错误：";
+    switch (fault.fault()) {
+        case ArithmeticFault::DivisionByZero:
+            text += "除数为零";
+            break;
+        case ArithmeticFault::Overflow:
+            text += "溢出";
+            break;
+        case ArithmeticFault::InvalidOperation:
+            text += "无效运算 0/0";
+            break;
+    }
+    const std::string_view where = QuantityNameZh(fault.quantity());
+    if (!where.empty()) (text += "，出现在：") += where;
+    return text;
+}
+
+std::string ScheduleProblemWords(const schedule::ScheduleProblem& p) {
+    const std::string line = "第 " + std::to_string(p.line) + " 行";
+    std::string columns;
+    for (const std::string& column : p.columns) columns += (columns.empty() ? "" : "、") + column;
+    switch (p.fault) {
+        case ScheduleFault::IsFolder:
+            return "这是一个文件夹，请选择 CSV 文件。";
+        case ScheduleFault::CannotOpen:
+            return "无法读取：" + p.detail;
+        case ScheduleFault::Empty:
+            return "文件是空的。";
+        case ScheduleFault::ReadFailed:
+            return "读取中断：" + p.detail;
+        case ScheduleFault::Utf16:
+            return "文件是 UTF-16 文本（电子表格的“Unicode 文本”）。排表应为 UTF-8 或 GBK 的 CSV："
+                   "请另存为“CSV UTF-8（逗号分隔）”。";
+        case ScheduleFault::Malformed:
+            return "不是可读的 CSV：" + p.detail;
+        case ScheduleFault::QuoteNeverClosed:
+            return line + "开始的引号直到文件结尾都没有闭合。";
+        case ScheduleFault::QuoteTooLong:
+            return line + "开始的引号在 1 MB 内没有闭合。";
+        case ScheduleFault::RowTooLong:
+            return line + "超过 1 MB，排表的行远比这短。";
+        case ScheduleFault::MissingColumns:
+            return "表头缺少 " + columns +
+                   " 列；表头应有 name, dead, live, thickness, span, spacing, boundary, stiffener" +
+                   (p.separator == '\0'
+                        ? std::string("。")
+                        : std::string("。各列似乎以") +
+                              (p.separator == ';' ? "分号（;）" : "制表符") +
+                              "分隔，排表应以逗号（,）分隔：请另存为逗号分隔的 CSV。");
+        case ScheduleFault::RepeatedColumn:
+            return "表头有不止一个 " + columns + " 列（" + p.letters + "），请只保留一个。";
+    }
+    return {};
+}
+
+std::string EncodingWarningWords(const schedule::EncodingWarning& w) {
+    return "排表以 UTF-8 字节顺序标记开头，但第 " + std::to_string(w.line) + " 行不是 UTF-8" +
+           (w.asGbk ? "（按 GBK 读作：" + *w.asGbk + "）" : "") +
+           "；其中不是 UTF-8 的字符显示为 \xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 "
+           "GBK CSV。";
+}
+
+}  // namespace deckplate::form

@@ -1,0 +1,137 @@
+#include "schedule/results_writer.h"
+
+#include <ostream>
+
+#include "calc/number_text.h"
+#include "version/deckplate_version.h"
+
+namespace deckplate::schedule {
+namespace {
+
+/// One field as RFC 4180 wants it: quoted when it holds a comma, a quote or a line break.
+void WriteField(std::ostream& out, const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        out << field;
+        return;
+    }
+    out << '"';
+    for (char c : field) {
+        if (c == '"') out << '"';
+        out << c;
+    }
+    out << '"';
+}
+
+std::string Number(double value, int decimals) {
+    return PlainNumberText(RoundDecimals(value, decimals));
+}
+
+// A column of a load case's values: its header and how a checked row's value is written.
+struct ValueColumn {
+    const char* header;
+    std::string (*text)(const BayCheck&);
+};
+
+constexpr ValueColumn kUniformValues[] = {
+    {"plate_moment_kNm", [](const BayCheck& c) { return Number(c.plate.moment, 2); }},
+    {"plate_stress_N/mm2", [](const BayCheck& c) { return Number(c.plate.stress, 2); }},
+    {"plate_deflection_mm", [](const BayCheck& c) { return Number(c.plate.deflection, 2); }},
+    {"plate_deflection_ratio",
+     [](const BayCheck& c) { return Number(c.plateDeflection.ratio, 1); }},
+    {"stiffener_moment_kNm", [](const BayCheck& c) { return Number(c.stiffener.Ms / 1e6, 2); }},
+    {"stiffener_stress_N/mm2", [](const BayCheck& c) { return Number(c.stiffener.stress, 2); }},
+    {"stiffener_deflection_mm",
+     [](const BayCheck& c) { return Number(c.stiffener.deflection, 2); }},
+    {"stiffener_deflection_ratio",
+     [](const BayCheck& c) { return Number(c.stiffenerDeflection.ratio, 1); }},
+    {"composite_Ix_cm4", [](const BayCheck& c) { return Number(c.stiffener.Ix / 1e4, 2); }},
+    {"composite_Yo_cm", [](const BayCheck& c) { return Number(c.stiffener.Yo / 10, 2); }},
+    {"self_weight_kN/m2", [](const BayCheck& c) { return Number(c.stiffener.selfWeight, 1); }},
+};
+
+// The point-load case's values: empty cells in a row without a point load.
+const PointLoadCheck& Point(const BayCheck& c) { return *c.pointLoad; }
+constexpr ValueColumn kPointLoadValues[] = {
+    {"point_load_kN", [](const BayCheck& c) { return Number(Point(c).load.force, 3); }},
+    {"point_load_patch_mm",
+     [](const BayCheck& c) {
+         return Number(Point(c).load.across, 1) + "x" + Number(Point(c).load.along, 1);
+     }},
+    {"point_load_plate_stress_N/mm2",
+     [](const BayCheck& c) { return Number(Point(c).plate.stress, 2); }},
+    {"point_load_plate_deflection_mm",
+     [](const BayCheck& c) { return Number(Point(c).plate.deflection, 2); }},
+    {"point_load_stiffener_stress_N/mm2",
+     [](const BayCheck& c) { return Number(Point(c).stiffener.stress, 2); }},
+    {"point_load_stiffener_deflection_mm",
+     [](const BayCheck& c) { return Number(Point(c).stiffener.deflection, 2); }},
+};
+
+}  // namespace
+
+// Every result column of a run, in order: for each load case the run may have, its values, then
+// each of its checks' verdict, then each of their utilisations.
+std::vector<ResultsWriter::Column> ResultsWriter::Columns(const CheckScope& scope) {
+    std::vector<Column> columns;
+    for (const LoadCase loadCase : {LoadCase::Uniform, LoadCase::PointLoad}) {
+        if (loadCase == LoadCase::PointLoad && !scope.pointLoad) continue;
+        const std::span<const ValueColumn> values =
+            loadCase == LoadCase::Uniform ? std::span<const ValueColumn>(kUniformValues)
+                                          : std::span<const ValueColumn>(kPointLoadValues);
+        for (const ValueColumn& value : values)
+            columns.push_back(
+                {value.header, loadCase,
+                 [&value](const BayCheck& c, const Utilisation&) { return value.text(c); }});
+        for (const CheckRow& check : Checks())
+            if (check.loadCase == loadCase && InScope(check, scope))
+                columns.push_back({std::string(check.key), loadCase,
+                                   [&check](const BayCheck& c, const Utilisation&) {
+                                       return std::string(check.verdict(c).text);
+                                   }});
+        for (const CheckRow& check : Checks())
+            if (check.loadCase == loadCase && InScope(check, scope))
+                columns.push_back({"utilisation_" + std::string(check.key), loadCase,
+                                   [&check](const BayCheck&, const Utilisation& u) {
+                                       return Number(u[check.id], 3);
+                                   }});
+    }
+    return columns;
+}
+
+ResultsWriter::ResultsWriter(std::ostream& out, const std::vector<std::string>& header,
+                             CheckScope scope)
+    : out_(out), cells_(header.size()), columns_(Columns(scope)) {
+    out_ << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
+    for (const std::string& h : header) {
+        WriteField(out_, h);
+        out_ << ',';
+    }
+    out_ << "design_basis,";
+    for (const Column& column : columns_) out_ << column.header << ',';
+    out_ << "status,error,version\r\n";
+}
+
+void ResultsWriter::Write(const ScheduleRow& row, const RowCheck& result) {
+    for (std::size_t i = 0; i < cells_; ++i) {
+        WriteField(out_, i < row.cells.size() ? row.cells[i] : std::string());
+        out_ << ',';
+    }
+    out_ << (row.basis ? BasisName(*row.basis) : "") << ',';
+    if (result.check) {
+        // A row without the point load leaves the point load's cells empty.
+        const bool pointLoad = result.check->pointLoad.has_value();
+        for (const Column& column : columns_) {
+            if (column.loadCase == LoadCase::Uniform || pointLoad)
+                WriteField(out_, column.text(*result.check, result.utilisation));
+            out_ << ',';
+        }
+        out_ << (result.check->AllPass() ? "pass" : "fail") << ",," << DECKPLATE_VERSION << "\r\n";
+        return;
+    }
+    out_ << std::string(columns_.size(), ',') << "error,";
+    WriteField(out_,
+               "line " + std::to_string(result.error->line) + ": " + RowErrorText(*result.error));
+    out_ << ',' << DECKPLATE_VERSION << "\r\n";
+}
+
+}  // namespace deckplate::schedule

@@ -1,0 +1,38 @@
+#pragma once
+// A schedule's results file: UTF-8 CSV with byte-order mark, one line for the header and one for
+// each row. A row's line repeats its cells, then gives its design basis, its results (the
+// point load's only in a run that may have one), its status, error and the program's version.
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "calc/checks.h"
+#include "schedule/row_check.h"
+
+namespace deckplate::schedule {
+
+class ResultsWriter {
+  public:
+    /// Writes the header: the schedule's own, then design_basis, the result columns of the
+    /// checks in `scope`, status, error and version.
+    ResultsWriter(std::ostream& out, const std::vector<std::string>& header, CheckScope scope);
+
+    /// Writes a row's line: its results, or its error.
+    void Write(const ScheduleRow& row, const RowCheck& result);
+
+  private:
+    struct Column {
+        std::string header;
+        LoadCase loadCase;
+        std::function<std::string(const BayCheck&, const Utilisation&)> text;
+    };
+    static std::vector<Column> Columns(const CheckScope& scope);
+
+    std::ostream& out_;
+    std::size_t cells_;
+    std::vector<Column> columns_;
+};
+
+}  // namespace deckplate::schedule

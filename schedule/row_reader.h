@@ -1,0 +1,102 @@
+#pragma once
+// A schedule read row by row: the file opened and its header mapped to the columns a schedule
+// has, then each row's bay read from its cells, with the run's defaults where the row is silent.
+// The command line's batch and the window's 批量验算 put the same parts together: this reader,
+// the check of each row (row_check.h), the results file (results_writer.h), the books and the
+// summary.
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/bay_input.h"
+#include "schedule/csv_reader.h"
+#include "schedule/values.h"
+
+namespace deckplate::schedule {
+
+/// The columns a schedule may have, as its header names them (without regard to case or blanks
+/// around them), in any order.
+// clang-format off
+enum class Column {
+    Name, Dead, Live, Thickness, Span, Spacing, Boundary, Stiffener,  // each required
+    Basis, PointLoad, Patch,                                          // each optional
+};
+// clang-format on
+inline constexpr std::size_t kColumnCount = 11;
+
+struct ColumnRow {
+    Column id;
+    std::string_view header;  ///< "spacing"
+    BayField field;           ///< what it holds
+    bool required;
+};
+/// Every column, row i describing Column(i).
+std::span<const ColumnRow> ScheduleColumns();
+
+/// What every row takes unless its own basis, point_load and patch cells say otherwise.
+struct RowDefaults {
+    DesignBasis basis = DesignBasis::Legacy;
+    std::optional<double> pointLoad = std::nullopt;  ///< kN
+    Patch patch{};
+};
+
+/// One row after the header.
+struct ScheduleRow {
+    long long line = 0;              ///< the spreadsheet's line: the header is line 1
+    std::vector<std::string> cells;  ///< as read, for the results file to repeat
+    std::string name;                ///< its name cell, without blanks around it
+    /// The row's design basis, once read: an error in the basis cell leaves it empty.
+    std::optional<DesignBasis> basis;
+    /// Its bay, or why it has none.
+    std::optional<BayInput> bay;
+    std::optional<ValueProblem> problem;
+};
+
+class RowReader {
+  public:
+    /// Opens the CSV file at `path` (UTF-8) and reads its header. Throws ScheduleError when it
+    /// cannot be read, is a folder, is empty, lacks a column or has one twice. `warn` hears what
+    /// may not read as the schedule means.
+    explicit RowReader(const std::string& path, const CsvReader::Warning& warn = {});
+    ~RowReader();
+    RowReader(const RowReader&) = delete;
+    RowReader& operator=(const RowReader&) = delete;
+
+    const std::string& Path() const { return path_; }
+    const std::vector<std::string>& Header() const { return header_; }
+    bool Has(Column column) const { return index_[static_cast<std::size_t>(column)].has_value(); }
+    /// Whether `output` is the schedule's own file, by identity: another spelling, a hard or a
+    /// symbolic link is the same file.
+    bool IsFile(const std::filesystem::path& output) const;
+
+    /// Reads the next row and its bay, with `defaults` where its cells are empty; false at the
+    /// end. Throws ScheduleError when the schedule cannot be read on.
+    bool Next(const RowDefaults& defaults, ScheduleRow& row);
+
+    /// For progress: the bytes read so far and the file's size.
+    long long BytesRead() const { return reader_->BytesRead(); }
+    long long Size() const { return size_; }
+
+  private:
+    std::string Cell(const std::vector<std::string>& cells, Column column) const;
+    BayInput ReadBay(const std::vector<std::string>& cells, const RowDefaults& defaults,
+                     ScheduleRow& row) const;
+
+    std::string path_;
+    std::filesystem::path file_;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream_;
+    long long size_ = 0;
+    std::unique_ptr<CsvReader> reader_;
+    std::vector<std::string> header_;
+    std::array<std::optional<std::size_t>, kColumnCount> index_{};
+    long long line_ = 1;
+};
+
+}  // namespace deckplate::schedule
