@@ -9,27 +9,43 @@
 
 namespace deckplate::form {
 
-/// Every control, named as the engineers' documents name it, in the order of the table.
+/// Every control, named by what it holds, in the order of the table; the table's name column
+/// keeps the names the engineers' documents give them (Text1, Command1).
 // clang-format off
 enum class Control : std::uint8_t {
-    Frame1, Frame2, Frame3, Command1, Command3, Command2,
-    Label1, Text1, Label2, Text2, Frame5, Check1, Label42, Check2, Label43,
-    Label4, Combo1, Label5, Text4, Label6, Text5, Label3, Text3,
-    Label7, Option1, Label8, Option2, Label9,
-    Label15, Text9, Label23, Label22, Text13, Label24, label16, Combo2,
-    Label10, Text6, Label25, Label11, Text7, Label26, Label12, Text8, Label27,
-    Label28, Label13, Label14,
-    Label17, Text10, Label18, Text11, Label19, Text12, Label29, Label20, Label21, Frame4,
-    Label34, Label31, Label30, Label33, Label32, Label35,
-    Label36, Label38, Label37, Label39, Label40, Label41,
-    Frame6, Label44, Text14, Label45, Text15, Label46, Text16, Label47,
-    Label48, Text17, Label49, Label50, Text18, Label51,
-    Label52, Text19, Label53, Label54, Text20, Label55,
-    Label56, Label57, Label58, Label59, Label60,
-    form1,  ///< the window itself: the container of the top-level controls, not a table row
+    // The form: its frames and buttons.
+    PlatformFrame, PlateFrame, StiffenerFrame, VerifyButton, ReportButton, ExitButton,
+    // 平台数据: the inputs.
+    DeadLoadCaption, DeadLoad, LiveLoadCaption, LiveLoad, BoundaryFrame, SimplySupported,
+    SimplySupportedCaption, Continuous, ContinuousCaption, ThicknessCaption, Thickness, SpanCaption,
+    Span, SpacingCaption, Spacing, DeflectionLimitCaption, DeflectionLimit, StiffenerKindCaption,
+    FlatBarChoice, FlatBarChoiceCaption, AngleChoice, AngleChoiceCaption, FlatBarHeightCaption,
+    FlatBarHeight, FlatBarHeightUnit, FlatBarThicknessCaption, FlatBarThickness,
+    FlatBarThicknessUnit, AngleSizeCaption, AngleSize,
+    // 钢铺板数据: the plate's results.
+    PlateMomentCaption, PlateMoment, PlateMomentUnit, PlateDeflectionCaption, PlateDeflection,
+    PlateDeflectionUnit, PlateStressCaption, PlateStress, PlateStressUnit, PlateHintHeading,
+    PlateDeflectionVerdict, PlateStrengthVerdict,
+    // 加劲肋数据: the stiffener's results and its section.
+    StiffenerMomentCaption, StiffenerMoment, StiffenerDeflectionCaption, StiffenerDeflection,
+    StiffenerStressCaption, StiffenerStress, StiffenerHintHeading, StiffenerDeflectionVerdict,
+    StiffenerStrengthVerdict, SectionFrame, SectionCentroidCaption, SectionCentroid,
+    SectionInertiaCaption, SectionInertia, SectionAreaCaption, SectionArea,
+    CompositeCentroidCaption, CompositeCentroid, CompositeInertiaCaption, CompositeInertia,
+    SelfWeightCaption, SelfWeight,
+    // 集中荷载: the point load's inputs, results and verdicts.
+    PointLoadFrame, PointLoadForceCaption, PointLoadForce, PatchCaption, PatchAcross, PatchTimes,
+    PatchAlong, PatchSidesCaption, PointLoadPlateDeflectionCaption, PointLoadPlateDeflection,
+    PointLoadPlateDeflectionUnit, PointLoadPlateStressCaption, PointLoadPlateStress,
+    PointLoadPlateStressUnit, PointLoadStiffenerDeflectionCaption, PointLoadStiffenerDeflection,
+    PointLoadStiffenerDeflectionUnit, PointLoadStiffenerStressCaption, PointLoadStiffenerStress,
+    PointLoadStiffenerStressUnit, PointLoadHintHeading, PointLoadPlateDeflectionVerdict,
+    PointLoadPlateStrengthVerdict, PointLoadStiffenerDeflectionVerdict,
+    PointLoadStiffenerStrengthVerdict,
+    Window,  ///< the window itself: the container of the top-level controls, not a table row
 };
 // clang-format on
-inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::form1);
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Window);
 
 enum class Kind { Frame, Label, TextBox, ComboBox, CheckBox, OptionButton, PushButton };
 
@@ -50,7 +66,7 @@ struct ControlRow {
     Control id;
     std::string_view name;  ///< "Text1", "label16", "Command3": objectName and test name
     Kind kind;
-    Control container;             ///< form1 or a frame
+    Control container;             ///< Window or a frame
     int left, top, width, height;  ///< twips, relative to the container's client area
     std::string_view caption;      ///< caption, or initial text of a text box (UTF-8)
     bool visible = true;
@@ -79,9 +95,9 @@ inline constexpr int kClientHeightTwips = 6975;
 struct Placement {
     int left, top, width, height;
 };
-/// The table gives the window without the point-load group (Frame6, 集中荷载). Shown, the group
-/// takes the buttons' place below 加劲肋数据, and the buttons and the window's bottom move down
-/// by as much as the group reaches below that frame: the buttons keep their gap beneath the
+/// The table gives the window without the point-load group (PointLoadFrame, 集中荷载). Shown, the
+/// group takes the buttons' place below 加劲肋数据, and the buttons and the window's bottom move
+/// down by as much as the group reaches below that frame: the buttons keep their gap beneath the
 /// lowest frame.
 Placement ControlPlacement(Control control, bool pointLoadShown);
 int ClientHeightTwips(bool pointLoadShown);

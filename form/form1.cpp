@@ -18,7 +18,9 @@ constexpr std::string_view kBasisSetting = "basis";
 constexpr std::string_view kPointLoadSetting = "point_load";
 
 // The point-load group's heading and verdict lines, which only a Verify writes.
-constexpr Control kPointLoadVerdictLines[] = {Label56, Label57, Label58, Label59, Label60};
+constexpr Control kPointLoadVerdictLines[] = {
+    PointLoadHintHeading, PointLoadPlateDeflectionVerdict, PointLoadPlateStrengthVerdict,
+    PointLoadStiffenerDeflectionVerdict, PointLoadStiffenerStrengthVerdict};
 
 }  // namespace
 
@@ -36,7 +38,7 @@ int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight
 }
 
 Form1::Form1(Platform& platform) : platform_(platform) {
-    Mutable(form1).text = kApplicationTitle;
+    Mutable(Window).text = kApplicationTitle;
     menus_[static_cast<std::size_t>(MenuItem::ExportBook)].enabled = false;
     for (const ControlRow& row : ControlTable()) {
         ControlState& state = states_[static_cast<std::size_t>(row.id)];
@@ -99,22 +101,22 @@ void Form1::SetExceeded(Control box, bool exceeded) {
 }
 
 void Form1::Form_Load() {
-    ControlState& thickness = Mutable(Combo1);
+    ControlState& thickness = Mutable(Thickness);
     thickness.items.assign(PlateThicknesses().begin(), PlateThicknesses().end());
-    Changed(Combo1);
-    ControlState& angle = Mutable(Combo2);
+    Changed(Thickness);
+    ControlState& angle = Mutable(AngleSize);
     for (const AngleRow& row : AngleCatalogue()) angle.items.emplace_back(row.designation);
-    Changed(Combo2);
+    Changed(AngleSize);
 
-    Disable(Text9);
-    Disable(Text13);
-    Enable(Combo2);
-    Hide(Label15);
-    Hide(Label22);
-    Show(label16);
-    Hide(Text13);
-    Hide(Text9);
-    Show(Combo2);
+    Disable(FlatBarHeight);
+    Disable(FlatBarThickness);
+    Enable(AngleSize);
+    Hide(FlatBarHeightCaption);
+    Hide(FlatBarThicknessCaption);
+    Show(AngleSizeCaption);
+    Hide(FlatBarThickness);
+    Hide(FlatBarHeight);
+    Show(AngleSize);
 
     SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
                  ? DesignBasis::Current
@@ -126,7 +128,7 @@ void Form1::SetBasis(DesignBasis basis) {
     basis_ = basis;
     std::string title(kApplicationTitle);
     if (basis == DesignBasis::Current) (title += " — ") += BasisNameZh(basis);
-    SetText(form1, std::move(title));
+    SetText(Window, std::move(title));
     for (const auto& [item, chosen] : {std::pair{MenuItem::BasisLegacy, DesignBasis::Legacy},
                                        std::pair{MenuItem::BasisCurrent, DesignBasis::Current}}) {
         MenuItemState& state = menus_[static_cast<std::size_t>(item)];
@@ -155,9 +157,9 @@ void Form1::ShowPointLoad(bool shown) {
     const bool switched = item.checked != shown;
     item.checked = shown;
     if (switched && view_) view_->MenuItemChanged(MenuItem::PointLoad);
-    SetVisible(Frame6, shown);
+    SetVisible(PointLoadFrame, shown);
     for (const ControlRow& row : ControlTable()) {
-        if (row.container != Frame6) continue;
+        if (row.container != PointLoadFrame) continue;
         const bool verdictLine =
             std::ranges::find(kPointLoadVerdictLines, row.id) != std::end(kPointLoadVerdictLines);
         SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
@@ -166,7 +168,7 @@ void Form1::ShowPointLoad(bool shown) {
 }
 
 void Form1::SetResultsCurrent(bool current) {
-    SetEnabled(Command3, current);
+    SetEnabled(ReportButton, current);
     MenuItemState& exportBook = menus_[static_cast<std::size_t>(MenuItem::ExportBook)];
     if (exportBook.enabled == current) return;
     exportBook.enabled = current;
@@ -190,38 +192,38 @@ void Form1::ListPicked(Control list, int position) {
     state.text = state.items[static_cast<std::size_t>(position)];
     Changed(list);
     InputChanged();
-    if (list == Combo1) Combo1_Click();
-    if (list == Combo2) Combo2_Click();
+    if (list == Thickness) Thickness_Click();
+    if (list == AngleSize) AngleSize_Click();
 }
 
 void Form1::Clicked(Control control) {
     if (!State(control).enabled) return;
     switch (control) {
-        case Check1:
-        case Check2:
+        case SimplySupported:
+        case Continuous:
             SetChecked(control, !State(control).checked);
             InputChanged();
-            Check1_Click();
+            Boundary_Click();
             break;
-        case Option1:
-        case Option2:
+        case FlatBarChoice:
+        case AngleChoice:
             if (State(control).checked) break;  // already chosen: no change, no notification
             SetChecked(control, true);
-            SetChecked(control == Option1 ? Option2 : Option1, false);
+            SetChecked(control == FlatBarChoice ? AngleChoice : FlatBarChoice, false);
             InputChanged();
-            if (control == Option1)
-                Option1_Click();
+            if (control == FlatBarChoice)
+                FlatBarChoice_Click();
             else
-                Option2_Click();
+                AngleChoice_Click();
             break;
-        case Command1:
-            Command1_Click();
+        case VerifyButton:
+            Verify_Click();
             break;
-        case Command2:
-            Command2_Click();
+        case ExitButton:
+            Exit_Click();
             break;
-        case Command3:
-            Command3_Click();
+        case ReportButton:
+            Report_Click();
             break;
         default:
             break;
@@ -255,52 +257,53 @@ void Form1::MenuChosen(MenuItem item) {
     }
 }
 
-void Form1::Check1_Click() {
-    if (State(Check2).checked && State(Check1).checked) platform_.ShowMessage("请选择其中之一");
+void Form1::Boundary_Click() {
+    if (State(Continuous).checked && State(SimplySupported).checked)
+        platform_.ShowMessage("请选择其中之一");
 }
 
-void Form1::Option1_Click() {
-    Show(Text9);
-    Show(Text13);
-    Enable(Text9);
-    Enable(Text13);
-    Show(Label15);
-    Show(Label22);
-    Show(Label23);
-    Show(Label24);
-    Hide(Combo2);
-    Hide(label16);
+void Form1::FlatBarChoice_Click() {
+    Show(FlatBarHeight);
+    Show(FlatBarThickness);
+    Enable(FlatBarHeight);
+    Enable(FlatBarThickness);
+    Show(FlatBarHeightCaption);
+    Show(FlatBarThicknessCaption);
+    Show(FlatBarHeightUnit);
+    Show(FlatBarThicknessUnit);
+    Hide(AngleSize);
+    Hide(AngleSizeCaption);
 }
 
-void Form1::Option2_Click() {
-    Show(Combo2);
-    Hide(Text9);
-    Hide(Label15);
-    Hide(Label22);
-    Hide(Text13);
-    Enable(Combo2);
-    Hide(Label23);
-    Hide(Label24);
-    Show(label16);
+void Form1::AngleChoice_Click() {
+    Show(AngleSize);
+    Hide(FlatBarHeight);
+    Hide(FlatBarHeightCaption);
+    Hide(FlatBarThicknessCaption);
+    Hide(FlatBarThickness);
+    Enable(AngleSize);
+    Hide(FlatBarHeightUnit);
+    Hide(FlatBarThicknessUnit);
+    Show(AngleSizeCaption);
 }
 
-void Form1::Combo1_Click() { Enable(Command1); }
+void Form1::Thickness_Click() { Enable(VerifyButton); }
 
-void Form1::Combo2_Click() {
-    SetText(Label34, "角钢形心与短肢边距(cm)");
-    SetText(Label30, "角钢强轴惯性矩(cm4)");
-    SetText(Label32, "角钢截面面积(cm2)");
-    vars_.indexjudge = static_cast<std::int16_t>(State(Combo2).picked);
+void Form1::AngleSize_Click() {
+    SetText(SectionCentroidCaption, "角钢形心与短肢边距(cm)");
+    SetText(SectionInertiaCaption, "角钢强轴惯性矩(cm4)");
+    SetText(SectionAreaCaption, "角钢截面面积(cm2)");
+    vars_.indexjudge = static_cast<std::int16_t>(State(AngleSize).picked);
     const AngleValues angle = AngleSection(vars_.indexjudge);
     vars_.Iangle1 = angle.Ix;
     vars_.Yoangle1 = angle.y0;
     vars_.Aangle1 = angle.A;
     vars_.Hangle1 = angle.H;
-    SetText(Label31, DisplayText(vars_.Yoangle1));
-    SetText(Label33, DisplayText(vars_.Iangle1));
-    SetText(Label35, DisplayText(vars_.Aangle1));
+    SetText(SectionCentroid, DisplayText(vars_.Yoangle1));
+    SetText(SectionInertia, DisplayText(vars_.Iangle1));
+    SetText(SectionArea, DisplayText(vars_.Aangle1));
 }
 
-void Form1::Command2_Click() { platform_.EndProgram(); }
+void Form1::Exit_Click() { platform_.EndProgram(); }
 
 }  // namespace deckplate::form

@@ -1,5 +1,5 @@
 #pragma once
-// The window form1 as a model, free of any toolkit: every control's state, the window state
+// The window Window as a model, free of any toolkit: every control's state, the window state
 // variables, and the handlers that react to what the user does.
 //
 // Data flow: a native view builds its widgets from ControlTable() and forwards each user action
@@ -22,6 +22,7 @@
 #include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
+#include "report/report_text.h"
 #include "schedule/row_reader.h"
 #include "sizing/design.h"
 
@@ -48,7 +49,7 @@ struct MenuItemState {
     bool checked = false;  ///< the chosen one of a submenu's choices
 };
 
-/// A native window showing the model. It is told of every real change of a control (form1: the
+/// A native window showing the model. It is told of every real change of a control (Window: the
 /// window's title) or a menu item and then reads its state.
 class FormView {
   public:
@@ -119,15 +120,17 @@ class Form1 {
     const WindowState& Variables() const { return vars_; }
 
   private:
-    // Click handlers. Check2 shares Check1's handler.
-    void Check1_Click();
-    void Option1_Click();
-    void Option2_Click();
-    void Combo1_Click();
-    void Combo2_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    // Click handlers. Continuous shares SimplySupported's handler.
+    void Boundary_Click();
+    void FlatBarChoice_Click();
+    void AngleChoice_Click();
+    void Thickness_Click();
+    void AngleSize_Click();
+    void Verify_Click();
+    void Exit_Click();
+    void Report_Click();
+    /// What the report prints: the window's texts, ticks and state variables as they stand.
+    report::ReportSnapshot Snapshot() const;
     void About_Click();
     void ExportBook_Click();
     void Sizing_Click();
@@ -186,7 +189,7 @@ class Form1 {
 
     Platform& platform_;
     FormView* view_ = nullptr;
-    std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then form1
+    std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then Window
     std::array<MenuItemState, kMenuItemCount> menus_;
     WindowState vars_;
     DesignBasis basis_ = DesignBasis::Legacy;

@@ -7,33 +7,54 @@ namespace deckplate::form {
 
 using enum Control;
 
-void Form1::Command3_Click() {
-    const auto text = [this](Control control) { return State(control).text; };
-    report::ReportSnapshot w;
-    w.Text1 = text(Text1);
-    w.Text2 = text(Text2);
-    w.Text3 = text(Text3);
-    w.Combo1 = text(Combo1);
-    w.Text4 = text(Text4);
-    w.Text5 = text(Text5);
-    w.Text9 = text(Text9);
-    w.Text13 = text(Text13);
-    w.Combo2 = text(Combo2);
-    w.Option1 = State(Option1).checked;
-    w.Check1 = State(Check1).checked;
-    w.Check2 = State(Check2).checked;
-    w.Label38 = text(Label38);
-    w.Label39 = text(Label39);
-    w.Text6 = text(Text6);
-    w.Text7 = text(Text7);
-    w.Text8 = text(Text8);
-    w.Text10 = text(Text10);
-    w.Text11 = text(Text11);
-    w.Text12 = text(Text12);
-    w.Label13 = text(Label13);
-    w.Label14 = text(Label14);
-    w.Label20 = text(Label20);
-    w.Label21 = text(Label21);
+namespace {
+
+using report::ReportSnapshot;
+
+// The report's texts, each from the control that shows it.
+constexpr std::pair<std::string ReportSnapshot::*, Control> kReportTexts[] = {
+    {&ReportSnapshot::deadLoad, DeadLoad},
+    {&ReportSnapshot::liveLoad, LiveLoad},
+    {&ReportSnapshot::deflectionLimit, DeflectionLimit},
+    {&ReportSnapshot::thickness, Thickness},
+    {&ReportSnapshot::span, Span},
+    {&ReportSnapshot::spacing, Spacing},
+    {&ReportSnapshot::flatBarHeight, FlatBarHeight},
+    {&ReportSnapshot::flatBarThickness, FlatBarThickness},
+    {&ReportSnapshot::angle, AngleSize},
+    {&ReportSnapshot::compositeCentroid, CompositeCentroid},
+    {&ReportSnapshot::compositeInertia, CompositeInertia},
+    {&ReportSnapshot::plateMoment, PlateMoment},
+    {&ReportSnapshot::plateDeflection, PlateDeflection},
+    {&ReportSnapshot::plateStress, PlateStress},
+    {&ReportSnapshot::stiffenerMoment, StiffenerMoment},
+    {&ReportSnapshot::stiffenerDeflection, StiffenerDeflection},
+    {&ReportSnapshot::stiffenerStress, StiffenerStress},
+    {&ReportSnapshot::plateDeflectionVerdict, PlateDeflectionVerdict},
+    {&ReportSnapshot::plateStrengthVerdict, PlateStrengthVerdict},
+    {&ReportSnapshot::stiffenerDeflectionVerdict, StiffenerDeflectionVerdict},
+    {&ReportSnapshot::stiffenerStrengthVerdict, StiffenerStrengthVerdict},
+    {&ReportSnapshot::pointLoadForce, PointLoadForce},
+    {&ReportSnapshot::patchAcross, PatchAcross},
+    {&ReportSnapshot::patchAlong, PatchAlong},
+    {&ReportSnapshot::pointLoadPlateDeflection, PointLoadPlateDeflection},
+    {&ReportSnapshot::pointLoadPlateStress, PointLoadPlateStress},
+    {&ReportSnapshot::pointLoadStiffenerDeflection, PointLoadStiffenerDeflection},
+    {&ReportSnapshot::pointLoadStiffenerStress, PointLoadStiffenerStress},
+    {&ReportSnapshot::pointLoadPlateDeflectionVerdict, PointLoadPlateDeflectionVerdict},
+    {&ReportSnapshot::pointLoadPlateStrengthVerdict, PointLoadPlateStrengthVerdict},
+    {&ReportSnapshot::pointLoadStiffenerDeflectionVerdict, PointLoadStiffenerDeflectionVerdict},
+    {&ReportSnapshot::pointLoadStiffenerStrengthVerdict, PointLoadStiffenerStrengthVerdict},
+};
+
+}  // namespace
+
+report::ReportSnapshot Form1::Snapshot() const {
+    ReportSnapshot w;
+    for (const auto& [text, control] : kReportTexts) w.*text = State(control).text;
+    w.flatBar = State(FlatBarChoice).checked;
+    w.simplySupported = State(SimplySupported).checked;
+    w.continuous = State(Continuous).checked;
     w.AstiffenerE = vars_.AstiffenerE;
     w.IStiffenerE = vars_.IStiffenerE;
     w.Aangle1 = vars_.Aangle1;
@@ -41,20 +62,13 @@ void Form1::Command3_Click() {
     w.Yoangle1 = vars_.Yoangle1;
     w.Alpha = vars_.Alpha;
     w.Beta = vars_.Beta;
-    w.LoadCombination = loadCombination_;
+    w.loadCombination = loadCombination_;
     w.pointLoadShown = PointLoadShown();
-    w.Text14 = text(Text14);
-    w.Text15 = text(Text15);
-    w.Text16 = text(Text16);
-    w.Text17 = text(Text17);
-    w.Text18 = text(Text18);
-    w.Text19 = text(Text19);
-    w.Text20 = text(Text20);
-    w.Label57 = text(Label57);
-    w.Label58 = text(Label58);
-    w.Label59 = text(Label59);
-    w.Label60 = text(Label60);
+    return w;
+}
 
+void Form1::Report_Click() {
+    const ReportSnapshot w = Snapshot();
     const std::string report = report::ReportText(w);
     std::string path;
     try {

@@ -65,8 +65,8 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
 schedule::RowDefaults Form1::ScheduleDefaults() const {
     schedule::RowDefaults defaults{.basis = basis_};
     if (PointLoadShown()) {
-        defaults.pointLoad = Read(Text14);
-        defaults.patch = {Read(Text15), Read(Text16)};
+        defaults.pointLoad = Read(PointLoadForce);
+        defaults.patch = {Read(PatchAcross), Read(PatchAlong)};
     }
     return defaults;
 }

@@ -12,13 +12,14 @@ void Form1::Sizing_Click() {
     SizingBay bay;
     try {
         if (RefuseInput(InputUse::Sizing)) return;
-        bay = {.dead = Read(Text1),
-               .live = Read(Text2),
-               .span = Read(Text4),
-               .continuous = State(Check2).checked,
+        bay = {.dead = Read(DeadLoad),
+               .live = Read(LiveLoad),
+               .span = Read(Span),
+               .continuous = State(Continuous).checked,
                .basis = basis_,
-               .spacing = State(Text5).text};
-        if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
+               .spacing = State(Spacing).text};
+        if (PointLoadShown())
+            bay.pointLoad = PointLoad{Read(PointLoadForce), Read(PatchAcross), Read(PatchAlong)};
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range
         return;
@@ -30,20 +31,20 @@ void Form1::Sizing_Click() {
 
 void Form1::ApplyDesign(const sizing::Candidate& design) {
     // Through the handlers, as if the engineer had picked and typed it.
-    const std::vector<std::string>& thicknesses = State(Combo1).items;
+    const std::vector<std::string>& thicknesses = State(Thickness).items;
     for (std::size_t i = 0; i < thicknesses.size(); ++i)
-        if (thicknesses[i] == design.thickness.text) ListPicked(Combo1, static_cast<int>(i));
+        if (thicknesses[i] == design.thickness.text) ListPicked(Thickness, static_cast<int>(i));
     if (const auto* angle = std::get_if<CatalogueAngle>(&design.stiffener)) {
-        Clicked(Option2);
-        ListPicked(Combo2, angle->position);
+        Clicked(AngleChoice);
+        ListPicked(AngleSize, angle->position);
     } else {
         const FlatBar& bar = std::get<FlatBar>(design.stiffener);
-        Clicked(Option1);
-        TextEdited(Text9, PlainNumberText(bar.height));
-        TextEdited(Text13, PlainNumberText(bar.thickness));
+        Clicked(FlatBarChoice);
+        TextEdited(FlatBarHeight, PlainNumberText(bar.height));
+        TextEdited(FlatBarThickness, PlainNumberText(bar.thickness));
     }
-    TextEdited(Text5, PlainNumberText(design.spacing));
-    Clicked(Command1);
+    TextEdited(Spacing, PlainNumberText(design.spacing));
+    Clicked(VerifyButton);
 }
 
 }  // namespace deckplate::form

@@ -24,16 +24,16 @@ struct InputBox {
     bool sizing;          ///< read by 自动选型 too
 };
 constexpr InputBox kInputBoxes[] = {
-    {Text1, "静荷载", ReadFor::Every, false, true},
-    {Text2, "活荷载", ReadFor::Every, false, true},
-    {Combo1, "铺板厚度", ReadFor::Every, false, false},
-    {Text4, "加劲肋跨度", ReadFor::Every, false, true},
-    {Text5, "加劲肋间距", ReadFor::Every, false, false},
-    {Text9, "扁钢高", ReadFor::FlatBar, true, false},
-    {Text13, "扁钢厚", ReadFor::FlatBar, true, false},
-    {Text14, "集中荷载", ReadFor::PointLoad, false, true},
-    {Text15, "作用面垂直加劲肋边长", ReadFor::PointLoad, true, true},
-    {Text16, "作用面沿加劲肋边长", ReadFor::PointLoad, true, true},
+    {DeadLoad, "静荷载", ReadFor::Every, false, true},
+    {LiveLoad, "活荷载", ReadFor::Every, false, true},
+    {Thickness, "铺板厚度", ReadFor::Every, false, false},
+    {Span, "加劲肋跨度", ReadFor::Every, false, true},
+    {Spacing, "加劲肋间距", ReadFor::Every, false, false},
+    {FlatBarHeight, "扁钢高", ReadFor::FlatBar, true, false},
+    {FlatBarThickness, "扁钢厚", ReadFor::FlatBar, true, false},
+    {PointLoadForce, "集中荷载", ReadFor::PointLoad, false, true},
+    {PatchAcross, "作用面垂直加劲肋边长", ReadFor::PointLoad, true, true},
+    {PatchAlong, "作用面沿加劲肋边长", ReadFor::PointLoad, true, true},
 };
 
 // Typed text as the message quotes it: a pasted page is cut, at a whole character.
@@ -49,7 +49,7 @@ std::string Quoted(std::string_view text) {
 
 double Form1::Read(Control box) const { return ParseNumber(State(box).text); }
 
-void Form1::Command1_Click() {
+void Form1::Verify_Click() {
     try {
         if (RefuseInput(InputUse::Verify)) return;
         Verify();
@@ -69,7 +69,7 @@ bool Form1::RefuseInput(InputUse use) {
     // Checked before anything is computed, every input kept as typed: text that is not a number
     // would be read up to its first odd character ("1,5" as 1) and a negative load or size, or a
     // flat bar of no size, would compute quietly (a negative flat bar passes every check).
-    const bool flatBar = !State(Option2).checked;
+    const bool flatBar = !State(AngleChoice).checked;
     for (const InputBox& input : kInputBoxes) {
         if (input.readFor == ReadFor::FlatBar && !flatBar) continue;
         if (input.readFor == ReadFor::PointLoad && !PointLoadShown()) continue;
@@ -94,19 +94,21 @@ bool Form1::RefuseInput(InputUse use) {
 
 BayInput Form1::ReadBay() const {
     BayInput bay;
-    bay.dead = Read(Text1);
-    bay.live = Read(Text2);
-    bay.thickness = {Read(Combo1), State(Combo1).text};
-    bay.span = Read(Text4);
-    bay.spacing = Read(Text5);
-    bay.boundary = {.simple = State(Check1).checked, .continuous = State(Check2).checked};
+    bay.dead = Read(DeadLoad);
+    bay.live = Read(LiveLoad);
+    bay.thickness = {Read(Thickness), State(Thickness).text};
+    bay.span = Read(Span);
+    bay.spacing = Read(Spacing);
+    bay.boundary = {.simple = State(SimplySupported).checked,
+                    .continuous = State(Continuous).checked};
     bay.basis = basis_;
-    if (PointLoadShown()) bay.pointLoad = PointLoad{Read(Text14), Read(Text15), Read(Text16)};
-    if (!State(Option2).checked)
-        bay.stiffener = FlatBar{Read(Text9), Read(Text13)};
+    if (PointLoadShown())
+        bay.pointLoad = PointLoad{Read(PointLoadForce), Read(PatchAcross), Read(PatchAlong)};
+    if (!State(AngleChoice).checked)
+        bay.stiffener = FlatBar{Read(FlatBarHeight), Read(FlatBarThickness)};
     else  // an angle never picked is no angle at all
         bay.stiffener =
-            CatalogueAngle{State(Combo2).picked >= 0 ? vars_.indexjudge : std::int16_t{-1}};
+            CatalogueAngle{State(AngleSize).picked >= 0 ? vars_.indexjudge : std::int16_t{-1}};
     return bay;
 }
 
@@ -118,13 +120,13 @@ void Form1::Verify() {
 }
 
 void Form1::ShowStage(BayStage stage, const BayCheck& c) {
-    const bool flatBar = !State(Option2).checked;
+    const bool flatBar = !State(AngleChoice).checked;
     const auto showSection = [&] {
-        SetText(Label31, c.stiffener.display.centroid);
-        SetText(Label33, c.stiffener.display.inertia);
-        SetText(Label35, c.stiffener.display.area);
-        SetText(Label38, c.stiffener.display.compositeCentroid);
-        SetText(Label39, c.stiffener.display.compositeInertia);
+        SetText(SectionCentroid, c.stiffener.display.centroid);
+        SetText(SectionInertia, c.stiffener.display.inertia);
+        SetText(SectionArea, c.stiffener.display.area);
+        SetText(CompositeCentroid, c.stiffener.display.compositeCentroid);
+        SetText(CompositeInertia, c.stiffener.display.compositeInertia);
     };
     switch (stage) {
         case BayStage::PlateStrip:
@@ -134,73 +136,77 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             vars_.Beta = c.plate.beta;
             loadCombination_ =
                 basis_ == DesignBasis::Current ? LoadCombinationText(basis_, c.plate.factors) : "";
-            SetText(Text6, c.plate.display.moment);
-            SetText(Text7, c.plate.display.deflection);
-            SetText(Text8, c.plate.display.stress);
-            SetText(Label13, "铺板强度σ=" + State(Text8).text + "N/mm2");
+            SetText(PlateMoment, c.plate.display.moment);
+            SetText(PlateDeflection, c.plate.display.deflection);
+            SetText(PlateStress, c.plate.display.stress);
+            SetText(PlateDeflectionVerdict, "铺板强度σ=" + State(PlateStress).text + "N/mm2");
             break;
         case BayStage::Stiffener:
-            SetText(Text10, c.stiffener.display.moment);
-            SetText(Text11, c.stiffener.display.deflection);
-            SetText(Text12, c.stiffener.display.stress);
+            SetText(StiffenerMoment, c.stiffener.display.moment);
+            SetText(StiffenerDeflection, c.stiffener.display.deflection);
+            SetText(StiffenerStress, c.stiffener.display.stress);
             if (flatBar) {
                 showSection();
-                SetText(Label34, "扁钢形心与短肢边距(cm)");
-                SetText(Label30, "扁钢强轴惯性矩(cm4)");
-                SetText(Label32, "扁钢截面面积(cm2)");
+                SetText(SectionCentroidCaption, "扁钢形心与短肢边距(cm)");
+                SetText(SectionInertiaCaption, "扁钢强轴惯性矩(cm4)");
+                SetText(SectionAreaCaption, "扁钢截面面积(cm2)");
             }
-            Show(Label41);
+            Show(SelfWeight);
             break;
         case BayStage::SelfWeight:
-            SetText(Label41, c.stiffener.display.selfWeight);
+            SetText(SelfWeight, c.stiffener.display.selfWeight);
             if (flatBar) {
                 vars_.AstiffenerE = c.stiffener.flatBar->area;
                 vars_.IStiffenerE = c.stiffener.flatBar->inertia;
             } else {
                 showSection();
             }
-            for (Control label : {Label28, Label29, Label14, Label21, Label13, Label20})
+            for (Control label :
+                 {PlateHintHeading, StiffenerHintHeading, PlateStrengthVerdict,
+                  StiffenerStrengthVerdict, PlateDeflectionVerdict, StiffenerDeflectionVerdict})
                 Show(label);
             break;
         case BayStage::PlateStrength:
-            SetExceeded(Text8, c.plateStrength.exceeded);
-            SetText(Label14, c.plateStrength.text);
+            SetExceeded(PlateStress, c.plateStrength.exceeded);
+            SetText(PlateStrengthVerdict, c.plateStrength.text);
             break;
         case BayStage::StiffenerStrength:
-            SetExceeded(Text12, c.stiffenerStrength.exceeded);
-            SetText(Label21, c.stiffenerStrength.text);
+            SetExceeded(StiffenerStress, c.stiffenerStrength.exceeded);
+            SetText(StiffenerStrengthVerdict, c.stiffenerStrength.text);
             break;
         case BayStage::PlateDeflection:
-            SetExceeded(Text7, c.plateDeflection.exceeded);
-            SetText(Label13, c.plateDeflection.text);
+            SetExceeded(PlateDeflection, c.plateDeflection.exceeded);
+            SetText(PlateDeflectionVerdict, c.plateDeflection.text);
             break;
         case BayStage::PointLoadPlate:
-            SetText(Text17, c.pointLoad->plate.display.deflection);
-            SetText(Text18, c.pointLoad->plate.display.stress);
+            SetText(PointLoadPlateDeflection, c.pointLoad->plate.display.deflection);
+            SetText(PointLoadPlateStress, c.pointLoad->plate.display.stress);
             break;
         case BayStage::PointLoadStiffener:
-            SetText(Text19, c.pointLoad->stiffener.display.deflection);
-            SetText(Text20, c.pointLoad->stiffener.display.stress);
+            SetText(PointLoadStiffenerDeflection, c.pointLoad->stiffener.display.deflection);
+            SetText(PointLoadStiffenerStress, c.pointLoad->stiffener.display.stress);
             break;
         case BayStage::PointLoadVerdicts: {
             const PointLoadCheck& p = *c.pointLoad;
-            SetExceeded(Text17, p.plateDeflection.exceeded);
-            SetText(Label57, p.plateDeflection.text);
-            SetExceeded(Text18, p.plateStrength.exceeded);
-            SetText(Label58, p.plateStrength.text);
-            SetExceeded(Text19, p.stiffenerDeflection.exceeded);
-            SetText(Label59, p.stiffenerDeflection.text);
-            SetExceeded(Text20, p.stiffenerStrength.exceeded);
-            SetText(Label60, p.stiffenerStrength.text);
+            SetExceeded(PointLoadPlateDeflection, p.plateDeflection.exceeded);
+            SetText(PointLoadPlateDeflectionVerdict, p.plateDeflection.text);
+            SetExceeded(PointLoadPlateStress, p.plateStrength.exceeded);
+            SetText(PointLoadPlateStrengthVerdict, p.plateStrength.text);
+            SetExceeded(PointLoadStiffenerDeflection, p.stiffenerDeflection.exceeded);
+            SetText(PointLoadStiffenerDeflectionVerdict, p.stiffenerDeflection.text);
+            SetExceeded(PointLoadStiffenerStress, p.stiffenerStrength.exceeded);
+            SetText(PointLoadStiffenerStrengthVerdict, p.stiffenerStrength.text);
             pointLoadVerdictsWritten_ = true;
             ShowPointLoad(true);  // now with its heading and verdict lines
             break;
         }
         case BayStage::StiffenerDeflection:
-            SetExceeded(Text11, c.stiffenerDeflection.exceeded);
-            SetText(Label20, c.stiffenerDeflection.text);
-            for (Control label : {Label30, Label32, Label34, Label36, Label37, Label31, Label33,
-                                  Label35, Label40, Label38, Label39})
+            SetExceeded(StiffenerDeflection, c.stiffenerDeflection.exceeded);
+            SetText(StiffenerDeflectionVerdict, c.stiffenerDeflection.text);
+            for (Control label : {SectionInertiaCaption, SectionAreaCaption, SectionCentroidCaption,
+                                  CompositeCentroidCaption, CompositeInertiaCaption,
+                                  SectionCentroid, SectionInertia, SectionArea, SelfWeightCaption,
+                                  CompositeCentroid, CompositeInertia})
                 Show(label);
             break;
     }

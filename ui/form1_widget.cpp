@@ -130,8 +130,8 @@ void Form1Widget::LayOut() {
 }
 
 QWidget* Form1Widget::Widget(Control control) const {
-    return control == Control::form1 ? const_cast<Form1Widget*>(this)
-                                     : widgets_[static_cast<std::size_t>(control)];
+    return control == Control::Window ? const_cast<Form1Widget*>(this)
+                                      : widgets_[static_cast<std::size_t>(control)];
 }
 
 void Form1Widget::BuildControls() {
@@ -157,7 +157,7 @@ void Form1Widget::SetFocusOrder() {
     const auto order = form::FocusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(Widget(order[i]), Widget(order[i + 1]));
-    Widget(Control::Text3)->setFocusPolicy(Qt::NoFocus);
+    Widget(Control::DeflectionLimit)->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form1Widget::ConnectEvents(Control control, QWidget* widget) {

@@ -23,7 +23,7 @@ class Form1Widget : public QWidget {
     /// point-load group or without).
     void LayOut();
 
-    /// The widget of a control (a QLineEdit for Text1, a QComboBox for Combo1, …); form1 is
+    /// The widget of a control (a QLineEdit for DeadLoad, a QComboBox for Thickness, …); Window is
     /// this form.
     QWidget* Widget(form::Control control) const;
 

@@ -18,7 +18,7 @@ Form1Window::Form1Window(form::Form1& model) : model_(model), form_(new Form1Wid
     menuBar()->setFont(UiFont());
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form's size, plus the menu bar
     BuildMenus();
-    ControlChanged(form::Control::form1);
+    ControlChanged(form::Control::Window);
     for (const form::MenuRow& row : form::MenuTable()) MenuItemChanged(row.id);
     model_.SetView(this);
 }
@@ -61,7 +61,7 @@ void Form1Window::BuildMenus() {
 }
 
 void Form1Window::ControlChanged(form::Control control) {
-    if (control == form::Control::form1)
+    if (control == form::Control::Window)
         setWindowTitle(QStringFromUtf8(model_.State(control).text));
     else
         form_->ShowControl(control);

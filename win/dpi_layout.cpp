@@ -10,7 +10,7 @@ using form::Control;
 
 // Top-left corner of a control at 96 DPI, in the window's client area.
 POINT Origin(Control control, bool pointLoadShown) {
-    if (control == Control::form1) return {0, 0};
+    if (control == Control::Window) return {0, 0};
     const form::Placement place = form::ControlPlacement(control, pointLoadShown);
     const POINT container = Origin(form::Row(control).container, pointLoadShown);
     return {container.x + place.left / form::kTwipsPerPixel,

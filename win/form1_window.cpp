@@ -85,7 +85,7 @@ Form1Window::Form1Window(form::Form1& model, HINSTANCE instance) : model_(model)
     const unsigned dpi = GetDpiForWindow(window_);
     LayOutControls(dpi);
     FitWindowTo(dpi);
-    ControlChanged(Control::form1);
+    ControlChanged(Control::Window);
     for (const form::ControlRow& row : form::ControlTable()) ControlChanged(row.id);
     for (const form::MenuRow& row : form::MenuTable()) MenuItemChanged(row.id);
     model_.SetView(this);
@@ -98,7 +98,7 @@ Form1Window::~Form1Window() {
 }
 
 HWND Form1Window::NativeControl(Control control) const {
-    return control == Control::form1 ? window_ : controls_[static_cast<std::size_t>(control)];
+    return control == Control::Window ? window_ : controls_[static_cast<std::size_t>(control)];
 }
 
 std::optional<Control> Form1Window::ControlOf(HWND native) const {
@@ -173,7 +173,7 @@ void Form1Window::FitWindowTo(unsigned dpi) {
 }
 
 void Form1Window::ControlChanged(Control control) {
-    if (control == Control::form1) {
+    if (control == Control::Window) {
         SetWindowTextW(window_, os::WideFromUtf8(model_.State(control).text).c_str());
         return;
     }

@@ -39,7 +39,7 @@ class Form1Window : public form::FormView {
     Form1Window& operator=(const Form1Window&) = delete;
 
     HWND Handle() const { return window_; }
-    /// The native control of a control; form1 is the window itself.
+    /// The native control of a control; Window is the window itself.
     HWND NativeControl(form::Control control) const;
     HMENU MenuBar() const { return GetMenu(window_); }
 

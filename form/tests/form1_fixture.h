@@ -12,23 +12,23 @@ using enum Control;
 
 /// The first worked bay: D = 1, P = 2, plate "6.0", span 2000, spacing 500, flat bar 80 × 8.
 inline void EnterFlatBarBay(Form1& form) {
-    form.TextEdited(Text1, "1");
-    form.TextEdited(Text2, "2");
-    form.ListPicked(Combo1, 6);
-    form.TextEdited(Text4, "2000");
-    form.TextEdited(Text5, "500");
-    form.Clicked(Option1);
-    form.TextEdited(Text9, "80");
-    form.TextEdited(Text13, "8");
+    form.TextEdited(DeadLoad, "1");
+    form.TextEdited(LiveLoad, "2");
+    form.ListPicked(Thickness, 6);
+    form.TextEdited(Span, "2000");
+    form.TextEdited(Spacing, "500");
+    form.Clicked(FlatBarChoice);
+    form.TextEdited(FlatBarHeight, "80");
+    form.TextEdited(FlatBarThickness, "8");
 }
 
 /// The smallest angle's bay: D = 1, P = 2, plate "6.0", span 1500, spacing 600, no angle yet.
 inline void EnterAngleBay(Form1& form) {
-    form.TextEdited(Text1, "1");
-    form.TextEdited(Text2, "2");
-    form.ListPicked(Combo1, 6);
-    form.TextEdited(Text4, "1500");
-    form.TextEdited(Text5, "600");
+    form.TextEdited(DeadLoad, "1");
+    form.TextEdited(LiveLoad, "2");
+    form.ListPicked(Thickness, 6);
+    form.TextEdited(Span, "1500");
+    form.TextEdited(Spacing, "600");
 }
 
 /// A started window over its own recording platform; a table's rows each take a fresh one.

@@ -9,54 +9,59 @@ namespace {
 // current basis: plate "4.0" on L45x28x3, which the point load of 1.5 kN on 200 × 200 fails.
 void EnterLightDeck(Form1& form) {
     form.MenuChosen(MenuItem::BasisCurrent);
-    form.TextEdited(Text1, "1");
-    form.TextEdited(Text2, "2");
-    form.ListPicked(Combo1, 2);
-    form.TextEdited(Text4, "2000");
-    form.TextEdited(Text5, "500");
-    form.ListPicked(Combo2, 6);
+    form.TextEdited(DeadLoad, "1");
+    form.TextEdited(LiveLoad, "2");
+    form.ListPicked(Thickness, 2);
+    form.TextEdited(Span, "2000");
+    form.TextEdited(Spacing, "500");
+    form.ListPicked(AngleSize, 6);
 }
 
 TEST_F(Form1Test, PointLoadMenuItemShowsTheGroupAndMovesTheButtons) {
-    const int buttonsTop = Row(Command1).top;
+    const int buttonsTop = Row(VerifyButton).top;
     EXPECT_FALSE(form.PointLoadShown());  // off by default
     EnterFlatBarBay();
-    Click(Command1);
+    Click(VerifyButton);
 
     form.MenuChosen(MenuItem::PointLoad);
     EXPECT_TRUE(form.State(MenuItem::PointLoad).checked);
-    for (Control c : {Frame6, Label44, Text14, Text15, Text16, Label47, Text17, Text20, Label55})
+    for (Control c : {PointLoadFrame, PointLoadForceCaption, PointLoadForce, PatchAcross,
+                      PatchAlong, PatchSidesCaption, PointLoadPlateDeflection,
+                      PointLoadStiffenerStress, PointLoadStiffenerStressUnit})
         EXPECT_TRUE(form.State(c).visible) << Row(c).name;
-    for (Control c : {Label56, Label57, Label60})  // until a Verify writes them
+    for (Control c : {PointLoadHintHeading, PointLoadPlateDeflectionVerdict,
+                      PointLoadStiffenerStrengthVerdict})  // until a Verify writes them
         EXPECT_FALSE(form.State(c).visible) << Row(c).name;
     // The buttons move below the group, as far beneath it as they were beneath 加劲肋数据.
-    const Placement group = ControlPlacement(Frame6, true);
-    const int gap = buttonsTop - (Row(Frame3).top + Row(Frame3).height);
-    for (Control button : {Command1, Command3, Command2})
+    const Placement group = ControlPlacement(PointLoadFrame, true);
+    const int gap = buttonsTop - (Row(StiffenerFrame).top + Row(StiffenerFrame).height);
+    for (Control button : {VerifyButton, ReportButton, ExitButton})
         EXPECT_EQ(ControlPlacement(button, true).top, group.top + group.height + gap);
-    EXPECT_EQ(ClientHeightTwips(true), ControlPlacement(Command1, true).top + Row(Command1).height);
-    EXPECT_EQ(ControlPlacement(Text14, true).top, Row(Text14).top);  // inside the group: as is
-    EXPECT_FALSE(form.State(Command3).enabled);
+    EXPECT_EQ(ClientHeightTwips(true),
+              ControlPlacement(VerifyButton, true).top + Row(VerifyButton).height);
+    EXPECT_EQ(ControlPlacement(PointLoadForce, true).top,
+              Row(PointLoadForce).top);  // inside the group: as is
+    EXPECT_FALSE(form.State(ReportButton).enabled);
     EXPECT_EQ(platform.settings["point_load"], "on");
 
     Form1 nextRun(platform);
     nextRun.Form_Load();
     EXPECT_TRUE(nextRun.PointLoadShown());
-    EXPECT_TRUE(nextRun.State(Text15).visible);
+    EXPECT_TRUE(nextRun.State(PatchAcross).visible);
     nextRun.MenuChosen(MenuItem::PointLoad);
     for (const ControlRow& row : ControlTable()) {
-        if (row.id != Frame6 && row.container != Frame6) continue;
+        if (row.id != PointLoadFrame && row.container != PointLoadFrame) continue;
         EXPECT_FALSE(nextRun.State(row.id).visible) << row.name;
     }
     EXPECT_EQ(platform.settings["point_load"], "off");
-    EXPECT_EQ(ControlPlacement(Command2, false).top, buttonsTop);
+    EXPECT_EQ(ControlPlacement(ExitButton, false).top, buttonsTop);
     EXPECT_EQ(ClientHeightTwips(false), kClientHeightTwips);
 }
 
 TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
     EnterLightDeck(form);
     form.MenuChosen(MenuItem::PointLoad);
-    Click(Command1);
+    Click(VerifyButton);
     EXPECT_TRUE(platform.errors.empty());
     const struct {
         Control box;
@@ -65,10 +70,14 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
         Control verdict;
         const char* verdictText;
     } results[] = {
-        {Text17, " 5.2", true, Label57, "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算"},
-        {Text18, " 142.4", false, Label58, "钢铺板集中荷载强度满足要求"},
-        {Text19, " 8.6", false, Label59, "加劲肋集中荷载挠度满足要求"},
-        {Text20, " 255.54", true, Label60, "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算"},
+        {PointLoadPlateDeflection, " 5.2", true, PointLoadPlateDeflectionVerdict,
+         "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算"},
+        {PointLoadPlateStress, " 142.4", false, PointLoadPlateStrengthVerdict,
+         "钢铺板集中荷载强度满足要求"},
+        {PointLoadStiffenerDeflection, " 8.6", false, PointLoadStiffenerDeflectionVerdict,
+         "加劲肋集中荷载挠度满足要求"},
+        {PointLoadStiffenerStress, " 255.54", true, PointLoadStiffenerStrengthVerdict,
+         "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算"},
     };
     for (const auto& r : results) {
         EXPECT_EQ(Text(r.box), r.text) << Row(r.box).name;
@@ -76,11 +85,11 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
         EXPECT_EQ(Text(r.verdict), r.verdictText) << Row(r.verdict).name;
         EXPECT_TRUE(form.State(r.verdict).visible) << Row(r.verdict).name;
     }
-    EXPECT_TRUE(form.State(Label56).visible);
+    EXPECT_TRUE(form.State(PointLoadHintHeading).visible);
     // The uniform check passes: only the point load fails this deck.
-    EXPECT_EQ(Text(Label21), "加劲肋强度满足要求");
+    EXPECT_EQ(Text(StiffenerStrengthVerdict), "加劲肋强度满足要求");
 
-    Click(Command3);
+    Click(ReportButton);
     ASSERT_EQ(platform.writes.size(), 1u);
     EXPECT_TRUE(platform.writes.front().text.ends_with(
         "\r\n加劲肋集中荷载应力(N/mm2)： σ= 255.54\r\n"
@@ -94,9 +103,9 @@ TEST_F(Form1Test, PointLoadInputsAreRefusedAsTheOthers) {
         const char* text;
         const char* error;
     } cases[] = {
-        {"negative force", Text14, "-1.5", "集中荷载不能为负数"},
-        {"patch of no width", Text15, "0", "作用面垂直加劲肋边长不能为零"},
-        {"patch length not a number", Text16, "200mm", "作用面沿加劲肋边长“200mm”不是数字"},
+        {"negative force", PointLoadForce, "-1.5", "集中荷载不能为负数"},
+        {"patch of no width", PatchAcross, "0", "作用面垂直加劲肋边长不能为零"},
+        {"patch length not a number", PatchAlong, "200mm", "作用面沿加劲肋边长“200mm”不是数字"},
     };
     for (const auto& c : cases) {
         StartedForm row;
@@ -104,11 +113,11 @@ TEST_F(Form1Test, PointLoadInputsAreRefusedAsTheOthers) {
         EnterLightDeck(model);
         model.MenuChosen(MenuItem::PointLoad);
         model.TextEdited(c.box, c.text);
-        model.Clicked(Command1);
+        model.Clicked(VerifyButton);
         ASSERT_EQ(fake.errors.size(), 1u) << c.name;
         EXPECT_NE(fake.errors.front().find(c.error), std::string::npos) << fake.errors.front();
-        EXPECT_EQ(model.State(Text6).text, " ") << c.name;
-        EXPECT_EQ(model.State(Text17).text, " ") << c.name;
+        EXPECT_EQ(model.State(PlateMoment).text, " ") << c.name;
+        EXPECT_EQ(model.State(PointLoadPlateDeflection).text, " ") << c.name;
     }
 }
 

@@ -9,8 +9,9 @@ namespace {
 
 TEST_F(Form1Test, EveryControlHasItsStartState) {
     // Start-up hides and disables the flat-bar inputs beyond what the table says.
-    const std::set<Control> hiddenByStartUp{Label15, Label22, Text9, Text13};
-    const std::set<Control> disabledByStartUp{Text9, Text13};
+    const std::set<Control> hiddenByStartUp{FlatBarHeightCaption, FlatBarThicknessCaption,
+                                            FlatBarHeight, FlatBarThickness};
+    const std::set<Control> disabledByStartUp{FlatBarHeight, FlatBarThickness};
     for (const ControlRow& row : ControlTable()) {
         const ControlState& state = form.State(row.id);
         EXPECT_EQ(state.text, row.caption) << row.name;
@@ -19,34 +20,38 @@ TEST_F(Form1Test, EveryControlHasItsStartState) {
         EXPECT_EQ(state.checked, row.checked) << row.name;
     }
     EXPECT_EQ(ControlTable().size(), 95u);
-    EXPECT_TRUE(form.State(Check1).checked);
-    EXPECT_FALSE(form.State(Check2).checked);
-    EXPECT_TRUE(form.State(Option2).checked);
-    EXPECT_FALSE(form.State(Option1).checked);
-    EXPECT_EQ(Text(Text1), " ");  // one blank, not empty
-    EXPECT_EQ(Text(label16), "角钢规格：");
+    EXPECT_TRUE(form.State(SimplySupported).checked);
+    EXPECT_FALSE(form.State(Continuous).checked);
+    EXPECT_TRUE(form.State(AngleChoice).checked);
+    EXPECT_FALSE(form.State(FlatBarChoice).checked);
+    EXPECT_EQ(Text(DeadLoad), " ");  // one blank, not empty
+    EXPECT_EQ(Text(AngleSizeCaption), "角钢规格：");
     // A verdict line not yet written shows nothing, never a placeholder.
-    for (Control line : {Label13, Label14, Label20, Label21}) EXPECT_EQ(Text(line), " ");
+    for (Control line : {PlateDeflectionVerdict, PlateStrengthVerdict, StiffenerDeflectionVerdict,
+                         StiffenerStrengthVerdict})
+        EXPECT_EQ(Text(line), " ");
 }
 
 TEST_F(Form1Test, FlatBarInputsAreHiddenAndDisabled) {
-    for (Control c : {Label15, Label22, Label23, Label24, Text9, Text13})
+    for (Control c : {FlatBarHeightCaption, FlatBarThicknessCaption, FlatBarHeightUnit,
+                      FlatBarThicknessUnit, FlatBarHeight, FlatBarThickness})
         EXPECT_FALSE(form.State(c).visible) << Row(c).name;
-    EXPECT_FALSE(form.State(Text9).enabled);
-    EXPECT_FALSE(form.State(Text13).enabled);
-    EXPECT_TRUE(form.State(Combo2).visible);
-    EXPECT_FALSE(form.State(Text3).enabled);
+    EXPECT_FALSE(form.State(FlatBarHeight).enabled);
+    EXPECT_FALSE(form.State(FlatBarThickness).enabled);
+    EXPECT_TRUE(form.State(AngleSize).visible);
+    EXPECT_FALSE(form.State(DeflectionLimit).enabled);
 }
 
 TEST_F(Form1Test, ListsAreFilledWithNothingPicked) {
-    EXPECT_EQ(form.State(Combo1).items, (std::vector<std::string>{"2.5", "3.0", "4.0", "4.5", "5.0",
-                                                                  "5.5", "6.0", "7.0", "8.0"}));
-    const auto& angles = form.State(Combo2).items;
+    EXPECT_EQ(
+        form.State(Thickness).items,
+        (std::vector<std::string>{"2.5", "3.0", "4.0", "4.5", "5.0", "5.5", "6.0", "7.0", "8.0"}));
+    const auto& angles = form.State(AngleSize).items;
     ASSERT_EQ(angles.size(), 51u);
     EXPECT_EQ(angles[0], "L25x16x3");
     EXPECT_EQ(angles[8], "L50x32x3");
     EXPECT_EQ(angles[50], "L140x90x10");
-    for (Control list : {Combo1, Combo2}) {
+    for (Control list : {Thickness, AngleSize}) {
         EXPECT_EQ(form.State(list).picked, -1);
         EXPECT_EQ(Text(list), "");
     }
@@ -58,9 +63,9 @@ TEST_F(Form1Test, StateVariablesStartAtZero) {
                      form.Variables().AstiffenerE, form.Variables().IStiffenerE})
         EXPECT_EQ(v, 0.0);
     EXPECT_EQ(form.Variables().indexjudge, 0);
-    EXPECT_FALSE(form.State(Command1).enabled);
-    EXPECT_FALSE(form.State(Command3).enabled);
-    EXPECT_TRUE(form.State(Command2).enabled);
+    EXPECT_FALSE(form.State(VerifyButton).enabled);
+    EXPECT_FALSE(form.State(ReportButton).enabled);
+    EXPECT_TRUE(form.State(ExitButton).enabled);
 }
 
 TEST(CentredWindow, HalvesTheFreeSpaceInWholePixels) {

@@ -45,14 +45,14 @@ TEST_F(Form1Test, SizingListsTheRankingAndAppliesTheChosenDesign) {
         EXPECT_EQ(listed[i].stiffener, expected.passing[i].stiffener) << i;
     }
     EXPECT_EQ(listed[1].stiffener, StiffenerChoice(FlatBar{55, 4}));
-    EXPECT_EQ(Text(Combo1), "4.0");
-    EXPECT_TRUE(form.State(Option1).checked);
-    EXPECT_EQ(Text(Text9), "55");
-    EXPECT_EQ(Text(Text13), "4");
-    EXPECT_EQ(Text(Text5), "500");
-    EXPECT_EQ(Text(Label14), "钢铺板强度满足要求");
-    EXPECT_EQ(Text(Label21), "加劲肋强度满足要求");
-    EXPECT_TRUE(form.State(Command3).enabled);  // the report and the book show that design
+    EXPECT_EQ(Text(Thickness), "4.0");
+    EXPECT_TRUE(form.State(FlatBarChoice).checked);
+    EXPECT_EQ(Text(FlatBarHeight), "55");
+    EXPECT_EQ(Text(FlatBarThickness), "4");
+    EXPECT_EQ(Text(Spacing), "500");
+    EXPECT_EQ(Text(PlateStrengthVerdict), "钢铺板强度满足要求");
+    EXPECT_EQ(Text(StiffenerStrengthVerdict), "加劲肋强度满足要求");
+    EXPECT_TRUE(form.State(ReportButton).enabled);  // the report and the book show that design
 }
 
 // What the dialog says when nothing passes or every candidate faults, and the window's inputs
@@ -79,9 +79,9 @@ TEST(Form1Sizing, SaysWhyWhenNoDesignPasses) {
     for (const Case& c : cases) {
         StartedForm started;
         EnterAngleBay(started.form);
-        started.form.TextEdited(Text1, c.dead);
-        started.form.TextEdited(Text4, c.span);
-        started.form.TextEdited(Text5, c.spacing);
+        started.form.TextEdited(DeadLoad, c.dead);
+        started.form.TextEdited(Span, c.span);
+        started.form.TextEdited(Spacing, c.spacing);
         std::size_t rows = 99;
         std::string status;
         started.platform.dialogs.push_back([&](Dialog& dialog) {

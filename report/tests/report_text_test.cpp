@@ -18,29 +18,29 @@ namespace {
 // D = 1, P = 2, plate "6.0", span = spacing = 600, flat bar 60 × 6, four edges (α = .065).
 ReportSnapshot FlatBarFourEdges() {
     ReportSnapshot w;
-    w.Text1 = "1";
-    w.Text2 = "2";
-    w.Text3 = "150";
-    w.Combo1 = "6.0";
-    w.Text4 = "600";
-    w.Text5 = "600";
-    w.Text9 = "60";
-    w.Text13 = "6";
-    w.Combo2 = "";
-    w.Option1 = true;
-    w.Check1 = true;
-    w.Label38 = " 1.12";
-    w.Label39 = " 40.53";
-    w.Text6 = " .09";
-    w.Text7 = " .38";
-    w.Text8 = " 13";
-    w.Text10 = " .11";
-    w.Text11 = " .04";
-    w.Text12 = " 12.16";
-    w.Label13 = "钢铺板挠度满足要求";
-    w.Label14 = "钢铺板强度满足要求";
-    w.Label20 = "加劲肋挠度满足要求";
-    w.Label21 = "加劲肋强度满足要求";
+    w.deadLoad = "1";
+    w.liveLoad = "2";
+    w.deflectionLimit = "150";
+    w.thickness = "6.0";
+    w.span = "600";
+    w.spacing = "600";
+    w.flatBarHeight = "60";
+    w.flatBarThickness = "6";
+    w.angle = "";
+    w.flatBar = true;
+    w.simplySupported = true;
+    w.compositeCentroid = " 1.12";
+    w.compositeInertia = " 40.53";
+    w.plateMoment = " .09";
+    w.plateDeflection = " .38";
+    w.plateStress = " 13";
+    w.stiffenerMoment = " .11";
+    w.stiffenerDeflection = " .04";
+    w.stiffenerStress = " 12.16";
+    w.plateDeflectionVerdict = "钢铺板挠度满足要求";
+    w.plateStrengthVerdict = "钢铺板强度满足要求";
+    w.stiffenerDeflectionVerdict = "加劲肋挠度满足要求";
+    w.stiffenerStrengthVerdict = "加劲肋强度满足要求";
     w.AstiffenerE = 3.6;
     w.IStiffenerE = 10.8;
     w.Alpha = 0.065;
@@ -51,24 +51,24 @@ ReportSnapshot FlatBarFourEdges() {
 // D = 1.5, P = 3.5, plate "4.5", span 1800, spacing 600, L50x32x3, continuous.
 ReportSnapshot AngleContinuous() {
     ReportSnapshot w = FlatBarFourEdges();
-    w.Text1 = "1.5";
-    w.Text2 = "3.5";
-    w.Combo1 = "4.5";
-    w.Text4 = "1800";
-    w.Text5 = "600";
-    w.Combo2 = "L50x32x3";
-    w.Option1 = false;
-    w.Check1 = false;
-    w.Check2 = true;
-    w.Label38 = " 1.26";
-    w.Label39 = " 29.16";
-    w.Text6 = " .24";
-    w.Text7 = " 3.8";
-    w.Text8 = " 59.56";
-    w.Text10 = " 1.63";
-    w.Text11 = " 6.83";
-    w.Text12 = " 222.77";
-    w.Label21 = "★加劲肋强度超出限值<215N/mm2>,须重新计算";
+    w.deadLoad = "1.5";
+    w.liveLoad = "3.5";
+    w.thickness = "4.5";
+    w.span = "1800";
+    w.spacing = "600";
+    w.angle = "L50x32x3";
+    w.flatBar = false;
+    w.simplySupported = false;
+    w.continuous = true;
+    w.compositeCentroid = " 1.26";
+    w.compositeInertia = " 29.16";
+    w.plateMoment = " .24";
+    w.plateDeflection = " 3.8";
+    w.plateStress = " 59.56";
+    w.stiffenerMoment = " 1.63";
+    w.stiffenerDeflection = " 6.83";
+    w.stiffenerStress = " 222.77";
+    w.stiffenerStrengthVerdict = "★加劲肋强度超出限值<215N/mm2>,须重新计算";
     w.Aangle1 = 2.431;
     w.Iangle1 = 6.24;
     w.Yoangle1 = 1.6;
@@ -81,13 +81,13 @@ ReportSnapshot AngleContinuous() {
 // numbers as deckplate-cli check --basis current gives them.
 ReportSnapshot FlatBarFourEdgesCurrent() {
     ReportSnapshot w = FlatBarFourEdges();
-    w.Text6 = " .1";
-    w.Text7 = " .39";
-    w.Text8 = " 13.98";
-    w.Text10 = " .12";
-    w.Text12 = " 13.07";
+    w.plateMoment = " .1";
+    w.plateDeflection = " .39";
+    w.plateStress = " 13.98";
+    w.stiffenerMoment = " .12";
+    w.stiffenerStress = " 13.07";
     w.Beta = 0.0443;
-    w.LoadCombination = "1.3×恒+1.5×活（GB 55001-2021）";
+    w.loadCombination = "1.3×恒+1.5×活（GB 55001-2021）";
     return w;
 }
 
@@ -96,36 +96,36 @@ ReportSnapshot FlatBarFourEdgesCurrent() {
 // strength, which the uniform check passes.
 ReportSnapshot LightDeckPointLoad() {
     ReportSnapshot w = FlatBarFourEdgesCurrent();
-    w.Combo1 = "4.0";
-    w.Text4 = "2000";
-    w.Text5 = "500";
-    w.Combo2 = "L45x28x3";
-    w.Option1 = false;
-    w.Label38 = " 1.2";
-    w.Label39 = " 20";
-    w.Text6 = " .13";
-    w.Text7 = " 2.02";
-    w.Text8 = " 41.99";
-    w.Text10 = " 1.08";
-    w.Text11 = " 7.58";
-    w.Text12 = " 189.45";
+    w.thickness = "4.0";
+    w.span = "2000";
+    w.spacing = "500";
+    w.angle = "L45x28x3";
+    w.flatBar = false;
+    w.compositeCentroid = " 1.2";
+    w.compositeInertia = " 20";
+    w.plateMoment = " .13";
+    w.plateDeflection = " 2.02";
+    w.plateStress = " 41.99";
+    w.stiffenerMoment = " 1.08";
+    w.stiffenerDeflection = " 7.58";
+    w.stiffenerStress = " 189.45";
     w.Aangle1 = 2.149;
     w.Iangle1 = 4.45;
     w.Yoangle1 = 1.47;
     w.Alpha = 0.125;
     w.Beta = 0.1422;
     w.pointLoadShown = true;
-    w.Text14 = "1.5";
-    w.Text15 = "200";
-    w.Text16 = "200";
-    w.Text17 = " 5.2";
-    w.Text18 = " 142.4";
-    w.Text19 = " 8.6";
-    w.Text20 = " 255.54";
-    w.Label57 = "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算";
-    w.Label58 = "钢铺板集中荷载强度满足要求";
-    w.Label59 = "加劲肋集中荷载挠度满足要求";
-    w.Label60 = "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算";
+    w.pointLoadForce = "1.5";
+    w.patchAcross = "200";
+    w.patchAlong = "200";
+    w.pointLoadPlateDeflection = " 5.2";
+    w.pointLoadPlateStress = " 142.4";
+    w.pointLoadStiffenerDeflection = " 8.6";
+    w.pointLoadStiffenerStress = " 255.54";
+    w.pointLoadPlateDeflectionVerdict = "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算";
+    w.pointLoadPlateStrengthVerdict = "钢铺板集中荷载强度满足要求";
+    w.pointLoadStiffenerDeflectionVerdict = "加劲肋集中荷载挠度满足要求";
+    w.pointLoadStiffenerStrengthVerdict = "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算";
     return w;
 }
 
@@ -167,14 +167,14 @@ INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                                          GoldenCase{"no_boundary_box",
                                                     [] {
                                                         ReportSnapshot w = FlatBarFourEdges();
-                                                        w.Check1 = false;
+                                                        w.simplySupported = false;
                                                         return w;
                                                     },
                                                     40},
                                          GoldenCase{"both_boundary_boxes",
                                                     [] {
                                                         ReportSnapshot w = FlatBarFourEdges();
-                                                        w.Check2 = true;
+                                                        w.continuous = true;
                                                         w.Alpha = 0.1;
                                                         w.Beta = 0.11;
                                                         return w;
@@ -191,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                                          GoldenCase{"character_outside_gbk",
                                                     [] {
                                                         ReportSnapshot w = FlatBarFourEdges();
-                                                        w.Text1 = "1\xf0\x9f\x98\x80kN";  // "1😀kN"
+                                                        w.deadLoad =
+                                                            "1\xf0\x9f\x98\x80kN";  // "1😀kN"
                                                         return w;
                                                     },
                                                     42}),
@@ -228,7 +229,7 @@ TEST(ReportText, LinesTheReaderChecksFirst) {
     EXPECT_EQ(angle[22], "三跨及三跨以上连续铺板的弯矩计算系数： α= .1");
 
     ReportSnapshot neither = FlatBarFourEdges();
-    neither.Check1 = false;
+    neither.simplySupported = false;
     const auto withoutBoundary = Lines(ReportText(neither));
     EXPECT_EQ(withoutBoundary[21], "边界条件：");
     EXPECT_EQ(withoutBoundary[22], "组合截面参数：");

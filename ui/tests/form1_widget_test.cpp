@@ -105,13 +105,13 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
         if (auto* button = qobject_cast<QPushButton*>(widget)) QCOMPARE(button->text(), text);
         if (auto* frame = qobject_cast<QGroupBox*>(widget)) QCOMPARE(frame->title(), text);
     }
-    auto* angles = f.Get<QComboBox>(Combo2);
+    auto* angles = f.Get<QComboBox>(AngleSize);
     QCOMPARE(angles->count(), 51);
     QCOMPARE(angles->itemText(50), QString("L140x90x10"));
     QCOMPARE(angles->currentIndex(), -1);
-    QCOMPARE(f.Get<QComboBox>(Combo1)->currentText(), QString());
-    QVERIFY(f.Get<QRadioButton>(Option2)->isChecked());
-    QVERIFY(f.Get<QCheckBox>(Check1)->isChecked());
+    QCOMPARE(f.Get<QComboBox>(Thickness)->currentText(), QString());
+    QVERIFY(f.Get<QRadioButton>(AngleChoice)->isChecked());
+    QVERIFY(f.Get<QCheckBox>(SimplySupported)->isChecked());
     QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算"));
     QCOMPARE(f.window.Form().size(), QSize(543, 465));
 
@@ -119,9 +119,9 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     // as tall as the form has grown.
     f.window.Action(form::MenuItem::PointLoad)->trigger();
     QVERIFY(f.window.Action(form::MenuItem::PointLoad)->isChecked());
-    QVERIFY(!f.Get<QGroupBox>(Frame6)->isHidden());
+    QVERIFY(!f.Get<QGroupBox>(PointLoadFrame)->isHidden());
     QCOMPARE(f.window.Form().size(), QSize(543, 627));
-    QCOMPARE(f.window.Form().Widget(Command1)->geometry(), QRect(8, 586, 169, 41));
+    QCOMPARE(f.window.Form().Widget(VerifyButton)->geometry(), QRect(8, 586, 169, 41));
     QCOMPARE(f.window.Form().geometry().bottom() + 1, f.window.height());
 }
 
@@ -136,7 +136,7 @@ void Form1WidgetTest::focusFollowsTheInputOrder() {
                w->objectName().startsWith("qt_"));
         QCOMPARE(w, f.window.Form().Widget(order[i]));
     }
-    QCOMPARE(f.Get<QLineEdit>(Text3)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(f.Get<QLineEdit>(DeflectionLimit)->focusPolicy(), Qt::NoFocus);
 }
 
 void Form1WidgetTest::windowOpensCentred() {
@@ -149,26 +149,26 @@ void Form1WidgetTest::windowOpensCentred() {
 
 void Form1WidgetTest::userActionsReachTheModel() {
     Fixture f;
-    f.Type(Text1, "1.5");
-    QCOMPARE(f.model.State(Text1).text, std::string("1.5"));
+    f.Type(DeadLoad, "1.5");
+    QCOMPARE(f.model.State(DeadLoad).text, std::string("1.5"));
 
     // Typing a list text and pressing Enter is typing; the arrow key is a pick.
-    auto* thickness = f.Get<QComboBox>(Combo1);
+    auto* thickness = f.Get<QComboBox>(Thickness);
     QTest::keyClicks(thickness, "6.0");
     QTest::keyClick(thickness->lineEdit(), Qt::Key_Return);
-    QCOMPARE(f.model.State(Combo1).text, std::string("6.0"));
-    QVERIFY(!f.model.State(Command1).enabled);
-    f.Pick(Combo1, 3);
-    QCOMPARE(f.model.State(Combo1).picked, 3);
-    QVERIFY(f.Get<QPushButton>(Command1)->isEnabled());
+    QCOMPARE(f.model.State(Thickness).text, std::string("6.0"));
+    QVERIFY(!f.model.State(VerifyButton).enabled);
+    f.Pick(Thickness, 3);
+    QCOMPARE(f.model.State(Thickness).picked, 3);
+    QVERIFY(f.Get<QPushButton>(VerifyButton)->isEnabled());
 
-    f.Click(Option1);
-    QVERIFY(f.model.State(Option1).checked);
-    QVERIFY(!f.Get<QLineEdit>(Text9)->isHidden());
-    QVERIFY(f.Get<QComboBox>(Combo2)->isHidden());
+    f.Click(FlatBarChoice);
+    QVERIFY(f.model.State(FlatBarChoice).checked);
+    QVERIFY(!f.Get<QLineEdit>(FlatBarHeight)->isHidden());
+    QVERIFY(f.Get<QComboBox>(AngleSize)->isHidden());
 
-    f.Click(Check2);
-    QVERIFY(f.model.State(Check2).checked);
+    f.Click(Continuous);
+    QVERIFY(f.model.State(Continuous).checked);
     QCOMPARE(f.platform.messages, std::vector<std::string>{"请选择其中之一"});
 
     f.window.Action(form::MenuItem::BasisCurrent)->trigger();
@@ -181,25 +181,26 @@ void Form1WidgetTest::userActionsReachTheModel() {
 void Form1WidgetTest::resultsAndColoursReachTheWidgets() {
     Fixture f;
     const QColor normal = QApplication::palette().color(QPalette::Text);
-    f.Type(Text1, "1");
-    f.Type(Text2, "2");
-    f.Pick(Combo1, 6);
-    f.Type(Text4, "1500");
-    f.Type(Text5, "600");
-    f.Pick(Combo2, 0);  // L25x16x3: the stiffener fails both checks
-    f.Click(Command1);
-    QCOMPARE(f.Get<QLineEdit>(Text12)->text(), QString(" 337.63"));
-    QCOMPARE(f.TextColour(Text12), QColor(0, 0, 255));
-    QCOMPARE(f.TextColour(Text8), normal);
-    QCOMPARE(f.Get<QLabel>(Label21)->text(), QString("★加劲肋强度超出限值<215N/mm2>,须重新计算"));
-    QVERIFY(!f.Get<QLabel>(Label21)->isHidden());
-    QVERIFY(f.Get<QPushButton>(Command3)->isEnabled());
+    f.Type(DeadLoad, "1");
+    f.Type(LiveLoad, "2");
+    f.Pick(Thickness, 6);
+    f.Type(Span, "1500");
+    f.Type(Spacing, "600");
+    f.Pick(AngleSize, 0);  // L25x16x3: the stiffener fails both checks
+    f.Click(VerifyButton);
+    QCOMPARE(f.Get<QLineEdit>(StiffenerStress)->text(), QString(" 337.63"));
+    QCOMPARE(f.TextColour(StiffenerStress), QColor(0, 0, 255));
+    QCOMPARE(f.TextColour(PlateStress), normal);
+    QCOMPARE(f.Get<QLabel>(StiffenerStrengthVerdict)->text(),
+             QString("★加劲肋强度超出限值<215N/mm2>,须重新计算"));
+    QVERIFY(!f.Get<QLabel>(StiffenerStrengthVerdict)->isHidden());
+    QVERIFY(f.Get<QPushButton>(ReportButton)->isEnabled());
 
-    f.Pick(Combo2, 30);  // L90x56x6 carries it; the pick itself disables the report
-    QVERIFY(!f.Get<QPushButton>(Command3)->isEnabled());
-    f.Click(Command1);
-    QCOMPARE(f.TextColour(Text12), normal);
-    QCOMPARE(f.TextColour(Text11), normal);
+    f.Pick(AngleSize, 30);  // L90x56x6 carries it; the pick itself disables the report
+    QVERIFY(!f.Get<QPushButton>(ReportButton)->isEnabled());
+    f.Click(VerifyButton);
+    QCOMPARE(f.TextColour(StiffenerStress), normal);
+    QCOMPARE(f.TextColour(StiffenerDeflection), normal);
     QVERIFY(f.platform.errors.empty());
 }
 

@@ -116,10 +116,10 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
         EXPECT_EQ(Shown(row.id), state.visible);
         EXPECT_EQ(IsWindowEnabled(native) != FALSE, state.enabled);
     }
-    EXPECT_EQ(SendMessageW(Native(Combo2), CB_GETCOUNT, 0, 0), 51);
-    EXPECT_EQ(SendMessageW(Native(Combo2), CB_GETCURSEL, 0, 0), CB_ERR);
-    EXPECT_EQ(SendMessageW(Native(Option2), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageW(Native(Check1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(Native(AngleSize), CB_GETCOUNT, 0, 0), 51);
+    EXPECT_EQ(SendMessageW(Native(AngleSize), CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageW(Native(AngleChoice), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(Native(SimplySupported), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(WindowText(window.Handle()), "平台钢铺板计算");
     RECT client;  // the form below the menu bar, at the test prefix's 96 DPI
     GetClientRect(window.Handle(), &client);
@@ -131,9 +131,9 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
     const int pointLoad = MenuCommand(form::MenuItem::PointLoad);
     SendMessageW(window.Handle(), WM_COMMAND, pointLoad, 0);
     EXPECT_TRUE(GetMenuState(window.MenuBar(), pointLoad, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(Shown(Frame6));
-    EXPECT_TRUE(Shown(Text14));
-    const RECT button = PlaceInWindow(Native(Command1));
+    EXPECT_TRUE(Shown(PointLoadFrame));
+    EXPECT_TRUE(Shown(PointLoadForce));
+    const RECT button = PlaceInWindow(Native(VerifyButton));
     EXPECT_EQ(button.top, 586);
     EXPECT_EQ(button.bottom, 627);
     GetClientRect(window.Handle(), &client);
@@ -160,7 +160,8 @@ TEST_F(Form1WindowTest, TabFollowsTheFocusOrder) {
         if (backwards) std::reverse(tabbed.begin() + 1, tabbed.end());
         EXPECT_EQ(tabbed, expected) << (backwards ? "Shift+Tab" : "Tab");
     }
-    EXPECT_EQ(GetNextDlgGroupItem(window.Handle(), Native(Option2), FALSE), Native(Option1));
+    EXPECT_EQ(GetNextDlgGroupItem(window.Handle(), Native(AngleChoice), FALSE),
+              Native(FlatBarChoice));
 }
 
 // Positions summed through the frames at 96 DPI, each in whole pixels, then scaled when the
@@ -172,14 +173,14 @@ TEST_F(Form1WindowTest, ControlsStandWhereTheTableSaysAtEveryDpi) {
         unsigned dpi;
         RECT place;
     } cases[] = {
-        {"button on the form", Command3, 96, {184, 424, 353, 465}},
-        {"box in a frame", Text1, 96, {120, 24, 169, 42}},
-        {"list field in a frame", Combo1, 96, {256, 23, 313, 43}},
-        {"check box in a frame in a frame", Check1, 96, {32, 88, 49, 105}},
-        {"value cell in a frame in a frame", Label41, 96, {417, 384, 474, 401}},
-        {"button at 150 %", Command3, 144, {276, 636, 530, 698}},
-        {"check box at 150 %", Check1, 144, {48, 132, 74, 158}},
-        {"value cell at 150 %", Label41, 144, {626, 576, 712, 602}},
+        {"button on the form", ReportButton, 96, {184, 424, 353, 465}},
+        {"box in a frame", DeadLoad, 96, {120, 24, 169, 42}},
+        {"list field in a frame", Thickness, 96, {256, 23, 313, 43}},
+        {"check box in a frame in a frame", SimplySupported, 96, {32, 88, 49, 105}},
+        {"value cell in a frame in a frame", SelfWeight, 96, {417, 384, 474, 401}},
+        {"button at 150 %", ReportButton, 144, {276, 636, 530, 698}},
+        {"check box at 150 %", SimplySupported, 144, {48, 132, 74, 158}},
+        {"value cell at 150 %", SelfWeight, 144, {626, 576, 712, 602}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -261,31 +262,31 @@ TEST_F(Form1WindowTest, EveryCaptionFitsItsBox) {
 }
 
 TEST_F(Form1WindowTest, UserActionsReachTheModel) {
-    Type(Text1, L"1.5");
-    EXPECT_EQ(model.State(Text1).text, "1.5");
+    Type(DeadLoad, L"1.5");
+    EXPECT_EQ(model.State(DeadLoad).text, "1.5");
 
     // Typing a list text and pressing Enter is typing; the arrow key is a pick.
-    Type(Combo1, L"6.0");
-    Enter(Combo1);
-    EXPECT_EQ(model.State(Combo1).text, "6.0");
-    EXPECT_FALSE(IsWindowEnabled(Native(Command1)));
-    Pick(Combo1, 3);
-    EXPECT_EQ(model.State(Combo1).picked, 3);
-    EXPECT_EQ(WindowText(Native(Combo1)), "4.5");
-    EXPECT_TRUE(IsWindowEnabled(Native(Command1)));
+    Type(Thickness, L"6.0");
+    Enter(Thickness);
+    EXPECT_EQ(model.State(Thickness).text, "6.0");
+    EXPECT_FALSE(IsWindowEnabled(Native(VerifyButton)));
+    Pick(Thickness, 3);
+    EXPECT_EQ(model.State(Thickness).picked, 3);
+    EXPECT_EQ(WindowText(Native(Thickness)), "4.5");
+    EXPECT_TRUE(IsWindowEnabled(Native(VerifyButton)));
     // Typed after the pick, passing through the picked item's text: nothing comes back over it.
-    Type(Combo1, L"4.55");
-    EXPECT_EQ(model.State(Combo1).text, "4.55");
-    EXPECT_EQ(WindowText(Native(Combo1)), "4.55");
+    Type(Thickness, L"4.55");
+    EXPECT_EQ(model.State(Thickness).text, "4.55");
+    EXPECT_EQ(WindowText(Native(Thickness)), "4.55");
 
-    Click(Option1);
-    EXPECT_TRUE(model.State(Option1).checked);
-    EXPECT_EQ(SendMessageW(Native(Option2), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_TRUE(Shown(Text9));
-    EXPECT_FALSE(Shown(Combo2));
+    Click(FlatBarChoice);
+    EXPECT_TRUE(model.State(FlatBarChoice).checked);
+    EXPECT_EQ(SendMessageW(Native(AngleChoice), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(Shown(FlatBarHeight));
+    EXPECT_FALSE(Shown(AngleSize));
 
-    Click(Check2);
-    EXPECT_EQ(SendMessageW(Native(Check2), BM_GETCHECK, 0, 0), BST_CHECKED);
+    Click(Continuous);
+    EXPECT_EQ(SendMessageW(Native(Continuous), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(platform.messages, std::vector<std::string>{"请选择其中之一"});
 
     SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::About), 0);
@@ -294,37 +295,38 @@ TEST_F(Form1WindowTest, UserActionsReachTheModel) {
 }
 
 TEST_F(Form1WindowTest, EnterPressesOnlyTheFocusedButton) {
-    Enter(Text1);
+    Enter(DeadLoad);
     EXPECT_EQ(platform.endProgramCalls, 0);
-    Enter(Command2);
+    Enter(ExitButton);
     EXPECT_EQ(platform.endProgramCalls, 1);
 }
 
 TEST_F(Form1WindowTest, ResultsAndColoursReachTheControls) {
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF box = GetSysColor(COLOR_WINDOW);
-    Type(Text1, L"1");
-    Type(Text2, L"2");
-    Pick(Combo1, 6);
-    Type(Text4, L"1500");
-    Type(Text5, L"600");
-    Pick(Combo2, 0);  // L25x16x3: the stiffener fails both checks
-    Click(Command1);
-    EXPECT_EQ(WindowText(Native(Text12)), " 337.63");
-    EXPECT_EQ(Colours(Text12), std::pair(RGB(0, 0, 255), box));
-    EXPECT_EQ(Colours(Text8), std::pair(text, box));
-    EXPECT_EQ(WindowText(Native(Label21)), "★加劲肋强度超出限值<215N/mm2>,须重新计算");
-    EXPECT_EQ(Colours(Label21).first, RGB(0, 0, 255));
-    EXPECT_TRUE(Shown(Label21));
-    EXPECT_EQ(Colours(Label42).first, RGB(0, 0, 128));
-    EXPECT_EQ(Colours(Label31), std::pair(text, box));  // a value cell
+    Type(DeadLoad, L"1");
+    Type(LiveLoad, L"2");
+    Pick(Thickness, 6);
+    Type(Span, L"1500");
+    Type(Spacing, L"600");
+    Pick(AngleSize, 0);  // L25x16x3: the stiffener fails both checks
+    Click(VerifyButton);
+    EXPECT_EQ(WindowText(Native(StiffenerStress)), " 337.63");
+    EXPECT_EQ(Colours(StiffenerStress), std::pair(RGB(0, 0, 255), box));
+    EXPECT_EQ(Colours(PlateStress), std::pair(text, box));
+    EXPECT_EQ(WindowText(Native(StiffenerStrengthVerdict)),
+              "★加劲肋强度超出限值<215N/mm2>,须重新计算");
+    EXPECT_EQ(Colours(StiffenerStrengthVerdict).first, RGB(0, 0, 255));
+    EXPECT_TRUE(Shown(StiffenerStrengthVerdict));
+    EXPECT_EQ(Colours(SimplySupportedCaption).first, RGB(0, 0, 128));
+    EXPECT_EQ(Colours(SectionCentroid), std::pair(text, box));  // a value cell
     // The results the window wrote itself are no typing: the report may be printed.
-    EXPECT_TRUE(IsWindowEnabled(Native(Command3)));
+    EXPECT_TRUE(IsWindowEnabled(Native(ReportButton)));
 
-    Pick(Combo2, 30);  // L90x56x6 carries it; the pick itself disables the report
-    EXPECT_FALSE(IsWindowEnabled(Native(Command3)));
-    Click(Command1);
-    EXPECT_EQ(Colours(Text12), std::pair(text, box));
+    Pick(AngleSize, 30);  // L90x56x6 carries it; the pick itself disables the report
+    EXPECT_FALSE(IsWindowEnabled(Native(ReportButton)));
+    Click(VerifyButton);
+    EXPECT_EQ(Colours(StiffenerStress), std::pair(text, box));
     EXPECT_TRUE(platform.errors.empty());
 }
 
