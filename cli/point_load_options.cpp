@@ -15,7 +15,7 @@ std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& options) {
     const std::optional<double> force = ReadForce(options);
     if (!force) return std::nullopt;
     const schedule::Patch patch = ReadPatch(options);
-    return PointLoad{*force, patch.across, patch.along};
+    return PointLoad{.force = *force, .across = patch.across, .along = patch.along};
 }
 
 }  // namespace deckplate::cli

@@ -33,6 +33,7 @@ enum class DialogKind {
 };
 
 struct DialogRow {
+    int id;                 ///< the dialog's own enumerator of the control, its row's position
     std::string_view name;  ///< objectName and test name: "Family", "Search"
     DialogKind kind;
     int left, top, width, height;  ///< twips, in the dialog's client area
@@ -46,6 +47,14 @@ struct DialogTable {
     int width, height;
     std::span<const DialogRow> rows;
 };
+
+/// Whether row i of a dialog's table describes its control i: each dialog asserts it of its own.
+template <std::size_t N>
+constexpr bool RowsInOrder(const DialogRow (&rows)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (rows[i].id != static_cast<int>(i)) return false;
+    return true;
+}
 
 /// A native dialog showing the model.
 class DialogView {
@@ -110,20 +119,22 @@ class Dialog {
     /// A list's picked row was double-clicked.
     virtual void OnRowTaken(int /*list*/) {}
 
-    void SetText(int control, std::string text);
+    void SetText(int control, std::string text) { states_.SetText(control, std::move(text)); }
+    void SetEnabled(int control, bool enabled) { states_.SetEnabled(control, enabled); }
+    /// A list's rows or a drop-down list's items, none picked.
     void SetItems(int list, std::vector<std::string> items);
-    void SetEnabled(int control, bool enabled);
-    void SetChecked(int control, bool checked);
+    /// The row or item picked; a drop-down list shows the item's text.
     void SetPicked(int list, int position);
     void Focus(int control);
     void Finish();
 
   private:
-    ControlState& Mutable(int control);
-    void Changed(int control);
+    DialogKind KindOf(int control) const {
+        return table_.rows[static_cast<std::size_t>(control)].kind;
+    }
 
     const DialogTable& table_;
-    std::vector<ControlState> states_;
+    ControlStates<int> states_;
     DialogView* view_ = nullptr;
     bool open_ = true;
 };

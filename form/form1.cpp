@@ -37,76 +37,31 @@ int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight
     return std::max(screenTop, windowTop - overhang);
 }
 
-Form1::Form1(Platform& platform) : platform_(platform) {
-    Mutable(Window).text = kApplicationTitle;
-    menus_[static_cast<std::size_t>(MenuItem::ExportBook)].enabled = false;
+Form1::Form1(Platform& platform)
+    : platform_(platform),
+      states_(kControlCount + 1,
+              [this](Control control) {
+                  if (view_) view_->ControlChanged(control);
+              }),
+      menus_(kMenuItemCount, [this](MenuItem item) {
+          if (view_) view_->MenuItemChanged(item);
+      }) {
+    states_.SetText(Window, std::string(kApplicationTitle));
+    menus_.SetEnabled(MenuItem::ExportBook, false);
     for (const ControlRow& row : ControlTable()) {
-        ControlState& state = states_[static_cast<std::size_t>(row.id)];
-        state.text = row.caption;
-        state.visible = row.visible;
-        state.enabled = row.enabled;
-        state.checked = row.checked;
-        state.ink = row.ink;
+        states_.SetText(row.id, std::string(row.caption));
+        states_.SetVisible(row.id, row.visible);
+        states_.SetEnabled(row.id, row.enabled);
+        states_.SetChecked(row.id, row.checked);
+        states_.SetInk(row.id, row.ink);
     }
 }
 
-const ControlState& Form1::State(Control control) const {
-    return states_[static_cast<std::size_t>(control)];
-}
-
-const MenuItemState& Form1::State(MenuItem item) const {
-    return menus_[static_cast<std::size_t>(item)];
-}
-
-ControlState& Form1::Mutable(Control control) { return states_[static_cast<std::size_t>(control)]; }
-
-void Form1::Changed(Control control) {
-    if (view_) view_->ControlChanged(control);
-}
-
-void Form1::SetText(Control control, std::string text) {
-    ControlState& state = Mutable(control);
-    if (state.text == text) return;
-    state.text = std::move(text);
-    Changed(control);
-}
-
-void Form1::SetVisible(Control control, bool visible) {
-    ControlState& state = Mutable(control);
-    if (state.visible == visible) return;
-    state.visible = visible;
-    Changed(control);
-}
-
-void Form1::SetEnabled(Control control, bool enabled) {
-    ControlState& state = Mutable(control);
-    if (state.enabled == enabled) return;
-    state.enabled = enabled;
-    Changed(control);
-}
-
-void Form1::SetChecked(Control control, bool checked) {
-    ControlState& state = Mutable(control);
-    if (state.checked == checked) return;
-    state.checked = checked;
-    Changed(control);
-}
-
-void Form1::SetExceeded(Control box, bool exceeded) {
-    ControlState& state = Mutable(box);
-    const Ink ink = exceeded ? Ink::Blue : Ink::Default;
-    if (state.ink == ink) return;
-    state.ink = ink;
-    Changed(box);
-}
-
 void Form1::Form_Load() {
-    ControlState& thickness = Mutable(Thickness);
-    thickness.items.assign(PlateThicknesses().begin(), PlateThicknesses().end());
-    Changed(Thickness);
-    ControlState& angle = Mutable(AngleSize);
-    for (const AngleRow& row : AngleCatalogue()) angle.items.emplace_back(row.designation);
-    Changed(AngleSize);
+    states_.SetItems(Thickness, {PlateThicknesses().begin(), PlateThicknesses().end()});
+    std::vector<std::string> angles;
+    for (const AngleRow& row : AngleCatalogue()) angles.emplace_back(row.designation);
+    states_.SetItems(AngleSize, std::move(angles));
 
     Disable(FlatBarHeight);
     Disable(FlatBarThickness);
@@ -129,13 +84,8 @@ void Form1::SetBasis(DesignBasis basis) {
     std::string title(kApplicationTitle);
     if (basis == DesignBasis::Current) (title += " — ") += BasisNameZh(basis);
     SetText(Window, std::move(title));
-    for (const auto& [item, chosen] : {std::pair{MenuItem::BasisLegacy, DesignBasis::Legacy},
-                                       std::pair{MenuItem::BasisCurrent, DesignBasis::Current}}) {
-        MenuItemState& state = menus_[static_cast<std::size_t>(item)];
-        if (state.checked == (basis == chosen)) continue;
-        state.checked = basis == chosen;
-        if (view_) view_->MenuItemChanged(item);
-    }
+    menus_.SetChecked(MenuItem::BasisLegacy, basis == DesignBasis::Legacy);
+    menus_.SetChecked(MenuItem::BasisCurrent, basis == DesignBasis::Current);
 }
 
 void Form1::ChooseBasis(DesignBasis basis) {
@@ -153,26 +103,21 @@ void Form1::PointLoad_Click() {
 }
 
 void Form1::ShowPointLoad(bool shown) {
-    MenuItemState& item = menus_[static_cast<std::size_t>(MenuItem::PointLoad)];
-    const bool switched = item.checked != shown;
-    item.checked = shown;
-    if (switched && view_) view_->MenuItemChanged(MenuItem::PointLoad);
-    SetVisible(PointLoadFrame, shown);
+    const bool switched = PointLoadShown() != shown;
+    menus_.SetChecked(MenuItem::PointLoad, shown);
+    states_.SetVisible(PointLoadFrame, shown);
     for (const ControlRow& row : ControlTable()) {
         if (row.container != PointLoadFrame) continue;
         const bool verdictLine =
             std::ranges::find(kPointLoadVerdictLines, row.id) != std::end(kPointLoadVerdictLines);
-        SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
+        states_.SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
     }
     if (switched && view_) view_->LayoutChanged();
 }
 
 void Form1::SetResultsCurrent(bool current) {
-    SetEnabled(ReportButton, current);
-    MenuItemState& exportBook = menus_[static_cast<std::size_t>(MenuItem::ExportBook)];
-    if (exportBook.enabled == current) return;
-    exportBook.enabled = current;
-    if (view_) view_->MenuItemChanged(MenuItem::ExportBook);
+    states_.SetEnabled(ReportButton, current);
+    menus_.SetEnabled(MenuItem::ExportBook, current);
 }
 
 void Form1::TextEdited(Control box, std::string_view text) {
@@ -184,13 +129,11 @@ void Form1::TextEdited(Control box, std::string_view text) {
 }
 
 void Form1::ListPicked(Control list, int position) {
-    ControlState& state = Mutable(list);
+    const ControlState& state = State(list);
     if (Row(list).kind != Kind::ComboBox || !state.enabled || position < 0 ||
         position >= static_cast<int>(state.items.size()))
         return;
-    state.picked = position;
-    state.text = state.items[static_cast<std::size_t>(position)];
-    Changed(list);
+    states_.SetPicked(list, position, state.items[static_cast<std::size_t>(position)]);
     InputChanged();
     if (list == Thickness) Thickness_Click();
     if (list == AngleSize) AngleSize_Click();
@@ -201,15 +144,15 @@ void Form1::Clicked(Control control) {
     switch (control) {
         case SimplySupported:
         case Continuous:
-            SetChecked(control, !State(control).checked);
+            states_.SetChecked(control, !State(control).checked);
             InputChanged();
             Boundary_Click();
             break;
         case FlatBarChoice:
         case AngleChoice:
             if (State(control).checked) break;  // already chosen: no change, no notification
-            SetChecked(control, true);
-            SetChecked(control == FlatBarChoice ? AngleChoice : FlatBarChoice, false);
+            states_.SetChecked(control, true);
+            states_.SetChecked(control == FlatBarChoice ? AngleChoice : FlatBarChoice, false);
             InputChanged();
             if (control == FlatBarChoice)
                 FlatBarChoice_Click();

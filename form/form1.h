@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "calc/bay_check.h"
+#include "calc/checks.h"
 #include "calc/design_basis.h"
+#include "form/control_states.h"
 #include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
@@ -31,17 +33,6 @@ class ArithmeticError;
 }
 
 namespace deckplate::form {
-
-/// What a control shows now.
-struct ControlState {
-    std::string text;  ///< caption, a box's text or a list's field (UTF-8)
-    bool visible = true;
-    bool enabled = true;
-    bool checked = false;            ///< check box ticked, option button selected
-    std::vector<std::string> items;  ///< a list's items
-    int picked = -1;                 ///< position of the list item picked last, −1 for none
-    Ink ink = Ink::Default;          ///< colour of the text
-};
 
 /// What a menu item shows now.
 struct MenuItemState {
@@ -93,8 +84,8 @@ class Form1 {
 
     void SetView(FormView* view) { view_ = view; }
     /// A control's state; form1's text is the window's title.
-    const ControlState& State(Control control) const;
-    const MenuItemState& State(MenuItem item) const;
+    const ControlState& State(Control control) const { return states_[control]; }
+    const MenuItemState& State(MenuItem item) const { return menus_[item]; }
 
     /// Start-up: fill both lists, show the angle inputs and take the design basis chosen in an
     /// earlier run (the view centres the window).
@@ -115,6 +106,12 @@ class Form1 {
     void Clicked(Control control);
     /// A menu item chosen. A disabled item does nothing.
     void MenuChosen(MenuItem item);
+
+    /// The bay the inputs on show describe, as Verify reads it.
+    BayInput ReadBay() const;
+    /// Shows `bay` in the window's inputs, through the handlers a user's actions reach; the
+    /// results on show are then no longer current. ReadBay() gives `bay` back.
+    void Fill(const BayInput& bay);
 
     /// The window state variables, for the report and the tests; only the model writes them.
     const WindowState& Variables() const { return vars_; }
@@ -145,10 +142,14 @@ class Form1 {
     void ShowPointLoad(bool shown);
 
     void Verify();
-    /// The bay the inputs on show describe.
-    BayInput ReadBay() const;
+    /// Picks the thickness from the list, or types it when the list lacks it.
+    void PickThickness(const PlateThickness& thickness);
+    /// Chooses the stiffener's kind and gives its size.
+    void ChooseStiffener(const StiffenerChoice& stiffener);
     /// Shows a stage of the bay's check as it completes.
     void ShowStage(BayStage stage, const BayCheck& check);
+    /// Shows a check's verdict in its line and colours its result box.
+    void ShowVerdict(Check check, const BayCheck& bayCheck);
     /// Writes a file the user asked for in one step; a failure is reported after `failed`
     /// ("计算书未能导出"): false then.
     bool WriteFile(const std::string& path, std::string_view text, os::TextEncoding encoding,
@@ -163,6 +164,8 @@ class Form1 {
     /// What the inputs are read for: Verify reads them all, 自动选型 the loads, the span and the
     /// point load, 批量验算 the point load only.
     enum class InputUse { Verify, Sizing, Schedule };
+    /// What the user is asked to do again: "验算", "选型", "批量验算".
+    static std::string_view Doing(InputUse use);
     /// Refuses, with a message, a box that `use` reads that is not a number, a negative load or
     /// size, or a flat bar or patch of no size: true then.
     bool RefuseInput(InputUse use);
@@ -175,27 +178,25 @@ class Form1 {
     void InputChanged() { SetResultsCurrent(false); }
 
     // Writes, each passed to the view when it changes something.
-    void SetText(Control control, std::string text);
-    void SetVisible(Control control, bool visible);
-    void SetEnabled(Control control, bool enabled);
-    void SetChecked(Control control, bool checked);
-    void SetExceeded(Control box, bool exceeded);
-    void Show(Control control) { SetVisible(control, true); }
-    void Hide(Control control) { SetVisible(control, false); }
-    void Enable(Control control) { SetEnabled(control, true); }
-    void Disable(Control control) { SetEnabled(control, false); }
-    ControlState& Mutable(Control control);
-    void Changed(Control control);
+    void SetText(Control control, std::string text) { states_.SetText(control, std::move(text)); }
+    void SetExceeded(Control box, bool exceeded) {
+        states_.SetInk(box, exceeded ? Ink::Blue : Ink::Default);
+    }
+    void Show(Control control) { states_.SetVisible(control, true); }
+    void Hide(Control control) { states_.SetVisible(control, false); }
+    void Enable(Control control) { states_.SetEnabled(control, true); }
+    void Disable(Control control) { states_.SetEnabled(control, false); }
 
     Platform& platform_;
     FormView* view_ = nullptr;
-    std::array<ControlState, kControlCount + 1> states_;  ///< the controls, then Window
-    std::array<MenuItemState, kMenuItemCount> menus_;
+    ControlStates<Control> states_;  ///< the controls, then Window
+    ControlStates<MenuItem, MenuItemState> menus_;
     WindowState vars_;
     DesignBasis basis_ = DesignBasis::Legacy;
     std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
     BayInput lastBay_;             ///< the last complete Verify's bay, for the calculation book
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
+    std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
 };
 
 }  // namespace deckplate::form

@@ -19,7 +19,9 @@ void Form1::Sizing_Click() {
                .basis = basis_,
                .spacing = State(Spacing).text};
         if (PointLoadShown())
-            bay.pointLoad = PointLoad{Read(PointLoadForce), Read(PatchAcross), Read(PatchAlong)};
+            bay.pointLoad = PointLoad{.force = Read(PointLoadForce),
+                                      .across = Read(PatchAcross),
+                                      .along = Read(PatchAlong)};
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range
         return;
@@ -31,18 +33,8 @@ void Form1::Sizing_Click() {
 
 void Form1::ApplyDesign(const sizing::Candidate& design) {
     // Through the handlers, as if the engineer had picked and typed it.
-    const std::vector<std::string>& thicknesses = State(Thickness).items;
-    for (std::size_t i = 0; i < thicknesses.size(); ++i)
-        if (thicknesses[i] == design.thickness.text) ListPicked(Thickness, static_cast<int>(i));
-    if (const auto* angle = std::get_if<CatalogueAngle>(&design.stiffener)) {
-        Clicked(AngleChoice);
-        ListPicked(AngleSize, angle->position);
-    } else {
-        const FlatBar& bar = std::get<FlatBar>(design.stiffener);
-        Clicked(FlatBarChoice);
-        TextEdited(FlatBarHeight, PlainNumberText(bar.height));
-        TextEdited(FlatBarThickness, PlainNumberText(bar.thickness));
-    }
+    PickThickness(design.thickness);
+    ChooseStiffener(design.stiffener);
     TextEdited(Spacing, PlainNumberText(design.spacing));
     Clicked(VerifyButton);
 }

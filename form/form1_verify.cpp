@@ -1,9 +1,10 @@
 // The Verify command: reads and vets the inputs, then shows each stage of the bay's check as it
 // completes, so that a fault part-way leaves exactly the earlier stages on show.
-#include "calc/angle_catalogue.h"
+#include "calc/checks.h"
 #include "calc/number_text.h"
 #include "form/error_report.h"
 #include "form/form1.h"
+#include "form/schedule_words.h"
 
 namespace deckplate::form {
 
@@ -14,27 +15,56 @@ namespace {
 // When Verify reads a box: always, for a flat bar only, or with the point-load group only.
 enum class ReadFor { Every, FlatBar, PointLoad };
 
-// The boxes Verify reads, with the words of their captions; sizing reads the loads, the span and
+// The boxes Verify reads, with the bay's fields they hold; sizing reads the loads, the span and
 // the point load, and a schedule the point load only, as the window's defaults.
 struct InputBox {
     Control box;
-    const char* name;
+    BayField field;
     ReadFor readFor;
     bool mustBePositive;  ///< a size whose 0 describes no part (the command line refuses it too)
     bool sizing;          ///< read by 自动选型 too
 };
 constexpr InputBox kInputBoxes[] = {
-    {DeadLoad, "静荷载", ReadFor::Every, false, true},
-    {LiveLoad, "活荷载", ReadFor::Every, false, true},
-    {Thickness, "铺板厚度", ReadFor::Every, false, false},
-    {Span, "加劲肋跨度", ReadFor::Every, false, true},
-    {Spacing, "加劲肋间距", ReadFor::Every, false, false},
-    {FlatBarHeight, "扁钢高", ReadFor::FlatBar, true, false},
-    {FlatBarThickness, "扁钢厚", ReadFor::FlatBar, true, false},
-    {PointLoadForce, "集中荷载", ReadFor::PointLoad, false, true},
-    {PatchAcross, "作用面垂直加劲肋边长", ReadFor::PointLoad, true, true},
-    {PatchAlong, "作用面沿加劲肋边长", ReadFor::PointLoad, true, true},
+    {DeadLoad, BayField::Dead, ReadFor::Every, false, true},
+    {LiveLoad, BayField::Live, ReadFor::Every, false, true},
+    {Thickness, BayField::Thickness, ReadFor::Every, false, false},
+    {Span, BayField::Span, ReadFor::Every, false, true},
+    {Spacing, BayField::Spacing, ReadFor::Every, false, false},
+    {FlatBarHeight, BayField::FlatBarHeight, ReadFor::FlatBar, true, false},
+    {FlatBarThickness, BayField::FlatBarThickness, ReadFor::FlatBar, true, false},
+    {PointLoadForce, BayField::PointLoad, ReadFor::PointLoad, false, true},
+    {PatchAcross, BayField::PatchAcross, ReadFor::PointLoad, true, true},
+    {PatchAlong, BayField::PatchAlong, ReadFor::PointLoad, true, true},
 };
+
+// Where the window shows each check: the result box that turns blue when it is exceeded, and the
+// verdict line.
+struct CheckView {
+    Check check;
+    Control box;
+    Control verdict;
+};
+constexpr CheckView kCheckViews[] = {
+    {Check::PlateStrength, PlateStress, PlateStrengthVerdict},
+    {Check::PlateDeflection, PlateDeflection, PlateDeflectionVerdict},
+    {Check::StiffenerStrength, StiffenerStress, StiffenerStrengthVerdict},
+    {Check::StiffenerDeflection, StiffenerDeflection, StiffenerDeflectionVerdict},
+    {Check::PointLoadPlateStrength, PointLoadPlateStress, PointLoadPlateStrengthVerdict},
+    {Check::PointLoadPlateDeflection, PointLoadPlateDeflection, PointLoadPlateDeflectionVerdict},
+    {Check::PointLoadStiffenerStrength, PointLoadStiffenerStress,
+     PointLoadStiffenerStrengthVerdict},
+    {Check::PointLoadStiffenerDeflection, PointLoadStiffenerDeflection,
+     PointLoadStiffenerDeflectionVerdict},
+};
+
+constexpr bool ViewsFollowTheChecks() {
+    for (std::size_t i = 0; i < std::size(kCheckViews); ++i)
+        if (static_cast<std::size_t>(kCheckViews[i].check) != i) return false;
+    return std::size(kCheckViews) == kCheckCount;
+}
+static_assert(ViewsFollowTheChecks(), "row i of the check views must show Check(i)");
+
+const CheckView& ViewOf(Check check) { return kCheckViews[static_cast<std::size_t>(check)]; }
 
 // Typed text as the message quotes it: a pasted page is cut, at a whole character.
 std::string Quoted(std::string_view text) {
@@ -46,6 +76,18 @@ std::string Quoted(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view Form1::Doing(InputUse use) {
+    switch (use) {
+        case InputUse::Verify:
+            return "验算";
+        case InputUse::Sizing:
+            return "选型";
+        case InputUse::Schedule:
+            break;
+    }
+    return "批量验算";
+}
 
 double Form1::Read(Control box) const { return ParseNumber(State(box).text); }
 
@@ -76,47 +118,52 @@ bool Form1::RefuseInput(InputUse use) {
         if (use == InputUse::Sizing && !input.sizing) continue;
         if (use == InputUse::Schedule && input.readFor != ReadFor::PointLoad) continue;
         const std::string& text = State(input.box).text;
+        const std::string name(FieldName(input.field));
         std::string problem;
         if (!IsPlainNumber(text) && !Trimmed(text).empty())
-            problem = std::string(input.name) + "“" + Quoted(Trimmed(text)) + "”不是数字。";
+            problem = name + "“" + Quoted(Trimmed(text)) + "”不是数字。";
         else if (Read(input.box) < 0)
-            problem = std::string(input.name) + "不能为负数。\n";
+            problem = name + "不能为负数。\n";
         else if (input.mustBePositive && Read(input.box) == 0)
-            problem = std::string(input.name) + "不能为零。\n";
+            problem = name + "不能为零。\n";
         if (problem.empty()) continue;
         if (use == InputUse::Verify) SetResultsCurrent(false);
-        constexpr const char* kDoing[] = {"验算", "选型", "批量验算"};
-        platform_.ReportError(problem + "请改正后再" + kDoing[static_cast<int>(use)] + "。");
+        platform_.ReportError(problem + "请改正后再" + std::string(Doing(use)) + "。");
         return true;
     }
     return false;
 }
 
-BayInput Form1::ReadBay() const {
-    BayInput bay;
-    bay.dead = Read(DeadLoad);
-    bay.live = Read(LiveLoad);
-    bay.thickness = {Read(Thickness), State(Thickness).text};
-    bay.span = Read(Span);
-    bay.spacing = Read(Spacing);
-    bay.boundary = {.simple = State(SimplySupported).checked,
-                    .continuous = State(Continuous).checked};
-    bay.basis = basis_;
-    if (PointLoadShown())
-        bay.pointLoad = PointLoad{Read(PointLoadForce), Read(PatchAcross), Read(PatchAlong)};
-    if (!State(AngleChoice).checked)
-        bay.stiffener = FlatBar{Read(FlatBarHeight), Read(FlatBarThickness)};
-    else  // an angle never picked is no angle at all
-        bay.stiffener =
-            CatalogueAngle{State(AngleSize).picked >= 0 ? vars_.indexjudge : std::int16_t{-1}};
-    return bay;
-}
-
 void Form1::Verify() {
     const BayInput bay = ReadBay();
-    CheckBay(bay, [this](BayStage stage, const BayCheck& c) { ShowStage(stage, c); });
+    verdictsShown_.fill(false);
+    std::optional<BayStage> reached;
+    try {
+        CheckBay(bay, [&](BayStage stage, const BayCheck& c) {
+            ShowStage(stage, c);
+            reached = stage;
+        });
+    } catch (const ArithmeticError&) {
+        // The stages before the fault stay on show; a verdict this run did not reach would stand
+        // beside new numbers as if it judged them: its line goes back to its start-up blank and
+        // its box to the normal colour. The plate's line keeps the stress this run wrote there.
+        for (const CheckView& view : kCheckViews) {
+            if (verdictsShown_[static_cast<std::size_t>(view.check)]) continue;
+            SetExceeded(view.box, false);
+            if (view.check == Check::PlateDeflection && reached >= BayStage::Plate) continue;
+            SetText(view.verdict, std::string(Row(view.verdict).caption));
+        }
+        throw;
+    }
     lastBay_ = bay;
     SetResultsCurrent(true);
+}
+
+void Form1::ShowVerdict(Check check, const BayCheck& c) {
+    const CheckOutcome outcome = RowOf(check).verdict(c);
+    SetExceeded(ViewOf(check).box, outcome.exceeded);
+    SetText(ViewOf(check).verdict, std::string(outcome.text));
+    verdictsShown_[static_cast<std::size_t>(check)] = true;
 }
 
 void Form1::ShowStage(BayStage stage, const BayCheck& c) {
@@ -167,16 +214,13 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
                 Show(label);
             break;
         case BayStage::PlateStrength:
-            SetExceeded(PlateStress, c.plateStrength.exceeded);
-            SetText(PlateStrengthVerdict, c.plateStrength.text);
+            ShowVerdict(Check::PlateStrength, c);
             break;
         case BayStage::StiffenerStrength:
-            SetExceeded(StiffenerStress, c.stiffenerStrength.exceeded);
-            SetText(StiffenerStrengthVerdict, c.stiffenerStrength.text);
+            ShowVerdict(Check::StiffenerStrength, c);
             break;
         case BayStage::PlateDeflection:
-            SetExceeded(PlateDeflection, c.plateDeflection.exceeded);
-            SetText(PlateDeflectionVerdict, c.plateDeflection.text);
+            ShowVerdict(Check::PlateDeflection, c);
             break;
         case BayStage::PointLoadPlate:
             SetText(PointLoadPlateDeflection, c.pointLoad->plate.display.deflection);
@@ -186,23 +230,14 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             SetText(PointLoadStiffenerDeflection, c.pointLoad->stiffener.display.deflection);
             SetText(PointLoadStiffenerStress, c.pointLoad->stiffener.display.stress);
             break;
-        case BayStage::PointLoadVerdicts: {
-            const PointLoadCheck& p = *c.pointLoad;
-            SetExceeded(PointLoadPlateDeflection, p.plateDeflection.exceeded);
-            SetText(PointLoadPlateDeflectionVerdict, p.plateDeflection.text);
-            SetExceeded(PointLoadPlateStress, p.plateStrength.exceeded);
-            SetText(PointLoadPlateStrengthVerdict, p.plateStrength.text);
-            SetExceeded(PointLoadStiffenerDeflection, p.stiffenerDeflection.exceeded);
-            SetText(PointLoadStiffenerDeflectionVerdict, p.stiffenerDeflection.text);
-            SetExceeded(PointLoadStiffenerStress, p.stiffenerStrength.exceeded);
-            SetText(PointLoadStiffenerStrengthVerdict, p.stiffenerStrength.text);
+        case BayStage::PointLoadVerdicts:
+            for (const CheckRow& check : Checks())
+                if (check.loadCase == LoadCase::PointLoad) ShowVerdict(check.id, c);
             pointLoadVerdictsWritten_ = true;
             ShowPointLoad(true);  // now with its heading and verdict lines
             break;
-        }
         case BayStage::StiffenerDeflection:
-            SetExceeded(StiffenerDeflection, c.stiffenerDeflection.exceeded);
-            SetText(StiffenerDeflectionVerdict, c.stiffenerDeflection.text);
+            ShowVerdict(Check::StiffenerDeflection, c);
             for (Control label : {SectionInertiaCaption, SectionAreaCaption, SectionCentroidCaption,
                                   CompositeCentroidCaption, CompositeInertiaCaption,
                                   SectionCentroid, SectionInertia, SectionArea, SelfWeightCaption,

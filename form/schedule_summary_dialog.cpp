@@ -11,14 +11,17 @@ namespace {
 using enum SummaryControl;
 using enum DialogKind;
 
+constexpr int Id(SummaryControl control) { return static_cast<int>(control); }
+
 // clang-format off
 constexpr DialogRow kRows[] = {
-    {"Summary",     Label,       180,  180, 8640, 3300, ""},
-    {"OpenResults", PushButton,  180, 3660, 2100,  450, "打开结果"},
-    {"WriteBooks",  PushButton, 2460, 3660, 2100,  450, "写计算书…"},
-    {"Close",       PushButton, 6720, 3660, 2100,  450, "关 闭", true},
+    {Id(Summary),     "Summary",     Label,        180,   180,  8640,  3300, ""},
+    {Id(OpenResults), "OpenResults", PushButton,   180,  3660,  2100,   450, "打开结果"},
+    {Id(WriteBooks),  "WriteBooks",  PushButton,  2460,  3660,  2100,   450, "写计算书…"},
+    {Id(Close),       "Close",       PushButton,  6720,  3660,  2100,   450, "关 闭", true},
 };
 // clang-format on
+static_assert(RowsInOrder(kRows), "row i of the table must describe control i");
 constexpr DialogTable kTable{"批量验算", 9000, 4290, kRows};
 
 std::string Rows(long long count) { return std::to_string(count) + " 行"; }

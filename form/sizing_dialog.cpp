@@ -16,28 +16,31 @@ namespace {
 using enum SizingControl;
 using enum DialogKind;
 
+constexpr int Id(SizingControl control) { return static_cast<int>(control); }
+
 // clang-format off
 constexpr DialogRow kRows[] = {
-    {"Source",         Label,       120,  120, 12360,  480, ""},
-    {"FamilyLabel",    Label,       120,  720,  1400,  300, "加劲肋类型"},
-    {"Family",         DropDown,   1550,  690,  2500,  330, ""},
-    {"ThicknessLabel", Label,      4300,  720,  1500,  300, "最小板厚(mm)"},
-    {"LeastThickness", DropDown,   5850,  690,  1000,  330, ""},
-    {"TopLabel",       Label,      7100,  720,  1000,  300, "列出个数"},
-    {"Top",            TextBox,    8150,  690,   800,  330, "10"},
-    {"SpacingLabel",   Label,       120, 1200,  1400,  300, "加劲肋间距(mm)"},
-    {"SpacingFrom",    TextBox,    1550, 1170,  1000,  330, ""},
-    {"SpacingRange",   CheckBox,   2700, 1170,  1400,  330, "按范围，至"},
-    {"SpacingTo",      TextBox,    4150, 1170,  1000,  330, ""},
-    {"StepLabel",      Label,      5300, 1200,   600,  300, "步长"},
-    {"SpacingStep",    TextBox,    5950, 1170,   900,  330, "100"},
-    {"Search",         PushButton, 10950, 690,  1530,  450, "选 型", true},
-    {"Status",         Label,       120, 1680, 12360,  480, ""},
-    {"Candidates",     List,        120, 2220, 12360, 3600, ""},
-    {"Apply",          PushButton,  9300, 6000, 1530,  450, "应 用"},
-    {"Close",          PushButton, 10950, 6000, 1530,  450, "关 闭"},
+    {Id(Source),         "Source",         Label,        120,   120, 12360,   480, ""},
+    {Id(FamilyLabel),    "FamilyLabel",    Label,        120,   720,  1400,   300, "加劲肋类型"},
+    {Id(Family),         "Family",         DropDown,    1550,   690,  2500,   330, ""},
+    {Id(ThicknessLabel), "ThicknessLabel", Label,       4300,   720,  1500,   300, "最小板厚(mm)"},
+    {Id(LeastThickness), "LeastThickness", DropDown,    5850,   690,  1000,   330, ""},
+    {Id(TopLabel),       "TopLabel",       Label,       7100,   720,  1000,   300, "列出个数"},
+    {Id(Top),            "Top",            TextBox,     8150,   690,   800,   330, "10"},
+    {Id(SpacingLabel),   "SpacingLabel",   Label,        120,  1200,  1400,   300, "加劲肋间距(mm)"},
+    {Id(SpacingFrom),    "SpacingFrom",    TextBox,     1550,  1170,  1000,   330, ""},
+    {Id(SpacingRange),   "SpacingRange",   CheckBox,    2700,  1170,  1400,   330, "按范围，至"},
+    {Id(SpacingTo),      "SpacingTo",      TextBox,     4150,  1170,  1000,   330, ""},
+    {Id(StepLabel),      "StepLabel",      Label,       5300,  1200,   600,   300, "步长"},
+    {Id(SpacingStep),    "SpacingStep",    TextBox,     5950,  1170,   900,   330, "100"},
+    {Id(Search),         "Search",         PushButton, 10950,   690,  1530,   450, "选 型", true},
+    {Id(Status),         "Status",         Label,        120,  1680, 12360,   480, ""},
+    {Id(Candidates),     "Candidates",     List,         120,  2220, 12360,  3600, ""},
+    {Id(Apply),          "Apply",          PushButton,  9300,  6000,  1530,   450, "应 用"},
+    {Id(Close),          "Close",          PushButton, 10950,  6000,  1530,   450, "关 闭"},
 };
 // clang-format on
+static_assert(RowsInOrder(kRows), "row i of the table must describe control i");
 constexpr DialogTable kTable{"自动选型", 12600, 6600, kRows};
 
 // The stiffener kinds to choose from, in the list's order.

@@ -210,7 +210,8 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     }
     const schedule::Patch on =
         patch.empty() ? defaults.patch : ParsePatch(patch, InputOf(Column::Patch));
-    bay.pointLoad = deckplate::PointLoad{*kilonewtons, on.across, on.along};
+    bay.pointLoad =
+        deckplate::PointLoad{.force = *kilonewtons, .across = on.across, .along = on.along};
     return bay;
 }
 

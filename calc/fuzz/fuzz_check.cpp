@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bay.stiffener = deckplate::CatalogueAngle{
             static_cast<std::int16_t>((size > sizeof v + 1 ? data[sizeof v + 1] : 0) - 1)};
     // The point load's force and patch from values the bay also uses elsewhere.
-    if (flags & 8) bay.pointLoad = deckplate::PointLoad{v[1], v[5], v[6]};
+    if (flags & 8)
+        bay.pointLoad = deckplate::PointLoad{.force = v[1], .across = v[5], .along = v[6]};
     try {
         const deckplate::BayCheck c = deckplate::CheckBay(bay);
         const auto& p = c.plate;

@@ -168,5 +168,31 @@ TEST_F(Form1Test, TheViewHearsOfRealChangesOnly) {
     EXPECT_EQ(view.changes, std::vector<Control>{DeadLoad});
 }
 
+// A bay shown in the window reads back as the same bay, whatever its stiffener, boundary, basis
+// and point load: what sizing applies and a bay file opens is what Verify then checks.
+TEST(Form1Bay, FilledWindowReadsBackTheSameBay) {
+    const BayInput flatBar{.dead = 1,
+                           .live = 2,
+                           .thickness = {6, "6.0"},
+                           .span = 2000,
+                           .spacing = 500,
+                           .stiffener = FlatBar{80, 8}};
+    BayInput angle = flatBar;
+    angle.thickness = {4.5, "4.5"};
+    angle.boundary = BoundaryOf(true);
+    angle.stiffener = CatalogueAngle{30};
+    angle.basis = DesignBasis::Current;
+    angle.pointLoad = PointLoad{.force = 1.5, .across = 100, .along = 300};
+    BayInput bothTicks = flatBar;
+    bothTicks.boundary = {.simple = true, .continuous = true};
+    bothTicks.thickness = {5.2, "5.2"};  // not in the list: typed into its field
+    for (const BayInput& bay : {flatBar, angle, bothTicks, flatBar}) {
+        StartedForm started;
+        started.form.Fill(angle);  // another bay first: every input must change
+        started.form.Fill(bay);
+        EXPECT_EQ(started.form.ReadBay(), bay) << StiffenerName(bay.stiffener);
+    }
+}
+
 }  // namespace
 }  // namespace deckplate::form

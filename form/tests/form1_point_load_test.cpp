@@ -94,6 +94,17 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
     EXPECT_TRUE(platform.writes.front().text.ends_with(
         "\r\n加劲肋集中荷载应力(N/mm2)： σ= 255.54\r\n"
         "提示：★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算"));
+
+    // A force that overflows the stiffener's deflection: the plate's new stress stays on show,
+    // but no verdict of the earlier run stands beside it.
+    Type(PointLoadForce, "1e300");
+    Click(VerifyButton);
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(Text(PointLoadPlateStress), " 142.4");
+    for (const auto& r : results) {
+        EXPECT_EQ(Text(r.verdict), " ") << Row(r.verdict).name;
+        EXPECT_EQ(form.State(r.box).ink, Ink::Default) << Row(r.box).name;
+    }
 }
 
 TEST_F(Form1Test, PointLoadInputsAreRefusedAsTheOthers) {

@@ -104,7 +104,7 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
     });
     const BayInput wholePanel = FlatBarBayWith([](BayInput& b) {
         b.boundary = BoundaryOf(true);
-        b.pointLoad = PointLoad{3, 900, 3000};
+        b.pointLoad = PointLoad{.force = 3, .across = 900, .along = 3000};
     });
     const struct {
         const char* name;

@@ -24,14 +24,14 @@ enum Probe { Box, Note, Name, Kind, Tick, Rows, Run, Quit };
 
 // clang-format off
 constexpr form::DialogRow kRows[] = {
-    {"Box",  DialogKind::Frame,      120,  120, 4200, 1800, "条件"},
-    {"Note", DialogKind::Label,      240,  450, 1200,  300, "型号："},
-    {"Name", DialogKind::TextBox,   1500,  420, 1500,  330, "L50"},
-    {"Kind", DialogKind::DropDown,  1500,  870, 1500,  330, ""},
-    {"Tick", DialogKind::CheckBox,   240, 1320, 2400,  300, "只列通过的"},
-    {"Rows", DialogKind::List,       120, 2040, 4200, 1800, "型号\t重量 kg/m"},
-    {"Run",  DialogKind::PushButton, 4500, 240, 1200,  420, "选型", true},
-    {"Quit", DialogKind::PushButton, 4500, 780, 1200,  420, "关闭"},
+    {Box,  "Box",  DialogKind::Frame,      120,  120, 4200, 1800, "条件"},
+    {Note, "Note", DialogKind::Label,      240,  450, 1200,  300, "型号："},
+    {Name, "Name", DialogKind::TextBox,   1500,  420, 1500,  330, "L50"},
+    {Kind, "Kind", DialogKind::DropDown,  1500,  870, 1500,  330, ""},
+    {Tick, "Tick", DialogKind::CheckBox,   240, 1320, 2400,  300, "只列通过的"},
+    {Rows, "Rows", DialogKind::List,       120, 2040, 4200, 1800, "型号\t重量 kg/m"},
+    {Run,  "Run",  DialogKind::PushButton, 4500, 240, 1200,  420, "选型", true},
+    {Quit, "Quit", DialogKind::PushButton, 4500, 780, 1200,  420, "关闭"},
 };
 // clang-format on
 constexpr form::DialogTable kTable{"试验", 6000, 4200, kRows};

@@ -20,14 +20,14 @@ using form::DialogKind;
 enum TestControl { Box, Hint, Name, Family, Passing, Rows, Find, Shut };
 // clang-format off
 constexpr form::DialogRow kRows[] = {
-    {"Box",     DialogKind::Frame,       120,   60, 5400, 3000, "条件"},
-    {"Hint",    DialogKind::Label,       240,  330, 1500,  300, "名称"},
-    {"Name",    DialogKind::TextBox,    1800,  300, 1500,  330, "L50x5"},
-    {"Family",  DialogKind::DropDown,   1800,  720, 1500,  330, ""},
-    {"Passing", DialogKind::CheckBox,    240, 1140, 2400,  300, "只列通过的"},
-    {"Rows",    DialogKind::List,        240, 1500, 4800, 1400, "规格\t重量 kg/m"},
-    {"Find",    DialogKind::PushButton, 5700,  300, 1200,  400, "查找", true},
-    {"Shut",    DialogKind::PushButton, 5700,  900, 1200,  400, "关闭"},
+    {Box,     "Box",     DialogKind::Frame,       120,   60, 5400, 3000, "条件"},
+    {Hint,    "Hint",    DialogKind::Label,       240,  330, 1500,  300, "名称"},
+    {Name,    "Name",    DialogKind::TextBox,    1800,  300, 1500,  330, "L50x5"},
+    {Family,  "Family",  DialogKind::DropDown,   1800,  720, 1500,  330, ""},
+    {Passing, "Passing", DialogKind::CheckBox,    240, 1140, 2400,  300, "只列通过的"},
+    {Rows,    "Rows",    DialogKind::List,        240, 1500, 4800, 1400, "规格\t重量 kg/m"},
+    {Find,    "Find",    DialogKind::PushButton, 5700,  300, 1200,  400, "查找", true},
+    {Shut,    "Shut",    DialogKind::PushButton, 5700,  900, 1200,  400, "关闭"},
 };
 // clang-format on
 const form::DialogTable kTable{"测试", 7200, 3240, kRows};
