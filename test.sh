@@ -54,7 +54,8 @@ for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batc
     -artifact_prefix="build/fuzz/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
 done
 
-echo "== Windows edition: MinGW-w64 cross build, tests under Wine, the ZIP"
+echo "== Windows edition: MinGW-w64 cross build, tests under Wine, the ZIP and the setup program"
+scripts/fetch-windows-sources.sh  # the libraries Debian ships for Linux only, as sources
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows

@@ -1,4 +1,5 @@
-// 帮助 → 关于: what the program is, which version, and on what basis it checks.
+// 帮助 → 关于: what the program is, which version, its licence and where the third-party
+// libraries' notice is, and on what basis it checks.
 #include "form/form1.h"
 #include "version/deckplate_version.h"
 
@@ -8,6 +9,8 @@ void Form1::About_Click() {
     platform_.ShowMessage(std::string(kApplicationTitle) +
                           " " DECKPLATE_VERSION
                           "\n以 MIT 许可证发布；许可全文随程序附带。"
+                          "\n所用第三方库及其许可证：Windows 版见程序文件夹中的 THIRD-PARTY.txt，"
+                          "Linux 版见 /usr/share/doc/deckplate/copyright。"
                           "\n\n"
                           "验算钢平台的一跨：钢铺板，以及其下的扁钢或不等边角钢加劲肋。\n\n"
                           "计算依据（设置 → 计算依据）：\n"

@@ -41,9 +41,10 @@ foreach(file IN LISTS gzipped)
 endforeach()
 list(TRANSFORM gzipped APPEND .gz)
 
-# The copyright file in Debian's machine-readable format, its holders and licence text taken
-# from LICENSE, so that the two never differ. A licence text's lines are indented by one
-# space there, its empty lines written as " .".
+# The copyright file in Debian's machine-readable format: its holders and licence text taken
+# from LICENSE, so that the two never differ (a licence text's lines are indented by one space
+# there, its empty lines written as " ."), and the libraries the programs link or compile in,
+# named with their versions and licences.
 set(licence_file ${PROJECT_SOURCE_DIR}/LICENSE)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${licence_file})
 file(READ ${licence_file} licence)
@@ -54,17 +55,58 @@ set(copyright_holders ${CMAKE_MATCH_1})
 string(STRIP "${CMAKE_MATCH_2}" license_text)
 string(REPLACE "\n\n" "\n.\n" license_text "${license_text}")
 string(REPLACE "\n" "\n " license_text " ${license_text}")
+deckplate_package_version(qt_version libqt6core6)
+deckplate_package_version(libcsv_version libcsv3)
+deckplate_package_version(nlohmann_json_version nlohmann-json3-dev)
+deckplate_package_version(cli11_version libcli11-dev)
+deckplate_licence_text(bsd_3_clause_text /usr/share/doc/libcli11-dev/copyright BSD-3-clause)
 configure_file(copyright.in ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
+
+# The README with every document and picture it links to, in the same places relative to it,
+# and with the documents those link to in turn: its links work in /usr/share/doc/deckplate as
+# in the sources. Its link to LICENSE goes to the copyright file, which holds the licence.
+set(readme ${CMAKE_CURRENT_BINARY_DIR}/README.md)
+set(readme_documents)
+set(unread README.md)
+while(unread)
+  list(POP_FRONT unread document)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${document})
+  file(READ ${PROJECT_SOURCE_DIR}/${document} text)
+  cmake_path(GET document PARENT_PATH folder)
+  string(REGEX MATCHALL "\\]\\([^):#]+[)#]" links "${text}")  # not a URL, not #a-heading
+  string(REGEX REPLACE "\\]\\(([^;]*).(;|$)" "\\1\\2" links "${links}")  # ](target) to target
+  foreach(link IN LISTS links)
+    cmake_path(APPEND folder ${link} OUTPUT_VARIABLE target)
+    cmake_path(NORMAL_PATH target)
+    if(target STREQUAL "LICENSE" OR target IN_LIST readme_documents)
+      continue()
+    endif()
+    list(APPEND readme_documents ${target})
+    if(target MATCHES "\\.md$")
+      list(APPEND unread ${target})
+    endif()
+  endforeach()
+endwhile()
+file(READ ${PROJECT_SOURCE_DIR}/README.md text)
+string(REPLACE "](LICENSE)" "](copyright)" text "${text}")
+file(WRITE ${readme} "${text}")
 
 add_custom_target(packaging_files ALL DEPENDS ${pngs} ${gzipped})
 
 install(FILES deckplate.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+# Bay files (*.deckplate) as a file type of their own, which the menu entry opens.
+install(FILES deckplate-mime.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages
+        RENAME deckplate.xml)
 install(FILES deckplate.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/deckplate.1.gz ${CMAKE_CURRENT_BINARY_DIR}/deckplate-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/example_schedule.csv
+install(FILES ${readme} ${PROJECT_SOURCE_DIR}/docs/example_schedule.csv
               ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${doc_dir})
+foreach(document IN LISTS readme_documents)
+  cmake_path(GET document PARENT_PATH folder)
+  install(FILES ${PROJECT_SOURCE_DIR}/${document} DESTINATION ${doc_dir}/${folder})
+endforeach()
 
 # Who answers for the package; set it to a real address when packages leave the team.
 set(DECKPLATE_MAINTAINER "The DeckPlate authors <deckplate@example.org>"

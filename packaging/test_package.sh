@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Packs a built tree into the Debian package and checks what a user gets from it: what lintian,
 # Debian's package checker, finds (no error, no warning), the file list, the dependencies, the
-# copyright file and the changelog, the menu entry, the icon sizes, the installed deckplate-cli,
-# and both manual pages. Usage: packaging/test_package.sh BUILD_DIR
+# copyright file with every library the programs link, the changelog, the README's links and
+# pictures, the menu entry and the bay files' type it opens, the icon sizes, the installed
+# deckplate-cli, and both manual pages. Usage: packaging/test_package.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "${1:?usage: packaging/test_package.sh BUILD_DIR}" && pwd)"
 
@@ -26,6 +27,19 @@ diff -u - <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort) 
 ./usr/share/doc/deckplate/README.md
 ./usr/share/doc/deckplate/changelog.gz
 ./usr/share/doc/deckplate/copyright
+./usr/share/doc/deckplate/docs/architecture.md
+./usr/share/doc/deckplate/docs/book.png
+./usr/share/doc/deckplate/docs/engineering-basis.md
+./usr/share/doc/deckplate/docs/packaging.md
+./usr/share/doc/deckplate/docs/schedule-summary.png
+./usr/share/doc/deckplate/docs/schedules.md
+./usr/share/doc/deckplate/docs/sizing-dialog.png
+./usr/share/doc/deckplate/docs/verification.md
+./usr/share/doc/deckplate/docs/window-point-load.png
+./usr/share/doc/deckplate/docs/window.png
+./usr/share/doc/deckplate/docs/windows-window-144dpi.png
+./usr/share/doc/deckplate/docs/windows-window-96dpi.png
+./usr/share/doc/deckplate/docs/windows-window-point-load-144dpi.png
 ./usr/share/doc/deckplate/example_schedule.csv
 ./usr/share/icons/hicolor/128x128/apps/deckplate.png
 ./usr/share/icons/hicolor/16x16/apps/deckplate.png
@@ -37,6 +51,7 @@ diff -u - <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort) 
 ./usr/share/icons/hicolor/scalable/apps/deckplate.svg
 ./usr/share/man/man1/deckplate-cli.1.gz
 ./usr/share/man/man1/deckplate.1.gz
+./usr/share/mime/packages/deckplate.xml
 EOF
   fail "the package's file list differs from the expected one (- expected, + packed)"
 
@@ -52,12 +67,42 @@ dpkg-deb -x "$deb" "$root"
 doc="$root/usr/share/doc/deckplate"
 grep -qx 'License: Expat' "$doc/copyright" && grep -q '^ Permission is hereby granted' "$doc/copyright" ||
   fail "the copyright file does not name the MIT (Expat) licence with its text"
+# Every library the programs load names its Debian package there, and so does each header-only
+# library compiled in.
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
+for library in $(objdump -p "$root"/usr/bin/* | sed -n 's/^ *NEEDED *//p' | sort -u); do
+  package="$(dpkg -S "*/$multiarch/$library" | sed -n '1s/:.*//p')"
+  grep -qw -- "$package" "$doc/copyright" ||
+    fail "the copyright file does not name $package, whose $library the programs load"
+done
+for header_only in nlohmann-json3-dev libcli11-dev; do
+  grep -qw -- "$header_only" "$doc/copyright" || fail "the copyright file does not name $header_only"
+done
 changed="$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version)"
 [ "$changed" = "$version" ] ||
   fail "the changelog's latest entry is $changed, not $version: add an entry to packaging/changelog"
 
+# Every relative link and picture of the installed README, and of the documents it links to,
+# reaches a file of the package.
+while IFS=: read -r document target; do
+  [ -z "$target" ] || [ -e "$(dirname "$document")/$target" ] ||
+    fail "${document#"$doc"/} links to $target, which the package lacks"
+done < <(find "$doc" -name '*.md' -exec grep -o -H ']([^)#:]*[)#]' {} + | sed 's/:](\(.*\).$/:\1/')
+
 desktop-file-validate "$root/usr/share/applications/deckplate.desktop" ||
   fail "the menu entry does not validate"
+# Bay files are a type of their own that the menu entry opens, given as the file to open.
+share="$root/usr/share"
+XDG_DATA_DIRS="$share" update-mime-database "$share/mime"
+grep -qx 'application/x-deckplate:\*\.deckplate' "$share/mime/globs" ||
+  fail "the MIME database does not give *.deckplate the type application/x-deckplate"
+grep -qF '<comment xml:lang="zh_CN">' "$share/mime/application/x-deckplate.xml" ||
+  fail "the type application/x-deckplate has no Chinese comment"
+update-desktop-database "$share/applications"
+grep -qx 'application/x-deckplate=deckplate.desktop;' "$share/applications/mimeinfo.cache" ||
+  fail "the menu entry does not open application/x-deckplate"
+grep -qx 'Exec=deckplate %f' "$share/applications/deckplate.desktop" ||
+  fail "the menu entry does not pass the file to open to deckplate"
 for png in "$root"/usr/share/icons/hicolor/*x*/apps/deckplate.png; do
   size="$(basename "$(dirname "$(dirname "$png")")")"
   file "$png" | grep -q "PNG image data, ${size/x/ x }," || fail "$png is not $size: $(file "$png")"

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Windows setup program and checks, under Wine in a fresh prefix of its own, what an
 # administrator deploying it silently and a user get from it:
-#   /S /PATH      the files in C:\Program Files\DeckPlate, the Start-menu entries, every value
-#                 of the uninstall entry, and a new cmd that finds deckplate-cli and runs it;
-#   an update     a newer setup program with /S /DESKTOP /D=C:\DeckPlate: the older version gone
-#                 from its folder, one uninstall entry, the newer one's; the PATH entry carried
-#                 over to the new folder; the desktop shortcut;
-#   uninstalling  with /S: no file, shortcut, PATH entry or uninstall entry left behind, and the
-#                 user's settings under HKCU\Software\DeckPlate kept;
+#   /S /PATH      the files in C:\Program Files\DeckPlate, the Start-menu entries, the bay files'
+#                 type, every value of the uninstall entry, and a new cmd that finds deckplate-cli
+#                 and runs it;
+#   an update     a newer setup program with /S /DESKTOP /D=C:\Apps\Engineering\DeckPlate (two
+#                 folders that do not exist yet): the older version gone from its folder, one
+#                 uninstall entry, the newer one's; the PATH entry carried over to the new folder;
+#                 the desktop shortcut;
+#   uninstalling  with /S: no file, folder, shortcut, PATH entry, file type or uninstall entry
+#                 left behind (another program's part of .deckplate kept), and the user's settings
+#                 under HKCU\Software\DeckPlate kept;
+#   a folder that was there before and in the PATH (/D=C:\Tools without /PATH): both stay after
+#                 the uninstall;
 #   a system PATH too long for the setup program to rewrite whole is left as it was.
 # The prefix is removed at the end. Usage: packaging/test_windows_setup.sh BUILD_DIR (the windows
 # preset's, with deckplate and deckplate-cli built)
@@ -17,6 +22,7 @@ source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 export LC_ALL=C.UTF-8  # Chinese file names pass between Linux and Windows unchanged
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+libcsv_package="$(sed -n 's/^DECKPLATE_LIBCSV_PACKAGE:PATH=//p' "$build/CMakeCache.txt")"
 setup="$build/deckplate-$version-windows-x64-setup.exe"
 rm -f "$setup"
 (cd "$build" && cpack -G NSIS >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
@@ -53,30 +59,48 @@ start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/平台钢
 desktop_shortcut="$drive_c/users/Public/Desktop/平台钢铺板计算.lnk"
 environment='HKLM\System\CurrentControlSet\Control\Session Manager\Environment'
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+classes='HKLM\Software\Classes'
 
 system_path() {
   wine reg query "$environment" /v PATH | tr -d '\r' | sed -n 's/^ *PATH *REG_EXPAND_SZ *//p'
 }
-# Every program's uninstall entry, as .reg text in UTF-8: reg query writes Chinese as "?".
-uninstall_entries() {
-  wine reg export "$uninstall" "Z:${work//\//\\}\\uninstall.reg" /y >/dev/null
-  iconv -f UTF-16 -t UTF-8 "$work/uninstall.reg" | tr -d '\r'
+# A registry key as .reg text in UTF-8 (reg query writes Chinese as "?"); nothing when missing.
+exported() {
+  rm -f "$work/exported.reg"
+  wine reg export "$1" "Z:${work//\//\\}\\exported.reg" /y >/dev/null 2>&1 || return 0
+  iconv -f UTF-16 -t UTF-8 "$work/exported.reg" | tr -d '\r' | sed '1,2d'
+}
+uninstall_entries() { exported "$uninstall"; }
+# The bay files' type: the extension's key and the type's own.
+file_type() { exported "$classes\.deckplate" && exported "$classes\DeckPlate.Bay"; }
+# Waits until the uninstaller is done: it runs from a copy of itself in TEMP and returns at
+# once; the copy removes the uninstall entry last.
+wait_for_uninstall() {
+  for _ in $(seq 1 100); do
+    grep -q 'Uninstall\\DeckPlate\]$' <<<"$(uninstall_entries)" || return 0
+    sleep 0.2
+  done
 }
 installed_files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
 shortcut_target() { strings -a "$1" | grep -x '[A-Z]:\\.*' | tail -n 1; }
 
-# check_installed VERSION FOLDER: the files, the Start-menu entries and the one uninstall entry
-# of VERSION in FOLDER.
+# check_installed VERSION FOLDER CREATED: the files, the Start-menu entries, the bay files' type
+# and the one uninstall entry of VERSION in FOLDER, installed with /PATH into a folder whose
+# outermost new one was CREATED.
 check_installed() {
   local version=$1 folder=$2 on_linux reg_folder entries size
   on_linux="$drive_c/${folder#C:\\}"
   on_linux="${on_linux//\\//}"
   reg_folder="${folder//\\/\\\\}"  # a .reg file doubles each backslash
-  diff -u - <(installed_files "$on_linux") <<'FILES' ||
+  diff -u - <(installed_files "$on_linux") <<FILES ||
 ./LICENSE.txt
+./THIRD-PARTY.txt
 ./deckplate-cli.exe
 ./deckplate.exe
 ./example_schedule.csv
+./libcsv.dll
+./libcsv/COPYING.LESSER.txt
+$(cd "$libcsv_package" && LC_ALL=C ls libcsv_* | sed 's|^|./libcsv/|')
 ./uninstall.exe
 ./使用说明.txt
 FILES
@@ -84,13 +108,36 @@ FILES
   [ "$(shortcut_target "$start_menu/平台钢铺板计算.lnk")" = "$folder\\deckplate.exe" ] ||
     fail "the Start-menu entry 平台钢铺板计算 does not start $folder\\deckplate.exe"
   [ -f "$start_menu/使用说明.lnk" ] || fail "the Start menu has no entry 使用说明"
+  diff -u - <(file_type) <<TYPE ||
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\.deckplate]
+@="DeckPlate.Bay"
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\.deckplate\\OpenWithProgids]
+"DeckPlate.Bay"=""
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\DeckPlate.Bay]
+@="平台钢铺板计算文件"
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\DeckPlate.Bay\\DefaultIcon]
+@="$reg_folder\\\\deckplate.exe,0"
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\DeckPlate.Bay\\shell]
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\DeckPlate.Bay\\shell\\open]
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\DeckPlate.Bay\\shell\\open\\command]
+@="\\"$reg_folder\\\\deckplate.exe\\" \\"%1\\""
+
+TYPE
+    fail "the bay files' type differs from the expected one (- expected, + written)"
 
   entries="$(uninstall_entries)"
   [ "$(grep -c '^"DisplayName"="平台钢铺板计算"$' <<<"$entries")" -eq 1 ] ||
     fail "not one uninstall entry of 平台钢铺板计算 but: $entries"
-  size=$(($(cat "$on_linux"/* | wc -c) / 1024))  # Explorer's estimate of the space, in KB
+  size=$(($(find "$on_linux" -type f -exec cat {} + | wc -c) / 1024))  # Explorer's estimate, KB
   diff -u - <(sed -n '/\\Uninstall\\DeckPlate\]$/,/^$/p' <<<"$entries" | sed '/^$/d') <<ENTRY ||
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\DeckPlate]
+"CreatedFolder"="${3//\\/\\\\}"
 "DisplayIcon"="$reg_folder\\\\deckplate.exe"
 "DisplayName"="平台钢铺板计算"
 "DisplayVersion"="$version"
@@ -98,6 +145,7 @@ FILES
 "InstallLocation"="$reg_folder"
 "NoModify"=dword:00000001
 "NoRepair"=dword:00000001
+"PathEntry"="$reg_folder"
 "Publisher"="The DeckPlate authors"
 "QuietUninstallString"="\\"$reg_folder\\\\uninstall.exe\\" /S"
 "UninstallString"="\\"$reg_folder\\\\uninstall.exe\\""
@@ -109,7 +157,7 @@ path_before="$(system_path)"
 
 echo "setup test: /S /PATH installs $version"
 wine "$setup" /S /PATH || fail "the setup program with /S /PATH ended with status $?"
-check_installed "$version" 'C:\Program Files\DeckPlate'
+check_installed "$version" 'C:\Program Files\DeckPlate' 'C:\Program Files\DeckPlate'
 [ ! -e "$desktop_shortcut" ] || fail "a desktop shortcut was made without being chosen"
 shown="$(cd "$work" && wine cmd /c deckplate-cli --version | tr -d '\r')" || true
 [ "$shown" = "deckplate-cli $version" ] ||
@@ -117,35 +165,48 @@ shown="$(cd "$work" && wine cmd /c deckplate-cli --version | tr -d '\r')" || tru
 
 wine reg add 'HKCU\Software\DeckPlate' /v basis /d current /f >/dev/null  # as 设置 → 计算依据 does
 
-echo "setup test: $newer with /S /DESKTOP /D=C:\\DeckPlate replaces it"
-wine "$newer_setup" /S /DESKTOP '/D=C:\DeckPlate' ||
-  fail "the newer setup program ended with status $?"
+nested='C:\Apps\Engineering\DeckPlate'
+echo "setup test: $newer with /S /DESKTOP /D=$nested replaces it"
+wine "$newer_setup" /S /DESKTOP "/D=$nested" || fail "the newer setup program ended with status $?"
 [ ! -e "$drive_c/Program Files/DeckPlate" ] ||
   fail "the update left the older version's folder: $(ls "$drive_c/Program Files/DeckPlate")"
-check_installed "$newer" 'C:\DeckPlate'
+check_installed "$newer" "$nested" 'C:\Apps'
 [ "$(tr ';' '\n' <<<"$(system_path)" | grep -ci 'DeckPlate')" -eq 1 ] &&
-  tr ';' '\n' <<<"$(system_path)" | grep -qx 'C:\\DeckPlate' ||
-  fail "after the update the PATH does not hold C:\\DeckPlate alone of ours: $(system_path)"
-[ "$(shortcut_target "$desktop_shortcut")" = 'C:\DeckPlate\deckplate.exe' ] ||
-  fail "the desktop shortcut does not start C:\\DeckPlate\\deckplate.exe"
+  tr ';' '\n' <<<"$(system_path)" | grep -qxF "$nested" ||
+  fail "after the update the PATH does not hold $nested alone of ours: $(system_path)"
+[ "$(shortcut_target "$desktop_shortcut")" = "$nested\deckplate.exe" ] ||
+  fail "the desktop shortcut does not start $nested\deckplate.exe"
 
 echo "setup test: the uninstaller with /S removes it"
-# The uninstaller runs from a copy of itself in TEMP and returns at once. The copy removes the
-# uninstall entry last: once it is gone, the rest is done.
-wine 'C:\DeckPlate\uninstall.exe' /S || fail "the uninstaller ended with status $?"
-for _ in $(seq 1 100); do
-  grep -q 'Uninstall\\DeckPlate\]$' <<<"$(uninstall_entries)" || break
-  sleep 0.2
-done
+# Another program's own part of the extension's key, which must stay.
+wine reg add "$classes\.deckplate\OpenWithProgids" /v Other.Viewer /d '' /f >/dev/null
+wine "$nested\uninstall.exe" /S || fail "the uninstaller ended with status $?"
+wait_for_uninstall
 leftovers=()
-for left in "$drive_c/DeckPlate" "$start_menu" "$desktop_shortcut"; do
+for left in "$drive_c/Apps" "$start_menu" "$desktop_shortcut"; do
   [ ! -e "$left" ] || leftovers+=("$left")
 done
 grep -q 'Uninstall\\DeckPlate\]$' <<<"$(uninstall_entries)" && leftovers+=("its uninstall entry")
+[ "$(file_type)" = '[HKEY_LOCAL_MACHINE\Software\Classes\.deckplate]
+
+[HKEY_LOCAL_MACHINE\Software\Classes\.deckplate\OpenWithProgids]
+"Other.Viewer"=""' ] || leftovers+=("the bay files' type as: $(file_type)")
 [ ${#leftovers[@]} -eq 0 ] || fail "the uninstaller left: ${leftovers[*]}"
 [ "$(system_path)" = "$path_before" ] || fail "the uninstaller left the PATH as: $(system_path)"
 grep -q 'REG_SZ *current' <<<"$(wine reg query 'HKCU\Software\DeckPlate' /v basis)" ||
   fail "the uninstaller took the user's settings under HKCU\\Software\\DeckPlate"
+
+echo "setup test: /D=C:\\Tools, a folder that exists and is in the PATH, and uninstalling"
+mkdir "$drive_c/Tools"
+path_with_tools="$path_before;C:\Tools"
+wine reg add "$environment" /v PATH /t REG_EXPAND_SZ /d "$path_with_tools" /f >/dev/null
+wine "$setup" /S '/D=C:\Tools' || fail "the setup program with /D=C:\\Tools ended with status $?"
+wine 'C:\Tools\uninstall.exe' /S || fail "the uninstaller in C:\\Tools ended with status $?"
+wait_for_uninstall
+[ "$(system_path)" = "$path_with_tools" ] ||
+  fail "installing into C:\\Tools and uninstalling changed the PATH to: $(system_path)"
+[ -d "$drive_c/Tools" ] && [ -z "$(ls -A "$drive_c/Tools")" ] ||
+  fail "the uninstaller did not leave C:\\Tools as it was before"
 
 echo "setup test: a PATH too long to rewrite whole is left alone"
 long_path="$path_before$(printf ';C:\\Tools\\%04d' $(seq 1 100))"

@@ -3,7 +3,8 @@
 # find_path()/find_library() calls with what it built:
 #
 #   GoogleTest     /usr/src/googletest (package googletest)
-#   libcsv         Debian's source package, fetched by scripts/install-deps.sh to build/deps/libcsv
+#   libcsv         Debian's source package, fetched by scripts/fetch-windows-sources.sh into
+#                  build/deps/ (the Windows build's only download)
 #   nlohmann-json  header-only: its own folder of /usr/include, never /usr/include as a whole,
 #   CLI11          which would put Linux's C library headers before MinGW's
 
@@ -38,18 +39,30 @@ add_library(CLI11::CLI11 INTERFACE IMPORTED)
 target_include_directories(CLI11::CLI11 SYSTEM INTERFACE "${host_headers}")
 deckplate_provide_package(cli11)
 
-# libcsv as a static library; schedule/ finds it through the two variables its find_path() and
-# find_library() fill, which are left alone once set.
+# libcsv (LGPL-2.1+) as a DLL of its own, libcsv.dll, so that the programs link it as the licence
+# lets them be shipped: a user may put another build of libcsv.dll in its place. It is made
+# beside deckplate.exe and deckplate-cli.exe, where the packages have it too; the test
+# executables in other folders find it through WINEPATH (wine_tests.cmake). schedule/ finds it
+# through the two variables its find_path() and find_library() fill, which are left alone once
+# set. The packages also carry the source package it was built from, fetched with it.
 set(DECKPLATE_LIBCSV_SOURCE "${PROJECT_SOURCE_DIR}/build/deps/libcsv"
-    CACHE PATH "Debian's libcsv sources, unpacked (scripts/install-deps.sh)")
-if(NOT EXISTS "${DECKPLATE_LIBCSV_SOURCE}/libcsv.c")
-    message(FATAL_ERROR "No libcsv sources in ${DECKPLATE_LIBCSV_SOURCE}: "
-                        "run scripts/install-deps.sh, which fetches them")
+    CACHE PATH "Debian's libcsv sources, unpacked (scripts/fetch-windows-sources.sh)")
+set(DECKPLATE_LIBCSV_PACKAGE "${PROJECT_SOURCE_DIR}/build/deps/libcsv-package"
+    CACHE PATH "Debian's libcsv source package as fetched: .dsc, .orig.tar.gz, .debian.tar.xz")
+file(GLOB DECKPLATE_LIBCSV_PACKAGE_FILES "${DECKPLATE_LIBCSV_PACKAGE}/libcsv_*")
+if(NOT EXISTS "${DECKPLATE_LIBCSV_SOURCE}/libcsv.c" OR NOT DECKPLATE_LIBCSV_PACKAGE_FILES)
+    message(FATAL_ERROR "libcsv's Debian sources are missing (unpacked: "
+                        "${DECKPLATE_LIBCSV_SOURCE}; as fetched: ${DECKPLATE_LIBCSV_PACKAGE}): "
+                        "run scripts/fetch-windows-sources.sh, which fetches them")
 endif()
 enable_language(C)
-add_library(csv STATIC "${DECKPLATE_LIBCSV_SOURCE}/libcsv.c")
-# Third-party code: -Wall -Wextra -Werror hold this project's own code, not libcsv's.
-set_target_properties(csv PROPERTIES COMPILE_OPTIONS "")
+add_library(csv SHARED "${DECKPLATE_LIBCSV_SOURCE}/libcsv.c")
+set_target_properties(csv PROPERTIES
+    # Third-party code: -Wall -Wextra -Werror hold this project's own code, not libcsv's.
+    COMPILE_OPTIONS ""
+    RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/app")
+# libgcc linked in, as in the programs: the DLL needs no MinGW DLL beside it.
+target_link_options(csv PRIVATE -static)
 target_include_directories(csv SYSTEM PUBLIC "${DECKPLATE_LIBCSV_SOURCE}")
 set(CSV_INCLUDE_DIR "${DECKPLATE_LIBCSV_SOURCE}" CACHE PATH "libcsv's csv.h" FORCE)
 set(CSV_LIBRARY csv CACHE STRING "libcsv, built from Debian's sources" FORCE)

@@ -5,9 +5,11 @@ include_guard(GLOBAL)
 
 set(DECKPLATE_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine_prefix")
 # A UTF-8 locale, so Wine passes Chinese arguments and file names between Linux and Windows
-# unchanged; no display, so nothing opens a window.
+# unchanged; no display, so nothing opens a window; libcsv.dll, made beside the two programs
+# (dependencies.cmake), on the PATH of every test executable in its own folder.
 set(DECKPLATE_WINE_ENVIRONMENT
-    "WINEPREFIX=${DECKPLATE_WINE_PREFIX}" WINEDEBUG=-all LC_ALL=C.UTF-8 DISPLAY=)
+    "WINEPREFIX=${DECKPLATE_WINE_PREFIX}" WINEDEBUG=-all LC_ALL=C.UTF-8 DISPLAY=
+    "WINEPATH=Z:$<TARGET_FILE_DIR:csv>")
 
 set(wine_prefix_script "${CMAKE_CURRENT_LIST_DIR}/wine_prefix.sh")
 add_test(NAME wine_prefix_boot COMMAND "${wine_prefix_script}" boot "${WINE64}" "${WINESERVER}")
