@@ -40,11 +40,10 @@ constexpr CheckRow kChecks[] = {
      .aspect = "strength",
      .measure = Stress,
      .symbol = {"σ", ""},
-     .value = [](const BayCheck& c) { return ParseNumber(c.plate.display.stress); },
+     .value = [](const BayCheck& c) { return c.plateStrength.judged; },
      .limit = [](const BayCheck& c) { return c.plate.f; },
      .limitRule = [] { return std::string("f"); },
-     .utilisation =
-         [](const BayCheck& c) { return ParseNumber(c.plate.display.stress) / c.plate.f; },
+     .utilisation = [](const BayCheck& c) { return c.plateStrength.judged / c.plate.f; },
      .verdict = [](const BayCheck& c) { return Outcome(c.plateStrength); }},
     {.id = PlateDeflection,
      .key = "plate_deflection",
@@ -101,13 +100,11 @@ constexpr CheckRow kChecks[] = {
      .aspect = "strength",
      .measure = Stress,
      .symbol = {"σ", ""},
-     .value = [](const BayCheck& c) { return ParseNumber(Point(c).plate.display.stress); },
+     .value = [](const BayCheck& c) { return Point(c).plateStrength.judged; },
      .limit = [](const BayCheck& c) { return Point(c).plate.f; },
      .limitRule = [] { return std::string("f"); },
      .utilisation =
-         [](const BayCheck& c) {
-             return ParseNumber(Point(c).plate.display.stress) / Point(c).plate.f;
-         },
+         [](const BayCheck& c) { return Point(c).plateStrength.judged / Point(c).plate.f; },
      .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateStrength); }},
     {.id = PointLoadPlateDeflection,
      .key = "point_load_plate_deflection",

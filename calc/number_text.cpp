@@ -136,16 +136,18 @@ std::optional<std::string> FastFixed(double x, Style style) {
     return std::string(start, end);
 }
 
-// Values that are the nearest double to a decimal of at most two places and 15 digits (every
-// display value, which is rounded to two decimals first) are written from that decimal's whole
-// number of hundredths: it is their 15-digit rounding, as above.
-std::optional<std::string> HundredthsFixed(double x, Style style) {
-    const double hundredths = std::nearbyint(x * 100.0);
-    if (!(std::fabs(hundredths) < 1e15) || hundredths / 100.0 != x) return std::nullopt;
-    auto k = static_cast<std::uint64_t>(std::fabs(hundredths));
+// Values that are the nearest double to a decimal of at most `places` places and 15 digits (every
+// display value, which is rounded to two decimals first, and a utilisation rounded to three) are
+// written from that decimal's whole number of hundredths or thousandths: it is their 15-digit
+// rounding, as above.
+std::optional<std::string> FewDecimalsFixed(double x, Style style, int places) {
+    const double scale = places == 2 ? 100.0 : 1000.0;
+    const double scaled = std::nearbyint(x * scale);
+    if (!(std::fabs(scaled) < 1e15) || scaled / scale != x) return std::nullopt;
+    auto k = static_cast<std::uint64_t>(std::fabs(scaled));
     std::array<char, 24> text;
     char* p = text.data() + text.size();
-    int fraction = 2;
+    int fraction = places;
     while (fraction > 0 && k % 10 == 0) {  // trailing zeros of the fraction are dropped
         k /= 10;
         --fraction;
@@ -169,7 +171,8 @@ std::optional<std::string> HundredthsFixed(double x, Style style) {
 
 std::string Format(double x, Style style) {
     if (x == 0.0) return style == Style::Display ? " 0" : "0";
-    if (auto fixed = HundredthsFixed(x, style)) return std::move(*fixed);
+    if (auto fixed = FewDecimalsFixed(x, style, 2)) return std::move(*fixed);
+    if (auto fixed = FewDecimalsFixed(x, style, 3)) return std::move(*fixed);
     if (auto fixed = FastFixed(x, style)) return std::move(*fixed);
     const Digits d = SignificantDigits(x);
     std::string out;
@@ -270,7 +273,8 @@ bool IsPlainNumber(std::string_view text) {
 }
 
 double RoundDecimals(double x, int n) {
-    const double scale = n == 0 ? 1.0 : n == 1 ? 10.0 : n == 2 ? 100.0 : std::pow(10.0, n);
+    constexpr double kScales[] = {1.0, 10.0, 100.0, 1000.0};
+    const double scale = n >= 0 && n < 4 ? kScales[n] : std::pow(10.0, n);
     const double scaled = x * scale;
     if (!std::isfinite(scaled)) return x;  // so large that it has no decimals to round
     return std::nearbyint(scaled) / scale;

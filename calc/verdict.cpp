@@ -7,12 +7,12 @@ namespace deckplate::detail {
 StrengthVerdict JudgeStrength(std::string_view displayedStress, double strengthLimit,
                               const VerdictTexts& texts) {
     // The stress is judged as displayed: 214.996 shows as 215 and fails.
-    const bool exceeded = ParseNumber(displayedStress) >= strengthLimit;
-    if (!exceeded) return {false, std::string(texts.passText)};
+    const double judged = ParseNumber(displayedStress);
+    if (judged < strengthLimit) return {false, std::string(texts.passText), judged};
     std::string text(texts.exceededPrefix);
     text += PlainNumberText(strengthLimit);
     text += texts.exceededSuffix;
-    return {true, std::move(text)};
+    return {true, std::move(text), judged};
 }
 
 DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit,

@@ -12,6 +12,7 @@ namespace deckplate {
 struct StrengthVerdict {
     bool exceeded = false;
     std::string text;
+    double judged = 0.0;  ///< the stress as displayed, which the verdict judges, N/mm²
 };
 
 struct DeflectionVerdict {

@@ -1,5 +1,7 @@
 #include "schedule/results_writer.h"
 
+#include <algorithm>
+#include <array>
 #include <ostream>
 
 #include "calc/number_text.h"
@@ -8,18 +10,27 @@
 namespace deckplate::schedule {
 namespace {
 
-/// One field as RFC 4180 wants it: quoted when it holds a comma, a quote or a line break.
-void WriteField(std::ostream& out, const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
-        out << field;
+/// One field and its comma as RFC 4180 wants it: quoted when it holds a comma, a quote or a
+/// line break.
+void AppendField(std::string& line, std::string_view field) {
+    // The characters that make a field quoted, by byte: most fields are short numbers, read at
+    // a glance.
+    static constexpr std::array<bool, 256> kQuoted = [] {
+        std::array<bool, 256> quoted{};
+        for (const unsigned char c : {',', '"', '\r', '\n'}) quoted[c] = true;
+        return quoted;
+    }();
+    const auto quoted = [](char c) { return kQuoted[static_cast<unsigned char>(c)]; };
+    if (std::ranges::none_of(field, quoted)) {
+        (line += field) += ',';
         return;
     }
-    out << '"';
-    for (char c : field) {
-        if (c == '"') out << '"';
-        out << c;
+    line += '"';
+    for (std::size_t quote; (quote = field.find('"')) != std::string_view::npos;) {
+        (line += field.substr(0, quote + 1)) += '"';  // a quote is written twice
+        field.remove_prefix(quote + 1);
     }
-    out << '"';
+    (line += field) += "\",";
 }
 
 std::string Number(double value, int decimals) {
@@ -79,21 +90,14 @@ std::vector<ResultsWriter::Column> ResultsWriter::Columns(const CheckScope& scop
             loadCase == LoadCase::Uniform ? std::span<const ValueColumn>(kUniformValues)
                                           : std::span<const ValueColumn>(kPointLoadValues);
         for (const ValueColumn& value : values)
-            columns.push_back(
-                {value.header, loadCase,
-                 [&value](const BayCheck& c, const Utilisation&) { return value.text(c); }});
+            columns.push_back({value.header, loadCase, value.text, nullptr, false});
         for (const CheckRow& check : Checks())
             if (check.loadCase == loadCase && InScope(check, scope))
-                columns.push_back({std::string(check.key), loadCase,
-                                   [&check](const BayCheck& c, const Utilisation&) {
-                                       return std::string(check.verdict(c).text);
-                                   }});
+                columns.push_back({std::string(check.key), loadCase, nullptr, &check, false});
         for (const CheckRow& check : Checks())
             if (check.loadCase == loadCase && InScope(check, scope))
-                columns.push_back({"utilisation_" + std::string(check.key), loadCase,
-                                   [&check](const BayCheck&, const Utilisation& u) {
-                                       return Number(u[check.id], 3);
-                                   }});
+                columns.push_back(
+                    {"utilisation_" + std::string(check.key), loadCase, nullptr, &check, true});
     }
     return columns;
 }
@@ -101,37 +105,42 @@ std::vector<ResultsWriter::Column> ResultsWriter::Columns(const CheckScope& scop
 ResultsWriter::ResultsWriter(std::ostream& out, const std::vector<std::string>& header,
                              CheckScope scope)
     : out_(out), cells_(header.size()), columns_(Columns(scope)) {
-    out_ << "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
-    for (const std::string& h : header) {
-        WriteField(out_, h);
-        out_ << ',';
-    }
-    out_ << "design_basis,";
-    for (const Column& column : columns_) out_ << column.header << ',';
-    out_ << "status,error,version\r\n";
+    line_ = "\xef\xbb\xbf";  // a byte-order mark, so spreadsheets read UTF-8
+    for (const std::string& h : header) AppendField(line_, h);
+    line_ += "design_basis,";
+    for (const Column& column : columns_) (line_ += column.header) += ',';
+    line_ += "status,error,version\r\n";
+    out_ << line_;
 }
 
 void ResultsWriter::Write(const ScheduleRow& row, const RowCheck& result) {
-    for (std::size_t i = 0; i < cells_; ++i) {
-        WriteField(out_, i < row.cells.size() ? row.cells[i] : std::string());
-        out_ << ',';
-    }
-    out_ << (row.basis ? BasisName(*row.basis) : "") << ',';
-    if (result.check) {
+    // The line is put together first and written at once: a stream is slow a character at a
+    // time, and a schedule has hundreds of thousands of lines.
+    line_.clear();
+    for (std::size_t i = 0; i < cells_; ++i)
+        AppendField(line_, i < row.cells.size() ? std::string_view(row.cells[i]) : "");
+    (line_ += row.basis ? BasisName(*row.basis) : "") += ',';
+    if (const std::optional<BayCheck>& check = result.check) {
         // A row without the point load leaves the point load's cells empty.
-        const bool pointLoad = result.check->pointLoad.has_value();
+        const bool pointLoad = check->pointLoad.has_value();
         for (const Column& column : columns_) {
-            if (column.loadCase == LoadCase::Uniform || pointLoad)
-                WriteField(out_, column.text(*result.check, result.utilisation));
-            out_ << ',';
+            if (column.loadCase == LoadCase::PointLoad && !pointLoad)
+                line_ += ',';
+            else if (column.value)
+                AppendField(line_, column.value(*check));
+            else if (column.utilisation)
+                AppendField(line_, Number(result.utilisation[column.check->id], 3));
+            else
+                AppendField(line_, column.check->verdict(*check).text);
         }
-        out_ << (result.check->AllPass() ? "pass" : "fail") << ",," << DECKPLATE_VERSION << "\r\n";
-        return;
+        ((line_ += check->AllPass() ? "pass" : "fail") += ",,") += DECKPLATE_VERSION "\r\n";
+    } else {
+        (line_ += std::string(columns_.size(), ',')) += "error,";
+        AppendField(line_, "line " + std::to_string(result.error->line) + ": " +
+                               RowErrorText(*result.error));
+        line_ += DECKPLATE_VERSION "\r\n";
     }
-    out_ << std::string(columns_.size(), ',') << "error,";
-    WriteField(out_,
-               "line " + std::to_string(result.error->line) + ": " + RowErrorText(*result.error));
-    out_ << ',' << DECKPLATE_VERSION << "\r\n";
+    out_ << line_;
 }
 
 }  // namespace deckplate::schedule

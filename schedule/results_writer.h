@@ -3,7 +3,6 @@
 // each row. A row's line repeats its cells, then gives its design basis, its results (the
 // point load's only in a run that may have one), its status, error and the program's version.
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -23,16 +22,20 @@ class ResultsWriter {
     void Write(const ScheduleRow& row, const RowCheck& result);
 
   private:
+    // A result column: a value of its load case, or a check's verdict or utilisation.
     struct Column {
         std::string header;
         LoadCase loadCase;
-        std::function<std::string(const BayCheck&, const Utilisation&)> text;
+        std::string (*value)(const BayCheck&);
+        const CheckRow* check;
+        bool utilisation;
     };
     static std::vector<Column> Columns(const CheckScope& scope);
 
     std::ostream& out_;
     std::size_t cells_;
     std::vector<Column> columns_;
+    std::string line_;  ///< the line being put together
 };
 
 }  // namespace deckplate::schedule

@@ -33,12 +33,16 @@ constexpr bool RowsFollowTheEnumeration() {
 }
 static_assert(RowsFollowTheEnumeration(), "row i of the column table must describe Column(i)");
 
-const ColumnRow& RowOf(Column column) { return kColumns[static_cast<std::size_t>(column)]; }
-
 // A column as a message names it: "column 'spacing'".
-Input InputOf(Column column) {
-    const ColumnRow& row = RowOf(column);
-    return {"column '" + std::string(row.header) + "'", row.field};
+const Input& InputOf(Column column) {
+    static const std::array<Input, kColumnCount> inputs = [] {
+        std::array<Input, kColumnCount> named;
+        for (const ColumnRow& row : kColumns)
+            named[static_cast<std::size_t>(row.id)] = {"column '" + std::string(row.header) + "'",
+                                                       row.field};
+        return named;
+    }();
+    return inputs[static_cast<std::size_t>(column)];
 }
 
 std::string Lower(std::string text) {

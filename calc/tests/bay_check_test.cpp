@@ -51,9 +51,9 @@ TEST(CheckBay, VerdictsAndUtilisations) {
 TEST(CheckBay, ExceededExactlyWhenUtilisationReachesOne) {
     // A stress displayed as 215 is both exceeded and fully used.
     BayCheck c = CheckBay(kFlatBarBay);
-    c.plate.display.stress = " 215";
+    c.plateStrength = PlateStrengthVerdict(" 215");
     EXPECT_EQ(Utilisations(c)[Check::PlateStrength], 1.0);
-    EXPECT_TRUE(PlateStrengthVerdict(c.plate.display.stress).exceeded);
+    EXPECT_TRUE(c.plateStrength.exceeded);
 }
 
 // Each row: a bay, how many stages it completes (in BayStage order), and the fault that stops
