@@ -17,6 +17,9 @@ std::string Describe(ArithmeticFault fault, Quantity quantity) {
         case ArithmeticFault::InvalidOperation:
             text = "invalid operation (0/0)";
             break;
+        case ArithmeticFault::NoConvergence:
+            text = "series not converged";
+            break;
     }
     if (quantity != Quantity::Unnamed) text += " in " + std::string(QuantityName(quantity));
     return text;
@@ -32,6 +35,8 @@ std::string_view FaultKey(ArithmeticFault fault) {
             return "overflow";
         case ArithmeticFault::InvalidOperation:
             return "invalid_operation";
+        case ArithmeticFault::NoConvergence:
+            return "no_convergence";
     }
     return "invalid_operation";
 }

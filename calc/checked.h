@@ -15,9 +15,12 @@
 
 namespace deckplate {
 
-enum class ArithmeticFault { DivisionByZero, Overflow, InvalidOperation };
+/// NoConvergence: a series still short of its bound after the most terms it may sum, whose sum
+/// would be a wrong result.
+enum class ArithmeticFault { DivisionByZero, Overflow, InvalidOperation, NoConvergence };
 
-/// Machine-readable name of a fault: "division_by_zero", "overflow", "invalid_operation".
+/// Machine-readable name of a fault: "division_by_zero", "overflow", "invalid_operation",
+/// "no_convergence".
 std::string_view FaultKey(ArithmeticFault fault);
 
 class ArithmeticError : public std::runtime_error {

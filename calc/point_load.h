@@ -38,11 +38,22 @@ struct PatchInfluence {
     double across = 0, along = 0;  ///< the patch as it acts, cut to the panel, mm
     double moment = 0;
     double deflection = 0;
+    int terms = 0;  ///< the odd terms m = 1, 3, 5 … of the series summed
 };
 
+/// The most terms the series sums: beyond them it throws NoConvergence rather than report a sum
+/// short of its limit.
+inline constexpr int kMostSeriesTerms = 1000001;
+
 /// spacing a, span L and the patch in mm; a patch larger than the panel is cut to it. Throws
-/// ArithmeticError on a spacing, span or patch of 0.
+/// ArithmeticError on a spacing, span or patch of 0, and NoConvergence when the series would need
+/// more than kMostSeriesTerms terms.
 PatchInfluence PatchLoadInfluence(double spacing, double span, double across, double along);
+
+/// The least side of a patch, mm: the plate's thickness. A patch smaller than its plate is thick
+/// is a load the thin-plate solution does not describe (its stress under the patch grows without
+/// bound as the patch shrinks): the command line, schedules and the window refuse it.
+inline double LeastPatchSide(double thickness) { return thickness; }
 
 /// The influences a run has summed, by plan and patch, kept for the next bay with the same: the
 /// bays of a schedule repeat a handful of panels and patches. Holds the last kRemembered.

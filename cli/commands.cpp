@@ -174,6 +174,11 @@ BayInput ReadBay(const BayOptions& o) {
             "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
     }
     bay.pointLoad = ReadPointLoad(o.pointLoad);
+    if (bay.pointLoad) {
+        schedule::RequirePatchAtLeast({bay.pointLoad->across, bay.pointLoad->along},
+                                      bay.thickness.mm, {"--patch", BayField::Patch},
+                                      o.pointLoad.patch);
+    }
     return bay;
 }
 
@@ -280,6 +285,12 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         throw schedule::ValueError("--least-thickness: the thickest plate of the list is " +
                                    std::string(thickest) + " mm, not " + o.leastThickness);
     request.pointLoad = ReadPointLoad(o.pointLoad);
+    if (request.pointLoad) {
+        // Every plate of the search carries the patch: the thickest one decides its least side.
+        schedule::RequirePatchAtLeast({request.pointLoad->across, request.pointLoad->along},
+                                      ParseNumber(PlateThicknesses().back()),
+                                      {"--patch", BayField::Patch}, o.pointLoad.patch);
+    }
     if (!request.pointLoad) {
         err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
                "needs --point-load 1.5 (kN on 200x200 mm)\n";

@@ -18,6 +18,9 @@ std::string ErrorReportText(const ArithmeticError& error) {
         case ArithmeticFault::InvalidOperation:
             text = "运行时错误 '6'：溢出（无效运算 0/0）";
             break;
+        case ArithmeticFault::NoConvergence:
+            text = "计算错误：级数在允许的项数内未收敛";
+            break;
     }
     const std::string_view where = QuantityNameZh(error.quantity());
     if (!where.empty()) (text += "\n出现在：") += where;

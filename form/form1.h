@@ -169,6 +169,8 @@ class Form1 {
     /// Refuses, with a message, a box that `use` reads that is not a number, a negative load or
     /// size, or a flat bar or patch of no size: true then.
     bool RefuseInput(InputUse use);
+    /// Says what is wrong and what to do again: true.
+    bool Refuse(InputUse use, const std::string& problem);
     double Read(Control box) const;
     void ReportArithmeticFault(const ArithmeticError& error);
     /// Whether the results on show are those of a complete Verify of the inputs on show: only

@@ -2,6 +2,7 @@
 // completes, so that a fault part-way leaves exactly the earlier stages on show.
 #include "calc/checks.h"
 #include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
 #include "form/error_report.h"
 #include "form/form1.h"
 #include "form/schedule_words.h"
@@ -127,11 +128,24 @@ bool Form1::RefuseInput(InputUse use) {
         else if (input.mustBePositive && Read(input.box) == 0)
             problem = name + "不能为零。\n";
         if (problem.empty()) continue;
-        if (use == InputUse::Verify) SetResultsCurrent(false);
-        platform_.ReportError(problem + "请改正后再" + std::string(Doing(use)) + "。");
-        return true;
+        return Refuse(use, problem);
+    }
+    // A patch smaller than the plate is thick is outside the thin-plate solution: Verify judges it
+    // against the plate on show, sizing against the thickest plate it may choose.
+    if (PointLoadShown() && use != InputUse::Schedule) {
+        const double thickness =
+            use == InputUse::Verify ? Read(Thickness) : ParseNumber(PlateThicknesses().back());
+        const double least = LeastPatchSide(thickness);
+        if (Read(PatchAcross) < least || Read(PatchAlong) < least)
+            return Refuse(use, "作用面每边不能小于铺板厚度 " + PlainNumberText(least) + " mm。\n");
     }
     return false;
+}
+
+bool Form1::Refuse(InputUse use, const std::string& problem) {
+    if (use == InputUse::Verify) SetResultsCurrent(false);
+    platform_.ReportError(problem + "请改正后再" + std::string(Doing(use)) + "。");
+    return true;
 }
 
 void Form1::Verify() {

@@ -1,6 +1,7 @@
 #include "form/schedule_words.h"
 
 #include "calc/checked.h"
+#include "calc/number_text.h"
 #include "calc/quantity.h"
 
 namespace deckplate::form {
@@ -72,6 +73,9 @@ std::string ValueProblemWords(const schedule::ValueProblem& p) {
             return quoted + "不是作用面尺寸，应写作 垂直加劲肋边长x沿加劲肋边长（mm），如 200x200";
         case ValueFault::PatchWithoutPointLoad:
             return quoted + "没有对应的集中荷载，请在 point_load 一栏给出";
+        case ValueFault::PatchBelowThickness:
+            return "作用面每边不能小于铺板厚度 " + PlainNumberText(p.bound) + " mm，现为 " +
+                   p.value;
         case ValueFault::NotInCatalogue:
             return quoted + "不在角钢规格表中（如 L63x40x5）";
         case ValueFault::NotABasis:
@@ -102,6 +106,9 @@ std::string RowErrorWords(const schedule::RowError& error) {
             break;
         case ArithmeticFault::InvalidOperation:
             text += "无效运算 0/0";
+            break;
+        case ArithmeticFault::NoConvergence:
+            text += "级数未收敛";
             break;
     }
     const std::string_view where = QuantityNameZh(fault.quantity());

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "calc/number_text.h"
 #include "os/paths.h"
 
 namespace deckplate::schedule {
@@ -214,6 +215,9 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     }
     const schedule::Patch on =
         patch.empty() ? defaults.patch : ParsePatch(patch, InputOf(Column::Patch));
+    RequirePatchAtLeast(
+        on, bay.thickness.mm, InputOf(Column::Patch),
+        patch.empty() ? PlainNumberText(on.across) + "x" + PlainNumberText(on.along) : patch);
     bay.pointLoad =
         deckplate::PointLoad{.force = *kilonewtons, .across = on.across, .along = on.along};
     return bay;

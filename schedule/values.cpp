@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/angle_catalogue.h"
+#include "calc/number_text.h"
 #include "os/paths.h"
 
 namespace deckplate::schedule {
@@ -78,6 +79,9 @@ std::string ValueProblemText(const ValueProblem& p) {
         case ValueFault::PatchWithoutPointLoad:
             return name + ": '" + v +
                    "' needs a point load: give one in column 'point_load' or with --point-load";
+        case ValueFault::PatchBelowThickness:
+            return name + ": each side must be at least the plate's thickness, " +
+                   PlainNumberText(p.bound) + " mm, not " + v;
         case ValueFault::NotInCatalogue:
             return name + ": '" + v +
                    "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
@@ -196,6 +200,16 @@ std::string OutputFile(std::string_view text, const Input& input) {
     if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename())))
         Refuse(ValueFault::DeviceName, input, text);
     return std::string(text);
+}
+
+void RequirePatchAtLeast(const Patch& patch, double thickness, const Input& input,
+                         std::string_view given) {
+    const double least = LeastPatchSide(thickness);
+    if (patch.across >= least && patch.along >= least) return;
+    throw ValueError({.fault = ValueFault::PatchBelowThickness,
+                      .input = input,
+                      .value = std::string(given),
+                      .bound = least});
 }
 
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input) {

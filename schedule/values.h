@@ -30,6 +30,7 @@ enum class ValueFault {
     NotAFlatBar,            ///< no separator between height and thickness
     NotAPatch,              ///< no separator between the patch's sides
     PatchWithoutPointLoad,  ///< a schedule row's patch, with no point load to stand on it
+    PatchBelowThickness,    ///< a patch side under the plate's thickness (`bound`)
     NotInCatalogue,         ///< an angle designation the catalogue lacks
     NotABasis,              ///< neither legacy nor current
     NotABoundary,           ///< neither simple nor continuous
@@ -51,6 +52,7 @@ struct ValueProblem {
     std::string value{};  ///< the text given: the part's, for a part of a designation
     std::string whole{};  ///< a designation's whole text, when `value` is a part of it ("80x0")
     long long least = 0, most = 0;  ///< a count's range
+    double bound = 0;               ///< a size's least value, mm
     std::string text{};             ///< the English message of ValueFault::Other
 };
 
@@ -108,6 +110,11 @@ struct Patch {
 };
 /// Throws ValueError naming the option.
 Patch ParsePatch(std::string_view text, const Input& input);
+
+/// Refuses a patch with a side under the least (LeastPatchSide of the plate's `thickness`), naming
+/// the patch as `given`. Throws ValueError.
+void RequirePatchAtLeast(const Patch& patch, double thickness, const Input& input,
+                         std::string_view given);
 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws ValueError.
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input);

@@ -36,6 +36,21 @@ TEST(PatchLoadInfluence, AgreesWithRoarkForASmallCentralLoad) {
     }
 }
 
+// A patch as small as the plate is thick sums many terms but still reaches its bound, and its sum
+// agrees with one of more terms; one far smaller is never reported short of it.
+TEST(PatchLoadInfluence, SumsToItsBoundOrSaysItCannot) {
+    const PatchInfluence least = PatchLoadInfluence(2000, 6000, 2.5, 2.5);
+    EXPECT_GT(least.terms, 1000);
+    const PatchInfluence finer = PatchLoadInfluence(2000, 6000, 2.4999, 2.4999);
+    EXPECT_NEAR(least.moment / finer.moment, 1.0, 5e-4);
+    try {
+        PatchLoadInfluence(500, 2000, 0.001, 0.001);
+        ADD_FAILURE() << "a patch of 0.001 mm summed to a result";
+    } catch (const ArithmeticError& e) {
+        EXPECT_EQ(e.fault(), ArithmeticFault::NoConvergence);
+    }
+}
+
 // 1.5 kN on 200 × 200 mm over a 4 mm plate on L45x28x3 at 500 mm, span 2000 mm, D = 1 kN/m²,
 // current basis: the deck that `design` offered lightest before the point load was checked.
 TEST(PointLoad, WorkedBayOfAWalkway) {

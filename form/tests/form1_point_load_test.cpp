@@ -117,6 +117,7 @@ TEST_F(Form1Test, PointLoadInputsAreRefusedAsTheOthers) {
         {"negative force", PointLoadForce, "-1.5", "集中荷载不能为负数"},
         {"patch of no width", PatchAcross, "0", "作用面垂直加劲肋边长不能为零"},
         {"patch length not a number", PatchAlong, "200mm", "作用面沿加劲肋边长“200mm”不是数字"},
+        {"patch thinner than the plate", PatchAcross, "3.9", "作用面每边不能小于铺板厚度 4 mm"},
     };
     for (const auto& c : cases) {
         StartedForm row;
