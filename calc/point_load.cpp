@@ -59,6 +59,7 @@ PatchInfluence PatchLoadInfluence(double spacing, double span, double across, do
         const double nu = kPoissonRatio;
         const double rigidity = 1.0 / (12.0 * (1.0 - nu * nu));  // D of E·t³ = 1
         double w = 0, mx = 0, my = 0;
+        std::array<PatchSeriesTerm, kFirstSeriesTerms> firstTerms{};
         // Term m's share of the moment is at most 4·a²·p/(π³·m³) for the pressure p: the odd
         // terms beyond m add up to at most a²·p/(π³·m²), and summing stops when that is under
         // 0.05 % of the sum. A small patch needs many terms (about 15·a/u); a sum short of its
@@ -68,9 +69,16 @@ PatchInfluence PatchLoadInfluence(double spacing, double span, double across, do
             const LevyTerm t =
                 Term(m, a.value(), b.value(), u.value(), v.value(), pressure.value());
             const double al = m * std::numbers::pi / a.value(), al2 = al * al;
+            const PatchSeriesTerm term{.m = m,
+                                       .deflection = t.w / rigidity,
+                                       .momentAcross = al2 * t.w - nu * t.wyy,
+                                       .momentAlong = nu * al2 * t.w - t.wyy};
+            if (const std::size_t index = static_cast<std::size_t>(m / 2);
+                index < firstTerms.size())
+                firstTerms[index] = term;
             w += t.w;
-            mx += al2 * t.w - nu * t.wyy;
-            my += nu * al2 * t.w - t.wyy;
+            mx += term.momentAcross;
+            my += term.momentAlong;
             const double tail = a.value() * a.value() * pressure.value() /
                                 (std::numbers::pi * std::numbers::pi * std::numbers::pi * m * m);
             if (m > 1 && tail < 5e-4 * std::max(mx, my)) {
@@ -80,7 +88,10 @@ PatchInfluence PatchLoadInfluence(double spacing, double span, double across, do
                                       .along = v.value(),
                                       .moment = moment.value(),
                                       .deflection = deflection.value(),
-                                      .terms = (m + 1) / 2};
+                                      .momentAcross = mx,
+                                      .momentAlong = my,
+                                      .terms = (m + 1) / 2,
+                                      .firstTerms = firstTerms};
             }
         }
     });
@@ -112,6 +123,7 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
     PointLoadPlateResult r;
     r.across = influence.across;
     r.along = influence.along;
+    r.influence = influence;
     r.f = plate.f;
     const Checked momentDead = Compute(Quantity::PointLoadPlateMoment, [&] {
         return PlateMoment(plate.alpha, Checked(plate.factors.dead) * D, a);

@@ -30,15 +30,29 @@ struct PointLoad {
     friend bool operator==(const PointLoad&, const PointLoad&) = default;
 };
 
+/// One term of the series at the centre, per unit force as PatchInfluence's sums.
+struct PatchSeriesTerm {
+    int m = 0;                ///< 1, 3, 5 …
+    double deflection = 0;    ///< mm²
+    double momentAcross = 0;  ///< the moment bending the plate across the stiffeners (along a)
+    double momentAlong = 0;   ///< the moment bending it along them (along L)
+};
+
+/// How many of the series' first terms an influence keeps, for a reader to retrace the sum.
+inline constexpr std::size_t kFirstSeriesTerms = 3;
+
 /// The centre of a plate a × L simply supported on four edges under a centred patch carrying a
 /// force of 1: the larger of its two bending moments (N·mm/mm per N) and its deflection times
 /// E·t³ (mm², so that w = deflection·F / (E·t³)). It depends on the plate's plan and the patch
 /// only: a search over many thicknesses and stiffeners computes it once.
 struct PatchInfluence {
     double across = 0, along = 0;  ///< the patch as it acts, cut to the panel, mm
-    double moment = 0;
+    double moment = 0;             ///< the larger of momentAcross and momentAlong
     double deflection = 0;
+    double momentAcross = 0, momentAlong = 0;  ///< the sums of the terms' moments
     int terms = 0;  ///< the odd terms m = 1, 3, 5 … of the series summed
+    /// The terms m = 1, 3, 5 as summed; those beyond `terms` stay empty (m = 0).
+    std::array<PatchSeriesTerm, kFirstSeriesTerms> firstTerms{};
 };
 
 /// The most terms the series sums: beyond them it throws NoConvergence rather than report a sum
@@ -80,6 +94,7 @@ struct PointLoadPlateDisplay {
 
 struct PointLoadPlateResult {
     double across = 0, along = 0;  ///< the patch as it acts, cut to the panel, mm
+    PatchInfluence influence;      ///< the patch's, as momentPoint and deflectionPoint took it
     double momentDead = 0;         ///< α·γG·D·a², kN·m per m
     double momentPoint = 0;        ///< the patch's centre moment under γQ·F, kN·m per m
     double moment = 0;             ///< their sum

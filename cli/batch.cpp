@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/progress.h"
@@ -12,22 +13,39 @@
 #include "schedule/results_writer.h"
 #include "schedule/row_check.h"
 #include "schedule/row_reader.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 
+namespace {
+
+std::string FileName(const std::string& path) {
+    return os::Utf8Of(os::PathFromUtf8(path).filename());
+}
+
+}  // namespace
+
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
     schedule::RowDefaults defaults;
+    report::ProjectInfo project;
     try {
         // Read once here so that a wrong value stops the run before any row.
         defaults.basis = schedule::ParseBasis(options.basis, {"--basis", BayField::Basis});
         defaults.pointLoad = ReadForce(options.pointLoad);
         defaults.patch = ReadPatch(options.pointLoad);
         if (!options.output.empty()) schedule::OutputFile(options.output, {"-o"});
+        if (!options.book.empty()) schedule::OutputFile(options.book, {"--book"});
+        if (options.project.Any() && options.books.empty() && options.book.empty())
+            throw schedule::ValueError(
+                "the project information goes into calculation books: give --book FILE.html or "
+                "--books DIR with it");
+        project = ReadProjectInfo(options.project);
     } catch (const schedule::ValueError& e) {
         err << "deckplate-cli: " << e.what() << "\n";
         return kBadArguments;
     }
     const std::filesystem::path output = os::PathFromUtf8(options.output);
+    const std::filesystem::path bookFile = os::PathFromUtf8(options.book);
     try {
         schedule::RowReader rows(options.schedule, [&](const schedule::EncodingWarning& warning) {
             err << "deckplate-cli: warning: the schedule '" << options.schedule << "' "
@@ -38,12 +56,20 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
                 << "' is the schedule itself; write the results to another file\n";
             return kBadArguments;
         }
+        if (!options.book.empty() && rows.IsFile(bookFile)) {
+            err << "deckplate-cli: --book '" << options.book
+                << "' is the schedule itself; write the book to another file\n";
+            return kBadArguments;
+        }
         // The output is touched only now that the schedule has its columns, and a file there
         // is replaced only once every row is written: a failed or killed run leaves it as it was.
         std::optional<os::FileReplacement> outputFile;
         if (!options.output.empty()) outputFile.emplace(output);
         std::optional<schedule::BookFolder> books;
-        if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books));
+        if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books), project);
+        // The whole schedule's book takes each row's bay, or its error, for its summary: the
+        // rows' inputs are kept, their books written once every row is checked.
+        std::vector<report::ScheduleBookRow> bookRows;
         std::ostream& results = outputFile ? outputFile->Stream() : out;
 
         schedule::ResultsWriter writer(
@@ -57,11 +83,31 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             const schedule::RowCheck result = checker.Check(row);
             writer.Write(row, result);
             if (books && result.check) books->Write(*row.bay, row.name, row.line);
+            if (!options.book.empty()) {
+                bookRows.push_back({.line = row.line,
+                                    .name = row.name,
+                                    .bay = result.check ? row.bay : std::nullopt,
+                                    .error = result.error ? schedule::RowErrorText(*result.error)
+                                                          : std::string()});
+            }
             summary.Count(result);
             if (!progress) progress.emplace(rows.Size());
             progress->Update(row.line, rows.BytesRead());
         }
         progress.reset();
+        // The book before the results: a book that cannot be written leaves the results file as
+        // it was, as any other failed run does.
+        if (!options.book.empty()) {
+            try {
+                schedule::WriteScheduleBook({.schedule = FileName(options.schedule),
+                                             .project = project,
+                                             .version = DECKPLATE_VERSION},
+                                            bookRows, bookFile);
+            } catch (const os::FileError& e) {
+                err << "deckplate-cli: cannot write the book: " << e.what() << "\n";
+                return kBadArguments;
+            }
+        }
         if (outputFile) {
             outputFile->Commit();
         } else if (!results.flush()) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/point_load_options.h"
+#include "cli/project_options.h"
 
 namespace deckplate::cli {
 
@@ -16,14 +17,16 @@ struct BatchOptions {
     std::string output{};          ///< the results file; standard output when empty
     std::string basis = "legacy";  ///< each row's basis unless its own basis column names one
     std::string books{};           ///< with a folder, each computed row's calculation book
+    std::string book{};            ///< with a file, the whole schedule's book
     /// Each row's point load unless its own point_load and patch columns give one.
     PointLoadOptions pointLoad{};
+    ProjectOptions project{};  ///< the books' title block
 };
 
 /// Reads the schedule and writes the results as UTF-8 CSV with byte-order mark. Returns
 /// kAllPass when every row passes, kLimitExceeded when any fails or errs, kBadArguments when an
 /// option is wrong, the file cannot be read, a column is missing or the results or a book cannot
-/// be written; a book is named after its row's name.
+/// be written; a book in the folder is named after its row's name.
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace deckplate::cli

@@ -13,6 +13,7 @@
 #include "cli/batch.h"
 #include "cli/check_output.h"
 #include "cli/design_output.h"
+#include "cli/project_options.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "schedule/book.h"
@@ -52,6 +53,7 @@ struct BookOptions {
     BayOptions bay;
     std::string name;
     std::string output;
+    ProjectOptions project;
 };
 
 // "nan", "inf" or "infinity" in any case: with a minus sign, a value meant as a number (which
@@ -125,6 +127,12 @@ void AddBayOptions(CLI::App& check, BayOptions& o) {
     AddPointLoadOptions(check, o.pointLoad);
 }
 
+void AddProjectOptions(CLI::App& command, ProjectOptions& o) {
+    for (const ProjectOption& option : ProjectOptionTable())
+        NeedsValue(
+            command.add_option(option.name, o.*option.given, option.help)->type_name("TEXT"));
+}
+
 void AddBookOptions(CLI::App& book, BookOptions& o) {
     AddBayOptions(book, o.bay);
     NeedsValue(book.add_option("--name", o.name, "the bay's name, printed under the title")
@@ -133,6 +141,7 @@ void AddBookOptions(CLI::App& book, BookOptions& o) {
                                "the book's file; a file there is replaced only by a whole book")
                    ->type_name("FILE.html"))
         ->required();
+    AddProjectOptions(book, o.project);
 }
 
 void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
@@ -153,7 +162,13 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
                                "also write each computed row's calculation book into this "
                                "folder, named after the row")
                    ->type_name("DIR"));
+    NeedsValue(batch
+                   .add_option("--book", o.book,
+                               "also write one calculation book of the whole schedule: a summary "
+                               "of every row, then each computed row's book")
+                   ->type_name("FILE.html"));
     AddPointLoadOptions(batch, o.pointLoad);
+    AddProjectOptions(batch, o.project);
 }
 
 BayInput ReadBay(const BayOptions& o) {
@@ -207,10 +222,11 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
+    const report::ProjectInfo project = ReadProjectInfo(o.project);
     try {
         const bool allPass = CheckBay(bay).AllPass();
         schedule::WriteBook(
-            {.bay = bay, .bayName = o.name, .date = os::TodayIso(), .version = DECKPLATE_VERSION},
+            {.bay = bay, .bayName = o.name, .project = project, .version = DECKPLATE_VERSION},
             os::PathFromUtf8(output));
         return allPass ? kAllPass : kLimitExceeded;
     } catch (const ArithmeticError& e) {

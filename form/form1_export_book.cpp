@@ -11,8 +11,9 @@ namespace deckplate::form {
 void Form1::ExportBook_Click() {
     std::string book;
     try {
-        book = report::CalculationBook(
-            {.bay = lastBay_, .date = platform_.Today(), .version = DECKPLATE_VERSION});
+        book = report::CalculationBook({.bay = lastBay_,
+                                        .project = {.date = platform_.Today()},
+                                        .version = DECKPLATE_VERSION});
     } catch (const ArithmeticError& error) {
         platform_.ReportError(ErrorReportText(error));
         return;

@@ -30,7 +30,7 @@ std::string FileName(const std::string& path) {
     return os::Utf8Of(os::PathFromUtf8(path).filename());
 }
 
-// Checks every row into `results`, keeping the computed rows for their books. Empty when the user
+// Checks every row into `results`, keeping every row for the books. Empty when the user
 // pressed 取消. Throws schedule::ScheduleError.
 std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowReader& rows,
                                            ScheduleRunRecord& run, std::ostream& results) {
@@ -44,12 +44,16 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
         const schedule::RowCheck result = checker.Check(row);
         writer.Write(row, result);
         summary.Count(result);
-        if (result.check && !run.booksLost) {
+        if (!run.booksLost) {
             try {
-                run.bays.push_back({*row.bay, row.name, row.line});
+                run.rows.push_back(
+                    {.line = row.line,
+                     .name = row.name,
+                     .bay = result.check ? row.bay : std::nullopt,
+                     .error = result.error ? RowErrorWords(*result.error) : std::string()});
             } catch (const std::bad_alloc&) {
                 // The results matter more than the books: they go on without them.
-                run.bays = {};
+                run.rows = {};
                 run.booksLost = true;
             }
         }
@@ -123,7 +127,7 @@ void Form1::Schedule_Click() {
             platform_.ReportError("结果未能保存。\n" + FileErrorText(error) + "\n请另选位置保存。");
             run.results = platform_.ChooseSaveFile(ProposedResults(run.schedule));
             rows.reset();
-            run.bays.clear();
+            run.rows.clear();
             run.booksLost = false;
         } catch (const std::bad_alloc&) {
             platform_.ReportError("内存不足，批量验算未能完成；结果文件未写入。");

@@ -1,9 +1,14 @@
 #include "form/schedule_summary_dialog.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "form/error_report.h"
 #include "form/schedule_words.h"
 #include "form/task_progress.h"
 #include "os/paths.h"
 #include "schedule/book.h"
+#include "version/deckplate_version.h"
 
 namespace deckplate::form {
 namespace {
@@ -15,16 +20,26 @@ constexpr int Id(SummaryControl control) { return static_cast<int>(control); }
 
 // clang-format off
 constexpr DialogRow kRows[] = {
-    {Id(Summary),     "Summary",     Label,        180,   180,  8640,  3300, ""},
-    {Id(OpenResults), "OpenResults", PushButton,   180,  3660,  2100,   450, "打开结果"},
-    {Id(WriteBooks),  "WriteBooks",  PushButton,  2460,  3660,  2100,   450, "写计算书…"},
-    {Id(Close),       "Close",       PushButton,  6720,  3660,  2100,   450, "关 闭", true},
+    {Id(Summary),       "Summary",       Label,        180,   180,  8640,  3300, ""},
+    {Id(OpenResults),   "OpenResults",   PushButton,   180,  3660,  2100,   450, "打开结果"},
+    {Id(WriteBooks),    "WriteBooks",    PushButton,  2460,  3660,  2100,   450, "写计算书…"},
+    {Id(OneFilePerRow), "OneFilePerRow", CheckBox,    4680,  3720,  1920,   330, "每行一个文件"},
+    {Id(Close),         "Close",         PushButton,  6720,  3660,  2100,   450, "关 闭", true},
 };
 // clang-format on
 static_assert(RowsInOrder(kRows), "row i of the table must describe control i");
 constexpr DialogTable kTable{"批量验算", 9000, 4290, kRows};
 
 std::string Rows(long long count) { return std::to_string(count) + " 行"; }
+
+// "<schedule name>_计算书.html" beside the schedule.
+std::string ProposedBook(const std::string& schedulePath) {
+    const std::filesystem::path path = os::PathFromUtf8(schedulePath);
+    return os::Utf8Of(path.parent_path() /
+                      os::PathFromUtf8(os::Utf8Of(path.stem()) + "_计算书.html"));
+}
+
+bool Computed(const report::ScheduleBookRow& row) { return row.bay.has_value(); }
 
 }  // namespace
 
@@ -51,8 +66,10 @@ std::string SummaryText(const ScheduleRunRecord& run) {
 ScheduleSummaryDialog::ScheduleSummaryDialog(Platform& platform, ScheduleRunRecord run)
     : Dialog(kTable), platform_(platform), run_(std::move(run)) {
     SetText(static_cast<int>(Summary), SummaryText(run_));
-    // A book is written for each computed row only.
-    SetEnabled(static_cast<int>(WriteBooks), !run_.bays.empty());
+    // A book is written for the computed rows only.
+    const bool computed = std::ranges::any_of(run_.rows, Computed);
+    SetEnabled(static_cast<int>(WriteBooks), computed);
+    SetEnabled(static_cast<int>(OneFilePerRow), computed);
 }
 
 void ScheduleSummaryDialog::OnClicked(int control) {
@@ -63,26 +80,61 @@ void ScheduleSummaryDialog::OnClicked(int control) {
                 platform_.ReportError(failure);
             break;
         case WriteBooks:
-            WriteAllBooks();
+            WriteBook();
             break;
         case Close:
             Cancel();
             break;
         case Summary:
+        case OneFilePerRow:
             break;
     }
 }
 
-void ScheduleSummaryDialog::WriteAllBooks() {
+void ScheduleSummaryDialog::WriteBook() {
+    if (State(static_cast<int>(OneFilePerRow)).checked)
+        WriteBookFolder();
+    else
+        WriteOneBook();
+}
+
+void ScheduleSummaryDialog::WriteOneBook() {
+    const std::string path = platform_.ChooseSaveFile(ProposedBook(run_.schedule));
+    if (path.empty()) return;
+    try {
+        const std::unique_ptr<FileWriter> file = platform_.StartFile(path);
+        const std::size_t rows = run_.rows.size();
+        TaskProgress progress(platform_, "写计算书");
+        const bool whole = report::WriteScheduleBook(
+            file->Stream(),
+            {.schedule = os::Utf8Of(os::PathFromUtf8(run_.schedule).filename()),
+             .project = {.date = platform_.Today()},
+             .version = DECKPLATE_VERSION},
+            run_.rows,
+            [&](std::size_t written) { return progress(double(written) / double(rows)); });
+        if (!whole) return;  // cancelled: the file is not put in place
+        file->Commit();
+    } catch (const os::FileError& error) {
+        platform_.ReportError("计算书未能写入。\n" + FileErrorText(error));
+        return;
+    }
+    SetText(static_cast<int>(Summary), SummaryText(run_) + "\n\n已将计算书写入：" + path);
+    if (const std::string failure = platform_.OpenFile(path, Viewer::Browser); !failure.empty())
+        platform_.ReportError(failure);
+}
+
+void ScheduleSummaryDialog::WriteBookFolder() {
     const std::string folder = platform_.ChooseFolder("选择写入计算书的文件夹");
     if (folder.empty()) return;
     std::size_t written = 0;
+    const auto computed = static_cast<std::size_t>(std::ranges::count_if(run_.rows, Computed));
     try {
-        schedule::BookFolder books(os::PathFromUtf8(folder));
+        schedule::BookFolder books(os::PathFromUtf8(folder), {.date = platform_.Today()});
         TaskProgress progress(platform_, "写计算书");
-        for (const BookBay& row : run_.bays) {
-            if (!progress(double(written) / double(run_.bays.size()))) return;  // cancelled
-            books.Write(row.bay, row.name, row.line);
+        for (const report::ScheduleBookRow& row : run_.rows) {
+            if (!row.bay) continue;
+            if (!progress(double(written) / double(computed))) return;  // cancelled
+            books.Write(*row.bay, row.name, row.line);
             ++written;
         }
     } catch (const schedule::BookError& error) {

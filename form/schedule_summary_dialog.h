@@ -1,27 +1,21 @@
 #pragma once
 // What 文件 → 批量验算… found: the rows that passed, exceeded a limit or erred (the first errors
 // with their lines), then the offer to open the results in the program the system gives CSV files
-// (Excel on most Windows machines) and to write every computed row's calculation book into a
-// folder the engineer chooses.
+// (Excel on most Windows machines) and to write the calculation book: the whole schedule as one
+// document (a summary of every row, then each computed row's book), or with 每行一个文件 ticked
+// every computed row's own book into a folder the engineer chooses.
 
 #include <string>
 #include <vector>
 
-#include "calc/bay_input.h"
 #include "form/dialog.h"
+#include "report/schedule_book.h"
 #include "schedule/row_check.h"
 #include "schedule/row_reader.h"
 
 namespace deckplate::form {
 
-enum class SummaryControl : int { Summary, OpenResults, WriteBooks, Close };
-
-/// A computed row, as its calculation book needs it.
-struct BookBay {
-    BayInput bay;
-    std::string name;  ///< the row's name cell
-    long long line = 0;
-};
+enum class SummaryControl : int { Summary, OpenResults, WriteBooks, OneFilePerRow, Close };
 
 /// One run over a schedule, as the summary tells it.
 struct ScheduleRunRecord {
@@ -30,8 +24,9 @@ struct ScheduleRunRecord {
     schedule::RowDefaults defaults;
     schedule::Summary summary;
     std::vector<std::string> warnings;  ///< about the schedule's text, as its reading found
-    /// The computed rows, for their books; empty with `booksLost` when memory ran short.
-    std::vector<BookBay> bays;
+    /// Every row, for the books: its bay, or its error in the window's words; empty with
+    /// `booksLost` when memory ran short.
+    std::vector<report::ScheduleBookRow> rows;
     bool booksLost = false;
 };
 
@@ -41,7 +36,9 @@ class ScheduleSummaryDialog : public Dialog {
 
   private:
     void OnClicked(int control) override;
-    void WriteAllBooks();
+    void WriteBook();
+    void WriteOneBook();
+    void WriteBookFolder();
 
     Platform& platform_;
     ScheduleRunRecord run_;

@@ -57,11 +57,14 @@ std::string ConclusionSection(const BookContext& book) {
             : Cat("<p class=\"statement exceeded\">结论：★", exceeded,
                   "超出限值，本设计不满足要求，须修改设计（铺板厚度、加劲肋截面或间距）后重新计算。"
                   "</p>\n");
+    // After the point-load section 结论 rarely fits on the page before: it goes whole to the next
+    // rather than leaving its statement alone on a page.
     return BookSection(
-        "conclusion", c.pointLoad ? "7 结论" : "6 结论",
+        book, "conclusion", c.pointLoad ? "7 结论" : "6 结论",
         Cat(table, statement,
             "<p class=\"note\">本计算书未包括：抗剪、铺板与加劲肋间的焊缝、加劲肋的支座、",
-            c.pointLoad ? "" : "集中荷载、", "振动及疲劳。</p>\n"));
+            c.pointLoad ? "" : "集中荷载、", "振动及疲劳。</p>\n"),
+        c.pointLoad ? "whole" : "");
 }
 
 }  // namespace deckplate::report

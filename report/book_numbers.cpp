@@ -18,9 +18,9 @@ std::string Chars(double x, std::chars_format format, int precision) {
     return std::string(buffer.data(), end);
 }
 
-Figure Scientific(double x) {
+Figure Scientific(double x, int decimals) {
     // "1.088e+06": the mantissa rounds first, so 9.9996e5 becomes 1.000e+06, not 10.00 × 10⁵.
-    const std::string text = Chars(x, std::chars_format::scientific, 3);
+    const std::string text = Chars(x, std::chars_format::scientific, decimals);
     const std::size_t e = text.find('e');
     int exponent = 0;
     const char* first = text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0);
@@ -30,22 +30,37 @@ Figure Scientific(double x) {
 
 }  // namespace
 
-Figure Shown(std::string_view displayText) {
-    if (!displayText.empty() && displayText.front() == ' ') displayText.remove_prefix(1);
-    return {std::string(displayText), 0};
+Figure Shown(std::string_view displayText, int decimals) {
+    return Fixed(ParseNumber(displayText), decimals);
 }
 
 Figure Exact(double x) { return {PlainNumberText(x), 0}; }
 
 Figure Fixed(double x, int decimals) { return {Chars(x, std::chars_format::fixed, decimals), 0}; }
 
-Figure Significant(double x) {
+Figure Significant(double x, int moreDigits) {
     const double magnitude = std::fabs(x);
     if (magnitude == 0.0) return {"0", 0};
-    if (magnitude >= 1e4 || magnitude < 1e-3) return Scientific(x);
+    if (magnitude >= 1e4 || magnitude < 1e-3) return Scientific(x, 3 + moreDigits);
     const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
     const int decimals = exponent >= 3 ? 0 : exponent == 2 ? 1 : exponent >= 0 ? 2 : 2 - exponent;
-    return Fixed(x, decimals);
+    return Fixed(x, decimals + moreDigits);
+}
+
+Figure Scaled(Figure figure, int tenPowers) {
+    figure.tenPower += tenPowers;
+    return figure;
+}
+
+double ValueOf(const Figure& figure) {
+    return ParseNumber(figure.digits) * std::pow(10.0, figure.tenPower);
+}
+
+double LastDigit(const Figure& figure) {
+    const std::size_t point = figure.digits.find('.');
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(figure.digits.size() - point - 1);
+    return std::pow(10.0, figure.tenPower - decimals);
 }
 
 Figure ThreeDecimals(double x) { return Fixed(RoundDecimals(x, 3), 3); }

@@ -1,7 +1,9 @@
 #pragma once
-// How the calculation book writes a number. Every number in the book is the check's own value:
-// a result the window shows is written as the window shows it, an input as it was given, and any
-// other value of the check (q, y, Ms, the section's parts) to three or four significant digits.
+// How the calculation book writes a number: as numbers are written in print (0.13, not the
+// window's " .13"). Every number in the book is the check's own value: a result the window shows
+// to two decimals, an input as it was given, and any other value of the check (q, y, Ms, the
+// section's parts) to three or four significant digits, or to as many more as working its
+// formulas by hand needs (book_figures.h).
 
 #include <string>
 #include <string_view>
@@ -15,8 +17,9 @@ struct Figure {
     int tenPower = 0;
 };
 
-/// A display text of the window (" 17.36", " .13") without its sign position.
-Figure Shown(std::string_view displayText);
+/// A display text of the window (" 17.36", " .13", " 20") as print writes it, to `decimals`
+/// (the window's two, one for the self-weight): "17.36", "0.13", "20.00".
+Figure Shown(std::string_view displayText, int decimals = 2);
 
 /// An input or a coefficient as it stands: 1.2, 4.5, 0.0433.
 Figure Exact(double x);
@@ -26,8 +29,18 @@ Figure Fixed(double x, int decimals);
 
 /// A value of the check that the window does not show: two decimals from 1 to 100 (4.00,
 /// 13.72), one from 100 to 1000 (337.6), none from 1000 to 10⁴, three significant digits below
-/// 1 (0.125, 0.0433), and four significant digits times a power of ten from 10⁴ or below 10⁻³.
-Figure Significant(double x);
+/// 1 (0.125, 0.0433), and four significant digits times a power of ten from 10⁴ or below 10⁻³;
+/// with `moreDigits`, that many digits more (13.7163, 1.08765 × 10⁶).
+Figure Significant(double x, int moreDigits = 0);
+
+/// The figure times 10ⁿ: a load in kN/m² written in N/mm² is Scaled(q, −3).
+Figure Scaled(Figure figure, int tenPowers);
+
+/// The number a figure stands for.
+double ValueOf(const Figure& figure);
+
+/// One unit of its last digit: 0.01 for "17.36", 10³ for "1.088 × 10⁶".
+double LastDigit(const Figure& figure);
 
 /// A utilisation (1 is the limit) to three decimals, rounded as the schedule results round it,
 /// the zeros kept so that a column of them lines up: 0.239, 1.500.

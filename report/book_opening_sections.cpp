@@ -1,4 +1,4 @@
-// The book's opening: its title, the basis it is computed on, the inputs and the loads.
+// A bay's opening sections: the basis it is computed on, the inputs and the loads.
 #include "report/book_sections.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
@@ -64,16 +64,6 @@ std::string GammaRule(const BookContext& book) {
 
 }  // namespace
 
-std::string TitleBlock(const BookContext& book) {
-    std::string facts;
-    if (!book.input.bayName.empty())
-        facts += Cat("<span>构件：", EscapeHtml(book.input.bayName), "</span>");
-    facts += Cat("<span>日期：", EscapeHtml(book.input.date), "</span><span>程序版本：deckplate ",
-                 EscapeHtml(book.input.version), "</span>");
-    return Cat("<header>\n<h1>钢平台铺板及加劲肋计算书</h1>\n<p class=\"facts\">", facts,
-               "</p>\n</header>\n");
-}
-
 std::string BasisSection(const BookContext& book) {
     const DesignBasis basis = book.input.bay.basis;
     const std::string content = Cat(
@@ -95,7 +85,7 @@ std::string BasisSection(const BookContext& book) {
                 "b<sub>e</sub> = min(",
                 Number(kStripThicknesses), "t, a) 的铺板")),
         "</table>\n");
-    return BookSection("basis", "1 计算依据", content);
+    return BookSection(book, "basis", "1 计算依据", content);
 }
 
 std::string InputSection(const BookContext& book) {
@@ -117,7 +107,7 @@ std::string InputSection(const BookContext& book) {
                  bay.boundary.continuous ? "三跨及以上连续" : "四边简支"),
             pair("加劲肋跨度 L", Value(bay.span, "mm"), "加劲肋间距 a", Value(bay.spacing, "mm")),
             "<tr><th>加劲肋</th><td colspan=\"3\">", stiffener, "</td></tr>\n", "</table>\n");
-    return BookSection("input", "2 输入", content);
+    return BookSection(book, "input", "2 输入", content);
 }
 
 std::string LoadSection(const BookContext& book) {
@@ -127,10 +117,10 @@ std::string LoadSection(const BookContext& book) {
         Math(Cat(Mi("q"), Mo("="), GammaX("G"), Mo("·"), Mi("D"), Mo("+"), GammaX("Q"), Mo("·"),
                  Mi("P"), Mo("="), Mn(Exact(plate.factors.dead)), Mo("×"), Mn(Exact(bay.dead)),
                  Mo("+"), Mn(Exact(plate.factors.live)), Mo("×"), Mn(Exact(bay.live)), Mo("="),
-                 Mn(Significant(plate.q)), Unit("kN/m²")));
+                 Mn(book.figures.q), Unit("kN/m²")));
     const std::string qk = Math(Cat(SubscriptedSymbol("q", "k"), Mo("="), Mi("D"), Mo("+"), Mi("P"),
                                     Mo("="), Mn(Exact(bay.dead)), Mo("+"), Mn(Exact(bay.live)),
-                                    Mo("="), Mn(Significant(plate.qk)), Unit("kN/m²")));
+                                    Mo("="), Mn(book.figures.qk), Unit("kN/m²")));
     std::string notes =
         Cat("<p>荷载组合：", EscapeHtml(LoadCombinationText(plate.basis, plate.factors)),
             "。q 用于强度验算，q<sub>k</sub> 用于挠度验算。</p>\n");
@@ -140,10 +130,10 @@ std::string LoadSection(const BookContext& book) {
                 "（工业楼面），γ<sub>Q</sub> 取 ", Text(Exact(plate.factors.live)), "。</p>\n");
     }
     notes += Cat("<p class=\"note\">铺板及加劲肋自重 w = ",
-                 Text(Shown(book.check.stiffener.display.selfWeight)), " kN/m²（每平方米，钢材 ",
+                 Text(Shown(book.check.stiffener.display.selfWeight, 1)), " kN/m²（每平方米，钢材 ",
                  Number(kSteelUnitWeight),
                  " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。</p>\n");
-    return BookSection("loads", "3 荷载组合", Cat(FormulaBlock(q), FormulaBlock(qk), notes));
+    return BookSection(book, "loads", "3 荷载组合", Cat(FormulaBlock(q), FormulaBlock(qk), notes));
 }
 
 }  // namespace deckplate::report

@@ -18,8 +18,20 @@ double StiffenerDepth(const Stiffener& stiffener) {
 
 }  // namespace
 
-std::string BookSection(std::string_view id, std::string_view title, std::string_view content) {
-    return Cat("<section id=\"", id, "\">\n<h2>", title, "</h2>\n", content, "</section>\n");
+BookContext ContextOf(const BookInput& input, const BayCheck& check, std::string idPrefix) {
+    return {.input = input,
+            .check = check,
+            .utilisation = Utilisations(check),
+            .figures = FiguresOf(input.bay, check),
+            .idPrefix = std::move(idPrefix)};
+}
+
+std::string BookSection(const BookContext& book, std::string_view id, std::string_view title,
+                        std::string_view content, std::string_view classes) {
+    const std::string classAttribute =
+        classes.empty() ? std::string() : Cat(" class=\"", classes, "\"");
+    return Cat("<section id=\"", book.idPrefix, id, "\"", classAttribute, ">\n<h2>", title,
+               "</h2>\n", content, "</section>\n");
 }
 
 std::string FormulaBlock(std::string_view math, std::string_view continued) {
@@ -49,54 +61,43 @@ Figure SteelModulus() {
     return e;
 }
 
-Figure CentimetresToTheFourth(std::string_view displayText) {
-    Figure figure = Shown(displayText);
-    figure.tenPower += 4;
-    return figure;
-}
-
-Figure PerSquareMillimetre(double kilonewtonsPerSquareMetre) {
-    Figure figure = Significant(kilonewtonsPerSquareMetre);
-    figure.tenPower -= 3;
-    return figure;
-}
-
 std::string FibreStressFormulas(const BookContext& book, const FibreStresses& stresses) {
     const BayInput& bay = book.input.bay;
-    const StiffenerResult& s = book.check.stiffener;
+    const BookFigures& figures = book.figures;
     const std::string Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
                       Yo = SubscriptedSymbol("Y", "o");
     const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
     const double depth = StiffenerDepth(StiffenerSection(bay.stiffener));
     const auto fibre = [&](std::string_view name, std::string_view lever, double gamma,
-                           const Figure& leverValue, double stress, std::string_view where) {
-        return Math(
-            Cat(SubscriptedSymbol("σ", name), Mo("="),
-                Mfrac(Cat(Ms, Mo("·"), lever), Cat(GammaX(Cat("x", name)), Mo("·"), Ix)), Mo("="),
-                Mfrac(Cat(Mn(Significant(stresses.Ms)), Mo("×"), Mn(leverValue)),
-                      Cat(Mn(Exact(gamma)), Mo("×"),
-                          Mn(CentimetresToTheFourth(s.display.compositeInertia)))),
-                Mo("="), Mn(Significant(stress)), Unit("N/mm²"), Mtext(Cat("（", where, "）"))));
+                           std::string_view leverNumbers, const Figure& stress,
+                           std::string_view where) {
+        return Math(Cat(SubscriptedSymbol("σ", name), Mo("="),
+                        Mfrac(Cat(Ms, Mo("·"), lever), Cat(GammaX(Cat("x", name)), Mo("·"), Ix)),
+                        Mo("="),
+                        Mfrac(Cat(Mn(stresses.Ms), Mo("×"), leverNumbers),
+                              Cat(Mn(Exact(gamma)), Mo("×"), Mn(figures.Ix))),
+                        Mo("="), Mn(stress), Unit("N/mm²"), Mtext(Cat("（", where, "）"))));
     };
     const std::string top =
-        fibre("1", Yo, kTopFaceGamma, Significant(s.Yo), stresses.top, "上缘，铺板顶面");
-    const std::string bottom =
-        fibre("2", Parenthesised(Cat(Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo)), lowerGamma,
-              Significant(bay.thickness.mm + depth - s.Yo), stresses.bottom,
-              book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
+        fibre("1", Yo, kTopFaceGamma, Mn(figures.Yo), stresses.top, "上缘，铺板顶面");
+    // The lever below the axis with its parts, so that it is worked from Yo as shown.
+    const std::string bottomLever = Parenthesised(
+        Cat(Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)));
+    const std::string bottom = fibre(
+        "2", Parenthesised(Cat(Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo)), lowerGamma, bottomLever,
+        stresses.bottom, book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
     const std::string governing = Math(
         Cat(SubscriptedSymbol("σ", "s"), Mo("="), Mi("max"),
             Parenthesised(Cat(SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2"))),
-            Mo("="), Mn(Shown(stresses.shown)), Unit("N/mm²"), Mo(Relation(stresses.exceeded)),
-            Mi("f"), Mo("="), Mn(Exact(stresses.f)), Unit("N/mm²")));
+            Mo("="), Mn(stresses.shown), Unit("N/mm²"), Mo(Relation(stresses.exceeded)), Mi("f"),
+            Mo("="), Mn(Exact(stresses.f)), Unit("N/mm²")));
     return Cat(FormulaBlock(top), FormulaBlock(bottom), FormulaBlock(governing));
 }
 
-std::string PlateStressFormula(double moment, double thickness, std::string_view shownStress,
+std::string PlateStressFormula(const Figure& moment, double thickness, const Figure& stress,
                                bool exceeded, double f) {
     // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
-    Figure perMillimetre = Significant(moment);
-    perMillimetre.tenPower += 3;
+    const Figure perMillimetre = Scaled(moment, 3);
     return Math(
         Cat(Mi("σ"), Mo("="),
             Mfrac(Cat(Mn(Exact(6)), Mo("·"), Mi("M")),
@@ -104,17 +105,17 @@ std::string PlateStressFormula(double moment, double thickness, std::string_view
             Mo("="),
             Mfrac(Cat(Mn(Exact(6)), Mo("×"), Mn(perMillimetre)),
                   Cat(Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(thickness)), Mn(Exact(2))))),
-            Mo("="), Mn(Shown(shownStress)), Unit("N/mm²"), Mo(Relation(exceeded)), Mi("f"),
-            Mo("="), Mn(Exact(f)), Unit("N/mm²")));
+            Mo("="), Mn(stress), Unit("N/mm²"), Mo(Relation(exceeded)), Mi("f"), Mo("="),
+            Mn(Exact(f)), Unit("N/mm²")));
 }
 
-StiffenerDeflectionLines StiffenerDeflectionLimit(std::string_view shownDeflection,
+StiffenerDeflectionLines StiffenerDeflectionLimit(const Figure& deflection,
                                                   const DeflectionVerdict& verdict) {
-    return {Math(Cat(Mo("="), Mn(Shown(shownDeflection)), Unit("mm"),
-                     Mo(Relation(verdict.exceeded)), Mfrac(Mi("L"), Mn(Exact(verdict.limit))),
-                     Mo("="), Mn(Significant(verdict.allowed)), Unit("mm"))),
+    return {Math(Cat(Mo("="), Mn(deflection), Unit("mm"), Mo(Relation(verdict.exceeded)),
+                     Mfrac(Mi("L"), Mn(Exact(verdict.limit))), Mo("="),
+                     Mn(Significant(verdict.allowed)), Unit("mm"))),
             InlineMath(Cat(Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
-                           Mn(Exact(RoundDecimals(verdict.ratio, 1))),
+                           Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
                            Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))))};
 }
 

@@ -7,26 +7,36 @@
 
 #include "calc/checks.h"
 #include "calc/code_values.h"
+#include "report/book_figures.h"
 #include "report/book_numbers.h"
 #include "report/calculation_book.h"
 
 namespace deckplate::report {
 
+/// One bay as its sections are written: its input, its check and the figures of its formulas.
 struct BookContext {
     const BookInput& input;
     const BayCheck& check;
     Utilisation utilisation;
+    BookFigures figures;
+    /// Before each section's id: empty in a bay's own book, "bay-3-" for a schedule's third bay,
+    /// so that every id of one document is its own.
+    std::string idPrefix{};
 
     bool FlatBar() const { return std::holds_alternative<deckplate::FlatBar>(input.bay.stiffener); }
 };
 
-/// The book's style sheet: screen and A4 print.
-std::string_view BookStyleSheet();
-/// What a book with the point load adds to it.
-std::string_view PointLoadStyleSheet();
+/// The context of a bay's sections: its check and figures. Throws ArithmeticError.
+BookContext ContextOf(const BookInput& input, const BayCheck& check, std::string idPrefix = {});
 
-/// <section id="…"><h2>title</h2>content</section>
-std::string BookSection(std::string_view id, std::string_view title, std::string_view content);
+/// The book's style sheet: screen and A4 print, each printed page headed by `header` (the
+/// project's name) and numbered 第 N 页 共 M 页 at its foot.
+std::string BookStyleSheet(std::string_view header);
+
+/// <section id="…"><h2>title</h2>content</section>; `classes` for its style ("whole": never
+/// broken across two pages).
+std::string BookSection(const BookContext& book, std::string_view id, std::string_view title,
+                        std::string_view content, std::string_view classes = {});
 
 /// A formula on its own line, kept whole on one page; a long one goes on with its substitution
 /// ("= 3240 + …") on a second line.
@@ -47,19 +57,14 @@ std::string_view Relation(bool exceeded);
 /// E = 2.06 × 10⁵ N/mm², the modulus the calculation takes.
 Figure SteelModulus();
 
-/// A value the window shows in cm⁴, written in mm⁴: "108.76 × 10⁴".
-Figure CentimetresToTheFourth(std::string_view displayText);
-
-/// A load in kN/m² written in N/mm², the formulas' unit: × 10⁻³.
-Figure PerSquareMillimetre(double kilonewtonsPerSquareMetre);
-
 /// What the composite section's two fibres are checked with under a moment: the stiffener's
 /// uniform check and its point-load check alike.
 struct FibreStresses {
-    double Ms;               ///< N·mm
-    double top, bottom;      ///< N/mm²
-    std::string_view shown;  ///< the larger as the window shows it
-    double f;                ///< N/mm²
+    const Figure& Ms;      ///< N·mm
+    const Figure& top;     ///< N/mm²
+    const Figure& bottom;  ///< N/mm²
+    const Figure& shown;   ///< the larger as the window shows it
+    double f;              ///< N/mm²
     bool exceeded;
 };
 
@@ -69,7 +74,7 @@ std::string FibreStressFormulas(const BookContext& book, const FibreStresses& st
 
 /// σ = 6·M/(γx·t²) with its numbers, judged against f: M in kN·m per metre of plate, the
 /// displayed stress and the verdict's outcome.
-std::string PlateStressFormula(double moment, double thickness, std::string_view shownStress,
+std::string PlateStressFormula(const Figure& moment, double thickness, const Figure& stress,
                                bool exceeded, double f);
 
 /// "= δs mm < L/200 = … mm" and the note "L/δs = … > 200" of a stiffener's deflection verdict.
@@ -77,7 +82,7 @@ struct StiffenerDeflectionLines {
     std::string result;
     std::string ratio;
 };
-StiffenerDeflectionLines StiffenerDeflectionLimit(std::string_view shownDeflection,
+StiffenerDeflectionLines StiffenerDeflectionLimit(const Figure& deflection,
                                                   const DeflectionVerdict& verdict);
 
 /// Symbols of the formulas, as MathML.

@@ -48,13 +48,14 @@ std::string Strength(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
     const StrengthVerdict& verdict = book.check.plateStrength;
+    const BookFigures& figures = book.figures;
     const std::string moment =
         Math(Cat(Mi("M"), Mo("="), Mi("α"), Mo("·"), Mi("q"), Mo("·"), Msup(Mi("a"), Mn(Exact(2))),
-                 Mo("="), Mn(Exact(plate.alpha)), Mo("×"), Mn(Significant(plate.q)), Mo("×"),
-                 Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
-                 Mn(Shown(plate.display.moment)), Unit("kN·m/m")));
-    const std::string stress = PlateStressFormula(plate.moment, bay.thickness.mm,
-                                                  plate.display.stress, verdict.exceeded, plate.f);
+                 Mo("="), Mn(Exact(plate.alpha)), Mo("×"), Mn(figures.q), Mo("×"),
+                 Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="), Mn(figures.moment),
+                 Unit("kN·m/m")));
+    const std::string stress = PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
+                                                  verdict.exceeded, plate.f);
     return Cat("<h3>强度</h3>\n", FormulaBlock(moment), FormulaBlock(stress),
                "<p class=\"note\">a 以 m 计；M 为每米板宽的弯矩，代入应力式时化为每毫米板宽 "
                "N·mm/mm。</p>\n",
@@ -71,14 +72,14 @@ std::string Deflection(const BookContext& book) {
                   Msup(Mi("a"), Mn(Exact(4)))),
               Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
         Mo("="),
-        Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(PerSquareMillimetre(plate.qk)), Mo("×"),
+        Mfrac(Cat(Mn(Exact(plate.beta)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
                   Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
               Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3))))),
-        Mo("="), Mn(Shown(plate.display.deflection)), Unit("mm"), Mo(Relation(verdict.exceeded)),
+        Mo("="), Mn(book.figures.deflection), Unit("mm"), Mo(Relation(verdict.exceeded)),
         Mfrac(Mi("a"), Mn(Exact(verdict.limit))), Mo("="), Mn(Significant(verdict.allowed)),
         Unit("mm")));
     const std::string ratio = InlineMath(
-        Cat(Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Exact(RoundDecimals(verdict.ratio, 1))),
+        Cat(Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
             Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))));
     return Cat("<h3>挠度</h3>\n", FormulaBlock(deflection),
                "<p class=\"note\">q<sub>k</sub> 以 N/mm² 计，a、t 以 mm 计；", ratio, "。</p>\n",
@@ -97,7 +98,7 @@ std::string PlateSection(const BookContext& book) {
     const std::string figure =
         Cat("<figure class=\"sketch\">", PanelSketch(bay),
             "<figcaption>区格平面（粗线为支承边，尺寸 mm）</figcaption></figure>\n");
-    return BookSection("plate", "4 铺板验算",
+    return BookSection(book, "plate", "4 铺板验算",
                        Cat("<div class=\"side-by-side\">", figure, panel, "</div>\n",
                            Strength(book), Deflection(book)));
 }

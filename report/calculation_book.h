@@ -1,14 +1,16 @@
 #pragma once
 // The calculation book (计算书): one bay's check written out for a reviewer as one self-contained
-// HTML file — each formula with the numbers put into it, its limit and the clause the limit comes
-// from, a sketch of the plate panel and a drawing of the stiffener's section to scale. Inline
-// CSS, SVG and MathML, no script and nothing from outside, so that any current browser shows it
-// and prints it on A4.
+// HTML file — a title block with the project and lines for the signatures, each formula with the
+// numbers put into it, its limit and the clause the limit comes from, a sketch of the plate panel
+// and a drawing of the stiffener's section to scale. Inline CSS, SVG and MathML, no script and
+// nothing from outside, so that any current browser shows it and prints it on A4, each page with
+// the project's name above and its number below.
 //
-// Data flow: BookInput (the bay with its basis, its names, the date, the version) →
-// CalculationBook() runs CheckBay → the sections in order (title, 计算依据, 输入, 荷载组合,
-// 铺板验算, 加劲肋验算, 集中荷载验算 when the bay has a point load, 结论), each written from the
-// check's own values → one UTF-8 HTML text.
+// Data flow: BookInput (the bay with its basis, its name, the project, the version) →
+// CalculationBook() runs CheckBay → the figures its formulas need (book_figures.h) → the title
+// block, then the sections in order (计算依据, 输入, 荷载组合, 铺板验算, 加劲肋验算, 集中荷载验算
+// when the bay has a point load, 结论), each written from the check's own values → one UTF-8 HTML
+// text. A whole schedule's book (schedule_book.h) sets the same sections for each of its bays.
 // Writing the file is the caller's business: os::ReplaceTextFile(…, TextEncoding::Utf8).
 
 #include <string>
@@ -17,10 +19,24 @@
 
 namespace deckplate::report {
 
+/// What the title block says of the project, each field UTF-8 text as given; any may be empty.
+struct ProjectInfo {
+    std::string name{};          ///< 工程名称, also above every printed page
+    std::string number{};        ///< 工程编号
+    std::string part{};          ///< 子项
+    std::string stage{};         ///< 设计阶段
+    std::string calculatedBy{};  ///< 计算
+    std::string checkedBy{};     ///< 校对
+    std::string approvedBy{};    ///< 审核
+    std::string date{};          ///< 日期, "2024-05-31"
+
+    friend bool operator==(const ProjectInfo&, const ProjectInfo&) = default;
+};
+
 struct BookInput {
     BayInput bay{};         ///< loads, sizes, boundary, stiffener and design basis
     std::string bayName{};  ///< the bay's name as typed, UTF-8; may be empty
-    std::string date{};     ///< the date the book states, e.g. "2024-05-31"
+    ProjectInfo project{};  ///< the title block's
     std::string version{};  ///< the program's version, e.g. "1.0.0"
 };
 

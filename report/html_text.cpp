@@ -32,6 +32,21 @@ std::string EscapeHtml(std::string_view text) {
     return out;
 }
 
+std::string CssString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += Cat("\\", std::string(1, c));
+        else if (c == '<')
+            out += "\\3c ";
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            out += ' ';
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
 std::string Element(std::string_view tag, std::string_view content, std::string_view classes) {
     std::string out = Cat("<", tag);
     if (!classes.empty()) out += Cat(" class=\"", classes, "\"");

@@ -12,6 +12,10 @@ namespace deckplate::report {
 /// feed, which HTML does not allow, become U+FFFD.
 std::string EscapeHtml(std::string_view text);
 
+/// `text` as a quoted CSS string inside a <style> element: quotes and backslashes escaped, "<"
+/// written as an escape so that no "</style" can end the element, control characters as blanks.
+std::string CssString(std::string_view text);
+
 /// Joins parts into one string: the book is built from many small pieces of markup.
 template <class... Parts>
 std::string Cat(const Parts&... parts) {

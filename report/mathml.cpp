@@ -38,6 +38,10 @@ std::string Msub(std::string_view base, std::string_view subscript) {
     return Element("msub", Cat(Mrow(base), Mrow(subscript)));
 }
 
+std::string Munder(std::string_view base, std::string_view under) {
+    return Element("munder", Cat(Mrow(base), Mrow(under)));
+}
+
 std::string Parenthesised(std::string_view content) { return Mrow(Cat(Mo("("), content, Mo(")"))); }
 
 std::string Unit(std::string_view unit) { return Mtext(Cat("\u2009", unit)); }

@@ -24,6 +24,7 @@ std::string Mrow(std::string_view content);
 std::string Mfrac(std::string_view numerator, std::string_view denominator);
 std::string Msup(std::string_view base, std::string_view exponent);
 std::string Msub(std::string_view base, std::string_view subscript);
+std::string Munder(std::string_view base, std::string_view under);  ///< Σ with its range below
 
 /// ( content )
 std::string Parenthesised(std::string_view content);

@@ -403,6 +403,44 @@ TEST(Batch, BooksForComputedRowsNamedAfterThem) {
     EXPECT_NE(Read(books + "/" + a).find("★加劲肋强度超出限值"), std::string::npos);
 }
 
+// One book of the whole schedule: every row in its summary, a row in error with its error, then
+// each computed row's sections in the schedule's order, the project in the title block of it and
+// of every book in the folder beside it.
+TEST(Batch, OneBookOfTheWholeSchedule) {
+    TempFolder folder;
+    const std::string schedule = folder.Write(
+        "schedule.csv", kHeader + "A,1,2,6,2000,500,simple,80x8\r\n" +
+                            "bad,1,2,6,2000,0,simple,80x8\r\n" +
+                            "B,1,2,6,2000,500,simple,L25x16x3\r\n");
+    const std::string book = folder.path() + "/计算书.html", books = folder.path() + "/books";
+    std::ostringstream out, err;
+    const BatchOptions options{.schedule = schedule,
+                               .books = books,
+                               .book = book,
+                               .project = {.name = "某厂", .date = "2024-05-31"}};
+    EXPECT_EQ(RunBatch(options, out, err), 1) << err.str();
+    const std::string text = Read(book);
+    std::size_t previous = 0;
+    for (const char* part :
+         {"<td colspan=\"3\">某厂</td>", "排表：schedule.csv，共 2 项", "<h2>汇总</h2>",
+          "<a href=\"#bay-1\">A</a>", "<td>bad</td><td>3</td><td colspan=\"5\">出错：column "
+          "&#39;spacing&#39;: must be greater than 0 mm, not 0</td>",
+          "<a href=\"#bay-2\">B</a>", "<article class=\"bay\" id=\"bay-1\">",
+          "id=\"bay-1-conclusion\"", "<article class=\"bay\" id=\"bay-2\">",
+          "★加劲肋强度超出限值", "</html>"}) {
+        const std::size_t at = text.find(part, previous);
+        ASSERT_NE(at, std::string::npos) << part << " missing or out of order";
+        previous = at + 1;
+    }
+    EXPECT_NE(Read(books + "/A.html").find("<td colspan=\"3\">某厂</td>"), std::string::npos);
+
+    // The schedule itself is no place for the book.
+    std::ostringstream again;
+    EXPECT_EQ(RunBatch({.schedule = schedule, .book = schedule}, out, again), 2);
+    EXPECT_NE(again.str().find("is the schedule itself"), std::string::npos) << again.str();
+    EXPECT_TRUE(Read(schedule).starts_with(kHeader));
+}
+
 TEST(Batch, BooksFolderThatCannotBeMadeStopsTheRun) {
     TempFolder folder;
     const std::string schedule =

@@ -243,6 +243,15 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",
          "nothing was checked: all 3393 candidates hit an arithmetic fault (division by zero in "
          "plate deflection ratio"},
+        {"book " + kBay + "--flat-bar 80x8 -o b.html --project-name \"$(printf 'A\\tB')\"",
+         "--project-name: the text holds a line break or another control character"},
+        {"book " + kBay + "--flat-bar 80x8 -o b.html --checked-by " + std::string(201, 'x'),
+         "--checked-by: the text is longer than 200 characters"},
+        {"book " + kBay + "--flat-bar 80x8 -o b.html --date 2023-02-29",
+         "--date: must be a date written YYYY-MM-DD, such as 2024-05-31, not 2023-02-29"},
+        {"batch schedule.csv --project-name 某厂",
+         "the project information goes into calculation books: give --book FILE.html or --books "
+         "DIR with it"},
     };
     for (const auto& [arguments, message] : cases) {
         const std::string said = RunCli(arguments, "2>&1").out;

@@ -121,30 +121,42 @@ class Form1ScheduleTest : public Form1Test {
 };
 
 // The results are the command line's bytes, written once the run is complete; the summary
-// counts the rows and names the erring one; its books land in the chosen folder.
+// counts the rows and names the erring one; its book is one document beside the schedule, every
+// row in its summary, or with 每行一个文件 one book per computed row in the chosen folder.
 TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
     std::string summary;
+    const std::string results = platform.saveChoice,
+                      book = os::Utf8Of(folder / os::PathFromUtf8("计算书.html"));
     platform.folderChoice = os::Utf8Of(folder / os::PathFromUtf8("计算书"));
     platform.dialogs.push_back([&](Dialog& dialog) {
         summary = dialog.State(SummaryControl::Summary).text;
         dialog.Clicked(SummaryControl::OpenResults);
+        platform.saveChoice = book;
+        dialog.Clicked(SummaryControl::WriteBooks);
+        dialog.Clicked(SummaryControl::OneFilePerRow);
         dialog.Clicked(SummaryControl::WriteBooks);
     });
     form.MenuChosen(MenuItem::Schedule);
 
     std::ostringstream expected, messages;
     cli::RunBatch({.schedule = os::Utf8Of(scheduleFile)}, expected, messages);
-    ASSERT_EQ(platform.writes.size(), 1u);
-    EXPECT_EQ(platform.writes[0].path, platform.saveChoice);
+    ASSERT_EQ(platform.writes.size(), 2u);
+    EXPECT_EQ(platform.writes[0].path, results);
     EXPECT_EQ(platform.writes[0].text, expected.str());
+    EXPECT_EQ(platform.writes[1].path, book);
+    for (const char* part : {"<h2>汇总</h2>", "Platform A bay 1", "出错：加劲肋间距必须大于 0 mm"})
+        EXPECT_NE(platform.writes[1].text.find(part), std::string::npos) << part;
+    EXPECT_NE(std::ranges::find(
+                  platform.calls,
+                  "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_计算书.html"))),
+              platform.calls.end());
     EXPECT_EQ(platform.calls[1],
               "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_结果.csv")));
     EXPECT_NE(summary.find("共 4 行：通过 2 行，超限 1 行，出错 1 行。"), std::string::npos)
         << summary;
     EXPECT_NE(summary.find("\n第 5 行：加劲肋间距必须大于 0 mm，现为 0"), std::string::npos)
         << summary;
-    EXPECT_NE(std::ranges::find(platform.calls, "associated " + platform.saveChoice),
-              platform.calls.end());
+    EXPECT_NE(std::ranges::find(platform.calls, "associated " + results), platform.calls.end());
     EXPECT_TRUE(
         std::filesystem::exists(folder / os::PathFromUtf8("计算书") / "Platform A bay 1.html"));
     EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();

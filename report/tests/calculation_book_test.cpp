@@ -18,7 +18,10 @@ namespace {
 
 BookInput Book(StiffenerChoice stiffener, BayInput bay) {
     bay.stiffener = stiffener;
-    return {.bay = bay, .bayName = "平台A 第1跨", .date = "2024-05-31", .version = "1.0.0"};
+    return {.bay = bay,
+            .bayName = "平台A 第1跨",
+            .project = {.name = "某厂房平台", .date = "2024-05-31"},
+            .version = "1.0.0"};
 }
 
 CatalogueAngle Angle(std::string_view designation) { return {FindAngle(designation).value()}; }
@@ -56,7 +59,8 @@ TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
     const std::string html = CalculationBook(input);
     std::size_t previous = 0;
     for (const char* marker :
-         {"<h1>钢平台铺板及加劲肋计算书</h1>", "平台A 第1跨", "2024-05-31", "1.0.0", "id=\"basis\"",
+         {"@top-center { content: \"某厂房平台\"", "<h1>钢平台铺板及加劲肋计算书</h1>", "平台A 第1跨",
+          "某厂房平台", "2024-05-31", "<th>校对</th>", "1.0.0", "verification.md", "id=\"basis\"",
           "id=\"input\"", "id=\"loads\"", "id=\"plate\"", "<svg", "id=\"stiffener\"", "<svg",
           "id=\"conclusion\"", "</html>"}) {
         const std::size_t at = html.find(marker, previous);
@@ -126,12 +130,12 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
         const PointLoadCheck& p = *check.pointLoad;
         const std::size_t exceeded = p.plateStrength.exceeded + p.plateDeflection.exceeded +
                                      p.stiffenerStrength.exceeded + p.stiffenerDeflection.exceeded;
+        // The plate's moment is shown to the digits its stress needs, not the window's two.
         for (const std::string& text :
-             {p.plate.display.moment, p.plate.display.stress, p.plate.display.deflection,
-              p.stiffener.display.moment, p.stiffener.display.stress,
-              p.stiffener.display.deflection, EscapeHtml(p.plateStrength.text),
-              EscapeHtml(p.plateDeflection.text), EscapeHtml(p.stiffenerStrength.text),
-              EscapeHtml(p.stiffenerDeflection.text)})
+             {p.plate.display.stress, p.plate.display.deflection, p.stiffener.display.moment,
+              p.stiffener.display.stress, p.stiffener.display.deflection,
+              EscapeHtml(p.plateStrength.text), EscapeHtml(p.plateDeflection.text),
+              EscapeHtml(p.stiffenerStrength.text), EscapeHtml(p.stiffenerDeflection.text)})
             EXPECT_NE(point.find(text.substr(text.front() == ' ')), std::string::npos) << text;
         std::size_t shown = 0;
         for (auto at = point.find("verdict exceeded"); at != std::string::npos;
@@ -169,12 +173,14 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
 TEST(CalculationBook, UsersTextIsEscaped) {
     BookInput input = Book(FlatBar{80, 8}, kFlatBarBay);
     input.bayName = "<script>alert('x')</script> & \"B\"<b>";
+    input.project.name = "\"</style><script>\\";  // also above every page, in the style sheet
     const std::string html = CalculationBook(input);
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("<b>"), std::string::npos);
     EXPECT_NE(
         html.find("&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt; &amp; &quot;B&quot;&lt;b&gt;"),
         std::string::npos);
+    EXPECT_NE(html.find(R"css(content: "\"\3c /style>\3c script>\\";)css"), std::string::npos);
 }
 
 TEST(CalculationBook, ArithmeticFaultGivesNoBook) {
@@ -202,23 +208,30 @@ TEST(CalculationBook, SectionIsDrawnToScale) {
 TEST(BookNumbers, SignificantDigits) {
     const struct {
         double value;
+        int moreDigits;
         const char* text;
     } cases[] = {
-        {4.0, "4.00"},
-        {13.724, "13.72"},
-        {337.63, "337.6"},
-        {1433.9, "1434"},
-        {0.125, "0.125"},
-        {0.04331, "0.0433"},
-        {1087600, "1.088×10⁶"},
-        {999960, "1.000×10⁶"},
-        {0.0001234, "1.234×10⁻⁴"},
-        {-16.644, "-16.64"},
-        {0, "0"},
+        {4.0, 0, "4.00"},
+        {13.724, 0, "13.72"},
+        {337.63, 0, "337.6"},
+        {1433.9, 0, "1434"},
+        {0.125, 0, "0.125"},
+        {0.04331, 0, "0.0433"},
+        {1087600, 0, "1.088×10⁶"},
+        {999960, 0, "1.000×10⁶"},
+        {0.0001234, 0, "1.234×10⁻⁴"},
+        {-16.644, 0, "-16.64"},
+        {0, 0, "0"},
+        {0.134376, 2, "0.13438"},
+        {1087634, 1, "1.0876×10⁶"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Text(Significant(c.value)), c.text) << c.value;
-    EXPECT_EQ(Text(Shown(" .13")), ".13");
-    EXPECT_EQ(Text(Shown("-.25")), "-.25");
+    for (const auto& c : cases)
+        EXPECT_EQ(Text(Significant(c.value, c.moreDigits)), c.text) << c.value;
+    // The window's display texts as print writes them.
+    EXPECT_EQ(Text(Shown(" .13")), "0.13");
+    EXPECT_EQ(Text(Shown("-.25")), "-0.25");
+    EXPECT_EQ(Text(Shown(" 20")), "20.00");
+    EXPECT_EQ(Text(Shown(" .3", 1)), "0.3");
 }
 
 }  // namespace

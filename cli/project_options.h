@@ -1,0 +1,36 @@
+#pragma once
+// The project information as the command line gives it to book and batch: one option for each
+// field of the title block, as text until it is read, so that a message can name the option.
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "report/calculation_book.h"
+
+namespace deckplate::cli {
+
+/// Each field as given, or none when its option is not.
+struct ProjectOptions {
+    std::optional<std::string> name{}, number{}, part{}, stage{}, calculatedBy{}, checkedBy{},
+        approvedBy{}, date{};
+
+    /// Whether any field is given.
+    bool Any() const;
+};
+
+/// One option: its name, its help and the field it sets.
+struct ProjectOption {
+    const char* name;  ///< "--project-name"
+    const char* help;
+    std::optional<std::string> ProjectOptions::*given;
+    std::string report::ProjectInfo::*field;
+};
+/// Every option, in the order the title block lists the fields.
+std::span<const ProjectOption> ProjectOptionTable();
+
+/// The project information the options give, each field checked, with today's date when
+/// --date is not given. Throws schedule::ValueError naming the option.
+report::ProjectInfo ReadProjectInfo(const ProjectOptions& options);
+
+}  // namespace deckplate::cli

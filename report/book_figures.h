@@ -1,0 +1,47 @@
+#pragma once
+// The numbers the calculation book puts into its formulas and gets out of them, other than the
+// inputs and code values, which it writes as they stand. A result the window shows (a stress, a
+// deflection) is written to the window's two decimals; every other value of the check is written
+// to as many digits as the formulas it enters need, so that working any formula by hand from the
+// numbers shown gives the result shown, to its last digit (substitution.h).
+
+#include <optional>
+
+#include "calc/bay_check.h"
+#include "report/book_numbers.h"
+
+namespace deckplate::report {
+
+/// The point-load case's numbers.
+struct PointLoadFigures {
+    Figure designForce;            ///< γQ·F, kN
+    Figure momentCoefficient;      ///< k_M: the centre's moment per unit width and unit force
+    Figure stressCoefficient;      ///< 6·k_M = σ·t²/W, the centre's stress per unit load
+    Figure deflectionCoefficient;  ///< k_δ = w·E·t³/(F·a²)
+    Figure momentDead, momentPoint, moment;           ///< kN·m per m
+    Figure stress;                                    ///< N/mm², as the window shows it
+    Figure deflectionDead, deflectionPoint;           ///< mm
+    Figure deflection;                                ///< mm, as the window shows it
+    Figure Ms;                                        ///< N·mm
+    Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
+    Figure stiffenerDeflection;                       ///< mm, as the window shows it
+};
+
+struct BookFigures {
+    Figure q, qk;       ///< kN/m²
+    Figure moment;      ///< M, kN·m per m
+    Figure stress;      ///< σ, N/mm², as the window shows it
+    Figure deflection;  ///< δ, mm, as the window shows it
+    Figure Ap, Ip;      ///< the plate strip: mm², mm⁴
+    Figure As, Is, ys;  ///< the stiffener: mm², mm⁴, mm below the plate's top face
+    Figure Yo, Ix;      ///< the composite section: mm, mm⁴ (as × 10⁴)
+    Figure Ms;          ///< N·mm
+    Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
+    Figure stiffenerDeflection;                       ///< mm
+    std::optional<PointLoadFigures> pointLoad;
+};
+
+/// The figures of a checked bay, each with the digits its formulas need.
+BookFigures FiguresOf(const BayInput& bay, const BayCheck& check);
+
+}  // namespace deckplate::report
