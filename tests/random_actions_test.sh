@@ -11,6 +11,7 @@
 #                                                            prefix $WINEPREFIX
 # The seed makes a failing run repeatable: SEED=… ACTIONS=… $0 EDITION ….
 set -euo pipefail
+source "$(dirname "$0")/window_helpers.sh"
 edition="$1"
 seed="${SEED:-20261207}"
 actions="${ACTIONS:-300}"
@@ -63,7 +64,7 @@ wine)
 esac
 trap 'kill "${pid:-}" 2>/dev/null || true; end_edition; rm -rf "$work"' EXIT
 
-fail() {
+fail() {  # the helpers' own, with the seed and the last actions
   xdpyinfo >/dev/null 2>&1 || echo "(the X server is gone)"
   echo "FAIL (seed $seed): $*"
   echo "last actions:"; tail -n 15 "$log"
@@ -76,12 +77,7 @@ x() { xdotool "$@" 2>/dev/null || true; }
 start() {
   start_program
   pid=$!
-  window=""
-  for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "the window did not appear"
+  window=$(find_window "$title") || fail "the window did not appear"
   x windowfocus --sync "$window"
   # The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar.
   eval "$(xdotool getwindowgeometry --shell "$window")"
