@@ -13,7 +13,7 @@ std::vector<FlatBar> Build() {
     std::vector<FlatBar> bars;
     for (double h : kHeights)
         for (double t : kThicknesses)
-            if (t < h && h / t <= kFlatBarSlendernessLimit) bars.push_back({h, t});
+            if (t < h && h / t <= kOutstandLimit) bars.push_back({h, t});
     return bars;
 }
 

@@ -16,6 +16,7 @@
 
 #include "calc/deck_plate.h"
 #include "calc/stiffener.h"
+#include "calc/stiffener_shear.h"
 #include "calc/verdict.h"
 
 namespace deckplate {
@@ -128,11 +129,9 @@ struct PointLoadCheck {
     DeflectionLimitVerdict plateDeflection;
     StrengthVerdict stiffenerStrength;
     DeflectionVerdict stiffenerDeflection;
-
-    bool AllPass() const {
-        return !plateStrength.exceeded && !plateDeflection.exceeded &&
-               !stiffenerStrength.exceeded && !stiffenerDeflection.exceeded;
-    }
+    /// Under the current basis: the stiffener's shear with the force standing at the support,
+    /// V = γG·D·a·L/2 + γQ·F.
+    std::optional<ShearCheck> shear = std::nullopt;
 };
 
 /// The plate under the point load (with only the stress's display text when `texts` asks for

@@ -16,11 +16,34 @@ namespace {
 constexpr std::string_view kBasisSetting = "basis";
 // Where 集中荷载验算 is remembered: "on", or off by default.
 constexpr std::string_view kPointLoadSetting = "point_load";
+// Where the steel grade is remembered: its name, Q235 by default.
+constexpr std::string_view kSteelSetting = "steel";
 
-// The point-load group's heading and verdict lines, which only a Verify writes.
-constexpr Control kPointLoadVerdictLines[] = {
-    PointLoadHintHeading, PointLoadPlateDeflectionVerdict, PointLoadPlateStrengthVerdict,
-    PointLoadStiffenerDeflectionVerdict, PointLoadStiffenerStrengthVerdict};
+// The optional groups' headings and verdict lines, which only a Verify writes.
+constexpr Control kVerdictLines[] = {
+    ShearHintHeading,
+    StiffenerShearVerdict,
+    StiffenerOutstandVerdict,
+    PointLoadHintHeading,
+    PointLoadPlateDeflectionVerdict,
+    PointLoadPlateStrengthVerdict,
+    PointLoadStiffenerDeflectionVerdict,
+    PointLoadStiffenerStrengthVerdict,
+    PointLoadShearVerdict,
+};
+// The point-load group's row of the stiffener's shear, a current basis' check.
+constexpr Control kPointLoadShearRow[] = {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit,
+                                          PointLoadShearVerdict};
+
+// The grades' menu items, in the order of SteelGrade.
+constexpr MenuItem kSteelItems[] = {MenuItem::SteelQ235, MenuItem::SteelQ355, MenuItem::SteelQ390,
+                                    MenuItem::SteelQ420, MenuItem::SteelQ460};
+static_assert(std::size(kSteelItems) == kSteelGrades.size(), "a menu item for every grade");
+
+template <class Range>
+bool Holds(const Range& range, Control control) {
+    return std::ranges::find(range, control) != std::end(range);
+}
 
 }  // namespace
 
@@ -73,6 +96,7 @@ void Form1::Form_Load() {
     Hide(FlatBarHeight);
     Show(AngleSize);
 
+    steel_ = FindGrade(platform_.LoadSetting(kSteelSetting)).value_or(SteelGrade::Q235);
     SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
                  ? DesignBasis::Current
                  : DesignBasis::Legacy);
@@ -81,11 +105,30 @@ void Form1::Form_Load() {
 
 void Form1::SetBasis(DesignBasis basis) {
     basis_ = basis;
-    std::string title(kApplicationTitle);
-    if (basis == DesignBasis::Current) (title += " — ") += BasisNameZh(basis);
-    SetText(Window, std::move(title));
     menus_.SetChecked(MenuItem::BasisLegacy, basis == DesignBasis::Legacy);
     menus_.SetChecked(MenuItem::BasisCurrent, basis == DesignBasis::Current);
+    ShowBasisAndSteel();
+    ShowGroups();
+}
+
+void Form1::ShowBasisAndSteel() {
+    std::string title(kApplicationTitle);
+    if (basis_ == DesignBasis::Current)
+        (((title += " — ") += BasisNameZh(basis_)) += " ") += GradeName(steel_);
+    SetText(Window, std::move(title));
+    // Under the legacy basis the menu shows Q235, the only grade it knows, and cannot change it.
+    for (std::size_t i = 0; i < std::size(kSteelItems); ++i) {
+        menus_.SetChecked(kSteelItems[i], static_cast<SteelGrade>(i) == Steel());
+        menus_.SetEnabled(kSteelItems[i], basis_ == DesignBasis::Current);
+    }
+}
+
+void Form1::ChooseSteel(SteelGrade steel) {
+    if (basis_ != DesignBasis::Current || steel == steel_) return;
+    steel_ = steel;
+    ShowBasisAndSteel();
+    platform_.SaveSetting(kSteelSetting, GradeName(steel));
+    InputChanged();  // the results on show were computed for the other grade
 }
 
 void Form1::ChooseBasis(DesignBasis basis) {
@@ -103,16 +146,32 @@ void Form1::PointLoad_Click() {
 }
 
 void Form1::ShowPointLoad(bool shown) {
-    const bool switched = PointLoadShown() != shown;
     menus_.SetChecked(MenuItem::PointLoad, shown);
-    states_.SetVisible(PointLoadFrame, shown);
+    ShowGroups();
+}
+
+void Form1::ShowGroups() {
+    const FormLayout layout = Layout();
+    states_.SetVisible(ShearFrame, layout.currentBasis);
+    states_.SetVisible(PointLoadFrame, layout.pointLoad);
     for (const ControlRow& row : ControlTable()) {
-        if (row.container != PointLoadFrame) continue;
-        const bool verdictLine =
-            std::ranges::find(kPointLoadVerdictLines, row.id) != std::end(kPointLoadVerdictLines);
-        states_.SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
+        bool shown = false, written = false;
+        if (row.container == ShearFrame) {
+            shown = layout.currentBasis;
+            written = shearVerdictsWritten_;
+        } else if (row.container == PointLoadFrame) {
+            shown = layout.pointLoad && (layout.currentBasis || !Holds(kPointLoadShearRow, row.id));
+            written = pointLoadVerdictsWritten_;
+        } else {
+            continue;
+        }
+        states_.SetVisible(row.id, shown && (!Holds(kVerdictLines, row.id) || written));
     }
-    if (switched && view_) view_->LayoutChanged();
+    if (layout.currentBasis == shownLayout_.currentBasis &&
+        layout.pointLoad == shownLayout_.pointLoad)
+        return;
+    shownLayout_ = layout;
+    if (view_) view_->LayoutChanged();
 }
 
 void Form1::SetResultsCurrent(bool current) {
@@ -184,6 +243,14 @@ void Form1::MenuChosen(MenuItem item) {
             break;
         case MenuItem::BasisCurrent:
             ChooseBasis(DesignBasis::Current);
+            break;
+        case MenuItem::SteelQ235:
+        case MenuItem::SteelQ355:
+        case MenuItem::SteelQ390:
+        case MenuItem::SteelQ420:
+        case MenuItem::SteelQ460:
+            ChooseSteel(static_cast<SteelGrade>(std::ranges::find(kSteelItems, item) -
+                                                std::begin(kSteelItems)));
             break;
         case MenuItem::PointLoad:
             PointLoad_Click();

@@ -47,9 +47,8 @@ class FormView {
     virtual ~FormView() = default;
     virtual void ControlChanged(Control control) = 0;
     virtual void MenuItemChanged(MenuItem item) = 0;
-    /// The point-load group was shown or hidden (its controls already told of): the controls
-    /// and the window's height now follow ControlPlacement and ClientHeightTwips for
-    /// Form1::PointLoadShown().
+    /// An optional group was shown or hidden (its controls already told of): the controls and
+    /// the window's height now follow ControlPlacement and ClientHeightTwips for Form1::Layout().
     virtual void LayoutChanged() = 0;
 };
 
@@ -93,6 +92,11 @@ class Form1 {
 
     /// The design basis every Verify uses, chosen in 设置 → 计算依据.
     DesignBasis Basis() const { return basis_; }
+    /// The steel grade every Verify uses under the current basis, chosen in 设置 → 钢材牌号; the
+    /// legacy basis knows only Q235.
+    SteelGrade Steel() const { return basis_ == DesignBasis::Current ? steel_ : SteelGrade::Q235; }
+    /// Which optional groups the window shows now.
+    FormLayout Layout() const { return {basis_ == DesignBasis::Current, PointLoadShown()}; }
     /// Whether the point-load group is shown and every Verify checks the point load too (设置 →
     /// 集中荷载验算).
     bool PointLoadShown() const { return State(MenuItem::PointLoad).checked; }
@@ -138,8 +142,14 @@ class Form1 {
     schedule::RowDefaults ScheduleDefaults() const;
     void ChooseBasis(DesignBasis basis);
     void SetBasis(DesignBasis basis);
+    void ChooseSteel(SteelGrade steel);
+    /// The title and the grade's menu for the basis and grade chosen.
+    void ShowBasisAndSteel();
     void PointLoad_Click();
     void ShowPointLoad(bool shown);
+    /// Shows or hides the optional groups as the basis and 集中荷载验算 say, each group's heading
+    /// and verdict lines once a Verify has written them; tells the view when the layout changes.
+    void ShowGroups();
 
     void Verify();
     /// Picks the thickness from the list, or types it when the list lacks it.
@@ -195,9 +205,13 @@ class Form1 {
     ControlStates<MenuItem, MenuItemState> menus_;
     WindowState vars_;
     DesignBasis basis_ = DesignBasis::Legacy;
+    SteelGrade steel_ = SteelGrade::Q235;  ///< the grade chosen, kept through the legacy basis
+    FormLayout shownLayout_;               ///< as the view was last told
     std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
+    std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
     BayInput lastBay_;             ///< the last complete Verify's bay, for the calculation book
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
+    bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
 };
 

@@ -12,12 +12,13 @@ namespace deckplate::form {
 enum class MenuItem : std::uint8_t {
     ExportBook, Schedule,
     BasisLegacy, BasisCurrent,
+    SteelQ235, SteelQ355, SteelQ390, SteelQ420, SteelQ460,
     PointLoad,
     Sizing,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 7;
+inline constexpr std::size_t kMenuItemCount = 12;
 
 struct MenuRow {
     MenuItem id;

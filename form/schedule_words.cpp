@@ -33,6 +33,8 @@ std::string_view FieldName(BayField field) {
             return "扁钢厚";
         case BayField::Basis:
             return "计算依据";
+        case BayField::Steel:
+            return "钢材牌号";
         case BayField::PointLoad:
             return "集中荷载";
         case BayField::Patch:

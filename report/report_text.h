@@ -35,6 +35,14 @@ struct ReportSnapshot {
     /// ("1.3×恒+1.5×活（GB 55001-2021）"); empty under the legacy basis, whose report has no
     /// such line and stays as it always was.
     std::string loadCombination;
+    /// Under the current basis: the steel grade with its standard ("Q355（GB/T 1591-2018）"),
+    /// and the stiffener's shear and outstand as displayed, with their verdicts; the legacy
+    /// basis' report has none of them.
+    bool currentBasis = false;
+    std::string steel;
+    std::string shearStress, outstand, outstandLimit;
+    std::string stiffenerShearVerdict, stiffenerOutstandVerdict;
+    std::string pointLoadShear, pointLoadShearVerdict;
     /// With 设置 → 集中荷载验算 on, the point load's lines follow all the others; off, the
     /// report stays as it always was.
     bool pointLoadShown = false;

@@ -104,17 +104,26 @@ start() {
   echo "start: window $window, form at $form_top" >> "$log"
 }
 
-# The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar; the point-load
-# group adds 162 pixels, far more than a menu bar, and moves the buttons down by as much. Read
-# before every action, as a menu item or a click on it may have shown or hidden the group.
+# The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar. Under the current
+# basis (its title says so) the shear group adds 91 pixels; the point-load group then adds 184
+# (162 under the legacy basis), far more than a menu bar; each moves what is below it down by as
+# much. Read before every action, as a menu item or a click on it may show or hide a group.
 place_form() {
-  local was=$group_shown
+  local was=$group_shown shear=0 group=162
   eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || true
-  if ((HEIGHT - 465 >= 162)); then
-    group_shown=1 form_top=$((HEIGHT - 627)) buttons=606
-  else
-    group_shown=0 form_top=$((HEIGHT - 465)) buttons=444
+  if [[ $(xdotool getwindowname "$window" 2>/dev/null) == *现行规范* ]]; then
+    shear=91 group=184
   fi
+  if ((HEIGHT - 465 - shear >= group)); then
+    group_shown=1 form_top=$((HEIGHT - 465 - shear - group)) buttons=$((444 + shear + group))
+  else
+    group_shown=0 form_top=$((HEIGHT - 465 - shear)) buttons=$((444 + shear))
+  fi
+  shear_shown=$((shear > 0))
+  # The point-load group stands below the shear group.
+  point_load_inputs=("140 $((448 + shear))" "300 $((448 + shear))" "358 $((448 + shear))")
+  point_load_results=("140 $((470 + shear))" "300 $((470 + shear))" "140 $((492 + shear))"
+                      "300 $((492 + shear))")
   ((group_shown == was)) || echo "point-load group $( ((group_shown)) && echo shown || echo hidden)" >> "$log"
 }
 
@@ -273,8 +282,9 @@ inputs=("144 33" "144 61" "284 61" "284 86" "416 65" "416 85")
 lists=("284 33" "432 104")
 choices=("336 48" "392 48" "40 96" "40 113")
 result_boxes=("128 168" "304 168" "456 168" "132 264" "308 264" "476 264")
-point_load_inputs=("140 448" "300 448" "358 448")
-point_load_results=("140 470" "300 470" "140 492" "300 492")
+# The shear group's three result boxes (current basis); the point-load group's boxes, which stand
+# below it, are placed by place_form.
+shear_results=("140 448" "308 448" "460 448")
 verify_x=92 report_x=268 exit_x=485
 
 # Menu items chosen from the keyboard, by their access keys (a choice of the 计算依据 submenu,
@@ -358,11 +368,12 @@ for ((i = 1; i <= actions; i++)); do
           echo "$i verify stopped: results not read" >> "$log"
         else
           boxes=("${result_boxes[@]}")
+          ((shear_shown)) && boxes+=("${shear_results[@]}")
           ((group_shown)) && boxes+=("${point_load_results[@]}")
           for ((n = 0; n < ${#boxes[@]}; n++)); do
             alive
             t=$(box_text ${boxes[n]}) || { no_answer; break; }
-            ((n < ${#result_boxes[@]})) || echo "  read '$t' (point-load group)" >> "$log"
+            ((n < ${#result_boxes[@]})) || echo "  read '$t' (a group's)" >> "$log"
             ! grep -qiE 'inf|nan' <<<"$t" || fail "'$t' in a result box"
           done
         fi ;;

@@ -151,7 +151,7 @@ void Form1Window::LayOutControls(unsigned dpi) {
     for (const form::ControlRow& row : form::ControlTable()) {
         const HWND native = NativeControl(row.id);
         SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->Font(row.face)), FALSE);
-        const RECT place = ControlRect(row.id, dpi, model_.PointLoadShown());
+        const RECT place = ControlRect(row.id, dpi, model_.Layout());
         const int height = place.bottom - place.top;
         // A combo box takes the height of its dropped list with its place; its field's height
         // is set after, as placing it resets it.
@@ -165,7 +165,7 @@ void Form1Window::LayOutControls(unsigned dpi) {
 }
 
 void Form1Window::FitWindowTo(unsigned dpi) {
-    const SIZE client = ClientSize(dpi, model_.PointLoadShown());
+    const SIZE client = ClientSize(dpi, model_.Layout());
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

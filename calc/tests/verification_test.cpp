@@ -161,10 +161,10 @@ Group CodeValues() {
     for (const double t : {6.0, 16.0, 20.0, 40.0, 60.0, 100.0}) {
         const double f = t <= 16 ? 215 : t <= 40 ? 205 : 200;
         g.rows.push_back({gb50017, "f, t = " + Figure(t) + " mm, current basis", f,
-                          StrengthLimit(DesignBasis::Current, t), Rule::Equal});
+                          StrengthOf(DesignBasis::Current, SteelGrade::Q235, t).f, Rule::Equal});
     }
     g.rows.push_back({gb50017, "f, every part, legacy basis", 215,
-                      StrengthLimit(DesignBasis::Legacy, 40), Rule::Equal});
+                      StrengthOf(DesignBasis::Legacy, SteelGrade::Q235, 40).f, Rule::Equal});
     const LoadFactors legacy = DesignLoadFactors(DesignBasis::Legacy, 2);
     const LoadFactors current = DesignLoadFactors(DesignBasis::Current, 2);
     const LoadFactors heavy = DesignLoadFactors(DesignBasis::Current, 5);

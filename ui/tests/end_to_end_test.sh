@@ -53,6 +53,6 @@ HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
 window=$(find_window '平台钢铺板计算.*') || fail "the window did not appear"
 title=$(xdotool getwindowname "$window")
-[ "$title" = "平台钢铺板计算 — 现行规范" ] ||
+[ "$title" = "平台钢铺板计算 — 现行规范 Q235" ] ||
   fail "under the current basis the window manager shows the title '$title'"
 echo "1 passed, 0 failed"

@@ -173,7 +173,7 @@ void Form1WidgetTest::userActionsReachTheModel() {
 
     f.window.Action(form::MenuItem::BasisCurrent)->trigger();
     QCOMPARE(f.model.Basis(), DesignBasis::Current);
-    QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算 — 现行规范"));
+    QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算 — 现行规范 Q235"));
     QVERIFY(f.window.Action(form::MenuItem::BasisCurrent)->isChecked());
     QVERIFY(!f.window.Action(form::MenuItem::BasisLegacy)->isChecked());
 }
