@@ -46,9 +46,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books));
         std::ostream& results = outputFile ? outputFile->Stream() : out;
 
-        schedule::ResultsWriter writer(
-            results, rows.Header(),
-            {.pointLoad = defaults.pointLoad || rows.Has(schedule::Column::PointLoad)});
+        schedule::ResultsWriter writer(results, rows.Header(), rows.Scope(defaults));
         schedule::RowChecker checker;
         schedule::Summary summary;
         std::optional<Progress> progress;

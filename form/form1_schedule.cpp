@@ -34,9 +34,7 @@ std::string FileName(const std::string& path) {
 // pressed 取消. Throws schedule::ScheduleError.
 std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowReader& rows,
                                            ScheduleRunRecord& run, std::ostream& results) {
-    schedule::ResultsWriter writer(
-        results, rows.Header(),
-        {.pointLoad = run.defaults.pointLoad || rows.Has(schedule::Column::PointLoad)});
+    schedule::ResultsWriter writer(results, rows.Header(), rows.Scope(run.defaults));
     schedule::RowChecker checker;
     schedule::Summary summary;
     TaskProgress progress(platform, "批量验算");
@@ -63,7 +61,7 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
 }  // namespace
 
 schedule::RowDefaults Form1::ScheduleDefaults() const {
-    schedule::RowDefaults defaults{.basis = basis_};
+    schedule::RowDefaults defaults{.basis = basis_, .steel = Steel()};
     if (PointLoadShown()) {
         defaults.pointLoad = Read(PointLoadForce);
         defaults.patch = {Read(PatchAcross), Read(PatchAlong)};

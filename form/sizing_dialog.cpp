@@ -1,5 +1,6 @@
 #include "form/sizing_dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <sstream>
@@ -92,6 +93,7 @@ std::string SourceText(const SizingBay& bay) {
                        PlainNumberText(bay.span) + " mm，" +
                        (bay.continuous ? "三跨及以上连续" : "四边简支") + "，" +
                        std::string(BasisNameZh(bay.basis));
+    if (bay.basis == DesignBasis::Current) (text += " ") += GradeName(bay.steel);
     if (const auto& p = bay.pointLoad)
         text += "，集中荷载 " + PlainNumberText(p->force) + " kN（作用面 " +
                 PlainNumberText(p->across) + "×" + PlainNumberText(p->along) + " mm）";
@@ -181,6 +183,7 @@ std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
     request.span = bay_.span;
     request.continuous = bay_.continuous;
     request.basis = bay_.basis;
+    request.steel = bay_.steel;
     request.pointLoad = bay_.pointLoad;
     request.family = kFamilies[static_cast<std::size_t>(State(Family).picked)].second;
     request.leastThickness = ParseNumber(State(LeastThickness).text);
@@ -234,7 +237,12 @@ void SizingDialog::RankDesigns() {
 }
 
 void SizingDialog::Show(const sizing::DesignResult& result) {
-    const std::string checks = result.pointLoad ? "八" : "四";
+    // How many checks every candidate had, as a Chinese numeral: 四, 六, 八, 十一.
+    constexpr const char* kNumerals[] = {"",   "一", "二", "三", "四", "五",
+                                         "六", "七", "八", "九", "十", "十一"};
+    static_assert(std::size(kNumerals) > kCheckCount);
+    const std::string checks = kNumerals[std::ranges::count_if(
+        Checks(), [&](const CheckRow& c) { return InScope(c, result.Scope()); })];
     const std::string basis(BasisNameZh(result.basis));
     std::string status;
     listed_.clear();

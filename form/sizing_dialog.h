@@ -30,6 +30,7 @@ struct SizingBay {
     double dead = 0, live = 0, span = 0;
     bool continuous = false;
     DesignBasis basis = DesignBasis::Legacy;
+    SteelGrade steel = SteelGrade::Q235;
     std::optional<PointLoad> pointLoad = std::nullopt;
     std::string spacing{};  ///< the window's spacing box, as typed
 };

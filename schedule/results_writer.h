@@ -26,6 +26,7 @@ class ResultsWriter {
     struct Column {
         std::string header;
         LoadCase loadCase;
+        bool currentBasisOnly;
         std::string (*value)(const BayCheck&);
         const CheckRow* check;
         bool utilisation;

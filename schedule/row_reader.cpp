@@ -22,6 +22,7 @@ constexpr ColumnRow kColumns[] = {
     {Column::Boundary,  "boundary",   BayField::Boundary,  true},
     {Column::Stiffener, "stiffener",  BayField::Stiffener, true},
     {Column::Basis,     "basis",      BayField::Basis,     false},
+    {Column::Steel,     "steel",      BayField::Steel,     false},
     {Column::PointLoad, "point_load", BayField::PointLoad, false},
     {Column::Patch,     "patch",      BayField::Patch,     false},
 };
@@ -172,7 +173,7 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
 }
 
 BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefaults& defaults,
-                            ScheduleRow& row) const {
+                            ScheduleRow& row) {
     // The basis first: the results file gives it even for a row whose other cells fail.
     const std::string basis = Lower(Cell(cells, Column::Basis));
     row.basis = basis.empty() ? defaults.basis : ParseBasis(basis, InputOf(Column::Basis));
@@ -199,6 +200,14 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     bay.boundary = BoundaryOf(boundary == "continuous");
     bay.stiffener = ParseStiffener(field(Column::Stiffener), InputOf(Column::Stiffener));
     bay.basis = *row.basis;
+    // The row's grade, or the run's under the current basis; the legacy basis knows Q235 only.
+    const std::string steel = Cell(cells, Column::Steel);
+    if (!steel.empty()) {
+        bay.steel = ParseSteel(steel, InputOf(Column::Steel), &readQ345_);
+        RequireGradeOfBasis(bay.steel, bay.basis, InputOf(Column::Steel));
+    } else if (bay.basis == DesignBasis::Current) {
+        bay.steel = defaults.steel;
+    }
 
     // The point load: the row's own force and patch, or the run's.
     const std::string force = Cell(cells, Column::PointLoad), patch = Cell(cells, Column::Patch);

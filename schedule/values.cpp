@@ -1,5 +1,6 @@
 #include "schedule/values.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -88,6 +89,11 @@ std::string ValueProblemText(const ValueProblem& p) {
                    "designations, e.g. L63x40x5";
         case ValueFault::NotABasis:
             return name + ": '" + v + "' is neither legacy nor current";
+        case ValueFault::NotAGrade:
+            return name + ": '" + v + "' is not a steel grade; give Q235, Q355, Q390, Q420 or Q460";
+        case ValueFault::GradeWithLegacyBasis:
+            return name + ": " + v +
+                   " needs the current basis; the legacy basis knows Q235 only (f = 215)";
         case ValueFault::NotABoundary:
             return name + ": '" + v + "' is neither simple nor continuous";
         case ValueFault::DeviceName:
@@ -194,6 +200,24 @@ DesignBasis ParseBasis(std::string_view text, const Input& input) {
     for (const DesignBasis basis : {DesignBasis::Legacy, DesignBasis::Current})
         if (text == BasisName(basis)) return basis;
     Refuse(ValueFault::NotABasis, input, text);
+}
+
+SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345) {
+    std::string name;
+    for (const char c : Trimmed(text))
+        name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (name == "Q345") {
+        if (wasQ345) *wasQ345 = true;
+        return SteelGrade::Q355;
+    }
+    const std::optional<SteelGrade> grade = FindGrade(name);
+    if (!grade) Refuse(ValueFault::NotAGrade, input, text);
+    return *grade;
+}
+
+void RequireGradeOfBasis(SteelGrade steel, DesignBasis basis, const Input& input) {
+    if (basis == DesignBasis::Legacy && steel != SteelGrade::Q235)
+        Refuse(ValueFault::GradeWithLegacyBasis, input, GradeName(steel));
 }
 
 std::string OutputFile(std::string_view text, const Input& input) {

@@ -33,6 +33,8 @@ enum class ValueFault {
     PatchBelowThickness,    ///< a patch side under the plate's thickness (`bound`)
     NotInCatalogue,         ///< an angle designation the catalogue lacks
     NotABasis,              ///< neither legacy nor current
+    NotAGrade,              ///< none of the steel grades
+    GradeWithLegacyBasis,   ///< a grade other than Q235 under the legacy basis
     NotABoundary,           ///< neither simple nor continuous
     DeviceName,             ///< a file name Windows keeps for a device
     NoValue,                ///< a row too short to have a cell in the column
@@ -95,6 +97,15 @@ CatalogueAngle ParseAngle(std::string_view designation, const Input& input);
 
 /// "legacy" or "current". Throws ValueError naming the option.
 DesignBasis ParseBasis(std::string_view text, const Input& input);
+
+/// A steel grade, read without blanks around it and without regard to case ("q355 " is Q355).
+/// Q345, the grade's name before GB/T 1591-2018, is taken as Q355 and sets `wasQ345`. Throws
+/// ValueError naming the grades accepted.
+SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345 = nullptr);
+
+/// Refuses a grade other than Q235 under the legacy basis, which knows Q235 only. Throws
+/// ValueError.
+void RequireGradeOfBasis(SteelGrade steel, DesignBasis basis, const Input& input);
 
 /// A file the command writes, as given. Refused on every system when Windows would take its
 /// name for a device (nul.html), so that a script does the same everywhere. Throws ValueError.
