@@ -33,8 +33,8 @@ std::size_t Distance(std::string_view a, std::string_view b) {
 }
 
 // The name that was most likely meant: the one long option a single letter begins ("-V" for
-// --version), else the nearest name, when it is at most a step for every three letters (and two
-// at most) away. None when nothing is that near.
+// --version), else the nearest name, when it is no more steps away than one for every three
+// letters typed (one at least, two at most). None when nothing is that near.
 std::optional<std::string> Nearest(std::string_view typed, const std::vector<std::string>& names) {
     std::string word = Lower(typed.substr(0, typed.find('=')));
     if (word.size() == 2 && word[0] == '-' && word[1] != '-') {
