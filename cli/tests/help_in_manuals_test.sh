@@ -39,7 +39,7 @@ readme_synopsis() {
 options_of() { "$cli" "$1" --help | sed -nE 's/^  (-[^ ]+).*/\1/p'; }
 
 # Whether the text holds the name as a word of its own: --patch is not in --patches.
-holds() { grep -qE -- "(^|[^a-z_-])$2([^a-z_-]|$)" <<<"$1"; }
+holds() { [[ "$1" =~ (^|[^a-z_-])$2([^a-z_-]|$) ]]; }
 # Whether it holds one of the option's names: a synopsis gives -o for -o,--output.
 holds_one() {
   local name
@@ -48,14 +48,15 @@ holds_one() {
 }
 
 for command in check book batch design angles; do
+  in_manual=$(manual_synopsis "$command") in_readme=$(readme_synopsis "$command")
   for option in $(options_of "$command"); do
     for name in ${option//,/ }; do
       holds "$options_section" "$name" || fail "$command $name is not under OPTIONS in $manual"
     done
     [ "$option" != "-h,--help" ] || continue # every command has it
-    holds_one "$(manual_synopsis "$command")" "$option" ||
+    holds_one "$in_manual" "$option" ||
       fail "$command $option is not in the synopsis of $command in $manual"
-    holds_one "$(readme_synopsis "$command")" "$option" ||
+    holds_one "$in_readme" "$option" ||
       fail "$command $option is not in the README's heading of $command"
   done
 done
