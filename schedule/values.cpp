@@ -95,7 +95,7 @@ std::string ValueProblemText(const ValueProblem& p) {
         case ValueFault::NotPositive:
             return name + ": must be greater than 0 mm, not " + v;
         case ValueFault::NegativeLoad:
-            return name + ": must be 0 kN/m2 or more, not " + v;
+            return name + ": must be 0 kN/m² or more, not " + v;
         case ValueFault::NegativeForce:
             return name + ": must be 0 kN or more, not " + v;
         case ValueFault::NotAFlatBar:

@@ -258,6 +258,8 @@ TEST(BadArguments, MessagesNameTheOption) {
          "--least-thickness: the thickest plate of the list is 8.0 mm, not 9\n"},
         {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--thickness: must be greater than 0 mm, not -6\n"},
+        {"check --dead 1 --live -2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "--live: must be 0 kN/m² or more, not -2\n"},
         {"check " + kBay + "--flat-bar 80x8 --point-load 1.5 --patch 0.001x0.001",
          "--patch: each side must be at least the plate's thickness, 6 mm, not 0.001x0.001\n"},
         {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",
