@@ -33,6 +33,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             err << "deckplate-cli: warning: the schedule '" << options.schedule << "' "
                 << schedule::EncodingWarningText(warning) << "\n";
         });
+        // A patch stands on the run's point load or on a row's own: without either it checks
+        // nothing, as check refuses it.
+        if (options.pointLoad.patch && !defaults.pointLoad &&
+            !rows.Has(schedule::Column::PointLoad)) {
+            err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
+                   "schedule; without a point load the patch '"
+                << *options.pointLoad.patch << "' checks nothing\n";
+            return kBadArguments;
+        }
         if (!options.output.empty() && rows.IsFile(output)) {
             err << "deckplate-cli: -o '" << options.output
                 << "' is the schedule itself; write the results to another file\n";
@@ -66,7 +75,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             err << "deckplate-cli: writing the results failed\n";
             return kBadArguments;
         }
-        return summary.AllPass() ? kAllPass : kLimitExceeded;
+        if (summary.AllPass()) return kAllPass;
+        // On standard output the status column says it; written to a file, the exit status
+        // alone would leave a user wondering what is in it.
+        if (outputFile) {
+            err << "deckplate-cli: wrote " << options.output << ": of " << summary.rows
+                << (summary.rows == 1 ? " row, " : " rows, ") << summary.passed << " passed, "
+                << summary.exceeded << " failed and " << summary.errors << " had an error\n";
+        }
+        return kLimitExceeded;
     } catch (const os::FileError& e) {
         err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
         return kBadArguments;

@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <cctype>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -13,9 +12,11 @@
 #include "cli/batch.h"
 #include "cli/check_output.h"
 #include "cli/design_output.h"
+#include "cli/unknown_arguments.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "schedule/book.h"
+#include "schedule/row_reader.h"
 #include "schedule/values.h"
 #include "version/deckplate_version.h"
 
@@ -54,14 +55,6 @@ struct BookOptions {
     std::string output;
 };
 
-// "nan", "inf" or "infinity" in any case: with a minus sign, a value meant as a number (which
-// the number's reading then refuses), not an option.
-bool IsNotANumberWord(std::string word) {
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return word == "nan" || word == "inf" || word == "infinity";
-}
-
 // An option that takes a value takes the next word even when it is the next option
 // ("--dead --live 2" would read "--live" as the dead load): say the value is missing instead.
 // A negative number ("-1", "-80x-8") is a value.
@@ -69,10 +62,7 @@ CLI::Option* NeedsValue(CLI::Option* option) {
     const std::string name = option->get_name();
     option->check(CLI::Validator(
         [name](std::string& value) {
-            const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
-                                         !std::isdigit(static_cast<unsigned char>(value[1])) &&
-                                         value[1] != '.' && !IsNotANumberWord(value.substr(1));
-            if (looksLikeOption) throw schedule::ValueError(name + " needs a value");
+            if (LooksLikeOption(value)) throw schedule::ValueError(name + " needs a value");
             return std::string();
         },
         ""));
@@ -93,7 +83,9 @@ CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, c
     return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
 }
 
-void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o) {
+// `patchAlsoNeeds`: what else a patch may stand on, for batch the schedule's column.
+void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o,
+                         std::string_view patchAlsoNeeds = "") {
     NeedsValue(command
                    .add_option("--point-load", o.force,
                                "also check a point load of KN kN (a standard value; 1.5 for a "
@@ -102,24 +94,28 @@ void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o) {
     NeedsValue(command
                    .add_option("--patch", o.patch,
                                "the point load's patch, across x along the stiffeners, mm "
-                               "(default 200x200)")
+                               "(default 200x200); needs --point-load" +
+                                   std::string(patchAlsoNeeds))
                    ->type_name("UxV"));
 }
 
 void AddBayOptions(CLI::App& check, BayOptions& o) {
-    AddNumber(check, "--dead", o.dead, "dead load, kN/m2")->required();
-    AddNumber(check, "--live", o.live, "live load, kN/m2")->required();
+    AddNumber(check, "--dead", o.dead, "dead load, kN/m²")->required();
+    AddNumber(check, "--live", o.live, "live load, kN/m²")->required();
     AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)")->required();
     AddNumber(check, "--span", o.span, "stiffener span, mm")->required();
     AddNumber(check, "--spacing", o.spacing, "stiffener spacing, mm")->required();
     check.add_flag("--continuous", o.continuous,
                    "plate continuous over three or more spans (default: four edges simply "
                    "supported)");
-    auto* flat = NeedsValue(
-        check.add_option("--flat-bar", o.flatBar, "flat bar height x thickness, mm (80x8)")
-            ->type_name("HxT"));
-    auto* angle = NeedsValue(check.add_option("--angle", o.angle, "angle designation (L63x40x5)")
-                                 ->type_name("DESIGNATION"));
+    auto* flat = NeedsValue(check
+                                .add_option("--flat-bar", o.flatBar,
+                                            "flat bar height x thickness, mm (80x8; x, X, * or ×)")
+                                ->type_name("HxT"));
+    auto* angle = NeedsValue(
+        check
+            .add_option("--angle", o.angle, "angle designation (L63x40x5; any case, x, X, * or ×)")
+            ->type_name("DESIGNATION"));
     flat->excludes(angle);
     AddBasis(check, o.basis);
     AddPointLoadOptions(check, o.pointLoad);
@@ -135,13 +131,18 @@ void AddBookOptions(CLI::App& book, BookOptions& o) {
         ->required();
 }
 
+// The schedule's columns as the column table has them, so that the help lists every one.
+std::string ScheduleHelp() {
+    std::string required, optional;
+    for (const schedule::ColumnRow& column : schedule::ScheduleColumns()) {
+        std::string& list = column.required ? required : optional;
+        (list += list.empty() ? "" : ", ") += column.header;
+    }
+    return "CSV with the columns " + required + ", and optionally " + optional;
+}
+
 void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
-    batch
-        .add_option("schedule", o.schedule,
-                    "CSV with columns name, dead, live, thickness, span, "
-                    "spacing, boundary, stiffener")
-        ->required()
-        ->type_name("SCHEDULE.csv");
+    batch.add_option("schedule", o.schedule, ScheduleHelp())->required()->type_name("SCHEDULE.csv");
     NeedsValue(batch
                    .add_option("-o,--output", o.output,
                                "write the results here instead of standard output; a file "
@@ -153,7 +154,7 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
                                "also write each computed row's calculation book into this "
                                "folder, named after the row")
                    ->type_name("DIR"));
-    AddPointLoadOptions(batch, o.pointLoad);
+    AddPointLoadOptions(batch, o.pointLoad, " or a point_load column");
 }
 
 BayInput ReadBay(const BayOptions& o) {
@@ -177,7 +178,7 @@ BayInput ReadBay(const BayOptions& o) {
     if (bay.pointLoad) {
         schedule::RequirePatchAtLeast({bay.pointLoad->across, bay.pointLoad->along},
                                       bay.thickness.mm, {"--patch", BayField::Patch},
-                                      o.pointLoad.patch);
+                                      o.pointLoad.PatchText());
     }
     return bay;
 }
@@ -208,11 +209,21 @@ int RunBook(const BookOptions& o, std::ostream& err) {
     const BayInput bay = ReadBay(o.bay);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
     try {
-        const bool allPass = CheckBay(bay).AllPass();
+        const BayCheck check = CheckBay(bay);
         schedule::WriteBook(
             {.bay = bay, .bayName = o.name, .date = os::TodayIso(), .version = DECKPLATE_VERSION},
             os::PathFromUtf8(output));
-        return allPass ? kAllPass : kLimitExceeded;
+        if (check.AllPass()) return kAllPass;
+        // The exit status alone would leave a user wondering whether the book was written.
+        int checks = 0, failed = 0;
+        for (const CheckRow& row : Checks()) {
+            if (!InScope(row, ScopeOf(check))) continue;
+            ++checks;
+            failed += row.verdict(check).exceeded ? 1 : 0;
+        }
+        err << "deckplate-cli: wrote " << output << ": " << failed << " of " << checks
+            << " checks failed\n";
+        return kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);
         err << "deckplate-cli: no book was written\n";
@@ -236,8 +247,8 @@ struct DesignOptions {
 };
 
 void AddDesignOptions(CLI::App& design, DesignOptions& o) {
-    AddNumber(design, "--dead", o.dead, "dead load, kN/m2")->required();
-    AddNumber(design, "--live", o.live, "live load, kN/m2")->required();
+    AddNumber(design, "--dead", o.dead, "dead load, kN/m²")->required();
+    AddNumber(design, "--live", o.live, "live load, kN/m²")->required();
     AddNumber(design, "--span", o.span, "stiffener span, mm")->required();
     auto* spacing = AddNumber(design, "--spacing", o.spacing, "stiffener spacing, mm");
     auto* spacings =
@@ -254,7 +265,7 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
         design.add_option("--top", o.top, "how many designs to list (default 10)")->type_name("N"));
     AddNumber(design, "--least-thickness", o.leastThickness,
               "consider plates from this thickness on, mm (default: the whole list)");
-    design.add_flag("--json", o.json, "print a JSON array");
+    design.add_flag("--json", o.json, "print one JSON object");
     AddPointLoadOptions(design, o.pointLoad);
 }
 
@@ -289,15 +300,12 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         // Every plate of the search carries the patch: the thickest one decides its least side.
         schedule::RequirePatchAtLeast({request.pointLoad->across, request.pointLoad->along},
                                       ParseNumber(PlateThicknesses().back()),
-                                      {"--patch", BayField::Patch}, o.pointLoad.patch);
-    }
-    if (!request.pointLoad) {
-        err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
-               "needs --point-load 1.5 (kN on 200x200 mm)\n";
+                                      {"--patch", BayField::Patch}, o.pointLoad.PatchText());
     }
     const DesignResult result = sizing::Design(request);
-    PrintDesign(result, o.json, out);
     if (result.candidates > 0 && result.faults == result.candidates) {
+        // Only the fault matters: no table of nothing, no note on a point load.
+        if (o.json) out << ErrorJson(*result.firstFault).dump(2) << '\n';
         err << "deckplate-cli: nothing was checked: all " << result.candidates
             << " candidates hit an arithmetic fault (" << result.firstFault->what() << "); ";
         if (result.firstFault->fault() == ArithmeticFault::Overflow) {
@@ -318,6 +326,11 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         }
         return kArithmeticFault;
     }
+    if (!request.pointLoad) {
+        err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
+               "needs --point-load 1.5 (kN on 200x200 mm)\n";
+    }
+    PrintDesign(result, o.json, out);
     return result.passing.empty() ? kLimitExceeded : kAllPass;
 }
 
@@ -336,6 +349,9 @@ void ListAngles(std::ostream& out) {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Steel platform deck plate and stiffener check", "deckplate-cli"};
     app.require_subcommand(1);
+    // A schedule's path "/data/s.csv" or "//server/share/s.csv" is a path on every system, never
+    // a Windows-style option; the commands made below take this over.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", "deckplate-cli " DECKPLATE_VERSION);
     CheckOptions checkOptions;
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
@@ -353,6 +369,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
     AddDesignOptions(*design, designOptions);
+    app.footer("'deckplate-cli COMMAND --help' lists a command's options.");
 
     try {
         app.parse(argc, argv);
@@ -378,7 +395,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             err << "deckplate-cli: " << what << "\n";
         return kBadArguments;
     } catch (const CLI::ParseError& e) {
-        err << "deckplate-cli: " << e.what() << "\n";
+        // A mistyped option leaves the one it meant missing: the typo is what to name.
+        err << "deckplate-cli: " << UnknownArgumentText(app).value_or(e.what()) << "\n";
         return kBadArguments;
     } catch (const schedule::ValueError& e) {
         err << "deckplate-cli: " << e.what() << "\n";

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "calc/number_text.h"
+#include "schedule/results_writer.h"
 #include "schedule/values.h"
 #include "version/deckplate_version.h"
 
@@ -55,26 +56,31 @@ std::vector<TextColumn> TextColumns(const CheckScope& scope) {
         {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness.text; }},
         {"stiffener", 12, true, [](const Candidate& c) { return StiffenerName(c.stiffener); }},
         {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
-        {"w(kN/m2)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
+        {"w(kN/m²)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
     };
     for (const CheckRow& check : Checks()) {
         if (!InScope(check, scope)) continue;
         const std::string heading = ShortHeading(check.key);
-        columns.push_back(
-            {heading, std::max(12, static_cast<int>(heading.size()) + 1), false,
-             [id = check.id](const Candidate& c) { return Fixed(c.utilisation[id], 3); }});
+        columns.push_back({heading, std::max(12, static_cast<int>(heading.size()) + 1), false,
+                           [id = check.id](const Candidate& c) {
+                               return schedule::UtilisationText(c.utilisation[id]);
+                           }});
     }
     return columns;
 }
 
 // A cell padded to its column's width, one blank of which stays between it and its neighbour
 // however wide the text: 100000000 mm spacings and utilisations of thousands do not run
-// together.
+// together. A terminal shows "²" as one character, written in two bytes.
 void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
+    const auto characters = static_cast<int>(std::ranges::count_if(
+        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    const std::string blanks(static_cast<std::size_t>(std::max(0, column.width - 1 - characters)),
+                             ' ');
     if (column.left)
-        out << std::left << std::setw(column.width - 1) << text << ' ';
+        out << text << blanks << ' ';
     else
-        out << ' ' << std::right << std::setw(column.width - 1) << text;
+        out << ' ' << blanks << text;
 }
 
 }  // namespace

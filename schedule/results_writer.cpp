@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <ostream>
 
 #include "calc/number_text.h"
@@ -89,6 +90,15 @@ constexpr ValueColumn kPointLoadValues[] = {
 
 }  // namespace
 
+std::string UtilisationText(double utilisation) {
+    // Room for the digits of the largest double before the point, and three after it.
+    std::array<char, 320> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(),
+                                   RoundDecimals(utilisation, 3), std::chars_format::fixed, 3)
+                         .ptr;
+    return {text.data(), end};
+}
+
 // Every result column of a run, in order: for each load case the run may have, its values, then
 // each of its checks' verdict, then each of their utilisations.
 std::vector<ResultsWriter::Column> ResultsWriter::Columns(const CheckScope& scope) {
@@ -144,7 +154,7 @@ void ResultsWriter::Write(const ScheduleRow& row, const RowCheck& result) {
             else if (column.value)
                 AppendField(line_, column.value(*check));
             else if (column.utilisation)
-                AppendField(line_, Number(result.utilisation[column.check->id], 3));
+                AppendField(line_, UtilisationText(result.utilisation[column.check->id]));
             else
                 AppendField(line_, column.check->verdict(*check).text);
         }

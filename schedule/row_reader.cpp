@@ -191,13 +191,7 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     bay.thickness = ThicknessOf(Length(field(Column::Thickness), InputOf(Column::Thickness)));
     bay.span = Length(field(Column::Span), InputOf(Column::Span));
     bay.spacing = Length(field(Column::Spacing), InputOf(Column::Spacing));
-    const std::string boundary = Lower(field(Column::Boundary));
-    if (boundary != "simple" && boundary != "continuous") {
-        throw ValueError({.fault = ValueFault::NotABoundary,
-                          .input = InputOf(Column::Boundary),
-                          .value = field(Column::Boundary)});
-    }
-    bay.boundary = BoundaryOf(boundary == "continuous");
+    bay.boundary = ParseBoundary(field(Column::Boundary), InputOf(Column::Boundary));
     bay.stiffener = ParseStiffener(field(Column::Stiffener), InputOf(Column::Stiffener));
     bay.basis = *row.basis;
     // The row's grade, or the run's under the current basis; the legacy basis knows Q235 only.

@@ -88,12 +88,23 @@ double Length(std::string_view text, const Input& input);
 /// A load in kN/m², which must not be negative. Throws ValueError naming the value.
 double Load(std::string_view text, const Input& input);
 
+// One rule for every designation, wherever it is typed (an option, a schedule's cell, a bay
+// file): the sizes are separated by x, X, * or ×, the letter is in either case, and the program
+// writes it back in the catalogue's form (StiffenerName): l63X40*5 is L63x40x5, 80×8 is 80x8.
+
+/// The designation in the catalogue's form: every separator an "x", an "L" in front.
+std::string CatalogueForm(std::string_view designation);
+
 /// "80x8": flat bar height × thickness in mm, each greater than 0. Throws ValueError.
 FlatBar ParseFlatBar(std::string_view text, const Input& input);
 
 /// A catalogue designation such as "L63x40x5". Throws ValueError that tells how to list the
 /// catalogue.
 CatalogueAngle ParseAngle(std::string_view designation, const Input& input);
+
+/// "simple" (or 简支, 四边简支) or "continuous" (or 连续, 三跨及以上连续), in any case, blanks
+/// around it (the ideographic space too) aside. Throws ValueError naming the input.
+Boundary ParseBoundary(std::string_view text, const Input& input);
 
 /// "legacy" or "current". Throws ValueError naming the option.
 DesignBasis ParseBasis(std::string_view text, const Input& input);

@@ -36,11 +36,14 @@ chrome() {
 
 # The values and verdicts of `check`'s text output, one a line: each display text, each section
 # value, each utilisation and each verdict sentence, without blanks (pdftotext spaces words as it
-# likes, so blanks are removed on both sides).
+# likes, so blanks are removed on both sides). `check` writes a result as engineers write it
+# (0.12), the book as the window shows it (.12): the 0 before the point goes.
 expected_values() {
-  sed -n -e 's/^  [^：]*：\(.*\) \(KnM\|mm\|N\/mm2\)$/\1/p' \
-    -e 's/^  [^ ]*(\(cm\|cm2\|cm4\|Kn\/m2\)) *\(.*\)$/\2/p' \
-    -e '/^利用率/,$ s/^  [^ ]* *\([0-9.]*\)$/\1/p' \
+  sed -n -e '/^钢铺板数据/,/^利用率/ {
+      s/：\(-\{0,1\}\)0\./：\1./
+      s/^  [^：]*：\(.*\) \(kN·m\|mm\|N\/mm²\|cm\|cm²\|cm⁴\|kN\/m²\)$/\1/p
+    }' \
+    -e '/^利用率/,$ s/^  [^：]*：\([0-9.]*\)$/\1/p' \
     -e 's/^ *\(设计提示：\)\{0,1\}\(.*\(满足要求\|须重新计算\)\)$/\2/p' |
     tr -d ' '
 }
