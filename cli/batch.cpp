@@ -19,7 +19,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     schedule::RowDefaults defaults;
     try {
         // Read once here so that a wrong value stops the run before any row.
-        defaults.basis = schedule::ParseBasis(options.basis, {"--basis", BayField::Basis});
+        const BasisChoice basis = ReadBasis(options.basis, err);
+        defaults.basis = basis.basis;
+        defaults.steel = basis.steel;
         defaults.pointLoad = ReadForce(options.pointLoad);
         defaults.patch = ReadPatch(options.pointLoad);
         if (!options.output.empty()) schedule::OutputFile(options.output, {"-o"});
@@ -69,6 +71,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             progress->Update(row.line, rows.BytesRead());
         }
         progress.reset();
+        if (rows.ReadQ345()) NoteQ345(err);
         if (outputFile) {
             outputFile->Commit();
         } else if (!results.flush()) {

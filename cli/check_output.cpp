@@ -32,6 +32,14 @@ std::string Plain(std::string_view display) {
     return std::string(sign) + (digits.starts_with('.') ? "0" : "") + std::string(digits);
 }
 
+nlohmann::json Shear(const ShearCheck& c) {
+    return {{"force", c.force},
+            {"stress", c.stress},
+            {"limit", c.fv},
+            {"exceeded", c.verdict.exceeded},
+            {"text", c.verdict.text}};
+}
+
 nlohmann::json PointLoadJson(const PointLoadCheck& c) {
     const PointLoadPlateResult& p = c.plate;
     const PointLoadStiffenerResult& s = c.stiffener;
@@ -91,6 +99,7 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("加劲肋间距", PlainNumberText(bay.spacing), "mm");
     line("边界条件", bay.boundary.continuous ? "三跨及以上连续" : "四边简支", "");
     line("荷载组合", LoadCombinationText(check.plate.basis, check.plate.factors), "");
+    if (check.shear) line("钢材牌号", GradeName(check.plate.steel), "");
     line("加劲肋类型", (flatBar ? "扁钢 " : "不等边角钢 ") + StiffenerName(bay.stiffener), "");
     out << "钢铺板数据\n";
     line("弯矩最大值", Plain(p.moment), kMoment);
@@ -111,6 +120,16 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("组合截面形心与铺板边距", Plain(s.compositeCentroid), "cm");
     line("组合截面强轴惯性矩", Plain(s.compositeInertia), "cm⁴");
     line("铺板及加劲肋自重", Plain(s.selfWeight), kSurfaceLoad);
+    if (check.shear) {
+        out << "加劲肋抗剪及宽厚比\n";
+        line("加劲肋剪应力", Plain(check.shear->display), kStress);
+        line("宽厚比",
+             Plain(DisplayText(check.outstand->ratio)) + "（限值 15εk：" +
+                 Plain(DisplayText(check.outstand->limit)) + "）",
+             "");
+        out << "  设计提示：" << check.shear->verdict.text << "\n"
+            << "            " << check.outstand->text << "\n";
+    }
     if (check.pointLoad) {
         const PointLoadCheck& c = *check.pointLoad;
         out << "集中荷载 " << PlainNumberText(c.load.force) << " kN，作用面 "
@@ -121,10 +140,12 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
         line("加劲肋弯矩", Plain(c.stiffener.display.moment), kMoment);
         line("加劲肋应力", Plain(c.stiffener.display.stress), kStress);
         line("加劲肋挠度", Plain(c.stiffener.display.deflection), "mm");
+        if (c.shear) line("加劲肋剪应力", Plain(c.shear->display), kStress);
         out << "  设计提示：" << c.plateStrength.text << "\n"
             << "            " << c.plateDeflection.text << "\n"
             << "            " << c.stiffenerStrength.text << "\n"
             << "            " << c.stiffenerDeflection.text << "\n";
+        if (c.shear) out << "            " << c.shear->verdict.text << "\n";
     }
     out << "利用率（1 为限值）\n";
     for (const CheckRow& row : Checks())
@@ -184,7 +205,21 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
           {"strength", Strength(check.stiffenerStrength)},
           {"deflection_check", Deflection(check.stiffenerDeflection)}}},
     };
-    if (check.pointLoad) json["point_load"] = PointLoadJson(*check.pointLoad);
+    json["steel"] = GradeName(p.steel);
+    if (const auto& shear = check.shear) {
+        // The current basis: the grade's εk and fv, and the stiffener's two checks of its own.
+        json["epsilon_k"] = s.epsilonK;
+        json["stiffener"]["fv"] = s.fv;
+        json["stiffener"]["shear"] = Shear(*shear);
+        const OutstandCheck& o = *check.outstand;
+        json["stiffener"]["outstand"] = {
+            {"ratio", o.ratio}, {"limit", o.limit}, {"exceeded", o.exceeded}, {"text", o.text}};
+    }
+    if (check.pointLoad) {
+        json["point_load"] = PointLoadJson(*check.pointLoad);
+        if (const auto& shear = check.pointLoad->shear)
+            json["point_load"]["stiffener"]["shear"] = Shear(*shear);
+    }
     for (const CheckRow& row : Checks())
         if (utilisation.Has(row.id))
             MemberJson(json, row)["utilisation"][std::string(row.aspect)] = utilisation[row.id];

@@ -36,7 +36,7 @@ using sizing::StiffenerFamily;
 // One bay as check and book take it.
 struct BayOptions {
     std::string dead, live, thickness, span, spacing;
-    std::string basis = "legacy";
+    BasisOptions basis;
     bool continuous = false;
     std::optional<std::string> flatBar;
     std::optional<std::string> angle;
@@ -69,13 +69,19 @@ CLI::Option* NeedsValue(CLI::Option* option) {
     return option;
 }
 
-// Taken as text and read by ParseBasis, as a schedule's basis column is.
-void AddBasis(CLI::App& command, std::string& basis) {
+// Taken as text and read by ReadBasis, as a schedule's basis and steel columns are.
+void AddBasis(CLI::App& command, BasisOptions& o) {
     NeedsValue(command
-                   .add_option("--basis", basis,
+                   .add_option("--basis", o.basis,
                                "design basis: legacy (1.2 D + 1.4 P, f = 215, the default) or "
-                               "current (GB 55001-2021 factors, f by thickness)")
+                               "current (GB 55001-2021 factors, f by grade and thickness, shear "
+                               "and outstand checked)")
                    ->type_name("legacy|current"));
+    NeedsValue(command
+                   .add_option("--steel", o.steel,
+                               "steel grade under the current basis: Q235 (the default), Q355, "
+                               "Q390, Q420 or Q460")
+                   ->type_name("GRADE"));
 }
 
 // Numbers are taken as text and read strictly later, so the message can name the option.
@@ -157,7 +163,7 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
     AddPointLoadOptions(batch, o.pointLoad, " or a point_load column");
 }
 
-BayInput ReadBay(const BayOptions& o) {
+BayInput ReadBay(const BayOptions& o, std::ostream& err) {
     BayInput bay;
     bay.dead = Load(o.dead, {"--dead", BayField::Dead});
     bay.live = Load(o.live, {"--live", BayField::Live});
@@ -165,7 +171,9 @@ BayInput ReadBay(const BayOptions& o) {
     bay.span = Length(o.span, {"--span", BayField::Span});
     bay.spacing = Length(o.spacing, {"--spacing", BayField::Spacing});
     bay.boundary = BoundaryOf(o.continuous);
-    bay.basis = ParseBasis(o.basis, {"--basis", BayField::Basis});
+    const BasisChoice basis = ReadBasis(o.basis, err);
+    bay.basis = basis.basis;
+    bay.steel = basis.steel;
     if (o.flatBar) {
         bay.stiffener = ParseFlatBar(*o.flatBar, {"--flat-bar", BayField::Stiffener});
     } else if (o.angle) {
@@ -189,7 +197,7 @@ void ReportArithmeticFault(const ArithmeticError& e, std::ostream& err) {
 }
 
 int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
-    const BayInput bay = ReadBay(o.bay);
+    const BayInput bay = ReadBay(o.bay, err);
     try {
         const BayCheck check = CheckBay(bay);
         const Utilisation utilisation = Utilisations(check);
@@ -206,7 +214,7 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 }
 
 int RunBook(const BookOptions& o, std::ostream& err) {
-    const BayInput bay = ReadBay(o.bay);
+    const BayInput bay = ReadBay(o.bay, err);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
     try {
         const BayCheck check = CheckBay(bay);
@@ -236,7 +244,7 @@ int RunBook(const BookOptions& o, std::ostream& err) {
 
 struct DesignOptions {
     std::string dead, live, span, spacing;
-    std::string basis = "legacy";
+    BasisOptions basis;
     std::optional<std::string> spacings;
     bool continuous = false;
     std::string family = "any";
@@ -282,7 +290,9 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         throw schedule::ValueError(
             "the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
     request.continuous = o.continuous;
-    request.basis = ParseBasis(o.basis, {"--basis", BayField::Basis});
+    const BasisChoice basis = ReadBasis(o.basis, err);
+    request.basis = basis.basis;
+    request.steel = basis.steel;
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;

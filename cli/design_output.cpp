@@ -129,13 +129,15 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (std::size_t i = 0; i < shown; ++i) list.push_back(toJson(result.passing[i]));
-        nlohmann::json document{
-            {"version", DECKPLATE_VERSION}, {"basis", BasisName(result.basis)}, {"passing", list}};
+        nlohmann::json document{{"version", DECKPLATE_VERSION},
+                                {"basis", BasisName(result.basis)},
+                                {"steel", GradeName(result.steel)},
+                                {"passing", list}};
         if (result.passing.empty() && result.closest) document["closest"] = toJson(*result.closest);
         out << document.dump(2) << '\n';
         return;
     }
-    const std::vector<TextColumn> columns = TextColumns({.pointLoad = result.pointLoad});
+    const std::vector<TextColumn> columns = TextColumns(result.Scope());
     const auto cells = [&](auto text) {
         for (const TextColumn& column : columns) Cell(out, column, text(column));
     };
@@ -147,10 +149,23 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         cells([&](const TextColumn& column) { return column.text(c); });
         out << "  " << RowOf(c.utilisation.GoverningCheck()).key << '\n';
     };
-    const char* const checks = result.pointLoad ? "all eight checks" : "all four checks";
+    // "all four checks", "all six checks" …: every check a candidate had.
+    constexpr const char* kNumbers[] = {"",    "one",   "two",   "three", "four", "five",
+                                        "six", "seven", "eight", "nine",  "ten",  "eleven"};
+    static_assert(std::size(kNumbers) > kCheckCount);
+    const std::string checks =
+        "all " +
+        std::string(kNumbers[std::ranges::count_if(
+            Checks(), [&](const CheckRow& c) { return InScope(c, result.Scope()); })]) +
+        " checks";
+    // The grade counts under the current basis only.
+    const std::string basis =
+        std::string(BasisName(result.basis)) + " basis" +
+        (result.basis == DesignBasis::Current ? " (" + std::string(GradeName(result.steel)) + ")"
+                                              : "");
     if (result.passing.empty()) {
-        out << "No candidate passes " << checks << " under the " << BasisName(result.basis)
-            << " basis (" << result.candidates << " checked, " << result.faults
+        out << "No candidate passes " << checks << " under the " << basis << " ("
+            << result.candidates << " checked, " << result.faults
             << " skipped on an arithmetic fault).\n";
         if (result.closest) {
             out << "Closest (lowest governing utilisation):\n";
@@ -160,7 +175,7 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         return;
     }
     out << result.passingCount << " of " << result.candidates << " candidates pass " << checks
-        << " under the " << BasisName(result.basis) << " basis";
+        << " under the " << basis;
     if (result.faults > 0) out << " (" << result.faults << " skipped on an arithmetic fault)";
     out << "; the " << shown << " lightest (utilisations: 1.000 is the limit):\n";
     heading();
