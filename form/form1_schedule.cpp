@@ -83,7 +83,7 @@ void Form1::Schedule_Click() {
     const std::string name = FileName(run.schedule);
     const auto reportUnreadable = [&](const schedule::ScheduleError& error) {
         platform_.ReportError("无法批量验算“" + name + "”：\n" +
-                              ScheduleProblemWords(error.problem()));
+                              ScheduleProblemWords(error.Problem()));
     };
     const auto open = [&run](std::optional<schedule::RowReader>& rows) {
         run.warnings.clear();

@@ -107,7 +107,7 @@ RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
     try {
         empty = !reader_->Next(header_);
     } catch (const ScheduleError& e) {
-        ScheduleProblem problem = e.problem();
+        ScheduleProblem problem = e.Problem();
         problem.path = path;
         throw ScheduleError(std::move(problem));
     }
@@ -155,7 +155,7 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
     try {
         if (!reader_->Next(row.cells)) return false;
     } catch (const ScheduleError& e) {
-        ScheduleProblem problem = e.problem();
+        ScheduleProblem problem = e.Problem();
         problem.path = path_;
         throw ScheduleError(std::move(problem));
     }
@@ -167,7 +167,7 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
     try {
         row.bay = ReadBay(row.cells, defaults, row);
     } catch (const ValueError& e) {
-        row.problem = e.problem();
+        row.problem = e.Problem();
     }
     return true;
 }

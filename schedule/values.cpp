@@ -186,7 +186,7 @@ double Size(std::string_view text, const Input& input, std::string_view whole) {
     try {
         value = StrictNumber(text, input);
     } catch (const ValueError& e) {
-        Refuse(e.problem().fault, input, text, whole);
+        Refuse(e.Problem().fault, input, text, whole);
     }
     if (!(value > 0)) Refuse(ValueFault::NotPositive, input, text, whole);
     return value;

@@ -68,7 +68,7 @@ class ValueError : public std::runtime_error {
     explicit ValueError(ValueProblem problem);
     /// A command's own rule, in English only.
     explicit ValueError(const std::string& message);
-    const ValueProblem& problem() const { return problem_; }
+    const ValueProblem& Problem() const { return problem_; }
 
   private:
     ValueProblem problem_;

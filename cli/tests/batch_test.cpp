@@ -76,7 +76,7 @@ BatchRun Batch(const std::string& schedule, BatchOptions options) {
 }
 
 BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
-    return Batch(schedule, BatchOptions{.basis = std::string(BasisName(basis))});
+    return Batch(schedule, BatchOptions{.basis = {.basis = std::string(BasisName(basis))}});
 }
 
 std::string Column(const BatchRun& run, std::size_t row, const std::string& name) {
