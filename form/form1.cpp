@@ -69,18 +69,46 @@ Form1::Form1(Platform& platform)
       menus_(kMenuItemCount, [this](MenuItem item) {
           if (view_) view_->MenuItemChanged(item);
       }) {
-    states_.SetText(Window, std::string(kApplicationTitle));
     menus_.SetEnabled(MenuItem::ExportBook, false);
-    for (const ControlRow& row : ControlTable()) {
-        states_.SetText(row.id, std::string(row.caption));
-        states_.SetVisible(row.id, row.visible);
-        states_.SetEnabled(row.id, row.enabled);
-        states_.SetChecked(row.id, row.checked);
-        states_.SetInk(row.id, row.ink);
-    }
+    for (const MenuRow& row : MenuTable())
+        if (row.variable) menus_.SetVisible(row.id, false);
+    for (const ControlRow& row : ControlTable()) ShowAsTabled(row);
+    ShowTitle();
+}
+
+void Form1::ShowAsTabled(const ControlRow& row) {
+    states_.SetText(row.id, std::string(row.caption));
+    states_.SetVisible(row.id, row.visible);
+    states_.SetEnabled(row.id, row.enabled);
+    states_.SetChecked(row.id, row.checked);
+    states_.SetInk(row.id, row.ink);
+}
+
+void Form1::ShowNewBay() {
+    for (const ControlRow& row : ControlTable()) ShowAsTabled(row);
+    vars_ = {};
+    lastBay_ = {};
+    loadCombination_.clear();
+    steelLine_.clear();
+    pointLoadVerdictsWritten_ = shearVerdictsWritten_ = false;
+    verdictsShown_ = {};
+    ShowStartingInputs();
+    ShowGroups();
+    SetResultsCurrent(false);
 }
 
 void Form1::Form_Load() {
+    ShowStartingInputs();
+    steel_ = FindGrade(platform_.LoadSetting(kSteelSetting)).value_or(SteelGrade::Q235);
+    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
+                 ? DesignBasis::Current
+                 : DesignBasis::Legacy);
+    if (platform_.LoadSetting(kPointLoadSetting) == "on") ShowPointLoad(true);
+    project_ = RememberedProject();
+    LoadRecentFiles();
+}
+
+void Form1::ShowStartingInputs() {
     states_.SetItems(Thickness, {PlateThicknesses().begin(), PlateThicknesses().end()});
     std::vector<std::string> angles;
     for (const AngleRow& row : AngleCatalogue()) angles.emplace_back(row.designation);
@@ -95,12 +123,6 @@ void Form1::Form_Load() {
     Hide(FlatBarThickness);
     Hide(FlatBarHeight);
     Show(AngleSize);
-
-    steel_ = FindGrade(platform_.LoadSetting(kSteelSetting)).value_or(SteelGrade::Q235);
-    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
-                 ? DesignBasis::Current
-                 : DesignBasis::Legacy);
-    if (platform_.LoadSetting(kPointLoadSetting) == "on") ShowPointLoad(true);
 }
 
 void Form1::SetBasis(DesignBasis basis) {
@@ -112,10 +134,7 @@ void Form1::SetBasis(DesignBasis basis) {
 }
 
 void Form1::ShowBasisAndSteel() {
-    std::string title(kApplicationTitle);
-    if (basis_ == DesignBasis::Current)
-        (((title += " — ") += BasisNameZh(basis_)) += " ") += GradeName(steel_);
-    SetText(Window, std::move(title));
+    ShowTitle();
     // Under the legacy basis the menu shows Q235, the only grade it knows, and cannot change it.
     for (std::size_t i = 0; i < std::size(kSteelItems); ++i) {
         menus_.SetChecked(kSteelItems[i], static_cast<SteelGrade>(i) == Steel());
@@ -235,6 +254,31 @@ void Form1::Clicked(Control control) {
 void Form1::MenuChosen(MenuItem item) {
     if (!State(item).enabled) return;
     switch (item) {
+        case MenuItem::New:
+            New_Click();
+            break;
+        case MenuItem::Open:
+            Open_Click();
+            break;
+        case MenuItem::Save:
+            Save_Click();
+            break;
+        case MenuItem::SaveAs:
+            SaveAs_Click();
+            break;
+        case MenuItem::ProjectInfo:
+            ProjectInfo_Click();
+            break;
+        case MenuItem::Recent1:
+        case MenuItem::Recent2:
+        case MenuItem::Recent3:
+        case MenuItem::Recent4:
+            Recent_Click(static_cast<std::size_t>(std::ranges::find(kRecentFiles, item) -
+                                                  std::begin(kRecentFiles)));
+            break;
+        case MenuItem::Exit:
+            Exit_Click();
+            break;
         case MenuItem::ExportBook:
             ExportBook_Click();
             break;
@@ -314,6 +358,8 @@ void Form1::AngleSize_Click() {
     SetText(SectionArea, DisplayText(vars_.Aangle1));
 }
 
-void Form1::Exit_Click() { platform_.EndProgram(); }
+void Form1::Exit_Click() {
+    if (MayClose()) platform_.EndProgram();
+}
 
 }  // namespace deckplate::form

@@ -26,10 +26,6 @@ std::string ProposedResults(const std::string& schedulePath) {
     return os::Utf8Of(path.parent_path() / os::PathFromUtf8(os::Utf8Of(path.stem()) + "_结果.csv"));
 }
 
-std::string FileName(const std::string& path) {
-    return os::Utf8Of(os::PathFromUtf8(path).filename());
-}
-
 // Checks every row into `results`, keeping the computed rows for their books. Empty when the user
 // pressed 取消. Throws schedule::ScheduleError.
 std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowReader& rows,
@@ -80,7 +76,7 @@ void Form1::Schedule_Click() {
     }
     run.schedule = platform_.ChooseOpenFile("排表", "csv");
     if (run.schedule.empty()) return;
-    const std::string name = FileName(run.schedule);
+    const std::string name = os::FileNameOf(run.schedule);
     const auto reportUnreadable = [&](const schedule::ScheduleError& error) {
         platform_.ReportError("无法批量验算“" + name + "”：\n" +
                               ScheduleProblemWords(error.Problem()));

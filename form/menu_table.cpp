@@ -7,8 +7,18 @@ using enum MenuItem;
 
 // clang-format off
 constexpr MenuRow kMenus[] = {
-    {ExportBook,   "文件(&F)", "",             "导出计算书(&E)…"},
+    {New,          "文件(&F)", "",             "新建(&N)"},
+    {Open,         "文件(&F)", "",             "打开(&O)…"},
+    {Save,         "文件(&F)", "",             "保存(&S)"},
+    {SaveAs,       "文件(&F)", "",             "另存为(&A)…"},
+    {ProjectInfo,  "文件(&F)", "",             "工程信息(&I)…", false, false, true},
+    {ExportBook,   "文件(&F)", "",             "导出计算书(&E)…", false, false, true},
     {Schedule,     "文件(&F)", "",             "批量验算(&B)…"},
+    {Recent1,      "文件(&F)", "",             "", false, false, true, true},
+    {Recent2,      "文件(&F)", "",             "", false, false, false, true},
+    {Recent3,      "文件(&F)", "",             "", false, false, false, true},
+    {Recent4,      "文件(&F)", "",             "", false, false, false, true},
+    {Exit,         "文件(&F)", "",             "退出(&X)", false, false, true},
     {BasisLegacy,  "设置(&S)", "计算依据(&B)", "原规范：GB 50009-2012（1.2×恒+1.4×活，f = 215）", true},
     {BasisCurrent, "设置(&S)", "计算依据(&B)", "现行规范：GB 55001-2021（1.3×恒+1.5×活，f 按板厚）", true},
     {SteelQ235,    "设置(&S)", "钢材牌号(&G)", "Q235（GB/T 700）", true},

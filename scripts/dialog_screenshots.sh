@@ -22,7 +22,7 @@ shoot() {  # SCALE SUFFIX
   cp docs/example_schedule.csv "$work/平台排表.csv"
   HOME="$work" XDG_RUNTIME_DIR="$work" PATH="$work/bin:$PATH" QT_SCALE_FACTOR="$1" "$program" &
   pid=$!
-  window=$(find_window '平台钢铺板计算')
+  window=$(find_window "$main_window")
   xdotool windowfocus --sync "$window"
   sleep 0.3
   type_bay

@@ -16,7 +16,7 @@ run() {
   HOME=$(mktemp -d) "$program" &  # a fresh home: no remembered choices
   local pid=$!
   local window
-  window=$(find_window '平台钢铺板计算') || { kill "$pid"; return 1; }
+  window=$(find_window "$main_window") || { kill "$pid"; return 1; }
   xdotool windowfocus --sync "$window"
   sleep 0.3
   verify_failing_bay

@@ -27,7 +27,7 @@ shoot() {
   "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   "$wineserver" -k 2>/dev/null || true # a new desktop takes the DPI
   "$wine64" "$program" &
-  window=$(find_window '平台钢铺板计算')
+  window=$(find_window "$main_window")
   xdotool windowfocus --sync "$window"
   sleep 0.5
   verify_failing_bay

@@ -4,7 +4,8 @@
 # Verify and report presses, message boxes dismissed, 自动选型 and 批量验算 opened from the
 # keyboard and tried at random, and now and then another menu item chosen from the keyboard:
 # 设置 → 集中荷载验算 (which shows or hides the point-load group, whose boxes are then typed into
-# and read like the others), either 计算依据, 关于, and in the Qt window 导出计算书. Fails on a
+# and read like the others), either 计算依据, 关于, 文件 → 新建, 打开 and 工程信息, and in the Qt
+# window 保存 and 导出计算书; 保存更改, asked before unsaved changes go, is closed with Esc. Fails on a
 # crash, a sanitizer report, a hang, "inf" or "nan" in a result box or the report, or a report
 # file that goes missing or is cut short once written. Both editions' windows have the same form
 # and the same controls; the test runs either:
@@ -29,7 +30,7 @@ fi
 work=$(mktemp -d)
 log="$work/actions.log"
 RANDOM=$seed
-title='平台钢铺板计算'  # each message box's, and the window's (" — 现行规范" after it under that basis)
+title='平台钢铺板计算'  # each message box's; the window's is $main_window
 
 # What differs between the editions: how the program starts (start_program, in the background),
 # where its report lands, which windows are its viewer's (closed as they appear, so that they
@@ -44,7 +45,8 @@ qt)
   chmod +x "$work/bin/xdg-open"
   report="$work/home/d/WExo.txt"  # ~/d stands for drive D:
   viewer=""
-  exports_book=1 book="$work/home/Documents/钢平台计算书.html"
+  writes_documents=1 book="$work/home/Documents/钢平台计算书.html"
+  bay_file="$work/home/Documents/未命名.deckplate"  # where 保存 puts a bay never saved
   start_program() {
     HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" \
       ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=1" \
@@ -62,9 +64,10 @@ wine)
   ln -s "$work/d" "$drive_d"
   report="$work/d/WExo.txt"
   viewer='^WExo\.txt - '  # Notepad, titled with the file's name
-  # No 导出计算书: the prefix's documents folder is the Linux home, where a book saved by a
-  # stray Return in its Save dialog would stay, and the Linux desktop's browser would open it.
-  exports_book=0
+  # No 保存 or 导出计算书: the prefix's documents folder is the Linux home, where a file saved
+  # by a stray Return in its Save dialog would stay (and the Linux desktop's browser would open
+  # a book).
+  writes_documents=0 book="" bay_file=""
   start_program() { "$wine64" "$program" 2>>"$work/stderr" & }
   settings='HKCU\Software\DeckPlate'
   kept_settings=$(windows_path "$work/settings.reg")
@@ -97,7 +100,7 @@ x() { xdotool "$@" 2>/dev/null || true; }
 start() {
   start_program
   pid=$!
-  window=$(find_window "$title( — .*)?") || fail "the window did not appear"
+  window=$(find_window "$main_window") || fail "the window did not appear"
   x windowfocus --sync "$window"
   group_shown=0
   place_form
@@ -185,7 +188,7 @@ dismiss_boxes() {
 # with common controls 6 lets the first one pass, and a message box just clicked away keeps the
 # keyboard for a moment. So from the third try the dialog's bottom-right button (关 闭, or the
 # file dialog's Cancel) is clicked too, as a user would. One that outlives 25 tries is a fault.
-dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹|Save As|另存为)$'
+dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹|保存更改|打开铺板计算文件|工程信息|Save As|另存为)$'
 declare -A dialog_tries=()
 close_dialogs() {  # true when there was one to close
   local shown width height none=1
@@ -288,15 +291,16 @@ shear_results=("140 448" "308 448" "460 448")
 verify_x=92 report_x=268 exit_x=485
 
 # Menu items chosen from the keyboard, by their access keys (a choice of the 计算依据 submenu,
-# which has none, by its place), 集中荷载验算 more often than the rest; 导出计算书 last, where
-# the edition exports books. That one is greyed until a Verify has run to its end, and then
-# leaves its menu open: two Escapes close the menu, or the Save dialog. The Qt Save dialog
-# often opens after them; it has the window's title, so dismiss_boxes takes it for a message
-# box and its Return saves the book in the test's documents, where none is left from before
-# (the dialog would ask whether to replace it, and a Return answers no).
-menu_names=(集中荷载验算 集中荷载验算 集中荷载验算 计算依据：原规范 计算依据：现行规范 关于 导出计算书)
+# which has none, by its place), 集中荷载验算 more often than the rest; 保存 and 导出计算书 last,
+# where the edition writes into its documents. 导出计算书 is greyed until a Verify has run to its
+# end, and then leaves its menu open: two Escapes close the menu, or the Save dialog. The Qt Save
+# dialog often opens after them; it has the window's title, so dismiss_boxes takes it for a
+# message box and its Return saves the book (or the bay) in the test's documents, where none is
+# left from before (the dialog would ask whether to replace it, and a Return answers no).
+menu_names=(集中荷载验算 集中荷载验算 集中荷载验算 计算依据：原规范 计算依据：现行规范 关于 新建 打开
+            工程信息 保存 导出计算书)
 menu_keys=("alt+s p" "alt+s p" "alt+s p" "alt+s b Return" "alt+s b Down Return" "alt+h a"
-           "alt+f e Escape Escape")
+           "alt+f n" "alt+f o" "alt+f i" "alt+f s" "alt+f e Escape Escape")
 
 texts=("1" "2" "2.5" "600" "1500" "2000" "80" "8" "-3" "0" "" " " "1e308" "1e999" "-1e-320"
        "99999999999999999999" "0.000001" "abc" "1,5" "１２" "钢板" "😀" "nan" "inf" "-0")
@@ -357,8 +361,9 @@ for ((i = 1; i <= actions; i++)); do
         enter_bay ;;
     13) echo "$i 自动选型" >> "$log"; x key alt+t a; sleep 0.2; dismiss_boxes; try_dialog ;;
     14) echo "$i 批量验算" >> "$log"; x key alt+f b; try_dialog ;;
-    15) n=$((RANDOM % (${#menu_keys[@]} - 1 + exports_book))); echo "$i menu ${menu_names[n]}" >> "$log"
+    15) n=$((RANDOM % (${#menu_keys[@]} - 2 + 2 * writes_documents))); echo "$i menu ${menu_names[n]}" >> "$log"
         [ "${menu_names[n]}" != 导出计算书 ] || rm -f "$book"
+        [ "${menu_names[n]}" != 保存 ] || rm -f "$bay_file"
         x key ${menu_keys[n]}; sleep 0.2 ;;
     # The result boxes take typing like any text box ("nan" typed there is the user's): they
     # are read right after a Verify that ran to its end, when each holds what it computed.
@@ -397,6 +402,8 @@ for _ in 1 2 3; do
   close_viewers
   place_form
   click $exit_x $buttons
+  # Unsaved changes are asked for: 不保存.
+  asked=$(find_window '保存更改' 2>/dev/null) && { x windowfocus "$asked"; x key alt+n; }
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null || break
 done

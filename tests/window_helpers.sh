@@ -22,7 +22,13 @@
 #   run_sizing                     opens 工具 → 自动选型 from the keyboard (Alt+T A) and runs
 #                                  选型 with Enter; prints the dialog's window, or fails when
 #                                  the dialog does not open
+#   main_window                    the main window's title as find_window takes it: the bay's
+#                                  file name (未命名 for a new bay, * before it for unsaved
+#                                  changes), " — 平台钢铺板计算", and under the current basis
+#                                  " — 现行规范 Q235"
 # Each caller has set -euo pipefail.
+
+main_window='.+ — 平台钢铺板计算( — .+)?'
 
 fail() {
   echo "FAIL: $*"

@@ -110,9 +110,8 @@ TEST_F(Form1Test, VerifyIsEnabledOnlyByAPick) {
 }
 
 TEST_F(Form1Test, ExitEndsTheProgram) {
-    EnterFlatBarBay();
     Click(VerifyButton);
-    Click(ExitButton);
+    Click(ExitButton);  // nothing typed: nothing to save
     EXPECT_EQ(platform.endProgramCalls, 1);
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -129,9 +128,9 @@ TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
     EXPECT_TRUE(form.State(MenuItem::SteelQ235).checked);
     form.MenuChosen(MenuItem::BasisCurrent);
     EXPECT_EQ(form.Basis(), DesignBasis::Current);
-    EXPECT_EQ(Text(Window), "平台钢铺板计算 — 现行规范 Q235");
+    EXPECT_EQ(Text(Window), "*未命名 — 平台钢铺板计算 — 现行规范 Q235");
     form.MenuChosen(MenuItem::SteelQ355);
-    EXPECT_EQ(Text(Window), "平台钢铺板计算 — 现行规范 Q355");
+    EXPECT_EQ(Text(Window), "*未命名 — 平台钢铺板计算 — 现行规范 Q355");
     EXPECT_EQ(platform.settings["steel"], "Q355");
     EXPECT_TRUE(form.State(MenuItem::BasisCurrent).checked);
     EXPECT_FALSE(form.State(MenuItem::BasisLegacy).checked);
@@ -154,9 +153,9 @@ TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
     Form1 nextRun(platform);
     nextRun.Form_Load();
     EXPECT_EQ(nextRun.Basis(), DesignBasis::Current);
-    EXPECT_EQ(nextRun.State(Window).text, "平台钢铺板计算 — 现行规范 Q355");
+    EXPECT_EQ(nextRun.State(Window).text, "未命名 — 平台钢铺板计算 — 现行规范 Q355");
     nextRun.MenuChosen(MenuItem::BasisLegacy);
-    EXPECT_EQ(nextRun.State(Window).text, "平台钢铺板计算");
+    EXPECT_EQ(nextRun.State(Window).text, "*未命名 — 平台钢铺板计算");
     EXPECT_TRUE(nextRun.State(MenuItem::SteelQ235).checked);
     EXPECT_FALSE(nextRun.State(ShearFrame).visible);
     EXPECT_EQ(platform.settings["basis"], "legacy");
@@ -178,8 +177,8 @@ TEST_F(Form1Test, TheViewHearsOfRealChangesOnly) {
     Type(DeadLoad, " ");  // the text it already has
     Click(AngleChoice);   // already chosen
     EXPECT_TRUE(view.changes.empty());
-    Type(DeadLoad, "1");
-    EXPECT_EQ(view.changes, std::vector<Control>{DeadLoad});
+    Type(DeadLoad, "1");  // and the title marks the change
+    EXPECT_EQ(view.changes, (std::vector<Control>{DeadLoad, Window}));
 }
 
 // A bay shown in the window reads back as the same bay, whatever its stiffener, boundary, basis

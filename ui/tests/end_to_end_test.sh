@@ -23,7 +23,7 @@ chmod +x "$work/bin/xdg-open"
 
 HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
-window=$(find_window '平台钢铺板计算.*') || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 1
 
@@ -43,7 +43,7 @@ fi
 [ "$(cat "$work/viewer-arguments")" = "$report" ] ||
   fail "the viewer was asked to open '$(cat "$work/viewer-arguments" 2>/dev/null)'"
 title=$(xdotool getwindowname "$window")
-[ "$title" = "平台钢铺板计算" ] || fail "the window manager shows the title '$title'"
+[ "$title" = "*未命名 — 平台钢铺板计算" ] || fail "the window manager shows the title '$title'"
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
 # Under the current basis the title names it, once.
@@ -51,8 +51,8 @@ mkdir -p "$work/home/.config/DeckPlate"
 printf '[General]\nbasis=current\n' > "$work/home/.config/DeckPlate/deckplate.conf"
 HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
-window=$(find_window '平台钢铺板计算.*') || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 title=$(xdotool getwindowname "$window")
-[ "$title" = "平台钢铺板计算 — 现行规范 Q235" ] ||
+[ "$title" = "未命名 — 平台钢铺板计算 — 现行规范 Q235" ] ||
   fail "under the current basis the window manager shows the title '$title'"
 echo "1 passed, 0 failed"

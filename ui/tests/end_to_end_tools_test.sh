@@ -22,7 +22,7 @@ chmod +x "$work/bin/xdg-open"
 
 HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
-window=$(find_window '平台钢铺板计算') || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 1
 

@@ -4,7 +4,8 @@
 # and 计 算 书. Drive D: is a folder of this test: the report there must match the golden file
 # byte for byte, and Notepad must open on it. Then drive D: is taken away: 计 算 书 must say
 # what went wrong (naming d:\), offer the Save dialog with WExo.txt proposed, and the file saved
-# there must hold the same bytes, again opened in Notepad. Last, 退出 ends the program.
+# there must hold the same bytes, again opened in Notepad. Last, 退出 asks to save the bay typed,
+# and 不保存 ends the program.
 #   end_to_end_test.sh WINE64 DECKPLATE_EXE GOLDEN
 # Run in the Wine prefix of the run (WINEPREFIX) on a virtual display (on_virtual_display.sh).
 set -euo pipefail
@@ -46,7 +47,7 @@ same_as_golden() {
 
 WINEDEBUG=-all,trace+msgbox "$wine64" "$program" 2>"$work/trace.log" &
 pid=$!
-window=$(find_window "$title") || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
@@ -83,8 +84,11 @@ find_window 'report\.txt - .*' >/dev/null || fail "Notepad did not open the save
 mv "$work/chosen/report.txt" "$chosen" 2>/dev/null || fail "nothing saved where the Save dialog was told"
 same_as_golden "$chosen" || fail "the report saved elsewhere is not the golden report"
 
-# 退出 ends the program.
+# 退出 asks first, the bay typed being unsaved; 不保存 ends the program.
 click_form "$window" 485 444
+asked=$(find_window '保存更改') || fail "退出 did not ask to save the bay typed"
+xdotool windowfocus --sync "$asked"
+k alt+n
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "退出 did not end the program"
 status=0

@@ -26,7 +26,7 @@ ln -s "$work/d" "$drive_d"
 
 "$wine64" "$program" 2>/dev/null &
 pid=$!
-window=$(find_window '平台钢铺板计算') || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
