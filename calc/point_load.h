@@ -132,6 +132,10 @@ struct PointLoadCheck {
     /// Under the current basis: the stiffener's shear with the force standing at the support,
     /// V = γG·D·a·L/2 + γQ·F.
     std::optional<ShearCheck> shear = std::nullopt;
+
+    /// Whether the patch as given is larger than the plate panel a × L and acts cut to it
+    /// (plate.across × plate.along).
+    bool PatchCut() const { return plate.across < load.across || plate.along < load.along; }
 };
 
 /// The plate under the point load (with only the stress's display text when `texts` asks for

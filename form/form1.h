@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -264,7 +265,8 @@ class Form1 {
     FormLayout shownLayout_;               ///< as the view was last told
     std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
     std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
-    BayInput lastBay_;             ///< the last complete Verify's bay, for the calculation book
+    std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
+    BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
     bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running

@@ -79,6 +79,7 @@ report::ReportSnapshot Form1::Snapshot() const {
     w.currentBasis = !loadCombination_.empty();
     w.steel = steelLine_;
     w.pointLoadShown = PointLoadShown();
+    w.patchCutTo = patchCutTo_;
     return w;
 }
 

@@ -244,6 +244,9 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
         case BayStage::PointLoadPlate:
             SetText(PointLoadPlateDeflection, c.pointLoad->plate.display.deflection);
             SetText(PointLoadPlateStress, c.pointLoad->plate.display.stress);
+            patchCutTo_.reset();
+            if (c.pointLoad->PatchCut())
+                patchCutTo_ = {c.pointLoad->plate.across, c.pointLoad->plate.along};
             break;
         case BayStage::StiffenerShear:
             SetText(ShearStress, c.shear->display);

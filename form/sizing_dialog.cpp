@@ -233,10 +233,10 @@ void SizingDialog::RankDesigns() {
         request->progress = [&progress](double done) { return progress(done); };
         result = sizing::Design(*request);
     }
-    Show(result);
+    Show(*request, result);
 }
 
-void SizingDialog::Show(const sizing::DesignResult& result) {
+void SizingDialog::Show(const sizing::DesignRequest& request, const sizing::DesignResult& result) {
     // How many checks every candidate had, as a Chinese numeral: 四, 六, 八, 十一.
     constexpr const char* kNumerals[] = {"",   "一", "二", "三", "四", "五",
                                          "六", "七", "八", "九", "十", "十一"};
@@ -265,7 +265,7 @@ void SizingDialog::Show(const sizing::DesignResult& result) {
         // One line: the report's own line breaks would not fit the dialog's status.
         for (std::size_t at; (at = status.find('\n')) != std::string::npos;)
             status.replace(at, 1, "；");
-        status += "主窗口中可能有为零的输入（如加劲肋跨度）。";
+        status += FaultCause(request, result.firstFault->fault());
     }
     SetText(static_cast<int>(Status), status);
     std::vector<std::string> rows;
@@ -275,6 +275,22 @@ void SizingDialog::Show(const sizing::DesignResult& result) {
     SetPicked(static_cast<int>(Candidates), listed_.empty() ? -1 : 0);
     SetEnabled(static_cast<int>(Apply), !listed_.empty());
     if (!listed_.empty()) Focus(static_cast<int>(Candidates));
+}
+
+std::string SizingDialog::FaultCause(const sizing::DesignRequest& request,
+                                     ArithmeticFault fault) const {
+    if (sizing::ComputesAtSquarePanel(request)) {
+        // The window's inputs compute at a square panel, so the spacings, none of which
+        // computes, lie beyond it: above the span they are too large, below it too small.
+        std::string typed = "“" + std::string(Trimmed(State(SpacingFrom).text)) + "”";
+        if (State(SpacingRange).checked)
+            typed += "至“" + std::string(Trimmed(State(SpacingTo).text)) + "”";
+        return "加劲肋间距" + typed + (request.spacings.front() > request.span ? "过大" : "过小") +
+               "，超出可计算的范围，请改正后再选型。";
+    }
+    return fault == ArithmeticFault::Overflow || fault == ArithmeticFault::NoConvergence
+               ? "主窗口中可能有过大的输入（如荷载或加劲肋跨度）。"
+               : "主窗口中可能有为零的输入（如加劲肋跨度）。";
 }
 
 void SizingDialog::TakePickedDesign() {

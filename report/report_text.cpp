@@ -5,6 +5,7 @@
 
 #include "calc/code_values.h"
 #include "calc/number_text.h"
+#include "report/point_load_words.h"
 
 namespace deckplate::report {
 namespace {
@@ -101,14 +102,18 @@ std::string ReportText(const ReportSnapshot& w) {
                                   });
     }
     if (w.pointLoadShown) {
+        lines.insert(lines.end(), {
+                                      "",
+                                      std::string(kRule),
+                                      "集中荷载验算：",
+                                      Cat("集中荷载(kN)：", w.pointLoadForce),
+                                      Cat("作用面垂直加劲肋边长(mm)：", w.patchAcross),
+                                      Cat("作用面沿加劲肋边长(mm)：", w.patchAlong),
+                                  });
+        if (const auto& cut = w.patchCutTo)
+            lines.push_back(PatchCutSentence(cut->across, cut->along));
         lines.insert(lines.end(),
                      {
-                         "",
-                         std::string(kRule),
-                         "集中荷载验算：",
-                         Cat("集中荷载(kN)：", w.pointLoadForce),
-                         Cat("作用面垂直加劲肋边长(mm)：", w.patchAcross),
-                         Cat("作用面沿加劲肋边长(mm)：", w.patchAlong),
                          Cat("钢铺板集中荷载挠度(mm)： δ=", w.pointLoadPlateDeflection),
                          Cat("提示：", w.pointLoadPlateDeflectionVerdict),
                          Cat("钢铺板集中荷载应力(N/mm2)： σ=", w.pointLoadPlateStress),

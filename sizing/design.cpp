@@ -135,4 +135,12 @@ DesignResult Design(const DesignRequest& request) {
     return result;
 }
 
+bool ComputesAtSquarePanel(const DesignRequest& request) {
+    DesignRequest square = request;
+    square.spacings = {request.span};
+    square.progress = {};
+    const DesignResult result = Design(square);
+    return result.faults < result.candidates;
+}
+
 }  // namespace deckplate::sizing

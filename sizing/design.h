@@ -70,4 +70,9 @@ struct DesignResult {
 /// at every spacing.
 DesignResult Design(const DesignRequest& request);
 
+/// Whether some candidate of the request computes at a square panel, the spacing equal to the
+/// span. When every candidate faults at the request's spacings but this holds, the loads, span
+/// and point load are computable and the spacings are what cannot be computed.
+bool ComputesAtSquarePanel(const DesignRequest& request);
+
 }  // namespace deckplate::sizing

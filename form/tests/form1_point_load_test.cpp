@@ -121,6 +121,16 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
         EXPECT_EQ(Text(r.verdict), " ") << Row(r.verdict).name;
         EXPECT_EQ(form.State(r.box).ink, Ink::Default) << Row(r.box).name;
     }
+
+    // A patch larger than the 500 × 2000 panel acts cut to it: the report says so.
+    Type(PointLoadForce, "1.5");
+    Type(PatchAcross, "100000");
+    Type(PatchAlong, "100000");
+    Click(VerifyButton);
+    Click(ReportButton);
+    ASSERT_EQ(platform.writes.size(), 2u);
+    EXPECT_NE(platform.writes.back().text.find("\r\n作用面大于区格 a × L，截取为 500 × 2000 mm"),
+              std::string::npos);
 }
 
 TEST_F(Form1Test, PointLoadInputsAreRefusedAsTheOthers) {
