@@ -6,10 +6,15 @@
 
 namespace deckplate::cli {
 
-BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err) {
-    BasisChoice choice;
-    choice.basis = schedule::ParseBasis(options.basis, {"--basis", BayField::Basis});
-    if (!options.steel) return choice;
+BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err,
+                      const BasisChoice& otherwise) {
+    BasisChoice choice = otherwise;
+    if (options.basis)
+        choice.basis = schedule::ParseBasis(*options.basis, {"--basis", BayField::Basis});
+    if (!options.steel) {
+        if (choice.basis == DesignBasis::Legacy) choice.steel = SteelGrade::Q235;
+        return choice;
+    }
     bool wasQ345 = false;
     choice.steel = schedule::ParseSteel(*options.steel, {"--steel", BayField::Steel}, &wasQ345);
     if (choice.basis == DesignBasis::Legacy) {

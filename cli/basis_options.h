@@ -12,7 +12,7 @@
 namespace deckplate::cli {
 
 struct BasisOptions {
-    std::string basis = "legacy";
+    std::optional<std::string> basis{};  ///< none: the legacy basis, or a bay file's
     std::optional<std::string> steel{};
 };
 
@@ -21,9 +21,11 @@ struct BasisChoice {
     SteelGrade steel = SteelGrade::Q235;
 };
 
-/// The basis and grade read; Q345 is taken as Q355 with a note on `err`. A grade given with the
-/// legacy basis, which knows Q235 only, is refused. Throws schedule::ValueError.
-BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err);
+/// The basis and grade read, each `otherwise` when not given (a bay file's, or the legacy basis
+/// with Q235); Q345 is taken as Q355 with a note on `err`. A grade given with the legacy basis,
+/// which knows Q235 only, is refused. Throws schedule::ValueError.
+BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err,
+                      const BasisChoice& otherwise = {});
 
 /// The note a script's standard error gets when it gave the grade its older name.
 void NoteQ345(std::ostream& err);

@@ -10,6 +10,7 @@
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
 #include "cli/batch.h"
+#include "cli/bay_source.h"
 #include "cli/check_output.h"
 #include "cli/design_output.h"
 #include "cli/unknown_arguments.h"
@@ -33,9 +34,11 @@ using sizing::DesignRequest;
 using sizing::DesignResult;
 using sizing::StiffenerFamily;
 
-// One bay as check and book take it.
+// One bay as check and book take it: from the options, or from a bay file with the options
+// given beside it overriding its values.
 struct BayOptions {
-    std::string dead, live, thickness, span, spacing;
+    std::optional<std::string> dead, live, thickness, span, spacing;
+    std::optional<std::string> from;  ///< --from FILE.deckplate
     BasisOptions basis;
     bool continuous = false;
     std::optional<std::string> flatBar;
@@ -47,6 +50,7 @@ struct BayOptions {
 struct CheckOptions {
     BayOptions bay;
     bool json = false;
+    std::optional<std::string> save;  ///< --save FILE.deckplate
 };
 
 struct BookOptions {
@@ -85,8 +89,19 @@ void AddBasis(CLI::App& command, BasisOptions& o) {
 }
 
 // Numbers are taken as text and read strictly later, so the message can name the option.
-CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, const char* help) {
+template <class Text>
+CLI::Option* AddNumber(CLI::App& command, const char* name, Text& text, const char* help) {
     return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
+}
+
+// A bay file's values stand in for the options not given beside it.
+void AddFrom(CLI::App& command, std::optional<std::string>& from, const char* takes) {
+    NeedsValue(command
+                   .add_option("--from", from,
+                               std::string("take ") + takes +
+                                   " from a bay file the window saved (or check --save wrote); "
+                                   "options given beside it override its values")
+                   ->type_name("FILE.deckplate"));
 }
 
 // `patchAlsoNeeds`: what else a patch may stand on, for batch the schedule's column.
@@ -105,12 +120,14 @@ void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o,
                    ->type_name("UxV"));
 }
 
+// Each of --dead, --live, --thickness, --span and --spacing is needed unless --from gives it.
 void AddBayOptions(CLI::App& check, BayOptions& o) {
-    AddNumber(check, "--dead", o.dead, "dead load, kN/m²")->required();
-    AddNumber(check, "--live", o.live, "live load, kN/m²")->required();
-    AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)")->required();
-    AddNumber(check, "--span", o.span, "stiffener span, mm")->required();
-    AddNumber(check, "--spacing", o.spacing, "stiffener spacing, mm")->required();
+    AddFrom(check, o.from, "the bay");
+    AddNumber(check, "--dead", o.dead, "dead load, kN/m²");
+    AddNumber(check, "--live", o.live, "live load, kN/m²");
+    AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)");
+    AddNumber(check, "--span", o.span, "stiffener span, mm");
+    AddNumber(check, "--spacing", o.spacing, "stiffener spacing, mm");
     check.add_flag("--continuous", o.continuous,
                    "plate continuous over three or more spans (default: four edges simply "
                    "supported)");
@@ -163,30 +180,27 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
     AddPointLoadOptions(batch, o.pointLoad, " or a point_load column");
 }
 
-BayInput ReadBay(const BayOptions& o, std::ostream& err) {
+BayInput ReadBay(const BayOptions& o, const BaySource& source, std::ostream& err) {
+    using project::SavedBay;
     BayInput bay;
-    bay.dead = Load(o.dead, {"--dead", BayField::Dead});
-    bay.live = Load(o.live, {"--live", BayField::Live});
-    bay.thickness = ThicknessOf(Length(o.thickness, {"--thickness", BayField::Thickness}));
-    bay.span = Length(o.span, {"--span", BayField::Span});
-    bay.spacing = Length(o.spacing, {"--spacing", BayField::Spacing});
-    bay.boundary = BoundaryOf(o.continuous);
-    const BasisChoice basis = ReadBasis(o.basis, err);
+    bay.dead = source.Value(o.dead, {"--dead", BayField::Dead}, &SavedBay::dead, "dead", Load);
+    bay.live = source.Value(o.live, {"--live", BayField::Live}, &SavedBay::live, "live", Load);
+    bay.thickness = ThicknessOf(source.Value(o.thickness, {"--thickness", BayField::Thickness},
+                                             &SavedBay::thickness, "thickness", Length));
+    bay.span = source.Value(o.span, {"--span", BayField::Span}, &SavedBay::span, "span", Length);
+    bay.spacing = source.Value(o.spacing, {"--spacing", BayField::Spacing}, &SavedBay::spacing,
+                               "spacing", Length);
+    bay.boundary = source.BoundaryOf(o.continuous);
+    const BasisChoice basis = ReadBasis(o.basis, err, source.Basis());
     bay.basis = basis.basis;
     bay.steel = basis.steel;
-    if (o.flatBar) {
-        bay.stiffener = ParseFlatBar(*o.flatBar, {"--flat-bar", BayField::Stiffener});
-    } else if (o.angle) {
-        bay.stiffener = ParseAngle(*o.angle, {"--angle", BayField::Stiffener});
-    } else {
-        throw schedule::ValueError(
-            "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
-    }
-    bay.pointLoad = ReadPointLoad(o.pointLoad);
+    bay.stiffener = source.Stiffener(o.flatBar, o.angle);
+    bay.pointLoad = source.PointLoadOf(o.pointLoad);
     if (bay.pointLoad) {
-        schedule::RequirePatchAtLeast({bay.pointLoad->across, bay.pointLoad->along},
-                                      bay.thickness.mm, {"--patch", BayField::Patch},
-                                      o.pointLoad.PatchText());
+        schedule::RequirePatchAtLeast(
+            {bay.pointLoad->across, bay.pointLoad->along}, bay.thickness.mm,
+            {"--patch", BayField::Patch},
+            PlainNumberText(bay.pointLoad->across) + "x" + PlainNumberText(bay.pointLoad->along));
     }
     return bay;
 }
@@ -196,8 +210,24 @@ void ReportArithmeticFault(const ArithmeticError& e, std::ostream& err) {
         << "; nothing was checked (look for a zero or absurd input)\n";
 }
 
+// check --save: the bay checked, as a bay file the window opens and check --from reads back.
+void SaveBay(const BayInput& bay, const std::string& path, const report::ProjectInfo& project) {
+    const std::string file = schedule::OutputFile(path, {"--save"});
+    try {
+        os::ReplaceTextFile(os::PathFromUtf8(file),
+                            project::BayFileText({.programVersion = DECKPLATE_VERSION,
+                                                  .project = project,
+                                                  .bay = project::SavedBayOf(bay)}),
+                            os::TextEncoding::Utf8);
+    } catch (const os::FileError& e) {
+        throw schedule::ValueError("--save " + file + ": cannot be written: " + e.what());
+    }
+}
+
 int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
-    const BayInput bay = ReadBay(o.bay, err);
+    const BaySource source(o.bay.from);
+    const BayInput bay = ReadBay(o.bay, source, err);
+    if (o.save) SaveBay(bay, *o.save, source.Project());
     try {
         const BayCheck check = CheckBay(bay);
         const Utilisation utilisation = Utilisations(check);
@@ -214,7 +244,8 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 }
 
 int RunBook(const BookOptions& o, std::ostream& err) {
-    const BayInput bay = ReadBay(o.bay, err);
+    const BaySource source(o.bay.from);
+    const BayInput bay = ReadBay(o.bay, source, err);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
     try {
         const BayCheck check = CheckBay(bay);
@@ -243,7 +274,8 @@ int RunBook(const BookOptions& o, std::ostream& err) {
 }
 
 struct DesignOptions {
-    std::string dead, live, span, spacing;
+    std::optional<std::string> dead, live, span, spacing;
+    std::optional<std::string> from;
     BasisOptions basis;
     std::optional<std::string> spacings;
     bool continuous = false;
@@ -255,9 +287,10 @@ struct DesignOptions {
 };
 
 void AddDesignOptions(CLI::App& design, DesignOptions& o) {
-    AddNumber(design, "--dead", o.dead, "dead load, kN/m²")->required();
-    AddNumber(design, "--live", o.live, "live load, kN/m²")->required();
-    AddNumber(design, "--span", o.span, "stiffener span, mm")->required();
+    AddFrom(design, o.from, "the loads, span, spacing, boundary, basis and point load");
+    AddNumber(design, "--dead", o.dead, "dead load, kN/m²");
+    AddNumber(design, "--live", o.live, "live load, kN/m²");
+    AddNumber(design, "--span", o.span, "stiffener span, mm");
     auto* spacing = AddNumber(design, "--spacing", o.spacing, "stiffener spacing, mm");
     auto* spacings =
         NeedsValue(design
@@ -278,19 +311,25 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
 }
 
 int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
+    // A bay file gives what design takes of a bay; its plate and stiffener are what is sought.
+    using project::SavedBay;
+    const BaySource source(o.from);
     DesignRequest request;
-    request.dead = Load(o.dead, {"--dead", BayField::Dead});
-    request.live = Load(o.live, {"--live", BayField::Live});
-    request.span = Length(o.span, {"--span", BayField::Span});
-    if (o.spacings)
+    request.dead = source.Value(o.dead, {"--dead", BayField::Dead}, &SavedBay::dead, "dead", Load);
+    request.live = source.Value(o.live, {"--live", BayField::Live}, &SavedBay::live, "live", Load);
+    request.span =
+        source.Value(o.span, {"--span", BayField::Span}, &SavedBay::span, "span", Length);
+    if (o.spacings) {
         request.spacings = ParseSpacings(*o.spacings);
-    else if (!o.spacing.empty())
-        request.spacings = {Length(o.spacing, {"--spacing", BayField::Spacing})};
-    else
+    } else if (o.spacing || source.HasFile()) {
+        request.spacings = {source.Value(o.spacing, {"--spacing", BayField::Spacing},
+                                         &SavedBay::spacing, "spacing", Length)};
+    } else {
         throw schedule::ValueError(
             "the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
-    request.continuous = o.continuous;
-    const BasisChoice basis = ReadBasis(o.basis, err);
+    }
+    request.continuous = source.BoundaryOf(o.continuous).continuous;
+    const BasisChoice basis = ReadBasis(o.basis, err, source.Basis());
     request.basis = basis.basis;
     request.steel = basis.steel;
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
@@ -305,12 +344,14 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         request.leastThickness > ParseNumber(thickest))
         throw schedule::ValueError("--least-thickness: the thickest plate of the list is " +
                                    std::string(thickest) + " mm, not " + o.leastThickness);
-    request.pointLoad = ReadPointLoad(o.pointLoad);
+    request.pointLoad = source.PointLoadOf(o.pointLoad);
     if (request.pointLoad) {
         // Every plate of the search carries the patch: the thickest one decides its least side.
         schedule::RequirePatchAtLeast({request.pointLoad->across, request.pointLoad->along},
                                       ParseNumber(PlateThicknesses().back()),
-                                      {"--patch", BayField::Patch}, o.pointLoad.PatchText());
+                                      {"--patch", BayField::Patch},
+                                      PlainNumberText(request.pointLoad->across) + "x" +
+                                          PlainNumberText(request.pointLoad->along));
     }
     const DesignResult result = sizing::Design(request);
     if (result.candidates > 0 && result.faults == result.candidates) {
@@ -320,11 +361,17 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
             << " candidates hit an arithmetic fault (" << result.firstFault->what() << "); ";
         if (result.firstFault->fault() == ArithmeticFault::Overflow) {
             // A number beyond the range of doubles comes from an input far beyond a platform's.
+            // Each as given: an option's text, or the bay file's value.
+            const auto given = [](const char* option, const std::optional<std::string>& text,
+                                  double value) {
+                return std::string(option) + " " + text.value_or(PlainNumberText(value));
+            };
             const std::pair<std::string, double> inputs[] = {
-                {"--dead " + o.dead, request.dead},
-                {"--live " + o.live, request.live},
-                {"--span " + o.span, request.span},
-                {o.spacings ? "--spacings " + *o.spacings : "--spacing " + o.spacing,
+                {given("--dead", o.dead, request.dead), request.dead},
+                {given("--live", o.live, request.live), request.live},
+                {given("--span", o.span, request.span), request.span},
+                {o.spacings ? "--spacings " + *o.spacings
+                            : given("--spacing", o.spacing, request.spacings.back()),
                  request.spacings.back()}};
             const auto largest =
                 std::max_element(std::begin(inputs), std::end(inputs),
@@ -367,6 +414,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
     AddBayOptions(*check, checkOptions.bay);
     check->add_flag("--json", checkOptions.json, "print one JSON object");
+    NeedsValue(check
+                   ->add_option("--save", checkOptions.save,
+                                "also write the bay checked as a bay file, which the window "
+                                "opens and --from reads back")
+                   ->type_name("FILE.deckplate"));
     BookOptions bookOptions;
     CLI::App* book = app.add_subcommand(
         "book", "write the calculation book of one bay: one HTML file for any browser");

@@ -284,6 +284,13 @@ TEST(BadArguments, MessagesNameTheOption) {
          "checks nothing\n"},
         {"batch " EXAMPLE_SCHEDULE " --patch 200x200",
          "--patch needs --point-load or a point_load column in the schedule"},
+        // A bay file's value is read as its option would be, and named by the file and its key.
+        {"check --from " EXAMPLE_BAY " --spacing 0",
+         "deckplate-cli: --spacing: must be greater than 0 mm, not 0\n"},
+        {"check --from /nonexistent/bay.deckplate",
+         "--from /nonexistent/bay.deckplate: cannot be read"},
+        {"check --dead 1 --live 2 --thickness 6 --span 2000 --flat-bar 80x8",
+         "--spacing is required, unless --from FILE.deckplate gives it\n"},
         // A book whose checks fail is still written, and says so.
         {"book " + kBay + "--angle L25x16x3 -o /dev/null",
          "deckplate-cli: wrote /dev/null: 2 of 4 checks failed\n"},
@@ -292,6 +299,21 @@ TEST(BadArguments, MessagesNameTheOption) {
         const std::string said = RunCli(arguments, "2>&1").out;
         EXPECT_NE(said.find(message), std::string::npos) << arguments << " said: " << said;
     }
+}
+
+// A bay saved by check is checked again to the same output, options beside it overriding it.
+TEST(BayFile, CheckSavesWhatCheckFromReadsBack) {
+    const auto file = std::filesystem::temp_directory_path() / "cli_test_bay.deckplate";
+    const std::string bay =
+        "--dead 0.1 --thickness 4.5 --span 2000 --spacing 600 --continuous "
+        "--angle l63X40*5 --basis current --steel q355 --point-load 1.5 "
+        "--patch 150x100 ";
+    const CliRun first =
+        RunCli("check " + bay + "--live 2.0000000000000004 --save " + file.string());
+    EXPECT_EQ(RunCli("check --from " + file.string()).out, first.out);
+    EXPECT_EQ(RunCli("check --from " + file.string() + " --live 5").out,
+              RunCli("check " + bay + "--live 5").out);
+    std::filesystem::remove(file);
 }
 
 TEST(Design, EveryCandidateFaultingSaysOnlyThat) {
