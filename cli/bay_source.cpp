@@ -14,7 +14,9 @@ BaySource::BaySource(const std::optional<std::string>& from) : path_(from.value_
     }
 }
 
-report::ProjectInfo BaySource::Project() const { return file_ ? file_->project : report::ProjectInfo{}; }
+report::ProjectInfo BaySource::Project() const {
+    return file_ ? file_->project : report::ProjectInfo{};
+}
 
 Input BaySource::Key(std::string_view key, BayField field) const {
     return {path_ + ": bay." + std::string(key), field};
@@ -49,8 +51,9 @@ StiffenerChoice BaySource::Stiffener(const std::optional<std::string>& flatBar,
                              Key("flat_bar_thickness", BayField::FlatBarThickness))};
     }
     if (bay.angle.empty())
-        throw schedule::ValueError(path_ + ": bay.angle: the stiffener is an angle, but none is "
-                                           "picked; give --angle or --flat-bar");
+        throw schedule::ValueError(path_ +
+                                   ": bay.angle: the stiffener is an angle, but none is "
+                                   "picked; give --angle or --flat-bar");
     return schedule::ParseAngle(bay.angle, Key("angle", BayField::Stiffener));
 }
 

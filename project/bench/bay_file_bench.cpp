@@ -35,8 +35,7 @@ BENCHMARK(BM_SaveBayFile)->Unit(benchmark::kMillisecond);
 void BM_OpenBayFile(benchmark::State& state) {
     deckplate::os::ReplaceTextFile(kPath, deckplate::project::BayFileText(kFile),
                                    deckplate::os::TextEncoding::Utf8);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(deckplate::project::ReadBayFile(kPath.string()));
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::project::ReadBayFile(kPath.string()));
     std::filesystem::remove(kPath);
 }
 BENCHMARK(BM_OpenBayFile)->Unit(benchmark::kMillisecond);
