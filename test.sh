@@ -40,11 +40,12 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-echo "== Fuzzing the number text rules, the whole check and the schedule reader"
+echo "== Fuzzing the number text rules, the whole check, the schedule reader and the bay file reader"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 fuzz_seconds="${FUZZ_SECONDS:-30}"
-for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batch; do
+for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batch \
+  project/fuzz/fuzz_bay_file; do
   name="$(basename "$target")"
   corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"

@@ -25,5 +25,8 @@ int main(int argc, char** argv) {
     platform.SetWindow(&window);
     window.Form_Load();
     window.show();
+    // deckplate FILE.deckplate, as the desktop starts it for a file double-clicked.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        model.OpenBayFile(arguments.at(1).toStdString());
     return application.exec();
 }

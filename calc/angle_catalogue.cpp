@@ -47,17 +47,26 @@ AngleValues AngleSection(std::int16_t position) {
     const AngleRow& row = position >= 0 && position < static_cast<int>(kAngles.size())
                               ? kAngles[static_cast<std::size_t>(position)]
                               : kNoAngle;
-    return {row.H, row.Ix, row.y0, row.A, AngleLegThickness(position)};
+    return {row.H, row.Ix, row.y0, row.A, AngleLegThickness(position), AngleShortLeg(position)};
 }
 
-double AngleLegThickness(std::int16_t position) {
+namespace {
+
+// The number of a designation "L63x40x5" after its `separators`-th x: 40 after the first.
+double DesignationNumber(std::int16_t position, int separators) {
     if (position < 0 || position >= static_cast<int>(kAngles.size())) return 0;
-    const std::string_view designation = kAngles[static_cast<std::size_t>(position)].designation;
-    const std::string_view leg = designation.substr(designation.rfind('x') + 1);
-    int thickness = 0;
-    std::from_chars(leg.data(), leg.data() + leg.size(), thickness);
-    return thickness;
+    std::string_view rest = kAngles[static_cast<std::size_t>(position)].designation;
+    for (int i = 0; i < separators; ++i) rest.remove_prefix(rest.find('x') + 1);
+    int number = 0;
+    std::from_chars(rest.data(), rest.data() + rest.size(), number);
+    return number;
 }
+
+}  // namespace
+
+double AngleLegThickness(std::int16_t position) { return DesignationNumber(position, 2); }
+
+double AngleShortLeg(std::int16_t position) { return DesignationNumber(position, 1); }
 
 std::optional<std::int16_t> FindAngle(std::string_view designation) {
     for (std::size_t i = 0; i < kAngles.size(); ++i)

@@ -26,6 +26,7 @@ struct AngleValues {
     double y0 = 0;            ///< centroid to the outer face of the short leg, cm
     double A = 0;             ///< section area, cm²
     double legThickness = 0;  ///< mm; decides the strength limit under the current basis
+    double shortLeg = 0;      ///< the short leg's width b, mm: its outstand and shear area
 };
 
 /// All 51 rows, position 0 ("L25x16x3") to 50 ("L140x90x10").
@@ -38,6 +39,9 @@ AngleValues AngleSection(std::int16_t position);
 /// Leg thickness of the angle at list `position`, mm: the last number of its designation
 /// ("L63x40x5": 5). A position outside 0 … 50 gives 0.
 double AngleLegThickness(std::int16_t position);
+/// Short leg of the angle at list `position`, mm: the middle number of its designation
+/// ("L63x40x5": 40). A position outside 0 … 50 gives 0.
+double AngleShortLeg(std::int16_t position);
 
 /// The list position of a designation such as "L63x40x5", if the catalogue has it.
 std::optional<std::int16_t> FindAngle(std::string_view designation);

@@ -14,7 +14,18 @@ PointLoadPlateResult PointLoadPlateOf(const BayInput& bay, const DeckPlateResult
 
 DeckPlateResult PlateCheck(const BayInput& bay) {
     return CheckDeckPlate(bay.dead, bay.live, bay.thickness.mm, bay.span, bay.spacing,
-                          bay.boundary.continuous, bay.basis);
+                          bay.boundary.continuous, bay.basis, bay.steel);
+}
+
+// The point load's support shear: the dead load's and the whole force at the support.
+double PointLoadShear(const BayInput& bay, const PointLoadCheck& p, const DeckPlateResult& plate) {
+    return Compute(Quantity::PointLoadStiffenerShear,
+                   [&] {
+                       return Checked(plate.factors.dead) *
+                                  SupportShear(bay.dead, bay.spacing, bay.span) +
+                              Checked(p.factor) * bay.pointLoad->force;
+                   })
+        .value();
 }
 
 BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts texts,
@@ -25,12 +36,13 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     };
     // The strip comes first: a fault in sizing it is named before any result is shown.
     const double t = bay.thickness.mm;
-    c.stiffener.be = PlateStripWidth(t, bay.spacing);
+    c.stiffener.be = PlateStripWidth(t, bay.spacing, EpsilonK(bay.basis, bay.steel));
     done(BayStage::PlateStrip);
     c.plate = known ? known->plate : PlateCheck(bay);
     done(BayStage::Plate);
-    c.stiffener = StiffenerBeam(t, c.plate.q, c.plate.qk, bay.span, bay.spacing,
-                                StiffenerSection(bay.stiffener), bay.basis, texts);
+    const Stiffener section = StiffenerSection(bay.stiffener);
+    c.stiffener = StiffenerBeam(t, c.plate.q, c.plate.qk, bay.span, bay.spacing, section, bay.basis,
+                                bay.steel, texts);
     done(BayStage::Stiffener);
     AddSelfWeight(c.stiffener, t, bay.spacing, texts);
     done(BayStage::SelfWeight);
@@ -42,6 +54,14 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     done(BayStage::PlateDeflection);
     c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection);
     done(BayStage::StiffenerDeflection);
+    const bool current = bay.basis == DesignBasis::Current;
+    if (current) {
+        c.shear =
+            StiffenerShear(SupportShear(c.plate.q, bay.spacing, bay.span), t, section, c.stiffener);
+        done(BayStage::StiffenerShear);
+        c.outstand = CheckOutstand(section, c.stiffener.epsilonK);
+        done(BayStage::StiffenerOutstand);
+    }
     if (!bay.pointLoad) return c;
 
     const PointLoad& load = *bay.pointLoad;
@@ -52,6 +72,10 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     done(BayStage::PointLoadPlate);
     p.stiffener =
         PointLoadStiffener(load, bay.dead, t, bay.spacing, bay.span, c.plate, c.stiffener, texts);
+    if (current) {
+        p.shear = StiffenerShear(PointLoadShear(bay, p, c.plate), t, section, c.stiffener,
+                                 /*pointLoad=*/true);
+    }
     done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.display.stress, p.plate.f);
     p.plateDeflection =

@@ -12,6 +12,7 @@
 #include "calc/deck_plate.h"
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
+#include "calc/stiffener_shear.h"
 
 namespace deckplate {
 
@@ -22,6 +23,8 @@ struct BayCheck {
     StrengthVerdict stiffenerStrength;
     DeflectionVerdict plateDeflection;
     DeflectionVerdict stiffenerDeflection;
+    std::optional<ShearCheck> shear = std::nullopt;          ///< current basis
+    std::optional<OutstandCheck> outstand = std::nullopt;    ///< current basis
     std::optional<PointLoadCheck> pointLoad = std::nullopt;  ///< when the bay has a point load
 
     /// Whether no check the bay has is exceeded (checks.h lists them).
@@ -38,10 +41,13 @@ enum class BayStage {
     StiffenerStrength,    ///< check.stiffenerStrength
     PlateDeflection,      ///< check.plateDeflection
     StiffenerDeflection,  ///< check.stiffenerDeflection
+    // Under the current basis only:
+    StiffenerShear,     ///< check.shear
+    StiffenerOutstand,  ///< check.outstand
     // With a point load only:
     PointLoadPlate,      ///< check.pointLoad: the load, its factor and check.pointLoad->plate
-    PointLoadStiffener,  ///< check.pointLoad->stiffener
-    PointLoadVerdicts,   ///< check.pointLoad's four verdicts
+    PointLoadStiffener,  ///< check.pointLoad->stiffener, and under the current basis its shear
+    PointLoadVerdicts,   ///< check.pointLoad's verdicts
 };
 
 /// Told of each stage as it completes, with the check so far (later stages still empty). A fault

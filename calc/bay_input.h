@@ -1,9 +1,9 @@
 #pragma once
 // What one bay is, as one value: the loads, the plate, the stiffener span and spacing, the
-// plate's boundary, the stiffener, the design basis and the point load. The command line, a
-// schedule's row, the window's Verify and a sizing candidate each produce it in one place; the
-// check (bay_check.h), the calculation book and every output take it. Text is made from it at
-// the edge that shows it.
+// plate's boundary, the stiffener, the design basis and steel grade, and the point load. The
+// command line, a schedule's row, the window's Verify and a sizing candidate each produce it in one
+// place; the check (bay_check.h), the calculation book and every output take it. Text is made from
+// it at the edge that shows it.
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +12,7 @@
 
 #include "calc/design_basis.h"
 #include "calc/point_load.h"
+#include "calc/steel_grade.h"
 #include "calc/stiffener.h"
 
 namespace deckplate {
@@ -72,6 +73,7 @@ enum class BayField {
     FlatBarHeight,  ///< a flat bar's parts
     FlatBarThickness,
     Basis,
+    Steel,        ///< the steel grade (current basis)
     PointLoad,    ///< the point load's force
     Patch,        ///< its patch as one text: "200x200"
     PatchAcross,  ///< the patch's parts
@@ -88,6 +90,7 @@ struct BayInput {
     Boundary boundary{};
     StiffenerChoice stiffener{};
     DesignBasis basis = DesignBasis::Legacy;
+    SteelGrade steel = SteelGrade::Q235;                ///< counts under the current basis only
     std::optional<PointLoad> pointLoad = std::nullopt;  ///< a case of its own, when given
 
     friend bool operator==(const BayInput&, const BayInput&) = default;

@@ -19,7 +19,7 @@ double DeflectionUse(double limit, double ratio, Quantity quantity) {
     return Compute(quantity, [&] { return Checked(limit) / ratio; }).value();
 }
 
-std::string Ratio(char length, double limit) {
+std::string LengthOver(char length, double limit) {
     return std::string(1, length) + "/" + PlainNumberText(limit);
 }
 
@@ -39,6 +39,7 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kUniform,
      .aspect = "strength",
      .measure = Stress,
+     .currentBasisOnly = false,
      .symbol = {"σ", ""},
      .value = [](const BayCheck& c) { return c.plateStrength.judged; },
      .limit = [](const BayCheck& c) { return c.plate.f; },
@@ -52,10 +53,11 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kUniform,
      .aspect = "deflection",
      .measure = Deflection,
+     .currentBasisOnly = false,
      .symbol = {"δ", ""},
      .value = [](const BayCheck& c) { return c.plate.deflection; },
      .limit = [](const BayCheck& c) { return c.plateDeflection.allowed; },
-     .limitRule = [] { return Ratio('a', kPlateDeflectionLimit); },
+     .limitRule = [] { return LengthOver('a', kPlateDeflectionLimit); },
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kPlateDeflectionLimit, c.plateDeflection.ratio,
@@ -69,6 +71,7 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kUniform,
      .aspect = "strength",
      .measure = Stress,
+     .currentBasisOnly = false,
      .symbol = {"σ", "s"},
      .value = [](const BayCheck& c) { return c.stiffener.stress; },
      .limit = [](const BayCheck& c) { return c.stiffener.f; },
@@ -82,16 +85,45 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kUniform,
      .aspect = "deflection",
      .measure = Deflection,
+     .currentBasisOnly = false,
      .symbol = {"δ", "s"},
      .value = [](const BayCheck& c) { return c.stiffener.deflection; },
      .limit = [](const BayCheck& c) { return c.stiffenerDeflection.allowed; },
-     .limitRule = [] { return Ratio('L', kStiffenerDeflectionLimit); },
+     .limitRule = [] { return LengthOver('L', kStiffenerDeflectionLimit); },
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kStiffenerDeflectionLimit, c.stiffenerDeflection.ratio,
                                   Quantity::StiffenerDeflectionRatio);
          },
      .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerDeflection); }},
+    {.id = StiffenerShear,
+     .key = "stiffener_shear",
+     .name = "加劲肋抗剪",
+     .member = kStiffener,
+     .loadCase = kUniform,
+     .aspect = "shear",
+     .measure = Stress,
+     .currentBasisOnly = true,
+     .symbol = {"τ", ""},
+     .value = [](const BayCheck& c) { return c.shear->stress; },
+     .limit = [](const BayCheck& c) { return c.shear->fv; },
+     .limitRule = [] { return std::string("fv"); },
+     .utilisation = [](const BayCheck& c) { return c.shear->stress / c.shear->fv; },
+     .verdict = [](const BayCheck& c) { return Outcome(c.shear->verdict); }},
+    {.id = StiffenerOutstand,
+     .key = "stiffener_outstand",
+     .name = "加劲肋宽厚比",
+     .member = kStiffener,
+     .loadCase = kUniform,
+     .aspect = "outstand",
+     .measure = Ratio,
+     .currentBasisOnly = true,
+     .symbol = {"b/t", ""},
+     .value = [](const BayCheck& c) { return c.outstand->ratio; },
+     .limit = [](const BayCheck& c) { return c.outstand->limit; },
+     .limitRule = [] { return PlainNumberText(kOutstandLimit) + "εk"; },
+     .utilisation = [](const BayCheck& c) { return c.outstand->ratio / c.outstand->limit; },
+     .verdict = [](const BayCheck& c) { return Outcome(*c.outstand); }},
     {.id = PointLoadPlateStrength,
      .key = "point_load_plate_strength",
      .name = "铺板集中荷载强度",
@@ -99,6 +131,7 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kPoint,
      .aspect = "strength",
      .measure = Stress,
+     .currentBasisOnly = false,
      .symbol = {"σ", ""},
      .value = [](const BayCheck& c) { return Point(c).plateStrength.judged; },
      .limit = [](const BayCheck& c) { return Point(c).plate.f; },
@@ -113,12 +146,13 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kPoint,
      .aspect = "deflection",
      .measure = Deflection,
+     .currentBasisOnly = false,
      .symbol = {"δ", ""},
      .value = [](const BayCheck& c) { return Point(c).plate.deflection; },
      .limit = [](const BayCheck& c) { return Point(c).plate.deflectionLimit; },
      .limitRule =
          [] {
-             return "min(" + Ratio('a', kPointLoadPlateDeflectionLimit) + ", " +
+             return "min(" + LengthOver('a', kPointLoadPlateDeflectionLimit) + ", " +
                     PlainNumberText(kPointLoadPlateStepLimit) + ")";
          },
      .utilisation =
@@ -133,6 +167,7 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kPoint,
      .aspect = "strength",
      .measure = Stress,
+     .currentBasisOnly = false,
      .symbol = {"σ", "s"},
      .value = [](const BayCheck& c) { return Point(c).stiffener.stress; },
      .limit = [](const BayCheck& c) { return Point(c).stiffener.f; },
@@ -147,16 +182,31 @@ constexpr CheckRow kChecks[] = {
      .loadCase = kPoint,
      .aspect = "deflection",
      .measure = Deflection,
+     .currentBasisOnly = false,
      .symbol = {"δ", "s"},
      .value = [](const BayCheck& c) { return Point(c).stiffener.deflection; },
      .limit = [](const BayCheck& c) { return Point(c).stiffenerDeflection.allowed; },
-     .limitRule = [] { return Ratio('L', kStiffenerDeflectionLimit); },
+     .limitRule = [] { return LengthOver('L', kStiffenerDeflectionLimit); },
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kStiffenerDeflectionLimit, Point(c).stiffenerDeflection.ratio,
                                   Quantity::PointLoadStiffenerDeflectionRatio);
          },
      .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerDeflection); }},
+    {.id = PointLoadStiffenerShear,
+     .key = "point_load_stiffener_shear",
+     .name = "加劲肋集中荷载抗剪",
+     .member = kStiffener,
+     .loadCase = kPoint,
+     .aspect = "shear",
+     .measure = Stress,
+     .currentBasisOnly = true,
+     .symbol = {"τ", ""},
+     .value = [](const BayCheck& c) { return Point(c).shear->stress; },
+     .limit = [](const BayCheck& c) { return Point(c).shear->fv; },
+     .limitRule = [] { return std::string("fv"); },
+     .utilisation = [](const BayCheck& c) { return Point(c).shear->stress / Point(c).shear->fv; },
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).shear->verdict); }},
 };
 
 constexpr bool RowsFollowTheEnumeration() {
@@ -172,10 +222,14 @@ std::span<const CheckRow> Checks() { return kChecks; }
 
 const CheckRow& RowOf(Check check) { return kChecks[static_cast<std::size_t>(check)]; }
 
-CheckScope ScopeOf(const BayCheck& check) { return {.pointLoad = check.pointLoad.has_value()}; }
+CheckScope ScopeOf(const BayCheck& check) {
+    return {.pointLoad = check.pointLoad.has_value(),
+            .currentBasis = check.plate.basis == DesignBasis::Current};
+}
 
 bool InScope(const CheckRow& row, const CheckScope& scope) {
-    return row.loadCase != LoadCase::PointLoad || scope.pointLoad;
+    return (row.loadCase != LoadCase::PointLoad || scope.pointLoad) &&
+           (!row.currentBasisOnly || scope.currentBasis);
 }
 
 bool BayCheck::AllPass() const {

@@ -21,16 +21,18 @@ namespace deckplate {
 // clang-format off
 enum class Check : std::uint8_t {
     PlateStrength, PlateDeflection, StiffenerStrength, StiffenerDeflection,
+    StiffenerShear, StiffenerOutstand,
     PointLoadPlateStrength, PointLoadPlateDeflection, PointLoadStiffenerStrength,
-    PointLoadStiffenerDeflection,
+    PointLoadStiffenerDeflection, PointLoadStiffenerShear,
 };
 // clang-format on
-inline constexpr std::size_t kCheckCount = 8;
+inline constexpr std::size_t kCheckCount = 11;
 
 enum class Member { Plate, Stiffener };
 enum class LoadCase { Uniform, PointLoad };
-/// What a check judges, and so its unit: a stress in N/mm², a deflection in mm.
-enum class Measure { Stress, Deflection };
+/// What a check judges, and so its unit: a stress in N/mm², a deflection in mm, a ratio of two
+/// lengths.
+enum class Measure { Stress, Deflection, Ratio };
 
 /// A check's verdict as every output reads it.
 struct CheckOutcome {
@@ -52,15 +54,18 @@ struct CheckRow {
     std::string_view name;
     Member member;
     LoadCase loadCase;
-    /// What of the member it judges, as the member's outputs key it: "strength", "deflection".
+    /// What of the member it judges, as the member's outputs key it: "strength", "deflection",
+    /// "shear", "outstand".
     std::string_view aspect;
     Measure measure;
-    Symbol symbol;  ///< of the value judged: σ, δ, σs, δs
+    bool currentBasisOnly;  ///< a check the legacy basis does not make
+    Symbol symbol;          ///< of the value judged: σ, δ, σs, δs, τ, b/t
     /// The value judged, as the verdict judges it (a stress as displayed), in the measure's unit.
     double (*value)(const BayCheck& check);
     /// The limit the value is judged against, in the same unit.
     double (*limit)(const BayCheck& check);
-    /// How the limit is formed, as the book writes it: "f", "a/150", "min(a/200, 4)", "L/200".
+    /// How the limit is formed, as the book writes it: "f", "a/150", "min(a/200, 4)", "L/200",
+    /// "fv", "15εk".
     std::string (*limitRule)();
     /// How much of the limit is used; 1 or more fails.
     double (*utilisation)(const BayCheck& check);
@@ -72,9 +77,10 @@ std::span<const CheckRow> Checks();
 const CheckRow& RowOf(Check check);
 
 /// Which checks a bay has, or a run's bays may have: the point load's checks only with a point
-/// load.
+/// load, the shear and outstand checks only under the current basis.
 struct CheckScope {
     bool pointLoad = false;
+    bool currentBasis = false;
 };
 CheckScope ScopeOf(const BayCheck& check);
 bool InScope(const CheckRow& row, const CheckScope& scope);

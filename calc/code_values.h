@@ -9,7 +9,7 @@
 
 namespace deckplate {
 
-// Material: Q235 steel.
+// Material.
 
 /// Elastic modulus of steel E, N/mm² (GB 50017-2017 §4.4.8).
 inline constexpr double kSteelModulus = 206000.0;
@@ -19,18 +19,36 @@ inline constexpr double kSteelUnitWeight = 78.5;
 
 /// Strength f of Q235 up to 16 mm thick, N/mm²: the legacy basis takes it for every part.
 inline constexpr double kStressLimit = 215.0;
-/// One band of GB 50017-2017 Table 4.4.1: f of Q235 up to a thickness.
+/// One band of GB 50017-2017 Table 4.4.1: f and fv of a grade up to a thickness.
 struct StrengthBand {
     double upToThickness;  ///< mm, inclusive
-    double f;              ///< N/mm²
+    double f;              ///< design strength in tension, compression and bending, N/mm²
+    double fv;             ///< design strength in shear, N/mm²
 };
-/// Table 4.4.1 for Q235 (current basis). The table ends at 100 mm: a thicker part keeps the last
-/// band's f.
-inline constexpr std::array<StrengthBand, 3> kQ235Strength{{
-    {16.0, kStressLimit},
-    {40.0, 205.0},
-    {100.0, 200.0},
+/// A structural steel grade of the current basis: its nominal yield strength fy (which gives
+/// εk = √(235 / fy)), the standard it is rolled to, and its bands of Table 4.4.1 by the thickness
+/// of the part. A part thicker than the last band keeps that band's values (the platforms' plates
+/// and stiffeners are far thinner).
+struct SteelGradeValues {
+    const char* name;      ///< "Q355"
+    const char* standard;  ///< "GB/T 1591-2018"
+    double fy;             ///< N/mm²
+    std::array<StrengthBand, 3> bands;
+    /// Whether the bands were checked against a public copy of Table 4.4.1; the others are the
+    /// table as commonly quoted (docs/engineering-basis.md).
+    bool confirmed;
+};
+// clang-format off
+inline constexpr std::array<SteelGradeValues, 5> kSteelGrades{{
+    {"Q235", "GB/T 700-2006",  235, {{{16, 215, 125}, {40, 205, 120}, {100, 200, 115}}}, true},
+    {"Q355", "GB/T 1591-2018", 355, {{{16, 305, 175}, {40, 295, 170}, {63, 290, 165}}}, true},
+    {"Q390", "GB/T 1591-2018", 390, {{{16, 345, 200}, {40, 330, 190}, {63, 310, 180}}}, false},
+    {"Q420", "GB/T 1591-2018", 420, {{{16, 375, 215}, {40, 355, 205}, {63, 320, 185}}}, false},
+    {"Q460", "GB/T 1591-2018", 460, {{{16, 410, 235}, {40, 390, 225}, {63, 355, 205}}}, false},
 }};
+// clang-format on
+/// The yield strength εk is taken against: εk = √(kReferenceYield / fy) (GB 50017-2017 §3.5.1).
+inline constexpr double kReferenceYield = 235.0;
 
 // Load factors of the design load q = γQ·P + γG·D.
 
@@ -60,12 +78,15 @@ inline constexpr double kAngleLegGamma = 1.05;
 // Sections.
 
 /// Effective plate strip of a stiffener in plate thicknesses, 15·t each side (the handbooks'
-/// width for a Q235 deck plate; GB 50017-2017 §6.3.7 takes 15·t·εk each side of a web
-/// stiffener); never wider than the spacing.
+/// width for a Q235 deck plate); under the current basis 15·t·εk each side, after GB 50017-2017
+/// §6.3.7's strip beside a web stiffener, by analogy; never wider than the spacing.
 inline constexpr double kStripThicknesses = 30.0;
-/// Largest height / thickness of an outstanding flat stiffener of Q235 (GB 50017-2017 §6.3.6),
-/// so that it does not buckle locally before it yields; `design` offers no more slender bar.
-inline constexpr double kFlatBarSlendernessLimit = 15.0;
+/// Largest width-to-thickness ratio of an outstanding element, in εk: a flat bar's h / t, an
+/// angle's short leg b / t (GB 50017-2017 Table 3.5.1, the S4 limit of a flexural member's
+/// flange outstand), so that it does not buckle locally before it yields. Under the legacy basis
+/// `design` offers no flat bar more slender than this for Q235 and checks nothing; under the
+/// current basis it is a check of every stiffener.
+inline constexpr double kOutstandLimit = 15.0;
 
 // Deflection limits, as span / deflection: a ratio at or below the limit fails.
 

@@ -12,13 +12,15 @@ std::string Display(Checked value) { return DisplayText(value.value()); }
 }  // namespace
 
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
-                               double spacing, bool continuous, DesignBasis basis) {
+                               double spacing, bool continuous, DesignBasis basis,
+                               SteelGrade steel) {
     const Checked D = InputNumber(dead), P = InputNumber(live), t = InputNumber(thickness),
                   b = InputNumber(span), a = InputNumber(spacing);
     DeckPlateResult r;
     r.basis = basis;
+    r.steel = steel;
     r.factors = DesignLoadFactors(basis, live);
-    r.f = StrengthLimit(basis, thickness);
+    r.f = StrengthOf(basis, steel, thickness).f;
     const Checked q =
         Compute(Quantity::DesignLoad, [&] { return P * r.factors.live + D * r.factors.dead; });
     const Checked qk = Compute(Quantity::StandardLoad, [&] { return D + P; });

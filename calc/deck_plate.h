@@ -7,6 +7,7 @@
 #include "calc/code_values.h"
 #include "calc/design_basis.h"
 #include "calc/plate_formulas.h"
+#include "calc/steel_grade.h"
 #include "calc/verdict.h"
 
 namespace deckplate {
@@ -20,6 +21,7 @@ struct DeckPlateDisplay {
 
 struct DeckPlateResult {
     DesignBasis basis = DesignBasis::Legacy;
+    SteelGrade steel = SteelGrade::Q235;
     LoadFactors factors;                  ///< γG, γQ of q
     double q = 0;                         ///< design load P·γQ + D·γG, kN/m²
     double qk = 0;                        ///< standard load D + P, kN/m²
@@ -36,10 +38,12 @@ struct DeckPlateResult {
 /// Checks the plate panel. dead, live in kN/m²; thickness, span, spacing in mm. A continuous plate
 /// (three or more spans) takes α = 0.1, β = 0.11; otherwise four simply supported edges with the
 /// coefficients of the aspect ratio span / spacing. The basis decides the load factors, the
-/// plate's strength limit and β of a square panel. Throws ArithmeticError.
+/// plate's strength limit (with the steel grade, under the current basis) and β of a square
+/// panel. Throws ArithmeticError.
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
                                double spacing, bool continuous,
-                               DesignBasis basis = DesignBasis::Legacy);
+                               DesignBasis basis = DesignBasis::Legacy,
+                               SteelGrade steel = SteelGrade::Q235);
 
 /// Plate strength from the displayed stress text: the strength limit f (N/mm²) or more fails;
 /// the exceeded verdict shows f ("<215N/mm2>").

@@ -28,11 +28,4 @@ std::string LoadCombinationText(DesignBasis basis, const LoadFactors& factors) {
            std::string(LoadCode(basis)) + "）";
 }
 
-double StrengthLimit(DesignBasis basis, double thickness) {
-    if (basis == DesignBasis::Legacy) return kStressLimit;
-    for (const StrengthBand& band : kQ235Strength)
-        if (thickness <= band.upToThickness) return band.f;
-    return kQ235Strength.back().f;
-}
-
 }  // namespace deckplate

@@ -5,8 +5,9 @@
 //   Legacy  (the rule the program has always used): q = 1.2·D + 1.4·P after GB 50009-2012,
 //           f = 215 N/mm² for every part, β = 0.0433 for a square panel.
 //   Current: q = 1.3·D + 1.5·P after GB 55001-2021 (γQ = 1.4 for a live load above 4 kN/m², a
-//           work platform counting as an industrial floor), f of Q235 by the part's thickness
-//           after GB 50017-2017, β = 0.0443 for a square panel (the elastic value, ν = 0.3).
+//           work platform counting as an industrial floor), f and fv of the bay's steel grade by
+//           the part's thickness after GB 50017-2017 (steel_grade.h), β = 0.0443 for a square
+//           panel (the elastic value, ν = 0.3), and the stiffener's shear and outstand checks.
 
 #include <string>
 #include <string_view>
@@ -37,10 +38,5 @@ LoadFactors DesignLoadFactors(DesignBasis basis, double live);
 
 /// "1.3×恒+1.5×活（GB 55001-2021）": the combination as the report and the window state it.
 std::string LoadCombinationText(DesignBasis basis, const LoadFactors& factors);
-
-/// Strength limit f of a Q235 part of the given thickness, N/mm² (thickness in mm). Legacy: 215
-/// for every part. Current: 215 up to 16 mm, 205 up to 40 mm, 200 beyond; the table ends at
-/// 100 mm and a thicker part keeps its last value.
-double StrengthLimit(DesignBasis basis, double thickness);
 
 }  // namespace deckplate

@@ -171,8 +171,11 @@ std::optional<std::string> FewDecimalsFixed(double x, Style style, int places) {
 
 std::string Format(double x, Style style) {
     if (x == 0.0) return style == Style::Display ? " 0" : "0";
-    if (auto fixed = FewDecimalsFixed(x, style, 2)) return std::move(*fixed);
+    // A decimal of two places is one of three places too; only beyond 10¹² does the 15-digit
+    // limit leave room for the hundredths alone.
     if (auto fixed = FewDecimalsFixed(x, style, 3)) return std::move(*fixed);
+    if (std::fabs(x) >= 1e12)
+        if (auto fixed = FewDecimalsFixed(x, style, 2)) return std::move(*fixed);
     if (auto fixed = FastFixed(x, style)) return std::move(*fixed);
     const Digits d = SignificantDigits(x);
     std::string out;

@@ -16,6 +16,7 @@
 
 #include "calc/deck_plate.h"
 #include "calc/stiffener.h"
+#include "calc/stiffener_shear.h"
 #include "calc/verdict.h"
 
 namespace deckplate {
@@ -143,11 +144,13 @@ struct PointLoadCheck {
     DeflectionLimitVerdict plateDeflection;
     StrengthVerdict stiffenerStrength;
     DeflectionVerdict stiffenerDeflection;
+    /// Under the current basis: the stiffener's shear with the force standing at the support,
+    /// V = γG·D·a·L/2 + γQ·F.
+    std::optional<ShearCheck> shear = std::nullopt;
 
-    bool AllPass() const {
-        return !plateStrength.exceeded && !plateDeflection.exceeded &&
-               !stiffenerStrength.exceeded && !stiffenerDeflection.exceeded;
-    }
+    /// Whether the patch as given is larger than the plate panel a × L and acts cut to it
+    /// (plate.across × plate.along).
+    bool PatchCut() const { return plate.across < load.across || plate.along < load.along; }
 };
 
 /// The plate under the point load (with only the stress's display text when `texts` asks for

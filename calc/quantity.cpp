@@ -11,7 +11,7 @@ struct Names {
 };
 
 // In the order of the enumeration.
-constexpr std::array<Names, 26> kNames{{
+constexpr std::array<Names, 29> kNames{{
     {"", ""},
     {"an input number", "输入数值"},
     {"design load q", "荷载设计值q"},
@@ -38,6 +38,9 @@ constexpr std::array<Names, 26> kNames{{
     {"stiffener stress under the point load", "集中荷载下加劲肋应力"},
     {"stiffener deflection under the point load", "集中荷载下加劲肋挠度"},
     {"stiffener deflection ratio under the point load", "集中荷载下加劲肋挠度比(跨度/挠度)"},
+    {"stiffener shear stress", "加劲肋剪应力"},
+    {"stiffener outstand ratio", "加劲肋宽厚比"},
+    {"stiffener shear stress under the point load", "集中荷载下加劲肋剪应力"},
 }};
 
 }  // namespace

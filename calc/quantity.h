@@ -32,6 +32,9 @@ enum class Quantity {
     PointLoadStiffenerStress,
     PointLoadStiffenerDeflection,
     PointLoadStiffenerDeflectionRatio,
+    StiffenerShear,
+    StiffenerOutstand,
+    PointLoadStiffenerShear,
 };
 
 /// English name, e.g. "plate stress".

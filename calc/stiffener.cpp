@@ -29,9 +29,11 @@ Section FlatBarSection(const FlatBar& bar, Checked t) {
     return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, kFlatBarTipGamma, h / 20.0, 0.0};
 }
 
-// 30 t, capped at the spacing: the plate between two stiffeners is shared, never counted twice.
-Checked StripWidth(Checked t, Checked a) {
-    const Checked thirtyT = kStripThicknesses * t;
+// 30·t·εk, capped at the spacing: the plate between two stiffeners is shared, never counted
+// twice. εk of 1 multiplies nothing, so Q235 and the legacy basis keep 30 t to the last bit.
+Checked StripWidth(Checked t, Checked a, double epsilonK) {
+    const Checked thirtyT =
+        epsilonK == 1.0 ? kStripThicknesses * t : kStripThicknesses * t * epsilonK;
     return a < thirtyT ? a : thirtyT;
 }
 
@@ -48,11 +50,11 @@ Section AngleSectionMm(const AngleValues& angle, Checked t) {
 
 }  // namespace
 
-double PlateStripWidth(double thickness, double spacing) {
+double PlateStripWidth(double thickness, double spacing, double epsilonK) {
     return Compute(Quantity::PlateStrip,
                    [&] {
                        const Checked t = InputNumber(thickness), a = InputNumber(spacing);
-                       return StripWidth(t, a);
+                       return StripWidth(t, a, epsilonK);
                    })
         .value();
 }
@@ -63,10 +65,12 @@ double StiffenerThickness(const Stiffener& stiffener) {
 }
 
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener, DesignBasis basis, DisplayTexts texts) {
+                              const Stiffener& stiffener, DesignBasis basis, SteelGrade steel,
+                              DisplayTexts texts) {
     const Checked t = InputNumber(thickness), Q = InputNumber(q), Qk = InputNumber(qk),
                   L = InputNumber(span), a = InputNumber(spacing);
-    const Checked be = Compute(Quantity::PlateStrip, [&] { return StripWidth(t, a); });
+    const double epsilonK = EpsilonK(basis, steel);
+    const Checked be = Compute(Quantity::PlateStrip, [&] { return StripWidth(t, a, epsilonK); });
     const Checked Ap = Compute(Quantity::PlateStrip, [&] { return t * be; });
     const Checked Ip = Compute(Quantity::PlateStrip, [&] { return Power(t, 3) * be / 12.0; });
     const Section s = Compute(Quantity::StiffenerSection, [&] {
@@ -115,7 +119,10 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.stressTop = top.value();
     r.stressBottom = bottom.value();
     r.stress = stress.value();
-    r.f = StrengthLimit(basis, StiffenerThickness(stiffener));
+    const PartStrength strength = StrengthOf(basis, steel, StiffenerThickness(stiffener));
+    r.f = strength.f;
+    r.fv = strength.fv;
+    r.epsilonK = epsilonK;
     r.display.stress = Display(stress);
     if (flatBar) {
         r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
@@ -153,8 +160,10 @@ void AddSelfWeight(StiffenerResult& r, double thickness, double spacing, Display
 }
 
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
-                               const Stiffener& stiffener, DesignBasis basis, DisplayTexts texts) {
-    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, texts);
+                               const Stiffener& stiffener, DesignBasis basis, SteelGrade steel,
+                               DisplayTexts texts) {
+    StiffenerResult r =
+        StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, steel, texts);
     AddSelfWeight(r, thickness, spacing, texts);
     return r;
 }

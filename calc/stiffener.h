@@ -1,7 +1,7 @@
 #pragma once
 // The stiffener check: a simply supported beam of the stiffener span carrying one stiffener
-// spacing of deck load, its section made of the stiffener and a plate strip 30 t wide, but no
-// wider than the spacing.
+// spacing of deck load, its section made of the stiffener and a plate strip 30·t·εk wide (30 t
+// under the legacy basis), but no wider than the spacing.
 
 #include <optional>
 #include <string>
@@ -10,6 +10,7 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/design_basis.h"
+#include "calc/steel_grade.h"
 #include "calc/verdict.h"
 
 namespace deckplate {
@@ -55,6 +56,8 @@ struct StiffenerResult {
     double stressTop = 0, stressBottom = 0;
     double stress = 0;  ///< σs, the larger extreme-fibre stress, ≥ 0, rounded to 2 decimals
     double f = kStressLimit;  ///< strength limit of the stiffener, N/mm²
+    double fv = 0;            ///< its shear strength, N/mm² (current basis)
+    double epsilonK = 1;      ///< √(235 / fy) of its grade (current basis), 1 under the legacy
     double selfWeight = 0;    ///< w, plate and stiffeners, kN/m²
     StiffenerDisplay display;
     std::optional<FlatBarStored> flatBar;  ///< set for a flat bar only
@@ -64,19 +67,20 @@ struct StiffenerResult {
 /// judges (for searches over many candidates that show none of the others).
 enum class DisplayTexts { All, StressOnly };
 
-/// Width of the effective plate strip, mm: 30 t, but no more than the spacing, so that two
-/// stiffeners never count the same plate. thickness, spacing in mm.
-double PlateStripWidth(double thickness, double spacing);
+/// Width of the effective plate strip, mm: 30·t·εk, but no more than the spacing, so that two
+/// stiffeners never count the same plate. thickness, spacing in mm; εk 1 under the legacy basis.
+double PlateStripWidth(double thickness, double spacing, double epsilonK = 1);
 
 /// The thickness that decides a stiffener's strength limit, mm: a flat bar's thickness, an
 /// angle's leg thickness.
 double StiffenerThickness(const Stiffener& stiffener);
 
 /// Section, moment, deflection and stresses (everything but the self-weight), and the
-/// stiffener's strength limit under `basis`. thickness, span, spacing in mm; q, qk in kN/m².
-/// Throws ArithmeticError.
+/// stiffener's strengths under `basis` and, under the current basis, of `steel`. thickness, span,
+/// spacing in mm; q, qk in kN/m². Throws ArithmeticError.
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
                               const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
+                              SteelGrade steel = SteelGrade::Q235,
                               DisplayTexts texts = DisplayTexts::All);
 
 /// Weight of one square metre of floor, plate and stiffeners, kN/m²: 0.0785·(t + As / a) with
@@ -95,6 +99,7 @@ void AddSelfWeight(StiffenerResult& r, double thickness, double spacing,
 /// StiffenerBeam followed by AddSelfWeight.
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
                                const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
+                               SteelGrade steel = SteelGrade::Q235,
                                DisplayTexts texts = DisplayTexts::All);
 
 /// Stiffener strength from the displayed stress text: the strength limit f (N/mm²) or more

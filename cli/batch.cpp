@@ -17,20 +17,14 @@
 
 namespace deckplate::cli {
 
-namespace {
-
-std::string FileName(const std::string& path) {
-    return os::Utf8Of(os::PathFromUtf8(path).filename());
-}
-
-}  // namespace
-
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
     schedule::RowDefaults defaults;
     report::ProjectInfo project;
     try {
         // Read once here so that a wrong value stops the run before any row.
-        defaults.basis = schedule::ParseBasis(options.basis, {"--basis", BayField::Basis});
+        const BasisChoice basis = ReadBasis(options.basis, err);
+        defaults.basis = basis.basis;
+        defaults.steel = basis.steel;
         defaults.pointLoad = ReadForce(options.pointLoad);
         defaults.patch = ReadPatch(options.pointLoad);
         if (!options.output.empty()) schedule::OutputFile(options.output, {"-o"});
@@ -51,6 +45,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             err << "deckplate-cli: warning: the schedule '" << options.schedule << "' "
                 << schedule::EncodingWarningText(warning) << "\n";
         });
+        // A patch stands on the run's point load or on a row's own: without either it checks
+        // nothing, as check refuses it.
+        if (options.pointLoad.patch && !defaults.pointLoad &&
+            !rows.Has(schedule::Column::PointLoad)) {
+            err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
+                   "schedule; without a point load the patch '"
+                << *options.pointLoad.patch << "' checks nothing\n";
+            return kBadArguments;
+        }
         if (!options.output.empty() && rows.IsFile(output)) {
             err << "deckplate-cli: -o '" << options.output
                 << "' is the schedule itself; write the results to another file\n";
@@ -72,9 +75,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         std::vector<report::ScheduleBookRow> bookRows;
         std::ostream& results = outputFile ? outputFile->Stream() : out;
 
-        schedule::ResultsWriter writer(
-            results, rows.Header(),
-            {.pointLoad = defaults.pointLoad || rows.Has(schedule::Column::PointLoad)});
+        schedule::ResultsWriter writer(results, rows.Header(), rows.Scope(defaults));
         schedule::RowChecker checker;
         schedule::Summary summary;
         std::optional<Progress> progress;
@@ -95,11 +96,12 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             progress->Update(row.line, rows.BytesRead());
         }
         progress.reset();
+        if (rows.ReadQ345()) NoteQ345(err);
         // The book before the results: a book that cannot be written leaves the results file as
         // it was, as any other failed run does.
         if (!options.book.empty()) {
             try {
-                schedule::WriteScheduleBook({.schedule = FileName(options.schedule),
+                schedule::WriteScheduleBook({.schedule = os::FileNameOf(options.schedule),
                                              .project = project,
                                              .version = DECKPLATE_VERSION},
                                             bookRows, bookFile);
@@ -114,7 +116,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             err << "deckplate-cli: writing the results failed\n";
             return kBadArguments;
         }
-        return summary.AllPass() ? kAllPass : kLimitExceeded;
+        if (summary.AllPass()) return kAllPass;
+        // On standard output the status column says it; written to a file, the exit status
+        // alone would leave a user wondering what is in it.
+        if (outputFile) {
+            err << "deckplate-cli: wrote " << options.output << ": of " << summary.rows
+                << (summary.rows == 1 ? " row, " : " rows, ") << summary.passed << " passed, "
+                << summary.exceeded << " failed and " << summary.errors << " had an error\n";
+        }
+        return kLimitExceeded;
     } catch (const os::FileError& e) {
         err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
         return kBadArguments;

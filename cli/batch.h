@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/basis_options.h"
 #include "cli/point_load_options.h"
 #include "cli/project_options.h"
 
@@ -13,11 +14,12 @@ namespace deckplate::cli {
 /// A batch run as the command line gives it. Every member has an initializer, so a caller names
 /// only the ones it sets ({.schedule = path}).
 struct BatchOptions {
-    std::string schedule{};        ///< the schedule's path, UTF-8
-    std::string output{};          ///< the results file; standard output when empty
-    std::string basis = "legacy";  ///< each row's basis unless its own basis column names one
-    std::string books{};           ///< with a folder, each computed row's calculation book
-    std::string book{};            ///< with a file, the whole schedule's book
+    std::string schedule{};  ///< the schedule's path, UTF-8
+    std::string output{};    ///< the results file; standard output when empty
+    /// Each row's basis and grade unless its own basis and steel columns name them.
+    BasisOptions basis{};
+    std::string books{};  ///< with a folder, each computed row's calculation book
+    std::string book{};   ///< with a file, the whole schedule's book
     /// Each row's point load unless its own point_load and patch columns give one.
     PointLoadOptions pointLoad{};
     ProjectOptions project{};  ///< the books' title block

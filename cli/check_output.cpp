@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "calc/number_text.h"
+#include "schedule/results_writer.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::cli {
@@ -17,8 +18,27 @@ nlohmann::json Deflection(const DeflectionVerdict& v) {
     return {{"exceeded", v.exceeded}, {"ratio", v.ratio}, {"text", v.text}};
 }
 
-// A utilisation as the window would show a number: three decimals, sign position first.
-std::string Ratio(double utilisation) { return NumberText(RoundDecimals(utilisation, 3)); }
+// Units as engineers write them; the window's captions keep the documents' "kn/m2", "KnM".
+constexpr std::string_view kSurfaceLoad = "kN/m²";
+constexpr std::string_view kMoment = "kN·m";
+constexpr std::string_view kStress = "N/mm²";
+
+// A result as the window displays it (" .6", "-.25", " 17.36"), written as engineers write the
+// number: the same digits, with no blank for the sign and a 0 before the point.
+std::string Plain(std::string_view display) {
+    std::string_view digits = Trimmed(display);
+    const std::string_view sign = digits.starts_with('-') ? "-" : "";
+    digits.remove_prefix(sign.size());
+    return std::string(sign) + (digits.starts_with('.') ? "0" : "") + std::string(digits);
+}
+
+nlohmann::json Shear(const ShearCheck& c) {
+    return {{"force", c.force},
+            {"stress", c.stress},
+            {"limit", c.fv},
+            {"exceeded", c.verdict.exceeded},
+            {"text", c.verdict.text}};
+}
 
 nlohmann::json PointLoadJson(const PointLoadCheck& c) {
     const PointLoadPlateResult& p = c.plate;
@@ -67,53 +87,70 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
     const char* kind = flatBar ? "扁钢" : "角钢";
     std::ostringstream out;
-    out << "平台数据\n"
-        << "  静荷载kn/m2：" << NumberText(bay.dead) << "\n"
-        << "  活荷载kn/m2：" << NumberText(bay.live) << "\n"
-        << "  铺板厚度mm：" << NumberText(bay.thickness.mm) << "\n"
-        << "  加劲肋跨度mm：" << NumberText(bay.span) << "\n"
-        << "  加劲肋间距mm：" << NumberText(bay.spacing) << "\n"
-        << "  边界条件：" << (bay.boundary.continuous ? "三跨及以上连续" : "四边简支") << "\n"
-        << "  荷载组合：" << LoadCombinationText(check.plate.basis, check.plate.factors) << "\n"
-        << "  加劲肋类型：" << (flatBar ? "扁钢 " : "不等边角钢 ") << StiffenerName(bay.stiffener)
-        << "\n"
-        << "钢铺板数据\n"
-        << "  弯矩最大值：" << p.moment << " KnM\n"
-        << "  挠度最大值：" << p.deflection << " mm\n"
-        << "  最大应力：" << p.stress << " N/mm2\n"
-        << "  设计提示：" << check.plateDeflection.text << "\n"
+    // One line a value: its name, the value, its unit.
+    const auto line = [&out](std::string_view name, std::string_view value, std::string_view unit) {
+        out << "  " << name << "：" << value << (unit.empty() ? "" : " ") << unit << "\n";
+    };
+    out << "平台数据\n";
+    line("静荷载", PlainNumberText(bay.dead), kSurfaceLoad);
+    line("活荷载", PlainNumberText(bay.live), kSurfaceLoad);
+    line("铺板厚度", PlainNumberText(bay.thickness.mm), "mm");
+    line("加劲肋跨度", PlainNumberText(bay.span), "mm");
+    line("加劲肋间距", PlainNumberText(bay.spacing), "mm");
+    line("边界条件", bay.boundary.continuous ? "三跨及以上连续" : "四边简支", "");
+    line("荷载组合", LoadCombinationText(check.plate.basis, check.plate.factors), "");
+    if (check.shear) line("钢材牌号", GradeName(check.plate.steel), "");
+    line("加劲肋类型", (flatBar ? "扁钢 " : "不等边角钢 ") + StiffenerName(bay.stiffener), "");
+    out << "钢铺板数据\n";
+    line("弯矩最大值", Plain(p.moment), kMoment);
+    line("挠度最大值", Plain(p.deflection), "mm");
+    line("最大应力", Plain(p.stress), kStress);
+    out << "  设计提示：" << check.plateDeflection.text << "\n"
         << "            " << check.plateStrength.text << "\n"
-        << "加劲肋数据\n"
-        << "  加劲肋弯矩：" << s.moment << " KnM\n"
-        << "  加劲肋挠度：" << s.deflection << " mm\n"
-        << "  加劲肋强度：" << s.stress << " N/mm2\n"
-        << "  设计提示：" << check.stiffenerDeflection.text << "\n"
+        << "加劲肋数据\n";
+    line("加劲肋弯矩", Plain(s.moment), kMoment);
+    line("加劲肋挠度", Plain(s.deflection), "mm");
+    line("加劲肋强度", Plain(s.stress), kStress);
+    out << "  设计提示：" << check.stiffenerDeflection.text << "\n"
         << "            " << check.stiffenerStrength.text << "\n"
-        << "组合截面参数\n"
-        << "  " << kind << "形心与短肢边距(cm)" << s.centroid << "\n"
-        << "  " << kind << "强轴惯性矩(cm4)" << s.inertia << "\n"
-        << "  " << kind << "截面面积(cm2)" << s.area << "\n"
-        << "  组合截面形心与铺板边距(cm)" << s.compositeCentroid << "\n"
-        << "  组合截面强轴惯性矩(cm4)" << s.compositeInertia << "\n"
-        << "  铺板及加劲肋自重(Kn/m2)" << s.selfWeight << "\n";
+        << "组合截面参数\n";
+    line(std::string(kind) + "形心与短肢边距", Plain(s.centroid), "cm");
+    line(std::string(kind) + "强轴惯性矩", Plain(s.inertia), "cm⁴");
+    line(std::string(kind) + "截面面积", Plain(s.area), "cm²");
+    line("组合截面形心与铺板边距", Plain(s.compositeCentroid), "cm");
+    line("组合截面强轴惯性矩", Plain(s.compositeInertia), "cm⁴");
+    line("铺板及加劲肋自重", Plain(s.selfWeight), kSurfaceLoad);
+    if (check.shear) {
+        out << "加劲肋抗剪及宽厚比\n";
+        line("加劲肋剪应力", Plain(check.shear->display), kStress);
+        line("宽厚比",
+             Plain(DisplayText(check.outstand->ratio)) + "（限值 15εk：" +
+                 Plain(DisplayText(check.outstand->limit)) + "）",
+             "");
+        out << "  设计提示：" << check.shear->verdict.text << "\n"
+            << "            " << check.outstand->text << "\n";
+    }
     if (check.pointLoad) {
         const PointLoadCheck& c = *check.pointLoad;
-        out << "集中荷载" << NumberText(c.load.force) << " kN，作用面" << NumberText(c.load.across)
-            << " x" << NumberText(c.load.along) << " mm\n"
-            << "  钢铺板弯矩：" << c.plate.display.moment << " KnM\n"
-            << "  钢铺板应力：" << c.plate.display.stress << " N/mm2\n"
-            << "  钢铺板挠度：" << c.plate.display.deflection << " mm\n"
-            << "  加劲肋弯矩：" << c.stiffener.display.moment << " KnM\n"
-            << "  加劲肋应力：" << c.stiffener.display.stress << " N/mm2\n"
-            << "  加劲肋挠度：" << c.stiffener.display.deflection << " mm\n"
-            << "  设计提示：" << c.plateStrength.text << "\n"
+        out << "集中荷载 " << PlainNumberText(c.load.force) << " kN，作用面 "
+            << PlainNumberText(c.load.across) << "×" << PlainNumberText(c.load.along) << " mm\n";
+        line("钢铺板弯矩", Plain(c.plate.display.moment), kMoment);
+        line("钢铺板应力", Plain(c.plate.display.stress), kStress);
+        line("钢铺板挠度", Plain(c.plate.display.deflection), "mm");
+        line("加劲肋弯矩", Plain(c.stiffener.display.moment), kMoment);
+        line("加劲肋应力", Plain(c.stiffener.display.stress), kStress);
+        line("加劲肋挠度", Plain(c.stiffener.display.deflection), "mm");
+        if (c.shear) line("加劲肋剪应力", Plain(c.shear->display), kStress);
+        out << "  设计提示：" << c.plateStrength.text << "\n"
             << "            " << c.plateDeflection.text << "\n"
             << "            " << c.stiffenerStrength.text << "\n"
             << "            " << c.stiffenerDeflection.text << "\n";
+        if (c.shear) out << "            " << c.shear->verdict.text << "\n";
     }
-    out << "利用率 (1 为限值)\n";
+    out << "利用率（1 为限值）\n";
     for (const CheckRow& row : Checks())
-        if (utilisation.Has(row.id)) out << "  " << row.name << Ratio(utilisation[row.id]) << "\n";
+        if (utilisation.Has(row.id))
+            line(row.name, schedule::UtilisationText(utilisation[row.id]), "");
     return out.str();
 }
 
@@ -168,7 +205,21 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
           {"strength", Strength(check.stiffenerStrength)},
           {"deflection_check", Deflection(check.stiffenerDeflection)}}},
     };
-    if (check.pointLoad) json["point_load"] = PointLoadJson(*check.pointLoad);
+    json["steel"] = GradeName(p.steel);
+    if (const auto& shear = check.shear) {
+        // The current basis: the grade's εk and fv, and the stiffener's two checks of its own.
+        json["epsilon_k"] = s.epsilonK;
+        json["stiffener"]["fv"] = s.fv;
+        json["stiffener"]["shear"] = Shear(*shear);
+        const OutstandCheck& o = *check.outstand;
+        json["stiffener"]["outstand"] = {
+            {"ratio", o.ratio}, {"limit", o.limit}, {"exceeded", o.exceeded}, {"text", o.text}};
+    }
+    if (check.pointLoad) {
+        json["point_load"] = PointLoadJson(*check.pointLoad);
+        if (const auto& shear = check.pointLoad->shear)
+            json["point_load"]["stiffener"]["shear"] = Shear(*shear);
+    }
     for (const CheckRow& row : Checks())
         if (utilisation.Has(row.id))
             MemberJson(json, row)["utilisation"][std::string(row.aspect)] = utilisation[row.id];

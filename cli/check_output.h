@@ -1,6 +1,8 @@
 #pragma once
-// What `deckplate-cli check` prints: the window's captions and display texts as plain Chinese
-// text, or the full-precision values as one JSON object.
+// What `deckplate-cli check` prints: the window's results under its captions as plain Chinese
+// text, the window's digits written as engineers write numbers and units (0.6, not " .6";
+// kN/m², not kn/m2), or the full-precision values as one JSON object (whose `display` texts are
+// the window's own).
 
 #include <nlohmann/json.hpp>
 #include <string>

@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <cctype>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -11,12 +10,15 @@
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
 #include "cli/batch.h"
+#include "cli/bay_source.h"
 #include "cli/check_output.h"
 #include "cli/design_output.h"
 #include "cli/project_options.h"
+#include "cli/unknown_arguments.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "schedule/book.h"
+#include "schedule/row_reader.h"
 #include "schedule/values.h"
 #include "version/deckplate_version.h"
 
@@ -33,10 +35,12 @@ using sizing::DesignRequest;
 using sizing::DesignResult;
 using sizing::StiffenerFamily;
 
-// One bay as check and book take it.
+// One bay as check and book take it: from the options, or from a bay file with the options
+// given beside it overriding its values.
 struct BayOptions {
-    std::string dead, live, thickness, span, spacing;
-    std::string basis = "legacy";
+    std::optional<std::string> dead, live, thickness, span, spacing;
+    std::optional<std::string> from;  ///< --from FILE.deckplate
+    BasisOptions basis;
     bool continuous = false;
     std::optional<std::string> flatBar;
     std::optional<std::string> angle;
@@ -47,6 +51,7 @@ struct BayOptions {
 struct CheckOptions {
     BayOptions bay;
     bool json = false;
+    std::optional<std::string> save;  ///< --save FILE.deckplate
 };
 
 struct BookOptions {
@@ -56,14 +61,6 @@ struct BookOptions {
     ProjectOptions project;
 };
 
-// "nan", "inf" or "infinity" in any case: with a minus sign, a value meant as a number (which
-// the number's reading then refuses), not an option.
-bool IsNotANumberWord(std::string word) {
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return word == "nan" || word == "inf" || word == "infinity";
-}
-
 // An option that takes a value takes the next word even when it is the next option
 // ("--dead --live 2" would read "--live" as the dead load): say the value is missing instead.
 // A negative number ("-1", "-80x-8") is a value.
@@ -71,31 +68,47 @@ CLI::Option* NeedsValue(CLI::Option* option) {
     const std::string name = option->get_name();
     option->check(CLI::Validator(
         [name](std::string& value) {
-            const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
-                                         !std::isdigit(static_cast<unsigned char>(value[1])) &&
-                                         value[1] != '.' && !IsNotANumberWord(value.substr(1));
-            if (looksLikeOption) throw schedule::ValueError(name + " needs a value");
+            if (LooksLikeOption(value)) throw schedule::ValueError(name + " needs a value");
             return std::string();
         },
         ""));
     return option;
 }
 
-// Taken as text and read by ParseBasis, as a schedule's basis column is.
-void AddBasis(CLI::App& command, std::string& basis) {
+// Taken as text and read by ReadBasis, as a schedule's basis and steel columns are.
+void AddBasis(CLI::App& command, BasisOptions& o) {
     NeedsValue(command
-                   .add_option("--basis", basis,
+                   .add_option("--basis", o.basis,
                                "design basis: legacy (1.2 D + 1.4 P, f = 215, the default) or "
-                               "current (GB 55001-2021 factors, f by thickness)")
+                               "current (GB 55001-2021 factors, f by grade and thickness, shear "
+                               "and outstand checked)")
                    ->type_name("legacy|current"));
+    NeedsValue(command
+                   .add_option("--steel", o.steel,
+                               "steel grade under the current basis: Q235 (the default), Q355, "
+                               "Q390, Q420 or Q460")
+                   ->type_name("GRADE"));
 }
 
 // Numbers are taken as text and read strictly later, so the message can name the option.
-CLI::Option* AddNumber(CLI::App& command, const char* name, std::string& text, const char* help) {
+template <class Text>
+CLI::Option* AddNumber(CLI::App& command, const char* name, Text& text, const char* help) {
     return NeedsValue(command.add_option(name, text, help)->type_name("NUMBER"));
 }
 
-void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o) {
+// A bay file's values stand in for the options not given beside it.
+void AddFrom(CLI::App& command, std::optional<std::string>& from, const char* takes) {
+    NeedsValue(command
+                   .add_option("--from", from,
+                               std::string("take ") + takes +
+                                   " from a bay file the window saved (or check --save wrote); "
+                                   "options given beside it override its values")
+                   ->type_name("FILE.deckplate"));
+}
+
+// `patchAlsoNeeds`: what else a patch may stand on, for batch the schedule's column.
+void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o,
+                         std::string_view patchAlsoNeeds = "") {
     NeedsValue(command
                    .add_option("--point-load", o.force,
                                "also check a point load of KN kN (a standard value; 1.5 for a "
@@ -104,24 +117,30 @@ void AddPointLoadOptions(CLI::App& command, PointLoadOptions& o) {
     NeedsValue(command
                    .add_option("--patch", o.patch,
                                "the point load's patch, across x along the stiffeners, mm "
-                               "(default 200x200)")
+                               "(default 200x200); needs --point-load" +
+                                   std::string(patchAlsoNeeds))
                    ->type_name("UxV"));
 }
 
+// Each of --dead, --live, --thickness, --span and --spacing is needed unless --from gives it.
 void AddBayOptions(CLI::App& check, BayOptions& o) {
-    AddNumber(check, "--dead", o.dead, "dead load, kN/m2")->required();
-    AddNumber(check, "--live", o.live, "live load, kN/m2")->required();
-    AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)")->required();
-    AddNumber(check, "--span", o.span, "stiffener span, mm")->required();
-    AddNumber(check, "--spacing", o.spacing, "stiffener spacing, mm")->required();
+    AddFrom(check, o.from, "the bay");
+    AddNumber(check, "--dead", o.dead, "dead load, kN/m²");
+    AddNumber(check, "--live", o.live, "live load, kN/m²");
+    AddNumber(check, "--thickness", o.thickness, "deck plate thickness, mm (e.g. 4.5)");
+    AddNumber(check, "--span", o.span, "stiffener span, mm");
+    AddNumber(check, "--spacing", o.spacing, "stiffener spacing, mm");
     check.add_flag("--continuous", o.continuous,
                    "plate continuous over three or more spans (default: four edges simply "
                    "supported)");
-    auto* flat = NeedsValue(
-        check.add_option("--flat-bar", o.flatBar, "flat bar height x thickness, mm (80x8)")
-            ->type_name("HxT"));
-    auto* angle = NeedsValue(check.add_option("--angle", o.angle, "angle designation (L63x40x5)")
-                                 ->type_name("DESIGNATION"));
+    auto* flat = NeedsValue(check
+                                .add_option("--flat-bar", o.flatBar,
+                                            "flat bar height x thickness, mm (80x8; x, X, * or ×)")
+                                ->type_name("HxT"));
+    auto* angle = NeedsValue(
+        check
+            .add_option("--angle", o.angle, "angle designation (L63x40x5; any case, x, X, * or ×)")
+            ->type_name("DESIGNATION"));
     flat->excludes(angle);
     AddBasis(check, o.basis);
     AddPointLoadOptions(check, o.pointLoad);
@@ -144,13 +163,18 @@ void AddBookOptions(CLI::App& book, BookOptions& o) {
     AddProjectOptions(book, o.project);
 }
 
+// The schedule's columns as the column table has them, so that the help lists every one.
+std::string ScheduleHelp() {
+    std::string required, optional;
+    for (const schedule::ColumnRow& column : schedule::ScheduleColumns()) {
+        std::string& list = column.required ? required : optional;
+        (list += list.empty() ? "" : ", ") += column.header;
+    }
+    return "CSV with the columns " + required + ", and optionally " + optional;
+}
+
 void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
-    batch
-        .add_option("schedule", o.schedule,
-                    "CSV with columns name, dead, live, thickness, span, "
-                    "spacing, boundary, stiffener")
-        ->required()
-        ->type_name("SCHEDULE.csv");
+    batch.add_option("schedule", o.schedule, ScheduleHelp())->required()->type_name("SCHEDULE.csv");
     NeedsValue(batch
                    .add_option("-o,--output", o.output,
                                "write the results here instead of standard output; a file "
@@ -167,32 +191,31 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
                                "also write one calculation book of the whole schedule: a summary "
                                "of every row, then each computed row's book")
                    ->type_name("FILE.html"));
-    AddPointLoadOptions(batch, o.pointLoad);
+    AddPointLoadOptions(batch, o.pointLoad, " or a point_load column");
     AddProjectOptions(batch, o.project);
 }
 
-BayInput ReadBay(const BayOptions& o) {
+BayInput ReadBay(const BayOptions& o, const BaySource& source, std::ostream& err) {
+    using project::SavedBay;
     BayInput bay;
-    bay.dead = Load(o.dead, {"--dead", BayField::Dead});
-    bay.live = Load(o.live, {"--live", BayField::Live});
-    bay.thickness = ThicknessOf(Length(o.thickness, {"--thickness", BayField::Thickness}));
-    bay.span = Length(o.span, {"--span", BayField::Span});
-    bay.spacing = Length(o.spacing, {"--spacing", BayField::Spacing});
-    bay.boundary = BoundaryOf(o.continuous);
-    bay.basis = ParseBasis(o.basis, {"--basis", BayField::Basis});
-    if (o.flatBar) {
-        bay.stiffener = ParseFlatBar(*o.flatBar, {"--flat-bar", BayField::Stiffener});
-    } else if (o.angle) {
-        bay.stiffener = ParseAngle(*o.angle, {"--angle", BayField::Stiffener});
-    } else {
-        throw schedule::ValueError(
-            "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
-    }
-    bay.pointLoad = ReadPointLoad(o.pointLoad);
+    bay.dead = source.Value(o.dead, {"--dead", BayField::Dead}, &SavedBay::dead, "dead", Load);
+    bay.live = source.Value(o.live, {"--live", BayField::Live}, &SavedBay::live, "live", Load);
+    bay.thickness = ThicknessOf(source.Value(o.thickness, {"--thickness", BayField::Thickness},
+                                             &SavedBay::thickness, "thickness", Length));
+    bay.span = source.Value(o.span, {"--span", BayField::Span}, &SavedBay::span, "span", Length);
+    bay.spacing = source.Value(o.spacing, {"--spacing", BayField::Spacing}, &SavedBay::spacing,
+                               "spacing", Length);
+    bay.boundary = source.BoundaryOf(o.continuous);
+    const BasisChoice basis = ReadBasis(o.basis, err, source.Basis());
+    bay.basis = basis.basis;
+    bay.steel = basis.steel;
+    bay.stiffener = source.Stiffener(o.flatBar, o.angle);
+    bay.pointLoad = source.PointLoadOf(o.pointLoad);
     if (bay.pointLoad) {
-        schedule::RequirePatchAtLeast({bay.pointLoad->across, bay.pointLoad->along},
-                                      bay.thickness.mm, {"--patch", BayField::Patch},
-                                      o.pointLoad.patch);
+        schedule::RequirePatchAtLeast(
+            {bay.pointLoad->across, bay.pointLoad->along}, bay.thickness.mm,
+            {"--patch", BayField::Patch},
+            PlainNumberText(bay.pointLoad->across) + "x" + PlainNumberText(bay.pointLoad->along));
     }
     return bay;
 }
@@ -202,8 +225,24 @@ void ReportArithmeticFault(const ArithmeticError& e, std::ostream& err) {
         << "; nothing was checked (look for a zero or absurd input)\n";
 }
 
+// check --save: the bay checked, as a bay file the window opens and check --from reads back.
+void SaveBay(const BayInput& bay, const std::string& path, const report::ProjectInfo& project) {
+    const std::string file = schedule::OutputFile(path, {"--save"});
+    try {
+        os::ReplaceTextFile(os::PathFromUtf8(file),
+                            project::BayFileText({.programVersion = DECKPLATE_VERSION,
+                                                  .project = project,
+                                                  .bay = project::SavedBayOf(bay)}),
+                            os::TextEncoding::Utf8);
+    } catch (const os::FileError& e) {
+        throw schedule::ValueError("--save " + file + ": cannot be written: " + e.what());
+    }
+}
+
 int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
-    const BayInput bay = ReadBay(o.bay);
+    const BaySource source(o.bay.from);
+    const BayInput bay = ReadBay(o.bay, source, err);
+    if (o.save) SaveBay(bay, *o.save, source.Project());
     try {
         const BayCheck check = CheckBay(bay);
         const Utilisation utilisation = Utilisations(check);
@@ -220,15 +259,26 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 }
 
 int RunBook(const BookOptions& o, std::ostream& err) {
-    const BayInput bay = ReadBay(o.bay);
+    const BaySource source(o.bay.from);
+    const BayInput bay = ReadBay(o.bay, source, err);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
     const report::ProjectInfo project = ReadProjectInfo(o.project);
     try {
-        const bool allPass = CheckBay(bay).AllPass();
+        const BayCheck check = CheckBay(bay);
         schedule::WriteBook(
             {.bay = bay, .bayName = o.name, .project = project, .version = DECKPLATE_VERSION},
             os::PathFromUtf8(output));
-        return allPass ? kAllPass : kLimitExceeded;
+        if (check.AllPass()) return kAllPass;
+        // The exit status alone would leave a user wondering whether the book was written.
+        int checks = 0, failed = 0;
+        for (const CheckRow& row : Checks()) {
+            if (!InScope(row, ScopeOf(check))) continue;
+            ++checks;
+            failed += row.verdict(check).exceeded ? 1 : 0;
+        }
+        err << "deckplate-cli: wrote " << output << ": " << failed << " of " << checks
+            << " checks failed\n";
+        return kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);
         err << "deckplate-cli: no book was written\n";
@@ -240,8 +290,9 @@ int RunBook(const BookOptions& o, std::ostream& err) {
 }
 
 struct DesignOptions {
-    std::string dead, live, span, spacing;
-    std::string basis = "legacy";
+    std::optional<std::string> dead, live, span, spacing;
+    std::optional<std::string> from;
+    BasisOptions basis;
     std::optional<std::string> spacings;
     bool continuous = false;
     std::string family = "any";
@@ -252,9 +303,10 @@ struct DesignOptions {
 };
 
 void AddDesignOptions(CLI::App& design, DesignOptions& o) {
-    AddNumber(design, "--dead", o.dead, "dead load, kN/m2")->required();
-    AddNumber(design, "--live", o.live, "live load, kN/m2")->required();
-    AddNumber(design, "--span", o.span, "stiffener span, mm")->required();
+    AddFrom(design, o.from, "the loads, span, spacing, boundary, basis and point load");
+    AddNumber(design, "--dead", o.dead, "dead load, kN/m²");
+    AddNumber(design, "--live", o.live, "live load, kN/m²");
+    AddNumber(design, "--span", o.span, "stiffener span, mm");
     auto* spacing = AddNumber(design, "--spacing", o.spacing, "stiffener spacing, mm");
     auto* spacings =
         NeedsValue(design
@@ -270,24 +322,32 @@ void AddDesignOptions(CLI::App& design, DesignOptions& o) {
         design.add_option("--top", o.top, "how many designs to list (default 10)")->type_name("N"));
     AddNumber(design, "--least-thickness", o.leastThickness,
               "consider plates from this thickness on, mm (default: the whole list)");
-    design.add_flag("--json", o.json, "print a JSON array");
+    design.add_flag("--json", o.json, "print one JSON object");
     AddPointLoadOptions(design, o.pointLoad);
 }
 
 int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
+    // A bay file gives what design takes of a bay; its plate and stiffener are what is sought.
+    using project::SavedBay;
+    const BaySource source(o.from);
     DesignRequest request;
-    request.dead = Load(o.dead, {"--dead", BayField::Dead});
-    request.live = Load(o.live, {"--live", BayField::Live});
-    request.span = Length(o.span, {"--span", BayField::Span});
-    if (o.spacings)
+    request.dead = source.Value(o.dead, {"--dead", BayField::Dead}, &SavedBay::dead, "dead", Load);
+    request.live = source.Value(o.live, {"--live", BayField::Live}, &SavedBay::live, "live", Load);
+    request.span =
+        source.Value(o.span, {"--span", BayField::Span}, &SavedBay::span, "span", Length);
+    if (o.spacings) {
         request.spacings = ParseSpacings(*o.spacings);
-    else if (!o.spacing.empty())
-        request.spacings = {Length(o.spacing, {"--spacing", BayField::Spacing})};
-    else
+    } else if (o.spacing || source.HasFile()) {
+        request.spacings = {source.Value(o.spacing, {"--spacing", BayField::Spacing},
+                                         &SavedBay::spacing, "spacing", Length)};
+    } else {
         throw schedule::ValueError(
             "the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
-    request.continuous = o.continuous;
-    request.basis = ParseBasis(o.basis, {"--basis", BayField::Basis});
+    }
+    request.continuous = source.BoundaryOf(o.continuous).continuous;
+    const BasisChoice basis = ReadBasis(o.basis, err, source.Basis());
+    request.basis = basis.basis;
+    request.steel = basis.steel;
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
@@ -300,29 +360,34 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         request.leastThickness > ParseNumber(thickest))
         throw schedule::ValueError("--least-thickness: the thickest plate of the list is " +
                                    std::string(thickest) + " mm, not " + o.leastThickness);
-    request.pointLoad = ReadPointLoad(o.pointLoad);
+    request.pointLoad = source.PointLoadOf(o.pointLoad);
     if (request.pointLoad) {
         // Every plate of the search carries the patch: the thickest one decides its least side.
         schedule::RequirePatchAtLeast({request.pointLoad->across, request.pointLoad->along},
                                       ParseNumber(PlateThicknesses().back()),
-                                      {"--patch", BayField::Patch}, o.pointLoad.patch);
-    }
-    if (!request.pointLoad) {
-        err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
-               "needs --point-load 1.5 (kN on 200x200 mm)\n";
+                                      {"--patch", BayField::Patch},
+                                      PlainNumberText(request.pointLoad->across) + "x" +
+                                          PlainNumberText(request.pointLoad->along));
     }
     const DesignResult result = sizing::Design(request);
-    PrintDesign(result, o.json, out);
     if (result.candidates > 0 && result.faults == result.candidates) {
+        // Only the fault matters: no table of nothing, no note on a point load.
+        if (o.json) out << ErrorJson(*result.firstFault).dump(2) << '\n';
         err << "deckplate-cli: nothing was checked: all " << result.candidates
             << " candidates hit an arithmetic fault (" << result.firstFault->what() << "); ";
         if (result.firstFault->fault() == ArithmeticFault::Overflow) {
             // A number beyond the range of doubles comes from an input far beyond a platform's.
+            // Each as given: an option's text, or the bay file's value.
+            const auto given = [](const char* option, const std::optional<std::string>& text,
+                                  double value) {
+                return std::string(option) + " " + text.value_or(PlainNumberText(value));
+            };
             const std::pair<std::string, double> inputs[] = {
-                {"--dead " + o.dead, request.dead},
-                {"--live " + o.live, request.live},
-                {"--span " + o.span, request.span},
-                {o.spacings ? "--spacings " + *o.spacings : "--spacing " + o.spacing,
+                {given("--dead", o.dead, request.dead), request.dead},
+                {given("--live", o.live, request.live), request.live},
+                {given("--span", o.span, request.span), request.span},
+                {o.spacings ? "--spacings " + *o.spacings
+                            : given("--spacing", o.spacing, request.spacings.back()),
                  request.spacings.back()}};
             const auto largest =
                 std::max_element(std::begin(inputs), std::end(inputs),
@@ -334,6 +399,11 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         }
         return kArithmeticFault;
     }
+    if (!request.pointLoad) {
+        err << "deckplate-cli: note: the point load was not checked; a work platform or walkway "
+               "needs --point-load 1.5 (kN on 200x200 mm)\n";
+    }
+    PrintDesign(result, o.json, out);
     return result.passing.empty() ? kLimitExceeded : kAllPass;
 }
 
@@ -352,11 +422,19 @@ void ListAngles(std::ostream& out) {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Steel platform deck plate and stiffener check", "deckplate-cli"};
     app.require_subcommand(1);
+    // A schedule's path "/data/s.csv" or "//server/share/s.csv" is a path on every system, never
+    // a Windows-style option; the commands made below take this over.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", "deckplate-cli " DECKPLATE_VERSION);
     CheckOptions checkOptions;
     CLI::App* check = app.add_subcommand("check", "check one bay: deck plate and stiffener");
     AddBayOptions(*check, checkOptions.bay);
     check->add_flag("--json", checkOptions.json, "print one JSON object");
+    NeedsValue(check
+                   ->add_option("--save", checkOptions.save,
+                                "also write the bay checked as a bay file, which the window "
+                                "opens and --from reads back")
+                   ->type_name("FILE.deckplate"));
     BookOptions bookOptions;
     CLI::App* book = app.add_subcommand(
         "book", "write the calculation book of one bay: one HTML file for any browser");
@@ -369,6 +447,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CLI::App* design =
         app.add_subcommand("design", "find the lightest plate and stiffener that pass");
     AddDesignOptions(*design, designOptions);
+    app.footer("'deckplate-cli COMMAND --help' lists a command's options.");
 
     try {
         app.parse(argc, argv);
@@ -394,7 +473,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             err << "deckplate-cli: " << what << "\n";
         return kBadArguments;
     } catch (const CLI::ParseError& e) {
-        err << "deckplate-cli: " << e.what() << "\n";
+        // A mistyped option leaves the one it meant missing: the typo is what to name.
+        err << "deckplate-cli: " << UnknownArgumentText(app).value_or(e.what()) << "\n";
         return kBadArguments;
     } catch (const schedule::ValueError& e) {
         err << "deckplate-cli: " << e.what() << "\n";

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "calc/number_text.h"
+#include "schedule/results_writer.h"
 #include "schedule/values.h"
 #include "version/deckplate_version.h"
 
@@ -55,26 +56,31 @@ std::vector<TextColumn> TextColumns(const CheckScope& scope) {
         {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness.text; }},
         {"stiffener", 12, true, [](const Candidate& c) { return StiffenerName(c.stiffener); }},
         {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
-        {"w(kN/m2)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
+        {"w(kN/m²)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
     };
     for (const CheckRow& check : Checks()) {
         if (!InScope(check, scope)) continue;
         const std::string heading = ShortHeading(check.key);
-        columns.push_back(
-            {heading, std::max(12, static_cast<int>(heading.size()) + 1), false,
-             [id = check.id](const Candidate& c) { return Fixed(c.utilisation[id], 3); }});
+        columns.push_back({heading, std::max(12, static_cast<int>(heading.size()) + 1), false,
+                           [id = check.id](const Candidate& c) {
+                               return schedule::UtilisationText(c.utilisation[id]);
+                           }});
     }
     return columns;
 }
 
 // A cell padded to its column's width, one blank of which stays between it and its neighbour
 // however wide the text: 100000000 mm spacings and utilisations of thousands do not run
-// together.
+// together. A terminal shows "²" as one character, written in two bytes.
 void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
+    const auto characters = static_cast<int>(std::ranges::count_if(
+        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    const std::string blanks(static_cast<std::size_t>(std::max(0, column.width - 1 - characters)),
+                             ' ');
     if (column.left)
-        out << std::left << std::setw(column.width - 1) << text << ' ';
+        out << text << blanks << ' ';
     else
-        out << ' ' << std::right << std::setw(column.width - 1) << text;
+        out << ' ' << blanks << text;
 }
 
 }  // namespace
@@ -123,13 +129,15 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (std::size_t i = 0; i < shown; ++i) list.push_back(toJson(result.passing[i]));
-        nlohmann::json document{
-            {"version", DECKPLATE_VERSION}, {"basis", BasisName(result.basis)}, {"passing", list}};
+        nlohmann::json document{{"version", DECKPLATE_VERSION},
+                                {"basis", BasisName(result.basis)},
+                                {"steel", GradeName(result.steel)},
+                                {"passing", list}};
         if (result.passing.empty() && result.closest) document["closest"] = toJson(*result.closest);
         out << document.dump(2) << '\n';
         return;
     }
-    const std::vector<TextColumn> columns = TextColumns({.pointLoad = result.pointLoad});
+    const std::vector<TextColumn> columns = TextColumns(result.Scope());
     const auto cells = [&](auto text) {
         for (const TextColumn& column : columns) Cell(out, column, text(column));
     };
@@ -141,10 +149,23 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         cells([&](const TextColumn& column) { return column.text(c); });
         out << "  " << RowOf(c.utilisation.GoverningCheck()).key << '\n';
     };
-    const char* const checks = result.pointLoad ? "all eight checks" : "all four checks";
+    // "all four checks", "all six checks" …: every check a candidate had.
+    constexpr const char* kNumbers[] = {"",    "one",   "two",   "three", "four", "five",
+                                        "six", "seven", "eight", "nine",  "ten",  "eleven"};
+    static_assert(std::size(kNumbers) > kCheckCount);
+    const std::string checks =
+        "all " +
+        std::string(kNumbers[std::ranges::count_if(
+            Checks(), [&](const CheckRow& c) { return InScope(c, result.Scope()); })]) +
+        " checks";
+    // The grade counts under the current basis only.
+    const std::string basis =
+        std::string(BasisName(result.basis)) + " basis" +
+        (result.basis == DesignBasis::Current ? " (" + std::string(GradeName(result.steel)) + ")"
+                                              : "");
     if (result.passing.empty()) {
-        out << "No candidate passes " << checks << " under the " << BasisName(result.basis)
-            << " basis (" << result.candidates << " checked, " << result.faults
+        out << "No candidate passes " << checks << " under the " << basis << " ("
+            << result.candidates << " checked, " << result.faults
             << " skipped on an arithmetic fault).\n";
         if (result.closest) {
             out << "Closest (lowest governing utilisation):\n";
@@ -154,7 +175,7 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         return;
     }
     out << result.passingCount << " of " << result.candidates << " candidates pass " << checks
-        << " under the " << BasisName(result.basis) << " basis";
+        << " under the " << basis;
     if (result.faults > 0) out << " (" << result.faults << " skipped on an arithmetic fault)";
     out << "; the " << shown << " lightest (utilisations: 1.000 is the limit):\n";
     heading();

@@ -1,6 +1,13 @@
 #include "cli/point_load_options.h"
 
+#include "calc/number_text.h"
+
 namespace deckplate::cli {
+
+std::string PointLoadOptions::PatchText() const {
+    return patch.value_or(PlainNumberText(kPointLoadPatch) + "x" +
+                          PlainNumberText(kPointLoadPatch));
+}
 
 std::optional<double> ReadForce(const PointLoadOptions& options) {
     if (!options.force) return std::nullopt;
@@ -8,12 +15,21 @@ std::optional<double> ReadForce(const PointLoadOptions& options) {
 }
 
 schedule::Patch ReadPatch(const PointLoadOptions& options) {
-    return schedule::ParsePatch(options.patch, {"--patch", BayField::Patch});
+    if (!options.patch) return {};
+    return schedule::ParsePatch(*options.patch, {"--patch", BayField::Patch});
 }
 
 std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& options) {
     const std::optional<double> force = ReadForce(options);
-    if (!force) return std::nullopt;
+    if (!force) {
+        if (options.patch) {
+            const schedule::Input input{"--patch", BayField::Patch};
+            throw schedule::ValueError({.fault = schedule::ValueFault::PatchWithoutPointLoad,
+                                        .input = input,
+                                        .value = *options.patch});
+        }
+        return std::nullopt;
+    }
     const schedule::Patch patch = ReadPatch(options);
     return PointLoad{.force = *force, .across = patch.across, .along = patch.along};
 }

@@ -12,14 +12,19 @@ namespace deckplate::cli {
 
 struct PointLoadOptions {
     std::optional<std::string> force{};
-    std::string patch = "200x200";
+    std::optional<std::string> patch{};  ///< none: the standard patch
+
+    /// The patch as given, or the standard one's ("200x200"), for a message to quote.
+    std::string PatchText() const;
 };
 
 /// The force read, or none without --point-load. Throws schedule::ValueError naming the option.
 std::optional<double> ReadForce(const PointLoadOptions& options);
-/// The patch read. Throws schedule::ValueError naming the option.
+/// The patch read, the standard one without --patch. Throws schedule::ValueError naming the
+/// option.
 schedule::Patch ReadPatch(const PointLoadOptions& options);
-/// The point load, or none without --point-load.
+/// The point load, or none without --point-load. A --patch without it would check nothing:
+/// throws schedule::ValueError saying it needs --point-load.
 std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& options);
 
 }  // namespace deckplate::cli

@@ -33,7 +33,7 @@ class ControlStates {
         : states_(count), changed_(std::move(changed)) {}
 
     const State& operator[](Id id) const { return states_.at(Index(id)); }
-    std::size_t size() const { return states_.size(); }
+    std::size_t Count() const { return states_.size(); }
 
     void SetText(Id id, std::string text) { Set(id, &State::text, std::move(text)); }
     void SetVisible(Id id, bool visible) { Set(id, &State::visible, visible); }

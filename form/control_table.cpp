@@ -98,6 +98,21 @@ constexpr ControlRow kControls[] = {
     // The point load (设置 → 集中荷载验算): its inputs, the plate's and the stiffener's results
     // row by row, and their verdicts. All hidden until the menu item shows the group; the
     // heading and the verdict lines until a Verify writes them.
+    // The stiffener's shear and outstand (current basis): the values and their verdicts. All
+    // hidden until the current basis is chosen; the heading and the verdict lines until a Verify
+    // writes them.
+    {ShearFrame,                          "Frame7",   Frame,        Window,           120,  6360,  7935,  1260, "加劲肋抗剪及宽厚比", kHidden},
+    {ShearStressCaption,                  "Label61",  Label,        ShearFrame,       240,   240,  1335,   255, "加劲肋剪应力：", kHidden},
+    {ShearStress,                         "Text21",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
+    {ShearStressUnit,                     "Label62",  Label,        ShearFrame,      2460,   240,   495,   255, "N/mm2", kHidden},
+    {OutstandCaption,                     "Label63",  Label,        ShearFrame,      3060,   240,   975,   255, "宽厚比：", kHidden},
+    {Outstand,                            "Text22",   TextBox,      ShearFrame,      4080,   225,   855,   270, " ", kHidden},
+    {OutstandLimitCaption,                "Label64",  Label,        ShearFrame,      5040,   240,  1215,   255, "限值(15εk)：", kHidden},
+    {OutstandLimit,                       "Text23",   TextBox,      ShearFrame,      6360,   225,   855,   270, " ", kHidden},
+    {ShearHintHeading,                    "Label65",  Label,        ShearFrame,       240,   600,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {StiffenerShearVerdict,               "Label66",  Label,        ShearFrame,      1080,   600,  6735,   255, " ", kHidden, true, false, kBlue},
+    {StiffenerOutstandVerdict,            "Label67",  Label,        ShearFrame,      1080,   840,  6735,   255, " ", kHidden, true, false, kBlue},
+
     {PointLoadFrame,                      "Frame6",   Frame,        Window,           120,  6360,  7935,  2325, "集中荷载", kHidden},
     {PointLoadForceCaption,               "Label44",  Label,        PointLoadFrame,   240,   240,  1335,   255, "集中荷载(kN)：", kHidden},
     {PointLoadForce,                      "Text14",   TextBox,      PointLoadFrame,  1560,   225,   855,   270, "1.5", kHidden},
@@ -123,11 +138,18 @@ constexpr ControlRow kControls[] = {
     {PointLoadPlateStrengthVerdict,       "Label58",  Label,        PointLoadFrame,  1080,  1455,  6735,   255, " ", kHidden, true, false, kBlue},
     {PointLoadStiffenerDeflectionVerdict, "Label59",  Label,        PointLoadFrame,  1080,  1695,  6735,   255, " ", kHidden, true, false, kBlue},
     {PointLoadStiffenerStrengthVerdict,   "Label60",  Label,        PointLoadFrame,  1080,  1935,  6735,   255, " ", kHidden, true, false, kBlue},
+    // The stiffener's shear under the point load (current basis): a row below the verdicts, by
+    // which the group is then taller.
+    {PointLoadShearCaption,               "Label68",  Label,        PointLoadFrame,   240,  2280,  1335,   255, "加劲肋剪应力：", kHidden},
+    {PointLoadShear,                      "Text24",   TextBox,      PointLoadFrame,  1560,  2265,   855,   270, " ", kHidden},
+    {PointLoadShearUnit,                  "Label69",  Label,        PointLoadFrame,  2460,  2280,   495,   255, "N/mm2", kHidden},
+    {PointLoadShearVerdict,               "Label70",  Label,        PointLoadFrame,  3000,  2280,  4815,   255, " ", kHidden, true, false, kBlue},
 };
 
 constexpr Control kFocusOrder[] = {
     DeadLoad,  LiveLoad,  Thickness, Span,  FlatBarChoice,  AngleChoice,  Spacing,  PlateMoment, PlateDeflection,   PlateStress,  FlatBarHeight,
-    AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress,
+    AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, ShearStress, Outstand, OutstandLimit,
+    PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress, PointLoadShear,
     VerifyButton, ExitButton, FlatBarThickness, ReportButton, SimplySupported, Continuous,
 };
 // clang-format on
@@ -152,28 +174,50 @@ std::span<const Control> FocusOrder() { return kFocusOrder; }
 
 namespace {
 
-// How far the buttons and the window's bottom move down when the point-load group is shown.
-int PointLoadShift() {
-    const ControlRow& group = Row(Control::PointLoadFrame);
-    const ControlRow& above = Row(Control::StiffenerFrame);
-    return group.top + group.height - (above.top + above.height);
+// The gap the buttons keep beneath the lowest frame, and each group beneath the one above it.
+int GroupGap() {
+    const ControlRow& stiffener = Row(Control::StiffenerFrame);
+    return Row(Control::VerifyButton).top - (stiffener.top + stiffener.height);
+}
+
+// How much lower a shown group puts what stands below it: its height and the gap.
+int Shift(Control group, const FormLayout& layout) {
+    return GroupHeight(group, layout) + GroupGap();
 }
 
 }  // namespace
 
-Placement ControlPlacement(Control control, bool pointLoadShown) {
+int GroupHeight(Control group, const FormLayout& layout) {
+    int height = Row(group).height;
+    if (group == Control::PointLoadFrame && layout.currentBasis) {
+        // The shear's row below the verdicts, and the same margin beneath it.
+        const ControlRow& shear = Row(Control::PointLoadShear);
+        const ControlRow& last = Row(Control::PointLoadStiffenerStrengthVerdict);
+        height += shear.top - last.top;
+    }
+    return height;
+}
+
+Placement ControlPlacement(Control control, const FormLayout& layout) {
     const ControlRow& row = Row(control);
     Placement place{row.left, row.top, row.width, row.height};
-    // What stands on the form where the group goes, below 加劲肋数据: the buttons.
-    const bool belowTheGroup = row.container == Control::Window &&
-                               control != Control::PointLoadFrame &&
-                               row.top >= Row(Control::PointLoadFrame).top;
-    if (pointLoadShown && belowTheGroup) place.top += PointLoadShift();
+    if (row.container != Control::Window) return place;
+    // Below 加劲肋数据 stand, in this order, the shear group (current basis), the point-load
+    // group and the buttons: each moves down by the groups shown above it.
+    const int shear = layout.currentBasis ? Shift(Control::ShearFrame, layout) : 0;
+    const int pointLoad = layout.pointLoad ? Shift(Control::PointLoadFrame, layout) : 0;
+    if (control == Control::PointLoadFrame) {
+        place.top += shear;
+        place.height = GroupHeight(control, layout);
+    } else if (control != Control::ShearFrame && row.top >= Row(Control::ShearFrame).top) {
+        place.top += shear + pointLoad;
+    }
     return place;
 }
 
-int ClientHeightTwips(bool pointLoadShown) {
-    return kClientHeightTwips + (pointLoadShown ? PointLoadShift() : 0);
+int ClientHeightTwips(const FormLayout& layout) {
+    return kClientHeightTwips + (layout.currentBasis ? Shift(Control::ShearFrame, layout) : 0) +
+           (layout.pointLoad ? Shift(Control::PointLoadFrame, layout) : 0);
 }
 
 Rgb InkRgb(Ink ink) {

@@ -33,6 +33,10 @@ enum class Control : std::uint8_t {
     SectionInertiaCaption, SectionInertia, SectionAreaCaption, SectionArea,
     CompositeCentroidCaption, CompositeCentroid, CompositeInertiaCaption, CompositeInertia,
     SelfWeightCaption, SelfWeight,
+    // 加劲肋抗剪及宽厚比 (current basis): the stiffener's shear and outstand.
+    ShearFrame, ShearStressCaption, ShearStress, ShearStressUnit, OutstandCaption, Outstand,
+    OutstandLimitCaption, OutstandLimit, ShearHintHeading, StiffenerShearVerdict,
+    StiffenerOutstandVerdict,
     // 集中荷载: the point load's inputs, results and verdicts.
     PointLoadFrame, PointLoadForceCaption, PointLoadForce, PatchCaption, PatchAcross, PatchTimes,
     PatchAlong, PatchSidesCaption, PointLoadPlateDeflectionCaption, PointLoadPlateDeflection,
@@ -42,6 +46,7 @@ enum class Control : std::uint8_t {
     PointLoadStiffenerStressUnit, PointLoadHintHeading, PointLoadPlateDeflectionVerdict,
     PointLoadPlateStrengthVerdict, PointLoadStiffenerDeflectionVerdict,
     PointLoadStiffenerStrengthVerdict,
+    PointLoadShearCaption, PointLoadShear, PointLoadShearUnit, PointLoadShearVerdict,
     Window,  ///< the window itself: the container of the top-level controls, not a table row
 };
 // clang-format on
@@ -88,19 +93,27 @@ std::span<const Control> FocusOrder();
 inline constexpr std::string_view kApplicationTitle = "平台钢铺板计算";
 inline constexpr int kTwipsPerPixel = 15;  ///< at 96 dots per inch
 inline constexpr int kClientWidthTwips = 8145;
-/// The window without the point-load group, as it first opens.
+/// The window without its optional groups, as it first opens.
 inline constexpr int kClientHeightTwips = 6975;
 
 /// Where a control stands: twips, relative to its container's client area.
 struct Placement {
     int left, top, width, height;
 };
-/// The table gives the window without the point-load group (PointLoadFrame, 集中荷载). Shown, the
-/// group takes the buttons' place below 加劲肋数据, and the buttons and the window's bottom move
-/// down by as much as the group reaches below that frame: the buttons keep their gap beneath the
-/// lowest frame.
-Placement ControlPlacement(Control control, bool pointLoadShown);
-int ClientHeightTwips(bool pointLoadShown);
+/// Which of the window's optional groups are on show: the shear and outstand group (and the
+/// point-load group's shear row) under the current basis, the point-load group with 设置 →
+/// 集中荷载验算.
+struct FormLayout {
+    bool currentBasis = false;
+    bool pointLoad = false;
+};
+/// The table gives the window without its optional groups. A group shown takes the buttons'
+/// place below 加劲肋数据, the shear group first, and what stands below it moves down by as much
+/// as the group reaches, keeping the buttons' gap beneath the lowest frame.
+Placement ControlPlacement(Control control, const FormLayout& layout);
+int ClientHeightTwips(const FormLayout& layout);
+/// A group's height: the point-load group is taller by its shear row under the current basis.
+int GroupHeight(Control group, const FormLayout& layout);
 /// 9 pt for every caption and box; the two "设计提示" headings are 14.25 pt "幼圆".
 inline constexpr double kUiPointSize = 9.0;
 inline constexpr double kHintPointSize = 14.25;

@@ -16,11 +16,34 @@ namespace {
 constexpr std::string_view kBasisSetting = "basis";
 // Where 集中荷载验算 is remembered: "on", or off by default.
 constexpr std::string_view kPointLoadSetting = "point_load";
+// Where the steel grade is remembered: its name, Q235 by default.
+constexpr std::string_view kSteelSetting = "steel";
 
-// The point-load group's heading and verdict lines, which only a Verify writes.
-constexpr Control kPointLoadVerdictLines[] = {
-    PointLoadHintHeading, PointLoadPlateDeflectionVerdict, PointLoadPlateStrengthVerdict,
-    PointLoadStiffenerDeflectionVerdict, PointLoadStiffenerStrengthVerdict};
+// The optional groups' headings and verdict lines, which only a Verify writes.
+constexpr Control kVerdictLines[] = {
+    ShearHintHeading,
+    StiffenerShearVerdict,
+    StiffenerOutstandVerdict,
+    PointLoadHintHeading,
+    PointLoadPlateDeflectionVerdict,
+    PointLoadPlateStrengthVerdict,
+    PointLoadStiffenerDeflectionVerdict,
+    PointLoadStiffenerStrengthVerdict,
+    PointLoadShearVerdict,
+};
+// The point-load group's row of the stiffener's shear, a current basis' check.
+constexpr Control kPointLoadShearRow[] = {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit,
+                                          PointLoadShearVerdict};
+
+// The grades' menu items, in the order of SteelGrade.
+constexpr MenuItem kSteelItems[] = {MenuItem::SteelQ235, MenuItem::SteelQ355, MenuItem::SteelQ390,
+                                    MenuItem::SteelQ420, MenuItem::SteelQ460};
+static_assert(std::size(kSteelItems) == kSteelGrades.size(), "a menu item for every grade");
+
+template <class Range>
+bool Holds(const Range& range, Control control) {
+    return std::ranges::find(range, control) != std::end(range);
+}
 
 }  // namespace
 
@@ -46,18 +69,46 @@ Form1::Form1(Platform& platform)
       menus_(kMenuItemCount, [this](MenuItem item) {
           if (view_) view_->MenuItemChanged(item);
       }) {
-    states_.SetText(Window, std::string(kApplicationTitle));
     menus_.SetEnabled(MenuItem::ExportBook, false);
-    for (const ControlRow& row : ControlTable()) {
-        states_.SetText(row.id, std::string(row.caption));
-        states_.SetVisible(row.id, row.visible);
-        states_.SetEnabled(row.id, row.enabled);
-        states_.SetChecked(row.id, row.checked);
-        states_.SetInk(row.id, row.ink);
-    }
+    for (const MenuRow& row : MenuTable())
+        if (row.variable) menus_.SetVisible(row.id, false);
+    for (const ControlRow& row : ControlTable()) ShowAsTabled(row);
+    ShowTitle();
+}
+
+void Form1::ShowAsTabled(const ControlRow& row) {
+    states_.SetText(row.id, std::string(row.caption));
+    states_.SetVisible(row.id, row.visible);
+    states_.SetEnabled(row.id, row.enabled);
+    states_.SetChecked(row.id, row.checked);
+    states_.SetInk(row.id, row.ink);
+}
+
+void Form1::ShowNewBay() {
+    for (const ControlRow& row : ControlTable()) ShowAsTabled(row);
+    vars_ = {};
+    lastBay_ = {};
+    loadCombination_.clear();
+    steelLine_.clear();
+    pointLoadVerdictsWritten_ = shearVerdictsWritten_ = false;
+    verdictsShown_ = {};
+    ShowStartingInputs();
+    ShowGroups();
+    SetResultsCurrent(false);
 }
 
 void Form1::Form_Load() {
+    ShowStartingInputs();
+    steel_ = FindGrade(platform_.LoadSetting(kSteelSetting)).value_or(SteelGrade::Q235);
+    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
+                 ? DesignBasis::Current
+                 : DesignBasis::Legacy);
+    if (platform_.LoadSetting(kPointLoadSetting) == "on") ShowPointLoad(true);
+    project_ = RememberedProject();
+    LoadRecentFiles();
+}
+
+void Form1::ShowStartingInputs() {
     states_.SetItems(Thickness, {PlateThicknesses().begin(), PlateThicknesses().end()});
     std::vector<std::string> angles;
     for (const AngleRow& row : AngleCatalogue()) angles.emplace_back(row.designation);
@@ -72,20 +123,31 @@ void Form1::Form_Load() {
     Hide(FlatBarThickness);
     Hide(FlatBarHeight);
     Show(AngleSize);
-
-    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
-                 ? DesignBasis::Current
-                 : DesignBasis::Legacy);
-    if (platform_.LoadSetting(kPointLoadSetting) == "on") ShowPointLoad(true);
 }
 
 void Form1::SetBasis(DesignBasis basis) {
     basis_ = basis;
-    std::string title(kApplicationTitle);
-    if (basis == DesignBasis::Current) (title += " — ") += BasisNameZh(basis);
-    SetText(Window, std::move(title));
     menus_.SetChecked(MenuItem::BasisLegacy, basis == DesignBasis::Legacy);
     menus_.SetChecked(MenuItem::BasisCurrent, basis == DesignBasis::Current);
+    ShowBasisAndSteel();
+    ShowGroups();
+}
+
+void Form1::ShowBasisAndSteel() {
+    ShowTitle();
+    // Under the legacy basis the menu shows Q235, the only grade it knows, and cannot change it.
+    for (std::size_t i = 0; i < std::size(kSteelItems); ++i) {
+        menus_.SetChecked(kSteelItems[i], static_cast<SteelGrade>(i) == Steel());
+        menus_.SetEnabled(kSteelItems[i], basis_ == DesignBasis::Current);
+    }
+}
+
+void Form1::ChooseSteel(SteelGrade steel) {
+    if (basis_ != DesignBasis::Current || steel == steel_) return;
+    steel_ = steel;
+    ShowBasisAndSteel();
+    platform_.SaveSetting(kSteelSetting, GradeName(steel));
+    InputChanged();  // the results on show were computed for the other grade
 }
 
 void Form1::ChooseBasis(DesignBasis basis) {
@@ -103,16 +165,32 @@ void Form1::PointLoad_Click() {
 }
 
 void Form1::ShowPointLoad(bool shown) {
-    const bool switched = PointLoadShown() != shown;
     menus_.SetChecked(MenuItem::PointLoad, shown);
-    states_.SetVisible(PointLoadFrame, shown);
+    ShowGroups();
+}
+
+void Form1::ShowGroups() {
+    const FormLayout layout = Layout();
+    states_.SetVisible(ShearFrame, layout.currentBasis);
+    states_.SetVisible(PointLoadFrame, layout.pointLoad);
     for (const ControlRow& row : ControlTable()) {
-        if (row.container != PointLoadFrame) continue;
-        const bool verdictLine =
-            std::ranges::find(kPointLoadVerdictLines, row.id) != std::end(kPointLoadVerdictLines);
-        states_.SetVisible(row.id, shown && (!verdictLine || pointLoadVerdictsWritten_));
+        bool shown = false, written = false;
+        if (row.container == ShearFrame) {
+            shown = layout.currentBasis;
+            written = shearVerdictsWritten_;
+        } else if (row.container == PointLoadFrame) {
+            shown = layout.pointLoad && (layout.currentBasis || !Holds(kPointLoadShearRow, row.id));
+            written = pointLoadVerdictsWritten_;
+        } else {
+            continue;
+        }
+        states_.SetVisible(row.id, shown && (!Holds(kVerdictLines, row.id) || written));
     }
-    if (switched && view_) view_->LayoutChanged();
+    if (layout.currentBasis == shownLayout_.currentBasis &&
+        layout.pointLoad == shownLayout_.pointLoad)
+        return;
+    shownLayout_ = layout;
+    if (view_) view_->LayoutChanged();
 }
 
 void Form1::SetResultsCurrent(bool current) {
@@ -176,6 +254,31 @@ void Form1::Clicked(Control control) {
 void Form1::MenuChosen(MenuItem item) {
     if (!State(item).enabled) return;
     switch (item) {
+        case MenuItem::New:
+            New_Click();
+            break;
+        case MenuItem::Open:
+            Open_Click();
+            break;
+        case MenuItem::Save:
+            Save_Click();
+            break;
+        case MenuItem::SaveAs:
+            SaveAs_Click();
+            break;
+        case MenuItem::ProjectInfo:
+            ProjectInfo_Click();
+            break;
+        case MenuItem::Recent1:
+        case MenuItem::Recent2:
+        case MenuItem::Recent3:
+        case MenuItem::Recent4:
+            Recent_Click(static_cast<std::size_t>(std::ranges::find(kRecentFiles, item) -
+                                                  std::begin(kRecentFiles)));
+            break;
+        case MenuItem::Exit:
+            Exit_Click();
+            break;
         case MenuItem::ExportBook:
             ExportBook_Click();
             break;
@@ -184,6 +287,14 @@ void Form1::MenuChosen(MenuItem item) {
             break;
         case MenuItem::BasisCurrent:
             ChooseBasis(DesignBasis::Current);
+            break;
+        case MenuItem::SteelQ235:
+        case MenuItem::SteelQ355:
+        case MenuItem::SteelQ390:
+        case MenuItem::SteelQ420:
+        case MenuItem::SteelQ460:
+            ChooseSteel(static_cast<SteelGrade>(std::ranges::find(kSteelItems, item) -
+                                                std::begin(kSteelItems)));
             break;
         case MenuItem::PointLoad:
             PointLoad_Click();
@@ -247,6 +358,8 @@ void Form1::AngleSize_Click() {
     SetText(SectionArea, DisplayText(vars_.Aangle1));
 }
 
-void Form1::Exit_Click() { platform_.EndProgram(); }
+void Form1::Exit_Click() {
+    if (MayClose()) platform_.EndProgram();
+}
 
 }  // namespace deckplate::form

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
+#include "project/bay_file.h"
 #include "report/report_text.h"
 #include "schedule/row_reader.h"
 #include "sizing/design.h"
@@ -38,6 +40,8 @@ namespace deckplate::form {
 struct MenuItemState {
     bool enabled = true;
     bool checked = false;  ///< the chosen one of a submenu's choices
+    std::string text{};    ///< a variable item's caption (a file's path)
+    bool visible = true;
 };
 
 /// A native window showing the model. It is told of every real change of a control (Window: the
@@ -47,9 +51,8 @@ class FormView {
     virtual ~FormView() = default;
     virtual void ControlChanged(Control control) = 0;
     virtual void MenuItemChanged(MenuItem item) = 0;
-    /// The point-load group was shown or hidden (its controls already told of): the controls
-    /// and the window's height now follow ControlPlacement and ClientHeightTwips for
-    /// Form1::PointLoadShown().
+    /// An optional group was shown or hidden (its controls already told of): the controls and
+    /// the window's height now follow ControlPlacement and ClientHeightTwips for Form1::Layout().
     virtual void LayoutChanged() = 0;
 };
 
@@ -93,6 +96,11 @@ class Form1 {
 
     /// The design basis every Verify uses, chosen in 设置 → 计算依据.
     DesignBasis Basis() const { return basis_; }
+    /// The steel grade every Verify uses under the current basis, chosen in 设置 → 钢材牌号; the
+    /// legacy basis knows only Q235.
+    SteelGrade Steel() const { return basis_ == DesignBasis::Current ? steel_ : SteelGrade::Q235; }
+    /// Which optional groups the window shows now.
+    FormLayout Layout() const { return {basis_ == DesignBasis::Current, PointLoadShown()}; }
     /// Whether the point-load group is shown and every Verify checks the point load too (设置 →
     /// 集中荷载验算).
     bool PointLoadShown() const { return State(MenuItem::PointLoad).checked; }
@@ -113,6 +121,19 @@ class Form1 {
     /// results on show are then no longer current. ReadBay() gives `bay` back.
     void Fill(const BayInput& bay);
 
+    /// Opens the bay file at `path` (one double-clicked, or named when the program starts), once
+    /// unsaved changes are saved or given up.
+    void OpenBayFile(const std::string& path);
+    /// Whether the window may close now (its close box, 退出): unsaved changes are saved or given
+    /// up first, unless the engineer cancels.
+    bool MayClose();
+    /// The project the bay belongs to, as 工程信息… holds it.
+    const report::ProjectInfo& Project() const { return project_; }
+    /// The bay file the window's bay was last opened from or saved to; empty for a new bay.
+    const std::string& FilePath() const { return filePath_; }
+    /// Whether the bay has changed since it was last opened, saved or started.
+    bool Modified() const { return modified_; }
+
     /// The window state variables, for the report and the tests; only the model writes them.
     const WindowState& Variables() const { return vars_; }
 
@@ -125,6 +146,38 @@ class Form1 {
     void AngleSize_Click();
     void Verify_Click();
     void Exit_Click();
+    // 文件: the bay file and the project (form1_file.cpp).
+    void New_Click();
+    void Open_Click();
+    /// False when the bay was not saved (cancelled, or the file could not be written).
+    bool Save_Click();
+    bool SaveAs_Click();
+    void Recent_Click(std::size_t i);
+    void ProjectInfo_Click();
+    /// Asks 保存/不保存/取消 when the bay has unsaved changes: false when they are neither saved
+    /// nor given up, and what was asked for must not go on.
+    bool ChangesKept();
+    void OpenPath(const std::string& path);
+    /// Shows the bay of a file as it was saved, through the handlers a user's actions reach.
+    void Restore(const project::BayFile& file);
+    /// The bay as the window holds it, for its file.
+    project::SavedBay SavedBay() const;
+    bool SaveTo(std::string path);
+    /// The window as it starts: every control as the table has it, the lists filled, the angle
+    /// inputs shown and no results; the design basis and the optional groups stay as chosen.
+    void ShowNewBay();
+    /// The file's name, or 未命名.
+    std::string BayName() const;
+    /// "[*]name — 平台钢铺板计算[ — 现行规范 Q355]".
+    void ShowTitle();
+    void SetModified(bool modified);
+    report::ProjectInfo RememberedProject() const;
+    void RememberProject();
+    void LoadRecentFiles();
+    void RememberRecent(const std::string& path);
+    void ForgetRecent(const std::string& path);
+    void SaveRecentFiles();
+    void ShowRecentFiles();
     void Report_Click();
     /// What the report prints: the window's texts, ticks and state variables as they stand.
     report::ReportSnapshot Snapshot() const;
@@ -138,8 +191,18 @@ class Form1 {
     schedule::RowDefaults ScheduleDefaults() const;
     void ChooseBasis(DesignBasis basis);
     void SetBasis(DesignBasis basis);
+    void ChooseSteel(SteelGrade steel);
+    /// The title and the grade's menu for the basis and grade chosen.
+    void ShowBasisAndSteel();
+    /// A control as the table sets it at start.
+    void ShowAsTabled(const ControlRow& row);
+    /// The lists filled and the angle inputs shown, as at start.
+    void ShowStartingInputs();
     void PointLoad_Click();
     void ShowPointLoad(bool shown);
+    /// Shows or hides the optional groups as the basis and 集中荷载验算 say, each group's heading
+    /// and verdict lines once a Verify has written them; tells the view when the layout changes.
+    void ShowGroups();
 
     void Verify();
     /// Picks the thickness from the list, or types it when the list lacks it.
@@ -177,7 +240,10 @@ class Form1 {
     /// then may the report be printed or the calculation book exported.
     void SetResultsCurrent(bool current);
     /// An input or a choice changed: the results on show no longer belong to the inputs.
-    void InputChanged() { SetResultsCurrent(false); }
+    void InputChanged() {
+        SetResultsCurrent(false);
+        SetModified(true);
+    }
 
     // Writes, each passed to the view when it changes something.
     void SetText(Control control, std::string text) { states_.SetText(control, std::move(text)); }
@@ -195,10 +261,20 @@ class Form1 {
     ControlStates<MenuItem, MenuItemState> menus_;
     WindowState vars_;
     DesignBasis basis_ = DesignBasis::Legacy;
+    SteelGrade steel_ = SteelGrade::Q235;  ///< the grade chosen, kept through the legacy basis
+    FormLayout shownLayout_;               ///< as the view was last told
     std::string loadCombination_;  ///< the last Verify's, for the report; empty under legacy
-    BayInput lastBay_;             ///< the last complete Verify's bay, for the calculation book
+    std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
+    std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
+    BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
+    bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
+    report::ProjectInfo project_;
+    std::string filePath_;
+    bool modified_ = false;
+    bool closeAgreed_ = false;              ///< MayClose said yes: the window is closing
+    std::vector<std::string> recentFiles_;  ///< newest first
 };
 
 }  // namespace deckplate::form

@@ -18,6 +18,7 @@ BayInput Form1::ReadBay() const {
     bay.boundary = {.simple = State(SimplySupported).checked,
                     .continuous = State(Continuous).checked};
     bay.basis = basis_;
+    bay.steel = Steel();
     if (PointLoadShown()) {
         bay.pointLoad = PointLoad{
             .force = Read(PointLoadForce), .across = Read(PatchAcross), .along = Read(PatchAlong)};
@@ -70,6 +71,7 @@ void Form1::Fill(const BayInput& bay) {
     if (State(Continuous).checked != bay.boundary.continuous) Clicked(Continuous);
     ChooseStiffener(bay.stiffener);
     ChooseBasis(bay.basis);
+    ChooseSteel(bay.steel);
     if (PointLoadShown() != bay.pointLoad.has_value()) PointLoad_Click();
     if (const auto& load = bay.pointLoad) {
         TextEdited(PointLoadForce, PlainNumberText(load->force));

@@ -1,4 +1,5 @@
 // The report button: a snapshot of the window becomes the report file, then the viewer opens it.
+#include "calc/angle_catalogue.h"
 #include "form/error_report.h"
 #include "form/form1.h"
 #include "report/report_text.h"
@@ -21,7 +22,6 @@ constexpr std::pair<std::string ReportSnapshot::*, Control> kReportTexts[] = {
     {&ReportSnapshot::spacing, Spacing},
     {&ReportSnapshot::flatBarHeight, FlatBarHeight},
     {&ReportSnapshot::flatBarThickness, FlatBarThickness},
-    {&ReportSnapshot::angle, AngleSize},
     {&ReportSnapshot::compositeCentroid, CompositeCentroid},
     {&ReportSnapshot::compositeInertia, CompositeInertia},
     {&ReportSnapshot::plateMoment, PlateMoment},
@@ -45,6 +45,13 @@ constexpr std::pair<std::string ReportSnapshot::*, Control> kReportTexts[] = {
     {&ReportSnapshot::pointLoadPlateStrengthVerdict, PointLoadPlateStrengthVerdict},
     {&ReportSnapshot::pointLoadStiffenerDeflectionVerdict, PointLoadStiffenerDeflectionVerdict},
     {&ReportSnapshot::pointLoadStiffenerStrengthVerdict, PointLoadStiffenerStrengthVerdict},
+    {&ReportSnapshot::shearStress, ShearStress},
+    {&ReportSnapshot::outstand, Outstand},
+    {&ReportSnapshot::outstandLimit, OutstandLimit},
+    {&ReportSnapshot::stiffenerShearVerdict, StiffenerShearVerdict},
+    {&ReportSnapshot::stiffenerOutstandVerdict, StiffenerOutstandVerdict},
+    {&ReportSnapshot::pointLoadShear, PointLoadShear},
+    {&ReportSnapshot::pointLoadShearVerdict, PointLoadShearVerdict},
 };
 
 }  // namespace
@@ -53,6 +60,12 @@ report::ReportSnapshot Form1::Snapshot() const {
     ReportSnapshot w;
     for (const auto& [text, control] : kReportTexts) w.*text = State(control).text;
     w.flatBar = State(FlatBarChoice).checked;
+    // The angle Verify checked: the one picked last, whatever was typed into the list's field
+    // since ("L25x16x3inf" would print a size the stresses are not of).
+    w.angle =
+        State(AngleSize).picked >= 0
+            ? std::string(AngleCatalogue()[static_cast<std::size_t>(vars_.indexjudge)].designation)
+            : State(AngleSize).text;
     w.simplySupported = State(SimplySupported).checked;
     w.continuous = State(Continuous).checked;
     w.AstiffenerE = vars_.AstiffenerE;
@@ -63,7 +76,10 @@ report::ReportSnapshot Form1::Snapshot() const {
     w.Alpha = vars_.Alpha;
     w.Beta = vars_.Beta;
     w.loadCombination = loadCombination_;
+    w.currentBasis = !loadCombination_.empty();
+    w.steel = steelLine_;
     w.pointLoadShown = PointLoadShown();
+    w.patchCutTo = patchCutTo_;
     return w;
 }
 

@@ -26,17 +26,11 @@ std::string ProposedResults(const std::string& schedulePath) {
     return os::Utf8Of(path.parent_path() / os::PathFromUtf8(os::Utf8Of(path.stem()) + "_结果.csv"));
 }
 
-std::string FileName(const std::string& path) {
-    return os::Utf8Of(os::PathFromUtf8(path).filename());
-}
-
 // Checks every row into `results`, keeping every row for the books. Empty when the user
 // pressed 取消. Throws schedule::ScheduleError.
 std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowReader& rows,
                                            ScheduleRunRecord& run, std::ostream& results) {
-    schedule::ResultsWriter writer(
-        results, rows.Header(),
-        {.pointLoad = run.defaults.pointLoad || rows.Has(schedule::Column::PointLoad)});
+    schedule::ResultsWriter writer(results, rows.Header(), rows.Scope(run.defaults));
     schedule::RowChecker checker;
     schedule::Summary summary;
     TaskProgress progress(platform, "批量验算");
@@ -67,7 +61,7 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
 }  // namespace
 
 schedule::RowDefaults Form1::ScheduleDefaults() const {
-    schedule::RowDefaults defaults{.basis = basis_};
+    schedule::RowDefaults defaults{.basis = basis_, .steel = Steel()};
     if (PointLoadShown()) {
         defaults.pointLoad = Read(PointLoadForce);
         defaults.patch = {Read(PatchAcross), Read(PatchAlong)};
@@ -86,10 +80,10 @@ void Form1::Schedule_Click() {
     }
     run.schedule = platform_.ChooseOpenFile("排表", "csv");
     if (run.schedule.empty()) return;
-    const std::string name = FileName(run.schedule);
+    const std::string name = os::FileNameOf(run.schedule);
     const auto reportUnreadable = [&](const schedule::ScheduleError& error) {
         platform_.ReportError("无法批量验算“" + name + "”：\n" +
-                              ScheduleProblemWords(error.problem()));
+                              ScheduleProblemWords(error.Problem()));
     };
     const auto open = [&run](std::optional<schedule::RowReader>& rows) {
         run.warnings.clear();

@@ -17,6 +17,7 @@ void Form1::Sizing_Click() {
                .span = Read(Span),
                .continuous = State(Continuous).checked,
                .basis = basis_,
+               .steel = Steel(),
                .spacing = State(Spacing).text};
         if (PointLoadShown())
             bay.pointLoad = PointLoad{.force = Read(PointLoadForce),

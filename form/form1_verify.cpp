@@ -50,12 +50,15 @@ constexpr CheckView kCheckViews[] = {
     {Check::PlateDeflection, PlateDeflection, PlateDeflectionVerdict},
     {Check::StiffenerStrength, StiffenerStress, StiffenerStrengthVerdict},
     {Check::StiffenerDeflection, StiffenerDeflection, StiffenerDeflectionVerdict},
+    {Check::StiffenerShear, ShearStress, StiffenerShearVerdict},
+    {Check::StiffenerOutstand, Outstand, StiffenerOutstandVerdict},
     {Check::PointLoadPlateStrength, PointLoadPlateStress, PointLoadPlateStrengthVerdict},
     {Check::PointLoadPlateDeflection, PointLoadPlateDeflection, PointLoadPlateDeflectionVerdict},
     {Check::PointLoadStiffenerStrength, PointLoadStiffenerStress,
      PointLoadStiffenerStrengthVerdict},
     {Check::PointLoadStiffenerDeflection, PointLoadStiffenerDeflection,
      PointLoadStiffenerDeflectionVerdict},
+    {Check::PointLoadStiffenerShear, PointLoadShear, PointLoadShearVerdict},
 };
 
 constexpr bool ViewsFollowTheChecks() {
@@ -197,6 +200,8 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             vars_.Beta = c.plate.beta;
             loadCombination_ =
                 basis_ == DesignBasis::Current ? LoadCombinationText(basis_, c.plate.factors) : "";
+            steelLine_ = std::string(GradeName(c.plate.steel)) + "（" +
+                         ValuesOf(c.plate.steel).standard + "）";
             SetText(PlateMoment, c.plate.display.moment);
             SetText(PlateDeflection, c.plate.display.deflection);
             SetText(PlateStress, c.plate.display.stress);
@@ -239,16 +244,32 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
         case BayStage::PointLoadPlate:
             SetText(PointLoadPlateDeflection, c.pointLoad->plate.display.deflection);
             SetText(PointLoadPlateStress, c.pointLoad->plate.display.stress);
+            patchCutTo_.reset();
+            if (c.pointLoad->PatchCut())
+                patchCutTo_ = {c.pointLoad->plate.across, c.pointLoad->plate.along};
+            break;
+        case BayStage::StiffenerShear:
+            SetText(ShearStress, c.shear->display);
+            ShowVerdict(Check::StiffenerShear, c);
+            break;
+        case BayStage::StiffenerOutstand:
+            SetText(Outstand, DisplayText(c.outstand->ratio));
+            SetText(OutstandLimit, DisplayText(c.outstand->limit));
+            ShowVerdict(Check::StiffenerOutstand, c);
+            shearVerdictsWritten_ = true;
+            ShowGroups();  // now with its heading and verdict lines
             break;
         case BayStage::PointLoadStiffener:
             SetText(PointLoadStiffenerDeflection, c.pointLoad->stiffener.display.deflection);
             SetText(PointLoadStiffenerStress, c.pointLoad->stiffener.display.stress);
+            if (c.pointLoad->shear) SetText(PointLoadShear, c.pointLoad->shear->display);
             break;
         case BayStage::PointLoadVerdicts:
             for (const CheckRow& check : Checks())
-                if (check.loadCase == LoadCase::PointLoad) ShowVerdict(check.id, c);
+                if (check.loadCase == LoadCase::PointLoad && InScope(check, ScopeOf(c)))
+                    ShowVerdict(check.id, c);
             pointLoadVerdictsWritten_ = true;
-            ShowPointLoad(true);  // now with its heading and verdict lines
+            ShowGroups();  // now with its heading and verdict lines
             break;
         case BayStage::StiffenerDeflection:
             ShowVerdict(Check::StiffenerDeflection, c);

@@ -10,14 +10,21 @@ namespace deckplate::form {
 
 // clang-format off
 enum class MenuItem : std::uint8_t {
+    New, Open, Save, SaveAs, ProjectInfo,
     ExportBook, Schedule,
+    Recent1, Recent2, Recent3, Recent4,
+    Exit,
     BasisLegacy, BasisCurrent,
+    SteelQ235, SteelQ355, SteelQ390, SteelQ420, SteelQ460,
     PointLoad,
     Sizing,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 7;
+inline constexpr std::size_t kMenuItemCount = 22;
+/// The files opened last, newest first.
+inline constexpr MenuItem kRecentFiles[] = {MenuItem::Recent1, MenuItem::Recent2, MenuItem::Recent3,
+                                            MenuItem::Recent4};
 
 struct MenuRow {
     MenuItem id;
@@ -27,8 +34,11 @@ struct MenuRow {
     std::string_view menu;
     std::string_view submenu;  ///< the submenu it sits in, or empty
     std::string_view caption;
-    bool choice = false;  ///< one of the submenu's exclusive choices
-    bool toggle = false;  ///< switched on and off, with a check mark when on
+    bool choice = false;     ///< one of the submenu's exclusive choices
+    bool toggle = false;     ///< switched on and off, with a check mark when on
+    bool separated = false;  ///< a line above it sets it apart from the items before
+    /// Its caption is the state's text (a file's path), and it shows only when it has one.
+    bool variable = false;
 };
 
 /// Every menu item, in the order the menus show them; menus in the order they first appear.

@@ -33,6 +33,8 @@ std::string_view FieldName(BayField field) {
             return "扁钢厚";
         case BayField::Basis:
             return "计算依据";
+        case BayField::Steel:
+            return "钢材牌号";
         case BayField::PointLoad:
             return "集中荷载";
         case BayField::Patch:
@@ -80,6 +82,10 @@ std::string ValueProblemWords(const schedule::ValueProblem& p) {
             return quoted + "不在角钢规格表中（如 L63x40x5）";
         case ValueFault::NotABasis:
             return quoted + "应为 legacy（原规范）或 current（现行规范）";
+        case ValueFault::NotAGrade:
+            return quoted + "不是钢材牌号，应为 Q235、Q355、Q390、Q420 或 Q460";
+        case ValueFault::GradeWithLegacyBasis:
+            return name + " " + p.value + " 须按现行规范计算；原规范只有 Q235（f = 215）";
         case ValueFault::NotABoundary:
             return quoted + "应为 simple（四边简支）或 continuous（三跨及以上连续）";
         case ValueFault::DeviceName:

@@ -1,5 +1,6 @@
 #include "form/sizing_dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <sstream>
@@ -92,6 +93,7 @@ std::string SourceText(const SizingBay& bay) {
                        PlainNumberText(bay.span) + " mm，" +
                        (bay.continuous ? "三跨及以上连续" : "四边简支") + "，" +
                        std::string(BasisNameZh(bay.basis));
+    if (bay.basis == DesignBasis::Current) (text += " ") += GradeName(bay.steel);
     if (const auto& p = bay.pointLoad)
         text += "，集中荷载 " + PlainNumberText(p->force) + " kN（作用面 " +
                 PlainNumberText(p->across) + "×" + PlainNumberText(p->along) + " mm）";
@@ -181,6 +183,7 @@ std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
     request.span = bay_.span;
     request.continuous = bay_.continuous;
     request.basis = bay_.basis;
+    request.steel = bay_.steel;
     request.pointLoad = bay_.pointLoad;
     request.family = kFamilies[static_cast<std::size_t>(State(Family).picked)].second;
     request.leastThickness = ParseNumber(State(LeastThickness).text);
@@ -230,11 +233,16 @@ void SizingDialog::RankDesigns() {
         request->progress = [&progress](double done) { return progress(done); };
         result = sizing::Design(*request);
     }
-    Show(result);
+    Show(*request, result);
 }
 
-void SizingDialog::Show(const sizing::DesignResult& result) {
-    const std::string checks = result.pointLoad ? "八" : "四";
+void SizingDialog::Show(const sizing::DesignRequest& request, const sizing::DesignResult& result) {
+    // How many checks every candidate had, as a Chinese numeral: 四, 六, 八, 十一.
+    constexpr const char* kNumerals[] = {"",   "一", "二", "三", "四", "五",
+                                         "六", "七", "八", "九", "十", "十一"};
+    static_assert(std::size(kNumerals) > kCheckCount);
+    const std::string checks = kNumerals[std::ranges::count_if(
+        Checks(), [&](const CheckRow& c) { return InScope(c, result.Scope()); })];
     const std::string basis(BasisNameZh(result.basis));
     std::string status;
     listed_.clear();
@@ -257,7 +265,7 @@ void SizingDialog::Show(const sizing::DesignResult& result) {
         // One line: the report's own line breaks would not fit the dialog's status.
         for (std::size_t at; (at = status.find('\n')) != std::string::npos;)
             status.replace(at, 1, "；");
-        status += "主窗口中可能有为零的输入（如加劲肋跨度）。";
+        status += FaultCause(request, result.firstFault->fault());
     }
     SetText(static_cast<int>(Status), status);
     std::vector<std::string> rows;
@@ -267,6 +275,22 @@ void SizingDialog::Show(const sizing::DesignResult& result) {
     SetPicked(static_cast<int>(Candidates), listed_.empty() ? -1 : 0);
     SetEnabled(static_cast<int>(Apply), !listed_.empty());
     if (!listed_.empty()) Focus(static_cast<int>(Candidates));
+}
+
+std::string SizingDialog::FaultCause(const sizing::DesignRequest& request,
+                                     ArithmeticFault fault) const {
+    if (sizing::ComputesAtSquarePanel(request)) {
+        // The window's inputs compute at a square panel, so the spacings, none of which
+        // computes, lie beyond it: above the span they are too large, below it too small.
+        std::string typed = "“" + std::string(Trimmed(State(SpacingFrom).text)) + "”";
+        if (State(SpacingRange).checked)
+            typed += "至“" + std::string(Trimmed(State(SpacingTo).text)) + "”";
+        return "加劲肋间距" + typed + (request.spacings.front() > request.span ? "过大" : "过小") +
+               "，超出可计算的范围，请改正后再选型。";
+    }
+    return fault == ArithmeticFault::Overflow || fault == ArithmeticFault::NoConvergence
+               ? "主窗口中可能有过大的输入（如荷载或加劲肋跨度）。"
+               : "主窗口中可能有为零的输入（如加劲肋跨度）。";
 }
 
 void SizingDialog::TakePickedDesign() {

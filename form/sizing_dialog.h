@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/checked.h"
 #include "calc/design_basis.h"
 #include "calc/point_load.h"
 #include "form/dialog.h"
@@ -30,6 +31,7 @@ struct SizingBay {
     double dead = 0, live = 0, span = 0;
     bool continuous = false;
     DesignBasis basis = DesignBasis::Legacy;
+    SteelGrade steel = SteelGrade::Q235;
     std::optional<PointLoad> pointLoad = std::nullopt;
     std::string spacing{};  ///< the window's spacing box, as typed
 };
@@ -56,7 +58,10 @@ class SizingDialog : public Dialog {
     void RankDesigns();
     /// The request the dialog's boxes describe, or empty after saying what is wrong.
     std::optional<sizing::DesignRequest> ReadRequest();
-    void Show(const sizing::DesignResult& result);
+    void Show(const sizing::DesignRequest& request, const sizing::DesignResult& result);
+    /// Why every candidate faulted, naming what to change: the dialog's spacing when the window's
+    /// inputs compute at a square panel (the spacing equal to the span), else the window's inputs.
+    std::string FaultCause(const sizing::DesignRequest& request, ArithmeticFault fault) const;
     void TakePickedDesign();
 
     Platform& platform_;

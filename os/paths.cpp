@@ -14,6 +14,8 @@ std::string Utf8Of(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+std::string FileNameOf(std::string_view text) { return Utf8Of(PathFromUtf8(text).filename()); }
+
 bool IsWindowsDeviceName(std::string_view name) {
     // The part before the first dot, less the blanks Windows drops at its end.
     std::string device(name.substr(0, name.find('.')));

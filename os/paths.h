@@ -16,6 +16,9 @@ std::filesystem::path PathFromUtf8(std::string_view text);
 /// The path as UTF-8 text, for messages.
 std::string Utf8Of(const std::filesystem::path& path);
 
+/// The last part of the UTF-8 path `text`, its file's name: "平台.deckplate".
+std::string FileNameOf(std::string_view text);
+
 /// True when Windows takes the file name `name` for a device, whatever follows: CON, PRN, AUX,
 /// NUL, COM0 to COM9 and LPT0 to LPT9 (also COM¹ to COM³ and LPT¹ to LPT³), in any case and
 /// with any extension ("nul.html", "Con .txt"). Writing to such a name writes nothing to disk.

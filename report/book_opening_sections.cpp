@@ -28,13 +28,15 @@ std::string LoadCombinationRule(DesignBasis basis) {
                Number(kHeavyFloorLiveFactor));
 }
 
-// "按厚度 t ≤ 16 mm 取 215，16 < t ≤ 40 mm 取 205，40 < t ≤ 100 mm 取 200 N/mm²"
-std::string StrengthBands() {
+// "按厚度 t ≤ 16 mm 取 f = 215、f<sub>v</sub> = 125，16 < t ≤ 40 mm 取 f = 205、f<sub>v</sub> =
+// 120， …"
+std::string StrengthBands(SteelGrade grade) {
     std::string text = "按厚度";
     double from = 0;
-    for (const StrengthBand& band : kQ235Strength) {
+    for (const StrengthBand& band : ValuesOf(grade).bands) {
         text += Cat(from == 0 ? " " : Cat("，", Number(from), " < "), "t ≤ ",
-                    Number(band.upToThickness), " mm 取 ", Number(band.f));
+                    Number(band.upToThickness), " mm 取 f = ", Number(band.f),
+                    "、f<sub>v</sub> = ", Number(band.fv));
         from = band.upToThickness;
     }
     return text + " N/mm²";
@@ -42,11 +44,15 @@ std::string StrengthBands() {
 
 std::string StrengthRule(const BookContext& book) {
     const DesignBasis basis = book.input.bay.basis;
+    const SteelGrade grade = basis == DesignBasis::Legacy ? SteelGrade::Q235 : book.input.bay.steel;
+    const SteelGradeValues& steel = ValuesOf(grade);
     const std::string rule = basis == DesignBasis::Legacy
                                  ? Cat("各部件 f = ", Number(kStressLimit), " N/mm²")
-                                 : StrengthBands();
-    return Cat("Q235，GB 50017-2017《钢结构设计标准》表 4.4.1，", rule,
-               "。本计算：铺板（t = ", Value(book.input.bay.thickness.mm, "mm"),
+                                 : Cat(StrengthBands(grade), "；f<sub>y</sub> = ", Number(steel.fy),
+                                       " N/mm²，ε<sub>k</sub> = √(235/f<sub>y</sub>) = ",
+                                       Text(Significant(book.check.stiffener.epsilonK)));
+    return Cat(steel.name, "（", steel.standard, "），GB 50017-2017《钢结构设计标准》表 4.4.1，",
+               rule, "。本计算：铺板（t = ", Value(book.input.bay.thickness.mm, "mm"),
                "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book), "（t = ",
                Value(StiffenerThickness(StiffenerSection(book.input.bay.stiffener)), "mm"),
                "）f = ", Text(Exact(book.check.stiffener.f)),

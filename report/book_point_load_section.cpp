@@ -5,6 +5,7 @@
 #include "report/book_sections.h"
 #include "report/html_text.h"
 #include "report/mathml.h"
+#include "report/point_load_words.h"
 
 namespace deckplate::report {
 
@@ -25,7 +26,6 @@ std::string Coefficient(double x) { return Text(Significant(x, 1)); }
 // The load, its patch as given and as it acts, and γQ·F.
 std::string Load(const BookContext& book) {
     const PointLoadCheck& p = *book.check.pointLoad;
-    const bool cut = p.plate.across < p.load.across || p.plate.along < p.load.along;
     const std::string designForce = InlineMath(
         Cat(GammaX("Q"), Mo("·"), Mi("F"), Mo("="), Mn(Exact(p.factor)), Mo("×"),
             Mn(Exact(p.load.force)), Mo("="), Mn(book.figures.pointLoad->designForce), Unit("kN")));
@@ -33,9 +33,7 @@ std::string Load(const BookContext& book) {
         "<p>工作平台及通道的集中荷载（GB/T 17888.2-2020，等同 ISO 14122-2:2016）：F = ",
         Text(Exact(p.load.force)), " kN，均布于作用面 u × v = ", Patch(p.load.across, p.load.along),
         "（u 沿加劲肋间距，v 沿跨度），置于最不利位置。",
-        cut ? Cat("作用面大于区格 a × L，截取为 ", Patch(p.plate.across, p.plate.along),
-                  "，全部荷载作用其上（偏安全）。")
-            : std::string(),
+        p.PatchCut() ? PatchCutSentence(p.plate.across, p.plate.along) : std::string(),
         "单独作为一种荷载工况，不与活荷载 P 叠加：强度取 γ<sub>G</sub>·D 与 ", designForce,
         "，挠度取 D 与 F；γ<sub>Q</sub> 为设计依据的可变荷载分项系数，不按工业楼面活荷载大于 ",
         Text(Exact(kHeavyFloorLiveLoad)), " kN/m² 的规定折减。</p>\n");

@@ -16,22 +16,9 @@
 #include <string>
 
 #include "calc/bay_check.h"
+#include "report/project_info.h"
 
 namespace deckplate::report {
-
-/// What the title block says of the project, each field UTF-8 text as given; any may be empty.
-struct ProjectInfo {
-    std::string name{};          ///< 工程名称, also above every printed page
-    std::string number{};        ///< 工程编号
-    std::string part{};          ///< 子项
-    std::string stage{};         ///< 设计阶段
-    std::string calculatedBy{};  ///< 计算
-    std::string checkedBy{};     ///< 校对
-    std::string approvedBy{};    ///< 审核
-    std::string date{};          ///< 日期, "2024-05-31"
-
-    friend bool operator==(const ProjectInfo&, const ProjectInfo&) = default;
-};
 
 struct BookInput {
     BayInput bay{};         ///< loads, sizes, boundary, stiffener and design basis

@@ -5,6 +5,7 @@
 
 #include "calc/code_values.h"
 #include "calc/number_text.h"
+#include "report/point_load_words.h"
 
 namespace deckplate::report {
 namespace {
@@ -42,6 +43,7 @@ std::string ReportText(const ReportSnapshot& w) {
         Cat("加劲肋挠度限值： 1/", PlainNumberText(kStiffenerDeflectionLimit)),
     };
     if (!w.loadCombination.empty()) lines.push_back(Cat("荷载组合：", w.loadCombination));
+    if (w.currentBasis) lines.push_back(Cat("钢材牌号：", w.steel));
     lines.insert(lines.end(), {
                                   "",
                                   "构件信息：",
@@ -90,15 +92,28 @@ std::string ReportText(const ReportSnapshot& w) {
                      Cat("加劲肋最大应力(N/mm2)： σ=", w.stiffenerStress),
                      Cat("提示：", w.stiffenerStrengthVerdict),
                  });
+    if (w.currentBasis) {
+        lines.insert(lines.end(), {
+                                      Cat("加劲肋剪应力(N/mm2)： τ=", w.shearStress),
+                                      Cat("提示：", w.stiffenerShearVerdict),
+                                      Cat("加劲肋宽厚比： b/t=", w.outstand) +
+                                          Cat("        限值15εk：", w.outstandLimit),
+                                      Cat("提示：", w.stiffenerOutstandVerdict),
+                                  });
+    }
     if (w.pointLoadShown) {
+        lines.insert(lines.end(), {
+                                      "",
+                                      std::string(kRule),
+                                      "集中荷载验算：",
+                                      Cat("集中荷载(kN)：", w.pointLoadForce),
+                                      Cat("作用面垂直加劲肋边长(mm)：", w.patchAcross),
+                                      Cat("作用面沿加劲肋边长(mm)：", w.patchAlong),
+                                  });
+        if (const auto& cut = w.patchCutTo)
+            lines.push_back(PatchCutSentence(cut->across, cut->along));
         lines.insert(lines.end(),
                      {
-                         "",
-                         std::string(kRule),
-                         "集中荷载验算：",
-                         Cat("集中荷载(kN)：", w.pointLoadForce),
-                         Cat("作用面垂直加劲肋边长(mm)：", w.patchAcross),
-                         Cat("作用面沿加劲肋边长(mm)：", w.patchAlong),
                          Cat("钢铺板集中荷载挠度(mm)： δ=", w.pointLoadPlateDeflection),
                          Cat("提示：", w.pointLoadPlateDeflectionVerdict),
                          Cat("钢铺板集中荷载应力(N/mm2)： σ=", w.pointLoadPlateStress),
@@ -108,6 +123,10 @@ std::string ReportText(const ReportSnapshot& w) {
                          Cat("加劲肋集中荷载应力(N/mm2)： σ=", w.pointLoadStiffenerStress),
                          Cat("提示：", w.pointLoadStiffenerStrengthVerdict),
                      });
+        if (w.currentBasis) {
+            lines.insert(lines.end(), {Cat("加劲肋集中荷载剪应力(N/mm2)： τ=", w.pointLoadShear),
+                                       Cat("提示：", w.pointLoadShearVerdict)});
+        }
     }
     return Join(lines);
 }

@@ -6,9 +6,15 @@
 // between lines, none after the last) → EncodeGbk() gives the bytes of the file → the platform
 // layer replaces the file atomically and starts the viewer.
 
+#include <optional>
 #include <string>
 
 namespace deckplate::report {
+
+/// A point load's patch as it acts, mm: across the stiffeners and along them.
+struct ActingPatch {
+    double across = 0, along = 0;
+};
 
 /// The window's texts and captions and its stored values, as UTF-8 texts and doubles.
 struct ReportSnapshot {
@@ -35,10 +41,20 @@ struct ReportSnapshot {
     /// ("1.3×恒+1.5×活（GB 55001-2021）"); empty under the legacy basis, whose report has no
     /// such line and stays as it always was.
     std::string loadCombination;
+    /// Under the current basis: the steel grade with its standard ("Q355（GB/T 1591-2018）"),
+    /// and the stiffener's shear and outstand as displayed, with their verdicts; the legacy
+    /// basis' report has none of them.
+    bool currentBasis = false;
+    std::string steel;
+    std::string shearStress, outstand, outstandLimit;
+    std::string stiffenerShearVerdict, stiffenerOutstandVerdict;
+    std::string pointLoadShear, pointLoadShearVerdict;
     /// With 设置 → 集中荷载验算 on, the point load's lines follow all the others; off, the
     /// report stays as it always was.
     bool pointLoadShown = false;
-    std::string pointLoadForce, patchAcross, patchAlong;  ///< kN; mm
+    std::string pointLoadForce, patchAcross, patchAlong;  ///< kN; mm, as typed
+    /// When Verify cut the patch to the plate panel: the patch as it acted.
+    std::optional<ActingPatch> patchCutTo;
     std::string pointLoadPlateDeflection, pointLoadPlateStress;
     std::string pointLoadStiffenerDeflection, pointLoadStiffenerStress;
     std::string pointLoadPlateDeflectionVerdict, pointLoadPlateStrengthVerdict;
@@ -46,7 +62,8 @@ struct ReportSnapshot {
 };
 
 /// The report as UTF-8 text: 42 lines (40 when no boundary box is ticked), one more with a load
-/// combination, 14 more with the point load; CR LF between them.
+/// combination, 14 more with the point load and one more when its patch was cut to the panel;
+/// CR LF between them.
 std::string ReportText(const ReportSnapshot& window);
 
 }  // namespace deckplate::report

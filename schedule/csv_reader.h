@@ -56,7 +56,7 @@ std::string ScheduleProblemText(const ScheduleProblem& problem);
 class ScheduleError : public std::runtime_error {
   public:
     explicit ScheduleError(ScheduleProblem problem);
-    const ScheduleProblem& problem() const { return problem_; }
+    const ScheduleProblem& Problem() const { return problem_; }
 
   private:
     ScheduleProblem problem_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <ostream>
 
 #include "calc/number_text.h"
@@ -37,10 +38,12 @@ std::string Number(double value, int decimals) {
     return PlainNumberText(RoundDecimals(value, decimals));
 }
 
-// A column of a load case's values: its header and how a checked row's value is written.
+// A column of a load case's values: its header, how a checked row's value is written, and
+// whether only a row of the current basis has one.
 struct ValueColumn {
     const char* header;
     std::string (*text)(const BayCheck&);
+    bool currentBasisOnly = false;
 };
 
 constexpr ValueColumn kUniformValues[] = {
@@ -58,6 +61,11 @@ constexpr ValueColumn kUniformValues[] = {
     {"composite_Ix_cm4", [](const BayCheck& c) { return Number(c.stiffener.Ix / 1e4, 2); }},
     {"composite_Yo_cm", [](const BayCheck& c) { return Number(c.stiffener.Yo / 10, 2); }},
     {"self_weight_kN/m2", [](const BayCheck& c) { return Number(c.stiffener.selfWeight, 1); }},
+    {"steel_grade", [](const BayCheck& c) { return std::string(GradeName(c.plate.steel)); }, true},
+    {"stiffener_shear_stress_N/mm2", [](const BayCheck& c) { return Number(c.shear->stress, 2); },
+     true},
+    {"stiffener_outstand_ratio", [](const BayCheck& c) { return Number(c.outstand->ratio, 2); },
+     true},
 };
 
 // The point-load case's values: empty cells in a row without a point load.
@@ -76,9 +84,20 @@ constexpr ValueColumn kPointLoadValues[] = {
      [](const BayCheck& c) { return Number(Point(c).stiffener.stress, 2); }},
     {"point_load_stiffener_deflection_mm",
      [](const BayCheck& c) { return Number(Point(c).stiffener.deflection, 2); }},
+    {"point_load_stiffener_shear_stress_N/mm2",
+     [](const BayCheck& c) { return Number(Point(c).shear->stress, 2); }, true},
 };
 
 }  // namespace
+
+std::string UtilisationText(double utilisation) {
+    // Room for the digits of the largest double before the point, and three after it.
+    std::array<char, 320> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(),
+                                   RoundDecimals(utilisation, 3), std::chars_format::fixed, 3)
+                         .ptr;
+    return {text.data(), end};
+}
 
 // Every result column of a run, in order: for each load case the run may have, its values, then
 // each of its checks' verdict, then each of their utilisations.
@@ -90,14 +109,17 @@ std::vector<ResultsWriter::Column> ResultsWriter::Columns(const CheckScope& scop
             loadCase == LoadCase::Uniform ? std::span<const ValueColumn>(kUniformValues)
                                           : std::span<const ValueColumn>(kPointLoadValues);
         for (const ValueColumn& value : values)
-            columns.push_back({value.header, loadCase, value.text, nullptr, false});
-        for (const CheckRow& check : Checks())
-            if (check.loadCase == loadCase && InScope(check, scope))
-                columns.push_back({std::string(check.key), loadCase, nullptr, &check, false});
-        for (const CheckRow& check : Checks())
-            if (check.loadCase == loadCase && InScope(check, scope))
+            if (!value.currentBasisOnly || scope.currentBasis)
                 columns.push_back(
-                    {"utilisation_" + std::string(check.key), loadCase, nullptr, &check, true});
+                    {value.header, loadCase, value.currentBasisOnly, value.text, nullptr, false});
+        for (const CheckRow& check : Checks())
+            if (check.loadCase == loadCase && InScope(check, scope))
+                columns.push_back({std::string(check.key), loadCase, check.currentBasisOnly,
+                                   nullptr, &check, false});
+        for (const CheckRow& check : Checks())
+            if (check.loadCase == loadCase && InScope(check, scope))
+                columns.push_back({"utilisation_" + std::string(check.key), loadCase,
+                                   check.currentBasisOnly, nullptr, &check, true});
     }
     return columns;
 }
@@ -121,15 +143,18 @@ void ResultsWriter::Write(const ScheduleRow& row, const RowCheck& result) {
         AppendField(line_, i < row.cells.size() ? std::string_view(row.cells[i]) : "");
     (line_ += row.basis ? BasisName(*row.basis) : "") += ',';
     if (const std::optional<BayCheck>& check = result.check) {
-        // A row without the point load leaves the point load's cells empty.
+        // A row without the point load leaves the point load's cells empty, one of the legacy
+        // basis the current basis' cells.
         const bool pointLoad = check->pointLoad.has_value();
+        const bool current = check->plate.basis == DesignBasis::Current;
         for (const Column& column : columns_) {
-            if (column.loadCase == LoadCase::PointLoad && !pointLoad)
+            if ((column.loadCase == LoadCase::PointLoad && !pointLoad) ||
+                (column.currentBasisOnly && !current))
                 line_ += ',';
             else if (column.value)
                 AppendField(line_, column.value(*check));
             else if (column.utilisation)
-                AppendField(line_, Number(result.utilisation[column.check->id], 3));
+                AppendField(line_, UtilisationText(result.utilisation[column.check->id]));
             else
                 AppendField(line_, column.check->verdict(*check).text);
         }

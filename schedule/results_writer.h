@@ -12,6 +12,11 @@
 
 namespace deckplate::schedule {
 
+/// A utilisation as every output of the command line writes it — the results file, `check`'s
+/// text, `design`'s table — and as the calculation book does: rounded to three decimals, halves
+/// to the even neighbour, all three written (0.081, 0.600, 1.544).
+std::string UtilisationText(double utilisation);
+
 class ResultsWriter {
   public:
     /// Writes the header: the schedule's own, then design_basis, the result columns of the
@@ -26,6 +31,7 @@ class ResultsWriter {
     struct Column {
         std::string header;
         LoadCase loadCase;
+        bool currentBasisOnly;
         std::string (*value)(const BayCheck&);
         const CheckRow* check;
         bool utilisation;

@@ -22,6 +22,7 @@ constexpr ColumnRow kColumns[] = {
     {Column::Boundary,  "boundary",   BayField::Boundary,  true},
     {Column::Stiffener, "stiffener",  BayField::Stiffener, true},
     {Column::Basis,     "basis",      BayField::Basis,     false},
+    {Column::Steel,     "steel",      BayField::Steel,     false},
     {Column::PointLoad, "point_load", BayField::PointLoad, false},
     {Column::Patch,     "patch",      BayField::Patch,     false},
 };
@@ -106,7 +107,7 @@ RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
     try {
         empty = !reader_->Next(header_);
     } catch (const ScheduleError& e) {
-        ScheduleProblem problem = e.problem();
+        ScheduleProblem problem = e.Problem();
         problem.path = path;
         throw ScheduleError(std::move(problem));
     }
@@ -154,7 +155,7 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
     try {
         if (!reader_->Next(row.cells)) return false;
     } catch (const ScheduleError& e) {
-        ScheduleProblem problem = e.problem();
+        ScheduleProblem problem = e.Problem();
         problem.path = path_;
         throw ScheduleError(std::move(problem));
     }
@@ -166,13 +167,13 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
     try {
         row.bay = ReadBay(row.cells, defaults, row);
     } catch (const ValueError& e) {
-        row.problem = e.problem();
+        row.problem = e.Problem();
     }
     return true;
 }
 
 BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefaults& defaults,
-                            ScheduleRow& row) const {
+                            ScheduleRow& row) {
     // The basis first: the results file gives it even for a row whose other cells fail.
     const std::string basis = Lower(Cell(cells, Column::Basis));
     row.basis = basis.empty() ? defaults.basis : ParseBasis(basis, InputOf(Column::Basis));
@@ -190,15 +191,17 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     bay.thickness = ThicknessOf(Length(field(Column::Thickness), InputOf(Column::Thickness)));
     bay.span = Length(field(Column::Span), InputOf(Column::Span));
     bay.spacing = Length(field(Column::Spacing), InputOf(Column::Spacing));
-    const std::string boundary = Lower(field(Column::Boundary));
-    if (boundary != "simple" && boundary != "continuous") {
-        throw ValueError({.fault = ValueFault::NotABoundary,
-                          .input = InputOf(Column::Boundary),
-                          .value = field(Column::Boundary)});
-    }
-    bay.boundary = BoundaryOf(boundary == "continuous");
+    bay.boundary = ParseBoundary(field(Column::Boundary), InputOf(Column::Boundary));
     bay.stiffener = ParseStiffener(field(Column::Stiffener), InputOf(Column::Stiffener));
     bay.basis = *row.basis;
+    // The row's grade, or the run's under the current basis; the legacy basis knows Q235 only.
+    const std::string steel = Cell(cells, Column::Steel);
+    if (!steel.empty()) {
+        bay.steel = ParseSteel(steel, InputOf(Column::Steel), &readQ345_);
+        RequireGradeOfBasis(bay.steel, bay.basis, InputOf(Column::Steel));
+    } else if (bay.basis == DesignBasis::Current) {
+        bay.steel = defaults.steel;
+    }
 
     // The point load: the row's own force and patch, or the run's.
     const std::string force = Cell(cells, Column::PointLoad), patch = Cell(cells, Column::Patch);

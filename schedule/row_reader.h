@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "calc/bay_input.h"
+#include "calc/checks.h"
 #include "schedule/csv_reader.h"
 #include "schedule/values.h"
 
@@ -26,10 +27,10 @@ namespace deckplate::schedule {
 // clang-format off
 enum class Column {
     Name, Dead, Live, Thickness, Span, Spacing, Boundary, Stiffener,  // each required
-    Basis, PointLoad, Patch,                                          // each optional
+    Basis, Steel, PointLoad, Patch,                                   // each optional
 };
 // clang-format on
-inline constexpr std::size_t kColumnCount = 11;
+inline constexpr std::size_t kColumnCount = 12;
 
 struct ColumnRow {
     Column id;
@@ -43,6 +44,7 @@ std::span<const ColumnRow> ScheduleColumns();
 /// What every row takes unless its own basis, point_load and patch cells say otherwise.
 struct RowDefaults {
     DesignBasis basis = DesignBasis::Legacy;
+    SteelGrade steel = SteelGrade::Q235;
     std::optional<double> pointLoad = std::nullopt;  ///< kN
     Patch patch{};
 };
@@ -72,6 +74,12 @@ class RowReader {
     const std::string& Path() const { return path_; }
     const std::vector<std::string>& Header() const { return header_; }
     bool Has(Column column) const { return index_[static_cast<std::size_t>(column)].has_value(); }
+    /// The checks the rows may have with `defaults`: the point load's when the run or a column
+    /// gives one, the current basis' when the run or a column may take that basis.
+    CheckScope Scope(const RowDefaults& defaults) const {
+        return {.pointLoad = defaults.pointLoad || Has(Column::PointLoad),
+                .currentBasis = defaults.basis == DesignBasis::Current || Has(Column::Basis)};
+    }
     /// Whether `output` is the schedule's own file, by identity: another spelling, a hard or a
     /// symbolic link is the same file.
     bool IsFile(const std::filesystem::path& output) const;
@@ -80,6 +88,10 @@ class RowReader {
     /// end. Throws ScheduleError when the schedule cannot be read on.
     bool Next(const RowDefaults& defaults, ScheduleRow& row);
 
+    /// Whether a row has given its grade as Q345, read as Q355 (the grade's name before
+    /// GB/T 1591-2018): worth a note once.
+    bool ReadQ345() const { return readQ345_; }
+
     /// For progress: the bytes read so far and the file's size.
     long long BytesRead() const { return reader_->BytesRead(); }
     long long Size() const { return size_; }
@@ -87,7 +99,7 @@ class RowReader {
   private:
     std::string Cell(const std::vector<std::string>& cells, Column column) const;
     BayInput ReadBay(const std::vector<std::string>& cells, const RowDefaults& defaults,
-                     ScheduleRow& row) const;
+                     ScheduleRow& row);
 
     std::string path_;
     std::filesystem::path file_;
@@ -97,6 +109,7 @@ class RowReader {
     std::vector<std::string> header_;
     std::array<std::optional<std::size_t>, kColumnCount> index_{};
     long long line_ = 1;
+    bool readQ345_ = false;
 };
 
 }  // namespace deckplate::schedule

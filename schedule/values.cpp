@@ -1,5 +1,7 @@
 #include "schedule/values.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -42,11 +44,37 @@ std::string PartName(const ValueProblem& p) {
         .fault = fault, .input = input, .value = std::string(value), .whole = std::string(whole)});
 }
 
-// Splits "80x8" or "200x200" at its separator: empty when it has none.
+// The multiplication sign as UTF-8, as a Chinese input method or a copied drawing gives it.
+constexpr std::string_view kTimes = "\xC3\x97";
+
+// Splits "80x8", "80X8", "80*8", "80×8" or "200x200" at its first separator: empty when it has
+// none.
 std::optional<std::pair<std::string_view, std::string_view>> Sides(std::string_view text) {
-    const std::size_t x = text.find_first_of("xX*");
-    if (x == std::string_view::npos) return std::nullopt;
-    return std::pair{text.substr(0, x), text.substr(x + 1)};
+    const std::size_t x = text.find_first_of("xX*"), times = text.find(kTimes);
+    if (x == std::string_view::npos && times == std::string_view::npos) return std::nullopt;
+    if (x < times) return std::pair{text.substr(0, x), text.substr(x + 1)};
+    return std::pair{text.substr(0, times), text.substr(times + kTimes.size())};
+}
+
+// Blanks around a cell's text: spaces, tabs and the ideographic space (U+3000) that a Chinese
+// input method types.
+std::string_view WithoutBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks[] = {" ", "\t", "\xE3\x80\x80"};
+    const auto blank = [&](bool front) -> std::size_t {
+        for (const std::string_view b : kBlanks)
+            if (front ? text.starts_with(b) : text.ends_with(b)) return b.size();
+        return 0;
+    };
+    while (const std::size_t n = blank(true)) text.remove_prefix(n);
+    while (const std::size_t n = blank(false)) text.remove_suffix(n);
+    return text;
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 }  // namespace
@@ -67,7 +95,7 @@ std::string ValueProblemText(const ValueProblem& p) {
         case ValueFault::NotPositive:
             return name + ": must be greater than 0 mm, not " + v;
         case ValueFault::NegativeLoad:
-            return name + ": must be 0 kN/m2 or more, not " + v;
+            return name + ": must be 0 kN/m² or more, not " + v;
         case ValueFault::NegativeForce:
             return name + ": must be 0 kN or more, not " + v;
         case ValueFault::NotAFlatBar:
@@ -77,6 +105,10 @@ std::string ValueProblemText(const ValueProblem& p) {
             return name + ": '" + v +
                    "' is not a patch; write across x along the stiffeners in mm, e.g. 200x200";
         case ValueFault::PatchWithoutPointLoad:
+            // An option's patch stands on the option's load; a row's on its own or the run's.
+            if (p.input.name.starts_with("--"))
+                return name + " needs --point-load: without a point load the patch '" + v +
+                       "' checks nothing";
             return name + ": '" + v +
                    "' needs a point load: give one in column 'point_load' or with --point-load";
         case ValueFault::PatchBelowThickness:
@@ -88,8 +120,14 @@ std::string ValueProblemText(const ValueProblem& p) {
                    "designations, e.g. L63x40x5";
         case ValueFault::NotABasis:
             return name + ": '" + v + "' is neither legacy nor current";
+        case ValueFault::NotAGrade:
+            return name + ": '" + v + "' is not a steel grade; give Q235, Q355, Q390, Q420 or Q460";
+        case ValueFault::GradeWithLegacyBasis:
+            return name + ": " + v +
+                   " needs the current basis; the legacy basis knows Q235 only (f = 215)";
         case ValueFault::NotABoundary:
-            return name + ": '" + v + "' is neither simple nor continuous";
+            return name + ": '" + v +
+                   "' is neither simple (简支, 四边简支) nor continuous (连续, 三跨及以上连续)";
         case ValueFault::DeviceName:
             return name + ": '" + v +
                    "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
@@ -148,7 +186,7 @@ double Size(std::string_view text, const Input& input, std::string_view whole) {
     try {
         value = StrictNumber(text, input);
     } catch (const ValueError& e) {
-        Refuse(e.problem().fault, input, text, whole);
+        Refuse(e.Problem().fault, input, text, whole);
     }
     if (!(value > 0)) Refuse(ValueFault::NotPositive, input, text, whole);
     return value;
@@ -171,8 +209,21 @@ FlatBar ParseFlatBar(std::string_view text, const Input& input) {
             Size(sides->second, {input.name, BayField::FlatBarThickness}, text)};
 }
 
+std::string CatalogueForm(std::string_view designation) {
+    std::string form;
+    for (auto rest = designation; !rest.empty();) {
+        const auto sides = Sides(rest);
+        form += sides ? sides->first : rest;
+        if (!sides) break;
+        form += 'x';
+        rest = sides->second;
+    }
+    if (form.starts_with('l')) form.front() = 'L';
+    return form;
+}
+
 CatalogueAngle ParseAngle(std::string_view designation, const Input& input) {
-    const auto position = FindAngle(designation);
+    const auto position = FindAngle(CatalogueForm(designation));
     if (!position) Refuse(ValueFault::NotInCatalogue, input, designation);
     return {*position};
 }
@@ -196,6 +247,24 @@ DesignBasis ParseBasis(std::string_view text, const Input& input) {
     Refuse(ValueFault::NotABasis, input, text);
 }
 
+SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345) {
+    std::string name;
+    for (const char c : Trimmed(text))
+        name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (name == "Q345") {
+        if (wasQ345) *wasQ345 = true;
+        return SteelGrade::Q355;
+    }
+    const std::optional<SteelGrade> grade = FindGrade(name);
+    if (!grade) Refuse(ValueFault::NotAGrade, input, text);
+    return *grade;
+}
+
+void RequireGradeOfBasis(SteelGrade steel, DesignBasis basis, const Input& input) {
+    if (basis == DesignBasis::Legacy && steel != SteelGrade::Q235)
+        Refuse(ValueFault::GradeWithLegacyBasis, input, GradeName(steel));
+}
+
 std::string OutputFile(std::string_view text, const Input& input) {
     if (os::IsWindowsDeviceName(os::Utf8Of(os::PathFromUtf8(text).filename())))
         Refuse(ValueFault::DeviceName, input, text);
@@ -210,6 +279,15 @@ void RequirePatchAtLeast(const Patch& patch, double thickness, const Input& inpu
                       .input = input,
                       .value = std::string(given),
                       .bound = least});
+}
+
+Boundary ParseBoundary(std::string_view text, const Input& input) {
+    const std::string_view words = WithoutBlanks(text);
+    for (const std::string_view simple : {"simple", "简支", "四边简支"})
+        if (SameLetters(words, simple)) return BoundaryOf(false);
+    for (const std::string_view continuous : {"continuous", "连续", "三跨及以上连续"})
+        if (SameLetters(words, continuous)) return BoundaryOf(true);
+    Refuse(ValueFault::NotABoundary, input, text);
 }
 
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input) {

@@ -33,6 +33,8 @@ enum class ValueFault {
     PatchBelowThickness,    ///< a patch side under the plate's thickness (`bound`)
     NotInCatalogue,         ///< an angle designation the catalogue lacks
     NotABasis,              ///< neither legacy nor current
+    NotAGrade,              ///< none of the steel grades
+    GradeWithLegacyBasis,   ///< a grade other than Q235 under the legacy basis
     NotABoundary,           ///< neither simple nor continuous
     DeviceName,             ///< a file name Windows keeps for a device
     NoValue,                ///< a row too short to have a cell in the column
@@ -66,7 +68,7 @@ class ValueError : public std::runtime_error {
     explicit ValueError(ValueProblem problem);
     /// A command's own rule, in English only.
     explicit ValueError(const std::string& message);
-    const ValueProblem& problem() const { return problem_; }
+    const ValueProblem& Problem() const { return problem_; }
 
   private:
     ValueProblem problem_;
@@ -86,6 +88,13 @@ double Length(std::string_view text, const Input& input);
 /// A load in kN/m², which must not be negative. Throws ValueError naming the value.
 double Load(std::string_view text, const Input& input);
 
+// One rule for every designation, wherever it is typed (an option, a schedule's cell, a bay
+// file): the sizes are separated by x, X, * or ×, the letter is in either case, and the program
+// writes it back in the catalogue's form (StiffenerName): l63X40*5 is L63x40x5, 80×8 is 80x8.
+
+/// The designation in the catalogue's form: every separator an "x", an "L" in front.
+std::string CatalogueForm(std::string_view designation);
+
 /// "80x8": flat bar height × thickness in mm, each greater than 0. Throws ValueError.
 FlatBar ParseFlatBar(std::string_view text, const Input& input);
 
@@ -93,8 +102,21 @@ FlatBar ParseFlatBar(std::string_view text, const Input& input);
 /// catalogue.
 CatalogueAngle ParseAngle(std::string_view designation, const Input& input);
 
+/// "simple" (or 简支, 四边简支) or "continuous" (or 连续, 三跨及以上连续), in any case, blanks
+/// around it (the ideographic space too) aside. Throws ValueError naming the input.
+Boundary ParseBoundary(std::string_view text, const Input& input);
+
 /// "legacy" or "current". Throws ValueError naming the option.
 DesignBasis ParseBasis(std::string_view text, const Input& input);
+
+/// A steel grade, read without blanks around it and without regard to case ("q355 " is Q355).
+/// Q345, the grade's name before GB/T 1591-2018, is taken as Q355 and sets `wasQ345`. Throws
+/// ValueError naming the grades accepted.
+SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345 = nullptr);
+
+/// Refuses a grade other than Q235 under the legacy basis, which knows Q235 only. Throws
+/// ValueError.
+void RequireGradeOfBasis(SteelGrade steel, DesignBasis basis, const Input& input);
 
 /// A file the command writes, as given. Refused on every system when Windows would take its
 /// name for a device (nul.html), so that a script does the same everywhere. Throws ValueError.

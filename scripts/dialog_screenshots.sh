@@ -6,24 +6,12 @@
 #   scripts/dialog_screenshots.sh [DECKPLATE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/window_helpers.sh
 program="${1:-build/release/app/deckplate}"
 
 if [ -z "${DECKPLATE_SCREENSHOT_DISPLAY:-}" ]; then
   DECKPLATE_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$program"
 fi
-
-k() { xdotool key --delay 40 "$@"; }
-t() { xdotool type --delay 30 "$1"; }
-find_window() {
-  local found
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
-      [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  echo "no window '$1'" >&2
-  return 1
-}
 
 shoot() {  # SCALE SUFFIX
   local work pid window dialog
@@ -34,15 +22,11 @@ shoot() {  # SCALE SUFFIX
   cp docs/example_schedule.csv "$work/平台排表.csv"
   HOME="$work" XDG_RUNTIME_DIR="$work" PATH="$work/bin:$PATH" QT_SCALE_FACTOR="$1" "$program" &
   pid=$!
-  window=$(find_window '平台钢铺板计算')
+  window=$(find_window "$main_window")
   xdotool windowfocus --sync "$window"
   sleep 0.3
-  k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
-  k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
-  k alt+t a
-  dialog=$(find_window '自动选型')
-  k Return
-  sleep 2
+  type_bay
+  dialog=$(run_sizing)
   import -window "$dialog" "docs/sizing-dialog$2.png"
   k Escape
   sleep 0.3

@@ -9,6 +9,7 @@
 # Usage: scripts/windows_screenshots.sh [DECKPLATE_EXE]   (default: the windows preset's build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/window_helpers.sh
 program="$(realpath "${1:-build/windows/app/deckplate.exe}")"
 wine64=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
 
@@ -21,47 +22,20 @@ WINEPREFIX="$(mktemp -d)"
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$WINEPREFIX.log"' EXIT
 cmake/windows/wine_prefix.sh boot "$wine64" "$wineserver"
 
-# The first visible window whose whole title is $1.
-find_window() {
-  local found
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
-      [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  echo "no window '$1'" >&2
-  return 1
-}
-
 shoot() {
-  local dpi=$1 output=$2 suffix=$3 window="" dialog work
+  local dpi=$1 output=$2 suffix=$3 window dialog work
   "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   "$wineserver" -k 2>/dev/null || true # a new desktop takes the DPI
   "$wine64" "$program" &
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^平台钢铺板计算$' 2>/dev/null | head -n 1) &&
-      [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "the window did not appear" >&2; return 1; }
+  window=$(find_window "$main_window")
   xdotool windowfocus --sync "$window"
   sleep 0.5
-  k() { xdotool key --delay 40 "$@"; }
-  t() { xdotool type --delay 40 "$1"; }
-  # Focus order: Text1, Text2, Combo1, Text4, option pair, Text5, Text6 … Text8, Combo2.
-  k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
-  k Down Down Down Down Down Down Down  # thickness list: "6.0"
-  k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
-  k Tab Tab Tab Tab Down               # angle list: "L25x16x3"
-  k Tab Tab Tab Tab space              # Verify
+  verify_failing_bay
   sleep 1
   import -window "$window" "$output"
   echo "wrote $output ($(identify -format '%wx%h' "$output") pixels at $dpi DPI)"
 
-  k alt+t a
-  dialog=$(find_window '自动选型')
-  k Return
-  sleep 2
+  dialog=$(run_sizing)
   import -window "$dialog" "docs/windows-sizing-dialog$suffix.png"
   k Escape
   sleep 0.5
@@ -72,8 +46,8 @@ shoot() {
   k alt+f b
   find_window '打开排表' >/dev/null
   sleep 0.5
-  t "Z:${work//\//\\}\\schedule.csv"; k Return
-  find_window '(Save As|另存为)' >/dev/null
+  t "$(windows_path "$work/schedule.csv")"; k Return
+  find_window 'Save As|另存为' >/dev/null
   sleep 0.5
   k Return
   dialog=$(find_window '批量验算')

@@ -11,22 +11,26 @@
 namespace deckplate::sizing {
 namespace {
 
-std::vector<StiffenerChoice> BuildStiffeners(StiffenerFamily family) {
+std::vector<StiffenerChoice> BuildStiffeners(StiffenerFamily family, DesignBasis basis) {
     std::vector<StiffenerChoice> all;
     if (family != StiffenerFamily::Flat) {
         for (std::size_t i = 0; i < AngleCatalogue().size(); ++i)
             all.emplace_back(CatalogueAngle{static_cast<std::int16_t>(i)});
     }
     if (family != StiffenerFamily::Angle)
-        for (const FlatBar& bar : StandardFlatBars()) all.emplace_back(bar);
+        for (const FlatBar& bar : StandardFlatBars(basis)) all.emplace_back(bar);
     return all;
 }
 
-const std::vector<StiffenerChoice>& Stiffeners(StiffenerFamily family) {
-    static const std::vector<StiffenerChoice> families[] = {BuildStiffeners(StiffenerFamily::Angle),
-                                                            BuildStiffeners(StiffenerFamily::Flat),
-                                                            BuildStiffeners(StiffenerFamily::Any)};
-    return families[static_cast<int>(family)];
+const std::vector<StiffenerChoice>& Stiffeners(StiffenerFamily family, DesignBasis basis) {
+    using enum StiffenerFamily;
+    using enum DesignBasis;
+    static const std::vector<StiffenerChoice> families[2][3] = {
+        {BuildStiffeners(Angle, Legacy), BuildStiffeners(Flat, Legacy),
+         BuildStiffeners(Any, Legacy)},
+        {BuildStiffeners(Angle, Current), BuildStiffeners(Flat, Current),
+         BuildStiffeners(Any, Current)}};
+    return families[static_cast<int>(basis)][static_cast<int>(family)];
 }
 
 bool Lighter(const Candidate& a, const Candidate& b) {
@@ -69,8 +73,9 @@ std::vector<double> SpacingRange(double from, double to, double step) {
 DesignResult Design(const DesignRequest& request) {
     DesignResult result;
     result.basis = request.basis;
+    result.steel = request.steel;
     result.pointLoad = request.pointLoad.has_value();
-    const std::vector<StiffenerChoice>& stiffeners = Stiffeners(request.family);
+    const std::vector<StiffenerChoice>& stiffeners = Stiffeners(request.family, request.basis);
     std::vector<PlateThickness> thicknesses;
     for (const std::string_view text : PlateThicknesses())
         if (ParseNumber(text) >= request.leastThickness)
@@ -90,6 +95,7 @@ DesignResult Design(const DesignRequest& request) {
                          .spacing = spacing,
                          .boundary = BoundaryOf(request.continuous),
                          .basis = request.basis,
+                         .steel = request.steel,
                          .pointLoad = request.pointLoad};
             std::optional<PlateChecks> plate;
             try {
@@ -127,6 +133,14 @@ DesignResult Design(const DesignRequest& request) {
     }
     if (!result.passing.empty()) result.closest.reset();
     return result;
+}
+
+bool ComputesAtSquarePanel(const DesignRequest& request) {
+    DesignRequest square = request;
+    square.spacings = {request.span};
+    square.progress = {};
+    const DesignResult result = Design(square);
+    return result.faults < result.candidates;
 }
 
 }  // namespace deckplate::sizing

@@ -1,7 +1,7 @@
 #pragma once
-// Sizing: the lightest plate and stiffener that pass every check, the four of the uniform load
-// and with a point load its four too. The command line's design and the window's 自动选型 both
-// run it.
+// Sizing: the lightest plate and stiffener that pass every check the bay has (the table of
+// checks: the uniform load's, the current basis' shear and outstand, the point load's). The
+// command line's design and the window's 自动选型 both run it.
 
 #include <functional>
 #include <optional>
@@ -34,7 +34,8 @@ struct DesignRequest {
     StiffenerFamily family = StiffenerFamily::Any;
     std::size_t top = 10;  ///< how many passing designs to keep
     DesignBasis basis = DesignBasis::Legacy;
-    std::optional<PointLoad> pointLoad = std::nullopt;  ///< when given, its four checks count too
+    SteelGrade steel = SteelGrade::Q235;                ///< under the current basis
+    std::optional<PointLoad> pointLoad = std::nullopt;  ///< when given, its checks count too
     double leastThickness = 0;  ///< mm: thinner plates of the list are not considered
     /// Told the share done, 0 to 1, after each plate at each spacing; false stops the search.
     std::function<bool(double done)> progress{};
@@ -50,7 +51,12 @@ struct Candidate {
 
 struct DesignResult {
     DesignBasis basis = DesignBasis::Legacy;
-    bool pointLoad = false;          ///< the point load's checks counted
+    SteelGrade steel = SteelGrade::Q235;
+    bool pointLoad = false;  ///< the point load's checks counted
+    /// The checks every candidate had.
+    CheckScope Scope() const {
+        return {.pointLoad = pointLoad, .currentBasis = basis == DesignBasis::Current};
+    }
     std::vector<Candidate> passing;  ///< the `top` lightest, then lowest governing utilisation
     long long passingCount = 0;
     std::optional<Candidate> closest;  ///< when nothing passes: lowest governing utilisation
@@ -63,5 +69,10 @@ struct DesignResult {
 /// Checks every thickness of the list from the least on against every stiffener of the family,
 /// at every spacing.
 DesignResult Design(const DesignRequest& request);
+
+/// Whether some candidate of the request computes at a square panel, the spacing equal to the
+/// span. When every candidate faults at the request's spacings but this holds, the loads, span
+/// and point load are computable and the spacings are what cannot be computed.
+bool ComputesAtSquarePanel(const DesignRequest& request);
 
 }  // namespace deckplate::sizing

@@ -2,40 +2,51 @@
 # A few hundred random actions on the real window, as an impatient user would try it: clicks
 # anywhere, typed text (Chinese, huge and negative numbers, junk), Tab, arrows, Enter, Escape,
 # Verify and report presses, message boxes dismissed, 自动选型 and 批量验算 opened from the
-# keyboard and tried at random. Fails on a crash, a sanitizer report, a
-# hang, "inf" or "nan" in a result box or the report, or a report file that goes missing or is
-# cut short once written. Both editions' windows have the same form and the same controls; the
-# test runs either:
+# keyboard and tried at random, and now and then another menu item chosen from the keyboard:
+# 设置 → 集中荷载验算 (which shows or hides the point-load group, whose boxes are then typed into
+# and read like the others), either 计算依据, 关于, 文件 → 新建, 打开 and 工程信息, and in the Qt
+# window 保存 and 导出计算书; 保存更改, asked before unsaved changes go, is closed with Esc. Fails on a
+# crash, a sanitizer report, a hang, "inf" or "nan" in a result box or the report, or a report
+# file that goes missing or is cut short once written. Both editions' windows have the same form
+# and the same controls; the test runs either:
 #   random_actions_test.sh qt DECKPLATE LEAK_SUPPRESSIONS   the Qt window (sanitizer build)
 #   random_actions_test.sh wine WINE64 DECKPLATE.EXE        the Windows window, in the Wine
 #                                                            prefix $WINEPREFIX
-# The seed makes a failing run repeatable: SEED=… ACTIONS=… $0 EDITION ….
+# The seed makes a failing run repeatable: SEED=… ACTIONS=… $0 EDITION …. Each run starts with
+# the program's remembered choices (the basis, the point load) cleared, and leaves them as it
+# found them.
 set -euo pipefail
+source "$(dirname "$0")/window_helpers.sh"
 edition="$1"
 seed="${SEED:-20261207}"
 actions="${ACTIONS:-300}"
 
-# Its own virtual display, unless it runs on one already (cmake/windows/on_virtual_display.sh).
+# Its own virtual display, unless it runs on one already (cmake/windows/on_virtual_display.sh),
+# tall enough for the window with the point-load group.
 if [ -z "${DECKPLATE_VIRTUAL_DISPLAY:-}" ]; then
-  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)
 log="$work/actions.log"
 RANDOM=$seed
-title='平台钢铺板计算'  # the window's, and each message box's
+title='平台钢铺板计算'  # each message box's; the window's is $main_window
 
 # What differs between the editions: how the program starts (start_program, in the background),
-# where its report lands, and which windows are its viewer's (closed as they appear, so that
-# they do not pile up; never taken for a message box, which has the window's title).
+# where its report lands, which windows are its viewer's (closed as they appear, so that they
+# do not pile up; never taken for a message box, which has the window's title), and where its
+# choices are remembered: a home of this test (Qt), or the prefix's registry, whose key is kept
+# aside during the run (Windows).
 case $edition in
 qt)
   program="$2" suppressions="$3"
-  mkdir -p "$work/home" "$work/bin"
+  mkdir -p "$work/home/Documents" "$work/bin"  # a book exported goes to the documents
   printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"  # the viewer: nothing to look at here
   chmod +x "$work/bin/xdg-open"
   report="$work/home/d/WExo.txt"  # ~/d stands for drive D:
   viewer=""
+  writes_documents=1 book="$work/home/Documents/钢平台计算书.html"
+  bay_file="$work/home/Documents/未命名.deckplate"  # where 保存 puts a bay never saved
   start_program() {
     HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" \
       ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=1" \
@@ -53,8 +64,21 @@ wine)
   ln -s "$work/d" "$drive_d"
   report="$work/d/WExo.txt"
   viewer='^WExo\.txt - '  # Notepad, titled with the file's name
+  # No 保存 or 导出计算书: the prefix's documents folder is the Linux home, where a file saved
+  # by a stray Return in its Save dialog would stay (and the Linux desktop's browser would open
+  # a book).
+  writes_documents=0 book="" bay_file=""
   start_program() { "$wine64" "$program" 2>>"$work/stderr" & }
-  end_edition() { rm -f "$drive_d"; }
+  settings='HKCU\Software\DeckPlate'
+  kept_settings=$(windows_path "$work/settings.reg")
+  "$wine64" reg export "$settings" "$kept_settings" /y >/dev/null 2>&1 || kept_settings=""
+  "$wine64" reg delete "$settings" /f >/dev/null 2>&1 || true
+  end_edition() {
+    rm -f "$drive_d"
+    "$wine64" reg delete "$settings" /f >/dev/null 2>&1 || true
+    [ -z "$kept_settings" ] || "$wine64" reg import "$kept_settings" >/dev/null 2>&1 ||
+      echo "the prefix's $settings could not be restored from $kept_settings"
+  }
   ;;
 *)
   echo "usage: $0 qt DECKPLATE LEAK_SUPPRESSIONS | wine WINE64 DECKPLATE.EXE" >&2
@@ -63,7 +87,7 @@ wine)
 esac
 trap 'kill "${pid:-}" 2>/dev/null || true; end_edition; rm -rf "$work"' EXIT
 
-fail() {
+fail() {  # the helpers' own, with the seed and the last actions
   xdpyinfo >/dev/null 2>&1 || echo "(the X server is gone)"
   echo "FAIL (seed $seed): $*"
   echo "last actions:"; tail -n 15 "$log"
@@ -76,17 +100,34 @@ x() { xdotool "$@" 2>/dev/null || true; }
 start() {
   start_program
   pid=$!
-  window=""
-  for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "the window did not appear"
+  window=$(find_window "$main_window") || fail "the window did not appear"
   x windowfocus --sync "$window"
-  # The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar.
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  form_top=$((HEIGHT - 465))
+  group_shown=0
+  place_form
   echo "start: window $window, form at $form_top" >> "$log"
+}
+
+# The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar. Under the current
+# basis (its title says so) the shear group adds 91 pixels; the point-load group then adds 184
+# (162 under the legacy basis), far more than a menu bar; each moves what is below it down by as
+# much. Read before every action, as a menu item or a click on it may show or hide a group.
+place_form() {
+  local was=$group_shown shear=0 group=162
+  eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || true
+  if [[ $(xdotool getwindowname "$window" 2>/dev/null) == *现行规范* ]]; then
+    shear=91 group=184
+  fi
+  if ((HEIGHT - 465 - shear >= group)); then
+    group_shown=1 form_top=$((HEIGHT - 465 - shear - group)) buttons=$((444 + shear + group))
+  else
+    group_shown=0 form_top=$((HEIGHT - 465 - shear)) buttons=$((444 + shear))
+  fi
+  shear_shown=$((shear > 0))
+  # The point-load group stands below the shear group.
+  point_load_inputs=("140 $((448 + shear))" "300 $((448 + shear))" "358 $((448 + shear))")
+  point_load_results=("140 $((470 + shear))" "300 $((470 + shear))" "140 $((492 + shear))"
+                      "300 $((492 + shear))")
+  ((group_shown == was)) || echo "point-load group $( ((group_shown)) && echo shown || echo hidden)" >> "$log"
 }
 
 # Ends the run if the program is gone: a clean exit (Exit clicked) starts it again.
@@ -147,7 +188,7 @@ dismiss_boxes() {
 # with common controls 6 lets the first one pass, and a message box just clicked away keeps the
 # keyboard for a moment. So from the third try the dialog's bottom-right button (关 闭, or the
 # file dialog's Cancel) is clicked too, as a user would. One that outlives 25 tries is a fault.
-dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹)$'
+dialogs='^(自动选型|批量验算|写计算书|打开排表|选择写入计算书的文件夹|保存更改|打开铺板计算文件|工程信息|Save As|另存为)$'
 declare -A dialog_tries=()
 close_dialogs() {  # true when there was one to close
   local shown width height none=1
@@ -238,26 +279,47 @@ no_answer() {
 }
 
 # Centres of controls in the form's pixels (the layout at 96 dpi): the inputs, the two lists,
-# the option and boundary boxes, the six result boxes, and the Verify and report buttons.
+# the option and boundary boxes, the six result boxes; the point-load group's three inputs and
+# four result boxes; and the x of the Verify, report and Exit buttons (their y: $buttons).
 inputs=("144 33" "144 61" "284 61" "284 86" "416 65" "416 85")
 lists=("284 33" "432 104")
 choices=("336 48" "392 48" "40 96" "40 113")
 result_boxes=("128 168" "304 168" "456 168" "132 264" "308 264" "476 264")
-verify_button="92 444"
-report_button="268 444"
+# The shear group's three result boxes (current basis); the point-load group's boxes, which stand
+# below it, are placed by place_form.
+shear_results=("140 448" "308 448" "460 448")
+verify_x=92 report_x=268 exit_x=485
+
+# Menu items chosen from the keyboard, by their access keys (a choice of the 计算依据 submenu,
+# which has none, by its place), 集中荷载验算 more often than the rest; 保存 and 导出计算书 last,
+# where the edition writes into its documents. 导出计算书 is greyed until a Verify has run to its
+# end, and then leaves its menu open: two Escapes close the menu, or the Save dialog. The Qt Save
+# dialog often opens after them; it has the window's title, so dismiss_boxes takes it for a
+# message box and its Return saves the book (or the bay) in the test's documents, where none is
+# left from before (the dialog would ask whether to replace it, and a Return answers no).
+menu_names=(集中荷载验算 集中荷载验算 集中荷载验算 计算依据：原规范 计算依据：现行规范 关于 新建 打开
+            工程信息 保存 导出计算书)
+menu_keys=("alt+s p" "alt+s p" "alt+s p" "alt+s b Return" "alt+s b Down Return" "alt+h a"
+           "alt+f n" "alt+f o" "alt+f i" "alt+f s" "alt+f e Escape Escape")
 
 texts=("1" "2" "2.5" "600" "1500" "2000" "80" "8" "-3" "0" "" " " "1e308" "1e999" "-1e-320"
        "99999999999999999999" "0.000001" "abc" "1,5" "１２" "钢板" "😀" "nan" "inf" "-0")
 keys=(Tab shift+Tab Up Down Left Right Return Escape space BackSpace ctrl+a Home End)
 dialog_keys=(Tab Tab Tab shift+Tab Up Down Down Return Return space Escape)
 pick() { local n; for ((n = RANDOM % 8; n >= 0; n--)); do echo "$1"; done; }
-# A bay that computes, as a user would enter it before trying anything else.
+# A bay that computes, as a user would enter it before trying anything else; with the
+# point-load group on show, the point load it proposes too (1.5 kN on 200 × 200 mm).
 enter_bay() {
   local at value values=("1" "2" "1500" "600")
   for at in 0 1 2 3; do
     click ${inputs[at]}; x key ctrl+a; x type --delay 5 -- "${values[at]}"
   done
   click ${lists[0]}; x key Down Down
+  ((group_shown)) || return 0
+  values=("1.5" "200" "200")
+  for at in 0 1 2; do
+    click ${point_load_inputs[at]}; x key ctrl+a; x type --delay 5 -- "${values[at]}"
+  done
 }
 
 report_size=0
@@ -277,34 +339,46 @@ check_report() {
 
 start
 for ((i = 1; i <= actions; i++)); do
-  case $((RANDOM % 15)) in
+  place_form
+  case $((RANDOM % 16)) in
     0) cx=$((RANDOM % WIDTH)); cy=$((RANDOM % HEIGHT)); echo "$i click $cx $cy" >> "$log"
        click_window "$cx" "$cy" ;;
-    1|2) at=${inputs[RANDOM % ${#inputs[@]}]}; t=${texts[RANDOM % ${#texts[@]}]}
-         echo "$i type '$t' at $at" >> "$log"
+    1|2) boxes=("${inputs[@]}")
+         ((group_shown)) && boxes+=("${point_load_inputs[@]}")
+         n=$((RANDOM % ${#boxes[@]})); at=${boxes[n]}; t=${texts[RANDOM % ${#texts[@]}]}
+         echo "$i type '$t' at $at$( ((n >= ${#inputs[@]})) && echo ' (point-load group)')" >> "$log"
          click $at; x key ctrl+a; x type --delay 5 -- "$t" ;;
     3) t=${texts[RANDOM % ${#texts[@]}]}; echo "$i type '$t'" >> "$log"; x type --delay 5 -- "$t" ;;
     4) k=${keys[RANDOM % ${#keys[@]}]}; echo "$i key $k" >> "$log"; x key "$k" ;;
     5) at=${lists[RANDOM % ${#lists[@]}]}; echo "$i pick at $at" >> "$log"
        click $at; x key $(pick Down) ;;
     6) at=${choices[RANDOM % ${#choices[@]}]}; echo "$i choose $at" >> "$log"; click $at ;;
-    7|8) echo "$i verify" >> "$log"; click $verify_button ;;
-    9) echo "$i report" >> "$log"; click $report_button ;;
-    10) echo "$i verify and report" >> "$log"; click $verify_button; dismiss_boxes
-        click $report_button ;;
-    12) echo "$i enter a bay" >> "$log"; enter_bay ;;
+    7|8) echo "$i verify" >> "$log"; click $verify_x $buttons ;;
+    9) echo "$i report" >> "$log"; click $report_x $buttons ;;
+    10) echo "$i verify and report" >> "$log"; click $verify_x $buttons; dismiss_boxes
+        click $report_x $buttons ;;
+    12) echo "$i enter a bay$( ((group_shown)) && echo ' (point-load group)')" >> "$log"
+        enter_bay ;;
     13) echo "$i 自动选型" >> "$log"; x key alt+t a; sleep 0.2; dismiss_boxes; try_dialog ;;
     14) echo "$i 批量验算" >> "$log"; x key alt+f b; try_dialog ;;
+    15) n=$((RANDOM % (${#menu_keys[@]} - 2 + 2 * writes_documents))); echo "$i menu ${menu_names[n]}" >> "$log"
+        [ "${menu_names[n]}" != 导出计算书 ] || rm -f "$book"
+        [ "${menu_names[n]}" != 保存 ] || rm -f "$bay_file"
+        x key ${menu_keys[n]}; sleep 0.2 ;;
     # The result boxes take typing like any text box ("nan" typed there is the user's): they
     # are read right after a Verify that ran to its end, when each holds what it computed.
     11) echo "$i verify, then read results" >> "$log"
-        close_viewers; click $verify_button; sleep 0.1; alive
+        close_viewers; click $verify_x $buttons; sleep 0.1; alive
         if [ -n "$(shown_boxes)" ]; then
           echo "$i verify stopped: results not read" >> "$log"
         else
-          for box in "${result_boxes[@]}"; do
+          boxes=("${result_boxes[@]}")
+          ((shear_shown)) && boxes+=("${shear_results[@]}")
+          ((group_shown)) && boxes+=("${point_load_results[@]}")
+          for ((n = 0; n < ${#boxes[@]}; n++)); do
             alive
-            t=$(box_text $box) || { no_answer; break; }
+            t=$(box_text ${boxes[n]}) || { no_answer; break; }
+            ((n < ${#result_boxes[@]})) || echo "  read '$t' (a group's)" >> "$log"
             ! grep -qiE 'inf|nan' <<<"$t" || fail "'$t' in a result box"
           done
         fi ;;
@@ -326,7 +400,10 @@ for _ in 1 2 3; do
   dismiss_boxes
   close_dialogs || true
   close_viewers
-  click 485 444
+  place_form
+  click $exit_x $buttons
+  # Unsaved changes are asked for: 不保存.
+  asked=$(find_window '保存更改' 2>/dev/null) && { x windowfocus "$asked"; x key alt+n; }
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null || break
 done
@@ -337,5 +414,8 @@ sanitizer_clean
 echo "$actions random actions (seed $seed; $(grep -c '^start' "$log") starts, \
 $(grep -c '^dismiss' "$log") message boxes ($(grep -c 'still shown after try' "$log") tries \
 in vain), $(grep -c '^close dialog' "$log") dialogs closed, $(grep -c '^close viewer' "$log") viewer windows, \
-report $( [ -f "$report" ] && echo written || echo never written)):" \
+report $( [ -f "$report" ] && echo written || echo never written); point-load group shown \
+$(grep -c '^point-load group shown' "$log") times, typed into $(grep -c '^[0-9].*(point-load group)$' "$log") times, \
+$(grep -c "^  read '.*[0-9].*(point-load group)$" "$log") values read from its results, \
+$(grep -c ' menu ' "$log") menu items chosen):" \
   "no crash, hang, inf, nan or lost report"

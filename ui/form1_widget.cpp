@@ -121,12 +121,12 @@ Form1Widget::Form1Widget(form::Form1& model, QWidget* parent) : QWidget(parent),
 }
 
 void Form1Widget::LayOut() {
-    const bool pointLoad = model_.PointLoadShown();
+    const form::FormLayout layout = model_.Layout();
     for (const ControlRow& row : form::ControlTable()) {
-        const form::Placement place = form::ControlPlacement(row.id, pointLoad);
+        const form::Placement place = form::ControlPlacement(row.id, layout);
         Widget(row.id)->setGeometry(PixelRect(place.left, place.top, place.width, place.height));
     }
-    setFixedSize(Pixels(form::kClientWidthTwips), Pixels(form::ClientHeightTwips(pointLoad)));
+    setFixedSize(Pixels(form::kClientWidthTwips), Pixels(form::ClientHeightTwips(layout)));
 }
 
 QWidget* Form1Widget::Widget(Control control) const {

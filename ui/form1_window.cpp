@@ -1,6 +1,7 @@
 #include "ui/form1_window.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -47,7 +48,10 @@ void Form1Window::BuildMenus() {
             }
             parent = submenu;
         }
+        // A line sets the item apart; it shows and hides with it.
+        QAction* separator = row.separated ? parent->addSeparator() : nullptr;
         QAction* action = parent->addAction(QStringFromUtf8(row.caption));
+        separators_[static_cast<std::size_t>(row.id)] = separator;
         if (row.choice) {
             QActionGroup*& group = choices[row.submenu];
             if (!group) group = new QActionGroup(this);
@@ -70,8 +74,21 @@ void Form1Window::ControlChanged(form::Control control) {
 void Form1Window::MenuItemChanged(form::MenuItem item) {
     QAction* action = Action(item);
     const QSignalBlocker block(action);
-    action->setEnabled(model_.State(item).enabled);
-    action->setChecked(model_.State(item).checked);
+    const form::MenuItemState& state = model_.State(item);
+    action->setEnabled(state.enabled);
+    action->setChecked(state.checked);
+    action->setVisible(state.visible);
+    if (form::Row(item).variable) action->setText(QStringFromUtf8(state.text));
+    if (QAction* separator = separators_[static_cast<std::size_t>(item)])
+        separator->setVisible(state.visible);
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    // Unsaved changes are saved or given up first, unless the engineer cancels.
+    if (model_.MayClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Form1Window::LayoutChanged() {

@@ -1,6 +1,7 @@
 #pragma once
 // The Qt window: a menu bar above the unchanged form. It is the form model's view: it shows the
-// title and the menu items, and passes each change of a control to the form.
+// title and the menu items, passes each change of a control to the form, and asks the model
+// before it closes.
 
 #include <QMainWindow>
 #include <array>
@@ -30,12 +31,16 @@ class Form1Window : public QMainWindow, public form::FormView {
     Form1Widget& Form() const { return *form_; }
     QAction* Action(form::MenuItem item) const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void BuildMenus();
 
     form::Form1& model_;
     Form1Widget* form_;
     std::array<QAction*, form::kMenuItemCount> actions_{};
+    std::array<QAction*, form::kMenuItemCount> separators_{};  ///< the line above, if any
 };
 
 }  // namespace deckplate::ui

@@ -4,11 +4,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <chrono>
 #include <filesystem>
 
 #include "form/control_table.h"
@@ -20,6 +22,24 @@ namespace deckplate::ui {
 namespace {
 
 QString Documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+
+// How long saving a setting waits for the settings file's lock, and how old a lock that no one
+// holds must be to be taken as left behind: a writer holds the lock for milliseconds.
+constexpr std::chrono::milliseconds kSettingsLockWait{100};
+constexpr std::chrono::milliseconds kSettingsLockLeftBehind{1000};
+
+// QSettings writes under a lock file beside its file and waits for that lock without end. A lock
+// left behind that names no ended process of this machine (an empty one, one from another
+// machine) it takes as stale only once the file is 30 s old, and the lock of an owner that hangs
+// never. So the lock is tried first, briefly, a lock that no one holds taken as left behind from
+// 1 s old (a live owner keeps its lock's file locked, and such a lock is never removed). Held:
+// the setting is not saved. No lock file can be made (the registry, a settings folder not yet
+// made): QSettings goes its own way, which then waits for no lock either.
+bool SettingsLockFree(const QSettings& settings) {
+    QLockFile lock(settings.fileName() + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kSettingsLockLeftBehind);
+    return lock.tryLock(kSettingsLockWait) || lock.error() != QLockFile::LockFailedError;
+}
 
 void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
     QMessageBox box(icon, QStringFromUtf8(form::kApplicationTitle), QStringFromUtf8(text),
@@ -123,7 +143,11 @@ std::string QtPlatform::LoadSetting(std::string_view key) {
 }
 
 void QtPlatform::SaveSetting(std::string_view key, std::string_view value) {
-    QSettings().setValue(QStringFromUtf8(key), QStringFromUtf8(value));
+    // A choice that cannot be saved at once still holds for this run: it is given up rather than
+    // leave the window frozen.
+    QSettings settings;
+    if (!SettingsLockFree(settings)) return;
+    settings.setValue(QStringFromUtf8(key), QStringFromUtf8(value));
 }
 
 }  // namespace deckplate::ui

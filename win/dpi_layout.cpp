@@ -9,10 +9,10 @@ namespace {
 using form::Control;
 
 // Top-left corner of a control at 96 DPI, in the window's client area.
-POINT Origin(Control control, bool pointLoadShown) {
+POINT Origin(Control control, const form::FormLayout& layout) {
     if (control == Control::Window) return {0, 0};
-    const form::Placement place = form::ControlPlacement(control, pointLoadShown);
-    const POINT container = Origin(form::Row(control).container, pointLoadShown);
+    const form::Placement place = form::ControlPlacement(control, layout);
+    const POINT container = Origin(form::Row(control).container, layout);
     return {container.x + place.left / form::kTwipsPerPixel,
             container.y + place.top / form::kTwipsPerPixel};
 }
@@ -53,18 +53,18 @@ int Scaled(int pixels, unsigned dpi) {
 
 int PixelsFromTwips(int twips, unsigned dpi) { return Scaled(twips / form::kTwipsPerPixel, dpi); }
 
-RECT ControlRect(Control control, unsigned dpi, bool pointLoadShown) {
-    const form::Placement place = form::ControlPlacement(control, pointLoadShown);
-    const POINT origin = Origin(control, pointLoadShown);
+RECT ControlRect(Control control, unsigned dpi, const form::FormLayout& layout) {
+    const form::Placement place = form::ControlPlacement(control, layout);
+    const POINT origin = Origin(control, layout);
     const int left = Scaled(origin.x, dpi);
     const int top = Scaled(origin.y, dpi);
     return {left, top, left + PixelsFromTwips(place.width, dpi),
             top + PixelsFromTwips(place.height, dpi)};
 }
 
-SIZE ClientSize(unsigned dpi, bool pointLoadShown) {
+SIZE ClientSize(unsigned dpi, const form::FormLayout& layout) {
     return {PixelsFromTwips(form::kClientWidthTwips, dpi),
-            PixelsFromTwips(form::ClientHeightTwips(pointLoadShown), dpi)};
+            PixelsFromTwips(form::ClientHeightTwips(layout), dpi)};
 }
 
 FormFonts::FormFonts(unsigned dpi)

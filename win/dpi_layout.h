@@ -24,10 +24,10 @@ inline constexpr int kDroppedListPixels = 180;
 /// The control's rectangle in the window's client area at `dpi`, pixels, with the point-load
 /// group shown or not (as the window first opens). Every control is a child of the window
 /// itself: its position is summed through the frames that contain it.
-RECT ControlRect(form::Control control, unsigned dpi, bool pointLoadShown = false);
+RECT ControlRect(form::Control control, unsigned dpi, const form::FormLayout& layout = {});
 
 /// The size of the window's client area below the menu bar at `dpi`, pixels.
-SIZE ClientSize(unsigned dpi, bool pointLoadShown = false);
+SIZE ClientSize(unsigned dpi, const form::FormLayout& layout = {});
 
 /// The window's fonts at one DPI: 9 pt SimSun (宋体) for every caption and box, 14.25 pt YouYuan
 /// (幼圆) for the two "设计提示" headings, SimSun again where YouYuan is not installed.

@@ -72,7 +72,7 @@ Form1Window::Form1Window(form::Form1& model, HINSTANCE instance) : model_(model)
     InitCommonControlsEx(&commonControls);
     RegisterWindowClass(instance, Procedure);
     window_ = CreateWindowExW(0, kWindowClass, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0,
-                              0, nullptr, CreateMenuBar(), instance, this);
+                              0, nullptr, CreateMenuBar(model_), instance, this);
     if (!window_)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                                 "the window could not be created");
@@ -151,7 +151,7 @@ void Form1Window::LayOutControls(unsigned dpi) {
     for (const form::ControlRow& row : form::ControlTable()) {
         const HWND native = NativeControl(row.id);
         SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->Font(row.face)), FALSE);
-        const RECT place = ControlRect(row.id, dpi, model_.PointLoadShown());
+        const RECT place = ControlRect(row.id, dpi, model_.Layout());
         const int height = place.bottom - place.top;
         // A combo box takes the height of its dropped list with its place; its field's height
         // is set after, as placing it resets it.
@@ -165,7 +165,7 @@ void Form1Window::LayOutControls(unsigned dpi) {
 }
 
 void Form1Window::FitWindowTo(unsigned dpi) {
-    const SIZE client = ClientSize(dpi, model_.PointLoadShown());
+    const SIZE client = ClientSize(dpi, model_.Layout());
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -187,7 +187,17 @@ void Form1Window::ControlChanged(Control control) {
 }
 
 void Form1Window::MenuItemChanged(form::MenuItem item) {
-    ShowMenuItemState(MenuBar(), item, model_.State(item));
+    if (!form::Row(item).variable) {
+        ShowMenuItemState(MenuBar(), item, model_.State(item));
+        return;
+    }
+    // A file opened last came or went, or moved up the list: a new bar with every item's state.
+    const HMENU old = MenuBar();
+    SetMenu(window_, CreateMenuBar(model_));
+    DestroyMenu(old);
+    for (const form::MenuRow& row : form::MenuTable())
+        if (!row.variable) ShowMenuItemState(MenuBar(), row.id, model_.State(row.id));
+    DrawMenuBar(window_);
 }
 
 void Form1Window::Command(int id, int code, HWND from) {
@@ -299,7 +309,9 @@ LRESULT Form1Window::Handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         }
         case WM_CLOSE:
-            PostQuitMessage(0);  // the message loop ends; the window goes with its owner
+            // Unsaved changes are saved or given up first, unless the engineer cancels; then the
+            // message loop ends, and the window goes with its owner.
+            if (model_.MayClose()) PostQuitMessage(0);
             return 0;
         default:
             break;

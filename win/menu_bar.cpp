@@ -21,7 +21,7 @@ std::optional<form::MenuItem> MenuItemOfCommand(int command) {
     return static_cast<form::MenuItem>(index);
 }
 
-HMENU CreateMenuBar() {
+HMENU CreateMenuBar(const form::Form1& model) {
     const HMENU bar = CreateMenu();
     std::map<std::string_view, HMENU> menus;  // menus and submenus by title
     const auto menu = [&menus](std::string_view title, HMENU parent) {
@@ -34,9 +34,12 @@ HMENU CreateMenuBar() {
         return found;
     };
     for (const form::MenuRow& row : form::MenuTable()) {
+        const form::MenuItemState& state = model.State(row.id);
+        if (!state.visible) continue;
         HMENU parent = menu(row.menu, bar);
         if (!row.submenu.empty()) parent = menu(row.submenu, parent);
-        const std::wstring caption = os::WideFromUtf8(row.caption);
+        if (row.separated) AppendMenuW(parent, MF_SEPARATOR, 0, nullptr);
+        const std::wstring caption = os::WideFromUtf8(row.variable ? state.text : row.caption);
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # deckplate-cli.exe under Wine, as a script or an engineer at a console sees it.
 #   deckplate_cli_wine_test.sh CASE WINE64 DECKPLATE_CLI_EXE EXAMPLE_SCHEDULE
-# CASE: exit_statuses, check_text, batch_redirected, chinese_file_names, books_whatever_the_case
-# or console.
+# CASE: exit_statuses, check_text, batch_redirected, chinese_file_names, books_whatever_the_case,
+# paths_and_words or console.
 # Run by ctest in the Wine prefix of the run (WINEPREFIX) with a UTF-8 locale.
 set -euo pipefail
 case_name=$1 wine64=$2 cli=$3 schedule=$4
@@ -62,8 +62,8 @@ check_text)
   run check "${bay[@]}" --flat-bar 80x8
   [ "$status" -eq 0 ] || fail "exit status $status"
   if grep -q $'\r' out.txt; then fail "CR in redirected output"; fi
-  for line in "  加劲肋强度： 51.34 N/mm2" "  组合截面强轴惯性矩(cm4) 108.76" \
-    "  铺板及加劲肋自重(Kn/m2) .6" "钢铺板强度满足要求" "加劲肋挠度满足要求"; do
+  for line in "  加劲肋强度：51.34 N/mm²" "  组合截面强轴惯性矩：108.76 cm⁴" \
+    "  铺板及加劲肋自重：0.6 kN/m²" "钢铺板强度满足要求" "加劲肋挠度满足要求"; do
     grep -Fq "$line" out.txt || fail "no line '$line' in: $(cat out.txt)"
   done
   # A Chinese argument arrives whole and comes back whole in the message.
@@ -103,6 +103,29 @@ books_whatever_the_case)
   for name in "${names[@]}"; do
     grep -Fqs "构件：$name<" books/* || fail "no book holds row $name: $(ls books)"
   done
+  ;;
+paths_and_words)
+  # A path that begins with / or // is a path, never a Windows-style option ("/data" as an
+  # option named data): a Unix path reaches the file through Wine's drive Z:, a server's share
+  # is named in the message.
+  cp "$schedule" schedule.csv
+  run batch "$work/schedule.csv"
+  [ "$status" -eq 1 ] || fail "exit status $status for $work/schedule.csv: $(cat err.txt)"
+  [ "$(statuses out.txt)" = "$expected_statuses" ] || fail "statuses: $(statuses out.txt)"
+  run batch //server/share/s.csv
+  [ "$status" -eq 2 ] || fail "exit status $status for //server/share/s.csv"
+  grep -Fq "cannot read the schedule '//server/share/s.csv'" err.txt ||
+    fail "//server/share/s.csv: $(cat err.txt)"
+  # Mistyped words are named as on Linux.
+  while IFS='|' read -r message arguments; do
+    # shellcheck disable=SC2086  # the table's arguments are words
+    run $arguments
+    [ "$status" -eq 2 ] || fail "exit status $status, not 2: $arguments"
+    [ "$(tr -d '\r' <err.txt)" = "$message" ] || fail "$arguments said: $(cat err.txt)"
+  done <<EOF
+deckplate-cli: unknown command 'chek'; did you mean check? The commands are check, book, angles, batch, design ('deckplate-cli --help' describes them, 'deckplate-cli COMMAND --help' lists a command's options)|chek
+deckplate-cli: check has no option --thicknes; did you mean --thickness? ('deckplate-cli check --help' lists its options)|check --dead 1 --live 2 --thicknes 6 --span 2000 --spacing 500 --flat-bar 80x8
+EOF
   ;;
 console)
   # In a console window the text goes through WriteConsoleW; UTF-8 bytes written to a console

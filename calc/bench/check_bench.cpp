@@ -33,6 +33,21 @@ void BM_CheckBayAngle(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckBayAngle);
 
+// The current basis in Q355: the uniform checks and the stiffener's shear and outstand.
+void BM_CheckBayCurrentBasis(benchmark::State& state) {
+    const deckplate::BayInput bay{.dead = 1,
+                                  .live = 2,
+                                  .thickness = deckplate::ThicknessOf(6),
+                                  .span = 2000,
+                                  .spacing = 500,
+                                  .stiffener = deckplate::FlatBar{80, 8},
+                                  .basis = deckplate::DesignBasis::Current,
+                                  .steel = deckplate::SteelGrade::Q355};
+    for (auto _ : state) benchmark::DoNotOptimize(deckplate::CheckBay(bay));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckBayCurrentBasis);
+
 // The walkway's deck with the point load of 1.5 kN on 200 × 200 mm: eight checks.
 void BM_CheckBayPointLoad(benchmark::State& state) {
     const deckplate::BayInput bay{.dead = 1,

@@ -49,15 +49,26 @@ INSTANTIATE_TEST_SUITE_P(Bases, LoadFactorTest,
                                                     true, 6.914, "1.3×恒+1.4×活（GB 55001-2021）"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StrengthLimit, ByThicknessUnderTheCurrentBasis) {
+TEST(StrengthOf, ByGradeAndThicknessUnderTheCurrentBasis) {
     const struct {
         DesignBasis basis;
-        double thickness, f;
-    } cases[] = {{kLegacy, 40, 215},  {kCurrent, 16, 215},   {kCurrent, 16.5, 205},
-                 {kCurrent, 40, 205}, {kCurrent, 40.5, 200}, {kCurrent, 100, 200}};
-    for (const auto& c : cases)
-        EXPECT_EQ(StrengthLimit(c.basis, c.thickness), c.f)
-            << BasisName(c.basis) << " " << c.thickness;
+        SteelGrade grade;
+        double thickness, f, fv;
+    } cases[] = {
+        {kLegacy, SteelGrade::Q235, 40, 215, 0},     {kLegacy, SteelGrade::Q355, 6, 215, 0},
+        {kCurrent, SteelGrade::Q235, 16, 215, 125},  {kCurrent, SteelGrade::Q235, 16.5, 205, 120},
+        {kCurrent, SteelGrade::Q235, 40, 205, 120},  {kCurrent, SteelGrade::Q235, 40.5, 200, 115},
+        {kCurrent, SteelGrade::Q235, 100, 200, 115}, {kCurrent, SteelGrade::Q355, 8, 305, 175},
+        {kCurrent, SteelGrade::Q355, 20, 295, 170},  {kCurrent, SteelGrade::Q390, 63, 310, 180},
+        {kCurrent, SteelGrade::Q460, 16, 410, 235},
+    };
+    for (const auto& c : cases) {
+        const PartStrength s = StrengthOf(c.basis, c.grade, c.thickness);
+        EXPECT_EQ(s.f, c.f) << BasisName(c.basis) << " " << GradeName(c.grade) << " "
+                            << c.thickness;
+        EXPECT_EQ(s.fv, c.fv) << BasisName(c.basis) << " " << GradeName(c.grade) << " "
+                              << c.thickness;
+    }
 }
 
 TEST(StrengthLimit, EachPartByItsOwnThickness) {

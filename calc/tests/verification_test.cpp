@@ -161,10 +161,10 @@ Group CodeValues() {
     for (const double t : {6.0, 16.0, 20.0, 40.0, 60.0, 100.0}) {
         const double f = t <= 16 ? 215 : t <= 40 ? 205 : 200;
         g.rows.push_back({gb50017, "f, t = " + Figure(t) + " mm, current basis", f,
-                          StrengthLimit(DesignBasis::Current, t), Rule::Equal});
+                          StrengthOf(DesignBasis::Current, SteelGrade::Q235, t).f, Rule::Equal});
     }
     g.rows.push_back({gb50017, "f, every part, legacy basis", 215,
-                      StrengthLimit(DesignBasis::Legacy, 40), Rule::Equal});
+                      StrengthOf(DesignBasis::Legacy, SteelGrade::Q235, 40).f, Rule::Equal});
     const LoadFactors legacy = DesignLoadFactors(DesignBasis::Legacy, 2);
     const LoadFactors current = DesignLoadFactors(DesignBasis::Current, 2);
     const LoadFactors heavy = DesignLoadFactors(DesignBasis::Current, 5);
@@ -192,6 +192,53 @@ Group CodeValues() {
                       "step between loaded and unloaded panel, mm", 4, kPointLoadPlateStepLimit,
                       Rule::Equal});
     g.rows.push_back({"GB 50017-2017, §4.4.8", "E, N/mm²", 206000, kSteelModulus, Rule::Equal});
+    g.rows.push_back({"GB 50017-2017, Table 3.5.1 (S4, a flexural member's flange outstand)",
+                      "outstand limit b/t, in εk", 15, kOutstandLimit, Rule::Equal});
+    g.rows.push_back({"GB 50017-2017, §6.3.7 by analogy (15·t·εk each side)",
+                      "plate strip with a stiffener, in t·εk", 30, kStripThicknesses, Rule::Equal});
+    return g;
+}
+
+// GB 50017-2017 Table 4.4.1 as it stands in a public copy (Q235, Q355) and as commonly quoted
+// (Q390, Q420, Q460), typed here apart from the program's table: f and fv for t ≤ 16,
+// 16 < t ≤ 40 and 40 < t ≤ 63 mm (Q235's last band to 100 mm), and fy.
+Group SteelGrades() {
+    Group g{
+        "Steel grades",
+        "The design strengths f and fv of each grade by the thickness of the part (GB 50017-2017 "
+        "Table 4.4.1) and the nominal yield strength fy that gives εk = √(235/fy), against "
+        "the program's; they must be equal. The rows of Q235 and Q355 are confirmed against a "
+        "public copy of the table; those of Q390, Q420 and Q460 are the table as commonly "
+        "quoted and are not confirmed against the standard itself.",
+        {}};
+    const struct {
+        SteelGrade grade;
+        double fy;
+        double f[3], fv[3];
+        bool confirmed;
+    } grades[] = {
+        {SteelGrade::Q235, 235, {215, 205, 200}, {125, 120, 115}, true},
+        {SteelGrade::Q355, 355, {305, 295, 290}, {175, 170, 165}, true},
+        {SteelGrade::Q390, 390, {345, 330, 310}, {200, 190, 180}, false},
+        {SteelGrade::Q420, 420, {375, 355, 320}, {215, 205, 185}, false},
+        {SteelGrade::Q460, 460, {410, 390, 355}, {235, 225, 205}, false},
+    };
+    const double thicknesses[] = {8, 20, 50};  // one in each band
+    for (const auto& grade : grades) {
+        const std::string name(GradeName(grade.grade));
+        const std::string source = "GB 50017-2017, Table 4.4.1 (" + name +
+                                   (grade.confirmed ? ")" : ", as commonly quoted, not confirmed)");
+        for (int band = 0; band < 3; ++band) {
+            const double t = thicknesses[band];
+            const PartStrength s = StrengthOf(DesignBasis::Current, grade.grade, t);
+            g.rows.push_back(
+                {source, name + " f, t = " + Figure(t) + " mm", grade.f[band], s.f, Rule::Equal});
+            g.rows.push_back({source, name + " fv, t = " + Figure(t) + " mm", grade.fv[band], s.fv,
+                              Rule::Equal});
+        }
+        g.rows.push_back({name == "Q235" ? "GB/T 700-2006" : "GB/T 1591-2018", name + " fy",
+                          grade.fy, ValuesOf(grade.grade).fy, Rule::Equal});
+    }
     return g;
 }
 
@@ -256,6 +303,68 @@ Group WorkedBay() {
     return g;
 }
 
+// The stiffener's shear at the support and its outstand under the current basis, by hand: the
+// composite section's Yo and Ix as the uniform check forms them, then S of the area below the
+// neutral axis (an angle as two rectangles) and τ = V·S/(Ix·w).
+Group WorkedShear() {
+    Group g{"Shear and outstand worked by hand",
+            "D = 1, P = 2 kN/m², t = 6 mm, L = 2000 mm, four edges, current basis: a flat bar "
+            "80 × 8 at a = 500 mm in Q235 and in Q355, and an angle L63x40x5 at a = 600 mm in "
+            "Q235; V = q·a·L/2, S and w at the neutral axis, τ = V·S/(Ix·w) and b/t against "
+            "15·εk, each rounded as the window shows it; equal to the last digit.",
+            {}};
+    const double q = 1.3 * 1 + 1.5 * 2, t = 6;
+    const auto row = [&](const std::string& step, double byHand, double program) {
+        g.rows.push_back({"by hand", step, RoundDecimals(byHand, 2), program, Rule::Equal});
+    };
+    // A flat bar h × tb: the strip be = min(30·t·εk, a); the axis lies in the bar.
+    for (const auto& [grade, epsilonK] :
+         {std::pair{SteelGrade::Q235, 1.0}, std::pair{SteelGrade::Q355, std::sqrt(235.0 / 355)}}) {
+        const std::string name = std::string(GradeName(grade)) + ", 80 × 8: ";
+        const BayCheck c = CheckBay({.dead = 1,
+                                     .live = 2,
+                                     .thickness = ThicknessOf(t),
+                                     .span = 2000,
+                                     .spacing = 500,
+                                     .stiffener = FlatBar{80, 8},
+                                     .basis = DesignBasis::Current,
+                                     .steel = grade});
+        const double be = std::min(30 * t * epsilonK, 500.0), Ap = be * t, Ip = be * 216 / 12;
+        const double As = 80 * 8, Is = 8 * std::pow(80.0, 3) / 12, ys = 40 + t;
+        const double Yo = (ys * As + t * Ap / 2) / (Ap + As);
+        const double Ix = std::pow(Yo - t / 2, 2) * Ap + Ip + Is + std::pow(ys - Yo, 2) * As;
+        const double V = q * 0.5 * 2 / 2, S = 8 * std::pow(t + 80 - Yo, 2) / 2;
+        row(name + "Yo, cm", Yo / 10, ParseNumber(c.stiffener.display.compositeCentroid));
+        row(name + "Ix, cm⁴", Ix / 1e4, ParseNumber(c.stiffener.display.compositeInertia));
+        row(name + "S = tb·(t + h − Yo)²/2, cm³", S / 1e3, RoundDecimals(c.shear->S / 1e3, 2));
+        row(name + "τ = V·S/(Ix·tb), N/mm²", V * 1000 * S / (Ix * 8), c.shear->stress);
+        row(name + "h/t", 80.0 / 8, c.outstand->ratio);
+        row(name + "15·εk", 15 * epsilonK, ParseNumber(DisplayText(c.outstand->limit)));
+    }
+    // L63x40x5 (catalogue: A 4.99 cm², Ix 20.02 cm⁴, y0 2.08 cm); its long leg against the plate.
+    const BayCheck c = CheckBay({.dead = 1,
+                                 .live = 2,
+                                 .thickness = ThicknessOf(t),
+                                 .span = 2000,
+                                 .spacing = 600,
+                                 .stiffener = CatalogueAngle{*FindAngle("L63x40x5")},
+                                 .basis = DesignBasis::Current});
+    const double be = 30 * t, Ap = be * t, Ip = be * 216 / 12, H = 63, b = 40, leg = 5;
+    const double As = 499, Is = 20.02e4, ys = t + H - 20.8;
+    const double Yo = (ys * As + t * Ap / 2) / (Ap + As);
+    const double Ix = std::pow(Yo - t / 2, 2) * Ap + Ip + Is + std::pow(ys - Yo, 2) * As;
+    const double below = t + H - Yo;  // the long leg below the axis, down to the short leg's face
+    const double S = leg * below * below / 2 + (b - leg) * leg * (t + H - leg / 2 - Yo);
+    const double V = q * 0.6 * 2 / 2;
+    row("Q235, L63x40x5: Yo, cm", Yo / 10, ParseNumber(c.stiffener.display.compositeCentroid));
+    row("Q235, L63x40x5: Ix, cm⁴", Ix / 1e4, ParseNumber(c.stiffener.display.compositeInertia));
+    row("Q235, L63x40x5: S = t·(t + H − Yo)²/2 + (b − t)·t·(t + H − t/2 − Yo), cm³", S / 1e3,
+        RoundDecimals(c.shear->S / 1e3, 2));
+    row("Q235, L63x40x5: τ = V·S/(Ix·t), N/mm²", V * 1000 * S / (Ix * leg), c.shear->stress);
+    row("Q235, L63x40x5: b/t", b / leg, c.outstand->ratio);
+    return g;
+}
+
 std::string Manual(const std::vector<Group>& groups) {
     std::string text =
         "# Verification manual\n\n"
@@ -284,8 +393,8 @@ std::string Manual(const std::vector<Group>& groups) {
 }
 
 TEST(VerificationManual, EveryPublishedValueHoldsAndTheManualIsCurrent) {
-    const std::vector<Group> groups{UniformPlate(), PointLoadPlate(), CodeValues(), Sections(),
-                                    WorkedBay()};
+    const std::vector<Group> groups{UniformPlate(), PointLoadPlate(), CodeValues(), SteelGrades(),
+                                    Sections(),     WorkedBay(),      WorkedShear()};
     for (const Group& g : groups)
         for (const Row& r : g.rows)
             EXPECT_TRUE(Holds(r)) << g.title << ": " << r.quantity << ": published " << r.published

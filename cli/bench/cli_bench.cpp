@@ -10,7 +10,8 @@
 
 namespace {
 
-// Argument 1: with the point load of a walkway, 1.5 kN on 200 × 200 mm.
+// Argument 1: with the point load of a walkway, 1.5 kN on 200 × 200 mm; 2: under the current
+// basis in Q355, with the shear and outstand checks and the whole flat bar series.
 void BM_DesignOneBay(benchmark::State& state) {
     deckplate::sizing::DesignRequest request;
     request.dead = 1;
@@ -18,9 +19,13 @@ void BM_DesignOneBay(benchmark::State& state) {
     request.span = 2000;
     request.spacings = {500};
     if (state.range(0) == 1) request.pointLoad = deckplate::PointLoad{};
+    if (state.range(0) == 2) {
+        request.basis = deckplate::DesignBasis::Current;
+        request.steel = deckplate::SteelGrade::Q355;
+    }
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::sizing::Design(request));
 }
-BENCHMARK(BM_DesignOneBay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DesignOneBay)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // Arguments: rows, and 1 for a point_load column (1.5 kN in every row).
 void BM_BatchFromDisk(benchmark::State& state) {

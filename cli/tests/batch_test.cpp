@@ -76,7 +76,7 @@ BatchRun Batch(const std::string& schedule, BatchOptions options) {
 }
 
 BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
-    return Batch(schedule, BatchOptions{.basis = std::string(BasisName(basis))});
+    return Batch(schedule, BatchOptions{.basis = {.basis = std::string(BasisName(basis))}});
 }
 
 std::string Column(const BatchRun& run, std::size_t row, const std::string& name) {
@@ -130,7 +130,9 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
         {3, "error", "line 4: column 'spacing': must be greater than 0 mm, not 0"},
         {4, "error", "line 5: column 'stiffener': 'L99x9x9' is not in the angle catalogue"},
         {5, "error", "line 6: no value in column 'span'"},
-        {6, "error", "line 7: column 'boundary': 'fixed' is neither simple nor continuous"},
+        {6, "error",
+         "line 7: column 'boundary': 'fixed' is neither simple (简支, 四边简支) nor continuous "
+         "(连续, 三跨及以上连续)"},
         {7, "pass", ""},
         {8, "error", "line 9: arithmetic fault: division by zero in plate deflection ratio"},
     };
@@ -199,6 +201,62 @@ TEST(Batch, PointLoadColumnsOverrideTheRunsPointLoad) {
         EXPECT_EQ(Column(run, row, "status"), e.status) << "row " << row;
         EXPECT_EQ(run.rows[row].size(), run.rows[0].size()) << "row " << row;
     }
+}
+
+TEST(Batch, BoundaryInEnglishOrChinese) {
+    // The plate stress that check gives the bay without and with --continuous.
+    const std::string ideographicSpace = "\xE3\x80\x80";
+    const struct {
+        std::string boundary;
+        const char* plateStress;
+    } cases[] = {
+        {"simple", "17.36"},
+        {"Simple", "17.36"},
+        {"简支", "17.36"},
+        {ideographicSpace + "四边简支" + ideographicSpace, "17.36"},
+        {"continuous", "13.89"},
+        {"连续", "13.89"},
+        {" 三跨及以上连续 ", "13.89"},
+    };
+    std::string schedule = kHeader;
+    for (const auto& c : cases) schedule += "B,1,2,6,2000,500," + c.boundary + ",80x8\r\n";
+    const BatchRun run = Batch(schedule);
+    ASSERT_EQ(run.rows.size(), std::size(cases) + 1);
+    for (std::size_t row = 1; row < run.rows.size(); ++row) {
+        EXPECT_EQ(Column(run, row, "plate_stress_N/mm2"), cases[row - 1].plateStress)
+            << cases[row - 1].boundary << ": " << Column(run, row, "error");
+    }
+}
+
+TEST(Batch, PatchStandsOnAPointLoad) {
+    // --patch alone is the patch of the rows whose point_load column gives a force; a row's patch
+    // without a force is the row's error, and a schedule without the column has no force at all.
+    const std::string header =
+        "name,dead,live,thickness,span,spacing,boundary,stiffener,point_load,patch\r\n";
+    BatchOptions options;
+    options.pointLoad.patch = "300x300";
+    const BatchRun run = Batch(header + "run's patch,1,2,6,2000,500,simple,80x8,1.5,\r\n" +
+                                   "own patch,1,2,6,2000,500,simple,80x8,1.5,500x2000\r\n" +
+                                   "no load,1,2,6,2000,500,simple,80x8,,\r\n" +
+                                   "patch only,1,2,6,2000,500,simple,80x8,,200x\r\n",
+                               options);
+    EXPECT_EQ(run.status, 1) << run.err;
+    ASSERT_EQ(run.rows.size(), 5u);
+    const struct {
+        const char *patch, *error;
+    } expected[] = {{"300x300", ""},
+                    {"500x2000", ""},
+                    {"", ""},
+                    {"", "line 5: column 'patch': '200x' needs a point load"}};
+    for (std::size_t row = 1; row < run.rows.size(); ++row) {
+        EXPECT_EQ(Column(run, row, "point_load_patch_mm"), expected[row - 1].patch) << row;
+        EXPECT_TRUE(Column(run, row, "error").starts_with(expected[row - 1].error)) << row;
+    }
+    const BatchRun without = Batch(kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", options);
+    EXPECT_EQ(without.status, 2);
+    EXPECT_EQ(without.err,
+              "deckplate-cli: --patch needs --point-load or a point_load column in the schedule; "
+              "without a point load the patch '300x300' checks nothing\n");
 }
 
 TEST(Batch, LineNumbersAreSpreadsheetRows) {
@@ -356,6 +414,19 @@ TEST(Batch, CompletedRunReplacesTheResultsFile) {
     EXPECT_EQ(RunBatch({.schedule = schedule}, toStandardOutput, err), 0);
     EXPECT_EQ(Read(results), toStandardOutput.str());
     EXPECT_EQ(folder.Files(), (std::set<std::string>{"results.csv", "schedule.csv"}));
+}
+
+TEST(Batch, ResultsWrittenToAFileAreSummedUp) {
+    TempFolder folder;
+    const std::string schedule = folder.Write(
+        "schedule.csv",
+        kHeader + "B1,1,2,6,2000,500,simple,80x8\r\n" + "B2,1,2,6,2000,500,simple,L25x16x3\r\n" +
+            "B3,1,2,6,2000,0,simple,80x8\r\n" + "B4,1,2,6,2000,500,simple,80x8\r\n");
+    const std::string results = folder.path() + "/results.csv";
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch({.schedule = schedule, .output = results}, out, err), 1);
+    EXPECT_EQ(err.str(), "deckplate-cli: wrote " + results +
+                             ": of 4 rows, 2 passed, 1 failed and 1 had an error\n");
 }
 
 TEST(Batch, BooksForComputedRowsNamedAfterThem) {

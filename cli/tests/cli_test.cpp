@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"NegativePointLoad", "check " + kBay + "--flat-bar 80x8 --point-load -1", 2},
         StatusCase{"PatchWithoutSecondSide",
                    "check " + kBay + "--flat-bar 80x8 --point-load 1.5 --patch 200", 2},
+        StatusCase{"PatchWithoutPointLoad", "check " + kBay + "--flat-bar 80x8 --patch 200x200", 2},
         StatusCase{
             "NegativeLoads",
             "check --dead -1 --live -2 --thickness 6 --span 2000 --spacing 500 --angle L25x16x3",
@@ -123,17 +124,36 @@ INSTANTIATE_TEST_SUITE_P(
                    3}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CheckText, ShowsTheWindowsDisplayTexts) {
+TEST(CheckText, ShowsTheWindowsResultsAsEngineersWriteThem) {
     const CliRun run = RunCli("check " + kBay + "--flat-bar 80x8");
     ASSERT_EQ(run.status, 0);
     for (const char* line :
-         {"  加劲肋弯矩： 1 KnM\n", "  加劲肋挠度： 1.39 mm\n", "  加劲肋强度： 51.34 N/mm2\n",
-          "  扁钢形心与短肢边距(cm) 4\n", "  扁钢强轴惯性矩(cm4) 34.13\n",
-          "  扁钢截面面积(cm2) 6.4\n", "  组合截面形心与铺板边距(cm) 1.9\n",
-          "  组合截面强轴惯性矩(cm4) 108.76\n", "  铺板及加劲肋自重(Kn/m2) .6\n",
-          "  荷载组合：1.2×恒+1.4×活（GB 50009-2012）\n", "加劲肋挠度满足要求\n",
+         {"  静荷载：1 kN/m²\n", "  弯矩最大值：0.12 kN·m\n", "  加劲肋弯矩：1 kN·m\n",
+          "  加劲肋挠度：1.39 mm\n", "  加劲肋强度：51.34 N/mm²\n", "  扁钢形心与短肢边距：4 cm\n",
+          "  扁钢强轴惯性矩：34.13 cm⁴\n", "  扁钢截面面积：6.4 cm²\n",
+          "  组合截面形心与铺板边距：1.9 cm\n", "  组合截面强轴惯性矩：108.76 cm⁴\n",
+          "  铺板及加劲肋自重：0.6 kN/m²\n", "  荷载组合：1.2×恒+1.4×活（GB 50009-2012）\n",
+          "  铺板强度：0.081\n", "  铺板挠度：0.180\n", "加劲肋挠度满足要求\n",
           "加劲肋强度满足要求\n", "钢铺板挠度满足要求\n", "钢铺板强度满足要求\n"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    }
+}
+
+// However a designation is typed, the outputs write it as the catalogue does.
+TEST(CheckText, WritesDesignationsInTheCataloguesForm) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--flat-bar 80*8", "扁钢 80x8"},
+        {"--flat-bar 8e1X8", "扁钢 80x8"},
+        {"--flat-bar 80×8", "扁钢 80x8"},
+        {"--angle l63x40x5", "不等边角钢 L63x40x5"},
+        {"--angle L63X40X5", "不等边角钢 L63x40x5"},
+        {"--angle L63×40×5", "不等边角钢 L63x40x5"},
+    };
+    for (const auto& [stiffener, written] : cases) {
+        const CliRun run = RunCli("check " + kBay + stiffener);
+        EXPECT_EQ(run.status, 0) << stiffener;
+        EXPECT_NE(run.out.find(std::string("  加劲肋类型：") + written + "\n"), std::string::npos)
+            << stiffener << " gave: " << run.out;
     }
 }
 
@@ -238,6 +258,8 @@ TEST(BadArguments, MessagesNameTheOption) {
          "--least-thickness: the thickest plate of the list is 8.0 mm, not 9\n"},
         {"check --dead 1 --live 2 --thickness -6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--thickness: must be greater than 0 mm, not -6\n"},
+        {"check --dead 1 --live -2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "--live: must be 0 kN/m² or more, not -2\n"},
         {"check " + kBay + "--flat-bar 80x8 --point-load 1.5 --patch 0.001x0.001",
          "--patch: each side must be at least the plate's thickness, 6 mm, not 0.001x0.001\n"},
         {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",
@@ -252,11 +274,64 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"batch schedule.csv --project-name 某厂",
          "the project information goes into calculation books: give --book FILE.html or --books "
          "DIR with it"},
+        // A wrong command line names what is wrong, the nearest name and where the names are.
+        {"",
+         "deckplate-cli: no command given; the commands are check, book, angles, batch, "
+         "design ('deckplate-cli --help' describes them, 'deckplate-cli COMMAND --help' lists "
+         "a command's options)\n"},
+        {"help", "deckplate-cli: unknown command 'help'; the commands are check, book"},
+        {"chek", "deckplate-cli: unknown command 'chek'; did you mean check? The commands are"},
+        {"-V", "deckplate-cli: unknown option -V; did you mean --version? The commands are"},
+        {"check --dead 1 --live 2 --thicknes 6 --span 2000 --spacing 500 --flat-bar 80x8",
+         "deckplate-cli: check has no option --thicknes; did you mean --thickness? "
+         "('deckplate-cli check --help' lists its options)\n"},
+        {"check " + kBay + "--flat-bar 80x8 --point-lod 1.5",
+         "check has no option --point-lod; did you mean --point-load?"},
+        {"check " + kBay + "--flat-bar 80x8 1.5", "'1.5' belongs to no option of check"},
+        {"design --dead 1 --live 2 --span 2000 --spacing 500 --patch 200x200",
+         "deckplate-cli: --patch needs --point-load: without a point load the patch '200x200' "
+         "checks nothing\n"},
+        {"batch " EXAMPLE_SCHEDULE " --patch 200x200",
+         "--patch needs --point-load or a point_load column in the schedule"},
+        // A bay file's value is read as its option would be, and named by the file and its key.
+        {"check --from " EXAMPLE_BAY " --spacing 0",
+         "deckplate-cli: --spacing: must be greater than 0 mm, not 0\n"},
+        {"check --from /nonexistent/bay.deckplate",
+         "--from /nonexistent/bay.deckplate: cannot be read"},
+        {"check --dead 1 --live 2 --thickness 6 --span 2000 --flat-bar 80x8",
+         "--spacing is required, unless --from FILE.deckplate gives it\n"},
+        // A book whose checks fail is still written, and says so.
+        {"book " + kBay + "--angle L25x16x3 -o /dev/null",
+         "deckplate-cli: wrote /dev/null: 2 of 4 checks failed\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const std::string said = RunCli(arguments, "2>&1").out;
         EXPECT_NE(said.find(message), std::string::npos) << arguments << " said: " << said;
     }
+}
+
+// A bay saved by check is checked again to the same output, options beside it overriding it.
+TEST(BayFile, CheckSavesWhatCheckFromReadsBack) {
+    const auto file = std::filesystem::temp_directory_path() / "cli_test_bay.deckplate";
+    const std::string bay =
+        "--dead 0.1 --thickness 4.5 --span 2000 --spacing 600 --continuous "
+        "--angle l63X40*5 --basis current --steel q355 --point-load 1.5 "
+        "--patch 150x100 ";
+    const CliRun first =
+        RunCli("check " + bay + "--live 2.0000000000000004 --save " + file.string());
+    EXPECT_EQ(RunCli("check --from " + file.string()).out, first.out);
+    EXPECT_EQ(RunCli("check --from " + file.string() + " --live 5").out,
+              RunCli("check " + bay + "--live 5").out);
+    std::filesystem::remove(file);
+}
+
+TEST(Design, EveryCandidateFaultingSaysOnlyThat) {
+    EXPECT_EQ(RunCli("design --dead 0 --live 0 --span 2000 --spacing 500", "2>&1").out,
+              "deckplate-cli: nothing was checked: all 3393 candidates hit an arithmetic fault "
+              "(division by zero in plate deflection ratio spacing/deflection); look for a zero "
+              "input\n");
+    const CliRun json = RunCli("design --dead 0 --live 0 --span 2000 --spacing 500 --json");
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("error").at("kind"), "division_by_zero");
 }
 
 TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {

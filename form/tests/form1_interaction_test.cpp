@@ -110,22 +110,28 @@ TEST_F(Form1Test, VerifyIsEnabledOnlyByAPick) {
 }
 
 TEST_F(Form1Test, ExitEndsTheProgram) {
-    EnterFlatBarBay();
     Click(VerifyButton);
-    Click(ExitButton);
+    Click(ExitButton);  // nothing typed: nothing to save
     EXPECT_EQ(platform.endProgramCalls, 1);
     EXPECT_TRUE(platform.messages.empty());
 }
 
-// 设置 → 计算依据: the choice names itself in the title, invalidates the results on show, is
-// remembered for the next run, and every later Verify uses it.
+// 设置 → 计算依据 and 钢材牌号: the choice names itself in the title, invalidates the results on
+// show, is remembered for the next run, and every later Verify uses it; the legacy basis knows
+// Q235 only.
 TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
     EnterFlatBarBay();
     Click(VerifyButton);
     EXPECT_EQ(Text(PlateStress), " 17.36");  // q = 1.2 × 1 + 1.4 × 2 = 4.0
+    EXPECT_FALSE(form.State(MenuItem::SteelQ355).enabled);
+    form.MenuChosen(MenuItem::SteelQ355);  // disabled: no effect
+    EXPECT_TRUE(form.State(MenuItem::SteelQ235).checked);
     form.MenuChosen(MenuItem::BasisCurrent);
     EXPECT_EQ(form.Basis(), DesignBasis::Current);
-    EXPECT_EQ(Text(Window), "平台钢铺板计算 — 现行规范");
+    EXPECT_EQ(Text(Window), "*未命名 — 平台钢铺板计算 — 现行规范 Q235");
+    form.MenuChosen(MenuItem::SteelQ355);
+    EXPECT_EQ(Text(Window), "*未命名 — 平台钢铺板计算 — 现行规范 Q355");
+    EXPECT_EQ(platform.settings["steel"], "Q355");
     EXPECT_TRUE(form.State(MenuItem::BasisCurrent).checked);
     EXPECT_FALSE(form.State(MenuItem::BasisLegacy).checked);
     EXPECT_FALSE(form.State(ReportButton).enabled);
@@ -133,18 +139,25 @@ TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
 
     Click(VerifyButton);
     EXPECT_EQ(Text(PlateStress), " 18.66");  // q = 1.3 × 1 + 1.5 × 2 = 4.3
+    EXPECT_EQ(Text(ShearStress), " 4.4");  // V = 2.15 kN, S = 8 × 64.88²/2 mm³ below Yo = 21.1 mm
+    EXPECT_EQ(Text(Outstand), " 10");      // 80 / 8
+    EXPECT_EQ(Text(OutstandLimit), " 12.2");  // 15 √(235/355)
+    EXPECT_TRUE(form.State(StiffenerOutstandVerdict).visible);
     Click(ReportButton);
     ASSERT_EQ(platform.writes.size(), 1u);
     EXPECT_NE(platform.writes.front().text.find(
-                  "加劲肋挠度限值： 1/200\r\n荷载组合：1.3×恒+1.5×活（GB 55001-2021）\r\n"),
+                  "加劲肋挠度限值： 1/200\r\n荷载组合：1.3×恒+1.5×活（GB 55001-2021）\r\n"
+                  "钢材牌号：Q355（GB/T 1591-2018）\r\n"),
               std::string::npos);
 
     Form1 nextRun(platform);
     nextRun.Form_Load();
     EXPECT_EQ(nextRun.Basis(), DesignBasis::Current);
-    EXPECT_EQ(nextRun.State(Window).text, "平台钢铺板计算 — 现行规范");
+    EXPECT_EQ(nextRun.State(Window).text, "未命名 — 平台钢铺板计算 — 现行规范 Q355");
     nextRun.MenuChosen(MenuItem::BasisLegacy);
-    EXPECT_EQ(nextRun.State(Window).text, "平台钢铺板计算");
+    EXPECT_EQ(nextRun.State(Window).text, "*未命名 — 平台钢铺板计算");
+    EXPECT_TRUE(nextRun.State(MenuItem::SteelQ235).checked);
+    EXPECT_FALSE(nextRun.State(ShearFrame).visible);
     EXPECT_EQ(platform.settings["basis"], "legacy");
 }
 
@@ -164,8 +177,8 @@ TEST_F(Form1Test, TheViewHearsOfRealChangesOnly) {
     Type(DeadLoad, " ");  // the text it already has
     Click(AngleChoice);   // already chosen
     EXPECT_TRUE(view.changes.empty());
-    Type(DeadLoad, "1");
-    EXPECT_EQ(view.changes, std::vector<Control>{DeadLoad});
+    Type(DeadLoad, "1");  // and the title marks the change
+    EXPECT_EQ(view.changes, (std::vector<Control>{DeadLoad, Window}));
 }
 
 // A bay shown in the window reads back as the same bay, whatever its stiffener, boundary, basis

@@ -32,15 +32,29 @@ TEST_F(Form1Test, PointLoadMenuItemShowsTheGroupAndMovesTheButtons) {
     for (Control c : {PointLoadHintHeading, PointLoadPlateDeflectionVerdict,
                       PointLoadStiffenerStrengthVerdict})  // until a Verify writes them
         EXPECT_FALSE(form.State(c).visible) << Row(c).name;
-    // The buttons move below the group, as far beneath it as they were beneath 加劲肋数据.
-    const Placement group = ControlPlacement(PointLoadFrame, true);
+    // The groups shown stand below 加劲肋数据 in order, the buttons below the last, each as far
+    // beneath the one above as the buttons were beneath 加劲肋数据.
     const int gap = buttonsTop - (Row(StiffenerFrame).top + Row(StiffenerFrame).height);
-    for (Control button : {VerifyButton, ReportButton, ExitButton})
-        EXPECT_EQ(ControlPlacement(button, true).top, group.top + group.height + gap);
-    EXPECT_EQ(ClientHeightTwips(true),
-              ControlPlacement(VerifyButton, true).top + Row(VerifyButton).height);
-    EXPECT_EQ(ControlPlacement(PointLoadForce, true).top,
-              Row(PointLoadForce).top);  // inside the group: as is
+    for (const FormLayout layout :
+         {FormLayout{false, true}, FormLayout{true, false}, FormLayout{true, true}}) {
+        int bottom = Row(StiffenerFrame).top + Row(StiffenerFrame).height;
+        for (const auto& [group, shown] : {std::pair{ShearFrame, layout.currentBasis},
+                                           std::pair{PointLoadFrame, layout.pointLoad}}) {
+            if (!shown) continue;
+            const Placement place = ControlPlacement(group, layout);
+            EXPECT_EQ(place.top, bottom + gap) << Row(group).name;
+            bottom = place.top + place.height;
+        }
+        for (Control button : {VerifyButton, ReportButton, ExitButton})
+            EXPECT_EQ(ControlPlacement(button, layout).top, bottom + gap) << Row(button).name;
+        EXPECT_EQ(ClientHeightTwips(layout),
+                  ControlPlacement(VerifyButton, layout).top + Row(VerifyButton).height);
+        // Inside a group: as the table has it; the point-load group reaches below its shear row.
+        EXPECT_EQ(ControlPlacement(PointLoadForce, layout).top, Row(PointLoadForce).top);
+        EXPECT_EQ(GroupHeight(PointLoadFrame, layout) >
+                      Row(PointLoadShear).top + Row(PointLoadShear).height,
+                  layout.currentBasis);
+    }
     EXPECT_FALSE(form.State(ReportButton).enabled);
     EXPECT_EQ(platform.settings["point_load"], "on");
 
@@ -54,8 +68,8 @@ TEST_F(Form1Test, PointLoadMenuItemShowsTheGroupAndMovesTheButtons) {
         EXPECT_FALSE(nextRun.State(row.id).visible) << row.name;
     }
     EXPECT_EQ(platform.settings["point_load"], "off");
-    EXPECT_EQ(ControlPlacement(ExitButton, false).top, buttonsTop);
-    EXPECT_EQ(ClientHeightTwips(false), kClientHeightTwips);
+    EXPECT_EQ(ControlPlacement(ExitButton, {}).top, buttonsTop);
+    EXPECT_EQ(ClientHeightTwips({}), kClientHeightTwips);
 }
 
 TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
@@ -91,9 +105,11 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
 
     Click(ReportButton);
     ASSERT_EQ(platform.writes.size(), 1u);
+    // V = 1.3 × 0.5 + 1.5 × 1.5 = 2.9 kN at the support; S = 4718 mm³ below Yo = 12.0 mm.
     EXPECT_TRUE(platform.writes.front().text.ends_with(
         "\r\n加劲肋集中荷载应力(N/mm2)： σ= 255.54\r\n"
-        "提示：★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算"));
+        "提示：★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算\r\n"
+        "加劲肋集中荷载剪应力(N/mm2)： τ= 22.8\r\n提示：加劲肋集中荷载抗剪满足要求"));
 
     // A force that overflows the stiffener's deflection: the plate's new stress stays on show,
     // but no verdict of the earlier run stands beside it.
@@ -105,6 +121,16 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
         EXPECT_EQ(Text(r.verdict), " ") << Row(r.verdict).name;
         EXPECT_EQ(form.State(r.box).ink, Ink::Default) << Row(r.box).name;
     }
+
+    // A patch larger than the 500 × 2000 panel acts cut to it: the report says so.
+    Type(PointLoadForce, "1.5");
+    Type(PatchAcross, "100000");
+    Type(PatchAlong, "100000");
+    Click(VerifyButton);
+    Click(ReportButton);
+    ASSERT_EQ(platform.writes.size(), 2u);
+    EXPECT_NE(platform.writes.back().text.find("\r\n作用面大于区格 a × L，截取为 500 × 2000 mm"),
+              std::string::npos);
 }
 
 TEST_F(Form1Test, PointLoadInputsAreRefusedAsTheOthers) {

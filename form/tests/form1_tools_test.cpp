@@ -70,7 +70,9 @@ TEST(Form1Sizing, SaysWhyWhenNoDesignPasses) {
     };
     const Case cases[] = {
         {"too heavy", "200", "6000", "600", 1, "没有一个通过全部四项验算", "", true},
-        {"zero span", "1", "0", "600", 0, "都出现算术错误", "", true},
+        {"zero span", "1", "0", "600", 0, "主窗口中可能有为零的输入", "", true},
+        {"spacing beyond computing", "1", "1500", "1e308", 0,
+         "加劲肋间距“1e308”过大，超出可计算的范围", "", true},
         {"text span", "1", "2 m", "600", 0, "", "加劲肋跨度“2 m”不是数字。请改正后再选型。", false},
         {"overflowing load", "1e999", "1500", "600", 0, "", "运行时错误 '6'：溢出", false},
         {"overflowing spacing", "1", "1500", "1e999", 0, "",

@@ -163,6 +163,17 @@ INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                          testing::Values(GoldenCase{"flat_bar_four_edges", FlatBarFourEdges, 42},
                                          GoldenCase{"current_basis", FlatBarFourEdgesCurrent, 43},
                                          GoldenCase{"point_load", LightDeckPointLoad, 57},
+                                         GoldenCase{"point_load_patch_cut",
+                                                    [] {
+                                                        // The results stay the 200 × 200
+                                                        // patch's: the row is about the line.
+                                                        ReportSnapshot w = LightDeckPointLoad();
+                                                        w.patchAcross = "100000";
+                                                        w.patchAlong = "100000";
+                                                        w.patchCutTo = {{500, 2000}};
+                                                        return w;
+                                                    },
+                                                    58},
                                          GoldenCase{"angle_continuous", AngleContinuous, 42},
                                          GoldenCase{"no_boundary_box",
                                                     [] {

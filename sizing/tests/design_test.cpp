@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <sstream>
 
@@ -25,7 +26,7 @@ std::pair<double, long long> BruteForce(const Bay& bay) {
     std::vector<StiffenerChoice> stiffeners;
     for (std::size_t i = 0; i < AngleCatalogue().size(); ++i)
         stiffeners.push_back(CatalogueAngle{static_cast<std::int16_t>(i)});
-    for (const FlatBar& f : StandardFlatBars()) stiffeners.push_back(f);
+    for (const FlatBar& f : StandardFlatBars(bay.basis)) stiffeners.push_back(f);
     double lightest = std::numeric_limits<double>::infinity();
     long long passing = 0;
     for (double t : thicknesses) {
@@ -67,7 +68,8 @@ TEST(Design, LightestPassingDesignMatchesBruteForce) {
         EXPECT_EQ(result.passingCount, passing) << bay.name;
         ASSERT_FALSE(result.passing.empty()) << bay.name;
         EXPECT_EQ(result.passing.front().selfWeight, lightest) << bay.name;
-        EXPECT_EQ(result.candidates, 9 * static_cast<long long>(51 + StandardFlatBars().size()));
+        EXPECT_EQ(result.candidates,
+                  9 * static_cast<long long>(51 + StandardFlatBars(bay.basis).size()));
         for (std::size_t i = 1; i < result.passing.size(); ++i) {
             const Candidate& a = result.passing[i - 1];
             const Candidate& b = result.passing[i];
@@ -122,15 +124,31 @@ TEST(Design, PointLoadRanksOnlyDecksThatCarryIt) {
 }
 
 TEST(Design, FlatBarsKeepToTheSlendernessLimit) {
-    const DesignRequest request{.dead = 1,
-                                .live = 2,
-                                .span = 2000,
-                                .spacings = {500},
-                                .family = StiffenerFamily::Flat,
-                                .top = 100000};
-    for (const Candidate& c : Design(request).passing) {
-        const FlatBar bar = std::get<FlatBar>(c.stiffener);
-        EXPECT_LE(bar.height / bar.thickness, 15.0) << StiffenerName(c.stiffener);
+    // Under the legacy basis the series keeps to h/t ≤ 15; under the current basis the outstand
+    // check of the grade decides: 15·√(235/355) = 12.2 for Q355.
+    const struct {
+        DesignBasis basis;
+        SteelGrade steel;
+        double limit;
+    } cases[] = {{DesignBasis::Legacy, SteelGrade::Q235, 15.0},
+                 {DesignBasis::Current, SteelGrade::Q355, 15.0 * std::sqrt(235.0 / 355.0)}};
+    for (const auto& c : cases) {
+        const DesignResult result = Design({.dead = 1,
+                                            .live = 2,
+                                            .span = 2000,
+                                            .spacings = {500},
+                                            .family = StiffenerFamily::Flat,
+                                            .top = 100000,
+                                            .basis = c.basis,
+                                            .steel = c.steel});
+        ASSERT_FALSE(result.passing.empty());
+        double slenderest = 0;
+        for (const Candidate& candidate : result.passing) {
+            const FlatBar bar = std::get<FlatBar>(candidate.stiffener);
+            slenderest = std::max(slenderest, bar.height / bar.thickness);
+        }
+        EXPECT_LE(slenderest, c.limit) << BasisName(c.basis);
+        EXPECT_GT(slenderest, c.limit - 1) << BasisName(c.basis);  // bars up to the limit pass
     }
 }
 

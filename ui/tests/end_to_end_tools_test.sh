@@ -8,6 +8,7 @@
 #   end_to_end_tools_test.sh DECKPLATE DECKPLATE_CLI EXAMPLE_SCHEDULE
 set -euo pipefail
 program="$1" cli="$2" example="$3"
+source "$(dirname "$0")/../../tests/window_helpers.sh"
 
 if [ -z "${DECKPLATE_E2E_DISPLAY:-}" ]; then
   DECKPLATE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -19,48 +20,20 @@ mkdir -p "$work/home" "$work/bin"
 printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"  # no viewer to look at here
 chmod +x "$work/bin/xdg-open"
 
-fail() { echo "FAIL: $*"; exit 1; }
-k() { xdotool key --delay 60 "$@"; }
-t() { xdotool type --delay 40 "$1"; }
-# The first visible window whose whole title is $1.
-find_window() {
-  local found
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
-      [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-gone() {  # the window $1 closes within ten seconds
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
-window=$(find_window '平台钢铺板计算') || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 1
 
 # Sizing.
-k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
-k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
-k alt+t a
-dialog=$(find_window '自动选型') || fail "Alt+T A did not open 自动选型"
-xdotool windowfocus --sync "$dialog"
-sleep 0.5
-k Return                              # 选型
-sleep 2
+type_bay
+run_sizing >/dev/null || fail "Alt+T A did not open 自动选型"
 k Return                              # the lightest design, taken
 gone '自动选型' || fail "Enter on the lightest design did not take it"
 read -r thickness stiffener < <("$cli" design --dead 1 --live 2 --span 1500 --spacing 600 \
   --least-thickness 4 --top 1 2>/dev/null | awk 'NR == 3 { print $1, $2 }')
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --window "$window" 268 $((HEIGHT - 465 + 444)) click 1  # 计 算 书
+click_form "$window" 268 444  # 计 算 书
 report="$work/home/d/WExo.txt"
 for _ in $(seq 100); do [ -s "$report" ] && break; sleep 0.1; done
 [ -s "$report" ] || fail "no report after 计 算 书"

@@ -112,7 +112,7 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     QCOMPARE(f.Get<QComboBox>(Thickness)->currentText(), QString());
     QVERIFY(f.Get<QRadioButton>(AngleChoice)->isChecked());
     QVERIFY(f.Get<QCheckBox>(SimplySupported)->isChecked());
-    QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算"));
+    QCOMPARE(f.window.windowTitle(), QString("未命名 — 平台钢铺板计算"));
     QCOMPARE(f.window.Form().size(), QSize(543, 465));
 
     // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
@@ -173,7 +173,7 @@ void Form1WidgetTest::userActionsReachTheModel() {
 
     f.window.Action(form::MenuItem::BasisCurrent)->trigger();
     QCOMPARE(f.model.Basis(), DesignBasis::Current);
-    QCOMPARE(f.window.windowTitle(), QString("平台钢铺板计算 — 现行规范"));
+    QCOMPARE(f.window.windowTitle(), QString("*未命名 — 平台钢铺板计算 — 现行规范 Q235"));
     QVERIFY(f.window.Action(form::MenuItem::BasisCurrent)->isChecked());
     QVERIFY(!f.window.Action(form::MenuItem::BasisLegacy)->isChecked());
 }

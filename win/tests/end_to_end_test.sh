@@ -4,11 +4,13 @@
 # and 计 算 书. Drive D: is a folder of this test: the report there must match the golden file
 # byte for byte, and Notepad must open on it. Then drive D: is taken away: 计 算 书 must say
 # what went wrong (naming d:\), offer the Save dialog with WExo.txt proposed, and the file saved
-# there must hold the same bytes, again opened in Notepad. Last, 退出 ends the program.
+# there must hold the same bytes, again opened in Notepad. Last, 退出 asks to save the bay typed,
+# and 不保存 ends the program.
 #   end_to_end_test.sh WINE64 DECKPLATE_EXE GOLDEN
 # Run in the Wine prefix of the run (WINEPREFIX) on a virtual display (on_virtual_display.sh).
 set -euo pipefail
 wine64=$1 program=$2 golden=$3
+source "$(dirname "$0")/../../tests/window_helpers.sh"
 : "${WINEPREFIX:?}" "${DISPLAY:?runs on a virtual display: see cmake/windows/on_virtual_display.sh}"
 title='平台钢铺板计算'
 
@@ -24,28 +26,6 @@ mkdir "$work/d"
 rm -f "$drive_d"
 ln -s "$work/d" "$drive_d"
 
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-k() { xdotool key --delay 40 "$@"; }
-t() { xdotool type --delay 40 "$1"; }
-# The first visible window whose title matches $1 and which is not one of the rest. (A window
-# of a program that ended may hand its number on to a new one: no number is excluded for good.)
-find_window() {
-  local pattern=$1 found
-  shift
-  for _ in $(seq 100); do
-    for found in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
-      [[ " $* " == *" $found "* ]] || {
-        echo "$found"
-        return 0
-      }
-    done
-    sleep 0.1
-  done
-  return 1
-}
 # What Ctrl+C copies from the focused field.
 copied() {
   xdotool key ctrl+c
@@ -67,19 +47,15 @@ same_as_golden() {
 
 WINEDEBUG=-all,trace+msgbox "$wine64" "$program" 2>"$work/trace.log" &
 pid=$!
-window=$(find_window "^$title\$") || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
 # With drive D:.
-k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
-k Down Down Down Down Down Down Down  # plate "6.0"
-k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
-k Tab Tab Tab Tab Down               # angle "L25x16x3"
-k Tab Tab Tab Tab space              # 验算
+verify_failing_bay
 sleep 0.5
 k Tab Tab space                      # 计 算 书
-notepad=$(find_window '^WExo\.txt - ') || fail "Notepad did not open d:\\WExo.txt"
+notepad=$(find_window 'WExo\.txt - .*') || fail "Notepad did not open d:\\WExo.txt"
 report="$work/d/WExo.txt"
 [ -f "$report" ] || fail "no report in drive D:"
 same_as_golden "$report" || fail "the report in drive D: is not the golden report"
@@ -87,15 +63,13 @@ same_as_golden "$report" || fail "the report in drive D: is not the golden repor
 # Without drive D:, 计 算 书 clicked.
 rm "$drive_d"
 xdotool windowkill "$notepad"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-form_top=$((HEIGHT - 465)) # the form (543 × 465 pixels at 96 DPI) below the menu bar
-xdotool mousemove --window "$window" 268 $((form_top + 444)) click 1
-box=$(find_window "^$title\$" "$window") || fail "no message when drive D: is missing"
+click_form "$window" 268 444  # 计 算 书
+box=$(find_window "$title" "$window") || fail "no message when drive D: is missing"
 message=$(last_message)
 [[ "$message" == *"计算书未能保存"*"d:\\"*"请另选位置保存"* ]] || fail "the message says: $message"
 xdotool windowfocus --sync "$box"
 k Return
-dialog=$(find_window '^(Save As|另存为)$') || fail "no Save dialog after the message"
+dialog=$(find_window 'Save As|另存为') || fail "no Save dialog after the message"
 xdotool windowfocus --sync "$dialog"
 sleep 0.3
 k ctrl+a
@@ -104,14 +78,17 @@ proposed=$(copied)
 chosen="$work/chosen/计算书.txt"
 mkdir "$work/chosen"
 k ctrl+a BackSpace
-t "Z:${work//\//\\}\\chosen\\report.txt"
+t "$(windows_path "$work/chosen/report.txt")"
 k Return
-find_window '^report\.txt - ' >/dev/null || fail "Notepad did not open the saved report"
+find_window 'report\.txt - .*' >/dev/null || fail "Notepad did not open the saved report"
 mv "$work/chosen/report.txt" "$chosen" 2>/dev/null || fail "nothing saved where the Save dialog was told"
 same_as_golden "$chosen" || fail "the report saved elsewhere is not the golden report"
 
-# 退出 ends the program.
-xdotool mousemove --window "$window" 485 $((form_top + 444)) click 1
+# 退出 asks first, the bay typed being unsaved; 不保存 ends the program.
+click_form "$window" 485 444
+asked=$(find_window '保存更改') || fail "退出 did not ask to save the bay typed"
+xdotool windowfocus --sync "$asked"
+k alt+n
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "退出 did not end the program"
 status=0

@@ -9,6 +9,7 @@
 # Run in the Wine prefix of the run (WINEPREFIX) on a virtual display (on_virtual_display.sh).
 set -euo pipefail
 wine64=$1 program=$2 cli=$3 example=$4
+source "$(dirname "$0")/../../tests/window_helpers.sh"
 : "${WINEPREFIX:?}" "${DISPLAY:?runs on a virtual display: see cmake/windows/on_virtual_display.sh}"
 
 work=$(mktemp -d)
@@ -23,54 +24,22 @@ mkdir "$work/d"
 rm -f "$drive_d"
 ln -s "$work/d" "$drive_d"
 
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-k() { xdotool key --delay 60 "$@"; }
-t() { xdotool type --delay 40 "$1"; }
-windows_path() { echo "Z:${1//\//\\}"; }
-# The first visible window whose whole title matches $1.
-find_window() {
-  local found
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
-      [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-gone() {  # no window titled $1 within ten seconds
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 "$wine64" "$program" 2>/dev/null &
 pid=$!
-window=$(find_window '平台钢铺板计算') || fail "the window did not appear"
+window=$(find_window "$main_window") || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
 # Sizing.
-k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
-k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
-k alt+t a
-dialog=$(find_window '自动选型') || fail "Alt+T A did not open 自动选型"
-xdotool windowfocus --sync "$dialog"
-sleep 0.5
-k Return                              # 选型
-sleep 2
+type_bay
+run_sizing >/dev/null || fail "Alt+T A did not open 自动选型"
 k Return                              # the lightest design, taken
 gone '自动选型' || fail "Enter on the lightest design did not take it"
 read -r thickness stiffener < <("$wine64" "$cli" design --dead 1 --live 2 --span 1500 \
   --spacing 600 --least-thickness 4 --top 1 2>/dev/null | tr -d '\r' |
   awk 'NR == 3 { print $1, $2 }')
 [ -n "$stiffener" ] || fail "deckplate-cli.exe design ranked nothing"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --window "$window" 268 $((HEIGHT - 465 + 444)) click 1  # 计 算 书
+click_form "$window" 268 444  # 计 算 书
 notepad=$(find_window 'WExo\.txt - .*') || fail "Notepad did not open d:\\WExo.txt"
 xdotool windowkill "$notepad"
 shown=$(iconv -f GBK -t UTF-8 "$work/d/WExo.txt" | tr -d '\r')
@@ -87,7 +56,7 @@ grep -q '★' <<<"$shown" && fail "the design taken does not pass: $(grep '★' 
 cp "$example" "$work/schedule.csv"
 # Wine still counts the closed Notepad as the foreground until the window is clicked: a click on
 # the 设计提示 heading, which takes no input, gives it the keyboard again.
-xdotool mousemove --window "$window" 40 $((HEIGHT - 465 + 200)) click 1
+click_form "$window" 40 200
 sleep 0.5
 k alt+f b
 open=$(find_window '打开排表') || fail "Alt+F B did not show the Open dialog"

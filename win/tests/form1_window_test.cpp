@@ -120,7 +120,7 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
     EXPECT_EQ(SendMessageW(Native(AngleSize), CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(SendMessageW(Native(AngleChoice), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(Native(SimplySupported), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(WindowText(window.Handle()), "平台钢铺板计算");
+    EXPECT_EQ(WindowText(window.Handle()), "未命名 — 平台钢铺板计算");
     RECT client;  // the form below the menu bar, at the test prefix's 96 DPI
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, 543);

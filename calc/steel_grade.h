@@ -1,0 +1,41 @@
+#pragma once
+// The structural steel of a bay's plate and stiffeners. The legacy basis knows only Q235 and one
+// strength, 215 N/mm², for every part; the current basis takes the grade's design strengths by
+// the thickness of the part (GB 50017-2017 Table 4.4.1) and its εk = √(235 / fy), which scales
+// the plate strip that works with a stiffener and the outstand limit of its flange.
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "calc/code_values.h"
+#include "calc/design_basis.h"
+
+namespace deckplate {
+
+enum class SteelGrade { Q235, Q355, Q390, Q420, Q460 };
+
+/// Every grade in the order the menu lists them, row i describing SteelGrade(i).
+std::span<const SteelGradeValues> SteelGrades();
+const SteelGradeValues& ValuesOf(SteelGrade grade);
+/// "Q235" … "Q460".
+std::string_view GradeName(SteelGrade grade);
+/// The grade of a name exactly as GradeName writes it.
+std::optional<SteelGrade> FindGrade(std::string_view name);
+
+/// A part's design strengths, N/mm²: f, and fv (0 under the legacy basis, which has no shear
+/// check).
+struct PartStrength {
+    double f = kStressLimit;
+    double fv = 0;
+};
+
+/// The strengths of a part `thickness` mm thick of `grade` under `basis`: 215 for every part under
+/// the legacy basis; under the current basis the band of Table 4.4.1 the thickness falls in (a
+/// thicker part than the last band keeps that band's).
+PartStrength StrengthOf(DesignBasis basis, SteelGrade grade, double thickness);
+
+/// εk = √(235 / fy) under the current basis; 1 under the legacy basis, whose rules are Q235's.
+double EpsilonK(DesignBasis basis, SteelGrade grade);
+
+}  // namespace deckplate

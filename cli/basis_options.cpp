@@ -1,0 +1,33 @@
+#include "cli/basis_options.h"
+
+#include <ostream>
+
+#include "schedule/values.h"
+
+namespace deckplate::cli {
+
+BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err,
+                      const BasisChoice& otherwise) {
+    BasisChoice choice = otherwise;
+    if (options.basis)
+        choice.basis = schedule::ParseBasis(*options.basis, {"--basis", BayField::Basis});
+    if (!options.steel) {
+        if (choice.basis == DesignBasis::Legacy) choice.steel = SteelGrade::Q235;
+        return choice;
+    }
+    bool wasQ345 = false;
+    choice.steel = schedule::ParseSteel(*options.steel, {"--steel", BayField::Steel}, &wasQ345);
+    if (choice.basis == DesignBasis::Legacy) {
+        throw schedule::ValueError("--steel " + *options.steel +
+                                   " needs --basis current: the legacy basis knows Q235 only "
+                                   "(f = 215 for every part)");
+    }
+    if (wasQ345) NoteQ345(err);
+    return choice;
+}
+
+void NoteQ345(std::ostream& err) {
+    err << "deckplate-cli: note: Q345 is the grade's name before GB/T 1591-2018; taken as Q355\n";
+}
+
+}  // namespace deckplate::cli

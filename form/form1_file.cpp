@@ -1,0 +1,275 @@
+// 文件 → 新建, 打开…, 保存, 另存为…, the files opened last, 工程信息… and closing the window: the
+// bay as the window holds it kept in a bay file, the title naming the file and marking unsaved
+// changes, and 保存/不保存/取消 asked before unsaved changes would be lost.
+#include <algorithm>
+
+#include "calc/angle_catalogue.h"
+#include "calc/number_text.h"
+#include "form/bay_file_words.h"
+#include "form/form1.h"
+#include "form/project_info_dialog.h"
+#include "form/save_changes_dialog.h"
+#include "os/paths.h"
+#include "version/deckplate_version.h"
+
+namespace deckplate::form {
+
+using enum Control;
+
+namespace {
+
+// The files opened last, newest first, are remembered as recent1 … recent4.
+std::string RecentSetting(std::size_t i) { return "recent" + std::to_string(i + 1); }
+// The last project's fields are remembered as project_name, project_number, …
+std::string ProjectSetting(const report::ProjectField& field) {
+    return "project_" + std::string(field.key);
+}
+
+constexpr std::string_view kUntitled = "未命名";
+// What the Open dialog lists the files as.
+constexpr std::string_view kBayFileKind = "铺板计算文件";
+
+std::string WithExtension(std::string path) {
+    if (os::PathFromUtf8(path).extension().empty()) (path += ".") += project::kBayFileExtension;
+    return path;
+}
+
+}  // namespace
+
+std::string Form1::BayName() const {
+    return filePath_.empty() ? std::string(kUntitled) : os::FileNameOf(filePath_);
+}
+
+void Form1::ShowTitle() {
+    std::string title = modified_ ? "*" : "";
+    ((title += BayName()) += " — ") += kApplicationTitle;
+    if (basis_ == DesignBasis::Current)
+        (((title += " — ") += BasisNameZh(basis_)) += " ") += GradeName(steel_);
+    SetText(Window, std::move(title));
+}
+
+void Form1::SetModified(bool modified) {
+    if (modified == modified_) return;
+    modified_ = modified;
+    ShowTitle();
+}
+
+bool Form1::ChangesKept() {
+    if (!modified_) return true;
+    SaveChangesDialog dialog(BayName());
+    platform_.RunDialog(dialog);
+    switch (dialog.Chosen()) {
+        case SaveChangesDialog::Answer::Save:
+            return Save_Click();
+        case SaveChangesDialog::Answer::Discard:
+            return true;
+        case SaveChangesDialog::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool Form1::MayClose() {
+    if (closeAgreed_ || !ChangesKept()) return closeAgreed_;
+    closeAgreed_ = true;  // the view's close that follows asks no more
+    return true;
+}
+
+void Form1::New_Click() {
+    if (!ChangesKept()) return;
+    ShowNewBay();
+    project_ = RememberedProject();
+    filePath_.clear();
+    modified_ = false;
+    ShowTitle();
+}
+
+void Form1::Open_Click() {
+    if (!ChangesKept()) return;
+    const std::string path = platform_.ChooseOpenFile(kBayFileKind, project::kBayFileExtension);
+    if (!path.empty()) OpenPath(path);
+}
+
+void Form1::OpenBayFile(const std::string& path) {
+    if (ChangesKept()) OpenPath(path);
+}
+
+void Form1::Recent_Click(std::size_t i) {
+    if (i >= recentFiles_.size() || !ChangesKept()) return;
+    const std::string path = recentFiles_[i];  // the list changes as it opens
+    OpenPath(path);
+}
+
+void Form1::OpenPath(const std::string& path) {
+    project::BayFile file;
+    try {
+        file = project::ReadBayFile(path);
+    } catch (const project::BayFileError& error) {
+        platform_.ReportError("无法打开“" + os::FileNameOf(path) + "”：\n" +
+                              BayFileProblemWords(error.Problem()));
+        // A file that is gone, or now a folder, leaves the list of files opened last.
+        const auto fault = error.Problem().fault;
+        if (fault == project::BayFileFault::CannotOpen || fault == project::BayFileFault::IsFolder)
+            ForgetRecent(path);
+        return;
+    }
+    Restore(file);
+    filePath_ = path;
+    modified_ = false;
+    ShowTitle();
+    RememberRecent(path);
+    RememberProject();
+}
+
+void Form1::Restore(const project::BayFile& file) {
+    ShowNewBay();
+    project_ = file.project;
+    const project::SavedBay& bay = file.bay;
+    TextEdited(DeadLoad, bay.dead);
+    TextEdited(LiveLoad, bay.live);
+    const auto& items = State(Thickness).items;
+    if (const auto item = std::ranges::find(items, bay.thickness); item != items.end())
+        ListPicked(Thickness, static_cast<int>(item - items.begin()));
+    else
+        TextEdited(Thickness, bay.thickness);
+    // A thickness typed, not picked from the list, was on show beside an enabled 验算 when the
+    // bay was saved from a window.
+    if (!Trimmed(bay.thickness).empty()) Enable(VerifyButton);
+    TextEdited(Span, bay.span);
+    TextEdited(Spacing, bay.spacing);
+    // Set as saved, both ticked too: the window said 请选择其中之一 when they were ticked.
+    states_.SetChecked(SimplySupported, bay.simplySupported);
+    states_.SetChecked(Continuous, bay.continuous);
+    // The flat bar's boxes keep their sizes while an angle is chosen, as they did.
+    Clicked(FlatBarChoice);
+    TextEdited(FlatBarHeight, bay.flatBarHeight);
+    TextEdited(FlatBarThickness, bay.flatBarThickness);
+    if (bay.stiffener == project::StiffenerKind::Angle) Clicked(AngleChoice);
+    if (const auto position = FindAngle(bay.angle)) ListPicked(AngleSize, *position);
+    ChooseBasis(bay.basis);
+    if (basis_ == DesignBasis::Current)
+        ChooseSteel(bay.steel);
+    else
+        steel_ = bay.steel;  // kept for the current basis, as the menu keeps it
+    if (PointLoadShown() != bay.pointLoadChecked) PointLoad_Click();
+    TextEdited(PointLoadForce, bay.pointLoad);
+    TextEdited(PatchAcross, bay.patchAcross);
+    TextEdited(PatchAlong, bay.patchAlong);
+    SetResultsCurrent(false);
+}
+
+project::SavedBay Form1::SavedBay() const {
+    const ControlState& angle = State(AngleSize);
+    return {.dead = State(DeadLoad).text,
+            .live = State(LiveLoad).text,
+            .thickness = State(Thickness).text,
+            .span = State(Span).text,
+            .spacing = State(Spacing).text,
+            .simplySupported = State(SimplySupported).checked,
+            .continuous = State(Continuous).checked,
+            .stiffener = State(AngleChoice).checked ? project::StiffenerKind::Angle
+                                                    : project::StiffenerKind::FlatBar,
+            .flatBarHeight = State(FlatBarHeight).text,
+            .flatBarThickness = State(FlatBarThickness).text,
+            .angle = angle.picked >= 0 ? angle.items[static_cast<std::size_t>(angle.picked)] : "",
+            .basis = basis_,
+            .steel = steel_,
+            .pointLoadChecked = PointLoadShown(),
+            .pointLoad = State(PointLoadForce).text,
+            .patchAcross = State(PatchAcross).text,
+            .patchAlong = State(PatchAlong).text};
+}
+
+bool Form1::Save_Click() { return filePath_.empty() ? SaveAs_Click() : SaveTo(filePath_); }
+
+bool Form1::SaveAs_Click() {
+    const std::string proposed =
+        filePath_.empty() ? std::string(kUntitled) + "." + std::string(project::kBayFileExtension)
+                          : filePath_;
+    const std::string path = platform_.ChooseSaveFile(proposed);
+    return !path.empty() && SaveTo(WithExtension(path));
+}
+
+bool Form1::SaveTo(std::string path) {
+    const std::string text = project::BayFileText(
+        {.programVersion = DECKPLATE_VERSION, .project = project_, .bay = SavedBay()});
+    try {
+        platform_.WriteTextFile(path, text, os::TextEncoding::Utf8);
+    } catch (const os::FileError& error) {
+        // The earlier file stays as it was; the bay can go elsewhere.
+        if (!SaveElsewhere(error, path, text, os::TextEncoding::Utf8, os::FileNameOf(path),
+                           "未能保存"))
+            return false;
+    }
+    filePath_ = path;
+    modified_ = false;
+    ShowTitle();
+    RememberRecent(path);
+    RememberProject();
+    return true;
+}
+
+void Form1::ProjectInfo_Click() {
+    ProjectInfoDialog dialog(project_);
+    platform_.RunDialog(dialog);
+    if (!dialog.Accepted() || *dialog.Accepted() == project_) return;
+    project_ = *dialog.Accepted();
+    RememberProject();
+    SetModified(true);
+}
+
+report::ProjectInfo Form1::RememberedProject() const {
+    report::ProjectInfo project;
+    for (const report::ProjectField& field : report::ProjectFields())
+        project.*(field.field) = platform_.LoadSetting(ProjectSetting(field));
+    project.date.clear();  // a new bay is dated when its book is written
+    return project;
+}
+
+void Form1::RememberProject() {
+    for (const report::ProjectField& field : report::ProjectFields())
+        platform_.SaveSetting(ProjectSetting(field), project_.*(field.field));
+}
+
+void Form1::LoadRecentFiles() {
+    recentFiles_.clear();
+    for (std::size_t i = 0; i < std::size(kRecentFiles); ++i)
+        if (std::string path = platform_.LoadSetting(RecentSetting(i)); !path.empty())
+            recentFiles_.push_back(std::move(path));
+    ShowRecentFiles();
+}
+
+void Form1::RememberRecent(const std::string& path) {
+    std::erase(recentFiles_, path);
+    recentFiles_.insert(recentFiles_.begin(), path);
+    if (recentFiles_.size() > std::size(kRecentFiles)) recentFiles_.resize(std::size(kRecentFiles));
+    SaveRecentFiles();
+}
+
+void Form1::ForgetRecent(const std::string& path) {
+    std::erase(recentFiles_, path);
+    SaveRecentFiles();
+}
+
+void Form1::SaveRecentFiles() {
+    for (std::size_t i = 0; i < std::size(kRecentFiles); ++i)
+        platform_.SaveSetting(RecentSetting(i), i < recentFiles_.size() ? recentFiles_[i] : "");
+    ShowRecentFiles();
+}
+
+void Form1::ShowRecentFiles() {
+    for (std::size_t i = 0; i < std::size(kRecentFiles); ++i) {
+        const bool listed = i < recentFiles_.size();
+        // "&1 D:\平台\3#.deckplate": the digit is the item's access key, and an "&" of the path
+        // is written twice to show as itself.
+        std::string caption;
+        if (listed) {
+            ((caption = "&") += std::to_string(i + 1)) += ' ';
+            for (const char c : recentFiles_[i]) (caption += c) += c == '&' ? "&" : "";
+        }
+        menus_.SetText(kRecentFiles[i], std::move(caption));
+        menus_.SetVisible(kRecentFiles[i], listed);
+    }
+}
+
+}  // namespace deckplate::form

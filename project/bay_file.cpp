@@ -1,0 +1,277 @@
+#include "project/bay_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <variant>
+
+#include "calc/angle_catalogue.h"
+#include "os/paths.h"
+#include "schedule/values.h"
+
+namespace deckplate::project {
+namespace {
+
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
+
+// The keys that are not a box's text or a tick.
+enum class Choice { Stiffener, Angle, Basis, Steel };
+
+struct BayKey {
+    std::string_view key;
+    std::variant<std::string SavedBay::*, bool SavedBay::*, Choice> member;
+};
+
+// The bay's keys in the order a file lists them: the window's order, top to bottom.
+const BayKey kBayKeys[] = {
+    {"dead", &SavedBay::dead},
+    {"live", &SavedBay::live},
+    {"thickness", &SavedBay::thickness},
+    {"span", &SavedBay::span},
+    {"spacing", &SavedBay::spacing},
+    {"simply_supported", &SavedBay::simplySupported},
+    {"continuous", &SavedBay::continuous},
+    {"stiffener", Choice::Stiffener},
+    {"flat_bar_height", &SavedBay::flatBarHeight},
+    {"flat_bar_thickness", &SavedBay::flatBarThickness},
+    {"angle", Choice::Angle},
+    {"basis", Choice::Basis},
+    {"steel", Choice::Steel},
+    {"check_point_load", &SavedBay::pointLoadChecked},
+    {"point_load", &SavedBay::pointLoad},
+    {"patch_across", &SavedBay::patchAcross},
+    {"patch_along", &SavedBay::patchAlong},
+};
+
+constexpr std::string_view kFlatBar = "flat_bar", kAngle = "angle";
+
+std::string ChoiceText(const SavedBay& bay, Choice choice) {
+    switch (choice) {
+        case Choice::Stiffener:
+            return std::string(bay.stiffener == StiffenerKind::FlatBar ? kFlatBar : kAngle);
+        case Choice::Angle:
+            return bay.angle;
+        case Choice::Basis:
+            return std::string(BasisName(bay.basis));
+        case Choice::Steel:
+            return std::string(GradeName(bay.steel));
+    }
+    return {};
+}
+
+[[noreturn]] void Refuse(BayFileProblem problem) { throw BayFileError(std::move(problem)); }
+
+[[noreturn]] void WrongType(const std::string& key, Expected expected) {
+    Refuse({.fault = BayFileFault::WrongType, .key = key, .expected = expected});
+}
+
+const Json& Object(const Json& value, const std::string& key) {
+    if (!value.is_object()) WrongType(key, Expected::Object);
+    return value;
+}
+
+std::string Text(const Json& value, const std::string& key) {
+    if (!value.is_string()) WrongType(key, Expected::Text);
+    return value.get<std::string>();
+}
+
+// A box's text, or a plain number of a file written by hand: no size or load is below 0.
+std::string BoxText(const Json& value, const std::string& key) {
+    if (value.is_string()) return value.get<std::string>();
+    if (!value.is_number()) WrongType(key, Expected::TextOrNumber);
+    std::string text = value.dump();
+    if (value.get<double>() < 0)
+        Refuse({.fault = BayFileFault::Negative, .key = key, .value = text});
+    return text;
+}
+
+void ReadChoice(SavedBay& bay, Choice choice, const Json& value, const std::string& key) {
+    const std::string text = Text(value, key);
+    const auto unknown = [&] {
+        std::string choices;
+        if (choice == Choice::Stiffener) {
+            choices = std::string(kFlatBar) + ", " + std::string(kAngle);
+        } else if (choice == Choice::Basis) {
+            choices = std::string(BasisName(DesignBasis::Legacy)) + ", " +
+                      std::string(BasisName(DesignBasis::Current));
+        } else {
+            for (const SteelGradeValues& grade : kSteelGrades)
+                (choices += choices.empty() ? "" : ", ") += grade.name;
+        }
+        Refuse(
+            {.fault = BayFileFault::UnknownChoice, .key = key, .value = text, .choices = choices});
+    };
+    switch (choice) {
+        case Choice::Stiffener:
+            if (text != kFlatBar && text != kAngle) unknown();
+            bay.stiffener = text == kFlatBar ? StiffenerKind::FlatBar : StiffenerKind::Angle;
+            break;
+        case Choice::Angle:
+            // Written as any designation is typed: any case, x, X, * or × between the sizes.
+            if (!text.empty() && !FindAngle(schedule::CatalogueForm(text)))
+                Refuse({.fault = BayFileFault::UnknownAngle, .key = key, .value = text});
+            bay.angle = text.empty() ? text : schedule::CatalogueForm(text);
+            break;
+        case Choice::Basis:
+            try {
+                bay.basis = schedule::ParseBasis(text, {key});
+            } catch (const schedule::ValueError&) {
+                unknown();
+            }
+            break;
+        case Choice::Steel:
+            try {
+                bay.steel = schedule::ParseSteel(text, {key});
+            } catch (const schedule::ValueError&) {
+                unknown();
+            }
+            break;
+    }
+}
+
+SavedBay ReadBay(const Json& object) {
+    SavedBay bay;
+    for (const auto& [name, value] : Object(object, "bay").items()) {
+        const std::string key = "bay." + name;
+        const auto* entry = std::ranges::find(kBayKeys, name, &BayKey::key);
+        if (entry == std::end(kBayKeys)) Refuse({.fault = BayFileFault::UnknownKey, .key = key});
+        if (const auto* box = std::get_if<std::string SavedBay::*>(&entry->member)) {
+            bay.*(*box) = BoxText(value, key);
+        } else if (const auto* tick = std::get_if<bool SavedBay::*>(&entry->member)) {
+            if (!value.is_boolean()) WrongType(key, Expected::TrueOrFalse);
+            bay.*(*tick) = value.get<bool>();
+        } else {
+            ReadChoice(bay, std::get<Choice>(entry->member), value, key);
+        }
+    }
+    return bay;
+}
+
+report::ProjectInfo ReadProject(const Json& object) {
+    report::ProjectInfo project;
+    for (const auto& [name, value] : Object(object, "project").items()) {
+        const std::string key = "project." + name;
+        const auto fields = report::ProjectFields();
+        const auto field = std::ranges::find(fields, name, &report::ProjectField::key);
+        if (field == fields.end()) Refuse({.fault = BayFileFault::UnknownKey, .key = key});
+        project.*(field->field) = Text(value, key);
+    }
+    return project;
+}
+
+// Line and column, from 1, of the byte at `offset`; a column counts characters, not bytes.
+std::pair<long long, long long> Place(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    long long line = 1, column = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+Json Parse(std::string_view text) {
+    try {
+        return Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        // nlohmann counts the byte after the one it stopped at.
+        const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
+        if (at >= text.size()) Refuse({.fault = BayFileFault::Truncated});
+        const auto [line, column] = Place(text, at);
+        Refuse({.fault = BayFileFault::NotJson, .line = line, .column = column});
+    } catch (const Json::exception&) {  // a number beyond the range of doubles
+        Refuse({.fault = BayFileFault::NotJson});
+    }
+}
+
+}  // namespace
+
+BayFileError::BayFileError(BayFileProblem problem)
+    : std::runtime_error(BayFileProblemText(problem)), problem_(std::move(problem)) {}
+
+std::string BayFileText(const BayFile& file) {
+    OrderedJson project = OrderedJson::object();
+    for (const report::ProjectField& field : report::ProjectFields())
+        project[std::string(field.key)] = file.project.*(field.field);
+    OrderedJson bay = OrderedJson::object();
+    for (const BayKey& entry : kBayKeys) {
+        const std::string key(entry.key);
+        if (const auto* box = std::get_if<std::string SavedBay::*>(&entry.member))
+            bay[key] = file.bay.*(*box);
+        else if (const auto* tick = std::get_if<bool SavedBay::*>(&entry.member))
+            bay[key] = file.bay.*(*tick);
+        else
+            bay[key] = ChoiceText(file.bay, std::get<Choice>(entry.member));
+    }
+    const OrderedJson json = {{"format", kBayFileFormat},
+                              {"format_version", kBayFileVersion},
+                              {"program_version", file.programVersion},
+                              {"project", std::move(project)},
+                              {"bay", std::move(bay)}};
+    // Text from a window is UTF-8; should any byte not be, it is written as U+FFFD rather than
+    // failing the save.
+    return json.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+}
+
+BayFile ReadBayFileText(std::string_view text) {
+    const Json json = Parse(text);
+    if (!json.is_object() || !json.contains("format") || json["format"] != kBayFileFormat)
+        Refuse({.fault = BayFileFault::NotABayFile});
+    BayFile file;
+    for (const auto& [key, value] : json.items()) {
+        if (key == "format") continue;
+        if (key == "format_version") {
+            if (!value.is_number_integer()) WrongType(key, Expected::WholeNumber);
+            const auto version = value.get<long long>();
+            if (version > kBayFileVersion)
+                Refuse({.fault = BayFileFault::NewerVersion, .key = key, .version = version});
+            if (version < 1)
+                Refuse({.fault = BayFileFault::UnknownChoice,
+                        .key = key,
+                        .value = value.dump(),
+                        .choices = std::to_string(kBayFileVersion)});
+        } else if (key == "program_version") {
+            file.programVersion = Text(value, key);
+        } else if (key == "project") {
+            file.project = ReadProject(value);
+        } else if (key == "bay") {
+            file.bay = ReadBay(value);
+        } else {
+            Refuse({.fault = BayFileFault::UnknownKey, .key = key});
+        }
+    }
+    if (!json.contains("format_version")) WrongType("format_version", Expected::WholeNumber);
+    return file;
+}
+
+BayFile ReadBayFile(std::string_view path) {
+    const std::filesystem::path file = os::PathFromUtf8(path);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(file, ignored)) Refuse({.fault = BayFileFault::IsFolder});
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(os::OpenForReading(file),
+                                                                 &std::fclose);
+    if (!stream) Refuse({.fault = BayFileFault::CannotOpen, .value = std::strerror(errno)});
+    // Read one byte past the largest file taken, so that a larger one (or a device that never
+    // ends) is told without reading it all.
+    std::string text(kLargestBayFile + 1, '\0');
+    const std::size_t read = std::fread(text.data(), 1, text.size(), stream.get());
+    if (std::ferror(stream.get()))
+        Refuse({.fault = BayFileFault::CannotOpen, .value = std::strerror(errno)});
+    if (read > kLargestBayFile) {
+        const std::uintmax_t size = std::filesystem::file_size(file, ignored);
+        Refuse({.fault = BayFileFault::TooLarge, .size = ignored ? 0 : size});
+    }
+    text.resize(read);
+    return ReadBayFileText(text);
+}
+
+}  // namespace deckplate::project
