@@ -328,9 +328,13 @@ check_report() {
   [ -f "$report" ] || fail "the report file is gone"
   local size; size=$(stat -c %s "$report")
   local tail_text; tail_text=$(iconv -f GBK -t UTF-8 "$report" | tail -n 1)
-  case "$tail_text" in  # the stiffener's strength, or with 集中荷载验算 on its point-load line
+  # The stiffener's strength, or its outstand under the current basis; with 集中荷载验算 the
+  # point load's strength, or its shear under the current basis.
+  case "$tail_text" in
     提示：加劲肋强度满足要求|提示：★加劲肋强度超出限值*) ;;
+    提示：加劲肋宽厚比满足要求|提示：★加劲肋宽厚比*超出限值*) ;;
     提示：加劲肋集中荷载强度满足要求|提示：★加劲肋集中荷载强度超出限值*) ;;
+    提示：加劲肋集中荷载抗剪满足要求|提示：★加劲肋集中荷载剪应力超出限值*) ;;
     *) fail "the report is cut short: its last line is '$tail_text'" ;;
   esac
   ! grep -qiE 'inf|nan' <(iconv -f GBK -t UTF-8 "$report") || fail "inf or nan in the report"
