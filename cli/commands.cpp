@@ -147,6 +147,11 @@ void AddBayOptions(CLI::App& check, BayOptions& o) {
 }
 
 void AddProjectOptions(CLI::App& command, ProjectOptions& o) {
+    NeedsValue(command
+                   .add_option("--project", o.file,
+                               "the project information of this bay file; the options below "
+                               "replace its fields one by one")
+                   ->type_name("FILE.deckplate"));
     for (const ProjectOption& option : ProjectOptionTable())
         NeedsValue(
             command.add_option(option.name, o.*option.given, option.help)->type_name("TEXT"));
@@ -262,7 +267,7 @@ int RunBook(const BookOptions& o, std::ostream& err) {
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
-    const report::ProjectInfo project = ReadProjectInfo(o.project);
+    const report::ProjectInfo project = ReadProjectInfo(o.project, source.Project());
     try {
         const BayCheck check = CheckBay(bay);
         schedule::WriteBook(

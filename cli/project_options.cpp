@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "project/bay_file.h"
 #include "schedule/book.h"
 #include "schedule/values.h"
 
@@ -47,6 +48,7 @@ std::string FaultText(schedule::ProjectTextFault fault) {
 }  // namespace
 
 bool ProjectOptions::Any() const {
+    if (file) return true;
     for (const ProjectOption& option : kOptions)
         if (this->*option.given) return true;
     return false;
@@ -54,9 +56,15 @@ bool ProjectOptions::Any() const {
 
 std::span<const ProjectOption> ProjectOptionTable() { return kOptions; }
 
-ProjectInfo ReadProjectInfo(const ProjectOptions& options) {
-    // Where a bay file's project information would come in, the options then overriding it.
-    ProjectInfo project;
+ProjectInfo ReadProjectInfo(const ProjectOptions& options, ProjectInfo otherwise) {
+    ProjectInfo project = std::move(otherwise);
+    if (options.file) {
+        try {
+            project = project::ReadBayFile(*options.file).project;
+        } catch (const project::BayFileError& e) {
+            throw schedule::ValueError("--project " + *options.file + ": " + e.what());
+        }
+    }
     for (const ProjectOption& option : kOptions) {
         const std::optional<std::string>& text = options.*option.given;
         if (!text) continue;

@@ -1,6 +1,7 @@
 #pragma once
-// The project information as the command line gives it to book and batch: one option for each
-// field of the title block, as text until it is read, so that a message can name the option.
+// The project information as the command line gives it to book and batch: a bay file's (--project
+// FILE.deckplate), then one option for each field of the title block overriding it, each as text
+// until it is read, so that a message can name the option.
 
 #include <optional>
 #include <span>
@@ -12,6 +13,7 @@ namespace deckplate::cli {
 
 /// Each field as given, or none when its option is not.
 struct ProjectOptions {
+    std::optional<std::string> file{};  ///< --project: the bay file whose project it is
     std::optional<std::string> name{}, number{}, part{}, stage{}, calculatedBy{}, checkedBy{},
         approvedBy{}, date{};
 
@@ -29,8 +31,10 @@ struct ProjectOption {
 /// Every option, in the order the title block lists the fields.
 std::span<const ProjectOption> ProjectOptionTable();
 
-/// The project information the options give, each field checked, with today's date when
-/// --date is not given. Throws schedule::ValueError naming the option.
-report::ProjectInfo ReadProjectInfo(const ProjectOptions& options);
+/// The project information: --project's file's, else `otherwise` (the project of the bay file
+/// given --from), each field an option gives replacing it; each option's text checked, and
+/// today's date when none is given. Throws schedule::ValueError naming the option.
+report::ProjectInfo ReadProjectInfo(const ProjectOptions& options,
+                                    report::ProjectInfo otherwise = {});
 
 }  // namespace deckplate::cli

@@ -21,17 +21,22 @@ synopses=$(section SYNOPSIS)
 options_section=$(section OPTIONS)
 schedules_section=$(section SCHEDULES)
 
-# A command's synopsis, in the manual or the README; book's refers to check's options.
+# A command's synopsis, in the manual or the README; book's refers to check's options, book's and
+# batch's to the project options, which have a synopsis of their own.
 manual_synopsis() {
   local line
   line=$(grep -E "^ *deckplate-cli $1( |$)" <<<"$synopses" || true)
   [[ "$line" != *"options of check"* ]] || line+=" $(manual_synopsis check)"
+  [[ "$line" != *"the project options"* ]] ||
+    line+=" $(grep -E '^ *the project options:' <<<"$synopses" || true)"
   echo "$line"
 }
 readme_synopsis() {
   local line
   line=$(grep -E "^### \`deckplate-cli $1( |\`)" "$readme" || true)
   [[ "$line" != *"<check's options>"* ]] || line+=" $(readme_synopsis check)"
+  [[ "$line" != *"[project options]"* ]] ||
+    line+=" $(grep -E '^### Project options ' "$readme" || true)"
   echo "$line"
 }
 
