@@ -183,6 +183,8 @@ class Form1 {
     report::ReportSnapshot Snapshot() const;
     void About_Click();
     void ExportBook_Click();
+    /// The project as a book states it: dated today when 工程信息… gives no date.
+    report::ProjectInfo BookProject() const;
     void Sizing_Click();
     void Schedule_Click();
     /// Takes a design chosen in 自动选型 into the window and verifies it.

@@ -8,11 +8,17 @@
 
 namespace deckplate::form {
 
+report::ProjectInfo Form1::BookProject() const {
+    report::ProjectInfo project = project_;
+    if (project.date.empty()) project.date = platform_.Today();
+    return project;
+}
+
 void Form1::ExportBook_Click() {
     std::string book;
     try {
         book = report::CalculationBook({.bay = lastBay_,
-                                        .project = {.date = platform_.Today()},
+                                        .project = BookProject(),
                                         .version = DECKPLATE_VERSION});
     } catch (const ArithmeticError& error) {
         platform_.ReportError(ErrorReportText(error));

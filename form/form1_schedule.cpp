@@ -74,6 +74,7 @@ void Form1::Schedule_Click() {
     try {
         if (RefuseInput(InputUse::Schedule)) return;
         run.defaults = ScheduleDefaults();
+        run.project = BookProject();
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range
         return;

@@ -107,8 +107,8 @@ void ScheduleSummaryDialog::WriteOneBook() {
         TaskProgress progress(platform_, "写计算书");
         const bool whole = report::WriteScheduleBook(
             file->Stream(),
-            {.schedule = os::Utf8Of(os::PathFromUtf8(run_.schedule).filename()),
-             .project = {.date = platform_.Today()},
+            {.schedule = os::FileNameOf(run_.schedule),
+             .project = run_.project,
              .version = DECKPLATE_VERSION},
             run_.rows,
             [&](std::size_t written) { return progress(double(written) / double(rows)); });
@@ -129,7 +129,7 @@ void ScheduleSummaryDialog::WriteBookFolder() {
     std::size_t written = 0;
     const auto computed = static_cast<std::size_t>(std::ranges::count_if(run_.rows, Computed));
     try {
-        schedule::BookFolder books(os::PathFromUtf8(folder), {.date = platform_.Today()});
+        schedule::BookFolder books(os::PathFromUtf8(folder), run_.project);
         TaskProgress progress(platform_, "写计算书");
         for (const report::ScheduleBookRow& row : run_.rows) {
             if (!row.bay) continue;

@@ -2,7 +2,9 @@
 // report button that follows the last complete run.
 #include <functional>
 
+#include "form/project_info_dialog.h"
 #include "form/tests/form1_fixture.h"
+#include "os/today.h"
 
 namespace deckplate::form {
 namespace {
@@ -372,6 +374,12 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     Pick(AngleSize, 13);  // L63x40x4
     Click(VerifyButton);
     ASSERT_TRUE(form.State(MenuItem::ExportBook).enabled);
+    platform.dialogs.push_back([](Dialog& d) {
+        d.TextEdited(ProjectInfoControl::Name, "某厂 3# 平台");
+        d.Clicked(ProjectInfoControl::Accept);
+    });
+    form.MenuChosen(MenuItem::ProjectInfo);
+    platform.calls.clear();
     platform.saveChoice = "/home/me/书.html";
     form.MenuChosen(MenuItem::ExportBook);
     EXPECT_EQ(platform.calls,
@@ -381,6 +389,9 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     const FakePlatform::Write& book = platform.writes.front();
     EXPECT_EQ(book.encoding, os::TextEncoding::Utf8);
     EXPECT_NE(book.text.find("钢平台铺板及加劲肋计算书"), std::string::npos);
+    // The title block states the project, dated the day it is written when 工程信息 gives no date.
+    EXPECT_NE(book.text.find("<td colspan=\"3\">某厂 3# 平台</td>"), std::string::npos);
+    EXPECT_NE(book.text.find("<th>日期</th><td>" + os::TodayIso() + "</td>"), std::string::npos);
     EXPECT_NE(book.text.find("L63x40x4"), std::string::npos);
     EXPECT_NE(book.text.find(Text(StiffenerStress)), std::string::npos);  // the window's own stress
 
