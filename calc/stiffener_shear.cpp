@@ -7,15 +7,16 @@ namespace {
 
 // S and w about the neutral axis Yo (from the plate's top face) of the part below it.
 struct Cut {
+    AxisCut where;
     Checked S, width;
 };
 
 Cut BelowTheAxis(Checked t, Checked Yo, Checked be, const Stiffener& stiffener) {
     // The axis in the plate: the plate above it balances all below it.
-    if (Yo <= t) return {be * Yo * Yo / 2.0, be};
+    if (Yo <= t) return {AxisCut::Plate, be * Yo * Yo / 2.0, be};
     if (const auto* bar = std::get_if<FlatBar>(&stiffener)) {
         const Checked below = t + Checked(bar->height) - Yo;
-        return {Checked(bar->thickness) * below * below / 2.0, bar->thickness};
+        return {AxisCut::Web, Checked(bar->thickness) * below * below / 2.0, bar->thickness};
     }
     const AngleValues& angle = std::get<AngleValues>(stiffener);
     const Checked H = angle.H, b = angle.shortLeg, leg = angle.legThickness;
@@ -24,8 +25,9 @@ Cut BelowTheAxis(Checked t, Checked Yo, Checked be, const Stiffener& stiffener) 
     const Checked outstand = b - leg;     // the short leg beside the long one
     const Checked below = bottom - Yo;
     if (Yo >= legTop)  // the axis through the short leg: both legs are cut
-        return {b * below * below / 2.0, b};
-    return {leg * below * below / 2.0 + outstand * leg * (bottom - leg / 2.0 - Yo), leg};
+        return {AxisCut::ShortLeg, b * below * below / 2.0, b};
+    return {AxisCut::Web, leg * below * below / 2.0 + outstand * leg * (bottom - leg / 2.0 - Yo),
+            leg};
 }
 
 }  // namespace
@@ -48,6 +50,7 @@ ShearCheck StiffenerShear(double force, double thickness, const Stiffener& stiff
     c.fv = section.fv;
     const Checked tau = Compute(quantity, [&] {
         const Cut cut = BelowTheAxis(InputNumber(thickness), section.Yo, section.be, stiffener);
+        c.cut = cut.where;
         c.S = cut.S.value();
         c.width = cut.width.value();
         return Checked(force) * 1000.0 * cut.S / (Checked(section.Ix) * cut.width);

@@ -18,8 +18,16 @@
 
 namespace deckplate {
 
+/// Where the neutral axis crosses the composite section, which decides how S is formed.
+enum class AxisCut {
+    Plate,     ///< in the plate: S = be·Yo²/2
+    Web,       ///< in the flat bar, or in the angle's long leg above its short leg
+    ShortLeg,  ///< in the angle's short leg, both legs cut
+};
+
 struct ShearCheck {
-    double force = 0;     ///< V, kN
+    double force = 0;  ///< V, kN
+    AxisCut cut = AxisCut::Plate;
     double S = 0;         ///< first moment about the neutral axis, mm³
     double width = 0;     ///< w, the width cut at the neutral axis, mm
     double stress = 0;    ///< τ, N/mm², rounded to 2 decimals as displayed

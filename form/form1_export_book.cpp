@@ -17,9 +17,8 @@ report::ProjectInfo Form1::BookProject() const {
 void Form1::ExportBook_Click() {
     std::string book;
     try {
-        book = report::CalculationBook({.bay = lastBay_,
-                                        .project = BookProject(),
-                                        .version = DECKPLATE_VERSION});
+        book = report::CalculationBook(
+            {.bay = lastBay_, .project = BookProject(), .version = DECKPLATE_VERSION});
     } catch (const ArithmeticError& error) {
         platform_.ReportError(ErrorReportText(error));
         return;

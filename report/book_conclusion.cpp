@@ -13,20 +13,41 @@ std::string SymbolHtml(const Symbol& symbol) {
                                     : Cat(symbol.letter, "<sub>", symbol.subscript, "</sub>");
 }
 
-std::string_view Unit(Measure measure) { return measure == Measure::Stress ? " N/mm²" : " mm"; }
+std::string_view Unit(Measure measure) {
+    switch (measure) {
+        case Measure::Stress:
+            return " N/mm²";
+        case Measure::Deflection:
+            return " mm";
+        case Measure::Ratio:
+            break;
+    }
+    return "";
+}
+
+// A limit's rule with its symbols set as the formulas set them: f<sub>v</sub>, 15ε<sub>k</sub>.
+std::string RuleHtml(std::string_view rule) {
+    std::string html = EscapeHtml(rule);
+    for (const auto& [plain, set] : {std::pair{"fv", "f<sub>v</sub>"}, {"εk", "ε<sub>k</sub>"}})
+        if (const auto at = html.find(plain); at != std::string::npos)
+            html.replace(at, std::string_view(plain).size(), set);
+    return html;
+}
 
 // One check's row: its value as the window shows it, its limit with the rule it comes from, its
-// utilisation and verdict.
+// utilisation and verdict (its sentence stands under the check in its section).
 std::string Row(const CheckRow& check, const BayCheck& c, double utilisation) {
     const CheckOutcome verdict = check.verdict(c);
     const double limit = check.limit(c);
-    const Figure limitFigure = check.measure == Measure::Stress ? Exact(limit) : Significant(limit);
+    const Figure limitFigure = check.measure == Measure::Stress  ? Exact(limit)
+                               : check.measure == Measure::Ratio ? Shown(DisplayText(limit))
+                                                                 : Significant(limit);
     return Cat("<tr", verdict.exceeded ? " class=\"exceeded\"" : "", "><td>",
                verdict.exceeded ? "★" : "", check.name, "</td><td>", SymbolHtml(check.symbol),
                " = ", Text(Shown(DisplayText(check.value(c)))), Unit(check.measure), "</td><td>",
-               EscapeHtml(check.limitRule()), " = ", Text(limitFigure), Unit(check.measure),
+               RuleHtml(check.limitRule()), " = ", Text(limitFigure), Unit(check.measure),
                "</td><td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td><td>",
-               EscapeHtml(verdict.text), "</td></tr>\n");
+               verdict.exceeded ? "超出限值" : "满足要求", "</td></tr>\n");
 }
 
 }  // namespace
@@ -53,18 +74,19 @@ std::string ConclusionSection(const BookContext& book) {
     const std::string statement =
         exceeded.empty()
             ? Cat("<p class=\"statement pass\">结论：铺板及加劲肋",
-                  c.pointLoad ? "在均布荷载和集中荷载下" : "", "的强度和挠度均满足要求。</p>\n")
+                  c.pointLoad ? "在均布荷载和集中荷载下" : "",
+                  c.shear ? "的强度、挠度、加劲肋抗剪及宽厚比" : "的强度和挠度",
+                  "均满足要求。</p>\n")
             : Cat("<p class=\"statement exceeded\">结论：★", exceeded,
                   "超出限值，本设计不满足要求，须修改设计（铺板厚度、加劲肋截面或间距）后重新计算。"
                   "</p>\n");
     // After the point-load section 结论 rarely fits on the page before: it goes whole to the next
     // rather than leaving its statement alone on a page.
-    return BookSection(
-        book, "conclusion", c.pointLoad ? "7 结论" : "6 结论",
-        Cat(table, statement,
-            "<p class=\"note\">本计算书未包括：抗剪、铺板与加劲肋间的焊缝、加劲肋的支座、",
-            c.pointLoad ? "" : "集中荷载、", "振动及疲劳。</p>\n"),
-        c.pointLoad ? "whole" : "");
+    return BookSection(book, "conclusion", c.pointLoad ? "7 结论" : "6 结论",
+                       Cat(table, statement, "<p class=\"note\">本计算书未包括：",
+                           c.shear ? "" : "抗剪、", "铺板与加劲肋间的焊缝、加劲肋的支座、",
+                           c.pointLoad ? "" : "集中荷载、", "振动及疲劳。</p>\n"),
+                       c.pointLoad ? "whole" : "");
 }
 
 }  // namespace deckplate::report

@@ -1,5 +1,7 @@
 #include "report/book_figures.h"
 
+#include <cmath>
+
 #include "calc/code_values.h"
 #include "calc/number_text.h"
 #include "report/book_parts.h"
@@ -43,6 +45,43 @@ Fibres FibreFormulas(Substitution& s, Id Ms, Id Yo, Id Ix, double top, double bo
     return fibres;
 }
 
+// S about the neutral axis Yo of the part of the section below it, as the check forms it for
+// where the axis cuts (calc/stiffener_shear.h), from the figures shown.
+Id FirstMoment(Substitution& s, const ShearCheck& shear, const BayInput& bay, Id be, Id Yo) {
+    const Id S = s.Value(shear.S), t = s.Given(Exact(bay.thickness.mm));
+    if (shear.cut == AxisCut::Plate) {
+        s.Formula(S, {be, Yo}, [](Inputs v) { return v[0] * v[1] * v[1] / 2; });
+        return S;
+    }
+    const Stiffener section = StiffenerSection(bay.stiffener);
+    if (const auto* bar = std::get_if<FlatBar>(&section)) {
+        s.Formula(S, {s.Given(Exact(bar->thickness)), t, s.Given(Exact(bar->height)), Yo},
+                  [](Inputs v) { return v[0] * (v[1] + v[2] - v[3]) * (v[1] + v[2] - v[3]) / 2; });
+        return S;
+    }
+    const AngleValues& angle = std::get<AngleValues>(section);
+    const Id H = s.Given(Exact(angle.H)), b = s.Given(Exact(angle.shortLeg)),
+             leg = s.Given(Exact(angle.legThickness));
+    if (shear.cut == AxisCut::ShortLeg) {
+        s.Formula(S, {b, t, H, Yo},
+                  [](Inputs v) { return v[0] * (v[1] + v[2] - v[3]) * (v[1] + v[2] - v[3]) / 2; });
+    } else {
+        s.Formula(S, {leg, t, H, Yo, b}, [](Inputs v) {
+            const double below = v[1] + v[2] - v[3];
+            return v[0] * below * below / 2 + (v[4] - v[0]) * v[0] * (below - v[0] / 2);
+        });
+    }
+    return S;
+}
+
+// τ = V·10³·S / (Ix·w), shown as the window shows it.
+Id ShearStress(Substitution& s, const ShearCheck& shear, Id V, Id S, Id Ix, Id be) {
+    const Id tau = s.Given(Shown(shear.display));
+    const Id w = shear.cut == AxisCut::Plate ? be : s.Given(Exact(shear.width));
+    s.Formula(tau, {V, S, Ix, w}, [](Inputs v) { return v[0] * 1e3 * v[1] / (v[2] * v[3]); });
+    return tau;
+}
+
 }  // namespace
 
 BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
@@ -68,6 +107,16 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
     s.Formula(stress, {M, gammaX, t}, PlateStress);
     s.Formula(deflection, {beta, qk, a, E, t}, PlateDeflection);
 
+    // The strip 30·t·εk wide (30·t under the legacy basis), unless the spacing is narrower.
+    const Id be = s.Value(st.be), epsilonK = s.Value(st.epsilonK);
+    if (bay.basis == DesignBasis::Current) {
+        s.Formula(epsilonK, {exact(ValuesOf(bay.steel).fy)},
+                  [](Inputs v) { return std::sqrt(235 / v[0]); });
+    }
+    if (st.be < bay.spacing) {
+        s.Formula(be, {exact(kStripThicknesses), t, epsilonK},
+                  [](Inputs v) { return v[0] * v[1] * v[2]; });
+    }
     const Id Ap = s.Value(st.Ap), Ip = s.Value(st.Ip), As = s.Value(st.As),
              Is = tenThousands(st.Is), ys = s.Value(st.ys), Yo = s.Value(st.Yo),
              Ix = tenThousands(st.Ix), Ms = s.Value(st.Ms);
@@ -84,10 +133,34 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         return 5 * v[0] * 1e-3 * v[1] * v[2] * v[2] * v[2] * v[2] / (384 * v[3] * v[4]);
     });
 
+    const Id spanMetres = exact(bay.span / 1000.0);
+    struct CurrentIds {
+        Id S, V, tau, ratio, limit;
+    };
+    std::optional<CurrentIds> current;
+    if (check.shear && check.outstand) {
+        CurrentIds ids{};
+        ids.V = s.Value(check.shear->force);
+        s.Formula(ids.V, {q, aMetres, spanMetres}, [](Inputs v) { return v[0] * v[1] * v[2] / 2; });
+        ids.S = FirstMoment(s, *check.shear, bay, be, Yo);
+        ids.tau = ShearStress(s, *check.shear, ids.V, ids.S, Ix, be);
+        const Stiffener section = StiffenerSection(bay.stiffener);
+        const auto* bar = std::get_if<FlatBar>(&section);
+        const double width = bar ? bar->height : std::get<AngleValues>(section).shortLeg;
+        ids.ratio = s.Given(Shown(DisplayText(check.outstand->ratio)));
+        s.Formula(ids.ratio, {exact(width), exact(StiffenerThickness(section))},
+                  [](Inputs v) { return v[0] / v[1]; });
+        ids.limit = s.Given(Shown(DisplayText(check.outstand->limit)));
+        s.Formula(ids.limit, {exact(kOutstandLimit), epsilonK},
+                  [](Inputs v) { return v[0] * v[1]; });
+        current = ids;
+    }
+
     struct PointIds {
         Id designForce, kM, stressCoefficient, kDelta, momentDead, momentPoint, moment, stress,
             deflectionDead, deflectionPoint, deflection, Ms, stiffenerDeflection;
         Fibres fibres;
+        std::optional<Id> V, tau;
     };
     std::optional<PointIds> point;
     if (check.pointLoad) {
@@ -136,6 +209,12 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
             return 5 * v[0] * 1e-3 * v[1] * L3 * v[2] / (384 * v[3] * v[4]) +
                    v[5] * 1e3 * L3 / (48 * v[3] * v[4]);
         });
+        if (p.shear && current) {
+            ids.V = s.Value(p.shear->force);
+            s.Formula(*ids.V, {gammaG, D, aMetres, spanMetres, pointGammaQ, F},
+                      [](Inputs v) { return v[0] * v[1] * v[2] * v[3] / 2 + v[4] * v[5]; });
+            ids.tau = ShearStress(s, *p.shear, *ids.V, current->S, Ix, be);
+        }
         point = ids;
     }
 
@@ -145,6 +224,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                         .moment = s[M],
                         .stress = s[stress],
                         .deflection = s[deflection],
+                        .be = s[be],
                         .Ap = s[Ap],
                         .Ip = s[Ip],
                         .As = s[As],
@@ -157,7 +237,15 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                         .stressBottom = s[fibres.bottom],
                         .stiffenerStress = Shown(st.display.stress),
                         .stiffenerDeflection = s[stiffenerDeflection],
-                        .pointLoad = std::nullopt};
+                        .pointLoad = std::nullopt,
+                        .current = std::nullopt};
+    if (current) {
+        figures.current = CurrentBasisFigures{.epsilonK = s[epsilonK],
+                                              .S = s[current->S],
+                                              .shear = {s[current->V], s[current->tau]},
+                                              .ratio = s[current->ratio],
+                                              .limit = s[current->limit]};
+    }
     if (point) {
         const PointIds& ids = *point;
         figures.pointLoad =
@@ -176,7 +264,9 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                              .stressTop = s[ids.fibres.top],
                              .stressBottom = s[ids.fibres.bottom],
                              .stiffenerStress = Shown(check.pointLoad->stiffener.display.stress),
-                             .stiffenerDeflection = s[ids.stiffenerDeflection]};
+                             .stiffenerDeflection = s[ids.stiffenerDeflection],
+                             .shear = std::nullopt};
+        if (ids.V) figures.pointLoad->shear = ShearFigures{s[*ids.V], s[*ids.tau]};
     }
     return figures;
 }

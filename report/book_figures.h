@@ -12,6 +12,12 @@
 
 namespace deckplate::report {
 
+/// A stiffener's shear at the support, under the current basis.
+struct ShearFigures {
+    Figure V;    ///< kN
+    Figure tau;  ///< N/mm², as the window shows it
+};
+
 /// The point-load case's numbers.
 struct PointLoadFigures {
     Figure designForce;            ///< γQ·F, kN
@@ -25,6 +31,15 @@ struct PointLoadFigures {
     Figure Ms;                                        ///< N·mm
     Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
     Figure stiffenerDeflection;                       ///< mm, as the window shows it
+    std::optional<ShearFigures> shear;                ///< under the current basis
+};
+
+/// The stiffener's values that only the current basis uses.
+struct CurrentBasisFigures {
+    Figure epsilonK;      ///< √(235/fy)
+    Figure S;             ///< the first moment about the neutral axis, mm³
+    ShearFigures shear;   ///< under the uniform load
+    Figure ratio, limit;  ///< the outstand h/t or b/t, and 15·εk
 };
 
 struct BookFigures {
@@ -32,6 +47,7 @@ struct BookFigures {
     Figure moment;      ///< M, kN·m per m
     Figure stress;      ///< σ, N/mm², as the window shows it
     Figure deflection;  ///< δ, mm, as the window shows it
+    Figure be;          ///< the plate strip's width, mm
     Figure Ap, Ip;      ///< the plate strip: mm², mm⁴
     Figure As, Is, ys;  ///< the stiffener: mm², mm⁴, mm below the plate's top face
     Figure Yo, Ix;      ///< the composite section: mm, mm⁴ (as × 10⁴)
@@ -39,6 +55,7 @@ struct BookFigures {
     Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
     Figure stiffenerDeflection;                       ///< mm
     std::optional<PointLoadFigures> pointLoad;
+    std::optional<CurrentBasisFigures> current;
 };
 
 /// The figures of a checked bay, each with the digits its formulas need.

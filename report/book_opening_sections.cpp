@@ -28,13 +28,13 @@ std::string LoadCombinationRule(DesignBasis basis) {
                Number(kHeavyFloorLiveFactor));
 }
 
-// "按厚度 t ≤ 16 mm 取 f = 215、f<sub>v</sub> = 125，16 < t ≤ 40 mm 取 f = 205、f<sub>v</sub> =
+// "按厚度 t ≤ 16 mm 取 f = 215、f<sub>v</sub> = 125，16 &lt; t ≤ 40 mm 取 f = 205、f<sub>v</sub> =
 // 120， …"
 std::string StrengthBands(SteelGrade grade) {
     std::string text = "按厚度";
     double from = 0;
     for (const StrengthBand& band : ValuesOf(grade).bands) {
-        text += Cat(from == 0 ? " " : Cat("，", Number(from), " < "), "t ≤ ",
+        text += Cat(from == 0 ? " " : Cat("，", Number(from), " &lt; "), "t ≤ ",
                     Number(band.upToThickness), " mm 取 f = ", Number(band.f),
                     "、f<sub>v</sub> = ", Number(band.fv));
         from = band.upToThickness;
@@ -50,7 +50,7 @@ std::string StrengthRule(const BookContext& book) {
                                  ? Cat("各部件 f = ", Number(kStressLimit), " N/mm²")
                                  : Cat(StrengthBands(grade), "；f<sub>y</sub> = ", Number(steel.fy),
                                        " N/mm²，ε<sub>k</sub> = √(235/f<sub>y</sub>) = ",
-                                       Text(Significant(book.check.stiffener.epsilonK)));
+                                       Text(book.figures.current->epsilonK));
     return Cat(steel.name, "（", steel.standard, "），GB 50017-2017《钢结构设计标准》表 4.4.1，",
                rule, "。本计算：铺板（t = ", Value(book.input.bay.thickness.mm, "mm"),
                "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book), "（t = ",
@@ -89,7 +89,10 @@ std::string BasisSection(const BookContext& book) {
                 Number(kContinuousPlate.alpha), "、β = ", Number(kContinuousPlate.beta),
                 "。加劲肋为跨度 L 的简支梁，承受一个间距 a 的荷载，截面计入有效宽度 "
                 "b<sub>e</sub> = min(",
-                Number(kStripThicknesses), "t, a) 的铺板")),
+                Number(kStripThicknesses),
+                book.figures.current ? "·t·ε<sub>k</sub>, a) 的铺板（参照 GB 50017-2017 第 "
+                                       "6.3.7 条，每侧 15·t·ε<sub>k</sub>）"
+                                     : "t, a) 的铺板")),
         "</table>\n");
     return BookSection(book, "basis", "1 计算依据", content);
 }

@@ -125,4 +125,21 @@ std::string SubscriptedSymbol(std::string_view symbol, std::string_view subscrip
     return Msub(Mi(symbol), Mi(subscript));
 }
 
+std::string ShearStressFormula(const BookContext& book, const ShearCheck& shear,
+                               const ShearFigures& figures) {
+    const bool plate = shear.cut == AxisCut::Plate;
+    const std::string w = plate                            ? SubscriptedSymbol("b", "e")
+                          : shear.cut == AxisCut::ShortLeg ? Mi("b")
+                                                           : SubscriptedSymbol("t", "w");
+    const Figure width = plate ? book.figures.be : Exact(shear.width);
+    return FormulaBlock(Math(
+        Cat(Mi("τ"), Mo("="),
+            Mfrac(Cat(Mi("V"), Mo("·"), Mi("S")), Cat(SubscriptedSymbol("I", "x"), Mo("·"), w)),
+            Mo("="),
+            Mfrac(Cat(Mn(Scaled(figures.V, 3)), Mo("×"), Mn(book.figures.current->S)),
+                  Cat(Mn(book.figures.Ix), Mo("×"), Mn(width))),
+            Mo("="), Mn(figures.tau), Unit("N/mm²"), Mo(Relation(shear.verdict.exceeded)),
+            SubscriptedSymbol("f", "v"), Mo("="), Mn(Exact(shear.fv)), Unit("N/mm²"))));
+}
+
 }  // namespace deckplate::report

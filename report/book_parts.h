@@ -77,6 +77,11 @@ std::string FibreStressFormulas(const BookContext& book, const FibreStresses& st
 std::string PlateStressFormula(const Figure& moment, double thickness, const Figure& stress,
                                bool exceeded, double f);
 
+/// τ = V·S/(Ix·w) with its numbers, judged against fv: the uniform load's shear and the point
+/// load's alike.
+std::string ShearStressFormula(const BookContext& book, const ShearCheck& shear,
+                               const ShearFigures& figures);
+
 /// "= δs mm < L/200 = … mm" and the note "L/δs = … > 200" of a stiffener's deflection verdict.
 struct StiffenerDeflectionLines {
     std::string result;

@@ -82,18 +82,18 @@ std::string Series(const BookContext& book) {
         " 项：其后各项之和的上界小于弯矩之和的 0.05%。</p></div>\n");
     const double u = book.check.pointLoad->plate.across, v = book.check.pointLoad->plate.along;
     const bool longAcross = a > bay.span;
-    const std::string coefficients = Cat(
-        "<p>本区格 L/a = ", Text(Significant(bay.span / a)), "，u/a = ", Text(Significant(u / a)),
-        "，v/a = ", Text(Significant(v / a)),
-        "：弯矩系数 k<sub>M</sub> = max(ΣM<sub>x</sub>, ΣM<sub>y</sub>)/F = ",
-        Text(figures.momentCoefficient), "（中心应力 σ·t²/W = 6k<sub>M</sub> = ",
-        Text(figures.stressCoefficient), "），挠度系数 k<sub>δ</sub> = w·E·t³/(F·a²) = ",
-        Text(figures.deflectionCoefficient),
-        longAcross ? Cat("（y = α·W·b²/(E·t³) 中 b 为短边 L：α = k<sub>δ</sub>·(a/L)² = ",
-                         Coefficient(influence.deflection / (bay.span * bay.span)), "）")
-                   : std::string("（即 y = α·W·b²/(E·t³) 中的 α，b 为短边 a）"),
-        "，可与 Roark《Formulas for Stress and Strain》第 7 版表 11.4 情形 1b（四边简支，"
-        "中心小面积均布荷载）的 α 及中心应力对照。</p>\n");
+    const std::string coefficients =
+        Cat("<p>本区格 L/a = ", Text(Significant(bay.span / a)),
+            "，u/a = ", Text(Significant(u / a)), "，v/a = ", Text(Significant(v / a)),
+            "：弯矩系数 k<sub>M</sub> = max(ΣM<sub>x</sub>, ΣM<sub>y</sub>)/F = ",
+            Text(figures.momentCoefficient),
+            "（中心应力 σ·t²/W = 6k<sub>M</sub> = ", Text(figures.stressCoefficient),
+            "），挠度系数 k<sub>δ</sub> = w·E·t³/(F·a²) = ", Text(figures.deflectionCoefficient),
+            longAcross ? Cat("（y = α·W·b²/(E·t³) 中 b 为短边 L：α = k<sub>δ</sub>·(a/L)² = ",
+                             Coefficient(influence.deflection / (bay.span * bay.span)), "）")
+                       : std::string("（即 y = α·W·b²/(E·t³) 中的 α，b 为短边 a）"),
+            "，可与 Roark《Formulas for Stress and Strain》第 7 版表 11.4 情形 1b（四边简支，"
+            "中心小面积均布荷载）的 α 及中心应力对照。</p>\n");
     return Cat("<p>集中荷载部分按 Lévy 单三角级数：</p>\n", FormulaBlock(series),
                "<div class=\"side-by-side series-working\">", explanation, table, "</div>\n",
                coefficients);
@@ -163,6 +163,27 @@ std::string Plate(const BookContext& book) {
                VerdictLine(p.plateDeflection.exceeded, p.plateDeflection.text));
 }
 
+// The force taken standing at the support, with the dead load of one spacing: τ on the section's
+// S of 第 5 节.
+std::string Shear(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const PointLoadCheck& p = *book.check.pointLoad;
+    const ShearFigures& figures = *book.figures.pointLoad->shear;
+    const std::string V = Math(Cat(
+        Mi("V"), Mo("="),
+        Mfrac(Cat(GammaX("G"), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"), Mi("L")), Mn(Exact(2))),
+        Mo("+"), GammaX("Q"), Mo("·"), Mi("F"), Mo("="),
+        Mfrac(Cat(Mn(Exact(book.check.plate.factors.dead)), Mo("×"), Mn(Exact(bay.dead)), Mo("×"),
+                  Mn(Exact(bay.spacing / 1000)), Mo("×"), Mn(Exact(bay.span / 1000))),
+              Mn(Exact(2))),
+        Mo("+"), Mn(Exact(p.factor)), Mo("×"), Mn(Exact(p.load.force)), Mo("="), Mn(figures.V),
+        Unit("kN")));
+    return Cat(
+        FormulaBlock(V), ShearStressFormula(book, *p.shear, figures),
+        "<p class=\"note\">集中荷载移至支座处；D 以 kN/m² 计，a、L 以 m 计，S 见第 5 节。</p>\n",
+        VerdictLine(p.shear->verdict.exceeded, p.shear->verdict.text));
+}
+
 std::string Stiffener(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PointLoadCheck& p = *book.check.pointLoad;
@@ -217,7 +238,7 @@ std::string Stiffener(const BookContext& book) {
                VerdictLine(p.stiffenerStrength.exceeded, p.stiffenerStrength.text),
                FormulaBlock(deflection, Cat(deflectionNumbers, " ", deflectionResult)),
                "<p class=\"note\">D 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。</p>\n",
-               VerdictLine(verdict.exceeded, verdict.text));
+               VerdictLine(verdict.exceeded, verdict.text), p.shear ? Shear(book) : std::string());
 }
 
 }  // namespace

@@ -479,10 +479,10 @@ TEST(Batch, BooksForComputedRowsNamedAfterThem) {
 // of every book in the folder beside it.
 TEST(Batch, OneBookOfTheWholeSchedule) {
     TempFolder folder;
-    const std::string schedule = folder.Write(
-        "schedule.csv", kHeader + "A,1,2,6,2000,500,simple,80x8\r\n" +
-                            "bad,1,2,6,2000,0,simple,80x8\r\n" +
-                            "B,1,2,6,2000,500,simple,L25x16x3\r\n");
+    const std::string schedule =
+        folder.Write("schedule.csv", kHeader + "A,1,2,6,2000,500,simple,80x8\r\n" +
+                                         "bad,1,2,6,2000,0,simple,80x8\r\n" +
+                                         "B,1,2,6,2000,500,simple,L25x16x3\r\n");
     const std::string book = folder.path() + "/计算书.html", books = folder.path() + "/books";
     std::ostringstream out, err;
     const BatchOptions options{.schedule = schedule,
@@ -492,13 +492,13 @@ TEST(Batch, OneBookOfTheWholeSchedule) {
     EXPECT_EQ(RunBatch(options, out, err), 1) << err.str();
     const std::string text = Read(book);
     std::size_t previous = 0;
-    for (const char* part :
-         {"排表：schedule.csv，共 2 项", "<td colspan=\"3\">某厂</td>", "<h2>汇总</h2>",
-          "<a href=\"#bay-1\">A</a>", "<td>bad</td><td>3</td><td colspan=\"5\">出错：column "
-          "&#39;spacing&#39;: must be greater than 0 mm, not 0</td>",
-          "<a href=\"#bay-2\">B</a>", "<article class=\"bay\" id=\"bay-1\">",
-          "id=\"bay-1-conclusion\"", "<article class=\"bay\" id=\"bay-2\">",
-          "★加劲肋强度超出限值", "</html>"}) {
+    for (const char* part : {"排表：schedule.csv，共 2 项", "<td colspan=\"3\">某厂</td>",
+                             "<h2>汇总</h2>", "<a href=\"#bay-1\">A</a>",
+                             "<td>bad</td><td>3</td><td colspan=\"5\">出错：column "
+                             "&#39;spacing&#39;: must be greater than 0 mm, not 0</td>",
+                             "<a href=\"#bay-2\">B</a>", "<article class=\"bay\" id=\"bay-1\">",
+                             "id=\"bay-1-conclusion\"", "<article class=\"bay\" id=\"bay-2\">",
+                             "★加劲肋强度超出限值", "</html>"}) {
         const std::size_t at = text.find(part, previous);
         ASSERT_NE(at, std::string::npos) << part << " missing or out of order";
         previous = at + 1;

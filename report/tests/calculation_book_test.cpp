@@ -59,10 +59,10 @@ TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
     const std::string html = CalculationBook(input);
     std::size_t previous = 0;
     for (const char* marker :
-         {"@top-center { content: \"某厂房平台\"", "<h1>钢平台铺板及加劲肋计算书</h1>", "平台A 第1跨",
-          "某厂房平台", "2024-05-31", "<th>校对</th>", "1.0.0", "verification.md", "id=\"basis\"",
-          "id=\"input\"", "id=\"loads\"", "id=\"plate\"", "<svg", "id=\"stiffener\"", "<svg",
-          "id=\"conclusion\"", "</html>"}) {
+         {"@top-center { content: \"某厂房平台\"", "<h1>钢平台铺板及加劲肋计算书</h1>",
+          "平台A 第1跨", "某厂房平台", "2024-05-31", "<th>校对</th>", "1.0.0", "verification.md",
+          "id=\"basis\"", "id=\"input\"", "id=\"loads\"", "id=\"plate\"", "<svg",
+          "id=\"stiffener\"", "<svg", "id=\"conclusion\"", "</html>"}) {
         const std::size_t at = html.find(marker, previous);
         ASSERT_NE(at, std::string::npos) << marker << " missing or out of order";
         previous = at + 1;
