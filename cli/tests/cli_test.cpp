@@ -271,6 +271,8 @@ TEST(BadArguments, MessagesNameTheOption) {
          "--checked-by: the text is longer than 200 characters"},
         {"book " + kBay + "--flat-bar 80x8 -o b.html --date 2023-02-29",
          "--date: must be a date written YYYY-MM-DD, such as 2024-05-31, not 2023-02-29"},
+        {"book " + kBay + "--flat-bar 80x8 -o b.html --project /nonexistent/bay.deckplate",
+         "--project /nonexistent/bay.deckplate: cannot be read"},
         {"batch schedule.csv --project-name 某厂",
          "the project information goes into calculation books: give --book FILE.html or --books "
          "DIR with it"},
@@ -353,9 +355,17 @@ TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
     EXPECT_NE(fault.find("no book was written"), std::string::npos);
     EXPECT_EQ(read(), "earlier book");
     EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 --name 'Bay <1>' -o " + path).status, 0);
+    EXPECT_TRUE(read().starts_with("<!DOCTYPE html>"));
+    EXPECT_NE(read().find("Bay &lt;1&gt;"), std::string::npos);
+    // The bay file's project fills the title block; an option replaces one of its fields.
+    ASSERT_EQ(RunCli("book --from " EXAMPLE_BAY " --stage 初步设计 -o " + path).status, 0);
+    EXPECT_NE(read().find("<td colspan=\"3\">某厂 3# 平台</td>"), std::string::npos);
+    EXPECT_NE(read().find("<th>设计阶段</th><td>初步设计</td>"), std::string::npos);
+    ASSERT_EQ(
+        RunCli("book " + kBay + "--flat-bar 80x8 --project " EXAMPLE_BAY " -o " + path).status, 0);
+    EXPECT_NE(read().find("<th>设计阶段</th><td>施工图</td>"), std::string::npos);
+    EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 -o " + path).status, 0);
     const std::string book = read();
-    EXPECT_TRUE(book.starts_with("<!DOCTYPE html>"));
-    EXPECT_NE(book.find("Bay &lt;1&gt;"), std::string::npos);
     // A read-only book is kept, as an editor keeps it.
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 --name other -o " + path).status, 2);
