@@ -1,6 +1,7 @@
 // deckplate.exe: the window of the Windows edition.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <exception>
 #include <string>
