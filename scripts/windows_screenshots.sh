@@ -5,7 +5,10 @@
 # plate 6.0, span 1500, spacing 600, angle L25x16x3), typed and picked with the keyboard as a
 # user would; then its dialogs at both DPIs: 自动选型 after 选型 for that bay
 # (docs/windows-sizing-dialog*.png) and the summary of 批量验算 on the example schedule
-# (docs/windows-schedule-summary*.png). Wine has no SimSun: its prefix maps it to AR PL UMing, as the tests' prefix does.
+# (docs/windows-schedule-summary*.png); last, at 144 DPI, the window with 设置 → 集中荷载验算
+# switched on, after a Verify of the walkway deck that passes the uniform load and fails
+# 1.5 kN on 200 × 200 mm (docs/windows-window-point-load-144dpi.png). Wine has no SimSun: its
+# prefix maps it to AR PL UMing, as the tests' prefix does.
 # Usage: scripts/windows_screenshots.sh [DECKPLATE_EXE]   (default: the windows preset's build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +17,7 @@ program="$(realpath "${1:-build/windows/app/deckplate.exe}")"
 wine64=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
 
 if [ -z "${DECKPLATE_VIRTUAL_DISPLAY:-}" ]; then
-  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program"
+  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1600x1400x24" "$0" "$program"
 fi
 
 export WINEPREFIX WINEDEBUG=-all LC_ALL=C.UTF-8
@@ -22,14 +25,19 @@ WINEPREFIX="$(mktemp -d)"
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$WINEPREFIX.log"' EXIT
 cmake/windows/wine_prefix.sh boot "$wine64" "$wineserver"
 
-shoot() {
-  local dpi=$1 output=$2 suffix=$3 window dialog work
-  "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+# deckplate.exe on a new desktop at DPI, its window focused in $window.
+start_at() {
+  "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
   "$wineserver" -k 2>/dev/null || true # a new desktop takes the DPI
   "$wine64" "$program" &
   window=$(find_window "$main_window")
   xdotool windowfocus --sync "$window"
   sleep 0.5
+}
+
+shoot() {
+  local dpi=$1 output=$2 suffix=$3 dialog work
+  start_at "$dpi"
   verify_failing_bay
   sleep 1
   import -window "$window" "$output"
@@ -58,5 +66,17 @@ shoot() {
   echo "wrote docs/windows-sizing-dialog$suffix.png, docs/windows-schedule-summary$suffix.png"
 }
 
+# Last: the program remembers 集中荷载验算 and the basis in the prefix's registry.
+shoot_point_load() {
+  local output=docs/windows-window-point-load-144dpi.png
+  start_at 144
+  verify_walkway_point_load
+  sleep 1
+  import -window "$window" "$output"
+  "$wineserver" -k 2>/dev/null || true
+  echo "wrote $output ($(identify -format '%wx%h' "$output") pixels at 144 DPI)"
+}
+
 shoot 96 docs/windows-window-96dpi.png ""
 shoot 144 docs/windows-window-144dpi.png -144dpi
+shoot_point_load

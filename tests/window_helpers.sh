@@ -13,12 +13,21 @@
 #                                  (waits up to 10 s)
 #   click_form WINDOW X Y          clicks at X, Y in the form's pixels, in WINDOW
 #   windows_path PATH              the Linux PATH as Wine's drive Z: names it
-#   type_bay [DOWNS]               types the bay D = 1, P = 2, span 1500, spacing 600 from the
-#                                  first box, which has the focus; the plate list is moved DOWNS
-#                                  items down (none when left out); the focus ends on the spacing
+#   type_bay [DOWNS [SPAN SPACING]]
+#                                  types the bay D = 1, P = 2, span 1500, spacing 600 (or SPAN
+#                                  and SPACING) from the first box, which has the focus; the
+#                                  plate list is moved DOWNS items down (none when left out); the
+#                                  focus ends on the spacing
 #   verify_failing_bay             type_bay with plate "6.0", angle "L25x16x3" picked, and 验算
 #                                  pressed: the bay whose stiffener fails, as the report's golden
 #                                  file and the screenshots show it
+#   verify_walkway_point_load      设置 → 计算依据 → 现行规范 (Alt+S B Down Enter) and
+#                                  设置 → 集中荷载验算 (Alt+S P) chosen, then type_bay with span
+#                                  2000, spacing 500, plate "4.0", angle "L45x28x3" picked, 1.5 kN
+#                                  on 200 × 200 mm typed into the point-load group, and 验算
+#                                  pressed: the walkway deck that passes the uniform load and
+#                                  fails the point load, as the README's numbers have it; the
+#                                  first box has the focus
 #   run_sizing                     opens 工具 → 自动选型 from the keyboard (Alt+T A) and runs
 #                                  选型 with Enter; prints the dialog's window, or fails when
 #                                  the dialog does not open
@@ -81,13 +90,26 @@ type_bay() {
   for ((n = 0; n < ${1:-0}; n++)); do downs+=(Down); done
   k ctrl+a; t 1; k Tab ctrl+a; t 2; k Tab
   [ ${#downs[@]} -eq 0 ] || k "${downs[@]}"
-  k Tab ctrl+a; t 1500; k Tab Tab ctrl+a; t 600
+  k Tab ctrl+a; t "${2:-1500}"; k Tab Tab ctrl+a; t "${3:-600}"
 }
 
 verify_failing_bay() {
   type_bay 7                     # plate "6.0"
   k Tab Tab Tab Tab Down         # angle "L25x16x3"
   k Tab Tab Tab Tab space        # 验算
+}
+
+# Under the current basis the shear group's three results follow the stiffener's in the focus
+# order; the point-load group's three inputs come next, and its five results before 验算.
+verify_walkway_point_load() {
+  k alt+s b Down Return
+  sleep 0.3
+  k alt+s p
+  sleep 0.5                                   # the window grows by both groups
+  type_bay 3 2000 500                         # plate "4.0"
+  k Tab Tab Tab Tab Down Down Down Down Down Down Down  # angle "L45x28x3"
+  k Tab Tab Tab Tab Tab Tab Tab ctrl+a; t 1.5; k Tab ctrl+a; t 200; k Tab ctrl+a; t 200
+  k Tab Tab Tab Tab Tab Tab space             # 验算
 }
 
 # Two seconds after the Enter, 选型 has filled the list.
