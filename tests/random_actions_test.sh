@@ -369,16 +369,19 @@ for ((i = 1; i <= actions; i++)); do
         [ "${menu_names[n]}" != 导出计算书 ] || rm -f "$book"
         [ "${menu_names[n]}" != 保存 ] || rm -f "$bay_file"
         x key ${menu_keys[n]}; sleep 0.2 ;;
-    # The result boxes take typing like any text box ("nan" typed there is the user's): they
-    # are read right after a Verify that ran to its end, when each holds what it computed.
+    # The result boxes take typing like any text box ("nan" typed there is the user's): each is
+    # set to a blank first, as the window starts them, so that after a Verify that ran to its end
+    # it holds what it computed, and after a click on a greyed 验算 the blank.
     11) echo "$i verify, then read results" >> "$log"
-        close_viewers; click $verify_x $buttons; sleep 0.1; alive
+        close_viewers
+        boxes=("${result_boxes[@]}")
+        ((shear_shown)) && boxes+=("${shear_results[@]}")
+        ((group_shown)) && boxes+=("${point_load_results[@]}")
+        for ((n = 0; n < ${#boxes[@]}; n++)); do click ${boxes[n]}; x key ctrl+a space; done
+        click $verify_x $buttons; sleep 0.1; alive
         if [ -n "$(shown_boxes)" ]; then
           echo "$i verify stopped: results not read" >> "$log"
         else
-          boxes=("${result_boxes[@]}")
-          ((shear_shown)) && boxes+=("${shear_results[@]}")
-          ((group_shown)) && boxes+=("${point_load_results[@]}")
           for ((n = 0; n < ${#boxes[@]}; n++)); do
             alive
             t=$(box_text ${boxes[n]}) || { no_answer; break; }
