@@ -43,7 +43,7 @@ ctest --preset asan
 echo "== Fuzzing the number text rules, the whole check, the schedule reader and the bay file reader"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-fuzz_seconds="${FUZZ_SECONDS:-30}"
+fuzz_seconds="${FUZZ_SECONDS:-15}"
 for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batch \
   project/fuzz/fuzz_bay_file; do
   name="$(basename "$target")"
