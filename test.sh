@@ -38,27 +38,55 @@ packaging/test_package.sh build/release
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan
+# The sanitizer tests spend most of their time waiting on the window: the fuzz targets and the
+# Windows edition are built beside them meanwhile, at the lowest priority, so that the window's
+# tests keep their pace. Their output goes to a log, shown when they fail.
+mkdir -p build
+builds_log=build/fuzz-and-windows-builds.log
+(
+  cmake --preset fuzz >/dev/null
+  nice -n 19 cmake --build --preset fuzz
+  scripts/fetch-windows-sources.sh  # the libraries Debian ships for Linux only, as sources
+  cmake --preset windows >/dev/null
+  nice -n 19 cmake --build --preset windows
+) >"$builds_log" 2>&1 &
+builds=$!
+tests_status=0
+ctest --preset asan || tests_status=$?
+builds_status=0
+wait "$builds" || builds_status=$?
+[ "$tests_status" -eq 0 ] || exit "$tests_status"
+if [ "$builds_status" -ne 0 ]; then
+  cat "$builds_log"
+  echo "the fuzz targets' or the Windows edition's build failed (above)" >&2
+  exit "$builds_status"
+fi
 
 echo "== Fuzzing the number text rules, the whole check, the schedule reader and the bay file reader"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
 fuzz_seconds="${FUZZ_SECONDS:-15}"
-for target in calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check cli/fuzz/fuzz_batch \
-  project/fuzz/fuzz_bay_file; do
+fuzz() {
+  local target=$1 name corpus seeds=()
   name="$(basename "$target")"
   corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"
-  seeds=()  # a target's seeds/ folder, when it has one, starts its corpus
+  # A target's seeds/ folder, when it has one, starts its corpus.
   [ -d "$(dirname "$target")/seeds" ] && seeds=("$(dirname "$target")/seeds")
   "build/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
     -artifact_prefix="build/fuzz/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
+}
+# Two at a time, one a core.
+for pair in "calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check" \
+  "cli/fuzz/fuzz_batch project/fuzz/fuzz_bay_file"; do
+  read -r first second <<<"$pair"
+  fuzz "$first" &
+  one=$!
+  fuzz "$second" &
+  two=$!
+  wait "$one"
+  wait "$two"
 done
 
-echo "== Windows edition: MinGW-w64 cross build, tests under Wine, the ZIP and the setup program"
-scripts/fetch-windows-sources.sh  # the libraries Debian ships for Linux only, as sources
-cmake --preset windows >/dev/null
-cmake --build --preset windows
+echo "== Windows edition: tests under Wine, the ZIP and the setup program"
 ctest --preset windows
 packaging/test_windows_zip.sh build/windows
 packaging/test_windows_setup.sh build/windows
