@@ -211,8 +211,8 @@ class Form1 {
     void PickThickness(const PlateThickness& thickness);
     /// Chooses the stiffener's kind and gives its size.
     void ChooseStiffener(const StiffenerChoice& stiffener);
-    /// Shows a stage of the bay's check as it completes.
-    void ShowStage(BayStage stage, const BayCheck& check);
+    /// Shows a step of the bay's check as it completes.
+    void ShowStage(const BayStep& step, const BayCheck& check);
     /// Shows a check's verdict in its line and colours its result box.
     void ShowVerdict(Check check, const BayCheck& bayCheck);
     /// Writes a file the user asked for in one step; a failure is reported after `failed`
@@ -269,6 +269,7 @@ class Form1 {
     std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
     std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
     BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
+    std::optional<BayCheck> lastCheck_;      ///< and its check
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
     bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
