@@ -52,7 +52,8 @@ class FormView {
     virtual void ControlChanged(Control control) = 0;
     virtual void MenuItemChanged(MenuItem item) = 0;
     /// An optional group was shown or hidden (its controls already told of): the controls and
-    /// the window's height now follow ControlPlacement and ClientHeightTwips for Form1::Layout().
+    /// the window's size now follow ControlPlacement, ClientWidthTwips and ClientHeightTwips for
+    /// Form1::Layout(), and the window stays on the screen (OnScreen).
     virtual void LayoutChanged() = 0;
 };
 
@@ -62,9 +63,15 @@ struct WindowPosition {
     int left, top;
 };
 WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
-/// The top, in pixels, of a window that has grown downwards: moved up only as far as it must to
-/// end on the screen, and never above the screen's top, where its title bar would be lost.
-int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight);
+/// A rectangle on the screen, in pixels: a screen's work area (without the taskbar), or a window's
+/// frame with its title bar.
+struct ScreenRect {
+    int left, top, width, height;
+};
+/// The top-left corner, in pixels, of `window` moved only as far as it must to lie wholly in the
+/// work area: one that opened or grew past an edge comes back in; one larger than the area keeps
+/// its top-left corner in it, where its title bar and menu bar stay within reach.
+WindowPosition OnScreen(const ScreenRect& workArea, const ScreenRect& window);
 
 /// The window state variables, all zero at start, named as the engineers' documents name them.
 struct WindowState {
