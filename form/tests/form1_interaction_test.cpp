@@ -150,8 +150,9 @@ TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
                   "钢材牌号：Q355（GB/T 1591-2018）\r\n"),
               std::string::npos);
     // A flat bar's outstand is its height over its thickness.
-    EXPECT_NE(platform.writes.front().text.find("加劲肋宽厚比： h/t= 10        限值15εk： 12.2\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        platform.writes.front().text.find("加劲肋宽厚比： h/t= 10        限值15εk： 12.2\r\n"),
+        std::string::npos);
 
     Form1 nextRun(platform);
     nextRun.Form_Load();
