@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "form/error_report.h"
 #include "form/project_info_dialog.h"
 #include "form/save_changes_dialog.h"
 #include "form/system_reason_words.h"
 #include "form/tests/form1_fixture.h"
+#include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/system_error.h"
 #include "os/tests/test_folder.h"
@@ -147,6 +149,10 @@ TEST(SystemReasonWords, TheCommonestInChineseAnyOtherAsTheSystemSays) {
 #endif
     const std::error_code other = std::make_error_code(std::errc::io_error);
     EXPECT_EQ(SystemReasonWords(other), other.message());
+    // A file that could not be written says why in the same words.
+    EXPECT_EQ(FileErrorText(os::FileError(os::FileStep::Write, "b.html",
+                                          std::make_error_code(std::errc::no_space_on_device))),
+              "写入 b.html 失败：磁盘已满");
 }
 
 }  // namespace
