@@ -36,7 +36,7 @@ std::string ProjectTextWords(project::ProjectTextFault fault) {
         case project::ProjectTextFault::TooLong:
             return "超过 " + std::to_string(project::kMostProjectCharacters) + " 个字";
         case project::ProjectTextFault::NotADate:
-            return "不是日期，应写作 年-月-日（YYYY-MM-DD），如 2024-05-31，或留空";
+            return "不是有效的日期，应写作 年-月-日（YYYY-MM-DD），如 2024-05-31，或留空";
     }
     return {};
 }

@@ -36,10 +36,11 @@ TEST_F(Form1Test, ProjectInformationTakesOnlyWhatTheOptionsWould) {
         std::string error;  // empty: taken
     } cases[] = {
         {"no such day", ProjectInfoControl::Date, "2026-02-30",
-         "日期“2026-02-30”不是日期，应写作 年-月-日（YYYY-MM-DD），如 2024-05-31，或留空。"
+         "日期“2026-02-30”不是有效的日期，应写作 年-月-日（YYYY-MM-DD），如 2024-05-31，或留空。"
          "请改正后再确定。"},
-        {"a word for a date", ProjectInfoControl::Date, "明天", "日期“明天”不是日期"},
-        {"a five-digit year", ProjectInfoControl::Date, "99999-01-01", "日期“99999-01-01”不是日期"},
+        {"a word for a date", ProjectInfoControl::Date, "明天", "日期“明天”不是有效的日期"},
+        {"a five-digit year", ProjectInfoControl::Date, "99999-01-01",
+         "日期“99999-01-01”不是有效的日期"},
         {"a line break", ProjectInfoControl::Name, "某厂\n平台",
          "工程名称“某厂\\x0a平台”含有换行或其他控制字符，应为一行文字。请改正后再确定。"},
         {"ESC", ProjectInfoControl::Part, "\x1b[2J", "子项“\\x1b[2J”含有换行或其他控制字符"},
@@ -86,7 +87,7 @@ TEST_F(Form1Test, ABayFileOfWhatTheOptionsWouldRefuseIsNotOpened) {
     form.OpenBayFile(os::Utf8Of(folder.path() / "missing.deckplate"));
     ASSERT_EQ(platform.errors.size(), 3u);
     EXPECT_EQ(platform.errors[0],
-              "无法打开“date.deckplate”：\n“project.date”的值“明天”不是日期，应写作 "
+              "无法打开“date.deckplate”：\n“project.date”的值“明天”不是有效的日期，应写作 "
               "年-月-日（YYYY-MM-DD），如 2024-05-31，或留空。");
     EXPECT_EQ(platform.errors[1],
               "无法打开“twice.deckplate”：\n“bay.dead”出现了不止一次，请只保留一个。");
