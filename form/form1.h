@@ -135,7 +135,7 @@ class Form1 {
     /// up first, unless the engineer cancels.
     bool MayClose();
     /// The project the bay belongs to, as 工程信息… holds it.
-    const report::ProjectInfo& Project() const { return project_; }
+    const project::ProjectInfo& Project() const { return project_; }
     /// The bay file the window's bay was last opened from or saved to; empty for a new bay.
     const std::string& FilePath() const { return filePath_; }
     /// Whether the bay has changed since it was last opened, saved or started.
@@ -178,7 +178,7 @@ class Form1 {
     /// "[*]name — 平台钢铺板计算[ — 现行规范 Q355]".
     void ShowTitle();
     void SetModified(bool modified);
-    report::ProjectInfo RememberedProject() const;
+    project::ProjectInfo RememberedProject() const;
     void RememberProject();
     void LoadRecentFiles();
     void RememberRecent(const std::string& path);
@@ -191,7 +191,7 @@ class Form1 {
     void About_Click();
     void ExportBook_Click();
     /// The project as a book states it: dated today when 工程信息… gives no date.
-    report::ProjectInfo BookProject() const;
+    project::ProjectInfo BookProject() const;
     void Sizing_Click();
     void Schedule_Click();
     /// Takes a design chosen in 自动选型 into the window and verifies it.
@@ -280,7 +280,7 @@ class Form1 {
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
     bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
-    report::ProjectInfo project_;
+    project::ProjectInfo project_;
     std::string filePath_;
     bool modified_ = false;
     bool closeAgreed_ = false;              ///< MayClose said yes: the window is closing

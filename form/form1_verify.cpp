@@ -111,6 +111,16 @@ bool Form1::RefuseInput(InputUse use) {
         if (Read(PatchAcross) < least || Read(PatchAlong) < least)
             return Refuse(use, "作用面每边不能小于铺板厚度 " + PlainNumberText(least) + " mm。\n");
     }
+    // A part thicker than its grade's strength table goes has no design strength: refused as the
+    // command line and a schedule refuse it.
+    if (use == InputUse::Verify) {
+        try {
+            schedule::RequirePartsInStrengthTable(ReadBay(), {"", BayField::Thickness},
+                                                  {"", BayField::Stiffener}, "");
+        } catch (const schedule::ValueError& e) {
+            return Refuse(use, ValueProblemWords(e.Problem()) + "。\n");
+        }
+    }
     return false;
 }
 
