@@ -92,6 +92,10 @@ struct BayInput {
     DesignBasis basis = DesignBasis::Legacy;
     SteelGrade steel = SteelGrade::Q235;                ///< counts under the current basis only
     std::optional<PointLoad> pointLoad = std::nullopt;  ///< a case of its own, when given
+    /// Current basis: whether the dead load given already includes the floor's self-weight; when
+    /// not, the checks add it.
+    bool deadIncludesSelfWeight = false;
+    SafetyClass safetyClass = SafetyClass::Second;  ///< current basis: gives γ0
 
     friend bool operator==(const BayInput&, const BayInput&) = default;
 };

@@ -21,6 +21,11 @@ double DeflectionUse(double limit, double ratio, Quantity quantity) {
 
 const PointLoadCheck& Point(const BayCheck& c) { return *c.pointLoad; }
 
+// A length over a ratio: a/150, L/250.
+LimitRule LengthOver(std::string_view length, double ratio) {
+    return {.form = LimitRule::Form::LengthOver, .symbol = {length}, .ratio = ratio};
+}
+
 // Any verdict, as the table reads it.
 template <class Verdict>
 CheckOutcome Outcome(const Verdict& verdict) {
@@ -40,7 +45,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return c.plateStrength.judged; },
      .shown = [](const BayCheck& c) { return c.plate.shown.stress; },
      .limit = [](const BayCheck& c) { return c.plate.f; },
-     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::Strength, .symbol = {"f"}}; },
      .utilisation = [](const BayCheck& c) { return c.plateStrength.judged / c.plate.f; },
      .verdict = [](const BayCheck& c) { return Outcome(c.plateStrength); },
      .reportLabel = "钢铺板最大应力(N/mm2)： σ="},
@@ -56,9 +61,9 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return c.plate.deflection; },
      .shown = [](const BayCheck& c) { return c.plate.shown.deflection; },
      .limit = [](const BayCheck& c) { return c.plateDeflection.allowed; },
-     .limitRule = {.form = LimitRule::Form::LengthOver,
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::LengthOver,
                    .symbol = {"a"},
-                   .ratio = kPlateDeflectionLimit},
+                   .ratio = kPlateDeflectionLimit}; },
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kPlateDeflectionLimit, c.plateDeflection.ratio,
@@ -82,7 +87,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return c.stiffener.stress; },
      .shown = [](const BayCheck& c) { return c.stiffener.shown.stress; },
      .limit = [](const BayCheck& c) { return c.stiffener.f; },
-     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::Strength, .symbol = {"f"}}; },
      .utilisation = [](const BayCheck& c) { return c.stiffener.stress / c.stiffener.f; },
      .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerStrength); },
      .reportLabel = "加劲肋最大应力(N/mm2)： σ="},
@@ -101,17 +106,40 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return c.stiffener.deflection; },
      .shown = [](const BayCheck& c) { return c.stiffener.shown.deflection; },
      .limit = [](const BayCheck& c) { return c.stiffenerDeflection.allowed; },
-     .limitRule = {.form = LimitRule::Form::LengthOver,
-                   .symbol = {"L"},
-                   .ratio = kStiffenerDeflectionLimit},
+     .limitRule = [](const BayCheck& c) { return LengthOver("L", c.stiffenerDeflection.limit); },
      .utilisation =
          [](const BayCheck& c) {
-             return DeflectionUse(kStiffenerDeflectionLimit, c.stiffenerDeflection.ratio,
+             return DeflectionUse(c.stiffenerDeflection.limit, c.stiffenerDeflection.ratio,
                                   Quantity::StiffenerDeflectionRatio);
          },
      .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerDeflection); },
      .reportLabel = "加劲肋最大挠度(mm)： δ=",
      .spanRatio = [](const BayCheck& c) { return c.stiffenerDeflection.ratio; }},
+    {.id = StiffenerLiveDeflection,
+     .key = "stiffener_live_deflection",
+     .name = "加劲肋活载挠度",
+     .member = kStiffener,
+     .loadCase = kUniform,
+     .aspect = "live_deflection",
+     .measure = Deflection,
+     .currentBasisOnly = true,
+     .symbol = [](const BayCheck&) { return Symbol{"δ", "Q"}; },
+     .value = [](const BayCheck& c) { return c.stiffener.liveDeflection; },
+     .shown = [](const BayCheck& c) { return c.stiffener.shown.liveDeflection; },
+     .limit = [](const BayCheck& c) { return c.stiffenerLiveDeflection->allowed; },
+     .limitRule =
+         [](const BayCheck& c) { return LengthOver("L", c.stiffenerLiveDeflection->limit); },
+     // δ over the deflection allowed: 0 without a live load, which bends the stiffener not at all.
+     .utilisation =
+         [](const BayCheck& c) {
+             return Compute(Quantity::StiffenerLiveDeflectionRatio, [&] {
+                        return Checked(c.stiffener.liveDeflection) /
+                               c.stiffenerLiveDeflection->allowed;
+                    }).value();
+         },
+     .verdict = [](const BayCheck& c) { return Outcome(*c.stiffenerLiveDeflection); },
+     .reportLabel = "加劲肋活载挠度(mm)： δ=",
+     .spanRatio = [](const BayCheck& c) { return c.stiffenerLiveDeflection->ratio; }},
     {.id = StiffenerShear,
      .key = "stiffener_shear",
      .name = "加劲肋抗剪",
@@ -124,7 +152,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return c.shear->stress; },
      .shown = [](const BayCheck& c) { return c.shear->shown; },
      .limit = [](const BayCheck& c) { return c.shear->fv; },
-     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f", "v"}},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::Strength, .symbol = {"f", "v"}}; },
      .utilisation = [](const BayCheck& c) { return c.shear->stress / c.shear->fv; },
      .verdict = [](const BayCheck& c) { return Outcome(c.shear->verdict); },
      .reportLabel = "加劲肋剪应力(N/mm2)： τ=",
@@ -141,7 +169,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return c.outstand->ratio; },
      .shown = [](const BayCheck& c) { return ShownValue{c.outstand->ratio}; },
      .limit = [](const BayCheck& c) { return c.outstand->limit; },
-     .limitRule = {.form = LimitRule::Form::TimesEpsilonK, .ratio = kOutstandLimit},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::TimesEpsilonK, .ratio = kOutstandLimit}; },
      .utilisation = [](const BayCheck& c) { return c.outstand->ratio / c.outstand->limit; },
      .verdict = [](const BayCheck& c) { return Outcome(*c.outstand); },
      .reportLabel = "加劲肋宽厚比："},
@@ -157,7 +185,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return Point(c).plateStrength.judged; },
      .shown = [](const BayCheck& c) { return Point(c).plate.shown.stress; },
      .limit = [](const BayCheck& c) { return Point(c).plate.f; },
-     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::Strength, .symbol = {"f"}}; },
      .utilisation =
          [](const BayCheck& c) { return Point(c).plateStrength.judged / Point(c).plate.f; },
      .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateStrength); },
@@ -174,10 +202,10 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return Point(c).plate.deflection; },
      .shown = [](const BayCheck& c) { return Point(c).plate.shown.deflection; },
      .limit = [](const BayCheck& c) { return Point(c).plate.deflectionLimit; },
-     .limitRule = {.form = LimitRule::Form::CappedLengthOver,
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::CappedLengthOver,
                    .symbol = {"a"},
                    .ratio = kPointLoadPlateDeflectionLimit,
-                   .cap = kPointLoadPlateStepLimit},
+                   .cap = kPointLoadPlateStepLimit}; },
      .utilisation =
          [](const BayCheck& c) {
              return Point(c).plate.deflection / Point(c).plate.deflectionLimit;
@@ -199,7 +227,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return Point(c).stiffener.stress; },
      .shown = [](const BayCheck& c) { return Point(c).stiffener.shown.stress; },
      .limit = [](const BayCheck& c) { return Point(c).stiffener.f; },
-     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::Strength, .symbol = {"f"}}; },
      .utilisation =
          [](const BayCheck& c) { return Point(c).stiffener.stress / Point(c).stiffener.f; },
      .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerStrength); },
@@ -219,12 +247,12 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return Point(c).stiffener.deflection; },
      .shown = [](const BayCheck& c) { return Point(c).stiffener.shown.deflection; },
      .limit = [](const BayCheck& c) { return Point(c).stiffenerDeflection.allowed; },
-     .limitRule = {.form = LimitRule::Form::LengthOver,
-                   .symbol = {"L"},
-                   .ratio = kStiffenerDeflectionLimit},
+     .limitRule =
+         [](const BayCheck& c) { return LengthOver("L", Point(c).stiffenerDeflection.limit); },
      .utilisation =
          [](const BayCheck& c) {
-             return DeflectionUse(kStiffenerDeflectionLimit, Point(c).stiffenerDeflection.ratio,
+             return DeflectionUse(Point(c).stiffenerDeflection.limit,
+                                  Point(c).stiffenerDeflection.ratio,
                                   Quantity::PointLoadStiffenerDeflectionRatio);
          },
      .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerDeflection); },
@@ -242,7 +270,7 @@ constexpr CheckRow kChecks[] = {
      .value = [](const BayCheck& c) { return Point(c).shear->stress; },
      .shown = [](const BayCheck& c) { return Point(c).shear->shown; },
      .limit = [](const BayCheck& c) { return Point(c).shear->fv; },
-     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f", "v"}},
+     .limitRule = [](const BayCheck&) { return LimitRule{.form = LimitRule::Form::Strength, .symbol = {"f", "v"}}; },
      .utilisation = [](const BayCheck& c) { return Point(c).shear->stress / Point(c).shear->fv; },
      .verdict = [](const BayCheck& c) { return Outcome(Point(c).shear->verdict); },
      .reportLabel = "加劲肋集中荷载剪应力(N/mm2)： τ=",

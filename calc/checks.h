@@ -81,8 +81,8 @@ struct CheckRow {
     ShownValue (*shown)(const BayCheck& check);
     /// The limit the value is judged against, in the same unit.
     double (*limit)(const BayCheck& check);
-    /// How the limit is formed: f, a/150, min(a/200, 4), L/200, fv, 15εk.
-    LimitRule limitRule;
+    /// How the limit is formed: f, a/150, min(a/200, 4), L/200, L/250, fv, 15εk.
+    LimitRule (*limitRule)(const BayCheck& check);
     /// How much of the limit is used; 1 or more fails.
     double (*utilisation)(const BayCheck& check);
     CheckOutcome (*verdict)(const BayCheck& check);

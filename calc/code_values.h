@@ -64,6 +64,11 @@ inline constexpr double kHeavyFloorLiveFactor = 1.4;
 /// Live load, kN/m², above which the current basis takes kHeavyFloorLiveFactor.
 inline constexpr double kHeavyFloorLiveLoad = 4.0;
 
+// The structural importance factor γ0 (GB 55001-2021 §3.1.12, Table 3.1.12), by the safety
+// class: 一级 1.1, 二级 1.0, 三级 0.9. It multiplies every design load of the current basis;
+// ordinary steel structures are 二级 (GB 50017-2017 §3.1.4).
+inline constexpr double kImportanceFactors[] = {1.1, 1.0, 0.9};
+
 // Plastic adaptation factors γx (GB 50017-2017 §6.1.2 and Table 8.1.1).
 
 /// The deck plate in bending.
@@ -74,6 +79,13 @@ inline constexpr double kTopFaceGamma = 1.05;
 inline constexpr double kFlatBarTipGamma = 1.2;
 /// An angle's lower edge: its short leg, a flange.
 inline constexpr double kAngleLegGamma = 1.05;
+/// A section with a compression element beyond class S3 takes no plastic adaptation: γx = 1.0
+/// (GB 50017-2017 §6.1.2, §8.1.1).
+inline constexpr double kNoPlasticAdaptation = 1.0;
+/// The S3 limit of a flange outstand in εk (GB 50017-2017 Table 3.5.1): the deck plate is the
+/// composite section's compression flange on each side of the stiffener, so a spacing above
+/// 2·13·t·εk leaves an outstand beyond S3 and the current basis takes γx = 1.0 at both fibres.
+inline constexpr double kCompactOutstandLimit = 13.0;
 
 // Sections.
 
@@ -92,9 +104,12 @@ inline constexpr double kOutstandLimit = 15.0;
 
 /// The deck plate: a/150 (GB 50017-2017 Appendix B, Table B.1.1, platform plate).
 inline constexpr double kPlateDeflectionLimit = 150.0;
-/// The stiffener: L/200, the program's rule (Table B.1.1 has no row for a deck stiffener; its
-/// row for the other beams of floors and work platforms is l/250).
+/// The stiffener under the legacy basis: L/200, the program's rule as it always was.
 inline constexpr double kStiffenerDeflectionLimit = 200.0;
+/// The stiffener under the current basis: GB 50017-2017 Table B.1.1, item 4 (the other beams of
+/// work platforms), l/250 under the standard load and l/300 under the live load alone.
+inline constexpr double kCurrentStiffenerDeflectionLimit = 250.0;
+inline constexpr double kStiffenerLiveDeflectionLimit = 300.0;
 
 // Plate coefficients: M = α·q·a², δ = β·qk·a⁴ / (E·t³).
 
@@ -129,9 +144,27 @@ inline constexpr double kCurrentSquareBeta = 0.0443;
 /// Every ratio outside the table: a long narrow panel behaves as a one-way strip, α = 1/8 and
 /// β = 5/384 · 12·(1 − ν²).
 inline constexpr CoefficientRow kOneWayStrip{0.125, 0.1422};
-/// A plate continuous over three or more spans: the program's rule for a one-way strip
-/// continuous over the stiffeners (α the support moment of three equal spans).
+/// A plate continuous over three or more spans under the legacy basis: the program's rule for a
+/// one-way strip continuous over the stiffeners (α the support moment of three equal spans).
 inline constexpr CoefficientRow kContinuousPlate{0.1, 0.11};
+
+/// A plate continuous over three or more spans under the current basis: the envelope of equal-span
+/// continuous beams of three and more spans under a uniform load (the standard tables of
+/// continuous-beam coefficients): the dead load on every span, the live load also on alternate
+/// spans where that gives more.
+struct ContinuousEnvelope {
+    double momentDead, momentLive;          ///< support moment / (q·l²): 0.107 (four spans, all
+                                            ///< loaded), 0.121 (live on the spans beside B)
+    double deflectionDead, deflectionLive;  ///< end span's w·E·I / (q·l⁴): 0.00677 (three spans,
+                                            ///< all loaded), 0.00990 (spans 1 and 3 loaded)
+    double supportDead, supportLive;        ///< the first interior support's reaction / (q·l):
+                                            ///< 1.143 (all loaded), 1.223 (live patterned)
+};
+inline constexpr ContinuousEnvelope kContinuousEnvelope{0.107, 0.121, 0.00677,
+                                                        0.00990, 1.143, 1.223};
+/// 12·(1 − ν²) for ν = 0.3: a plate strip's flexural rigidity is E·t³ / (12·(1 − ν²)) per unit
+/// width, so a beam's deflection coefficient times it gives the plate strip's β.
+inline constexpr double kPlateRigidityFactor = 10.92;
 
 // The point load of a work platform or walkway: GB/T 17888.2-2020 (identical to ISO 14122-2:2016)
 // as secondary sources quote it; the clause number is not confirmed.

@@ -35,6 +35,8 @@ enum class Quantity {
     StiffenerShear,
     StiffenerOutstand,
     PointLoadStiffenerShear,
+    StiffenerLiveDeflection,
+    StiffenerLiveDeflectionRatio,
 };
 
 /// English name, e.g. "plate stress".

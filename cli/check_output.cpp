@@ -26,6 +26,7 @@ constexpr VerdictPlace kVerdictPlaces[] = {
     {Check::PlateStrength, TextGroup::Plate},
     {Check::StiffenerDeflection, TextGroup::Stiffener},
     {Check::StiffenerStrength, TextGroup::Stiffener},
+    {Check::StiffenerLiveDeflection, TextGroup::ShearAndOutstand},
     {Check::StiffenerShear, TextGroup::ShearAndOutstand},
     {Check::StiffenerOutstand, TextGroup::ShearAndOutstand},
     {Check::PointLoadPlateStrength, TextGroup::PointLoad},
@@ -49,11 +50,17 @@ void Hints(std::ostream& out, TextGroup group, const BayCheck& check) {
 }
 
 // A check's verdict as `--json` gives it: whether exceeded and its sentence, a deflection's
-// ratio L/δ, a shear's force, stress and limit, an outstand's ratio and limit.
+// ratio L/δ (null for a deflection of 0, which has none), a shear's force, stress and limit, an
+// outstand's ratio and limit, the live-load deflection's value and limit.
 nlohmann::json VerdictJson(const CheckRow& row, const BayCheck& check) {
     const CheckOutcome outcome = row.verdict(check);
     nlohmann::json json = {{"exceeded", outcome.exceeded}, {"text", outcome.text}};
-    if (row.spanRatio) json["ratio"] = row.spanRatio(check);
+    if (row.spanRatio) {
+        const double ratio = row.spanRatio(check);
+        json["ratio"] = ratio > 0 ? nlohmann::json(ratio) : nlohmann::json(nullptr);
+    }
+    if (row.aspect == "live_deflection")
+        json.update({{"value", row.value(check)}, {"limit", row.limit(check)}});
     if (row.aspect == "shear")
         json.update({{"force", row.force(check)},
                      {"stress", row.value(check)},
@@ -142,7 +149,8 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("组合截面强轴惯性矩", PrintText(s.compositeInertia), "cm⁴");
     line("铺板及加劲肋自重", PrintText(s.selfWeight), kSurfaceLoad);
     if (check.shear) {
-        out << "加劲肋抗剪及宽厚比\n";
+        out << "加劲肋活载挠度、抗剪及宽厚比\n";
+        line("加劲肋活载挠度", PrintText(check.stiffener.shown.liveDeflection), "mm");
         line("加劲肋剪应力", PrintText(check.shear->shown), kStress);
         line("宽厚比",
              PrintText(ShownValue{check.outstand->ratio}) + "（限值 15εk：" +

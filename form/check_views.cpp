@@ -12,6 +12,8 @@ constexpr CheckView kCheckViews[] = {
      StiffenerStrengthVerdict},
     {Check::StiffenerDeflection, StiffenerFrame, StiffenerDeflection, std::nullopt,
      StiffenerDeflectionVerdict},
+    {Check::StiffenerLiveDeflection, ShearFrame, LiveDeflection, std::nullopt,
+     StiffenerLiveDeflectionVerdict},
     {Check::StiffenerShear, ShearFrame, ShearStress, std::nullopt, StiffenerShearVerdict},
     {Check::StiffenerOutstand, ShearFrame, Outstand, OutstandLimit, StiffenerOutstandVerdict},
     {Check::PointLoadPlateStrength, PointLoadFrame, PointLoadPlateStress, std::nullopt,

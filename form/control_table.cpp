@@ -98,20 +98,24 @@ constexpr ControlRow kControls[] = {
 
     // The optional groups, each at the top of the second column; ControlPlacement stacks those
     // on show.
-    // The stiffener's shear and outstand (current basis): the values and their verdicts. All
-    // hidden until the current basis is chosen; the heading and the verdict lines until a Verify
-    // writes them.
-    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1260, "加劲肋抗剪及宽厚比", kHidden},
-    {ShearStressCaption,                  "Label61",  Label,        ShearFrame,       240,   240,  1335,   255, "加劲肋剪应力：", kHidden},
-    {ShearStress,                         "Text21",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
-    {ShearStressUnit,                     "Label62",  Label,        ShearFrame,      2460,   240,   495,   255, "N/mm2", kHidden},
-    {OutstandCaption,                     "Label63",  Label,        ShearFrame,      3060,   240,   975,   255, "宽厚比：", kHidden},
-    {Outstand,                            "Text22",   TextBox,      ShearFrame,      4080,   225,   855,   270, " ", kHidden},
-    {OutstandLimitCaption,                "Label64",  Label,        ShearFrame,      5040,   240,  1215,   255, "限值(15εk)：", kHidden},
-    {OutstandLimit,                       "Text23",   TextBox,      ShearFrame,      6360,   225,   855,   270, " ", kHidden},
-    {ShearHintHeading,                    "Label65",  Label,        ShearFrame,       240,   600,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
-    {StiffenerShearVerdict,               "Label66",  Label,        ShearFrame,      1080,   600,  6735,   255, " ", kHidden, true, false, kBlue},
-    {StiffenerOutstandVerdict,            "Label67",  Label,        ShearFrame,      1080,   840,  6735,   255, " ", kHidden, true, false, kBlue},
+    // The stiffener's live-load deflection, shear and outstand (current basis): the values and
+    // their verdicts. All hidden until the current basis is chosen; the heading and the verdict
+    // lines until a Verify writes them.
+    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1830, "加劲肋活载挠度、抗剪及宽厚比", kHidden},
+    {LiveDeflectionCaption,               "Label71",  Label,        ShearFrame,       240,   240,  1335,   255, "活载挠度：", kHidden},
+    {LiveDeflection,                      "Text25",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
+    {LiveDeflectionUnit,                  "Label72",  Label,        ShearFrame,      2460,   240,   495,   255, "mm", kHidden},
+    {ShearStressCaption,                  "Label61",  Label,        ShearFrame,       240,   570,  1335,   255, "加劲肋剪应力：", kHidden},
+    {ShearStress,                         "Text21",   TextBox,      ShearFrame,      1560,   555,   855,   270, " ", kHidden},
+    {ShearStressUnit,                     "Label62",  Label,        ShearFrame,      2460,   570,   495,   255, "N/mm2", kHidden},
+    {OutstandCaption,                     "Label63",  Label,        ShearFrame,      3060,   570,   975,   255, "宽厚比：", kHidden},
+    {Outstand,                            "Text22",   TextBox,      ShearFrame,      4080,   555,   855,   270, " ", kHidden},
+    {OutstandLimitCaption,                "Label64",  Label,        ShearFrame,      5040,   570,  1215,   255, "限值(15εk)：", kHidden},
+    {OutstandLimit,                       "Text23",   TextBox,      ShearFrame,      6360,   555,   855,   270, " ", kHidden},
+    {ShearHintHeading,                    "Label65",  Label,        ShearFrame,       240,   930,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {StiffenerLiveDeflectionVerdict,      "Label73",  Label,        ShearFrame,      1080,   930,  6735,   255, " ", kHidden, true, false, kBlue},
+    {StiffenerShearVerdict,               "Label66",  Label,        ShearFrame,      1080,  1170,  6735,   255, " ", kHidden, true, false, kBlue},
+    {StiffenerOutstandVerdict,            "Label67",  Label,        ShearFrame,      1080,  1410,  6735,   255, " ", kHidden, true, false, kBlue},
 
     // The point load (设置 → 集中荷载验算): its inputs, the plate's and the stiffener's results
     // row by row, and their verdicts. All hidden until the menu item shows the group; the
@@ -152,7 +156,7 @@ constexpr ControlRow kControls[] = {
 
 constexpr Control kFocusOrder[] = {
     DeadLoad,  LiveLoad,  Thickness, Span,  FlatBarChoice,  AngleChoice,  Spacing,  PlateMoment, PlateDeflection,   PlateStress,  FlatBarHeight,
-    AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, ShearStress, Outstand, OutstandLimit,
+    AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, LiveDeflection, ShearStress, Outstand, OutstandLimit,
     PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress, PointLoadShear,
     VerifyButton, ExitButton, FlatBarThickness, ReportButton, SimplySupported, Continuous,
 };

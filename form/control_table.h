@@ -33,9 +33,11 @@ enum class Control : std::uint8_t {
     SectionInertiaCaption, SectionInertia, SectionAreaCaption, SectionArea,
     CompositeCentroidCaption, CompositeCentroid, CompositeInertiaCaption, CompositeInertia,
     SelfWeightCaption, SelfWeight,
-    // 加劲肋抗剪及宽厚比 (current basis): the stiffener's shear and outstand.
-    ShearFrame, ShearStressCaption, ShearStress, ShearStressUnit, OutstandCaption, Outstand,
-    OutstandLimitCaption, OutstandLimit, ShearHintHeading, StiffenerShearVerdict,
+    // 加劲肋活载挠度、抗剪及宽厚比 (current basis): the stiffener's live-load deflection, shear
+    // and outstand.
+    ShearFrame, LiveDeflectionCaption, LiveDeflection, LiveDeflectionUnit, ShearStressCaption,
+    ShearStress, ShearStressUnit, OutstandCaption, Outstand, OutstandLimitCaption, OutstandLimit,
+    ShearHintHeading, StiffenerLiveDeflectionVerdict, StiffenerShearVerdict,
     StiffenerOutstandVerdict,
     // 集中荷载: the point load's inputs, results and verdicts.
     PointLoadFrame, PointLoadForceCaption, PointLoadForce, PatchCaption, PatchAcross, PatchTimes,

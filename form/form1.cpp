@@ -5,6 +5,7 @@
 #include "calc/angle_catalogue.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
+#include "form/check_views.h"
 
 namespace deckplate::form {
 
@@ -19,18 +20,12 @@ constexpr std::string_view kPointLoadSetting = "point_load";
 // Where the steel grade is remembered: its name, Q235 by default.
 constexpr std::string_view kSteelSetting = "steel";
 
-// The optional groups' headings and verdict lines, which only a Verify writes.
-constexpr Control kVerdictLines[] = {
-    ShearHintHeading,
-    StiffenerShearVerdict,
-    StiffenerOutstandVerdict,
-    PointLoadHintHeading,
-    PointLoadPlateDeflectionVerdict,
-    PointLoadPlateStrengthVerdict,
-    PointLoadStiffenerDeflectionVerdict,
-    PointLoadStiffenerStrengthVerdict,
-    PointLoadShearVerdict,
-};
+// A group's "设计提示" heading or a check's verdict line: what only a Verify writes.
+bool WrittenByVerify(Control control) {
+    return Row(control).face == Face::Hint ||
+           std::ranges::any_of(CheckViews(),
+                               [&](const CheckView& view) { return view.verdict == control; });
+}
 
 // The grades' menu items, in the order of SteelGrade.
 constexpr MenuItem kSteelItems[] = {MenuItem::SteelQ235, MenuItem::SteelQ355, MenuItem::SteelQ390,
@@ -89,7 +84,7 @@ void Form1::ShowNewBay() {
     lastBay_ = {};
     loadCombination_.clear();
     steelLine_.clear();
-    pointLoadVerdictsWritten_ = shearVerdictsWritten_ = false;
+    groupsWritten_.clear();
     verdictsShown_ = {};
     ShowStartingInputs();
     ShowGroups();
@@ -173,10 +168,8 @@ void Form1::ShowGroups() {
     for (const ControlRow& row : ControlTable()) {
         const Control group = OptionalGroupOf(row.id);
         if (group == Window) continue;
-        const bool written =
-            group == ShearFrame ? shearVerdictsWritten_ : pointLoadVerdictsWritten_;
-        states_.SetVisible(row.id,
-                           InLayout(row.id, layout) && (!Holds(kVerdictLines, row.id) || written));
+        states_.SetVisible(row.id, InLayout(row.id, layout) &&
+                                       (!WrittenByVerify(row.id) || Holds(groupsWritten_, group)));
     }
     if (layout.currentBasis == shownLayout_.currentBasis &&
         layout.pointLoad == shownLayout_.pointLoad)

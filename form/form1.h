@@ -277,8 +277,8 @@ class Form1 {
     std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
     BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
     std::optional<BayCheck> lastCheck_;      ///< and its check
-    bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
-    bool shearVerdictsWritten_ = false;      ///< the same for the shear group
+    /// The optional groups whose verdicts a Verify has written: they show whenever the group does.
+    std::vector<Control> groupsWritten_;
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
     project::ProjectInfo project_;
     std::string filePath_;

@@ -55,7 +55,7 @@ std::string Row(const CheckRow& check, const BayCheck& c, double utilisation) {
     return Cat("<tr", verdict.exceeded ? " class=\"exceeded\"" : "", "><td>",
                verdict.exceeded ? "★" : "", check.name, "</td><td>", SymbolHtml(check.symbol(c)),
                " = ", Text(Shown(ShownValue{check.value(c)})), Unit(check.measure), "</td><td>",
-               RuleHtml(check.limitRule), " = ", Text(limitFigure), Unit(check.measure),
+               RuleHtml(check.limitRule(c)), " = ", Text(limitFigure), Unit(check.measure),
                "</td><td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td><td>",
                verdict.exceeded ? "超出限值" : "满足要求", "</td></tr>\n");
 }
@@ -75,7 +75,7 @@ std::string ConclusionSection(const BookContext& book) {
     }
     table += Cat("</table>\n<p class=\"note\">利用率为计算值与限值之比（挠度为 ",
                  Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、",
-                 Text(Exact(kStiffenerDeflectionLimit)), "/(L/δ<sub>s</sub>)",
+                 Text(Exact(StiffenerDeflectionLimit(c.plate.basis))), "/(L/δ<sub>s</sub>)",
                  c.pointLoad ? "；集中荷载下铺板挠度为 δ/min(a/" +
                                    Text(Exact(kPointLoadPlateDeflectionLimit)) + ", " +
                                    Text(Exact(kPointLoadPlateStepLimit)) + ")"
