@@ -37,7 +37,7 @@ std::vector<Block> TitleBlockParts(const TitleBlock& title) {
     if (!title.subject.empty()) parts.push_back({Paragraph{title.subject, ParagraphLook::Subject}});
 
     // The project: a row of one field spans the table, a row of two sets them side by side.
-    Table project{.columns = {18, 32, 18, 32}};
+    Table project{.columns = {23, 27, 23, 27}};
     for (const std::vector<TitleField>& fields : title.project) {
         Row row;
         for (const TitleField& field : fields) {
@@ -48,7 +48,7 @@ std::vector<Block> TitleBlockParts(const TitleBlock& title) {
     }
     // Who calculated, checked and approved: the name as given, then room to sign and date by
     // hand.
-    Table signatures{.columns = {16, 30, 30, 24}, .headerRows = 1};
+    Table signatures{.columns = {18, 30, 30, 22}, .headerRows = 1};
     Row heads;
     for (const std::string_view head : {"", "姓名", "签名", "日期"})
         heads.cells.push_back({.runs = {Words(head)}, .header = true});

@@ -119,6 +119,10 @@ void Write(XmlWriter& xml, const Expr& row) {
 
 void WriteOmml(XmlWriter& xml, const Expr& formula) {
     xml.Open("m:oMath");
+    // LibreOffice reads a formula that starts with an operator ("= 3240 + …", a continuation
+    // line) as one whose left side is missing and marks the gap; a zero-width space gives the
+    // operator its left side, and shows nothing in Word.
+    if (!formula.Empty() && formula.Nodes().front().kind == NodeKind::Operator) Run(xml, "\u200b");
     Write(xml, formula);
     xml.Close();
 }

@@ -125,7 +125,11 @@ TEST(MathTree, WritesOfficeMath) {
         {"GrowingParentheses",
          {mt::Parenthesised(mt::Mrow(mt::Mi("y")))},
          "<m:d><m:e>" + R("y") + "</m:e></m:d>"},
-        {"Escaped", {mt::Mo("<"), mt::Mi("&")}, R("&lt;") + R("&amp;")},
+        {"Escaped", {mt::Mi("&"), mt::Mo("<")}, R("&amp;") + R("&lt;")},
+        // A continuation line: LibreOffice would mark the missing left side of "=".
+        {"LeadingOperatorGetsAnEmptyLeftSide",
+         {mt::Mo("="), mt::Mn(Exact(1))},
+         R("\u200b") + R("=") + R("1")},
     };
     for (const OmmlCase& c : cases)
         EXPECT_EQ(Omml(c.tree), "<m:oMath>" + c.expected + "</m:oMath>") << c.name;
