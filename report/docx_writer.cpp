@@ -241,10 +241,9 @@ struct DocxWriter::Package {
         const bool compact = table.look == TableLook::Compact;
         // A compact table takes the width of its numbers, about 20 mm a column to begin with,
         // within the room it has.
-        const int compactColumn =
-            std::min(Twips(20), width / std::max(1, static_cast<int>(count)));
-        const std::vector<int> columns = compact ? std::vector<int>(count, compactColumn)
-                                                 : Shares(table.columns, count, width);
+        const int compactColumn = std::min(Twips(20), width / std::max(1, static_cast<int>(count)));
+        const std::vector<int> columns =
+            compact ? std::vector<int>(count, compactColumn) : Shares(table.columns, count, width);
         OpenTable("BookTable", width, compact, columns);
         bool first = true;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
