@@ -94,22 +94,21 @@ std::string Docx(const Document& document) {
     return out.str();
 }
 
-class SamplePackage : public testing::Test {
-  protected:
-    static void SetUpTestSuite() { parts_ = Parts(Docx(SampleDocument(2, Logo()))); }
-    static std::map<std::string, std::string> parts_;
-};
-std::map<std::string, std::string> SamplePackage::parts_;
+// The sample book of two bays, written once for the tests that read its package.
+const std::map<std::string, std::string>& SampleParts() {
+    static const std::map<std::string, std::string> parts = Parts(Docx(SampleDocument(2, Logo())));
+    return parts;
+}
 
-TEST_F(SamplePackage, HoldsEveryPartWithItsContentType) {
+TEST(SamplePackage, HoldsEveryPartWithItsContentType) {
     std::set<std::string> names;
-    for (const auto& [name, content] : parts_) names.insert(name);
+    for (const auto& [name, content] : SampleParts()) names.insert(name);
     EXPECT_EQ(names, (std::set<std::string>{
                          "[Content_Types].xml", "_rels/.rels", "docProps/app.xml",
                          "docProps/core.xml", "word/_rels/document.xml.rels", "word/document.xml",
                          "word/fontTable.xml", "word/footer1.xml", "word/header1.xml",
                          "word/media/image1.png", "word/settings.xml", "word/styles.xml"}));
-    const std::string& types = parts_.at("[Content_Types].xml");
+    const std::string& types = SampleParts().at("[Content_Types].xml");
     const std::set<std::string> overrides = All(types, "PartName=\"/([^\"]+)\"");
     const std::set<std::string> defaults = All(types, "Extension=\"([^\"]+)\"");
     for (const std::string& name : names) {
@@ -120,18 +119,18 @@ TEST_F(SamplePackage, HoldsEveryPartWithItsContentType) {
     for (const std::string& name : overrides) EXPECT_TRUE(names.count(name)) << name;
 }
 
-TEST_F(SamplePackage, EveryRelationshipReachesAPart) {
+TEST(SamplePackage, EveryRelationshipReachesAPart) {
     for (const auto& [rels, folder] :
          {std::pair{"_rels/.rels", ""}, {"word/_rels/document.xml.rels", "word/"}}) {
-        for (const std::string& target : All(parts_.at(rels), "Target=\"([^\"]+)\""))
-            EXPECT_TRUE(parts_.count(folder + target)) << rels << ": " << target;
+        for (const std::string& target : All(SampleParts().at(rels), "Target=\"([^\"]+)\""))
+            EXPECT_TRUE(SampleParts().count(folder + target)) << rels << ": " << target;
     }
 }
 
-TEST_F(SamplePackage, TheBodyNamesOnlyWhatExists) {
-    const std::string& body = parts_.at("word/document.xml");
+TEST(SamplePackage, TheBodyNamesOnlyWhatExists) {
+    const std::string& body = SampleParts().at("word/document.xml");
     const std::set<std::string> ids =
-        All(parts_.at("word/_rels/document.xml.rels"), "Id=\"([^\"]+)\"");
+        All(SampleParts().at("word/_rels/document.xml.rels"), "Id=\"([^\"]+)\"");
     for (const std::string& id : All(body, "r:(?:id|embed)=\"([^\"]+)\""))
         EXPECT_TRUE(ids.count(id)) << id;
     const std::set<std::string> bookmarks =
@@ -151,25 +150,26 @@ TEST_F(SamplePackage, TheBodyNamesOnlyWhatExists) {
     for (const std::string& id : drawings) EXPECT_EQ(drawings.count(id), 1u) << id;
 }
 
-TEST_F(SamplePackage, PagesCarryTheProjectAndTheirNumbers) {
-    EXPECT_NE(parts_.at("word/header1.xml").find("某化工厂检修平台 &lt;3#&gt; &amp; \"B\" 区"),
-              std::string::npos);
-    const std::string& footer = parts_.at("word/footer1.xml");
+TEST(SamplePackage, PagesCarryTheProjectAndTheirNumbers) {
+    EXPECT_NE(
+        SampleParts().at("word/header1.xml").find("某化工厂检修平台 &lt;3#&gt; &amp; \"B\" 区"),
+        std::string::npos);
+    const std::string& footer = SampleParts().at("word/footer1.xml");
     EXPECT_NE(footer.find("第 </w:t>"), std::string::npos);
     EXPECT_NE(footer.find("w:instr=\" PAGE \""), std::string::npos);
     EXPECT_NE(footer.find("w:instr=\" NUMPAGES \""), std::string::npos);
-    const std::string& body = parts_.at("word/document.xml");
+    const std::string& body = SampleParts().at("word/document.xml");
     EXPECT_NE(body.find("<w:pgSz w:w=\"11906\" w:h=\"16838\"/>"), std::string::npos);
     EXPECT_NE(body.find("w:top=\"850\" w:right=\"850\" w:bottom=\"794\" w:left=\"850\""),
               std::string::npos);
-    EXPECT_NE(parts_.at("word/settings.xml").find("<w:updateFields w:val=\"true\"/>"),
+    EXPECT_NE(SampleParts().at("word/settings.xml").find("<w:updateFields w:val=\"true\"/>"),
               std::string::npos);
     EXPECT_NE(body.find(" TOC \\o \"1-1\" \\h \\z \\u "), std::string::npos);
 }
 
-TEST_F(SamplePackage, KeepsTheLogoAndTheBooksParts) {
-    EXPECT_EQ(parts_.at("word/media/image1.png"), Logo());
-    const std::string& body = parts_.at("word/document.xml");
+TEST(SamplePackage, KeepsTheLogoAndTheBooksParts) {
+    EXPECT_EQ(SampleParts().at("word/media/image1.png"), Logo());
+    const std::string& body = SampleParts().at("word/document.xml");
     // Every formula of a bay an equation: 18 on lines of their own (a continuation line its
     // own), 3 within a line; two bays.
     std::size_t equations = 0;
@@ -178,7 +178,7 @@ TEST_F(SamplePackage, KeepsTheLogoAndTheBooksParts) {
     EXPECT_EQ(equations, 2u * 21u);
     EXPECT_NE(body.find("<w:pStyle w:val=\"Heading1\"/>"), std::string::npos);
     EXPECT_NE(body.find("<w:color w:val=\"C00000\"/>"), std::string::npos);
-    const std::string& styles = parts_.at("word/styles.xml");
+    const std::string& styles = SampleParts().at("word/styles.xml");
     for (const char* style : {"heading 1", "heading 2", "heading 3", "Normal", "toc 1"})
         EXPECT_NE(styles.find(std::string("<w:name w:val=\"") + style + "\"/>"), std::string::npos)
             << style;
