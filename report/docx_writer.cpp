@@ -196,16 +196,12 @@ struct DocxWriter::Package {
         endsInTable = false;
     }
 
-    void OpenTable(std::string_view style, int width, bool autoWidth,
-                   const std::vector<int>& columns) {
+    void OpenTable(std::string_view style, int width, const std::vector<int>& columns) {
         xml.Open("w:tbl");
         xml.Open("w:tblPr");
         xml.Empty("w:tblStyle", {{"w:val", style}});
-        if (autoWidth)
-            xml.Empty("w:tblW", {{"w:w", "0"}, {"w:type", "auto"}});
-        else
-            xml.Empty("w:tblW", {{"w:w", std::to_string(width)}, {"w:type", "dxa"}});
-        xml.Empty("w:tblLayout", {{"w:type", autoWidth ? "autofit" : "fixed"}});
+        xml.Empty("w:tblW", {{"w:w", std::to_string(width)}, {"w:type", "dxa"}});
+        xml.Empty("w:tblLayout", {{"w:type", "fixed"}});
         xml.Empty("w:tblLook", {{"w:val", "0000"},
                                 {"w:firstRow", "0"},
                                 {"w:lastRow", "0"},
@@ -239,12 +235,13 @@ struct DocxWriter::Package {
             count = std::max(count, spans);
         }
         const bool compact = table.look == TableLook::Compact;
-        // A compact table takes the width of its numbers, about 20 mm a column to begin with,
-        // within the room it has.
-        const int compactColumn = std::min(Twips(20), width / std::max(1, static_cast<int>(count)));
+        // A compact table is as wide as its numbers need, 22 mm a column, within the room it has.
+        const int compactColumn = std::min(Twips(22), width / std::max(1, static_cast<int>(count)));
         const std::vector<int> columns =
             compact ? std::vector<int>(count, compactColumn) : Shares(table.columns, count, width);
-        OpenTable("BookTable", width, compact, columns);
+        int tableWidth = 0;
+        for (const int column : columns) tableWidth += column;
+        OpenTable("BookTable", tableWidth, columns);
         bool first = true;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             const Row& row = table.rows[r];
@@ -265,10 +262,7 @@ struct DocxWriter::Package {
                     cellWidth += columns[column];
                 xml.Open("w:tc");
                 xml.Open("w:tcPr");
-                if (compact)
-                    xml.Empty("w:tcW", {{"w:w", "0"}, {"w:type", "auto"}});
-                else
-                    xml.Empty("w:tcW", {{"w:w", std::to_string(cellWidth)}, {"w:type", "dxa"}});
+                xml.Empty("w:tcW", {{"w:w", std::to_string(cellWidth)}, {"w:type", "dxa"}});
                 if (cell.span > 1) xml.Empty("w:gridSpan", {{"w:val", std::to_string(cell.span)}});
                 if (row.look == RowLook::Sum) {
                     xml.Open("w:tcBorders");
@@ -328,7 +322,7 @@ struct DocxWriter::Package {
         for (int& column : columns)
             if (column == 0)
                 column = flexible ? std::max(0, width - fixed) / static_cast<int>(flexible) : 0;
-        OpenTable("SideBySide", width, false, columns);
+        OpenTable("SideBySide", width, columns);
         xml.Open("w:tr");
         xml.Open("w:trPr");
         xml.Empty("w:cantSplit");
