@@ -16,14 +16,16 @@ BayLoads LoadsOf(const BayInput& bay, const Stiffener& section) {
                    .gamma0 = ImportanceFactor(bay.basis, bay.safetyClass)};
     if (bay.basis != DesignBasis::Current) return loads;
     if (!bay.deadIncludesSelfWeight) {
-        const double area = std::visit(
-            [](const auto& kind) {
-                if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, FlatBar>)
-                    return Checked(kind.height) * kind.thickness;
-                else
-                    return 100.0 * Checked(kind.A);
-            },
-            section).value();
+        const double area =
+            std::visit(
+                [](const auto& kind) {
+                    if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, FlatBar>)
+                        return Checked(kind.height) * kind.thickness;
+                    else
+                        return 100.0 * Checked(kind.A);
+                },
+                section)
+                .value();
         loads.addedSelfWeight = SelfWeight(bay.thickness.mm, bay.spacing, area);
         loads.deadTotal = Compute(Quantity::SelfWeight, [&] {
                               return Checked(bay.dead) + loads.addedSelfWeight;
@@ -41,13 +43,13 @@ BayLoads LoadsOf(const BayInput& bay, const Stiffener& section) {
 StiffenerLoads StiffenerLoadsOf(const BayLoads& loads, const DeckPlateResult& plate) {
     if (plate.basis != DesignBasis::Current) return {plate.q, plate.qk, loads.live};
     const Checked D = loads.deadTotal, P = loads.live, kD = loads.supportDead,
-                  kP = loads.supportLive, gammaG = plate.factors.dead,
-                  gammaQ = plate.factors.live, gamma0 = loads.gamma0;
-    return {Compute(Quantity::DesignLoad,
-                    [&] { return gamma0 * (gammaG * kD * D + gammaQ * kP * P); })
-                .value(),
-            Compute(Quantity::StandardLoad, [&] { return kD * D + kP * P; }).value(),
-            Compute(Quantity::StandardLoad, [&] { return kP * P; }).value()};
+                  kP = loads.supportLive, gammaG = plate.factors.dead, gammaQ = plate.factors.live,
+                  gamma0 = loads.gamma0;
+    return {
+        Compute(Quantity::DesignLoad, [&] { return gamma0 * (gammaG * kD * D + gammaQ * kP * P); })
+            .value(),
+        Compute(Quantity::StandardLoad, [&] { return kD * D + kP * P; }).value(),
+        Compute(Quantity::StandardLoad, [&] { return kP * P; }).value()};
 }
 
 PointLoadPlateResult PointLoadPlateOf(const BayInput& bay, const BayLoads& loads,
@@ -98,19 +100,19 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     c.plate = PlateCheck(bay, c.loads);
     done(BayStage::Plate);
     c.loads.stiffener = StiffenerLoadsOf(c.loads, c.plate);
-    c.stiffener = StiffenerBeam(t, c.loads.stiffener, bay.span, bay.spacing, section, bay.basis,
-                                bay.steel);
+    c.stiffener =
+        StiffenerBeam(t, c.loads.stiffener, bay.span, bay.spacing, section, bay.basis, bay.steel);
     done(BayStage::Stiffener);
     AddSelfWeight(c.stiffener, t, bay.spacing);
     done(BayStage::SelfWeight);
     c.plateStrength = PlateStrengthVerdict(c.plate.shown.stress.Rounded(), c.plate.f);
     judged(Check::PlateStrength);
-    c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.shown.stress.Rounded(), c.stiffener.f);
+    c.stiffenerStrength =
+        StiffenerStrengthVerdict(c.stiffener.shown.stress.Rounded(), c.stiffener.f);
     judged(Check::StiffenerStrength);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
     judged(Check::PlateDeflection);
-    c.stiffenerDeflection =
-        StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection, bay.basis);
+    c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection, bay.basis);
     judged(Check::StiffenerDeflection);
     const bool current = bay.basis == DesignBasis::Current;
     if (current) {
@@ -122,6 +124,11 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
         judged(Check::StiffenerShear);
         c.outstand = CheckOutstand(section, c.stiffener.epsilonK);
         judged(Check::StiffenerOutstand);
+        c.weld = CheckWeld(bay.weld, c.shear->force, t, c.stiffener, StiffenerThickness(section),
+                           bay.steel);
+        judged(Check::WeldStrength);
+        c.weldDetailing = CheckWeldDetailing(*c.weld, t, StiffenerThickness(section));
+        judged(Check::WeldDetail);
     }
     if (!bay.pointLoad) return c;
 
@@ -134,8 +141,10 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     p.stiffener = PointLoadStiffener(load, c.loads.deadTotal, t, bay.spacing, bay.span, c.plate,
                                      c.stiffener, c.loads.supportDead);
     if (current) {
-        p.shear = StiffenerShear(PointLoadShear(bay, c.loads, p, c.plate), t, section,
-                                 c.stiffener, /*pointLoad=*/true);
+        p.shear = StiffenerShear(PointLoadShear(bay, c.loads, p, c.plate), t, section, c.stiffener,
+                                 /*pointLoad=*/true);
+        p.weld = CheckWeld(bay.weld, p.shear->force, t, c.stiffener, StiffenerThickness(section),
+                           bay.steel, /*pointLoad=*/true);
     }
     done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.shown.stress.Rounded(), p.plate.f);
@@ -150,6 +159,7 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
         PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection, bay.basis);
     judged(Check::PointLoadStiffenerDeflection);
     if (p.shear) judged(Check::PointLoadStiffenerShear);
+    if (p.weld) judged(Check::PointLoadWeldStrength);
     return c;
 }
 
@@ -162,9 +172,9 @@ BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer) {
 PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo) {
     PlateChecks checks;
     if (const auto& load = bay.pointLoad) {
-        checks.influence = memo ? memo->Of(bay.spacing, bay.span, load->across, load->along)
-                                : PatchLoadInfluence(bay.spacing, bay.span, load->across,
-                                                     load->along);
+        checks.influence =
+            memo ? memo->Of(bay.spacing, bay.span, load->across, load->along)
+                 : PatchLoadInfluence(bay.spacing, bay.span, load->across, load->along);
     }
     return checks;
 }

@@ -14,6 +14,7 @@
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
 #include "calc/stiffener_shear.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 
@@ -43,7 +44,9 @@ struct BayCheck {
     DeflectionVerdict stiffenerDeflection;
     std::optional<DeflectionVerdict> stiffenerLiveDeflection = std::nullopt;  ///< current basis
     std::optional<ShearCheck> shear = std::nullopt;                           ///< current basis
-    std::optional<OutstandCheck> outstand = std::nullopt;    ///< current basis
+    std::optional<OutstandCheck> outstand = std::nullopt;                     ///< current basis
+    std::optional<WeldCheck> weld = std::nullopt;                             ///< current basis
+    std::optional<WeldDetailingCheck> weldDetailing = std::nullopt;                ///< current basis
     std::optional<PointLoadCheck> pointLoad = std::nullopt;  ///< when the bay has a point load
 
     /// Whether no check the bay has is exceeded (checks.h lists them).

@@ -14,6 +14,7 @@
 #include "calc/point_load.h"
 #include "calc/steel_grade.h"
 #include "calc/stiffener.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 
@@ -96,6 +97,7 @@ struct BayInput {
     /// not, the checks add it.
     bool deadIncludesSelfWeight = false;
     SafetyClass safetyClass = SafetyClass::Second;  ///< current basis: gives γ0
+    Weld weld{};  ///< current basis: the weld between the plate and the stiffener
 
     friend bool operator==(const BayInput&, const BayInput&) = default;
 };

@@ -27,8 +27,9 @@ struct StrengthBand {
 };
 /// A structural steel grade of the current basis: its nominal yield strength fy (which gives
 /// εk = √(235 / fy)), the standard it is rolled to, and its bands of Table 4.4.1 by the thickness
-/// of the part. A part thicker than the last band keeps that band's values (the platforms' plates
-/// and stiffeners are far thinner).
+/// of the part; and the electrode that matches it for a fillet weld with that weld's strength
+/// f_f^w (GB 50017-2017 Table 4.4.5). A part thicker than the last band is refused (the
+/// platforms' plates and stiffeners are far thinner).
 struct SteelGradeValues {
     const char* name;      ///< "Q355"
     const char* standard;  ///< "GB/T 1591-2018"
@@ -37,14 +38,16 @@ struct SteelGradeValues {
     /// Whether the bands were checked against a public copy of Table 4.4.1; the others are the
     /// table as commonly quoted (docs/engineering-basis.md).
     bool confirmed;
+    const char* electrode;  ///< "E43"
+    double weldStrength;    ///< f_f^w, N/mm²
 };
 // clang-format off
 inline constexpr std::array<SteelGradeValues, 5> kSteelGrades{{
-    {"Q235", "GB/T 700-2006",  235, {{{16, 215, 125}, {40, 205, 120}, {100, 200, 115}}}, true},
-    {"Q355", "GB/T 1591-2018", 355, {{{16, 305, 175}, {40, 295, 170}, {63, 290, 165}}}, true},
-    {"Q390", "GB/T 1591-2018", 390, {{{16, 345, 200}, {40, 330, 190}, {63, 310, 180}}}, false},
-    {"Q420", "GB/T 1591-2018", 420, {{{16, 375, 215}, {40, 355, 205}, {63, 320, 185}}}, false},
-    {"Q460", "GB/T 1591-2018", 460, {{{16, 410, 235}, {40, 390, 225}, {63, 355, 205}}}, false},
+    {"Q235", "GB/T 700-2006",  235, {{{16, 215, 125}, {40, 205, 120}, {100, 200, 115}}}, true,  "E43", 160},
+    {"Q355", "GB/T 1591-2018", 355, {{{16, 305, 175}, {40, 295, 170}, {63, 290, 165}}}, true,  "E50", 200},
+    {"Q390", "GB/T 1591-2018", 390, {{{16, 345, 200}, {40, 330, 190}, {63, 310, 180}}}, false, "E50", 200},
+    {"Q420", "GB/T 1591-2018", 420, {{{16, 375, 215}, {40, 355, 205}, {63, 320, 185}}}, false, "E55", 220},
+    {"Q460", "GB/T 1591-2018", 460, {{{16, 410, 235}, {40, 390, 225}, {63, 355, 205}}}, false, "E55", 220},
 }};
 // clang-format on
 /// The yield strength εk is taken against: εk = √(kReferenceYield / fy) (GB 50017-2017 §3.5.1).
@@ -157,14 +160,36 @@ struct ContinuousEnvelope {
                                             ///< loaded), 0.121 (live on the spans beside B)
     double deflectionDead, deflectionLive;  ///< end span's w·E·I / (q·l⁴): 0.00677 (three spans,
                                             ///< all loaded), 0.00990 (spans 1 and 3 loaded)
-    double supportDead, supportLive;        ///< the first interior support's reaction / (q·l):
-                                            ///< 1.143 (all loaded), 1.223 (live patterned)
+    double supportDead, supportLive;  ///< the first interior support's reaction / (q·l):
+                                      ///< 1.143 (all loaded), 1.223 (live patterned)
 };
-inline constexpr ContinuousEnvelope kContinuousEnvelope{0.107, 0.121, 0.00677,
+inline constexpr ContinuousEnvelope kContinuousEnvelope{0.107,   0.121, 0.00677,
                                                         0.00990, 1.143, 1.223};
 /// 12·(1 − ν²) for ν = 0.3: a plate strip's flexural rigidity is E·t³ / (12·(1 − ν²)) per unit
 /// width, so a beam's deflection coefficient times it gives the plate strip's β.
 inline constexpr double kPlateRigidityFactor = 10.92;
+
+// The fillet weld between the deck plate and a stiffener (GB 50017-2017 §11.2.2, §11.3.5,
+// §11.3.8).
+
+/// A fillet weld's throat over its leg: he = 0.7·hf.
+inline constexpr double kFilletThroat = 0.7;
+/// One band of Table 11.3.5: the least leg hf for a thicker part up to a thickness, mm.
+struct WeldLegBand {
+    double upToThickness;
+    double leastLeg;
+};
+inline constexpr std::array<WeldLegBand, 3> kLeastWeldLegs{{{6, 3}, {12, 5}, {20, 6}}};
+/// The least leg above the last band, mm.
+inline constexpr double kLeastWeldLegAbove = 8;
+/// An intermittent weld's segment: at least 10·hf and 50 mm long, its effective length at least
+/// 8·hf and 40 mm (§11.3.5); the clear gap between segments at most 15 times the thinner part
+/// joined, a compression element's rule (§11.3.8).
+inline constexpr double kLeastSegmentLegs = 10;
+inline constexpr double kLeastSegment = 50;
+inline constexpr double kLeastEffectiveLegs = 8;
+inline constexpr double kLeastEffectiveLength = 40;
+inline constexpr double kWidestGapThicknesses = 15;
 
 // The point load of a work platform or walkway: GB/T 17888.2-2020 (identical to ISO 14122-2:2016)
 // as secondary sources quote it; the clause number is not confirmed.

@@ -28,10 +28,10 @@ DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, doubl
     r.qk = qk.value();
 
     if (continuous) {
-        r.coefficients = current ? ContinuousEnvelopeCoefficients()
-                                 : PlateCoefficientChoice{kContinuousPlate.alpha,
-                                                          kContinuousPlate.beta,
-                                                          CoefficientSource::Continuous, 0.0};
+        r.coefficients = current
+                             ? ContinuousEnvelopeCoefficients()
+                             : PlateCoefficientChoice{kContinuousPlate.alpha, kContinuousPlate.beta,
+                                                      CoefficientSource::Continuous, 0.0};
     } else {
         r.coefficients =
             Compute(Quantity::PlateAspectRatio, [&] { return PlateCoefficients(b, a, basis); });

@@ -20,8 +20,8 @@ struct DeckPlateShown {
 struct DeckPlateResult {
     DesignBasis basis = DesignBasis::Legacy;
     SteelGrade steel = SteelGrade::Q235;
-    LoadFactors factors;                  ///< γG, γQ of q
-    double gamma0 = 1;                    ///< the structural importance factor of q
+    LoadFactors factors;  ///< γG, γQ of q
+    double gamma0 = 1;    ///< the structural importance factor of q
     /// Design load, kN/m²: P·γQ + D·γG under the legacy basis, γ0·(γG·D + γQ·P) under the current.
     double q = 0;
     double qk = 0;                        ///< standard load D + P, kN/m²

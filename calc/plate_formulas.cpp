@@ -44,7 +44,8 @@ Checked EnvelopeMoment(const PlateCoefficientChoice& c, Checked gammaG, Checked 
 Checked EnvelopeDeflection(const PlateCoefficientChoice& c, Checked dead, Checked live,
                            Checked spacing, Checked thickness) {
     const Checked modulus = kSteelModulus;
-    const Checked loads = kPlateRigidityFactor * (Checked(c.beta) * dead + Checked(c.betaLive) * live);
+    const Checked loads =
+        kPlateRigidityFactor * (Checked(c.beta) * dead + Checked(c.betaLive) * live);
     return loads * Power(spacing, 4) / (modulus * Power(thickness, 3)) / 1000.0;
 }
 

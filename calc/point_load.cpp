@@ -216,7 +216,7 @@ StrengthVerdict PointLoadStiffenerStrengthVerdict(double displayedStress, double
 }
 
 DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection,
-                                                     DesignBasis basis) {
+                                                      DesignBasis basis) {
     const double limit = StiffenerDeflectionLimit(basis);
     const std::string suffix = "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
     return detail::JudgeDeflection(span, deflection, limit,

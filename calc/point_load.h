@@ -18,6 +18,7 @@
 #include "calc/stiffener.h"
 #include "calc/stiffener_shear.h"
 #include "calc/verdict.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 
@@ -149,6 +150,8 @@ struct PointLoadCheck {
     /// Under the current basis: the stiffener's shear with the force standing at the support,
     /// V = γG·D·a·L/2 + γQ·F.
     std::optional<ShearCheck> shear = std::nullopt;
+    /// Under the current basis: the weld under that shear.
+    std::optional<WeldCheck> weld = std::nullopt;
 
     /// Whether the patch as given is larger than the plate panel a × L and acts cut to it
     /// (plate.across × plate.along).

@@ -37,6 +37,8 @@ enum class Quantity {
     PointLoadStiffenerShear,
     StiffenerLiveDeflection,
     StiffenerLiveDeflectionRatio,
+    WeldStress,
+    PointLoadWeldStress,
 };
 
 /// English name, e.g. "plate stress".

@@ -99,8 +99,8 @@ StiffenerResult StiffenerBeam(double thickness, const StiffenerLoads& loads, dou
         Compute(Quantity::StiffenerMoment, [&] { return Power(L, 2) * (a / 1000.0 * Q) / 8.0; });
     // 5·q·a·L⁴ / (384·E·Ix) under a surface load on one spacing.
     const auto beamDeflection = [&](Checked load) {
-        return Power(L, 4) * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) /
-               1000.0 / Ix;
+        return Power(L, 4) * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
+               Ix;
     };
     const Checked deflection =
         Compute(Quantity::StiffenerDeflection, [&] { return beamDeflection(Qk); });
@@ -110,10 +110,9 @@ StiffenerResult StiffenerBeam(double thickness, const StiffenerLoads& loads, dou
     const bool slender = SlenderPlateFlange(thickness, spacing, epsilonK, basis);
     const double topGamma = slender ? kNoPlasticAdaptation : kTopFaceGamma;
     const Checked bottomGamma = slender ? Checked(kNoPlasticAdaptation) : s.gamma;
-    const Checked top =
-        Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / topGamma / Ix; });
-    const Checked bottom = Compute(Quantity::StiffenerStress,
-                                   [&] { return (t + s.H - Yo) * Ms / bottomGamma / Ix; });
+    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / topGamma / Ix; });
+    const Checked bottom =
+        Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / bottomGamma / Ix; });
     const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);
 
     StiffenerResult r;
@@ -200,11 +199,9 @@ DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection, Des
 DeflectionVerdict StiffenerLiveDeflectionVerdict(double span, double deflection) {
     constexpr double limit = kStiffenerLiveDeflectionLimit;
     // No live load bends the stiffener not at all: nothing to judge, and no ratio.
-    if (deflection == 0.0)
-        return {false, 0.0, "加劲肋活载挠度满足要求", limit, span / limit};
+    if (deflection == 0.0) return {false, 0.0, "加劲肋活载挠度满足要求", limit, span / limit};
     const std::string suffix = "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
-    return detail::JudgeDeflection(span, deflection, limit,
-                                   Quantity::StiffenerLiveDeflectionRatio,
+    return detail::JudgeDeflection(span, deflection, limit, Quantity::StiffenerLiveDeflectionRatio,
                                    {"★加劲肋活载挠度", suffix, "加劲肋活载挠度满足要求"});
 }
 

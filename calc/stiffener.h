@@ -66,11 +66,11 @@ struct StiffenerResult {
     /// Whether the plate beside the stiffener is an outstand beyond S3 (current basis, a spacing
     /// above 26·t·εk): the composite section then takes γx = 1.0 at both fibres.
     bool slenderFlange = false;
-    double topGamma = 0;            ///< γx of the plate's top face
-    double bottomGamma = 0;         ///< γx of the stiffener's lower edge
-    double Ms = 0;                  ///< bending moment
-    double deflection = 0;          ///< δs
-    double liveDeflection = 0;      ///< δs under the live load alone
+    double topGamma = 0;        ///< γx of the plate's top face
+    double bottomGamma = 0;     ///< γx of the stiffener's lower edge
+    double Ms = 0;              ///< bending moment
+    double deflection = 0;      ///< δs
+    double liveDeflection = 0;  ///< δs under the live load alone
     double stressTop = 0, stressBottom = 0;
     double stress = 0;  ///< σs, the larger extreme-fibre stress, ≥ 0, rounded to 2 decimals
     double f = kStressLimit;  ///< strength limit of the stiffener, N/mm²

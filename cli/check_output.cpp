@@ -15,8 +15,25 @@ constexpr std::string_view kSurfaceLoad = "kN/m²";
 constexpr std::string_view kMoment = "kN·m";
 constexpr std::string_view kStress = "N/mm²";
 
+// The rule a weld's detailing breaks, as --json names it; null for none.
+nlohmann::json DetailingRuleKey(WeldRule rule) {
+    switch (rule) {
+        case WeldRule::LegTooSmall:
+            return "leg_size";
+        case WeldRule::SegmentTooShort:
+            return "segment_length";
+        case WeldRule::EffectiveTooShort:
+            return "effective_length";
+        case WeldRule::GapTooWide:
+            return "clear_gap";
+        case WeldRule::None:
+            break;
+    }
+    return nullptr;
+}
+
 // Where `check`'s text gives each verdict: under the values of its group, in this order.
-enum class TextGroup { Plate, Stiffener, ShearAndOutstand, PointLoad };
+enum class TextGroup { Plate, Stiffener, ShearAndOutstand, Weld, PointLoad };
 struct VerdictPlace {
     Check check;
     TextGroup group;
@@ -29,11 +46,14 @@ constexpr VerdictPlace kVerdictPlaces[] = {
     {Check::StiffenerLiveDeflection, TextGroup::ShearAndOutstand},
     {Check::StiffenerShear, TextGroup::ShearAndOutstand},
     {Check::StiffenerOutstand, TextGroup::ShearAndOutstand},
+    {Check::WeldStrength, TextGroup::Weld},
+    {Check::WeldDetail, TextGroup::Weld},
     {Check::PointLoadPlateStrength, TextGroup::PointLoad},
     {Check::PointLoadPlateDeflection, TextGroup::PointLoad},
     {Check::PointLoadStiffenerStrength, TextGroup::PointLoad},
     {Check::PointLoadStiffenerDeflection, TextGroup::PointLoad},
     {Check::PointLoadStiffenerShear, TextGroup::PointLoad},
+    {Check::PointLoadWeldStrength, TextGroup::PointLoad},
 };
 static_assert(std::size(kVerdictPlaces) == kCheckCount, "a place for every check's verdict");
 
@@ -61,6 +81,22 @@ nlohmann::json VerdictJson(const CheckRow& row, const BayCheck& check) {
     }
     if (row.aspect == "live_deflection")
         json.update({{"value", row.value(check)}, {"limit", row.limit(check)}});
+    if (row.aspect == "weld") {
+        const WeldCheck& weld =
+            row.loadCase == LoadCase::PointLoad ? *check.pointLoad->weld : *check.weld;
+        json.update({{"arrangement", ArrangementKey(weld.arrangement)},
+                     {"size", weld.size},
+                     {"segment", weld.segments ? nlohmann::json(weld.segments->length) : nullptr},
+                     {"pitch", weld.segments ? nlohmann::json(weld.segments->pitch) : nullptr},
+                     {"throat", weld.throat},
+                     {"shear_flow", weld.shearFlow},
+                     {"stress", weld.stress},
+                     {"limit", weld.limit}});
+    }
+    if (row.aspect == "weld_detailing")
+        json.update({{"rule", DetailingRuleKey(check.weldDetailing->broken)},
+                     {"required", row.limit(check)},
+                     {"actual", row.value(check)}});
     if (row.aspect == "shear")
         json.update({{"force", row.force(check)},
                      {"stress", row.value(check)},
@@ -103,10 +139,12 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c) {
     };
 }
 
-// Where a check's member is in the JSON: "plate", "stiffener", under "point_load" for its case.
+// Where a check's member is in the JSON: "plate", "stiffener", under "point_load" for its case;
+// the weld's checks stand at the top (or the point load's) as objects of their own.
 nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
-    const char* member = check.member == Member::Plate ? "plate" : "stiffener";
-    return check.loadCase == LoadCase::PointLoad ? json["point_load"][member] : json[member];
+    nlohmann::json& loadCase = check.loadCase == LoadCase::PointLoad ? json["point_load"] : json;
+    if (check.member == Member::Weld) return loadCase;
+    return loadCase[check.member == Member::Plate ? "plate" : "stiffener"];
 }
 
 }  // namespace
@@ -158,6 +196,12 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
              "");
         Hints(out, TextGroup::ShearAndOutstand, check);
     }
+    if (const auto& weld = check.weld) {
+        out << "焊缝（" << WeldDescriptionZh(*weld) << "，" << ElectrodeOf(check.plate.steel)
+            << "）\n";
+        line("焊缝应力", PrintText(weld->shown), kStress);
+        Hints(out, TextGroup::Weld, check);
+    }
     if (check.pointLoad) {
         const PointLoadCheck& c = *check.pointLoad;
         out << "集中荷载 " << PlainNumberText(c.load.force) << " kN，作用面 "
@@ -169,6 +213,7 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
         line("加劲肋应力", PrintText(c.stiffener.shown.stress), kStress);
         line("加劲肋挠度", PrintText(c.stiffener.shown.deflection), "mm");
         if (c.shear) line("加劲肋剪应力", PrintText(c.shear->shown), kStress);
+        if (c.weld) line("焊缝应力", PrintText(c.weld->shown), kStress);
         Hints(out, TextGroup::PointLoad, check);
     }
     out << "利用率（1 为限值）\n";
@@ -235,8 +280,11 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
     for (const CheckRow& row : Checks()) {
         if (!utilisation.Has(row.id)) continue;
         nlohmann::json& member = MemberJson(json, row);
-        member[VerdictKey(row)] = VerdictJson(row, check);
-        member["utilisation"][std::string(row.aspect)] = utilisation[row.id];
+        nlohmann::json& verdict = member[VerdictKey(row)] = VerdictJson(row, check);
+        if (row.member == Member::Weld)
+            verdict["utilisation"] = utilisation[row.id];
+        else
+            member["utilisation"][std::string(row.aspect)] = utilisation[row.id];
     }
     return json;
 }

@@ -150,8 +150,9 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         out << "  " << RowOf(c.utilisation.GoverningCheck()).key << '\n';
     };
     // "all four checks", "all six checks" …: every check a candidate had.
-    constexpr const char* kNumbers[] = {"",    "one",   "two",   "three", "four", "five",
-                                        "six", "seven", "eight", "nine",  "ten",  "eleven"};
+    constexpr const char* kNumbers[] = {
+        "",     "one", "two",    "three",  "four",     "five",     "six",     "seven",  "eight",
+        "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen"};
     static_assert(std::size(kNumbers) > kCheckCount);
     const std::string checks =
         "all " +

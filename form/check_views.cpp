@@ -16,6 +16,8 @@ constexpr CheckView kCheckViews[] = {
      StiffenerLiveDeflectionVerdict},
     {Check::StiffenerShear, ShearFrame, ShearStress, std::nullopt, StiffenerShearVerdict},
     {Check::StiffenerOutstand, ShearFrame, Outstand, OutstandLimit, StiffenerOutstandVerdict},
+    {Check::WeldStrength, WeldFrame, WeldStress, std::nullopt, WeldVerdict},
+    {Check::WeldDetail, WeldFrame, std::nullopt, std::nullopt, WeldDetailingVerdict},
     {Check::PointLoadPlateStrength, PointLoadFrame, PointLoadPlateStress, std::nullopt,
      PointLoadPlateStrengthVerdict},
     {Check::PointLoadPlateDeflection, PointLoadFrame, PointLoadPlateDeflection, std::nullopt,
@@ -26,6 +28,7 @@ constexpr CheckView kCheckViews[] = {
      std::nullopt, PointLoadStiffenerDeflectionVerdict},
     {Check::PointLoadStiffenerShear, PointLoadFrame, PointLoadShear, std::nullopt,
      PointLoadShearVerdict},
+    {Check::PointLoadWeldStrength, PointLoadFrame, PointLoadWeldStress, std::nullopt, PointLoadWeldVerdict},
 };
 
 constexpr bool ViewsFollowTheChecks() {

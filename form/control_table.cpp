@@ -121,7 +121,7 @@ constexpr ControlRow kControls[] = {
     // row by row, and their verdicts. All hidden until the menu item shows the group; the
     // heading and the verdict lines until a Verify writes them. The stiffener's shear (current
     // basis) is a result row of its own and the last verdict line: kCurrentBasisRows.
-    {PointLoadFrame,                      "Frame6",   Frame,        Window,          8175,   120,  7935,  2895, "集中荷载", kHidden},
+    {PointLoadFrame,                      "Frame6",   Frame,        Window,          8175,   120,  7935,  3135, "集中荷载", kHidden},
     {PointLoadForceCaption,               "Label44",  Label,        PointLoadFrame,   240,   240,  1335,   255, "集中荷载(kN)：", kHidden},
     {PointLoadForce,                      "Text14",   TextBox,      PointLoadFrame,  1560,   225,   855,   270, "1.5", kHidden},
     {PatchCaption,                        "Label45",  Label,        PointLoadFrame,  2880,   240,  1155,   255, "作用面(mm)：", kHidden},
@@ -152,12 +152,35 @@ constexpr ControlRow kControls[] = {
     {PointLoadShear,                      "Text24",   TextBox,      PointLoadFrame,  1560,  1215,   855,   270, " ", kHidden},
     {PointLoadShearUnit,                  "Label69",  Label,        PointLoadFrame,  2460,  1230,   495,   255, "N/mm2", kHidden},
     {PointLoadShearVerdict,               "Label70",  Label,        PointLoadFrame,  1080,  2505,  6735,   255, " ", kHidden, true, false, kBlue},
+    // The weld under the point load (current basis): beside the shear, and its verdict last.
+    {PointLoadWeldCaption,                "Label82",  Label,        PointLoadFrame,  2880,  1230,  1155,   255, "焊缝应力：", kHidden},
+    {PointLoadWeldStress,                 "Text29",   TextBox,      PointLoadFrame,  4080,  1215,   855,   270, " ", kHidden},
+    {PointLoadWeldStressUnit,             "Label83",  Label,        PointLoadFrame,  4980,  1230,   495,   255, "N/mm2", kHidden},
+    {PointLoadWeldVerdict,                "Label84",  Label,        PointLoadFrame,  1080,  2745,  6735,   255, " ", kHidden, true, false, kBlue},
+
+    // The weld between the plate and the stiffener (current basis): its arrangement, leg size and
+    // an intermittent weld's segments (empty: the least leg the code allows, a continuous weld),
+    // its stress and its verdicts.
+    {WeldFrame,                           "Frame8",   Frame,        Window,          8175,   120,  7935,  1590, "焊缝", kHidden},
+    {WeldArrangementCaption,              "Label74",  Label,        WeldFrame,        240,   240,  1095,   255, "焊缝形式：", kHidden},
+    {WeldArrangement,                     "Combo3",   ComboBox,     WeldFrame,       1320,   225,  1335,   300, "", kHidden},
+    {WeldSizeCaption,                     "Label75",  Label,        WeldFrame,       2760,   240,  1095,   255, "焊脚(mm)：", kHidden},
+    {WeldSize,                            "Text26",   TextBox,      WeldFrame,       3840,   225,   615,   270, "", kHidden},
+    {WeldSegmentCaption,                  "Label76",  Label,        WeldFrame,       4560,   240,  1575,   255, "断续 段长@间距：", kHidden},
+    {WeldSegment,                         "Text27",   TextBox,      WeldFrame,       6240,   225,   975,   270, "", kHidden},
+    {WeldStressCaption,                   "Label77",  Label,        WeldFrame,        240,   570,  1335,   255, "焊缝应力：", kHidden},
+    {WeldStress,                          "Text28",   TextBox,      WeldFrame,       1560,   555,   855,   270, " ", kHidden},
+    {WeldStressUnit,                      "Label78",  Label,        WeldFrame,       2460,   570,   495,   255, "N/mm2", kHidden},
+    {WeldHintHeading,                     "Label79",  Label,        WeldFrame,        240,   930,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {WeldVerdict,                         "Label80",  Label,        WeldFrame,       1080,   930,  6735,   255, " ", kHidden, true, false, kBlue},
+    {WeldDetailingVerdict,                "Label81",  Label,        WeldFrame,       1080,  1170,  6735,   255, " ", kHidden, true, false, kBlue},
 };
 
 constexpr Control kFocusOrder[] = {
     DeadLoad,  LiveLoad,  Thickness, Span,  FlatBarChoice,  AngleChoice,  Spacing,  PlateMoment, PlateDeflection,   PlateStress,  FlatBarHeight,
     AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, LiveDeflection, ShearStress, Outstand, OutstandLimit,
-    PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress, PointLoadShear,
+    WeldArrangement, WeldSize, WeldSegment, WeldStress,
+    PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress, PointLoadShear, PointLoadWeldStress,
     VerifyButton, ExitButton, FlatBarThickness, ReportButton, SimplySupported, Continuous,
 };
 // clang-format on
@@ -189,6 +212,7 @@ struct OptionalGroup {
 };
 constexpr OptionalGroup kOptionalGroups[] = {
     {ShearFrame, [](const FormLayout& layout) { return layout.currentBasis; }},
+    {WeldFrame, [](const FormLayout& layout) { return layout.currentBasis; }},
     {PointLoadFrame, [](const FormLayout& layout) { return layout.pointLoad; }},
 };
 
@@ -200,8 +224,8 @@ struct CurrentBasisBand {
     int top, height;
 };
 constexpr CurrentBasisBand kCurrentBasisRows[] = {
-    {PointLoadFrame, 1215, 330},  // the stiffener's shear under the point load
-    {PointLoadFrame, 2505, 240},  // its verdict
+    {PointLoadFrame, 1215, 330},  // the stiffener's shear and the weld under the point load
+    {PointLoadFrame, 2505, 480},  // their verdicts
 };
 
 // A band starts at the top of a control of its group, the first of its row.

@@ -49,6 +49,12 @@ enum class Control : std::uint8_t {
     PointLoadPlateStrengthVerdict, PointLoadStiffenerDeflectionVerdict,
     PointLoadStiffenerStrengthVerdict,
     PointLoadShearCaption, PointLoadShear, PointLoadShearUnit, PointLoadShearVerdict,
+    PointLoadWeldCaption, PointLoadWeldStress, PointLoadWeldStressUnit, PointLoadWeldVerdict,
+    // 焊缝 (current basis): the weld between the plate and the stiffener, its stress and its
+    // detailing.
+    WeldFrame, WeldArrangementCaption, WeldArrangement, WeldSizeCaption, WeldSize,
+    WeldSegmentCaption, WeldSegment, WeldStressCaption, WeldStress, WeldStressUnit, WeldHintHeading,
+    WeldVerdict, WeldDetailingVerdict,
     Window,  ///< the window itself: the container of the top-level controls, not a table row
 };
 // clang-format on

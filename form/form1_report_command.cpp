@@ -39,7 +39,7 @@ report::ReportSnapshot Form1::Snapshot() const {
     for (const auto& [text, control] : kReportTexts) w.*text = State(control).text;
     for (const CheckView& view : CheckViews()) {
         report::ReportCheck& check = w.checks[static_cast<std::size_t>(view.check)];
-        check.value = State(view.box).text;
+        if (view.box) check.value = State(*view.box).text;
         if (view.limitBox) check.limit = State(*view.limitBox).text;
         check.verdict = State(view.verdict).text;
         // A check the last Verify made (the report prints only those): its symbol and the rule of

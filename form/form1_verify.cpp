@@ -1,5 +1,7 @@
 // The Verify command: reads and vets the inputs, then shows each stage of the bay's check as it
 // completes, so that a fault part-way leaves exactly the earlier stages on show.
+#include <algorithm>
+
 #include "calc/checks.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
@@ -145,7 +147,7 @@ void Form1::Verify() {
         // its box to the normal colour. The plate's line keeps the stress this run wrote there.
         for (const CheckView& view : CheckViews()) {
             if (verdictsShown_[static_cast<std::size_t>(view.check)]) continue;
-            SetExceeded(view.box, false);
+            if (view.box) SetExceeded(*view.box, false);
             if (view.check == Check::PlateDeflection && reached >= BayStage::Plate) continue;
             SetText(view.verdict, std::string(Row(view.verdict).caption));
         }
@@ -159,15 +161,19 @@ void Form1::ShowVerdict(Check check, const BayCheck& c) {
     const CheckRow& row = RowOf(check);
     const CheckView& view = ViewOf(check);
     const CheckOutcome outcome = row.verdict(c);
-    SetText(view.box, DisplayText(row.shown(c)));
+    if (view.box) {
+        SetText(*view.box, DisplayText(row.shown(c)));
+        SetExceeded(*view.box, outcome.exceeded);
+    }
     if (view.limitBox) SetText(*view.limitBox, DisplayText(ShownValue{row.limit(c)}));
-    SetExceeded(view.box, outcome.exceeded);
     SetText(view.verdict, std::string(outcome.text));
     verdictsShown_[static_cast<std::size_t>(check)] = true;
     // An optional group shows its heading and verdict lines once a Verify has written them.
-    if (view.group == ShearFrame) shearVerdictsWritten_ = true;
-    if (view.group == PointLoadFrame) pointLoadVerdictsWritten_ = true;
-    if (view.group == ShearFrame || view.group == PointLoadFrame) ShowGroups();
+    if (OptionalGroupOf(view.verdict) != Window) {
+        if (std::ranges::find(groupsWritten_, view.group) == groupsWritten_.end())
+            groupsWritten_.push_back(view.group);
+        ShowGroups();
+    }
     if (check == Check::StiffenerDeflection) {
         for (Control label :
              {SectionInertiaCaption, SectionAreaCaption, SectionCentroidCaption,

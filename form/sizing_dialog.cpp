@@ -238,8 +238,9 @@ void SizingDialog::RankDesigns() {
 
 void SizingDialog::Show(const sizing::DesignRequest& request, const sizing::DesignResult& result) {
     // How many checks every candidate had, as a Chinese numeral: 四, 六, 八, 十一.
-    constexpr const char* kNumerals[] = {"",   "一", "二", "三", "四", "五",
-                                         "六", "七", "八", "九", "十", "十一"};
+    constexpr const char* kNumerals[] = {"",     "一",   "二",   "三",   "四",  "五",
+                                         "六",   "七",   "八",   "九",   "十",  "十一",
+                                         "十二", "十三", "十四", "十五", "十六"};
     static_assert(std::size(kNumerals) > kCheckCount);
     const std::string checks = kNumerals[std::ranges::count_if(
         Checks(), [&](const CheckRow& c) { return InScope(c, result.Scope()); })];

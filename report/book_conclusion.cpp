@@ -20,6 +20,7 @@ std::string_view Unit(Measure measure) {
         case Measure::Stress:
             return " N/mm²";
         case Measure::Deflection:
+        case Measure::Length:
             return " mm";
         case Measure::Ratio:
             break;

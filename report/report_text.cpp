@@ -43,11 +43,14 @@ constexpr ReportPlace kReportPlaces[] = {
     {Check::StiffenerLiveDeflection, ReportPart::Stiffener},
     {Check::StiffenerShear, ReportPart::Stiffener},
     {Check::StiffenerOutstand, ReportPart::Stiffener},
+    {Check::WeldStrength, ReportPart::Stiffener},
+    {Check::WeldDetail, ReportPart::Stiffener},
     {Check::PointLoadPlateDeflection, ReportPart::PointLoad},
     {Check::PointLoadPlateStrength, ReportPart::PointLoad},
     {Check::PointLoadStiffenerDeflection, ReportPart::PointLoad},
     {Check::PointLoadStiffenerStrength, ReportPart::PointLoad},
     {Check::PointLoadStiffenerShear, ReportPart::PointLoad},
+    {Check::PointLoadWeldStrength, ReportPart::PointLoad},
 };
 static_assert(std::size(kReportPlaces) == kCheckCount, "a place in the report for every check");
 
@@ -59,10 +62,14 @@ void AddChecks(std::vector<std::string>& lines, const ReportSnapshot& w, ReportP
         const CheckRow& row = RowOf(place.check);
         if (place.part != part || !InScope(row, scope)) continue;
         const ReportCheck& c = w.checks[static_cast<std::size_t>(place.check)];
+        if (row.reportLabel.empty()) {
+            lines.push_back(Cat("提示：", c.verdict));
+            continue;
+        }
         std::string value = Cat(row.reportLabel, "");
         if (row.measure == Measure::Ratio) {
-            value += Cat(" ", c.symbol) + Cat("=", c.value) + "        限值" + c.rule + "：" +
-                     c.limit;
+            value +=
+                Cat(" ", c.symbol) + Cat("=", c.value) + "        限值" + c.rule + "：" + c.limit;
         } else {
             value += c.value;
         }
