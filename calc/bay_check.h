@@ -46,7 +46,7 @@ struct BayCheck {
     std::optional<ShearCheck> shear = std::nullopt;                           ///< current basis
     std::optional<OutstandCheck> outstand = std::nullopt;                     ///< current basis
     std::optional<WeldCheck> weld = std::nullopt;                             ///< current basis
-    std::optional<WeldDetailingCheck> weldDetailing = std::nullopt;                ///< current basis
+    std::optional<WeldDetailingCheck> weldDetailing = std::nullopt;           ///< current basis
     std::optional<PointLoadCheck> pointLoad = std::nullopt;  ///< when the bay has a point load
 
     /// Whether no check the bay has is exceeded (checks.h lists them).

@@ -106,7 +106,7 @@ WeldCheck CheckWeld(const Weld& weld, double force, double thickness,
 namespace {
 
 WeldDetailingCheck Broken(WeldRule rule, double required, double actual, std::string_view what,
-                     std::string_view relation) {
+                          std::string_view relation) {
     return {rule,
             required,
             actual,
@@ -119,7 +119,7 @@ WeldDetailingCheck Broken(WeldRule rule, double required, double actual, std::st
 }  // namespace
 
 WeldDetailingCheck CheckWeldDetailing(const WeldCheck& weld, double plateThickness,
-                                 double stiffenerThickness) {
+                                      double stiffenerThickness) {
     const double thinner = std::min(plateThickness, stiffenerThickness);
     const double least = LeastWeldSize(std::max(plateThickness, stiffenerThickness));
     const double hf = weld.size;

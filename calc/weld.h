@@ -119,6 +119,6 @@ struct WeldDetailingCheck {
 
 /// The weld's detailing against §11.3.5 and §11.3.8. thicknesses in mm.
 WeldDetailingCheck CheckWeldDetailing(const WeldCheck& weld, double plateThickness,
-                                 double stiffenerThickness);
+                                      double stiffenerThickness);
 
 }  // namespace deckplate

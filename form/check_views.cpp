@@ -28,7 +28,8 @@ constexpr CheckView kCheckViews[] = {
      std::nullopt, PointLoadStiffenerDeflectionVerdict},
     {Check::PointLoadStiffenerShear, PointLoadFrame, PointLoadShear, std::nullopt,
      PointLoadShearVerdict},
-    {Check::PointLoadWeldStrength, PointLoadFrame, PointLoadWeldStress, std::nullopt, PointLoadWeldVerdict},
+    {Check::PointLoadWeldStrength, PointLoadFrame, PointLoadWeldStress, std::nullopt,
+     PointLoadWeldVerdict},
 };
 
 constexpr bool ViewsFollowTheChecks() {

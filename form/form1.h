@@ -276,7 +276,7 @@ class Form1 {
     std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
     std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
     BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
-    std::optional<BayCheck> lastCheck_;      ///< and its check
+    std::optional<BayCheck> lastCheck_;  ///< and its check
     /// The optional groups whose verdicts a Verify has written: they show whenever the group does.
     std::vector<Control> groupsWritten_;
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running

@@ -79,14 +79,13 @@ std::string BasisSection(const BookContext& book) {
                                                     : "（GB 55001-2021，2022-01-01 起实施）")),
         Row("荷载组合", Cat(LoadCombinationRule(basis), "；挠度按标准组合 q<sub>k</sub> = D + P")),
         Row("钢材", StrengthRule(book)), Row("截面塑性发展系数", GammaRule(book)),
-        Row("挠度限值",
-            Cat("铺板 a/", Number(kPlateDeflectionLimit),
-                "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
-                Number(StiffenerDeflectionLimit(basis)),
-                basis == DesignBasis::Legacy
-                    ? "（程序规定；表 B.1.1 无铺板加劲肋一项）"
-                    : Cat("（表 B.1.1 第 4 项，其他梁），仅活荷载作用下 L/",
-                          Number(kStiffenerLiveDeflectionLimit)))),
+        Row("挠度限值", Cat("铺板 a/", Number(kPlateDeflectionLimit),
+                            "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
+                            Number(StiffenerDeflectionLimit(basis)),
+                            basis == DesignBasis::Legacy
+                                ? "（程序规定；表 B.1.1 无铺板加劲肋一项）"
+                                : Cat("（表 B.1.1 第 4 项，其他梁），仅活荷载作用下 L/",
+                                      Number(kStiffenerLiveDeflectionLimit)))),
         Row("计算模型",
             Cat("铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；三跨及以上连续板按"
                 "连续单向板条取 α = ",
