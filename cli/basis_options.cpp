@@ -2,8 +2,8 @@
 
 #include <ostream>
 
+#include "input/values.h"
 #include "os/shown_text.h"
-#include "schedule/values.h"
 
 namespace deckplate::cli {
 
@@ -11,18 +11,18 @@ BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err,
                       const BasisChoice& otherwise) {
     BasisChoice choice = otherwise;
     if (options.basis)
-        choice.basis = schedule::ParseBasis(*options.basis, {"--basis", BayField::Basis});
+        choice.basis = input::ParseBasis(*options.basis, {"--basis", BayField::Basis});
     if (!options.steel) {
         if (choice.basis == DesignBasis::Legacy) choice.steel = SteelGrade::Q235;
         return choice;
     }
     bool wasQ345 = false;
-    choice.steel = schedule::ParseSteel(*options.steel, {"--steel", BayField::Steel}, &wasQ345);
+    choice.steel = input::ParseSteel(*options.steel, {"--steel", BayField::Steel}, &wasQ345);
     // Q235 is the legacy basis' own grade, as a schedule row of that basis may name it.
     if (choice.basis == DesignBasis::Legacy && choice.steel != SteelGrade::Q235) {
-        throw schedule::ValueError("--steel " + os::ShownText(*options.steel) +
-                                   " needs --basis current: the legacy basis knows Q235 only "
-                                   "(f = 215 for every part)");
+        throw input::ValueError("--steel " + os::ShownText(*options.steel) +
+                                " needs --basis current: the legacy basis knows Q235 only "
+                                "(f = 215 for every part)");
     }
     if (wasQ345) NoteQ345(err);
     return choice;

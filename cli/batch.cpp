@@ -37,13 +37,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         for (const auto& [option, path] :
              {std::pair{"-o", &options.output}, std::pair{"--book", &options.book},
               std::pair{"--books", &options.books}})
-            if (!path->empty()) files.Output(option, schedule::OutputFile(*path, {option}));
+            if (!path->empty()) files.Output(option, input::OutputFile(*path, {option}));
         if (options.project.Any() && options.books.empty() && options.book.empty())
-            throw schedule::ValueError(
+            throw input::ValueError(
                 "the project information goes into calculation books: give --book FILE.html or "
                 "--books DIR with it");
         project = ReadProjectInfo(options.project);
-    } catch (const schedule::ValueError& e) {
+    } catch (const input::ValueError& e) {
         err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     }

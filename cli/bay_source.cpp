@@ -4,8 +4,8 @@
 
 namespace deckplate::cli {
 
+using input::Input;
 using project::SavedBay;
-using schedule::Input;
 
 BaySource::BaySource(const std::optional<std::string>& from)
     : path_(os::ShownWhole(from.value_or(""))) {
@@ -13,7 +13,7 @@ BaySource::BaySource(const std::optional<std::string>& from)
     try {
         file_ = project::ReadBayFile(*from);
     } catch (const project::BayFileError& e) {
-        throw schedule::ValueError("--from " + path_ + ": " + e.what());
+        throw input::ValueError("--from " + path_ + ": " + e.what());
     }
 }
 
@@ -30,7 +30,7 @@ Input BaySource::Giver(bool given, const Input& option, std::string_view key) co
 }
 
 void BaySource::Missing(const Input& option) {
-    throw schedule::ValueError(option.name + " is required, unless --from FILE.deckplate gives it");
+    throw input::ValueError(option.name + " is required, unless --from FILE.deckplate gives it");
 }
 
 Boundary BaySource::BoundaryOf(bool continuous) const {
@@ -45,23 +45,23 @@ BasisChoice BaySource::Basis() const {
 
 StiffenerChoice BaySource::Stiffener(const std::optional<std::string>& flatBar,
                                      const std::optional<std::string>& angle) const {
-    if (flatBar) return schedule::ParseFlatBar(*flatBar, {"--flat-bar", BayField::Stiffener});
-    if (angle) return schedule::ParseAngle(*angle, {"--angle", BayField::Stiffener});
+    if (flatBar) return input::ParseFlatBar(*flatBar, {"--flat-bar", BayField::Stiffener});
+    if (angle) return input::ParseAngle(*angle, {"--angle", BayField::Stiffener});
     if (!file_)
-        throw schedule::ValueError(
+        throw input::ValueError(
             "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
     const SavedBay& bay = file_->bay;
     if (bay.stiffener == project::StiffenerKind::FlatBar) {
         return FlatBar{
-            schedule::Length(bay.flatBarHeight, Key("flat_bar_height", BayField::FlatBarHeight)),
-            schedule::Length(bay.flatBarThickness,
-                             Key("flat_bar_thickness", BayField::FlatBarThickness))};
+            input::Length(bay.flatBarHeight, Key("flat_bar_height", BayField::FlatBarHeight)),
+            input::Length(bay.flatBarThickness,
+                          Key("flat_bar_thickness", BayField::FlatBarThickness))};
     }
     if (bay.angle.empty())
-        throw schedule::ValueError(path_ +
-                                   ": bay.angle: the stiffener is an angle, but none is "
-                                   "picked; give --angle or --flat-bar");
-    return schedule::ParseAngle(bay.angle, Key("angle", BayField::Stiffener));
+        throw input::ValueError(path_ +
+                                ": bay.angle: the stiffener is an angle, but none is "
+                                "picked; give --angle or --flat-bar");
+    return input::ParseAngle(bay.angle, Key("angle", BayField::Stiffener));
 }
 
 std::optional<PointLoad> BaySource::PointLoadOf(const PointLoadOptions& options) const {
@@ -69,14 +69,14 @@ std::optional<PointLoad> BaySource::PointLoadOf(const PointLoadOptions& options)
     if (options.force || !fileHasOne) return ReadPointLoad(options);
     const SavedBay& bay = file_->bay;
     PointLoad load{
-        .force = schedule::PointLoadForce(bay.pointLoad, Key("point_load", BayField::PointLoad))};
+        .force = input::PointLoadForce(bay.pointLoad, Key("point_load", BayField::PointLoad))};
     if (options.patch) {
-        const schedule::Patch patch = ReadPatch(options);
+        const input::Patch patch = ReadPatch(options);
         load.across = patch.across;
         load.along = patch.along;
     } else {
-        load.across = schedule::Length(bay.patchAcross, Key("patch_across", BayField::PatchAcross));
-        load.along = schedule::Length(bay.patchAlong, Key("patch_along", BayField::PatchAlong));
+        load.across = input::Length(bay.patchAcross, Key("patch_across", BayField::PatchAcross));
+        load.along = input::Length(bay.patchAlong, Key("patch_along", BayField::PatchAlong));
     }
     return load;
 }

@@ -10,14 +10,14 @@
 #include "calc/bay_input.h"
 #include "cli/basis_options.h"
 #include "cli/point_load_options.h"
+#include "input/values.h"
 #include "project/bay_file.h"
-#include "schedule/values.h"
 
 namespace deckplate::cli {
 
 class BaySource {
   public:
-    /// Reads the file given --from, if one is. Throws schedule::ValueError naming it.
+    /// Reads the file given --from, if one is. Throws input::ValueError naming it.
     explicit BaySource(const std::optional<std::string>& from);
 
     bool HasFile() const { return file_.has_value(); }
@@ -25,9 +25,9 @@ class BaySource {
     project::ProjectInfo Project() const;
 
     /// The option's value when given, else the file's `key` read by `read`; without either,
-    /// throws schedule::ValueError saying the option is required.
+    /// throws input::ValueError saying the option is required.
     template <class Read>
-    auto Value(const std::optional<std::string>& given, const schedule::Input& option,
+    auto Value(const std::optional<std::string>& given, const input::Input& option,
                std::string project::SavedBay::*box, std::string_view key, Read read) const {
         if (given) return read(*given, option);
         if (!file_) Missing(option);
@@ -38,20 +38,20 @@ class BaySource {
     Boundary BoundaryOf(bool continuous) const;
     /// The file's basis and grade, as ReadBasis takes them when the options name neither.
     BasisChoice Basis() const;
-    /// --flat-bar or --angle, else the file's stiffener. Throws schedule::ValueError.
+    /// --flat-bar or --angle, else the file's stiffener. Throws input::ValueError.
     StiffenerChoice Stiffener(const std::optional<std::string>& flatBar,
                               const std::optional<std::string>& angle) const;
     /// --point-load and --patch, else the file's point load (a --patch alone moves it, at its
-    /// force). Throws schedule::ValueError.
+    /// force). Throws input::ValueError.
     std::optional<PointLoad> PointLoadOf(const PointLoadOptions& options) const;
 
     /// What gave a value, as a message names it: `option` when it was `given` or there is no file,
     /// else the file's `key`.
-    schedule::Input Giver(bool given, const schedule::Input& option, std::string_view key) const;
+    input::Input Giver(bool given, const input::Input& option, std::string_view key) const;
 
   private:
-    schedule::Input Key(std::string_view key, BayField field) const;
-    [[noreturn]] static void Missing(const schedule::Input& option);
+    input::Input Key(std::string_view key, BayField field) const;
+    [[noreturn]] static void Missing(const input::Input& option);
 
     std::string path_;  ///< as a message shows it
     std::optional<project::BayFile> file_;

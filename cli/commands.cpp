@@ -16,23 +16,23 @@
 #include "cli/project_options.h"
 #include "cli/run_files.h"
 #include "cli/unknown_arguments.h"
+#include "input/values.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
 #include "schedule/book.h"
 #include "schedule/row_reader.h"
-#include "schedule/values.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::cli {
 namespace {
 
-using schedule::Input;
-using schedule::Length;
-using schedule::Load;
-using schedule::ParseAngle;
-using schedule::ParseBasis;
-using schedule::ParseFlatBar;
+using input::Input;
+using input::Length;
+using input::Load;
+using input::ParseAngle;
+using input::ParseBasis;
+using input::ParseFlatBar;
 using sizing::DesignRequest;
 using sizing::DesignResult;
 using sizing::StiffenerFamily;
@@ -70,7 +70,7 @@ CLI::Option* NeedsValue(CLI::Option* option) {
     const std::string name = option->get_name();
     option->check(CLI::Validator(
         [name](std::string& value) {
-            if (LooksLikeOption(value)) throw schedule::ValueError(name + " needs a value");
+            if (LooksLikeOption(value)) throw input::ValueError(name + " needs a value");
             return std::string();
         },
         ""));
@@ -218,7 +218,7 @@ BayInput ReadBay(const BayOptions& o, const BaySource& source, std::ostream& err
     bay.steel = basis.steel;
     bay.stiffener = source.Stiffener(o.flatBar, o.angle);
     const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
-    schedule::RequirePartsInStrengthTable(
+    input::RequirePartsInStrengthTable(
         bay,
         source.Giver(o.thickness.has_value(), {"--thickness", BayField::Thickness}, "thickness"),
         source.Giver(o.flatBar || o.angle,
@@ -227,7 +227,7 @@ BayInput ReadBay(const BayOptions& o, const BaySource& source, std::ostream& err
         o.flatBar.value_or(""));
     bay.pointLoad = source.PointLoadOf(o.pointLoad);
     if (bay.pointLoad) {
-        schedule::RequirePatchAtLeast(
+        input::RequirePatchAtLeast(
             {bay.pointLoad->across, bay.pointLoad->along}, bay.thickness.mm,
             {"--patch", BayField::Patch},
             PlainNumberText(bay.pointLoad->across) + "x" + PlainNumberText(bay.pointLoad->along));
@@ -254,8 +254,8 @@ void SaveBay(const BayInput& bay, const std::string& path, const project::Projec
                                                   .bay = project::SavedBayOf(bay)}),
                             os::TextEncoding::Utf8);
     } catch (const os::FileError& e) {
-        throw schedule::ValueError("--save " + os::ShownWhole(path) +
-                                   ": cannot be written: " + os::ShownWhole(e.what()));
+        throw input::ValueError("--save " + os::ShownWhole(path) +
+                                ": cannot be written: " + os::ShownWhole(e.what()));
     }
 }
 
@@ -264,7 +264,7 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
     FromFile(files, o.bay);
     // Saving the bay back to the file it came from is what --save is for: the same bay, with
     // the options given beside it.
-    if (o.save) files.Output("--save", schedule::OutputFile(*o.save, {"--save"}), "--from");
+    if (o.save) files.Output("--save", input::OutputFile(*o.save, {"--save"}), "--from");
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
     if (o.save) SaveBay(bay, *o.save, source.Project());
@@ -287,7 +287,7 @@ int RunBook(const BookOptions& o, std::ostream& err) {
     RunFiles files;
     FromFile(files, o.bay);
     ProjectFile(files, o.project);
-    const std::string output = schedule::OutputFile(o.output, {"-o"});
+    const std::string output = input::OutputFile(o.output, {"-o"});
     files.Output("-o", output);
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
@@ -370,7 +370,7 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
         request.spacings = {source.Value(o.spacing, {"--spacing", BayField::Spacing},
                                          &SavedBay::spacing, "spacing", Length)};
     } else {
-        throw schedule::ValueError(
+        throw input::ValueError(
             "the spacing is missing: give --spacing A or --spacings FROM:TO:STEP");
     }
     request.continuous = source.BoundaryOf(o.continuous).continuous;
@@ -380,23 +380,22 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
     request.family = o.family == "angle"  ? StiffenerFamily::Angle
                      : o.family == "flat" ? StiffenerFamily::Flat
                                           : StiffenerFamily::Any;
-    request.top = static_cast<std::size_t>(schedule::WholeNumber(o.top, {"--top"}, 1, 100000));
-    request.leastThickness = schedule::StrictNumber(o.leastThickness, {"--least-thickness"});
+    request.top = static_cast<std::size_t>(input::WholeNumber(o.top, {"--top"}, 1, 100000));
+    request.leastThickness = input::StrictNumber(o.leastThickness, {"--least-thickness"});
     if (request.leastThickness < 0)
-        throw schedule::ValueError("--least-thickness: must be 0 mm or more, not " +
-                                   o.leastThickness);
+        throw input::ValueError("--least-thickness: must be 0 mm or more, not " + o.leastThickness);
     if (const std::string_view thickest = PlateThicknesses().back();
         request.leastThickness > ParseNumber(thickest))
-        throw schedule::ValueError("--least-thickness: the thickest plate of the list is " +
-                                   std::string(thickest) + " mm, not " + o.leastThickness);
+        throw input::ValueError("--least-thickness: the thickest plate of the list is " +
+                                std::string(thickest) + " mm, not " + o.leastThickness);
     request.pointLoad = source.PointLoadOf(o.pointLoad);
     if (request.pointLoad) {
         // Every plate of the search carries the patch: the thickest one decides its least side.
-        schedule::RequirePatchAtLeast({request.pointLoad->across, request.pointLoad->along},
-                                      ParseNumber(PlateThicknesses().back()),
-                                      {"--patch", BayField::Patch},
-                                      PlainNumberText(request.pointLoad->across) + "x" +
-                                          PlainNumberText(request.pointLoad->along));
+        input::RequirePatchAtLeast({request.pointLoad->across, request.pointLoad->along},
+                                   ParseNumber(PlateThicknesses().back()),
+                                   {"--patch", BayField::Patch},
+                                   PlainNumberText(request.pointLoad->across) + "x" +
+                                       PlainNumberText(request.pointLoad->along));
     }
     const DesignResult result = sizing::Design(request);
     if (result.candidates > 0 && result.faults == result.candidates) {
@@ -506,7 +505,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         err << "deckplate-cli: " << os::ShownWhole(UnknownArgumentText(app).value_or(e.what()))
             << "\n";
         return kBadArguments;
-    } catch (const schedule::ValueError& e) {
+    } catch (const input::ValueError& e) {
         err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     }

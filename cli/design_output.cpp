@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "calc/number_text.h"
+#include "input/values.h"
 #include "schedule/results_writer.h"
-#include "schedule/values.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::cli {
@@ -86,15 +86,15 @@ void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
 }  // namespace
 
 std::vector<double> ParseSpacings(const std::string& text) {
-    using schedule::ValueError;
+    using input::ValueError;
     const auto colon = text.find(':');
     const auto second = colon == std::string::npos ? colon : text.find(':', colon + 1);
     if (second == std::string::npos)
         throw ValueError("--spacings: '" + text + "' is not FROM:TO:STEP, e.g. 400:1000:100");
-    const double from = schedule::StrictNumber(text.substr(0, colon), {"--spacings FROM"});
+    const double from = input::StrictNumber(text.substr(0, colon), {"--spacings FROM"});
     const double to =
-        schedule::StrictNumber(text.substr(colon + 1, second - colon - 1), {"--spacings TO"});
-    const double step = schedule::StrictNumber(text.substr(second + 1), {"--spacings STEP"});
+        input::StrictNumber(text.substr(colon + 1, second - colon - 1), {"--spacings TO"});
+    const double step = input::StrictNumber(text.substr(second + 1), {"--spacings STEP"});
     switch (sizing::CheckSpacingRange(from, to, step)) {
         case sizing::RangeFault::None:
             return sizing::SpacingRange(from, to, step);

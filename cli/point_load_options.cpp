@@ -11,26 +11,26 @@ std::string PointLoadOptions::PatchText() const {
 
 std::optional<double> ReadForce(const PointLoadOptions& options) {
     if (!options.force) return std::nullopt;
-    return schedule::PointLoadForce(*options.force, {"--point-load", BayField::PointLoad});
+    return input::PointLoadForce(*options.force, {"--point-load", BayField::PointLoad});
 }
 
-schedule::Patch ReadPatch(const PointLoadOptions& options) {
+input::Patch ReadPatch(const PointLoadOptions& options) {
     if (!options.patch) return {};
-    return schedule::ParsePatch(*options.patch, {"--patch", BayField::Patch});
+    return input::ParsePatch(*options.patch, {"--patch", BayField::Patch});
 }
 
 std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& options) {
     const std::optional<double> force = ReadForce(options);
     if (!force) {
         if (options.patch) {
-            const schedule::Input input{"--patch", BayField::Patch};
-            throw schedule::ValueError({.fault = schedule::ValueFault::PatchWithoutPointLoad,
-                                        .input = input,
-                                        .value = *options.patch});
+            const input::Input input{"--patch", BayField::Patch};
+            throw input::ValueError({.fault = input::ValueFault::PatchWithoutPointLoad,
+                                     .input = input,
+                                     .value = *options.patch});
         }
         return std::nullopt;
     }
-    const schedule::Patch patch = ReadPatch(options);
+    const input::Patch patch = ReadPatch(options);
     return PointLoad{.force = *force, .across = patch.across, .along = patch.along};
 }
 

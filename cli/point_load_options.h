@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calc/point_load.h"
-#include "schedule/values.h"
+#include "input/values.h"
 
 namespace deckplate::cli {
 
@@ -18,13 +18,13 @@ struct PointLoadOptions {
     std::string PatchText() const;
 };
 
-/// The force read, or none without --point-load. Throws schedule::ValueError naming the option.
+/// The force read, or none without --point-load. Throws input::ValueError naming the option.
 std::optional<double> ReadForce(const PointLoadOptions& options);
-/// The patch read, the standard one without --patch. Throws schedule::ValueError naming the
+/// The patch read, the standard one without --patch. Throws input::ValueError naming the
 /// option.
-schedule::Patch ReadPatch(const PointLoadOptions& options);
+input::Patch ReadPatch(const PointLoadOptions& options);
 /// The point load, or none without --point-load. A --patch without it would check nothing:
-/// throws schedule::ValueError saying it needs --point-load.
+/// throws input::ValueError saying it needs --point-load.
 std::optional<PointLoad> ReadPointLoad(const PointLoadOptions& options);
 
 }  // namespace deckplate::cli

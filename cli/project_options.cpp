@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "input/values.h"
 #include "os/shown_text.h"
 #include "project/bay_file.h"
-#include "schedule/values.h"
 
 namespace deckplate::cli {
 namespace {
@@ -54,8 +54,7 @@ ProjectInfo ReadProjectInfo(const ProjectOptions& options, ProjectInfo otherwise
         try {
             project = project::ReadBayFile(*options.file).project;
         } catch (const project::BayFileError& e) {
-            throw schedule::ValueError("--project " + os::ShownWhole(*options.file) + ": " +
-                                       e.what());
+            throw input::ValueError("--project " + os::ShownWhole(*options.file) + ": " + e.what());
         }
     }
     const auto fields = project::ProjectFields();
@@ -65,9 +64,9 @@ ProjectInfo ReadProjectInfo(const ProjectOptions& options, ProjectInfo otherwise
         const auto field = std::ranges::find(fields, option.field, &project::ProjectField::field);
         if (const auto fault = project::ProjectTextProblem(*field, *text)) {
             const bool date = *fault == project::ProjectTextFault::NotADate;
-            throw schedule::ValueError(std::string(option.name) + ": " + (date ? "" : "the text ") +
-                                       project::ProjectTextFaultText(*fault) +
-                                       (date ? ", not " + os::ShownText(*text) : ""));
+            throw input::ValueError(std::string(option.name) + ": " + (date ? "" : "the text ") +
+                                    project::ProjectTextFaultText(*fault) +
+                                    (date ? ", not " + os::ShownText(*text) : ""));
         }
         project.*option.field = *text;
     }

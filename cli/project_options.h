@@ -37,7 +37,7 @@ void ProjectFile(RunFiles& files, const ProjectOptions& options);
 
 /// The project information: --project's file's, else `otherwise` (the project of the bay file
 /// given --from), each field an option gives replacing it; each option's text checked, and
-/// today's date when none is given. Throws schedule::ValueError naming the option.
+/// today's date when none is given. Throws input::ValueError naming the option.
 project::ProjectInfo ReadProjectInfo(const ProjectOptions& options,
                                      project::ProjectInfo otherwise = {});
 

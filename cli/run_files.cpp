@@ -2,10 +2,10 @@
 
 #include <system_error>
 
+#include "input/values.h"
 #include "os/file_identity.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
-#include "schedule/values.h"
 
 namespace deckplate::cli {
 namespace {
@@ -33,7 +33,7 @@ void RunFiles::Output(std::string option, const std::string& path, const std::st
     for (const File& earlier : files_) {
         if (earlier.option == mayRewrite || KeepsNothing(file) || !os::SameFile(file, earlier.file))
             continue;
-        throw schedule::ValueError(
+        throw input::ValueError(
             option + " '" + os::ShownWhole(path) + "' is " + earlier.named +
             (earlier.path == path ? "" : " ('" + os::ShownWhole(earlier.path) + "')") +
             (earlier.output

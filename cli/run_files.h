@@ -19,7 +19,7 @@ class RunFiles {
     void Input(std::string option, std::string named, const std::string& path);
 
     /// A file, or a folder (--books), the run writes, given by `option`. Throws
-    /// schedule::ValueError naming both when it reaches a file of the run already named, unless
+    /// input::ValueError naming both when it reaches a file of the run already named, unless
     /// that is the one `mayRewrite` gives (check --save writes the bay it read --from back).
     void Output(std::string option, const std::string& path, const std::string& mayRewrite = "");
 

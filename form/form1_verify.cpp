@@ -117,9 +117,9 @@ bool Form1::RefuseInput(InputUse use) {
     // command line and a schedule refuse it.
     if (use == InputUse::Verify) {
         try {
-            schedule::RequirePartsInStrengthTable(ReadBay(), {"", BayField::Thickness},
-                                                  {"", BayField::Stiffener}, "");
-        } catch (const schedule::ValueError& e) {
+            input::RequirePartsInStrengthTable(ReadBay(), {"", BayField::Thickness},
+                                               {"", BayField::Stiffener}, "");
+        } catch (const input::ValueError& e) {
             return Refuse(use, ValueProblemWords(e.Problem()) + "。\n");
         }
     }

@@ -8,8 +8,8 @@
 
 namespace deckplate::form {
 
+using input::ValueFault;
 using schedule::ScheduleFault;
-using schedule::ValueFault;
 
 std::string_view FieldName(BayField field) {
     switch (field) {
@@ -51,9 +51,9 @@ std::string_view FieldName(BayField field) {
     return {};
 }
 
-std::string ValueProblemWords(const schedule::ValueProblem& problem) {
+std::string ValueProblemWords(const input::ValueProblem& problem) {
     // The text given may hold anything: a control character, a page.
-    schedule::ValueProblem p = problem;
+    input::ValueProblem p = problem;
     p.value = os::ShownText(p.value);
     const std::string_view field = FieldName(p.input.field);
     const std::string name = field.empty() ? p.input.name : std::string(field);
@@ -108,7 +108,7 @@ std::string ValueProblemWords(const schedule::ValueProblem& problem) {
 }
 
 std::string RowErrorWords(const schedule::RowError& error) {
-    if (const auto* problem = std::get_if<schedule::ValueProblem>(&error.cause))
+    if (const auto* problem = std::get_if<input::ValueProblem>(&error.cause))
         return ValueProblemWords(*problem);
     const ArithmeticError& fault = std::get<ArithmeticError>(error.cause);
     std::string text = "算术错误：";

@@ -9,6 +9,21 @@
 #include "os/regular_file.h"
 
 namespace deckplate::schedule {
+
+using input::Input;
+using input::Length;
+using input::Load;
+using input::ParseBasis;
+using input::ParseBoundary;
+using input::ParsePatch;
+using input::ParseSteel;
+using input::ParseStiffener;
+using input::PointLoadForce;
+using input::RequireGradeOfBasis;
+using input::RequirePartsInStrengthTable;
+using input::RequirePatchAtLeast;
+using input::ValueError;
+using input::ValueFault;
 namespace {
 
 // clang-format off
@@ -218,7 +233,7 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
         }
         return bay;
     }
-    const schedule::Patch on =
+    const input::Patch on =
         patch.empty() ? defaults.patch : ParsePatch(patch, InputOf(Column::Patch));
     RequirePatchAtLeast(
         on, bay.thickness.mm, InputOf(Column::Patch),

@@ -17,9 +17,9 @@
 
 #include "calc/bay_input.h"
 #include "calc/checks.h"
+#include "input/values.h"
 #include "os/regular_file.h"
 #include "schedule/csv_reader.h"
-#include "schedule/values.h"
 
 namespace deckplate::schedule {
 
@@ -47,7 +47,7 @@ struct RowDefaults {
     DesignBasis basis = DesignBasis::Legacy;
     SteelGrade steel = SteelGrade::Q235;
     std::optional<double> pointLoad = std::nullopt;  ///< kN
-    Patch patch{};
+    input::Patch patch{};
 };
 
 /// One row after the header.
@@ -59,7 +59,7 @@ struct ScheduleRow {
     std::optional<DesignBasis> basis;
     /// Its bay, or why it has none.
     std::optional<BayInput> bay;
-    std::optional<ValueProblem> problem;
+    std::optional<input::ValueProblem> problem;
 };
 
 class RowReader {

@@ -1,4 +1,4 @@
-#include "schedule/values.h"
+#include "input/values.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,7 +11,7 @@
 #include "os/paths.h"
 #include "os/shown_text.h"
 
-namespace deckplate::schedule {
+namespace deckplate::input {
 namespace {
 
 bool IsNumberCharacter(char c) {
@@ -297,4 +297,4 @@ StiffenerChoice ParseStiffener(std::string_view text, const Input& input) {
     return ParseFlatBar(text, input);
 }
 
-}  // namespace deckplate::schedule
+}  // namespace deckplate::input

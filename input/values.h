@@ -16,7 +16,7 @@
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
 
-namespace deckplate::schedule {
+namespace deckplate::input {
 
 /// What is wrong with a value.
 enum class ValueFault {
@@ -147,4 +147,4 @@ void RequirePartsInStrengthTable(const BayInput& bay, const Input& plate, const 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws ValueError.
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input);
 
-}  // namespace deckplate::schedule
+}  // namespace deckplate::input
