@@ -13,9 +13,9 @@ constexpr int Id(FileChangedControl control) { return static_cast<int>(control);
 // clang-format off
 constexpr DialogRow kRows[] = {
     {Id(Question), "Question", Label,       240,  240, 5520,  960, ""},
-    {Id(Save),     "Save",     PushButton, 1560, 1320, 1320,  390, "仍然保存(&S)"},
-    {Id(SaveAs),   "SaveAs",   PushButton, 3000, 1320, 1320,  390, "另存为(&A)…"},
-    {Id(Cancel),   "Cancel",   PushButton, 4440, 1320, 1320,  390, "取消", true},
+    {Id(SaveAs),   "SaveAs",   PushButton, 1560, 1320, 1320,  390, "另存为(&A)…", true},
+    {Id(Save),     "Save",     PushButton, 3000, 1320, 1320,  390, "仍然保存(&S)"},
+    {Id(Cancel),   "Cancel",   PushButton, 4440, 1320, 1320,  390, "取消"},
 };
 // clang-format on
 static_assert(RowsInOrder(kRows), "row i of the table must describe control i");

@@ -1,7 +1,7 @@
 #pragma once
 // Before 保存 replaces a bay file that has been written since this window opened or last saved
-// it (another window, another program): 仍然保存 replaces it all the same, 另存为… keeps it and
-// saves the bay elsewhere, 取消 saves nothing.
+// it (another window, another program): 另存为… keeps it and saves the bay elsewhere (first, and
+// what Enter chooses: neither bay is lost), 仍然保存 replaces it all the same, 取消 saves nothing.
 
 #include <string_view>
 
@@ -9,7 +9,7 @@
 
 namespace deckplate::form {
 
-enum class FileChangedControl : int { Question, Save, SaveAs, Cancel };
+enum class FileChangedControl : int { Question, SaveAs, Save, Cancel };
 
 class FileChangedDialog : public Dialog {
   public:

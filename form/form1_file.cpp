@@ -1,6 +1,6 @@
 // 文件 → 新建, 打开…, 保存, 另存为…, the files opened last, 工程信息… and closing the window: the
 // bay as the window holds it kept in a bay file, the title naming the file and marking unsaved
-// changes, 保存/不保存/取消 asked before unsaved changes would be lost, and 仍然保存/另存为/取消
+// changes, 保存/不保存/取消 asked before unsaved changes would be lost, and 另存为/仍然保存/取消
 // before a file written since this window opened or saved it is replaced.
 #include <algorithm>
 #include <filesystem>
