@@ -141,6 +141,7 @@ void Form1::OpenPath(const std::string& named) {
     modified_ = false;
     ShowTitle();
     RememberRecent(path);
+    platform_.RememberFolderOf(path);  // however it was opened: the file dialogs start there
     RememberProject();
 }
 
@@ -249,6 +250,7 @@ bool Form1::SaveTo(const std::string& chosen) {
     modified_ = false;
     ShowTitle();
     RememberRecent(path);
+    platform_.RememberFolderOf(path);
     RememberProject();
     return true;
 }

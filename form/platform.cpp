@@ -45,8 +45,8 @@ std::string Platform::ProposedPath(std::string_view name) {
     return folder.empty() ? std::string(name) : os::Utf8Of(os::PathFromUtf8(folder) / path);
 }
 
-void Platform::RememberFolderOf(std::string_view chosen) {
-    if (!chosen.empty()) RememberFolder(os::Utf8Of(os::PathFromUtf8(chosen).parent_path()));
+void Platform::RememberFolderOf(std::string_view used) {
+    if (!used.empty()) RememberFolder(os::Utf8Of(os::PathFromUtf8(used).parent_path()));
 }
 
 void Platform::RememberFolder(std::string_view folder) {

@@ -90,15 +90,17 @@ class Platform {
     virtual std::string LoadSetting(std::string_view key) = 0;
     virtual void SaveSetting(std::string_view key, std::string_view value) = 0;
 
+    /// Remembers the folder of `used`, a file chosen in a dialog, opened or saved, for the next
+    /// dialog.
+    void RememberFolderOf(std::string_view used);
+
   protected:
-    /// Where every file dialog starts: the folder the user last chose a file or a folder in,
-    /// in this run or an earlier one, while it is there; else empty, and the edition starts in
-    /// the user's documents (their home when there are none).
+    /// Where every file dialog starts: the folder the user last chose a file or a folder in, or
+    /// last opened or saved a bay file in, in this run or an earlier one, while it is there; else
+    /// empty, and the edition starts in the user's documents (their home when there are none).
     std::string StartFolder();
     /// `name` as a Save dialog proposes it: a whole path as it is, a bare name in StartFolder().
     std::string ProposedPath(std::string_view name);
-    /// Remembers the folder of `chosen`, a file chosen in a dialog, for the next dialog.
-    void RememberFolderOf(std::string_view chosen);
     /// Remembers `folder`, chosen in the folder dialog, for the next dialog.
     void RememberFolder(std::string_view folder);
 };

@@ -122,7 +122,6 @@ class FakePlatform : public Platform {
     // Where the editions' dialogs start, for the tests.
     using Platform::ProposedPath;
     using Platform::RememberFolder;
-    using Platform::RememberFolderOf;
     using Platform::StartFolder;
 };
 

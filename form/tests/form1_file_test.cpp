@@ -192,6 +192,7 @@ TEST_F(Form1FileTest, TheFilesOpenedLastAreKeptByTheirWholePath) {
     const std::filesystem::path started = std::filesystem::current_path();
     std::filesystem::current_path(folder / "site1");  // cd site1; deckplate bay.deckplate
     form.OpenBayFile("bay.deckplate");
+    EXPECT_EQ(platform.StartFolder(), os::Utf8Of(folder / "site1"));  // the dialogs start there
     std::filesystem::current_path(folder / "site2");
     StartedForm later;  // a later run, in site2
     later.platform.settings = platform.settings;
