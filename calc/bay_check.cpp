@@ -4,12 +4,12 @@ namespace deckplate {
 namespace {
 
 PointLoadPlateResult PointLoadPlateOf(const BayInput& bay, const DeckPlateResult& plate,
-                                      DisplayTexts texts, PatchInfluenceMemo* memo = nullptr) {
+                                      PatchInfluenceMemo* memo = nullptr) {
     const PointLoad& load = *bay.pointLoad;
     const PatchInfluence influence =
         memo ? memo->Of(bay.spacing, bay.span, load.across, load.along)
              : PatchLoadInfluence(bay.spacing, bay.span, load.across, load.along);
-    return PointLoadPlate(load, bay.dead, bay.thickness.mm, bay.spacing, plate, influence, texts);
+    return PointLoadPlate(load, bay.dead, bay.thickness.mm, bay.spacing, plate, influence);
 }
 
 DeckPlateResult PlateCheck(const BayInput& bay) {
@@ -28,7 +28,7 @@ double PointLoadShear(const BayInput& bay, const PointLoadCheck& p, const DeckPl
         .value();
 }
 
-BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts texts,
+BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
                      const BayStageObserver& observer) {
     BayCheck c;
     const auto done = [&](BayStage stage) {
@@ -42,13 +42,14 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     done(BayStage::Plate);
     const Stiffener section = StiffenerSection(bay.stiffener);
     c.stiffener = StiffenerBeam(t, c.plate.q, c.plate.qk, bay.span, bay.spacing, section, bay.basis,
-                                bay.steel, texts);
+                                bay.steel);
     done(BayStage::Stiffener);
-    AddSelfWeight(c.stiffener, t, bay.spacing, texts);
+    AddSelfWeight(c.stiffener, t, bay.spacing);
     done(BayStage::SelfWeight);
-    c.plateStrength = PlateStrengthVerdict(c.plate.display.stress, c.plate.f);
+    c.plateStrength = PlateStrengthVerdict(c.plate.shown.stress.Rounded(), c.plate.f);
     done(BayStage::PlateStrength);
-    c.stiffenerStrength = StiffenerStrengthVerdict(c.stiffener.display.stress, c.stiffener.f);
+    c.stiffenerStrength =
+        StiffenerStrengthVerdict(c.stiffener.shown.stress.Rounded(), c.stiffener.f);
     done(BayStage::StiffenerStrength);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
     done(BayStage::PlateDeflection);
@@ -68,20 +69,20 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
     PointLoadCheck& p = c.pointLoad.emplace();
     p.load = load;
     p.factor = PointLoadFactor(bay.basis);
-    p.plate = known && known->pointLoad ? *known->pointLoad : PointLoadPlateOf(bay, c.plate, texts);
+    p.plate = known && known->pointLoad ? *known->pointLoad : PointLoadPlateOf(bay, c.plate);
     done(BayStage::PointLoadPlate);
     p.stiffener =
-        PointLoadStiffener(load, bay.dead, t, bay.spacing, bay.span, c.plate, c.stiffener, texts);
+        PointLoadStiffener(load, bay.dead, t, bay.spacing, bay.span, c.plate, c.stiffener);
     if (current) {
         p.shear = StiffenerShear(PointLoadShear(bay, p, c.plate), t, section, c.stiffener,
                                  /*pointLoad=*/true);
     }
     done(BayStage::PointLoadStiffener);
-    p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.display.stress, p.plate.f);
+    p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.shown.stress.Rounded(), p.plate.f);
     p.plateDeflection =
         PointLoadPlateDeflectionVerdict(p.plate.deflection, p.plate.deflectionLimit);
     p.stiffenerStrength =
-        PointLoadStiffenerStrengthVerdict(p.stiffener.display.stress, p.stiffener.f);
+        PointLoadStiffenerStrengthVerdict(p.stiffener.shown.stress.Rounded(), p.stiffener.f);
     p.stiffenerDeflection = PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection);
     done(BayStage::PointLoadVerdicts);
     return c;
@@ -90,17 +91,17 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known, DisplayTexts
 }  // namespace
 
 BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer) {
-    return CheckStages(bay, nullptr, DisplayTexts::All, observer);
+    return CheckStages(bay, nullptr, observer);
 }
 
-PlateChecks CheckPlates(const BayInput& bay, DisplayTexts texts, PatchInfluenceMemo* memo) {
+PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo) {
     PlateChecks checks{PlateCheck(bay), std::nullopt};
-    if (bay.pointLoad) checks.pointLoad = PointLoadPlateOf(bay, checks.plate, texts, memo);
+    if (bay.pointLoad) checks.pointLoad = PointLoadPlateOf(bay, checks.plate, memo);
     return checks;
 }
 
-BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates, DisplayTexts texts) {
-    return CheckStages(bay, &plates, texts, {});
+BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates) {
+    return CheckStages(bay, &plates, {});
 }
 
 }  // namespace deckplate

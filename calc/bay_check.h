@@ -65,11 +65,9 @@ struct PlateChecks {
     std::optional<PointLoadPlateResult> pointLoad;  ///< with a point load
 };
 /// With a memo, a plan and patch whose influence it holds is not summed again.
-PlateChecks CheckPlates(const BayInput& bay, DisplayTexts texts = DisplayTexts::All,
-                        PatchInfluenceMemo* memo = nullptr);
+PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo = nullptr);
 
 /// The same as CheckBay, with the plate checks already done.
-BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates,
-                  DisplayTexts texts = DisplayTexts::All);
+BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates);
 
 }  // namespace deckplate

@@ -5,11 +5,6 @@
 #include "calc/plate_formulas.h"
 
 namespace deckplate {
-namespace {
-
-std::string Display(Checked value) { return DisplayText(value.value()); }
-
-}  // namespace
 
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
                                double spacing, bool continuous, DesignBasis basis,
@@ -43,11 +38,11 @@ DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, doubl
     r.moment = M.value();
     r.stress = sigma.value();
     r.deflection = delta.value();
-    r.display = {Display(M), Display(delta), Display(sigma)};
+    r.shown = {{r.moment}, {r.deflection}, {r.stress}};
     return r;
 }
 
-StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress, double strengthLimit) {
+StrengthVerdict PlateStrengthVerdict(double displayedStress, double strengthLimit) {
     return detail::JudgeStrength(
         displayedStress, strengthLimit,
         {"★钢铺板强度超出限值<", "N/mm2>,须重新计算", "钢铺板强度满足要求"});

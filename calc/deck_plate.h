@@ -1,22 +1,20 @@
 #pragma once
 // The deck plate check: one plate panel between two stiffeners, spanning the stiffener spacing.
 
-#include <string>
-#include <string_view>
-
 #include "calc/code_values.h"
 #include "calc/design_basis.h"
+#include "calc/number_text.h"
 #include "calc/plate_formulas.h"
 #include "calc/steel_grade.h"
 #include "calc/verdict.h"
 
 namespace deckplate {
 
-/// Display texts as the window shows them (NumberText of the value rounded to 2 decimals).
-struct DeckPlateDisplay {
-    std::string moment;      ///< kN·m
-    std::string deflection;  ///< mm
-    std::string stress;      ///< N/mm²
+/// The results as the window shows them, each to 2 decimals.
+struct DeckPlateShown {
+    ShownValue moment;      ///< kN·m
+    ShownValue deflection;  ///< mm
+    ShownValue stress;      ///< N/mm²
 };
 
 struct DeckPlateResult {
@@ -32,7 +30,7 @@ struct DeckPlateResult {
     double moment = 0;                    ///< M, kN·m per metre of plate width
     double stress = 0;                    ///< σ, N/mm²
     double deflection = 0;                ///< δ, mm
-    DeckPlateDisplay display;
+    DeckPlateShown shown;
 };
 
 /// Checks the plate panel. dead, live in kN/m²; thickness, span, spacing in mm. A continuous plate
@@ -45,10 +43,9 @@ DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, doubl
                                DesignBasis basis = DesignBasis::Legacy,
                                SteelGrade steel = SteelGrade::Q235);
 
-/// Plate strength from the displayed stress text: the strength limit f (N/mm²) or more fails;
-/// the exceeded verdict shows f ("<215N/mm2>").
-StrengthVerdict PlateStrengthVerdict(std::string_view displayedStress,
-                                     double strengthLimit = kStressLimit);
+/// Plate strength from the stress as displayed (N/mm², rounded): the strength limit f (N/mm²) or
+/// more fails; the exceeded verdict shows f ("<215N/mm2>").
+StrengthVerdict PlateStrengthVerdict(double displayedStress, double strengthLimit = kStressLimit);
 
 /// Plate deflection: spacing / δ (mm / mm) of 150 or less fails. Throws when δ is 0.
 DeflectionVerdict PlateDeflectionVerdict(double spacing, double deflection);

@@ -1,5 +1,7 @@
 #include "calc/flat_bar_series.h"
 
+#include "calc/verdict.h"
+
 namespace deckplate {
 namespace {
 
@@ -13,7 +15,7 @@ std::vector<FlatBar> Build(bool slender) {
     std::vector<FlatBar> bars;
     for (double h : kHeights)
         for (double t : kThicknesses)
-            if (t < h && (slender || h / t <= kOutstandLimit)) bars.push_back({h, t});
+            if (t < h && (slender || !Exceeds(h / t, kOutstandLimit))) bars.push_back({h, t});
     return bars;
 }
 

@@ -289,4 +289,8 @@ std::string DisplayText(double x) { return NumberText(RoundDecimals(x, 2)); }
 
 std::string PlainNumberText(double x) { return Format(x, Style::Plain); }
 
+std::string DisplayText(const ShownValue& shown) { return NumberText(shown.Rounded()); }
+
+std::string PrintText(const ShownValue& shown) { return PlainNumberText(shown.Rounded()); }
+
 }  // namespace deckplate

@@ -38,6 +38,24 @@ std::string NumberText(double x);
 /// A result as the window displays it: NumberText of the value rounded to 2 decimals.
 std::string DisplayText(double x);
 
+/// A result as it is shown: its value, unrounded, in the unit it is shown in, and the decimals it
+/// is rounded to (halves to the even neighbour). The calculation hands results over as numbers;
+/// each front end writes them in its own way (the window's DisplayText, print's PrintText).
+struct ShownValue {
+    double value = 0;
+    int decimals = 2;
+
+    /// The value as shown, which a verdict on the displayed value judges.
+    double Rounded() const { return RoundDecimals(value, decimals); }
+    friend bool operator==(const ShownValue&, const ShownValue&) = default;
+};
+
+/// The window's text of a shown value: NumberText of it rounded (" .6", " 17.36").
+std::string DisplayText(const ShownValue& shown);
+
+/// A shown value as print writes it: PlainNumberText of it rounded ("0.6", "17.36").
+std::string PrintText(const ShownValue& shown);
+
 /// As NumberText, but with no sign position for non-negative values and a "0" before the point
 /// of a magnitude below 1: 0.5 → "0.5", -0.25 → "-0.25".
 std::string PlainNumberText(double x);

@@ -11,8 +11,6 @@
 namespace deckplate {
 namespace {
 
-std::string Display(Checked value) { return DisplayText(value.value()); }
-
 // The centre of the plate under a patch u × v of unit pressure-resultant, term m of Lévy's
 // series in the x direction (across, span a) with the y direction (along, span b) solved
 // exactly: the infinite strip's solution plus the homogeneous part that makes the edges
@@ -116,7 +114,7 @@ double PointLoadFactor(DesignBasis basis) {
 
 PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double thickness,
                                     double spacing, const DeckPlateResult& plate,
-                                    const PatchInfluence& influence, DisplayTexts texts) {
+                                    const PatchInfluence& influence) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
                   a = InputNumber(spacing);
     const Checked gammaQ = PointLoadFactor(plate.basis);
@@ -152,18 +150,14 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
     r.deflectionPoint = deflectionPoint.value();
     r.deflection = deflection.value();
     r.deflectionLimit = limit;
-    r.display.stress = Display(stress);
-    if (texts == DisplayTexts::All) {
-        r.display.moment = Display(moment);
-        r.display.deflection = Display(deflection);
-    }
+    r.shown = {{r.moment}, {r.stress}, {r.deflection}};
     return r;
 }
 
 PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, double thickness,
                                             double spacing, double span,
                                             const DeckPlateResult& plate,
-                                            const StiffenerResult& section, DisplayTexts texts) {
+                                            const StiffenerResult& section) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
                   a = InputNumber(spacing), L = InputNumber(span), Yo = section.Yo, Ix = section.Ix;
     const Checked gammaG = plate.factors.dead, gammaQ = PointLoadFactor(plate.basis);
@@ -188,29 +182,23 @@ PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, 
     r.stress = stress.value();
     r.deflection = deflection.value();
     r.f = section.f;
-    r.display.stress = Display(stress);
-    if (texts == DisplayTexts::All) {
-        r.display.moment = Display(Ms / 1000.0 / 1000.0);
-        r.display.deflection = Display(deflection);
-    }
+    r.shown = {{(Ms / 1000.0 / 1000.0).value()}, {r.stress}, {r.deflection}};
     return r;
 }
 
-StrengthVerdict PointLoadPlateStrengthVerdict(std::string_view displayedStress,
-                                              double strengthLimit) {
+StrengthVerdict PointLoadPlateStrengthVerdict(double displayedStress, double strengthLimit) {
     return detail::JudgeStrength(
         displayedStress, strengthLimit,
         {"★钢铺板集中荷载强度超出限值<", "N/mm2>,须重新计算", "钢铺板集中荷载强度满足要求"});
 }
 
 DeflectionLimitVerdict PointLoadPlateDeflectionVerdict(double deflection, double limit) {
-    if (deflection < limit) return {false, "钢铺板集中荷载挠度满足要求"};
+    if (!Reaches(deflection, limit)) return {false, "钢铺板集中荷载挠度满足要求"};
     return {true, "★钢铺板集中荷载挠度" + DisplayText(deflection) + "mm超出限值<" +
                       DisplayText(limit) + "mm>,须重新计算"};
 }
 
-StrengthVerdict PointLoadStiffenerStrengthVerdict(std::string_view displayedStress,
-                                                  double strengthLimit) {
+StrengthVerdict PointLoadStiffenerStrengthVerdict(double displayedStress, double strengthLimit) {
     return detail::JudgeStrength(
         displayedStress, strengthLimit,
         {"★加劲肋集中荷载强度超出限值<", "N/mm2>,须重新计算", "加劲肋集中荷载强度满足要求"});

@@ -87,10 +87,11 @@ class PatchInfluenceMemo {
     std::size_t next_ = 0;  ///< the entry replaced next once all are taken
 };
 
-struct PointLoadPlateDisplay {
-    std::string moment;      ///< kN·m per m
-    std::string stress;      ///< N/mm²
-    std::string deflection;  ///< mm
+/// The plate's results as the window shows them, each to 2 decimals.
+struct PointLoadPlateShown {
+    ShownValue moment;      ///< kN·m per m
+    ShownValue stress;      ///< N/mm²
+    ShownValue deflection;  ///< mm
 };
 
 struct PointLoadPlateResult {
@@ -105,13 +106,14 @@ struct PointLoadPlateResult {
     double deflection = 0;         ///< their sum, mm
     double deflectionLimit = 0;    ///< min(a/200, 4 mm)
     double f = kStressLimit;       ///< the plate's strength limit, N/mm²
-    PointLoadPlateDisplay display;
+    PointLoadPlateShown shown;
 };
 
-struct PointLoadStiffenerDisplay {
-    std::string moment;      ///< kN·m
-    std::string stress;      ///< N/mm²
-    std::string deflection;  ///< mm
+/// The stiffener's results as the window shows them, each to 2 decimals.
+struct PointLoadStiffenerShown {
+    ShownValue moment;      ///< kN·m
+    ShownValue stress;      ///< N/mm²
+    ShownValue deflection;  ///< mm
 };
 
 /// Ms in N·mm, stresses N/mm², deflections mm.
@@ -121,7 +123,7 @@ struct PointLoadStiffenerResult {
     double stress = 0;        ///< the larger, ≥ 0, rounded to 2 decimals
     double deflection = 0;    ///< 5·D·a·L⁴/(384·E·Ix) + F·L³/(48·E·Ix)
     double f = kStressLimit;  ///< the stiffener's strength limit, N/mm²
-    PointLoadStiffenerDisplay display;
+    PointLoadStiffenerShown shown;
 };
 
 /// A deflection judged against a limit in mm: reaching it fails.
@@ -153,31 +155,26 @@ struct PointLoadCheck {
     bool PatchCut() const { return plate.across < load.across || plate.along < load.along; }
 };
 
-/// The plate under the point load (with only the stress's display text when `texts` asks for
-/// no more). dead in kN/m², thickness and spacing in mm; `plate` is the
+/// The plate under the point load. dead in kN/m², thickness and spacing in mm; `plate` is the
 /// uniform check of the same bay (its α, β, load factors, basis and f); `influence` the
 /// patch's, from PatchLoadInfluence. Throws ArithmeticError.
 PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double thickness,
                                     double spacing, const DeckPlateResult& plate,
-                                    const PatchInfluence& influence,
-                                    DisplayTexts texts = DisplayTexts::All);
+                                    const PatchInfluence& influence);
 
 /// The stiffener under the point load, on the uniform check's composite section `section`, with
 /// the load factors of `plate`. Throws ArithmeticError.
 PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, double thickness,
                                             double spacing, double span,
                                             const DeckPlateResult& plate,
-                                            const StiffenerResult& section,
-                                            DisplayTexts texts = DisplayTexts::All);
+                                            const StiffenerResult& section);
 
 /// "钢铺板集中荷载强度满足要求" or "★钢铺板集中荷载强度超出限值<215N/mm2>,须重新计算".
-StrengthVerdict PointLoadPlateStrengthVerdict(std::string_view displayedStress,
-                                              double strengthLimit);
+StrengthVerdict PointLoadPlateStrengthVerdict(double displayedStress, double strengthLimit);
 /// "钢铺板集中荷载挠度满足要求" or "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算".
 DeflectionLimitVerdict PointLoadPlateDeflectionVerdict(double deflection, double limit);
 /// As the uniform check's, "加劲肋集中荷载强度…".
-StrengthVerdict PointLoadStiffenerStrengthVerdict(std::string_view displayedStress,
-                                                  double strengthLimit);
+StrengthVerdict PointLoadStiffenerStrengthVerdict(double displayedStress, double strengthLimit);
 /// As the uniform check's, "★加劲肋集中荷载挠度1/ 150超出限值<1/200>，须重新计算".
 DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection);
 

@@ -7,8 +7,6 @@
 namespace deckplate {
 namespace {
 
-std::string Display(Checked value) { return DisplayText(value.value()); }
-
 // The stiffener alone, in mm units, positioned below the plate of thickness t.
 struct Section {
     Checked As, Is;
@@ -65,8 +63,7 @@ double StiffenerThickness(const Stiffener& stiffener) {
 }
 
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener, DesignBasis basis, SteelGrade steel,
-                              DisplayTexts texts) {
+                              const Stiffener& stiffener, DesignBasis basis, SteelGrade steel) {
     const Checked t = InputNumber(thickness), Q = InputNumber(q), Qk = InputNumber(qk),
                   L = InputNumber(span), a = InputNumber(spacing);
     const double epsilonK = EpsilonK(basis, steel);
@@ -123,19 +120,18 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.f = strength.f;
     r.fv = strength.fv;
     r.epsilonK = epsilonK;
-    r.display.stress = Display(stress);
     if (flatBar) {
         r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
                                   RoundDecimals((s.Is / 10000.0).value(), 2)};
     }
-    if (texts == DisplayTexts::StressOnly) return r;
-    r.display.moment = Display(Ms / 1000.0 / 1000.0);
-    r.display.deflection = Display(deflection);
-    r.display.centroid = Display(s.centroidCm);
-    r.display.inertia = Display(s.Is / 10000.0);
-    r.display.area = Display(s.As / 100.0);
-    r.display.compositeCentroid = Display(Yo / 10.0);
-    r.display.compositeInertia = Display(Ix / 10000.0);
+    r.shown.moment = {(Ms / 1000.0 / 1000.0).value()};
+    r.shown.deflection = {r.deflection};
+    r.shown.stress = {r.stress};
+    r.shown.centroid = {s.centroidCm.value()};
+    r.shown.inertia = {(s.Is / 10000.0).value()};
+    r.shown.area = {(s.As / 100.0).value()};
+    r.shown.compositeCentroid = {(Yo / 10.0).value()};
+    r.shown.compositeInertia = {(Ix / 10000.0).value()};
     return r;
 }
 
@@ -150,25 +146,19 @@ double SelfWeight(double thickness, double spacing, double stiffenerArea) {
         .value();
 }
 
-std::string SelfWeightText(double selfWeight) {
-    return NumberText(ParseNumber(PlainNumberText(RoundDecimals(selfWeight, 1))));
-}
-
-void AddSelfWeight(StiffenerResult& r, double thickness, double spacing, DisplayTexts texts) {
+void AddSelfWeight(StiffenerResult& r, double thickness, double spacing) {
     r.selfWeight = SelfWeight(thickness, spacing, r.As);
-    if (texts == DisplayTexts::All) r.display.selfWeight = SelfWeightText(r.selfWeight);
+    r.shown.selfWeight = {r.selfWeight, 1};
 }
 
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
-                               const Stiffener& stiffener, DesignBasis basis, SteelGrade steel,
-                               DisplayTexts texts) {
-    StiffenerResult r =
-        StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, steel, texts);
-    AddSelfWeight(r, thickness, spacing, texts);
+                               const Stiffener& stiffener, DesignBasis basis, SteelGrade steel) {
+    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, steel);
+    AddSelfWeight(r, thickness, spacing);
     return r;
 }
 
-StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress, double strengthLimit) {
+StrengthVerdict StiffenerStrengthVerdict(double displayedStress, double strengthLimit) {
     return detail::JudgeStrength(
         displayedStress, strengthLimit,
         {"★加劲肋强度超出限值<", "N/mm2>,须重新计算", "加劲肋强度满足要求"});

@@ -10,6 +10,7 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/design_basis.h"
+#include "calc/number_text.h"
 #include "calc/steel_grade.h"
 #include "calc/verdict.h"
 
@@ -25,17 +26,17 @@ struct FlatBar {
 
 using Stiffener = std::variant<FlatBar, AngleValues>;
 
-/// Display texts as the window shows them.
-struct StiffenerDisplay {
-    std::string moment;             ///< kN·m
-    std::string deflection;         ///< mm
-    std::string stress;             ///< N/mm²
-    std::string centroid;           ///< stiffener's own centroid, cm
-    std::string inertia;            ///< stiffener's own moment of inertia, cm⁴
-    std::string area;               ///< stiffener area, cm²
-    std::string compositeCentroid;  ///< Yo, cm
-    std::string compositeInertia;   ///< Ix, cm⁴
-    std::string selfWeight;         ///< kN/m², one decimal
+/// The results as the window shows them, in its units: two decimals, the self-weight one.
+struct StiffenerShown {
+    ShownValue moment;             ///< kN·m
+    ShownValue deflection;         ///< mm
+    ShownValue stress;             ///< N/mm²
+    ShownValue centroid;           ///< stiffener's own centroid, cm
+    ShownValue inertia;            ///< stiffener's own moment of inertia, cm⁴
+    ShownValue area;               ///< stiffener area, cm²
+    ShownValue compositeCentroid;  ///< Yo, cm
+    ShownValue compositeInertia;   ///< Ix, cm⁴
+    ShownValue selfWeight{0, 1};   ///< kN/m², one decimal
 };
 
 /// A flat bar's section as the report prints it, rounded to 2 decimals.
@@ -59,13 +60,9 @@ struct StiffenerResult {
     double fv = 0;            ///< its shear strength, N/mm² (current basis)
     double epsilonK = 1;      ///< √(235 / fy) of its grade (current basis), 1 under the legacy
     double selfWeight = 0;    ///< w, plate and stiffeners, kN/m²
-    StiffenerDisplay display;
+    StiffenerShown shown;
     std::optional<FlatBarStored> flatBar;  ///< set for a flat bar only
 };
-
-/// Which display texts a check writes: all of them, or only the stress that the strength verdict
-/// judges (for searches over many candidates that show none of the others).
-enum class DisplayTexts { All, StressOnly };
 
 /// Width of the effective plate strip, mm: 30·t·εk, but no more than the spacing, so that two
 /// stiffeners never count the same plate. thickness, spacing in mm; εk 1 under the legacy basis.
@@ -80,31 +77,25 @@ double StiffenerThickness(const Stiffener& stiffener);
 /// spacing in mm; q, qk in kN/m². Throws ArithmeticError.
 StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
                               const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
-                              SteelGrade steel = SteelGrade::Q235,
-                              DisplayTexts texts = DisplayTexts::All);
+                              SteelGrade steel = SteelGrade::Q235);
 
 /// Weight of one square metre of floor, plate and stiffeners, kN/m²: 0.0785·(t + As / a) with
 /// the plate thickness t and the spacing a in mm and the stiffener area As in mm² (steel at
 /// 78.5 kN/m³). Throws on a spacing of 0.
 double SelfWeight(double thickness, double spacing, double stiffenerArea);
 
-/// The self-weight as the window shows it, one decimal.
-std::string SelfWeightText(double selfWeight);
-
-/// Adds the self-weight of `thickness` plate and `r`'s stiffeners at `spacing` to `r`, with its
-/// display text when `texts` asks for all. Throws on a spacing of 0.
-void AddSelfWeight(StiffenerResult& r, double thickness, double spacing,
-                   DisplayTexts texts = DisplayTexts::All);
+/// Adds the self-weight of `thickness` plate and `r`'s stiffeners at `spacing` to `r`. Throws on a
+/// spacing of 0.
+void AddSelfWeight(StiffenerResult& r, double thickness, double spacing);
 
 /// StiffenerBeam followed by AddSelfWeight.
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
                                const Stiffener& stiffener, DesignBasis basis = DesignBasis::Legacy,
-                               SteelGrade steel = SteelGrade::Q235,
-                               DisplayTexts texts = DisplayTexts::All);
+                               SteelGrade steel = SteelGrade::Q235);
 
-/// Stiffener strength from the displayed stress text: the strength limit f (N/mm²) or more
-/// fails; the exceeded verdict shows f ("<215N/mm2>").
-StrengthVerdict StiffenerStrengthVerdict(std::string_view displayedStress,
+/// Stiffener strength from the stress as displayed (N/mm², rounded): the strength limit f
+/// (N/mm²) or more fails; the exceeded verdict shows f ("<215N/mm2>").
+StrengthVerdict StiffenerStrengthVerdict(double displayedStress,
                                          double strengthLimit = kStressLimit);
 
 /// Stiffener deflection: span / δs of 200 or less fails. Throws when δs is 0.

@@ -55,10 +55,10 @@ ShearCheck StiffenerShear(double force, double thickness, const Stiffener& stiff
         c.width = cut.width.value();
         return Checked(force) * 1000.0 * cut.S / (Checked(section.Ix) * cut.width);
     });
-    c.stress = RoundDecimals(tau.value(), 2);
-    c.display = DisplayText(c.stress);
+    c.shown = {tau.value()};
+    c.stress = c.shown.Rounded();
     c.verdict = detail::JudgeStrength(
-        c.display, c.fv,
+        c.stress, c.fv,
         pointLoad ? detail::VerdictTexts{"★加劲肋集中荷载剪应力超出限值<", "N/mm2>,须重新计算",
                                          "加劲肋集中荷载抗剪满足要求"}
                   : detail::VerdictTexts{"★加劲肋剪应力超出限值<", "N/mm2>,须重新计算",
@@ -75,7 +75,7 @@ OutstandCheck CheckOutstand(const Stiffener& stiffener, double epsilonK) {
     c.ratio = Compute(Quantity::StiffenerOutstand, [&] {
                   return width == 0 ? Checked(0) : Checked(width) / thickness;
               }).value();
-    c.exceeded = c.ratio > c.limit;
+    c.exceeded = Exceeds(c.ratio, c.limit);
     c.text = c.exceeded ? "★加劲肋宽厚比" + DisplayText(c.ratio) + "超出限值<" +
                               PlainNumberText(RoundDecimals(c.limit, 2)) + ">,须重新计算"
                         : "加劲肋宽厚比满足要求";

@@ -28,11 +28,11 @@ enum class AxisCut {
 struct ShearCheck {
     double force = 0;  ///< V, kN
     AxisCut cut = AxisCut::Plate;
-    double S = 0;         ///< first moment about the neutral axis, mm³
-    double width = 0;     ///< w, the width cut at the neutral axis, mm
-    double stress = 0;    ///< τ, N/mm², rounded to 2 decimals as displayed
-    double fv = 0;        ///< the stiffener's shear strength, N/mm²
-    std::string display;  ///< τ as the window shows it
+    double S = 0;       ///< first moment about the neutral axis, mm³
+    double width = 0;   ///< w, the width cut at the neutral axis, mm
+    double stress = 0;  ///< τ, N/mm², rounded to 2 decimals as displayed
+    double fv = 0;      ///< the stiffener's shear strength, N/mm²
+    ShownValue shown;   ///< τ as the window shows it
     StrengthVerdict verdict;
 };
 

@@ -1,13 +1,23 @@
 #include "calc/verdict.h"
 
+#include <cmath>
+
 #include "calc/number_text.h"
 
-namespace deckplate::detail {
+namespace deckplate {
 
-StrengthVerdict JudgeStrength(std::string_view displayedStress, double strengthLimit,
-                              const VerdictTexts& texts) {
+bool Exceeds(double value, double limit) {
+    return value > limit + std::abs(limit) * kLimitTolerance;
+}
+
+bool Reaches(double value, double limit) {
+    return value >= limit - std::abs(limit) * kLimitTolerance;
+}
+
+namespace detail {
+
+StrengthVerdict JudgeStrength(double judged, double strengthLimit, const VerdictTexts& texts) {
     // The stress is judged as displayed: 214.996 shows as 215 and fails.
-    const double judged = ParseNumber(displayedStress);
     if (judged < strengthLimit) return {false, std::string(texts.passText), judged};
     std::string text(texts.exceededPrefix);
     text += PlainNumberText(strengthLimit);
@@ -19,7 +29,8 @@ DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit
                                   Quantity ratioQuantity, const VerdictTexts& texts) {
     const double ratio = Compute(ratioQuantity, [&] { return span / deflection; }).value();
     const double allowed = span.value() / limit;
-    if (ratio > limit) return {false, ratio, std::string(texts.passText), limit, allowed};
+    // At the limit fails: a ratio a rounding above it is at it.
+    if (Exceeds(ratio, limit)) return {false, ratio, std::string(texts.passText), limit, allowed};
     std::string text(texts.exceededPrefix);
     text += "1/";
     text += NumberText(RoundDecimals(ratio, 1));
@@ -27,4 +38,5 @@ DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit
     return {true, ratio, std::move(text), limit, allowed};
 }
 
-}  // namespace deckplate::detail
+}  // namespace detail
+}  // namespace deckplate

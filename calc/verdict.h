@@ -9,6 +9,16 @@
 
 namespace deckplate {
 
+/// Ratios and lengths meet their limits as the rules mean them, not as binary fractions do: a
+/// flat bar 84 × 5.6 has h / t = 15 by the rule and 15.000000000000002 in double arithmetic. A
+/// value within one part in 10⁹ of its limit counts as at the limit.
+inline constexpr double kLimitTolerance = 1e-9;
+
+/// Whether `value` is above `limit` by more than the tolerance.
+bool Exceeds(double value, double limit);
+/// Whether `value` reaches `limit`: at it within the tolerance, or above it.
+bool Reaches(double value, double limit);
+
 struct StrengthVerdict {
     bool exceeded = false;
     std::string text;
@@ -34,8 +44,8 @@ struct VerdictTexts {
     std::string_view passText;
 };
 
-StrengthVerdict JudgeStrength(std::string_view displayedStress, double strengthLimit,
-                              const VerdictTexts& texts);
+/// `judged`: the stress as displayed (rounded to its decimals), N/mm².
+StrengthVerdict JudgeStrength(double judged, double strengthLimit, const VerdictTexts& texts);
 
 DeflectionVerdict JudgeDeflection(Checked span, Checked deflection, double limit,
                                   Quantity ratioQuantity, const VerdictTexts& texts);

@@ -23,15 +23,6 @@ constexpr std::string_view kSurfaceLoad = "kN/m²";
 constexpr std::string_view kMoment = "kN·m";
 constexpr std::string_view kStress = "N/mm²";
 
-// A result as the window displays it (" .6", "-.25", " 17.36"), written as engineers write the
-// number: the same digits, with no blank for the sign and a 0 before the point.
-std::string Plain(std::string_view display) {
-    std::string_view digits = Trimmed(display);
-    const std::string_view sign = digits.starts_with('-') ? "-" : "";
-    digits.remove_prefix(sign.size());
-    return std::string(sign) + (digits.starts_with('.') ? "0" : "") + std::string(digits);
-}
-
 nlohmann::json Shear(const ShearCheck& c) {
     return {{"force", c.force},
             {"stress", c.stress},
@@ -53,9 +44,9 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c) {
           {"deflection", p.deflection},
           {"deflection_limit", p.deflectionLimit},
           {"display",
-           {{"moment", p.display.moment},
-            {"stress", p.display.stress},
-            {"deflection", p.display.deflection}}},
+           {{"moment", DisplayText(p.shown.moment)},
+            {"stress", DisplayText(p.shown.stress)},
+            {"deflection", DisplayText(p.shown.deflection)}}},
           {"strength", Strength(c.plateStrength)},
           {"deflection_check",
            {{"exceeded", c.plateDeflection.exceeded}, {"text", c.plateDeflection.text}}}}},
@@ -65,9 +56,9 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c) {
           {"deflection", s.deflection},
           {"deflection_limit", c.stiffenerDeflection.allowed},
           {"display",
-           {{"moment", s.display.moment},
-            {"stress", s.display.stress},
-            {"deflection", s.display.deflection}}},
+           {{"moment", DisplayText(s.shown.moment)},
+            {"stress", DisplayText(s.shown.stress)},
+            {"deflection", DisplayText(s.shown.deflection)}}},
           {"strength", Strength(c.stiffenerStrength)},
           {"deflection_check", Deflection(c.stiffenerDeflection)}}},
     };
@@ -82,8 +73,8 @@ nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
 }  // namespace
 
 std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation) {
-    const DeckPlateDisplay& p = check.plate.display;
-    const StiffenerDisplay& s = check.stiffener.display;
+    const DeckPlateShown& p = check.plate.shown;
+    const StiffenerShown& s = check.stiffener.shown;
     const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
     const char* kind = flatBar ? "扁钢" : "角钢";
     std::ostringstream out;
@@ -102,30 +93,30 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     if (check.shear) line("钢材牌号", GradeName(check.plate.steel), "");
     line("加劲肋类型", (flatBar ? "扁钢 " : "不等边角钢 ") + StiffenerName(bay.stiffener), "");
     out << "钢铺板数据\n";
-    line("弯矩最大值", Plain(p.moment), kMoment);
-    line("挠度最大值", Plain(p.deflection), "mm");
-    line("最大应力", Plain(p.stress), kStress);
+    line("弯矩最大值", PrintText(p.moment), kMoment);
+    line("挠度最大值", PrintText(p.deflection), "mm");
+    line("最大应力", PrintText(p.stress), kStress);
     out << "  设计提示：" << check.plateDeflection.text << "\n"
         << "            " << check.plateStrength.text << "\n"
         << "加劲肋数据\n";
-    line("加劲肋弯矩", Plain(s.moment), kMoment);
-    line("加劲肋挠度", Plain(s.deflection), "mm");
-    line("加劲肋强度", Plain(s.stress), kStress);
+    line("加劲肋弯矩", PrintText(s.moment), kMoment);
+    line("加劲肋挠度", PrintText(s.deflection), "mm");
+    line("加劲肋强度", PrintText(s.stress), kStress);
     out << "  设计提示：" << check.stiffenerDeflection.text << "\n"
         << "            " << check.stiffenerStrength.text << "\n"
         << "组合截面参数\n";
-    line(std::string(kind) + "形心与短肢边距", Plain(s.centroid), "cm");
-    line(std::string(kind) + "强轴惯性矩", Plain(s.inertia), "cm⁴");
-    line(std::string(kind) + "截面面积", Plain(s.area), "cm²");
-    line("组合截面形心与铺板边距", Plain(s.compositeCentroid), "cm");
-    line("组合截面强轴惯性矩", Plain(s.compositeInertia), "cm⁴");
-    line("铺板及加劲肋自重", Plain(s.selfWeight), kSurfaceLoad);
+    line(std::string(kind) + "形心与短肢边距", PrintText(s.centroid), "cm");
+    line(std::string(kind) + "强轴惯性矩", PrintText(s.inertia), "cm⁴");
+    line(std::string(kind) + "截面面积", PrintText(s.area), "cm²");
+    line("组合截面形心与铺板边距", PrintText(s.compositeCentroid), "cm");
+    line("组合截面强轴惯性矩", PrintText(s.compositeInertia), "cm⁴");
+    line("铺板及加劲肋自重", PrintText(s.selfWeight), kSurfaceLoad);
     if (check.shear) {
         out << "加劲肋抗剪及宽厚比\n";
-        line("加劲肋剪应力", Plain(check.shear->display), kStress);
+        line("加劲肋剪应力", PrintText(check.shear->shown), kStress);
         line("宽厚比",
-             Plain(DisplayText(check.outstand->ratio)) + "（限值 15εk：" +
-                 Plain(DisplayText(check.outstand->limit)) + "）",
+             PrintText(ShownValue{check.outstand->ratio}) + "（限值 15εk：" +
+                 PrintText(ShownValue{check.outstand->limit}) + "）",
              "");
         out << "  设计提示：" << check.shear->verdict.text << "\n"
             << "            " << check.outstand->text << "\n";
@@ -134,13 +125,13 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
         const PointLoadCheck& c = *check.pointLoad;
         out << "集中荷载 " << PlainNumberText(c.load.force) << " kN，作用面 "
             << PlainNumberText(c.load.across) << "×" << PlainNumberText(c.load.along) << " mm\n";
-        line("钢铺板弯矩", Plain(c.plate.display.moment), kMoment);
-        line("钢铺板应力", Plain(c.plate.display.stress), kStress);
-        line("钢铺板挠度", Plain(c.plate.display.deflection), "mm");
-        line("加劲肋弯矩", Plain(c.stiffener.display.moment), kMoment);
-        line("加劲肋应力", Plain(c.stiffener.display.stress), kStress);
-        line("加劲肋挠度", Plain(c.stiffener.display.deflection), "mm");
-        if (c.shear) line("加劲肋剪应力", Plain(c.shear->display), kStress);
+        line("钢铺板弯矩", PrintText(c.plate.shown.moment), kMoment);
+        line("钢铺板应力", PrintText(c.plate.shown.stress), kStress);
+        line("钢铺板挠度", PrintText(c.plate.shown.deflection), "mm");
+        line("加劲肋弯矩", PrintText(c.stiffener.shown.moment), kMoment);
+        line("加劲肋应力", PrintText(c.stiffener.shown.stress), kStress);
+        line("加劲肋挠度", PrintText(c.stiffener.shown.deflection), "mm");
+        if (c.shear) line("加劲肋剪应力", PrintText(c.shear->shown), kStress);
         out << "  设计提示：" << c.plateStrength.text << "\n"
             << "            " << c.plateDeflection.text << "\n"
             << "            " << c.stiffenerStrength.text << "\n"
@@ -171,9 +162,9 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
           {"stress", p.stress},
           {"deflection", p.deflection},
           {"display",
-           {{"moment", p.display.moment},
-            {"deflection", p.display.deflection},
-            {"stress", p.display.stress}}},
+           {{"moment", DisplayText(p.shown.moment)},
+            {"deflection", DisplayText(p.shown.deflection)},
+            {"stress", DisplayText(p.shown.stress)}}},
           {"strength", Strength(check.plateStrength)},
           {"deflection_check", Deflection(check.plateDeflection)}}},
         {"stiffener",
@@ -193,15 +184,15 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
           {"f", s.f},
           {"self_weight", s.selfWeight},
           {"display",
-           {{"moment", s.display.moment},
-            {"deflection", s.display.deflection},
-            {"stress", s.display.stress},
-            {"centroid", s.display.centroid},
-            {"inertia", s.display.inertia},
-            {"area", s.display.area},
-            {"composite_centroid", s.display.compositeCentroid},
-            {"composite_inertia", s.display.compositeInertia},
-            {"self_weight", s.display.selfWeight}}},
+           {{"moment", DisplayText(s.shown.moment)},
+            {"deflection", DisplayText(s.shown.deflection)},
+            {"stress", DisplayText(s.shown.stress)},
+            {"centroid", DisplayText(s.shown.centroid)},
+            {"inertia", DisplayText(s.shown.inertia)},
+            {"area", DisplayText(s.shown.area)},
+            {"composite_centroid", DisplayText(s.shown.compositeCentroid)},
+            {"composite_inertia", DisplayText(s.shown.compositeInertia)},
+            {"self_weight", DisplayText(s.shown.selfWeight)}}},
           {"strength", Strength(check.stiffenerStrength)},
           {"deflection_check", Deflection(check.stiffenerDeflection)}}},
     };

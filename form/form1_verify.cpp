@@ -186,11 +186,11 @@ void Form1::ShowVerdict(Check check, const BayCheck& c) {
 void Form1::ShowStage(BayStage stage, const BayCheck& c) {
     const bool flatBar = !State(AngleChoice).checked;
     const auto showSection = [&] {
-        SetText(SectionCentroid, c.stiffener.display.centroid);
-        SetText(SectionInertia, c.stiffener.display.inertia);
-        SetText(SectionArea, c.stiffener.display.area);
-        SetText(CompositeCentroid, c.stiffener.display.compositeCentroid);
-        SetText(CompositeInertia, c.stiffener.display.compositeInertia);
+        SetText(SectionCentroid, DisplayText(c.stiffener.shown.centroid));
+        SetText(SectionInertia, DisplayText(c.stiffener.shown.inertia));
+        SetText(SectionArea, DisplayText(c.stiffener.shown.area));
+        SetText(CompositeCentroid, DisplayText(c.stiffener.shown.compositeCentroid));
+        SetText(CompositeInertia, DisplayText(c.stiffener.shown.compositeInertia));
     };
     switch (stage) {
         case BayStage::PlateStrip:
@@ -202,15 +202,15 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
                 basis_ == DesignBasis::Current ? LoadCombinationText(basis_, c.plate.factors) : "";
             steelLine_ = std::string(GradeName(c.plate.steel)) + "（" +
                          ValuesOf(c.plate.steel).standard + "）";
-            SetText(PlateMoment, c.plate.display.moment);
-            SetText(PlateDeflection, c.plate.display.deflection);
-            SetText(PlateStress, c.plate.display.stress);
+            SetText(PlateMoment, DisplayText(c.plate.shown.moment));
+            SetText(PlateDeflection, DisplayText(c.plate.shown.deflection));
+            SetText(PlateStress, DisplayText(c.plate.shown.stress));
             SetText(PlateDeflectionVerdict, "铺板强度σ=" + State(PlateStress).text + "N/mm2");
             break;
         case BayStage::Stiffener:
-            SetText(StiffenerMoment, c.stiffener.display.moment);
-            SetText(StiffenerDeflection, c.stiffener.display.deflection);
-            SetText(StiffenerStress, c.stiffener.display.stress);
+            SetText(StiffenerMoment, DisplayText(c.stiffener.shown.moment));
+            SetText(StiffenerDeflection, DisplayText(c.stiffener.shown.deflection));
+            SetText(StiffenerStress, DisplayText(c.stiffener.shown.stress));
             if (flatBar) {
                 showSection();
                 SetText(SectionCentroidCaption, "扁钢形心与短肢边距(cm)");
@@ -220,7 +220,7 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             Show(SelfWeight);
             break;
         case BayStage::SelfWeight:
-            SetText(SelfWeight, c.stiffener.display.selfWeight);
+            SetText(SelfWeight, DisplayText(c.stiffener.shown.selfWeight));
             if (flatBar) {
                 vars_.AstiffenerE = c.stiffener.flatBar->area;
                 vars_.IStiffenerE = c.stiffener.flatBar->inertia;
@@ -242,14 +242,14 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             ShowVerdict(Check::PlateDeflection, c);
             break;
         case BayStage::PointLoadPlate:
-            SetText(PointLoadPlateDeflection, c.pointLoad->plate.display.deflection);
-            SetText(PointLoadPlateStress, c.pointLoad->plate.display.stress);
+            SetText(PointLoadPlateDeflection, DisplayText(c.pointLoad->plate.shown.deflection));
+            SetText(PointLoadPlateStress, DisplayText(c.pointLoad->plate.shown.stress));
             patchCutTo_.reset();
             if (c.pointLoad->PatchCut())
                 patchCutTo_ = {c.pointLoad->plate.across, c.pointLoad->plate.along};
             break;
         case BayStage::StiffenerShear:
-            SetText(ShearStress, c.shear->display);
+            SetText(ShearStress, DisplayText(c.shear->shown));
             ShowVerdict(Check::StiffenerShear, c);
             break;
         case BayStage::StiffenerOutstand:
@@ -260,9 +260,10 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             ShowGroups();  // now with its heading and verdict lines
             break;
         case BayStage::PointLoadStiffener:
-            SetText(PointLoadStiffenerDeflection, c.pointLoad->stiffener.display.deflection);
-            SetText(PointLoadStiffenerStress, c.pointLoad->stiffener.display.stress);
-            if (c.pointLoad->shear) SetText(PointLoadShear, c.pointLoad->shear->display);
+            SetText(PointLoadStiffenerDeflection,
+                    DisplayText(c.pointLoad->stiffener.shown.deflection));
+            SetText(PointLoadStiffenerStress, DisplayText(c.pointLoad->stiffener.shown.stress));
+            if (c.pointLoad->shear) SetText(PointLoadShear, DisplayText(c.pointLoad->shear->shown));
             break;
         case BayStage::PointLoadVerdicts:
             for (const CheckRow& check : Checks())

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Builds the Windows setup program and checks, under Wine in a fresh prefix of its own, what an
 # administrator deploying it silently and a user get from it:
-#   /S /PATH      the files in C:\Program Files\DeckPlate, the Start-menu entries, the bay files'
-#                 type, every value of the uninstall entry, and a new cmd that finds deckplate-cli
-#                 and runs it;
+#   /S /PATH      over another program's file type for .deckplate: the files in
+#                 C:\Program Files\DeckPlate, the Start-menu entries, the bay files' type, every
+#                 value of the uninstall entry, and a new cmd that finds deckplate-cli and runs it;
 #   an update     a newer setup program with /S /DESKTOP /D=C:\Apps\Engineering\DeckPlate (two
 #                 folders that do not exist yet): the older version gone from its folder, one
 #                 uninstall entry, the newer one's; the PATH entry carried over to the new folder;
 #                 the desktop shortcut;
-#   uninstalling  with /S: no file, folder, shortcut, PATH entry, file type or uninstall entry
-#                 left behind (another program's part of .deckplate kept), and the user's settings
-#                 under HKCU\Software\DeckPlate kept;
-#   a folder that was there before and in the PATH (/D=C:\Tools without /PATH): both stay after
-#                 the uninstall;
-#   a system PATH too long for the setup program to rewrite whole is left as it was.
+#   uninstalling  with /S: no file, folder, shortcut, PATH entry or uninstall entry left behind,
+#                 the other program's file type exactly as it was before the first install, and
+#                 the user's settings under HKCU\Software\DeckPlate kept;
+#   a folder that was there before and in the PATH (/D=C:\Tools without /PATH), with no file
+#                 type before: both stay after the uninstall, and no file type; so too after an
+#                 update whose older version's uninstaller had been deleted;
+#   a system PATH too long for the setup program to rewrite whole is left as it was, and a file
+#                 type taken over by another program after the install stays after the uninstall.
 # The prefix is removed at the end. Usage: packaging/test_windows_setup.sh BUILD_DIR (the windows
 # preset's, with deckplate and deckplate-cli built)
 set -euo pipefail
@@ -114,6 +116,7 @@ FILES
 
 [HKEY_LOCAL_MACHINE\\Software\\Classes\\.deckplate\\OpenWithProgids]
 "DeckPlate.Bay"=""
+"Other.Viewer.File"=""
 
 [HKEY_LOCAL_MACHINE\\Software\\Classes\\DeckPlate.Bay]
 @="平台钢铺板计算文件"
@@ -154,8 +157,16 @@ ENTRY
 }
 
 path_before="$(system_path)"
+# Another program's file type for .deckplate, there before the setup program: the extension
+# names it and lists it, and it has our type's very name, its command with %SystemRoot%.
+wine reg add "$classes\.deckplate" /ve /d Other.Viewer.File /f >/dev/null
+wine reg add "$classes\.deckplate\OpenWithProgids" /v Other.Viewer.File /d '' /f >/dev/null
+wine reg add "$classes\DeckPlate.Bay" /ve /d "Another viewer's file" /f >/dev/null
+wine reg add "$classes\DeckPlate.Bay\shell\open\command" /ve /t REG_EXPAND_SZ \
+  /d '"%SystemRoot%\viewer.exe" "%1"' /f >/dev/null
+type_before="$(file_type)"
 
-echo "setup test: /S /PATH installs $version"
+echo "setup test: /S /PATH installs $version over another program's file type"
 wine "$setup" /S /PATH || fail "the setup program with /S /PATH ended with status $?"
 check_installed "$version" 'C:\Program Files\DeckPlate' 'C:\Program Files\DeckPlate'
 [ ! -e "$desktop_shortcut" ] || fail "a desktop shortcut was made without being chosen"
@@ -178,8 +189,6 @@ check_installed "$newer" "$nested" 'C:\Apps'
   fail "the desktop shortcut does not start $nested\deckplate.exe"
 
 echo "setup test: the uninstaller with /S removes it"
-# Another program's own part of the extension's key, which must stay.
-wine reg add "$classes\.deckplate\OpenWithProgids" /v Other.Viewer /d '' /f >/dev/null
 wine "$nested\uninstall.exe" /S || fail "the uninstaller ended with status $?"
 wait_for_uninstall
 leftovers=()
@@ -187,26 +196,31 @@ for left in "$drive_c/Apps" "$start_menu" "$desktop_shortcut"; do
   [ ! -e "$left" ] || leftovers+=("$left")
 done
 grep -q 'Uninstall\\DeckPlate\]$' <<<"$(uninstall_entries)" && leftovers+=("its uninstall entry")
-[ "$(file_type)" = '[HKEY_LOCAL_MACHINE\Software\Classes\.deckplate]
-
-[HKEY_LOCAL_MACHINE\Software\Classes\.deckplate\OpenWithProgids]
-"Other.Viewer"=""' ] || leftovers+=("the bay files' type as: $(file_type)")
 [ ${#leftovers[@]} -eq 0 ] || fail "the uninstaller left: ${leftovers[*]}"
+diff -u <(echo "$type_before") - <<<"$(file_type)" ||
+  fail "the uninstaller did not give back the other program's file type (- before, + left)"
 [ "$(system_path)" = "$path_before" ] || fail "the uninstaller left the PATH as: $(system_path)"
 grep -q 'REG_SZ *current' <<<"$(wine reg query 'HKCU\Software\DeckPlate' /v basis)" ||
   fail "the uninstaller took the user's settings under HKCU\\Software\\DeckPlate"
 
-echo "setup test: /D=C:\\Tools, a folder that exists and is in the PATH, and uninstalling"
+echo "setup test: /D=C:\\Tools (there before, in the PATH, no file type), updated, uninstalled"
+wine reg delete "$classes\.deckplate" /f >/dev/null
+wine reg delete "$classes\DeckPlate.Bay" /f >/dev/null
 mkdir "$drive_c/Tools"
 path_with_tools="$path_before;C:\Tools"
 wine reg add "$environment" /v PATH /t REG_EXPAND_SZ /d "$path_with_tools" /f >/dev/null
 wine "$setup" /S '/D=C:\Tools' || fail "the setup program with /D=C:\\Tools ended with status $?"
+# The update finds the entry and the file type of a version it cannot uninstall: it must not take
+# that version's file type for one that was there before, to be given back.
+rm "$drive_c/Tools/uninstall.exe"
+wine "$newer_setup" /S || fail "the newer setup program into C:\\Tools ended with status $?"
 wine 'C:\Tools\uninstall.exe' /S || fail "the uninstaller in C:\\Tools ended with status $?"
 wait_for_uninstall
 [ "$(system_path)" = "$path_with_tools" ] ||
   fail "installing into C:\\Tools and uninstalling changed the PATH to: $(system_path)"
 [ -d "$drive_c/Tools" ] && [ -z "$(ls -A "$drive_c/Tools")" ] ||
   fail "the uninstaller did not leave C:\\Tools as it was before"
+[ -z "$(file_type)" ] || fail "with no file type before, the uninstaller left: $(file_type)"
 
 echo "setup test: a PATH too long to rewrite whole is left alone"
 long_path="$path_before$(printf ';C:\\Tools\\%04d' $(seq 1 100))"
@@ -214,5 +228,15 @@ wine reg add "$environment" /v PATH /t REG_EXPAND_SZ /d "$long_path" /f >/dev/nu
 wine "$setup" /S /PATH || fail "the setup program with a long PATH ended with status $?"
 [ "$(system_path)" = "$long_path" ] ||
   fail "the setup program changed a PATH of ${#long_path} characters to: $(system_path)"
+
+echo "setup test: .deckplate taken over by another program after the install, and uninstalling"
+wine reg add "$classes\.deckplate" /ve /d Later.Viewer.File /f >/dev/null
+wine 'C:\Program Files\DeckPlate\uninstall.exe' /S || fail "the uninstaller ended with status $?"
+wait_for_uninstall
+[ "$(file_type)" = '[HKEY_LOCAL_MACHINE\Software\Classes\.deckplate]
+@="Later.Viewer.File"' ] ||
+  fail "the uninstaller did not leave .deckplate to the program that took it over: $(file_type)"
+[ "$(system_path)" = "$long_path" ] ||
+  fail "the uninstaller changed a PATH of ${#long_path} characters to: $(system_path)"
 
 echo "setup test: passed ($(du -k "$setup" | cut -f1) KB)"

@@ -40,11 +40,11 @@ std::string Row(const CheckRow& check, const BayCheck& c, double utilisation) {
     const CheckOutcome verdict = check.verdict(c);
     const double limit = check.limit(c);
     const Figure limitFigure = check.measure == Measure::Stress  ? Exact(limit)
-                               : check.measure == Measure::Ratio ? Shown(DisplayText(limit))
+                               : check.measure == Measure::Ratio ? Shown(ShownValue{limit})
                                                                  : Significant(limit);
     return Cat("<tr", verdict.exceeded ? " class=\"exceeded\"" : "", "><td>",
                verdict.exceeded ? "★" : "", check.name, "</td><td>", SymbolHtml(check.symbol),
-               " = ", Text(Shown(DisplayText(check.value(c)))), Unit(check.measure), "</td><td>",
+               " = ", Text(Shown(ShownValue{check.value(c)})), Unit(check.measure), "</td><td>",
                RuleHtml(check.limitRule()), " = ", Text(limitFigure), Unit(check.measure),
                "</td><td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td><td>",
                verdict.exceeded ? "超出限值" : "满足要求", "</td></tr>\n");

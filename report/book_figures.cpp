@@ -76,7 +76,7 @@ Id FirstMoment(Substitution& s, const ShearCheck& shear, const BayInput& bay, Id
 
 // τ = V·10³·S / (Ix·w), shown as the window shows it.
 Id ShearStress(Substitution& s, const ShearCheck& shear, Id V, Id S, Id Ix, Id be) {
-    const Id tau = s.Given(Shown(shear.display));
+    const Id tau = s.Given(Shown(shear.shown));
     const Id w = shear.cut == AxisCut::Plate ? be : s.Given(Exact(shear.width));
     s.Formula(tau, {V, S, Ix, w}, [](Inputs v) { return v[0] * 1e3 * v[1] / (v[2] * v[3]); });
     return tau;
@@ -101,8 +101,8 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
     s.Formula(qk, {D, P}, [](Inputs v) { return v[0] + v[1]; });
 
     const Id M = s.Value(plate.moment);
-    const Id stress = s.Given(Shown(plate.display.stress));
-    const Id deflection = s.Given(Shown(plate.display.deflection));
+    const Id stress = s.Given(Shown(plate.shown.stress));
+    const Id deflection = s.Given(Shown(plate.shown.deflection));
     s.Formula(M, {alpha, q, aMetres}, [](Inputs v) { return v[0] * v[1] * v[2] * v[2]; });
     s.Formula(stress, {M, gammaX, t}, PlateStress);
     s.Formula(deflection, {beta, qk, a, E, t}, PlateDeflection);
@@ -128,7 +128,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
     });
     s.Formula(Ms, {q, a, L}, [](Inputs v) { return v[0] * 1e-3 * v[1] * v[2] * v[2] / 8; });
     const Fibres fibres = FibreFormulas(s, Ms, Yo, Ix, st.stressTop, st.stressBottom, bay, st);
-    const Id stiffenerDeflection = s.Given(Shown(st.display.deflection));
+    const Id stiffenerDeflection = s.Given(Shown(st.shown.deflection));
     s.Formula(stiffenerDeflection, {qk, a, L, E, Ix}, [](Inputs v) {
         return 5 * v[0] * 1e-3 * v[1] * v[2] * v[2] * v[2] * v[2] / (384 * v[3] * v[4]);
     });
@@ -147,10 +147,10 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         const Stiffener section = StiffenerSection(bay.stiffener);
         const auto* bar = std::get_if<FlatBar>(&section);
         const double width = bar ? bar->height : std::get<AngleValues>(section).shortLeg;
-        ids.ratio = s.Given(Shown(DisplayText(check.outstand->ratio)));
+        ids.ratio = s.Given(Shown(ShownValue{check.outstand->ratio}));
         s.Formula(ids.ratio, {exact(width), exact(StiffenerThickness(section))},
                   [](Inputs v) { return v[0] / v[1]; });
-        ids.limit = s.Given(Shown(DisplayText(check.outstand->limit)));
+        ids.limit = s.Given(Shown(ShownValue{check.outstand->limit}));
         s.Formula(ids.limit, {exact(kOutstandLimit), epsilonK},
                   [](Inputs v) { return v[0] * v[1]; });
         current = ids;
@@ -175,12 +175,12 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         ids.momentDead = s.Value(r.momentDead);
         ids.momentPoint = s.Value(r.momentPoint);
         ids.moment = s.Value(r.moment);
-        ids.stress = s.Given(Shown(r.display.stress));
+        ids.stress = s.Given(Shown(r.shown.stress));
         ids.deflectionDead = s.Value(r.deflectionDead);
         ids.deflectionPoint = s.Value(r.deflectionPoint);
-        ids.deflection = s.Given(Shown(r.display.deflection));
+        ids.deflection = s.Given(Shown(r.shown.deflection));
         ids.Ms = s.Value(p.stiffener.Ms);
-        ids.stiffenerDeflection = s.Given(Shown(p.stiffener.display.deflection));
+        ids.stiffenerDeflection = s.Given(Shown(p.stiffener.shown.deflection));
         const auto product = [](Inputs v) {
             double x = 1;
             for (const double factor : v) x *= factor;
@@ -235,7 +235,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                         .Ms = s[Ms],
                         .stressTop = s[fibres.top],
                         .stressBottom = s[fibres.bottom],
-                        .stiffenerStress = Shown(st.display.stress),
+                        .stiffenerStress = Shown(st.shown.stress),
                         .stiffenerDeflection = s[stiffenerDeflection],
                         .pointLoad = std::nullopt,
                         .current = std::nullopt};
@@ -263,7 +263,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                              .Ms = s[ids.Ms],
                              .stressTop = s[ids.fibres.top],
                              .stressBottom = s[ids.fibres.bottom],
-                             .stiffenerStress = Shown(check.pointLoad->stiffener.display.stress),
+                             .stiffenerStress = Shown(check.pointLoad->stiffener.shown.stress),
                              .stiffenerDeflection = s[ids.stiffenerDeflection],
                              .shear = std::nullopt};
         if (ids.V) figures.pointLoad->shear = ShearFigures{s[*ids.V], s[*ids.tau]};

@@ -30,9 +30,7 @@ Figure Scientific(double x, int decimals) {
 
 }  // namespace
 
-Figure Shown(std::string_view displayText, int decimals) {
-    return Fixed(ParseNumber(displayText), decimals);
-}
+Figure Shown(const ShownValue& value) { return Fixed(value.Rounded(), value.decimals); }
 
 Figure Exact(double x) { return {PlainNumberText(x), 0}; }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/number_text.h"
+
 namespace deckplate::report {
 
 /// A number as the book writes it: its digits, times a power of ten when that is not 0
@@ -17,9 +19,9 @@ struct Figure {
     int tenPower = 0;
 };
 
-/// A display text of the window (" 17.36", " .13", " 20") as print writes it, to `decimals`
-/// (the window's two, one for the self-weight): "17.36", "0.13", "20.00".
-Figure Shown(std::string_view displayText, int decimals = 2);
+/// A value as the window shows it, written as print writes it to the same decimals (the window's
+/// two, one for the self-weight): "17.36", "0.13", "20.00".
+Figure Shown(const ShownValue& value);
 
 /// An input or a coefficient as it stands: 1.2, 4.5, 0.0433.
 Figure Exact(double x);

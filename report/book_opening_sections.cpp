@@ -139,7 +139,7 @@ std::string LoadSection(const BookContext& book) {
                 "（工业楼面），γ<sub>Q</sub> 取 ", Text(Exact(plate.factors.live)), "。</p>\n");
     }
     notes += Cat("<p class=\"note\">铺板及加劲肋自重 w = ",
-                 Text(Shown(book.check.stiffener.display.selfWeight, 1)), " kN/m²（每平方米，钢材 ",
+                 Text(Shown(book.check.stiffener.shown.selfWeight)), " kN/m²（每平方米，钢材 ",
                  Number(kSteelUnitWeight),
                  " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。</p>\n");
     return BookSection(book, "loads", "3 荷载组合", Cat(FormulaBlock(q), FormulaBlock(qk), notes));

@@ -207,7 +207,7 @@ std::string Stiffener(const BookContext& book) {
             Mfrac(Cat(Mn(Exact(p.factor)), Mo("×"), Mn(force), Mo("×"), Mn(Exact(bay.span))),
                   Mn(Exact(4)))));
     const std::string momentResult = Math(Cat(Mo("="), Mn(figures.Ms), Unit("N·mm"), Mo("="),
-                                              Mn(Shown(r.display.moment)), Unit("kN·m")));
+                                              Mn(Shown(r.shown.moment)), Unit("kN·m")));
     const FibreStresses stresses{
         figures.Ms, figures.stressTop,           figures.stressBottom, figures.stiffenerStress,
         r.f,        p.stiffenerStrength.exceeded};

@@ -27,7 +27,7 @@ std::string StripWidth(const BookContext& book) {
 }
 
 std::string SectionValues(const BookContext& book) {
-    const StiffenerDisplay& shown = book.check.stiffener.display;
+    const StiffenerShown& shown = book.check.stiffener.shown;
     const auto row = [](std::string_view heading, std::string_view content) {
         return Cat("<tr><th>", heading, "</th><td>", content, "</td></tr>\n");
     };
@@ -88,7 +88,7 @@ std::string Strength(const BookContext& book) {
         Mfrac(Cat(Mn(Scaled(figures.q, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
                   Msup(Mn(Exact(bay.span)), Mn(Exact(2)))),
               Mn(Exact(8))),
-        Mo("="), Mn(figures.Ms), Unit("N·mm"), Mo("="), Mn(Shown(s.display.moment)), Unit("kN·m")));
+        Mo("="), Mn(figures.Ms), Unit("N·mm"), Mo("="), Mn(Shown(s.shown.moment)), Unit("kN·m")));
     const FibreStresses stresses{
         figures.Ms, figures.stressTop, figures.stressBottom, figures.stiffenerStress,
         s.f,        verdict.exceeded};

@@ -14,8 +14,7 @@ RowCheck RowChecker::Check(const ScheduleRow& row) {
             .check = std::nullopt, .utilisation = {}, .error = RowError{row.line, *row.problem}};
     try {
         const BayInput& bay = *row.bay;
-        BayCheck check = CheckBay(bay, CheckPlates(bay, DisplayTexts::StressOnly, &patches_),
-                                  DisplayTexts::StressOnly);
+        BayCheck check = CheckBay(bay, CheckPlates(bay, &patches_));
         const Utilisation utilisation = Utilisations(check);
         return {.check = std::move(check), .utilisation = utilisation, .error = std::nullopt};
     } catch (const ArithmeticError& e) {

@@ -99,7 +99,7 @@ DesignResult Design(const DesignRequest& request) {
                          .pointLoad = request.pointLoad};
             std::optional<PlateChecks> plate;
             try {
-                plate = CheckPlates(bay, DisplayTexts::StressOnly);
+                plate = CheckPlates(bay);
             } catch (const ArithmeticError& e) {
                 result.candidates += static_cast<long long>(stiffeners.size());
                 result.faults += static_cast<long long>(stiffeners.size());
@@ -110,7 +110,7 @@ DesignResult Design(const DesignRequest& request) {
                 ++result.candidates;
                 bay.stiffener = stiffener;
                 try {
-                    const BayCheck c = CheckBay(bay, *plate, DisplayTexts::StressOnly);
+                    const BayCheck c = CheckBay(bay, *plate);
                     Candidate candidate{.thickness = thickness,
                                         .stiffener = stiffener,
                                         .spacing = spacing,

@@ -77,21 +77,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        c.plateDeflection.ratio,
                        c.stiffenerDeflection.ratio});
         Require(s.stress >= 0);
-        for (const std::string* t :
-             {&p.display.moment, &p.display.deflection, &p.display.stress, &s.display.moment,
-              &s.display.deflection, &s.display.stress, &s.display.centroid, &s.display.inertia,
-              &s.display.area, &s.display.compositeCentroid, &s.display.compositeInertia,
-              &s.display.selfWeight, &c.plateStrength.text, &c.stiffenerStrength.text,
-              &c.plateDeflection.text, &c.stiffenerDeflection.text})
+        for (const deckplate::ShownValue& shown :
+             {p.shown.moment, p.shown.deflection, p.shown.stress, s.shown.moment,
+              s.shown.deflection, s.shown.stress, s.shown.centroid, s.shown.inertia, s.shown.area,
+              s.shown.compositeCentroid, s.shown.compositeInertia, s.shown.selfWeight})
+            RequireText(deckplate::DisplayText(shown));
+        for (const std::string* t : {&c.plateStrength.text, &c.stiffenerStrength.text,
+                                     &c.plateDeflection.text, &c.stiffenerDeflection.text})
             RequireText(*t);
         if (const auto& pl = c.pointLoad) {
             RequireFinite({pl->plate.moment, pl->plate.stress, pl->plate.deflection,
                            pl->plate.deflectionLimit, pl->stiffener.Ms, pl->stiffener.stress,
                            pl->stiffener.deflection, pl->stiffenerDeflection.ratio});
             Require(pl->stiffener.stress >= 0);
-            for (const std::string* t : {&pl->plate.display.stress, &pl->plate.display.deflection,
-                                         &pl->stiffener.display.stress, &pl->plateStrength.text,
-                                         &pl->plateDeflection.text, &pl->stiffenerDeflection.text})
+            for (const deckplate::ShownValue& shown :
+                 {pl->plate.shown.stress, pl->plate.shown.deflection, pl->stiffener.shown.stress})
+                RequireText(deckplate::DisplayText(shown));
+            for (const std::string* t : {&pl->plateStrength.text, &pl->plateDeflection.text,
+                                         &pl->stiffenerDeflection.text})
                 RequireText(*t);
         }
     } catch (const deckplate::ArithmeticError&) {

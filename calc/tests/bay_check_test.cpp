@@ -51,7 +51,7 @@ TEST(CheckBay, VerdictsAndUtilisations) {
 TEST(CheckBay, ExceededExactlyWhenUtilisationReachesOne) {
     // A stress displayed as 215 is both exceeded and fully used.
     BayCheck c = CheckBay(kFlatBarBay);
-    c.plateStrength = PlateStrengthVerdict(" 215");
+    c.plateStrength = PlateStrengthVerdict(215);
     EXPECT_EQ(Utilisations(c)[Check::PlateStrength], 1.0);
     EXPECT_TRUE(c.plateStrength.exceeded);
 }

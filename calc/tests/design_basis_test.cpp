@@ -84,22 +84,21 @@ TEST(StrengthLimit, EachPartByItsOwnThickness) {
 
 TEST(StrengthVerdict, JudgedAgainstAndShowingTheLimitUsed) {
     const struct {
-        const char* stress;
+        double stress;
         double f;
         bool exceeded;
         const char* plate;
     } cases[] = {
-        {" 205", 205, true, "★钢铺板强度超出限值<205N/mm2>,须重新计算"},
-        {" 204.99", 205, false, "钢铺板强度满足要求"},
-        {" 200", 200, true, "★钢铺板强度超出限值<200N/mm2>,须重新计算"},
+        {205, 205, true, "★钢铺板强度超出限值<205N/mm2>,须重新计算"},
+        {204.99, 205, false, "钢铺板强度满足要求"},
+        {200, 200, true, "★钢铺板强度超出限值<200N/mm2>,须重新计算"},
     };
     for (const auto& c : cases) {
         const StrengthVerdict v = PlateStrengthVerdict(c.stress, c.f);
         EXPECT_EQ(v.exceeded, c.exceeded) << c.stress << " against " << c.f;
         EXPECT_EQ(v.text, c.plate) << c.stress << " against " << c.f;
     }
-    EXPECT_EQ(StiffenerStrengthVerdict(" 205", 205).text,
-              "★加劲肋强度超出限值<205N/mm2>,须重新计算");
+    EXPECT_EQ(StiffenerStrengthVerdict(205, 205).text, "★加劲肋强度超出限值<205N/mm2>,须重新计算");
 }
 
 TEST(Utilisation, StrengthAgainstTheLimitUsed) {
@@ -116,7 +115,7 @@ TEST(Utilisation, StrengthAgainstTheLimitUsed) {
     EXPECT_EQ(current.stiffener.f, 205);
     EXPECT_EQ(Utilisations(current)[Check::StiffenerStrength], current.stiffener.stress / 205);
     EXPECT_EQ(Utilisations(current)[Check::PlateStrength],
-              std::stod(current.plate.display.stress) / 215);
+              current.plate.shown.stress.Rounded() / 215);
     bay.basis = kLegacy;
     const BayCheck legacy = CheckBay(bay);
     EXPECT_EQ(Utilisations(legacy)[Check::StiffenerStrength], legacy.stiffener.stress / 215);

@@ -287,19 +287,19 @@ Group WorkedBay() {
     const double Ms = 2000.0 * 2000.0 * 0.5 * q / 8;
     const double deltaS = 5 * qk * 0.5 * std::pow(2000.0, 4) / (384 * 206000 * Ix);
     const double sigmaS = std::max(Yo * Ms / 1.05 / Ix, (6 + 80 - Yo) * Ms / 1.2 / Ix);
-    const auto shown = [](const std::string& text) { return ParseNumber(text); };
+    const auto shown = [](const ShownValue& value) { return value.Rounded(); };
     const auto row = [&](const std::string& step, double byHand, double program) {
         g.rows.push_back({"by hand", step, RoundDecimals(byHand, 2), program, Rule::Equal});
     };
     row("q = 1.2·D + 1.4·P, kN/m²", q, c.plate.q);
-    row("M = α·q·a² (α = 0.125), kN·m/m", M, shown(c.plate.display.moment));
-    row("σ = 6000·M/(1.2·t²), N/mm²", sigma, shown(c.plate.display.stress));
-    row("δ = β·qk·a⁴/(E·t³)/1000 (β = 0.1422), mm", delta, shown(c.plate.display.deflection));
-    row("Yo of the composite section, cm", Yo / 10, shown(c.stiffener.display.compositeCentroid));
-    row("Ix of the composite section, cm⁴", Ix / 1e4, shown(c.stiffener.display.compositeInertia));
-    row("Ms = q·a·L²/8, kN·m", Ms / 1e6, shown(c.stiffener.display.moment));
-    row("σs, the larger fibre stress, N/mm²", sigmaS, shown(c.stiffener.display.stress));
-    row("δs = 5·qk·a·L⁴/(384·E·Ix), mm", deltaS, shown(c.stiffener.display.deflection));
+    row("M = α·q·a² (α = 0.125), kN·m/m", M, shown(c.plate.shown.moment));
+    row("σ = 6000·M/(1.2·t²), N/mm²", sigma, shown(c.plate.shown.stress));
+    row("δ = β·qk·a⁴/(E·t³)/1000 (β = 0.1422), mm", delta, shown(c.plate.shown.deflection));
+    row("Yo of the composite section, cm", Yo / 10, shown(c.stiffener.shown.compositeCentroid));
+    row("Ix of the composite section, cm⁴", Ix / 1e4, shown(c.stiffener.shown.compositeInertia));
+    row("Ms = q·a·L²/8, kN·m", Ms / 1e6, shown(c.stiffener.shown.moment));
+    row("σs, the larger fibre stress, N/mm²", sigmaS, shown(c.stiffener.shown.stress));
+    row("δs = 5·qk·a·L⁴/(384·E·Ix), mm", deltaS, shown(c.stiffener.shown.deflection));
     return g;
 }
 
@@ -334,8 +334,8 @@ Group WorkedShear() {
         const double Yo = (ys * As + t * Ap / 2) / (Ap + As);
         const double Ix = std::pow(Yo - t / 2, 2) * Ap + Ip + Is + std::pow(ys - Yo, 2) * As;
         const double V = q * 0.5 * 2 / 2, S = 8 * std::pow(t + 80 - Yo, 2) / 2;
-        row(name + "Yo, cm", Yo / 10, ParseNumber(c.stiffener.display.compositeCentroid));
-        row(name + "Ix, cm⁴", Ix / 1e4, ParseNumber(c.stiffener.display.compositeInertia));
+        row(name + "Yo, cm", Yo / 10, c.stiffener.shown.compositeCentroid.Rounded());
+        row(name + "Ix, cm⁴", Ix / 1e4, c.stiffener.shown.compositeInertia.Rounded());
         row(name + "S = tb·(t + h − Yo)²/2, cm³", S / 1e3, RoundDecimals(c.shear->S / 1e3, 2));
         row(name + "τ = V·S/(Ix·tb), N/mm²", V * 1000 * S / (Ix * 8), c.shear->stress);
         row(name + "h/t", 80.0 / 8, c.outstand->ratio);
@@ -356,8 +356,8 @@ Group WorkedShear() {
     const double below = t + H - Yo;  // the long leg below the axis, down to the short leg's face
     const double S = leg * below * below / 2 + (b - leg) * leg * (t + H - leg / 2 - Yo);
     const double V = q * 0.6 * 2 / 2;
-    row("Q235, L63x40x5: Yo, cm", Yo / 10, ParseNumber(c.stiffener.display.compositeCentroid));
-    row("Q235, L63x40x5: Ix, cm⁴", Ix / 1e4, ParseNumber(c.stiffener.display.compositeInertia));
+    row("Q235, L63x40x5: Yo, cm", Yo / 10, c.stiffener.shown.compositeCentroid.Rounded());
+    row("Q235, L63x40x5: Ix, cm⁴", Ix / 1e4, c.stiffener.shown.compositeInertia.Rounded());
     row("Q235, L63x40x5: S = t·(t + H − Yo)²/2 + (b − t)·t·(t + H − t/2 − Yo), cm³", S / 1e3,
         RoundDecimals(c.shear->S / 1e3, 2));
     row("Q235, L63x40x5: τ = V·S/(Ix·t), N/mm²", V * 1000 * S / (Ix * leg), c.shear->stress);

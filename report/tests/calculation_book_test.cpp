@@ -69,9 +69,9 @@ TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
     }
     const BayCheck check = CheckBay(input.bay);
     for (const std::string& text :
-         {check.plate.display.stress, check.plate.display.deflection,
-          check.stiffener.display.stress, check.stiffener.display.deflection,
-          check.stiffener.display.compositeInertia, check.plateStrength.text,
+         {DisplayText(check.plate.shown.stress), DisplayText(check.plate.shown.deflection),
+          DisplayText(check.stiffener.shown.stress), DisplayText(check.stiffener.shown.deflection),
+          DisplayText(check.stiffener.shown.compositeInertia), check.plateStrength.text,
           check.plateDeflection.text, check.stiffenerStrength.text,
           check.stiffenerDeflection.text}) {
         EXPECT_NE(html.find(EscapeHtml(text.substr(text.front() == ' '))), std::string::npos)
@@ -132,10 +132,11 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
                                      p.stiffenerStrength.exceeded + p.stiffenerDeflection.exceeded;
         // The plate's moment is shown to the digits its stress needs, not the window's two.
         for (const std::string& text :
-             {p.plate.display.stress, p.plate.display.deflection, p.stiffener.display.moment,
-              p.stiffener.display.stress, p.stiffener.display.deflection,
-              EscapeHtml(p.plateStrength.text), EscapeHtml(p.plateDeflection.text),
-              EscapeHtml(p.stiffenerStrength.text), EscapeHtml(p.stiffenerDeflection.text)})
+             {DisplayText(p.plate.shown.stress), DisplayText(p.plate.shown.deflection),
+              DisplayText(p.stiffener.shown.moment), DisplayText(p.stiffener.shown.stress),
+              DisplayText(p.stiffener.shown.deflection), EscapeHtml(p.plateStrength.text),
+              EscapeHtml(p.plateDeflection.text), EscapeHtml(p.stiffenerStrength.text),
+              EscapeHtml(p.stiffenerDeflection.text)})
             EXPECT_NE(point.find(text.substr(text.front() == ' ')), std::string::npos) << text;
         std::size_t shown = 0;
         for (auto at = point.find("verdict exceeded"); at != std::string::npos;
@@ -229,11 +230,11 @@ TEST(BookNumbers, SignificantDigits) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Text(Significant(c.value, c.moreDigits)), c.text) << c.value;
-    // The window's display texts as print writes them.
-    EXPECT_EQ(Text(Shown(" .13")), "0.13");
-    EXPECT_EQ(Text(Shown("-.25")), "-0.25");
-    EXPECT_EQ(Text(Shown(" 20")), "20.00");
-    EXPECT_EQ(Text(Shown(" .3", 1)), "0.3");
+    // A value the window shows, as print writes it to the window's decimals.
+    EXPECT_EQ(Text(Shown({0.134})), "0.13");
+    EXPECT_EQ(Text(Shown({-0.245})), "-0.24");
+    EXPECT_EQ(Text(Shown({20})), "20.00");
+    EXPECT_EQ(Text(Shown({0.25, 1})), "0.2");
 }
 
 }  // namespace
