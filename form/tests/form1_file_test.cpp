@@ -139,7 +139,7 @@ TEST_F(Form1FileTest, ABadFileChangesNothing) {
 
 TEST_F(Form1FileTest, AFileThatCannotBeWrittenOffersTheSaveDialogAgain) {
     EnterFlatBarBay();
-    platform.saveChoice = "/nowhere/bay.deckplate";
+    platform.saveChoice = os::Utf8Of(folder / "nowhere" / "bay.deckplate");
     platform.unwritable.insert(platform.saveChoice);
     form.MenuChosen(MenuItem::Save);
     ASSERT_EQ(platform.errors.size(), 2u);  // the first failure, then the second place's
@@ -292,12 +292,12 @@ TEST_F(Form1FileTest, FileDialogsStartInTheFolderLastUsed) {
         if (c.folderChosen) fake.RememberFolder(os::Utf8Of(folder / c.folderChosen));
         const std::string starts = c.starts ? os::Utf8Of(folder / c.starts) : "";
         EXPECT_EQ(fake.StartFolder(), starts) << c.name;
-        EXPECT_EQ(
-            fake.ProposedPath("未命名.deckplate"),
-            c.starts ? os::Utf8Of(folder / c.starts / "未命名.deckplate") : "未命名.deckplate")
+        EXPECT_EQ(fake.ProposedPath("未命名.deckplate"),
+                  c.starts ? os::Utf8Of(folder / c.starts / os::PathFromUtf8("未命名.deckplate"))
+                           : "未命名.deckplate")
             << c.name;
         // A whole path proposed (beside a schedule) starts in its own folder.
-        const std::string beside = os::Utf8Of(folder / "site2" / "s_结果.csv");
+        const std::string beside = os::Utf8Of(folder / "site2" / os::PathFromUtf8("s_结果.csv"));
         EXPECT_EQ(fake.ProposedPath(beside), beside) << c.name;
     }
 }
