@@ -32,7 +32,10 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
                      const BayStageObserver& observer) {
     BayCheck c;
     const auto done = [&](BayStage stage) {
-        if (observer) observer(stage, c);
+        if (observer) observer({stage}, c);
+    };
+    const auto judged = [&](Check check) {
+        if (observer) observer({BayStage::Verdict, check}, c);
     };
     // The strip comes first: a fault in sizing it is named before any result is shown.
     const double t = bay.thickness.mm;
@@ -47,21 +50,21 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     AddSelfWeight(c.stiffener, t, bay.spacing);
     done(BayStage::SelfWeight);
     c.plateStrength = PlateStrengthVerdict(c.plate.shown.stress.Rounded(), c.plate.f);
-    done(BayStage::PlateStrength);
+    judged(Check::PlateStrength);
     c.stiffenerStrength =
         StiffenerStrengthVerdict(c.stiffener.shown.stress.Rounded(), c.stiffener.f);
-    done(BayStage::StiffenerStrength);
+    judged(Check::StiffenerStrength);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
-    done(BayStage::PlateDeflection);
+    judged(Check::PlateDeflection);
     c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection);
-    done(BayStage::StiffenerDeflection);
+    judged(Check::StiffenerDeflection);
     const bool current = bay.basis == DesignBasis::Current;
     if (current) {
         c.shear =
             StiffenerShear(SupportShear(c.plate.q, bay.spacing, bay.span), t, section, c.stiffener);
-        done(BayStage::StiffenerShear);
+        judged(Check::StiffenerShear);
         c.outstand = CheckOutstand(section, c.stiffener.epsilonK);
-        done(BayStage::StiffenerOutstand);
+        judged(Check::StiffenerOutstand);
     }
     if (!bay.pointLoad) return c;
 
@@ -79,12 +82,16 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     }
     done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.shown.stress.Rounded(), p.plate.f);
+    judged(Check::PointLoadPlateStrength);
     p.plateDeflection =
         PointLoadPlateDeflectionVerdict(p.plate.deflection, p.plate.deflectionLimit);
+    judged(Check::PointLoadPlateDeflection);
     p.stiffenerStrength =
         PointLoadStiffenerStrengthVerdict(p.stiffener.shown.stress.Rounded(), p.stiffener.f);
+    judged(Check::PointLoadStiffenerStrength);
     p.stiffenerDeflection = PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection);
-    done(BayStage::PointLoadVerdicts);
+    judged(Check::PointLoadStiffenerDeflection);
+    if (p.shear) judged(Check::PointLoadStiffenerShear);
     return c;
 }
 

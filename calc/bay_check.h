@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "calc/bay_input.h"
+#include "calc/check_id.h"
 #include "calc/deck_plate.h"
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
@@ -31,28 +32,33 @@ struct BayCheck {
     bool AllPass() const;
 };
 
-/// The stages of one bay's check, in the order they complete.
+/// The stages of one bay's check: its computations, and each check's verdict as it is made.
 enum class BayStage {
-    PlateStrip,           ///< check.stiffener.be: the plate strip that works with the stiffener
-    Plate,                ///< check.plate
-    Stiffener,            ///< check.stiffener: section, moment, deflection and stresses
-    SelfWeight,           ///< check.stiffener.selfWeight
-    PlateStrength,        ///< check.plateStrength
-    StiffenerStrength,    ///< check.stiffenerStrength
-    PlateDeflection,      ///< check.plateDeflection
-    StiffenerDeflection,  ///< check.stiffenerDeflection
-    // Under the current basis only:
-    StiffenerShear,     ///< check.shear
-    StiffenerOutstand,  ///< check.outstand
+    PlateStrip,  ///< check.stiffener.be: the plate strip that works with the stiffener
+    Plate,       ///< check.plate
+    Stiffener,   ///< check.stiffener: section, moment, deflection and stresses
+    SelfWeight,  ///< check.stiffener.selfWeight
+    Verdict,     ///< a check's verdict (and what it alone computes: a shear, an outstand)
     // With a point load only:
     PointLoadPlate,      ///< check.pointLoad: the load, its factor and check.pointLoad->plate
-    PointLoadStiffener,  ///< check.pointLoad->stiffener, and under the current basis its shear
-    PointLoadVerdicts,   ///< check.pointLoad's verdicts
+    PointLoadStiffener,  ///< check.pointLoad->stiffener
 };
 
-/// Told of each stage as it completes, with the check so far (later stages still empty). A fault
-/// stops the check: the observer has then been told of every stage before it, and of no other.
-using BayStageObserver = std::function<void(BayStage stage, const BayCheck& check)>;
+/// One stage completed; for a verdict, the check it judges.
+struct BayStep {
+    BayStage stage;
+    Check check = Check::PlateStrength;
+
+    friend bool operator==(const BayStep&, const BayStep&) = default;
+};
+
+/// Told of each stage as it completes, with the check so far (later stages still empty), in this
+/// order: the plate strip, the plate, the stiffener, the self-weight, the verdicts of plate
+/// strength, stiffener strength, plate deflection and stiffener deflection, under the current
+/// basis those of the stiffener's shear and outstand; with a point load its plate, its stiffener
+/// and its verdicts in the order of the table of checks. A fault stops the check: the observer has
+/// then been told of every stage before it, and of no other.
+using BayStageObserver = std::function<void(const BayStep& step, const BayCheck& check)>;
 
 /// Checks a bay stage by stage. Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer = {});

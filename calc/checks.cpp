@@ -19,10 +19,6 @@ double DeflectionUse(double limit, double ratio, Quantity quantity) {
     return Compute(quantity, [&] { return Checked(limit) / ratio; }).value();
 }
 
-std::string LengthOver(char length, double limit) {
-    return std::string(1, length) + "/" + PlainNumberText(limit);
-}
-
 const PointLoadCheck& Point(const BayCheck& c) { return *c.pointLoad; }
 
 // Any verdict, as the table reads it.
@@ -40,12 +36,14 @@ constexpr CheckRow kChecks[] = {
      .aspect = "strength",
      .measure = Stress,
      .currentBasisOnly = false,
-     .symbol = {"σ", ""},
+     .symbol = [](const BayCheck&) { return Symbol{"σ"}; },
      .value = [](const BayCheck& c) { return c.plateStrength.judged; },
+     .shown = [](const BayCheck& c) { return c.plate.shown.stress; },
      .limit = [](const BayCheck& c) { return c.plate.f; },
-     .limitRule = [] { return std::string("f"); },
+     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
      .utilisation = [](const BayCheck& c) { return c.plateStrength.judged / c.plate.f; },
-     .verdict = [](const BayCheck& c) { return Outcome(c.plateStrength); }},
+     .verdict = [](const BayCheck& c) { return Outcome(c.plateStrength); },
+     .reportLabel = "钢铺板最大应力(N/mm2)： σ="},
     {.id = PlateDeflection,
      .key = "plate_deflection",
      .name = "铺板挠度",
@@ -54,16 +52,21 @@ constexpr CheckRow kChecks[] = {
      .aspect = "deflection",
      .measure = Deflection,
      .currentBasisOnly = false,
-     .symbol = {"δ", ""},
+     .symbol = [](const BayCheck&) { return Symbol{"δ"}; },
      .value = [](const BayCheck& c) { return c.plate.deflection; },
+     .shown = [](const BayCheck& c) { return c.plate.shown.deflection; },
      .limit = [](const BayCheck& c) { return c.plateDeflection.allowed; },
-     .limitRule = [] { return LengthOver('a', kPlateDeflectionLimit); },
+     .limitRule = {.form = LimitRule::Form::LengthOver,
+                   .symbol = {"a"},
+                   .ratio = kPlateDeflectionLimit},
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kPlateDeflectionLimit, c.plateDeflection.ratio,
                                   Quantity::PlateDeflectionRatio);
          },
-     .verdict = [](const BayCheck& c) { return Outcome(c.plateDeflection); }},
+     .verdict = [](const BayCheck& c) { return Outcome(c.plateDeflection); },
+     .reportLabel = "钢铺板最大挠度(mm)： δ=",
+     .spanRatio = [](const BayCheck& c) { return c.plateDeflection.ratio; }},
     {.id = StiffenerStrength,
      .key = "stiffener_strength",
      .name = "加劲肋强度",
@@ -72,12 +75,17 @@ constexpr CheckRow kChecks[] = {
      .aspect = "strength",
      .measure = Stress,
      .currentBasisOnly = false,
-     .symbol = {"σ", "s"},
+     .symbol =
+         [](const BayCheck&) {
+             return Symbol{"σ", "s"};
+         },
      .value = [](const BayCheck& c) { return c.stiffener.stress; },
+     .shown = [](const BayCheck& c) { return c.stiffener.shown.stress; },
      .limit = [](const BayCheck& c) { return c.stiffener.f; },
-     .limitRule = [] { return std::string("f"); },
+     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
      .utilisation = [](const BayCheck& c) { return c.stiffener.stress / c.stiffener.f; },
-     .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerStrength); }},
+     .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerStrength); },
+     .reportLabel = "加劲肋最大应力(N/mm2)： σ="},
     {.id = StiffenerDeflection,
      .key = "stiffener_deflection",
      .name = "加劲肋挠度",
@@ -86,16 +94,24 @@ constexpr CheckRow kChecks[] = {
      .aspect = "deflection",
      .measure = Deflection,
      .currentBasisOnly = false,
-     .symbol = {"δ", "s"},
+     .symbol =
+         [](const BayCheck&) {
+             return Symbol{"δ", "s"};
+         },
      .value = [](const BayCheck& c) { return c.stiffener.deflection; },
+     .shown = [](const BayCheck& c) { return c.stiffener.shown.deflection; },
      .limit = [](const BayCheck& c) { return c.stiffenerDeflection.allowed; },
-     .limitRule = [] { return LengthOver('L', kStiffenerDeflectionLimit); },
+     .limitRule = {.form = LimitRule::Form::LengthOver,
+                   .symbol = {"L"},
+                   .ratio = kStiffenerDeflectionLimit},
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kStiffenerDeflectionLimit, c.stiffenerDeflection.ratio,
                                   Quantity::StiffenerDeflectionRatio);
          },
-     .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerDeflection); }},
+     .verdict = [](const BayCheck& c) { return Outcome(c.stiffenerDeflection); },
+     .reportLabel = "加劲肋最大挠度(mm)： δ=",
+     .spanRatio = [](const BayCheck& c) { return c.stiffenerDeflection.ratio; }},
     {.id = StiffenerShear,
      .key = "stiffener_shear",
      .name = "加劲肋抗剪",
@@ -104,12 +120,15 @@ constexpr CheckRow kChecks[] = {
      .aspect = "shear",
      .measure = Stress,
      .currentBasisOnly = true,
-     .symbol = {"τ", ""},
+     .symbol = [](const BayCheck&) { return Symbol{"τ"}; },
      .value = [](const BayCheck& c) { return c.shear->stress; },
+     .shown = [](const BayCheck& c) { return c.shear->shown; },
      .limit = [](const BayCheck& c) { return c.shear->fv; },
-     .limitRule = [] { return std::string("fv"); },
+     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f", "v"}},
      .utilisation = [](const BayCheck& c) { return c.shear->stress / c.shear->fv; },
-     .verdict = [](const BayCheck& c) { return Outcome(c.shear->verdict); }},
+     .verdict = [](const BayCheck& c) { return Outcome(c.shear->verdict); },
+     .reportLabel = "加劲肋剪应力(N/mm2)： τ=",
+     .force = [](const BayCheck& c) { return c.shear->force; }},
     {.id = StiffenerOutstand,
      .key = "stiffener_outstand",
      .name = "加劲肋宽厚比",
@@ -118,12 +137,14 @@ constexpr CheckRow kChecks[] = {
      .aspect = "outstand",
      .measure = Ratio,
      .currentBasisOnly = true,
-     .symbol = {"b/t", ""},
+     .symbol = [](const BayCheck& c) { return Symbol{c.stiffener.flatBar ? "h/t" : "b/t"}; },
      .value = [](const BayCheck& c) { return c.outstand->ratio; },
+     .shown = [](const BayCheck& c) { return ShownValue{c.outstand->ratio}; },
      .limit = [](const BayCheck& c) { return c.outstand->limit; },
-     .limitRule = [] { return PlainNumberText(kOutstandLimit) + "εk"; },
+     .limitRule = {.form = LimitRule::Form::TimesEpsilonK, .ratio = kOutstandLimit},
      .utilisation = [](const BayCheck& c) { return c.outstand->ratio / c.outstand->limit; },
-     .verdict = [](const BayCheck& c) { return Outcome(*c.outstand); }},
+     .verdict = [](const BayCheck& c) { return Outcome(*c.outstand); },
+     .reportLabel = "加劲肋宽厚比："},
     {.id = PointLoadPlateStrength,
      .key = "point_load_plate_strength",
      .name = "铺板集中荷载强度",
@@ -132,13 +153,15 @@ constexpr CheckRow kChecks[] = {
      .aspect = "strength",
      .measure = Stress,
      .currentBasisOnly = false,
-     .symbol = {"σ", ""},
+     .symbol = [](const BayCheck&) { return Symbol{"σ"}; },
      .value = [](const BayCheck& c) { return Point(c).plateStrength.judged; },
+     .shown = [](const BayCheck& c) { return Point(c).plate.shown.stress; },
      .limit = [](const BayCheck& c) { return Point(c).plate.f; },
-     .limitRule = [] { return std::string("f"); },
+     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
      .utilisation =
          [](const BayCheck& c) { return Point(c).plateStrength.judged / Point(c).plate.f; },
-     .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateStrength); }},
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateStrength); },
+     .reportLabel = "钢铺板集中荷载应力(N/mm2)： σ="},
     {.id = PointLoadPlateDeflection,
      .key = "point_load_plate_deflection",
      .name = "铺板集中荷载挠度",
@@ -147,19 +170,20 @@ constexpr CheckRow kChecks[] = {
      .aspect = "deflection",
      .measure = Deflection,
      .currentBasisOnly = false,
-     .symbol = {"δ", ""},
+     .symbol = [](const BayCheck&) { return Symbol{"δ"}; },
      .value = [](const BayCheck& c) { return Point(c).plate.deflection; },
+     .shown = [](const BayCheck& c) { return Point(c).plate.shown.deflection; },
      .limit = [](const BayCheck& c) { return Point(c).plate.deflectionLimit; },
-     .limitRule =
-         [] {
-             return "min(" + LengthOver('a', kPointLoadPlateDeflectionLimit) + ", " +
-                    PlainNumberText(kPointLoadPlateStepLimit) + ")";
-         },
+     .limitRule = {.form = LimitRule::Form::CappedLengthOver,
+                   .symbol = {"a"},
+                   .ratio = kPointLoadPlateDeflectionLimit,
+                   .cap = kPointLoadPlateStepLimit},
      .utilisation =
          [](const BayCheck& c) {
              return Point(c).plate.deflection / Point(c).plate.deflectionLimit;
          },
-     .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateDeflection); }},
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).plateDeflection); },
+     .reportLabel = "钢铺板集中荷载挠度(mm)： δ="},
     {.id = PointLoadStiffenerStrength,
      .key = "point_load_stiffener_strength",
      .name = "加劲肋集中荷载强度",
@@ -168,13 +192,18 @@ constexpr CheckRow kChecks[] = {
      .aspect = "strength",
      .measure = Stress,
      .currentBasisOnly = false,
-     .symbol = {"σ", "s"},
+     .symbol =
+         [](const BayCheck&) {
+             return Symbol{"σ", "s"};
+         },
      .value = [](const BayCheck& c) { return Point(c).stiffener.stress; },
+     .shown = [](const BayCheck& c) { return Point(c).stiffener.shown.stress; },
      .limit = [](const BayCheck& c) { return Point(c).stiffener.f; },
-     .limitRule = [] { return std::string("f"); },
+     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f"}},
      .utilisation =
          [](const BayCheck& c) { return Point(c).stiffener.stress / Point(c).stiffener.f; },
-     .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerStrength); }},
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerStrength); },
+     .reportLabel = "加劲肋集中荷载应力(N/mm2)： σ="},
     {.id = PointLoadStiffenerDeflection,
      .key = "point_load_stiffener_deflection",
      .name = "加劲肋集中荷载挠度",
@@ -183,16 +212,24 @@ constexpr CheckRow kChecks[] = {
      .aspect = "deflection",
      .measure = Deflection,
      .currentBasisOnly = false,
-     .symbol = {"δ", "s"},
+     .symbol =
+         [](const BayCheck&) {
+             return Symbol{"δ", "s"};
+         },
      .value = [](const BayCheck& c) { return Point(c).stiffener.deflection; },
+     .shown = [](const BayCheck& c) { return Point(c).stiffener.shown.deflection; },
      .limit = [](const BayCheck& c) { return Point(c).stiffenerDeflection.allowed; },
-     .limitRule = [] { return LengthOver('L', kStiffenerDeflectionLimit); },
+     .limitRule = {.form = LimitRule::Form::LengthOver,
+                   .symbol = {"L"},
+                   .ratio = kStiffenerDeflectionLimit},
      .utilisation =
          [](const BayCheck& c) {
              return DeflectionUse(kStiffenerDeflectionLimit, Point(c).stiffenerDeflection.ratio,
                                   Quantity::PointLoadStiffenerDeflectionRatio);
          },
-     .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerDeflection); }},
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).stiffenerDeflection); },
+     .reportLabel = "加劲肋集中荷载挠度(mm)： δ=",
+     .spanRatio = [](const BayCheck& c) { return Point(c).stiffenerDeflection.ratio; }},
     {.id = PointLoadStiffenerShear,
      .key = "point_load_stiffener_shear",
      .name = "加劲肋集中荷载抗剪",
@@ -201,12 +238,15 @@ constexpr CheckRow kChecks[] = {
      .aspect = "shear",
      .measure = Stress,
      .currentBasisOnly = true,
-     .symbol = {"τ", ""},
+     .symbol = [](const BayCheck&) { return Symbol{"τ"}; },
      .value = [](const BayCheck& c) { return Point(c).shear->stress; },
+     .shown = [](const BayCheck& c) { return Point(c).shear->shown; },
      .limit = [](const BayCheck& c) { return Point(c).shear->fv; },
-     .limitRule = [] { return std::string("fv"); },
+     .limitRule = {.form = LimitRule::Form::Strength, .symbol = {"f", "v"}},
      .utilisation = [](const BayCheck& c) { return Point(c).shear->stress / Point(c).shear->fv; },
-     .verdict = [](const BayCheck& c) { return Outcome(Point(c).shear->verdict); }},
+     .verdict = [](const BayCheck& c) { return Outcome(Point(c).shear->verdict); },
+     .reportLabel = "加劲肋集中荷载剪应力(N/mm2)： τ=",
+     .force = [](const BayCheck& c) { return Point(c).shear->force; }},
 };
 
 constexpr bool RowsFollowTheEnumeration() {
@@ -219,6 +259,27 @@ static_assert(RowsFollowTheEnumeration(), "row i of the table of checks must des
 }  // namespace
 
 std::span<const CheckRow> Checks() { return kChecks; }
+
+std::string SymbolText(const Symbol& symbol) {
+    return std::string(symbol.letter) + std::string(symbol.subscript) +
+           std::string(symbol.superscript);
+}
+
+std::string LimitRuleText(const LimitRule& rule) {
+    const std::string symbol = SymbolText(rule.symbol);
+    switch (rule.form) {
+        case LimitRule::Form::Strength:
+            return symbol;
+        case LimitRule::Form::LengthOver:
+            return symbol + "/" + PlainNumberText(rule.ratio);
+        case LimitRule::Form::CappedLengthOver:
+            return "min(" + symbol + "/" + PlainNumberText(rule.ratio) + ", " +
+                   PlainNumberText(rule.cap) + ")";
+        case LimitRule::Form::TimesEpsilonK:
+            break;
+    }
+    return PlainNumberText(rule.ratio) + "εk";
+}
 
 const CheckRow& RowOf(Check check) { return kChecks[static_cast<std::size_t>(check)]; }
 

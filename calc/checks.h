@@ -15,18 +15,10 @@
 #include <string_view>
 
 #include "calc/bay_check.h"
+#include "calc/check_id.h"
+#include "calc/number_text.h"
 
 namespace deckplate {
-
-// clang-format off
-enum class Check : std::uint8_t {
-    PlateStrength, PlateDeflection, StiffenerStrength, StiffenerDeflection,
-    StiffenerShear, StiffenerOutstand,
-    PointLoadPlateStrength, PointLoadPlateDeflection, PointLoadStiffenerStrength,
-    PointLoadStiffenerDeflection, PointLoadStiffenerShear,
-};
-// clang-format on
-inline constexpr std::size_t kCheckCount = 11;
 
 enum class Member { Plate, Stiffener };
 enum class LoadCase { Uniform, PointLoad };
@@ -40,11 +32,33 @@ struct CheckOutcome {
     std::string_view text;  ///< the window's sentence, "钢铺板强度满足要求"
 };
 
-/// A symbol as the formulas write it: a letter and its subscript ("σ", "s" for σs).
+/// A symbol as the formulas write it: a letter and its subscript ("σ", "s" for σs), and a
+/// superscript where it has one.
 struct Symbol {
     std::string_view letter;
-    std::string_view subscript;
+    std::string_view subscript{};
+    std::string_view superscript{};
 };
+
+/// The symbol as plain text: "σs", "h/t".
+std::string SymbolText(const Symbol& symbol);
+
+/// How a check's limit is formed, typed, so that each output sets it in its own way.
+struct LimitRule {
+    enum class Form {
+        Strength,          ///< the symbol itself: f, fv
+        LengthOver,        ///< the symbol (a length) over `ratio`: a/150, L/200
+        CappedLengthOver,  ///< min(symbol/ratio, cap mm): min(a/200, 4)
+        TimesEpsilonK,     ///< `ratio`·εk: 15εk
+    };
+    Form form;
+    Symbol symbol{};
+    double ratio = 0;
+    double cap = 0;  ///< mm
+};
+
+/// The rule as plain text: "f", "fv", "a/150", "min(a/200, 4)", "15εk".
+std::string LimitRuleText(const LimitRule& rule);
 
 struct CheckRow {
     Check id;
@@ -59,17 +73,25 @@ struct CheckRow {
     std::string_view aspect;
     Measure measure;
     bool currentBasisOnly;  ///< a check the legacy basis does not make
-    Symbol symbol;          ///< of the value judged: σ, δ, σs, δs, τ, b/t
+    /// Of the value judged: σ, δ, σs, δs, τ, and a flat bar's h/t or an angle's b/t.
+    Symbol (*symbol)(const BayCheck& check);
     /// The value judged, as the verdict judges it (a stress as displayed), in the measure's unit.
     double (*value)(const BayCheck& check);
+    /// The value as the window shows it in its result box.
+    ShownValue (*shown)(const BayCheck& check);
     /// The limit the value is judged against, in the same unit.
     double (*limit)(const BayCheck& check);
-    /// How the limit is formed, as the book writes it: "f", "a/150", "min(a/200, 4)", "L/200",
-    /// "fv", "15εk".
-    std::string (*limitRule)();
+    /// How the limit is formed: f, a/150, min(a/200, 4), L/200, fv, 15εk.
+    LimitRule limitRule;
     /// How much of the limit is used; 1 or more fails.
     double (*utilisation)(const BayCheck& check);
     CheckOutcome (*verdict)(const BayCheck& check);
+    /// Its value's line in the window's text report, up to the value: "钢铺板最大挠度(mm)： δ=".
+    std::string_view reportLabel;
+    /// A deflection's span over it, unrounded (L/δs), for the checks judged on that ratio.
+    double (*spanRatio)(const BayCheck& check) = nullptr;
+    /// A shear check's force at the support, kN.
+    double (*force)(const BayCheck& check) = nullptr;
 };
 
 /// Every check, row i describing Check(i), in the order outputs list them.

@@ -1,6 +1,10 @@
 #include "calc/steel_grade.h"
 
+#include <cctype>
 #include <cmath>
+#include <string>
+
+#include "calc/number_text.h"
 
 namespace deckplate {
 
@@ -16,6 +20,17 @@ std::optional<SteelGrade> FindGrade(std::string_view name) {
     for (std::size_t i = 0; i < kSteelGrades.size(); ++i)
         if (name == kSteelGrades[i].name) return static_cast<SteelGrade>(i);
     return std::nullopt;
+}
+
+std::optional<SteelGrade> ReadGrade(std::string_view text, bool* wasQ345) {
+    std::string name;
+    for (const char c : Trimmed(text))
+        name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (name == "Q345") {
+        if (wasQ345) *wasQ345 = true;
+        return SteelGrade::Q355;
+    }
+    return FindGrade(name);
 }
 
 PartStrength StrengthOf(DesignBasis basis, SteelGrade grade, double thickness) {

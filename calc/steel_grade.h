@@ -22,6 +22,10 @@ const SteelGradeValues& ValuesOf(SteelGrade grade);
 std::string_view GradeName(SteelGrade grade);
 /// The grade of a name exactly as GradeName writes it.
 std::optional<SteelGrade> FindGrade(std::string_view name);
+/// The grade of a name as a user types it: without blanks around it and without regard to case
+/// ("q355 " is Q355). Q345, the grade's name before GB/T 1591-2018, is taken as Q355 and sets
+/// `wasQ345`.
+std::optional<SteelGrade> ReadGrade(std::string_view text, bool* wasQ345 = nullptr);
 
 /// A part's design strengths, N/mm²: f, and fv (0 under the legacy basis, which has no shear
 /// check).

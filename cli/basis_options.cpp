@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "os/shown_text.h"
 #include "schedule/values.h"
 
 namespace deckplate::cli {
@@ -17,8 +18,9 @@ BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err,
     }
     bool wasQ345 = false;
     choice.steel = schedule::ParseSteel(*options.steel, {"--steel", BayField::Steel}, &wasQ345);
-    if (choice.basis == DesignBasis::Legacy) {
-        throw schedule::ValueError("--steel " + *options.steel +
+    // Q235 is the legacy basis' own grade, as a schedule row of that basis may name it.
+    if (choice.basis == DesignBasis::Legacy && choice.steel != SteelGrade::Q235) {
+        throw schedule::ValueError("--steel " + os::ShownText(*options.steel) +
                                    " needs --basis current: the legacy basis knows Q235 only "
                                    "(f = 215 for every part)");
     }

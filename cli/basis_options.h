@@ -22,8 +22,8 @@ struct BasisChoice {
 };
 
 /// The basis and grade read, each `otherwise` when not given (a bay file's, or the legacy basis
-/// with Q235); Q345 is taken as Q355 with a note on `err`. A grade given with the legacy basis,
-/// which knows Q235 only, is refused. Throws schedule::ValueError.
+/// with Q235); Q345 is taken as Q355 with a note on `err`. A grade other than Q235 given with the
+/// legacy basis, which knows Q235 only, is refused. Throws schedule::ValueError.
 BasisChoice ReadBasis(const BasisOptions& options, std::ostream& err,
                       const BasisChoice& otherwise = {});
 

@@ -3,12 +3,15 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/progress.h"
+#include "cli/run_files.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "os/shown_text.h"
 #include "schedule/book.h"
 #include "schedule/results_writer.h"
 #include "schedule/row_check.h"
@@ -19,7 +22,8 @@ namespace deckplate::cli {
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
     schedule::RowDefaults defaults;
-    report::ProjectInfo project;
+    project::ProjectInfo project;
+    RunFiles files;
     try {
         // Read once here so that a wrong value stops the run before any row.
         const BasisChoice basis = ReadBasis(options.basis, err);
@@ -27,23 +31,28 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         defaults.steel = basis.steel;
         defaults.pointLoad = ReadForce(options.pointLoad);
         defaults.patch = ReadPatch(options.pointLoad);
-        if (!options.output.empty()) schedule::OutputFile(options.output, {"-o"});
-        if (!options.book.empty()) schedule::OutputFile(options.book, {"--book"});
+        // No output may replace the schedule, the bay file of the project or another output.
+        files.Input("SCHEDULE", "the schedule itself", options.schedule);
+        ProjectFile(files, options.project);
+        for (const auto& [option, path] :
+             {std::pair{"-o", &options.output}, std::pair{"--book", &options.book},
+              std::pair{"--books", &options.books}})
+            if (!path->empty()) files.Output(option, schedule::OutputFile(*path, {option}));
         if (options.project.Any() && options.books.empty() && options.book.empty())
             throw schedule::ValueError(
                 "the project information goes into calculation books: give --book FILE.html or "
                 "--books DIR with it");
         project = ReadProjectInfo(options.project);
     } catch (const schedule::ValueError& e) {
-        err << "deckplate-cli: " << e.what() << "\n";
+        err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     }
     const std::filesystem::path output = os::PathFromUtf8(options.output);
     const std::filesystem::path bookFile = os::PathFromUtf8(options.book);
     try {
         schedule::RowReader rows(options.schedule, [&](const schedule::EncodingWarning& warning) {
-            err << "deckplate-cli: warning: the schedule '" << options.schedule << "' "
-                << schedule::EncodingWarningText(warning) << "\n";
+            err << "deckplate-cli: warning: the schedule '" << os::ShownWhole(options.schedule)
+                << "' " << schedule::EncodingWarningText(warning) << "\n";
         });
         // A patch stands on the run's point load or on a row's own: without either it checks
         // nothing, as check refuses it.
@@ -51,17 +60,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             !rows.Has(schedule::Column::PointLoad)) {
             err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
                    "schedule; without a point load the patch '"
-                << *options.pointLoad.patch << "' checks nothing\n";
-            return kBadArguments;
-        }
-        if (!options.output.empty() && rows.IsFile(output)) {
-            err << "deckplate-cli: -o '" << options.output
-                << "' is the schedule itself; write the results to another file\n";
-            return kBadArguments;
-        }
-        if (!options.book.empty() && rows.IsFile(bookFile)) {
-            err << "deckplate-cli: --book '" << options.book
-                << "' is the schedule itself; write the book to another file\n";
+                << os::ShownText(*options.pointLoad.patch) << "' checks nothing\n";
             return kBadArguments;
         }
         // The output is touched only now that the schedule has its columns, and a file there
@@ -69,7 +68,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         std::optional<os::FileReplacement> outputFile;
         if (!options.output.empty()) outputFile.emplace(output);
         std::optional<schedule::BookFolder> books;
-        if (!options.books.empty()) books.emplace(os::PathFromUtf8(options.books), project);
+        // A row's book goes elsewhere than a file of the run, as it goes elsewhere than another
+        // row's book.
+        if (!options.books.empty()) {
+            books.emplace(
+                os::PathFromUtf8(options.books), project,
+                [&files](const std::filesystem::path& path) { return files.IsRunFile(path); });
+        }
         // The whole schedule's book takes each row's bay, or its error, for its summary: the
         // rows' inputs are kept, their books written once every row is checked.
         std::vector<report::ScheduleBookRow> bookRows;
@@ -106,7 +111,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
                                              .version = DECKPLATE_VERSION},
                                             bookRows, bookFile);
             } catch (const os::FileError& e) {
-                err << "deckplate-cli: cannot write the book: " << e.what() << "\n";
+                err << "deckplate-cli: cannot write the book: " << os::ShownWhole(e.what()) << "\n";
                 return kBadArguments;
             }
         }
@@ -120,19 +125,20 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         // On standard output the status column says it; written to a file, the exit status
         // alone would leave a user wondering what is in it.
         if (outputFile) {
-            err << "deckplate-cli: wrote " << options.output << ": of " << summary.rows
-                << (summary.rows == 1 ? " row, " : " rows, ") << summary.passed << " passed, "
-                << summary.exceeded << " failed and " << summary.errors << " had an error\n";
+            err << "deckplate-cli: wrote " << os::ShownWhole(options.output) << ": of "
+                << summary.rows << (summary.rows == 1 ? " row, " : " rows, ") << summary.passed
+                << " passed, " << summary.exceeded << " failed and " << summary.errors
+                << " had an error\n";
         }
         return kLimitExceeded;
     } catch (const os::FileError& e) {
-        err << "deckplate-cli: cannot write the results: " << e.what() << "\n";
+        err << "deckplate-cli: cannot write the results: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     } catch (const schedule::BookError& e) {
-        err << "deckplate-cli: " << e.what() << "\n";
+        err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     } catch (const schedule::ScheduleError& e) {
-        err << "deckplate-cli: " << e.what() << "\n";
+        err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     }
 }

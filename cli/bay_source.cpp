@@ -1,25 +1,32 @@
 #include "cli/bay_source.h"
 
+#include "os/shown_text.h"
+
 namespace deckplate::cli {
 
 using project::SavedBay;
 using schedule::Input;
 
-BaySource::BaySource(const std::optional<std::string>& from) : path_(from.value_or("")) {
+BaySource::BaySource(const std::optional<std::string>& from)
+    : path_(os::ShownWhole(from.value_or(""))) {
     if (!from) return;
     try {
         file_ = project::ReadBayFile(*from);
     } catch (const project::BayFileError& e) {
-        throw schedule::ValueError("--from " + *from + ": " + e.what());
+        throw schedule::ValueError("--from " + path_ + ": " + e.what());
     }
 }
 
-report::ProjectInfo BaySource::Project() const {
-    return file_ ? file_->project : report::ProjectInfo{};
+project::ProjectInfo BaySource::Project() const {
+    return file_ ? file_->project : project::ProjectInfo{};
 }
 
 Input BaySource::Key(std::string_view key, BayField field) const {
     return {path_ + ": bay." + std::string(key), field};
+}
+
+Input BaySource::Giver(bool given, const Input& option, std::string_view key) const {
+    return given || !file_ ? option : Key(key, option.field);
 }
 
 void BaySource::Missing(const Input& option) {

@@ -22,7 +22,7 @@ class BaySource {
 
     bool HasFile() const { return file_.has_value(); }
     /// The file's project information; none without a file.
-    report::ProjectInfo Project() const;
+    project::ProjectInfo Project() const;
 
     /// The option's value when given, else the file's `key` read by `read`; without either,
     /// throws schedule::ValueError saying the option is required.
@@ -45,11 +45,15 @@ class BaySource {
     /// force). Throws schedule::ValueError.
     std::optional<PointLoad> PointLoadOf(const PointLoadOptions& options) const;
 
+    /// What gave a value, as a message names it: `option` when it was `given` or there is no file,
+    /// else the file's `key`.
+    schedule::Input Giver(bool given, const schedule::Input& option, std::string_view key) const;
+
   private:
     schedule::Input Key(std::string_view key, BayField field) const;
     [[noreturn]] static void Missing(const schedule::Input& option);
 
-    std::string path_;
+    std::string path_;  ///< as a message shows it
     std::optional<project::BayFile> file_;
 };
 

@@ -10,25 +10,62 @@
 namespace deckplate::cli {
 namespace {
 
-nlohmann::json Strength(const StrengthVerdict& v) {
-    return {{"exceeded", v.exceeded}, {"text", v.text}};
-}
-
-nlohmann::json Deflection(const DeflectionVerdict& v) {
-    return {{"exceeded", v.exceeded}, {"ratio", v.ratio}, {"text", v.text}};
-}
-
 // Units as engineers write them; the window's captions keep the documents' "kn/m2", "KnM".
 constexpr std::string_view kSurfaceLoad = "kN/m²";
 constexpr std::string_view kMoment = "kN·m";
 constexpr std::string_view kStress = "N/mm²";
 
-nlohmann::json Shear(const ShearCheck& c) {
-    return {{"force", c.force},
-            {"stress", c.stress},
-            {"limit", c.fv},
-            {"exceeded", c.verdict.exceeded},
-            {"text", c.verdict.text}};
+// Where `check`'s text gives each verdict: under the values of its group, in this order.
+enum class TextGroup { Plate, Stiffener, ShearAndOutstand, PointLoad };
+struct VerdictPlace {
+    Check check;
+    TextGroup group;
+};
+constexpr VerdictPlace kVerdictPlaces[] = {
+    {Check::PlateDeflection, TextGroup::Plate},
+    {Check::PlateStrength, TextGroup::Plate},
+    {Check::StiffenerDeflection, TextGroup::Stiffener},
+    {Check::StiffenerStrength, TextGroup::Stiffener},
+    {Check::StiffenerShear, TextGroup::ShearAndOutstand},
+    {Check::StiffenerOutstand, TextGroup::ShearAndOutstand},
+    {Check::PointLoadPlateStrength, TextGroup::PointLoad},
+    {Check::PointLoadPlateDeflection, TextGroup::PointLoad},
+    {Check::PointLoadStiffenerStrength, TextGroup::PointLoad},
+    {Check::PointLoadStiffenerDeflection, TextGroup::PointLoad},
+    {Check::PointLoadStiffenerShear, TextGroup::PointLoad},
+};
+static_assert(std::size(kVerdictPlaces) == kCheckCount, "a place for every check's verdict");
+
+// The verdicts of a group the bay has, the first after "设计提示：", the others beneath it.
+void Hints(std::ostream& out, TextGroup group, const BayCheck& check) {
+    const CheckScope scope = ScopeOf(check);
+    bool first = true;
+    for (const VerdictPlace& place : kVerdictPlaces) {
+        const CheckRow& row = RowOf(place.check);
+        if (place.group != group || !InScope(row, scope)) continue;
+        out << (first ? "  设计提示：" : "            ") << row.verdict(check).text << "\n";
+        first = false;
+    }
+}
+
+// A check's verdict as `--json` gives it: whether exceeded and its sentence, a deflection's
+// ratio L/δ, a shear's force, stress and limit, an outstand's ratio and limit.
+nlohmann::json VerdictJson(const CheckRow& row, const BayCheck& check) {
+    const CheckOutcome outcome = row.verdict(check);
+    nlohmann::json json = {{"exceeded", outcome.exceeded}, {"text", outcome.text}};
+    if (row.spanRatio) json["ratio"] = row.spanRatio(check);
+    if (row.aspect == "shear")
+        json.update({{"force", row.force(check)},
+                     {"stress", row.value(check)},
+                     {"limit", row.limit(check)}});
+    if (row.measure == Measure::Ratio)
+        json.update({{"ratio", row.value(check)}, {"limit", row.limit(check)}});
+    return json;
+}
+
+// The key of a check's verdict under its member: "strength", "deflection_check", "shear".
+std::string VerdictKey(const CheckRow& row) {
+    return row.aspect == "deflection" ? "deflection_check" : std::string(row.aspect);
 }
 
 nlohmann::json PointLoadJson(const PointLoadCheck& c) {
@@ -46,10 +83,7 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c) {
           {"display",
            {{"moment", DisplayText(p.shown.moment)},
             {"stress", DisplayText(p.shown.stress)},
-            {"deflection", DisplayText(p.shown.deflection)}}},
-          {"strength", Strength(c.plateStrength)},
-          {"deflection_check",
-           {{"exceeded", c.plateDeflection.exceeded}, {"text", c.plateDeflection.text}}}}},
+            {"deflection", DisplayText(p.shown.deflection)}}}}},
         {"stiffener",
          {{"moment", s.Ms / 1e6},
           {"stress", s.stress},
@@ -58,9 +92,7 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c) {
           {"display",
            {{"moment", DisplayText(s.shown.moment)},
             {"stress", DisplayText(s.shown.stress)},
-            {"deflection", DisplayText(s.shown.deflection)}}},
-          {"strength", Strength(c.stiffenerStrength)},
-          {"deflection_check", Deflection(c.stiffenerDeflection)}}},
+            {"deflection", DisplayText(s.shown.deflection)}}}}},
     };
 }
 
@@ -96,15 +128,13 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("弯矩最大值", PrintText(p.moment), kMoment);
     line("挠度最大值", PrintText(p.deflection), "mm");
     line("最大应力", PrintText(p.stress), kStress);
-    out << "  设计提示：" << check.plateDeflection.text << "\n"
-        << "            " << check.plateStrength.text << "\n"
-        << "加劲肋数据\n";
+    Hints(out, TextGroup::Plate, check);
+    out << "加劲肋数据\n";
     line("加劲肋弯矩", PrintText(s.moment), kMoment);
     line("加劲肋挠度", PrintText(s.deflection), "mm");
     line("加劲肋强度", PrintText(s.stress), kStress);
-    out << "  设计提示：" << check.stiffenerDeflection.text << "\n"
-        << "            " << check.stiffenerStrength.text << "\n"
-        << "组合截面参数\n";
+    Hints(out, TextGroup::Stiffener, check);
+    out << "组合截面参数\n";
     line(std::string(kind) + "形心与短肢边距", PrintText(s.centroid), "cm");
     line(std::string(kind) + "强轴惯性矩", PrintText(s.inertia), "cm⁴");
     line(std::string(kind) + "截面面积", PrintText(s.area), "cm²");
@@ -118,8 +148,7 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
              PrintText(ShownValue{check.outstand->ratio}) + "（限值 15εk：" +
                  PrintText(ShownValue{check.outstand->limit}) + "）",
              "");
-        out << "  设计提示：" << check.shear->verdict.text << "\n"
-            << "            " << check.outstand->text << "\n";
+        Hints(out, TextGroup::ShearAndOutstand, check);
     }
     if (check.pointLoad) {
         const PointLoadCheck& c = *check.pointLoad;
@@ -132,11 +161,7 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
         line("加劲肋应力", PrintText(c.stiffener.shown.stress), kStress);
         line("加劲肋挠度", PrintText(c.stiffener.shown.deflection), "mm");
         if (c.shear) line("加劲肋剪应力", PrintText(c.shear->shown), kStress);
-        out << "  设计提示：" << c.plateStrength.text << "\n"
-            << "            " << c.plateDeflection.text << "\n"
-            << "            " << c.stiffenerStrength.text << "\n"
-            << "            " << c.stiffenerDeflection.text << "\n";
-        if (c.shear) out << "            " << c.shear->verdict.text << "\n";
+        Hints(out, TextGroup::PointLoad, check);
     }
     out << "利用率（1 为限值）\n";
     for (const CheckRow& row : Checks())
@@ -164,9 +189,7 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
           {"display",
            {{"moment", DisplayText(p.shown.moment)},
             {"deflection", DisplayText(p.shown.deflection)},
-            {"stress", DisplayText(p.shown.stress)}}},
-          {"strength", Strength(check.plateStrength)},
-          {"deflection_check", Deflection(check.plateDeflection)}}},
+            {"stress", DisplayText(p.shown.stress)}}}}},
         {"stiffener",
          {{"be", s.be},
           {"Ap", s.Ap},
@@ -192,28 +215,21 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
             {"area", DisplayText(s.shown.area)},
             {"composite_centroid", DisplayText(s.shown.compositeCentroid)},
             {"composite_inertia", DisplayText(s.shown.compositeInertia)},
-            {"self_weight", DisplayText(s.shown.selfWeight)}}},
-          {"strength", Strength(check.stiffenerStrength)},
-          {"deflection_check", Deflection(check.stiffenerDeflection)}}},
+            {"self_weight", DisplayText(s.shown.selfWeight)}}}}},
     };
     json["steel"] = GradeName(p.steel);
-    if (const auto& shear = check.shear) {
-        // The current basis: the grade's εk and fv, and the stiffener's two checks of its own.
+    if (check.shear) {
+        // The current basis: the grade's εk and fv.
         json["epsilon_k"] = s.epsilonK;
         json["stiffener"]["fv"] = s.fv;
-        json["stiffener"]["shear"] = Shear(*shear);
-        const OutstandCheck& o = *check.outstand;
-        json["stiffener"]["outstand"] = {
-            {"ratio", o.ratio}, {"limit", o.limit}, {"exceeded", o.exceeded}, {"text", o.text}};
     }
-    if (check.pointLoad) {
-        json["point_load"] = PointLoadJson(*check.pointLoad);
-        if (const auto& shear = check.pointLoad->shear)
-            json["point_load"]["stiffener"]["shear"] = Shear(*shear);
+    if (check.pointLoad) json["point_load"] = PointLoadJson(*check.pointLoad);
+    for (const CheckRow& row : Checks()) {
+        if (!utilisation.Has(row.id)) continue;
+        nlohmann::json& member = MemberJson(json, row);
+        member[VerdictKey(row)] = VerdictJson(row, check);
+        member["utilisation"][std::string(row.aspect)] = utilisation[row.id];
     }
-    for (const CheckRow& row : Checks())
-        if (utilisation.Has(row.id))
-            MemberJson(json, row)["utilisation"][std::string(row.aspect)] = utilisation[row.id];
     return json;
 }
 

@@ -14,9 +14,11 @@
 #include "cli/check_output.h"
 #include "cli/design_output.h"
 #include "cli/project_options.h"
+#include "cli/run_files.h"
 #include "cli/unknown_arguments.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
+#include "os/shown_text.h"
 #include "schedule/book.h"
 #include "schedule/row_reader.h"
 #include "schedule/values.h"
@@ -215,6 +217,14 @@ BayInput ReadBay(const BayOptions& o, const BaySource& source, std::ostream& err
     bay.basis = basis.basis;
     bay.steel = basis.steel;
     bay.stiffener = source.Stiffener(o.flatBar, o.angle);
+    const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
+    schedule::RequirePartsInStrengthTable(
+        bay,
+        source.Giver(o.thickness.has_value(), {"--thickness", BayField::Thickness}, "thickness"),
+        source.Giver(o.flatBar || o.angle,
+                     {o.flatBar ? "--flat-bar" : "--angle", BayField::Stiffener},
+                     flatBar ? "flat_bar_thickness" : "angle"),
+        o.flatBar.value_or(""));
     bay.pointLoad = source.PointLoadOf(o.pointLoad);
     if (bay.pointLoad) {
         schedule::RequirePatchAtLeast(
@@ -230,21 +240,31 @@ void ReportArithmeticFault(const ArithmeticError& e, std::ostream& err) {
         << "; nothing was checked (look for a zero or absurd input)\n";
 }
 
+// The bay file a bay is read --from: no output of the run may replace it.
+void FromFile(RunFiles& files, const BayOptions& o) {
+    if (o.from) files.Input("--from", "the bay file --from reads", *o.from);
+}
+
 // check --save: the bay checked, as a bay file the window opens and check --from reads back.
-void SaveBay(const BayInput& bay, const std::string& path, const report::ProjectInfo& project) {
-    const std::string file = schedule::OutputFile(path, {"--save"});
+void SaveBay(const BayInput& bay, const std::string& path, const project::ProjectInfo& project) {
     try {
-        os::ReplaceTextFile(os::PathFromUtf8(file),
+        os::ReplaceTextFile(os::PathFromUtf8(path),
                             project::BayFileText({.programVersion = DECKPLATE_VERSION,
                                                   .project = project,
                                                   .bay = project::SavedBayOf(bay)}),
                             os::TextEncoding::Utf8);
     } catch (const os::FileError& e) {
-        throw schedule::ValueError("--save " + file + ": cannot be written: " + e.what());
+        throw schedule::ValueError("--save " + os::ShownWhole(path) +
+                                   ": cannot be written: " + os::ShownWhole(e.what()));
     }
 }
 
 int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
+    RunFiles files;
+    FromFile(files, o.bay);
+    // Saving the bay back to the file it came from is what --save is for: the same bay, with
+    // the options given beside it.
+    if (o.save) files.Output("--save", schedule::OutputFile(*o.save, {"--save"}), "--from");
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
     if (o.save) SaveBay(bay, *o.save, source.Project());
@@ -264,10 +284,14 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
 }
 
 int RunBook(const BookOptions& o, std::ostream& err) {
+    RunFiles files;
+    FromFile(files, o.bay);
+    ProjectFile(files, o.project);
+    const std::string output = schedule::OutputFile(o.output, {"-o"});
+    files.Output("-o", output);
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
-    const std::string output = schedule::OutputFile(o.output, {"-o"});
-    const report::ProjectInfo project = ReadProjectInfo(o.project, source.Project());
+    const project::ProjectInfo project = ReadProjectInfo(o.project, source.Project());
     try {
         const BayCheck check = CheckBay(bay);
         schedule::WriteBook(
@@ -281,15 +305,15 @@ int RunBook(const BookOptions& o, std::ostream& err) {
             ++checks;
             failed += row.verdict(check).exceeded ? 1 : 0;
         }
-        err << "deckplate-cli: wrote " << output << ": " << failed << " of " << checks
-            << " checks failed\n";
+        err << "deckplate-cli: wrote " << os::ShownWhole(output) << ": " << failed << " of "
+            << checks << " checks failed\n";
         return kLimitExceeded;
     } catch (const ArithmeticError& e) {
         ReportArithmeticFault(e, err);
         err << "deckplate-cli: no book was written\n";
         return kArithmeticFault;
     } catch (const os::FileError& e) {
-        err << "deckplate-cli: cannot write the book: " << e.what() << "\n";
+        err << "deckplate-cli: cannot write the book: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     }
 }
@@ -468,7 +492,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return app.exit(e, out, err);
     } catch (const CLI::ArgumentMismatch& e) {
         // CLI11 words these as counts ("--dead: At Most 1 required but received 2").
-        const std::string what = e.what();
+        const std::string what = os::ShownWhole(e.what());
         const std::string option = what.substr(0, what.find(':'));
         if (what.find("At Most") != std::string::npos)
             err << "deckplate-cli: " << option << " is given more than once; give it once\n";
@@ -479,10 +503,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return kBadArguments;
     } catch (const CLI::ParseError& e) {
         // A mistyped option leaves the one it meant missing: the typo is what to name.
-        err << "deckplate-cli: " << UnknownArgumentText(app).value_or(e.what()) << "\n";
+        err << "deckplate-cli: " << os::ShownWhole(UnknownArgumentText(app).value_or(e.what()))
+            << "\n";
         return kBadArguments;
     } catch (const schedule::ValueError& e) {
-        err << "deckplate-cli: " << e.what() << "\n";
+        err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
         return kBadArguments;
     }
 }

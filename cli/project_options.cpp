@@ -1,15 +1,16 @@
 #include "cli/project_options.h"
 
+#include <algorithm>
 #include <array>
 
+#include "os/shown_text.h"
 #include "project/bay_file.h"
-#include "schedule/book.h"
 #include "schedule/values.h"
 
 namespace deckplate::cli {
 namespace {
 
-using report::ProjectInfo;
+using project::ProjectInfo;
 
 // clang-format off
 constexpr std::array<ProjectOption, 8> kOptions{{
@@ -32,19 +33,6 @@ constexpr std::array<ProjectOption, 8> kOptions{{
 }};
 // clang-format on
 
-std::string FaultText(schedule::ProjectTextFault fault) {
-    switch (fault) {
-        case schedule::ProjectTextFault::NotUtf8:
-            return "is not UTF-8 text";
-        case schedule::ProjectTextFault::ControlCharacter:
-            return "holds a line break or another control character; give one line of text";
-        case schedule::ProjectTextFault::TooLong:
-            return "is longer than " + std::to_string(schedule::kMostProjectCharacters) +
-                   " characters";
-    }
-    return {};
-}
-
 }  // namespace
 
 bool ProjectOptions::Any() const {
@@ -56,30 +44,34 @@ bool ProjectOptions::Any() const {
 
 std::span<const ProjectOption> ProjectOptionTable() { return kOptions; }
 
+void ProjectFile(RunFiles& files, const ProjectOptions& options) {
+    if (options.file) files.Input("--project", "the bay file --project reads", *options.file);
+}
+
 ProjectInfo ReadProjectInfo(const ProjectOptions& options, ProjectInfo otherwise) {
     ProjectInfo project = std::move(otherwise);
     if (options.file) {
         try {
             project = project::ReadBayFile(*options.file).project;
         } catch (const project::BayFileError& e) {
-            throw schedule::ValueError("--project " + *options.file + ": " + e.what());
+            throw schedule::ValueError("--project " + os::ShownWhole(*options.file) + ": " +
+                                       e.what());
         }
     }
+    const auto fields = project::ProjectFields();
     for (const ProjectOption& option : kOptions) {
         const std::optional<std::string>& text = options.*option.given;
         if (!text) continue;
-        if (const auto fault = schedule::ProjectTextProblem(*text))
-            throw schedule::ValueError(std::string(option.name) + ": the text " +
-                                       FaultText(*fault));
+        const auto field = std::ranges::find(fields, option.field, &project::ProjectField::field);
+        if (const auto fault = project::ProjectTextProblem(*field, *text)) {
+            const bool date = *fault == project::ProjectTextFault::NotADate;
+            throw schedule::ValueError(std::string(option.name) + ": " + (date ? "" : "the text ") +
+                                       project::ProjectTextFaultText(*fault) +
+                                       (date ? ", not " + os::ShownText(*text) : ""));
+        }
         project.*option.field = *text;
     }
-    if (options.date && !schedule::IsIsoDate(*options.date)) {
-        throw schedule::ValueError(
-            "--date: must be a date written YYYY-MM-DD, such as "
-            "2024-05-31, not " +
-            *options.date);
-    }
-    return schedule::Dated(std::move(project));
+    return project::Dated(std::move(project));
 }
 
 }  // namespace deckplate::cli

@@ -7,7 +7,8 @@
 #include <span>
 #include <string>
 
-#include "report/calculation_book.h"
+#include "cli/run_files.h"
+#include "project/project_info.h"
 
 namespace deckplate::cli {
 
@@ -26,15 +27,18 @@ struct ProjectOption {
     const char* name;  ///< "--project-name"
     const char* help;
     std::optional<std::string> ProjectOptions::*given;
-    std::string report::ProjectInfo::*field;
+    std::string project::ProjectInfo::*field;
 };
 /// Every option, in the order the title block lists the fields.
 std::span<const ProjectOption> ProjectOptionTable();
 
+/// Names the bay file --project reads among the run's files, when it is given.
+void ProjectFile(RunFiles& files, const ProjectOptions& options);
+
 /// The project information: --project's file's, else `otherwise` (the project of the bay file
 /// given --from), each field an option gives replacing it; each option's text checked, and
 /// today's date when none is given. Throws schedule::ValueError naming the option.
-report::ProjectInfo ReadProjectInfo(const ProjectOptions& options,
-                                    report::ProjectInfo otherwise = {});
+project::ProjectInfo ReadProjectInfo(const ProjectOptions& options,
+                                     project::ProjectInfo otherwise = {});
 
 }  // namespace deckplate::cli

@@ -5,6 +5,8 @@
 #include <numeric>
 #include <vector>
 
+#include "os/shown_text.h"
+
 namespace deckplate::cli {
 namespace {
 
@@ -101,10 +103,12 @@ std::string WithoutCommand(const CLI::App& app) {
     if (left.empty()) return "no command given; " + listed;
     const std::string& first = left.front();
     if (!LooksLikeOption(first))
-        return "unknown command '" + first + "'" + Then(Nearest(first, commands), listed);
+        return "unknown command '" + os::ShownText(first) + "'" +
+               Then(Nearest(first, commands), listed);
     const std::optional<std::string> nearest = Nearest(first, OptionNames(app));
-    if (nearest) return "unknown option " + first + Then(nearest, listed);
-    return "unknown option " + first + "; a command comes first, then its options: " + listed;
+    if (nearest) return "unknown option " + os::ShownText(first) + Then(nearest, listed);
+    return "unknown option " + os::ShownText(first) +
+           "; a command comes first, then its options: " + listed;
 }
 
 }  // namespace
@@ -128,12 +132,13 @@ std::optional<std::string> UnknownArgumentText(const CLI::App& app) {
         if (!LooksLikeOption(word)) continue;
         const std::string name = word.substr(0, word.find('='));
         const std::optional<std::string> nearest = Nearest(name, OptionNames(command));
-        return command.get_name() + " has no option " + name +
+        return command.get_name() + " has no option " + os::ShownText(name) +
                (nearest ? "; did you mean " + *nearest + "?" : "") + " " + help;
     }
     for (const std::string& word : app.remaining()) left.push_back(word);
     if (left.empty()) return std::nullopt;
-    return "'" + left.front() + "' belongs to no option of " + command.get_name() + " " + help;
+    return "'" + os::ShownText(left.front()) + "' belongs to no option of " + command.get_name() +
+           " " + help;
 }
 
 }  // namespace deckplate::cli

@@ -1,5 +1,6 @@
 #include "form/control_table.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace deckplate::form {
@@ -95,13 +96,12 @@ constexpr ControlRow kControls[] = {
     {SelfWeightCaption,                   "Label40",  Label,        SectionFrame,    3600,   840,  2415,   255, "铺板及加劲肋自重(Kn/m2)", kHidden},
     {SelfWeight,                          "Label41",  Label,        SectionFrame,    6015,   840,   855,   255, "", kHidden, true, false, kPlain, true},
 
-    // The point load (设置 → 集中荷载验算): its inputs, the plate's and the stiffener's results
-    // row by row, and their verdicts. All hidden until the menu item shows the group; the
-    // heading and the verdict lines until a Verify writes them.
+    // The optional groups, each at the top of the second column; ControlPlacement stacks those
+    // on show.
     // The stiffener's shear and outstand (current basis): the values and their verdicts. All
     // hidden until the current basis is chosen; the heading and the verdict lines until a Verify
     // writes them.
-    {ShearFrame,                          "Frame7",   Frame,        Window,           120,  6360,  7935,  1260, "加劲肋抗剪及宽厚比", kHidden},
+    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1260, "加劲肋抗剪及宽厚比", kHidden},
     {ShearStressCaption,                  "Label61",  Label,        ShearFrame,       240,   240,  1335,   255, "加劲肋剪应力：", kHidden},
     {ShearStress,                         "Text21",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
     {ShearStressUnit,                     "Label62",  Label,        ShearFrame,      2460,   240,   495,   255, "N/mm2", kHidden},
@@ -113,7 +113,11 @@ constexpr ControlRow kControls[] = {
     {StiffenerShearVerdict,               "Label66",  Label,        ShearFrame,      1080,   600,  6735,   255, " ", kHidden, true, false, kBlue},
     {StiffenerOutstandVerdict,            "Label67",  Label,        ShearFrame,      1080,   840,  6735,   255, " ", kHidden, true, false, kBlue},
 
-    {PointLoadFrame,                      "Frame6",   Frame,        Window,           120,  6360,  7935,  2325, "集中荷载", kHidden},
+    // The point load (设置 → 集中荷载验算): its inputs, the plate's and the stiffener's results
+    // row by row, and their verdicts. All hidden until the menu item shows the group; the
+    // heading and the verdict lines until a Verify writes them. The stiffener's shear (current
+    // basis) is a result row of its own and the last verdict line: kCurrentBasisRows.
+    {PointLoadFrame,                      "Frame6",   Frame,        Window,          8175,   120,  7935,  2895, "集中荷载", kHidden},
     {PointLoadForceCaption,               "Label44",  Label,        PointLoadFrame,   240,   240,  1335,   255, "集中荷载(kN)：", kHidden},
     {PointLoadForce,                      "Text14",   TextBox,      PointLoadFrame,  1560,   225,   855,   270, "1.5", kHidden},
     {PatchCaption,                        "Label45",  Label,        PointLoadFrame,  2880,   240,  1155,   255, "作用面(mm)：", kHidden},
@@ -133,17 +137,17 @@ constexpr ControlRow kControls[] = {
     {PointLoadStiffenerStressCaption,     "Label54",  Label,        PointLoadFrame,  2880,   900,  1155,   255, "加劲肋应力：", kHidden},
     {PointLoadStiffenerStress,            "Text20",   TextBox,      PointLoadFrame,  4080,   885,   855,   270, " ", kHidden},
     {PointLoadStiffenerStressUnit,        "Label55",  Label,        PointLoadFrame,  4980,   900,   495,   255, "N/mm2", kHidden},
-    {PointLoadHintHeading,                "Label56",  Label,        PointLoadFrame,   240,  1380,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
-    {PointLoadPlateDeflectionVerdict,     "Label57",  Label,        PointLoadFrame,  1080,  1215,  6735,   255, " ", kHidden, true, false, kBlue},
-    {PointLoadPlateStrengthVerdict,       "Label58",  Label,        PointLoadFrame,  1080,  1455,  6735,   255, " ", kHidden, true, false, kBlue},
-    {PointLoadStiffenerDeflectionVerdict, "Label59",  Label,        PointLoadFrame,  1080,  1695,  6735,   255, " ", kHidden, true, false, kBlue},
-    {PointLoadStiffenerStrengthVerdict,   "Label60",  Label,        PointLoadFrame,  1080,  1935,  6735,   255, " ", kHidden, true, false, kBlue},
-    // The stiffener's shear under the point load (current basis): a row below the verdicts, by
-    // which the group is then taller.
-    {PointLoadShearCaption,               "Label68",  Label,        PointLoadFrame,   240,  2280,  1335,   255, "加劲肋剪应力：", kHidden},
-    {PointLoadShear,                      "Text24",   TextBox,      PointLoadFrame,  1560,  2265,   855,   270, " ", kHidden},
-    {PointLoadShearUnit,                  "Label69",  Label,        PointLoadFrame,  2460,  2280,   495,   255, "N/mm2", kHidden},
-    {PointLoadShearVerdict,               "Label70",  Label,        PointLoadFrame,  3000,  2280,  4815,   255, " ", kHidden, true, false, kBlue},
+    {PointLoadHintHeading,                "Label56",  Label,        PointLoadFrame,   240,  1710,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {PointLoadPlateDeflectionVerdict,     "Label57",  Label,        PointLoadFrame,  1080,  1545,  6735,   255, " ", kHidden, true, false, kBlue},
+    {PointLoadPlateStrengthVerdict,       "Label58",  Label,        PointLoadFrame,  1080,  1785,  6735,   255, " ", kHidden, true, false, kBlue},
+    {PointLoadStiffenerDeflectionVerdict, "Label59",  Label,        PointLoadFrame,  1080,  2025,  6735,   255, " ", kHidden, true, false, kBlue},
+    {PointLoadStiffenerStrengthVerdict,   "Label60",  Label,        PointLoadFrame,  1080,  2265,  6735,   255, " ", kHidden, true, false, kBlue},
+    // The stiffener's shear under the point load (current basis): its result row below the
+    // stiffener's, and its verdict below the others.
+    {PointLoadShearCaption,               "Label68",  Label,        PointLoadFrame,   240,  1230,  1335,   255, "加劲肋剪应力：", kHidden},
+    {PointLoadShear,                      "Text24",   TextBox,      PointLoadFrame,  1560,  1215,   855,   270, " ", kHidden},
+    {PointLoadShearUnit,                  "Label69",  Label,        PointLoadFrame,  2460,  1230,   495,   255, "N/mm2", kHidden},
+    {PointLoadShearVerdict,               "Label70",  Label,        PointLoadFrame,  1080,  2505,  6735,   255, " ", kHidden, true, false, kBlue},
 };
 
 constexpr Control kFocusOrder[] = {
@@ -174,50 +178,133 @@ std::span<const Control> FocusOrder() { return kFocusOrder; }
 
 namespace {
 
-// The gap the buttons keep beneath the lowest frame, and each group beneath the one above it.
-int GroupGap() {
-    const ControlRow& stiffener = Row(Control::StiffenerFrame);
-    return Row(Control::VerifyButton).top - (stiffener.top + stiffener.height);
+// The optional groups, in the order they stand in the second column, and when each is shown.
+struct OptionalGroup {
+    Control frame;
+    bool (*shown)(const FormLayout& layout);
+};
+constexpr OptionalGroup kOptionalGroups[] = {
+    {ShearFrame, [](const FormLayout& layout) { return layout.currentBasis; }},
+    {PointLoadFrame, [](const FormLayout& layout) { return layout.pointLoad; }},
+};
+
+// Rows of a group that only the current basis shows, as bands of the group's client area in
+// twips: a control whose top lies in a band belongs to it. Without the current basis a band
+// takes no room: what stands below it moves up by its height, and the group is as much shorter.
+struct CurrentBasisBand {
+    Control group;
+    int top, height;
+};
+constexpr CurrentBasisBand kCurrentBasisRows[] = {
+    {PointLoadFrame, 1215, 330},  // the stiffener's shear under the point load
+    {PointLoadFrame, 2505, 240},  // its verdict
+};
+
+// A band starts at the top of a control of its group, the first of its row.
+constexpr bool BandsStartAtTheirRows() {
+    for (const CurrentBasisBand& band : kCurrentBasisRows)
+        if (std::ranges::none_of(kControls, [&](const ControlRow& row) {
+                return row.container == band.group && row.top == band.top;
+            }))
+            return false;
+    return true;
+}
+static_assert(BandsStartAtTheirRows(), "each band of kCurrentBasisRows starts at its row's top");
+
+const OptionalGroup* FindGroup(Control frame) {
+    const auto group = std::ranges::find(kOptionalGroups, frame, &OptionalGroup::frame);
+    return group == std::end(kOptionalGroups) ? nullptr : group;
 }
 
-// How much lower a shown group puts what stands below it: its height and the gap.
-int Shift(Control group, const FormLayout& layout) {
-    return GroupHeight(group, layout) + GroupGap();
+bool InBand(const CurrentBasisBand& band, int top) {
+    return top >= band.top && top < band.top + band.height;
+}
+
+// How far up a control of `group` whose table top is `top` moves: by every band above it that
+// the layout leaves out.
+int LeftOutAbove(Control group, int top, const FormLayout& layout) {
+    if (layout.currentBasis) return 0;
+    int height = 0;
+    for (const CurrentBasisBand& band : kCurrentBasisRows)
+        if (band.group == group && band.top + band.height <= top) height += band.height;
+    return height;
+}
+
+// The gap between the form's frames, which the groups keep between each other.
+int FrameGap() {
+    const ControlRow& platform = Row(Control::PlatformFrame);
+    return Row(Control::PlateFrame).top - (platform.top + platform.height);
+}
+
+// The form's margin right of its frames, which the window keeps right of the second column.
+int RightMargin() {
+    const ControlRow& platform = Row(Control::PlatformFrame);
+    return kClientWidthTwips - (platform.left + platform.width);
+}
+
+// The top of a shown group: below the groups shown before it, each with the gap beneath.
+int GroupTop(Control frame, const FormLayout& layout) {
+    int top = Row(frame).top;
+    for (const OptionalGroup& group : kOptionalGroups) {
+        if (group.frame == frame) break;
+        if (group.shown(layout)) top += GroupHeight(group.frame, layout) + FrameGap();
+    }
+    return top;
 }
 
 }  // namespace
 
+Control OptionalGroupOf(Control control) {
+    for (Control at = control; at != Control::Window; at = Row(at).container)
+        if (FindGroup(at)) return at;
+    return Control::Window;
+}
+
+bool InLayout(Control control, const FormLayout& layout) {
+    const Control group = OptionalGroupOf(control);
+    if (group == Control::Window) return true;
+    if (!FindGroup(group)->shown(layout)) return false;
+    if (layout.currentBasis || control == group) return true;
+    return std::ranges::none_of(kCurrentBasisRows, [&](const CurrentBasisBand& band) {
+        return band.group == group && InBand(band, Row(control).top);
+    });
+}
+
 int GroupHeight(Control group, const FormLayout& layout) {
-    int height = Row(group).height;
-    if (group == Control::PointLoadFrame && layout.currentBasis) {
-        // The shear's row below the verdicts, and the same margin beneath it.
-        const ControlRow& shear = Row(Control::PointLoadShear);
-        const ControlRow& last = Row(Control::PointLoadStiffenerStrengthVerdict);
-        height += shear.top - last.top;
-    }
-    return height;
+    return Row(group).height - LeftOutAbove(group, Row(group).height, layout);
 }
 
 Placement ControlPlacement(Control control, const FormLayout& layout) {
     const ControlRow& row = Row(control);
     Placement place{row.left, row.top, row.width, row.height};
-    if (row.container != Control::Window) return place;
-    // Below 加劲肋数据 stand, in this order, the shear group (current basis), the point-load
-    // group and the buttons: each moves down by the groups shown above it.
-    const int shear = layout.currentBasis ? Shift(Control::ShearFrame, layout) : 0;
-    const int pointLoad = layout.pointLoad ? Shift(Control::PointLoadFrame, layout) : 0;
-    if (control == Control::PointLoadFrame) {
-        place.top += shear;
+    if (FindGroup(control)) {
+        place.top = GroupTop(control, layout);
         place.height = GroupHeight(control, layout);
-    } else if (control != Control::ShearFrame && row.top >= Row(Control::ShearFrame).top) {
-        place.top += shear + pointLoad;
+    } else if (const Control group = OptionalGroupOf(control); group != Control::Window) {
+        place.top -= LeftOutAbove(group, row.top, layout);
     }
     return place;
 }
 
+int ClientWidthTwips(const FormLayout& layout) {
+    int width = kClientWidthTwips;
+    for (const OptionalGroup& group : kOptionalGroups)
+        if (group.shown(layout)) {
+            const ControlRow& frame = Row(group.frame);
+            width = std::max(width, frame.left + frame.width + RightMargin());
+        }
+    return width;
+}
+
 int ClientHeightTwips(const FormLayout& layout) {
-    return kClientHeightTwips + (layout.currentBasis ? Shift(Control::ShearFrame, layout) : 0) +
-           (layout.pointLoad ? Shift(Control::PointLoadFrame, layout) : 0);
+    // The second column keeps the form's top margin beneath its lowest group.
+    int height = kClientHeightTwips;
+    for (const OptionalGroup& group : kOptionalGroups)
+        if (group.shown(layout)) {
+            const Placement frame = ControlPlacement(group.frame, layout);
+            height = std::max(height, frame.top + frame.height + Row(Control::PlatformFrame).top);
+        }
+    return height;
 }
 
 Rgb InkRgb(Ink ink) {

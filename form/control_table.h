@@ -92,8 +92,8 @@ std::span<const Control> FocusOrder();
 
 inline constexpr std::string_view kApplicationTitle = "平台钢铺板计算";
 inline constexpr int kTwipsPerPixel = 15;  ///< at 96 dots per inch
+/// The window without its optional groups, as it first opens: the form as it was measured.
 inline constexpr int kClientWidthTwips = 8145;
-/// The window without its optional groups, as it first opens.
 inline constexpr int kClientHeightTwips = 6975;
 
 /// Where a control stands: twips, relative to its container's client area.
@@ -101,18 +101,27 @@ struct Placement {
     int left, top, width, height;
 };
 /// Which of the window's optional groups are on show: the shear and outstand group (and the
-/// point-load group's shear row) under the current basis, the point-load group with 设置 →
-/// 集中荷载验算.
+/// point-load group's rows of the stiffener's shear) under the current basis, the point-load
+/// group with 设置 → 集中荷载验算.
 struct FormLayout {
     bool currentBasis = false;
     bool pointLoad = false;
 };
-/// The table gives the window without its optional groups. A group shown takes the buttons'
-/// place below 加劲肋数据, the shear group first, and what stands below it moves down by as much
-/// as the group reaches, keeping the buttons' gap beneath the lowest frame.
+/// The form keeps its place on the left as the table has it. The optional groups stand in a
+/// second column to its right, from the top of 平台数据 down, one below another in the order of
+/// the table and as far apart as the form's frames; the window is as wide as that column
+/// reaches, and taller than the form only when the column is. Inside a group a row that only
+/// the current basis shows takes no room without it: what stands below it moves up.
 Placement ControlPlacement(Control control, const FormLayout& layout);
+int ClientWidthTwips(const FormLayout& layout);
 int ClientHeightTwips(const FormLayout& layout);
-/// A group's height: the point-load group is taller by its shear row under the current basis.
+/// Whether the layout has a place for the control: always, outside the optional groups; for a
+/// group or a control inside one, when the group is on show and the control's row with it.
+bool InLayout(Control control, const FormLayout& layout);
+/// The optional group a control belongs to (the group itself for its frame), or Window for the
+/// form's own controls.
+Control OptionalGroupOf(Control control);
+/// A group's height: without the current basis, less its rows that only that basis shows.
 int GroupHeight(Control group, const FormLayout& layout);
 /// 9 pt for every caption and box; the two "设计提示" headings are 14.25 pt "幼圆".
 inline constexpr double kUiPointSize = 9.0;

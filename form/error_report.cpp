@@ -1,6 +1,7 @@
 #include "form/error_report.h"
 
 #include "calc/checked.h"
+#include "form/system_reason_words.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 
@@ -30,7 +31,7 @@ std::string ErrorReportText(const ArithmeticError& error) {
 
 std::string FileErrorText(const os::FileError& error) {
     const std::string path = os::Utf8Of(error.path());
-    const std::string reason = error.reason().message();
+    const std::string reason = SystemReasonWords(error.reason());
     switch (error.step()) {
         case os::FileStep::FindFolder:
             return "文件夹不存在：" + path + "（" + reason + "）";

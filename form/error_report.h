@@ -18,7 +18,7 @@ namespace deckplate::form {
 std::string ErrorReportText(const ArithmeticError& error);
 
 /// Why a file could not be written, naming it: "文件夹不存在：…（…）", "无法写入 …：…",
-/// "写入 … 失败：…" or "保存 … 失败：…", each with the system's own reason.
+/// "写入 … 失败：…" or "保存 … 失败：…", each with the system's reason (SystemReasonWords).
 std::string FileErrorText(const os::FileError& error);
 
 }  // namespace deckplate::form

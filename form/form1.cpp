@@ -31,9 +31,6 @@ constexpr Control kVerdictLines[] = {
     PointLoadStiffenerStrengthVerdict,
     PointLoadShearVerdict,
 };
-// The point-load group's row of the stiffener's shear, a current basis' check.
-constexpr Control kPointLoadShearRow[] = {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit,
-                                          PointLoadShearVerdict};
 
 // The grades' menu items, in the order of SteelGrade.
 constexpr MenuItem kSteelItems[] = {MenuItem::SteelQ235, MenuItem::SteelQ355, MenuItem::SteelQ390,
@@ -54,10 +51,12 @@ WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth,
     return {static_cast<int>(left / kTwipsPerPixel), static_cast<int>(top / kTwipsPerPixel)};
 }
 
-int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight) {
-    const int overhang = windowTop + windowHeight - (screenTop + screenHeight);
-    if (overhang <= 0) return windowTop;
-    return std::max(screenTop, windowTop - overhang);
+WindowPosition OnScreen(const ScreenRect& workArea, const ScreenRect& window) {
+    const auto within = [](int start, int length, int areaStart, int areaLength) {
+        return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+    };
+    return {within(window.left, window.width, workArea.left, workArea.width),
+            within(window.top, window.height, workArea.top, workArea.height)};
 }
 
 Form1::Form1(Platform& platform)
@@ -171,20 +170,13 @@ void Form1::ShowPointLoad(bool shown) {
 
 void Form1::ShowGroups() {
     const FormLayout layout = Layout();
-    states_.SetVisible(ShearFrame, layout.currentBasis);
-    states_.SetVisible(PointLoadFrame, layout.pointLoad);
     for (const ControlRow& row : ControlTable()) {
-        bool shown = false, written = false;
-        if (row.container == ShearFrame) {
-            shown = layout.currentBasis;
-            written = shearVerdictsWritten_;
-        } else if (row.container == PointLoadFrame) {
-            shown = layout.pointLoad && (layout.currentBasis || !Holds(kPointLoadShearRow, row.id));
-            written = pointLoadVerdictsWritten_;
-        } else {
-            continue;
-        }
-        states_.SetVisible(row.id, shown && (!Holds(kVerdictLines, row.id) || written));
+        const Control group = OptionalGroupOf(row.id);
+        if (group == Window) continue;
+        const bool written =
+            group == ShearFrame ? shearVerdictsWritten_ : pointLoadVerdictsWritten_;
+        states_.SetVisible(row.id,
+                           InLayout(row.id, layout) && (!Holds(kVerdictLines, row.id) || written));
     }
     if (layout.currentBasis == shownLayout_.currentBasis &&
         layout.pointLoad == shownLayout_.pointLoad)

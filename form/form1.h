@@ -53,7 +53,8 @@ class FormView {
     virtual void ControlChanged(Control control) = 0;
     virtual void MenuItemChanged(MenuItem item) = 0;
     /// An optional group was shown or hidden (its controls already told of): the controls and
-    /// the window's height now follow ControlPlacement and ClientHeightTwips for Form1::Layout().
+    /// the window's size now follow ControlPlacement, ClientWidthTwips and ClientHeightTwips for
+    /// Form1::Layout(), and the window stays on the screen (OnScreen).
     virtual void LayoutChanged() = 0;
 };
 
@@ -63,9 +64,15 @@ struct WindowPosition {
     int left, top;
 };
 WindowPosition CentredWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
-/// The top, in pixels, of a window that has grown downwards: moved up only as far as it must to
-/// end on the screen, and never above the screen's top, where its title bar would be lost.
-int TopOnScreen(int screenTop, int screenHeight, int windowTop, int windowHeight);
+/// A rectangle on the screen, in pixels: a screen's work area (without the taskbar), or a window's
+/// frame with its title bar.
+struct ScreenRect {
+    int left, top, width, height;
+};
+/// The top-left corner, in pixels, of `window` moved only as far as it must to lie wholly in the
+/// work area: one that opened or grew past an edge comes back in; one larger than the area keeps
+/// its top-left corner in it, where its title bar and menu bar stay within reach.
+WindowPosition OnScreen(const ScreenRect& workArea, const ScreenRect& window);
 
 /// The window state variables, all zero at start, named as the engineers' documents name them.
 struct WindowState {
@@ -129,7 +136,7 @@ class Form1 {
     /// up first, unless the engineer cancels.
     bool MayClose();
     /// The project the bay belongs to, as 工程信息… holds it.
-    const report::ProjectInfo& Project() const { return project_; }
+    const project::ProjectInfo& Project() const { return project_; }
     /// The bay file the window's bay was last opened from or saved to; empty for a new bay.
     const std::string& FilePath() const { return filePath_; }
     /// Whether the bay has changed since it was last opened, saved or started.
@@ -178,7 +185,7 @@ class Form1 {
     /// "[*]name — 平台钢铺板计算[ — 现行规范 Q355]".
     void ShowTitle();
     void SetModified(bool modified);
-    report::ProjectInfo RememberedProject() const;
+    project::ProjectInfo RememberedProject() const;
     void RememberProject();
     void LoadRecentFiles();
     void RememberRecent(const std::string& path);
@@ -191,7 +198,7 @@ class Form1 {
     void About_Click();
     void ExportBook_Click();
     /// The project as a book states it: dated today when 工程信息… gives no date.
-    report::ProjectInfo BookProject() const;
+    project::ProjectInfo BookProject() const;
     void Sizing_Click();
     void Schedule_Click();
     /// Takes a design chosen in 自动选型 into the window and verifies it.
@@ -218,8 +225,8 @@ class Form1 {
     void PickThickness(const PlateThickness& thickness);
     /// Chooses the stiffener's kind and gives its size.
     void ChooseStiffener(const StiffenerChoice& stiffener);
-    /// Shows a stage of the bay's check as it completes.
-    void ShowStage(BayStage stage, const BayCheck& check);
+    /// Shows a step of the bay's check as it completes.
+    void ShowStage(const BayStep& step, const BayCheck& check);
     /// Shows a check's verdict in its line and colours its result box.
     void ShowVerdict(Check check, const BayCheck& bayCheck);
     /// Writes a file the user asked for in one step; a failure is reported after `failed`
@@ -276,10 +283,11 @@ class Form1 {
     std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
     std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
     BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
+    std::optional<BayCheck> lastCheck_;      ///< and its check
     bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
     bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
-    report::ProjectInfo project_;
+    project::ProjectInfo project_;
     std::string filePath_;                    ///< whole, from the root
     std::optional<os::FileStamp> fileStamp_;  ///< filePath_ as it stood when opened or saved
     bool modified_ = false;

@@ -8,8 +8,8 @@
 
 namespace deckplate::form {
 
-report::ProjectInfo Form1::BookProject() const {
-    report::ProjectInfo project = project_;
+project::ProjectInfo Form1::BookProject() const {
+    project::ProjectInfo project = project_;
     if (project.date.empty()) project.date = platform_.Today();
     return project;
 }

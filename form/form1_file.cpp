@@ -25,7 +25,7 @@ namespace {
 // The files opened last, newest first, are remembered as recent1 … recent4.
 std::string RecentSetting(std::size_t i) { return "recent" + std::to_string(i + 1); }
 // The last project's fields are remembered as project_name, project_number, …
-std::string ProjectSetting(const report::ProjectField& field) {
+std::string ProjectSetting(const project::ProjectField& field) {
     return "project_" + std::string(field.key);
 }
 
@@ -256,7 +256,7 @@ bool Form1::SaveTo(const std::string& chosen) {
 }
 
 void Form1::ProjectInfo_Click() {
-    ProjectInfoDialog dialog(project_);
+    ProjectInfoDialog dialog(platform_, project_);
     platform_.RunDialog(dialog);
     if (!dialog.Accepted() || *dialog.Accepted() == project_) return;
     project_ = *dialog.Accepted();
@@ -264,16 +264,16 @@ void Form1::ProjectInfo_Click() {
     SetModified(true);
 }
 
-report::ProjectInfo Form1::RememberedProject() const {
-    report::ProjectInfo project;
-    for (const report::ProjectField& field : report::ProjectFields())
+project::ProjectInfo Form1::RememberedProject() const {
+    project::ProjectInfo project;
+    for (const project::ProjectField& field : project::ProjectFields())
         project.*(field.field) = platform_.LoadSetting(ProjectSetting(field));
     project.date.clear();  // a new bay is dated when its book is written
     return project;
 }
 
 void Form1::RememberProject() {
-    for (const report::ProjectField& field : report::ProjectFields())
+    for (const project::ProjectField& field : project::ProjectFields())
         platform_.SaveSetting(ProjectSetting(field), project_.*(field.field));
 }
 

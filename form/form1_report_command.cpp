@@ -1,5 +1,6 @@
 // The report button: a snapshot of the window becomes the report file, then the viewer opens it.
 #include "calc/angle_catalogue.h"
+#include "form/check_views.h"
 #include "form/error_report.h"
 #include "form/form1.h"
 #include "report/report_text.h"
@@ -25,33 +26,10 @@ constexpr std::pair<std::string ReportSnapshot::*, Control> kReportTexts[] = {
     {&ReportSnapshot::compositeCentroid, CompositeCentroid},
     {&ReportSnapshot::compositeInertia, CompositeInertia},
     {&ReportSnapshot::plateMoment, PlateMoment},
-    {&ReportSnapshot::plateDeflection, PlateDeflection},
-    {&ReportSnapshot::plateStress, PlateStress},
     {&ReportSnapshot::stiffenerMoment, StiffenerMoment},
-    {&ReportSnapshot::stiffenerDeflection, StiffenerDeflection},
-    {&ReportSnapshot::stiffenerStress, StiffenerStress},
-    {&ReportSnapshot::plateDeflectionVerdict, PlateDeflectionVerdict},
-    {&ReportSnapshot::plateStrengthVerdict, PlateStrengthVerdict},
-    {&ReportSnapshot::stiffenerDeflectionVerdict, StiffenerDeflectionVerdict},
-    {&ReportSnapshot::stiffenerStrengthVerdict, StiffenerStrengthVerdict},
     {&ReportSnapshot::pointLoadForce, PointLoadForce},
     {&ReportSnapshot::patchAcross, PatchAcross},
     {&ReportSnapshot::patchAlong, PatchAlong},
-    {&ReportSnapshot::pointLoadPlateDeflection, PointLoadPlateDeflection},
-    {&ReportSnapshot::pointLoadPlateStress, PointLoadPlateStress},
-    {&ReportSnapshot::pointLoadStiffenerDeflection, PointLoadStiffenerDeflection},
-    {&ReportSnapshot::pointLoadStiffenerStress, PointLoadStiffenerStress},
-    {&ReportSnapshot::pointLoadPlateDeflectionVerdict, PointLoadPlateDeflectionVerdict},
-    {&ReportSnapshot::pointLoadPlateStrengthVerdict, PointLoadPlateStrengthVerdict},
-    {&ReportSnapshot::pointLoadStiffenerDeflectionVerdict, PointLoadStiffenerDeflectionVerdict},
-    {&ReportSnapshot::pointLoadStiffenerStrengthVerdict, PointLoadStiffenerStrengthVerdict},
-    {&ReportSnapshot::shearStress, ShearStress},
-    {&ReportSnapshot::outstand, Outstand},
-    {&ReportSnapshot::outstandLimit, OutstandLimit},
-    {&ReportSnapshot::stiffenerShearVerdict, StiffenerShearVerdict},
-    {&ReportSnapshot::stiffenerOutstandVerdict, StiffenerOutstandVerdict},
-    {&ReportSnapshot::pointLoadShear, PointLoadShear},
-    {&ReportSnapshot::pointLoadShearVerdict, PointLoadShearVerdict},
 };
 
 }  // namespace
@@ -59,6 +37,13 @@ constexpr std::pair<std::string ReportSnapshot::*, Control> kReportTexts[] = {
 report::ReportSnapshot Form1::Snapshot() const {
     ReportSnapshot w;
     for (const auto& [text, control] : kReportTexts) w.*text = State(control).text;
+    for (const CheckView& view : CheckViews()) {
+        report::ReportCheck& check = w.checks[static_cast<std::size_t>(view.check)];
+        check.value = State(view.box).text;
+        if (view.limitBox) check.limit = State(*view.limitBox).text;
+        check.verdict = State(view.verdict).text;
+        if (lastCheck_) check.symbol = SymbolText(RowOf(view.check).symbol(*lastCheck_));
+    }
     w.flatBar = State(FlatBarChoice).checked;
     // The angle Verify checked: the one picked last, whatever was typed into the list's field
     // since ("L25x16x3inf" would print a size the stresses are not of).

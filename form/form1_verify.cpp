@@ -3,6 +3,7 @@
 #include "calc/checks.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
+#include "form/check_views.h"
 #include "form/error_report.h"
 #include "form/form1.h"
 #include "form/schedule_words.h"
@@ -37,38 +38,6 @@ constexpr InputBox kInputBoxes[] = {
     {PatchAcross, BayField::PatchAcross, ReadFor::PointLoad, true, true},
     {PatchAlong, BayField::PatchAlong, ReadFor::PointLoad, true, true},
 };
-
-// Where the window shows each check: the result box that turns blue when it is exceeded, and the
-// verdict line.
-struct CheckView {
-    Check check;
-    Control box;
-    Control verdict;
-};
-constexpr CheckView kCheckViews[] = {
-    {Check::PlateStrength, PlateStress, PlateStrengthVerdict},
-    {Check::PlateDeflection, PlateDeflection, PlateDeflectionVerdict},
-    {Check::StiffenerStrength, StiffenerStress, StiffenerStrengthVerdict},
-    {Check::StiffenerDeflection, StiffenerDeflection, StiffenerDeflectionVerdict},
-    {Check::StiffenerShear, ShearStress, StiffenerShearVerdict},
-    {Check::StiffenerOutstand, Outstand, StiffenerOutstandVerdict},
-    {Check::PointLoadPlateStrength, PointLoadPlateStress, PointLoadPlateStrengthVerdict},
-    {Check::PointLoadPlateDeflection, PointLoadPlateDeflection, PointLoadPlateDeflectionVerdict},
-    {Check::PointLoadStiffenerStrength, PointLoadStiffenerStress,
-     PointLoadStiffenerStrengthVerdict},
-    {Check::PointLoadStiffenerDeflection, PointLoadStiffenerDeflection,
-     PointLoadStiffenerDeflectionVerdict},
-    {Check::PointLoadStiffenerShear, PointLoadShear, PointLoadShearVerdict},
-};
-
-constexpr bool ViewsFollowTheChecks() {
-    for (std::size_t i = 0; i < std::size(kCheckViews); ++i)
-        if (static_cast<std::size_t>(kCheckViews[i].check) != i) return false;
-    return std::size(kCheckViews) == kCheckCount;
-}
-static_assert(ViewsFollowTheChecks(), "row i of the check views must show Check(i)");
-
-const CheckView& ViewOf(Check check) { return kCheckViews[static_cast<std::size_t>(check)]; }
 
 // Typed text as the message quotes it: a pasted page is cut, at a whole character.
 std::string Quoted(std::string_view text) {
@@ -142,6 +111,16 @@ bool Form1::RefuseInput(InputUse use) {
         if (Read(PatchAcross) < least || Read(PatchAlong) < least)
             return Refuse(use, "作用面每边不能小于铺板厚度 " + PlainNumberText(least) + " mm。\n");
     }
+    // A part thicker than its grade's strength table goes has no design strength: refused as the
+    // command line and a schedule refuse it.
+    if (use == InputUse::Verify) {
+        try {
+            schedule::RequirePartsInStrengthTable(ReadBay(), {"", BayField::Thickness},
+                                                  {"", BayField::Stiffener}, "");
+        } catch (const schedule::ValueError& e) {
+            return Refuse(use, ValueProblemWords(e.Problem()) + "。\n");
+        }
+    }
     return false;
 }
 
@@ -156,15 +135,15 @@ void Form1::Verify() {
     verdictsShown_.fill(false);
     std::optional<BayStage> reached;
     try {
-        CheckBay(bay, [&](BayStage stage, const BayCheck& c) {
-            ShowStage(stage, c);
-            reached = stage;
+        lastCheck_ = CheckBay(bay, [&](const BayStep& step, const BayCheck& c) {
+            ShowStage(step, c);
+            reached = step.stage;
         });
     } catch (const ArithmeticError&) {
         // The stages before the fault stay on show; a verdict this run did not reach would stand
         // beside new numbers as if it judged them: its line goes back to its start-up blank and
         // its box to the normal colour. The plate's line keeps the stress this run wrote there.
-        for (const CheckView& view : kCheckViews) {
+        for (const CheckView& view : CheckViews()) {
             if (verdictsShown_[static_cast<std::size_t>(view.check)]) continue;
             SetExceeded(view.box, false);
             if (view.check == Check::PlateDeflection && reached >= BayStage::Plate) continue;
@@ -177,13 +156,28 @@ void Form1::Verify() {
 }
 
 void Form1::ShowVerdict(Check check, const BayCheck& c) {
-    const CheckOutcome outcome = RowOf(check).verdict(c);
-    SetExceeded(ViewOf(check).box, outcome.exceeded);
-    SetText(ViewOf(check).verdict, std::string(outcome.text));
+    const CheckRow& row = RowOf(check);
+    const CheckView& view = ViewOf(check);
+    const CheckOutcome outcome = row.verdict(c);
+    SetText(view.box, DisplayText(row.shown(c)));
+    if (view.limitBox) SetText(*view.limitBox, DisplayText(ShownValue{row.limit(c)}));
+    SetExceeded(view.box, outcome.exceeded);
+    SetText(view.verdict, std::string(outcome.text));
     verdictsShown_[static_cast<std::size_t>(check)] = true;
+    // An optional group shows its heading and verdict lines once a Verify has written them.
+    if (view.group == ShearFrame) shearVerdictsWritten_ = true;
+    if (view.group == PointLoadFrame) pointLoadVerdictsWritten_ = true;
+    if (view.group == ShearFrame || view.group == PointLoadFrame) ShowGroups();
+    if (check == Check::StiffenerDeflection) {
+        for (Control label :
+             {SectionInertiaCaption, SectionAreaCaption, SectionCentroidCaption,
+              CompositeCentroidCaption, CompositeInertiaCaption, SectionCentroid, SectionInertia,
+              SectionArea, SelfWeightCaption, CompositeCentroid, CompositeInertia})
+            Show(label);
+    }
 }
 
-void Form1::ShowStage(BayStage stage, const BayCheck& c) {
+void Form1::ShowStage(const BayStep& step, const BayCheck& c) {
     const bool flatBar = !State(AngleChoice).checked;
     const auto showSection = [&] {
         SetText(SectionCentroid, DisplayText(c.stiffener.shown.centroid));
@@ -192,7 +186,7 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
         SetText(CompositeCentroid, DisplayText(c.stiffener.shown.compositeCentroid));
         SetText(CompositeInertia, DisplayText(c.stiffener.shown.compositeInertia));
     };
-    switch (stage) {
+    switch (step.stage) {
         case BayStage::PlateStrip:
             break;
         case BayStage::Plate:
@@ -232,14 +226,8 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
                   StiffenerStrengthVerdict, PlateDeflectionVerdict, StiffenerDeflectionVerdict})
                 Show(label);
             break;
-        case BayStage::PlateStrength:
-            ShowVerdict(Check::PlateStrength, c);
-            break;
-        case BayStage::StiffenerStrength:
-            ShowVerdict(Check::StiffenerStrength, c);
-            break;
-        case BayStage::PlateDeflection:
-            ShowVerdict(Check::PlateDeflection, c);
+        case BayStage::Verdict:
+            ShowVerdict(step.check, c);
             break;
         case BayStage::PointLoadPlate:
             SetText(PointLoadPlateDeflection, DisplayText(c.pointLoad->plate.shown.deflection));
@@ -248,37 +236,10 @@ void Form1::ShowStage(BayStage stage, const BayCheck& c) {
             if (c.pointLoad->PatchCut())
                 patchCutTo_ = {c.pointLoad->plate.across, c.pointLoad->plate.along};
             break;
-        case BayStage::StiffenerShear:
-            SetText(ShearStress, DisplayText(c.shear->shown));
-            ShowVerdict(Check::StiffenerShear, c);
-            break;
-        case BayStage::StiffenerOutstand:
-            SetText(Outstand, DisplayText(c.outstand->ratio));
-            SetText(OutstandLimit, DisplayText(c.outstand->limit));
-            ShowVerdict(Check::StiffenerOutstand, c);
-            shearVerdictsWritten_ = true;
-            ShowGroups();  // now with its heading and verdict lines
-            break;
         case BayStage::PointLoadStiffener:
             SetText(PointLoadStiffenerDeflection,
                     DisplayText(c.pointLoad->stiffener.shown.deflection));
             SetText(PointLoadStiffenerStress, DisplayText(c.pointLoad->stiffener.shown.stress));
-            if (c.pointLoad->shear) SetText(PointLoadShear, DisplayText(c.pointLoad->shear->shown));
-            break;
-        case BayStage::PointLoadVerdicts:
-            for (const CheckRow& check : Checks())
-                if (check.loadCase == LoadCase::PointLoad && InScope(check, ScopeOf(c)))
-                    ShowVerdict(check.id, c);
-            pointLoadVerdictsWritten_ = true;
-            ShowGroups();  // now with its heading and verdict lines
-            break;
-        case BayStage::StiffenerDeflection:
-            ShowVerdict(Check::StiffenerDeflection, c);
-            for (Control label : {SectionInertiaCaption, SectionAreaCaption, SectionCentroidCaption,
-                                  CompositeCentroidCaption, CompositeInertiaCaption,
-                                  SectionCentroid, SectionInertia, SectionArea, SelfWeightCaption,
-                                  CompositeCentroid, CompositeInertia})
-                Show(label);
             break;
     }
 }

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "form/bay_file_words.h"
+#include "os/shown_text.h"
+
 namespace deckplate::form {
 namespace {
 
@@ -10,7 +13,7 @@ using enum DialogKind;
 
 constexpr int Id(ProjectInfoControl control) { return static_cast<int>(control); }
 
-// Each field's caption and box, in the order of report::ProjectFields().
+// Each field's caption and box, in the order of project::ProjectFields().
 // clang-format off
 constexpr DialogRow kRows[] = {
     {Id(NameCaption),         "NameCaption",         Label,       240,  270, 1200,  255, "工程名称"},
@@ -37,7 +40,7 @@ constexpr DialogRow kRows[] = {
 static_assert(RowsInOrder(kRows), "row i of the table must describe control i");
 constexpr DialogTable kTable{"工程信息", 6240, 4650, kRows};
 
-// The box of field i of report::ProjectFields(): every other control from Name.
+// The box of field i of project::ProjectFields(): every other control from Name.
 constexpr int BoxOf(std::size_t field) { return Id(Name) + 2 * static_cast<int>(field); }
 static_assert(BoxOf(7) == Id(Date), "a caption and a box for each field, in the fields' order");
 
@@ -45,17 +48,26 @@ static_assert(BoxOf(7) == Id(Date), "a caption and a box for each field, in the 
 
 const DialogTable& ProjectInfoDialogTable() { return kTable; }
 
-ProjectInfoDialog::ProjectInfoDialog(const report::ProjectInfo& project) : Dialog(kTable) {
-    const auto fields = report::ProjectFields();
+ProjectInfoDialog::ProjectInfoDialog(Platform& platform, const project::ProjectInfo& project)
+    : Dialog(kTable), platform_(platform) {
+    const auto fields = project::ProjectFields();
     for (std::size_t i = 0; i < fields.size(); ++i) SetText(BoxOf(i), project.*(fields[i].field));
 }
 
 void ProjectInfoDialog::OnClicked(int control) {
     if (control == Id(ProjectInfoControl::Accept)) {
-        report::ProjectInfo project;
-        const auto fields = report::ProjectFields();
+        project::ProjectInfo project;
+        const auto fields = project::ProjectFields();
         for (std::size_t i = 0; i < fields.size(); ++i)
             project.*(fields[i].field) = State(BoxOf(i)).text;
+        if (const auto problem = project::ProjectInfoProblem(project)) {
+            const std::size_t i = static_cast<std::size_t>(problem->field - fields.data());
+            platform_.ReportError(std::string(problem->field->caption) + "“" +
+                                  os::ShownText(project.*(problem->field->field)) + "”" +
+                                  ProjectTextWords(problem->fault) + "。请改正后再确定。");
+            Focus(BoxOf(i));
+            return;
+        }
         accepted_ = std::move(project);
     }
     Finish();

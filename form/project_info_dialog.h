@@ -1,13 +1,15 @@
 #pragma once
 // 文件 → 工程信息…: the project the bay belongs to, as the calculation book's title block states
 // it — 工程名称, 工程编号, 子项, 设计阶段, who calculated, checked and approved it, and the date
-// (the day the book is written when left empty). 确定 takes what is typed; 取消 keeps the
-// project as it was.
+// (the day the book is written when left empty). 确定 takes what is typed, when every field
+// holds what the options of the command line may give (project/project_info.h): else it says what
+// is wrong and where, and the dialog stays for it to be put right. 取消 keeps the project as it
+// was.
 
 #include <optional>
 
 #include "form/dialog.h"
-#include "report/project_info.h"
+#include "project/project_info.h"
 
 namespace deckplate::form {
 
@@ -22,14 +24,15 @@ enum class ProjectInfoControl : int {
 
 class ProjectInfoDialog : public Dialog {
   public:
-    explicit ProjectInfoDialog(const report::ProjectInfo& project);
+    ProjectInfoDialog(Platform& platform, const project::ProjectInfo& project);
     /// The project as typed, once 确定 has closed the dialog.
-    const std::optional<report::ProjectInfo>& Accepted() const { return accepted_; }
+    const std::optional<project::ProjectInfo>& Accepted() const { return accepted_; }
 
   private:
     void OnClicked(int control) override;
 
-    std::optional<report::ProjectInfo> accepted_;
+    Platform& platform_;
+    std::optional<project::ProjectInfo> accepted_;
 };
 
 const DialogTable& ProjectInfoDialogTable();

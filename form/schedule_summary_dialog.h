@@ -22,7 +22,7 @@ struct ScheduleRunRecord {
     std::string schedule;  ///< the schedule's path, UTF-8
     std::string results;   ///< where its results were written
     schedule::RowDefaults defaults;
-    report::ProjectInfo project;  ///< as the books' title blocks state it
+    project::ProjectInfo project;  ///< as the books' title blocks state it
     schedule::Summary summary;
     std::vector<std::string> warnings;  ///< about the schedule's text, as its reading found
     /// Every row, for the books: its bay, or its error in the window's words; empty with

@@ -3,6 +3,8 @@
 #include "calc/checked.h"
 #include "calc/number_text.h"
 #include "calc/quantity.h"
+#include "form/system_reason_words.h"
+#include "os/shown_text.h"
 
 namespace deckplate::form {
 
@@ -49,7 +51,10 @@ std::string_view FieldName(BayField field) {
     return {};
 }
 
-std::string ValueProblemWords(const schedule::ValueProblem& p) {
+std::string ValueProblemWords(const schedule::ValueProblem& problem) {
+    // The text given may hold anything: a control character, a page.
+    schedule::ValueProblem p = problem;
+    p.value = os::ShownText(p.value);
     const std::string_view field = FieldName(p.input.field);
     const std::string name = field.empty() ? p.input.name : std::string(field);
     const std::string quoted = name + "“" + p.value + "”";
@@ -88,6 +93,10 @@ std::string ValueProblemWords(const schedule::ValueProblem& p) {
             return name + " " + p.value + " 须按现行规范计算；原规范只有 Q235（f = 215）";
         case ValueFault::NotABoundary:
             return quoted + "应为 simple（四边简支）或 continuous（三跨及以上连续）";
+        case ValueFault::ThickerThanTable:
+            return name + " " + p.value + " mm 超出 " + std::string(GradeName(p.steel)) +
+                   " 强度设计值表的厚度范围（至 " + PlainNumberText(p.bound) +
+                   " mm，GB 50017-2017 表 4.4.1），规范未给出其强度设计值";
         case ValueFault::DeviceName:
             return quoted + "是 Windows 的设备名，无法保存";
         case ValueFault::NoValue:
@@ -129,12 +138,14 @@ std::string ScheduleProblemWords(const schedule::ScheduleProblem& p) {
     switch (p.fault) {
         case ScheduleFault::IsFolder:
             return "这是一个文件夹，请选择 CSV 文件。";
+        case ScheduleFault::NotAFile:
+            return "这不是普通文件（而是设备、管道等），请选择 CSV 文件。";
         case ScheduleFault::CannotOpen:
-            return "无法读取：" + p.detail;
+            return "无法读取：" + SystemReasonWords(p.reason) + "。";
         case ScheduleFault::Empty:
             return "文件是空的。";
         case ScheduleFault::ReadFailed:
-            return "读取中断：" + p.detail;
+            return "读取中断：" + SystemReasonWords(p.reason) + "。";
         case ScheduleFault::Utf16:
             return "文件是 UTF-16 文本（电子表格的“Unicode 文本”）。排表应为 UTF-8 或 GBK 的 CSV："
                    "请另存为“CSV UTF-8（逗号分隔）”。";
@@ -162,7 +173,7 @@ std::string ScheduleProblemWords(const schedule::ScheduleProblem& p) {
 
 std::string EncodingWarningWords(const schedule::EncodingWarning& w) {
     return "排表以 UTF-8 字节顺序标记开头，但第 " + std::to_string(w.line) + " 行不是 UTF-8" +
-           (w.asGbk ? "（按 GBK 读作：" + *w.asGbk + "）" : "") +
+           (w.asGbk ? "（按 GBK 读作：" + os::ShownText(*w.asGbk) + "）" : "") +
            "；其中不是 UTF-8 的字符显示为 \xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 "
            "GBK CSV。";
 }

@@ -10,6 +10,14 @@ namespace deckplate::os {
 
 #ifdef _WIN32
 
+namespace {
+
+bool SameName(const std::filesystem::path& a, const std::filesystem::path& b) {
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
 std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     // No access asked for: a file open elsewhere, or one the user may not read, still answers.
     const HANDLE file =
@@ -31,6 +39,12 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
 
 #else
 
+namespace {
+
+bool SameName(const std::filesystem::path& a, const std::filesystem::path& b) { return a == b; }
+
+}  // namespace
+
 std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return std::nullopt;
@@ -46,6 +60,25 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
 std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
     if (const std::optional<FileStamp> stamp = StampOf(path)) return stamp->identity;
     return std::nullopt;
+}
+
+namespace {
+
+// Where a name that reaches no file yet would have its file written.
+std::filesystem::path WhereWritten(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) return path.lexically_normal();
+    const std::filesystem::path written = std::filesystem::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : written;
+}
+
+}  // namespace
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    const std::optional<FileIdentity> first = IdentityOf(a), second = IdentityOf(b);
+    if (first || second) return first == second;
+    return SameName(WhereWritten(a), WhereWritten(b));
 }
 
 }  // namespace deckplate::os

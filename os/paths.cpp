@@ -32,12 +32,4 @@ bool IsWindowsDeviceName(std::string_view name) {
            port == "³";
 }
 
-std::FILE* OpenForReading(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return ::_wfopen(path.c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
-}
-
 }  // namespace deckplate::os

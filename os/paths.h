@@ -3,7 +3,6 @@
 // Windows a narrow path is read in the ANSI code page, so 平台排表.csv must be built from its
 // UTF-8 bytes to be found at all.
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,8 +22,5 @@ std::string FileNameOf(std::string_view text);
 /// NUL, COM0 to COM9 and LPT0 to LPT9 (also COM¹ to COM³ and LPT¹ to LPT³), in any case and
 /// with any extension ("nul.html", "Con .txt"). Writing to such a name writes nothing to disk.
 bool IsWindowsDeviceName(std::string_view name);
-
-/// Opens the file for reading its bytes; nullptr (errno set) when it cannot be opened.
-std::FILE* OpenForReading(const std::filesystem::path& path);
 
 }  // namespace deckplate::os

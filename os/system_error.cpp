@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "os/wide_text.h"
 #else
@@ -32,6 +33,28 @@ class WindowsErrors : public std::error_category {
             words.pop_back();
         if (words.empty()) return "Windows error " + std::to_string(code);
         return Utf8FromWide(words);
+    }
+    // The portable condition of the commonest errors, so that a program words them alike on every
+    // system (error == std::errc::no_space_on_device).
+    std::error_condition default_error_condition(int code) const noexcept override {
+        static constexpr std::pair<DWORD, std::errc> kConditions[] = {
+            {ERROR_FILE_NOT_FOUND, std::errc::no_such_file_or_directory},
+            {ERROR_PATH_NOT_FOUND, std::errc::no_such_file_or_directory},
+            {ERROR_ACCESS_DENIED, std::errc::permission_denied},
+            {ERROR_WRITE_PROTECT, std::errc::read_only_file_system},
+            {ERROR_SHARING_VIOLATION, std::errc::device_or_resource_busy},
+            {ERROR_LOCK_VIOLATION, std::errc::device_or_resource_busy},
+            {ERROR_HANDLE_DISK_FULL, std::errc::no_space_on_device},
+            {ERROR_DISK_FULL, std::errc::no_space_on_device},
+            {ERROR_FILE_EXISTS, std::errc::file_exists},
+            {ERROR_ALREADY_EXISTS, std::errc::file_exists},
+            {ERROR_FILENAME_EXCED_RANGE, std::errc::filename_too_long},
+            {ERROR_DIRECTORY, std::errc::not_a_directory},
+            {ERROR_CANT_RESOLVE_FILENAME, std::errc::too_many_symbolic_link_levels},
+        };
+        for (const auto& [error, condition] : kConditions)
+            if (static_cast<DWORD>(code) == error) return std::make_error_condition(condition);
+        return {code, *this};
     }
 };
 

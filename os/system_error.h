@@ -1,7 +1,8 @@
 #pragma once
 // The system's last error, as a std::error_code whose message() is the system's own words: on
 // Windows, FormatMessageW in the language of the user's Windows ("系统找不到指定的路径。"), as
-// UTF-8; elsewhere errno's.
+// UTF-8; elsewhere errno's. Either compares equal to the portable std::errc of the commonest errors
+// (no such file, no permission, disk full …), so that a reason can be worded in any language.
 
 #include <system_error>
 

@@ -35,11 +35,13 @@ diff -u - <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort) 
 ./usr/share/doc/deckplate/docs/schedules.md
 ./usr/share/doc/deckplate/docs/sizing-dialog.png
 ./usr/share/doc/deckplate/docs/verification.md
+./usr/share/doc/deckplate/docs/window-point-load-150.png
 ./usr/share/doc/deckplate/docs/window-point-load.png
 ./usr/share/doc/deckplate/docs/window.png
 ./usr/share/doc/deckplate/docs/windows-window-144dpi.png
 ./usr/share/doc/deckplate/docs/windows-window-96dpi.png
 ./usr/share/doc/deckplate/docs/windows-window-point-load-144dpi.png
+./usr/share/doc/deckplate/docs/windows-window-point-load-96dpi.png
 ./usr/share/doc/deckplate/example_schedule.csv
 ./usr/share/icons/hicolor/128x128/apps/deckplate.png
 ./usr/share/icons/hicolor/16x16/apps/deckplate.png

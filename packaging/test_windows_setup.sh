@@ -25,6 +25,7 @@ export LC_ALL=C.UTF-8  # Chinese file names pass between Linux and Windows uncha
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 libcsv_package="$(sed -n 's/^DECKPLATE_LIBCSV_PACKAGE:PATH=//p' "$build/CMakeCache.txt")"
+minizip_package="$(sed -n 's/^DECKPLATE_MINIZIP_PACKAGE:PATH=//p' "$build/CMakeCache.txt")"
 setup="$build/deckplate-$version-windows-x64-setup.exe"
 rm -f "$setup"
 (cd "$build" && cpack -G NSIS >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
@@ -103,6 +104,7 @@ check_installed() {
 ./libcsv.dll
 ./libcsv/COPYING.LESSER.txt
 $(cd "$libcsv_package" && LC_ALL=C ls libcsv_* | sed 's|^|./libcsv/|')
+$(cd "$minizip_package" && LC_ALL=C ls minizip_* | sed 's|^|./minizip/|')
 ./uninstall.exe
 ./使用说明.txt
 FILES

@@ -13,6 +13,7 @@ build="$(cd "${1:?usage: packaging/test_windows_zip.sh BUILD_DIR}" && pwd)"
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 libcsv_source="$(sed -n 's/^DECKPLATE_LIBCSV_SOURCE:PATH=//p' "$build/CMakeCache.txt")"
 libcsv_package="$(sed -n 's/^DECKPLATE_LIBCSV_PACKAGE:PATH=//p' "$build/CMakeCache.txt")"
+minizip_package="$(sed -n 's/^DECKPLATE_MINIZIP_PACKAGE:PATH=//p' "$build/CMakeCache.txt")"
 folder="deckplate-${version}-windows-x64"
 zip="$build/$folder.zip"
 rm -f "$zip"
@@ -30,6 +31,7 @@ $folder/example_schedule.csv
 $folder/libcsv.dll
 $folder/libcsv/COPYING.LESSER.txt
 $(cd "$libcsv_package" && LC_ALL=C ls libcsv_* | sed "s|^|$folder/libcsv/|")
+$(cd "$minizip_package" && LC_ALL=C ls minizip_* | sed "s|^|$folder/minizip/|")
 $folder/使用说明.txt
 FILES
   fail "the ZIP's file list differs from the expected one (- expected, + packed)"
@@ -76,7 +78,7 @@ check_imports deckplate-cli.exe ' libcsv.dll'
 check_imports libcsv.dll ''
 check_subsystem deckplate.exe 'Windows GUI'
 check_subsystem deckplate-cli.exe 'Windows CUI'
-for library in libcsv.dll nlohmann-json CLI11 libstdc++ libgcc MinGW-w64 winpthreads; do
+for library in libcsv.dll minizip zlib nlohmann-json CLI11 libstdc++ libgcc MinGW-w64 winpthreads; do
   grep -qF "$library" THIRD-PARTY.txt || fail "THIRD-PARTY.txt does not list $library"
 done
 grep -q 'Version 2.1, February 1999' <<<"$(head -n 2 libcsv/COPYING.LESSER.txt)" ||

@@ -1,7 +1,8 @@
 # The Windows edition: a ZIP, for those who cannot install software, and a setup program
 # (makensis, from NSIS.template.in), both holding the two programs and libcsv.dll, a quick start
 # in Chinese, the example schedule, the licence, the notice of the third-party libraries
-# (THIRD-PARTY.txt) and, in the folder libcsv\, libcsv's licence and source.
+# (THIRD-PARTY.txt), in the folder libcsv\, libcsv's licence and source, and in the folder
+# minizip\, the source of the minizip compiled into the programs.
 
 # The quick start is UTF-8 with a byte-order mark and CR LF line ends, so that Notepad shows it
 # right on Chinese and English Windows alike; the licence has CR LF line ends, as older Notepads
@@ -27,12 +28,19 @@ file(CONFIGURE OUTPUT ${licence_page} CONTENT "${licence_text}" @ONLY NEWLINE_ST
 string(REGEX MATCH "libcsv_(([^_+-]+)[^_]*)\\.dsc" dsc "${DECKPLATE_LIBCSV_PACKAGE_FILES}")
 set(libcsv_debian_version ${CMAKE_MATCH_1})
 set(libcsv_version ${CMAKE_MATCH_2})
+string(REGEX MATCH "minizip_(([^_+-]+)[^_]*)\\.dsc" dsc "${DECKPLATE_MINIZIP_PACKAGE_FILES}")
+set(minizip_debian_version ${CMAKE_MATCH_1})
+set(minizip_version ${CMAKE_MATCH_2})
+deckplate_package_version(zlib_version libz-mingw-w64-dev)
+execute_process(COMMAND dpkg-query --show --showformat=\${Version} libz-mingw-w64-dev
+                OUTPUT_VARIABLE zlib_debian_version)
 deckplate_package_version(nlohmann_json_version nlohmann-json3-dev)
 deckplate_package_version(cli11_version libcli11-dev)
 deckplate_package_version(mingw_version mingw-w64-x86-64-dev)
 deckplate_package_version(gcc_version g++-mingw-w64-x86-64-posix)
 set(mingw_copyright /usr/share/doc/mingw-w64-common/copyright)
 deckplate_licence_text(libcsv_notice ${DECKPLATE_LIBCSV_SOURCE}/debian/copyright LGPL-2.1+ PLAIN)
+deckplate_licence_text(zlib_text ${DECKPLATE_MINIZIP_SOURCE}/debian/copyright zlib PLAIN)
 deckplate_licence_text(expat_text /usr/share/doc/nlohmann-json3-dev/copyright Expat PLAIN)
 deckplate_licence_text(bsd_3_clause_text /usr/share/doc/libcli11-dev/copyright BSD-3-clause PLAIN)
 deckplate_licence_text(zpl_text ${mingw_copyright} ZPL-2.1 PLAIN)
@@ -58,6 +66,7 @@ install(FILES ${quick_start} ${licence} ${notice} ${PROJECT_SOURCE_DIR}/docs/exa
               $<TARGET_FILE:csv>
         DESTINATION .)
 install(FILES ${lgpl} ${DECKPLATE_LIBCSV_PACKAGE_FILES} DESTINATION libcsv)
+install(FILES ${DECKPLATE_MINIZIP_PACKAGE_FILES} DESTINATION minizip)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_FILE_NAME ${package_name}-${PROJECT_VERSION}-windows-x64)

@@ -3,15 +3,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <variant>
+#include <vector>
 
 #include "calc/angle_catalogue.h"
+#include "calc/designation.h"
 #include "os/paths.h"
-#include "schedule/values.h"
+#include "os/regular_file.h"
 
 namespace deckplate::project {
 namespace {
@@ -113,23 +115,21 @@ void ReadChoice(SavedBay& bay, Choice choice, const Json& value, const std::stri
             break;
         case Choice::Angle:
             // Written as any designation is typed: any case, x, X, * or × between the sizes.
-            if (!text.empty() && !FindAngle(schedule::CatalogueForm(text)))
+            if (!text.empty() && !FindAngle(CatalogueForm(text)))
                 Refuse({.fault = BayFileFault::UnknownAngle, .key = key, .value = text});
-            bay.angle = text.empty() ? text : schedule::CatalogueForm(text);
+            bay.angle = text.empty() ? text : CatalogueForm(text);
             break;
         case Choice::Basis:
-            try {
-                bay.basis = schedule::ParseBasis(text, {key});
-            } catch (const schedule::ValueError&) {
+            if (text != BasisName(DesignBasis::Legacy) && text != BasisName(DesignBasis::Current))
                 unknown();
-            }
+            bay.basis =
+                text == BasisName(DesignBasis::Legacy) ? DesignBasis::Legacy : DesignBasis::Current;
             break;
         case Choice::Steel:
-            try {
-                bay.steel = schedule::ParseSteel(text, {key});
-            } catch (const schedule::ValueError&) {
+            if (const std::optional<SteelGrade> grade = ReadGrade(text))
+                bay.steel = *grade;
+            else
                 unknown();
-            }
             break;
     }
 }
@@ -152,14 +152,18 @@ SavedBay ReadBay(const Json& object) {
     return bay;
 }
 
-report::ProjectInfo ReadProject(const Json& object) {
-    report::ProjectInfo project;
+// Each field as the options take it: a book prints only what an option could have given.
+ProjectInfo ReadProject(const Json& object) {
+    ProjectInfo project;
     for (const auto& [name, value] : Object(object, "project").items()) {
         const std::string key = "project." + name;
-        const auto fields = report::ProjectFields();
-        const auto field = std::ranges::find(fields, name, &report::ProjectField::key);
+        const auto fields = ProjectFields();
+        const auto field = std::ranges::find(fields, name, &ProjectField::key);
         if (field == fields.end()) Refuse({.fault = BayFileFault::UnknownKey, .key = key});
-        project.*(field->field) = Text(value, key);
+        std::string text = Text(value, key);
+        if (const auto fault = ProjectTextProblem(*field, text))
+            Refuse({.fault = BayFileFault::ProjectText, .key = key, .value = text, .text = *fault});
+        project.*(field->field) = std::move(text);
     }
     return project;
 }
@@ -179,9 +183,46 @@ std::pair<long long, long long> Place(std::string_view text, std::size_t offset)
     return {line, column};
 }
 
+// Refuses a key given twice in one object, which the parser would quietly take the last of.
+class RepeatedKeys {
+  public:
+    bool operator()(int /*depth*/, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start:
+                objects_.push_back({.name = objects_.empty() ? "" : Where(lastKey_)});
+                break;
+            case Json::parse_event_t::object_end:
+                objects_.pop_back();
+                break;
+            case Json::parse_event_t::key:
+                lastKey_ = parsed.get<std::string>();
+                if (!objects_.back().keys.insert(lastKey_).second)
+                    Refuse({.fault = BayFileFault::RepeatedKey, .key = Where(lastKey_)});
+                break;
+            default:
+                break;
+        }
+        return true;
+    }
+
+  private:
+    // "bay.dead": the key within the objects open around it.
+    std::string Where(const std::string& key) const {
+        const std::string& object = objects_.back().name;
+        return object.empty() ? key : object + "." + key;
+    }
+
+    struct OpenObject {
+        std::string name;
+        std::set<std::string> keys{};
+    };
+    std::vector<OpenObject> objects_;
+    std::string lastKey_;
+};
+
 Json Parse(std::string_view text) {
     try {
-        return Json::parse(text);
+        return Json::parse(text, RepeatedKeys());
     } catch (const Json::parse_error& e) {
         // nlohmann counts the byte after the one it stopped at.
         const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
@@ -200,7 +241,7 @@ BayFileError::BayFileError(BayFileProblem problem)
 
 std::string BayFileText(const BayFile& file) {
     OrderedJson project = OrderedJson::object();
-    for (const report::ProjectField& field : report::ProjectFields())
+    for (const ProjectField& field : ProjectFields())
         project[std::string(field.key)] = file.project.*(field.field);
     OrderedJson bay = OrderedJson::object();
     for (const BayKey& entry : kBayKeys) {
@@ -255,20 +296,31 @@ BayFile ReadBayFileText(std::string_view text) {
 
 BayFile ReadBayFile(std::string_view path) {
     const std::filesystem::path file = os::PathFromUtf8(path);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(file, ignored)) Refuse({.fault = BayFileFault::IsFolder});
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(os::OpenForReading(file),
-                                                                 &std::fclose);
-    if (!stream) Refuse({.fault = BayFileFault::CannotOpen, .value = std::strerror(errno)});
-    // Read one byte past the largest file taken, so that a larger one (or a device that never
-    // ends) is told without reading it all.
+    os::ReadStream stream(nullptr, &std::fclose);
+    try {
+        stream = os::OpenRegularFile(file);
+    } catch (const os::OpenError& e) {
+        switch (e.fault()) {
+            case os::OpenFault::Folder:
+                Refuse({.fault = BayFileFault::IsFolder});
+            case os::OpenFault::NotAFile:
+                Refuse({.fault = BayFileFault::NotAFile});
+            case os::OpenFault::System:
+                break;
+        }
+        Refuse({.fault = BayFileFault::CannotOpen, .reason = e.reason()});
+    }
+    // Read one byte past the largest file taken, so that a larger one is told without reading
+    // it all.
     std::string text(kLargestBayFile + 1, '\0');
     const std::size_t read = std::fread(text.data(), 1, text.size(), stream.get());
     if (std::ferror(stream.get()))
-        Refuse({.fault = BayFileFault::CannotOpen, .value = std::strerror(errno)});
+        Refuse({.fault = BayFileFault::CannotOpen,
+                .reason = std::error_code(errno, std::generic_category())});
     if (read > kLargestBayFile) {
-        const std::uintmax_t size = std::filesystem::file_size(file, ignored);
-        Refuse({.fault = BayFileFault::TooLarge, .size = ignored ? 0 : size});
+        std::error_code unknown;
+        const std::uintmax_t size = std::filesystem::file_size(file, unknown);
+        Refuse({.fault = BayFileFault::TooLarge, .size = unknown ? 0 : size});
     }
     text.resize(read);
     return ReadBayFileText(text);

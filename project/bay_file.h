@@ -12,15 +12,17 @@
 //
 // A box is kept as the text it holds; a file written by hand may give a plain number instead
 // ("dead": 1.5). Reading is strict: a fault is a BayFileProblem (what, where, the value), worded
-// by each front end, and nothing of a bad file is taken.
+// by each front end, and nothing of a bad file is taken — not a key given twice, nor a project
+// field the options would refuse (project_info.h).
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "project/project_info.h"
 #include "project/saved_bay.h"
-#include "report/project_info.h"
 
 namespace deckplate::project {
 
@@ -35,7 +37,7 @@ inline constexpr std::uintmax_t kLargestBayFile = 1024 * 1024;
 
 struct BayFile {
     std::string programVersion{};  ///< of the program that wrote it; read only as information
-    report::ProjectInfo project{};
+    ProjectInfo project{};
     SavedBay bay{};
 
     friend bool operator==(const BayFile&, const BayFile&) = default;
@@ -43,8 +45,9 @@ struct BayFile {
 
 /// Why a bay file cannot be taken.
 enum class BayFileFault {
-    CannotOpen,     ///< the system refuses it (`value`: the system's reason)
+    CannotOpen,     ///< the system refuses it (`reason`: the system's reason)
     IsFolder,       ///< the path is a folder
+    NotAFile,       ///< a device, a pipe or a socket: no bay file, and perhaps never ending
     TooLarge,       ///< larger than kLargestBayFile (`size`: its size)
     NotJson,        ///< not JSON at `line`, `column`
     Truncated,      ///< the JSON ends before it is complete
@@ -52,18 +55,24 @@ enum class BayFileFault {
     NewerVersion,   ///< "format_version" `version` is newer than kBayFileVersion
     WrongType,      ///< `key`'s value is not `expected`
     UnknownKey,     ///< `key` is none of the file's
+    RepeatedKey,    ///< `key` is given twice: which would count is anyone's guess
     Negative,       ///< `key`'s number is below 0 (`value`)
     UnknownAngle,   ///< `key`'s designation is not in the catalogue (`value`)
     UnknownChoice,  ///< `key`'s text is none of the choices (`value`)
+    ProjectText,    ///< `key`, a field of the project, holds `value`, which it may not (`text`)
 };
 
 /// What the value of a key should have been.
 enum class Expected { Object, Text, TextOrNumber, TrueOrFalse, WholeNumber };
 
+/// What is wrong and where; `key` and `value` as the file has them, to be shown through
+/// os::ShownText.
 struct BayFileProblem {
     BayFileFault fault = BayFileFault::NotJson;
     std::string key{};  ///< where, as "bay.dead" or "format_version"
     std::string value{};
+    std::error_code reason{};  ///< CannotOpen: the system's reason
+    ProjectTextFault text = ProjectTextFault::NotUtf8;
     std::string choices{};  ///< UnknownChoice: the texts taken, as "flat_bar, angle"
     Expected expected = Expected::Text;
     long long line = 0, column = 0;

@@ -1,6 +1,7 @@
 // A bay file's problem in English, as the command line says it after the file's name.
 #include <string>
 
+#include "os/shown_text.h"
 #include "project/bay_file.h"
 
 namespace deckplate::project {
@@ -24,13 +25,19 @@ std::string_view ExpectedText(Expected expected) {
 
 }  // namespace
 
-std::string BayFileProblemText(const BayFileProblem& p) {
+std::string BayFileProblemText(const BayFileProblem& problem) {
+    // What the file holds is shown safely: a key or a value may hold anything.
+    BayFileProblem p = problem;
+    p.key = os::ShownText(p.key);
+    p.value = os::ShownText(p.value);
     const std::string value = "\"" + p.value + "\"";
     switch (p.fault) {
         case BayFileFault::CannotOpen:
-            return "cannot be read: " + p.value;
+            return "cannot be read: " + p.reason.message();
         case BayFileFault::IsFolder:
             return "is a folder, not a bay file";
+        case BayFileFault::NotAFile:
+            return "is not a regular file (a device, a pipe or a socket), not a bay file";
         case BayFileFault::TooLarge:
             return "is " + std::to_string(p.size) + " bytes; a bay file is at most " +
                    std::to_string(kLargestBayFile) + " bytes";
@@ -51,6 +58,8 @@ std::string BayFileProblemText(const BayFileProblem& p) {
             return p.key + ": must be " + std::string(ExpectedText(p.expected));
         case BayFileFault::UnknownKey:
             return p.key + ": no such key in a bay file";
+        case BayFileFault::RepeatedKey:
+            return p.key + ": given more than once; give it once";
         case BayFileFault::Negative:
             return p.key + ": must not be negative, not " + p.value;
         case BayFileFault::UnknownAngle:
@@ -58,6 +67,8 @@ std::string BayFileProblemText(const BayFileProblem& p) {
                    " is not in the angle catalogue (deckplate-cli angles lists it)";
         case BayFileFault::UnknownChoice:
             return p.key + ": " + value + " is none of " + p.choices;
+        case BayFileFault::ProjectText:
+            return p.key + ": " + value + " " + ProjectTextFaultText(p.text);
     }
     return {};
 }

@@ -9,8 +9,10 @@ namespace {
 
 // A check's symbol as the book sets it: σ, σ<sub>s</sub>.
 std::string SymbolHtml(const Symbol& symbol) {
-    return symbol.subscript.empty() ? std::string(symbol.letter)
-                                    : Cat(symbol.letter, "<sub>", symbol.subscript, "</sub>");
+    std::string html(symbol.letter);
+    if (!symbol.subscript.empty()) html += Cat("<sub>", symbol.subscript, "</sub>");
+    if (!symbol.superscript.empty()) html += Cat("<sup>", symbol.superscript, "</sup>");
+    return html;
 }
 
 std::string_view Unit(Measure measure) {
@@ -26,12 +28,20 @@ std::string_view Unit(Measure measure) {
 }
 
 // A limit's rule with its symbols set as the formulas set them: f<sub>v</sub>, 15ε<sub>k</sub>.
-std::string RuleHtml(std::string_view rule) {
-    std::string html = EscapeHtml(rule);
-    for (const auto& [plain, set] : {std::pair{"fv", "f<sub>v</sub>"}, {"εk", "ε<sub>k</sub>"}})
-        if (const auto at = html.find(plain); at != std::string::npos)
-            html.replace(at, std::string_view(plain).size(), set);
-    return html;
+std::string RuleHtml(const LimitRule& rule) {
+    const std::string symbol = SymbolHtml(rule.symbol);
+    switch (rule.form) {
+        case LimitRule::Form::Strength:
+            return symbol;
+        case LimitRule::Form::LengthOver:
+            return Cat(symbol, "/", Text(Exact(rule.ratio)));
+        case LimitRule::Form::CappedLengthOver:
+            return Cat("min(", symbol, "/", Text(Exact(rule.ratio)), ", ", Text(Exact(rule.cap)),
+                       ")");
+        case LimitRule::Form::TimesEpsilonK:
+            break;
+    }
+    return Cat(Text(Exact(rule.ratio)), SymbolHtml({"ε", "k"}));
 }
 
 // One check's row: its value as the window shows it, its limit with the rule it comes from, its
@@ -43,9 +53,9 @@ std::string Row(const CheckRow& check, const BayCheck& c, double utilisation) {
                                : check.measure == Measure::Ratio ? Shown(ShownValue{limit})
                                                                  : Significant(limit);
     return Cat("<tr", verdict.exceeded ? " class=\"exceeded\"" : "", "><td>",
-               verdict.exceeded ? "★" : "", check.name, "</td><td>", SymbolHtml(check.symbol),
+               verdict.exceeded ? "★" : "", check.name, "</td><td>", SymbolHtml(check.symbol(c)),
                " = ", Text(Shown(ShownValue{check.value(c)})), Unit(check.measure), "</td><td>",
-               RuleHtml(check.limitRule()), " = ", Text(limitFigure), Unit(check.measure),
+               RuleHtml(check.limitRule), " = ", Text(limitFigure), Unit(check.measure),
                "</td><td class=\"number\">", Text(ThreeDecimals(utilisation)), "</td><td>",
                verdict.exceeded ? "超出限值" : "满足要求", "</td></tr>\n");
 }

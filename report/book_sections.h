@@ -11,11 +11,11 @@ namespace deckplate::report {
 
 /// <!DOCTYPE html> to <body>: the title (with `subject`, text, when given), the style sheet, and
 /// the project's name as every printed page's header.
-std::string DocumentHead(std::string_view subject, const ProjectInfo& project,
+std::string DocumentHead(std::string_view subject, const project::ProjectInfo& project,
                          std::string_view version);
 /// The title block of page 1: the title, `subject` (HTML: what the book is of), the project, a
 /// line for each signature, the program's name and version and where its verification is.
-std::string TitleBlock(const ProjectInfo& project, std::string_view version,
+std::string TitleBlock(const project::ProjectInfo& project, std::string_view version,
                        std::string_view subject);
 /// </body></html>
 std::string DocumentEnd();

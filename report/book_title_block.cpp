@@ -12,7 +12,7 @@ constexpr std::string_view kBookTitle = "钢平台铺板及加劲肋计算书";
 
 std::string Cell(std::string_view text) { return Cat("<td>", EscapeHtml(text), "</td>"); }
 
-std::string ProjectTable(const ProjectInfo& project) {
+std::string ProjectTable(const project::ProjectInfo& project) {
     return Cat("<table class=\"project\">\n<tr><th>工程名称</th><td colspan=\"3\">",
                EscapeHtml(project.name), "</td></tr>\n<tr><th>工程编号</th>", Cell(project.number),
                "<th>子项</th>", Cell(project.part), "</tr>\n<tr><th>设计阶段</th>",
@@ -20,7 +20,7 @@ std::string ProjectTable(const ProjectInfo& project) {
 }
 
 // Who calculated, checked and approved: the name as given, then room to sign and date by hand.
-std::string Signatures(const ProjectInfo& project) {
+std::string Signatures(const project::ProjectInfo& project) {
     const auto row = [](std::string_view role, std::string_view name) {
         return Cat("<tr><th>", role, "</th>", Cell(name), "<td></td><td></td></tr>\n");
     };
@@ -33,7 +33,7 @@ std::string Signatures(const ProjectInfo& project) {
 
 }  // namespace
 
-std::string DocumentHead(std::string_view subject, const ProjectInfo& project,
+std::string DocumentHead(std::string_view subject, const project::ProjectInfo& project,
                          std::string_view version) {
     const std::string title =
         subject.empty() ? std::string(kBookTitle) : Cat(kBookTitle, " — ", EscapeHtml(subject));
@@ -44,7 +44,7 @@ std::string DocumentHead(std::string_view subject, const ProjectInfo& project,
                title, "</title>\n<style>", BookStyleSheet(header), "</style>\n</head>\n<body>\n");
 }
 
-std::string TitleBlock(const ProjectInfo& project, std::string_view version,
+std::string TitleBlock(const project::ProjectInfo& project, std::string_view version,
                        std::string_view subject) {
     return Cat(
         "<header class=\"title-block\">\n<h1>", kBookTitle, "</h1>\n",

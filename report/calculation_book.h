@@ -16,15 +16,15 @@
 #include <string>
 
 #include "calc/bay_check.h"
-#include "report/project_info.h"
+#include "project/project_info.h"
 
 namespace deckplate::report {
 
 struct BookInput {
-    BayInput bay{};         ///< loads, sizes, boundary, stiffener and design basis
-    std::string bayName{};  ///< the bay's name as typed, UTF-8; may be empty
-    ProjectInfo project{};  ///< the title block's
-    std::string version{};  ///< the program's version, e.g. "1.0.0"
+    BayInput bay{};                  ///< loads, sizes, boundary, stiffener and design basis
+    std::string bayName{};           ///< the bay's name as typed, UTF-8; may be empty
+    project::ProjectInfo project{};  ///< the title block's
+    std::string version{};           ///< the program's version, e.g. "1.0.0"
 };
 
 /// The book as UTF-8 HTML. Runs CheckBay itself, so every number is the check's; an arithmetic

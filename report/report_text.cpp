@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/checks.h"
 #include "calc/code_values.h"
 #include "calc/number_text.h"
 #include "report/point_load_words.h"
@@ -25,6 +26,48 @@ std::string Cat(std::string_view label, std::string_view value) {
     std::string line(label);
     line += value;
     return line;
+}
+
+// Where the report prints each check's value and verdict: after the plate's moment, after the
+// stiffener's, or in the point load's part, in this order within each.
+enum class ReportPart { Plate, Stiffener, PointLoad };
+struct ReportPlace {
+    Check check;
+    ReportPart part;
+};
+constexpr ReportPlace kReportPlaces[] = {
+    {Check::PlateDeflection, ReportPart::Plate},
+    {Check::PlateStrength, ReportPart::Plate},
+    {Check::StiffenerDeflection, ReportPart::Stiffener},
+    {Check::StiffenerStrength, ReportPart::Stiffener},
+    {Check::StiffenerShear, ReportPart::Stiffener},
+    {Check::StiffenerOutstand, ReportPart::Stiffener},
+    {Check::PointLoadPlateDeflection, ReportPart::PointLoad},
+    {Check::PointLoadPlateStrength, ReportPart::PointLoad},
+    {Check::PointLoadStiffenerDeflection, ReportPart::PointLoad},
+    {Check::PointLoadStiffenerStrength, ReportPart::PointLoad},
+    {Check::PointLoadStiffenerShear, ReportPart::PointLoad},
+};
+static_assert(std::size(kReportPlaces) == kCheckCount, "a place in the report for every check");
+
+// The lines of a part's checks that the window shows: the value ("钢铺板最大挠度(mm)： δ= .38",
+// a ratio with its symbol and limit) and "提示：" with its verdict.
+void AddChecks(std::vector<std::string>& lines, const ReportSnapshot& w, ReportPart part) {
+    const CheckScope scope{.pointLoad = w.pointLoadShown, .currentBasis = w.currentBasis};
+    for (const ReportPlace& place : kReportPlaces) {
+        const CheckRow& row = RowOf(place.check);
+        if (place.part != part || !InScope(row, scope)) continue;
+        const ReportCheck& c = w.checks[static_cast<std::size_t>(place.check)];
+        std::string value = Cat(row.reportLabel, "");
+        if (row.measure == Measure::Ratio) {
+            value += Cat(" ", c.symbol) + Cat("=", c.value) + "        限值" +
+                     LimitRuleText(row.limitRule) + "：" + c.limit;
+        } else {
+            value += c.value;
+        }
+        lines.push_back(value);
+        lines.push_back(Cat("提示：", c.verdict));
+    }
 }
 
 }  // namespace
@@ -82,25 +125,10 @@ std::string ReportText(const ReportSnapshot& w) {
                      "",
                      "计算结果：",
                      Cat("钢铺板最大弯矩(Kn*M)： Mmax=", w.plateMoment),
-                     Cat("钢铺板最大挠度(mm)： δ=", w.plateDeflection),
-                     Cat("提示：", w.plateDeflectionVerdict),
-                     Cat("钢铺板最大应力(N/mm2)： σ=", w.plateStress),
-                     Cat("提示：", w.plateStrengthVerdict),
-                     Cat("加劲肋最大弯矩(Kn*M)： Mmax=", w.stiffenerMoment),
-                     Cat("加劲肋最大挠度(mm)： δ=", w.stiffenerDeflection),
-                     Cat("提示：", w.stiffenerDeflectionVerdict),
-                     Cat("加劲肋最大应力(N/mm2)： σ=", w.stiffenerStress),
-                     Cat("提示：", w.stiffenerStrengthVerdict),
                  });
-    if (w.currentBasis) {
-        lines.insert(lines.end(), {
-                                      Cat("加劲肋剪应力(N/mm2)： τ=", w.shearStress),
-                                      Cat("提示：", w.stiffenerShearVerdict),
-                                      Cat("加劲肋宽厚比： b/t=", w.outstand) +
-                                          Cat("        限值15εk：", w.outstandLimit),
-                                      Cat("提示：", w.stiffenerOutstandVerdict),
-                                  });
-    }
+    AddChecks(lines, w, ReportPart::Plate);
+    lines.push_back(Cat("加劲肋最大弯矩(Kn*M)： Mmax=", w.stiffenerMoment));
+    AddChecks(lines, w, ReportPart::Stiffener);
     if (w.pointLoadShown) {
         lines.insert(lines.end(), {
                                       "",
@@ -112,21 +140,7 @@ std::string ReportText(const ReportSnapshot& w) {
                                   });
         if (const auto& cut = w.patchCutTo)
             lines.push_back(PatchCutSentence(cut->across, cut->along));
-        lines.insert(lines.end(),
-                     {
-                         Cat("钢铺板集中荷载挠度(mm)： δ=", w.pointLoadPlateDeflection),
-                         Cat("提示：", w.pointLoadPlateDeflectionVerdict),
-                         Cat("钢铺板集中荷载应力(N/mm2)： σ=", w.pointLoadPlateStress),
-                         Cat("提示：", w.pointLoadPlateStrengthVerdict),
-                         Cat("加劲肋集中荷载挠度(mm)： δ=", w.pointLoadStiffenerDeflection),
-                         Cat("提示：", w.pointLoadStiffenerDeflectionVerdict),
-                         Cat("加劲肋集中荷载应力(N/mm2)： σ=", w.pointLoadStiffenerStress),
-                         Cat("提示：", w.pointLoadStiffenerStrengthVerdict),
-                     });
-        if (w.currentBasis) {
-            lines.insert(lines.end(), {Cat("加劲肋集中荷载剪应力(N/mm2)： τ=", w.pointLoadShear),
-                                       Cat("提示：", w.pointLoadShearVerdict)});
-        }
+        AddChecks(lines, w, ReportPart::PointLoad);
     }
     return Join(lines);
 }

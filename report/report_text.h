@@ -6,14 +6,23 @@
 // between lines, none after the last) → EncodeGbk() gives the bytes of the file → the platform
 // layer replaces the file atomically and starts the viewer.
 
+#include <array>
 #include <optional>
 #include <string>
+
+#include "calc/check_id.h"
 
 namespace deckplate::report {
 
 /// A point load's patch as it acts, mm: across the stiffeners and along them.
 struct ActingPatch {
     double across = 0, along = 0;
+};
+
+/// A check as the window shows it: its result box, the box of its limit where it has one, its
+/// verdict line, and the symbol of its value where the report names it (h/t, b/t).
+struct ReportCheck {
+    std::string value{}, limit{}, verdict{}, symbol{};
 };
 
 /// The window's texts and captions and its stored values, as UTF-8 texts and doubles.
@@ -29,10 +38,9 @@ struct ReportSnapshot {
     bool simplySupported = false, continuous = false;  ///< the boundary ticks
     // Results as displayed.
     std::string compositeCentroid, compositeInertia;  ///< Yo (cm), Ix (cm⁴)
-    std::string plateMoment, plateDeflection, plateStress;
-    std::string stiffenerMoment, stiffenerDeflection, stiffenerStress;
-    std::string plateDeflectionVerdict, plateStrengthVerdict;
-    std::string stiffenerDeflectionVerdict, stiffenerStrengthVerdict;
+    std::string plateMoment, stiffenerMoment;
+    /// Every check's value and verdict, by Check; the report prints those the window shows.
+    std::array<ReportCheck, kCheckCount> checks{};
     // The window state variables.
     double AstiffenerE = 0, IStiffenerE = 0;        ///< flat bar A (cm²), Ix (cm⁴)
     double Aangle1 = 0, Iangle1 = 0, Yoangle1 = 0;  ///< angle A, Ix, y0
@@ -42,23 +50,15 @@ struct ReportSnapshot {
     /// such line and stays as it always was.
     std::string loadCombination;
     /// Under the current basis: the steel grade with its standard ("Q355（GB/T 1591-2018）"),
-    /// and the stiffener's shear and outstand as displayed, with their verdicts; the legacy
-    /// basis' report has none of them.
+    /// and the checks of the current basis; the legacy basis' report has none of them.
     bool currentBasis = false;
     std::string steel;
-    std::string shearStress, outstand, outstandLimit;
-    std::string stiffenerShearVerdict, stiffenerOutstandVerdict;
-    std::string pointLoadShear, pointLoadShearVerdict;
     /// With 设置 → 集中荷载验算 on, the point load's lines follow all the others; off, the
     /// report stays as it always was.
     bool pointLoadShown = false;
     std::string pointLoadForce, patchAcross, patchAlong;  ///< kN; mm, as typed
     /// When Verify cut the patch to the plate panel: the patch as it acted.
     std::optional<ActingPatch> patchCutTo;
-    std::string pointLoadPlateDeflection, pointLoadPlateStress;
-    std::string pointLoadStiffenerDeflection, pointLoadStiffenerStress;
-    std::string pointLoadPlateDeflectionVerdict, pointLoadPlateStrengthVerdict;
-    std::string pointLoadStiffenerDeflectionVerdict, pointLoadStiffenerStrengthVerdict;
 };
 
 /// The report as UTF-8 text: 42 lines (40 when no boundary box is ticked), one more with a load

@@ -29,7 +29,7 @@ struct ScheduleBookRow {
 
 struct ScheduleBookInput {
     std::string schedule{};  ///< the schedule's file name, as the title block names it
-    ProjectInfo project{};
+    project::ProjectInfo project{};
     std::string version{};
 };
 

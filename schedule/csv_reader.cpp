@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <string_view>
 
 #include "os/encoding_guess.h"
 #include "os/gbk.h"
+#include "os/shown_text.h"
 #include "os/utf8.h"
 
 namespace deckplate::schedule {
@@ -23,14 +23,18 @@ std::size_t FirstNonAscii(std::string_view bytes) {
 }  // namespace
 
 std::string ScheduleProblemText(const ScheduleProblem& p) {
-    const std::string schedule = "the schedule '" + p.path + "'";
+    const std::string schedule = "the schedule '" + os::ShownWhole(p.path) + "'";
     const std::string line = std::to_string(p.line);
     std::string reading;  // why the file could not be read on
     switch (p.fault) {
         case ScheduleFault::IsFolder:
             return schedule + " is a folder; give a CSV file";
+        case ScheduleFault::NotAFile:
+            return schedule +
+                   " is not a regular file (a device, a pipe or a socket); give a CSV "
+                   "file";
         case ScheduleFault::CannotOpen:
-            return "cannot read " + schedule + ": " + p.detail;
+            return "cannot read " + schedule + ": " + p.reason.message();
         case ScheduleFault::Empty:
             return schedule + " is empty";
         case ScheduleFault::MissingColumns: {
@@ -52,7 +56,7 @@ std::string ScheduleProblemText(const ScheduleProblem& p) {
             return "the schedule has the column '" + p.columns.front() + "' more than once (" +
                    p.letters + "); keep one";
         case ScheduleFault::ReadFailed:
-            reading = "the file could not be read: " + p.detail;
+            reading = "the file could not be read: " + p.reason.message();
             break;
         case ScheduleFault::Utf16:
             reading =
@@ -80,7 +84,8 @@ ScheduleError::ScheduleError(ScheduleProblem problem)
 
 std::string EncodingWarningText(const EncodingWarning& w) {
     return "starts with a UTF-8 byte-order mark, but line " + std::to_string(w.line) +
-           " is not UTF-8" + (w.asGbk ? " (it reads as GBK: " + *w.asGbk + ")" : "") +
+           " is not UTF-8" +
+           (w.asGbk ? " (it reads as GBK: " + os::ShownText(*w.asGbk) + ")" : "") +
            "; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
            "again as UTF-8 CSV, or as GBK CSV without the mark";
 }
@@ -125,7 +130,8 @@ void CsvReader::ReadChunk() {
     std::array<char, kChunkSize> buffer;
     const std::size_t length = std::fread(buffer.data(), 1, buffer.size(), file_);
     if (length == 0 && std::ferror(file_))
-        throw ScheduleError({.fault = ScheduleFault::ReadFailed, .detail = std::strerror(errno)});
+        throw ScheduleError({.fault = ScheduleFault::ReadFailed,
+                             .reason = std::error_code(errno, std::generic_category())});
     bytesRead_ += static_cast<long long>(length);
     std::string_view chunk(buffer.data(), length);
     if (atStart_ && length > 0) {

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace deckplate::schedule {
@@ -26,9 +27,10 @@ constexpr std::size_t kLongestRow = 1024 * 1024;
 /// Why a schedule cannot be read or used.
 enum class ScheduleFault {
     IsFolder,          ///< the path is a folder
-    CannotOpen,        ///< the system refuses to open it (`detail`: its reason)
+    NotAFile,          ///< a device, a pipe or a socket: no schedule, and perhaps never ending
+    CannotOpen,        ///< the system refuses to open it (`reason`)
     Empty,             ///< not even a header row
-    ReadFailed,        ///< reading stopped part-way (`detail`: the system's reason)
+    ReadFailed,        ///< reading stopped part-way (`reason`)
     Utf16,             ///< UTF-16 text, as a spreadsheet saves "Unicode text"
     Malformed,         ///< libcsv gave up (`detail`: its words)
     QuoteNeverClosed,  ///< a quote opened on `line` runs to the end of the file
@@ -42,14 +44,16 @@ struct ScheduleProblem {
     ScheduleFault fault = ScheduleFault::ReadFailed;
     std::string path{};  ///< the schedule's, UTF-8, once known
     long long line = 0;
-    std::string detail{};
+    std::error_code reason{};  ///< the system's, when it refused
+    std::string detail{};      ///< libcsv's words
     std::vector<std::string> columns{};
     std::string letters{};
     /// The separator a one-cell header seems to use instead of commas: ';' or '\t'; 0 for none.
     char separator = '\0';
 };
 
-/// The problem as the command line says it, in English.
+/// The problem as the command line says it, in English; the path and the file's text shown
+/// through os::ShownText.
 std::string ScheduleProblemText(const ScheduleProblem& problem);
 
 /// The schedule cannot be read on, or lacks what a schedule needs.

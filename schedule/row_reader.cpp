@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 
 #include "calc/number_text.h"
+#include "os/file_identity.h"
 #include "os/paths.h"
+#include "os/regular_file.h"
 
 namespace deckplate::schedule {
 namespace {
@@ -89,15 +89,16 @@ std::span<const ColumnRow> ScheduleColumns() { return kColumns; }
 
 RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
     : path_(path), file_(os::PathFromUtf8(path)), stream_(nullptr, &std::fclose) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(file_, ignored))
-        throw ScheduleError({.fault = ScheduleFault::IsFolder, .path = path});
     // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
-    // page, and 平台排表.csv would not be found.
-    stream_.reset(os::OpenForReading(file_));
-    if (!stream_) {
-        throw ScheduleError(
-            {.fault = ScheduleFault::CannotOpen, .path = path, .detail = std::strerror(errno)});
+    // page, and 平台排表.csv would not be found. A FIFO would keep the run waiting without end.
+    try {
+        stream_ = os::OpenRegularFile(file_);
+    } catch (const os::OpenError& e) {
+        const ScheduleFault fault = e.fault() == os::OpenFault::Folder ? ScheduleFault::IsFolder
+                                    : e.fault() == os::OpenFault::NotAFile
+                                        ? ScheduleFault::NotAFile
+                                        : ScheduleFault::CannotOpen;
+        throw ScheduleError({.fault = fault, .path = path, .reason = e.reason()});
     }
     std::fseek(stream_.get(), 0, SEEK_END);
     size_ = std::ftell(stream_.get());
@@ -142,8 +143,7 @@ RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
 RowReader::~RowReader() = default;
 
 bool RowReader::IsFile(const std::filesystem::path& output) const {
-    std::error_code ignored;
-    return std::filesystem::equivalent(file_, output, ignored);
+    return os::SameFile(file_, output);
 }
 
 std::string RowReader::Cell(const std::vector<std::string>& cells, Column column) const {
@@ -202,6 +202,8 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     } else if (bay.basis == DesignBasis::Current) {
         bay.steel = defaults.steel;
     }
+    RequirePartsInStrengthTable(bay, InputOf(Column::Thickness), InputOf(Column::Stiffener),
+                                field(Column::Stiffener));
 
     // The point load: the row's own force and patch, or the run's.
     const std::string force = Cell(cells, Column::PointLoad), patch = Cell(cells, Column::Patch);

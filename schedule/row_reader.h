@@ -17,6 +17,7 @@
 
 #include "calc/bay_input.h"
 #include "calc/checks.h"
+#include "os/regular_file.h"
 #include "schedule/csv_reader.h"
 #include "schedule/values.h"
 
@@ -64,8 +65,8 @@ struct ScheduleRow {
 class RowReader {
   public:
     /// Opens the CSV file at `path` (UTF-8) and reads its header. Throws ScheduleError when it
-    /// cannot be read, is a folder, is empty, lacks a column or has one twice. `warn` hears what
-    /// may not read as the schedule means.
+    /// cannot be read, is a folder or no regular file, is empty, lacks a column or has one twice.
+    /// `warn` hears what may not read as the schedule means.
     explicit RowReader(const std::string& path, const CsvReader::Warning& warn = {});
     ~RowReader();
     RowReader(const RowReader&) = delete;
@@ -103,7 +104,7 @@ class RowReader {
 
     std::string path_;
     std::filesystem::path file_;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream_;
+    os::ReadStream stream_;
     long long size_ = 0;
     std::unique_ptr<CsvReader> reader_;
     std::vector<std::string> header_;

@@ -6,8 +6,10 @@
 #include <cmath>
 
 #include "calc/angle_catalogue.h"
+#include "calc/designation.h"
 #include "calc/number_text.h"
 #include "os/paths.h"
+#include "os/shown_text.h"
 
 namespace deckplate::schedule {
 namespace {
@@ -18,6 +20,8 @@ bool IsNumberCharacter(char c) {
 
 // A designation's part as the English message names it: "column 'stiffener' (80x0) thickness".
 std::string PartName(const ValueProblem& p) {
+    // A part given on its own (a bay file's flat_bar_thickness) is named by itself.
+    if (p.whole.empty()) return p.input.name;
     const char* part = nullptr;
     switch (p.input.field) {
         case BayField::FlatBarHeight:
@@ -44,18 +48,6 @@ std::string PartName(const ValueProblem& p) {
         .fault = fault, .input = input, .value = std::string(value), .whole = std::string(whole)});
 }
 
-// The multiplication sign as UTF-8, as a Chinese input method or a copied drawing gives it.
-constexpr std::string_view kTimes = "\xC3\x97";
-
-// Splits "80x8", "80X8", "80*8", "80×8" or "200x200" at its first separator: empty when it has
-// none.
-std::optional<std::pair<std::string_view, std::string_view>> Sides(std::string_view text) {
-    const std::size_t x = text.find_first_of("xX*"), times = text.find(kTimes);
-    if (x == std::string_view::npos && times == std::string_view::npos) return std::nullopt;
-    if (x < times) return std::pair{text.substr(0, x), text.substr(x + 1)};
-    return std::pair{text.substr(0, times), text.substr(times + kTimes.size())};
-}
-
 // Blanks around a cell's text: spaces, tabs and the ideographic space (U+3000) that a Chinese
 // input method types.
 std::string_view WithoutBlanks(std::string_view text) {
@@ -79,7 +71,11 @@ bool SameLetters(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string ValueProblemText(const ValueProblem& p) {
+std::string ValueProblemText(const ValueProblem& problem) {
+    // The text given may hold anything: a terminal's escapes, a NUL, a page.
+    ValueProblem p = problem;
+    p.value = os::ShownText(p.value);
+    p.whole = os::ShownText(p.whole);
     const std::string name = PartName(p);
     const std::string& v = p.value;
     const std::string range = std::to_string(p.least) + " to " + std::to_string(p.most);
@@ -128,6 +124,10 @@ std::string ValueProblemText(const ValueProblem& p) {
         case ValueFault::NotABoundary:
             return name + ": '" + v +
                    "' is neither simple (简支, 四边简支) nor continuous (连续, 三跨及以上连续)";
+        case ValueFault::ThickerThanTable:
+            return name + ": " + v + " mm is thicker than the strength table of " +
+                   std::string(GradeName(p.steel)) + " goes (to " + PlainNumberText(p.bound) +
+                   " mm, GB 50017-2017 Table 4.4.1); the code gives no design strength for it";
         case ValueFault::DeviceName:
             return name + ": '" + v +
                    "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
@@ -203,23 +203,10 @@ double Load(std::string_view text, const Input& input) {
 }
 
 FlatBar ParseFlatBar(std::string_view text, const Input& input) {
-    const auto sides = Sides(text);
+    const auto sides = DesignationSides(text);
     if (!sides) Refuse(ValueFault::NotAFlatBar, input, text);
     return {Size(sides->first, {input.name, BayField::FlatBarHeight}, text),
             Size(sides->second, {input.name, BayField::FlatBarThickness}, text)};
-}
-
-std::string CatalogueForm(std::string_view designation) {
-    std::string form;
-    for (auto rest = designation; !rest.empty();) {
-        const auto sides = Sides(rest);
-        form += sides ? sides->first : rest;
-        if (!sides) break;
-        form += 'x';
-        rest = sides->second;
-    }
-    if (form.starts_with('l')) form.front() = 'L';
-    return form;
 }
 
 CatalogueAngle ParseAngle(std::string_view designation, const Input& input) {
@@ -235,7 +222,7 @@ double PointLoadForce(std::string_view text, const Input& input) {
 }
 
 Patch ParsePatch(std::string_view text, const Input& input) {
-    const auto sides = Sides(text);
+    const auto sides = DesignationSides(text);
     if (!sides) Refuse(ValueFault::NotAPatch, input, text);
     return {Size(sides->first, {input.name, BayField::PatchAcross}, text),
             Size(sides->second, {input.name, BayField::PatchAlong}, text)};
@@ -248,14 +235,7 @@ DesignBasis ParseBasis(std::string_view text, const Input& input) {
 }
 
 SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345) {
-    std::string name;
-    for (const char c : Trimmed(text))
-        name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (name == "Q345") {
-        if (wasQ345) *wasQ345 = true;
-        return SteelGrade::Q355;
-    }
-    const std::optional<SteelGrade> grade = FindGrade(name);
+    const std::optional<SteelGrade> grade = ReadGrade(text, wasQ345);
     if (!grade) Refuse(ValueFault::NotAGrade, input, text);
     return *grade;
 }
@@ -288,6 +268,27 @@ Boundary ParseBoundary(std::string_view text, const Input& input) {
     for (const std::string_view continuous : {"continuous", "连续", "三跨及以上连续"})
         if (SameLetters(words, continuous)) return BoundaryOf(true);
     Refuse(ValueFault::NotABoundary, input, text);
+}
+
+void RequirePartsInStrengthTable(const BayInput& bay, const Input& plate, const Input& stiffener,
+                                 std::string_view stiffenerText) {
+    if (bay.basis == DesignBasis::Legacy) return;
+    const double thickest = ValuesOf(bay.steel).bands.back().upToThickness;
+    const auto refuse = [&](double thickness, const Input& input, std::string_view whole) {
+        throw ValueError({.fault = ValueFault::ThickerThanTable,
+                          .input = input,
+                          .value = PlainNumberText(thickness),
+                          .whole = std::string(whole),
+                          .bound = thickest,
+                          .steel = bay.steel});
+    };
+    if (bay.thickness.mm > thickest) refuse(bay.thickness.mm, plate, {});
+    const double part = StiffenerThickness(StiffenerSection(bay.stiffener));
+    if (part <= thickest) return;
+    // A flat bar's thickness is a part of what was given ("300x80"); an angle's is its size's.
+    const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
+    refuse(part, flatBar ? Input{stiffener.name, BayField::FlatBarThickness} : stiffener,
+           flatBar ? stiffenerText : std::string_view());
 }
 
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input) {

@@ -36,13 +36,17 @@ enum class ValueFault {
     NotAGrade,              ///< none of the steel grades
     GradeWithLegacyBasis,   ///< a grade other than Q235 under the legacy basis
     NotABoundary,           ///< neither simple nor continuous
-    DeviceName,             ///< a file name Windows keeps for a device
-    NoValue,                ///< a row too short to have a cell in the column
-    Other,                  ///< a command's own rule; `text` says it in English
+    /// Under the current basis, a part (`input`) `value` mm thick, thicker than the last band of
+    /// the strength table of `steel`, which ends at `bound` mm: no design strength is given for it
+    ThickerThanTable,
+    DeviceName,  ///< a file name Windows keeps for a device
+    NoValue,     ///< a row too short to have a cell in the column
+    Other,       ///< a command's own rule; `text` says it in English
 };
 
 /// An input as a message names it: on the command line an option ("--spacing") or a column
-/// ("column 'spacing'"), with the bay's field it holds.
+/// ("column 'spacing'"), with the bay's field it holds. A name holding a file's path holds it as
+/// os::ShownWhole shows it.
 struct Input {
     std::string name;
     BayField field = BayField::Other;
@@ -53,13 +57,14 @@ struct ValueProblem {
     Input input{};
     std::string value{};  ///< the text given: the part's, for a part of a designation
     std::string whole{};  ///< a designation's whole text, when `value` is a part of it ("80x0")
-    long long least = 0, most = 0;  ///< a count's range
-    double bound = 0;               ///< a size's least value, mm
-    std::string text{};             ///< the English message of ValueFault::Other
+    long long least = 0, most = 0;        ///< a count's range
+    double bound = 0;                     ///< a size's least or greatest value, mm
+    SteelGrade steel = SteelGrade::Q235;  ///< ThickerThanTable: the grade whose table it is
+    std::string text{};                   ///< the English message of ValueFault::Other
 };
 
 /// The problem as the command line and the results file say it, in English: "--spacing: must
-/// be greater than 0 mm, not 0".
+/// be greater than 0 mm, not 0". The text given is shown through os::ShownText.
 std::string ValueProblemText(const ValueProblem& problem);
 
 /// A value the user gave that cannot be used.
@@ -88,12 +93,7 @@ double Length(std::string_view text, const Input& input);
 /// A load in kN/m², which must not be negative. Throws ValueError naming the value.
 double Load(std::string_view text, const Input& input);
 
-// One rule for every designation, wherever it is typed (an option, a schedule's cell, a bay
-// file): the sizes are separated by x, X, * or ×, the letter is in either case, and the program
-// writes it back in the catalogue's form (StiffenerName): l63X40*5 is L63x40x5, 80×8 is 80x8.
-
-/// The designation in the catalogue's form: every separator an "x", an "L" in front.
-std::string CatalogueForm(std::string_view designation);
+// A designation is read by the one rule of calc/designation.h.
 
 /// "80x8": flat bar height × thickness in mm, each greater than 0. Throws ValueError.
 FlatBar ParseFlatBar(std::string_view text, const Input& input);
@@ -109,9 +109,8 @@ Boundary ParseBoundary(std::string_view text, const Input& input);
 /// "legacy" or "current". Throws ValueError naming the option.
 DesignBasis ParseBasis(std::string_view text, const Input& input);
 
-/// A steel grade, read without blanks around it and without regard to case ("q355 " is Q355).
-/// Q345, the grade's name before GB/T 1591-2018, is taken as Q355 and sets `wasQ345`. Throws
-/// ValueError naming the grades accepted.
+/// A steel grade, read as ReadGrade reads it (Q345 sets `wasQ345`). Throws ValueError naming the
+/// grades accepted.
 SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345 = nullptr);
 
 /// Refuses a grade other than Q235 under the legacy basis, which knows Q235 only. Throws
@@ -137,6 +136,13 @@ Patch ParsePatch(std::string_view text, const Input& input);
 /// the patch as `given`. Throws ValueError.
 void RequirePatchAtLeast(const Patch& patch, double thickness, const Input& input,
                          std::string_view given);
+
+/// Refuses, under the current basis, a plate or a stiffener thicker than the last band of its
+/// grade's strength table (GB 50017-2017 Table 4.4.1: to 100 mm for Q235, 63 mm for the others),
+/// for which the code gives no design strength. `plate` and `stiffener` name where each was
+/// given; `stiffenerText`, the stiffener as given ("300x80"). Throws ValueError.
+void RequirePartsInStrengthTable(const BayInput& bay, const Input& plate, const Input& stiffener,
+                                 std::string_view stiffenerText);
 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws ValueError.
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input);

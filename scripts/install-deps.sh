@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
   nlohmann-json3-dev libcli11-dev            # the command-line tool
   libcsv-dev                                 # schedules read by the batch check
+  libminizip-dev libz-mingw-w64-dev          # the Word book's zip package (Linux, Windows)
   xvfb xauth xdotool x11-utils imagemagick   # window tests and screenshots on a virtual display
   xclip                                      # the random-action test copies result boxes out
   fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk  # Chinese user-interface fonts
@@ -22,6 +23,7 @@ packages=(
   g++-mingw-w64-x86-64-posix googletest      # the Windows edition, cross-built with its tests
   wine64 wine                                # runs the Windows tests
   chromium poppler-utils                     # the calculation book printed and read back
+  libreoffice-writer-nogui libreoffice-math-nogui libxml2-utils  # the Word book opened and read back
   unzip                                      # the Windows ZIP's test unpacks it
   nsis                                       # makensis builds the Windows setup program
   lintian                                    # Debian's package checker, in the package test

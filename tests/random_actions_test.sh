@@ -21,10 +21,10 @@ edition="$1"
 seed="${SEED:-20261207}"
 actions="${ACTIONS:-300}"
 
-# Its own virtual display, unless it runs on one already (cmake/windows/on_virtual_display.sh),
-# tall enough for the window with the point-load group.
+# Its own virtual display, unless it runs on one already (cmake/windows/on_virtual_display.sh):
+# 1366 × 768, the smallest laptop screen the window is laid out for, every group on.
 if [ -z "${DECKPLATE_VIRTUAL_DISPLAY:-}" ]; then
-  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  DECKPLATE_VIRTUAL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -107,26 +107,34 @@ start() {
   echo "start: window $window, form at $form_top" >> "$log"
 }
 
-# The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar. Under the current
-# basis (its title says so) the shear group adds 91 pixels; the point-load group then adds 184
-# (162 under the legacy basis), far more than a menu bar; each moves what is below it down by as
-# much. Read before every action, as a menu item or a click on it may show or hide a group.
+# The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar, on the left. The
+# optional groups stand to its right, from its top down, and make the window 1080 pixels wide:
+# the shear group (current basis, 91 pixels tall with its gap), then the point-load group. Under
+# the legacy basis a wide window shows the point-load group; under the current basis (its title
+# says so) the shear group is always there, and the point-load group is there when its force
+# box is: white where the window's background would be. Read before every action, as a menu
+# item or a click on it may show or hide a group.
+form_width=543 column=545
 place_form() {
-  local was=$group_shown shear=0 group=162
+  local was=$group_shown shear=0 pixel
   eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || true
+  form_top=$((HEIGHT - 465)) buttons=444 group_shown=0
   if [[ $(xdotool getwindowname "$window" 2>/dev/null) == *现行规范* ]]; then
-    shear=91 group=184
-  fi
-  if ((HEIGHT - 465 - shear >= group)); then
-    group_shown=1 form_top=$((HEIGHT - 465 - shear - group)) buttons=$((444 + shear + group))
-  else
-    group_shown=0 form_top=$((HEIGHT - 465 - shear)) buttons=$((444 + shear))
+    shear=91
+    pixel=$(import -window "$window" -crop "1x1+$((column + 115))+$((form_top + 120))" \
+              -depth 8 txt:- 2>/dev/null | tail -n 1)
+    [[ $pixel != *"#FFFFFF"* ]] || group_shown=1
+  elif ((WIDTH > form_width + 100)); then
+    group_shown=1
   fi
   shear_shown=$((shear > 0))
-  # The point-load group stands below the shear group.
-  point_load_inputs=("140 $((448 + shear))" "300 $((448 + shear))" "358 $((448 + shear))")
-  point_load_results=("140 $((470 + shear))" "300 $((470 + shear))" "140 $((492 + shear))"
-                      "300 $((492 + shear))")
+  # The point-load group stands below the shear group: its force and patch, then its results,
+  # with the stiffener's shear under the current basis.
+  local top=$((8 + shear)) x=$((column + 132))
+  point_load_inputs=("$x $((top + 24))" "$((x + 160)) $((top + 24))" "$((x + 218)) $((top + 24))")
+  point_load_results=("$x $((top + 46))" "$((x + 168)) $((top + 46))" "$x $((top + 68))"
+                      "$((x + 168)) $((top + 68))")
+  ((shear == 0)) || point_load_results+=("$x $((top + 90))")
   ((group_shown == was)) || echo "point-load group $( ((group_shown)) && echo shown || echo hidden)" >> "$log"
 }
 
@@ -285,9 +293,9 @@ inputs=("144 33" "144 61" "284 61" "284 86" "416 65" "416 85")
 lists=("284 33" "432 104")
 choices=("336 48" "392 48" "40 96" "40 113")
 result_boxes=("128 168" "304 168" "456 168" "132 264" "308 264" "476 264")
-# The shear group's three result boxes (current basis); the point-load group's boxes, which stand
-# below it, are placed by place_form.
-shear_results=("140 448" "308 448" "460 448")
+# The shear group's three result boxes (current basis), right of the form; the point-load
+# group's boxes, which stand below it, are placed by place_form.
+shear_results=("677 32" "845 32" "997 32")
 verify_x=92 report_x=268 exit_x=485
 
 # Menu items chosen from the keyboard, by their access keys (a choice of the 计算依据 submenu,

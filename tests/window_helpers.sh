@@ -74,8 +74,8 @@ gone() {
   return 1
 }
 
-# The form (543 × 465 pixels at 96 DPI, without the point-load group) fills the window below
-# its menu bar.
+# The form (543 × 465 pixels at 96 DPI) fills the window below its menu bar, on the left; the
+# optional groups stand to its right.
 click_form() {
   local height
   height=$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p')
@@ -105,7 +105,7 @@ verify_walkway_point_load() {
   k alt+s b Down Return
   sleep 0.3
   k alt+s p
-  sleep 0.5                                   # the window grows by both groups
+  sleep 0.5                                   # the window widens by both groups
   type_bay 3 2000 500                         # plate "4.0"
   k Tab Tab Tab Tab Down Down Down Down Down Down Down  # angle "L45x28x3"
   k Tab Tab Tab Tab Tab Tab Tab ctrl+a; t 1.5; k Tab ctrl+a; t 200; k Tab ctrl+a; t 200

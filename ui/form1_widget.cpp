@@ -126,7 +126,7 @@ void Form1Widget::LayOut() {
         const form::Placement place = form::ControlPlacement(row.id, layout);
         Widget(row.id)->setGeometry(PixelRect(place.left, place.top, place.width, place.height));
     }
-    setFixedSize(Pixels(form::kClientWidthTwips), Pixels(form::ClientHeightTwips(layout)));
+    setFixedSize(Pixels(form::ClientWidthTwips(layout)), Pixels(form::ClientHeightTwips(layout)));
 }
 
 QWidget* Form1Widget::Widget(Control control) const {

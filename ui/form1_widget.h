@@ -19,8 +19,8 @@ class Form1Widget : public QWidget {
 
     /// Shows the model's state of `control` in its widget.
     void ShowControl(form::Control control);
-    /// Places every control and sizes the form as the model lays them out now (with the
-    /// point-load group or without).
+    /// Places every control and sizes the form as the model lays them out now (the optional
+    /// groups on show in the second column).
     void LayOut();
 
     /// The widget of a control (a QLineEdit for DeadLoad, a QComboBox for Thickness, …); Window is

@@ -91,30 +91,40 @@ void Form1Window::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+namespace {
+
+form::ScreenRect ScreenRectOf(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
+}  // namespace
+
+void Form1Window::KeepOnScreen(const QScreen& screen) {
+    const QRect frame = frameGeometry();
+    const form::WindowPosition position =
+        form::OnScreen(ScreenRectOf(screen.availableGeometry()), ScreenRectOf(frame));
+    if (position.left != frame.left() || position.top != frame.top())
+        move(pos() + QPoint(position.left - frame.left(), position.top - frame.top()));
+}
+
 void Form1Window::LayoutChanged() {
     form_->LayOut();
     // The window takes the form's new size now, not at the next event.
     layout()->activate();
-    if (!isVisible()) return;  // not on show yet: start-up centres it as it is
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        const QRect frame = frameGeometry();
-        const int top =
-            form::TopOnScreen(available.top(), available.height(), frame.top(), frame.height());
-        if (top != frame.top()) move(x(), y() + top - frame.top());
-    }
+    if (!isVisible()) return;  // not on show yet: start-up places it as it is
+    if (const QScreen* screen = this->screen()) KeepOnScreen(*screen);
 }
 
 void Form1Window::Form_Load() {
-    // The model's start-up first: a group remembered as shown makes the window taller.
+    // The model's start-up first: a group remembered as shown makes the window larger.
     model_.Form_Load();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
+        const QRect whole = screen->geometry();
         adjustSize();
-        const form::WindowPosition position =
-            form::CentredWindow(available.width(), available.height(), frameGeometry().width(),
-                                frameGeometry().height());
-        move(available.left() + position.left, available.top() + position.top);
+        const form::WindowPosition position = form::CentredWindow(
+            whole.width(), whole.height(), frameGeometry().width(), frameGeometry().height());
+        move(whole.left() + position.left, whole.top() + position.top);
+        KeepOnScreen(*screen);  // clear of the taskbar
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The Qt window: a menu bar above the unchanged form. It is the form model's view: it shows the
-// title and the menu items, passes each change of a control to the form, and asks the model
-// before it closes.
+// The Qt window: a menu bar above the form and its optional groups. It is the form model's view:
+// it shows the title and the menu items, passes each change of a control to the form, keeps
+// itself on the screen as it grows, and asks the model before it closes.
 
 #include <QMainWindow>
 #include <array>
@@ -9,6 +9,7 @@
 #include "form/form1.h"
 
 class QAction;
+class QScreen;
 
 namespace deckplate::ui {
 
@@ -21,7 +22,7 @@ class Form1Window : public QMainWindow, public form::FormView {
     explicit Form1Window(form::Form1& model);
     ~Form1Window() override;
 
-    /// Start-up: the model's own start-up, then centre on the screen.
+    /// Start-up: the model's own start-up, then centre on the screen, within its work area.
     void Form_Load();
 
     void ControlChanged(form::Control control) override;
@@ -36,6 +37,8 @@ class Form1Window : public QMainWindow, public form::FormView {
 
   private:
     void BuildMenus();
+    /// Moves the window into the screen's work area, as little as it must.
+    void KeepOnScreen(const QScreen& screen);
 
     form::Form1& model_;
     Form1Widget* form_;

@@ -63,7 +63,7 @@ RECT ControlRect(Control control, unsigned dpi, const form::FormLayout& layout) 
 }
 
 SIZE ClientSize(unsigned dpi, const form::FormLayout& layout) {
-    return {PixelsFromTwips(form::kClientWidthTwips, dpi),
+    return {PixelsFromTwips(form::ClientWidthTwips(layout), dpi),
             PixelsFromTwips(form::ClientHeightTwips(layout), dpi)};
 }
 

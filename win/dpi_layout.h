@@ -21,9 +21,9 @@ int PixelsFromTwips(int twips, unsigned dpi);
 /// A dropped list's height at 96 DPI: about twelve items.
 inline constexpr int kDroppedListPixels = 180;
 
-/// The control's rectangle in the window's client area at `dpi`, pixels, with the point-load
-/// group shown or not (as the window first opens). Every control is a child of the window
-/// itself: its position is summed through the frames that contain it.
+/// The control's rectangle in the window's client area at `dpi`, pixels, with the optional
+/// groups of `layout` on show (none, as the window first opens). Every control is a child of the
+/// window itself: its position is summed through the frames that contain it.
 RECT ControlRect(form::Control control, unsigned dpi, const form::FormLayout& layout = {});
 
 /// The size of the window's client area below the menu bar at `dpi`, pixels.

@@ -64,6 +64,13 @@ void ArrangeZOrder(const std::array<HWND, form::kControlCount>& controls) {
         if (row->kind == Kind::Frame) place(row->id);
 }
 
+MONITORINFO MonitorOf(HWND window, DWORD fallback) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, fallback), &monitor);
+    return monitor;
+}
+
 }  // namespace
 
 Form1Window::Form1Window(form::Form1& model, HINSTANCE instance) : model_(model) {
@@ -113,11 +120,9 @@ std::optional<Control> Form1Window::ControlOf(HWND native) const {
 }
 
 void Form1Window::Form_Load() {
-    // The model's start-up first: a group remembered as shown makes the window taller.
+    // The model's start-up first: a group remembered as shown makes the window larger.
     model_.Form_Load();
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const MONITORINFO monitor = MonitorOf(window_, MONITOR_DEFAULTTOPRIMARY);
     const RECT& screen = monitor.rcMonitor;
     RECT frame;
     GetWindowRect(window_, &frame);
@@ -126,23 +131,26 @@ void Form1Window::Form_Load() {
                             frame.right - frame.left, frame.bottom - frame.top);
     SetWindowPos(window_, nullptr, screen.left + position.left, screen.top + position.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepOnScreen(monitor);  // clear of the taskbar
 }
 
 void Form1Window::LayoutChanged() {
     const unsigned dpi = GetDpiForWindow(window_);
     LayOutControls(dpi);
     FitWindowTo(dpi);
-    if (!IsWindowVisible(window_)) return;  // not on show yet: start-up centres it as it is
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    if (!IsWindowVisible(window_)) return;  // not on show yet: start-up places it as it is
+    KeepOnScreen(MonitorOf(window_, MONITOR_DEFAULTTONEAREST));
+}
+
+void Form1Window::KeepOnScreen(const MONITORINFO& monitor) {
     const RECT& work = monitor.rcWork;  // the screen without the taskbar
     RECT frame;
     GetWindowRect(window_, &frame);
-    const int top =
-        form::TopOnScreen(work.top, work.bottom - work.top, frame.top, frame.bottom - frame.top);
-    if (top != frame.top)
-        SetWindowPos(window_, nullptr, frame.left, top, 0, 0,
+    const form::WindowPosition position =
+        form::OnScreen({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                       {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top});
+    if (position.left != frame.left || position.top != frame.top)
+        SetWindowPos(window_, nullptr, position.left, position.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

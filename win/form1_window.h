@@ -10,7 +10,8 @@
 // the window shows that control's state; colours are read from the model as a control is
 // painted (WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN). Sizes and fonts are laid out
 // at 96 DPI and scaled to the window's DPI (dpi_layout.h), again when the window moves to a
-// screen of another DPI (WM_DPICHANGED) or the model shows or hides the point-load group.
+// screen of another DPI (WM_DPICHANGED) or the model shows or hides an optional group, after
+// which the window is kept within the screen's work area.
 //
 // Keyboard: RunMessageLoop passes every message through IsDialogMessageW, which moves the focus
 // with Tab and Shift+Tab in the focus order and between the two option buttons with the arrow
@@ -43,7 +44,7 @@ class Form1Window : public form::FormView {
     HWND NativeControl(form::Control control) const;
     HMENU MenuBar() const { return GetMenu(window_); }
 
-    /// Start-up: the model's own start-up, then centre on the screen.
+    /// Start-up: the model's own start-up, then centre on the screen, within its work area.
     void Form_Load();
 
     void ControlChanged(form::Control control) override;
@@ -61,6 +62,8 @@ class Form1Window : public form::FormView {
     /// caller (at creation: its client area; on WM_DPICHANGED: the rectangle Windows suggests).
     void LayOutControls(unsigned dpi);
     void FitWindowTo(unsigned dpi);
+    /// Moves the window into the monitor's work area, as little as it must.
+    void KeepOnScreen(const MONITORINFO& monitor);
 
     form::Form1& model_;
     HWND window_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -56,13 +57,22 @@ TEST(CheckBay, ExceededExactlyWhenUtilisationReachesOne) {
     EXPECT_TRUE(c.plateStrength.exceeded);
 }
 
-// Each row: a bay, how many stages it completes (in BayStage order), and the fault that stops
-// it, if any. The window shows exactly the stages it is told of.
-TEST(CheckBay, StagesInOrderUntilAFault) {
+// Each row: a bay, how many of its steps it completes, and the fault that stops it, if any. The
+// window shows exactly the steps it is told of.
+TEST(CheckBay, StepsInOrderUntilAFault) {
+    using enum BayStage;
+    const BayStep steps[] = {{PlateStrip},
+                             {Plate},
+                             {Stiffener},
+                             {SelfWeight},
+                             {Verdict, Check::PlateStrength},
+                             {Verdict, Check::StiffenerStrength},
+                             {Verdict, Check::PlateDeflection},
+                             {Verdict, Check::StiffenerDeflection}};
     struct {
         const char* name;
         BayInput bay;
-        std::size_t stages;
+        std::size_t steps;
         std::optional<Quantity> fault;
     } cases[] = {
         {"complete", kFlatBarBay, 8, std::nullopt},
@@ -80,17 +90,38 @@ TEST(CheckBay, StagesInOrderUntilAFault) {
          Quantity::PlateDeflectionRatio},
     };
     for (const auto& c : cases) {
-        std::vector<BayStage> told;
+        std::vector<BayStep> told;
         try {
-            CheckBay(c.bay, [&](BayStage stage, const BayCheck&) { told.push_back(stage); });
+            CheckBay(c.bay, [&](const BayStep& step, const BayCheck&) { told.push_back(step); });
             EXPECT_FALSE(c.fault) << c.name;
         } catch (const ArithmeticError& e) {
             EXPECT_EQ(e.quantity(), c.fault) << c.name;
         }
-        ASSERT_EQ(told.size(), c.stages) << c.name;
-        for (std::size_t i = 0; i < told.size(); ++i)
-            EXPECT_EQ(static_cast<std::size_t>(told[i]), i) << c.name;
+        ASSERT_EQ(told.size(), c.steps) << c.name;
+        for (std::size_t i = 0; i < told.size(); ++i) EXPECT_EQ(told[i], steps[i]) << c.name;
     }
+}
+
+// With a point load under the current basis, the shear and outstand follow the uniform load's
+// verdicts, and the point load's plate, stiffener and verdicts close the check.
+TEST(CheckBay, PointLoadStepsFollowTheUniformOnes) {
+    BayInput bay = kFlatBarBay;
+    bay.basis = DesignBasis::Current;
+    bay.pointLoad = PointLoad{};
+    std::vector<BayStep> told;
+    CheckBay(bay, [&](const BayStep& step, const BayCheck&) { told.push_back(step); });
+    using enum BayStage;
+    const std::vector<BayStep> tail = {{Verdict, Check::StiffenerShear},
+                                       {Verdict, Check::StiffenerOutstand},
+                                       {PointLoadPlate},
+                                       {PointLoadStiffener},
+                                       {Verdict, Check::PointLoadPlateStrength},
+                                       {Verdict, Check::PointLoadPlateDeflection},
+                                       {Verdict, Check::PointLoadStiffenerStrength},
+                                       {Verdict, Check::PointLoadStiffenerDeflection},
+                                       {Verdict, Check::PointLoadStiffenerShear}};
+    ASSERT_EQ(told.size(), 8 + tail.size());
+    EXPECT_TRUE(std::equal(tail.begin(), tail.end(), told.begin() + 8));
 }
 
 }  // namespace

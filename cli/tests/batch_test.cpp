@@ -357,15 +357,17 @@ TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
          "results.csv",
          "; its columns are separated by semicolons (;), but a schedule's are separated by commas"},
 #ifndef _WIN32
-        {"endless row", "", "/dev/zero", "results.csv",
-         "'/dev/zero' could not be read: line 1 is longer than 1 MB"},
+        {"device", "", "/dev/zero", "results.csv",
+         "the schedule '/dev/zero' is not a regular file (a device, a pipe or a socket)"},
 #endif
+        {"row longer than 1 MB", kHeader + std::string(1100000, 'x') + "\r\n", "", "results.csv",
+         "could not be read: line 2 is longer than 1 MB"},
         {"quote never closed",
          kHeader + "B1,1,2,6,2000,500,simple,80x8\r\n\"B2,1,2,6,2000,500,simple,80x8\r\n" +
              "B3,1,2,6,2000,500,simple,80x8\r\n",
          "", "results.csv", "could not be read: a quote opened on line 3 is never closed"},
         {"output is the schedule", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "", "link.csv",
-         "is the schedule itself; write the results to another file"},
+         "is the schedule itself"},
         {"output named after a Windows device", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "",
          "Aux.csv", "/Aux.csv' names a device on Windows"},
         {"output folder missing", kHeader + "B,1,2,6,2000,500,simple,80x8\r\n", "",

@@ -1,5 +1,6 @@
 // deckplate-cli as a script sees it: the built executable, its output and its exit status.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -17,9 +18,11 @@ struct CliRun {
     std::string out;
 };
 
-// `errors`: where standard error goes, as a shell redirection.
-CliRun RunCli(const std::string& arguments, const char* errors = "2>/dev/null") {
-    const std::string command = std::string(DECKPLATE_CLI) + " " + arguments + " " + errors;
+// `errors`: where standard error goes, as a shell redirection; `before`: a command that runs it.
+CliRun RunCli(const std::string& arguments, const char* errors = "2>/dev/null",
+              const std::string& before = "") {
+    const std::string command =
+        before + std::string(DECKPLATE_CLI) + " " + arguments + " " + errors;
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -370,6 +373,36 @@ TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     EXPECT_EQ(RunCli("book " + kBay + "--flat-bar 80x8 --name other -o " + path).status, 2);
     EXPECT_EQ(read(), book);
+    std::filesystem::remove_all(folder);
+}
+
+// Opening a FIFO for reading waits until some program opens it for writing: every command that
+// reads a file refuses one at once, as it refuses a device. `timeout` ends a run that waits
+// (status 124), so that a regression fails its row rather than hang the tests.
+TEST(ReadFiles, APipeOrADeviceIsRefusedAtOnce) {
+    char folder[] = "/tmp/deckplate_fifo_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string fifo = std::string(folder) + "/fifo.deckplate";
+    const std::string book = std::string(folder) + "/b.html";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"check --from " + fifo, "--from " + fifo + ": is not a regular file"},
+        {"book --from " + fifo + " -o " + book, "is not a regular file"},
+        {"book " + kBay + "--flat-bar 80x8 --project " + fifo + " -o " + book,
+         "--project " + fifo + ": is not a regular file"},
+        {"batch " + fifo, "the schedule '" + fifo + "' is not a regular file"},
+        {"batch " EXAMPLE_SCHEDULE " --book " + book + " --project " + fifo,
+         "is not a regular file"},
+        {"design --from " + fifo, "is not a regular file"},
+        {"check --from /dev/zero", "--from /dev/zero: is not a regular file"},
+        {"batch /dev/zero", "the schedule '/dev/zero' is not a regular file"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliRun run = RunCli(arguments, "2>&1", "timeout 10 ");
+        EXPECT_EQ(run.status, 2) << arguments << " said: " << run.out;
+        EXPECT_NE(run.out.find(message), std::string::npos) << arguments << " said: " << run.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(book));
     std::filesystem::remove_all(folder);
 }
 

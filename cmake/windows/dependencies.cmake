@@ -3,8 +3,9 @@
 # find_path()/find_library() calls with what it built:
 #
 #   GoogleTest     /usr/src/googletest (package googletest)
-#   libcsv         Debian's source package, fetched by scripts/fetch-windows-sources.sh into
-#                  build/deps/ (the Windows build's only download)
+#   libcsv         Debian's source packages, fetched by scripts/fetch-windows-sources.sh into
+#   minizip        build/deps/ (the Windows build's only download)
+#   zlib           Debian's libz-mingw-w64-dev, built for MinGW already
 #   nlohmann-json  header-only: its own folder of /usr/include, never /usr/include as a whole,
 #   CLI11          which would put Linux's C library headers before MinGW's
 
@@ -66,3 +67,27 @@ target_link_options(csv PRIVATE -static)
 target_include_directories(csv SYSTEM PUBLIC "${DECKPLATE_LIBCSV_SOURCE}")
 set(CSV_INCLUDE_DIR "${DECKPLATE_LIBCSV_SOURCE}" CACHE PATH "libcsv's csv.h" FORCE)
 set(CSV_LIBRARY csv CACHE STRING "libcsv, built from Debian's sources" FORCE)
+
+# minizip (zlib's contrib/minizip: the Word book's zip package) and zlib under it, both under the
+# zlib licence, linked into the programs: the library made of Debian's minizip sources unchanged,
+# zlib from Debian's MinGW build of it (libz-mingw-w64-dev). report/ finds them through the two
+# variables its find_path() and find_library() fill. The packages carry minizip's source package,
+# fetched with libcsv's, beside the notice that names it.
+set(DECKPLATE_MINIZIP_SOURCE "${PROJECT_SOURCE_DIR}/build/deps/minizip"
+    CACHE PATH "Debian's minizip sources, unpacked (scripts/fetch-windows-sources.sh)")
+set(DECKPLATE_MINIZIP_PACKAGE "${PROJECT_SOURCE_DIR}/build/deps/minizip-package"
+    CACHE PATH "Debian's minizip source package as fetched: .dsc, .orig.tar.xz, .debian.tar.xz")
+file(GLOB DECKPLATE_MINIZIP_PACKAGE_FILES "${DECKPLATE_MINIZIP_PACKAGE}/minizip_*")
+if(NOT EXISTS "${DECKPLATE_MINIZIP_SOURCE}/zip.c" OR NOT DECKPLATE_MINIZIP_PACKAGE_FILES)
+    message(FATAL_ERROR "minizip's Debian sources are missing (unpacked: "
+                        "${DECKPLATE_MINIZIP_SOURCE}; as fetched: ${DECKPLATE_MINIZIP_PACKAGE}): "
+                        "run scripts/fetch-windows-sources.sh, which fetches them")
+endif()
+find_library(DECKPLATE_ZLIB_STATIC libz.a REQUIRED)
+add_library(minizip STATIC "${DECKPLATE_MINIZIP_SOURCE}/zip.c" "${DECKPLATE_MINIZIP_SOURCE}/unzip.c"
+                           "${DECKPLATE_MINIZIP_SOURCE}/ioapi.c")
+set_target_properties(minizip PROPERTIES COMPILE_OPTIONS "")  # third-party code, as libcsv
+target_include_directories(minizip SYSTEM PUBLIC "${DECKPLATE_MINIZIP_SOURCE}")
+target_link_libraries(minizip PUBLIC "${DECKPLATE_ZLIB_STATIC}")
+set(MINIZIP_INCLUDE_DIR "${DECKPLATE_MINIZIP_SOURCE}" CACHE PATH "minizip's zip.h" FORCE)
+set(MINIZIP_LIBRARY minizip CACHE STRING "minizip, built from Debian's sources" FORCE)

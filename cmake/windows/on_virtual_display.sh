@@ -11,7 +11,8 @@ shift
 
 "$wineserver" -k 2>/dev/null || true
 export DECKPLATE_VIRTUAL_DISPLAY=1 WINESERVER_PATH="$wineserver"
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# 1366 × 768: the smallest laptop screen the window is laid out for, every group on.
+exec xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   status=0
   "$@" || status=$?
   "$WINESERVER_PATH" -k 2>/dev/null || true

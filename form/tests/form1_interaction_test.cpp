@@ -149,6 +149,10 @@ TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
                   "加劲肋挠度限值： 1/200\r\n荷载组合：1.3×恒+1.5×活（GB 55001-2021）\r\n"
                   "钢材牌号：Q355（GB/T 1591-2018）\r\n"),
               std::string::npos);
+    // A flat bar's outstand is its height over its thickness.
+    EXPECT_NE(
+        platform.writes.front().text.find("加劲肋宽厚比： h/t= 10        限值15εk： 12.2\r\n"),
+        std::string::npos);
 
     Form1 nextRun(platform);
     nextRun.Form_Load();

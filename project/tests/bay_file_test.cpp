@@ -103,6 +103,25 @@ TEST(BayFile, EachFaultSaysWhatAndWhere) {
          "bay.dead_laod: no such key in a bay file"},
         {R"({"format": "deckplate-bay", "format_version": 1, "project": {"name": 3}})",
          BayFileFault::WrongType, "project.name", "project.name: must be text in quotes"},
+        // The parser would quietly take the last of a key given twice.
+        {bay(R"("dead": "1", "live": "2", "dead": "9")"), BayFileFault::RepeatedKey, "bay.dead",
+         "bay.dead: given more than once; give it once"},
+        {R"({"format": "deckplate-bay", "format_version": 1, "format_version": 1})",
+         BayFileFault::RepeatedKey, "format_version",
+         "format_version: given more than once; give it once"},
+        // A project's field as the options take it (project_info_test.cpp has the rule's table).
+        {R"({"format": "deckplate-bay", "format_version": 1, "project": {"date": "2026-02-30"}})",
+         BayFileFault::ProjectText, "project.date",
+         "project.date: \"2026-02-30\" must be a date written YYYY-MM-DD, such as 2024-05-31"},
+        // Nothing of the file reaches a terminal as it is, nor as a page.
+        {bay(R"("\u001b]0;PWNED\u0007\u001b[2J": "1")"), BayFileFault::UnknownKey,
+         "bay.\x1b]0;PWNED\x07\x1b[2J",
+         "bay.\\x1b]0;PWNED\\x07\\x1b[2J: no such key in a bay file"},
+        {bay(R"("steel": "Q3\u000055")"), BayFileFault::UnknownChoice, "bay.steel",
+         "bay.steel: \"Q3\\x0055\" is none of Q235, Q355, Q390, Q420, Q460"},
+        {bay("\"" + std::string(100000, 'k') + "\": 1"), BayFileFault::UnknownKey,
+         "bay." + std::string(100000, 'k'),
+         "bay." + std::string(56, 'k') + "…: no such key in a bay file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

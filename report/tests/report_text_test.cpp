@@ -15,6 +15,11 @@
 namespace deckplate::report {
 namespace {
 
+// A check's value and verdict as the window shows them.
+ReportCheck& Of(ReportSnapshot& w, Check check) {
+    return w.checks[static_cast<std::size_t>(check)];
+}
+
 // D = 1, P = 2, plate "6.0", span = spacing = 600, flat bar 60 × 6, four edges (α = .065).
 ReportSnapshot FlatBarFourEdges() {
     ReportSnapshot w;
@@ -32,15 +37,15 @@ ReportSnapshot FlatBarFourEdges() {
     w.compositeCentroid = " 1.12";
     w.compositeInertia = " 40.53";
     w.plateMoment = " .09";
-    w.plateDeflection = " .38";
-    w.plateStress = " 13";
+    Of(w, Check::PlateDeflection).value = " .38";
+    Of(w, Check::PlateStrength).value = " 13";
     w.stiffenerMoment = " .11";
-    w.stiffenerDeflection = " .04";
-    w.stiffenerStress = " 12.16";
-    w.plateDeflectionVerdict = "钢铺板挠度满足要求";
-    w.plateStrengthVerdict = "钢铺板强度满足要求";
-    w.stiffenerDeflectionVerdict = "加劲肋挠度满足要求";
-    w.stiffenerStrengthVerdict = "加劲肋强度满足要求";
+    Of(w, Check::StiffenerDeflection).value = " .04";
+    Of(w, Check::StiffenerStrength).value = " 12.16";
+    Of(w, Check::PlateDeflection).verdict = "钢铺板挠度满足要求";
+    Of(w, Check::PlateStrength).verdict = "钢铺板强度满足要求";
+    Of(w, Check::StiffenerDeflection).verdict = "加劲肋挠度满足要求";
+    Of(w, Check::StiffenerStrength).verdict = "加劲肋强度满足要求";
     w.AstiffenerE = 3.6;
     w.IStiffenerE = 10.8;
     w.Alpha = 0.065;
@@ -63,12 +68,12 @@ ReportSnapshot AngleContinuous() {
     w.compositeCentroid = " 1.26";
     w.compositeInertia = " 29.16";
     w.plateMoment = " .24";
-    w.plateDeflection = " 3.8";
-    w.plateStress = " 59.56";
+    Of(w, Check::PlateDeflection).value = " 3.8";
+    Of(w, Check::PlateStrength).value = " 59.56";
     w.stiffenerMoment = " 1.63";
-    w.stiffenerDeflection = " 6.83";
-    w.stiffenerStress = " 222.77";
-    w.stiffenerStrengthVerdict = "★加劲肋强度超出限值<215N/mm2>,须重新计算";
+    Of(w, Check::StiffenerDeflection).value = " 6.83";
+    Of(w, Check::StiffenerStrength).value = " 222.77";
+    Of(w, Check::StiffenerStrength).verdict = "★加劲肋强度超出限值<215N/mm2>,须重新计算";
     w.Aangle1 = 2.431;
     w.Iangle1 = 6.24;
     w.Yoangle1 = 1.6;
@@ -82,10 +87,10 @@ ReportSnapshot AngleContinuous() {
 ReportSnapshot FlatBarFourEdgesCurrent() {
     ReportSnapshot w = FlatBarFourEdges();
     w.plateMoment = " .1";
-    w.plateDeflection = " .39";
-    w.plateStress = " 13.98";
+    Of(w, Check::PlateDeflection).value = " .39";
+    Of(w, Check::PlateStrength).value = " 13.98";
     w.stiffenerMoment = " .12";
-    w.stiffenerStress = " 13.07";
+    Of(w, Check::StiffenerStrength).value = " 13.07";
     w.Beta = 0.0443;
     w.loadCombination = "1.3×恒+1.5×活（GB 55001-2021）";
     return w;
@@ -104,11 +109,11 @@ ReportSnapshot LightDeckPointLoad() {
     w.compositeCentroid = " 1.2";
     w.compositeInertia = " 20";
     w.plateMoment = " .13";
-    w.plateDeflection = " 2.02";
-    w.plateStress = " 41.99";
+    Of(w, Check::PlateDeflection).value = " 2.02";
+    Of(w, Check::PlateStrength).value = " 41.99";
     w.stiffenerMoment = " 1.08";
-    w.stiffenerDeflection = " 7.58";
-    w.stiffenerStress = " 189.45";
+    Of(w, Check::StiffenerDeflection).value = " 7.58";
+    Of(w, Check::StiffenerStrength).value = " 189.45";
     w.Aangle1 = 2.149;
     w.Iangle1 = 4.45;
     w.Yoangle1 = 1.47;
@@ -118,14 +123,16 @@ ReportSnapshot LightDeckPointLoad() {
     w.pointLoadForce = "1.5";
     w.patchAcross = "200";
     w.patchAlong = "200";
-    w.pointLoadPlateDeflection = " 5.2";
-    w.pointLoadPlateStress = " 142.4";
-    w.pointLoadStiffenerDeflection = " 8.6";
-    w.pointLoadStiffenerStress = " 255.54";
-    w.pointLoadPlateDeflectionVerdict = "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算";
-    w.pointLoadPlateStrengthVerdict = "钢铺板集中荷载强度满足要求";
-    w.pointLoadStiffenerDeflectionVerdict = "加劲肋集中荷载挠度满足要求";
-    w.pointLoadStiffenerStrengthVerdict = "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算";
+    Of(w, Check::PointLoadPlateDeflection).value = " 5.2";
+    Of(w, Check::PointLoadPlateStrength).value = " 142.4";
+    Of(w, Check::PointLoadStiffenerDeflection).value = " 8.6";
+    Of(w, Check::PointLoadStiffenerStrength).value = " 255.54";
+    Of(w, Check::PointLoadPlateDeflection).verdict =
+        "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算";
+    Of(w, Check::PointLoadPlateStrength).verdict = "钢铺板集中荷载强度满足要求";
+    Of(w, Check::PointLoadStiffenerDeflection).verdict = "加劲肋集中荷载挠度满足要求";
+    Of(w, Check::PointLoadStiffenerStrength).verdict =
+        "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算";
     return w;
 }
 

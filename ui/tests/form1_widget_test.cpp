@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <map>
+#include <string>
 
 #include "form/tests/fake_platform.h"
 #include "ui/caption_label.h"
@@ -30,7 +32,9 @@ using enum form::Control;
 // any modal dialog that appears, so no test can hang.
 class Fixture {
   public:
-    Fixture() {
+    /// `remembered`: the settings an earlier run left, as the window starts with them.
+    explicit Fixture(std::map<std::string, std::string, std::less<>> remembered = {}) {
+        platform.settings = std::move(remembered);
         window.Form_Load();
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -83,6 +87,8 @@ class Form1WidgetTest : public QObject {
     void widgetsFollowTheTableAndTheModel();
     void focusFollowsTheInputOrder();
     void windowOpensCentred();
+    void windowWithEveryGroupOpensOnTheScreen();
+    void windowWithEveryGroupFitsSmallScreens();
     void userActionsReachTheModel();
     void resultsAndColoursReachTheWidgets();
     void everyCaptionFitsItsBox();
@@ -94,8 +100,9 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
         QWidget* widget = f.window.findChild<QWidget*>(QStringFromUtf8(row.name));
         QVERIFY2(widget && widget == f.window.Form().Widget(row.id), row.name.data());
         QCOMPARE(widget->parentWidget(), f.window.Form().Widget(row.container));
+        const form::Placement place = form::ControlPlacement(row.id, f.model.Layout());
         QCOMPARE(widget->geometry(),
-                 QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+                 QRect(place.left / 15, place.top / 15, place.width / 15, place.height / 15));
         const form::ControlState& state = f.model.State(row.id);
         QVERIFY2(widget->isHidden() == !state.visible, row.name.data());
         QVERIFY2(widget->isEnabled() == state.enabled, row.name.data());
@@ -115,14 +122,21 @@ void Form1WidgetTest::widgetsFollowTheTableAndTheModel() {
     QCOMPARE(f.window.windowTitle(), QString("未命名 — 平台钢铺板计算"));
     QCOMPARE(f.window.Form().size(), QSize(543, 465));
 
-    // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
-    // as tall as the form has grown.
+    // 设置 → 集中荷载验算: the group right of the form, beside 平台数据; the buttons where they
+    // were; the window as wide as the form has grown. Under the current basis the shear group
+    // stands above it, and the group takes its shear row.
     f.window.Action(form::MenuItem::PointLoad)->trigger();
     QVERIFY(f.window.Action(form::MenuItem::PointLoad)->isChecked());
     QVERIFY(!f.Get<QGroupBox>(PointLoadFrame)->isHidden());
-    QCOMPARE(f.window.Form().size(), QSize(543, 627));
-    QCOMPARE(f.window.Form().Widget(VerifyButton)->geometry(), QRect(8, 586, 169, 41));
+    QCOMPARE(f.window.Form().size(), QSize(1080, 465));
+    QCOMPARE(f.window.Form().Widget(PointLoadFrame)->geometry(), QRect(545, 8, 529, 155));
+    QCOMPARE(f.window.Form().Widget(VerifyButton)->geometry(), QRect(8, 424, 169, 41));
     QCOMPARE(f.window.Form().geometry().bottom() + 1, f.window.height());
+    QCOMPARE(f.window.width(), 1080);
+    f.window.Action(form::MenuItem::BasisCurrent)->trigger();
+    QCOMPARE(f.window.Form().Widget(PointLoadFrame)->geometry(), QRect(545, 99, 529, 193));
+    QCOMPARE(f.window.Form().Widget(PointLoadShear)->geometry(), QRect(104, 81, 57, 18));
+    QCOMPARE(f.window.Form().size(), QSize(1080, 465));
 }
 
 void Form1WidgetTest::focusFollowsTheInputOrder() {
@@ -145,6 +159,45 @@ void Form1WidgetTest::windowOpensCentred() {
     const QRect window = f.window.frameGeometry();
     QVERIFY(qAbs(window.center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(window.center().y() - screen.center().y()) <= 1);
+}
+
+// A window larger than the screen (the offscreen screen is 800 × 600) opens with its top-left
+// corner on it, never off its top or left edge.
+void Form1WidgetTest::windowWithEveryGroupOpensOnTheScreen() {
+    Fixture f({{"basis", "current"}, {"point_load", "on"}});
+    QVERIFY(!f.Get<QGroupBox>(PointLoadFrame)->isHidden());
+    QVERIFY(!f.Get<QGroupBox>(ShearFrame)->isHidden());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect window = f.window.frameGeometry();
+    QVERIFY2(window.width() > screen.width(), "the test wants a window wider than the screen");
+    QCOMPARE(window.left(), screen.left());
+    QVERIFY(window.top() >= screen.top());
+    QVERIFY(window.bottom() <= screen.bottom());
+}
+
+// With every group on, the window (menu bar and form) fits a 1366 × 768 laptop at 100 % and a
+// 1920 × 1080 screen at 150 %, leaving 80 pixels of height for a title bar and a taskbar: its
+// size in the toolkit's pixels times the scale the test runs at (QT_SCALE_FACTOR).
+void Form1WidgetTest::windowWithEveryGroupFitsSmallScreens() {
+    Fixture f({{"basis", "current"}, {"point_load", "on"}});
+    f.Type(DeadLoad, "1");
+    f.Type(LiveLoad, "2");
+    f.Pick(Thickness, 2);
+    f.Type(Span, "2000");
+    f.Type(Spacing, "500");
+    f.Pick(AngleSize, 6);
+    f.Click(VerifyButton);
+    QVERIFY(!f.Get<QLabel>(PointLoadShearVerdict)->isHidden());
+    const qreal scale = f.window.devicePixelRatioF();
+    const QSize screen = scale > 1 ? QSize(1920, 1080) : QSize(1366, 768);
+    const QSizeF window = QSizeF(f.window.frameGeometry().size()) * scale;
+    QVERIFY2(window.width() <= screen.width() && window.height() <= screen.height() - 80,
+             qPrintable(QString("%1 x %2 at %3 on %4 x %5")
+                            .arg(window.width())
+                            .arg(window.height())
+                            .arg(scale)
+                            .arg(screen.width())
+                            .arg(screen.height())));
 }
 
 void Form1WidgetTest::userActionsReachTheModel() {

@@ -126,18 +126,60 @@ TEST_F(Form1WindowTest, ControlsFollowTheTableAndTheModel) {
     EXPECT_EQ(client.right, 543);
     EXPECT_EQ(client.bottom, 465);
 
-    // 设置 → 集中荷载验算: the group where the buttons were, the buttons below it, the window
-    // as tall as the form has grown.
+    // 设置 → 集中荷载验算: the group right of the form, beside 平台数据; the buttons where they
+    // were; the window as wide as the form has grown. Under the current basis the shear group
+    // stands above it, and the group takes its shear row.
     const int pointLoad = MenuCommand(form::MenuItem::PointLoad);
     SendMessageW(window.Handle(), WM_COMMAND, pointLoad, 0);
     EXPECT_TRUE(GetMenuState(window.MenuBar(), pointLoad, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(Shown(PointLoadFrame));
     EXPECT_TRUE(Shown(PointLoadForce));
     const RECT button = PlaceInWindow(Native(VerifyButton));
-    EXPECT_EQ(button.top, 586);
-    EXPECT_EQ(button.bottom, 627);
+    EXPECT_EQ(button.top, 424);
+    EXPECT_EQ(button.bottom, 465);
+    const RECT group = PlaceInWindow(Native(PointLoadFrame));
+    EXPECT_EQ(group.left, 545);
+    EXPECT_EQ(group.top, 8);
+    EXPECT_EQ(group.bottom, 163);
     GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client.bottom, 627);
+    EXPECT_EQ(client.right, 1080);
+    EXPECT_EQ(client.bottom, 465);
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::BasisCurrent), 0);
+    EXPECT_EQ(PlaceInWindow(Native(PointLoadFrame)).top, 99);
+    EXPECT_EQ(PlaceInWindow(Native(PointLoadShear)).top, 99 + 81);
+    EXPECT_TRUE(Shown(PointLoadShear));
+}
+
+// With every group on, the window fits a 1366 × 768 laptop at 96 DPI and a 1920 × 1080 screen at
+// 144 DPI (150 %), leaving 80 pixels of height for a title bar and a taskbar: its frame as the
+// window sizes itself at each DPI, from the client area the layout asks for.
+TEST_F(Form1WindowTest, WindowWithEveryGroupFitsSmallScreens) {
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::BasisCurrent), 0);
+    SendMessageW(window.Handle(), WM_COMMAND, MenuCommand(form::MenuItem::PointLoad), 0);
+    ASSERT_TRUE(Shown(PointLoadShear));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window.Handle(), GWL_STYLE));
+    const struct {
+        unsigned dpi;
+        SIZE screen;
+    } cases[] = {{96, {1366, 768}}, {144, {1920, 1080}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        const SIZE client = ClientSize(c.dpi, model.Layout());
+        RECT frame{0, 0, client.cx, client.cy};
+        ASSERT_TRUE(AdjustWindowRectExForDpi(&frame, style, TRUE, 0, c.dpi));
+        const int titleBar = GetSystemMetricsForDpi(SM_CYCAPTION, c.dpi);
+        EXPECT_LE(frame.right - frame.left, c.screen.cx);
+        EXPECT_LE(frame.bottom - frame.top - titleBar, c.screen.cy - 80)
+            << "a frame " << frame.right - frame.left << " x " << frame.bottom - frame.top;
+    }
+    // At the test prefix's 96 DPI the window has that frame.
+    const SIZE client = ClientSize(96, model.Layout());
+    RECT frame{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&frame, style, TRUE, 0, 96);
+    RECT shown;
+    GetWindowRect(window.Handle(), &shown);
+    EXPECT_EQ(shown.right - shown.left, frame.right - frame.left);
+    EXPECT_EQ(shown.bottom - shown.top, frame.bottom - frame.top);
 }
 
 // Tab and Shift+Tab as IsDialogMessageW moves them: the focus order, past what is hidden or
@@ -181,6 +223,8 @@ TEST_F(Form1WindowTest, ControlsStandWhereTheTableSaysAtEveryDpi) {
         {"button at 150 %", ReportButton, 144, {276, 636, 530, 698}},
         {"check box at 150 %", SimplySupported, 144, {48, 132, 74, 158}},
         {"value cell at 150 %", SelfWeight, 144, {626, 576, 712, 602}},
+        {"box in a group in the second column", PointLoadForce, 96, {649, 23, 706, 41}},
+        {"the same at 150 %", PointLoadForce, 144, {974, 35, 1060, 62}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
