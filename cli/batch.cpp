@@ -26,11 +26,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     RunFiles files;
     try {
         // Read once here so that a wrong value stops the run before any row.
-        const BasisChoice basis = ReadBasis(options.basis, err);
-        defaults.basis = basis.basis;
-        defaults.steel = basis.steel;
-        defaults.pointLoad = ReadForce(options.pointLoad);
-        defaults.patch = ReadPatch(options.pointLoad);
+        defaults.bay = options.defaults.Read(BaySource(std::nullopt), BayUse::Run, err);
+        const input::InputOption& patch = input::RowOf(BayField::Patch).option;
+        if (const std::optional<std::string> text = options.defaults.Text(patch))
+            defaults.patch = input::ParsePatch(*text, {std::string(patch.name), BayField::Patch});
         // No output may replace the schedule, the bay file of the project or another output.
         files.Input("SCHEDULE", "the schedule itself", options.schedule);
         ProjectFile(files, options.project);
@@ -56,11 +55,11 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         });
         // A patch stands on the run's point load or on a row's own: without either it checks
         // nothing, as check refuses it.
-        if (options.pointLoad.patch && !defaults.pointLoad &&
-            !rows.Has(schedule::Column::PointLoad)) {
+        if (defaults.patch && !defaults.bay.pointLoad && !rows.Has(BayField::PointLoad)) {
             err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
                    "schedule; without a point load the patch '"
-                << os::ShownText(*options.pointLoad.patch) << "' checks nothing\n";
+                << os::ShownText(*options.defaults.Text(input::RowOf(BayField::Patch).option))
+                << "' checks nothing\n";
             return kBadArguments;
         }
         // The output is touched only now that the schedule has its columns, and a file there

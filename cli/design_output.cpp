@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
 #include "input/values.h"
 #include "schedule/results_writer.h"
 #include "version/deckplate_version.h"
@@ -53,7 +54,8 @@ std::string ShortHeading(std::string_view key) {
 // The design's own columns, then a utilisation for each check the request's bays have.
 std::vector<TextColumn> TextColumns(const CheckScope& scope) {
     std::vector<TextColumn> columns{
-        {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness.text; }},
+        {"plate(mm)", 10, true,
+         [](const Candidate& c) { return PlateThicknessText(c.thickness.mm); }},
         {"stiffener", 12, true, [](const Candidate& c) { return StiffenerName(c.stiffener); }},
         {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
         {"w(kN/m²)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
@@ -117,7 +119,7 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     const std::size_t shown = result.passing.size();
     const auto toJson = [](const Candidate& c) {
         const Utilisation& u = c.utilisation;
-        nlohmann::json candidate{{"thickness", c.thickness.text},
+        nlohmann::json candidate{{"thickness", PlateThicknessText(c.thickness.mm)},
                                  {"stiffener", StiffenerName(c.stiffener)},
                                  {"spacing", c.spacing},
                                  {"self_weight", c.selfWeight},

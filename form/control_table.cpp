@@ -101,7 +101,7 @@ constexpr ControlRow kControls[] = {
     // The stiffener's live-load deflection, shear and outstand (current basis): the values and
     // their verdicts. All hidden until the current basis is chosen; the heading and the verdict
     // lines until a Verify writes them.
-    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1830, "加劲肋活载挠度、抗剪及宽厚比", kHidden},
+    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1800, "加劲肋活载挠度、抗剪及宽厚比", kHidden},
     {LiveDeflectionCaption,               "Label71",  Label,        ShearFrame,       240,   240,  1335,   255, "活载挠度：", kHidden},
     {LiveDeflection,                      "Text25",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
     {LiveDeflectionUnit,                  "Label72",  Label,        ShearFrame,      2460,   240,   495,   255, "mm", kHidden},
@@ -161,9 +161,9 @@ constexpr ControlRow kControls[] = {
     // The weld between the plate and the stiffener (current basis): its arrangement, leg size and
     // an intermittent weld's segments (empty: the least leg the code allows, a continuous weld),
     // its stress and its verdicts.
-    {WeldFrame,                           "Frame8",   Frame,        Window,          8175,   120,  7935,  1590, "焊缝", kHidden},
+    {WeldFrame,                           "Frame8",   Frame,        Window,          8175,   120,  7935,  1560, "焊缝", kHidden},
     {WeldArrangementCaption,              "Label74",  Label,        WeldFrame,        240,   240,  1095,   255, "焊缝形式：", kHidden},
-    {WeldArrangement,                     "Combo3",   ComboBox,     WeldFrame,       1320,   225,  1335,   300, "", kHidden},
+    {WeldArrangement,                     "Combo3",   ComboBox,     WeldFrame,       1320,   225,  1335,   300, "双面连续角焊缝", kHidden},
     {WeldSizeCaption,                     "Label75",  Label,        WeldFrame,       2760,   240,  1095,   255, "焊脚(mm)：", kHidden},
     {WeldSize,                            "Text26",   TextBox,      WeldFrame,       3840,   225,   615,   270, "", kHidden},
     {WeldSegmentCaption,                  "Label76",  Label,        WeldFrame,       4560,   240,  1575,   255, "断续 段长@间距：", kHidden},

@@ -9,6 +9,7 @@
 #include "form/error_report.h"
 #include "form/form1.h"
 #include "form/schedule_words.h"
+#include "input/bay_inputs.h"
 
 namespace deckplate::form {
 
@@ -51,6 +52,20 @@ std::string Quoted(std::string_view text) {
 }
 
 }  // namespace
+
+bool Form1::Reads(InputUse use, Control box) {
+    const auto input = std::ranges::find(kInputBoxes, box, &InputBox::box);
+    if (input == std::end(kInputBoxes)) return false;
+    switch (use) {
+        case InputUse::Verify:
+            return true;
+        case InputUse::Sizing:
+            return input->sizing;
+        case InputUse::Schedule:
+            break;
+    }
+    return input->readFor == ReadFor::PointLoad;
+}
 
 std::string_view Form1::Doing(InputUse use) {
     switch (use) {
@@ -108,17 +123,18 @@ bool Form1::RefuseInput(InputUse use) {
     // against the plate on show, sizing against the thickest plate it may choose.
     if (PointLoadShown() && use != InputUse::Schedule) {
         const double thickness =
-            use == InputUse::Verify ? Read(Thickness) : ParseNumber(PlateThicknesses().back());
+            use == InputUse::Verify ? Read(Thickness) : PlateThicknesses().back();
         const double least = LeastPatchSide(thickness);
         if (Read(PatchAcross) < least || Read(PatchAlong) < least)
             return Refuse(use, "作用面每边不能小于铺板厚度 " + PlainNumberText(least) + " mm。\n");
     }
     // A part thicker than its grade's strength table goes has no design strength: refused as the
     // command line and a schedule refuse it.
+    // The checks across the inputs the command line and schedules make: a part thicker than its
+    // grade's strength table goes, a weld's segments that do not fit its arrangement or legs.
     if (use == InputUse::Verify) {
         try {
-            input::RequirePartsInStrengthTable(ReadBay(), {"", BayField::Thickness},
-                                               {"", BayField::Stiffener}, "");
+            input::RequireSound(ReadBay(), [](BayField field) { return input::Input{"", field}; });
         } catch (const input::ValueError& e) {
             return Refuse(use, ValueProblemWords(e.Problem()) + "。\n");
         }

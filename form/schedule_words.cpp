@@ -1,5 +1,7 @@
 #include "form/schedule_words.h"
 
+#include "input/bay_inputs.h"
+
 #include "calc/checked.h"
 #include "calc/number_text.h"
 #include "calc/quantity.h"
@@ -12,43 +14,24 @@ using input::ValueFault;
 using schedule::ScheduleFault;
 
 std::string_view FieldName(BayField field) {
+    // The parts of the inputs no one box holds, and a row's name; every input by its row.
     switch (field) {
         case BayField::Name:
             return "名称";
-        case BayField::Dead:
-            return "静荷载";
-        case BayField::Live:
-            return "活荷载";
-        case BayField::Thickness:
-            return "铺板厚度";
-        case BayField::Span:
-            return "加劲肋跨度";
-        case BayField::Spacing:
-            return "加劲肋间距";
-        case BayField::Boundary:
-            return "边界条件";
-        case BayField::Stiffener:
-            return "加劲肋规格";
         case BayField::FlatBarHeight:
             return "扁钢高";
         case BayField::FlatBarThickness:
             return "扁钢厚";
-        case BayField::Basis:
-            return "计算依据";
-        case BayField::Steel:
-            return "钢材牌号";
-        case BayField::PointLoad:
-            return "集中荷载";
-        case BayField::Patch:
-            return "作用面";
         case BayField::PatchAcross:
             return "作用面垂直加劲肋边长";
         case BayField::PatchAlong:
             return "作用面沿加劲肋边长";
         case BayField::Other:
+            return {};
+        default:
             break;
     }
-    return {};
+    return input::RowOf(field).chinese;
 }
 
 std::string ValueProblemWords(const input::ValueProblem& problem) {
@@ -97,6 +80,25 @@ std::string ValueProblemWords(const input::ValueProblem& problem) {
             return name + " " + p.value + " mm 超出 " + std::string(GradeName(p.steel)) +
                    " 强度设计值表的厚度范围（至 " + PlainNumberText(p.bound) +
                    " mm，GB 50017-2017 表 4.4.1），规范未给出其强度设计值";
+        case ValueFault::NotASafetyClass:
+            return quoted + "不是结构安全等级，应为 1、2 或 3（一级、二级、三级）";
+        case ValueFault::NotAFlag:
+            return quoted + "应为 是 或 否（yes、no）";
+        case ValueFault::NotAnArrangement:
+            return quoted + "不是焊缝形式，应为 双面连续、双面断续 或 单面连续";
+        case ValueFault::NotSegments:
+            return quoted + "不是断续焊缝的段长@间距（mm），应写作如 50@150";
+        case ValueFault::InputWithLegacyBasis:
+            return name + "是现行规范的输入，原规范没有此项验算";
+        case ValueFault::WeldWithoutSegments:
+            return "双面断续焊缝须给出段长@间距（mm），如 50@150";
+        case ValueFault::SegmentsWithContinuousWeld:
+            return "断续焊缝段长@间距“" + p.value + "”只用于双面断续焊缝，所选焊缝为连续焊缝";
+        case ValueFault::SegmentNotLongerThanLegs:
+            return "断续焊缝段长 " + p.value + " mm 不大于两倍焊脚尺寸 " +
+                   PlainNumberText(p.bound) + " mm，计算长度为零";
+        case ValueFault::PitchBelowSegment:
+            return "断续焊缝间距 " + p.value + " mm 小于段长 " + PlainNumberText(p.bound) + " mm";
         case ValueFault::DeviceName:
             return quoted + "是 Windows 的设备名，无法保存";
         case ValueFault::NoValue:

@@ -68,7 +68,7 @@ std::string SummaryRow(const ScheduleBookRow& row, const Outcome& outcome) {
     }
     const BayInput& bay = *row.bay;
     const std::string thickness =
-        bay.thickness.text.empty() ? Text(Exact(bay.thickness.mm)) : EscapeHtml(bay.thickness.text);
+        Text(Exact(bay.thickness.mm));
     return Cat("<tr", outcome.exceeded ? " class=\"exceeded\"" : "", "><td>",
                std::to_string(outcome.bay), "</td><td><a href=\"#", BayAnchor(outcome.bay), "\">",
                EscapeHtml(row.name), "</a></td><td>", line, "</td><td>", thickness, " mm</td><td>",

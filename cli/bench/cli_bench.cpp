@@ -14,14 +14,14 @@ namespace {
 // basis in Q355, with the shear and outstand checks and the whole flat bar series.
 void BM_DesignOneBay(benchmark::State& state) {
     deckplate::sizing::DesignRequest request;
-    request.dead = 1;
-    request.live = 2;
-    request.span = 2000;
+    request.bay.dead = 1;
+    request.bay.live = 2;
+    request.bay.span = 2000;
     request.spacings = {500};
-    if (state.range(0) == 1) request.pointLoad = deckplate::PointLoad{};
+    if (state.range(0) == 1) request.bay.pointLoad = deckplate::PointLoad{};
     if (state.range(0) == 2) {
-        request.basis = deckplate::DesignBasis::Current;
-        request.steel = deckplate::SteelGrade::Q355;
+        request.bay.basis = deckplate::DesignBasis::Current;
+        request.bay.steel = deckplate::SteelGrade::Q355;
     }
     for (auto _ : state) benchmark::DoNotOptimize(deckplate::sizing::Design(request));
 }

@@ -76,7 +76,9 @@ BatchRun Batch(const std::string& schedule, BatchOptions options) {
 }
 
 BatchRun Batch(const std::string& schedule, DesignBasis basis = DesignBasis::Legacy) {
-    return Batch(schedule, BatchOptions{.basis = {.basis = std::string(BasisName(basis))}});
+    BatchOptions options;
+    options.defaults.Give("--basis", std::string(BasisName(basis)));
+    return Batch(schedule, std::move(options));
 }
 
 std::string Column(const BatchRun& run, std::size_t row, const std::string& name) {
@@ -182,7 +184,8 @@ TEST(Batch, PointLoadColumnsOverrideTheRunsPointLoad) {
     const std::string header =
         "name,dead,live,thickness,span,spacing,boundary,stiffener,point_load,patch\r\n";
     BatchOptions options;
-    options.pointLoad.force = "1.5";
+    options.defaults.Give("--basis", "legacy");
+    options.defaults.Give("--point-load", "1.5");
     const BatchRun run = Batch(header + "run's,1,2,4,2000,500,simple,L45x28x3,,\r\n" +
                                    "none,1,2,4,2000,500,simple,L45x28x3,0,\r\n" +
                                    "own patch,1,2,4,2000,500,simple,L45x28x3,,500x2000\r\n" +
@@ -234,7 +237,8 @@ TEST(Batch, PatchStandsOnAPointLoad) {
     const std::string header =
         "name,dead,live,thickness,span,spacing,boundary,stiffener,point_load,patch\r\n";
     BatchOptions options;
-    options.pointLoad.patch = "300x300";
+    options.defaults.Give("--basis", "legacy");
+    options.defaults.Give("--patch", "300x300");
     const BatchRun run = Batch(header + "run's patch,1,2,6,2000,500,simple,80x8,1.5,\r\n" +
                                    "own patch,1,2,6,2000,500,simple,80x8,1.5,500x2000\r\n" +
                                    "no load,1,2,6,2000,500,simple,80x8,,\r\n" +

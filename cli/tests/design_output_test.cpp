@@ -22,7 +22,7 @@ TEST(PrintDesign, ColumnsKeepABlankBetweenThemWhateverTheirWidth) {
                         {Check::StiffenerDeflection, 482824.59}};
     DesignResult result;
     Candidate& c = result.closest.emplace();
-    c.thickness = {8, "8.0"};
+    c.thickness = ThicknessOf(8);
     c.stiffener = CatalogueAngle{*FindAngle("L140x90x10")};
     c.spacing = 100000000;
     c.selfWeight = 12345678.9;

@@ -190,19 +190,19 @@ TEST_F(Form1Test, TheViewHearsOfRealChangesOnly) {
 TEST(Form1Bay, FilledWindowReadsBackTheSameBay) {
     const BayInput flatBar{.dead = 1,
                            .live = 2,
-                           .thickness = {6, "6.0"},
+                           .thickness = ThicknessOf(6),
                            .span = 2000,
                            .spacing = 500,
                            .stiffener = FlatBar{80, 8}};
     BayInput angle = flatBar;
-    angle.thickness = {4.5, "4.5"};
+    angle.thickness = ThicknessOf(4.5);
     angle.boundary = BoundaryOf(true);
     angle.stiffener = CatalogueAngle{30};
     angle.basis = DesignBasis::Current;
     angle.pointLoad = PointLoad{.force = 1.5, .across = 100, .along = 300};
     BayInput bothTicks = flatBar;
     bothTicks.boundary = {.simple = true, .continuous = true};
-    bothTicks.thickness = {5.2, "5.2"};  // not in the list: typed into its field
+    bothTicks.thickness = ThicknessOf(5.2);  // not in the list: typed into its field
     for (const BayInput& bay : {flatBar, angle, bothTicks, flatBar}) {
         StartedForm started;
         started.form.Fill(angle);  // another bay first: every input must change
