@@ -101,7 +101,7 @@ constexpr ControlRow kControls[] = {
     // The stiffener's live-load deflection, shear and outstand (current basis): the values and
     // their verdicts. All hidden until the current basis is chosen; the heading and the verdict
     // lines until a Verify writes them.
-    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1830, "加劲肋活载挠度、抗剪及宽厚比", kHidden},
+    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1800, "加劲肋活载挠度、抗剪及宽厚比", kHidden},
     {LiveDeflectionCaption,               "Label71",  Label,        ShearFrame,       240,   240,  1335,   255, "活载挠度：", kHidden},
     {LiveDeflection,                      "Text25",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
     {LiveDeflectionUnit,                  "Label72",  Label,        ShearFrame,      2460,   240,   495,   255, "mm", kHidden},
