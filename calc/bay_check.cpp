@@ -97,7 +97,7 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     done(BayStage::PlateStrip);
     const Stiffener section = StiffenerSection(bay.stiffener);
     c.loads = LoadsOf(bay, section);
-    c.plate = PlateCheck(bay, c.loads);
+    c.plate = known && known->plate ? *known->plate : PlateCheck(bay, c.loads);
     done(BayStage::Plate);
     c.loads.stiffener = StiffenerLoadsOf(c.loads, c.plate);
     c.stiffener =
@@ -136,7 +136,8 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     PointLoadCheck& p = c.pointLoad.emplace();
     p.load = load;
     p.factor = PointLoadFactor(bay.basis);
-    p.plate = PointLoadPlateOf(bay, c.loads, c.plate, known);
+    p.plate = known && known->pointLoad ? *known->pointLoad
+                                        : PointLoadPlateOf(bay, c.loads, c.plate, known);
     done(BayStage::PointLoadPlate);
     p.stiffener = PointLoadStiffener(load, c.loads.deadTotal, t, bay.spacing, bay.span, c.plate,
                                      c.stiffener, c.loads.supportDead);
@@ -175,6 +176,12 @@ PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo) {
         checks.influence =
             memo ? memo->Of(bay.spacing, bay.span, load->across, load->along)
                  : PatchLoadInfluence(bay.spacing, bay.span, load->across, load->along);
+    }
+    // The dead load as given: no self-weight of a stiffener is added to it.
+    if (bay.basis == DesignBasis::Legacy || bay.deadIncludesSelfWeight) {
+        const BayLoads loads = LoadsOf(bay, FlatBar{});
+        checks.plate = PlateCheck(bay, loads);
+        if (bay.pointLoad) checks.pointLoad = PointLoadPlateOf(bay, loads, *checks.plate, &checks);
     }
     return checks;
 }

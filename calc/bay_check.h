@@ -85,16 +85,21 @@ using BayStageObserver = std::function<void(const BayStep& step, const BayCheck&
 /// Checks a bay stage by stage. Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer = {});
 
-/// What of a bay's check depends on the plate's plan and the patch only, done once for trying
-/// many plates and stiffeners on one plan: the patch's influence (Lévy's series), with a point
-/// load.
+/// What of a bay's check does not depend on the stiffener, done once for trying many stiffeners
+/// on one plate: with a point load the patch's influence (Lévy's series); and where the dead load
+/// the checks take is the one given (the legacy basis, or a dead load that includes the
+/// self-weight) the plate's uniform check and, with a point load, its point-load check. Under the
+/// current basis the self-weight added depends on the stiffener, and so the plate's checks do.
 struct PlateChecks {
-    std::optional<PatchInfluence> influence;
+    std::optional<PatchInfluence> influence;        ///< with a point load
+    std::optional<DeckPlateResult> plate;           ///< when it does not depend on the stiffener
+    std::optional<PointLoadPlateResult> pointLoad;  ///< the same, with a point load
 };
 /// With a memo, a plan and patch whose influence it holds is not summed again.
 PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo = nullptr);
 
-/// The same as CheckBay, with the patch's influence already summed.
+/// The same as CheckBay, with the checks of CheckPlates for the same bay (its stiffener aside)
+/// already done.
 BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates);
 
 }  // namespace deckplate

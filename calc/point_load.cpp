@@ -217,11 +217,10 @@ StrengthVerdict PointLoadStiffenerStrengthVerdict(double displayedStress, double
 
 DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection,
                                                       DesignBasis basis) {
-    const double limit = StiffenerDeflectionLimit(basis);
-    const std::string suffix = "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
-    return detail::JudgeDeflection(span, deflection, limit,
+    return detail::JudgeDeflection(span, deflection, StiffenerDeflectionLimit(basis),
                                    Quantity::PointLoadStiffenerDeflectionRatio,
-                                   {"★加劲肋集中荷载挠度", suffix, "加劲肋集中荷载挠度满足要求"});
+                                   {"★加劲肋集中荷载挠度", StiffenerDeflectionExceededSuffix(basis),
+                                    "加劲肋集中荷载挠度满足要求"});
 }
 
 }  // namespace deckplate

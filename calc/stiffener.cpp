@@ -27,6 +27,11 @@ Section FlatBarSection(const FlatBar& bar, Checked t) {
     return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, kFlatBarTipGamma, h / 20.0, 0.0};
 }
 
+// "超出限值<1/250>，须重新计算": the end of an exceeded deflection verdict against L/limit.
+std::string RatioExceededSuffix(double limit) {
+    return "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
+}
+
 // 30·t·εk, capped at the spacing: the plate between two stiffeners is shared, never counted
 // twice. εk of 1 multiplies nothing, so Q235 and the legacy basis keep 30 t to the last bit.
 Checked StripWidth(Checked t, Checked a, double epsilonK) {
@@ -98,14 +103,18 @@ StiffenerResult StiffenerBeam(double thickness, const StiffenerLoads& loads, dou
     const Checked Ms =
         Compute(Quantity::StiffenerMoment, [&] { return Power(L, 2) * (a / 1000.0 * Q) / 8.0; });
     // 5·q·a·L⁴ / (384·E·Ix) under a surface load on one spacing.
+    const Checked spanFourth = Compute(Quantity::StiffenerDeflection, [&] { return Power(L, 4); });
     const auto beamDeflection = [&](Checked load) {
-        return Power(L, 4) * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
+        return spanFourth * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
                Ix;
     };
     const Checked deflection =
         Compute(Quantity::StiffenerDeflection, [&] { return beamDeflection(Qk); });
+    // The live load's own deflection is a check of the current basis only.
     const Checked liveDeflection =
-        Compute(Quantity::StiffenerLiveDeflection, [&] { return beamDeflection(QL); });
+        basis == DesignBasis::Current
+            ? Compute(Quantity::StiffenerLiveDeflection, [&] { return beamDeflection(QL); })
+            : Checked(0.0);
     // A plate beyond S3 beside the stiffener leaves the section no plastic adaptation.
     const bool slender = SlenderPlateFlange(thickness, spacing, epsilonK, basis);
     const double topGamma = slender ? kNoPlasticAdaptation : kTopFaceGamma;
@@ -189,18 +198,24 @@ double StiffenerDeflectionLimit(DesignBasis basis) {
                                          : kStiffenerDeflectionLimit;
 }
 
+std::string_view StiffenerDeflectionExceededSuffix(DesignBasis basis) {
+    // Formed once for each basis: `design` judges a verdict for every candidate it tries.
+    static const std::string legacy = RatioExceededSuffix(kStiffenerDeflectionLimit),
+                             current = RatioExceededSuffix(kCurrentStiffenerDeflectionLimit);
+    return basis == DesignBasis::Current ? current : legacy;
+}
+
 DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection, DesignBasis basis) {
-    const double limit = StiffenerDeflectionLimit(basis);
-    const std::string suffix = "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
-    return detail::JudgeDeflection(span, deflection, limit, Quantity::StiffenerDeflectionRatio,
-                                   {"★加劲肋挠度", suffix, "加劲肋挠度满足要求"});
+    return detail::JudgeDeflection(
+        span, deflection, StiffenerDeflectionLimit(basis), Quantity::StiffenerDeflectionRatio,
+        {"★加劲肋挠度", StiffenerDeflectionExceededSuffix(basis), "加劲肋挠度满足要求"});
 }
 
 DeflectionVerdict StiffenerLiveDeflectionVerdict(double span, double deflection) {
     constexpr double limit = kStiffenerLiveDeflectionLimit;
-    // No live load bends the stiffener not at all: nothing to judge, and no ratio.
+    // Without a live load the stiffener has no live-load deflection: nothing to judge, no ratio.
     if (deflection == 0.0) return {false, 0.0, "加劲肋活载挠度满足要求", limit, span / limit};
-    const std::string suffix = "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
+    static const std::string suffix = RatioExceededSuffix(limit);
     return detail::JudgeDeflection(span, deflection, limit, Quantity::StiffenerLiveDeflectionRatio,
                                    {"★加劲肋活载挠度", suffix, "加劲肋活载挠度满足要求"});
 }

@@ -125,6 +125,10 @@ StrengthVerdict StiffenerStrengthVerdict(double displayedStress,
 /// the current one.
 double StiffenerDeflectionLimit(DesignBasis basis);
 
+/// The end of an exceeded stiffener deflection's verdict against the limit of `basis`:
+/// "超出限值<1/250>，须重新计算".
+std::string_view StiffenerDeflectionExceededSuffix(DesignBasis basis);
+
 /// Stiffener deflection: span / δs at the limit of `basis` or less fails. Throws when δs is 0.
 DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection,
                                              DesignBasis basis = DesignBasis::Legacy);

@@ -70,10 +70,17 @@ WeldCheck CheckWeld(const Weld& weld, double force, double thickness,
     const Quantity quantity = pointLoad ? Quantity::PointLoadWeldStress : Quantity::WeldStress;
     const Checked hf = InputNumber(c.size);
     c.throat = Compute(quantity, [&] { return kFilletThroat * hf; }).value();
-    c.Sp = std::fabs(Compute(quantity, [&] {
-                         return Checked(section.Ap) *
-                                (Checked(section.Yo) - InputNumber(thickness) / 2.0);
-                     }).value());
+    // Without a stiffener (no area below the plate) nothing is welded and no shear flows: the
+    // bare strip's Yo is t/2 but for the last bit, which must not load a weld of no throat.
+    const bool welded = section.As > 0.0;
+    c.Sp = welded
+               ? std::fabs(Compute(quantity,
+                                   [&] {
+                                       return Checked(section.Ap) *
+                                              (Checked(section.Yo) - InputNumber(thickness) / 2.0);
+                                   })
+                               .value())
+               : 0.0;
     c.shearFlow =
         Compute(quantity, [&] { return Checked(force) * 1000.0 * c.Sp / section.Ix; }).value();
     // An intermittent weld carries a pitch's shear flow on each segment's effective length.
@@ -87,7 +94,7 @@ WeldCheck CheckWeld(const Weld& weld, double force, double thickness,
             return InputNumber(weld.segments->pitch) / Checked(c.effectiveLength);
         });
     }
-    // No shear flow (no stiffener: the bare plate strip) loads no weld.
+    // No shear flow (no stiffener, or no load) loads no weld.
     const Checked tau = Compute(quantity, [&] {
         if (c.shearFlow == 0.0) return Checked(0.0);
         return Checked(c.shearFlow) * share / (Checked(c.throats) * c.throat);

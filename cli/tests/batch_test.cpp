@@ -147,8 +147,12 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
 }
 
 TEST(Batch, BasisColumnOverridesTheRunsBasis) {
-    // Bay 80x8 of ChecksEachRowAsCheckDoes: q = 4 (legacy) or 4.3 (current), and the stresses
-    // in proportion: plate 17.36 · 4.3 / 4, stiffener 51.34 · 4.3 / 4.
+    // Bay 80x8 of ChecksEachRowAsCheckDoes: q = 4 (legacy), plate 17.36, stiffener 51.34.
+    // Current: the self-weight w = 0.0785·(6 + 640/500) = 0.57148 added to D = 1, so
+    // q = 1.3·1.57148 + 1.5·2 = 5.042924 and the plate 17.36·5.042924/4 = 21.89; the spacing
+    // 500 > 26·t = 156 mm takes γx = 1.0 at the stiffener's edge: Ms = 5.042924·0.5·2000²/8 =
+    // 1260731 N·mm, σ = (6 + 80 − 19)·1260731/1087613.33 = 77.66 (Yo = 19 mm, Ix = 1087613.33
+    // mm⁴ as in the legacy bay).
     const std::string header = "name,basis,dead,live,thickness,span,spacing,boundary,stiffener\r\n";
     const BatchRun run = Batch(header + "own legacy,legacy,1,2,6,2000,500,simple,80x8\r\n" +
                                    "own current,Current,1,2,6,2000,500,simple,80x8\r\n" +
@@ -161,8 +165,8 @@ TEST(Batch, BasisColumnOverridesTheRunsBasis) {
         const char *basis, *plateStress, *stiffenerStress, *error;
     } expected[] = {
         {"legacy", "17.36", "51.34", ""},
-        {"current", "18.66", "55.19", ""},
-        {"current", "18.66", "55.19", ""},
+        {"current", "21.89", "77.66", ""},
+        {"current", "21.89", "77.66", ""},
         {"", "", "", "line 5: column 'basis': '2021' is neither legacy nor current"},
         {"current", "", "", "line 6: column 'dead': 'x' is not a number"},
     };

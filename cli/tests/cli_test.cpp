@@ -208,7 +208,9 @@ TEST(CheckJson, HasEveryKeyAtFullPrecision) {
 }
 
 TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
-    // P = 5 > 4 kN/m²: γQ = 1.4; a flat bar 18 mm thick: f = 205.
+    // P = 5 > 4 kN/m²: γQ = 1.4; a flat bar 18 mm thick: f = 205. The floor's self-weight
+    // w = 0.0785·(6 + 200·18/500) = 1.0362 kN/m² is added to D: q = 1.0·(1.3·2.0362 + 1.4·5) =
+    // 9.64706 (γ0 = 1.0, safety class 2 by default).
     const CliRun run = RunCli(
         "check --dead 1 --live 5 --thickness 6 --span 2000 --spacing 500 --flat-bar 200x18 "
         "--basis current --json");
@@ -216,7 +218,7 @@ TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json.at("basis"), "current");
     EXPECT_EQ(json.at("factors"), (nlohmann::json{{"dead", 1.3}, {"live", 1.4}}));
-    EXPECT_EQ(json.at("plate").at("q"), 5 * 1.4 + 1 * 1.3);
+    EXPECT_EQ(json.at("plate").at("q"), 1.0 * (1.3 * (1 + 0.0785 * (6 + 3600.0 / 500)) + 1.4 * 5));
     EXPECT_EQ(json.at("plate").at("f"), 215);
     EXPECT_EQ(json.at("stiffener").at("f"), 205);
     EXPECT_EQ(json.at("stiffener").at("utilisation").at("strength"),

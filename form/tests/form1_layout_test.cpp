@@ -103,14 +103,14 @@ TEST(WindowLayout, AGroupHasNoBlankRow) {
 
 // A row that only the current basis shows is left out, not shown, without it.
 TEST(WindowLayout, TheLegacyBasisLeavesOutTheShearRows) {
-    for (const Control c :
-         {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit, PointLoadShearVerdict,
-          PointLoadWeldCaption, PointLoadWeldStress, PointLoadWeldStressUnit, PointLoadWeldVerdict}) {
+    for (const Control c : {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit,
+                            PointLoadShearVerdict, PointLoadWeldCaption, PointLoadWeldStress,
+                            PointLoadWeldStressUnit, PointLoadWeldVerdict}) {
         EXPECT_FALSE(InLayout(c, {false, true})) << Row(c).name;
         EXPECT_TRUE(InLayout(c, {true, true})) << Row(c).name;
     }
-    // The verdicts move up into the shear's and the weld's place, and the group is shorter by the
-    // rows.
+    // The verdicts move up into the shear's place, and the group is shorter by the shear's and
+    // the weld's rows.
     EXPECT_EQ(ControlPlacement(PointLoadPlateDeflectionVerdict, {false, true}).top,
               ControlPlacement(PointLoadShear, {true, true}).top);
     const auto margin = [](const FormLayout& layout, Control last) {
