@@ -19,7 +19,8 @@ struct BatchOptions {
     /// Each row's basis and grade unless its own basis and steel columns name them.
     BasisOptions basis{};
     std::string books{};  ///< with a folder, each computed row's calculation book
-    std::string book{};   ///< with a file, the whole schedule's book
+    std::string book{};   ///< with a file, the whole schedule's book, .docx or .html
+    bool docx = false;    ///< the folder's books as Word documents rather than HTML
     /// Each row's point load unless its own point_load and patch columns give one.
     PointLoadOptions pointLoad{};
     ProjectOptions project{};  ///< the books' title block

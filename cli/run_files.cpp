@@ -53,4 +53,11 @@ bool RunFiles::IsRunFile(const std::filesystem::path& path) const {
     return false;
 }
 
+report::BookFormat BookFormatOf(std::string_view option, const std::string& path) {
+    if (const auto format = report::BookFormatOf(os::PathFromUtf8(path))) return *format;
+    throw schedule::ValueError(std::string(option) + ": the book '" + os::ShownWhole(path) +
+                               "' must be named .docx (a Word document) or .html/.htm (a web "
+                               "page)");
+}
+
 }  // namespace deckplate::cli

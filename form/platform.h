@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,12 @@ class FileWriter {
     virtual std::ostream& Stream() = 0;
     /// Replaces the file with what was written, in one step. Throws os::FileError.
     virtual void Commit() = 0;
+};
+
+/// A kind of file the Save dialog offers in its list: "Word 文档" with the extension "docx".
+struct FileKind {
+    std::string_view description;
+    std::string_view extension;
 };
 
 /// What opens a written file.
@@ -61,8 +68,11 @@ class Platform {
     virtual std::string OpenFile(std::string_view path, Viewer viewer) = 0;
     /// The standard Save dialog, proposing `name` in the user's documents, or `name`'s folder
     /// when it is a whole path: the chosen path, or empty when the user cancels. It asks before
-    /// an existing file is replaced.
-    virtual std::string ChooseSaveFile(std::string_view name) = 0;
+    /// an existing file is replaced. With `kinds`, it offers them in its list of kinds, the
+    /// proposed name's kind chosen at first, and a name typed without an extension gets the
+    /// chosen kind's.
+    virtual std::string ChooseSaveFile(std::string_view name,
+                                       std::span<const FileKind> kinds = {}) = 0;
     /// The standard Open dialog for an existing file of the kind `extension` ("csv"), described
     /// as `kind` ("排表"): the chosen path, or empty when the user cancels.
     virtual std::string ChooseOpenFile(std::string_view kind, std::string_view extension) = 0;

@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "report/base64.h"
-#include "report/book_parts.h"
 #include "report/html_text.h"
 
 namespace deckplate::report::doc {

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -101,13 +102,40 @@ std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
     return QStringLiteral("无法打开 %1").arg(file).toStdString();
 }
 
-std::string QtPlatform::ChooseSaveFile(std::string_view name) {
+std::string QtPlatform::ChooseSaveFile(std::string_view name,
+                                       std::span<const form::FileKind> kinds) {
     // A bare name goes to the documents; a whole path starts in its own folder.
     const QString proposed = os::PathFromUtf8(name).has_parent_path()
                                  ? QStringFromUtf8(name)
                                  : QDir(Documents()).filePath(QStringFromUtf8(name));
-    return QFileDialog::getSaveFileName(Owner(), QStringFromUtf8(form::kApplicationTitle), proposed)
-        .toStdString();
+    if (kinds.empty()) {
+        return QFileDialog::getSaveFileName(Owner(), QStringFromUtf8(form::kApplicationTitle),
+                                            proposed)
+            .toStdString();
+    }
+    // Each kind a filter of its own; the proposed name's kind chosen, and a name typed without
+    // an extension given the chosen kind's.
+    QStringList filters;
+    QStringList suffixes;
+    const QString proposedSuffix = QFileInfo(proposed).suffix();
+    int chosen = 0;
+    for (const form::FileKind& kind : kinds) {
+        const QString suffix = QStringFromUtf8(kind.extension);
+        if (suffix.compare(proposedSuffix, Qt::CaseInsensitive) == 0) chosen = filters.size();
+        filters << QStringLiteral("%1 (*.%2)").arg(QStringFromUtf8(kind.description), suffix);
+        suffixes << suffix;
+    }
+    QFileDialog dialog(Owner(), QStringFromUtf8(form::kApplicationTitle));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters[chosen]);
+    dialog.setDefaultSuffix(suffixes[chosen]);
+    dialog.selectFile(proposed);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixes.value(static_cast<int>(filters.indexOf(filter))));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
 }
 
 std::string QtPlatform::ChooseOpenFile(std::string_view kind, std::string_view extension) {

@@ -4,14 +4,20 @@
 
 #include <windows.h>
 
+#include "form/platform.h"
+
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace deckplate::win {
 
 /// Save: proposes `name` in the user's Documents folder, or in `name`'s own folder when it is a
-/// whole path; asks before an existing file is replaced.
-std::string ChooseSaveFile(HWND owner, std::string_view name);
+/// whole path; asks before an existing file is replaced. With `kinds`, the list of kinds offers
+/// them, the proposed name's chosen, and a name typed without an extension gets the chosen
+/// kind's.
+std::string ChooseSaveFile(HWND owner, std::string_view name,
+                           std::span<const form::FileKind> kinds = {});
 
 /// Open, titled 打开 and `kind` ("打开排表"): an existing file of the kind `extension` ("csv"),
 /// described as `kind` ("排表"), or any file when the user chooses 所有文件.

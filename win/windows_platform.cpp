@@ -83,8 +83,9 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
     return {};
 }
 
-std::string WindowsPlatform::ChooseSaveFile(std::string_view name) {
-    return win::ChooseSaveFile(owner_, name);
+std::string WindowsPlatform::ChooseSaveFile(std::string_view name,
+                                            std::span<const form::FileKind> kinds) {
+    return win::ChooseSaveFile(owner_, name, kinds);
 }
 
 std::string WindowsPlatform::ChooseOpenFile(std::string_view kind, std::string_view extension) {

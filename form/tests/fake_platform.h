@@ -85,8 +85,10 @@ class FakePlatform : public Platform {
         calls.push_back(how + std::string(path));
         return openFailure;
     }
-    std::string ChooseSaveFile(std::string_view name) override {
-        calls.push_back("choose " + std::string(name));
+    std::string ChooseSaveFile(std::string_view name, std::span<const FileKind> kinds) override {
+        std::string offered;
+        for (const FileKind& kind : kinds) offered += " *." + std::string(kind.extension);
+        calls.push_back("choose " + std::string(name) + offered);
         return saveChoice;
     }
     std::string ChooseOpenFile(std::string_view kind, std::string_view) override {
