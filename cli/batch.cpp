@@ -103,12 +103,12 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             writer.Write(row, result);
             if (books && result.check) books->Write(*row.bay, *result.check, row.name, row.line);
             if (!options.book.empty()) {
-                bookRows.push_back({.line = row.line,
-                                    .name = row.name,
-                                    .bay = result.check ? row.bay : std::nullopt,
-                                    .check = result.check,
-                                    .error = result.error ? form::RowErrorWords(*result.error)
-                                                          : std::string()});
+                bookRows.push_back(
+                    {.line = row.line,
+                     .name = row.name,
+                     .bay = result.check ? row.bay : std::nullopt,
+                     .check = result.check,
+                     .error = result.error ? form::RowErrorWords(*result.error) : std::string()});
             }
             summary.Count(result);
             if (!progress) progress.emplace(rows.Size());
@@ -120,10 +120,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         // it was, as any other failed run does.
         if (!options.book.empty()) {
             try {
-                schedule::WriteScheduleBook({.project = project,
-                                             .version = DECKPLATE_VERSION,
-                                             .logo = logo},
-                                            bookRows, bookFile);
+                schedule::WriteScheduleBook(
+                    {.project = project, .version = DECKPLATE_VERSION, .logo = logo}, bookRows,
+                    bookFile);
             } catch (const os::FileError& e) {
                 err << "deckplate-cli: cannot write the book: " << os::ShownWhole(e.what()) << "\n";
                 return kBadArguments;

@@ -474,7 +474,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                    ->type_name("FILE.deckplate"));
     BookOptions bookOptions;
     CLI::App* book = app.add_subcommand(
-        "book", "write the calculation book of one bay: a Word document (.docx) or a web page (.html)");
+        "book",
+        "write the calculation book of one bay: a Word document (.docx) or a web page (.html)");
     AddBookOptions(*book, bookOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
     BatchOptions batchOptions;

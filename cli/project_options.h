@@ -16,8 +16,8 @@ namespace deckplate::cli {
 struct ProjectOptions {
     std::optional<std::string> file{};  ///< --project: the bay file whose project it is
     std::optional<std::string> name{}, number{}, part{}, stage{}, calculatedBy{}, checkedBy{},
-        approvedBy{}, date{}, designUnit{}, bookNumber{}, member{}, leadEngineer{},
-        authorizedBy{}, logo{};
+        approvedBy{}, date{}, designUnit{}, bookNumber{}, member{}, leadEngineer{}, authorizedBy{},
+        logo{};
 
     /// Whether any field is given.
     bool Any() const;

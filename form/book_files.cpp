@@ -26,7 +26,8 @@ std::string BookFileWords(const report::BookFileProblem& problem) {
         case Fault::LogoNotAnImage:
             break;
     }
-    return "标志图片“" + file + "”不是 PNG 或 JPEG 图片。请在 文件 → 工程信息… 中改正后再写计算书。";
+    return "标志图片“" + file +
+           "”不是 PNG 或 JPEG 图片。请在 文件 → 工程信息… 中改正后再写计算书。";
 }
 
 }  // namespace deckplate::form

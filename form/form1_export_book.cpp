@@ -33,8 +33,8 @@ void Form1::ExportBook_Click() {
     if (!lastCheck_) return;
     report::doc::Document book;
     try {
-        book = report::CalculationBook(report::BookInputOf(lastBay_, {}, BookProject()),
-                                       *lastCheck_);
+        book =
+            report::CalculationBook(report::BookInputOf(lastBay_, {}, BookProject()), *lastCheck_);
     } catch (const ArithmeticError& error) {
         platform_.ReportError(ErrorReportText(error));
         return;

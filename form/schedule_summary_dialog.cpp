@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "form/book_files.h"
 #include "form/error_report.h"
 #include "form/schedule_words.h"
 #include "form/task_progress.h"
 #include "os/paths.h"
-#include "form/book_files.h"
 #include "report/zip_package.h"
 #include "schedule/book.h"
 #include "version/deckplate_version.h"

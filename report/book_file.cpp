@@ -84,17 +84,17 @@ std::string ReadAll(const std::filesystem::path& path) {
         char buffer[64 * 1024];
         for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
             bytes.append(buffer, n);
-            if (bytes.size() > kMostLogoBytes)
-                throw BookFileError({Fault::LogoNotAnImage, path});
+            if (bytes.size() > kMostLogoBytes) throw BookFileError({Fault::LogoNotAnImage, path});
         }
         if (std::ferror(file.get()))
-            throw BookFileError({Fault::LogoUnreadable, path, std::make_error_code(std::errc::io_error)});
+            throw BookFileError(
+                {Fault::LogoUnreadable, path, std::make_error_code(std::errc::io_error)});
         return bytes;
     } catch (const os::OpenError& e) {
-        const std::error_code reason =
-            e.fault() == os::OpenFault::System   ? e.reason()
-            : e.fault() == os::OpenFault::Folder ? std::make_error_code(std::errc::is_a_directory)
-                                                 : std::make_error_code(std::errc::invalid_argument);
+        const std::error_code reason = e.fault() == os::OpenFault::System ? e.reason()
+                                       : e.fault() == os::OpenFault::Folder
+                                           ? std::make_error_code(std::errc::is_a_directory)
+                                           : std::make_error_code(std::errc::invalid_argument);
         throw BookFileError({Fault::LogoUnreadable, path, reason});
     }
 }
@@ -145,8 +145,7 @@ std::optional<doc::ImageRun> ReadLogo(const project::ProjectInfo& project) {
                          .description = "设计单位标志"};
 }
 
-BookInput BookInputOf(const BayInput& bay, std::string_view bayName,
-                      project::ProjectInfo project) {
+BookInput BookInputOf(const BayInput& bay, std::string_view bayName, project::ProjectInfo project) {
     project = project::Dated(std::move(project));
     std::optional<doc::ImageRun> logo = ReadLogo(project);
     return {.bay = bay,

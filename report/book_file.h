@@ -61,8 +61,7 @@ std::optional<doc::ImageRun> ReadLogo(const project::ProjectInfo& project);
 
 /// The book input of a bay as every front end makes it: the project dated today when it has
 /// no date, its logo read, this program's version. Throws BookFileError for the logo.
-BookInput BookInputOf(const BayInput& bay, std::string_view bayName,
-                      project::ProjectInfo project);
+BookInput BookInputOf(const BayInput& bay, std::string_view bayName, project::ProjectInfo project);
 
 /// Writes the book of the checked bay to `path`, in the format its name asks for. Throws
 /// BookFileError before anything is written, ArithmeticError, os::FileError.

@@ -46,13 +46,13 @@ doc::Runs StrengthRule(const BookContext& book) {
             ? Line("各部件 f = ", Number(kStressLimit), " N/mm²")
             : Line(StrengthBands(grade), "；f", Sub("y"), " = ", Number(steel.fy), " N/mm²，ε",
                    Sub("k"), " = √(235/f", Sub("y"), ") = ", Text(book.figures.current->epsilonK));
-    return Line(steel.name, "（", steel.standard, "），GB 50017-2017《钢结构设计标准》表 4.4.1，",
-                rule, "。本计算：钢铺板（t = ", Value(book.input.bay.thickness.mm, "mm"),
-                "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book),
-                "（t = ",
-                Value(StiffenerThickness(StiffenerSection(book.input.bay.stiffener)), "mm"),
-                "）f = ", Text(Exact(book.check.stiffener.f)),
-                " N/mm²；弹性模量 E = ", Text(SteelModulus()), " N/mm²（表 4.4.8）");
+    return Line(
+        steel.name, "（", steel.standard, "），GB 50017-2017《钢结构设计标准》表 4.4.1，", rule,
+        "。本计算：钢铺板（t = ", Value(book.input.bay.thickness.mm, "mm"),
+        "）f = ", Text(Exact(book.check.plate.f)), " N/mm²，", StiffenerKind(book),
+        "（t = ", Value(StiffenerThickness(StiffenerSection(book.input.bay.stiffener)), "mm"),
+        "）f = ", Text(Exact(book.check.stiffener.f)),
+        " N/mm²；弹性模量 E = ", Text(SteelModulus()), " N/mm²（表 4.4.8）");
 }
 
 doc::Runs GammaRule(const BookContext& book) {
@@ -75,17 +75,17 @@ Blocks BasisSection(const BookContext& book) {
     doc::Table table{.columns = {18, 82}};
     table.rows.push_back(TableRow(
         "设计依据", Line(BasisNameZh(basis), basis == DesignBasis::Legacy
-                                                  ? "（按 GB 50009-2012 的荷载组合复核）"
-                                                  : "（GB 55001-2021，2022-01-01 起实施）")));
-    table.rows.push_back(TableRow("荷载组合", Line(LoadCombinationRule(basis), "；挠度按标准组合 q",
-                                                  Sub("k"), " = D + P")));
+                                                 ? "（按 GB 50009-2012 的荷载组合复核）"
+                                                 : "（GB 55001-2021，2022-01-01 起实施）")));
+    table.rows.push_back(TableRow(
+        "荷载组合", Line(LoadCombinationRule(basis), "；挠度按标准组合 q", Sub("k"), " = D + P")));
     table.rows.push_back(TableRow("钢材", StrengthRule(book)));
     table.rows.push_back(TableRow("截面塑性发展系数", GammaRule(book)));
     table.rows.push_back(TableRow(
-        "挠度限值", Line("钢铺板 a/", Number(kPlateDeflectionLimit),
-                         "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
-                         Number(kStiffenerDeflectionLimit),
-                         "（程序规定；表 B.1.1 无铺板加劲肋一项）")));
+        "挠度限值",
+        Line("钢铺板 a/", Number(kPlateDeflectionLimit),
+             "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
+             Number(kStiffenerDeflectionLimit), "（程序规定；表 B.1.1 无铺板加劲肋一项）")));
     table.rows.push_back(TableRow(
         "计算模型",
         Line("钢铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；三跨及以上连续板按"
@@ -108,8 +108,7 @@ Blocks InputSection(const BookContext& book) {
     if (const auto* bar = std::get_if<FlatBar>(&bay.stiffener))
         AddTo(stiffener, Line("（高 h = ", Value(bar->height, "mm"), "，厚 t", Sub("w"), " = ",
                               Value(bar->thickness, "mm"), "）"));
-    const auto pair = [](std::string_view h1, std::string v1, std::string_view h2,
-                         std::string v2) {
+    const auto pair = [](std::string_view h1, std::string v1, std::string_view h2, std::string v2) {
         return doc::Row{.cells = {HeadCell(Line(h1)), PlainCell(Line(v1)), HeadCell(Line(h2)),
                                   PlainCell(Line(v2))}};
     };
@@ -118,10 +117,9 @@ Blocks InputSection(const BookContext& book) {
                               Value(bay.live, "kN/m²")));
     table.rows.push_back(pair("钢铺板厚度 t", Value(bay.thickness.mm, "mm"), "边界条件",
                               bay.boundary.continuous ? "三跨及以上连续" : "四边简支"));
-    table.rows.push_back(pair("加劲肋跨度 L", Value(bay.span, "mm"), "加劲肋间距 a",
-                              Value(bay.spacing, "mm")));
     table.rows.push_back(
-        {.cells = {HeadCell(Line("加劲肋")), PlainCell(std::move(stiffener), 3)}});
+        pair("加劲肋跨度 L", Value(bay.span, "mm"), "加劲肋间距 a", Value(bay.spacing, "mm")));
+    table.rows.push_back({.cells = {HeadCell(Line("加劲肋")), PlainCell(std::move(stiffener), 3)}});
     return {SectionHeading(book, "input", "2 输入"), {std::move(table)}};
 }
 
@@ -165,14 +163,14 @@ Blocks LoadSection(const BookContext& book) {
                   Body(Line("荷载组合：", LoadCombinationText(plate.basis, plate.factors),
                             "。q 用于强度验算，q", Sub("k"), " 用于挠度验算。"))};
     if (plate.factors.heavyIndustrialFloor) {
-        blocks.push_back(Body(Line("P = ", Value(bay.live, "kN/m²"), " > ",
-                                   Value(kHeavyFloorLiveLoad, "kN/m²"), "（工业楼面），γ", Sub("Q"),
-                                   " 取 ", Text(Exact(plate.factors.live)), "。")));
+        blocks.push_back(
+            Body(Line("P = ", Value(bay.live, "kN/m²"), " > ", Value(kHeavyFloorLiveLoad, "kN/m²"),
+                      "（工业楼面），γ", Sub("Q"), " 取 ", Text(Exact(plate.factors.live)), "。")));
     }
-    blocks.push_back(Note(Line("钢铺板及加劲肋自重 w = ",
-                               Text(Shown(book.check.stiffener.shown.selfWeight)),
-                               " kN/m²（每平方米，钢材 ", Number(kSteelUnitWeight),
-                               " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。")));
+    blocks.push_back(
+        Note(Line("钢铺板及加劲肋自重 w = ", Text(Shown(book.check.stiffener.shown.selfWeight)),
+                  " kN/m²（每平方米，钢材 ", Number(kSteelUnitWeight),
+                  " kN/m³）仅供参考，未另行计入，应已包含在恒荷载 D 中。")));
     return blocks;
 }
 

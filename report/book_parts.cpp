@@ -102,8 +102,7 @@ PrintedComparison Compared(const CheckRow& check, const BayCheck& c) {
         return Significant(limit, more);
     };
     PrintedComparison printed{Shown(shown), limitFigure(0)};
-    for (int more = 1; more <= 4 && !ReadsAsJudged(printed.value, printed.limit, exceeded);
-         ++more)
+    for (int more = 1; more <= 4 && !ReadsAsJudged(printed.value, printed.limit, exceeded); ++more)
         printed = {Fixed(value, Decimals(Shown(shown)) + more), limitFigure(more)};
     return printed;
 }
@@ -148,12 +147,11 @@ doc::Block VerdictOf(const BookContext& book, Check id) {
     const bool exceeded = check.verdict(book.check).exceeded;
     const PrintedComparison printed = Compared(check, book.check);
     const std::string_view unit = UnitOf(check.measure);
-    return {doc::Verdict{
-        exceeded, Line(exceeded ? "★" : "", BookCheckName(check), "：",
-                       SymbolRuns(check.symbol(book.check)), " = ", Text(printed.value), unit, " ",
-                       Relation(exceeded), " ", RuleRuns(check.limitRule), " = ",
-                       Text(printed.limit), unit,
-                       exceeded ? "，超出限值，须修改设计。" : "，满足要求。")}};
+    return {doc::Verdict{exceeded, Line(exceeded ? "★" : "", BookCheckName(check), "：",
+                                        SymbolRuns(check.symbol(book.check)), " = ",
+                                        Text(printed.value), unit, " ", Relation(exceeded), " ",
+                                        RuleRuns(check.limitRule), " = ", Text(printed.limit), unit,
+                                        exceeded ? "，超出限值，须修改设计。" : "，满足要求。")}};
 }
 
 std::string_view StiffenerKind(const BookContext& book) { return book.FlatBar() ? "扁钢" : "角钢"; }
@@ -222,42 +220,44 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
     // The lever below the axis with its parts, so that it is worked from Yo as shown.
     const Expr bottomLever = Parenthesised(
         {Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)});
-    Expr bottom = fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}), lowerGamma,
-                        bottomLever, stresses.bottom,
-                        book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
-    Expr governing{SubscriptedSymbol("σ", "s"),
-                   Mo("="),
-                   Mi("max"),
-                   Parenthesised({SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2")}),
-                   Mo("="),
-                   Mn(stresses.shown),
-                   Unit("N/mm²"),
-                   Mo(Relation(stresses.exceeded)),
-                   Mi("f"),
-                   Mo("="),
-                   Mn(Exact(stresses.f)),
-                   Unit("N/mm²")};
+    Expr bottom =
+        fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}), lowerGamma, bottomLever,
+              stresses.bottom, book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
+    Expr governing{
+        SubscriptedSymbol("σ", "s"),
+        Mo("="),
+        Mi("max"),
+        Parenthesised({SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2")}),
+        Mo("="),
+        Mn(stresses.shown),
+        Unit("N/mm²"),
+        Mo(Relation(stresses.exceeded)),
+        Mi("f"),
+        Mo("="),
+        Mn(Exact(stresses.f)),
+        Unit("N/mm²")};
     return {Formula(std::move(top)), Formula(std::move(bottom)), Formula(std::move(governing))};
 }
 
-Expr PlateStressFormula(const Figure& moment, double thickness, const Figure& stress,
-                        bool exceeded, double f) {
+Expr PlateStressFormula(const Figure& moment, double thickness, const Figure& stress, bool exceeded,
+                        double f) {
     // Per millimetre of plate width: 1 kN·m/m is 10³ N·mm/mm.
     const Figure perMillimetre = Scaled(moment, 3);
-    return {Mi("σ"),
-            Mo("="),
-            Mfrac({Mn(Exact(6)), Mo("·"), Mi("M")}, {GammaX(), Mo("·"), Msup(Mi("t"), Mn(Exact(2)))}),
-            Mo("="),
-            Mfrac({Mn(Exact(6)), Mo("×"), Mn(perMillimetre)},
-                  {Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(thickness)), Mn(Exact(2)))}),
-            Mo("="),
-            Mn(stress),
-            Unit("N/mm²"),
-            Mo(Relation(exceeded)),
-            Mi("f"),
-            Mo("="),
-            Mn(Exact(f)),
-            Unit("N/mm²")};
+    return {
+        Mi("σ"),
+        Mo("="),
+        Mfrac({Mn(Exact(6)), Mo("·"), Mi("M")}, {GammaX(), Mo("·"), Msup(Mi("t"), Mn(Exact(2)))}),
+        Mo("="),
+        Mfrac({Mn(Exact(6)), Mo("×"), Mn(perMillimetre)},
+              {Mn(Exact(kPlateGamma)), Mo("×"), Msup(Mn(Exact(thickness)), Mn(Exact(2)))}),
+        Mo("="),
+        Mn(stress),
+        Unit("N/mm²"),
+        Mo(Relation(exceeded)),
+        Mi("f"),
+        Mo("="),
+        Mn(Exact(f)),
+        Unit("N/mm²")};
 }
 
 StiffenerDeflectionLines StiffenerDeflectionLimit(const Figure& deflection,
@@ -283,20 +283,13 @@ doc::Block ShearStressFormula(const BookContext& book, const ShearCheck& shear,
                    : shear.cut == AxisCut::ShortLeg ? Mi("b")
                                                     : SubscriptedSymbol("t", "w");
     const Figure width = plate ? book.figures.be : Exact(shear.width);
-    return Formula({Mi("τ"),
-                    Mo("="),
+    return Formula({Mi("τ"), Mo("="),
                     Mfrac({Mi("V"), Mo("·"), Mi("S")}, {SubscriptedSymbol("I", "x"), Mo("·"), w}),
                     Mo("="),
                     Mfrac({Mn(Scaled(figures.V, 3)), Mo("×"), Mn(book.figures.current->S)},
                           {Mn(book.figures.Ix), Mo("×"), Mn(width)}),
-                    Mo("="),
-                    Mn(figures.tau),
-                    Unit("N/mm²"),
-                    Mo(Relation(shear.verdict.exceeded)),
-                    SubscriptedSymbol("f", "v"),
-                    Mo("="),
-                    Mn(Exact(shear.fv)),
-                    Unit("N/mm²")});
+                    Mo("="), Mn(figures.tau), Unit("N/mm²"), Mo(Relation(shear.verdict.exceeded)),
+                    SubscriptedSymbol("f", "v"), Mo("="), Mn(Exact(shear.fv)), Unit("N/mm²")});
 }
 
 }  // namespace deckplate::report

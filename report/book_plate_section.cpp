@@ -63,8 +63,7 @@ Blocks Strength(const BookContext& book) {
                 Mo("="),
                 Mn(figures.moment),
                 Unit("kN·m/m")};
-    return {SubHeading("强度"),
-            Formula(std::move(moment)),
+    return {SubHeading("强度"), Formula(std::move(moment)),
             Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
                                        verdict.exceeded, plate.f)),
             Note(Line("a 以 m 计；M 为每米板宽的弯矩，代入应力式时化为每毫米板宽 N·mm/mm。")),
@@ -92,9 +91,9 @@ Blocks Deflection(const BookContext& book) {
         Mo("="),
         Mn(Significant(verdict.allowed)),
         Unit("mm")};
-    const doc::FormulaRun ratio =
-        doc::Inline({Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
-                     Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))});
+    const doc::FormulaRun ratio = doc::Inline(
+        {Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
+         Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))});
     return {SubHeading("挠度"), Formula(std::move(deflection)),
             Note(Line("q", Sub("k"), " 以 N/mm² 计，a、t 以 mm 计；", ratio, "。")),
             VerdictOf(book, Check::PlateDeflection)};
@@ -109,8 +108,7 @@ Blocks PlateSection(const BookContext& book) {
                            " mm（均为中心距），取 1 m 宽板条计算，钢铺板厚度 t = ",
                            Text(Exact(bay.thickness.mm)), " mm。"))};
     Append(panel, Coefficients(book));
-    Blocks figure{{doc::Illustration{PanelSketch(bay),
-                                     Line("区格平面（粗线为支承边，尺寸 mm）")}}};
+    Blocks figure{{doc::Illustration{PanelSketch(bay), Line("区格平面（粗线为支承边，尺寸 mm）")}}};
     Blocks blocks{SectionHeading(book, "plate", "4 钢铺板验算"),
                   {doc::SideBySide{{std::move(figure), std::move(panel)}}}};
     Append(blocks, Strength(book));

@@ -62,15 +62,15 @@ Blocks Series(const BookContext& book) {
         return doc::Cell{.runs = Line(text), .align = doc::Align::Right};
     };
     doc::Table table{.look = doc::TableLook::Compact};
-    table.rows.push_back({.cells = {HeadCell(Line("m")), HeadCell(Line("w", Sub("m"), "·E·t³/(F·a²)")),
-                                    HeadCell(Line("M", Sub("x,m"), "/F")),
-                                    HeadCell(Line("M", Sub("y,m"), "/F"))}});
+    table.rows.push_back(
+        {.cells = {HeadCell(Line("m")), HeadCell(Line("w", Sub("m"), "·E·t³/(F·a²)")),
+                   HeadCell(Line("M", Sub("x,m"), "/F")), HeadCell(Line("M", Sub("y,m"), "/F"))}});
     for (const PatchSeriesTerm& term : influence.firstTerms) {
         if (term.m == 0) break;
-        table.rows.push_back({.cells = {number(std::to_string(term.m)),
-                                        number(Coefficient(term.deflection / aa)),
-                                        number(Coefficient(term.momentAcross)),
-                                        number(Coefficient(term.momentAlong))}});
+        table.rows.push_back(
+            {.cells = {number(std::to_string(term.m)), number(Coefficient(term.deflection / aa)),
+                       number(Coefficient(term.momentAcross)),
+                       number(Coefficient(term.momentAlong))}});
     }
     const int lastM = 2 * influence.terms - 1;
     if (influence.terms > static_cast<int>(influence.firstTerms.size()))
@@ -90,19 +90,20 @@ Blocks Series(const BookContext& book) {
         " 项：其后各项之和的上界小于弯矩之和的 0.05%。"))};
     const double u = book.check.pointLoad->plate.across, v = book.check.pointLoad->plate.along;
     const bool longAcross = a > bay.span;
-    Blocks blocks{Body(Line("集中荷载部分按 Lévy 单三角级数：")), Formula(std::move(series)),
+    Blocks blocks{Body(Line("集中荷载部分按 Lévy 单三角级数：")),
+                  Formula(std::move(series)),
                   {doc::SideBySide{{std::move(explanation), {{std::move(table)}}}}}};
-    blocks.push_back(Body(Line(
-        "本区格 L/a = ", Text(Significant(bay.span / a)), "，u/a = ", Text(Significant(u / a)),
-        "，v/a = ", Text(Significant(v / a)), "：弯矩系数 k", Sub("M"), " = max(ΣM", Sub("x"),
-        ", ΣM", Sub("y"), ")/F = ", Text(figures.momentCoefficient), "（中心应力 σ·t²/W = 6k",
-        Sub("M"), " = ", Text(figures.stressCoefficient), "），挠度系数 k", Sub("δ"),
-        " = w·E·t³/(F·a²) = ", Text(figures.deflectionCoefficient),
-        longAcross ? Line("（y = α·W·b²/(E·t³) 中 b 为短边 L：α = k", Sub("δ"), "·(a/L)² = ",
-                          Coefficient(influence.deflection / (bay.span * bay.span)), "）")
-                   : Line("（即 y = α·W·b²/(E·t³) 中的 α，b 为短边 a）"),
-        "，可与 Roark《Formulas for Stress and Strain》第 7 版表 11.4 情形 1c（四边简支，"
-        "中心矩形面积均布荷载）的 α 及中心应力对照。")));
+    blocks.push_back(Body(
+        Line("本区格 L/a = ", Text(Significant(bay.span / a)), "，u/a = ", Text(Significant(u / a)),
+             "，v/a = ", Text(Significant(v / a)), "：弯矩系数 k", Sub("M"), " = max(ΣM", Sub("x"),
+             ", ΣM", Sub("y"), ")/F = ", Text(figures.momentCoefficient), "（中心应力 σ·t²/W = 6k",
+             Sub("M"), " = ", Text(figures.stressCoefficient), "），挠度系数 k", Sub("δ"),
+             " = w·E·t³/(F·a²) = ", Text(figures.deflectionCoefficient),
+             longAcross ? Line("（y = α·W·b²/(E·t³) 中 b 为短边 L：α = k", Sub("δ"), "·(a/L)² = ",
+                               Coefficient(influence.deflection / (bay.span * bay.span)), "）")
+                        : Line("（即 y = α·W·b²/(E·t³) 中的 α，b 为短边 a）"),
+             "，可与 Roark《Formulas for Stress and Strain》第 7 版表 11.4 情形 1c（四边简支，"
+             "中心矩形面积均布荷载）的 α 及中心应力对照。")));
     return blocks;
 }
 
@@ -118,8 +119,7 @@ Blocks Plate(const BookContext& book) {
     Blocks blocks{SubHeading("钢铺板"),
                   Body(Line("区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
                             "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
-                            bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）"
-                                                    : "",
+                            bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）" : "",
                             "；恒荷载部分取第 4 节的 α、β，集中荷载部分取跨中两个方向弯矩的较大"
                             "值。"))};
     Append(blocks, Series(book));
@@ -214,16 +214,16 @@ Blocks Plate(const BookContext& book) {
                     Mo("="),
                     Mn(Significant(r.deflectionLimit)),
                     Unit("mm")};
-    Append(blocks, {Formula(std::move(momentDead)), Formula(std::move(momentPoint)),
-                    Formula(std::move(moment)),
-                    Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
-                                               p.plateStrength.exceeded, r.f)),
-                    VerdictOf(book, Check::PointLoadPlateStrength),
-                    Formula(std::move(deflectionDead)), Formula(std::move(deflectionPoint)),
-                    Formula(std::move(deflection)),
-                    Note(Line("D 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
-                              "未受荷区格间的高差限值。")),
-                    VerdictOf(book, Check::PointLoadPlateDeflection)});
+    Append(blocks,
+           {Formula(std::move(momentDead)), Formula(std::move(momentPoint)),
+            Formula(std::move(moment)),
+            Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
+                                       p.plateStrength.exceeded, r.f)),
+            VerdictOf(book, Check::PointLoadPlateStrength), Formula(std::move(deflectionDead)),
+            Formula(std::move(deflectionPoint)), Formula(std::move(deflection)),
+            Note(Line("D 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
+                      "未受荷区格间的高差限值。")),
+            VerdictOf(book, Check::PointLoadPlateDeflection)});
     return blocks;
 }
 
@@ -263,13 +263,11 @@ Blocks Stiffener(const BookContext& book) {
     const Expr Ix = SubscriptedSymbol("I", "x");
     const Figure& ix = book.figures.Ix;
     const Figure dead = Scaled(Exact(bay.dead), -3), force = Newtons(p.load.force);
-    Expr moment{SubscriptedSymbol("M", "s"),
-                Mo("="),
+    Expr moment{SubscriptedSymbol("M", "s"), Mo("="),
                 Mfrac({GammaX("G"), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"),
                        Msup(Mi("L"), Mn(Exact(2)))},
                       Mn(Exact(8))),
-                Mo("+"),
-                Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
+                Mo("+"), Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
     Expr momentNumbers{
         Mo("="),
         Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), Mn(dead), Mo("×"),
@@ -284,12 +282,11 @@ Blocks Stiffener(const BookContext& book) {
         Mo("="),
         Mn(KilonewtonMetres(figures.Ms)),
         Unit("kN·m")};
-    const FibreStresses stresses{
-        figures.Ms, figures.stressTop,           figures.stressBottom, figures.stiffenerStress,
-        p.stiffener.f, p.stiffenerStrength.exceeded};
+    const FibreStresses stresses{figures.Ms,           figures.stressTop,
+                                 figures.stressBottom, figures.stiffenerStress,
+                                 p.stiffener.f,        p.stiffenerStrength.exceeded};
     const DeflectionVerdict& verdict = p.stiffenerDeflection;
-    Expr deflection{SubscriptedSymbol("δ", "s"),
-                    Mo("="),
+    Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
                     Mfrac({Mn(Exact(5)), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"),
                            Msup(Mi("L"), Mn(Exact(4)))},
                           {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), Ix}),
@@ -297,15 +294,14 @@ Blocks Stiffener(const BookContext& book) {
                     Mfrac({Mi("F"), Mo("·"), Msup(Mi("L"), Mn(Exact(3)))},
                           {Mn(Exact(48)), Mo("·"), Mi("E"), Mo("·"), Ix})};
     auto [deflectionResult, ratio] = StiffenerDeflectionLimit(figures.stiffenerDeflection, verdict);
-    Expr deflectionNumbers{
-        Mo("="),
-        Mfrac({Mn(Exact(5)), Mo("×"), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
-               Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
-              {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
-        Mo("+"),
-        Mfrac({Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))},
-              {Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
-        deflectionResult};
+    Expr deflectionNumbers{Mo("="),
+                           Mfrac({Mn(Exact(5)), Mo("×"), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)),
+                                  Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
+                                 {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
+                           Mo("+"),
+                           Mfrac({Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))},
+                                 {Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
+                           deflectionResult};
     Blocks blocks{SubHeading("加劲肋"),
                   Body(Line("一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及一个间距"
                             "的恒荷载，截面为第 5 节的组合截面。")),

@@ -32,23 +32,23 @@ doc::Table SectionValues(const BookContext& book) {
     const auto row = [](doc::Runs heading, doc::Runs content) {
         return doc::Row{.cells = {HeadCell(std::move(heading)), PlainCell(std::move(content))}};
     };
-    doc::Runs stiffener = Line("A", Sub("s"), " = ", Text(f.As), " mm²；I", Sub("s"), " = ",
-                               Text(f.Is), " mm⁴；");
+    doc::Runs stiffener =
+        Line("A", Sub("s"), " = ", Text(f.As), " mm²；I", Sub("s"), " = ", Text(f.Is), " mm⁴；");
     if (!book.FlatBar()) {
-        AddTo(stiffener, Line("形心距短肢外缘 y", Sub("0"), " = ",
-                              Text(Significant(book.check.stiffener.shown.centroid.value * 10)),
-                              " mm；"));
+        AddTo(stiffener,
+              Line("形心距短肢外缘 y", Sub("0"), " = ",
+                   Text(Significant(book.check.stiffener.shown.centroid.value * 10)), " mm；"));
     }
     AddTo(stiffener, Line("形心距钢铺板顶面 y", Sub("s"), " = ", Text(f.ys), " mm"));
     doc::Table table{.columns = {22, 78}};
     table.rows.push_back(row(Line("有效板宽"), StripWidth(book)));
-    table.rows.push_back(row(Line("钢铺板条"), Line("A", Sub("p"), " = b", Sub("e"), "·t = ",
-                                                   Text(f.Ap), " mm²；I", Sub("p"), " = b",
-                                                   Sub("e"), "·t³/12 = ", Text(f.Ip), " mm⁴")));
+    table.rows.push_back(
+        row(Line("钢铺板条"), Line("A", Sub("p"), " = b", Sub("e"), "·t = ", Text(f.Ap), " mm²；I",
+                                   Sub("p"), " = b", Sub("e"), "·t³/12 = ", Text(f.Ip), " mm⁴")));
     table.rows.push_back(row(Line(StiffenerTitle(book)), std::move(stiffener)));
-    table.rows.push_back(row(Line("组合截面"),
-                             Line("Y", Sub("o"), " = ", Text(f.Yo), " mm（形心轴至钢铺板顶面）；I",
-                                  Sub("x"), " = ", Text(f.Ix), " mm⁴")));
+    table.rows.push_back(
+        row(Line("组合截面"), Line("Y", Sub("o"), " = ", Text(f.Yo), " mm（形心轴至钢铺板顶面）；I",
+                                   Sub("x"), " = ", Text(f.Ix), " mm⁴")));
     return table;
 }
 
@@ -71,34 +71,16 @@ Blocks CompositeFormulas(const BookContext& book) {
     const auto squared = [](Expr content) {
         return Msup(Parenthesised(std::move(content)), Mn(Exact(2)));
     };
-    Expr ix{SubscriptedSymbol("I", "x"),
-            Mo("="),
-            SubscriptedSymbol("I", "p"),
-            Mo("+"),
-            Ap,
-            Mo("·"),
-            squared({Yo, Mo("−"), halfT}),
-            Mo("+"),
-            SubscriptedSymbol("I", "s"),
-            Mo("+"),
-            As,
-            Mo("·"),
-            squared({ys, Mo("−"), Yo})};
-    Expr ixNumbers{Mo("="),
-                   Mn(s.Ip),
-                   Mo("+"),
-                   Mn(s.Ap),
-                   Mo("×"),
-                   squared({Mn(s.Yo), Mo("−"), Mn(Exact(bay.thickness.mm / 2))}),
-                   Mo("+"),
-                   Mn(s.Is),
-                   Mo("+"),
-                   Mn(s.As),
-                   Mo("×"),
-                   squared({Mn(s.ys), Mo("−"), Mn(s.Yo)}),
-                   Mo("="),
-                   Mn(s.Ix),
-                   Unit("mm⁴")};
+    Expr ix{
+        SubscriptedSymbol("I", "x"),   Mo("="), SubscriptedSymbol("I", "p"), Mo("+"), Ap, Mo("·"),
+        squared({Yo, Mo("−"), halfT}), Mo("+"), SubscriptedSymbol("I", "s"), Mo("+"), As, Mo("·"),
+        squared({ys, Mo("−"), Yo})};
+    Expr ixNumbers{
+        Mo("="),  Mn(s.Ip), Mo("+"),
+        Mn(s.Ap), Mo("×"),  squared({Mn(s.Yo), Mo("−"), Mn(Exact(bay.thickness.mm / 2))}),
+        Mo("+"),  Mn(s.Is), Mo("+"),
+        Mn(s.As), Mo("×"),  squared({Mn(s.ys), Mo("−"), Mn(s.Yo)}),
+        Mo("="),  Mn(s.Ix), Unit("mm⁴")};
     return {Formula(std::move(yo)), Formula(std::move(ix), std::move(ixNumbers))};
 }
 
@@ -107,20 +89,20 @@ Blocks Strength(const BookContext& book) {
     const StiffenerResult& s = book.check.stiffener;
     const BookFigures& figures = book.figures;
     const StrengthVerdict& verdict = book.check.stiffenerStrength;
-    Expr moment{SubscriptedSymbol("M", "s"),
-                Mo("="),
-                Mfrac({Mi("q"), Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))},
-                      Mn(Exact(8))),
-                Mo("="),
-                Mfrac({Mn(Scaled(figures.q, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
-                       Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
-                      Mn(Exact(8))),
-                Mo("="),
-                Mn(figures.Ms),
-                Unit("N·mm"),
-                Mo("="),
-                Mn(KilonewtonMetres(figures.Ms)),
-                Unit("kN·m")};
+    Expr moment{
+        SubscriptedSymbol("M", "s"),
+        Mo("="),
+        Mfrac({Mi("q"), Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))}, Mn(Exact(8))),
+        Mo("="),
+        Mfrac({Mn(Scaled(figures.q, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
+               Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
+              Mn(Exact(8))),
+        Mo("="),
+        Mn(figures.Ms),
+        Unit("N·mm"),
+        Mo("="),
+        Mn(KilonewtonMetres(figures.Ms)),
+        Unit("kN·m")};
     const FibreStresses stresses{
         figures.Ms, figures.stressTop, figures.stressBottom, figures.stiffenerStress,
         s.f,        verdict.exceeded};
@@ -137,16 +119,15 @@ Blocks Strength(const BookContext& book) {
 Blocks Deflection(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeflectionVerdict& verdict = book.check.stiffenerDeflection;
-    Expr deflection{SubscriptedSymbol("δ", "s"),
-                    Mo("="),
-                    Mfrac({Mn(Exact(5)), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"), Mi("a"),
-                           Mo("·"), Msup(Mi("L"), Mn(Exact(4)))},
-                          {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x")}),
-                    Mo("="),
-                    Mfrac({Mn(Exact(5)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
-                           Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
-                          {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"),
-                           Mn(book.figures.Ix)})};
+    Expr deflection{
+        SubscriptedSymbol("δ", "s"), Mo("="),
+        Mfrac({Mn(Exact(5)), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"), Mi("a"), Mo("·"),
+               Msup(Mi("L"), Mn(Exact(4)))},
+              {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x")}),
+        Mo("="),
+        Mfrac({Mn(Exact(5)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
+               Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
+              {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(book.figures.Ix)})};
     auto [result, ratio] = StiffenerDeflectionLimit(book.figures.stiffenerDeflection, verdict);
     return {SubHeading("挠度"), Formula(std::move(deflection), std::move(result)),
             Note(Line("q", Sub("k"), " 以 N/mm² 计，a、L 以 mm 计；", ratio, "。")),
@@ -190,16 +171,11 @@ doc::Block FirstMoment(const BookContext& book) {
                  tw,
                  Mo("·"),
                  Parenthesised({below, Mo("−"), half(tw)})};
-    Expr numbers{Mo("="),
-                 half({Mn(Exact(thickness)), Mo("×"), squared(belowNumbers)}),
-                 Mo("+"),
-                 Parenthesised({Mn(Exact(b)), Mo("−"), Mn(Exact(thickness))}),
-                 Mo("×"),
-                 Mn(Exact(thickness)),
-                 Mo("×"),
-                 Parenthesised({belowNumbers, Mo("−"), half(Mn(Exact(thickness)))}),
-                 Mo("="),
-                 firstMoment,
+    Expr numbers{Mo("="),    half({Mn(Exact(thickness)), Mo("×"), squared(belowNumbers)}),
+                 Mo("+"),    Parenthesised({Mn(Exact(b)), Mo("−"), Mn(Exact(thickness))}),
+                 Mo("×"),    Mn(Exact(thickness)),
+                 Mo("×"),    Parenthesised({belowNumbers, Mo("−"), half(Mn(Exact(thickness)))}),
+                 Mo("="),    firstMoment,
                  Unit("mm³")};
     return Formula(std::move(formula), std::move(numbers));
 }
@@ -282,12 +258,12 @@ Blocks StiffenerSection(const BookContext& book) {
     Blocks figure{{doc::Illustration{
         SectionDrawing(bay, book.check.stiffener, book.figures.be, book.figures.Yo),
         Line("组合截面（按比例，尺寸 mm）；x–x 为组合截面形心轴")}}};
-    Blocks blocks{
-        SectionHeading(book, "stiffener", "5 加劲肋验算"),
-        Body(Line("加劲肋按跨度 L = ", Text(Exact(bay.span)), " mm 的简支梁计算，承受一个间距 a = ",
-                  Text(Exact(bay.spacing)), " mm 宽的钢铺板荷载（L、a 均为中心距）；截面为",
-                  StiffenerTitle(book), "与有效宽度 b", Sub("e"), " 的钢铺板组成的组合截面。")),
-        {doc::SideBySide{{std::move(figure), {{SectionValues(book)}}}}}};
+    Blocks blocks{SectionHeading(book, "stiffener", "5 加劲肋验算"),
+                  Body(Line("加劲肋按跨度 L = ", Text(Exact(bay.span)),
+                            " mm 的简支梁计算，承受一个间距 a = ", Text(Exact(bay.spacing)),
+                            " mm 宽的钢铺板荷载（L、a 均为中心距）；截面为", StiffenerTitle(book),
+                            "与有效宽度 b", Sub("e"), " 的钢铺板组成的组合截面。")),
+                  {doc::SideBySide{{std::move(figure), {{SectionValues(book)}}}}}};
     Append(blocks, CompositeFormulas(book));
     Append(blocks, Strength(book));
     Append(blocks, Deflection(book));

@@ -3,8 +3,8 @@
 // institute's logo and name, the project, a line for each signature, the program and where its
 // verification is described.
 #include "report/book_sections.h"
-#include "report/xml_writer.h"
 #include "report/calculation_book.h"
+#include "report/xml_writer.h"
 
 namespace deckplate::report {
 
@@ -84,10 +84,9 @@ doc::Document CalculationBook(const BookInput& input, const BayCheck& check) {
     const BookContext book = ContextOf(input, check);
     const std::string& member = input.bayName.empty() ? input.project.member : input.bayName;
     doc::Document document{.info = BookInfo(member, input.project, input.version)};
-    document.blocks.push_back(
-        {BookTitleBlock(input.project, input.version,
-                        member.empty() ? doc::Runs{} : Line("构件：", doc::Clean(member)),
-                        input.logo)});
+    document.blocks.push_back({BookTitleBlock(
+        input.project, input.version,
+        member.empty() ? doc::Runs{} : Line("构件：", doc::Clean(member)), input.logo)});
     Append(document.blocks, BaySections(book));
     return document;
 }

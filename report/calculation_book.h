@@ -22,10 +22,10 @@
 namespace deckplate::report {
 
 struct BookInput {
-    BayInput bay{};                  ///< loads, sizes, boundary, stiffener and design basis
-    std::string bayName{};           ///< the bay's name as typed, UTF-8; empty: project.member
-    project::ProjectInfo project{};  ///< the title block's
-    std::string version{};           ///< the program's version, e.g. "1.0.0"
+    BayInput bay{};                       ///< loads, sizes, boundary, stiffener and design basis
+    std::string bayName{};                ///< the bay's name as typed, UTF-8; empty: project.member
+    project::ProjectInfo project{};       ///< the title block's
+    std::string version{};                ///< the program's version, e.g. "1.0.0"
     std::optional<doc::ImageRun> logo{};  ///< the institute's logo, read from project.logo
 };
 

@@ -18,9 +18,10 @@ Drawing PanelSketch(const BayInput& bay) {
     const Point origin{16, 12};
     const double bottom = origin.y + panels * height;
 
-    Drawing sketch{.width = origin.x + width + 110,
-                   .height = bottom + 34,
-                   .title = bay.boundary.continuous ? "连续铺板的区格平面" : "四边简支铺板区格平面"};
+    Drawing sketch{
+        .width = origin.x + width + 110,
+        .height = bottom + 34,
+        .title = bay.boundary.continuous ? "连续铺板的区格平面" : "四边简支铺板区格平面"};
     for (int i = 0; i < panels; ++i) {
         sketch.shapes.push_back(Rect{{origin.x, origin.y + i * height},
                                      width,

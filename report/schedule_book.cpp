@@ -59,37 +59,34 @@ std::string StiffenerOf(const BayInput& bay) {
                name.empty() ? std::string("（未选规格）") : doc::Clean(name));
 }
 
-doc::Cell Number(std::string text) {
-    return {.runs = Line(text), .align = doc::Align::Right};
-}
+doc::Cell Number(std::string text) { return {.runs = Line(text), .align = doc::Align::Right}; }
 
 constexpr int kSummaryColumns = 11;
 
 doc::Row SummaryRow(const ScheduleBookRow& row, const Outcome& outcome) {
     const std::string line = std::to_string(row.line);
     if (outcome.bay == 0) {
-        return {.cells = {PlainCell({}), PlainCell(Line(doc::Clean(row.name))), Number(line),
-                          PlainCell(Line("出错：", doc::Clean(outcome.error)),
-                                    kSummaryColumns - 3)},
-                .look = doc::RowLook::Exceeded};
+        return {
+            .cells = {PlainCell({}), PlainCell(Line(doc::Clean(row.name))), Number(line),
+                      PlainCell(Line("出错：", doc::Clean(outcome.error)), kSummaryColumns - 3)},
+            .look = doc::RowLook::Exceeded};
     }
     const BayInput& bay = *row.bay;
     const std::string thickness =
         bay.thickness.text.empty() ? Text(Exact(bay.thickness.mm)) : doc::Clean(bay.thickness.text);
-    const std::string grade =
-        bay.basis == DesignBasis::Legacy ? std::string(ValuesOf(SteelGrade::Q235).name)
-                                         : std::string(ValuesOf(bay.steel).name);
-    const std::string point =
-        bay.pointLoad ? Cat(Text(Exact(bay.pointLoad->force)), "（", Text(Exact(bay.pointLoad->across)),
-                            " × ", Text(Exact(bay.pointLoad->along)), "）")
-                      : std::string("—");
+    const std::string grade = bay.basis == DesignBasis::Legacy
+                                  ? std::string(ValuesOf(SteelGrade::Q235).name)
+                                  : std::string(ValuesOf(bay.steel).name);
+    const std::string point = bay.pointLoad ? Cat(Text(Exact(bay.pointLoad->force)), "（",
+                                                  Text(Exact(bay.pointLoad->across)), " × ",
+                                                  Text(Exact(bay.pointLoad->along)), "）")
+                                            : std::string("—");
     doc::Row result{
         .cells = {Number(std::to_string(outcome.bay)),
                   PlainCell({doc::Link(RowName(row), BayAnchor(outcome.bay))}), Number(line),
                   Number(Cat(Text(Exact(bay.span)), " × ", Text(Exact(bay.spacing)))),
                   Number(thickness), PlainCell(Line(StiffenerOf(bay))), PlainCell(Line(grade)),
-                  PlainCell(Line(point)),
-                  PlainCell(Line(BookCheckName(RowOf(outcome.governing)))),
+                  PlainCell(Line(point)), PlainCell(Line(BookCheckName(RowOf(outcome.governing)))),
                   Number(Text(ThreeDecimals(outcome.utilisation))),
                   PlainCell(Line(outcome.exceeded ? "★超出限值" : "满足要求"))},
         .look = outcome.exceeded ? doc::RowLook::Exceeded : doc::RowLook::Plain};
@@ -101,20 +98,20 @@ Blocks Summary(std::span<const ScheduleBookRow> rows, const std::vector<Outcome>
     for (const Outcome& o : outcomes) (o.bay == 0 ? errors : o.exceeded ? exceeded : passed) += 1;
     doc::Table table{.columns = {5, 12, 6, 12, 6, 13, 7, 11, 13, 7, 9}, .headerRows = 1};
     table.rows.push_back(
-        {.cells = {HeadCell(Line("序号")), HeadCell(Line("名称")), HeadCell(Line("排表行")),
-                   HeadCell(Line("L × a（mm）")), HeadCell(Line("t（mm）")),
-                   HeadCell(Line("加劲肋")), HeadCell(Line("钢材")),
-                   HeadCell(Line("集中荷载 F（kN）及作用面 u × v（mm）")),
-                   HeadCell(Line("控制验算项目")), HeadCell(Line("利用率")),
-                   HeadCell(Line("结论"))}});
-    for (std::size_t i = 0; i < rows.size(); ++i) table.rows.push_back(SummaryRow(rows[i], outcomes[i]));
-    return {{doc::Heading{1, Line("汇总"), "summary"}},
-            Body(Line("共 ", std::to_string(outcomes.size()), " 行：满足要求 ",
-                      std::to_string(passed), " 行，超出限值 ", std::to_string(exceeded),
-                      " 行，出错 ", std::to_string(errors),
-                      " 行。L 为加劲肋跨度，a 为加劲肋间距（均为中心距），t 为钢铺板厚度。利用率为"
-                      "控制验算项目（利用率最大者）的计算值与限值之比，达到 1 即超出限值。")),
-            {std::move(table)}};
+        {.cells = {
+             HeadCell(Line("序号")), HeadCell(Line("名称")), HeadCell(Line("排表行")),
+             HeadCell(Line("L × a（mm）")), HeadCell(Line("t（mm）")), HeadCell(Line("加劲肋")),
+             HeadCell(Line("钢材")), HeadCell(Line("集中荷载 F（kN）及作用面 u × v（mm）")),
+             HeadCell(Line("控制验算项目")), HeadCell(Line("利用率")), HeadCell(Line("结论"))}});
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        table.rows.push_back(SummaryRow(rows[i], outcomes[i]));
+    return {
+        {doc::Heading{1, Line("汇总"), "summary"}},
+        Body(Line("共 ", std::to_string(outcomes.size()), " 行：满足要求 ", std::to_string(passed),
+                  " 行，超出限值 ", std::to_string(exceeded), " 行，出错 ", std::to_string(errors),
+                  " 行。L 为加劲肋跨度，a 为加劲肋间距（均为中心距），t 为钢铺板厚度。利用率为"
+                  "控制验算项目（利用率最大者）的计算值与限值之比，达到 1 即超出限值。")),
+        {std::move(table)}};
 }
 
 }  // namespace
@@ -126,9 +123,9 @@ bool WriteScheduleBook(doc::DocumentWriter& writer, const ScheduleBookInput& inp
     int bays = 0;
     for (const ScheduleBookRow& row : rows) outcomes.push_back(OutcomeOf(row, bays));
 
-    writer.Write({BookTitleBlock(input.project, input.version,
-                                 Line("排表计算书，共 ", std::to_string(bays), " 项"),
-                                 input.logo)});
+    writer.Write(
+        {BookTitleBlock(input.project, input.version,
+                        Line("排表计算书，共 ", std::to_string(bays), " 项"), input.logo)});
     writer.Write({ContentsOf(rows, outcomes)});
     for (const doc::Block& block : Summary(rows, outcomes)) writer.Write(block);
 

@@ -76,10 +76,10 @@ Drawing SectionDrawing(const BayInput& bay, const StiffenerResult& section, cons
                                Cat("tw = ", Text(Exact(bar->thickness))));
     } else if (legs) {
         const double w = legs->thickness, b = legs->shortLeg;
-        d.shapes.push_back(Polygon{{at(-w / 2, t), at(w / 2, t), at(w / 2, t + depth - w),
-                                    at(-w / 2 + b, t + depth - w), at(-w / 2 + b, t + depth),
-                                    at(-w / 2, t + depth)},
-                                   Look::Steel});
+        d.shapes.push_back(Polygon{
+            {at(-w / 2, t), at(w / 2, t), at(w / 2, t + depth - w), at(-w / 2 + b, t + depth - w),
+             at(-w / 2 + b, t + depth), at(-w / 2, t + depth)},
+            Look::Steel});
         AddHorizontalDimension(d, at(-w / 2, t + depth), at(-w / 2 + b, t + depth),
                                at(0, t + depth).y + 16, Cat("b = ", Text(Exact(b))));
         AddNarrowDimension(d, at(-w / 2, t + (depth - w) / 2), at(w / 2, t + (depth - w) / 2),
@@ -102,9 +102,12 @@ Drawing SectionDrawing(const BayInput& bay, const StiffenerResult& section, cons
     // The axis labels stand above its ends, clear of the Yo dimension on the left and of the
     // chain of dimensions on the right.
     const Point axisLeft = at(left, section.Yo), axisRight = at(right, section.Yo);
-    d.shapes.push_back(Line{{axisLeft.x - 26, axisLeft.y}, {axisRight.x + 12, axisRight.y}, Look::Axis});
-    d.shapes.push_back(Label{{axisLeft.x - 12, axisLeft.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
-    d.shapes.push_back(Label{{axisRight.x + 7, axisRight.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
+    d.shapes.push_back(
+        Line{{axisLeft.x - 26, axisLeft.y}, {axisRight.x + 12, axisRight.y}, Look::Axis});
+    d.shapes.push_back(
+        Label{{axisLeft.x - 12, axisLeft.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
+    d.shapes.push_back(
+        Label{{axisRight.x + 7, axisRight.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
     AddVerticalDimension(d, at(left, 0), at(left, section.Yo), axisLeft.x - 22,
                          Cat("Yo = ", Text(yoFigure)), true);
     d.width = dimensionX + 48;

@@ -15,8 +15,7 @@ bool WriteScheduleBook(const report::ScheduleBookInput& input,
     if (!format) throw report::BookFileError({report::BookFileProblem::Fault::UnknownFormat, path});
     os::FileReplacement file(path);
     try {
-        if (!report::WriteScheduleBook(input, rows, file.Stream(), *format, progress))
-            return false;
+        if (!report::WriteScheduleBook(input, rows, file.Stream(), *format, progress)) return false;
     } catch (const report::PackageError&) {
         // A failed write says why on Commit; a destination that cannot seek cannot hold Word.
         if (!file.Stream()) file.Commit();

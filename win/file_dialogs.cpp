@@ -60,7 +60,8 @@ class ComUse {
 
 }  // namespace
 
-std::string ChooseSaveFile(HWND owner, std::string_view name, std::span<const form::FileKind> kinds) {
+std::string ChooseSaveFile(HWND owner, std::string_view name,
+                           std::span<const form::FileKind> kinds) {
     // A whole path starts in its folder; a bare name in the user's documents.
     const std::filesystem::path proposed = os::PathFromUtf8(name);
     const std::wstring folder = proposed.has_parent_path()

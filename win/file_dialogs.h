@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include "form/platform.h"
-
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "form/platform.h"
 
 namespace deckplate::win {
 
