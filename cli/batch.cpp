@@ -25,6 +25,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     schedule::RowDefaults defaults;
     project::ProjectInfo project;
     std::optional<report::doc::ImageRun> logo;
+    report::BookFormat bookFormat = report::BookFormat::Html;
     RunFiles files;
     try {
         // Read once here so that a wrong value stops the run before any row.
@@ -40,7 +41,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
              {std::pair{"-o", &options.output}, std::pair{"--book", &options.book},
               std::pair{"--books", &options.books}})
             if (!path->empty()) files.Output(option, schedule::OutputFile(*path, {option}));
-        if (!options.book.empty()) BookFormatOf("--book", options.book);
+        if (!options.book.empty()) bookFormat = BookFormatOf("--book", options.book);
         if (options.docx && options.books.empty())
             throw schedule::ValueError(
                 "--docx writes the books of --books DIR as Word documents: give --books DIR with "
@@ -122,7 +123,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             try {
                 schedule::WriteScheduleBook(
                     {.project = project, .version = DECKPLATE_VERSION, .logo = logo}, bookRows,
-                    bookFile);
+                    bookFile, bookFormat);
             } catch (const os::FileError& e) {
                 err << "deckplate-cli: cannot write the book: " << os::ShownWhole(e.what()) << "\n";
                 return kBadArguments;

@@ -293,15 +293,15 @@ int RunBook(const BookOptions& o, std::ostream& err) {
     FromFile(files, o.bay);
     ProjectFile(files, o.project);
     const std::string output = schedule::OutputFile(o.output, {"-o"});
-    BookFormatOf("-o", output);
     files.Output("-o", output);
+    const report::BookFormat format = BookFormatOf("-o", output);
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
     const project::ProjectInfo project = ReadProjectInfo(o.project, source.Project());
     try {
         const BayCheck check = CheckBay(bay);
         report::WriteBook(report::BookInputOf(bay, o.name, project), check,
-                          os::PathFromUtf8(output));
+                          os::PathFromUtf8(output), format);
         if (check.AllPass()) return kAllPass;
         // The exit status alone would leave a user wondering whether the book was written.
         int checks = 0, failed = 0;

@@ -54,7 +54,11 @@ bool RunFiles::IsRunFile(const std::filesystem::path& path) const {
 }
 
 report::BookFormat BookFormatOf(std::string_view option, const std::string& path) {
-    if (const auto format = report::BookFormatOf(os::PathFromUtf8(path))) return *format;
+    const std::filesystem::path file = os::PathFromUtf8(path);
+    if (const auto format = report::BookFormatOf(file)) return *format;
+    // A device (/dev/null, /dev/stdout) has no name to say: it gets the web page, which a pipe
+    // can take as it comes (a Word package goes back over what it wrote).
+    if (KeepsNothing(file)) return report::BookFormat::Html;
     throw schedule::ValueError(std::string(option) + ": the book '" + os::ShownWhole(path) +
                                "' must be named .docx (a Word document) or .html/.htm (a web "
                                "page)");

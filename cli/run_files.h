@@ -15,8 +15,9 @@
 
 namespace deckplate::cli {
 
-/// The format a book's name given by `option` asks for: .docx Word, .html or .htm HTML. Throws
-/// schedule::ValueError naming the option for any other name.
+/// The format a book's name given by `option` asks for: .docx Word, .html or .htm HTML, and HTML
+/// for a device (/dev/null, /dev/stdout). Throws schedule::ValueError naming the option for any
+/// other name.
 report::BookFormat BookFormatOf(std::string_view option, const std::string& path);
 
 class RunFiles {

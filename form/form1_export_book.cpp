@@ -14,11 +14,12 @@
 namespace deckplate::form {
 namespace {
 
-// The bay file's name with .docx beside it, or 钢平台计算书.docx for a bay never saved.
-std::string ProposedBook(const std::string& bayFile) {
-    if (bayFile.empty()) return "钢平台计算书.docx";
+// The bay file's name with the book's extension beside it, or 钢平台计算书 for a bay never saved.
+std::string ProposedBook(const std::string& bayFile, report::BookFormat format) {
+    const std::string extension(report::ExtensionOf(format));
+    if (bayFile.empty()) return "钢平台计算书" + extension;
     const std::filesystem::path path = os::PathFromUtf8(bayFile);
-    return os::Utf8Of(path.parent_path() / os::PathFromUtf8(os::Utf8Of(path.stem()) + ".docx"));
+    return os::Utf8Of(path.parent_path() / os::PathFromUtf8(os::Utf8Of(path.stem()) + extension));
 }
 
 }  // namespace
@@ -42,8 +43,8 @@ void Form1::ExportBook_Click() {
         platform_.ReportError("计算书未能导出。\n" + BookFileWords(error.problem()));
         return;
     }
-    const std::string proposed = ProposedBook(filePath_);
-    std::string path = platform_.ChooseSaveFile(proposed, kBookKinds);
+    std::string path =
+        platform_.ChooseSaveFile(ProposedBook(filePath_, report::BookFormat::Docx), kBookKinds);
     if (path.empty()) return;
     const std::optional<report::BookFormat> format = ChosenBookFormat(platform_, path);
     if (!format) return;
@@ -54,8 +55,8 @@ void Form1::ExportBook_Click() {
         platform_.WriteTextFile(path, bytes.str(), os::TextEncoding::Utf8);
     } catch (const os::FileError& error) {
         // A read-only file or a folder the user may not write: the book can go elsewhere.
-        if (!SaveElsewhere(error, path, bytes.str(), os::TextEncoding::Utf8, path,
-                           "计算书未能导出"))
+        if (!SaveElsewhere(error, path, bytes.str(), os::TextEncoding::Utf8,
+                           ProposedBook(filePath_, *format), "计算书未能导出"))
             return;
     }
     OpenFile(path, Viewer::Browser, "导出");

@@ -155,14 +155,13 @@ BookInput BookInputOf(const BayInput& bay, std::string_view bayName, project::Pr
             .logo = std::move(logo)};
 }
 
-void WriteBook(const BookInput& input, const BayCheck& check, const std::filesystem::path& path) {
-    const std::optional<BookFormat> format = BookFormatOf(path);
-    if (!format) throw BookFileError({Fault::UnknownFormat, path});
+void WriteBook(const BookInput& input, const BayCheck& check, const std::filesystem::path& path,
+               BookFormat format) {
     const doc::Document book = CalculationBook(input, check);
     os::FileReplacement file(path);
     try {
         const std::unique_ptr<doc::DocumentWriter> writer =
-            BookWriter(*format, file.Stream(), book.info);
+            BookWriter(format, file.Stream(), book.info);
         doc::WriteDocument(*writer, book);
     } catch (const PackageError&) {
         // The Word package goes back over what it wrote: a failed write says why on Commit,

@@ -63,9 +63,10 @@ std::optional<doc::ImageRun> ReadLogo(const project::ProjectInfo& project);
 /// no date, its logo read, this program's version. Throws BookFileError for the logo.
 BookInput BookInputOf(const BayInput& bay, std::string_view bayName, project::ProjectInfo project);
 
-/// Writes the book of the checked bay to `path`, in the format its name asks for. Throws
-/// BookFileError before anything is written, ArithmeticError, os::FileError.
-void WriteBook(const BookInput& input, const BayCheck& check, const std::filesystem::path& path);
+/// Writes the book of the checked bay to `path` in `format` (as its name asks for, BookFormatOf).
+/// Throws ArithmeticError before anything is written, os::FileError.
+void WriteBook(const BookInput& input, const BayCheck& check, const std::filesystem::path& path,
+               BookFormat format);
 
 /// Writes the book of a whole schedule (schedule_book.h) into `out` in `format`; for Word `out`
 /// must be seekable (os::FileReplacement's stream is). Returns false, the document unfinished,

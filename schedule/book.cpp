@@ -10,12 +10,11 @@ namespace deckplate::schedule {
 
 bool WriteScheduleBook(const report::ScheduleBookInput& input,
                        std::span<const report::ScheduleBookRow> rows,
-                       const std::filesystem::path& path, const report::BookProgress& progress) {
-    const std::optional<report::BookFormat> format = report::BookFormatOf(path);
-    if (!format) throw report::BookFileError({report::BookFileProblem::Fault::UnknownFormat, path});
+                       const std::filesystem::path& path, report::BookFormat format,
+                       const report::BookProgress& progress) {
     os::FileReplacement file(path);
     try {
-        if (!report::WriteScheduleBook(input, rows, file.Stream(), *format, progress)) return false;
+        if (!report::WriteScheduleBook(input, rows, file.Stream(), format, progress)) return false;
     } catch (const report::PackageError&) {
         // A failed write says why on Commit; a destination that cannot seek cannot hold Word.
         if (!file.Stream()) file.Commit();
@@ -57,7 +56,7 @@ void BookFolder::Write(const BayInput& bay, const BayCheck& check, std::string_v
     book_.bay = bay;
     book_.bayName = std::string(rowName);
     try {
-        report::WriteBook(book_, check, path);
+        report::WriteBook(book_, check, path, format_);
     } catch (const os::FileError& e) {
         throw BookError("cannot write the book of line " + std::to_string(line) + ": " + e.what());
     }

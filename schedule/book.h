@@ -18,12 +18,12 @@
 
 namespace deckplate::schedule {
 
-/// Writes the book of a whole schedule to `path` in one step, in the format its name asks for
-/// (report/schedule_book.h). Returns false, with nothing written, when `progress` stopped it.
-/// Throws report::BookFileError before anything is written, os::FileError.
+/// Writes the book of a whole schedule to `path` in one step, in `format` (as its name asks for,
+/// report::BookFormatOf; report/schedule_book.h). Returns false, with nothing written, when
+/// `progress` stopped it. Throws os::FileError.
 bool WriteScheduleBook(const report::ScheduleBookInput& input,
                        std::span<const report::ScheduleBookRow> rows,
-                       const std::filesystem::path& path,
+                       const std::filesystem::path& path, report::BookFormat format,
                        const report::BookProgress& progress = {});
 
 /// A book of a schedule's row that could not be written; the message names the file and why.
