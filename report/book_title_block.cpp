@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kBookTitle = "钢平台铺板及加劲肋计算书";
 
 // The most characters of the project's name above each page: a running head is one line.
-constexpr std::size_t kHeaderCharacters = 60;
+constexpr std::size_t kHeaderCharacters = 40;
 
 // `text` cut after `characters` characters, with "…" when cut.
 std::string Shortened(std::string_view text, std::size_t characters) {

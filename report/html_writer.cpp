@@ -20,6 +20,11 @@ p.contents-title { font-size: 12pt; font-weight: bold; margin: 3mm 0 1.5mm; }
 table.breakable { break-inside: auto; page-break-inside: auto; }
 table.breakable tr { break-inside: avoid; page-break-inside: avoid; }
 td.centre { text-align: center; }
+/* A table with column shares keeps them, and a word longer than its column (a 200-character name
+   without a blank) breaks rather than widening the table past the page. */
+table.fixed { table-layout: fixed; }
+.side-by-side > div { min-width: 0; }
+td, th { overflow-wrap: anywhere; }
 p.subject img { display: block; margin: 0 auto 2mm; }
 )css";
 
@@ -70,6 +75,7 @@ std::string BlocksHtml(const std::vector<Block>& blocks);
 std::string TableHtml(const Table& table) {
     std::string classes = table.look == TableLook::Compact ? "series" : "";
     if (table.headerRows > 0) classes += classes.empty() ? "breakable" : " breakable";
+    if (!table.columns.empty()) classes += classes.empty() ? "fixed" : " fixed";
     std::string html =
         Cat("<table", IdAttribute(table.id),
             classes.empty() ? std::string() : Cat(" class=\"", classes, "\""), ">\n");
@@ -104,9 +110,9 @@ std::string TableHtml(const Table& table) {
 }
 
 std::string ColumnHtml(const std::vector<Block>& column) {
-    // A lone figure or table is a flexible box's item as it stands; anything else in a box.
-    if (column.size() == 1 && (std::holds_alternative<Illustration>(column[0].content) ||
-                               std::holds_alternative<Table>(column[0].content)))
+    // A lone figure is a flexible box's item as it stands; anything else, a table too, in a box
+    // that shares the width, so that a table's column shares hold within it.
+    if (column.size() == 1 && std::holds_alternative<Illustration>(column[0].content))
         return BlocksHtml(column);
     return Cat("<div>", BlocksHtml(column), "</div>\n");
 }

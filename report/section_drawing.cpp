@@ -63,7 +63,10 @@ Drawing SectionDrawing(const BayInput& bay, const StiffenerResult& section, cons
     }
     // To scale: the wider of the strip and the stiffener, or the whole depth, fills the room.
     const double scale = std::min(170.0 / (right - left), 150.0 / (t + depth));
-    const double marginLeft = 85, marginTop = 28;
+    // Room on the left for the Yo dimension's label, as long as its figure is.
+    const std::string yoLabel = Cat("Yo = ", Text(yoFigure));
+    const double marginLeft = std::max(85.0, 40 + 6.0 * static_cast<double>(yoLabel.size())),
+                 marginTop = 28;
     const Placement at{{marginLeft - left * scale, marginTop}, scale};
 
     Drawing d;
@@ -108,8 +111,7 @@ Drawing SectionDrawing(const BayInput& bay, const StiffenerResult& section, cons
         Label{{axisLeft.x - 12, axisLeft.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
     d.shapes.push_back(
         Label{{axisRight.x + 7, axisRight.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
-    AddVerticalDimension(d, at(left, 0), at(left, section.Yo), axisLeft.x - 22,
-                         Cat("Yo = ", Text(yoFigure)), true);
+    AddVerticalDimension(d, at(left, 0), at(left, section.Yo), axisLeft.x - 22, yoLabel, true);
     d.width = dimensionX + 48;
     d.height = at(0, t + depth).y + 34;
     d.title = "加劲肋组合截面";
