@@ -25,6 +25,7 @@
 #include "form/control_table.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
+#include "os/file_identity.h"
 #include "project/bay_file.h"
 #include "report/report_text.h"
 #include "schedule/row_reader.h"
@@ -164,12 +165,18 @@ class Form1 {
     /// Asks 保存/不保存/取消 when the bay has unsaved changes: false when they are neither saved
     /// nor given up, and what was asked for must not go on.
     bool ChangesKept();
-    void OpenPath(const std::string& path);
+    /// Opens the bay file `named`, remembered by its whole path.
+    void OpenPath(const std::string& named);
     /// Shows the bay of a file as it was saved, through the handlers a user's actions reach.
     void Restore(const project::BayFile& file);
     /// The bay as the window holds it, for its file.
     project::SavedBay SavedBay() const;
-    bool SaveTo(std::string path);
+    /// Saves the bay to `chosen`, asking first when it is the window's file and has been written
+    /// since the window opened or saved it.
+    bool SaveTo(const std::string& chosen);
+    /// Whether `path` is the window's file and has been written since the window opened or saved
+    /// it: by another window, by another program.
+    bool WrittenSince(const std::string& path) const;
     /// The window as it starts: every control as the table has it, the lists filled, the angle
     /// inputs shown and no results; the design basis and the optional groups stay as chosen.
     void ShowNewBay();
@@ -281,7 +288,8 @@ class Form1 {
     bool shearVerdictsWritten_ = false;      ///< the same for the shear group
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
     project::ProjectInfo project_;
-    std::string filePath_;
+    std::string filePath_;                    ///< whole, from the root
+    std::optional<os::FileStamp> fileStamp_;  ///< filePath_ as it stood when opened or saved
     bool modified_ = false;
     bool closeAgreed_ = false;              ///< MayClose said yes: the window is closing
     std::vector<std::string> recentFiles_;  ///< newest first

@@ -1,11 +1,15 @@
 // 文件 → 新建, 打开…, 保存, 另存为…, the files opened last, 工程信息… and closing the window: the
 // bay as the window holds it kept in a bay file, the title naming the file and marking unsaved
-// changes, and 保存/不保存/取消 asked before unsaved changes would be lost.
+// changes, 保存/不保存/取消 asked before unsaved changes would be lost, and 另存为/仍然保存/取消
+// before a file written since this window opened or saved it is replaced.
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "calc/angle_catalogue.h"
 #include "calc/number_text.h"
 #include "form/bay_file_words.h"
+#include "form/file_changed_dialog.h"
 #include "form/form1.h"
 #include "form/project_info_dialog.h"
 #include "form/save_changes_dialog.h"
@@ -26,12 +30,25 @@ std::string ProjectSetting(const project::ProjectField& field) {
 }
 
 constexpr std::string_view kUntitled = "未命名";
-// What the Open dialog lists the files as.
-constexpr std::string_view kBayFileKind = "铺板计算文件";
 
+// A bay file's name as a Save dialog proposes it: with the bay files' extension, which the
+// dialog then gives a name typed without one.
 std::string WithExtension(std::string path) {
     if (os::PathFromUtf8(path).extension().empty()) (path += ".") += project::kBayFileExtension;
     return path;
+}
+
+// `path` from the folder the program runs in, its "." parts left out: a file opened last must
+// name the same file whatever folder a later run starts in. A ".." stays, as a link before it
+// may lead elsewhere than to the folder it names.
+std::string WholePath(const std::string& path) {
+    std::error_code failure;
+    const std::filesystem::path whole = std::filesystem::absolute(os::PathFromUtf8(path), failure);
+    if (failure) return path;
+    std::filesystem::path tidy;
+    for (const std::filesystem::path& part : whole)
+        if (part != ".") tidy /= part;
+    return os::Utf8Of(tidy);
 }
 
 }  // namespace
@@ -80,13 +97,15 @@ void Form1::New_Click() {
     ShowNewBay();
     project_ = RememberedProject();
     filePath_.clear();
+    fileStamp_.reset();
     modified_ = false;
     ShowTitle();
 }
 
 void Form1::Open_Click() {
     if (!ChangesKept()) return;
-    const std::string path = platform_.ChooseOpenFile(kBayFileKind, project::kBayFileExtension);
+    const std::string path = platform_.ChooseOpenFile(FileKindName(project::kBayFileExtension),
+                                                      project::kBayFileExtension);
     if (!path.empty()) OpenPath(path);
 }
 
@@ -100,7 +119,10 @@ void Form1::Recent_Click(std::size_t i) {
     OpenPath(path);
 }
 
-void Form1::OpenPath(const std::string& path) {
+void Form1::OpenPath(const std::string& named) {
+    const std::string path = WholePath(named);
+    // Taken before the file is read: a write while it is read shows as a change at 保存.
+    const std::optional<os::FileStamp> stamp = os::StampOf(os::PathFromUtf8(path));
     project::BayFile file;
     try {
         file = project::ReadBayFile(path);
@@ -115,9 +137,11 @@ void Form1::OpenPath(const std::string& path) {
     }
     Restore(file);
     filePath_ = path;
+    fileStamp_ = stamp;
     modified_ = false;
     ShowTitle();
     RememberRecent(path);
+    platform_.RememberFolderOf(path);  // however it was opened: the file dialogs start there
     RememberProject();
 }
 
@@ -183,28 +207,50 @@ project::SavedBay Form1::SavedBay() const {
 bool Form1::Save_Click() { return filePath_.empty() ? SaveAs_Click() : SaveTo(filePath_); }
 
 bool Form1::SaveAs_Click() {
-    const std::string proposed =
-        filePath_.empty() ? std::string(kUntitled) + "." + std::string(project::kBayFileExtension)
-                          : filePath_;
-    const std::string path = platform_.ChooseSaveFile(proposed);
-    return !path.empty() && SaveTo(WithExtension(path));
+    const std::string path = platform_.ChooseSaveFile(
+        WithExtension(filePath_.empty() ? std::string(kUntitled) : filePath_));
+    return !path.empty() && SaveTo(path);
 }
 
-bool Form1::SaveTo(std::string path) {
+bool Form1::WrittenSince(const std::string& path) const {
+    if (!fileStamp_) return false;
+    const std::optional<os::FileStamp> now = os::StampOf(os::PathFromUtf8(path));
+    // A file since removed loses nothing when the bay is saved in its place.
+    return now && (path == filePath_ || now->identity == fileStamp_->identity) &&
+           *now != *fileStamp_;
+}
+
+bool Form1::SaveTo(const std::string& chosen) {
+    std::string path = WholePath(chosen);
+    if (WrittenSince(path)) {
+        FileChangedDialog dialog(os::FileNameOf(path));
+        platform_.RunDialog(dialog);
+        switch (dialog.Chosen()) {
+            case FileChangedDialog::Answer::Save:
+                break;
+            case FileChangedDialog::Answer::SaveAs:
+                return SaveAs_Click();
+            case FileChangedDialog::Answer::Cancel:
+                return false;
+        }
+    }
     const std::string text = project::BayFileText(
         {.programVersion = DECKPLATE_VERSION, .project = project_, .bay = SavedBay()});
     try {
         platform_.WriteTextFile(path, text, os::TextEncoding::Utf8);
     } catch (const os::FileError& error) {
         // The earlier file stays as it was; the bay can go elsewhere.
-        if (!SaveElsewhere(error, path, text, os::TextEncoding::Utf8, os::FileNameOf(path),
-                           "未能保存"))
+        if (!SaveElsewhere(error, path, text, os::TextEncoding::Utf8,
+                           WithExtension(os::FileNameOf(path)), "未能保存"))
             return false;
+        path = WholePath(path);
     }
     filePath_ = path;
+    fileStamp_ = os::StampOf(os::PathFromUtf8(path));
     modified_ = false;
     ShowTitle();
     RememberRecent(path);
+    platform_.RememberFolderOf(path);
     RememberProject();
     return true;
 }
@@ -233,10 +279,22 @@ void Form1::RememberProject() {
 
 void Form1::LoadRecentFiles() {
     recentFiles_.clear();
-    for (std::size_t i = 0; i < std::size(kRecentFiles); ++i)
-        if (std::string path = platform_.LoadSetting(RecentSetting(i)); !path.empty())
-            recentFiles_.push_back(std::move(path));
-    ShowRecentFiles();
+    bool dropped = false;
+    for (std::size_t i = 0; i < std::size(kRecentFiles); ++i) {
+        std::string path = platform_.LoadSetting(RecentSetting(i));
+        if (path.empty()) continue;
+        // Remembered by an earlier version as it was typed ("bay.deckplate"): from which folder
+        // is not known, and the folder of this run would open another file of that name.
+        if (!os::PathFromUtf8(path).is_absolute()) {
+            dropped = true;
+            continue;
+        }
+        recentFiles_.push_back(std::move(path));
+    }
+    if (dropped)
+        SaveRecentFiles();
+    else
+        ShowRecentFiles();
 }
 
 void Form1::RememberRecent(const std::string& path) {

@@ -105,8 +105,9 @@ bool Form1::WriteFile(const std::string& path, std::string_view text, os::TextEn
 }
 
 void Form1::OpenFile(const std::string& path, Viewer viewer, std::string_view done) {
+    // The failure names the file written and says why no viewer shows it.
     if (const std::string failure = platform_.OpenFile(path, viewer); !failure.empty())
-        platform_.ReportError("计算书已" + std::string(done) + "，但无法打开。\n" + failure);
+        platform_.ReportError("计算书已" + std::string(done) + "。\n" + failure);
 }
 
 }  // namespace deckplate::form

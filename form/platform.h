@@ -64,19 +64,24 @@ class Platform {
     /// Starts the file at `path`, written as a stream (os::FileReplacement, in every edition).
     /// Throws os::FileError when it cannot be started.
     virtual std::unique_ptr<FileWriter> StartFile(std::string_view path);
-    /// Opens the file in `viewer` without waiting. Empty on success, else the reason in words.
+    /// Opens the file in `viewer` without waiting for the viewer to close. Empty once the
+    /// viewer is running; when it cannot start, or gives up at once (no program for the file's
+    /// kind, a browser that will not start), a text that names the file and says why.
     virtual std::string OpenFile(std::string_view path, Viewer viewer) = 0;
-    /// The standard Save dialog, proposing `name` in the user's documents, or `name`'s folder
-    /// when it is a whole path: the chosen path, or empty when the user cancels. It asks before
-    /// an existing file is replaced. With `kinds`, it offers them in its list of kinds, the
-    /// proposed name's kind chosen at first, and a name typed without an extension gets the
-    /// chosen kind's.
+    /// The standard Save dialog, proposing `name` in StartFolder(), or in `name`'s own folder
+    /// when it is a whole path, and listing the files of `name`'s kind (FileKindName) before all
+    /// files: the chosen path, or empty when the user cancels. A name typed without an extension
+    /// gets `name`'s, and only then does the dialog ask before an existing file is replaced.
+    /// With `kinds`, it lists them instead, the proposed name's kind chosen at first, and a name
+    /// typed without an extension gets the chosen kind's.
     virtual std::string ChooseSaveFile(std::string_view name,
                                        std::span<const FileKind> kinds = {}) = 0;
-    /// The standard Open dialog for an existing file of the kind `extension` ("csv"), described
-    /// as `kind` ("排表"): the chosen path, or empty when the user cancels.
+    /// The standard Open dialog, in StartFolder(), for an existing file of the kind `extension`
+    /// ("csv"), described as `kind` ("排表"), or any file: the chosen path, or empty when the
+    /// user cancels.
     virtual std::string ChooseOpenFile(std::string_view kind, std::string_view extension) = 0;
-    /// The standard folder dialog, titled `title`: the chosen folder, or empty when cancelled.
+    /// The standard folder dialog, in StartFolder(), titled `title`: the chosen folder, or empty
+    /// when cancelled.
     virtual std::string ChooseFolder(std::string_view title) = 0;
 
     /// Shows one of the window's dialogs modally over the window until the dialog closes.
@@ -94,6 +99,24 @@ class Platform {
     /// Windows), or empty when none is stored.
     virtual std::string LoadSetting(std::string_view key) = 0;
     virtual void SaveSetting(std::string_view key, std::string_view value) = 0;
+
+    /// Remembers the folder of `used`, a file chosen in a dialog, opened or saved, for the next
+    /// dialog.
+    void RememberFolderOf(std::string_view used);
+
+  protected:
+    /// Where every file dialog starts: the folder the user last chose a file or a folder in, or
+    /// last opened or saved a bay file in, in this run or an earlier one, while it is there; else
+    /// empty, and the edition starts in the user's documents (their home when there are none).
+    std::string StartFolder();
+    /// `name` as a Save dialog proposes it: a whole path as it is, a bare name in StartFolder().
+    std::string ProposedPath(std::string_view name);
+    /// Remembers `folder`, chosen in the folder dialog, for the next dialog.
+    void RememberFolder(std::string_view folder);
 };
+
+/// How a file dialog describes the files of the kind `extension` ("deckplate": 铺板计算文件);
+/// empty for a kind without words of its own, listed by its pattern alone.
+std::string_view FileKindName(std::string_view extension);
 
 }  // namespace deckplate::form

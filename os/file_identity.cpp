@@ -18,7 +18,7 @@ bool SameName(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 }  // namespace
 
-std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     // No access asked for: a file open elsewhere, or one the user may not read, still answers.
     const HANDLE file =
         CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -28,9 +28,13 @@ std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
     const bool known = GetFileInformationByHandle(file, &information) != 0;
     CloseHandle(file);
     if (!known) return std::nullopt;
-    return FileIdentity{
-        information.dwVolumeSerialNumber,
-        (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+    const auto wide = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    return FileStamp{
+        .identity = {information.dwVolumeSerialNumber,
+                     wide(information.nFileIndexHigh, information.nFileIndexLow)},
+        .size = wide(information.nFileSizeHigh, information.nFileSizeLow),
+        .written = static_cast<std::int64_t>(wide(information.ftLastWriteTime.dwHighDateTime,
+                                                  information.ftLastWriteTime.dwLowDateTime))};
 }
 
 #else
@@ -41,14 +45,22 @@ bool SameName(const std::filesystem::path& a, const std::filesystem::path& b) { 
 
 }  // namespace
 
-std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
-                        static_cast<std::uint64_t>(status.st_ino)};
+    return FileStamp{
+        .identity = {static_cast<std::uint64_t>(status.st_dev),
+                     static_cast<std::uint64_t>(status.st_ino)},
+        .size = static_cast<std::uint64_t>(status.st_size),
+        .written = std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec};
 }
 
 #endif
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
+    if (const std::optional<FileStamp> stamp = StampOf(path)) return stamp->identity;
+    return std::nullopt;
+}
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 
@@ -18,11 +18,36 @@
 #include "os/paths.h"
 #include "ui/dialog_window.h"
 #include "ui/qt_text.h"
+#include "ui/viewer_process.h"
 
 namespace deckplate::ui {
 namespace {
 
-QString Documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+// How long a viewer is given to fail: xdg-open hands a file to the desktop's program and ends
+// within a fraction of a second, with a failing status when there is none or it will not start.
+// One that runs the program itself (no desktop known to it) is still running after this.
+constexpr std::chrono::milliseconds kViewerPatience{2000};
+
+// A file dialog's first folder: StartFolder()'s, else the documents, else home (a documents
+// folder that is not there would leave the dialog in home with "Documents" typed).
+QString FirstFolder(const std::string& remembered) {
+    if (!remembered.empty()) return QStringFromUtf8(remembered);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// The filters of a file dialog: the files of the kind `extension`, described as `kind` when
+// there is a description, then all files.
+QString FileFilters(std::string_view kind, const QString& extension) {
+    QString filters;
+    if (!extension.isEmpty()) {
+        const QString pattern = QStringLiteral("*.") + extension;
+        filters =
+            kind.empty() ? pattern : QStringLiteral("%1 (%2)").arg(QStringFromUtf8(kind), pattern);
+        filters += QStringLiteral(";;");
+    }
+    return filters + QStringLiteral("所有文件 (*)");
+}
 
 // How long saving a setting waits for the settings file's lock, and how old a lock that no one
 // holds must be to be taken as left behind: a writer holds the lock for milliseconds.
@@ -42,10 +67,39 @@ bool SettingsLockFree(const QSettings& settings) {
     return lock.tryLock(kSettingsLockWait) || lock.error() != QLockFile::LockFailedError;
 }
 
+// A message names files and quotes what they hold ("<h1>", "<i>x.deckplate"): shown as it is,
+// never as rich text.
 void ShowModal(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
     QMessageBox box(icon, QStringFromUtf8(form::kApplicationTitle), QStringFromUtf8(text),
                     QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+// Whether the engineer lets the existing file `path` be replaced.
+bool MayReplace(QWidget* parent, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, QStringFromUtf8(form::kApplicationTitle),
+                    QStringLiteral("“%1”已存在。\n要替换它吗？").arg(QFileInfo(path).fileName()),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+// Why xdg-open could not show the file, by the statuses its manual gives.
+QString XdgOpenFailure(int status) {
+    switch (status) {
+        case 1:
+            return QStringLiteral("xdg-open 的命令行有误");
+        case 2:
+            return QStringLiteral("xdg-open 找不到这个文件");
+        case 3:
+            return QStringLiteral("系统中没有打开这类文件的程序");
+        case 4:
+            return QStringLiteral("打开它的程序未能启动，或报告了错误");
+        default:
+            return QStringLiteral("xdg-open 以状态 %1 结束").arg(status);
+    }
 }
 
 }  // namespace
@@ -84,72 +138,111 @@ void QtPlatform::WriteTextFile(std::string_view path, std::string_view text,
 }
 
 std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
-    const QString file = QDir::toNativeSeparators(QStringFromUtf8(path));
-#if defined(Q_OS_WIN)
-    if (viewer == form::Viewer::TextEditor &&
-        QProcess::startDetached(QStringLiteral("notepad.exe"), {file}))
-        return {};
-#elif defined(Q_OS_MACOS)
-    if (viewer == form::Viewer::TextEditor &&
-        QProcess::startDetached(QStringLiteral("open"), {QStringLiteral("-e"), file}))
-        return {};
+    const std::string file(path);
+    // The desktop's own choice for every kind of file (on macOS, its text editor for the report).
+#ifdef Q_OS_MACOS
+    const std::string program = "open";
+    const std::vector<std::string> arguments = viewer == form::Viewer::TextEditor
+                                                   ? std::vector<std::string>{"-e", file}
+                                                   : std::vector<std::string>{file};
 #else
-    // The desktop's own choice for every kind of file.
-    if (QProcess::startDetached(QStringLiteral("xdg-open"), {file})) return {};
+    const std::string program = "xdg-open";
+    const std::vector<std::string> arguments{file};
 #endif
-    if (viewer != form::Viewer::TextEditor && QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        return {};
-    return QStringLiteral("无法打开 %1").arg(file).toStdString();
+    const ViewerStart start = StartViewer(program, arguments, kViewerPatience);
+    QString why;
+    switch (start.outcome) {
+        case ViewerStart::Outcome::Running:
+            return {};
+        case ViewerStart::Outcome::Ended:
+            if (start.code == 0) return {};
+            why = program == "xdg-open" ? XdgOpenFailure(start.code)
+                                        : QStringLiteral("%1 以状态 %2 结束")
+                                              .arg(QStringFromUtf8(program))
+                                              .arg(start.code);
+            break;
+        case ViewerStart::Outcome::Killed:
+            why = QStringLiteral("%1 被信号 %2 终止").arg(QStringFromUtf8(program)).arg(start.code);
+            break;
+        case ViewerStart::Outcome::NotStarted:
+            // Without it, Qt's own way to the desktop (its portal, in a sandbox) may still serve
+            // a book or a schedule's results.
+            if (viewer != form::Viewer::TextEditor &&
+                QDesktopServices::openUrl(QUrl::fromLocalFile(QStringFromUtf8(path))))
+                return {};
+            why = start.code == ENOENT
+                      ? QStringLiteral("系统中没有 %1").arg(QStringFromUtf8(program))
+                      : QStringLiteral("%1 无法启动（系统错误 %2）")
+                            .arg(QStringFromUtf8(program))
+                            .arg(start.code);
+            break;
+    }
+    return QStringLiteral("无法打开 %1：%2。").arg(QStringFromUtf8(path), why).toStdString();
 }
 
 std::string QtPlatform::ChooseSaveFile(std::string_view name,
                                        std::span<const form::FileKind> kinds) {
-    // A bare name goes to the documents; a whole path starts in its own folder.
-    const QString proposed = os::PathFromUtf8(name).has_parent_path()
-                                 ? QStringFromUtf8(name)
-                                 : QDir(Documents()).filePath(QStringFromUtf8(name));
-    if (kinds.empty()) {
-        return QFileDialog::getSaveFileName(Owner(), QStringFromUtf8(form::kApplicationTitle),
-                                            proposed)
-            .toStdString();
-    }
-    // Each kind a filter of its own; the proposed name's kind chosen, and a name typed without
+    const std::filesystem::path proposed = os::PathFromUtf8(ProposedPath(name));
+    const std::string extension =
+        proposed.has_extension() ? os::Utf8Of(proposed.extension()).substr(1) : "";
+    QString suffix = QStringFromUtf8(extension);
+    // With kinds, each a filter of its own: the proposed name's chosen, and a name typed without
     // an extension given the chosen kind's.
-    QStringList filters;
-    QStringList suffixes;
-    const QString proposedSuffix = QFileInfo(proposed).suffix();
-    int chosen = 0;
+    QStringList kindFilters, kindSuffixes;
     for (const form::FileKind& kind : kinds) {
-        const QString suffix = QStringFromUtf8(kind.extension);
-        if (suffix.compare(proposedSuffix, Qt::CaseInsensitive) == 0) chosen = filters.size();
-        filters << QStringLiteral("%1 (*.%2)").arg(QStringFromUtf8(kind.description), suffix);
-        suffixes << suffix;
+        kindSuffixes << QStringFromUtf8(kind.extension);
+        kindFilters << QStringLiteral("%1 (*.%2)")
+                           .arg(QStringFromUtf8(kind.description), kindSuffixes.constLast());
     }
-    QFileDialog dialog(Owner(), QStringFromUtf8(form::kApplicationTitle));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[chosen]);
-    dialog.setDefaultSuffix(suffixes[chosen]);
-    dialog.selectFile(proposed);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-        dialog.setDefaultSuffix(suffixes.value(static_cast<int>(filters.indexOf(filter))));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first().toStdString();
+    QString chosen = proposed.has_parent_path()
+                         ? QStringFromUtf8(os::Utf8Of(proposed))
+                         : QDir(FirstFolder({})).filePath(QStringFromUtf8(os::Utf8Of(proposed)));
+    for (;;) {
+        QFileDialog dialog(Owner(), QStringFromUtf8(form::kApplicationTitle));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        if (kinds.empty()) {
+            dialog.setNameFilter(FileFilters(form::FileKindName(extension), suffix));
+        } else {
+            dialog.setNameFilters(kindFilters);
+            const auto at = kindSuffixes.indexOf(suffix, 0, Qt::CaseInsensitive);
+            dialog.selectNameFilter(kindFilters.value(at < 0 ? 0 : at));
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                             [&](const QString& filter) {
+                                 suffix = kindSuffixes.value(kindFilters.indexOf(filter));
+                                 dialog.setDefaultSuffix(suffix);
+                             });
+        }
+        // The extension goes on first, and only then is the engineer asked about replacing the
+        // file of that name: a dialog of the desktop's may ask before it adds one.
+        dialog.setDefaultSuffix(suffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.selectFile(chosen);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        chosen = dialog.selectedFiles().constFirst();
+        if (!suffix.isEmpty() && !QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+            chosen += QLatin1Char('.') + suffix;
+        if (!QFileInfo::exists(chosen) || MayReplace(Owner(), chosen)) break;
+    }
+    RememberFolderOf(chosen.toStdString());
+    return chosen.toStdString();
 }
 
 std::string QtPlatform::ChooseOpenFile(std::string_view kind, std::string_view extension) {
-    const QString described = QStringFromUtf8(kind);
-    const QString filter =
-        QStringLiteral("%1 (*.%2);;所有文件 (*)").arg(described, QStringFromUtf8(extension));
-    return QFileDialog::getOpenFileName(Owner(), QStringLiteral("打开") + described, Documents(),
-                                        filter)
-        .toStdString();
+    const std::string chosen =
+        QFileDialog::getOpenFileName(Owner(), QStringLiteral("打开") + QStringFromUtf8(kind),
+                                     FirstFolder(StartFolder()),
+                                     FileFilters(kind, QStringFromUtf8(extension)))
+            .toStdString();
+    RememberFolderOf(chosen);
+    return chosen;
 }
 
 std::string QtPlatform::ChooseFolder(std::string_view title) {
-    return QFileDialog::getExistingDirectory(Owner(), QStringFromUtf8(title), Documents())
-        .toStdString();
+    const std::string chosen = QFileDialog::getExistingDirectory(Owner(), QStringFromUtf8(title),
+                                                                 FirstFolder(StartFolder()))
+                                   .toStdString();
+    RememberFolder(chosen);
+    return chosen;
 }
 
 void QtPlatform::RunDialog(form::Dialog& dialog) {

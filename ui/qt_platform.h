@@ -1,8 +1,9 @@
 #pragma once
-// The real platform of the Qt window: Qt message boxes, file and folder dialogs, the window's
-// dialogs and a long task's box, files written through the shared one-step replacement, and the
-// report file and viewers of this system — "d:\WExo.txt" and Notepad on Windows; ~/d/WExo.txt
-// (the folder ~/d standing for drive D:) and the desktop's own viewers elsewhere. What opens
+// The real platform of the Qt window: Qt message boxes (plain text, whatever a file's name
+// holds), file and folder dialogs starting in the folder last used, the window's dialogs and a
+// long task's box, files written through the shared one-step replacement, and the report file
+// and viewers of this system — ~/d/WExo.txt (the folder ~/d standing for drive D:) and the
+// desktop's own viewers through xdg-open, whose failure is read (viewer_process.h). What opens
 // while one of the window's dialogs is on show opens over that dialog.
 
 #include "form/platform.h"

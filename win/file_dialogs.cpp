@@ -60,7 +60,7 @@ class ComUse {
 
 }  // namespace
 
-std::string ChooseSaveFile(HWND owner, std::string_view name,
+std::string ChooseSaveFile(HWND owner, std::string_view name, std::string_view kind,
                            std::span<const form::FileKind> kinds) {
     // A whole path starts in its folder; a bare name in the user's documents.
     const std::filesystem::path proposed = os::PathFromUtf8(name);
@@ -72,19 +72,19 @@ std::string ChooseSaveFile(HWND owner, std::string_view name,
     fileName.copy(file.data(), file.size() - 1);
     const std::wstring extension =
         proposed.has_extension() ? proposed.extension().wstring().substr(1) : L"";
-    std::wstring filter = FileFilter(L"", extension);
+    std::wstring filter = FileFilter(os::WideFromUtf8(kind), extension);
     DWORD chosen = 1;
     if (!kinds.empty()) {
-        // Each kind an entry of the list; the proposed name's chosen. The Explorer dialog gives
-        // a name typed without an extension the chosen entry's.
+        // Each kind an entry of the list, the proposed name's chosen. The Explorer dialog gives a
+        // name typed without an extension the chosen entry's.
         filter.clear();
         for (std::size_t i = 0; i < kinds.size(); ++i) {
-            const std::wstring pattern = L"*." + os::WideFromUtf8(kinds[i].extension);
+            const std::wstring own = os::WideFromUtf8(kinds[i].extension);
+            const std::wstring pattern = L"*." + own;
             filter.append(os::WideFromUtf8(kinds[i].description) + L" (" + pattern + L")");
             filter.push_back(L'\0');
             filter.append(pattern).push_back(L'\0');
-            if (_wcsicmp(os::WideFromUtf8(kinds[i].extension).c_str(), extension.c_str()) == 0)
-                chosen = static_cast<DWORD>(i + 1);
+            if (_wcsicmp(own.c_str(), extension.c_str()) == 0) chosen = static_cast<DWORD>(i + 1);
         }
     }
     OPENFILENAMEW dialog{};
@@ -95,13 +95,16 @@ std::string ChooseSaveFile(HWND owner, std::string_view name,
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    // Given to a name typed without one before OFN_OVERWRITEPROMPT asks about that name.
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return {};
     return os::Utf8FromWide(file.data());
 }
 
-std::string ChooseOpenFile(HWND owner, std::string_view kind, std::string_view extension) {
+std::string ChooseOpenFile(HWND owner, std::string_view kind, std::string_view extension,
+                           std::string_view folder) {
+    const std::wstring initial = folder.empty() ? DocumentsFolder() : os::WideFromUtf8(folder);
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring filter = FileFilter(os::WideFromUtf8(kind), os::WideFromUtf8(extension));
     const std::wstring title = L"打开" + os::WideFromUtf8(kind);  // 打开排表
@@ -112,13 +115,14 @@ std::string ChooseOpenFile(HWND owner, std::string_view kind, std::string_view e
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
     dialog.Flags =
         OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) return {};
     return os::Utf8FromWide(file.data());
 }
 
-std::string ChooseFolder(HWND owner, std::string_view title) {
+std::string ChooseFolder(HWND owner, std::string_view title, std::string_view folder) {
     const ComUse com;
     ComPtr<IFileOpenDialog> dialog;
     if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
@@ -128,14 +132,18 @@ std::string ChooseFolder(HWND owner, std::string_view title) {
     dialog->GetOptions(&options);
     dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
     dialog->SetTitle(os::WideFromUtf8(title).c_str());
+    ComPtr<IShellItem> start;
+    if (!folder.empty() && SUCCEEDED(SHCreateItemFromParsingName(os::WideFromUtf8(folder).c_str(),
+                                                                 nullptr, IID_PPV_ARGS(&start))))
+        dialog->SetFolder(start.Get());
     ComPtr<IShellItem> chosen;
     wchar_t* path = nullptr;
     if (FAILED(dialog->Show(owner)) || FAILED(dialog->GetResult(&chosen)) ||
         FAILED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &path)))
         return {};
-    std::string folder = os::Utf8FromWide(path);
+    std::string answer = os::Utf8FromWide(path);
     CoTaskMemFree(path);
-    return folder;
+    return answer;
 }
 
 }  // namespace deckplate::win

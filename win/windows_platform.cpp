@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <filesystem>
+#include <string>
 #include <utility>
 
 #include "form/control_table.h"
@@ -21,6 +23,45 @@ constexpr wchar_t kSettingsKey[] = L"Software\\DeckPlate";
 void ShowModal(HWND owner, std::string_view text, UINT icon) {
     MessageBoxW(owner, os::WideFromUtf8(text).c_str(),
                 os::WideFromUtf8(form::kApplicationTitle).c_str(), MB_OK | icon);
+}
+
+// How long a program started for a file is given to fail: a browser that will not start ends
+// within a second or two with a failing status, which the shell, having started it, never reads.
+constexpr DWORD kViewerPatienceMs = 2000;
+
+// The name of the program a process runs ("msedge.exe"), or empty.
+std::string ProgramOf(HANDLE process) {
+    std::wstring image(MAX_PATH, L'\0');
+    auto size = static_cast<DWORD>(image.size());
+    if (!QueryFullProcessImageNameW(process, 0, image.data(), &size)) return {};
+    image.resize(size);
+    return os::Utf8Of(std::filesystem::path(image).filename());
+}
+
+// Empty when the program the shell started for `path` (none, when an instance already running
+// took the file) is still running after a while, or ended well; else what it did, naming the
+// file. Meanwhile the window repaints, and the user's input waits.
+std::string GaveUpAtOnce(HANDLE process, std::string_view path) {
+    if (process == nullptr) return {};
+    const ULONGLONG until = GetTickCount64() + kViewerPatienceMs;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD left = now < until ? static_cast<DWORD>(until - now) : 0;
+        const DWORD woken =
+            MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_PAINT | QS_SENDMESSAGE);
+        if (woken != WAIT_OBJECT_0 + 1) break;  // ended, or the time is up
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT))
+            DispatchMessageW(&message);
+    }
+    DWORD status = STILL_ACTIVE;
+    GetExitCodeProcess(process, &status);
+    const std::string program = ProgramOf(process);
+    CloseHandle(process);
+    if (status == STILL_ACTIVE || status == 0) return {};
+    return "无法打开 " + std::string(path) + "：打开它的程序" +
+           (program.empty() ? "" : "（" + program + "）") + "启动后随即结束，退出码 " +
+           std::to_string(status) + "。";
 }
 
 std::wstring SystemFolder() {
@@ -53,12 +94,12 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
         // No message of the shell's own: the one below says what went wrong, once.
         SHELLEXECUTEINFOW open{};
         open.cbSize = sizeof open;
-        open.fMask = SEE_MASK_FLAG_NO_UI;
+        open.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS;
         open.hwnd = owner_;
         open.lpVerb = L"open";
         open.lpFile = file.c_str();
         open.nShow = SW_SHOWNORMAL;
-        if (ShellExecuteExW(&open)) return {};
+        if (ShellExecuteExW(&open)) return GaveUpAtOnce(open.hProcess, path);
         const DWORD error = GetLastError();
         // The shell's code of the failure: a kind with no program is none of the system's.
         const auto shellCode = static_cast<int>(reinterpret_cast<INT_PTR>(open.hInstApp));
@@ -85,15 +126,25 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
 
 std::string WindowsPlatform::ChooseSaveFile(std::string_view name,
                                             std::span<const form::FileKind> kinds) {
-    return win::ChooseSaveFile(owner_, name, kinds);
+    const std::string proposed = ProposedPath(name);
+    const std::filesystem::path extension = os::PathFromUtf8(proposed).extension();
+    const std::string chosen = win::ChooseSaveFile(
+        owner_, proposed,
+        form::FileKindName(extension.empty() ? "" : os::Utf8Of(extension).substr(1)), kinds);
+    RememberFolderOf(chosen);
+    return chosen;
 }
 
 std::string WindowsPlatform::ChooseOpenFile(std::string_view kind, std::string_view extension) {
-    return win::ChooseOpenFile(owner_, kind, extension);
+    const std::string chosen = win::ChooseOpenFile(owner_, kind, extension, StartFolder());
+    RememberFolderOf(chosen);
+    return chosen;
 }
 
 std::string WindowsPlatform::ChooseFolder(std::string_view title) {
-    return win::ChooseFolder(owner_, title);
+    const std::string chosen = win::ChooseFolder(owner_, title, StartFolder());
+    RememberFolder(chosen);
+    return chosen;
 }
 
 void WindowsPlatform::RunDialog(form::Dialog& dialog) {

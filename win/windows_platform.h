@@ -2,7 +2,8 @@
 // The real platform of the Windows window: MessageBoxW, the report at d:\WExo.txt written in one
 // step (os::ReplaceTextFile: a temporary file beside it, then MoveFileExW), Notepad started
 // without waiting, the shell's program for the calculation book and for a file of any other
-// kind, the standard Open, Save and folder dialogs (file_dialogs.h), the window's dialogs
+// kind (one that ends at once with a failing status is said), the standard Open, Save and folder
+// dialogs starting in the folder last used (file_dialogs.h), the window's dialogs
 // (dialog_window.h) and a long task's progress (progress_box.h), and the remembered choices in
 // the registry under HKEY_CURRENT_USER\Software\DeckPlate.
 //

@@ -12,6 +12,7 @@
 
 #include "form/dialog.h"
 #include "form/platform.h"
+#include "os/paths.h"
 
 namespace deckplate::form {
 
@@ -42,8 +43,11 @@ class FakePlatform : public Platform {
     std::string reportPath = "d:\\WExo.txt";
     std::set<std::string, std::less<>> unwritable;  ///< paths whose writing fails
     std::vector<Write> writes;
-    std::string openFailure;   ///< returned by OpenFile when set
-    std::string saveChoice;    ///< the Save dialog's answer; empty: cancelled
+    bool onDisk = false;      ///< a text written goes to disk too, as the editions write it
+    std::string openFailure;  ///< returned by OpenFile when set
+    /// The Save dialog's answer, given the proposed name's extension when it has none, as the
+    /// editions' dialogs give it; empty: cancelled.
+    std::string saveChoice;
     std::string openChoice;    ///< the Open dialog's answer; empty: cancelled
     std::string folderChoice;  ///< the folder dialog's answer; empty: cancelled
     /// What the user does in each dialog the window shows, in order; a dialog without one is
@@ -69,6 +73,7 @@ class FakePlatform : public Platform {
             throw os::FileError(os::FileStep::Create, std::string(path),
                                 std::make_error_code(std::errc::no_such_device));
         writes.push_back({std::string(path), std::string(text), encoding});
+        if (onDisk) os::ReplaceTextFile(os::PathFromUtf8(path), text, encoding);
     }
     /// A streamed file lands among the writes when it is committed, as a whole.
     std::unique_ptr<FileWriter> StartFile(std::string_view path) override {
@@ -89,7 +94,8 @@ class FakePlatform : public Platform {
         std::string offered;
         for (const FileKind& kind : kinds) offered += " *." + std::string(kind.extension);
         calls.push_back("choose " + std::string(name) + offered);
-        return saveChoice;
+        if (saveChoice.empty() || os::PathFromUtf8(saveChoice).has_extension()) return saveChoice;
+        return saveChoice + os::Utf8Of(os::PathFromUtf8(name).extension());
     }
     std::string ChooseOpenFile(std::string_view kind, std::string_view) override {
         calls.push_back("open-dialog " + std::string(kind));
@@ -114,6 +120,11 @@ class FakePlatform : public Platform {
     void SaveSetting(std::string_view key, std::string_view value) override {
         settings[std::string(key)] = value;
     }
+
+    // Where the editions' dialogs start, for the tests.
+    using Platform::ProposedPath;
+    using Platform::RememberFolder;
+    using Platform::StartFolder;
 };
 
 }  // namespace deckplate::form

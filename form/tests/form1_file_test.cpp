@@ -1,9 +1,12 @@
 // 文件 → 保存, 打开… and the rest: a bay saved and opened again is the window as it was, unsaved
 // changes are never lost without asking, and a bad file changes nothing.
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
+#include "form/file_changed_dialog.h"
 #include "form/project_info_dialog.h"
 #include "form/save_changes_dialog.h"
 #include "form/tests/form1_fixture.h"
@@ -12,14 +15,17 @@
 namespace deckplate::form {
 namespace {
 
+// A bay file that leaves every key out: a new window's bay.
+constexpr const char* kEmptyBay = R"({"format": "deckplate-bay", "format_version": 1})";
+
 class Form1FileTest : public Form1Test {
   protected:
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     /// Writes `text` as a file of the test's folder: its path.
     std::string Put(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(folder);
         const auto path = folder / os::PathFromUtf8(name);
+        std::filesystem::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << text;
         return os::Utf8Of(path);
     }
@@ -28,13 +34,24 @@ class Form1FileTest : public Form1Test {
         const FakePlatform::Write& write = platform.writes.back();
         return Put(os::FileNameOf(write.path), write.text);
     }
+    /// The dead load a bay file on disk holds, or "<none>".
+    static std::string DeadLoadIn(const std::string& path) {
+        try {
+            return project::ReadBayFile(path).bay.dead;
+        } catch (const project::BayFileError&) {
+            return "<none>";
+        }
+    }
     void Answer(SaveChangesControl button) {
         platform.dialogs.push_back([button](Dialog& d) { d.Clicked(button); });
     }
 
+    // One of each test's own: ctest runs the tests side by side.
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() /
-        ("form1_file_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        ("form1_file_test_" +
+         std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+         std::to_string(::getpid()));
 };
 
 TEST_F(Form1FileTest, ABaySavedOpensAsItWasSaved) {
@@ -122,7 +139,7 @@ TEST_F(Form1FileTest, ABadFileChangesNothing) {
 
 TEST_F(Form1FileTest, AFileThatCannotBeWrittenOffersTheSaveDialogAgain) {
     EnterFlatBarBay();
-    platform.saveChoice = "/nowhere/bay.deckplate";
+    platform.saveChoice = os::Utf8Of(folder / "nowhere" / "bay.deckplate");
     platform.unwritable.insert(platform.saveChoice);
     form.MenuChosen(MenuItem::Save);
     ASSERT_EQ(platform.errors.size(), 2u);  // the first failure, then the second place's
@@ -131,6 +148,185 @@ TEST_F(Form1FileTest, AFileThatCannotBeWrittenOffersTheSaveDialogAgain) {
                                     [](const std::string& c) { return c.starts_with("choose"); }),
               2);
     EXPECT_TRUE(form.Modified());  // nothing saved: the bay is still unsaved
+}
+
+// Every Save dialog of a bay proposes the bay files' extension, which the editions' dialogs give
+// a name typed without one before they ask about replacing a file of that name.
+TEST_F(Form1FileTest, EveryWayOfSavingProposesTheBayFilesExtension) {
+    const struct {
+        const char* name;
+        const char* opened;  // the bay file opened first; none: a new bay
+        bool unwritable;     // the opened file cannot be written: 保存 offers the dialog again
+        MenuItem item;
+        const char* proposed;  // in the folder of the test when it has none of its own
+    } cases[] = {
+        {"保存 of a new bay", nullptr, false, MenuItem::Save, "未命名.deckplate"},
+        {"另存为 of a bay file", "a.deckplate", false, MenuItem::SaveAs, "*a.deckplate"},
+        {"另存为 of a file named without it", "a", false, MenuItem::SaveAs, "*a.deckplate"},
+        {"保存 again after a failed 保存", "a", true, MenuItem::Save, "a.deckplate"},
+    };
+    for (const auto& c : cases) {
+        StartedForm t;
+        if (c.opened) {
+            t.form.OpenBayFile(Put(c.opened, kEmptyBay));
+            if (c.unwritable) t.platform.unwritable.insert(t.form.FilePath());
+        }
+        t.form.TextEdited(DeadLoad, "1.5");
+        t.platform.saveChoice = os::Utf8Of(folder / "X");  // typed without an extension
+        t.form.MenuChosen(c.item);
+        const std::string proposed = c.proposed[0] == '*'
+                                         ? os::Utf8Of(folder / os::PathFromUtf8(c.proposed + 1))
+                                         : c.proposed;
+        EXPECT_EQ(t.platform.calls.back(), "write " + os::Utf8Of(folder / "X.deckplate")) << c.name;
+        EXPECT_NE(std::ranges::find(t.platform.calls, "choose " + proposed), t.platform.calls.end())
+            << c.name;
+        EXPECT_EQ(t.form.FilePath(), os::Utf8Of(folder / "X.deckplate")) << c.name;
+    }
+}
+
+// 文件 → 1 opens the file opened there, whatever folder the program now runs in.
+TEST_F(Form1FileTest, TheFilesOpenedLastAreKeptByTheirWholePath) {
+    const std::string bay = R"({"format": "deckplate-bay", "format_version": 1, "bay": {"dead": )";
+    Put("site1/bay.deckplate", bay + R"("1"}})");
+    Put("site2/bay.deckplate", bay + R"("2"}})");
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder / "site1");  // cd site1; deckplate bay.deckplate
+    form.OpenBayFile("bay.deckplate");
+    EXPECT_EQ(platform.StartFolder(), os::Utf8Of(folder / "site1"));  // the dialogs start there
+    std::filesystem::current_path(folder / "site2");
+    StartedForm later;  // a later run, in site2
+    later.platform.settings = platform.settings;
+    later.form.Form_Load();
+    later.form.MenuChosen(MenuItem::Recent1);
+    std::filesystem::current_path(started);
+    EXPECT_EQ(later.form.State(DeadLoad).text, "1");
+    EXPECT_EQ(later.form.FilePath(), os::Utf8Of(folder / "site1" / "bay.deckplate"));
+    EXPECT_EQ(later.form.State(MenuItem::Recent1).text,
+              "&1 " + os::Utf8Of(folder / "site1" / "bay.deckplate"));
+}
+
+// A file remembered as it was typed by an earlier version names no folder: it leaves the list.
+TEST_F(Form1FileTest, AFileRememberedWithoutItsFolderLeavesTheList) {
+    const std::string whole = Put("bay.deckplate", "{}");
+    StartedForm t;
+    t.platform.settings = {{"recent1", "bay.deckplate"}, {"recent2", whole}};
+    t.form.Form_Load();
+    EXPECT_EQ(t.form.State(MenuItem::Recent1).text, "&1 " + whole);
+    EXPECT_FALSE(t.form.State(MenuItem::Recent2).visible);
+    EXPECT_EQ(t.platform.settings["recent1"], whole);
+    EXPECT_EQ(t.platform.settings["recent2"], "");
+}
+
+// Two windows hold one file: the second 保存 asks before it replaces what the first saved.
+TEST_F(Form1FileTest, AFileWrittenSinceItWasOpenedIsReplacedOnlyWhenTheEngineerSays) {
+    enum class Since { Nothing, OtherWindowSaved, Removed, ThisWindowSaved };
+    const struct {
+        const char* name;
+        Since since;
+        std::optional<FileChangedControl> answer;  // the question asked, and the answer
+        const char* fileHolds;                     // the dead load in the file after
+        bool elsewhere;                            // this window's bay went to another file
+    } cases[] = {
+        {"unchanged: saved without asking", Since::Nothing, {}, "9", false},
+        {"saved by another window, 仍然保存", Since::OtherWindowSaved, FileChangedControl::Save,
+         "9", false},
+        {"saved by another window, 另存为", Since::OtherWindowSaved, FileChangedControl::SaveAs,
+         "7", true},
+        {"saved by another window, 取消", Since::OtherWindowSaved, FileChangedControl::Cancel, "7",
+         false},
+        {"removed: saved without asking", Since::Removed, {}, "9", false},
+        {"saved by this window since: not asked", Since::ThisWindowSaved, {}, "9", false},
+    };
+    const std::string path = os::Utf8Of(folder / "bay.deckplate");
+    const std::string other = os::Utf8Of(folder / "other.deckplate");
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(folder);
+        Put("bay.deckplate", kEmptyBay);
+        StartedForm first, second;
+        first.platform.onDisk = second.platform.onDisk = true;
+        first.form.OpenBayFile(path);
+        second.form.OpenBayFile(path);
+        if (c.since == Since::OtherWindowSaved) {
+            second.form.TextEdited(DeadLoad, "7");
+            second.form.MenuChosen(MenuItem::Save);
+        } else if (c.since == Since::Removed) {
+            std::filesystem::remove(path);
+        } else if (c.since == Since::ThisWindowSaved) {
+            first.form.TextEdited(DeadLoad, "8");
+            first.form.MenuChosen(MenuItem::Save);
+        }
+        first.form.TextEdited(DeadLoad, "9");
+        if (c.answer) {
+            first.platform.dialogs.push_back([&c](Dialog& d) { d.Clicked(*c.answer); });
+            first.platform.saveChoice = other;
+        }
+        first.form.MenuChosen(MenuItem::Save);
+        EXPECT_EQ(std::ranges::count(first.platform.calls, "dialog 文件已被改过"), c.answer ? 1 : 0)
+            << c.name;
+        EXPECT_EQ(DeadLoadIn(path), c.fileHolds) << c.name;
+        EXPECT_EQ(first.form.FilePath(), c.elsewhere ? other : path) << c.name;
+        EXPECT_EQ(DeadLoadIn(other), c.elsewhere ? "9" : "<none>") << c.name;
+        const bool saved = c.answer != FileChangedControl::Cancel;
+        EXPECT_EQ(first.form.Modified(), !saved) << c.name;
+    }
+}
+
+// Every file dialog starts where the engineer last chose a file or a folder, while it is there.
+TEST_F(Form1FileTest, FileDialogsStartInTheFolderLastUsed) {
+    std::filesystem::create_directories(folder / "site1");
+    std::filesystem::create_directories(folder / "site2");
+    const struct {
+        const char* name;
+        const char* fileChosen;    // in a dialog, in the test's folder
+        const char* folderChosen;  // in the folder dialog
+        const char* starts;        // in the test's folder; none: the documents
+    } cases[] = {
+        {"nothing chosen yet", nullptr, nullptr, nullptr},
+        {"a file chosen", "site1/a.deckplate", nullptr, "site1"},
+        {"a folder chosen after it", "site1/a.deckplate", "site2", "site2"},
+        {"a folder since removed", "gone/a.deckplate", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        if (c.fileChosen) fake.RememberFolderOf(os::Utf8Of(folder / c.fileChosen));
+        if (c.folderChosen) fake.RememberFolder(os::Utf8Of(folder / c.folderChosen));
+        const std::string starts = c.starts ? os::Utf8Of(folder / c.starts) : "";
+        EXPECT_EQ(fake.StartFolder(), starts) << c.name;
+        EXPECT_EQ(fake.ProposedPath("未命名.deckplate"),
+                  c.starts ? os::Utf8Of(folder / c.starts / os::PathFromUtf8("未命名.deckplate"))
+                           : "未命名.deckplate")
+            << c.name;
+        // A whole path proposed (beside a schedule) starts in its own folder.
+        const std::string beside = os::Utf8Of(folder / "site2" / os::PathFromUtf8("s_结果.csv"));
+        EXPECT_EQ(fake.ProposedPath(beside), beside) << c.name;
+    }
+}
+
+// The report and the book are written even when no viewer shows them: the message names the
+// file and says why it could not be opened.
+TEST_F(Form1FileTest, AViewerThatFailsIsSaidWithTheFileWritten) {
+    const struct {
+        const char* name;
+        bool book;  // 文件 → 导出计算书; else the button 计 算 书
+        const char* said;
+    } cases[] = {
+        {"计 算 书", false, "计算书已保存。\n"},
+        {"导出计算书", true, "计算书已导出。\n"},
+    };
+    for (const auto& c : cases) {
+        StartedForm t;
+        form::EnterFlatBarBay(t.form);
+        t.form.Clicked(VerifyButton);
+        t.platform.saveChoice = "/home/me/书.html";
+        t.platform.openFailure = "无法打开 /home/me/书.html：系统中没有打开此类文件的程序。";
+        if (c.book)
+            t.form.MenuChosen(MenuItem::ExportBook);
+        else
+            t.form.Clicked(ReportButton);
+        EXPECT_EQ(t.platform.writes.size(), 1u) << c.name;
+        EXPECT_EQ(t.platform.errors, std::vector<std::string>{c.said + t.platform.openFailure})
+            << c.name;
+    }
 }
 
 }  // namespace
