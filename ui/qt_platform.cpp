@@ -204,8 +204,11 @@ std::string QtPlatform::ChooseSaveFile(std::string_view name,
             dialog.setNameFilter(FileFilters(form::FileKindName(extension), suffix));
         } else {
             dialog.setNameFilters(kindFilters);
-            const auto at = kindSuffixes.indexOf(suffix, 0, Qt::CaseInsensitive);
-            dialog.selectNameFilter(kindFilters.value(at < 0 ? 0 : at));
+            qsizetype at = 0;
+            while (at < kindSuffixes.size() &&
+                   kindSuffixes[at].compare(suffix, Qt::CaseInsensitive) != 0)
+                ++at;
+            dialog.selectNameFilter(kindFilters.value(at < kindFilters.size() ? at : 0));
             QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                              [&](const QString& filter) {
                                  suffix = kindSuffixes.value(kindFilters.indexOf(filter));

@@ -90,7 +90,8 @@ class FakePlatform : public Platform {
         calls.push_back(how + std::string(path));
         return openFailure;
     }
-    std::string ChooseSaveFile(std::string_view name, std::span<const FileKind> kinds) override {
+    std::string ChooseSaveFile(std::string_view name,
+                               std::span<const FileKind> kinds = {}) override {
         std::string offered;
         for (const FileKind& kind : kinds) offered += " *." + std::string(kind.extension);
         calls.push_back("choose " + std::string(name) + offered);
