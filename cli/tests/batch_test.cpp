@@ -110,6 +110,11 @@ TEST(Batch, ChecksEachRowAsCheckDoes) {
               "★加劲肋挠度1/ 129.5超出限值<1/200>，须重新计算");
     EXPECT_EQ(Column(run, 2, "status"), "fail");
     EXPECT_EQ(run.out.substr(0, 3), "\xef\xbb\xbf");
+    // The check that governs each row and its utilisation, to sort a sheet by.
+    EXPECT_EQ(Column(run, 1, "governing"), "stiffener_strength");
+    EXPECT_EQ(Column(run, 1, "max_utilisation"), "0.239");
+    EXPECT_EQ(Column(run, 2, "governing"), "stiffener_strength");
+    EXPECT_EQ(Column(run, 2, "max_utilisation"), "1.570");  // 337.63 / 215
 }
 
 TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
@@ -141,6 +146,9 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
         EXPECT_EQ(Column(run, e.row, "error").substr(0, std::string(e.error).size()), e.error)
             << "row " << e.row;
         EXPECT_EQ(run.rows[e.row].size(), run.rows[0].size()) << "row " << e.row;
+        if (std::string_view(e.status) == "error")
+            EXPECT_EQ(Column(run, e.row, "governing") + Column(run, e.row, "max_utilisation"), "")
+                << "row " << e.row;
     }
 }
 
