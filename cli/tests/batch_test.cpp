@@ -146,9 +146,10 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
         EXPECT_EQ(Column(run, e.row, "error").substr(0, std::string(e.error).size()), e.error)
             << "row " << e.row;
         EXPECT_EQ(run.rows[e.row].size(), run.rows[0].size()) << "row " << e.row;
-        if (std::string_view(e.status) == "error")
+        if (std::string_view(e.status) == "error") {
             EXPECT_EQ(Column(run, e.row, "governing") + Column(run, e.row, "max_utilisation"), "")
                 << "row " << e.row;
+        }
     }
 }
 
