@@ -96,7 +96,7 @@ doc::Row SummaryRow(const ScheduleBookRow& row, const Outcome& outcome) {
 Blocks Summary(std::span<const ScheduleBookRow> rows, const std::vector<Outcome>& outcomes) {
     long long passed = 0, exceeded = 0, errors = 0;
     for (const Outcome& o : outcomes) (o.bay == 0 ? errors : o.exceeded ? exceeded : passed) += 1;
-    doc::Table table{.columns = {5, 12, 6, 12, 6, 13, 7, 11, 13, 7, 9}, .headerRows = 1};
+    doc::Table table{.columns = {5, 10, 6, 10, 5, 13, 7, 11, 12, 7, 14}, .headerRows = 1};
     table.rows.push_back(
         {.cells = {
              HeadCell(Line("序号")), HeadCell(Line("名称")), HeadCell(Line("排表行")),
