@@ -85,7 +85,7 @@ Blocks BasisSection(const BookContext& book) {
         "挠度限值",
         Line("钢铺板 a/", Number(kPlateDeflectionLimit),
              "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
-             Number(kStiffenerDeflectionLimit), "（程序规定；表 B.1.1 无铺板加劲肋一项）")));
+             Number(kStiffenerDeflectionLimit), "（程序规定；表 B.1.1 无钢铺板加劲肋一项）")));
     table.rows.push_back(TableRow(
         "计算模型",
         Line("钢铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；三跨及以上连续板按"

@@ -216,7 +216,7 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
                     Unit("N/mm²"),
                     Mtext(Cat("（", where, "）"))};
     };
-    Expr top = fibre("1", Yo, kTopFaceGamma, Mn(figures.Yo), stresses.top, "上缘，铺板顶面");
+    Expr top = fibre("1", Yo, kTopFaceGamma, Mn(figures.Yo), stresses.top, "上缘，钢铺板顶面");
     // The lever below the axis with its parts, so that it is worked from Yo as shown.
     const Expr bottomLever = Parenthesised(
         {Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)});

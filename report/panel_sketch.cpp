@@ -21,7 +21,7 @@ Drawing PanelSketch(const BayInput& bay) {
     Drawing sketch{
         .width = origin.x + width + 110,
         .height = bottom + 34,
-        .title = bay.boundary.continuous ? "连续铺板的区格平面" : "四边简支铺板区格平面"};
+        .title = bay.boundary.continuous ? "连续钢铺板的区格平面" : "四边简支钢铺板区格平面"};
     for (int i = 0; i < panels; ++i) {
         sketch.shapes.push_back(Rect{{origin.x, origin.y + i * height},
                                      width,
