@@ -505,13 +505,13 @@ TEST(Batch, OneBookOfTheWholeSchedule) {
     std::size_t previous = 0;
     // The title names no file; a row in error says why in the book's own language.
     EXPECT_EQ(text.find("schedule.csv"), std::string::npos);
-    for (const char* part : {"排表计算书，共 2 项", "<td colspan=\"3\">某厂</td>",
-                             "<h2 id=\"summary\">汇总</h2>", "<a href=\"#bay-1\">A</a>",
-                             "<td>bad</td><td class=\"number\">3</td><td colspan=\"8\">出错："
-                             "加劲肋间距必须大于 0 mm，现为 0</td>",
-                             "<a href=\"#bay-2\">B</a>", "<h2 id=\"bay-1\">",
-                             "id=\"bay-1-conclusion\"", "<h2 id=\"bay-2\">", "★加劲肋强度：",
-                             "</html>"}) {
+    for (const char* part :
+         {"排表计算书，共 2 项", "<td colspan=\"3\">某厂</td>", "<h2 id=\"summary\">汇总</h2>",
+          "<a href=\"#bay-1\">A</a>",
+          "<td>bad</td><td class=\"number\">3</td><td colspan=\"8\">出错："
+          "加劲肋间距必须大于 0 mm，现为 0</td>",
+          "<a href=\"#bay-2\">B</a>", "<h2 id=\"bay-1\">", "id=\"bay-1-conclusion\"",
+          "<h2 id=\"bay-2\">", "★加劲肋强度：", "</html>"}) {
         const std::size_t at = text.find(part, previous);
         ASSERT_NE(at, std::string::npos) << part << " missing or out of order";
         previous = at + 1;
