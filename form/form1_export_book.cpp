@@ -40,7 +40,7 @@ void Form1::ExportBook_Click() {
         platform_.ReportError(ErrorReportText(error));
         return;
     } catch (const report::BookFileError& error) {
-        platform_.ReportError("计算书未能导出。\n" + BookFileWords(error.problem()));
+        platform_.ReportError("计算书未能导出。\n" + BookFileWords(error.Problem()));
         return;
     }
     std::string path =

@@ -121,7 +121,7 @@ void ScheduleSummaryDialog::WriteOneBook() {
         platform_.ReportError("计算书未能写入。\n" + FileErrorText(error));
         return;
     } catch (const report::BookFileError& error) {
-        platform_.ReportError("计算书未能写入。\n" + BookFileWords(error.problem()));
+        platform_.ReportError("计算书未能写入。\n" + BookFileWords(error.Problem()));
         return;
     } catch (const report::PackageError&) {
         // Word goes back over what it wrote; the file's own failure is what Commit reports.
@@ -152,7 +152,7 @@ void ScheduleSummaryDialog::WriteBookFolder() {
         platform_.ReportError(std::string("计算书未能写完：") + error.what());
         return;
     } catch (const report::BookFileError& error) {
-        platform_.ReportError("计算书未能写入。\n" + BookFileWords(error.problem()));
+        platform_.ReportError("计算书未能写入。\n" + BookFileWords(error.Problem()));
         return;
     }
     SetText(static_cast<int>(Summary),

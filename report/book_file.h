@@ -49,7 +49,7 @@ struct BookFileProblem {
 class BookFileError : public std::runtime_error {
   public:
     explicit BookFileError(BookFileProblem problem);
-    const BookFileProblem& problem() const { return problem_; }
+    const BookFileProblem& Problem() const { return problem_; }
 
   private:
     BookFileProblem problem_;

@@ -192,7 +192,7 @@ TEST(BookFile, LogoReadWithItsShapeOrRefusedNamingTheFile) {
             ReadLogo(project);
             ADD_FAILURE() << c.name << ": read";
         } catch (const BookFileError& e) {
-            EXPECT_EQ(e.problem().fault, c.fault) << c.name;
+            EXPECT_EQ(e.Problem().fault, c.fault) << c.name;
             EXPECT_NE(std::string(e.what()).find(c.file), std::string::npos) << e.what();
         }
     }
