@@ -99,7 +99,16 @@ Blocks BasisSection(const BookContext& book) {
                                          Sub("k"), "）")
                                   : Line("t, a) 的钢铺板"),
              "。跨度 L 与间距 a 均为中心距。")));
-    return {SectionHeading(book, "basis", "1 计算依据"), {std::move(table)}};
+    Blocks blocks{SectionHeading(book, "basis", "1 计算依据")};
+    // A book of the legacy basis says at once what it is: a re-check under superseded factors.
+    if (basis == DesignBasis::Legacy) {
+        blocks.push_back(
+            Note(Line("本计算书按 GB 50009-2012 的荷载分项系数复核原有计算；该规范的"
+                      "分项系数自 2022-01-01 起已由 GB 55001-2021 取代，新设计应按"
+                      "现行规范计算。")));
+    }
+    blocks.push_back({std::move(table)});
+    return blocks;
 }
 
 Blocks InputSection(const BookContext& book) {
