@@ -12,27 +12,38 @@ namespace {
 
 // A bay half typed, as the window may save it: a box holding text that is not a number, an
 // angle picked while the flat bar's boxes keep their sizes.
-const BayFile kHalfTyped{
-    .programVersion = "1.1.0",
-    .project = {.name = "某厂 3# 平台", .calculatedBy = "张三", .date = "2026-12-08"},
-    .bay = {.dead = "1.5",
-            .live = "4,5",
-            .thickness = "4.5",
-            .span = " ",
-            .spacing = "600",
-            .simplySupported = false,
-            .continuous = true,
-            .stiffener = StiffenerKind::Angle,
-            .flatBarHeight = "80",
-            .flatBarThickness = "",
-            .angle = "L63x40x5",
-            .basis = DesignBasis::Current,
-            .steel = SteelGrade::Q390,
-            .pointLoadChecked = true,
-            .pointLoad = "1e300"}};
+const BayFile kHalfTyped{.programVersion = "1.1.0",
+                         .project = {.name = "某厂 3# 平台",
+                                     .calculatedBy = "张三",
+                                     .date = "2026-12-08",
+                                     .designUnit = "某某设计研究院",
+                                     .logo = "D:\\标志\\院标.png"},
+                         .bay = {.dead = "1.5",
+                                 .live = "4,5",
+                                 .thickness = "4.5",
+                                 .span = " ",
+                                 .spacing = "600",
+                                 .simplySupported = false,
+                                 .continuous = true,
+                                 .stiffener = StiffenerKind::Angle,
+                                 .flatBarHeight = "80",
+                                 .flatBarThickness = "",
+                                 .angle = "L63x40x5",
+                                 .basis = DesignBasis::Current,
+                                 .steel = SteelGrade::Q390,
+                                 .pointLoadChecked = true,
+                                 .pointLoad = "1e300"}};
 
 TEST(BayFile, ReadsBackWhatItWrote) {
     EXPECT_EQ(ReadBayFileText(BayFileText(kHalfTyped)), kHalfTyped);
+}
+
+// A file of an earlier version, without the institute's keys, opens with them empty.
+TEST(BayFile, ProjectWithoutTheInstitutesKeys) {
+    const BayFile file = ReadBayFileText(R"({"format": "deckplate-bay", "format_version": 1,
+        "project": {"name": "某厂", "number": "", "part": "", "stage": "", "calculated_by": "张三",
+                    "checked_by": "", "approved_by": "", "date": ""}})");
+    EXPECT_EQ(file.project, (ProjectInfo{.name = "某厂", .calculatedBy = "张三"}));
 }
 
 TEST(BayFile, WrittenByHandWithPlainNumbers) {
