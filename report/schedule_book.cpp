@@ -96,21 +96,22 @@ doc::Row SummaryRow(const ScheduleBookRow& row, const Outcome& outcome) {
 Blocks Summary(std::span<const ScheduleBookRow> rows, const std::vector<Outcome>& outcomes) {
     long long passed = 0, exceeded = 0, errors = 0;
     for (const Outcome& o : outcomes) (o.bay == 0 ? errors : o.exceeded ? exceeded : passed) += 1;
-    doc::Table table{.columns = {5, 10, 6, 10, 5, 13, 7, 11, 12, 7, 14}, .headerRows = 1};
+    doc::Table table{.columns = {4, 12, 5, 11, 5, 13, 8, 11, 12, 8, 11}, .headerRows = 1};
     table.rows.push_back(
-        {.cells = {
-             HeadCell(Line("序号")), HeadCell(Line("名称")), HeadCell(Line("排表行")),
-             HeadCell(Line("L × a（mm）")), HeadCell(Line("t（mm）")), HeadCell(Line("加劲肋")),
-             HeadCell(Line("钢材")), HeadCell(Line("集中荷载 F（kN）及作用面 u × v（mm）")),
-             HeadCell(Line("控制验算项目")), HeadCell(Line("利用率")), HeadCell(Line("结论"))}});
+        {.cells = {HeadCell(Line("序号")), HeadCell(Line("名称")), HeadCell(Line("排表行")),
+                   HeadCell(Line("L × a")), HeadCell(Line("t")), HeadCell(Line("加劲肋")),
+                   HeadCell(Line("钢材")), HeadCell(Line("集中荷载")),
+                   HeadCell(Line("控制验算项目")), HeadCell(Line("利用率")),
+                   HeadCell(Line("结论"))}});
     for (std::size_t i = 0; i < rows.size(); ++i)
         table.rows.push_back(SummaryRow(rows[i], outcomes[i]));
     return {
         {doc::Heading{1, Line("汇总"), "summary"}},
         Body(Line("共 ", std::to_string(outcomes.size()), " 行：满足要求 ", std::to_string(passed),
                   " 行，超出限值 ", std::to_string(exceeded), " 行，出错 ", std::to_string(errors),
-                  " 行。L 为加劲肋跨度，a 为加劲肋间距（均为中心距），t 为钢铺板厚度。利用率为"
-                  "控制验算项目（利用率最大者）的计算值与限值之比，达到 1 即超出限值。")),
+                  " 行。L × a 为加劲肋跨度 × 间距（mm，均为中心距），t 为钢铺板厚度（mm），"
+                  "集中荷载为 F（kN）及其作用面 u × v（mm）。利用率为控制验算项目（利用率最大者）"
+                  "的计算值与限值之比，达到 1 即超出限值。")),
         {std::move(table)}};
 }
 
