@@ -20,7 +20,7 @@
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
-#include "schedule/book.h"
+#include "report/book_file.h"
 #include "schedule/row_reader.h"
 #include "version/deckplate_version.h"
 
@@ -95,8 +95,9 @@ void AddBookOptions(CLI::App& book, BookOptions& o) {
     NeedsValue(book.add_option("--name", o.name, "the bay's name, printed under the title")
                    ->type_name("TEXT"));
     NeedsValue(book.add_option("-o,--output", o.output,
-                               "the book's file; a file there is replaced only by a whole book")
-                   ->type_name("FILE.html"))
+                               "the book's file: FILE.docx a Word document, FILE.html a web "
+                               "page; a file there is replaced only by a whole book")
+                   ->type_name("FILE.docx|FILE.html"))
         ->required();
     AddProjectOptions(book, o.project);
 }
@@ -127,8 +128,12 @@ void AddBatchOptions(CLI::App& batch, BatchOptions& o) {
     NeedsValue(batch
                    .add_option("--book", o.book,
                                "also write one calculation book of the whole schedule: a summary "
-                               "of every row, then each computed row's book")
-                   ->type_name("FILE.html"));
+                               "of every row, then each computed row's book; FILE.docx a Word "
+                               "document, FILE.html a web page")
+                   ->type_name("FILE.docx|FILE.html"));
+    batch.add_flag("--docx", o.docx,
+                   "write the books --books writes as Word documents (.docx) rather than web "
+                   "pages (.html)");
     AddProjectOptions(batch, o.project);
 }
 
@@ -190,14 +195,14 @@ int RunBook(const BookOptions& o, std::ostream& err) {
     ProjectFile(files, o.project);
     const std::string output = input::OutputFile(o.output, {"-o"});
     files.Output("-o", output);
+    const report::BookFormat format = BookFormatOf("-o", output);
     const BaySource source(o.bay.from);
     const BayInput bay = ReadBay(o.bay, source, err);
     const project::ProjectInfo project = ReadProjectInfo(o.project, source.Project());
     try {
         const BayCheck check = CheckBay(bay);
-        schedule::WriteBook(
-            {.bay = bay, .bayName = o.name, .project = project, .version = DECKPLATE_VERSION},
-            os::PathFromUtf8(output));
+        report::WriteBook(report::BookInputOf(bay, o.name, project), check,
+                          os::PathFromUtf8(output), format);
         if (check.AllPass()) return kAllPass;
         // The exit status alone would leave a user wondering whether the book was written.
         int checks = 0, failed = 0;
@@ -215,6 +220,9 @@ int RunBook(const BookOptions& o, std::ostream& err) {
         return kArithmeticFault;
     } catch (const os::FileError& e) {
         err << "deckplate-cli: cannot write the book: " << os::ShownWhole(e.what()) << "\n";
+        return kBadArguments;
+    } catch (const report::BookFileError& e) {
+        err << "deckplate-cli: no book was written: " << e.what() << "\n";
         return kBadArguments;
     }
 }
@@ -351,7 +359,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                    ->type_name("FILE.deckplate"));
     BookOptions bookOptions;
     CLI::App* book = app.add_subcommand(
-        "book", "write the calculation book of one bay: one HTML file for any browser");
+        "book",
+        "write the calculation book of one bay: a Word document (.docx) or a web page (.html)");
     AddBookOptions(*book, bookOptions);
     CLI::App* angles = app.add_subcommand("angles", "list the unequal-leg angle catalogue");
     BatchOptions batchOptions;

@@ -53,4 +53,15 @@ bool RunFiles::IsRunFile(const std::filesystem::path& path) const {
     return false;
 }
 
+report::BookFormat BookFormatOf(std::string_view option, const std::string& path) {
+    const std::filesystem::path file = os::PathFromUtf8(path);
+    if (const auto format = report::BookFormatOf(file)) return *format;
+    // A device (/dev/null, /dev/stdout) has no name to say: it gets the web page, which a pipe
+    // can take as it comes (a Word package goes back over what it wrote).
+    if (KeepsNothing(file)) return report::BookFormat::Html;
+    throw input::ValueError(std::string(option) + ": the book '" + os::ShownWhole(path) +
+                               "' must be named .docx (a Word document) or .html/.htm (a web "
+                               "page)");
+}
+
 }  // namespace deckplate::cli

@@ -8,9 +8,17 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "report/book_file.h"
+
 namespace deckplate::cli {
+
+/// The format a book's name given by `option` asks for: .docx Word, .html or .htm HTML, and HTML
+/// for a device (/dev/null, /dev/stdout). Throws input::ValueError naming the option for any
+/// other name.
+report::BookFormat BookFormatOf(std::string_view option, const std::string& path);
 
 class RunFiles {
   public:

@@ -44,6 +44,7 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
                     {.line = row.line,
                      .name = row.name,
                      .bay = result.check ? row.bay : std::nullopt,
+                     .check = result.check,
                      .error = result.error ? RowErrorWords(*result.error) : std::string()});
             } catch (const std::bad_alloc&) {
                 // The results matter more than the books: they go on without them.

@@ -120,6 +120,9 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
     const Id Ap = s.Value(st.Ap), Ip = s.Value(st.Ip), As = s.Value(st.As),
              Is = tenThousands(st.Is), ys = s.Value(st.ys), Yo = s.Value(st.Yo),
              Ix = tenThousands(st.Ix), Ms = s.Value(st.Ms);
+    // The strip's area and inertia as worked from be shown: be gets the digits they need.
+    s.Formula(Ap, {be, t}, [](Inputs v) { return v[0] * v[1]; });
+    s.Formula(Ip, {be, t}, [](Inputs v) { return v[0] * v[1] * v[1] * v[1] / 12; });
     s.Formula(Yo, {Ap, halfT, As, ys},
               [](Inputs v) { return (v[0] * v[1] + v[2] * v[3]) / (v[0] + v[2]); });
     s.Formula(Ix, {Ip, Ap, Yo, halfT, Is, As, ys}, [](Inputs v) {

@@ -1,5 +1,5 @@
-#include "report/book_parts.h"
 #include "report/html_text.h"
+#include "report/html_writer.h"
 
 namespace deckplate::report {
 

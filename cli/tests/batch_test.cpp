@@ -112,6 +112,11 @@ TEST(Batch, ChecksEachRowAsCheckDoes) {
               "★加劲肋挠度1/ 129.5超出限值<1/200>，须重新计算");
     EXPECT_EQ(Column(run, 2, "status"), "fail");
     EXPECT_EQ(run.out.substr(0, 3), "\xef\xbb\xbf");
+    // The check that governs each row and its utilisation, to sort a sheet by.
+    EXPECT_EQ(Column(run, 1, "governing"), "stiffener_strength");
+    EXPECT_EQ(Column(run, 1, "max_utilisation"), "0.239");
+    EXPECT_EQ(Column(run, 2, "governing"), "stiffener_strength");
+    EXPECT_EQ(Column(run, 2, "max_utilisation"), "1.570");  // 337.63 / 215
 }
 
 TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
@@ -143,6 +148,10 @@ TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
         EXPECT_EQ(Column(run, e.row, "error").substr(0, std::string(e.error).size()), e.error)
             << "row " << e.row;
         EXPECT_EQ(run.rows[e.row].size(), run.rows[0].size()) << "row " << e.row;
+        if (std::string_view(e.status) == "error") {
+            EXPECT_EQ(Column(run, e.row, "governing") + Column(run, e.row, "max_utilisation"), "")
+                << "row " << e.row;
+        }
     }
 }
 
@@ -481,7 +490,7 @@ TEST(Batch, BooksForComputedRowsNamedAfterThem) {
     }
     EXPECT_EQ(written, expected);
     const std::string& a = oneFileWhateverTheCase ? named[1].fileOnACaselessDisk : named[1].file;
-    EXPECT_NE(Read(books + "/" + a).find("★加劲肋强度超出限值"), std::string::npos);
+    EXPECT_NE(Read(books + "/" + a).find("★加劲肋强度："), std::string::npos);
 }
 
 // One book of the whole schedule: every row in its summary, a row in error with its error, then
@@ -502,13 +511,15 @@ TEST(Batch, OneBookOfTheWholeSchedule) {
     EXPECT_EQ(RunBatch(options, out, err), 1) << err.str();
     const std::string text = Read(book);
     std::size_t previous = 0;
-    for (const char* part : {"排表：schedule.csv，共 2 项", "<td colspan=\"3\">某厂</td>",
-                             "<h2>汇总</h2>", "<a href=\"#bay-1\">A</a>",
-                             "<td>bad</td><td>3</td><td colspan=\"5\">出错：column "
-                             "&#39;spacing&#39;: must be greater than 0 mm, not 0</td>",
-                             "<a href=\"#bay-2\">B</a>", "<article class=\"bay\" id=\"bay-1\">",
-                             "id=\"bay-1-conclusion\"", "<article class=\"bay\" id=\"bay-2\">",
-                             "★加劲肋强度超出限值", "</html>"}) {
+    // The title names no file; a row in error says why in the book's own language.
+    EXPECT_EQ(text.find("schedule.csv"), std::string::npos);
+    for (const char* part :
+         {"排表计算书，共 2 项", "<td colspan=\"3\">某厂</td>", "<h2 id=\"summary\">汇总</h2>",
+          "<a href=\"#bay-1\">A</a>",
+          "<td>bad</td><td class=\"number\">3</td><td colspan=\"8\">出错："
+          "加劲肋间距必须大于 0 mm，现为 0</td>",
+          "<a href=\"#bay-2\">B</a>", "<h2 id=\"bay-1\">", "id=\"bay-1-conclusion\"",
+          "<h2 id=\"bay-2\">", "★加劲肋强度：", "</html>"}) {
         const std::size_t at = text.find(part, previous);
         ASSERT_NE(at, std::string::npos) << part << " missing or out of order";
         previous = at + 1;

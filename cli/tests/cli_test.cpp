@@ -282,7 +282,7 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"book " + kBay + "--flat-bar 80x8 -o b.html --project /nonexistent/bay.deckplate",
          "--project /nonexistent/bay.deckplate: cannot be read"},
         {"batch schedule.csv --project-name 某厂",
-         "the project information goes into calculation books: give --book FILE.html or --books "
+         "the project information goes into calculation books: give --book FILE.docx or --books "
          "DIR with it"},
         // A wrong command line names what is wrong, the nearest name and where the names are.
         {"",

@@ -148,11 +148,13 @@ TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
     EXPECT_EQ(platform.writes[0].path, results);
     EXPECT_EQ(platform.writes[0].text, expected.str());
     EXPECT_EQ(platform.writes[1].path, book);
-    for (const char* part : {"<h2>汇总</h2>", "Platform A bay 1", "出错：加劲肋间距必须大于 0 mm"})
+    for (const char* part :
+         {"<h2 id=\"summary\">汇总</h2>", "Platform A bay 1", "出错：加劲肋间距必须大于 0 mm"})
         EXPECT_NE(platform.writes[1].text.find(part), std::string::npos) << part;
-    EXPECT_NE(std::ranges::find(
-                  platform.calls,
-                  "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_计算书.html"))),
+    EXPECT_NE(std::ranges::find(platform.calls,
+                                "choose " +
+                                    os::Utf8Of(folder / os::PathFromUtf8("平台排表_计算书.docx")) +
+                                    " *.docx *.html"),
               platform.calls.end());
     EXPECT_EQ(platform.calls[1],
               "choose " + os::Utf8Of(folder / os::PathFromUtf8("平台排表_结果.csv")));
@@ -162,7 +164,7 @@ TEST_F(Form1ScheduleTest, ResultsAreTheCommandLinesBytes) {
         << summary;
     EXPECT_NE(std::ranges::find(platform.calls, "associated " + results), platform.calls.end());
     EXPECT_TRUE(
-        std::filesystem::exists(folder / os::PathFromUtf8("计算书") / "Platform A bay 1.html"));
+        std::filesystem::exists(folder / os::PathFromUtf8("计算书") / "Platform A bay 1.docx"));
     EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
 }
 

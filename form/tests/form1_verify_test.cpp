@@ -383,8 +383,8 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     platform.saveChoice = "/home/me/书.html";
     form.MenuChosen(MenuItem::ExportBook);
     EXPECT_EQ(platform.calls,
-              (std::vector<std::string>{"choose 钢平台计算书.html", "write /home/me/书.html",
-                                        "browse /home/me/书.html"}));
+              (std::vector<std::string>{"choose 钢平台计算书.docx *.docx *.html",
+                                        "write /home/me/书.html", "browse /home/me/书.html"}));
     ASSERT_EQ(platform.writes.size(), 1u);
     const FakePlatform::Write& book = platform.writes.front();
     EXPECT_EQ(book.encoding, os::TextEncoding::Utf8);
@@ -408,8 +408,37 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     EXPECT_NE(platform.errors.front().find("计算书未能导出。"), std::string::npos);
     EXPECT_NE(platform.errors.front().find("请另选位置保存。"), std::string::npos);
     EXPECT_EQ(platform.calls,
-              (std::vector<std::string>{"choose 钢平台计算书.html", "write /home/me/只读.html",
-                                        "choose 钢平台计算书.html", "write /home/me/只读.html"}));
+              (std::vector<std::string>{"choose 钢平台计算书.docx *.docx *.html",
+                                        "write /home/me/只读.html", "choose 钢平台计算书.html",
+                                        "write /home/me/只读.html"}));
+}
+
+// Word is the first kind the Save dialog offers; the name chosen decides the format, and a name
+// that asks for none is refused with nothing written. A saved bay's book is proposed under the
+// bay file's name.
+TEST_F(Form1Test, CalculationBookInWordOrRefusedByItsName) {
+    EnterAngleBay();
+    Pick(AngleSize, 13);  // L63x40x4
+    Click(VerifyButton);
+    platform.saveChoice = "/home/me/书.docx";
+    form.MenuChosen(MenuItem::ExportBook);
+    ASSERT_EQ(platform.writes.size(), 1u);
+    EXPECT_EQ(platform.writes.front().text.substr(0, 4), "PK\x03\x04");  // a zip package
+    EXPECT_NE(platform.writes.front().text.find("word/document.xml"), std::string::npos);
+
+    platform.saveChoice = "/home/me/书.pdf";
+    form.MenuChosen(MenuItem::ExportBook);
+    EXPECT_EQ(platform.writes.size(), 1u);
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors.front().find("须以 .docx（Word 文档）或 .html（网页）结尾"),
+              std::string::npos);
+
+    platform.saveChoice = "/home/me/平台A.deckplate";
+    form.MenuChosen(MenuItem::SaveAs);
+    platform.calls.clear();
+    platform.saveChoice.clear();
+    form.MenuChosen(MenuItem::ExportBook);
+    EXPECT_EQ(platform.calls.front(), "choose /home/me/平台A.docx *.docx *.html");
 }
 
 }  // namespace

@@ -14,7 +14,9 @@ namespace {
 // angle picked while the flat bar's boxes keep their sizes.
 const BayFile kHalfTyped{
     .programVersion = "1.1.0",
-    .project = {.name = "某厂 3# 平台", .calculatedBy = "张三", .date = "2026-12-08"},
+    .project = {.name = "某厂 3# 平台", .calculatedBy = "张三", .date = "2026-12-08",
+                .designUnit = "某某设计研究院",
+                .logo = "D:\\标志\\院标.png"},
     .bay = {.texts = {{BayField::Dead, "1.5"},
                       {BayField::Live, "4,5"},
                       {BayField::Thickness, "4.5"},
@@ -38,6 +40,14 @@ const BayFile kHalfTyped{
 
 TEST(BayFile, ReadsBackWhatItWrote) {
     EXPECT_EQ(ReadBayFileText(BayFileText(kHalfTyped)), kHalfTyped);
+}
+
+// A file of an earlier version, without the institute's keys, opens with them empty.
+TEST(BayFile, ProjectWithoutTheInstitutesKeys) {
+    const BayFile file = ReadBayFileText(R"({"format": "deckplate-bay", "format_version": 1,
+        "project": {"name": "某厂", "number": "", "part": "", "stage": "", "calculated_by": "张三",
+                    "checked_by": "", "approved_by": "", "date": ""}})");
+    EXPECT_EQ(file.project, (ProjectInfo{.name = "某厂", .calculatedBy = "张三"}));
 }
 
 TEST(BayFile, WrittenByHandWithPlainNumbers) {

@@ -14,6 +14,7 @@
 
 #include "calc/angle_catalogue.h"
 #include "report/calculation_book.h"
+#include "report/html_writer.h"
 
 namespace deckplate::report {
 namespace {
@@ -304,8 +305,8 @@ TEST(BookSubstitution, EveryOneReproducesToItsLastDigit) {
     };
     for (const BayCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<Worked> worked =
-            Substitutions(CalculationBook({.bay = c.bay, .version = "1.0.0"}));
+        const std::vector<Worked> worked = Substitutions(
+            doc::HtmlOf(CalculationBook({.bay = c.bay, .version = "1.0.0"}, CheckBay(c.bay))));
         EXPECT_EQ(worked.size(), c.substitutions);
         for (const Worked& w : worked) {
             EXPECT_LE(std::fabs(w.byHand - w.shown), 0.5 * w.lastDigit * (1 + 1e-9))

@@ -11,7 +11,9 @@
 #include "calc/angle_catalogue.h"
 #include "calc/checks.h"
 #include "report/book_numbers.h"
+#include "report/book_parts.h"
 #include "report/html_text.h"
+#include "report/html_writer.h"
 
 namespace deckplate::report {
 namespace {
@@ -25,6 +27,17 @@ BookInput Book(StiffenerChoice stiffener, BayInput bay) {
 }
 
 CatalogueAngle Angle(std::string_view designation) { return {FindAngle(designation).value()}; }
+
+// The book of a bay as the HTML writer sets it, from the bay's own check.
+std::string CalculationBookHtml(const BookInput& input) {
+    return doc::HtmlOf(CalculationBook(input, CheckBay(input.bay)));
+}
+
+// How the verdict line under a check's working begins: its one name, "钢铺板强度：".
+std::string PrintedVerdict(Check id) { return Cat(BookCheckName(RowOf(id)), "："); }
+
+// A value the window shows, as the book prints it: "0.13", not " .13".
+std::string ShownText(const ShownValue& value) { return Text(Shown(value)); }
 
 // D = 1, P = 2, t = 6, L = 2000, a = 500 with 80 × 8 passes every check; D = 1.5, P = 3.5,
 // L = 2400, a = 600 with L50x32x4 exceeds the stiffener's strength and deflection.
@@ -56,11 +69,11 @@ class CalculationBookTest : public testing::TestWithParam<BookCase> {};
 
 TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
     const BookInput& input = GetParam().input;
-    const std::string html = CalculationBook(input);
+    const std::string html = CalculationBookHtml(input);
     std::size_t previous = 0;
     for (const char* marker :
          {"@top-center { content: \"某厂房平台\"", "<h1>钢平台铺板及加劲肋计算书</h1>",
-          "平台A 第1跨", "某厂房平台", "2024-05-31", "<th>校对</th>", "1.0.0", "verification.md",
+          "平台A 第1跨", "某厂房平台", "2024-05-31", ">校对</th>", "1.0.0", "verification.md",
           "id=\"basis\"", "id=\"input\"", "id=\"loads\"", "id=\"plate\"", "<svg",
           "id=\"stiffener\"", "<svg", "id=\"conclusion\"", "</html>"}) {
         const std::size_t at = html.find(marker, previous);
@@ -69,13 +82,19 @@ TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
     }
     const BayCheck check = CheckBay(input.bay);
     for (const std::string& text :
-         {DisplayText(check.plate.shown.stress), DisplayText(check.plate.shown.deflection),
-          DisplayText(check.stiffener.shown.stress), DisplayText(check.stiffener.shown.deflection),
-          DisplayText(check.stiffener.shown.compositeInertia), check.plateStrength.text,
-          check.plateDeflection.text, check.stiffenerStrength.text,
-          check.stiffenerDeflection.text}) {
-        EXPECT_NE(html.find(EscapeHtml(text.substr(text.front() == ' '))), std::string::npos)
-            << text;
+         {ShownText(check.plate.shown.stress), ShownText(check.plate.shown.deflection),
+          ShownText(check.stiffener.shown.stress), ShownText(check.stiffener.shown.deflection)})
+        EXPECT_NE(html.find(text), std::string::npos) << text;
+    // Each check's verdict under its working, with its value and its limit as print writes them.
+    for (const CheckRow& row : Checks()) {
+        if (!InScope(row, ScopeOf(check))) continue;
+        const PrintedComparison printed = Compared(row, check);
+        const std::string verdict = PrintedVerdict(row.id);
+        const std::size_t at = html.find(verdict);
+        ASSERT_NE(at, std::string::npos) << verdict;
+        const std::string line = html.substr(at, html.find("</p>", at) - at);
+        EXPECT_NE(line.find(Cat(" = ", Text(printed.value))), std::string::npos) << line;
+        EXPECT_NE(line.find(Cat(" = ", Text(printed.limit))), std::string::npos) << line;
     }
     std::size_t exceeded = 0;
     for (auto at = html.find("verdict exceeded"); at != std::string::npos;
@@ -120,9 +139,9 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string html = CalculationBook(c.input);
-        const std::size_t section = html.find("<h2>6 集中荷载验算</h2>"),
-                          conclusion = html.find("<h2>7 结论</h2>");
+        const std::string html = CalculationBookHtml(c.input);
+        const std::size_t section = html.find("6 集中荷载验算</h3>"),
+                          conclusion = html.find("7 结论</h3>");
         ASSERT_TRUE(html.find("id=\"stiffener\"") < section && section < conclusion);
         const std::string point = html.substr(section, conclusion - section);
         EXPECT_NE(point.find(c.patch), std::string::npos);
@@ -132,12 +151,13 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
                                      p.stiffenerStrength.exceeded + p.stiffenerDeflection.exceeded;
         // The plate's moment is shown to the digits its stress needs, not the window's two.
         for (const std::string& text :
-             {DisplayText(p.plate.shown.stress), DisplayText(p.plate.shown.deflection),
-              DisplayText(p.stiffener.shown.moment), DisplayText(p.stiffener.shown.stress),
-              DisplayText(p.stiffener.shown.deflection), EscapeHtml(p.plateStrength.text),
-              EscapeHtml(p.plateDeflection.text), EscapeHtml(p.stiffenerStrength.text),
-              EscapeHtml(p.stiffenerDeflection.text)})
-            EXPECT_NE(point.find(text.substr(text.front() == ' ')), std::string::npos) << text;
+             {ShownText(p.plate.shown.stress), ShownText(p.plate.shown.deflection),
+              ShownText(p.stiffener.shown.stress), ShownText(p.stiffener.shown.deflection),
+              PrintedVerdict(Check::PointLoadPlateStrength),
+              PrintedVerdict(Check::PointLoadPlateDeflection),
+              PrintedVerdict(Check::PointLoadStiffenerStrength),
+              PrintedVerdict(Check::PointLoadStiffenerDeflection)})
+            EXPECT_NE(point.find(text), std::string::npos) << text;
         std::size_t shown = 0;
         for (auto at = point.find("verdict exceeded"); at != std::string::npos;
              at = point.find("verdict exceeded", at + 1))
@@ -168,16 +188,16 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
     // Without the point load the book is as it always was.
     BayInput uniformWalkway = walkway;
     uniformWalkway.pointLoad.reset();
-    const std::string uniform = CalculationBook(Book(Angle("L45x28x3"), uniformWalkway));
+    const std::string uniform = CalculationBookHtml(Book(Angle("L45x28x3"), uniformWalkway));
     EXPECT_EQ(uniform.find("集中荷载验算"), std::string::npos);
-    EXPECT_NE(uniform.find("<h2>6 结论</h2>"), std::string::npos);
+    EXPECT_NE(uniform.find("6 结论</h3>"), std::string::npos);
 }
 
 TEST(CalculationBook, UsersTextIsEscaped) {
     BookInput input = Book(FlatBar{80, 8}, kFlatBarBay);
     input.bayName = "<script>alert('x')</script> & \"B\"<b>";
     input.project.name = "\"</style><script>\\";  // also above every page, in the style sheet
-    const std::string html = CalculationBook(input);
+    const std::string html = CalculationBookHtml(input);
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("<b>"), std::string::npos);
     EXPECT_NE(
@@ -189,13 +209,13 @@ TEST(CalculationBook, UsersTextIsEscaped) {
 TEST(CalculationBook, ArithmeticFaultGivesNoBook) {
     BayInput noLoad = kFlatBarBay;
     noLoad.dead = noLoad.live = 0;
-    EXPECT_THROW(CalculationBook(Book(FlatBar{80, 8}, noLoad)), ArithmeticError);
+    EXPECT_THROW(CalculationBookHtml(Book(FlatBar{80, 8}, noLoad)), ArithmeticError);
 }
 
 TEST(CalculationBook, SectionIsDrawnToScale) {
     // The plate strip be × t = 180 × 6 and the flat bar 8 × 80: widths and heights of the two
     // drawn parts stand as the millimetres do.
-    const std::string html = CalculationBook(Book(FlatBar{80, 8}, kFlatBarBay));
+    const std::string html = CalculationBookHtml(Book(FlatBar{80, 8}, kFlatBarBay));
     const std::regex steel("<rect [^>]*width=\"([0-9.]+)\" height=\"([0-9.]+)\" class=\"steel\"");
     std::vector<std::pair<double, double>> parts;
     for (auto it = std::sregex_iterator(html.begin(), html.end(), steel);
