@@ -82,7 +82,7 @@ enum class BayField {
     Weld,          ///< the weld's arrangement
     WeldSize,      ///< its leg size hf
     WeldSegments,  ///< an intermittent weld's segments as one text: "50@150"
-    Other,  ///< none of a bay's: an option of a command
+    Other,         ///< none of a bay's: an option of a command
 };
 
 struct BayInput {

@@ -18,9 +18,9 @@ struct BatchOptions {
     /// Each row's inputs where its own cells are empty: the basis, grade, safety class,
     /// self-weight, point load and patch, weld.
     BayOptions defaults{};
-    std::string books{};  ///< with a folder, each computed row's calculation book
-    std::string book{};   ///< with a file, the whole schedule's book, .docx or .html
-    bool docx = false;    ///< the folder's books as Word documents rather than HTML
+    std::string books{};       ///< with a folder, each computed row's calculation book
+    std::string book{};        ///< with a file, the whole schedule's book, .docx or .html
+    bool docx = false;         ///< the folder's books as Word documents rather than HTML
     ProjectOptions project{};  ///< the books' title block
 };
 

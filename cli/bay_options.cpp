@@ -88,7 +88,7 @@ std::optional<std::string> BayOptions::Text(const InputOption& option) const {
     if (IsFlag(option)) {
         const auto flag = flags_.find(option.name);
         return flag != flags_.end() && flag->second ? std::optional<std::string>("true")
-                                                     : std::nullopt;
+                                                    : std::nullopt;
     }
     const auto text = texts_.find(option.name);
     return text != texts_.end() ? text->second : std::nullopt;

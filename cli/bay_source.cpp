@@ -33,11 +33,11 @@ void BaySource::Read(const input::InputRow& row, BayInput& bay) const {
             return;
         case BayField::Stiffener:
             if (saved.stiffener == project::StiffenerKind::FlatBar) {
-                bay.stiffener = FlatBar{
-                    input::Length(saved.flatBarHeight,
-                                  Key("flat_bar_height", BayField::FlatBarHeight)),
-                    input::Length(saved.flatBarThickness,
-                                  Key("flat_bar_thickness", BayField::FlatBarThickness))};
+                bay.stiffener =
+                    FlatBar{input::Length(saved.flatBarHeight,
+                                          Key("flat_bar_height", BayField::FlatBarHeight)),
+                            input::Length(saved.flatBarThickness,
+                                          Key("flat_bar_thickness", BayField::FlatBarThickness))};
             } else if (saved.angle.empty()) {
                 throw input::ValueError(os::ShownWhole(path_) +
                                         ": bay.angle: the stiffener is an angle, but none is "

@@ -300,11 +300,9 @@ int RunDesign(const DesignOptions& o, std::ostream& out, std::ostream& err) {
                                 PlateThicknessText(thickest) + " mm, not " + o.leastThickness);
     if (const std::optional<PointLoad>& load = request.bay.pointLoad) {
         // Every plate of the search carries the patch: the thickest one decides its least side.
-        input::RequirePatchAtLeast({load->across, load->along},
-                                   PlateThicknesses().back(),
-                                   {"--patch", BayField::Patch},
-                                   PlainNumberText(load->across) + "x" +
-                                       PlainNumberText(load->along));
+        input::RequirePatchAtLeast(
+            {load->across, load->along}, PlateThicknesses().back(), {"--patch", BayField::Patch},
+            PlainNumberText(load->across) + "x" + PlainNumberText(load->along));
     }
     const DesignResult result = sizing::Design(request);
     if (result.candidates > 0 && result.faults == result.candidates) {

@@ -60,8 +60,8 @@ report::BookFormat BookFormatOf(std::string_view option, const std::string& path
     // can take as it comes (a Word package goes back over what it wrote).
     if (KeepsNothing(file)) return report::BookFormat::Html;
     throw input::ValueError(std::string(option) + ": the book '" + os::ShownWhole(path) +
-                               "' must be named .docx (a Word document) or .html/.htm (a web "
-                               "page)");
+                            "' must be named .docx (a Word document) or .html/.htm (a web "
+                            "page)");
 }
 
 }  // namespace deckplate::cli

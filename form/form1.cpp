@@ -152,9 +152,8 @@ void Form1::ShowMenuInputs() {
         if (place.menu.empty()) continue;
         const input::InputRow& row = input::RowOf(place.field);
         const auto chosen = menuInputs_.find(place.field);
-        const std::string word = chosen != menuInputs_.end()
-                                     ? chosen->second
-                                     : row.text(input::DefaultBay());
+        const std::string word =
+            chosen != menuInputs_.end() ? chosen->second : row.text(input::DefaultBay());
         for (std::size_t i = 0; i < place.menu.size(); ++i) {
             menus_.SetChecked(place.menu[i], place.words[i] == word);
             menus_.SetEnabled(place.menu[i], !row.currentOnly || basis_ == DesignBasis::Current);
@@ -166,9 +165,9 @@ void Form1::ChooseMenuInput(const InputPlace& place, MenuItem item) {
     const std::size_t i =
         static_cast<std::size_t>(std::ranges::find(place.menu, item) - place.menu.begin());
     // A switch turns its word on and off; a choice takes its own.
-    const std::string word = place.menu.size() > 1        ? std::string(place.words[i])
-                             : State(item).checked        ? "no"
-                                                          : std::string(place.words[i]);
+    const std::string word = place.menu.size() > 1 ? std::string(place.words[i])
+                             : State(item).checked ? "no"
+                                                   : std::string(place.words[i]);
     menuInputs_[place.field] = word;
     ShowMenuInputs();
     platform_.SaveSetting(place.setting, word);

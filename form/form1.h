@@ -12,8 +12,8 @@
 // operating system goes through Platform.
 
 #include <array>
-#include <map>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -72,7 +72,8 @@ schedule::RowDefaults Form1::ScheduleDefaults() const {
     defaults.bay.safetyClass = window.safetyClass;
     defaults.bay.deadIncludesSelfWeight = window.deadIncludesSelfWeight;
     defaults.bay.pointLoad = window.pointLoad;
-    if (window.pointLoad) defaults.patch = input::Patch{window.pointLoad->across, window.pointLoad->along};
+    if (window.pointLoad)
+        defaults.patch = input::Patch{window.pointLoad->across, window.pointLoad->along};
     return defaults;
 }
 

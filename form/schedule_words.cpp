@@ -1,11 +1,10 @@
 #include "form/schedule_words.h"
 
-#include "input/bay_inputs.h"
-
 #include "calc/checked.h"
 #include "calc/number_text.h"
 #include "calc/quantity.h"
 #include "form/system_reason_words.h"
+#include "input/bay_inputs.h"
 #include "os/shown_text.h"
 
 namespace deckplate::form {

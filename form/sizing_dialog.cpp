@@ -282,7 +282,8 @@ std::string SizingDialog::FaultCause(const sizing::DesignRequest& request,
         std::string typed = "“" + std::string(Trimmed(State(SpacingFrom).text)) + "”";
         if (State(SpacingRange).checked)
             typed += "至“" + std::string(Trimmed(State(SpacingTo).text)) + "”";
-        return "加劲肋间距" + typed + (request.spacings.front() > request.bay.span ? "过大" : "过小") +
+        return "加劲肋间距" + typed +
+               (request.spacings.front() > request.bay.span ? "过大" : "过小") +
                "，超出可计算的范围，请改正后再选型。";
     }
     return fault == ArithmeticFault::Overflow || fault == ArithmeticFault::NoConvergence

@@ -40,8 +40,9 @@ void ReadPointLoad(std::string_view text, const Input& input, BayInput& bay) {
 // A patch stands on a point load: given without one, it would check nothing.
 void ReadPatch(std::string_view text, const Input& input, BayInput& bay) {
     if (!bay.pointLoad)
-        throw ValueError(ValueProblem{
-            .fault = ValueFault::PatchWithoutPointLoad, .input = input, .value = std::string(text)});
+        throw ValueError(ValueProblem{.fault = ValueFault::PatchWithoutPointLoad,
+                                      .input = input,
+                                      .value = std::string(text)});
     const Patch patch = ParsePatch(text, input);
     bay.pointLoad->across = patch.across;
     bay.pointLoad->along = patch.along;
@@ -391,8 +392,8 @@ void RequireSound(const BayInput& bay, const std::function<Input(BayField)>& nam
                                       .input = naming(BayField::WeldSegments),
                                       .value = SegmentsText(*weld.segments)});
     if (!weld.segments) return;
-    const double size = weld.size.value_or(DefaultWeldSize(
-        bay.thickness.mm, StiffenerThickness(StiffenerSection(bay.stiffener))));
+    const double size = weld.size.value_or(
+        DefaultWeldSize(bay.thickness.mm, StiffenerThickness(StiffenerSection(bay.stiffener))));
     if (!(weld.segments->length > 2 * size))
         throw ValueError(ValueProblem{.fault = ValueFault::SegmentNotLongerThanLegs,
                                       .input = naming(BayField::WeldSegments),

@@ -49,7 +49,7 @@ using InputValue = std::variant<std::monostate, double, bool, std::string>;
 struct InputRow {
     BayField field;
     InputKind kind;
-    std::string_view key;  ///< "dead": the schedule's column, the bay file's and the JSON's key
+    std::string_view key;      ///< "dead": the schedule's column, the bay file's and the JSON's key
     std::string_view english;  ///< "dead load"
     std::string_view chinese;  ///< "静荷载"
     std::string_view unit;     ///< "kN/m²", "mm", "kN", or empty
@@ -62,7 +62,7 @@ struct InputRow {
     /// Whether `design` takes its option: not what it seeks (the plate, the stiffener) nor the
     /// weld, which it takes as the default one.
     bool design;
-    InputOption option;      ///< on the command line
+    InputOption option;       ///< on the command line
     InputOption alternative;  ///< a second option (the stiffener's --angle), or none
     /// Reads a cell's or a bay file's text into the bay. Throws ValueError naming `input`.
     void (*read)(std::string_view text, const Input& input, BayInput& bay);
@@ -96,8 +96,7 @@ struct GivenInput {
 /// tells) is refused; one a default or a file gave is forgotten, and the grade gives way to Q235
 /// unless given (the window keeps the grade chosen through the legacy basis, and a bay file with
 /// it). Throws ValueError.
-void KeepToTheBasis(BayInput& bay,
-                    const std::function<std::optional<GivenInput>(BayField)>& given);
+void KeepToTheBasis(BayInput& bay, const std::function<std::optional<GivenInput>(BayField)>& given);
 
 /// The checks across a bay's inputs, after each is read: a patch at least the plate thick, a grade
 /// the basis knows, parts within their grade's strength table, the weld's size, segments and

@@ -146,8 +146,9 @@ std::string ValueProblemText(const ValueProblem& problem) {
             return name + ": '" + v +
                    "' is an input of the current basis; the legacy basis has no such check";
         case ValueFault::WeldWithoutSegments:
-            return name + ": an intermittent weld needs its segments, length@pitch in mm "
-                          "(e.g. 50@150)";
+            return name +
+                   ": an intermittent weld needs its segments, length@pitch in mm "
+                   "(e.g. 50@150)";
         case ValueFault::SegmentsWithContinuousWeld:
             return name + ": segments " + v +
                    " are for an intermittent weld; the weld given is continuous";
@@ -293,7 +294,8 @@ bool NamesQ345(std::string_view text) {
 SafetyClass ParseSafetyClass(std::string_view text, const Input& input) {
     using enum SafetyClass;
     constexpr std::pair<std::string_view, SafetyClass> kWords[] = {
-        {"1", First}, {"2", Second}, {"3", Third}, {"一级", First}, {"二级", Second}, {"三级", Third}};
+        {"1", First},    {"2", Second},    {"3", Third},
+        {"一级", First}, {"二级", Second}, {"三级", Third}};
     if (const auto found = Word(text, kWords)) return *found;
     Refuse(ValueFault::NotASafetyClass, input, text);
 }
@@ -309,7 +311,7 @@ bool ParseFlag(std::string_view text, const Input& input) {
 WeldArrangement ParseWeldArrangement(std::string_view text, const Input& input) {
     using enum WeldArrangement;
     constexpr std::pair<std::string_view, WeldArrangement> kWords[] = {
-        {"double", Double},     {"intermittent", Intermittent}, {"single", Single},
+        {"double", Double},   {"intermittent", Intermittent}, {"single", Single},
         {"双面连续", Double}, {"双面断续", Intermittent},     {"单面连续", Single}};
     if (const auto found = Word(text, kWords)) return *found;
     Refuse(ValueFault::NotAnArrangement, input, text);

@@ -39,20 +39,20 @@ enum class ValueFault {
     /// Under the current basis, a part (`input`) `value` mm thick, thicker than the last band of
     /// the strength table of `steel`, which ends at `bound` mm: no design strength is given for it
     ThickerThanTable,
-    NotASafetyClass,        ///< none of 1, 2, 3 (一级, 二级, 三级)
-    NotAFlag,               ///< neither yes nor no
-    NotAnArrangement,       ///< none of double, intermittent, single
-    NotSegments,            ///< not a weld's segments "length@pitch"
-    InputWithLegacyBasis,   ///< an input of the current basis given under the legacy one
-    WeldWithoutSegments,    ///< an intermittent weld with no segments given
+    NotASafetyClass,             ///< none of 1, 2, 3 (一级, 二级, 三级)
+    NotAFlag,                    ///< neither yes nor no
+    NotAnArrangement,            ///< none of double, intermittent, single
+    NotSegments,                 ///< not a weld's segments "length@pitch"
+    InputWithLegacyBasis,        ///< an input of the current basis given under the legacy one
+    WeldWithoutSegments,         ///< an intermittent weld with no segments given
     SegmentsWithContinuousWeld,  ///< segments given for a continuous weld (`value`)
     /// An intermittent weld's segment `value` mm no longer than twice its leg size, `bound` mm:
     /// nothing of it counts
     SegmentNotLongerThanLegs,
     PitchBelowSegment,  ///< a pitch `value` mm shorter than the segment, `bound` mm
-    DeviceName,  ///< a file name Windows keeps for a device
-    NoValue,     ///< a row too short to have a cell in the column
-    Other,       ///< a command's own rule; `text` says it in English
+    DeviceName,         ///< a file name Windows keeps for a device
+    NoValue,            ///< a row too short to have a cell in the column
+    Other,              ///< a command's own rule; `text` says it in English
 };
 
 /// An input as a message names it: on the command line an option ("--spacing") or a column

@@ -12,8 +12,8 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/designation.h"
-#include "os/paths.h"
 #include "input/bay_inputs.h"
+#include "os/paths.h"
 #include "os/regular_file.h"
 
 namespace deckplate::project {

@@ -49,14 +49,14 @@ Blocks ConclusionSection(const BookContext& book) {
     const doc::Runs statement =
         exceeded.empty()
             ? Line("结论：钢铺板及加劲肋", c.pointLoad ? "在均布荷载和集中荷载下" : "",
-                   c.shear ? "的强度、挠度、加劲肋抗剪及宽厚比、焊缝" : "的强度和挠度", "均满足要求。")
+                   c.shear ? "的强度、挠度、加劲肋抗剪及宽厚比、焊缝" : "的强度和挠度",
+                   "均满足要求。")
             : Line("结论：★", exceeded,
                    "超出限值，本设计不满足要求，须修改设计（钢铺板厚度、加劲肋截面或间距）后重新"
                    "计算。");
     const doc::Runs omitted =
         Line("本计算书未包括：", c.shear ? "" : "抗剪、", c.weld ? "" : "钢铺板与加劲肋间的焊缝、",
-             "加劲肋的支座、",
-             c.pointLoad ? "" : "集中荷载、", "振动及疲劳。");
+             "加劲肋的支座、", c.pointLoad ? "" : "集中荷载、", "振动及疲劳。");
     // The table may run onto the next page under its repeated headings; the statement stays
     // with the notes, never alone at the top of a page.
     return {SectionHeading(book, "conclusion", c.pointLoad ? "7 结论" : "6 结论"),

@@ -86,10 +86,9 @@ Blocks BasisSection(const BookContext& book) {
         Line("钢铺板 a/", Number(kPlateDeflectionLimit),
              "（GB 50017-2017 附录 B 表 B.1.1，平台板）；加劲肋 L/",
              Number(StiffenerDeflectionLimit(basis)),
-             basis == DesignBasis::Legacy
-                 ? std::string("（程序规定；表 B.1.1 无钢铺板加劲肋一项）")
-                 : Cat("（表 B.1.1 第 4 项，其他梁），仅活荷载作用下 L/",
-                       Number(kStiffenerLiveDeflectionLimit)))));
+             basis == DesignBasis::Legacy ? std::string("（程序规定；表 B.1.1 无钢铺板加劲肋一项）")
+                                          : Cat("（表 B.1.1 第 4 项，其他梁），仅活荷载作用下 L/",
+                                                Number(kStiffenerLiveDeflectionLimit)))));
     table.rows.push_back(TableRow(
         "计算模型",
         Line("钢铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；三跨及以上连续板按"

@@ -148,11 +148,12 @@ doc::Block VerdictOf(const BookContext& book, Check id) {
     const bool exceeded = check.verdict(book.check).exceeded;
     const PrintedComparison printed = Compared(check, book.check);
     const std::string_view unit = UnitOf(check.measure);
-    return {doc::Verdict{exceeded, Line(exceeded ? "★" : "", BookCheckName(check), "：",
-                                        SymbolRuns(check.symbol(book.check)), " = ",
-                                        Text(printed.value), unit, " ", Relation(exceeded), " ",
-                                        RuleRuns(check.limitRule(book.check)), " = ", Text(printed.limit), unit,
-                                        exceeded ? "，超出限值，须修改设计。" : "，满足要求。")}};
+    return {doc::Verdict{
+        exceeded,
+        Line(exceeded ? "★" : "", BookCheckName(check), "：", SymbolRuns(check.symbol(book.check)),
+             " = ", Text(printed.value), unit, " ", Relation(exceeded), " ",
+             RuleRuns(check.limitRule(book.check)), " = ", Text(printed.limit), unit,
+             exceeded ? "，超出限值，须修改设计。" : "，满足要求。")}};
 }
 
 std::string_view StiffenerKind(const BookContext& book) { return book.FlatBar() ? "扁钢" : "角钢"; }

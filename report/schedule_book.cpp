@@ -72,8 +72,7 @@ doc::Row SummaryRow(const ScheduleBookRow& row, const Outcome& outcome) {
             .look = doc::RowLook::Exceeded};
     }
     const BayInput& bay = *row.bay;
-    const std::string thickness =
-        Text(Exact(bay.thickness.mm));
+    const std::string thickness = Text(Exact(bay.thickness.mm));
     const std::string grade = bay.basis == DesignBasis::Legacy
                                   ? std::string(ValuesOf(SteelGrade::Q235).name)
                                   : std::string(ValuesOf(bay.steel).name);

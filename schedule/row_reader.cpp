@@ -174,8 +174,8 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
                             ScheduleRow& row) {
     // The basis first: the results file gives it even for a row whose other cells fail.
     const std::string basis = Cell(cells, BayField::Basis);
-    row.basis = basis.empty() ? defaults.bay.basis
-                              : input::ParseBasis(basis, InputOf(BayField::Basis));
+    row.basis =
+        basis.empty() ? defaults.bay.basis : input::ParseBasis(basis, InputOf(BayField::Basis));
     // The run's bay, each input the row gives read over it in the table's order.
     BayInput bay = defaults.bay;
     for (const input::InputRow& input : input::BayInputs()) {

@@ -6,9 +6,9 @@
 // summary.
 
 #include <array>
-#include <map>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -73,8 +73,7 @@ class RowReader {
     /// gives one, the current basis' when the run or a column may take that basis.
     CheckScope Scope(const RowDefaults& defaults) const {
         return {.pointLoad = defaults.bay.pointLoad || Has(BayField::PointLoad),
-                .currentBasis =
-                    defaults.bay.basis == DesignBasis::Current || Has(BayField::Basis)};
+                .currentBasis = defaults.bay.basis == DesignBasis::Current || Has(BayField::Basis)};
     }
     /// Whether `output` is the schedule's own file, by identity: another spelling, a hard or a
     /// symbolic link is the same file.

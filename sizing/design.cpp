@@ -75,8 +75,7 @@ DesignResult Design(const DesignRequest& request) {
     result.basis = request.bay.basis;
     result.steel = request.bay.steel;
     result.pointLoad = request.bay.pointLoad.has_value();
-    const std::vector<StiffenerChoice>& stiffeners =
-        Stiffeners(request.family, request.bay.basis);
+    const std::vector<StiffenerChoice>& stiffeners = Stiffeners(request.family, request.bay.basis);
     std::vector<PlateThickness> thicknesses;
     for (const double mm : PlateThicknesses())
         if (mm >= request.leastThickness) thicknesses.push_back(ThicknessOf(mm));

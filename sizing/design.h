@@ -34,7 +34,7 @@ struct DesignRequest {
     BayInput bay{};
     std::vector<double> spacings{};  ///< one or more, mm
     StiffenerFamily family = StiffenerFamily::Any;
-    std::size_t top = 10;  ///< how many passing designs to keep
+    std::size_t top = 10;       ///< how many passing designs to keep
     double leastThickness = 0;  ///< mm: thinner plates of the list are not considered
     /// Told the share done, 0 to 1, after each plate at each spacing; false stops the search.
     std::function<bool(double done)> progress{};

@@ -99,9 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{
             "ZeroThickness",
             "check --dead 1 --live 2 --thickness 0 --span 2000 --spacing 500 --flat-bar 80x8", 2},
-        StatusCase{
-            "ZeroLoads",
-            "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 3},
+        StatusCase{"ZeroLoads",
+                   "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 "
+                   "--flat-bar 80x8",
+                   3},
         StatusCase{"ZeroSpacing",
                    "check --dead 1 --live 2 --thickness 6 --span 2000 --spacing 0 --continuous "
                    "--flat-bar 80x8",
@@ -125,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"BookWithoutFile", "book " + kBay + "--flat-bar 80x8", 2},
         StatusCase{"BookUnwritable", "book " + kBay + "--flat-bar 80x8 -o /nonexistent/b.html", 2},
         StatusCase{"BookArithmeticFault",
-                   "book --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 "
+                   "book --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 "
+                   "--flat-bar 80x8 "
                    "-o /dev/null",
                    3}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -227,14 +229,16 @@ TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
 
 TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
     const CliRun run = RunCli(
-        "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 --json");
+        "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar "
+        "80x8 --json");
     EXPECT_EQ(run.status, 3);
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json.at("error").at("kind"), "division_by_zero");
     EXPECT_NE(json.at("error").at("message").get<std::string>().find("plate deflection ratio"),
               std::string::npos);
     const CliRun invalid = RunCli(
-        "check --basis legacy --dead 0 --live 0 --thickness 1e-200 --span 2000 --spacing 500 --flat-bar "
+        "check --basis legacy --dead 0 --live 0 --thickness 1e-200 --span 2000 --spacing 500 "
+        "--flat-bar "
         "80x8 --json");
     EXPECT_EQ(nlohmann::json::parse(invalid.out).at("error").at("kind"), "invalid_operation");
 }
@@ -336,11 +340,13 @@ TEST(BayFile, CheckSavesWhatCheckFromReadsBack) {
 }
 
 TEST(Design, EveryCandidateFaultingSaysOnlyThat) {
-    EXPECT_EQ(RunCli("design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500", "2>&1").out,
-              "deckplate-cli: nothing was checked: all 3393 candidates hit an arithmetic fault "
-              "(division by zero in plate deflection ratio spacing/deflection); look for a zero "
-              "input\n");
-    const CliRun json = RunCli("design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500 --json");
+    EXPECT_EQ(
+        RunCli("design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500", "2>&1").out,
+        "deckplate-cli: nothing was checked: all 3393 candidates hit an arithmetic fault "
+        "(division by zero in plate deflection ratio spacing/deflection); look for a zero "
+        "input\n");
+    const CliRun json =
+        RunCli("design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500 --json");
     EXPECT_EQ(nlohmann::json::parse(json.out).at("error").at("kind"), "division_by_zero");
 }
 
@@ -353,12 +359,12 @@ TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
         return std::string(std::istreambuf_iterator<char>(file), {});
     };
     std::ofstream(path) << "earlier book";
-    const std::string fault =
-        RunCli(
-            "book --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 -o " +
-                path,
-            "2>&1")
-            .out;
+    const std::string fault = RunCli(
+                                  "book --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 "
+                                  "--spacing 500 --flat-bar 80x8 -o " +
+                                      path,
+                                  "2>&1")
+                                  .out;
     EXPECT_NE(fault.find("division by zero in plate deflection ratio"), std::string::npos);
     EXPECT_NE(fault.find("no book was written"), std::string::npos);
     EXPECT_EQ(read(), "earlier book");

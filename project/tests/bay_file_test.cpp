@@ -12,31 +12,32 @@ namespace {
 
 // A bay half typed, as the window may save it: a box holding text that is not a number, an
 // angle picked while the flat bar's boxes keep their sizes.
-const BayFile kHalfTyped{
-    .programVersion = "1.1.0",
-    .project = {.name = "某厂 3# 平台", .calculatedBy = "张三", .date = "2026-12-08",
-                .designUnit = "某某设计研究院",
-                .logo = "D:\\标志\\院标.png"},
-    .bay = {.texts = {{BayField::Dead, "1.5"},
-                      {BayField::Live, "4,5"},
-                      {BayField::Thickness, "4.5"},
-                      {BayField::Span, " "},
-                      {BayField::Spacing, "600"},
-                      {BayField::Basis, "current"},
-                      {BayField::Steel, "Q390"},
-                      {BayField::SafetyClass, "1"},
-                      {BayField::DeadIncludesSelfWeight, "yes"},
-                      {BayField::Weld, "intermittent"},
-                      {BayField::WeldSize, "5"},
-                      {BayField::WeldSegments, "50@150"}},
-            .simplySupported = false,
-            .continuous = true,
-            .stiffener = StiffenerKind::Angle,
-            .flatBarHeight = "80",
-            .flatBarThickness = "",
-            .angle = "L63x40x5",
-            .pointLoadChecked = true,
-            .pointLoad = "1e300"}};
+const BayFile kHalfTyped{.programVersion = "1.1.0",
+                         .project = {.name = "某厂 3# 平台",
+                                     .calculatedBy = "张三",
+                                     .date = "2026-12-08",
+                                     .designUnit = "某某设计研究院",
+                                     .logo = "D:\\标志\\院标.png"},
+                         .bay = {.texts = {{BayField::Dead, "1.5"},
+                                           {BayField::Live, "4,5"},
+                                           {BayField::Thickness, "4.5"},
+                                           {BayField::Span, " "},
+                                           {BayField::Spacing, "600"},
+                                           {BayField::Basis, "current"},
+                                           {BayField::Steel, "Q390"},
+                                           {BayField::SafetyClass, "1"},
+                                           {BayField::DeadIncludesSelfWeight, "yes"},
+                                           {BayField::Weld, "intermittent"},
+                                           {BayField::WeldSize, "5"},
+                                           {BayField::WeldSegments, "50@150"}},
+                                 .simplySupported = false,
+                                 .continuous = true,
+                                 .stiffener = StiffenerKind::Angle,
+                                 .flatBarHeight = "80",
+                                 .flatBarThickness = "",
+                                 .angle = "L63x40x5",
+                                 .pointLoadChecked = true,
+                                 .pointLoad = "1e300"}};
 
 TEST(BayFile, ReadsBackWhatItWrote) {
     EXPECT_EQ(ReadBayFileText(BayFileText(kHalfTyped)), kHalfTyped);
@@ -59,9 +60,9 @@ TEST(BayFile, WrittenByHandWithPlainNumbers) {
     EXPECT_EQ(file.bay.Text(BayField::Live), "4");
     EXPECT_EQ(file.bay.Text(BayField::Spacing), "100.0");
     EXPECT_EQ(file.bay.stiffener, StiffenerKind::FlatBar);
-    EXPECT_EQ(file.bay.angle, "L63x40x5");  // one rule for designations everywhere
+    EXPECT_EQ(file.bay.angle, "L63x40x5");              // one rule for designations everywhere
     EXPECT_EQ(file.bay.Text(BayField::Steel), "q345");  // read as Q355, as every grade is
-    EXPECT_EQ(file.bay.pointLoad, "1.5");  // what a new window holds
+    EXPECT_EQ(file.bay.pointLoad, "1.5");               // what a new window holds
     // The inputs a file written before them lacks are a new bay's.
     EXPECT_EQ(file.bay.Text(BayField::SafetyClass), "2");
     EXPECT_EQ(file.bay.Text(BayField::DeadIncludesSelfWeight), "no");

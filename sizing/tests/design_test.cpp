@@ -135,11 +135,11 @@ TEST(Design, FlatBarsKeepToTheSlendernessLimit) {
     } cases[] = {{DesignBasis::Legacy, SteelGrade::Q235, 15.0},
                  {DesignBasis::Current, SteelGrade::Q355, 15.0 * std::sqrt(235.0 / 355.0)}};
     for (const auto& c : cases) {
-        const DesignResult result = Design(
-            {.bay = {.dead = 1, .live = 2, .span = 2000, .basis = c.basis, .steel = c.steel},
-             .spacings = {500},
-             .family = StiffenerFamily::Flat,
-             .top = 100000});
+        const DesignResult result =
+            Design({.bay = {.dead = 1, .live = 2, .span = 2000, .basis = c.basis, .steel = c.steel},
+                    .spacings = {500},
+                    .family = StiffenerFamily::Flat,
+                    .top = 100000});
         ASSERT_FALSE(result.passing.empty());
         double slenderest = 0;
         for (const Candidate& candidate : result.passing) {
@@ -165,8 +165,9 @@ TEST(Design, SpacingsAreRankedTogether) {
             EXPECT_LE(all.passing.front().selfWeight, single.passing.front().selfWeight) << spacing;
         }
     }
-    EXPECT_EQ(all.candidates,
-              7 * Design({.bay = {.dead = 1, .live = 2, .span = 2000}, .spacings = {500}}).candidates);
+    EXPECT_EQ(
+        all.candidates,
+        7 * Design({.bay = {.dead = 1, .live = 2, .span = 2000}, .spacings = {500}}).candidates);
 }
 
 TEST(Design, NothingPassesShowsTheClosest) {
@@ -179,8 +180,9 @@ TEST(Design, NothingPassesShowsTheClosest) {
 }
 
 TEST(Design, FaultsAreCountedNeverPassed) {
-    const DesignResult result = Design(
-        {.bay = {.dead = 0, .live = 0, .span = 2000}, .spacings = {500}, .family = StiffenerFamily::Angle});
+    const DesignResult result = Design({.bay = {.dead = 0, .live = 0, .span = 2000},
+                                        .spacings = {500},
+                                        .family = StiffenerFamily::Angle});
     EXPECT_TRUE(result.passing.empty());
     EXPECT_EQ(result.faults, result.candidates);
 }
