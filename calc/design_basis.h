@@ -37,6 +37,9 @@ std::string_view BasisName(DesignBasis basis);
 std::string_view BasisNameZh(DesignBasis basis);
 /// The code the load factors come from: "GB 50009-2012" or "GB 55001-2021".
 std::string_view LoadCode(DesignBasis basis);
+/// What every output of the legacy basis says of it: a re-check of an earlier calculation under
+/// load factors superseded for new designs.
+std::string_view LegacyBasisNoteZh();
 
 /// The partial factors of one bay's design load q = γQ·P + γG·D.
 struct LoadFactors {

@@ -1,9 +1,12 @@
 #include "cli/check_output.h"
 
+#include <iomanip>
 #include <sstream>
+#include <type_traits>
 #include <variant>
 
 #include "calc/number_text.h"
+#include "input/bay_inputs.h"
 #include "schedule/results_writer.h"
 #include "version/deckplate_version.h"
 
@@ -147,6 +150,13 @@ nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
     return loadCase[check.member == Member::Plate ? "plate" : "stiffener"];
 }
 
+// γ0 as the code's table writes it: 1.1, 1.0, 0.9.
+std::string OneDecimal(double x) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << x;
+    return text.str();
+}
+
 }  // namespace
 
 std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation) {
@@ -167,7 +177,21 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("加劲肋间距", PlainNumberText(bay.spacing), "mm");
     line("边界条件", bay.boundary.continuous ? "三跨及以上连续" : "四边简支", "");
     line("荷载组合", LoadCombinationText(check.plate.basis, check.plate.factors), "");
-    if (check.shear) line("钢材牌号", GradeName(check.plate.steel), "");
+    if (check.plate.basis == DesignBasis::Current) {
+        const BayLoads& loads = check.loads;
+        line("结构安全等级",
+             std::string(SafetyClassNameZh(loads.safetyClass)) +
+                 "（γ0 = " + OneDecimal(loads.gamma0) + "）",
+             "");
+        line("自重",
+             bay.deadIncludesSelfWeight ? std::string("已含于静荷载")
+                                        : "另加 " + PrintText(ShownValue{loads.addedSelfWeight}) +
+                                              " kN/m²（钢铺板及加劲肋）",
+             "");
+        line("钢材牌号", GradeName(check.plate.steel), "");
+    } else {
+        line("注", LegacyBasisNoteZh(), "");
+    }
     line("加劲肋类型", (flatBar ? "扁钢 " : "不等边角钢 ") + StiffenerName(bay.stiffener), "");
     out << "钢铺板数据\n";
     line("弯矩最大值", PrintText(p.moment), kMoment);
@@ -223,7 +247,8 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     return out.str();
 }
 
-nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) {
+nlohmann::json CheckJson(const BayInput& bay, const BayCheck& check,
+                         const Utilisation& utilisation) {
     const DeckPlateResult& p = check.plate;
     const StiffenerResult& s = check.stiffener;
     nlohmann::json json = {
@@ -271,6 +296,34 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
             {"self_weight", DisplayText(s.shown.selfWeight)}}}}},
     };
     json["steel"] = GradeName(p.steel);
+    // The bay as checked, a key an input (the schedule's column, the bay file's key): null where
+    // the bay leaves the input to the program (no point load, the weld's least leg).
+    nlohmann::json& inputs = json["inputs"];
+    for (const input::InputRow& row : input::BayInputs()) {
+        if (row.currentOnly && p.basis != DesignBasis::Current) continue;
+        std::visit(
+            [&](const auto& value) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::monostate>)
+                    inputs[std::string(row.key)] = nullptr;
+                else
+                    inputs[std::string(row.key)] = value;
+            },
+            row.value(bay));
+    }
+    // The loads the checks took: D as given, the self-weight added to it, γ0, and how many
+    // spacings' dead and live load one stiffener carries.
+    const BayLoads& loads = check.loads;
+    json["loads"] = {{"dead", loads.dead},
+                     {"live", loads.live},
+                     {"self_weight_added", loads.addedSelfWeight},
+                     {"dead_total", loads.deadTotal},
+                     {"gamma0", loads.gamma0},
+                     {"stiffener_dead_share", loads.supportDead},
+                     {"stiffener_live_share", loads.supportLive}};
+    if (p.basis == DesignBasis::Current)
+        json["loads"]["safety_class"] = SafetyClassNumber(loads.safetyClass);
+    else
+        json["note"] = LegacyBasisNoteZh();
     if (check.shear) {
         // The current basis: the grade's εk and fv.
         json["epsilon_k"] = s.epsilonK;

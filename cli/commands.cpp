@@ -178,7 +178,7 @@ int RunCheck(const CheckOptions& o, std::ostream& out, std::ostream& err) {
         const BayCheck check = CheckBay(bay);
         const Utilisation utilisation = Utilisations(check);
         if (o.json)
-            out << CheckJson(check, utilisation).dump(2) << '\n';
+            out << CheckJson(bay, check, utilisation).dump(2) << '\n';
         else
             out << CheckText(bay, check, utilisation);
         return check.AllPass() ? kAllPass : kLimitExceeded;

@@ -227,6 +227,72 @@ TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
               json.at("stiffener").at("stress").get<double>() / 205);
 }
 
+// What a checker reads first: the bay as checked and the loads the checks took. Each row one
+// fault: an input left out of the block, the self-weight added twice or not at all, γ0 of the
+// wrong class, the continuous plate's shares missing, the legacy basis' caveat lost.
+TEST(CheckJson, InputsAndLoadsAreTheBayAsChecked) {
+    const double w = 0.0785 * (6 + 640.0 / 500);  // 80 × 8 at 500 mm on a 6 mm plate
+    const struct {
+        const char* name;
+        std::string arguments;
+        nlohmann::json inputs;  ///< the keys the row asserts
+        nlohmann::json loads;
+        const char* textLines;  ///< the lines of the text output that say the same
+    } cases[] = {
+        {"the current basis by default",
+         kBayAnyBasis + "--flat-bar 80x8",
+         {{"basis", "current"},
+          {"safety_class", 2},
+          {"dead_includes_self_weight", false},
+          {"weld", "double"},
+          {"weld_size", nullptr},
+          {"point_load", nullptr}},
+         {{"self_weight_added", w},
+          {"dead_total", 1 + w},
+          {"gamma0", 1.0},
+          {"safety_class", 2},
+          {"stiffener_dead_share", 1.0},
+          {"stiffener_live_share", 1.0}},
+         "  结构安全等级：二级（γ0 = 1.0）\n  自重：另加 0.57 kN/m²（钢铺板及加劲肋）\n"},
+        {"class 1 and the self-weight in D",
+         kBayAnyBasis + "--flat-bar 80x8 --safety-class 1 --dead-includes-self-weight --continuous",
+         {{"safety_class", 1}, {"dead_includes_self_weight", true}, {"boundary", "continuous"}},
+         {{"self_weight_added", 0.0},
+          {"dead_total", 1.0},
+          {"gamma0", 1.1},
+          {"stiffener_dead_share", 1.143},
+          {"stiffener_live_share", 1.223}},
+         "  结构安全等级：一级（γ0 = 1.1）\n  自重：已含于静荷载\n"},
+        {"an intermittent weld",
+         kBayAnyBasis + "--flat-bar 80x8 --weld intermittent --weld-size 5 --weld-segment 60@120",
+         {{"weld", "intermittent"}, {"weld_size", 5.0}, {"weld_segment", "60@120"}},
+         {{"gamma0", 1.0}},
+         "焊缝（双面断续角焊缝 hf = 5 mm，60@120，E43）\n"},
+        {"the legacy basis",
+         kBay + "--flat-bar 80x8 --point-load 1.5",
+         {{"basis", "legacy"}, {"point_load", 1.5}, {"patch", "200x200"}},
+         {{"self_weight_added", 0.0}, {"gamma0", 1.0}},
+         "  注：按 GB 50009-2012 的荷载分项系数复核原有计算；该规范的分项系数自 2022-01-01 起已由 "
+         "GB 55001-2021 取代，新设计应按现行规范计算。\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli("check " + c.arguments + " --json");
+        ASSERT_LE(run.status, 1) << c.name;
+        const auto json = nlohmann::json::parse(run.out);
+        for (const auto& [key, value] : c.inputs.items())
+            EXPECT_EQ(json.at("inputs").at(key), value) << c.name << ": inputs." << key;
+        for (const auto& [key, value] : c.loads.items())
+            EXPECT_EQ(json.at("loads").at(key), value) << c.name << ": loads." << key;
+        // The legacy basis knows none of the current basis' inputs.
+        if (json.at("basis") == "legacy") {
+            EXPECT_FALSE(json.at("inputs").contains("safety_class")) << c.name;
+            EXPECT_EQ(json.at("note").get<std::string>().find("按 GB 50009-2012"), 0u) << c.name;
+        }
+        EXPECT_NE(RunCli("check " + c.arguments).out.find(c.textLines), std::string::npos)
+            << c.name;
+    }
+}
+
 TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
     const CliRun run = RunCli(
         "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar "
