@@ -30,7 +30,7 @@ bool ActsRatherThanShows(char32_t c) {
 }
 
 std::string Escaped(char32_t c) {
-    char text[8];
+    char text[12];  // a backslash, "u", up to eight hex digits of a char32_t and the end
     if (c < 0x80)
         std::snprintf(text, sizeof text, "\\x%02x", static_cast<unsigned>(c));
     else

@@ -52,11 +52,13 @@ void Check(int status, std::string_view step) {
 
 struct ZipPackage::Zip {
     zipFile file = nullptr;
+    std::ostream* out = nullptr;
 };
 
 ZipPackage::ZipPackage(std::ostream& out) : zip_(std::make_unique<Zip>()) {
     zlib_filefunc64_def functions{StreamOpen, StreamRead,  StreamWrite, StreamTell,
                                   StreamSeek, StreamClose, StreamError, &out};
+    zip_->out = &out;
     zip_->file = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
     if (!zip_->file) throw PackageError("the package could not be started");
 }
@@ -72,6 +74,9 @@ void ZipPackage::BeginPart(std::string_view name) {
     info.tmz_date.tm_mday = 1;
     info.tmz_date.tm_year = 1980;
     const std::string path(name);
+    // A stream that has already failed stops here: minizip, failing to write a part's header,
+    // would keep the part's directory entry it had allocated and never free it.
+    if (!*zip_->out) Check(ZIP_ERRNO, "starting " + path);
     Check(zipOpenNewFileInZip64(zip_->file, path.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
                                 Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
           "starting " + path);
