@@ -7,6 +7,7 @@
 #include "form/error_report.h"
 #include "form/schedule_words.h"
 #include "form/task_progress.h"
+#include "input/bay_inputs.h"
 #include "os/paths.h"
 #include "report/zip_package.h"
 #include "schedule/book.h"
@@ -59,6 +60,17 @@ std::string SummaryText(const ScheduleRunRecord& run) {
         for (const schedule::RowError& error : s.firstErrors)
             text += "\n第 " + std::to_string(error.line) + " 行：" + RowErrorWords(error);
     }
+    // The window lends a row whose cell is empty its own choices: say which, since the command
+    // line's defaults differ from them.
+    std::string lent;
+    const BayInput& bay = run.defaults.bay;
+    for (const input::InputRow& row : input::BayInputs()) {
+        if (!row.batch || (row.currentOnly && bay.basis != DesignBasis::Current)) continue;
+        const std::string words = row.words(bay);
+        if (!words.empty())
+            lent += (lent.empty() ? "" : "，") + std::string(row.chinese) + " " + words;
+    }
+    text += "\n列为空的行取窗口的设置：" + lent + "。";
     for (const std::string& warning : run.warnings) text += "\n注意：" + warning;
     if (run.booksLost)
         text += "\n内存不足，未能留下各行的数据：计算书请用 deckplate-cli batch --books 写出。";
