@@ -1,6 +1,11 @@
 #include "form/schedule_words.h"
 
+#include <string>
+#include <vector>
+
+#include "calc/angle_catalogue.h"
 #include "calc/checked.h"
+#include "calc/designation.h"
 #include "calc/number_text.h"
 #include "calc/quantity.h"
 #include "form/system_reason_words.h"
@@ -65,8 +70,12 @@ std::string ValueProblemWords(const input::ValueProblem& problem) {
         case ValueFault::PatchBelowThickness:
             return "作用面每边不能小于铺板厚度 " + PlainNumberText(p.bound) + " mm，现为 " +
                    p.value;
-        case ValueFault::NotInCatalogue:
-            return quoted + "不在角钢规格表中（如 L63x40x5）";
+        case ValueFault::NotInCatalogue: {
+            const std::vector<std::string_view> nearest = NearestAngles(CatalogueForm(p.value));
+            if (nearest.empty()) return quoted + "不在角钢规格表中（如 L63x40x5）";
+            return quoted + "不在角钢规格表中（最接近的是 " + std::string(nearest[0]) + "、" +
+                   std::string(nearest[1]) + "）";
+        }
         case ValueFault::NotABasis:
             return quoted + "应为 legacy（原规范）或 current（现行规范）";
         case ValueFault::NotAGrade:

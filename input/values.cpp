@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "calc/angle_catalogue.h"
 #include "calc/designation.h"
@@ -110,10 +112,16 @@ std::string ValueProblemText(const ValueProblem& problem) {
         case ValueFault::PatchBelowThickness:
             return name + ": each side must be at least the plate's thickness, " +
                    PlainNumberText(p.bound) + " mm, not " + v;
-        case ValueFault::NotInCatalogue:
-            return name + ": '" + v +
-                   "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
-                   "designations, e.g. L63x40x5";
+        case ValueFault::NotInCatalogue: {
+            const std::vector<std::string_view> nearest = NearestAngles(CatalogueForm(p.value));
+            if (nearest.empty())
+                return name + ": '" + v +
+                       "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
+                       "designations, e.g. L63x40x5";
+            return name + ": '" + v + "' is not in the angle catalogue; the nearest are " +
+                   std::string(nearest[0]) + " and " + std::string(nearest[1]) +
+                   " ('deckplate-cli angles' lists them all)";
+        }
         case ValueFault::NotABasis:
             return name + ": '" + v + "' is neither legacy nor current";
         case ValueFault::NotAGrade:

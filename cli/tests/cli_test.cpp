@@ -313,7 +313,9 @@ TEST(BadArguments, MessagesNameTheOption) {
     const std::pair<std::string, const char*> cases[] = {
         {"check " + kBay + "--span 3000 --flat-bar 80x8", "--span is given more than once"},
         {"check " + kBay + "--flat-bar", "--flat-bar needs a value"},
-        {"check " + kBay + "--angle L63x40x9", "'deckplate-cli angles' lists the designations"},
+        {"check " + kBay + "--angle L63x40x9",
+         "'L63x40x9' is not in the angle catalogue; the nearest are L63x40x6 and L63x40x7"},
+        {"check " + kBay + "--angle L63x40", "'deckplate-cli angles' lists the designations"},
         {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--dead: '1kN' is not a number"},
         {"check " + kBay, "the stiffener is missing"},
