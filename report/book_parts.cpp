@@ -203,7 +203,7 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
     const BookFigures& figures = book.figures;
     const Expr Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
                Yo = SubscriptedSymbol("Y", "o");
-    const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
+    const StiffenerResult& section = book.check.stiffener;
     const double depth = StiffenerDepth(StiffenerSection(bay.stiffener));
     const auto fibre = [&](std::string_view name, const Expr& lever, double gamma,
                            const Expr& leverNumbers, const Figure& stress, std::string_view where) {
@@ -218,12 +218,13 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
                     Unit("N/mm²"),
                     Mtext(Cat("（", where, "）"))};
     };
-    Expr top = fibre("1", Yo, kTopFaceGamma, Mn(figures.Yo), stresses.top, "上缘，钢铺板顶面");
+    Expr top = fibre("1", Yo, section.topGamma, Mn(figures.Yo), stresses.top, "上缘，钢铺板顶面");
     // The lever below the axis with its parts, so that it is worked from Yo as shown.
     const Expr bottomLever = Parenthesised(
         {Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)});
     Expr bottom =
-        fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}), lowerGamma, bottomLever,
+        fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}), section.bottomGamma,
+              bottomLever,
               stresses.bottom, book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
     Expr governing{
         SubscriptedSymbol("σ", "s"),
@@ -270,6 +271,28 @@ StiffenerDeflectionLines StiffenerDeflectionLimit(const Figure& deflection,
             doc::Inline({Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
                          Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
                          Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))})};
+}
+
+Expr DeadSymbol(const BookContext& book) {
+    return book.figures.selfWeight ? SubscriptedSymbol("G", "k") : Mi("D");
+}
+
+doc::Runs DeadSymbolWords(const BookContext& book) {
+    return book.figures.selfWeight ? Subscripted("G", "k") : Line("D");
+}
+
+StiffenerLoadSymbols StiffenerLoadsOf(const BookContext& book) {
+    if (!book.SupportShare()) return {Mi("q"), SubscriptedSymbol("q", "k"), Mi("P")};
+    return {SubscriptedSymbol("q", "s"), SubscriptedSymbol("q", "sk"),
+            SubscriptedSymbol("q", "sQ")};
+}
+
+int WeldSectionNumber(const BookContext&) { return 6; }
+
+int PointLoadSectionNumber(const BookContext& book) { return book.check.weld ? 7 : 6; }
+
+int ConclusionSectionNumber(const BookContext& book) {
+    return PointLoadSectionNumber(book) + (book.check.pointLoad ? 1 : 0);
 }
 
 Expr GammaX(std::string_view subscript) { return SubscriptedSymbol("γ", subscript); }
