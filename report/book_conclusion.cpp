@@ -38,18 +38,17 @@ Blocks ConclusionSection(const BookContext& book) {
         if (check.verdict(c).exceeded)
             exceeded += Cat(exceeded.empty() ? "" : "、", BookCheckName(check));
     }
-    const doc::Runs use =
-        Line("利用率为计算值与限值之比（挠度为 ", Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、",
-             Text(Exact(StiffenerDeflectionLimit(c.plate.basis))), "/(L/δ", Sub("s"), ")",
-             c.stiffenerLiveDeflection
-                 ? Line("、δ", Sub("Q"), "/(L/", Text(Exact(kStiffenerLiveDeflectionLimit)), ")")
-                 : Line(),
-             c.pointLoad ? Cat("；集中荷载下钢铺板挠度为 δ/min(a/",
-                               Text(Exact(kPointLoadPlateDeflectionLimit)), ", ",
-                               Text(Exact(kPointLoadPlateStepLimit)), ")")
-                         : std::string(),
-             "），达到 1 即超出限值",
-             c.weldDetailing ? "；焊缝构造满足时为 0，不满足时为 1" : "", "。");
+    const doc::Runs use = Line(
+        "利用率为计算值与限值之比（挠度为 ", Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、",
+        Text(Exact(StiffenerDeflectionLimit(c.plate.basis))), "/(L/δ", Sub("s"), ")",
+        c.stiffenerLiveDeflection
+            ? Line("、δ", Sub("Q"), "/(L/", Text(Exact(kStiffenerLiveDeflectionLimit)), ")")
+            : Line(),
+        c.pointLoad
+            ? Cat("；集中荷载下钢铺板挠度为 δ/min(a/", Text(Exact(kPointLoadPlateDeflectionLimit)),
+                  ", ", Text(Exact(kPointLoadPlateStepLimit)), ")")
+            : std::string(),
+        "），达到 1 即超出限值", c.weldDetailing ? "；焊缝构造满足时为 0，不满足时为 1" : "", "。");
     const doc::Runs statement =
         exceeded.empty()
             ? Line("结论：钢铺板及加劲肋", c.pointLoad ? "在均布荷载和集中荷载下" : "",

@@ -99,7 +99,8 @@ WeldIds WeldFormulas(Substitution& s, const WeldCheck& weld, Id V, Id Ap, Id Yo,
         ids.Sp = *knownSp;
     } else {
         ids.Sp = s.Value(weld.Sp);
-        s.Formula(ids.Sp, {Ap, Yo, halfT}, [](Inputs v) { return std::fabs(v[0] * (v[1] - v[2])); });
+        s.Formula(ids.Sp, {Ap, Yo, halfT},
+                  [](Inputs v) { return std::fabs(v[0] * (v[1] - v[2])); });
     }
     ids.v = s.Value(weld.shearFlow);
     s.Formula(ids.v, {V, ids.Sp, Ix}, [](Inputs v) { return v[0] * 1e3 * v[1] / v[2]; });
@@ -171,8 +172,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
     const Id deflection = s.Given(Shown(plate.shown.deflection));
     // The continuous envelope: (αD·γG·D + αL·γQ·P)·γ0·a² and 10.92·(βD·D + βL·P)·a⁴/(E·t³).
     const Id alphaLive = exact(plate.coefficients.alphaLive),
-             betaLive = exact(plate.coefficients.betaLive),
-             rigidity = exact(kPlateRigidityFactor);
+             betaLive = exact(plate.coefficients.betaLive), rigidity = exact(kPlateRigidityFactor);
     if (envelope) {
         s.Formula(M, {alpha, gammaG, dead, alphaLive, gammaQ, P, gamma0, aMetres}, [](Inputs v) {
             return (v[0] * v[1] * v[2] + v[3] * v[4] * v[5]) * v[6] * v[7] * v[7];
@@ -195,9 +195,8 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         stiffenerDesign = s.Value(loads.stiffener.design);
         stiffenerStandard = s.Value(loads.stiffener.standard);
         stiffenerLive = s.Value(loads.stiffener.live);
-        s.Formula(stiffenerDesign, {gamma0, gammaG, kD, dead, gammaQ, kP, P}, [](Inputs v) {
-            return v[0] * (v[1] * v[2] * v[3] + v[4] * v[5] * v[6]);
-        });
+        s.Formula(stiffenerDesign, {gamma0, gammaG, kD, dead, gammaQ, kP, P},
+                  [](Inputs v) { return v[0] * (v[1] * v[2] * v[3] + v[4] * v[5] * v[6]); });
         s.Formula(stiffenerStandard, {kD, dead, kP, P},
                   [](Inputs v) { return v[0] * v[1] + v[2] * v[3]; });
         s.Formula(stiffenerLive, {kP, P}, [](Inputs v) { return v[0] * v[1]; });
@@ -259,8 +258,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         ids.limit = s.Given(Shown(ShownValue{check.outstand->limit}));
         s.Formula(ids.limit, {exact(kOutstandLimit), epsilonK},
                   [](Inputs v) { return v[0] * v[1]; });
-        ids.compactWidth =
-            s.Value(2 * kCompactOutstandLimit * bay.thickness.mm * st.epsilonK);
+        ids.compactWidth = s.Value(2 * kCompactOutstandLimit * bay.thickness.mm * st.epsilonK);
         s.Formula(ids.compactWidth, {exact(2), exact(kCompactOutstandLimit), t, epsilonK},
                   [](Inputs v) { return v[0] * v[1] * v[2] * v[3]; });
         ids.weld = WeldFormulas(s, *check.weld, ids.V, Ap, Yo, halfT, Ix);
@@ -339,8 +337,7 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                       });
             ids.tau = ShearStress(s, *p.shear, *ids.V, current->S, Ix, be);
             if (p.weld)
-                ids.weld =
-                    WeldFormulas(s, *p.weld, *ids.V, Ap, Yo, halfT, Ix, current->weld.Sp);
+                ids.weld = WeldFormulas(s, *p.weld, *ids.V, Ap, Yo, halfT, Ix, current->weld.Sp);
         }
         point = ids;
     }

@@ -46,10 +46,10 @@ struct PointLoadFigures {
 
 /// The stiffener's values that only the current basis uses.
 struct CurrentBasisFigures {
-    Figure epsilonK;      ///< √(235/fy)
-    Figure S;             ///< the first moment about the neutral axis, mm³
-    ShearFigures shear;   ///< under the uniform load
-    Figure ratio, limit;  ///< the outstand h/t or b/t, and 15·εk
+    Figure epsilonK;        ///< √(235/fy)
+    Figure S;               ///< the first moment about the neutral axis, mm³
+    ShearFigures shear;     ///< under the uniform load
+    Figure ratio, limit;    ///< the outstand h/t or b/t, and 15·εk
     Figure compactWidth;    ///< 2·13·t·εk, the widest spacing whose plate outstand is S3, mm
     Figure liveDeflection;  ///< δQ, mm, as the window shows it
     WeldFigures weld;
@@ -58,8 +58,8 @@ struct CurrentBasisFigures {
 struct BookFigures {
     /// The floor's self-weight w added to D: under the current basis, unless D includes it.
     std::optional<Figure> selfWeight;
-    Figure dead;        ///< the dead load every check takes, D or D + w, kN/m²
-    Figure q, qk;       ///< kN/m²
+    Figure dead;   ///< the dead load every check takes, D or D + w, kN/m²
+    Figure q, qk;  ///< kN/m²
     /// One stiffener's design, standard and live load, kN/m²: under a continuous plate of the
     /// current basis the first interior support's share, otherwise q, qk and P.
     Figure stiffenerDesign, stiffenerStandard, stiffenerLive;

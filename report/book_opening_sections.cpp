@@ -19,12 +19,14 @@ doc::Runs LoadCombinationRule(DesignBasis basis) {
     }
     return Line("GB 55001-2021《工程结构通用规范》第 3.1.13 条：q = γ", Sub("0"), "·(",
                 Number(kCurrentDeadFactor), "·G", Sub("k"), " + ", Number(kCurrentLiveFactor),
-                "·P)，G", Sub("k"), " 为恒荷载 D 与钢铺板及加劲肋自重 w 之和（D 已含自重时即 D）；"
+                "·P)，G", Sub("k"),
+                " 为恒荷载 D 与钢铺板及加劲肋自重 w 之和（D 已含自重时即 D）；"
                 "工作平台按工业楼面，活荷载标准值大于 ",
                 Number(kHeavyFloorLiveLoad), " kN/m² 时 γ", Sub("Q"), " 取 ",
                 Number(kHeavyFloorLiveFactor), "；结构重要性系数 γ", Sub("0"),
                 "（第 3.1.12 条）：安全等级一级 ", Text(Fixed(kImportanceFactors[0], 1)), "、二级 ",
-                Text(Fixed(kImportanceFactors[1], 1)), "、三级 ", Text(Fixed(kImportanceFactors[2], 1)));
+                Text(Fixed(kImportanceFactors[1], 1)), "、三级 ",
+                Text(Fixed(kImportanceFactors[2], 1)));
 }
 
 // "按厚度 t ≤ 16 mm 取 f = 215、fᵥ = 125，16 < t ≤ 40 mm 取 f = 205、fᵥ = 120， …"
@@ -67,10 +69,11 @@ doc::Runs GammaRule(const BookContext& book) {
                           Text(Exact(kPlateGamma)), "；加劲肋组合截面上缘（钢铺板顶面）",
                           Text(Exact(kTopFaceGamma)), "，下缘 ", lowerEdge);
     if (book.CurrentBasis()) {
-        AddTo(rule, Line("；加劲肋间距 a 大于 2 × ", Number(kCompactOutstandLimit), "·t·ε", Sub("k"),
-                         " 时，钢铺板在加劲肋两侧的受压外伸部分超过 S3 级（表 3.5.1），组合截面上、"
-                         "下缘均取 ",
-                         Text(Fixed(kNoPlasticAdaptation, 1))));
+        AddTo(rule,
+              Line("；加劲肋间距 a 大于 2 × ", Number(kCompactOutstandLimit), "·t·ε", Sub("k"),
+                   " 时，钢铺板在加劲肋两侧的受压外伸部分超过 S3 级（表 3.5.1），组合截面上、"
+                   "下缘均取 ",
+                   Text(Fixed(kNoPlasticAdaptation, 1))));
     }
     return rule;
 }
@@ -106,15 +109,15 @@ Blocks BasisSection(const BookContext& book) {
             ? Line("三跨及以上连续板按连续单向板条取 α = ", Number(kContinuousPlate.alpha),
                    "、β = ", Number(kContinuousPlate.beta),
                    "。加劲肋为跨度 L 的简支梁，承受一个间距 a 的荷载")
-            : Line("三跨及以上连续板按等跨连续单向板条的包络：恒荷载满布，活荷载最不利布置，"
-                   "各取其弯矩及挠度系数。加劲肋为跨度 L 的简支梁，四边简支板时承受一个间距 a "
-                   "的荷载，连续板时承受第一内支座的反力（恒荷载 ",
-                   Number(e.supportDead), "·a，活荷载 ", Number(e.supportLive), "·a）");
+            : Line(
+                  "三跨及以上连续板按等跨连续单向板条的包络：恒荷载满布，活荷载最不利布置，"
+                  "各取其弯矩及挠度系数。加劲肋为跨度 L 的简支梁，四边简支板时承受一个间距 a "
+                  "的荷载，连续板时承受第一内支座的反力（恒荷载 ",
+                  Number(e.supportDead), "·a，活荷载 ", Number(e.supportLive), "·a）");
     table.rows.push_back(TableRow(
         "计算模型",
         Line("钢铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；", continuous,
-             "，截面计入有效宽度 b", Sub("e"),
-             " = min(", Number(kStripThicknesses),
+             "，截面计入有效宽度 b", Sub("e"), " = min(", Number(kStripThicknesses),
              book.figures.current ? Line("·t·ε", Sub("k"),
                                          ", a) 的钢铺板（参照 GB 50017-2017 第 6.3.7 条，每侧 "
                                          "15·t·ε",
@@ -125,7 +128,8 @@ Blocks BasisSection(const BookContext& book) {
         table.rows.push_back(TableRow(
             "焊缝",
             Line("钢铺板与加劲肋间的角焊缝：强度按 GB 50017-2017 第 11.2.2 条（翼缘焊缝的剪力流，"
-                 "第 11.2.7 条），f", Sub("f"), doc::Sup("w"),
+                 "第 11.2.7 条），f",
+                 Sub("f"), doc::Sup("w"),
                  " 按表 4.4.5（与钢材匹配的焊条）；构造按第 11.3.5 条（最小焊脚尺寸、断续焊缝"
                  "段长）及第 11.3.8 条（断续焊缝净距）")));
     }
@@ -227,40 +231,40 @@ Blocks CurrentLoads(const BookContext& book) {
         blocks.push_back(Body(Line("恒荷载标准值 D = ", Value(bay.dead, "kN/m²"),
                                    "（输入，不含钢铺板及加劲肋自重），自重 w 另行计入（钢材 ",
                                    Number(kSteelUnitWeight), " kN/m³）：")));
-        blocks.push_back(Formula(
-            {Mi("w"), Mo("="), Mn(Exact(kSteelUnitWeight / 1000.0)), Mo("·"),
-             Parenthesised({Mi("t"), Mo("+"), Mfrac(As, Mi("a"))}), Mo("="),
-             Mn(Exact(kSteelUnitWeight / 1000.0)), Mo("×"),
-             Parenthesised({Mn(Exact(bay.thickness.mm)), Mo("+"), Mfrac(Mn(f.As), Mn(Exact(bay.spacing)))}),
-             Mo("="), Mn(*f.selfWeight), Unit("kN/m²")}));
-        blocks.push_back(Formula({dead, Mo("="), Mi("D"), Mo("+"), Mi("w"), Mo("="),
-                                  Mn(Exact(bay.dead)), Mo("+"), Mn(*f.selfWeight), Mo("="),
-                                  Mn(f.dead), Unit("kN/m²")}));
-        blocks.push_back(Note(Line("t、a 以 mm 计，A", Sub("s"), " 以 mm² 计（加劲肋截面积，按间距 a 摊为板厚）；",
-                                   Number(kSteelUnitWeight / 1000.0), " = ", Number(kSteelUnitWeight),
-                                   " kN/m³ × 10⁻³ m/mm。窗口所示自重 w = ",
-                                   Text(Shown(c.stiffener.shown.selfWeight)), " kN/m²（一位小数）。")));
+        blocks.push_back(Formula({Mi("w"), Mo("="), Mn(Exact(kSteelUnitWeight / 1000.0)), Mo("·"),
+                                  Parenthesised({Mi("t"), Mo("+"), Mfrac(As, Mi("a"))}), Mo("="),
+                                  Mn(Exact(kSteelUnitWeight / 1000.0)), Mo("×"),
+                                  Parenthesised({Mn(Exact(bay.thickness.mm)), Mo("+"),
+                                                 Mfrac(Mn(f.As), Mn(Exact(bay.spacing)))}),
+                                  Mo("="), Mn(*f.selfWeight), Unit("kN/m²")}));
+        blocks.push_back(
+            Formula({dead, Mo("="), Mi("D"), Mo("+"), Mi("w"), Mo("="), Mn(Exact(bay.dead)),
+                     Mo("+"), Mn(*f.selfWeight), Mo("="), Mn(f.dead), Unit("kN/m²")}));
+        blocks.push_back(Note(
+            Line("t、a 以 mm 计，A", Sub("s"), " 以 mm² 计（加劲肋截面积，按间距 a 摊为板厚）；",
+                 Number(kSteelUnitWeight / 1000.0), " = ", Number(kSteelUnitWeight),
+                 " kN/m³ × 10⁻³ m/mm。窗口所示自重 w = ", Text(Shown(c.stiffener.shown.selfWeight)),
+                 " kN/m²（一位小数）。")));
     } else {
-        blocks.push_back(Body(Line("恒荷载标准值 D = ", Value(bay.dead, "kN/m²"),
-                                   "，钢铺板及加劲肋自重 w = ", Text(Shown(c.stiffener.shown.selfWeight)),
-                                   " kN/m²（钢材 ", Number(kSteelUnitWeight),
-                                   " kN/m³）已包含在 D 中，不另行计入。")));
+        blocks.push_back(Body(Line(
+            "恒荷载标准值 D = ", Value(bay.dead, "kN/m²"),
+            "，钢铺板及加劲肋自重 w = ", Text(Shown(c.stiffener.shown.selfWeight)), " kN/m²（钢材 ",
+            Number(kSteelUnitWeight), " kN/m³）已包含在 D 中，不另行计入。")));
     }
-    blocks.push_back(Body(Line("结构安全等级", SafetyClassNameZh(c.loads.safetyClass),
-                               "，结构重要性系数 γ", Sub("0"), " = ", Text(Fixed(c.loads.gamma0, 1)),
-                               "（GB 55001-2021 第 3.1.12 条）。")));
+    blocks.push_back(Body(
+        Line("结构安全等级", SafetyClassNameZh(c.loads.safetyClass), "，结构重要性系数 γ", Sub("0"),
+             " = ", Text(Fixed(c.loads.gamma0, 1)), "（GB 55001-2021 第 3.1.12 条）。")));
     const DeckPlateResult& plate = c.plate;
-    blocks.push_back(Formula({Mi("q"), Mo("="), gamma0, Mo("·"),
-                              Parenthesised({GammaX("G"), Mo("·"), dead, Mo("+"), GammaX("Q"),
-                                             Mo("·"), Mi("P")}),
-                              Mo("="), Mn(Fixed(c.loads.gamma0, 1)), Mo("×"),
-                              Parenthesised({Mn(Exact(plate.factors.dead)), Mo("×"), Mn(f.dead),
-                                             Mo("+"), Mn(Exact(plate.factors.live)), Mo("×"),
-                                             Mn(Exact(bay.live))}),
-                              Mo("="), Mn(f.q), Unit("kN/m²")}));
-    blocks.push_back(Formula({SubscriptedSymbol("q", "k"), Mo("="), dead, Mo("+"), Mi("P"), Mo("="),
-                              Mn(f.dead), Mo("+"), Mn(Exact(bay.live)), Mo("="), Mn(f.qk),
-                              Unit("kN/m²")}));
+    blocks.push_back(Formula(
+        {Mi("q"), Mo("="), gamma0, Mo("·"),
+         Parenthesised({GammaX("G"), Mo("·"), dead, Mo("+"), GammaX("Q"), Mo("·"), Mi("P")}),
+         Mo("="), Mn(Fixed(c.loads.gamma0, 1)), Mo("×"),
+         Parenthesised({Mn(Exact(plate.factors.dead)), Mo("×"), Mn(f.dead), Mo("+"),
+                        Mn(Exact(plate.factors.live)), Mo("×"), Mn(Exact(bay.live))}),
+         Mo("="), Mn(f.q), Unit("kN/m²")}));
+    blocks.push_back(
+        Formula({SubscriptedSymbol("q", "k"), Mo("="), dead, Mo("+"), Mi("P"), Mo("="), Mn(f.dead),
+                 Mo("+"), Mn(Exact(bay.live)), Mo("="), Mn(f.qk), Unit("kN/m²")}));
     return blocks;
 }
 

@@ -89,6 +89,9 @@ doc::Cell HeadCell(doc::Runs runs) { return {.runs = std::move(runs), .header = 
 doc::Cell PlainCell(doc::Runs runs, int span) { return {.runs = std::move(runs), .span = span}; }
 
 std::string BookCheckName(const CheckRow& check) {
+    // The weld's strength as its verdict names it in the window: 焊缝强度, 焊缝集中荷载强度.
+    if (check.id == Check::WeldStrength) return "焊缝强度";
+    if (check.id == Check::PointLoadWeldStrength) return "焊缝集中荷载强度";
     return Cat(check.member == Member::Plate ? "钢" : "", check.name);
 }
 
@@ -101,6 +104,8 @@ PrintedComparison Compared(const CheckRow& check, const BayCheck& c) {
         if (check.measure == Measure::Ratio) return Fixed(limit, 2 + more);
         return Significant(limit, more);
     };
+    // A rule of detailing compares whole millimetres as given: no digits to add.
+    if (check.measure == Measure::Length) return {Exact(value), Exact(limit)};
     PrintedComparison printed{Shown(shown), limitFigure(0)};
     for (int more = 1; more <= 4 && !ReadsAsJudged(printed.value, printed.limit, exceeded); ++more)
         printed = {Fixed(value, Decimals(Shown(shown)) + more), limitFigure(more)};
@@ -151,7 +156,7 @@ doc::Block VerdictOf(const BookContext& book, Check id) {
     return {doc::Verdict{
         exceeded,
         Line(exceeded ? "★" : "", BookCheckName(check), "：", SymbolRuns(check.symbol(book.check)),
-             " = ", Text(printed.value), unit, " ", Relation(exceeded), " ",
+             " = ", Text(printed.value), unit, " ", RelationOf(check, book.check), " ",
              RuleRuns(check.limitRule(book.check)), " = ", Text(printed.limit), unit,
              exceeded ? "，超出限值，须修改设计。" : "，满足要求。")}};
 }
@@ -165,6 +170,15 @@ std::string StiffenerTitle(const BookContext& book) {
 }
 
 std::string_view Relation(bool exceeded) { return exceeded ? "≥" : "<"; }
+
+std::string_view RelationOf(const CheckRow& check, const BayCheck& c) {
+    const bool exceeded = check.verdict(c).exceeded;
+    if (check.measure != Measure::Length) return Relation(exceeded);
+    // A rule of detailing asks for at least its length, but the gap between segments for at
+    // most.
+    if (c.weldDetailing->broken == WeldRule::GapTooWide) return ">";
+    return exceeded ? "<" : "≥";
+}
 
 Figure SteelModulus() {
     Figure e = Exact(kSteelModulus / 1e5);
@@ -222,10 +236,9 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
     // The lever below the axis with its parts, so that it is worked from Yo as shown.
     const Expr bottomLever = Parenthesised(
         {Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)});
-    Expr bottom =
-        fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}), section.bottomGamma,
-              bottomLever,
-              stresses.bottom, book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
+    Expr bottom = fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}),
+                        section.bottomGamma, bottomLever, stresses.bottom,
+                        book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
     Expr governing{
         SubscriptedSymbol("σ", "s"),
         Mo("="),

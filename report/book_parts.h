@@ -115,6 +115,9 @@ std::string_view StiffenerKind(const BookContext& book);
 
 /// "<" when the check passes, "≥" when it is exceeded: the relation the verdict judged.
 std::string_view Relation(bool exceeded);
+/// The relation a check's verdict line prints between its value and its limit: Relation's, but
+/// for a rule of detailing "≥" kept, "<" broken, and ">" for a gap too wide.
+std::string_view RelationOf(const CheckRow& check, const BayCheck& c);
 
 /// E = 2.06 × 10⁵ N/mm², the modulus the calculation takes.
 Figure SteelModulus();

@@ -28,7 +28,8 @@ Blocks Coefficients(const BookContext& book) {
         return {
             Body(Line("三跨及以上连续钢铺板，按等跨连续单向板条的包络：恒荷载满布于各跨，",
                       coefficient("α", "D", choice.alpha), "（四跨满布的支座弯矩），",
-                      coefficient("β", "D", choice.beta), "（三跨满布的边跨挠度）；活荷载按最不利"
+                      coefficient("β", "D", choice.beta),
+                      "（三跨满布的边跨挠度）；活荷载按最不利"
                       "布置，",
                       coefficient("α", "L", choice.alphaLive), "（B 支座两侧跨布置），",
                       coefficient("β", "L", choice.betaLive), "（一、三跨布置）。")),
@@ -116,21 +117,21 @@ Blocks Strength(const BookContext& book) {
     Expr moment = plate.coefficients.source == CoefficientSource::ContinuousEnvelope
                       ? EnvelopeMoment(book)
                       : Expr{Mi("M"),
-                Mo("="),
-                Mi("α"),
-                Mo("·"),
-                Mi("q"),
-                Mo("·"),
-                Msup(Mi("a"), Mn(Exact(2))),
-                Mo("="),
-                Mn(Exact(plate.alpha)),
-                Mo("×"),
-                Mn(figures.q),
-                Mo("×"),
-                Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
-                Mo("="),
-                Mn(figures.moment),
-                Unit("kN·m/m")};
+                             Mo("="),
+                             Mi("α"),
+                             Mo("·"),
+                             Mi("q"),
+                             Mo("·"),
+                             Msup(Mi("a"), Mn(Exact(2))),
+                             Mo("="),
+                             Mn(Exact(plate.alpha)),
+                             Mo("×"),
+                             Mn(figures.q),
+                             Mo("×"),
+                             Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
+                             Mo("="),
+                             Mn(figures.moment),
+                             Unit("kN·m/m")};
     return {SubHeading("强度"), Formula(std::move(moment)),
             Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
                                        verdict.exceeded, plate.f)),
@@ -145,24 +146,21 @@ Blocks Deflection(const BookContext& book) {
     Expr deflection =
         plate.coefficients.source == CoefficientSource::ContinuousEnvelope
             ? EnvelopeDeflection(book)
-            : Expr{
-        Mi("δ"),
-        Mo("="),
-        Mfrac({Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
-              {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
-        Mo("="),
-        Mfrac({Mn(Exact(plate.beta)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
-               Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
-              {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
-        Mo("="),
-        Mn(book.figures.deflection),
-        Unit("mm")};
-    deflection += Expr{
-        Mo(Relation(verdict.exceeded)),
-        Mfrac(Mi("a"), Mn(Exact(verdict.limit))),
-        Mo("="),
-        Mn(Significant(verdict.allowed)),
-        Unit("mm")};
+            : Expr{Mi("δ"),
+                   Mo("="),
+                   Mfrac({Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"),
+                          Msup(Mi("a"), Mn(Exact(4)))},
+                         {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
+                   Mo("="),
+                   Mfrac({Mn(Exact(plate.beta)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
+                          Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
+                         {Mn(SteelModulus()), Mo("×"),
+                          Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
+                   Mo("="),
+                   Mn(book.figures.deflection),
+                   Unit("mm")};
+    deflection += Expr{Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(verdict.limit))),
+                       Mo("="), Mn(Significant(verdict.allowed)), Unit("mm")};
     const doc::FormulaRun ratio = doc::Inline(
         {Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
          Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))});

@@ -91,22 +91,40 @@ doc::Block GammaReason(const BookContext& book) {
     const StiffenerResult& s = book.check.stiffener;
     const CurrentBasisFigures& f = *book.figures.current;
     const bool slender = s.slenderFlange;
-    const doc::FormulaRun width = doc::Inline(
-        {Mi("a"), Mo("="), Mn(Exact(bay.spacing)), Unit("mm"), Mo(slender ? ">" : "≤"),
-         Mn(Exact(2)), Mo("×"), Mn(Exact(kCompactOutstandLimit)), Mo("·"), Mi("t"), Mo("·"),
-         SubscriptedSymbol("ε", "k"), Mo("="), Mn(Exact(2)), Mo("×"),
-         Mn(Exact(kCompactOutstandLimit)), Mo("×"), Mn(Exact(bay.thickness.mm)), Mo("×"),
-         Mn(f.epsilonK), Mo("="), Mn(f.compactWidth), Unit("mm")});
+    const doc::FormulaRun width = doc::Inline({Mi("a"),
+                                               Mo("="),
+                                               Mn(Exact(bay.spacing)),
+                                               Unit("mm"),
+                                               Mo(slender ? ">" : "≤"),
+                                               Mn(Exact(2)),
+                                               Mo("×"),
+                                               Mn(Exact(kCompactOutstandLimit)),
+                                               Mo("·"),
+                                               Mi("t"),
+                                               Mo("·"),
+                                               SubscriptedSymbol("ε", "k"),
+                                               Mo("="),
+                                               Mn(Exact(2)),
+                                               Mo("×"),
+                                               Mn(Exact(kCompactOutstandLimit)),
+                                               Mo("×"),
+                                               Mn(Exact(bay.thickness.mm)),
+                                               Mo("×"),
+                                               Mn(f.epsilonK),
+                                               Mo("="),
+                                               Mn(f.compactWidth),
+                                               Unit("mm")});
     const doc::Runs gammas = Line("γ", Sub("x1"), " = ", Text(Fixed(s.topGamma, 2)), "，γ",
                                   Sub("x2"), " = ", Text(Fixed(s.bottomGamma, 2)));
     if (slender) {
-        return Note(Line(width, "：钢铺板在加劲肋两侧的受压外伸部分超过 S3 级（GB 50017-2017 表 "
-                                "3.5.1，b/t ≤ ",
+        return Note(Line(width,
+                         "：钢铺板在加劲肋两侧的受压外伸部分超过 S3 级（GB 50017-2017 表 "
+                         "3.5.1，b/t ≤ ",
                          Text(Exact(kCompactOutstandLimit)), "ε", Sub("k"),
                          "），组合截面不计塑性发展（第 6.1.2 条）：", gammas, "。"));
     }
-    return Note(Line(width, "：钢铺板受压外伸部分不超过 S3 级，", gammas,
-                     "（第 6.1.2 条及表 8.1.1）。"));
+    return Note(
+        Line(width, "：钢铺板受压外伸部分不超过 S3 级，", gammas, "（第 6.1.2 条及表 8.1.1）。"));
 }
 
 // What one stiffener carries: one spacing of q, qk and P on a simply supported plate; under a
@@ -138,13 +156,30 @@ Blocks CarriedLoads(const BookContext& book) {
                  Parenthesised({GammaX("G"), Mo("·"), kD, Mo("·"), dead, Mo("+"), GammaX("Q"),
                                 Mo("·"), kP, Mo("·"), Mi("P")}),
                  Mo("="), Mn(Fixed(loads.gamma0, 1)), Mo("×"),
-                 Parenthesised({Mn(Exact(plate.factors.dead)), Mo("×"), Mn(kd), Mo("×"),
-                                Mn(f.dead), Mo("+"), Mn(Exact(plate.factors.live)), Mo("×"),
-                                Mn(kp), Mo("×"), Mn(Exact(bay.live))}),
+                 Parenthesised({Mn(Exact(plate.factors.dead)), Mo("×"), Mn(kd), Mo("×"), Mn(f.dead),
+                                Mo("+"), Mn(Exact(plate.factors.live)), Mo("×"), Mn(kp), Mo("×"),
+                                Mn(Exact(bay.live))}),
                  Mo("="), Mn(f.stiffenerDesign), Unit("kN/m²")}),
-        Formula({load.standard, Mo("="), kD, Mo("·"), dead, Mo("+"), kP, Mo("·"), Mi("P"),
-                 Mo("="), Mn(kd), Mo("×"), Mn(f.dead), Mo("+"), Mn(kp), Mo("×"),
-                 Mn(Exact(bay.live)), Mo("="), Mn(f.stiffenerStandard), Unit("kN/m²")}),
+        Formula({load.standard,
+                 Mo("="),
+                 kD,
+                 Mo("·"),
+                 dead,
+                 Mo("+"),
+                 kP,
+                 Mo("·"),
+                 Mi("P"),
+                 Mo("="),
+                 Mn(kd),
+                 Mo("×"),
+                 Mn(f.dead),
+                 Mo("+"),
+                 Mn(kp),
+                 Mo("×"),
+                 Mn(Exact(bay.live)),
+                 Mo("="),
+                 Mn(f.stiffenerStandard),
+                 Unit("kN/m²")}),
         Formula({load.live, Mo("="), kP, Mo("·"), Mi("P"), Mo("="), Mn(kp), Mo("×"),
                  Mn(Exact(bay.live)), Mo("="), Mn(f.stiffenerLive), Unit("kN/m²")}),
         Note(Line("q", Sub("s"), " 用于强度及抗剪，q", Sub("sk"), " 用于挠度，q", Sub("sQ"),
@@ -188,9 +223,9 @@ Blocks Strength(const BookContext& book) {
 
 // 5·q·a·L⁴ / (384·E·Ix) of a load on one spacing, and with its numbers.
 Expr BeamDeflection(const Expr& load) {
-    return Mfrac({Mn(Exact(5)), Mo("·"), load, Mo("·"), Mi("a"), Mo("·"),
-                  Msup(Mi("L"), Mn(Exact(4)))},
-                 {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x")});
+    return Mfrac(
+        {Mn(Exact(5)), Mo("·"), load, Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(4)))},
+        {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x")});
 }
 Expr BeamDeflectionNumbers(const BookContext& book, const Figure& load) {
     const BayInput& bay = book.input.bay;
@@ -214,20 +249,17 @@ Blocks LiveDeflection(const BookContext& book) {
     return {Formula(std::move(deflection), std::move(result)),
             Note(Line("仅活荷载作用下（GB 50017-2017 表 B.1.1 第 4 项，[v", Sub("Q"), "] = L/",
                       Text(Exact(verdict.limit)), "）；",
-                      book.SupportShare() ? Subscripted("q", "sQ") : Line("P"),
-                      " 以 N/mm² 计；L/δ", Sub("Q"), " = ",
-                      Text(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
+                      book.SupportShare() ? Subscripted("q", "sQ") : Line("P"), " 以 N/mm² 计；L/δ",
+                      Sub("Q"), " = ", Text(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
                       verdict.exceeded ? " ≤ " : " > ", Text(Exact(verdict.limit)), "。")),
             VerdictOf(book, Check::StiffenerLiveDeflection)};
 }
 
 Blocks Deflection(const BookContext& book) {
     const DeflectionVerdict& verdict = book.check.stiffenerDeflection;
-    Expr deflection{
-        SubscriptedSymbol("δ", "s"), Mo("="),
-        BeamDeflection(StiffenerLoadsOf(book).standard),
-        Mo("="),
-        BeamDeflectionNumbers(book, book.figures.stiffenerStandard)};
+    Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
+                    BeamDeflection(StiffenerLoadsOf(book).standard), Mo("="),
+                    BeamDeflectionNumbers(book, book.figures.stiffenerStandard)};
     auto [result, ratio] = StiffenerDeflectionLimit(book.figures.stiffenerDeflection, verdict);
     Blocks blocks{SubHeading("挠度"), Formula(std::move(deflection), std::move(result)),
                   Note(Line(book.SupportShare() ? Subscripted("q", "sk") : Line("q", Sub("k")),
@@ -290,8 +322,7 @@ Blocks Shear(const BookContext& book) {
     const CurrentBasisFigures& f = *book.figures.current;
     Expr V{Mi("V"),
            Mo("="),
-           Mfrac({StiffenerLoadsOf(book).design, Mo("·"), Mi("a"), Mo("·"), Mi("L")},
-                 Mn(Exact(2))),
+           Mfrac({StiffenerLoadsOf(book).design, Mo("·"), Mi("a"), Mo("·"), Mi("L")}, Mn(Exact(2))),
            Mo("="),
            Mfrac({Mn(book.figures.stiffenerDesign), Mo("×"), Mn(Exact(bay.spacing / 1000)), Mo("×"),
                   Mn(Exact(bay.span / 1000))},

@@ -40,9 +40,8 @@ Blocks WeldParts(const BookContext& book) {
                  Unit("mm")})};
     if (weld.segments && w.lw) {
         blocks.push_back(Formula({Lw(), Mo("="), Mi("l"), Mo("−"), Mn(Exact(2)), Mo("·"), Hf(),
-                                  Mo("="), Mn(Exact(weld.segments->length)), Mo("−"),
-                                  Mn(Exact(2)), Mo("×"), Mn(Exact(weld.size)), Mo("="), Mn(*w.lw),
-                                  Unit("mm")}));
+                                  Mo("="), Mn(Exact(weld.segments->length)), Mo("−"), Mn(Exact(2)),
+                                  Mo("×"), Mn(Exact(weld.size)), Mo("="), Mn(*w.lw), Unit("mm")}));
     }
     return blocks;
 }
@@ -64,8 +63,8 @@ doc::Table DetailingRules(const BookContext& book) {
         doc::Runs what, limit, actual;
     };
     std::vector<Rule> rules{
-        {WeldRule::LegTooSmall, Line("最小焊脚尺寸（表 11.3.5，按较厚焊件 t = ", Text(Exact(thicker)),
-                                     " mm）"),
+        {WeldRule::LegTooSmall,
+         Line("最小焊脚尺寸（表 11.3.5，按较厚焊件 t = ", Text(Exact(thicker)), " mm）"),
          tableLeast > thinner
              ? Line("h", Sub("f"), " ≥ min(", Text(Exact(tableLeast)), ", t", Sub("min"), " = ",
                     Text(Exact(thinner)), ") = ", Text(Exact(thinner)), " mm")
@@ -79,17 +78,15 @@ doc::Table DetailingRules(const BookContext& book) {
                          Line("l ≥ max(", Text(Exact(kLeastSegmentLegs)), "h", Sub("f"), ", ",
                               Text(Exact(kLeastSegment)), ") = ", Text(Exact(segment)), " mm"),
                          Line("l = ", Text(Exact(segments->length)), " mm")});
-        rules.push_back({WeldRule::EffectiveTooShort, Line("断续焊缝计算长度（第 11.3.5 条）"),
-                         Line("l", Sub("w"), " ≥ max(", Text(Exact(kLeastEffectiveLegs)), "h",
-                              Sub("f"), ", ", Text(Exact(kLeastEffectiveLength)),
-                              ") = ", Text(Exact(effective)), " mm"),
-                         Line("l", Sub("w"), " = ", Text(Exact(weld.effectiveLength)), " mm")});
-        rules.push_back({WeldRule::GapTooWide,
-                         Line("断续焊缝净距（第 11.3.8 条，受压构件）"),
+        rules.push_back(
+            {WeldRule::EffectiveTooShort, Line("断续焊缝计算长度（第 11.3.5 条）"),
+             Line("l", Sub("w"), " ≥ max(", Text(Exact(kLeastEffectiveLegs)), "h", Sub("f"), ", ",
+                  Text(Exact(kLeastEffectiveLength)), ") = ", Text(Exact(effective)), " mm"),
+             Line("l", Sub("w"), " = ", Text(Exact(weld.effectiveLength)), " mm")});
+        rules.push_back({WeldRule::GapTooWide, Line("断续焊缝净距（第 11.3.8 条，受压构件）"),
                          Line("s − l ≤ ", Text(Exact(kWidestGapThicknesses)), "t", Sub("min"),
                               " = ", Text(Exact(widest)), " mm"),
-                         Line("s − l = ", Text(Exact(segments->pitch - segments->length)),
-                              " mm")});
+                         Line("s − l = ", Text(Exact(segments->pitch - segments->length)), " mm")});
     }
     doc::Table table{.columns = {34, 30, 22, 14}, .headerRows = 1};
     table.rows.push_back({.cells = {HeadCell(Line("构造要求")), HeadCell(Line("限值")),
@@ -100,7 +97,9 @@ doc::Table DetailingRules(const BookContext& book) {
         table.rows.push_back(
             {.cells = {PlainCell(std::move(rule.what)), PlainCell(std::move(rule.limit)),
                        PlainCell(std::move(rule.actual)),
-                       PlainCell(Line(!judged ? "—" : broken ? "★不满足" : "满足"))},
+                       PlainCell(Line(!judged  ? "—"
+                                      : broken ? "★不满足"
+                                               : "满足"))},
              .look = broken ? doc::RowLook::Exceeded : doc::RowLook::Plain});
         if (broken) judged = false;
     }
@@ -112,21 +111,20 @@ doc::Table DetailingRules(const BookContext& book) {
 Blocks WeldStressFormulas(const BookContext& book, const WeldCheck& weld, const WeldFigures& w,
                           const Figure& force) {
     const Expr v = Mi("v"), n = Mi("n");
-    Expr shearFlow{v,
-                   Mo("="),
-                   Mfrac({Mi("V"), Mo("·"), SubscriptedSymbol("S", "p")},
-                         SubscriptedSymbol("I", "x")),
-                   Mo("="),
-                   Mfrac({Mn(Scaled(force, 3)), Mo("×"), Mn(w.Sp)}, Mn(book.figures.Ix)),
-                   Mo("="),
-                   Mn(w.v),
-                   Unit("N/mm")};
+    Expr shearFlow{
+        v,
+        Mo("="),
+        Mfrac({Mi("V"), Mo("·"), SubscriptedSymbol("S", "p")}, SubscriptedSymbol("I", "x")),
+        Mo("="),
+        Mfrac({Mn(Scaled(force, 3)), Mo("×"), Mn(w.Sp)}, Mn(book.figures.Ix)),
+        Mo("="),
+        Mn(w.v),
+        Unit("N/mm")};
     const bool intermittent = weld.segments && w.lw;
     Expr stress{SubscriptedSymbol("τ", "f"), Mo("=")};
     if (intermittent) {
         stress += Expr{Mfrac({v, Mo("·"), Mfrac(Mi("s"), Lw())}, {n, Mo("·"), He()}), Mo("="),
-                       Mfrac({Mn(w.v), Mo("×"),
-                              Mfrac(Mn(Exact(weld.segments->pitch)), Mn(*w.lw))},
+                       Mfrac({Mn(w.v), Mo("×"), Mfrac(Mn(Exact(weld.segments->pitch)), Mn(*w.lw))},
                              {Mn(Exact(weld.throats)), Mo("×"), Mn(w.throat)})};
     } else {
         stress += Expr{Mfrac(v, {n, Mo("·"), He()}), Mo("="),
@@ -160,13 +158,15 @@ Blocks WeldSection(const BookContext& book) {
         SubHeading("强度")};
     Append(blocks, WeldParts(book));
     Append(blocks, WeldStressFormulas(book, weld, f.weld, f.shear.V));
-    blocks.push_back(Note(Line(
-        "S", Sub("p"), " 为焊缝以上有效宽度钢铺板条 b", Sub("e"), " × t 对组合截面中和轴的面积矩，"
-        "V 以 N 计；n 为焊缝条数（双面 2，单面 1），h", Sub("e"), " 为角焊缝计算厚度",
-        weld.segments ? Line("；断续焊缝每段计算长度 l", Sub("w"), " = l − 2h", Sub("f"),
-                             " 承受一个节距 s 的剪力流")
-                      : Line(),
-        "（GB 50017-2017 第 11.2.2、11.2.7 条）。")));
+    blocks.push_back(
+        Note(Line("S", Sub("p"), " 为焊缝以上有效宽度钢铺板条 b", Sub("e"),
+                  " × t 对组合截面中和轴的面积矩，"
+                  "V 以 N 计；n 为焊缝条数（双面 2，单面 1），h",
+                  Sub("e"), " 为角焊缝计算厚度",
+                  weld.segments ? Line("；断续焊缝每段计算长度 l", Sub("w"), " = l − 2h", Sub("f"),
+                                       " 承受一个节距 s 的剪力流")
+                                : Line(),
+                  "（GB 50017-2017 第 11.2.2、11.2.7 条）。")));
     blocks.push_back(VerdictOf(book, Check::WeldStrength));
     blocks.push_back(SubHeading("构造"));
     blocks.push_back({DetailingRules(book)});
