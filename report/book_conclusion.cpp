@@ -38,18 +38,23 @@ Blocks ConclusionSection(const BookContext& book) {
         if (check.verdict(c).exceeded)
             exceeded += Cat(exceeded.empty() ? "" : "、", BookCheckName(check));
     }
-    const doc::Runs use =
-        Line("利用率为计算值与限值之比（挠度为 ", Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、",
-             Text(Exact(StiffenerDeflectionLimit(c.plate.basis))), "/(L/δ", Sub("s"), ")",
-             c.pointLoad ? Cat("；集中荷载下钢铺板挠度为 δ/min(a/",
-                               Text(Exact(kPointLoadPlateDeflectionLimit)), ", ",
-                               Text(Exact(kPointLoadPlateStepLimit)), ")")
-                         : std::string(),
-             "），达到 1 即超出限值。");
+    const doc::Runs use = Line(
+        "利用率为计算值与限值之比（挠度为 ", Text(Exact(kPlateDeflectionLimit)), "/(a/δ)、",
+        Text(Exact(StiffenerDeflectionLimit(c.plate.basis))), "/(L/δ", Sub("s"), ")",
+        c.stiffenerLiveDeflection
+            ? Line("、δ", Sub("Q"), "/(L/", Text(Exact(kStiffenerLiveDeflectionLimit)), ")")
+            : Line(),
+        c.pointLoad
+            ? Cat("；集中荷载下钢铺板挠度为 δ/min(a/", Text(Exact(kPointLoadPlateDeflectionLimit)),
+                  ", ", Text(Exact(kPointLoadPlateStepLimit)), ")")
+            : std::string(),
+        "），达到 1 即超出限值", c.weldDetailing ? "；焊缝构造满足时为 0，不满足时为 1" : "", "。");
     const doc::Runs statement =
         exceeded.empty()
             ? Line("结论：钢铺板及加劲肋", c.pointLoad ? "在均布荷载和集中荷载下" : "",
-                   c.shear ? "的强度、挠度、加劲肋抗剪及宽厚比、焊缝" : "的强度和挠度",
+                   c.shear ? "的强度、挠度（含加劲肋活荷载挠度）、加劲肋抗剪及宽厚比、焊缝强度及"
+                             "构造"
+                           : "的强度和挠度",
                    "均满足要求。")
             : Line("结论：★", exceeded,
                    "超出限值，本设计不满足要求，须修改设计（钢铺板厚度、加劲肋截面或间距）后重新"
@@ -59,7 +64,8 @@ Blocks ConclusionSection(const BookContext& book) {
              "加劲肋的支座、", c.pointLoad ? "" : "集中荷载、", "振动及疲劳。");
     // The table may run onto the next page under its repeated headings; the statement stays
     // with the notes, never alone at the top of a page.
-    return {SectionHeading(book, "conclusion", c.pointLoad ? "7 结论" : "6 结论"),
+    return {SectionHeading(book, "conclusion",
+                           Cat(std::to_string(ConclusionSectionNumber(book)), " 结论")),
             {std::move(table)},
             {doc::KeepTogether{
                 {Note(use), {doc::Verdict{!exceeded.empty(), statement, true}}, Note(omitted)}}}};

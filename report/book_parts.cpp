@@ -89,6 +89,9 @@ doc::Cell HeadCell(doc::Runs runs) { return {.runs = std::move(runs), .header = 
 doc::Cell PlainCell(doc::Runs runs, int span) { return {.runs = std::move(runs), .span = span}; }
 
 std::string BookCheckName(const CheckRow& check) {
+    // The weld's strength as its verdict names it in the window: 焊缝强度, 焊缝集中荷载强度.
+    if (check.id == Check::WeldStrength) return "焊缝强度";
+    if (check.id == Check::PointLoadWeldStrength) return "焊缝集中荷载强度";
     return Cat(check.member == Member::Plate ? "钢" : "", check.name);
 }
 
@@ -101,6 +104,8 @@ PrintedComparison Compared(const CheckRow& check, const BayCheck& c) {
         if (check.measure == Measure::Ratio) return Fixed(limit, 2 + more);
         return Significant(limit, more);
     };
+    // A rule of detailing compares whole millimetres as given: no digits to add.
+    if (check.measure == Measure::Length) return {Exact(value), Exact(limit)};
     PrintedComparison printed{Shown(shown), limitFigure(0)};
     for (int more = 1; more <= 4 && !ReadsAsJudged(printed.value, printed.limit, exceeded); ++more)
         printed = {Fixed(value, Decimals(Shown(shown)) + more), limitFigure(more)};
@@ -151,7 +156,7 @@ doc::Block VerdictOf(const BookContext& book, Check id) {
     return {doc::Verdict{
         exceeded,
         Line(exceeded ? "★" : "", BookCheckName(check), "：", SymbolRuns(check.symbol(book.check)),
-             " = ", Text(printed.value), unit, " ", Relation(exceeded), " ",
+             " = ", Text(printed.value), unit, " ", RelationOf(check, book.check), " ",
              RuleRuns(check.limitRule(book.check)), " = ", Text(printed.limit), unit,
              exceeded ? "，超出限值，须修改设计。" : "，满足要求。")}};
 }
@@ -165,6 +170,15 @@ std::string StiffenerTitle(const BookContext& book) {
 }
 
 std::string_view Relation(bool exceeded) { return exceeded ? "≥" : "<"; }
+
+std::string_view RelationOf(const CheckRow& check, const BayCheck& c) {
+    const bool exceeded = check.verdict(c).exceeded;
+    if (check.measure != Measure::Length) return Relation(exceeded);
+    // A rule of detailing asks for at least its length, but the gap between segments for at
+    // most.
+    if (c.weldDetailing->broken == WeldRule::GapTooWide) return ">";
+    return exceeded ? "<" : "≥";
+}
 
 Figure SteelModulus() {
     Figure e = Exact(kSteelModulus / 1e5);
@@ -203,7 +217,7 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
     const BookFigures& figures = book.figures;
     const Expr Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
                Yo = SubscriptedSymbol("Y", "o");
-    const double lowerGamma = book.FlatBar() ? kFlatBarTipGamma : kAngleLegGamma;
+    const StiffenerResult& section = book.check.stiffener;
     const double depth = StiffenerDepth(StiffenerSection(bay.stiffener));
     const auto fibre = [&](std::string_view name, const Expr& lever, double gamma,
                            const Expr& leverNumbers, const Figure& stress, std::string_view where) {
@@ -218,13 +232,13 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
                     Unit("N/mm²"),
                     Mtext(Cat("（", where, "）"))};
     };
-    Expr top = fibre("1", Yo, kTopFaceGamma, Mn(figures.Yo), stresses.top, "上缘，钢铺板顶面");
+    Expr top = fibre("1", Yo, section.topGamma, Mn(figures.Yo), stresses.top, "上缘，钢铺板顶面");
     // The lever below the axis with its parts, so that it is worked from Yo as shown.
     const Expr bottomLever = Parenthesised(
         {Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)});
-    Expr bottom =
-        fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}), lowerGamma, bottomLever,
-              stresses.bottom, book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
+    Expr bottom = fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}),
+                        section.bottomGamma, bottomLever, stresses.bottom,
+                        book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
     Expr governing{
         SubscriptedSymbol("σ", "s"),
         Mo("="),
@@ -270,6 +284,28 @@ StiffenerDeflectionLines StiffenerDeflectionLimit(const Figure& deflection,
             doc::Inline({Mi("L"), Mo("/"), SubscriptedSymbol("δ", "s"), Mo("="),
                          Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
                          Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))})};
+}
+
+Expr DeadSymbol(const BookContext& book) {
+    return book.figures.selfWeight ? SubscriptedSymbol("G", "k") : Mi("D");
+}
+
+doc::Runs DeadSymbolWords(const BookContext& book) {
+    return book.figures.selfWeight ? Subscripted("G", "k") : Line("D");
+}
+
+StiffenerLoadSymbols StiffenerLoadsOf(const BookContext& book) {
+    if (!book.SupportShare()) return {Mi("q"), SubscriptedSymbol("q", "k"), Mi("P")};
+    return {SubscriptedSymbol("q", "s"), SubscriptedSymbol("q", "sk"),
+            SubscriptedSymbol("q", "sQ")};
+}
+
+int WeldSectionNumber(const BookContext&) { return 6; }
+
+int PointLoadSectionNumber(const BookContext& book) { return book.check.weld ? 7 : 6; }
+
+int ConclusionSectionNumber(const BookContext& book) {
+    return PointLoadSectionNumber(book) + (book.check.pointLoad ? 1 : 0);
 }
 
 Expr GammaX(std::string_view subscript) { return SubscriptedSymbol("γ", subscript); }

@@ -30,6 +30,12 @@ struct BookContext {
     std::string idPrefix{};
 
     bool FlatBar() const { return std::holds_alternative<deckplate::FlatBar>(input.bay.stiffener); }
+    bool CurrentBasis() const { return input.bay.basis == DesignBasis::Current; }
+    /// Whether a stiffener carries the first interior support's share of a continuous plate
+    /// rather than one spacing.
+    bool SupportShare() const {
+        return check.loads.supportDead != 1 || check.loads.supportLive != 1;
+    }
 };
 
 /// The context of a bay's sections: its check and figures. Throws ArithmeticError.
@@ -109,6 +115,9 @@ std::string_view StiffenerKind(const BookContext& book);
 
 /// "<" when the check passes, "≥" when it is exceeded: the relation the verdict judged.
 std::string_view Relation(bool exceeded);
+/// The relation a check's verdict line prints between its value and its limit: Relation's, but
+/// for a rule of detailing "≥" kept, "<" broken, and ">" for a gap too wide.
+std::string_view RelationOf(const CheckRow& check, const BayCheck& c);
 
 /// E = 2.06 × 10⁵ N/mm², the modulus the calculation takes.
 Figure SteelModulus();
@@ -142,6 +151,11 @@ math::Expr PlateStressFormula(const Figure& moment, double thickness, const Figu
 doc::Block ShearStressFormula(const BookContext& book, const ShearCheck& shear,
                               const ShearFigures& figures);
 
+/// v = V·Sp/Ix and τf with their numbers under the support shear `force` (kN), judged against
+/// f_f^w: the uniform load's weld and the point load's alike.
+Blocks WeldStressFormulas(const BookContext& book, const WeldCheck& weld, const WeldFigures& w,
+                          const Figure& force);
+
 /// "= δs mm < L/200 = … mm" and the note "L/δs = … > 200" of a stiffener's deflection verdict.
 struct StiffenerDeflectionLines {
     math::Expr result;
@@ -149,6 +163,25 @@ struct StiffenerDeflectionLines {
 };
 StiffenerDeflectionLines StiffenerDeflectionLimit(const Figure& deflection,
                                                   const DeflectionVerdict& verdict);
+
+/// The dead load every check takes as the formulas write it: D, or G_k = D + w when the floor's
+/// self-weight is added to it.
+math::Expr DeadSymbol(const BookContext& book);
+/// The same in a line of text.
+doc::Runs DeadSymbolWords(const BookContext& book);
+
+/// One stiffener's design, standard and live load as its formulas write them: q, q_k and P, or
+/// q_s, q_sk and q_sQ when it carries the first interior support's share.
+struct StiffenerLoadSymbols {
+    math::Expr design, standard, live;
+};
+StiffenerLoadSymbols StiffenerLoadsOf(const BookContext& book);
+
+/// The numbers of the sections that not every book has: 焊缝验算 (current basis), 集中荷载验算
+/// (with a point load), and 结论 after them.
+int WeldSectionNumber(const BookContext& book);
+int PointLoadSectionNumber(const BookContext& book);
+int ConclusionSectionNumber(const BookContext& book);
 
 /// Symbols of the formulas.
 math::Expr GammaX(std::string_view subscript = "x");

@@ -21,6 +21,22 @@ Blocks Coefficients(const BookContext& book) {
                                      doc::Inline({Mi("β"), Mo("="), Mn(Exact(plate.beta))}));
     if (choice.source == CoefficientSource::Continuous)
         return {Body(Line("三跨及以上连续钢铺板，按连续单向板条：", alphaBeta, "。"))};
+    if (choice.source == CoefficientSource::ContinuousEnvelope) {
+        const auto coefficient = [](std::string_view symbol, std::string_view load, double x) {
+            return doc::Inline({SubscriptedSymbol(symbol, load), Mo("="), Mn(Exact(x))});
+        };
+        return {
+            Body(Line("三跨及以上连续钢铺板，按等跨连续单向板条的包络：恒荷载满布于各跨，",
+                      coefficient("α", "D", choice.alpha), "（四跨满布的支座弯矩），",
+                      coefficient("β", "D", choice.beta),
+                      "（三跨满布的边跨挠度）；活荷载按最不利"
+                      "布置，",
+                      coefficient("α", "L", choice.alphaLive), "（B 支座两侧跨布置），",
+                      coefficient("β", "L", choice.betaLive), "（一、三跨布置）。")),
+            Note(Line("M = α·q·a²；梁的挠度 w = β·q·a⁴/(E·I)，板条 I = t³/(12(1 − ν²))，故挠度式乘 "
+                      "12(1 − ν²) = ",
+                      Text(Exact(kPlateRigidityFactor)), "。"))};
+    }
     const bool inTable = choice.source == CoefficientSource::Table;
     Blocks blocks{Body(Line(
         "四边简支：",
@@ -42,27 +58,80 @@ Blocks Coefficients(const BookContext& book) {
     return blocks;
 }
 
+// The envelope's moment (αD·γG·Gk + αL·γQ·P)·γ0·a², as calc/plate_formulas.h forms it.
+Expr EnvelopeMoment(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const DeckPlateResult& plate = book.check.plate;
+    const PlateCoefficientChoice& c = plate.coefficients;
+    return {Mi("M"),
+            Mo("="),
+            Parenthesised({SubscriptedSymbol("α", "D"), Mo("·"), GammaX("G"), Mo("·"),
+                           DeadSymbol(book), Mo("+"), SubscriptedSymbol("α", "L"), Mo("·"),
+                           GammaX("Q"), Mo("·"), Mi("P")}),
+            Mo("·"),
+            GammaX("0"),
+            Mo("·"),
+            Msup(Mi("a"), Mn(Exact(2))),
+            Mo("="),
+            Parenthesised({Mn(Exact(c.alpha)), Mo("×"), Mn(Exact(plate.factors.dead)), Mo("×"),
+                           Mn(book.figures.dead), Mo("+"), Mn(Exact(c.alphaLive)), Mo("×"),
+                           Mn(Exact(plate.factors.live)), Mo("×"), Mn(Exact(bay.live))}),
+            Mo("×"),
+            Mn(Fixed(plate.gamma0, 1)),
+            Mo("×"),
+            Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
+            Mo("="),
+            Mn(book.figures.moment),
+            Unit("kN·m/m")};
+}
+
+// The envelope's deflection 10.92·(βD·Gk + βL·P)·a⁴/(E·t³), up to its result.
+Expr EnvelopeDeflection(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const PlateCoefficientChoice& c = book.check.plate.coefficients;
+    const Figure rigidity = Exact(kPlateRigidityFactor);
+    return {Mi("δ"),
+            Mo("="),
+            Mfrac({Mn(rigidity), Mo("·"),
+                   Parenthesised({SubscriptedSymbol("β", "D"), Mo("·"), DeadSymbol(book), Mo("+"),
+                                  SubscriptedSymbol("β", "L"), Mo("·"), Mi("P")}),
+                   Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
+                  {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
+            Mo("="),
+            Mfrac({Mn(rigidity), Mo("×"),
+                   Parenthesised({Mn(Exact(c.beta)), Mo("×"), Mn(Scaled(book.figures.dead, -3)),
+                                  Mo("+"), Mn(Exact(c.betaLive)), Mo("×"),
+                                  Mn(Scaled(Exact(bay.live), -3))}),
+                   Mo("×"), Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
+                  {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
+            Mo("="),
+            Mn(book.figures.deflection),
+            Unit("mm")};
+}
+
 Blocks Strength(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
     const StrengthVerdict& verdict = book.check.plateStrength;
     const BookFigures& figures = book.figures;
-    Expr moment{Mi("M"),
-                Mo("="),
-                Mi("α"),
-                Mo("·"),
-                Mi("q"),
-                Mo("·"),
-                Msup(Mi("a"), Mn(Exact(2))),
-                Mo("="),
-                Mn(Exact(plate.alpha)),
-                Mo("×"),
-                Mn(figures.q),
-                Mo("×"),
-                Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
-                Mo("="),
-                Mn(figures.moment),
-                Unit("kN·m/m")};
+    Expr moment = plate.coefficients.source == CoefficientSource::ContinuousEnvelope
+                      ? EnvelopeMoment(book)
+                      : Expr{Mi("M"),
+                             Mo("="),
+                             Mi("α"),
+                             Mo("·"),
+                             Mi("q"),
+                             Mo("·"),
+                             Msup(Mi("a"), Mn(Exact(2))),
+                             Mo("="),
+                             Mn(Exact(plate.alpha)),
+                             Mo("×"),
+                             Mn(figures.q),
+                             Mo("×"),
+                             Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
+                             Mo("="),
+                             Mn(figures.moment),
+                             Unit("kN·m/m")};
     return {SubHeading("强度"), Formula(std::move(moment)),
             Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
                                        verdict.exceeded, plate.f)),
@@ -74,28 +143,32 @@ Blocks Deflection(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const DeckPlateResult& plate = book.check.plate;
     const DeflectionVerdict& verdict = book.check.plateDeflection;
-    Expr deflection{
-        Mi("δ"),
-        Mo("="),
-        Mfrac({Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
-              {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
-        Mo("="),
-        Mfrac({Mn(Exact(plate.beta)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
-               Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
-              {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
-        Mo("="),
-        Mn(book.figures.deflection),
-        Unit("mm"),
-        Mo(Relation(verdict.exceeded)),
-        Mfrac(Mi("a"), Mn(Exact(verdict.limit))),
-        Mo("="),
-        Mn(Significant(verdict.allowed)),
-        Unit("mm")};
+    Expr deflection =
+        plate.coefficients.source == CoefficientSource::ContinuousEnvelope
+            ? EnvelopeDeflection(book)
+            : Expr{Mi("δ"),
+                   Mo("="),
+                   Mfrac({Mi("β"), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"),
+                          Msup(Mi("a"), Mn(Exact(4)))},
+                         {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
+                   Mo("="),
+                   Mfrac({Mn(Exact(plate.beta)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
+                          Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
+                         {Mn(SteelModulus()), Mo("×"),
+                          Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
+                   Mo("="),
+                   Mn(book.figures.deflection),
+                   Unit("mm")};
+    deflection += Expr{Mo(Relation(verdict.exceeded)), Mfrac(Mi("a"), Mn(Exact(verdict.limit))),
+                       Mo("="), Mn(Significant(verdict.allowed)), Unit("mm")};
     const doc::FormulaRun ratio = doc::Inline(
         {Mi("a"), Mo("/"), Mi("δ"), Mo("="), Mn(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
          Mo(verdict.exceeded ? "≤" : ">"), Mn(Exact(verdict.limit))});
     return {SubHeading("挠度"), Formula(std::move(deflection)),
-            Note(Line("q", Sub("k"), " 以 N/mm² 计，a、t 以 mm 计；", ratio, "。")),
+            Note(Line(plate.coefficients.source == CoefficientSource::ContinuousEnvelope
+                          ? Line(DeadSymbolWords(book), "、P")
+                          : Line("q", Sub("k")),
+                      " 以 N/mm² 计，a、t 以 mm 计；", ratio, "。")),
             VerdictOf(book, Check::PlateDeflection)};
 }
 

@@ -12,6 +12,22 @@ using doc::Sub;
 
 namespace {
 
+// γ0· before a design load's formula under the current basis; nothing under the legacy one,
+// whose loads never took it.
+Expr Gamma0Times(const BookContext& book) {
+    return book.CurrentBasis() ? Expr{GammaX("0"), Mo("·")} : Expr{};
+}
+Expr Gamma0Number(const BookContext& book) {
+    return book.CurrentBasis() ? Expr{Mn(Fixed(book.check.loads.gamma0, 1)), Mo("×")} : Expr{};
+}
+// The share of the dead load a stiffener carries, kD·, where it is not one spacing.
+Expr ShareTimes(const BookContext& book) {
+    return book.SupportShare() ? Expr{SubscriptedSymbol("k", "D"), Mo("·")} : Expr{};
+}
+Expr ShareNumber(const BookContext& book) {
+    return book.SupportShare() ? Expr{Mn(Exact(book.check.loads.supportDead)), Mo("×")} : Expr{};
+}
+
 // A force in kN written in N, the stiffener formulas' unit: × 10³.
 Figure Newtons(double kilonewtons) { return Scaled(Exact(kilonewtons), 3); }
 
@@ -30,15 +46,17 @@ Blocks Load(const BookContext& book) {
         {GammaX("Q"), Mo("·"), Mi("F"), Mo("="), Mn(Exact(p.factor)), Mo("×"),
          Mn(Exact(p.load.force)), Mo("="), Mn(book.figures.pointLoad->designForce), Unit("kN")});
     const bool standardLoad = p.load == PointLoad{};
-    return {Body(Line(
-        standardLoad ? "工作平台及通道的集中荷载（GB/T 17888.2-2020，等同 ISO 14122-2:2016）"
-                     : "按给定集中荷载",
-        "：F = ", Text(Exact(p.load.force)), " kN，均布于作用面 u × v = ",
-        Patch(p.load.across, p.load.along), "（u 沿加劲肋间距，v 沿跨度），置于最不利位置。",
-        p.PatchCut() ? PatchCutSentence(p.plate.across, p.plate.along) : std::string(),
-        "单独作为一种荷载工况，不与活荷载 P 叠加：强度取 γ", Sub("G"), "·D 与 ", designForce,
-        "，挠度取 D 与 F；γ", Sub("Q"), " 为设计依据的可变荷载分项系数，不按工业楼面活荷载大于 ",
-        Text(Exact(kHeavyFloorLiveLoad)), " kN/m² 的规定折减。"))};
+    return {Body(
+        Line(standardLoad ? "工作平台及通道的集中荷载（GB/T 17888.2-2020，等同 ISO 14122-2:2016）"
+                          : "按给定集中荷载",
+             "：F = ", Text(Exact(p.load.force)), " kN，均布于作用面 u × v = ",
+             Patch(p.load.across, p.load.along), "（u 沿加劲肋间距，v 沿跨度），置于最不利位置。",
+             p.PatchCut() ? PatchCutSentence(p.plate.across, p.plate.along) : std::string(),
+             "单独作为一种荷载工况，不与活荷载 P 叠加：强度取 ",
+             book.CurrentBasis() ? Line("γ", Sub("0"), " 乘 ") : Line(), "γ", Sub("G"), "·",
+             DeadSymbolWords(book), " 与 ", designForce, "，挠度取 ", DeadSymbolWords(book),
+             " 与 F；γ", Sub("Q"), " 为设计依据的可变荷载分项系数，不按工业楼面活荷载大于 ",
+             Text(Exact(kHeavyFloorLiveLoad)), " kN/m² 的规定折减。"))};
 }
 
 // Lévy's single series for the patch at the centre of the panel: the expansion, its first terms
@@ -116,28 +134,35 @@ Blocks Plate(const BookContext& book) {
     const Expr MD = SubscriptedSymbol("M", "D"), MF = SubscriptedSymbol("M", "F"),
                dD = SubscriptedSymbol("δ", "D"), dF = SubscriptedSymbol("δ", "F"),
                kM = SubscriptedSymbol("k", "M"), kDelta = SubscriptedSymbol("k", "δ");
-    Blocks blocks{SubHeading("钢铺板"),
-                  Body(Line("区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
-                            "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
-                            bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）" : "",
-                            "；恒荷载部分取第 4 节的 α、β，集中荷载部分取跨中两个方向弯矩的较大"
-                            "值。"))};
+    const bool envelope = uniform.coefficients.source == CoefficientSource::ContinuousEnvelope;
+    const Expr alpha = envelope ? SubscriptedSymbol("α", "D") : Mi("α"),
+               beta = envelope ? SubscriptedSymbol("β", "D") : Mi("β"), dead = DeadSymbol(book);
+    Blocks blocks{
+        SubHeading("钢铺板"),
+        Body(Line("区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
+                  "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
+                  bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）" : "",
+                  envelope ? Line("；恒荷载部分取第 4 节恒荷载满布的 α", Sub("D"), "、β", Sub("D"))
+                           : Line("；恒荷载部分取第 4 节的 α、β"),
+                  "，集中荷载部分取跨中两个方向弯矩的较大值。"))};
     Append(blocks, Series(book));
     Expr momentDead{MD,
                     Mo("="),
-                    Mi("α"),
+                    alpha,
                     Mo("·"),
+                    Gamma0Times(book),
                     GammaX("G"),
                     Mo("·"),
-                    Mi("D"),
+                    dead,
                     Mo("·"),
                     Msup(Mi("a"), Mn(Exact(2))),
                     Mo("="),
                     Mn(Exact(uniform.alpha)),
                     Mo("×"),
+                    Gamma0Number(book),
                     Mn(Exact(uniform.factors.dead)),
                     Mo("×"),
-                    Mn(Exact(bay.dead)),
+                    Mn(book.figures.dead),
                     Mo("×"),
                     Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
                     Mo("="),
@@ -145,12 +170,14 @@ Blocks Plate(const BookContext& book) {
                     Unit("kN·m/m")};
     Expr momentPoint{MF,
                      Mo("="),
+                     Gamma0Times(book),
                      kM,
                      Mo("·"),
                      GammaX("Q"),
                      Mo("·"),
                      Mi("F"),
                      Mo("="),
+                     Gamma0Number(book),
                      Mn(figures.momentCoefficient),
                      Mo("×"),
                      Mn(Exact(p.factor)),
@@ -171,14 +198,16 @@ Blocks Plate(const BookContext& book) {
                 Mo("="),
                 Mn(figures.moment),
                 Unit("kN·m/m")};
+    const Expr rigidity = envelope ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("·")} : Expr{};
+    const Expr rigidityNumber = envelope ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("×")} : Expr{};
     Expr deflectionDead{
         dD,
         Mo("="),
-        Mfrac({Mi("β"), Mo("·"), Mi("D"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
+        Mfrac({rigidity, beta, Mo("·"), dead, Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
               {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
         Mo("="),
-        Mfrac({Mn(Exact(uniform.beta)), Mo("×"), Mn(Scaled(Exact(bay.dead), -3)), Mo("×"),
-               Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
+        Mfrac({rigidityNumber, Mn(Exact(uniform.beta)), Mo("×"), Mn(Scaled(book.figures.dead, -3)),
+               Mo("×"), Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
               {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
         Mo("="),
         Mn(figures.deflectionDead),
@@ -221,7 +250,8 @@ Blocks Plate(const BookContext& book) {
                                        p.plateStrength.exceeded, r.f)),
             VerdictOf(book, Check::PointLoadPlateStrength), Formula(std::move(deflectionDead)),
             Formula(std::move(deflectionPoint)), Formula(std::move(deflection)),
-            Note(Line("D 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
+            Note(Line(DeadSymbolWords(book),
+                      " 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
                       "未受荷区格间的高差限值。")),
             VerdictOf(book, Check::PointLoadPlateDeflection)});
     return blocks;
@@ -233,27 +263,36 @@ Blocks Shear(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PointLoadCheck& p = *book.check.pointLoad;
     const ShearFigures& figures = *book.figures.pointLoad->shear;
-    Expr V{Mi("V"),
-           Mo("="),
-           Mfrac({GammaX("G"), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"), Mi("L")}, Mn(Exact(2))),
-           Mo("+"),
-           GammaX("Q"),
-           Mo("·"),
-           Mi("F"),
-           Mo("="),
-           Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), Mn(Exact(bay.dead)), Mo("×"),
-                  Mn(Exact(bay.spacing / 1000)), Mo("×"), Mn(Exact(bay.span / 1000))},
-                 Mn(Exact(2))),
-           Mo("+"),
-           Mn(Exact(p.factor)),
-           Mo("×"),
-           Mn(Exact(p.load.force)),
-           Mo("="),
-           Mn(figures.V),
-           Unit("kN")};
-    return {Formula(std::move(V)), ShearStressFormula(book, *p.shear, figures),
-            Note(Line("集中荷载移至支座处；D 以 kN/m² 计，a、L 以 m 计，S 见第 5 节。")),
-            VerdictOf(book, Check::PointLoadStiffenerShear)};
+    Expr V{
+        Mi("V"),
+        Mo("="),
+        Gamma0Times(book),
+        Parenthesised({Mfrac({GammaX("G"), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                              Mi("a"), Mo("·"), Mi("L")},
+                             Mn(Exact(2))),
+                       Mo("+"), GammaX("Q"), Mo("·"), Mi("F")}),
+        Mo("="),
+        Gamma0Number(book),
+        Parenthesised({Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), ShareNumber(book),
+                              Mn(book.figures.dead), Mo("×"), Mn(Exact(bay.spacing / 1000)),
+                              Mo("×"), Mn(Exact(bay.span / 1000))},
+                             Mn(Exact(2))),
+                       Mo("+"), Mn(Exact(p.factor)), Mo("×"), Mn(Exact(p.load.force))}),
+        Mo("="),
+        Mn(figures.V),
+        Unit("kN")};
+    Blocks blocks{Formula(std::move(V)), ShearStressFormula(book, *p.shear, figures),
+                  Note(Line("集中荷载移至支座处；", DeadSymbolWords(book),
+                            " 以 kN/m² 计，a、L 以 m 计，S 见第 5 节。")),
+                  VerdictOf(book, Check::PointLoadStiffenerShear)};
+    if (p.weld && book.figures.pointLoad->weld) {
+        Append(blocks, WeldStressFormulas(book, *p.weld, *book.figures.pointLoad->weld, figures.V));
+        blocks.push_back(Note(Line("焊缝在同一支座剪力 V 下，S", Sub("p"), "、h", Sub("e"),
+                                   p.weld->segments ? Line("、l", Sub("w")) : Line(), " 见第 ",
+                                   std::to_string(WeldSectionNumber(book)), " 节。")));
+        blocks.push_back(VerdictOf(book, Check::PointLoadWeldStrength));
+    }
+    return blocks;
 }
 
 Blocks Stiffener(const BookContext& book) {
@@ -262,55 +301,68 @@ Blocks Stiffener(const BookContext& book) {
     const PointLoadFigures& figures = *book.figures.pointLoad;
     const Expr Ix = SubscriptedSymbol("I", "x");
     const Figure& ix = book.figures.Ix;
-    const Figure dead = Scaled(Exact(bay.dead), -3), force = Newtons(p.load.force);
-    Expr moment{SubscriptedSymbol("M", "s"), Mo("="),
-                Mfrac({GammaX("G"), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"),
-                       Msup(Mi("L"), Mn(Exact(2)))},
-                      Mn(Exact(8))),
-                Mo("+"), Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
-    Expr momentNumbers{
-        Mo("="),
-        Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), Mn(dead), Mo("×"),
-               Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
+    const Figure dead = Scaled(book.figures.dead, -3), force = Newtons(p.load.force);
+    const Expr momentParts{Mfrac({GammaX("G"), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                                  Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))},
+                                 Mn(Exact(8))),
+                           Mo("+"),
+                           Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
+    const Expr momentPartNumbers{
+        Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), ShareNumber(book), Mn(dead),
+               Mo("×"), Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
               Mn(Exact(8))),
         Mo("+"),
         Mfrac({Mn(Exact(p.factor)), Mo("×"), Mn(force), Mo("×"), Mn(Exact(bay.span))},
-              Mn(Exact(4))),
-        Mo("="),
-        Mn(figures.Ms),
-        Unit("N·mm"),
-        Mo("="),
-        Mn(KilonewtonMetres(figures.Ms)),
-        Unit("kN·m")};
+              Mn(Exact(4)))};
+    Expr moment{
+        SubscriptedSymbol("M", "s"), Mo("="),
+        book.CurrentBasis() ? Expr{Gamma0Times(book), Parenthesised(momentParts)} : momentParts};
+    Expr momentNumbers{Mo("="),
+                       book.CurrentBasis()
+                           ? Expr{Gamma0Number(book), Parenthesised(momentPartNumbers)}
+                           : momentPartNumbers,
+                       Mo("="),
+                       Mn(figures.Ms),
+                       Unit("N·mm"),
+                       Mo("="),
+                       Mn(KilonewtonMetres(figures.Ms)),
+                       Unit("kN·m")};
     const FibreStresses stresses{figures.Ms,           figures.stressTop,
                                  figures.stressBottom, figures.stiffenerStress,
                                  p.stiffener.f,        p.stiffenerStrength.exceeded};
     const DeflectionVerdict& verdict = p.stiffenerDeflection;
     Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
-                    Mfrac({Mn(Exact(5)), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"),
-                           Msup(Mi("L"), Mn(Exact(4)))},
+                    Mfrac({Mn(Exact(5)), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                           Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(4)))},
                           {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), Ix}),
                     Mo("+"),
                     Mfrac({Mi("F"), Mo("·"), Msup(Mi("L"), Mn(Exact(3)))},
                           {Mn(Exact(48)), Mo("·"), Mi("E"), Mo("·"), Ix})};
     auto [deflectionResult, ratio] = StiffenerDeflectionLimit(figures.stiffenerDeflection, verdict);
-    Expr deflectionNumbers{Mo("="),
-                           Mfrac({Mn(Exact(5)), Mo("×"), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)),
-                                  Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
-                                 {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
-                           Mo("+"),
-                           Mfrac({Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))},
-                                 {Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
-                           deflectionResult};
-    Blocks blocks{SubHeading("加劲肋"),
-                  Body(Line("一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及一个间距"
-                            "的恒荷载，截面为第 5 节的组合截面。")),
-                  Formula(std::move(moment), std::move(momentNumbers))};
+    Expr deflectionNumbers{
+        Mo("="),
+        Mfrac({Mn(Exact(5)), Mo("×"), ShareNumber(book), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)),
+               Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
+              {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
+        Mo("+"),
+        Mfrac({Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))},
+              {Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
+        deflectionResult};
+    Blocks blocks{
+        SubHeading("加劲肋"),
+        Body(Line("一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及",
+                  book.SupportShare() ? Line("第一内支座 k", Sub("D"), " = ",
+                                             Text(Exact(book.check.loads.supportDead)), " 个间距")
+                                      : Line("一个间距"),
+                  "的恒荷载，截面为第 5 节的组合截面。")),
+        Formula(std::move(moment), std::move(momentNumbers))};
     Append(blocks, FibreStressFormulas(book, stresses));
-    Append(blocks, {VerdictOf(book, Check::PointLoadStiffenerStrength),
-                    Formula(std::move(deflection), std::move(deflectionNumbers)),
-                    Note(Line("D 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。")),
-                    VerdictOf(book, Check::PointLoadStiffenerDeflection)});
+    Append(
+        blocks,
+        {VerdictOf(book, Check::PointLoadStiffenerStrength),
+         Formula(std::move(deflection), std::move(deflectionNumbers)),
+         Note(Line(DeadSymbolWords(book), " 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。")),
+         VerdictOf(book, Check::PointLoadStiffenerDeflection)});
     if (p.shear) Append(blocks, Shear(book));
     return blocks;
 }
@@ -319,7 +371,8 @@ Blocks Stiffener(const BookContext& book) {
 
 Blocks PointLoadSection(const BookContext& book) {
     if (!book.check.pointLoad) return {};
-    Blocks blocks{SectionHeading(book, "point-load", "6 集中荷载验算")};
+    Blocks blocks{SectionHeading(
+        book, "point-load", Cat(std::to_string(PointLoadSectionNumber(book)), " 集中荷载验算"))};
     Append(blocks, Load(book));
     Append(blocks, Plate(book));
     Append(blocks, Stiffener(book));

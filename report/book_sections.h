@@ -27,6 +27,7 @@ Blocks InputSection(const BookContext& book);       ///< 输入
 Blocks LoadSection(const BookContext& book);        ///< 荷载组合
 Blocks PlateSection(const BookContext& book);       ///< 钢铺板验算
 Blocks StiffenerSection(const BookContext& book);   ///< 加劲肋验算
+Blocks WeldSection(const BookContext& book);        ///< 焊缝验算, current basis only
 Blocks PointLoadSection(const BookContext& book);   ///< 集中荷载验算, none without one
 Blocks ConclusionSection(const BookContext& book);  ///< 结论
 

@@ -84,17 +84,120 @@ Blocks CompositeFormulas(const BookContext& book) {
     return {Formula(std::move(yo)), Formula(std::move(ix), std::move(ixNumbers))};
 }
 
+// Why γx is what it is under the current basis: the plate beside the stiffener against
+// 2·13·t·εk, beyond which its compression outstand is no longer S3 and the section takes 1.0.
+doc::Block GammaReason(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const StiffenerResult& s = book.check.stiffener;
+    const CurrentBasisFigures& f = *book.figures.current;
+    const bool slender = s.slenderFlange;
+    const doc::FormulaRun width = doc::Inline({Mi("a"),
+                                               Mo("="),
+                                               Mn(Exact(bay.spacing)),
+                                               Unit("mm"),
+                                               Mo(slender ? ">" : "≤"),
+                                               Mn(Exact(2)),
+                                               Mo("×"),
+                                               Mn(Exact(kCompactOutstandLimit)),
+                                               Mo("·"),
+                                               Mi("t"),
+                                               Mo("·"),
+                                               SubscriptedSymbol("ε", "k"),
+                                               Mo("="),
+                                               Mn(Exact(2)),
+                                               Mo("×"),
+                                               Mn(Exact(kCompactOutstandLimit)),
+                                               Mo("×"),
+                                               Mn(Exact(bay.thickness.mm)),
+                                               Mo("×"),
+                                               Mn(f.epsilonK),
+                                               Mo("="),
+                                               Mn(f.compactWidth),
+                                               Unit("mm")});
+    const doc::Runs gammas = Line("γ", Sub("x1"), " = ", Text(Fixed(s.topGamma, 2)), "，γ",
+                                  Sub("x2"), " = ", Text(Fixed(s.bottomGamma, 2)));
+    if (slender) {
+        return Note(Line(width,
+                         "：钢铺板在加劲肋两侧的受压外伸部分超过 S3 级（GB 50017-2017 表 "
+                         "3.5.1，b/t ≤ ",
+                         Text(Exact(kCompactOutstandLimit)), "ε", Sub("k"),
+                         "），组合截面不计塑性发展（第 6.1.2 条）：", gammas, "。"));
+    }
+    return Note(
+        Line(width, "：钢铺板受压外伸部分不超过 S3 级，", gammas, "（第 6.1.2 条及表 8.1.1）。"));
+}
+
+// What one stiffener carries: one spacing of q, qk and P on a simply supported plate; under a
+// continuous plate of the current basis the first interior support's share of the spans beside
+// it, the dead load's and the live load's apart.
+Blocks CarriedLoads(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const BayLoads& loads = book.check.loads;
+    const BookFigures& f = book.figures;
+    if (!book.SupportShare()) {
+        return {Body(Line("加劲肋按跨度 L = ", Text(Exact(bay.span)),
+                          " mm 的简支梁计算，承受一个间距 a = ", Text(Exact(bay.spacing)),
+                          " mm 宽的钢铺板荷载（L、a 均为中心距）；截面为", StiffenerTitle(book),
+                          "与有效宽度 b", Sub("e"), " 的钢铺板组成的组合截面。"))};
+    }
+    const Expr dead = DeadSymbol(book), kD = SubscriptedSymbol("k", "D"),
+               kP = SubscriptedSymbol("k", "P");
+    const StiffenerLoadSymbols load = StiffenerLoadsOf(book);
+    const DeckPlateResult& plate = book.check.plate;
+    const Figure kd = Exact(loads.supportDead), kp = Exact(loads.supportLive);
+    return {
+        Body(Line("加劲肋按跨度 L = ", Text(Exact(bay.span)),
+                  " mm 的简支梁计算（L、a 均为中心距）。钢铺板三跨及以上连续，加劲肋为其内支座，"
+                  "取第一内支座的反力：恒荷载满布时 k",
+                  Sub("D"), " = ", Text(kd), " 个间距，活荷载最不利布置时 k", Sub("P"), " = ",
+                  Text(kp), " 个间距（等跨连续梁 B 支座反力系数）；截面为", StiffenerTitle(book),
+                  "与有效宽度 b", Sub("e"), " 的钢铺板组成的组合截面。")),
+        Formula({load.design, Mo("="), GammaX("0"), Mo("·"),
+                 Parenthesised({GammaX("G"), Mo("·"), kD, Mo("·"), dead, Mo("+"), GammaX("Q"),
+                                Mo("·"), kP, Mo("·"), Mi("P")}),
+                 Mo("="), Mn(Fixed(loads.gamma0, 1)), Mo("×"),
+                 Parenthesised({Mn(Exact(plate.factors.dead)), Mo("×"), Mn(kd), Mo("×"), Mn(f.dead),
+                                Mo("+"), Mn(Exact(plate.factors.live)), Mo("×"), Mn(kp), Mo("×"),
+                                Mn(Exact(bay.live))}),
+                 Mo("="), Mn(f.stiffenerDesign), Unit("kN/m²")}),
+        Formula({load.standard,
+                 Mo("="),
+                 kD,
+                 Mo("·"),
+                 dead,
+                 Mo("+"),
+                 kP,
+                 Mo("·"),
+                 Mi("P"),
+                 Mo("="),
+                 Mn(kd),
+                 Mo("×"),
+                 Mn(f.dead),
+                 Mo("+"),
+                 Mn(kp),
+                 Mo("×"),
+                 Mn(Exact(bay.live)),
+                 Mo("="),
+                 Mn(f.stiffenerStandard),
+                 Unit("kN/m²")}),
+        Formula({load.live, Mo("="), kP, Mo("·"), Mi("P"), Mo("="), Mn(kp), Mo("×"),
+                 Mn(Exact(bay.live)), Mo("="), Mn(f.stiffenerLive), Unit("kN/m²")}),
+        Note(Line("q", Sub("s"), " 用于强度及抗剪，q", Sub("sk"), " 用于挠度，q", Sub("sQ"),
+                  " 用于活荷载挠度；均为按一个间距 a 折算的面荷载。"))};
+}
+
 Blocks Strength(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const StiffenerResult& s = book.check.stiffener;
     const BookFigures& figures = book.figures;
     const StrengthVerdict& verdict = book.check.stiffenerStrength;
+    const StiffenerLoadSymbols load = StiffenerLoadsOf(book);
     Expr moment{
         SubscriptedSymbol("M", "s"),
         Mo("="),
-        Mfrac({Mi("q"), Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))}, Mn(Exact(8))),
+        Mfrac({load.design, Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))}, Mn(Exact(8))),
         Mo("="),
-        Mfrac({Mn(Scaled(figures.q, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
+        Mfrac({Mn(Scaled(figures.stiffenerDesign, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
                Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
               Mn(Exact(8))),
         Mo("="),
@@ -107,8 +210,10 @@ Blocks Strength(const BookContext& book) {
         figures.Ms, figures.stressTop, figures.stressBottom, figures.stiffenerStress,
         s.f,        verdict.exceeded};
     Blocks blocks{SubHeading("强度"), Formula(std::move(moment))};
+    if (book.CurrentBasis()) blocks.push_back(GammaReason(book));
     Append(blocks, FibreStressFormulas(book, stresses));
-    blocks.push_back(Note(Line("q 以 N/mm² 计，a、L 以 mm 计；h 为加劲肋高度",
+    blocks.push_back(Note(Line(book.SupportShare() ? Subscripted("q", "s") : Line("q"),
+                               " 以 N/mm² 计，a、L 以 mm 计；h 为加劲肋高度",
                                book.FlatBar() ? "" : "（角钢长肢宽）",
                                "。钢铺板与加劲肋焊接，约束其受压翼缘，加劲肋的整体稳定可不计算"
                                "（GB 50017-2017 第 6.2.1 条）。")));
@@ -116,22 +221,52 @@ Blocks Strength(const BookContext& book) {
     return blocks;
 }
 
-Blocks Deflection(const BookContext& book) {
+// 5·q·a·L⁴ / (384·E·Ix) of a load on one spacing, and with its numbers.
+Expr BeamDeflection(const Expr& load) {
+    return Mfrac(
+        {Mn(Exact(5)), Mo("·"), load, Mo("·"), Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(4)))},
+        {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x")});
+}
+Expr BeamDeflectionNumbers(const BookContext& book, const Figure& load) {
     const BayInput& bay = book.input.bay;
+    return Mfrac({Mn(Exact(5)), Mo("×"), Mn(Scaled(load, -3)), Mo("×"), Mn(Exact(bay.spacing)),
+                  Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
+                 {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(book.figures.Ix)});
+}
+
+// The stiffener's deflection under the live load alone, against L/300 (current basis).
+Blocks LiveDeflection(const BookContext& book) {
+    const DeflectionVerdict& verdict = *book.check.stiffenerLiveDeflection;
+    const StiffenerLoadSymbols load = StiffenerLoadsOf(book);
+    const Expr symbol = SubscriptedSymbol("δ", "Q");
+    if (book.check.loads.live == 0) {
+        return {Body(Line("活荷载 P = 0，加劲肋无活荷载挠度。")),
+                VerdictOf(book, Check::StiffenerLiveDeflection)};
+    }
+    Expr deflection{symbol, Mo("="), BeamDeflection(load.live), Mo("="),
+                    BeamDeflectionNumbers(book, book.figures.stiffenerLive)};
+    Expr result = StiffenerDeflectionLimit(book.figures.current->liveDeflection, verdict).result;
+    return {Formula(std::move(deflection), std::move(result)),
+            Note(Line("仅活荷载作用下（GB 50017-2017 表 B.1.1 第 4 项，[v", Sub("Q"), "] = L/",
+                      Text(Exact(verdict.limit)), "）；",
+                      book.SupportShare() ? Subscripted("q", "sQ") : Line("P"), " 以 N/mm² 计；L/δ",
+                      Sub("Q"), " = ", Text(Fixed(RoundDecimals(verdict.ratio, 1), 1)),
+                      verdict.exceeded ? " ≤ " : " > ", Text(Exact(verdict.limit)), "。")),
+            VerdictOf(book, Check::StiffenerLiveDeflection)};
+}
+
+Blocks Deflection(const BookContext& book) {
     const DeflectionVerdict& verdict = book.check.stiffenerDeflection;
-    Expr deflection{
-        SubscriptedSymbol("δ", "s"), Mo("="),
-        Mfrac({Mn(Exact(5)), Mo("·"), SubscriptedSymbol("q", "k"), Mo("·"), Mi("a"), Mo("·"),
-               Msup(Mi("L"), Mn(Exact(4)))},
-              {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), SubscriptedSymbol("I", "x")}),
-        Mo("="),
-        Mfrac({Mn(Exact(5)), Mo("×"), Mn(Scaled(book.figures.qk, -3)), Mo("×"),
-               Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
-              {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(book.figures.Ix)})};
+    Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
+                    BeamDeflection(StiffenerLoadsOf(book).standard), Mo("="),
+                    BeamDeflectionNumbers(book, book.figures.stiffenerStandard)};
     auto [result, ratio] = StiffenerDeflectionLimit(book.figures.stiffenerDeflection, verdict);
-    return {SubHeading("挠度"), Formula(std::move(deflection), std::move(result)),
-            Note(Line("q", Sub("k"), " 以 N/mm² 计，a、L 以 mm 计；", ratio, "。")),
-            VerdictOf(book, Check::StiffenerDeflection)};
+    Blocks blocks{SubHeading("挠度"), Formula(std::move(deflection), std::move(result)),
+                  Note(Line(book.SupportShare() ? Subscripted("q", "sk") : Line("q", Sub("k")),
+                            " 以 N/mm² 计，a、L 以 mm 计；", ratio, "。")),
+                  VerdictOf(book, Check::StiffenerDeflection)};
+    if (book.check.stiffenerLiveDeflection) Append(blocks, LiveDeflection(book));
+    return blocks;
 }
 
 // S about the neutral axis of the part below it, as the axis cuts the section.
@@ -187,9 +322,9 @@ Blocks Shear(const BookContext& book) {
     const CurrentBasisFigures& f = *book.figures.current;
     Expr V{Mi("V"),
            Mo("="),
-           Mfrac({Mi("q"), Mo("·"), Mi("a"), Mo("·"), Mi("L")}, Mn(Exact(2))),
+           Mfrac({StiffenerLoadsOf(book).design, Mo("·"), Mi("a"), Mo("·"), Mi("L")}, Mn(Exact(2))),
            Mo("="),
-           Mfrac({Mn(book.figures.q), Mo("×"), Mn(Exact(bay.spacing / 1000)), Mo("×"),
+           Mfrac({Mn(book.figures.stiffenerDesign), Mo("×"), Mn(Exact(bay.spacing / 1000)), Mo("×"),
                   Mn(Exact(bay.span / 1000))},
                  Mn(Exact(2))),
            Mo("="),
@@ -258,12 +393,9 @@ Blocks StiffenerSection(const BookContext& book) {
     Blocks figure{{doc::Illustration{
         SectionDrawing(bay, book.check.stiffener, book.figures.be, book.figures.Yo),
         Line("组合截面（按比例，尺寸 mm）；x–x 为组合截面形心轴")}}};
-    Blocks blocks{SectionHeading(book, "stiffener", "5 加劲肋验算"),
-                  Body(Line("加劲肋按跨度 L = ", Text(Exact(bay.span)),
-                            " mm 的简支梁计算，承受一个间距 a = ", Text(Exact(bay.spacing)),
-                            " mm 宽的钢铺板荷载（L、a 均为中心距）；截面为", StiffenerTitle(book),
-                            "与有效宽度 b", Sub("e"), " 的钢铺板组成的组合截面。")),
-                  {doc::SideBySide{{std::move(figure), {{SectionValues(book)}}}}}};
+    Blocks blocks{SectionHeading(book, "stiffener", "5 加劲肋验算")};
+    Append(blocks, CarriedLoads(book));
+    blocks.push_back({doc::SideBySide{{std::move(figure), {{SectionValues(book)}}}}});
     Append(blocks, CompositeFormulas(book));
     Append(blocks, Strength(book));
     Append(blocks, Deflection(book));

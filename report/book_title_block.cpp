@@ -75,7 +75,7 @@ doc::DocumentInfo BookInfo(std::string_view subject, const project::ProjectInfo&
 Blocks BaySections(const BookContext& book) {
     Blocks blocks;
     for (auto section : {BasisSection, InputSection, LoadSection, PlateSection, StiffenerSection,
-                         PointLoadSection, ConclusionSection})
+                         WeldSection, PointLoadSection, ConclusionSection})
         Append(blocks, section(book));
     return blocks;
 }

@@ -40,7 +40,8 @@ std::string PrintedVerdict(Check id) { return Cat(BookCheckName(RowOf(id)), "：
 std::string ShownText(const ShownValue& value) { return Text(Shown(value)); }
 
 // D = 1, P = 2, t = 6, L = 2000, a = 500 with 80 × 8 passes every check; D = 1.5, P = 3.5,
-// L = 2400, a = 600 with L50x32x4 exceeds the stiffener's strength and deflection.
+// L = 2400, a = 600 with L50x32x4 exceeds the stiffener's strength, deflection and live-load
+// deflection.
 const BayInput kFlatBarBay{
     .dead = 1, .live = 2, .thickness = ThicknessOf(6), .span = 2000, .spacing = 500};
 const BayInput kAngleBay{.dead = 1.5,
@@ -110,7 +111,7 @@ TEST_P(CalculationBookTest, SectionsInOrderWithTheChecksOwnResults) {
 INSTANTIATE_TEST_SUITE_P(
     Bays, CalculationBookTest,
     testing::Values(BookCase{"FlatBarPasses", Book(FlatBar{80, 8}, kFlatBarBay), 0},
-                    BookCase{"AngleFails", Book(Angle("L50x32x4"), kAngleBay), 2},
+                    BookCase{"AngleFails", Book(Angle("L50x32x4"), kAngleBay), 3},
                     BookCase{"Continuous", Book(FlatBar{80, 8}, FlatBarBayWith([](BayInput& b) {
                                                     b.boundary = BoundaryOf(true);
                                                 })),
@@ -140,15 +141,20 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string html = CalculationBookHtml(c.input);
-        const std::size_t section = html.find("6 集中荷载验算</h3>"),
-                          conclusion = html.find("7 结论</h3>");
+        // Under the current basis the weld's section comes before the point load's.
+        const bool current = c.input.bay.basis == DesignBasis::Current;
+        const std::size_t section =
+                              html.find(current ? "7 集中荷载验算</h3>" : "6 集中荷载验算</h3>"),
+                          conclusion = html.find(current ? "8 结论</h3>" : "7 结论</h3>");
         ASSERT_TRUE(html.find("id=\"stiffener\"") < section && section < conclusion);
         const std::string point = html.substr(section, conclusion - section);
         EXPECT_NE(point.find(c.patch), std::string::npos);
         const BayCheck check = CheckBay(c.input.bay);
         const PointLoadCheck& p = *check.pointLoad;
         const std::size_t exceeded = p.plateStrength.exceeded + p.plateDeflection.exceeded +
-                                     p.stiffenerStrength.exceeded + p.stiffenerDeflection.exceeded;
+                                     p.stiffenerStrength.exceeded + p.stiffenerDeflection.exceeded +
+                                     (p.shear && p.shear->verdict.exceeded) +
+                                     (p.weld && p.weld->verdict.exceeded);
         // The plate's moment is shown to the digits its stress needs, not the window's two.
         for (const std::string& text :
              {ShownText(p.plate.shown.stress), ShownText(p.plate.shown.deflection),
@@ -158,20 +164,24 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
               PrintedVerdict(Check::PointLoadStiffenerStrength),
               PrintedVerdict(Check::PointLoadStiffenerDeflection)})
             EXPECT_NE(point.find(text), std::string::npos) << text;
+        if (current) {
+            EXPECT_NE(point.find(PrintedVerdict(Check::PointLoadWeldStrength)), std::string::npos);
+        }
         std::size_t shown = 0;
         for (auto at = point.find("verdict exceeded"); at != std::string::npos;
              at = point.find("verdict exceeded", at + 1))
             ++shown;
         EXPECT_EQ(shown, exceeded);
         // 结论: a row for every check the bay has (eight, and under the current basis the
-        // stiffener's shear and outstand and its shear under the point load), the point load's
-        // after the uniform load's.
+        // stiffener's live-load deflection, shear and outstand, the weld's strength and detailing
+        // and the shear and the weld under the point load), the point load's after the uniform
+        // load's.
         const std::string table =
             html.substr(conclusion, html.find("</table>", conclusion) - conclusion);
         std::size_t rows = 0;
         for (auto at = table.find("<tr"); at != std::string::npos; at = table.find("<tr", at + 1))
             ++rows;
-        EXPECT_EQ(rows, 1u + (c.input.bay.basis == DesignBasis::Current ? 11u : 8u));
+        EXPECT_EQ(rows, 1u + (current ? 15u : 8u));
         const Utilisation u = Utilisations(check);
         std::size_t previous = table.find("加劲肋挠度");
         for (const Check point :
@@ -190,7 +200,79 @@ TEST(CalculationBook, PointLoadSectionAndConclusionRows) {
     uniformWalkway.pointLoad.reset();
     const std::string uniform = CalculationBookHtml(Book(Angle("L45x28x3"), uniformWalkway));
     EXPECT_EQ(uniform.find("集中荷载验算"), std::string::npos);
-    EXPECT_NE(uniform.find("6 结论</h3>"), std::string::npos);
+    EXPECT_NE(uniform.find("6 焊缝验算</h3>"), std::string::npos);
+    EXPECT_NE(uniform.find("7 结论</h3>"), std::string::npos);
+}
+
+// What a book of the current basis says it took, one row a fault: the dead load's make-up, γ0,
+// the continuous plate's envelope and the stiffener's share, γx and its reason, and the weld's
+// section in place of "未包括…焊缝".
+TEST(CalculationBook, CurrentBasisSaysWhatTheChecksTook) {
+    const auto current = [](auto change) {
+        return FlatBarBayWith([&](BayInput& b) {
+            b.basis = DesignBasis::Current;
+            change(b);
+        });
+    };
+    const struct {
+        const char* name;
+        BayInput bay;
+        std::vector<std::string> present, absent;
+    } cases[] = {
+        {"self-weight added to D",
+         current([](BayInput&) {}),
+         {"自重 w 另行计入", "<mo>=</mo><mi>D</mi><mo>+</mo><mi>w</mi>", "6 焊缝验算</h3>",
+          "焊缝构造："},
+         {"已包含在 D 中", "仅供参考", "钢铺板与加劲肋间的焊缝、"}},
+        {"self-weight already in D",
+         current([](BayInput& b) { b.deadIncludesSelfWeight = true; }),
+         {"kN/m²（钢材 78.5 kN/m³）已包含在 D 中"},
+         {"另行计入（钢材", "D + w"}},
+        {"first class takes 1.1",
+         current([](BayInput& b) { b.safetyClass = SafetyClass::First; }),
+         {"结构安全等级一级，结构重要性系数 γ<sub>0</sub> = 1.1"},
+         {}},
+        {"continuous: envelope and support share",
+         current([](BayInput& b) { b.boundary = BoundaryOf(true); }),
+         {"等跨连续单向板条的包络", "<mn>0.107</mn>", "<mn>0.121</mn>", "<mn>0.00677</mn>",
+          "<mn>0.0099</mn>", "k<sub>D</sub> = 1.143", "k<sub>P</sub> = 1.223"},
+         {"承受一个间距 a = "}},
+        {"simply supported: one spacing",
+         current([](BayInput&) {}),
+         {"承受一个间距 a = "},
+         {"取第一内支座的反力"}},
+        {"plate beside the stiffener beyond S3: γx = 1.0",
+         current([](BayInput&) {}),
+         {"超过 S3 级", "γ<sub>x1</sub> = 1.00，γ<sub>x2</sub> = 1.00"},
+         {}},
+        {"close stiffeners on a thick plate keep γx",
+         current([](BayInput& b) {
+             b.thickness = ThicknessOf(12);
+             b.spacing = 300;
+         }),
+         {"不超过 S3 级", "γ<sub>x1</sub> = 1.05，γ<sub>x2</sub> = 1.20"},
+         {"组合截面不计塑性发展"}},
+        {"intermittent weld: its effective length and gap",
+         current([](BayInput& b) {
+             b.weld = {.arrangement = WeldArrangement::Intermittent,
+                       .size = 5,
+                       .segments = WeldSegments{50, 150}};
+         }),
+         {"双面断续角焊缝 hf = 5 mm，50@150", "断续焊缝计算长度", "断续焊缝净距"},
+         {}},
+        {"legacy: no weld, self-weight for reference",
+         kFlatBarBay,
+         {"仅供参考，未另行计入", "钢铺板与加劲肋间的焊缝、"},
+         {"焊缝验算", "γ<sub>0</sub>", "G<sub>k</sub>"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string html = CalculationBookHtml(Book(FlatBar{80, 8}, c.bay));
+        for (const std::string& text : c.present)
+            EXPECT_NE(html.find(text), std::string::npos) << text;
+        for (const std::string& text : c.absent)
+            EXPECT_EQ(html.find(text), std::string::npos) << text;
+    }
 }
 
 TEST(CalculationBook, UsersTextIsEscaped) {
