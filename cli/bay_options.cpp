@@ -142,6 +142,11 @@ BayInput BayOptions::Read(const BaySource& source, BayUse use, std::ostream& err
             return source.Key("flat_bar_thickness", BayField::FlatBarThickness);
         return source.Key(field == BayField::Stiffener ? "angle" : row.key, field);
     });
+    // A run's defaults are no bay: its rows are cautioned in the results' note column.
+    if (use != BayUse::Run)
+        for (const input::Caution& caution : input::Cautions(bay))
+            err << "deckplate-cli: note: " << Named(caution.field).name << ": " << caution.english
+                << "\n";
     return bay;
 }
 

@@ -171,6 +171,16 @@ void Form1::Verify() {
     }
     lastBay_ = bay;
     SetResultsCurrent(true);
+    // What could be built but looks mistyped is said once the results stand: metres typed for
+    // mm, a flat bar's sizes swapped.
+    std::string cautions;
+    for (const input::Caution& caution : input::Cautions(bay))
+        cautions.append("\n")
+            .append(FieldName(caution.field))
+            .append(" ")
+            .append(caution.chinese)
+            .append("。");
+    if (!cautions.empty()) platform_.ShowMessage("请核对输入：" + cautions);
 }
 
 void Form1::ShowVerdict(Check check, const BayCheck& c) {

@@ -107,6 +107,9 @@ std::string ValueProblemWords(const input::ValueProblem& problem) {
                    PlainNumberText(p.bound) + " mm，计算长度为零";
         case ValueFault::PitchBelowSegment:
             return "断续焊缝间距 " + p.value + " mm 小于段长 " + PlainNumberText(p.bound) + " mm";
+        case ValueFault::SpacingWithinStiffener:
+            return name + " " + p.value + " mm 不大于加劲肋本身的宽度 " + PlainNumberText(p.bound) +
+                   " mm，加劲肋无法布置（间距以 mm 计，为中心距）";
         case ValueFault::DeviceName:
             return quoted + "是 Windows 的设备名，无法保存";
         case ValueFault::NoValue:

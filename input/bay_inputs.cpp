@@ -368,6 +368,36 @@ void KeepToTheBasis(BayInput& bay,
     bay.weld = defaults.weld;
 }
 
+namespace {
+
+// What a stiffener takes of the plate's width: a flat bar's thickness, an angle's short leg; 0
+// for an angle never picked.
+double WidthAtThePlate(const StiffenerChoice& stiffener) {
+    if (const auto* bar = std::get_if<FlatBar>(&stiffener)) return bar->thickness;
+    return AngleShortLeg(std::get<CatalogueAngle>(stiffener).position);
+}
+
+}  // namespace
+
+std::vector<Caution> Cautions(const BayInput& bay) {
+    std::vector<Caution> cautions;
+    // A span or spacing under 100 mm is no platform's: most likely metres typed for millimetres.
+    for (const auto& [field, value] :
+         {std::pair{BayField::Span, bay.span}, std::pair{BayField::Spacing, bay.spacing}})
+        if (value > 0 && value < kLeastLikelyLength)
+            cautions.push_back(
+                {field,
+                 PlainNumberText(value) + " mm looks like metres typed: the program takes mm",
+                 PlainNumberText(value) + " mm 似为按米输入，本程序以 mm 计"});
+    if (const auto* bar = std::get_if<FlatBar>(&bay.stiffener); bar && bar->height < bar->thickness)
+        cautions.push_back({BayField::Stiffener,
+                            "the flat bar " + StiffenerName(bay.stiffener) +
+                                " is thicker than it is high: height x thickness swapped?",
+                            "扁钢 " + StiffenerName(bay.stiffener) +
+                                " 的厚度大于高度，高与厚是否写反（应为 高x厚）"});
+    return cautions;
+}
+
 void RequireSound(const BayInput& bay, const std::function<Input(BayField)>& naming) {
     RequireGradeOfBasis(bay.steel, bay.basis, naming(BayField::Steel));
     if (bay.pointLoad) {
@@ -381,6 +411,14 @@ void RequireSound(const BayInput& bay, const std::function<Input(BayField)>& nam
     RequirePartsInStrengthTable(
         bay, naming(BayField::Thickness), stiffener,
         stiffener.field == BayField::Stiffener ? StiffenerName(bay.stiffener) : std::string());
+    // Stiffeners no farther apart than one is wide at the plate cannot be built: most often a
+    // spacing typed in metres. A spacing of 0 or less is each front end's own refusal.
+    if (const double width = WidthAtThePlate(bay.stiffener);
+        width > 0 && bay.spacing > 0 && !(bay.spacing > width))
+        throw ValueError(ValueProblem{.fault = ValueFault::SpacingWithinStiffener,
+                                      .input = naming(BayField::Spacing),
+                                      .value = PlainNumberText(bay.spacing),
+                                      .bound = width});
     if (bay.basis != DesignBasis::Current) return;
     const Weld& weld = bay.weld;
     const bool intermittent = weld.arrangement == WeldArrangement::Intermittent;

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "calc/bay_input.h"
 #include "input/values.h"
@@ -97,6 +98,16 @@ struct GivenInput {
 /// unless given (the window keeps the grade chosen through the legacy basis, and a bay file with
 /// it). Throws ValueError.
 void KeepToTheBasis(BayInput& bay, const std::function<std::optional<GivenInput>(BayField)>& given);
+
+/// A bay that can be built but looks mistyped: a span or spacing under kLeastLikelyLength mm
+/// (metres typed), a flat bar thicker than it is high (its sizes swapped). Said, never refused.
+struct Caution {
+    BayField field;
+    std::string english;  ///< after the input's name: "1.8 mm looks like metres typed: …"
+    std::string chinese;  ///< after the input's name: "1.8 mm 似为按米输入，本程序以 mm 计"
+};
+inline constexpr double kLeastLikelyLength = 100;
+std::vector<Caution> Cautions(const BayInput& bay);
 
 /// The checks across a bay's inputs, after each is read: a patch at least the plate thick, a grade
 /// the basis knows, parts within their grade's strength table, the weld's size, segments and

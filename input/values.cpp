@@ -166,6 +166,11 @@ std::string ValueProblemText(const ValueProblem& problem) {
         case ValueFault::PitchBelowSegment:
             return name + ": a pitch of " + v + " mm is shorter than the segment, " +
                    PlainNumberText(p.bound) + " mm";
+        case ValueFault::SpacingWithinStiffener:
+            return name + ": " + v + " mm is no wider than the stiffener itself, " +
+                   PlainNumberText(p.bound) +
+                   " mm, so the stiffeners cannot be built (spacings "
+                   "are in mm, centre to centre)";
         case ValueFault::DeviceName:
             return name + ": '" + v +
                    "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "

@@ -50,9 +50,12 @@ enum class ValueFault {
     /// nothing of it counts
     SegmentNotLongerThanLegs,
     PitchBelowSegment,  ///< a pitch `value` mm shorter than the segment, `bound` mm
-    DeviceName,         ///< a file name Windows keeps for a device
-    NoValue,            ///< a row too short to have a cell in the column
-    Other,              ///< a command's own rule; `text` says it in English
+    /// A spacing `value` mm no wider than the stiffener at the plate, `bound` mm (a flat bar's
+    /// thickness, an angle's short leg): stiffeners that close cannot be built
+    SpacingWithinStiffener,
+    DeviceName,  ///< a file name Windows keeps for a device
+    NoValue,     ///< a row too short to have a cell in the column
+    Other,       ///< a command's own rule; `text` says it in English
 };
 
 /// An input as a message names it: on the command line an option ("--spacing") or a column

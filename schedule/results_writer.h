@@ -22,7 +22,8 @@ std::string UtilisationText(double utilisation);
 class ResultsWriter {
   public:
     /// Writes the header: the schedule's own, then design_basis, the result columns of the
-    /// checks in `scope`, governing, max_utilisation, status, error and version.
+    /// checks in `scope`, governing, max_utilisation, status, error, note (what looks mistyped) and
+    /// version.
     ResultsWriter(std::ostream& out, const std::vector<std::string>& header, CheckScope scope);
 
     /// Writes a row's line: its results, or its error.

@@ -119,6 +119,39 @@ TEST(Batch, ChecksEachRowAsCheckDoes) {
     EXPECT_EQ(Column(run, 2, "max_utilisation"), "1.570");  // 337.63 / 215
 }
 
+// What could be built but looks mistyped is checked and noted; stiffeners closer than they are
+// wide are the row's error. One row a fault: a note lost, said of the wrong column, or a bay that
+// cannot be built computed.
+TEST(Batch, MistypedLookingRowsAreNoted) {
+    const BatchRun run =
+        Batch(kHeader + "metres,0.6,4,6,1.8,600,simple,60x6\r\n" +
+              "swapped,1,2,6,2000,500,simple,6x60\r\n" + "both,1,2,6,2000,50,simple,80x8\r\n" +
+              "touching,1,2,6,2000,0.6,simple,60x6\r\n" + "plain,1,2,6,2000,500,simple,80x8\r\n");
+    const struct {
+        std::size_t row;
+        const char* status;
+        const char* error;
+        const char* note;
+    } expected[] = {
+        {1, "pass", "", "column 'span': 1.8 mm looks like metres typed: the program takes mm"},
+        {2, "fail", "",
+         "column 'stiffener': the flat bar 6x60 is thicker than it is high: height x thickness "
+         "swapped?"},
+        {3, "pass", "", "column 'spacing': 50 mm looks like metres typed: the program takes mm"},
+        {4, "error",
+         "line 5: column 'spacing': 0.6 mm is no wider than the stiffener itself, 6 mm, so the "
+         "stiffeners cannot be built (spacings are in mm, centre to centre)",
+         ""},
+        {5, "pass", "", ""},
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(Column(run, e.row, "error"), e.error) << "row " << e.row;
+        EXPECT_EQ(Column(run, e.row, "note"), e.note) << "row " << e.row;
+        EXPECT_EQ(Column(run, e.row, "status"), e.status) << "row " << e.row;
+    }
+    // check says the same on standard error, and the window in a message (Form1 tests).
+}
+
 TEST(Batch, BadRowsNameTheirLineAndTheRestIsChecked) {
     const BatchRun run = Batch(
         kHeader + "ok,1,2,6,2000,500,simple,80x8\r\n" + "text,1kN,2,6,2000,500,simple,80x8\r\n" +

@@ -293,6 +293,18 @@ TEST(CheckJson, InputsAndLoadsAreTheBayAsChecked) {
     }
 }
 
+// A bay that looks mistyped is checked and noted on standard error, naming the option.
+TEST(CheckText, MistypedLookingInputsAreNoted) {
+    const CliRun run = RunCli(
+        "check --dead 0.6 --live 4 --thickness 6 --span 1.8 --spacing 600 "
+        "--flat-bar 6x60",
+        "2>&1 >/dev/null");
+    EXPECT_EQ(run.out,
+              "deckplate-cli: note: --span: 1.8 mm looks like metres typed: the program takes mm\n"
+              "deckplate-cli: note: --flat-bar: the flat bar 6x60 is thicker than it is high: "
+              "height x thickness swapped?\n");
+}
+
 TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
     const CliRun run = RunCli(
         "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar "

@@ -53,6 +53,42 @@ TEST_F(Form1Test, FlatBarBayShowsTheCommandLinesValues) {
         EXPECT_EQ(form.State(c).ink, Ink::Default);
 }
 
+// What could be built but looks mistyped is computed and then said in a message; stiffeners
+// closer than they are wide are refused before anything is computed.
+TEST(Form1Cautions, MistypedLookingInputsAreSaidAndImpossibleOnesRefused) {
+    const struct {
+        const char* name;
+        Control box;
+        const char* text;
+        const char* message;  ///< after 验算, or empty
+        const char* error;    ///< refused, or empty
+    } cases[] = {
+        {"span in metres", Span, "1.8",
+         "请核对输入：\n加劲肋跨度 1.8 mm 似为按米输入，本程序以 mm 计。", ""},
+        {"flat bar swapped", FlatBarHeight, "6",
+         "请核对输入：\n加劲肋规格 扁钢 6x8 的厚度大于高度，高与厚是否写反（应为 高x厚）。", ""},
+        {"spacing within the flat bar", Spacing, "8", "",
+         "加劲肋间距 8 mm 不大于加劲肋本身的宽度 8 mm，加劲肋无法布置（间距以 mm 计，为中心距）。"},
+        {"nothing mistyped", Span, "2000", "", ""},
+    };
+    for (const auto& c : cases) {
+        StartedForm row;
+        auto& [fake, model] = row;
+        EnterFlatBarBay(model);
+        model.TextEdited(c.box, c.text);
+        model.Clicked(VerifyButton);
+        EXPECT_EQ(fake.messages, std::string(c.message).empty()
+                                     ? std::vector<std::string>{}
+                                     : std::vector<std::string>{c.message})
+            << c.name;
+        ASSERT_EQ(fake.errors.size(), std::string(c.error).empty() ? 0u : 1u) << c.name;
+        if (!fake.errors.empty()) {
+            EXPECT_EQ(fake.errors.front().rfind(c.error, 0), 0u) << fake.errors.front();
+        }
+        EXPECT_EQ(model.State(PlateStress).text == " ", !std::string(c.error).empty()) << c.name;
+    }
+}
+
 TEST_F(Form1Test, ExceededResultsTurnBlueAndBack) {
     EnterAngleBay();
     Pick(AngleSize, 0);  // L25x16x3: stiffener stress 337.63, ratio 129.5
