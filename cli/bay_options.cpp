@@ -137,9 +137,12 @@ BayInput BayOptions::Read(const BaySource& source, BayUse use, std::ostream& err
     input::RequireSound(bay, [&](BayField field) {
         const InputRow& row = input::RowOf(field);
         if (Given(row) || !source.HasFile()) return Named(field);
-        // A file's flat bar gives its thickness under a key of its own.
+        // A file's flat bar gives its thickness under a key of its own, and its patch its two
+        // sides under two.
         if (field == BayField::Stiffener && std::holds_alternative<FlatBar>(bay.stiffener))
             return source.Key("flat_bar_thickness", BayField::FlatBarThickness);
+        if (field == BayField::Patch)
+            return source.Key("patch_across/patch_along", BayField::Patch);
         return source.Key(field == BayField::Stiffener ? "angle" : row.key, field);
     });
     // A run's defaults are no bay: its rows are cautioned in the results' note column.

@@ -48,6 +48,7 @@ std::string ValueProblemWords(const input::ValueProblem& problem) {
     const std::string range = std::to_string(p.least) + " 至 " + std::to_string(p.most);
     switch (p.fault) {
         case ValueFault::NotANumber:
+            if (Trimmed(p.value).empty()) return name + "没有给出数值";
             return quoted + "不是数字";
         case ValueFault::BeyondRange:
             return quoted + "超出可计算的范围";

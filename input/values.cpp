@@ -83,6 +83,8 @@ std::string ValueProblemText(const ValueProblem& problem) {
     const std::string range = std::to_string(p.least) + " to " + std::to_string(p.most);
     switch (p.fault) {
         case ValueFault::NotANumber:
+            // An empty cell, box or key left out: say that a number is missing.
+            if (Trimmed(p.value).empty()) return name + ": no value given; a number is needed";
             return name + ": '" + v + "' is not a number";
         case ValueFault::BeyondRange:
             return name + ": " + v + " is out of the range of numbers";
