@@ -1,9 +1,11 @@
 // The Verify command: results, colours, captions, what a fault part-way leaves on show, and the
 // report button that follows the last complete run.
+#include <filesystem>
 #include <functional>
 
 #include "form/project_info_dialog.h"
 #include "form/tests/form1_fixture.h"
+#include "os/paths.h"
 #include "os/today.h"
 
 namespace deckplate::form {
@@ -474,7 +476,12 @@ TEST_F(Form1Test, CalculationBookInWordOrRefusedByItsName) {
     platform.calls.clear();
     platform.saveChoice.clear();
     form.MenuChosen(MenuItem::ExportBook);
-    EXPECT_EQ(platform.calls.front(), "choose /home/me/平台A.docx *.docx *.html");
+    // Beside the bay file, as the system writes its path (Windows makes it Z:\home\me\…).
+    const std::filesystem::path bayFile = os::PathFromUtf8(form.FilePath());
+    EXPECT_EQ(platform.calls.front(),
+              "choose " + os::Utf8Of(bayFile.parent_path() / os::PathFromUtf8("平台A.docx")) +
+                  " *.docx *.html");
+    EXPECT_EQ(os::Utf8Of(bayFile.filename()), "平台A.deckplate");
 }
 
 }  // namespace
