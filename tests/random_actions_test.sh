@@ -338,13 +338,13 @@ check_report() {
   [ -f "$report" ] || fail "the report file is gone"
   local size; size=$(stat -c %s "$report")
   local tail_text; tail_text=$(iconv -f GBK -t UTF-8 "$report" | tail -n 1)
-  # The stiffener's strength, or its outstand under the current basis; with 集中荷载验算 the
-  # point load's strength, or its shear under the current basis.
+  # The stiffener's strength, or under the current basis the weld's detailing; with 集中荷载验算
+  # the point load's strength, or under the current basis its weld: a whole verdict line.
   case "$tail_text" in
     提示：加劲肋强度满足要求|提示：★加劲肋强度超出限值*) ;;
-    提示：加劲肋宽厚比满足要求|提示：★加劲肋宽厚比*超出限值*) ;;
+    提示：焊缝构造满足要求|提示：★*须修改) ;;
     提示：加劲肋集中荷载强度满足要求|提示：★加劲肋集中荷载强度超出限值*) ;;
-    提示：加劲肋集中荷载抗剪满足要求|提示：★加劲肋集中荷载剪应力超出限值*) ;;
+    提示：焊缝集中荷载强度满足要求|提示：★焊缝集中荷载应力超出限值*) ;;
     *) fail "the report is cut short: its last line is '$tail_text'" ;;
   esac
   ! grep -qiE 'inf|nan' <(iconv -f GBK -t UTF-8 "$report") || fail "inf or nan in the report"
