@@ -1,7 +1,10 @@
 #include "calc/angle_catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <tuple>
 
 namespace deckplate {
 namespace {
@@ -67,6 +70,37 @@ double DesignationNumber(std::int16_t position, int separators) {
 double AngleLegThickness(std::int16_t position) { return DesignationNumber(position, 2); }
 
 double AngleShortLeg(std::int16_t position) { return DesignationNumber(position, 1); }
+
+std::vector<std::string_view> NearestAngles(std::string_view designation) {
+    // The three sizes of "L75x50x7": each a whole number after the letter or an x.
+    std::array<double, 3> sizes{};
+    std::string_view rest = designation;
+    if (!rest.starts_with('L')) return {};
+    for (double& size : sizes) {
+        rest.remove_prefix(1);
+        int number = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+        if (error != std::errc{} || number <= 0) return {};
+        size = number;
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+        if (&size != &sizes.back() && !rest.starts_with('x')) return {};
+    }
+    if (!rest.empty()) return {};
+    // Nearest by the legs first, then by the thickness, the thinner first where two are as near.
+    const auto distance = [&](std::size_t i) {
+        const auto position = static_cast<std::int16_t>(i);
+        return std::tuple{
+            std::abs(kAngles[i].H - sizes[0]) + std::abs(AngleShortLeg(position) - sizes[1]),
+            std::abs(AngleLegThickness(position) - sizes[2]), AngleLegThickness(position)};
+    };
+    std::vector<std::size_t> order(kAngles.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::ranges::stable_sort(
+        order, [&](std::size_t a, std::size_t b) { return distance(a) < distance(b); });
+    // The two in the catalogue's order, thinner or smaller first.
+    const auto [first, second] = std::minmax(order[0], order[1]);
+    return {kAngles[first].designation, kAngles[second].designation};
+}
 
 std::optional<std::int16_t> FindAngle(std::string_view designation) {
     for (std::size_t i = 0; i < kAngles.size(); ++i)

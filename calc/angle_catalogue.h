@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace deckplate {
 
@@ -42,6 +43,11 @@ double AngleLegThickness(std::int16_t position);
 /// Short leg of the angle at list `position`, mm: the middle number of its designation
 /// ("L63x40x5": 40). A position outside 0 … 50 gives 0.
 double AngleShortLeg(std::int16_t position);
+
+/// The two catalogue angles nearest a designation in the catalogue's form that it lacks
+/// ("L75x50x7": L75x50x6, L75x50x8), by the legs and then the thickness; none for a text that is
+/// no angle's designation.
+std::vector<std::string_view> NearestAngles(std::string_view designation);
 
 /// The list position of a designation such as "L63x40x5", if the catalogue has it.
 std::optional<std::int16_t> FindAngle(std::string_view designation);

@@ -1,29 +1,83 @@
 #include "calc/bay_check.h"
 
+#include "calc/code_values.h"
+
 namespace deckplate {
 namespace {
 
-PointLoadPlateResult PointLoadPlateOf(const BayInput& bay, const DeckPlateResult& plate,
-                                      PatchInfluenceMemo* memo = nullptr) {
+// The loads the checks take. Under the current basis the dead load has the floor's self-weight
+// added (unless the dead load given includes it), every design load takes γ0, and a stiffener
+// under a continuous plate carries the first interior support's share of the spans beside it.
+BayLoads LoadsOf(const BayInput& bay, const Stiffener& section) {
+    BayLoads loads{.dead = bay.dead,
+                   .live = bay.live,
+                   .deadTotal = bay.dead,
+                   .safetyClass = bay.safetyClass,
+                   .gamma0 = ImportanceFactor(bay.basis, bay.safetyClass)};
+    if (bay.basis != DesignBasis::Current) return loads;
+    if (!bay.deadIncludesSelfWeight) {
+        const double area =
+            std::visit(
+                [](const auto& kind) {
+                    if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, FlatBar>)
+                        return Checked(kind.height) * kind.thickness;
+                    else
+                        return 100.0 * Checked(kind.A);
+                },
+                section)
+                .value();
+        loads.addedSelfWeight = SelfWeight(bay.thickness.mm, bay.spacing, area);
+        loads.deadTotal = Compute(Quantity::SelfWeight, [&] {
+                              return Checked(bay.dead) + loads.addedSelfWeight;
+                          }).value();
+    }
+    if (bay.boundary.continuous) {
+        loads.supportDead = kContinuousEnvelope.supportDead;
+        loads.supportLive = kContinuousEnvelope.supportLive;
+    }
+    return loads;
+}
+
+// One stiffener's loads over its spacing: the plate's own design and standard loads under the
+// legacy basis; under the current one with γ0 and the support's shares.
+StiffenerLoads StiffenerLoadsOf(const BayLoads& loads, const DeckPlateResult& plate) {
+    if (plate.basis != DesignBasis::Current) return {plate.q, plate.qk, loads.live};
+    const Checked D = loads.deadTotal, P = loads.live, kD = loads.supportDead,
+                  kP = loads.supportLive, gammaG = plate.factors.dead, gammaQ = plate.factors.live,
+                  gamma0 = loads.gamma0;
+    return {
+        Compute(Quantity::DesignLoad, [&] { return gamma0 * (gammaG * kD * D + gammaQ * kP * P); })
+            .value(),
+        Compute(Quantity::StandardLoad, [&] { return kD * D + kP * P; }).value(),
+        Compute(Quantity::StandardLoad, [&] { return kP * P; }).value()};
+}
+
+PointLoadPlateResult PointLoadPlateOf(const BayInput& bay, const BayLoads& loads,
+                                      const DeckPlateResult& plate, const PlateChecks* known) {
     const PointLoad& load = *bay.pointLoad;
     const PatchInfluence influence =
-        memo ? memo->Of(bay.spacing, bay.span, load.across, load.along)
-             : PatchLoadInfluence(bay.spacing, bay.span, load.across, load.along);
-    return PointLoadPlate(load, bay.dead, bay.thickness.mm, bay.spacing, plate, influence);
+        known && known->influence
+            ? *known->influence
+            : PatchLoadInfluence(bay.spacing, bay.span, load.across, load.along);
+    return PointLoadPlate(load, loads.deadTotal, bay.thickness.mm, bay.spacing, plate, influence);
 }
 
-DeckPlateResult PlateCheck(const BayInput& bay) {
-    return CheckDeckPlate(bay.dead, bay.live, bay.thickness.mm, bay.span, bay.spacing,
-                          bay.boundary.continuous, bay.basis, bay.steel);
+DeckPlateResult PlateCheck(const BayInput& bay, const BayLoads& loads) {
+    return CheckDeckPlate(loads.deadTotal, bay.live, bay.thickness.mm, bay.span, bay.spacing,
+                          bay.boundary.continuous, bay.basis, bay.steel, loads.gamma0);
 }
 
-// The point load's support shear: the dead load's and the whole force at the support.
-double PointLoadShear(const BayInput& bay, const PointLoadCheck& p, const DeckPlateResult& plate) {
+// The point load's support shear: γ0·(γG·kD·D·a·L/2 + γQ·F), the dead load's share and the whole
+// force at the support.
+double PointLoadShear(const BayInput& bay, const BayLoads& loads, const PointLoadCheck& p,
+                      const DeckPlateResult& plate) {
     return Compute(Quantity::PointLoadStiffenerShear,
                    [&] {
-                       return Checked(plate.factors.dead) *
-                                  SupportShear(bay.dead, bay.spacing, bay.span) +
-                              Checked(p.factor) * bay.pointLoad->force;
+                       const Checked dead = Checked(loads.supportDead) * loads.deadTotal;
+                       return Checked(loads.gamma0) *
+                              (Checked(plate.factors.dead) *
+                                   SupportShear(dead.value(), bay.spacing, bay.span) +
+                               Checked(p.factor) * bay.pointLoad->force);
                    })
         .value();
 }
@@ -41,11 +95,13 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     const double t = bay.thickness.mm;
     c.stiffener.be = PlateStripWidth(t, bay.spacing, EpsilonK(bay.basis, bay.steel));
     done(BayStage::PlateStrip);
-    c.plate = known ? known->plate : PlateCheck(bay);
-    done(BayStage::Plate);
     const Stiffener section = StiffenerSection(bay.stiffener);
-    c.stiffener = StiffenerBeam(t, c.plate.q, c.plate.qk, bay.span, bay.spacing, section, bay.basis,
-                                bay.steel);
+    c.loads = LoadsOf(bay, section);
+    c.plate = known && known->plate ? *known->plate : PlateCheck(bay, c.loads);
+    done(BayStage::Plate);
+    c.loads.stiffener = StiffenerLoadsOf(c.loads, c.plate);
+    c.stiffener =
+        StiffenerBeam(t, c.loads.stiffener, bay.span, bay.spacing, section, bay.basis, bay.steel);
     done(BayStage::Stiffener);
     AddSelfWeight(c.stiffener, t, bay.spacing);
     done(BayStage::SelfWeight);
@@ -56,15 +112,23 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     judged(Check::StiffenerStrength);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
     judged(Check::PlateDeflection);
-    c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection);
+    c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection, bay.basis);
     judged(Check::StiffenerDeflection);
     const bool current = bay.basis == DesignBasis::Current;
     if (current) {
-        c.shear =
-            StiffenerShear(SupportShear(c.plate.q, bay.spacing, bay.span), t, section, c.stiffener);
+        c.stiffenerLiveDeflection =
+            StiffenerLiveDeflectionVerdict(bay.span, c.stiffener.liveDeflection);
+        judged(Check::StiffenerLiveDeflection);
+        c.shear = StiffenerShear(SupportShear(c.loads.stiffener.design, bay.spacing, bay.span), t,
+                                 section, c.stiffener);
         judged(Check::StiffenerShear);
         c.outstand = CheckOutstand(section, c.stiffener.epsilonK);
         judged(Check::StiffenerOutstand);
+        c.weld = CheckWeld(bay.weld, c.shear->force, t, c.stiffener, StiffenerThickness(section),
+                           bay.steel);
+        judged(Check::WeldStrength);
+        c.weldDetailing = CheckWeldDetailing(*c.weld, t, StiffenerThickness(section));
+        judged(Check::WeldDetail);
     }
     if (!bay.pointLoad) return c;
 
@@ -72,13 +136,16 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     PointLoadCheck& p = c.pointLoad.emplace();
     p.load = load;
     p.factor = PointLoadFactor(bay.basis);
-    p.plate = known && known->pointLoad ? *known->pointLoad : PointLoadPlateOf(bay, c.plate);
+    p.plate = known && known->pointLoad ? *known->pointLoad
+                                        : PointLoadPlateOf(bay, c.loads, c.plate, known);
     done(BayStage::PointLoadPlate);
-    p.stiffener =
-        PointLoadStiffener(load, bay.dead, t, bay.spacing, bay.span, c.plate, c.stiffener);
+    p.stiffener = PointLoadStiffener(load, c.loads.deadTotal, t, bay.spacing, bay.span, c.plate,
+                                     c.stiffener, c.loads.supportDead);
     if (current) {
-        p.shear = StiffenerShear(PointLoadShear(bay, p, c.plate), t, section, c.stiffener,
+        p.shear = StiffenerShear(PointLoadShear(bay, c.loads, p, c.plate), t, section, c.stiffener,
                                  /*pointLoad=*/true);
+        p.weld = CheckWeld(bay.weld, p.shear->force, t, c.stiffener, StiffenerThickness(section),
+                           bay.steel, /*pointLoad=*/true);
     }
     done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.shown.stress.Rounded(), p.plate.f);
@@ -89,9 +156,11 @@ BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
     p.stiffenerStrength =
         PointLoadStiffenerStrengthVerdict(p.stiffener.shown.stress.Rounded(), p.stiffener.f);
     judged(Check::PointLoadStiffenerStrength);
-    p.stiffenerDeflection = PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection);
+    p.stiffenerDeflection =
+        PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection, bay.basis);
     judged(Check::PointLoadStiffenerDeflection);
     if (p.shear) judged(Check::PointLoadStiffenerShear);
+    if (p.weld) judged(Check::PointLoadWeldStrength);
     return c;
 }
 
@@ -102,8 +171,18 @@ BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer) {
 }
 
 PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo) {
-    PlateChecks checks{PlateCheck(bay), std::nullopt};
-    if (bay.pointLoad) checks.pointLoad = PointLoadPlateOf(bay, checks.plate, memo);
+    PlateChecks checks;
+    if (const auto& load = bay.pointLoad) {
+        checks.influence =
+            memo ? memo->Of(bay.spacing, bay.span, load->across, load->along)
+                 : PatchLoadInfluence(bay.spacing, bay.span, load->across, load->along);
+    }
+    // The dead load as given: no self-weight of a stiffener is added to it.
+    if (bay.basis == DesignBasis::Legacy || bay.deadIncludesSelfWeight) {
+        const BayLoads loads = LoadsOf(bay, FlatBar{});
+        checks.plate = PlateCheck(bay, loads);
+        if (bay.pointLoad) checks.pointLoad = PointLoadPlateOf(bay, loads, *checks.plate, &checks);
+    }
     return checks;
 }
 

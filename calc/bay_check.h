@@ -14,18 +14,39 @@
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
 #include "calc/stiffener_shear.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 
+/// The loads a bay's checks take, kN/m².
+struct BayLoads {
+    double dead = 0;  ///< D as given
+    double live = 0;  ///< P
+    /// The floor's self-weight 0.0785·(t + As/a) added to D: under the current basis, unless D
+    /// includes it; 0 otherwise.
+    double addedSelfWeight = 0;
+    double deadTotal = 0;  ///< D + the self-weight added: the dead load every check takes
+    SafetyClass safetyClass = SafetyClass::Second;
+    double gamma0 = 1;  ///< the structural importance factor (current basis), 1 otherwise
+    /// How many spacings of dead and live load one stiffener carries: 1, or under a continuous
+    /// plate of the current basis the first interior support's 1.143 and 1.223.
+    double supportDead = 1, supportLive = 1;
+    StiffenerLoads stiffener{};  ///< one stiffener's design, standard and live loads
+};
+
 struct BayCheck {
+    BayLoads loads;
     DeckPlateResult plate;
     StiffenerResult stiffener;
     StrengthVerdict plateStrength;
     StrengthVerdict stiffenerStrength;
     DeflectionVerdict plateDeflection;
     DeflectionVerdict stiffenerDeflection;
-    std::optional<ShearCheck> shear = std::nullopt;          ///< current basis
-    std::optional<OutstandCheck> outstand = std::nullopt;    ///< current basis
+    std::optional<DeflectionVerdict> stiffenerLiveDeflection = std::nullopt;  ///< current basis
+    std::optional<ShearCheck> shear = std::nullopt;                           ///< current basis
+    std::optional<OutstandCheck> outstand = std::nullopt;                     ///< current basis
+    std::optional<WeldCheck> weld = std::nullopt;                             ///< current basis
+    std::optional<WeldDetailingCheck> weldDetailing = std::nullopt;           ///< current basis
     std::optional<PointLoadCheck> pointLoad = std::nullopt;  ///< when the bay has a point load
 
     /// Whether no check the bay has is exceeded (checks.h lists them).
@@ -55,7 +76,8 @@ struct BayStep {
 /// Told of each stage as it completes, with the check so far (later stages still empty), in this
 /// order: the plate strip, the plate, the stiffener, the self-weight, the verdicts of plate
 /// strength, stiffener strength, plate deflection and stiffener deflection, under the current
-/// basis those of the stiffener's shear and outstand; with a point load its plate, its stiffener
+/// basis those of the stiffener's live-load deflection, shear and outstand; with a point load its
+/// plate, its stiffener
 /// and its verdicts in the order of the table of checks. A fault stops the check: the observer has
 /// then been told of every stage before it, and of no other.
 using BayStageObserver = std::function<void(const BayStep& step, const BayCheck& check)>;
@@ -63,17 +85,21 @@ using BayStageObserver = std::function<void(const BayStep& step, const BayCheck&
 /// Checks a bay stage by stage. Throws ArithmeticError naming the quantity where a fault arose.
 BayCheck CheckBay(const BayInput& bay, const BayStageObserver& observer = {});
 
-/// A bay's plate checks, which do not depend on the stiffener, done once for trying many
-/// stiffeners on one plate: the uniform check of its loads, thickness, span, spacing, boundary
-/// and basis, and with a point load the plate's point-load check.
+/// What of a bay's check does not depend on the stiffener, done once for trying many stiffeners
+/// on one plate: with a point load the patch's influence (Lévy's series); and where the dead load
+/// the checks take is the one given (the legacy basis, or a dead load that includes the
+/// self-weight) the plate's uniform check and, with a point load, its point-load check. Under the
+/// current basis the self-weight added depends on the stiffener, and so the plate's checks do.
 struct PlateChecks {
-    DeckPlateResult plate;
-    std::optional<PointLoadPlateResult> pointLoad;  ///< with a point load
+    std::optional<PatchInfluence> influence;        ///< with a point load
+    std::optional<DeckPlateResult> plate;           ///< when it does not depend on the stiffener
+    std::optional<PointLoadPlateResult> pointLoad;  ///< the same, with a point load
 };
 /// With a memo, a plan and patch whose influence it holds is not summed again.
 PlateChecks CheckPlates(const BayInput& bay, PatchInfluenceMemo* memo = nullptr);
 
-/// The same as CheckBay, with the plate checks already done.
+/// The same as CheckBay, with the checks of CheckPlates for the same bay (its stiffener aside)
+/// already done.
 BayCheck CheckBay(const BayInput& bay, const PlateChecks& plates);
 
 }  // namespace deckplate

@@ -5,7 +5,7 @@
 
 namespace deckplate {
 
-PlateThickness ThicknessOf(double mm) { return {mm, PlainNumberText(mm)}; }
+PlateThickness ThicknessOf(double mm) { return {mm}; }
 
 Boundary BoundaryOf(bool continuous) { return {.simple = !continuous, .continuous = continuous}; }
 

@@ -14,19 +14,18 @@
 #include "calc/point_load.h"
 #include "calc/steel_grade.h"
 #include "calc/stiffener.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 
-/// The deck plate's thickness: the value computed and its text as the window's list shows it
-/// ("4.5"), so that a design found by sizing is picked from the list as it is written there.
+/// The deck plate's thickness, mm.
 struct PlateThickness {
     double mm = 0;
-    std::string text;
 
     friend bool operator==(const PlateThickness&, const PlateThickness&) = default;
 };
 
-/// A thickness given as a number: its text is the plain number ("4.5", "6").
+/// A thickness given as a number.
 PlateThickness ThicknessOf(double mm);
 
 /// The plate's boundary as the window's two ticks give it. The plate is computed as continuous
@@ -78,7 +77,12 @@ enum class BayField {
     Patch,        ///< its patch as one text: "200x200"
     PatchAcross,  ///< the patch's parts
     PatchAlong,
-    Other,  ///< none of a bay's: an option of a command
+    SafetyClass,
+    DeadIncludesSelfWeight,
+    Weld,          ///< the weld's arrangement
+    WeldSize,      ///< its leg size hf
+    WeldSegments,  ///< an intermittent weld's segments as one text: "50@150"
+    Other,         ///< none of a bay's: an option of a command
 };
 
 struct BayInput {
@@ -90,8 +94,16 @@ struct BayInput {
     Boundary boundary{};
     StiffenerChoice stiffener{};
     DesignBasis basis = DesignBasis::Legacy;
-    SteelGrade steel = SteelGrade::Q235;                ///< counts under the current basis only
+    SteelGrade steel = SteelGrade::Q235;  ///< counts under the current basis only
+    /// The grade's delivery state and quality letter as the drawings give them ("B", "ND"): kept
+    /// for the book's words; the strengths are the grade's.
+    SteelMark steelMark{};
     std::optional<PointLoad> pointLoad = std::nullopt;  ///< a case of its own, when given
+    /// Current basis: whether the dead load given already includes the floor's self-weight; when
+    /// not, the checks add it.
+    bool deadIncludesSelfWeight = false;
+    SafetyClass safetyClass = SafetyClass::Second;  ///< current basis: gives γ0
+    Weld weld{};  ///< current basis: the weld between the plate and the stiffener
 
     friend bool operator==(const BayInput&, const BayInput&) = default;
 };

@@ -10,11 +10,11 @@ namespace deckplate {
 // clang-format off
 enum class Check : std::uint8_t {
     PlateStrength, PlateDeflection, StiffenerStrength, StiffenerDeflection,
-    StiffenerShear, StiffenerOutstand,
+    StiffenerLiveDeflection, StiffenerShear, StiffenerOutstand, WeldStrength, WeldDetail,
     PointLoadPlateStrength, PointLoadPlateDeflection, PointLoadStiffenerStrength,
-    PointLoadStiffenerDeflection, PointLoadStiffenerShear,
+    PointLoadStiffenerDeflection, PointLoadStiffenerShear, PointLoadWeldStrength,
 };
 // clang-format on
-inline constexpr std::size_t kCheckCount = 11;
+inline constexpr std::size_t kCheckCount = 15;
 
 }  // namespace deckplate

@@ -55,12 +55,9 @@ void Checked::ThrowFor(double nonFinite) {
                                                 : ArithmeticFault::Overflow);
 }
 
-Checked operator/(Checked a, Checked b) {
-    if (b.value_ == 0.0) {
-        throw ArithmeticError(a.value_ == 0.0 ? ArithmeticFault::InvalidOperation
-                                              : ArithmeticFault::DivisionByZero);
-    }
-    return Checked::Result(a.value_ / b.value_);
+void Checked::ThrowForDivision(double numerator) {
+    throw ArithmeticError(numerator == 0.0 ? ArithmeticFault::InvalidOperation
+                                           : ArithmeticFault::DivisionByZero);
 }
 
 Checked Power(Checked base, int exponent) { return Checked(std::pow(base.value(), exponent)); }

@@ -20,11 +20,11 @@
 
 namespace deckplate {
 
-enum class Member { Plate, Stiffener };
+enum class Member { Plate, Stiffener, Weld };
 enum class LoadCase { Uniform, PointLoad };
 /// What a check judges, and so its unit: a stress in N/mm², a deflection in mm, a ratio of two
-/// lengths.
-enum class Measure { Stress, Deflection, Ratio };
+/// lengths, a length of the detailing in mm.
+enum class Measure { Stress, Deflection, Ratio, Length };
 
 /// A check's verdict as every output reads it.
 struct CheckOutcome {
@@ -46,7 +46,7 @@ std::string SymbolText(const Symbol& symbol);
 /// How a check's limit is formed, typed, so that each output sets it in its own way.
 struct LimitRule {
     enum class Form {
-        Strength,          ///< the symbol itself: f, fv
+        Strength,          ///< the symbol itself: f, fv, a detailing rule's hf,min
         LengthOver,        ///< the symbol (a length) over `ratio`: a/150, L/200
         CappedLengthOver,  ///< min(symbol/ratio, cap mm): min(a/200, 4)
         TimesEpsilonK,     ///< `ratio`·εk: 15εk
@@ -81,12 +81,13 @@ struct CheckRow {
     ShownValue (*shown)(const BayCheck& check);
     /// The limit the value is judged against, in the same unit.
     double (*limit)(const BayCheck& check);
-    /// How the limit is formed: f, a/150, min(a/200, 4), L/200, fv, 15εk.
-    LimitRule limitRule;
+    /// How the limit is formed: f, a/150, min(a/200, 4), L/200, L/250, fv, 15εk.
+    LimitRule (*limitRule)(const BayCheck& check);
     /// How much of the limit is used; 1 or more fails.
     double (*utilisation)(const BayCheck& check);
     CheckOutcome (*verdict)(const BayCheck& check);
-    /// Its value's line in the window's text report, up to the value: "钢铺板最大挠度(mm)： δ=".
+    /// Its value's line in the window's text report, up to the value: "钢铺板最大挠度(mm)： δ=";
+    /// empty for a check with no value of its own, whose verdict alone is printed.
     std::string_view reportLabel;
     /// A deflection's span over it, unrounded (L/δs), for the checks judged on that ratio.
     double (*spanRatio)(const BayCheck& check) = nullptr;
@@ -99,7 +100,7 @@ std::span<const CheckRow> Checks();
 const CheckRow& RowOf(Check check);
 
 /// Which checks a bay has, or a run's bays may have: the point load's checks only with a point
-/// load, the shear and outstand checks only under the current basis.
+/// load, the live-load deflection, shear, outstand and weld checks only under the current basis.
 struct CheckScope {
     bool pointLoad = false;
     bool currentBasis = false;

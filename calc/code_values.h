@@ -27,8 +27,9 @@ struct StrengthBand {
 };
 /// A structural steel grade of the current basis: its nominal yield strength fy (which gives
 /// εk = √(235 / fy)), the standard it is rolled to, and its bands of Table 4.4.1 by the thickness
-/// of the part. A part thicker than the last band keeps that band's values (the platforms' plates
-/// and stiffeners are far thinner).
+/// of the part; and the electrode that matches it for a fillet weld with that weld's strength
+/// f_f^w (GB 50017-2017 Table 4.4.5). A part thicker than the last band is refused (the
+/// platforms' plates and stiffeners are far thinner).
 struct SteelGradeValues {
     const char* name;      ///< "Q355"
     const char* standard;  ///< "GB/T 1591-2018"
@@ -37,14 +38,16 @@ struct SteelGradeValues {
     /// Whether the bands were checked against a public copy of Table 4.4.1; the others are the
     /// table as commonly quoted (docs/engineering-basis.md).
     bool confirmed;
+    const char* electrode;  ///< "E43"
+    double weldStrength;    ///< f_f^w, N/mm²
 };
 // clang-format off
 inline constexpr std::array<SteelGradeValues, 5> kSteelGrades{{
-    {"Q235", "GB/T 700-2006",  235, {{{16, 215, 125}, {40, 205, 120}, {100, 200, 115}}}, true},
-    {"Q355", "GB/T 1591-2018", 355, {{{16, 305, 175}, {40, 295, 170}, {63, 290, 165}}}, true},
-    {"Q390", "GB/T 1591-2018", 390, {{{16, 345, 200}, {40, 330, 190}, {63, 310, 180}}}, false},
-    {"Q420", "GB/T 1591-2018", 420, {{{16, 375, 215}, {40, 355, 205}, {63, 320, 185}}}, false},
-    {"Q460", "GB/T 1591-2018", 460, {{{16, 410, 235}, {40, 390, 225}, {63, 355, 205}}}, false},
+    {"Q235", "GB/T 700-2006",  235, {{{16, 215, 125}, {40, 205, 120}, {100, 200, 115}}}, true,  "E43", 160},
+    {"Q355", "GB/T 1591-2018", 355, {{{16, 305, 175}, {40, 295, 170}, {63, 290, 165}}}, true,  "E50", 200},
+    {"Q390", "GB/T 1591-2018", 390, {{{16, 345, 200}, {40, 330, 190}, {63, 310, 180}}}, false, "E50", 200},
+    {"Q420", "GB/T 1591-2018", 420, {{{16, 375, 215}, {40, 355, 205}, {63, 320, 185}}}, false, "E55", 220},
+    {"Q460", "GB/T 1591-2018", 460, {{{16, 410, 235}, {40, 390, 225}, {63, 355, 205}}}, false, "E55", 220},
 }};
 // clang-format on
 /// The yield strength εk is taken against: εk = √(kReferenceYield / fy) (GB 50017-2017 §3.5.1).
@@ -64,6 +67,11 @@ inline constexpr double kHeavyFloorLiveFactor = 1.4;
 /// Live load, kN/m², above which the current basis takes kHeavyFloorLiveFactor.
 inline constexpr double kHeavyFloorLiveLoad = 4.0;
 
+// The structural importance factor γ0 (GB 55001-2021 §3.1.12, Table 3.1.12), by the safety
+// class: 一级 1.1, 二级 1.0, 三级 0.9. It multiplies every design load of the current basis;
+// ordinary steel structures are 二级 (GB 50017-2017 §3.1.4).
+inline constexpr double kImportanceFactors[] = {1.1, 1.0, 0.9};
+
 // Plastic adaptation factors γx (GB 50017-2017 §6.1.2 and Table 8.1.1).
 
 /// The deck plate in bending.
@@ -74,6 +82,13 @@ inline constexpr double kTopFaceGamma = 1.05;
 inline constexpr double kFlatBarTipGamma = 1.2;
 /// An angle's lower edge: its short leg, a flange.
 inline constexpr double kAngleLegGamma = 1.05;
+/// A section with a compression element beyond class S3 takes no plastic adaptation: γx = 1.0
+/// (GB 50017-2017 §6.1.2, §8.1.1).
+inline constexpr double kNoPlasticAdaptation = 1.0;
+/// The S3 limit of a flange outstand in εk (GB 50017-2017 Table 3.5.1): the deck plate is the
+/// composite section's compression flange on each side of the stiffener, so a spacing above
+/// 2·13·t·εk leaves an outstand beyond S3 and the current basis takes γx = 1.0 at both fibres.
+inline constexpr double kCompactOutstandLimit = 13.0;
 
 // Sections.
 
@@ -92,9 +107,12 @@ inline constexpr double kOutstandLimit = 15.0;
 
 /// The deck plate: a/150 (GB 50017-2017 Appendix B, Table B.1.1, platform plate).
 inline constexpr double kPlateDeflectionLimit = 150.0;
-/// The stiffener: L/200, the program's rule (Table B.1.1 has no row for a deck stiffener; its
-/// row for the other beams of floors and work platforms is l/250).
+/// The stiffener under the legacy basis: L/200, the program's rule as it always was.
 inline constexpr double kStiffenerDeflectionLimit = 200.0;
+/// The stiffener under the current basis: GB 50017-2017 Table B.1.1, item 4 (the other beams of
+/// work platforms), l/250 under the standard load and l/300 under the live load alone.
+inline constexpr double kCurrentStiffenerDeflectionLimit = 250.0;
+inline constexpr double kStiffenerLiveDeflectionLimit = 300.0;
 
 // Plate coefficients: M = α·q·a², δ = β·qk·a⁴ / (E·t³).
 
@@ -129,9 +147,49 @@ inline constexpr double kCurrentSquareBeta = 0.0443;
 /// Every ratio outside the table: a long narrow panel behaves as a one-way strip, α = 1/8 and
 /// β = 5/384 · 12·(1 − ν²).
 inline constexpr CoefficientRow kOneWayStrip{0.125, 0.1422};
-/// A plate continuous over three or more spans: the program's rule for a one-way strip
-/// continuous over the stiffeners (α the support moment of three equal spans).
+/// A plate continuous over three or more spans under the legacy basis: the program's rule for a
+/// one-way strip continuous over the stiffeners (α the support moment of three equal spans).
 inline constexpr CoefficientRow kContinuousPlate{0.1, 0.11};
+
+/// A plate continuous over three or more spans under the current basis: the envelope of equal-span
+/// continuous beams of three and more spans under a uniform load (the standard tables of
+/// continuous-beam coefficients): the dead load on every span, the live load also on alternate
+/// spans where that gives more.
+struct ContinuousEnvelope {
+    double momentDead, momentLive;          ///< support moment / (q·l²): 0.107 (four spans, all
+                                            ///< loaded), 0.121 (live on the spans beside B)
+    double deflectionDead, deflectionLive;  ///< end span's w·E·I / (q·l⁴): 0.00677 (three spans,
+                                            ///< all loaded), 0.00990 (spans 1 and 3 loaded)
+    double supportDead, supportLive;  ///< the first interior support's reaction / (q·l):
+                                      ///< 1.143 (all loaded), 1.223 (live patterned)
+};
+inline constexpr ContinuousEnvelope kContinuousEnvelope{0.107,   0.121, 0.00677,
+                                                        0.00990, 1.143, 1.223};
+/// 12·(1 − ν²) for ν = 0.3: a plate strip's flexural rigidity is E·t³ / (12·(1 − ν²)) per unit
+/// width, so a beam's deflection coefficient times it gives the plate strip's β.
+inline constexpr double kPlateRigidityFactor = 10.92;
+
+// The fillet weld between the deck plate and a stiffener (GB 50017-2017 §11.2.2, §11.3.5,
+// §11.3.8).
+
+/// A fillet weld's throat over its leg: he = 0.7·hf.
+inline constexpr double kFilletThroat = 0.7;
+/// One band of Table 11.3.5: the least leg hf for a thicker part up to a thickness, mm.
+struct WeldLegBand {
+    double upToThickness;
+    double leastLeg;
+};
+inline constexpr std::array<WeldLegBand, 3> kLeastWeldLegs{{{6, 3}, {12, 5}, {20, 6}}};
+/// The least leg above the last band, mm.
+inline constexpr double kLeastWeldLegAbove = 8;
+/// An intermittent weld's segment: at least 10·hf and 50 mm long, its effective length at least
+/// 8·hf and 40 mm (§11.3.5); the clear gap between segments at most 15 times the thinner part
+/// joined, a compression element's rule (§11.3.8).
+inline constexpr double kLeastSegmentLegs = 10;
+inline constexpr double kLeastSegment = 50;
+inline constexpr double kLeastEffectiveLegs = 8;
+inline constexpr double kLeastEffectiveLength = 40;
+inline constexpr double kWidestGapThicknesses = 15;
 
 // The point load of a work platform or walkway: GB/T 17888.2-2020 (identical to ISO 14122-2:2016)
 // as secondary sources quote it; the clause number is not confirmed.

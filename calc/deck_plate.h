@@ -20,8 +20,10 @@ struct DeckPlateShown {
 struct DeckPlateResult {
     DesignBasis basis = DesignBasis::Legacy;
     SteelGrade steel = SteelGrade::Q235;
-    LoadFactors factors;                  ///< γG, γQ of q
-    double q = 0;                         ///< design load P·γQ + D·γG, kN/m²
+    LoadFactors factors;  ///< γG, γQ of q
+    double gamma0 = 1;    ///< the structural importance factor of q
+    /// Design load, kN/m²: P·γQ + D·γG under the legacy basis, γ0·(γG·D + γQ·P) under the current.
+    double q = 0;
     double qk = 0;                        ///< standard load D + P, kN/m²
     double f = kStressLimit;              ///< strength limit of the plate, N/mm²
     double alpha = 0;                     ///< moment coefficient
@@ -33,15 +35,17 @@ struct DeckPlateResult {
     DeckPlateShown shown;
 };
 
-/// Checks the plate panel. dead, live in kN/m²; thickness, span, spacing in mm. A continuous plate
-/// (three or more spans) takes α = 0.1, β = 0.11; otherwise four simply supported edges with the
-/// coefficients of the aspect ratio span / spacing. The basis decides the load factors, the
-/// plate's strength limit (with the steel grade, under the current basis) and β of a square
-/// panel. Throws ArithmeticError.
+/// Checks the plate panel. dead (with the self-weight where it counts), live in kN/m²;
+/// thickness, span, spacing in mm. A continuous plate (three or more spans) takes α = 0.1,
+/// β = 0.11 under the legacy basis and the envelope of equal spans under the current one;
+/// otherwise four simply supported edges with the coefficients of the aspect ratio span / spacing.
+/// The basis decides the load factors, the plate's strength limit (with the steel grade, under
+/// the current basis), γ0 (1 under the legacy basis) and β of a square panel. Throws
+/// ArithmeticError.
 DeckPlateResult CheckDeckPlate(double dead, double live, double thickness, double span,
                                double spacing, bool continuous,
                                DesignBasis basis = DesignBasis::Legacy,
-                               SteelGrade steel = SteelGrade::Q235);
+                               SteelGrade steel = SteelGrade::Q235, double gamma0 = 1.0);
 
 /// Plate strength from the stress as displayed (N/mm², rounded): the strength limit f (N/mm²) or
 /// more fails; the exceeded verdict shows f ("<215N/mm2>").

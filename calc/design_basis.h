@@ -18,12 +18,28 @@ namespace deckplate {
 
 enum class DesignBasis { Legacy, Current };
 
+/// The structure's safety class (GB 55001-2021 §3.1.12): 一级, 二级 (ordinary steel structures),
+/// 三级. It gives the structural importance factor γ0 of the current basis.
+enum class SafetyClass { First, Second, Third };
+
+/// γ0 of a safety class under the current basis: 1.1, 1.0, 0.9 (GB 55001-2021 Table 3.1.12);
+/// 1 under the legacy basis, whose loads never took it.
+double ImportanceFactor(DesignBasis basis, SafetyClass safetyClass);
+
+/// "一级", "二级", "三级".
+std::string_view SafetyClassNameZh(SafetyClass safetyClass);
+/// 1, 2, 3: the class as the command line and files number it.
+int SafetyClassNumber(SafetyClass safetyClass);
+
 /// "legacy" or "current", as the command line and its outputs write it.
 std::string_view BasisName(DesignBasis basis);
 /// "原规范" or "现行规范", for the window's words ("平台钢铺板计算 — 现行规范").
 std::string_view BasisNameZh(DesignBasis basis);
 /// The code the load factors come from: "GB 50009-2012" or "GB 55001-2021".
 std::string_view LoadCode(DesignBasis basis);
+/// What every output of the legacy basis says of it: a re-check of an earlier calculation under
+/// load factors superseded for new designs.
+std::string_view LegacyBasisNoteZh();
 
 /// The partial factors of one bay's design load q = γQ·P + γG·D.
 struct LoadFactors {

@@ -25,6 +25,30 @@ PlateCoefficientChoice PlateCoefficients(Checked span, Checked spacing, DesignBa
             inTable ? CoefficientSource::Table : CoefficientSource::OneWayStrip, ratio};
 }
 
+PlateCoefficientChoice ContinuousEnvelopeCoefficients() {
+    const ContinuousEnvelope& e = kContinuousEnvelope;
+    return {.alpha = e.momentDead,
+            .beta = e.deflectionDead,
+            .source = CoefficientSource::ContinuousEnvelope,
+            .aspectRatio = 0,
+            .alphaLive = e.momentLive,
+            .betaLive = e.deflectionLive};
+}
+
+Checked EnvelopeMoment(const PlateCoefficientChoice& c, Checked gammaG, Checked dead,
+                       Checked gammaQ, Checked live, Checked gamma0, Checked spacing) {
+    const Checked loads = Checked(c.alpha) * gammaG * dead + Checked(c.alphaLive) * gammaQ * live;
+    return loads * gamma0 * Power(spacing / 1000.0, 2);
+}
+
+Checked EnvelopeDeflection(const PlateCoefficientChoice& c, Checked dead, Checked live,
+                           Checked spacing, Checked thickness) {
+    const Checked modulus = kSteelModulus;
+    const Checked loads =
+        kPlateRigidityFactor * (Checked(c.beta) * dead + Checked(c.betaLive) * live);
+    return loads * Power(spacing, 4) / (modulus * Power(thickness, 3)) / 1000.0;
+}
+
 Checked PlateMoment(Checked alpha, Checked designLoad, Checked spacing) {
     const Checked alphaQ = alpha * designLoad;
     const Checked spacingSquared = Power(spacing / 1000.0, 2);

@@ -1,13 +1,16 @@
 #pragma once
-// The plate thicknesses offered for the deck plate, as the window's list shows them.
+// The plate thicknesses offered for the deck plate.
 
 #include <span>
-#include <string_view>
+#include <string>
 
 namespace deckplate {
 
-/// "2.5", "3.0", "4.0", "4.5", "5.0", "5.5", "6.0", "7.0", "8.0" (mm): nine rolled plate
-/// thicknesses; there is no 3.5, 6.5 or 7.5.
-std::span<const std::string_view> PlateThicknesses();
+/// 2.5, 3, 4, 4.5, 5, 5.5, 6, 7, 8 mm: nine rolled plate thicknesses; there is no 3.5, 6.5 or
+/// 7.5.
+std::span<const double> PlateThicknesses();
+
+/// A thickness as the window's list writes it, to one decimal: "2.5", "6.0".
+std::string PlateThicknessText(double mm);
 
 }  // namespace deckplate

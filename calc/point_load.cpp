@@ -117,24 +117,32 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
                                     const PatchInfluence& influence) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
                   a = InputNumber(spacing);
-    const Checked gammaQ = PointLoadFactor(plate.basis);
+    const Checked gammaQ = PointLoadFactor(plate.basis), gamma0 = plate.gamma0;
+    const bool envelope = plate.coefficients.source == CoefficientSource::ContinuousEnvelope;
     PointLoadPlateResult r;
     r.across = influence.across;
     r.along = influence.along;
     r.influence = influence;
     r.f = plate.f;
+    // The dead load's part as the uniform check takes it: α of the panel, or under a continuous
+    // plate of the current basis the envelope's dead-load coefficients; γ0 is 1 under the legacy
+    // basis, which never took it.
     const Checked momentDead = Compute(Quantity::PointLoadPlateMoment, [&] {
-        return PlateMoment(plate.alpha, Checked(plate.factors.dead) * D, a);
+        return envelope ? EnvelopeMoment(plate.coefficients, plate.factors.dead, D, gammaQ, 0.0,
+                                         gamma0, a)
+                        : PlateMoment(plate.alpha, gamma0 * plate.factors.dead * D, a);
     });
     // The influence is per unit force in N·mm/mm; the force in kN gives kN·m per m.
-    const Checked momentPoint =
-        Compute(Quantity::PointLoadPlateMoment, [&] { return gammaQ * F * influence.moment; });
+    const Checked momentPoint = Compute(Quantity::PointLoadPlateMoment,
+                                        [&] { return gamma0 * gammaQ * F * influence.moment; });
     const Checked moment =
         Compute(Quantity::PointLoadPlateMoment, [&] { return momentDead + momentPoint; });
     const Checked stress =
         Compute(Quantity::PointLoadPlateStress, [&] { return PlateStress(moment, t); });
-    const Checked deflectionDead = Compute(Quantity::PointLoadPlateDeflection,
-                                           [&] { return PlateDeflection(plate.beta, D, a, t); });
+    const Checked deflectionDead = Compute(Quantity::PointLoadPlateDeflection, [&] {
+        return envelope ? EnvelopeDeflection(plate.coefficients, D, 0.0, a, t)
+                        : PlateDeflection(plate.beta, D, a, t);
+    });
     const Checked deflectionPoint = Compute(Quantity::PointLoadPlateDeflection, [&] {
         return F * 1000.0 * influence.deflection / (kSteelModulus * Power(t, 3));
     });
@@ -157,20 +165,23 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
 PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, double thickness,
                                             double spacing, double span,
                                             const DeckPlateResult& plate,
-                                            const StiffenerResult& section) {
+                                            const StiffenerResult& section, double supportDead) {
     const Checked D = InputNumber(dead), F = InputNumber(load.force), t = InputNumber(thickness),
-                  a = InputNumber(spacing), L = InputNumber(span), Yo = section.Yo, Ix = section.Ix;
-    const Checked gammaG = plate.factors.dead, gammaQ = PointLoadFactor(plate.basis);
+                  a = InputNumber(spacing), L = InputNumber(span), Yo = section.Yo, Ix = section.Ix,
+                  kD = supportDead;
+    const Checked gammaG = plate.factors.dead, gammaQ = PointLoadFactor(plate.basis),
+                  gamma0 = plate.gamma0;
     const Checked Ms = Compute(Quantity::PointLoadStiffenerMoment, [&] {
-        return Power(L, 2) * (a / 1000.0 * (gammaG * D)) / 8.0 + gammaQ * F * 1000.0 * L / 4.0;
+        return Power(L, 2) * (a / 1000.0 * (gamma0 * gammaG * kD * D)) / 8.0 +
+               gamma0 * gammaQ * F * 1000.0 * L / 4.0;
     });
     const Checked deflection = Compute(Quantity::PointLoadStiffenerDeflection, [&] {
         const Checked modulus = kSteelModulus;
-        return Power(L, 4) * (a * D / 1000.0 * 5.0) / (384.0 * modulus * Ix) +
+        return Power(L, 4) * (a * (kD * D) / 1000.0 * 5.0) / (384.0 * modulus * Ix) +
                F * 1000.0 * Power(L, 3) / (48.0 * modulus * Ix);
     });
-    const Checked top =
-        Compute(Quantity::PointLoadStiffenerStress, [&] { return Yo * Ms / kTopFaceGamma / Ix; });
+    const Checked top = Compute(Quantity::PointLoadStiffenerStress,
+                                [&] { return Yo * Ms / section.topGamma / Ix; });
     const Checked bottom = Compute(Quantity::PointLoadStiffenerStress, [&] {
         return (t + section.depth - Yo) * Ms / section.bottomGamma / Ix;
     });
@@ -204,10 +215,12 @@ StrengthVerdict PointLoadStiffenerStrengthVerdict(double displayedStress, double
         {"★加劲肋集中荷载强度超出限值<", "N/mm2>,须重新计算", "加劲肋集中荷载强度满足要求"});
 }
 
-DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection) {
-    return detail::JudgeDeflection(
-        span, deflection, kStiffenerDeflectionLimit, Quantity::PointLoadStiffenerDeflectionRatio,
-        {"★加劲肋集中荷载挠度", "超出限值<1/200>，须重新计算", "加劲肋集中荷载挠度满足要求"});
+DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection,
+                                                      DesignBasis basis) {
+    return detail::JudgeDeflection(span, deflection, StiffenerDeflectionLimit(basis),
+                                   Quantity::PointLoadStiffenerDeflectionRatio,
+                                   {"★加劲肋集中荷载挠度", StiffenerDeflectionExceededSuffix(basis),
+                                    "加劲肋集中荷载挠度满足要求"});
 }
 
 }  // namespace deckplate

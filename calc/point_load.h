@@ -18,6 +18,7 @@
 #include "calc/stiffener.h"
 #include "calc/stiffener_shear.h"
 #include "calc/verdict.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 
@@ -149,6 +150,8 @@ struct PointLoadCheck {
     /// Under the current basis: the stiffener's shear with the force standing at the support,
     /// V = γG·D·a·L/2 + γQ·F.
     std::optional<ShearCheck> shear = std::nullopt;
+    /// Under the current basis: the weld under that shear.
+    std::optional<WeldCheck> weld = std::nullopt;
 
     /// Whether the patch as given is larger than the plate panel a × L and acts cut to it
     /// (plate.across × plate.along).
@@ -162,12 +165,14 @@ PointLoadPlateResult PointLoadPlate(const PointLoad& load, double dead, double t
                                     double spacing, const DeckPlateResult& plate,
                                     const PatchInfluence& influence);
 
-/// The stiffener under the point load, on the uniform check's composite section `section`, with
-/// the load factors of `plate`. Throws ArithmeticError.
+/// The stiffener under the point load, on the uniform check's composite section `section` (its
+/// γx), with the load factors and γ0 of `plate`, carrying `supportDead` spacings of the dead load
+/// `dead` (kN/m²). Throws ArithmeticError.
 PointLoadStiffenerResult PointLoadStiffener(const PointLoad& load, double dead, double thickness,
                                             double spacing, double span,
                                             const DeckPlateResult& plate,
-                                            const StiffenerResult& section);
+                                            const StiffenerResult& section,
+                                            double supportDead = 1.0);
 
 /// "钢铺板集中荷载强度满足要求" or "★钢铺板集中荷载强度超出限值<215N/mm2>,须重新计算".
 StrengthVerdict PointLoadPlateStrengthVerdict(double displayedStress, double strengthLimit);
@@ -175,7 +180,9 @@ StrengthVerdict PointLoadPlateStrengthVerdict(double displayedStress, double str
 DeflectionLimitVerdict PointLoadPlateDeflectionVerdict(double deflection, double limit);
 /// As the uniform check's, "加劲肋集中荷载强度…".
 StrengthVerdict PointLoadStiffenerStrengthVerdict(double displayedStress, double strengthLimit);
-/// As the uniform check's, "★加劲肋集中荷载挠度1/ 150超出限值<1/200>，须重新计算".
-DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection);
+/// As the uniform check's, "★加劲肋集中荷载挠度1/ 150超出限值<1/200>，须重新计算", against the
+/// stiffener's limit of `basis`.
+DeflectionVerdict PointLoadStiffenerDeflectionVerdict(double span, double deflection,
+                                                      DesignBasis basis = DesignBasis::Legacy);
 
 }  // namespace deckplate

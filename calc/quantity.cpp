@@ -11,7 +11,7 @@ struct Names {
 };
 
 // In the order of the enumeration.
-constexpr std::array<Names, 29> kNames{{
+constexpr std::array<Names, 33> kNames{{
     {"", ""},
     {"an input number", "输入数值"},
     {"design load q", "荷载设计值q"},
@@ -41,6 +41,10 @@ constexpr std::array<Names, 29> kNames{{
     {"stiffener shear stress", "加劲肋剪应力"},
     {"stiffener outstand ratio", "加劲肋宽厚比"},
     {"stiffener shear stress under the point load", "集中荷载下加劲肋剪应力"},
+    {"stiffener deflection under the live load", "加劲肋活载挠度"},
+    {"stiffener deflection ratio under the live load", "加劲肋活载挠度比(跨度/挠度)"},
+    {"weld stress", "焊缝应力"},
+    {"weld stress under the point load", "集中荷载下焊缝应力"},
 }};
 
 }  // namespace

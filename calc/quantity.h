@@ -35,6 +35,10 @@ enum class Quantity {
     StiffenerShear,
     StiffenerOutstand,
     PointLoadStiffenerShear,
+    StiffenerLiveDeflection,
+    StiffenerLiveDeflectionRatio,
+    WeldStress,
+    PointLoadWeldStress,
 };
 
 /// English name, e.g. "plate stress".

@@ -33,6 +33,43 @@ std::optional<SteelGrade> ReadGrade(std::string_view text, bool* wasQ345) {
     return FindGrade(name);
 }
 
+std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text, bool* wasQ345) {
+    std::string name;
+    for (const char c : Trimmed(text))
+        name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    constexpr std::size_t kGradeLength = 4;  // "Q355"
+    if (name.size() < kGradeLength) return std::nullopt;
+    bool q345 = false;
+    const std::optional<SteelGrade> grade = ReadGrade(name.substr(0, kGradeLength), &q345);
+    if (!grade) return std::nullopt;
+    const std::string suffix = name.substr(kGradeLength);
+    // Q235: quality A to D (GB/T 700); the others: as rolled, N or M, then B to F (GB/T 1591).
+    const bool gbt700 = *grade == SteelGrade::Q235;
+    const std::string_view qualities = gbt700 ? "ABCD" : q345 ? "ABCDE" : "BCDEF";
+    std::string_view rest = suffix;
+    if (!gbt700 && !q345 && !rest.empty() && (rest.front() == 'N' || rest.front() == 'M'))
+        rest.remove_prefix(1);
+    if (rest.size() > 1 || (rest.size() == 1 && qualities.find(rest.front()) == std::string::npos))
+        return std::nullopt;
+    if (rest.empty() && suffix.size() == 1) return std::nullopt;  // "Q355N" lacks its quality
+    if (wasQ345 && q345) *wasQ345 = true;
+    SteelMark mark;
+    if (suffix.size() > rest.size()) mark.delivery = suffix.front();
+    if (!rest.empty()) mark.quality = rest.front();
+    return SteelDesignation{*grade, mark};
+}
+
+std::string SteelMark::Text() const {
+    std::string text;
+    if (delivery) text += delivery;
+    if (quality) text += quality;
+    return text;
+}
+
+std::string DesignationName(SteelGrade grade, const SteelMark& mark) {
+    return std::string(GradeName(grade)) + mark.Text();
+}
+
 PartStrength StrengthOf(DesignBasis basis, SteelGrade grade, double thickness) {
     if (basis == DesignBasis::Legacy) return {};
     const auto& bands = ValuesOf(grade).bands;

@@ -27,6 +27,31 @@ std::optional<SteelGrade> FindGrade(std::string_view name);
 /// `wasQ345`.
 std::optional<SteelGrade> ReadGrade(std::string_view text, bool* wasQ345 = nullptr);
 
+/// A grade as drawings write it: the grade, and after it its delivery state (GB/T 1591-2018: N
+/// normalised, M thermo-mechanically rolled, none as rolled) and quality letter: Q235B, Q355C,
+/// Q355ND. The suffix tells the toughness of the steel; the design strengths are the grade's.
+/// A grade's delivery state and quality letter as drawings give them ("ND" of Q355ND): each a
+/// letter, or 0 where none is given.
+struct SteelMark {
+    char delivery = 0;  ///< 'N', 'M'
+    char quality = 0;   ///< 'A' to 'F'
+
+    /// "ND", "B", or empty.
+    std::string Text() const;
+    friend bool operator==(const SteelMark&, const SteelMark&) = default;
+};
+struct SteelDesignation {
+    SteelGrade grade = SteelGrade::Q235;
+    SteelMark mark{};
+};
+/// A designation as a user types it, in either case, blanks around it aside: the grade (Q345 is
+/// taken as Q355 and sets `wasQ345`), then for Q235 a quality letter A to D, for the grades of
+/// GB/T 1591 an optional N or M and a quality letter B to F. None for anything else.
+std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text,
+                                                     bool* wasQ345 = nullptr);
+/// "Q355ND".
+std::string DesignationName(SteelGrade grade, const SteelMark& mark);
+
 /// A part's design strengths, N/mm²: f, and fv (0 under the legacy basis, which has no shear
 /// check).
 struct PartStrength {

@@ -27,6 +27,11 @@ Section FlatBarSection(const FlatBar& bar, Checked t) {
     return {tb * h, Power(h, 3) * tb / 12.0, h, h / 2.0 + t, kFlatBarTipGamma, h / 20.0, 0.0};
 }
 
+// "超出限值<1/250>，须重新计算": the end of an exceeded deflection verdict against L/limit.
+std::string RatioExceededSuffix(double limit) {
+    return "超出限值<1/" + PlainNumberText(limit) + ">，须重新计算";
+}
+
 // 30·t·εk, capped at the spacing: the plate between two stiffeners is shared, never counted
 // twice. εk of 1 multiplies nothing, so Q235 and the legacy basis keep 30 t to the last bit.
 Checked StripWidth(Checked t, Checked a, double epsilonK) {
@@ -62,9 +67,16 @@ double StiffenerThickness(const Stiffener& stiffener) {
     return std::get<AngleValues>(stiffener).legThickness;
 }
 
-StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span, double spacing,
-                              const Stiffener& stiffener, DesignBasis basis, SteelGrade steel) {
-    const Checked t = InputNumber(thickness), Q = InputNumber(q), Qk = InputNumber(qk),
+bool SlenderPlateFlange(double thickness, double spacing, double epsilonK, DesignBasis basis) {
+    return basis == DesignBasis::Current &&
+           Exceeds(spacing, 2.0 * kCompactOutstandLimit * thickness * epsilonK);
+}
+
+StiffenerResult StiffenerBeam(double thickness, const StiffenerLoads& loads, double span,
+                              double spacing, const Stiffener& stiffener, DesignBasis basis,
+                              SteelGrade steel) {
+    const Checked t = InputNumber(thickness), Q = InputNumber(loads.design),
+                  Qk = InputNumber(loads.standard), QL = InputNumber(loads.live),
                   L = InputNumber(span), a = InputNumber(spacing);
     const double epsilonK = EpsilonK(basis, steel);
     const Checked be = Compute(Quantity::PlateStrip, [&] { return StripWidth(t, a, epsilonK); });
@@ -90,14 +102,26 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     });
     const Checked Ms =
         Compute(Quantity::StiffenerMoment, [&] { return Power(L, 2) * (a / 1000.0 * Q) / 8.0; });
-    const Checked deflection = Compute(Quantity::StiffenerDeflection, [&] {
-        return Power(L, 4) * (a * Qk / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
+    // 5·q·a·L⁴ / (384·E·Ix) under a surface load on one spacing.
+    const Checked spanFourth = Compute(Quantity::StiffenerDeflection, [&] { return Power(L, 4); });
+    const auto beamDeflection = [&](Checked load) {
+        return spanFourth * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
                Ix;
-    });
-    const Checked top =
-        Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / kTopFaceGamma / Ix; });
+    };
+    const Checked deflection =
+        Compute(Quantity::StiffenerDeflection, [&] { return beamDeflection(Qk); });
+    // The live load's own deflection is a check of the current basis only.
+    const Checked liveDeflection =
+        basis == DesignBasis::Current
+            ? Compute(Quantity::StiffenerLiveDeflection, [&] { return beamDeflection(QL); })
+            : Checked(0.0);
+    // A plate beyond S3 beside the stiffener leaves the section no plastic adaptation.
+    const bool slender = SlenderPlateFlange(thickness, spacing, epsilonK, basis);
+    const double topGamma = slender ? kNoPlasticAdaptation : kTopFaceGamma;
+    const Checked bottomGamma = slender ? Checked(kNoPlasticAdaptation) : s.gamma;
+    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / topGamma / Ix; });
     const Checked bottom =
-        Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / s.gamma / Ix; });
+        Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / bottomGamma / Ix; });
     const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);
 
     StiffenerResult r;
@@ -110,9 +134,12 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.Yo = Yo.value();
     r.Ix = Ix.value();
     r.depth = s.H.value();
-    r.bottomGamma = s.gamma.value();
+    r.slenderFlange = slender;
+    r.topGamma = topGamma;
+    r.bottomGamma = bottomGamma.value();
     r.Ms = Ms.value();
     r.deflection = deflection.value();
+    r.liveDeflection = liveDeflection.value();
     r.stressTop = top.value();
     r.stressBottom = bottom.value();
     r.stress = stress.value();
@@ -132,6 +159,7 @@ StiffenerResult StiffenerBeam(double thickness, double q, double qk, double span
     r.shown.area = {(s.As / 100.0).value()};
     r.shown.compositeCentroid = {(Yo / 10.0).value()};
     r.shown.compositeInertia = {(Ix / 10000.0).value()};
+    r.shown.liveDeflection = {r.liveDeflection};
     return r;
 }
 
@@ -153,7 +181,8 @@ void AddSelfWeight(StiffenerResult& r, double thickness, double spacing) {
 
 StiffenerResult CheckStiffener(double thickness, double q, double qk, double span, double spacing,
                                const Stiffener& stiffener, DesignBasis basis, SteelGrade steel) {
-    StiffenerResult r = StiffenerBeam(thickness, q, qk, span, spacing, stiffener, basis, steel);
+    StiffenerResult r =
+        StiffenerBeam(thickness, {q, qk, 0.0}, span, spacing, stiffener, basis, steel);
     AddSelfWeight(r, thickness, spacing);
     return r;
 }
@@ -164,10 +193,31 @@ StrengthVerdict StiffenerStrengthVerdict(double displayedStress, double strength
         {"★加劲肋强度超出限值<", "N/mm2>,须重新计算", "加劲肋强度满足要求"});
 }
 
-DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection) {
+double StiffenerDeflectionLimit(DesignBasis basis) {
+    return basis == DesignBasis::Current ? kCurrentStiffenerDeflectionLimit
+                                         : kStiffenerDeflectionLimit;
+}
+
+std::string_view StiffenerDeflectionExceededSuffix(DesignBasis basis) {
+    // Formed once for each basis: `design` judges a verdict for every candidate it tries.
+    static const std::string legacy = RatioExceededSuffix(kStiffenerDeflectionLimit),
+                             current = RatioExceededSuffix(kCurrentStiffenerDeflectionLimit);
+    return basis == DesignBasis::Current ? current : legacy;
+}
+
+DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection, DesignBasis basis) {
     return detail::JudgeDeflection(
-        span, deflection, kStiffenerDeflectionLimit, Quantity::StiffenerDeflectionRatio,
-        {"★加劲肋挠度", "超出限值<1/200>，须重新计算", "加劲肋挠度满足要求"});
+        span, deflection, StiffenerDeflectionLimit(basis), Quantity::StiffenerDeflectionRatio,
+        {"★加劲肋挠度", StiffenerDeflectionExceededSuffix(basis), "加劲肋挠度满足要求"});
+}
+
+DeflectionVerdict StiffenerLiveDeflectionVerdict(double span, double deflection) {
+    constexpr double limit = kStiffenerLiveDeflectionLimit;
+    // Without a live load the stiffener has no live-load deflection: nothing to judge, no ratio.
+    if (deflection == 0.0) return {false, 0.0, "加劲肋活载挠度满足要求", limit, span / limit};
+    static const std::string suffix = RatioExceededSuffix(limit);
+    return detail::JudgeDeflection(span, deflection, limit, Quantity::StiffenerLiveDeflectionRatio,
+                                   {"★加劲肋活载挠度", suffix, "加劲肋活载挠度满足要求"});
 }
 
 }  // namespace deckplate

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/run_files.h"
+#include "form/schedule_words.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
@@ -23,28 +24,39 @@ namespace deckplate::cli {
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
     schedule::RowDefaults defaults;
     project::ProjectInfo project;
+    std::optional<report::doc::ImageRun> logo;
+    report::BookFormat bookFormat = report::BookFormat::Html;
     RunFiles files;
     try {
         // Read once here so that a wrong value stops the run before any row.
-        const BasisChoice basis = ReadBasis(options.basis, err);
-        defaults.basis = basis.basis;
-        defaults.steel = basis.steel;
-        defaults.pointLoad = ReadForce(options.pointLoad);
-        defaults.patch = ReadPatch(options.pointLoad);
+        defaults.bay = options.defaults.Read(BaySource(std::nullopt), BayUse::Run, err);
+        const input::InputOption& patch = input::RowOf(BayField::Patch).option;
+        if (const std::optional<std::string> text = options.defaults.Text(patch))
+            defaults.patch = input::ParsePatch(*text, {std::string(patch.name), BayField::Patch});
         // No output may replace the schedule, the bay file of the project or another output.
         files.Input("SCHEDULE", "the schedule itself", options.schedule);
         ProjectFile(files, options.project);
         for (const auto& [option, path] :
              {std::pair{"-o", &options.output}, std::pair{"--book", &options.book},
               std::pair{"--books", &options.books}})
-            if (!path->empty()) files.Output(option, schedule::OutputFile(*path, {option}));
+            if (!path->empty()) files.Output(option, input::OutputFile(*path, {option}));
+        if (!options.book.empty()) bookFormat = BookFormatOf("--book", options.book);
+        if (options.docx && options.books.empty())
+            throw input::ValueError(
+                "--docx writes the books of --books DIR as Word documents: give --books DIR with "
+                "it");
         if (options.project.Any() && options.books.empty() && options.book.empty())
-            throw schedule::ValueError(
-                "the project information goes into calculation books: give --book FILE.html or "
+            throw input::ValueError(
+                "the project information goes into calculation books: give --book FILE.docx or "
                 "--books DIR with it");
         project = ReadProjectInfo(options.project);
-    } catch (const schedule::ValueError& e) {
+        // A logo that cannot be used stops the run before any row, as a wrong option does.
+        if (!options.book.empty() || !options.books.empty()) logo = report::ReadLogo(project);
+    } catch (const input::ValueError& e) {
         err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
+        return kBadArguments;
+    } catch (const report::BookFileError& e) {
+        err << "deckplate-cli: no book was written: " << e.what() << "\n";
         return kBadArguments;
     }
     const std::filesystem::path output = os::PathFromUtf8(options.output);
@@ -56,11 +68,11 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         });
         // A patch stands on the run's point load or on a row's own: without either it checks
         // nothing, as check refuses it.
-        if (options.pointLoad.patch && !defaults.pointLoad &&
-            !rows.Has(schedule::Column::PointLoad)) {
+        if (defaults.patch && !defaults.bay.pointLoad && !rows.Has(BayField::PointLoad)) {
             err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
                    "schedule; without a point load the patch '"
-                << os::ShownText(*options.pointLoad.patch) << "' checks nothing\n";
+                << os::ShownText(*options.defaults.Text(input::RowOf(BayField::Patch).option))
+                << "' checks nothing\n";
             return kBadArguments;
         }
         // The output is touched only now that the schedule has its columns, and a file there
@@ -73,6 +85,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         if (!options.books.empty()) {
             books.emplace(
                 os::PathFromUtf8(options.books), project,
+                options.docx ? report::BookFormat::Docx : report::BookFormat::Html,
                 [&files](const std::filesystem::path& path) { return files.IsRunFile(path); });
         }
         // The whole schedule's book takes each row's bay, or its error, for its summary: the
@@ -88,13 +101,14 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         for (schedule::ScheduleRow row; results && rows.Next(defaults, row);) {
             const schedule::RowCheck result = checker.Check(row);
             writer.Write(row, result);
-            if (books && result.check) books->Write(*row.bay, row.name, row.line);
+            if (books && result.check) books->Write(*row.bay, *result.check, row.name, row.line);
             if (!options.book.empty()) {
-                bookRows.push_back({.line = row.line,
-                                    .name = row.name,
-                                    .bay = result.check ? row.bay : std::nullopt,
-                                    .error = result.error ? schedule::RowErrorText(*result.error)
-                                                          : std::string()});
+                bookRows.push_back(
+                    {.line = row.line,
+                     .name = row.name,
+                     .bay = result.check ? row.bay : std::nullopt,
+                     .check = result.check,
+                     .error = result.error ? form::RowErrorWords(*result.error) : std::string()});
             }
             summary.Count(result);
             if (!progress) progress.emplace(rows.Size());
@@ -106,10 +120,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         // it was, as any other failed run does.
         if (!options.book.empty()) {
             try {
-                schedule::WriteScheduleBook({.schedule = os::FileNameOf(options.schedule),
-                                             .project = project,
-                                             .version = DECKPLATE_VERSION},
-                                            bookRows, bookFile);
+                schedule::WriteScheduleBook(
+                    {.project = project, .version = DECKPLATE_VERSION, .logo = logo}, bookRows,
+                    bookFile, bookFormat);
             } catch (const os::FileError& e) {
                 err << "deckplate-cli: cannot write the book: " << os::ShownWhole(e.what()) << "\n";
                 return kBadArguments;
@@ -136,6 +149,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         return kBadArguments;
     } catch (const schedule::BookError& e) {
         err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
+        return kBadArguments;
+    } catch (const report::BookFileError& e) {
+        err << "deckplate-cli: no book was written: " << e.what() << "\n";
         return kBadArguments;
     } catch (const schedule::ScheduleError& e) {
         err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";

@@ -5,8 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "cli/basis_options.h"
-#include "cli/point_load_options.h"
+#include "cli/bay_options.h"
 #include "cli/project_options.h"
 
 namespace deckplate::cli {
@@ -16,12 +15,12 @@ namespace deckplate::cli {
 struct BatchOptions {
     std::string schedule{};  ///< the schedule's path, UTF-8
     std::string output{};    ///< the results file; standard output when empty
-    /// Each row's basis and grade unless its own basis and steel columns name them.
-    BasisOptions basis{};
-    std::string books{};  ///< with a folder, each computed row's calculation book
-    std::string book{};   ///< with a file, the whole schedule's book
-    /// Each row's point load unless its own point_load and patch columns give one.
-    PointLoadOptions pointLoad{};
+    /// Each row's inputs where its own cells are empty: the basis, grade, safety class,
+    /// self-weight, point load and patch, weld.
+    BayOptions defaults{};
+    std::string books{};       ///< with a folder, each computed row's calculation book
+    std::string book{};        ///< with a file, the whole schedule's book, .docx or .html
+    bool docx = false;         ///< the folder's books as Word documents rather than HTML
     ProjectOptions project{};  ///< the books' title block
 };
 

@@ -4,16 +4,15 @@
 
 namespace deckplate::cli {
 
+using input::Input;
 using project::SavedBay;
-using schedule::Input;
 
-BaySource::BaySource(const std::optional<std::string>& from)
-    : path_(os::ShownWhole(from.value_or(""))) {
+BaySource::BaySource(const std::optional<std::string>& from) : path_(from.value_or("")) {
     if (!from) return;
     try {
         file_ = project::ReadBayFile(*from);
     } catch (const project::BayFileError& e) {
-        throw schedule::ValueError("--from " + path_ + ": " + e.what());
+        throw input::ValueError("--from " + os::ShownWhole(*from) + ": " + e.what());
     }
 }
 
@@ -22,63 +21,49 @@ project::ProjectInfo BaySource::Project() const {
 }
 
 Input BaySource::Key(std::string_view key, BayField field) const {
-    return {path_ + ": bay." + std::string(key), field};
+    return {os::ShownWhole(path_) + ": bay." + std::string(key), field};
 }
 
-Input BaySource::Giver(bool given, const Input& option, std::string_view key) const {
-    return given || !file_ ? option : Key(key, option.field);
-}
-
-void BaySource::Missing(const Input& option) {
-    throw schedule::ValueError(option.name + " is required, unless --from FILE.deckplate gives it");
-}
-
-Boundary BaySource::BoundaryOf(bool continuous) const {
-    if (continuous || !file_) return deckplate::BoundaryOf(continuous);
-    return {.simple = file_->bay.simplySupported, .continuous = file_->bay.continuous};
-}
-
-BasisChoice BaySource::Basis() const {
-    if (!file_) return {};
-    return {file_->bay.basis, file_->bay.steel};
-}
-
-StiffenerChoice BaySource::Stiffener(const std::optional<std::string>& flatBar,
-                                     const std::optional<std::string>& angle) const {
-    if (flatBar) return schedule::ParseFlatBar(*flatBar, {"--flat-bar", BayField::Stiffener});
-    if (angle) return schedule::ParseAngle(*angle, {"--angle", BayField::Stiffener});
-    if (!file_)
-        throw schedule::ValueError(
-            "the stiffener is missing: give --flat-bar HxT or --angle DESIGNATION");
-    const SavedBay& bay = file_->bay;
-    if (bay.stiffener == project::StiffenerKind::FlatBar) {
-        return FlatBar{
-            schedule::Length(bay.flatBarHeight, Key("flat_bar_height", BayField::FlatBarHeight)),
-            schedule::Length(bay.flatBarThickness,
-                             Key("flat_bar_thickness", BayField::FlatBarThickness))};
+void BaySource::Read(const input::InputRow& row, BayInput& bay) const {
+    if (!file_) return;
+    const SavedBay& saved = file_->bay;
+    switch (row.field) {
+        case BayField::Boundary:
+            bay.boundary = {.simple = saved.simplySupported, .continuous = saved.continuous};
+            return;
+        case BayField::Stiffener:
+            if (saved.stiffener == project::StiffenerKind::FlatBar) {
+                bay.stiffener =
+                    FlatBar{input::Length(saved.flatBarHeight,
+                                          Key("flat_bar_height", BayField::FlatBarHeight)),
+                            input::Length(saved.flatBarThickness,
+                                          Key("flat_bar_thickness", BayField::FlatBarThickness))};
+            } else if (saved.angle.empty()) {
+                throw input::ValueError(os::ShownWhole(path_) +
+                                        ": bay.angle: the stiffener is an angle, but none is "
+                                        "picked; give --angle or --flat-bar");
+            } else {
+                bay.stiffener = input::ParseAngle(saved.angle, Key("angle", BayField::Stiffener));
+            }
+            return;
+        case BayField::PointLoad:
+            if (saved.pointLoadChecked)
+                row.read(saved.pointLoad, Key("point_load", BayField::PointLoad), bay);
+            return;
+        case BayField::Patch:
+            if (saved.pointLoadChecked && bay.pointLoad) {
+                bay.pointLoad->across =
+                    input::Length(saved.patchAcross, Key("patch_across", BayField::PatchAcross));
+                bay.pointLoad->along =
+                    input::Length(saved.patchAlong, Key("patch_along", BayField::PatchAlong));
+            }
+            return;
+        default:
+            // An empty box of an input a bay may leave out leaves it out (the weld's leg size).
+            const std::string text = saved.Text(row.field);
+            if (text.empty() && !row.required) return;
+            row.read(text, Key(row.key, row.field), bay);
     }
-    if (bay.angle.empty())
-        throw schedule::ValueError(path_ +
-                                   ": bay.angle: the stiffener is an angle, but none is "
-                                   "picked; give --angle or --flat-bar");
-    return schedule::ParseAngle(bay.angle, Key("angle", BayField::Stiffener));
-}
-
-std::optional<PointLoad> BaySource::PointLoadOf(const PointLoadOptions& options) const {
-    const bool fileHasOne = file_ && file_->bay.pointLoadChecked;
-    if (options.force || !fileHasOne) return ReadPointLoad(options);
-    const SavedBay& bay = file_->bay;
-    PointLoad load{
-        .force = schedule::PointLoadForce(bay.pointLoad, Key("point_load", BayField::PointLoad))};
-    if (options.patch) {
-        const schedule::Patch patch = ReadPatch(options);
-        load.across = patch.across;
-        load.along = patch.along;
-    } else {
-        load.across = schedule::Length(bay.patchAcross, Key("patch_across", BayField::PatchAcross));
-        load.along = schedule::Length(bay.patchAlong, Key("patch_along", BayField::PatchAlong));
-    }
-    return load;
 }
 
 }  // namespace deckplate::cli

@@ -1,9 +1,12 @@
 #include "cli/check_output.h"
 
+#include <iomanip>
 #include <sstream>
+#include <type_traits>
 #include <variant>
 
 #include "calc/number_text.h"
+#include "input/bay_inputs.h"
 #include "schedule/results_writer.h"
 #include "version/deckplate_version.h"
 
@@ -15,8 +18,25 @@ constexpr std::string_view kSurfaceLoad = "kN/m²";
 constexpr std::string_view kMoment = "kN·m";
 constexpr std::string_view kStress = "N/mm²";
 
+// The rule a weld's detailing breaks, as --json names it; null for none.
+nlohmann::json DetailingRuleKey(WeldRule rule) {
+    switch (rule) {
+        case WeldRule::LegTooSmall:
+            return "leg_size";
+        case WeldRule::SegmentTooShort:
+            return "segment_length";
+        case WeldRule::EffectiveTooShort:
+            return "effective_length";
+        case WeldRule::GapTooWide:
+            return "clear_gap";
+        case WeldRule::None:
+            break;
+    }
+    return nullptr;
+}
+
 // Where `check`'s text gives each verdict: under the values of its group, in this order.
-enum class TextGroup { Plate, Stiffener, ShearAndOutstand, PointLoad };
+enum class TextGroup { Plate, Stiffener, ShearAndOutstand, Weld, PointLoad };
 struct VerdictPlace {
     Check check;
     TextGroup group;
@@ -26,13 +46,17 @@ constexpr VerdictPlace kVerdictPlaces[] = {
     {Check::PlateStrength, TextGroup::Plate},
     {Check::StiffenerDeflection, TextGroup::Stiffener},
     {Check::StiffenerStrength, TextGroup::Stiffener},
+    {Check::StiffenerLiveDeflection, TextGroup::ShearAndOutstand},
     {Check::StiffenerShear, TextGroup::ShearAndOutstand},
     {Check::StiffenerOutstand, TextGroup::ShearAndOutstand},
+    {Check::WeldStrength, TextGroup::Weld},
+    {Check::WeldDetail, TextGroup::Weld},
     {Check::PointLoadPlateStrength, TextGroup::PointLoad},
     {Check::PointLoadPlateDeflection, TextGroup::PointLoad},
     {Check::PointLoadStiffenerStrength, TextGroup::PointLoad},
     {Check::PointLoadStiffenerDeflection, TextGroup::PointLoad},
     {Check::PointLoadStiffenerShear, TextGroup::PointLoad},
+    {Check::PointLoadWeldStrength, TextGroup::PointLoad},
 };
 static_assert(std::size(kVerdictPlaces) == kCheckCount, "a place for every check's verdict");
 
@@ -49,11 +73,33 @@ void Hints(std::ostream& out, TextGroup group, const BayCheck& check) {
 }
 
 // A check's verdict as `--json` gives it: whether exceeded and its sentence, a deflection's
-// ratio L/δ, a shear's force, stress and limit, an outstand's ratio and limit.
+// ratio L/δ (null for a deflection of 0, which has none), a shear's force, stress and limit, an
+// outstand's ratio and limit, the live-load deflection's value and limit.
 nlohmann::json VerdictJson(const CheckRow& row, const BayCheck& check) {
     const CheckOutcome outcome = row.verdict(check);
     nlohmann::json json = {{"exceeded", outcome.exceeded}, {"text", outcome.text}};
-    if (row.spanRatio) json["ratio"] = row.spanRatio(check);
+    if (row.spanRatio) {
+        const double ratio = row.spanRatio(check);
+        json["ratio"] = ratio > 0 ? nlohmann::json(ratio) : nlohmann::json(nullptr);
+    }
+    if (row.aspect == "live_deflection")
+        json.update({{"value", row.value(check)}, {"limit", row.limit(check)}});
+    if (row.aspect == "weld") {
+        const WeldCheck& weld =
+            row.loadCase == LoadCase::PointLoad ? *check.pointLoad->weld : *check.weld;
+        json.update({{"arrangement", ArrangementKey(weld.arrangement)},
+                     {"size", weld.size},
+                     {"segment", weld.segments ? nlohmann::json(weld.segments->length) : nullptr},
+                     {"pitch", weld.segments ? nlohmann::json(weld.segments->pitch) : nullptr},
+                     {"throat", weld.throat},
+                     {"shear_flow", weld.shearFlow},
+                     {"stress", weld.stress},
+                     {"limit", weld.limit}});
+    }
+    if (row.aspect == "weld_detailing")
+        json.update({{"rule", DetailingRuleKey(check.weldDetailing->broken)},
+                     {"required", row.limit(check)},
+                     {"actual", row.value(check)}});
     if (row.aspect == "shear")
         json.update({{"force", row.force(check)},
                      {"stress", row.value(check)},
@@ -96,10 +142,19 @@ nlohmann::json PointLoadJson(const PointLoadCheck& c) {
     };
 }
 
-// Where a check's member is in the JSON: "plate", "stiffener", under "point_load" for its case.
+// Where a check's member is in the JSON: "plate", "stiffener", under "point_load" for its case;
+// the weld's checks stand at the top (or the point load's) as objects of their own.
 nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
-    const char* member = check.member == Member::Plate ? "plate" : "stiffener";
-    return check.loadCase == LoadCase::PointLoad ? json["point_load"][member] : json[member];
+    nlohmann::json& loadCase = check.loadCase == LoadCase::PointLoad ? json["point_load"] : json;
+    if (check.member == Member::Weld) return loadCase;
+    return loadCase[check.member == Member::Plate ? "plate" : "stiffener"];
+}
+
+// γ0 as the code's table writes it: 1.1, 1.0, 0.9.
+std::string OneDecimal(double x) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << x;
+    return text.str();
 }
 
 }  // namespace
@@ -122,7 +177,21 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("加劲肋间距", PlainNumberText(bay.spacing), "mm");
     line("边界条件", bay.boundary.continuous ? "三跨及以上连续" : "四边简支", "");
     line("荷载组合", LoadCombinationText(check.plate.basis, check.plate.factors), "");
-    if (check.shear) line("钢材牌号", GradeName(check.plate.steel), "");
+    if (check.plate.basis == DesignBasis::Current) {
+        const BayLoads& loads = check.loads;
+        line("结构安全等级",
+             std::string(SafetyClassNameZh(loads.safetyClass)) +
+                 "（γ0 = " + OneDecimal(loads.gamma0) + "）",
+             "");
+        line("自重",
+             bay.deadIncludesSelfWeight ? std::string("已含于静荷载")
+                                        : "另加 " + PrintText(ShownValue{loads.addedSelfWeight}) +
+                                              " kN/m²（钢铺板及加劲肋）",
+             "");
+        line("钢材牌号", GradeName(check.plate.steel), "");
+    } else {
+        line("注", LegacyBasisNoteZh(), "");
+    }
     line("加劲肋类型", (flatBar ? "扁钢 " : "不等边角钢 ") + StiffenerName(bay.stiffener), "");
     out << "钢铺板数据\n";
     line("弯矩最大值", PrintText(p.moment), kMoment);
@@ -142,13 +211,20 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     line("组合截面强轴惯性矩", PrintText(s.compositeInertia), "cm⁴");
     line("铺板及加劲肋自重", PrintText(s.selfWeight), kSurfaceLoad);
     if (check.shear) {
-        out << "加劲肋抗剪及宽厚比\n";
+        out << "加劲肋活载挠度、抗剪及宽厚比\n";
+        line("加劲肋活载挠度", PrintText(check.stiffener.shown.liveDeflection), "mm");
         line("加劲肋剪应力", PrintText(check.shear->shown), kStress);
         line("宽厚比",
              PrintText(ShownValue{check.outstand->ratio}) + "（限值 15εk：" +
                  PrintText(ShownValue{check.outstand->limit}) + "）",
              "");
         Hints(out, TextGroup::ShearAndOutstand, check);
+    }
+    if (const auto& weld = check.weld) {
+        out << "焊缝（" << WeldDescriptionZh(*weld) << "，" << ElectrodeOf(check.plate.steel)
+            << "）\n";
+        line("焊缝应力", PrintText(weld->shown), kStress);
+        Hints(out, TextGroup::Weld, check);
     }
     if (check.pointLoad) {
         const PointLoadCheck& c = *check.pointLoad;
@@ -161,6 +237,7 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
         line("加劲肋应力", PrintText(c.stiffener.shown.stress), kStress);
         line("加劲肋挠度", PrintText(c.stiffener.shown.deflection), "mm");
         if (c.shear) line("加劲肋剪应力", PrintText(c.shear->shown), kStress);
+        if (c.weld) line("焊缝应力", PrintText(c.weld->shown), kStress);
         Hints(out, TextGroup::PointLoad, check);
     }
     out << "利用率（1 为限值）\n";
@@ -170,7 +247,8 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
     return out.str();
 }
 
-nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) {
+nlohmann::json CheckJson(const BayInput& bay, const BayCheck& check,
+                         const Utilisation& utilisation) {
     const DeckPlateResult& p = check.plate;
     const StiffenerResult& s = check.stiffener;
     nlohmann::json json = {
@@ -218,6 +296,34 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
             {"self_weight", DisplayText(s.shown.selfWeight)}}}}},
     };
     json["steel"] = GradeName(p.steel);
+    // The bay as checked, a key an input (the schedule's column, the bay file's key): null where
+    // the bay leaves the input to the program (no point load, the weld's least leg).
+    nlohmann::json& inputs = json["inputs"];
+    for (const input::InputRow& row : input::BayInputs()) {
+        if (row.currentOnly && p.basis != DesignBasis::Current) continue;
+        std::visit(
+            [&](const auto& value) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::monostate>)
+                    inputs[std::string(row.key)] = nullptr;
+                else
+                    inputs[std::string(row.key)] = value;
+            },
+            row.value(bay));
+    }
+    // The loads the checks took: D as given, the self-weight added to it, γ0, and how many
+    // spacings' dead and live load one stiffener carries.
+    const BayLoads& loads = check.loads;
+    json["loads"] = {{"dead", loads.dead},
+                     {"live", loads.live},
+                     {"self_weight_added", loads.addedSelfWeight},
+                     {"dead_total", loads.deadTotal},
+                     {"gamma0", loads.gamma0},
+                     {"stiffener_dead_share", loads.supportDead},
+                     {"stiffener_live_share", loads.supportLive}};
+    if (p.basis == DesignBasis::Current)
+        json["loads"]["safety_class"] = SafetyClassNumber(loads.safetyClass);
+    else
+        json["note"] = LegacyBasisNoteZh();
     if (check.shear) {
         // The current basis: the grade's εk and fv.
         json["epsilon_k"] = s.epsilonK;
@@ -227,8 +333,11 @@ nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation) 
     for (const CheckRow& row : Checks()) {
         if (!utilisation.Has(row.id)) continue;
         nlohmann::json& member = MemberJson(json, row);
-        member[VerdictKey(row)] = VerdictJson(row, check);
-        member["utilisation"][std::string(row.aspect)] = utilisation[row.id];
+        nlohmann::json& verdict = member[VerdictKey(row)] = VerdictJson(row, check);
+        if (row.member == Member::Weld)
+            verdict["utilisation"] = utilisation[row.id];
+        else
+            member["utilisation"][std::string(row.aspect)] = utilisation[row.id];
     }
     return json;
 }

@@ -15,7 +15,8 @@ namespace deckplate::cli {
 
 std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation);
 
-nlohmann::json CheckJson(const BayCheck& check, const Utilisation& utilisation);
+nlohmann::json CheckJson(const BayInput& bay, const BayCheck& check,
+                         const Utilisation& utilisation);
 
 /// {"error": {"kind": "division_by_zero" | "overflow" | "invalid_operation", "message": …}}
 nlohmann::json ErrorJson(const ArithmeticError& error);

@@ -9,8 +9,9 @@
 #include <sstream>
 
 #include "calc/number_text.h"
+#include "calc/plate_thicknesses.h"
+#include "input/values.h"
 #include "schedule/results_writer.h"
-#include "schedule/values.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::cli {
@@ -53,7 +54,8 @@ std::string ShortHeading(std::string_view key) {
 // The design's own columns, then a utilisation for each check the request's bays have.
 std::vector<TextColumn> TextColumns(const CheckScope& scope) {
     std::vector<TextColumn> columns{
-        {"plate(mm)", 10, true, [](const Candidate& c) { return c.thickness.text; }},
+        {"plate(mm)", 10, true,
+         [](const Candidate& c) { return PlateThicknessText(c.thickness.mm); }},
         {"stiffener", 12, true, [](const Candidate& c) { return StiffenerName(c.stiffener); }},
         {"spacing", 8, false, [](const Candidate& c) { return PlainNumberText(c.spacing); }},
         {"w(kN/m²)", 13, false, [](const Candidate& c) { return Fixed(c.selfWeight, 3); }},
@@ -86,15 +88,15 @@ void Cell(std::ostream& out, const TextColumn& column, std::string_view text) {
 }  // namespace
 
 std::vector<double> ParseSpacings(const std::string& text) {
-    using schedule::ValueError;
+    using input::ValueError;
     const auto colon = text.find(':');
     const auto second = colon == std::string::npos ? colon : text.find(':', colon + 1);
     if (second == std::string::npos)
         throw ValueError("--spacings: '" + text + "' is not FROM:TO:STEP, e.g. 400:1000:100");
-    const double from = schedule::StrictNumber(text.substr(0, colon), {"--spacings FROM"});
+    const double from = input::StrictNumber(text.substr(0, colon), {"--spacings FROM"});
     const double to =
-        schedule::StrictNumber(text.substr(colon + 1, second - colon - 1), {"--spacings TO"});
-    const double step = schedule::StrictNumber(text.substr(second + 1), {"--spacings STEP"});
+        input::StrictNumber(text.substr(colon + 1, second - colon - 1), {"--spacings TO"});
+    const double step = input::StrictNumber(text.substr(second + 1), {"--spacings STEP"});
     switch (sizing::CheckSpacingRange(from, to, step)) {
         case sizing::RangeFault::None:
             return sizing::SpacingRange(from, to, step);
@@ -117,7 +119,7 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     const std::size_t shown = result.passing.size();
     const auto toJson = [](const Candidate& c) {
         const Utilisation& u = c.utilisation;
-        nlohmann::json candidate{{"thickness", c.thickness.text},
+        nlohmann::json candidate{{"thickness", PlateThicknessText(c.thickness.mm)},
                                  {"stiffener", StiffenerName(c.stiffener)},
                                  {"spacing", c.spacing},
                                  {"self_weight", c.selfWeight},
@@ -150,8 +152,9 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
         out << "  " << RowOf(c.utilisation.GoverningCheck()).key << '\n';
     };
     // "all four checks", "all six checks" …: every check a candidate had.
-    constexpr const char* kNumbers[] = {"",    "one",   "two",   "three", "four", "five",
-                                        "six", "seven", "eight", "nine",  "ten",  "eleven"};
+    constexpr const char* kNumbers[] = {
+        "",     "one", "two",    "three",  "four",     "five",     "six",     "seven",  "eight",
+        "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen"};
     static_assert(std::size(kNumbers) > kCheckCount);
     const std::string checks =
         "all " +

@@ -11,7 +11,7 @@
 namespace deckplate::cli {
 
 /// "FROM:TO:STEP" in mm, inclusive of TO; at most sizing::kMostSpacings of them, STEP at least
-/// sizing::kFinestStep. Throws schedule::ValueError.
+/// sizing::kFinestStep. Throws input::ValueError.
 std::vector<double> ParseSpacings(const std::string& text);
 
 void PrintDesign(const sizing::DesignResult& result, bool json, std::ostream& out);

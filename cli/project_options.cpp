@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "input/values.h"
 #include "os/shown_text.h"
 #include "project/bay_file.h"
-#include "schedule/values.h"
 
 namespace deckplate::cli {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 using project::ProjectInfo;
 
 // clang-format off
-constexpr std::array<ProjectOption, 8> kOptions{{
+constexpr std::array<ProjectOption, 14> kOptions{{
     {"--project-name",   "the project's name (工程名称), also above every printed page",
      &ProjectOptions::name,         &ProjectInfo::name},
     {"--project-number", "the project's number (工程编号)",
@@ -30,6 +30,18 @@ constexpr std::array<ProjectOption, 8> kOptions{{
      &ProjectOptions::approvedBy,   &ProjectInfo::approvedBy},
     {"--date",           "the book's date, YYYY-MM-DD (default: today)",
      &ProjectOptions::date,         &ProjectInfo::date},
+    {"--design-unit",    "the institute (设计单位)",
+     &ProjectOptions::designUnit,   &ProjectInfo::designUnit},
+    {"--book-number",    "the book's number (计算书编号)",
+     &ProjectOptions::bookNumber,   &ProjectInfo::bookNumber},
+    {"--member",         "the member the bay is (构件)",
+     &ProjectOptions::member,       &ProjectInfo::member},
+    {"--lead-engineer",  "the discipline's lead engineer (专业负责人)",
+     &ProjectOptions::leadEngineer, &ProjectInfo::leadEngineer},
+    {"--authorized-by",  "who authorises (审定)",
+     &ProjectOptions::authorizedBy, &ProjectInfo::authorizedBy},
+    {"--logo",           "the institute's logo on the title block: a PNG or JPEG file",
+     &ProjectOptions::logo,         &ProjectInfo::logo},
 }};
 // clang-format on
 
@@ -54,8 +66,7 @@ ProjectInfo ReadProjectInfo(const ProjectOptions& options, ProjectInfo otherwise
         try {
             project = project::ReadBayFile(*options.file).project;
         } catch (const project::BayFileError& e) {
-            throw schedule::ValueError("--project " + os::ShownWhole(*options.file) + ": " +
-                                       e.what());
+            throw input::ValueError("--project " + os::ShownWhole(*options.file) + ": " + e.what());
         }
     }
     const auto fields = project::ProjectFields();
@@ -65,9 +76,9 @@ ProjectInfo ReadProjectInfo(const ProjectOptions& options, ProjectInfo otherwise
         const auto field = std::ranges::find(fields, option.field, &project::ProjectField::field);
         if (const auto fault = project::ProjectTextProblem(*field, *text)) {
             const bool date = *fault == project::ProjectTextFault::NotADate;
-            throw schedule::ValueError(std::string(option.name) + ": " + (date ? "" : "the text ") +
-                                       project::ProjectTextFaultText(*fault) +
-                                       (date ? ", not " + os::ShownText(*text) : ""));
+            throw input::ValueError(std::string(option.name) + ": " + (date ? "" : "the text ") +
+                                    project::ProjectTextFaultText(*fault) +
+                                    (date ? ", not " + os::ShownText(*text) : ""));
         }
         project.*option.field = *text;
     }

@@ -16,7 +16,8 @@ namespace deckplate::cli {
 struct ProjectOptions {
     std::optional<std::string> file{};  ///< --project: the bay file whose project it is
     std::optional<std::string> name{}, number{}, part{}, stage{}, calculatedBy{}, checkedBy{},
-        approvedBy{}, date{};
+        approvedBy{}, date{}, designUnit{}, bookNumber{}, member{}, leadEngineer{}, authorizedBy{},
+        logo{};
 
     /// Whether any field is given.
     bool Any() const;
@@ -29,7 +30,7 @@ struct ProjectOption {
     std::optional<std::string> ProjectOptions::*given;
     std::string project::ProjectInfo::*field;
 };
-/// Every option, in the order the title block lists the fields.
+/// Every option, in the order of the fields (project::ProjectFields).
 std::span<const ProjectOption> ProjectOptionTable();
 
 /// Names the bay file --project reads among the run's files, when it is given.
@@ -37,7 +38,7 @@ void ProjectFile(RunFiles& files, const ProjectOptions& options);
 
 /// The project information: --project's file's, else `otherwise` (the project of the bay file
 /// given --from), each field an option gives replacing it; each option's text checked, and
-/// today's date when none is given. Throws schedule::ValueError naming the option.
+/// today's date when none is given. Throws input::ValueError naming the option.
 project::ProjectInfo ReadProjectInfo(const ProjectOptions& options,
                                      project::ProjectInfo otherwise = {});
 

@@ -2,10 +2,10 @@
 
 #include <system_error>
 
+#include "input/values.h"
 #include "os/file_identity.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
-#include "schedule/values.h"
 
 namespace deckplate::cli {
 namespace {
@@ -33,7 +33,7 @@ void RunFiles::Output(std::string option, const std::string& path, const std::st
     for (const File& earlier : files_) {
         if (earlier.option == mayRewrite || KeepsNothing(file) || !os::SameFile(file, earlier.file))
             continue;
-        throw schedule::ValueError(
+        throw input::ValueError(
             option + " '" + os::ShownWhole(path) + "' is " + earlier.named +
             (earlier.path == path ? "" : " ('" + os::ShownWhole(earlier.path) + "')") +
             (earlier.output
@@ -51,6 +51,17 @@ bool RunFiles::IsRunFile(const std::filesystem::path& path) const {
     for (const File& file : files_)
         if (os::SameFile(path, file.file)) return true;
     return false;
+}
+
+report::BookFormat BookFormatOf(std::string_view option, const std::string& path) {
+    const std::filesystem::path file = os::PathFromUtf8(path);
+    if (const auto format = report::BookFormatOf(file)) return *format;
+    // A device (/dev/null, /dev/stdout) has no name to say: it gets the web page, which a pipe
+    // can take as it comes (a Word package goes back over what it wrote).
+    if (KeepsNothing(file)) return report::BookFormat::Html;
+    throw input::ValueError(std::string(option) + ": the book '" + os::ShownWhole(path) +
+                            "' must be named .docx (a Word document) or .html/.htm (a web "
+                            "page)");
 }
 
 }  // namespace deckplate::cli

@@ -8,9 +8,17 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "report/book_file.h"
+
 namespace deckplate::cli {
+
+/// The format a book's name given by `option` asks for: .docx Word, .html or .htm HTML, and HTML
+/// for a device (/dev/null, /dev/stdout). Throws input::ValueError naming the option for any
+/// other name.
+report::BookFormat BookFormatOf(std::string_view option, const std::string& path);
 
 class RunFiles {
   public:
@@ -19,7 +27,7 @@ class RunFiles {
     void Input(std::string option, std::string named, const std::string& path);
 
     /// A file, or a folder (--books), the run writes, given by `option`. Throws
-    /// schedule::ValueError naming both when it reaches a file of the run already named, unless
+    /// input::ValueError naming both when it reaches a file of the run already named, unless
     /// that is the one `mayRewrite` gives (check --save writes the bay it read --from back).
     void Output(std::string option, const std::string& path, const std::string& mayRewrite = "");
 

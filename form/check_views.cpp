@@ -12,8 +12,12 @@ constexpr CheckView kCheckViews[] = {
      StiffenerStrengthVerdict},
     {Check::StiffenerDeflection, StiffenerFrame, StiffenerDeflection, std::nullopt,
      StiffenerDeflectionVerdict},
+    {Check::StiffenerLiveDeflection, ShearFrame, LiveDeflection, std::nullopt,
+     StiffenerLiveDeflectionVerdict},
     {Check::StiffenerShear, ShearFrame, ShearStress, std::nullopt, StiffenerShearVerdict},
     {Check::StiffenerOutstand, ShearFrame, Outstand, OutstandLimit, StiffenerOutstandVerdict},
+    {Check::WeldStrength, WeldFrame, WeldStress, std::nullopt, WeldVerdict},
+    {Check::WeldDetail, WeldFrame, std::nullopt, std::nullopt, WeldDetailingVerdict},
     {Check::PointLoadPlateStrength, PointLoadFrame, PointLoadPlateStress, std::nullopt,
      PointLoadPlateStrengthVerdict},
     {Check::PointLoadPlateDeflection, PointLoadFrame, PointLoadPlateDeflection, std::nullopt,
@@ -24,6 +28,8 @@ constexpr CheckView kCheckViews[] = {
      std::nullopt, PointLoadStiffenerDeflectionVerdict},
     {Check::PointLoadStiffenerShear, PointLoadFrame, PointLoadShear, std::nullopt,
      PointLoadShearVerdict},
+    {Check::PointLoadWeldStrength, PointLoadFrame, PointLoadWeldStress, std::nullopt,
+     PointLoadWeldVerdict},
 };
 
 constexpr bool ViewsFollowTheChecks() {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the window shows each check: the group it stands in, the result box that shows its value
-// and turns blue when it is exceeded, the box of its limit where it has one, and its verdict
-// line. Verify writes them, the report reads them back.
+// and turns blue when it is exceeded (a detailing check has none), the box of its limit where it
+// has one, and its verdict line. Verify writes them, the report reads them back.
 
 #include <optional>
 #include <span>
@@ -14,7 +14,7 @@ namespace deckplate::form {
 struct CheckView {
     Check check;
     Control group;
-    Control box;
+    std::optional<Control> box;
     std::optional<Control> limitBox;
     Control verdict;
 };

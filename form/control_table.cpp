@@ -98,26 +98,30 @@ constexpr ControlRow kControls[] = {
 
     // The optional groups, each at the top of the second column; ControlPlacement stacks those
     // on show.
-    // The stiffener's shear and outstand (current basis): the values and their verdicts. All
-    // hidden until the current basis is chosen; the heading and the verdict lines until a Verify
-    // writes them.
-    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1260, "加劲肋抗剪及宽厚比", kHidden},
-    {ShearStressCaption,                  "Label61",  Label,        ShearFrame,       240,   240,  1335,   255, "加劲肋剪应力：", kHidden},
-    {ShearStress,                         "Text21",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
-    {ShearStressUnit,                     "Label62",  Label,        ShearFrame,      2460,   240,   495,   255, "N/mm2", kHidden},
-    {OutstandCaption,                     "Label63",  Label,        ShearFrame,      3060,   240,   975,   255, "宽厚比：", kHidden},
-    {Outstand,                            "Text22",   TextBox,      ShearFrame,      4080,   225,   855,   270, " ", kHidden},
-    {OutstandLimitCaption,                "Label64",  Label,        ShearFrame,      5040,   240,  1215,   255, "限值(15εk)：", kHidden},
-    {OutstandLimit,                       "Text23",   TextBox,      ShearFrame,      6360,   225,   855,   270, " ", kHidden},
-    {ShearHintHeading,                    "Label65",  Label,        ShearFrame,       240,   600,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
-    {StiffenerShearVerdict,               "Label66",  Label,        ShearFrame,      1080,   600,  6735,   255, " ", kHidden, true, false, kBlue},
-    {StiffenerOutstandVerdict,            "Label67",  Label,        ShearFrame,      1080,   840,  6735,   255, " ", kHidden, true, false, kBlue},
+    // The stiffener's live-load deflection, shear and outstand (current basis): the values and
+    // their verdicts. All hidden until the current basis is chosen; the heading and the verdict
+    // lines until a Verify writes them.
+    {ShearFrame,                          "Frame7",   Frame,        Window,          8175,   120,  7935,  1800, "加劲肋活载挠度、抗剪及宽厚比", kHidden},
+    {LiveDeflectionCaption,               "Label71",  Label,        ShearFrame,       240,   240,  1335,   255, "活载挠度：", kHidden},
+    {LiveDeflection,                      "Text25",   TextBox,      ShearFrame,      1560,   225,   855,   270, " ", kHidden},
+    {LiveDeflectionUnit,                  "Label72",  Label,        ShearFrame,      2460,   240,   495,   255, "mm", kHidden},
+    {ShearStressCaption,                  "Label61",  Label,        ShearFrame,       240,   570,  1335,   255, "加劲肋剪应力：", kHidden},
+    {ShearStress,                         "Text21",   TextBox,      ShearFrame,      1560,   555,   855,   270, " ", kHidden},
+    {ShearStressUnit,                     "Label62",  Label,        ShearFrame,      2460,   570,   495,   255, "N/mm2", kHidden},
+    {OutstandCaption,                     "Label63",  Label,        ShearFrame,      3060,   570,   975,   255, "宽厚比：", kHidden},
+    {Outstand,                            "Text22",   TextBox,      ShearFrame,      4080,   555,   855,   270, " ", kHidden},
+    {OutstandLimitCaption,                "Label64",  Label,        ShearFrame,      5040,   570,  1215,   255, "限值(15εk)：", kHidden},
+    {OutstandLimit,                       "Text23",   TextBox,      ShearFrame,      6360,   555,   855,   270, " ", kHidden},
+    {ShearHintHeading,                    "Label65",  Label,        ShearFrame,       240,   930,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {StiffenerLiveDeflectionVerdict,      "Label73",  Label,        ShearFrame,      1080,   930,  6735,   255, " ", kHidden, true, false, kBlue},
+    {StiffenerShearVerdict,               "Label66",  Label,        ShearFrame,      1080,  1170,  6735,   255, " ", kHidden, true, false, kBlue},
+    {StiffenerOutstandVerdict,            "Label67",  Label,        ShearFrame,      1080,  1410,  6735,   255, " ", kHidden, true, false, kBlue},
 
     // The point load (设置 → 集中荷载验算): its inputs, the plate's and the stiffener's results
     // row by row, and their verdicts. All hidden until the menu item shows the group; the
     // heading and the verdict lines until a Verify writes them. The stiffener's shear (current
     // basis) is a result row of its own and the last verdict line: kCurrentBasisRows.
-    {PointLoadFrame,                      "Frame6",   Frame,        Window,          8175,   120,  7935,  2895, "集中荷载", kHidden},
+    {PointLoadFrame,                      "Frame6",   Frame,        Window,          8175,   120,  7935,  3135, "集中荷载", kHidden},
     {PointLoadForceCaption,               "Label44",  Label,        PointLoadFrame,   240,   240,  1335,   255, "集中荷载(kN)：", kHidden},
     {PointLoadForce,                      "Text14",   TextBox,      PointLoadFrame,  1560,   225,   855,   270, "1.5", kHidden},
     {PatchCaption,                        "Label45",  Label,        PointLoadFrame,  2880,   240,  1155,   255, "作用面(mm)：", kHidden},
@@ -148,12 +152,35 @@ constexpr ControlRow kControls[] = {
     {PointLoadShear,                      "Text24",   TextBox,      PointLoadFrame,  1560,  1215,   855,   270, " ", kHidden},
     {PointLoadShearUnit,                  "Label69",  Label,        PointLoadFrame,  2460,  1230,   495,   255, "N/mm2", kHidden},
     {PointLoadShearVerdict,               "Label70",  Label,        PointLoadFrame,  1080,  2505,  6735,   255, " ", kHidden, true, false, kBlue},
+    // The weld under the point load (current basis): beside the shear, and its verdict last.
+    {PointLoadWeldCaption,                "Label82",  Label,        PointLoadFrame,  3060,  1230,   975,   255, "焊缝应力：", kHidden},
+    {PointLoadWeldStress,                 "Text29",   TextBox,      PointLoadFrame,  4080,  1215,   855,   270, " ", kHidden},
+    {PointLoadWeldStressUnit,             "Label83",  Label,        PointLoadFrame,  4980,  1230,   495,   255, "N/mm2", kHidden},
+    {PointLoadWeldVerdict,                "Label84",  Label,        PointLoadFrame,  1080,  2745,  6735,   255, " ", kHidden, true, false, kBlue},
+
+    // The weld between the plate and the stiffener (current basis): its arrangement, leg size and
+    // an intermittent weld's segments (empty: the least leg the code allows, a continuous weld),
+    // its stress and its verdicts.
+    {WeldFrame,                           "Frame8",   Frame,        Window,          8175,   120,  7935,  1560, "焊缝", kHidden},
+    {WeldArrangementCaption,              "Label74",  Label,        WeldFrame,        240,   240,  1095,   255, "焊缝形式：", kHidden},
+    {WeldArrangement,                     "Combo3",   ComboBox,     WeldFrame,       1320,   225,  1815,   300, "双面连续角焊缝", kHidden},
+    {WeldSizeCaption,                     "Label75",  Label,        WeldFrame,       3240,   240,  1095,   255, "焊脚(mm)：", kHidden},
+    {WeldSize,                            "Text26",   TextBox,      WeldFrame,       4320,   225,   615,   270, "", kHidden},
+    {WeldSegmentCaption,                  "Label76",  Label,        WeldFrame,       5040,   240,  1575,   255, "断续 段长@间距：", kHidden},
+    {WeldSegment,                         "Text27",   TextBox,      WeldFrame,       6720,   225,   975,   270, "", kHidden},
+    {WeldStressCaption,                   "Label77",  Label,        WeldFrame,        240,   570,  1335,   255, "焊缝应力：", kHidden},
+    {WeldStress,                          "Text28",   TextBox,      WeldFrame,       1560,   555,   855,   270, " ", kHidden},
+    {WeldStressUnit,                      "Label78",  Label,        WeldFrame,       2460,   570,   495,   255, "N/mm2", kHidden},
+    {WeldHintHeading,                     "Label79",  Label,        WeldFrame,        240,   930,   735,   615, "设计提示", kHidden, true, false, kPlain, false, Face::Hint},
+    {WeldVerdict,                         "Label80",  Label,        WeldFrame,       1080,   930,  6735,   255, " ", kHidden, true, false, kBlue},
+    {WeldDetailingVerdict,                "Label81",  Label,        WeldFrame,       1080,  1170,  6735,   255, " ", kHidden, true, false, kBlue},
 };
 
 constexpr Control kFocusOrder[] = {
     DeadLoad,  LiveLoad,  Thickness, Span,  FlatBarChoice,  AngleChoice,  Spacing,  PlateMoment, PlateDeflection,   PlateStress,  FlatBarHeight,
-    AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, ShearStress, Outstand, OutstandLimit,
-    PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress, PointLoadShear,
+    AngleSize, StiffenerMoment, StiffenerDeflection, StiffenerStress, LiveDeflection, ShearStress, Outstand, OutstandLimit,
+    WeldArrangement, WeldSize, WeldSegment, WeldStress,
+    PointLoadForce, PatchAcross, PatchAlong, PointLoadPlateDeflection, PointLoadPlateStress, PointLoadStiffenerDeflection, PointLoadStiffenerStress, PointLoadShear, PointLoadWeldStress,
     VerifyButton, ExitButton, FlatBarThickness, ReportButton, SimplySupported, Continuous,
 };
 // clang-format on
@@ -185,6 +212,7 @@ struct OptionalGroup {
 };
 constexpr OptionalGroup kOptionalGroups[] = {
     {ShearFrame, [](const FormLayout& layout) { return layout.currentBasis; }},
+    {WeldFrame, [](const FormLayout& layout) { return layout.currentBasis; }},
     {PointLoadFrame, [](const FormLayout& layout) { return layout.pointLoad; }},
 };
 
@@ -196,8 +224,8 @@ struct CurrentBasisBand {
     int top, height;
 };
 constexpr CurrentBasisBand kCurrentBasisRows[] = {
-    {PointLoadFrame, 1215, 330},  // the stiffener's shear under the point load
-    {PointLoadFrame, 2505, 240},  // its verdict
+    {PointLoadFrame, 1215, 330},  // the stiffener's shear and the weld under the point load
+    {PointLoadFrame, 2505, 480},  // their verdicts
 };
 
 // A band starts at the top of a control of its group, the first of its row.

@@ -33,9 +33,11 @@ enum class Control : std::uint8_t {
     SectionInertiaCaption, SectionInertia, SectionAreaCaption, SectionArea,
     CompositeCentroidCaption, CompositeCentroid, CompositeInertiaCaption, CompositeInertia,
     SelfWeightCaption, SelfWeight,
-    // 加劲肋抗剪及宽厚比 (current basis): the stiffener's shear and outstand.
-    ShearFrame, ShearStressCaption, ShearStress, ShearStressUnit, OutstandCaption, Outstand,
-    OutstandLimitCaption, OutstandLimit, ShearHintHeading, StiffenerShearVerdict,
+    // 加劲肋活载挠度、抗剪及宽厚比 (current basis): the stiffener's live-load deflection, shear
+    // and outstand.
+    ShearFrame, LiveDeflectionCaption, LiveDeflection, LiveDeflectionUnit, ShearStressCaption,
+    ShearStress, ShearStressUnit, OutstandCaption, Outstand, OutstandLimitCaption, OutstandLimit,
+    ShearHintHeading, StiffenerLiveDeflectionVerdict, StiffenerShearVerdict,
     StiffenerOutstandVerdict,
     // 集中荷载: the point load's inputs, results and verdicts.
     PointLoadFrame, PointLoadForceCaption, PointLoadForce, PatchCaption, PatchAcross, PatchTimes,
@@ -47,6 +49,12 @@ enum class Control : std::uint8_t {
     PointLoadPlateStrengthVerdict, PointLoadStiffenerDeflectionVerdict,
     PointLoadStiffenerStrengthVerdict,
     PointLoadShearCaption, PointLoadShear, PointLoadShearUnit, PointLoadShearVerdict,
+    PointLoadWeldCaption, PointLoadWeldStress, PointLoadWeldStressUnit, PointLoadWeldVerdict,
+    // 焊缝 (current basis): the weld between the plate and the stiffener, its stress and its
+    // detailing.
+    WeldFrame, WeldArrangementCaption, WeldArrangement, WeldSizeCaption, WeldSize,
+    WeldSegmentCaption, WeldSegment, WeldStressCaption, WeldStress, WeldStressUnit, WeldHintHeading,
+    WeldVerdict, WeldDetailingVerdict,
     Window,  ///< the window itself: the container of the top-level controls, not a table row
 };
 // clang-format on

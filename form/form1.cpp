@@ -5,6 +5,8 @@
 #include "calc/angle_catalogue.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
+#include "form/check_views.h"
+#include "input/bay_inputs.h"
 
 namespace deckplate::form {
 
@@ -19,18 +21,12 @@ constexpr std::string_view kPointLoadSetting = "point_load";
 // Where the steel grade is remembered: its name, Q235 by default.
 constexpr std::string_view kSteelSetting = "steel";
 
-// The optional groups' headings and verdict lines, which only a Verify writes.
-constexpr Control kVerdictLines[] = {
-    ShearHintHeading,
-    StiffenerShearVerdict,
-    StiffenerOutstandVerdict,
-    PointLoadHintHeading,
-    PointLoadPlateDeflectionVerdict,
-    PointLoadPlateStrengthVerdict,
-    PointLoadStiffenerDeflectionVerdict,
-    PointLoadStiffenerStrengthVerdict,
-    PointLoadShearVerdict,
-};
+// A group's "设计提示" heading or a check's verdict line: what only a Verify writes.
+bool WrittenByVerify(Control control) {
+    return Row(control).face == Face::Hint ||
+           std::ranges::any_of(CheckViews(),
+                               [&](const CheckView& view) { return view.verdict == control; });
+}
 
 // The grades' menu items, in the order of SteelGrade.
 constexpr MenuItem kSteelItems[] = {MenuItem::SteelQ235, MenuItem::SteelQ355, MenuItem::SteelQ390,
@@ -89,7 +85,7 @@ void Form1::ShowNewBay() {
     lastBay_ = {};
     loadCombination_.clear();
     steelLine_.clear();
-    pointLoadVerdictsWritten_ = shearVerdictsWritten_ = false;
+    groupsWritten_.clear();
     verdictsShown_ = {};
     ShowStartingInputs();
     ShowGroups();
@@ -99,16 +95,35 @@ void Form1::ShowNewBay() {
 void Form1::Form_Load() {
     ShowStartingInputs();
     steel_ = FindGrade(platform_.LoadSetting(kSteelSetting)).value_or(SteelGrade::Q235);
-    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Current)
-                 ? DesignBasis::Current
-                 : DesignBasis::Legacy);
+    // The current basis unless an earlier run chose the legacy one: a first start checks a new
+    // design by today's codes.
+    SetBasis(platform_.LoadSetting(kBasisSetting) == BasisName(DesignBasis::Legacy)
+                 ? DesignBasis::Legacy
+                 : DesignBasis::Current);
     if (platform_.LoadSetting(kPointLoadSetting) == "on") ShowPointLoad(true);
+    // The menus' inputs as chosen in an earlier run, where the setting still names a word.
+    for (const InputPlace& place : InputPlaces()) {
+        if (place.menu.empty()) continue;
+        const std::string word = platform_.LoadSetting(place.setting);
+        if (std::ranges::find(place.words, word) != place.words.end())
+            menuInputs_[place.field] = word;
+    }
+    ShowMenuInputs();
     project_ = RememberedProject();
     LoadRecentFiles();
 }
 
 void Form1::ShowStartingInputs() {
-    states_.SetItems(Thickness, {PlateThicknesses().begin(), PlateThicknesses().end()});
+    std::vector<std::string> thicknesses;
+    for (const double mm : PlateThicknesses()) thicknesses.push_back(PlateThicknessText(mm));
+    states_.SetItems(Thickness, std::move(thicknesses));
+    // A list of words, its first picked: the weld's arrangement.
+    for (const InputPlace& place : InputPlaces()) {
+        if (!place.control || place.words.empty()) continue;
+        const auto captions = ListCaptions(*place.control);
+        states_.SetItems(*place.control, {captions.begin(), captions.end()});
+        states_.SetPicked(*place.control, 0, std::string(captions.front()));
+    }
     std::vector<std::string> angles;
     for (const AngleRow& row : AngleCatalogue()) angles.emplace_back(row.designation);
     states_.SetItems(AngleSize, std::move(angles));
@@ -132,8 +147,36 @@ void Form1::SetBasis(DesignBasis basis) {
     ShowGroups();
 }
 
+void Form1::ShowMenuInputs() {
+    for (const InputPlace& place : InputPlaces()) {
+        if (place.menu.empty()) continue;
+        const input::InputRow& row = input::RowOf(place.field);
+        const auto chosen = menuInputs_.find(place.field);
+        const std::string word =
+            chosen != menuInputs_.end() ? chosen->second : row.text(input::DefaultBay());
+        for (std::size_t i = 0; i < place.menu.size(); ++i) {
+            menus_.SetChecked(place.menu[i], place.words[i] == word);
+            menus_.SetEnabled(place.menu[i], !row.currentOnly || basis_ == DesignBasis::Current);
+        }
+    }
+}
+
+void Form1::ChooseMenuInput(const InputPlace& place, MenuItem item) {
+    const std::size_t i =
+        static_cast<std::size_t>(std::ranges::find(place.menu, item) - place.menu.begin());
+    // A switch turns its word on and off; a choice takes its own.
+    const std::string word = place.menu.size() > 1 ? std::string(place.words[i])
+                             : State(item).checked ? "no"
+                                                   : std::string(place.words[i]);
+    menuInputs_[place.field] = word;
+    ShowMenuInputs();
+    platform_.SaveSetting(place.setting, word);
+    InputChanged();  // the results on show were computed with the other choice
+}
+
 void Form1::ShowBasisAndSteel() {
     ShowTitle();
+    ShowMenuInputs();
     // Under the legacy basis the menu shows Q235, the only grade it knows, and cannot change it.
     for (std::size_t i = 0; i < std::size(kSteelItems); ++i) {
         menus_.SetChecked(kSteelItems[i], static_cast<SteelGrade>(i) == Steel());
@@ -173,10 +216,8 @@ void Form1::ShowGroups() {
     for (const ControlRow& row : ControlTable()) {
         const Control group = OptionalGroupOf(row.id);
         if (group == Window) continue;
-        const bool written =
-            group == ShearFrame ? shearVerdictsWritten_ : pointLoadVerdictsWritten_;
-        states_.SetVisible(row.id,
-                           InLayout(row.id, layout) && (!Holds(kVerdictLines, row.id) || written));
+        states_.SetVisible(row.id, InLayout(row.id, layout) &&
+                                       (!WrittenByVerify(row.id) || Holds(groupsWritten_, group)));
     }
     if (layout.currentBasis == shownLayout_.currentBasis &&
         layout.pointLoad == shownLayout_.pointLoad)
@@ -245,6 +286,7 @@ void Form1::Clicked(Control control) {
 
 void Form1::MenuChosen(MenuItem item) {
     if (!State(item).enabled) return;
+    if (const InputPlace* place = PlaceOf(item)) return ChooseMenuInput(*place, item);
     switch (item) {
         case MenuItem::New:
             New_Click();
@@ -291,6 +333,11 @@ void Form1::MenuChosen(MenuItem item) {
         case MenuItem::PointLoad:
             PointLoad_Click();
             break;
+        case MenuItem::SafetyClass1:
+        case MenuItem::SafetyClass2:
+        case MenuItem::SafetyClass3:
+        case MenuItem::DeadIncludesSelfWeight:
+            break;  // an input's menu, chosen above
         case MenuItem::Schedule:
             Schedule_Click();
             break;

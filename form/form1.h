@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@
 #include "calc/design_basis.h"
 #include "form/control_states.h"
 #include "form/control_table.h"
+#include "form/input_places.h"
 #include "form/menu_table.h"
 #include "form/platform.h"
 #include "os/file_identity.h"
@@ -206,6 +208,14 @@ class Form1 {
     /// The window's basis and point load, as a schedule's rows take them by default.
     schedule::RowDefaults ScheduleDefaults() const;
     void ChooseBasis(DesignBasis basis);
+    /// An input a menu of 设置 holds (its choices or its switch), chosen by `item`.
+    void ChooseMenuInput(const InputPlace& place, MenuItem item);
+    /// The menus of those inputs as chosen, and usable under the current basis only.
+    void ShowMenuInputs();
+    /// The text an input of the places holds: a box's, a list's or a menu's word.
+    std::string PlaceText(const InputPlace& place) const;
+    /// Shows `text` in the place of an input, through the handlers a user reaches.
+    void ShowPlaceText(const InputPlace& place, const std::string& text);
     void SetBasis(DesignBasis basis);
     void ChooseSteel(SteelGrade steel);
     /// The title and the grade's menu for the basis and grade chosen.
@@ -243,6 +253,12 @@ class Form1 {
     /// What the inputs are read for: Verify reads them all, 自动选型 the loads, the span and the
     /// point load, 批量验算 the point load only.
     enum class InputUse { Verify, Sizing, Schedule };
+    /// Whether `use` reads `box`: Verify every box, sizing the loads, the span and the point
+    /// load, a schedule the point load only.
+    static bool Reads(InputUse use, Control box);
+    /// The bay as `use` reads it: the boxes it does not read count as 0, and only Verify reads
+    /// the weld's boxes and list (the menus' inputs every use reads).
+    BayInput ReadBayFor(InputUse use) const;
     /// What the user is asked to do again: "验算", "选型", "批量验算".
     static std::string_view Doing(InputUse use);
     /// Refuses, with a message, a box that `use` reads that is not a number, a negative load or
@@ -283,9 +299,11 @@ class Form1 {
     std::string steelLine_;        ///< the last Verify's grade and its standard, for the report
     std::optional<report::ActingPatch> patchCutTo_;  ///< the last Verify's, for the report
     BayInput lastBay_;  ///< the last complete Verify's bay, for the calculation book
-    std::optional<BayCheck> lastCheck_;      ///< and its check
-    bool pointLoadVerdictsWritten_ = false;  ///< by a Verify: they show whenever the group does
-    bool shearVerdictsWritten_ = false;      ///< the same for the shear group
+    std::optional<BayCheck> lastCheck_;  ///< and its check
+    /// The optional groups whose verdicts a Verify has written: they show whenever the group does.
+    std::vector<Control> groupsWritten_;
+    /// The words chosen in the menus of the inputs InputPlaces() keeps there, by input.
+    std::map<BayField, std::string> menuInputs_;
     std::array<bool, kCheckCount> verdictsShown_{};  ///< by the Verify running
     project::ProjectInfo project_;
     std::string filePath_;                    ///< whole, from the root

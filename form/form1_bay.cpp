@@ -1,33 +1,74 @@
 // The bay the window's inputs describe, and the window filled from a bay: through the same
 // handlers a user's typing, picks and clicks reach, so that the window shows what it would have
 // shown had the engineer entered the bay.
+#include <algorithm>
+
 #include "calc/number_text.h"
 #include "form/form1.h"
+#include "input/bay_inputs.h"
 
 namespace deckplate::form {
 
 using enum Control;
 
-BayInput Form1::ReadBay() const {
-    BayInput bay;
-    bay.dead = Read(DeadLoad);
-    bay.live = Read(LiveLoad);
-    bay.thickness = {Read(Thickness), State(Thickness).text};
-    bay.span = Read(Span);
-    bay.spacing = Read(Spacing);
+std::string Form1::PlaceText(const InputPlace& place) const {
+    if (!place.menu.empty()) {
+        const auto chosen = menuInputs_.find(place.field);
+        return chosen != menuInputs_.end() ? chosen->second
+                                           : input::RowOf(place.field).text(input::DefaultBay());
+    }
+    const ControlState& state = State(*place.control);
+    if (place.words.empty()) return state.text;
+    return std::string(place.words[static_cast<std::size_t>(std::max(state.picked, 0))]);
+}
+
+void Form1::ShowPlaceText(const InputPlace& place, const std::string& text) {
+    if (!place.menu.empty()) {
+        // As a choice in the menu: remembered, and the results on show no longer current.
+        if (PlaceText(place) == text) return;
+        menuInputs_[place.field] = text;
+        ShowMenuInputs();
+        platform_.SaveSetting(place.setting, text);
+        InputChanged();
+        return;
+    }
+    if (place.words.empty()) return TextEdited(*place.control, text);
+    const auto word = std::ranges::find(place.words, text);
+    if (word != place.words.end())
+        ListPicked(*place.control, static_cast<int>(word - place.words.begin()));
+}
+
+BayInput Form1::ReadBay() const { return ReadBayFor(InputUse::Verify); }
+
+BayInput Form1::ReadBayFor(InputUse use) const {
+    const auto read = [&](Control box) { return Reads(use, box) ? Read(box) : 0.0; };
+    BayInput bay = input::DefaultBay();
+    bay.dead = read(DeadLoad);
+    bay.live = read(LiveLoad);
+    bay.thickness = ThicknessOf(read(Thickness));
+    bay.span = read(Span);
+    bay.spacing = read(Spacing);
     bay.boundary = {.simple = State(SimplySupported).checked,
                     .continuous = State(Continuous).checked};
     bay.basis = basis_;
     bay.steel = Steel();
     if (PointLoadShown()) {
         bay.pointLoad = PointLoad{
-            .force = Read(PointLoadForce), .across = Read(PatchAcross), .along = Read(PatchAlong)};
+            .force = read(PointLoadForce), .across = read(PatchAcross), .along = read(PatchAlong)};
     }
     if (!State(AngleChoice).checked)
-        bay.stiffener = FlatBar{Read(FlatBarHeight), Read(FlatBarThickness)};
+        bay.stiffener = FlatBar{read(FlatBarHeight), read(FlatBarThickness)};
     else  // an angle never picked is no angle at all
         bay.stiffener =
             CatalogueAngle{State(AngleSize).picked >= 0 ? vars_.indexjudge : std::int16_t{-1}};
+    // The inputs of the current basis only under it; an empty box leaves its input out.
+    for (const InputPlace& place : InputPlaces()) {
+        const input::InputRow& row = input::RowOf(place.field);
+        if (row.currentOnly && basis_ != DesignBasis::Current) continue;
+        if (place.menu.empty() && use != InputUse::Verify) continue;
+        const std::string text = PlaceText(place);
+        if (!Trimmed(text).empty()) row.read(text, {"", place.field}, bay);
+    }
     return bay;
 }
 
@@ -44,9 +85,8 @@ void Form1::PickThickness(const PlateThickness& thickness) {
         }
         return false;
     };
-    if (pick([&](const std::string& item) { return item == thickness.text; })) return;
     if (pick([&](const std::string& item) { return ParseNumber(item) == thickness.mm; })) return;
-    TextEdited(Thickness, thickness.text);
+    TextEdited(Thickness, PlainNumberText(thickness.mm));
 }
 
 void Form1::ChooseStiffener(const StiffenerChoice& stiffener) {
@@ -78,6 +118,8 @@ void Form1::Fill(const BayInput& bay) {
         TextEdited(PatchAcross, PlainNumberText(load->across));
         TextEdited(PatchAlong, PlainNumberText(load->along));
     }
+    for (const InputPlace& place : InputPlaces())
+        ShowPlaceText(place, input::RowOf(place.field).text(bay));
 }
 
 }  // namespace deckplate::form

@@ -13,6 +13,7 @@
 #include "form/form1.h"
 #include "form/project_info_dialog.h"
 #include "form/save_changes_dialog.h"
+#include "input/bay_inputs.h"
 #include "os/paths.h"
 #include "version/deckplate_version.h"
 
@@ -149,18 +150,19 @@ void Form1::Restore(const project::BayFile& file) {
     ShowNewBay();
     project_ = file.project;
     const project::SavedBay& bay = file.bay;
-    TextEdited(DeadLoad, bay.dead);
-    TextEdited(LiveLoad, bay.live);
+    TextEdited(DeadLoad, bay.Text(BayField::Dead));
+    TextEdited(LiveLoad, bay.Text(BayField::Live));
+    const std::string thickness = bay.Text(BayField::Thickness);
     const auto& items = State(Thickness).items;
-    if (const auto item = std::ranges::find(items, bay.thickness); item != items.end())
+    if (const auto item = std::ranges::find(items, thickness); item != items.end())
         ListPicked(Thickness, static_cast<int>(item - items.begin()));
     else
-        TextEdited(Thickness, bay.thickness);
+        TextEdited(Thickness, thickness);
     // A thickness typed, not picked from the list, was on show beside an enabled 验算 when the
     // bay was saved from a window.
-    if (!Trimmed(bay.thickness).empty()) Enable(VerifyButton);
-    TextEdited(Span, bay.span);
-    TextEdited(Spacing, bay.spacing);
+    if (!Trimmed(thickness).empty()) Enable(VerifyButton);
+    TextEdited(Span, bay.Text(BayField::Span));
+    TextEdited(Spacing, bay.Text(BayField::Spacing));
     // Set as saved, both ticked too: the window said 请选择其中之一 when they were ticked.
     states_.SetChecked(SimplySupported, bay.simplySupported);
     states_.SetChecked(Continuous, bay.continuous);
@@ -170,11 +172,16 @@ void Form1::Restore(const project::BayFile& file) {
     TextEdited(FlatBarThickness, bay.flatBarThickness);
     if (bay.stiffener == project::StiffenerKind::Angle) Clicked(AngleChoice);
     if (const auto position = FindAngle(bay.angle)) ListPicked(AngleSize, *position);
-    ChooseBasis(bay.basis);
+    // The file's words are the window's own: read as its inputs read them.
+    BayInput words = input::DefaultBay();
+    for (const BayField field : {BayField::Basis, BayField::Steel})
+        input::RowOf(field).read(bay.Text(field), {"", field}, words);
+    ChooseBasis(words.basis);
     if (basis_ == DesignBasis::Current)
-        ChooseSteel(bay.steel);
+        ChooseSteel(words.steel);
     else
-        steel_ = bay.steel;  // kept for the current basis, as the menu keeps it
+        steel_ = words.steel;  // kept for the current basis, as the menu keeps it
+    for (const InputPlace& place : InputPlaces()) ShowPlaceText(place, bay.Text(place.field));
     if (PointLoadShown() != bay.pointLoadChecked) PointLoad_Click();
     TextEdited(PointLoadForce, bay.pointLoad);
     TextEdited(PatchAcross, bay.patchAcross);
@@ -184,11 +191,15 @@ void Form1::Restore(const project::BayFile& file) {
 
 project::SavedBay Form1::SavedBay() const {
     const ControlState& angle = State(AngleSize);
-    return {.dead = State(DeadLoad).text,
-            .live = State(LiveLoad).text,
-            .thickness = State(Thickness).text,
-            .span = State(Span).text,
-            .spacing = State(Spacing).text,
+    std::map<BayField, std::string> texts{{BayField::Dead, State(DeadLoad).text},
+                                          {BayField::Live, State(LiveLoad).text},
+                                          {BayField::Thickness, State(Thickness).text},
+                                          {BayField::Span, State(Span).text},
+                                          {BayField::Spacing, State(Spacing).text},
+                                          {BayField::Basis, std::string(BasisName(basis_))},
+                                          {BayField::Steel, std::string(GradeName(steel_))}};
+    for (const InputPlace& place : InputPlaces()) texts[place.field] = PlaceText(place);
+    return {.texts = std::move(texts),
             .simplySupported = State(SimplySupported).checked,
             .continuous = State(Continuous).checked,
             .stiffener = State(AngleChoice).checked ? project::StiffenerKind::Angle
@@ -196,8 +207,6 @@ project::SavedBay Form1::SavedBay() const {
             .flatBarHeight = State(FlatBarHeight).text,
             .flatBarThickness = State(FlatBarThickness).text,
             .angle = angle.picked >= 0 ? angle.items[static_cast<std::size_t>(angle.picked)] : "",
-            .basis = basis_,
-            .steel = steel_,
             .pointLoadChecked = PointLoadShown(),
             .pointLoad = State(PointLoadForce).text,
             .patchAcross = State(PatchAcross).text,

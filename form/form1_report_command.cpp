@@ -39,10 +39,16 @@ report::ReportSnapshot Form1::Snapshot() const {
     for (const auto& [text, control] : kReportTexts) w.*text = State(control).text;
     for (const CheckView& view : CheckViews()) {
         report::ReportCheck& check = w.checks[static_cast<std::size_t>(view.check)];
-        check.value = State(view.box).text;
+        if (view.box) check.value = State(*view.box).text;
         if (view.limitBox) check.limit = State(*view.limitBox).text;
         check.verdict = State(view.verdict).text;
-        if (lastCheck_) check.symbol = SymbolText(RowOf(view.check).symbol(*lastCheck_));
+        // A check the last Verify made (the report prints only those): its symbol and the rule of
+        // its limit.
+        const CheckRow& row = RowOf(view.check);
+        if (lastCheck_ && InScope(row, ScopeOf(*lastCheck_))) {
+            check.symbol = SymbolText(row.symbol(*lastCheck_));
+            check.rule = LimitRuleText(row.limitRule(*lastCheck_));
+        }
     }
     w.flatBar = State(FlatBarChoice).checked;
     // The angle Verify checked: the one picked last, whatever was typed into the list's field

@@ -44,6 +44,7 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
                     {.line = row.line,
                      .name = row.name,
                      .bay = result.check ? row.bay : std::nullopt,
+                     .check = result.check,
                      .error = result.error ? RowErrorWords(*result.error) : std::string()});
             } catch (const std::bad_alloc&) {
                 // The results matter more than the books: they go on without them.
@@ -61,11 +62,18 @@ std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowRead
 }  // namespace
 
 schedule::RowDefaults Form1::ScheduleDefaults() const {
-    schedule::RowDefaults defaults{.basis = basis_, .steel = Steel()};
-    if (PointLoadShown()) {
-        defaults.pointLoad = Read(PointLoadForce);
-        defaults.patch = {Read(PatchAcross), Read(PatchAlong)};
-    }
+    // What the window lends a schedule: its settings (the basis, the grade, the safety class,
+    // whether the dead load includes the self-weight) and its point load; a row's own cells
+    // override them.
+    const BayInput window = ReadBayFor(InputUse::Schedule);
+    schedule::RowDefaults defaults;
+    defaults.bay.basis = window.basis;
+    defaults.bay.steel = window.steel;
+    defaults.bay.safetyClass = window.safetyClass;
+    defaults.bay.deadIncludesSelfWeight = window.deadIncludesSelfWeight;
+    defaults.bay.pointLoad = window.pointLoad;
+    if (window.pointLoad)
+        defaults.patch = input::Patch{window.pointLoad->across, window.pointLoad->along};
     return defaults;
 }
 

@@ -2,6 +2,7 @@
 // taken into the window and verified, so that the window, the report and the book show it.
 #include "calc/number_text.h"
 #include "form/form1.h"
+#include "form/schedule_words.h"
 #include "form/sizing_dialog.h"
 
 namespace deckplate::form {
@@ -9,25 +10,18 @@ namespace deckplate::form {
 using enum Control;
 
 void Form1::Sizing_Click() {
-    SizingBay bay;
+    BayInput bay;
     try {
         if (RefuseInput(InputUse::Sizing)) return;
-        bay = {.dead = Read(DeadLoad),
-               .live = Read(LiveLoad),
-               .span = Read(Span),
-               .continuous = State(Continuous).checked,
-               .basis = basis_,
-               .steel = Steel(),
-               .spacing = State(Spacing).text};
-        if (PointLoadShown())
-            bay.pointLoad = PointLoad{.force = Read(PointLoadForce),
-                                      .across = Read(PatchAcross),
-                                      .along = Read(PatchAlong)};
+        bay = ReadBayFor(InputUse::Sizing);
     } catch (const ArithmeticError& error) {
         ReportArithmeticFault(error);  // a number beyond the double range
         return;
+    } catch (const input::ValueError& error) {
+        Refuse(InputUse::Sizing, ValueProblemWords(error.Problem()) + "。\n");
+        return;
     }
-    SizingDialog dialog(platform_, std::move(bay));
+    SizingDialog dialog(platform_, std::move(bay), State(Spacing).text);
     platform_.RunDialog(dialog);
     if (dialog.Applied()) ApplyDesign(*dialog.Applied());
 }

@@ -1,5 +1,7 @@
 // The Verify command: reads and vets the inputs, then shows each stage of the bay's check as it
 // completes, so that a fault part-way leaves exactly the earlier stages on show.
+#include <algorithm>
+
 #include "calc/checks.h"
 #include "calc/number_text.h"
 #include "calc/plate_thicknesses.h"
@@ -7,6 +9,7 @@
 #include "form/error_report.h"
 #include "form/form1.h"
 #include "form/schedule_words.h"
+#include "input/bay_inputs.h"
 
 namespace deckplate::form {
 
@@ -49,6 +52,20 @@ std::string Quoted(std::string_view text) {
 }
 
 }  // namespace
+
+bool Form1::Reads(InputUse use, Control box) {
+    const auto input = std::ranges::find(kInputBoxes, box, &InputBox::box);
+    if (input == std::end(kInputBoxes)) return false;
+    switch (use) {
+        case InputUse::Verify:
+            return true;
+        case InputUse::Sizing:
+            return input->sizing;
+        case InputUse::Schedule:
+            break;
+    }
+    return input->readFor == ReadFor::PointLoad;
+}
 
 std::string_view Form1::Doing(InputUse use) {
     switch (use) {
@@ -106,18 +123,19 @@ bool Form1::RefuseInput(InputUse use) {
     // against the plate on show, sizing against the thickest plate it may choose.
     if (PointLoadShown() && use != InputUse::Schedule) {
         const double thickness =
-            use == InputUse::Verify ? Read(Thickness) : ParseNumber(PlateThicknesses().back());
+            use == InputUse::Verify ? Read(Thickness) : PlateThicknesses().back();
         const double least = LeastPatchSide(thickness);
         if (Read(PatchAcross) < least || Read(PatchAlong) < least)
             return Refuse(use, "作用面每边不能小于铺板厚度 " + PlainNumberText(least) + " mm。\n");
     }
     // A part thicker than its grade's strength table goes has no design strength: refused as the
     // command line and a schedule refuse it.
+    // The checks across the inputs the command line and schedules make: a part thicker than its
+    // grade's strength table goes, a weld's segments that do not fit its arrangement or legs.
     if (use == InputUse::Verify) {
         try {
-            schedule::RequirePartsInStrengthTable(ReadBay(), {"", BayField::Thickness},
-                                                  {"", BayField::Stiffener}, "");
-        } catch (const schedule::ValueError& e) {
+            input::RequireSound(ReadBay(), [](BayField field) { return input::Input{"", field}; });
+        } catch (const input::ValueError& e) {
             return Refuse(use, ValueProblemWords(e.Problem()) + "。\n");
         }
     }
@@ -145,7 +163,7 @@ void Form1::Verify() {
         // its box to the normal colour. The plate's line keeps the stress this run wrote there.
         for (const CheckView& view : CheckViews()) {
             if (verdictsShown_[static_cast<std::size_t>(view.check)]) continue;
-            SetExceeded(view.box, false);
+            if (view.box) SetExceeded(*view.box, false);
             if (view.check == Check::PlateDeflection && reached >= BayStage::Plate) continue;
             SetText(view.verdict, std::string(Row(view.verdict).caption));
         }
@@ -153,21 +171,35 @@ void Form1::Verify() {
     }
     lastBay_ = bay;
     SetResultsCurrent(true);
+    // What could be built but looks mistyped is said once the results stand: metres typed for
+    // mm, a flat bar's sizes swapped.
+    std::string cautions;
+    for (const input::Caution& caution : input::Cautions(bay))
+        cautions.append("\n")
+            .append(FieldName(caution.field))
+            .append(" ")
+            .append(caution.chinese)
+            .append("。");
+    if (!cautions.empty()) platform_.ShowMessage("请核对输入：" + cautions);
 }
 
 void Form1::ShowVerdict(Check check, const BayCheck& c) {
     const CheckRow& row = RowOf(check);
     const CheckView& view = ViewOf(check);
     const CheckOutcome outcome = row.verdict(c);
-    SetText(view.box, DisplayText(row.shown(c)));
+    if (view.box) {
+        SetText(*view.box, DisplayText(row.shown(c)));
+        SetExceeded(*view.box, outcome.exceeded);
+    }
     if (view.limitBox) SetText(*view.limitBox, DisplayText(ShownValue{row.limit(c)}));
-    SetExceeded(view.box, outcome.exceeded);
     SetText(view.verdict, std::string(outcome.text));
     verdictsShown_[static_cast<std::size_t>(check)] = true;
     // An optional group shows its heading and verdict lines once a Verify has written them.
-    if (view.group == ShearFrame) shearVerdictsWritten_ = true;
-    if (view.group == PointLoadFrame) pointLoadVerdictsWritten_ = true;
-    if (view.group == ShearFrame || view.group == PointLoadFrame) ShowGroups();
+    if (OptionalGroupOf(view.verdict) != Window) {
+        if (std::ranges::find(groupsWritten_, view.group) == groupsWritten_.end())
+            groupsWritten_.push_back(view.group);
+        ShowGroups();
+    }
     if (check == Check::StiffenerDeflection) {
         for (Control label :
              {SectionInertiaCaption, SectionAreaCaption, SectionCentroidCaption,

@@ -16,12 +16,14 @@ enum class MenuItem : std::uint8_t {
     Exit,
     BasisLegacy, BasisCurrent,
     SteelQ235, SteelQ355, SteelQ390, SteelQ420, SteelQ460,
+    SafetyClass1, SafetyClass2, SafetyClass3,
+    DeadIncludesSelfWeight,
     PointLoad,
     Sizing,
     About,
 };
 // clang-format on
-inline constexpr std::size_t kMenuItemCount = 22;
+inline constexpr std::size_t kMenuItemCount = 26;
 /// The files opened last, newest first.
 inline constexpr MenuItem kRecentFiles[] = {MenuItem::Recent1, MenuItem::Recent2, MenuItem::Recent3,
                                             MenuItem::Recent4};

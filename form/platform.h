@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,12 @@ class FileWriter {
     virtual std::ostream& Stream() = 0;
     /// Replaces the file with what was written, in one step. Throws os::FileError.
     virtual void Commit() = 0;
+};
+
+/// A kind of file the Save dialog offers in its list: "Word 文档" with the extension "docx".
+struct FileKind {
+    std::string_view description;
+    std::string_view extension;
 };
 
 /// What opens a written file.
@@ -65,7 +72,10 @@ class Platform {
     /// when it is a whole path, and listing the files of `name`'s kind (FileKindName) before all
     /// files: the chosen path, or empty when the user cancels. A name typed without an extension
     /// gets `name`'s, and only then does the dialog ask before an existing file is replaced.
-    virtual std::string ChooseSaveFile(std::string_view name) = 0;
+    /// With `kinds`, it lists them instead, the proposed name's kind chosen at first, and a name
+    /// typed without an extension gets the chosen kind's.
+    virtual std::string ChooseSaveFile(std::string_view name,
+                                       std::span<const FileKind> kinds = {}) = 0;
     /// The standard Open dialog, in StartFolder(), for an existing file of the kind `extension`
     /// ("csv"), described as `kind` ("排表"), or any file: the chosen path, or empty when the
     /// user cancels.

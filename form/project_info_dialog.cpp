@@ -32,17 +32,31 @@ constexpr DialogRow kRows[] = {
     {Id(ApprovedBy),          "ApprovedBy",          TextBox,    1500, 2760, 4500,  315, ""},
     {Id(DateCaption),         "DateCaption",         Label,       240, 3210, 1200,  255, "日期"},
     {Id(Date),                "Date",                TextBox,    1500, 3180, 4500,  315, ""},
+    {Id(DesignUnitCaption),   "DesignUnitCaption",   Label,       240, 3990, 1200,  255, "设计单位"},
+    {Id(DesignUnit),          "DesignUnit",          TextBox,    1500, 3960, 4500,  315, ""},
+    {Id(BookNumberCaption),   "BookNumberCaption",   Label,       240, 4410, 1200,  255, "计算书编号"},
+    {Id(BookNumber),          "BookNumber",          TextBox,    1500, 4380, 4500,  315, ""},
+    {Id(MemberCaption),       "MemberCaption",       Label,       240, 4830, 1200,  255, "构件"},
+    {Id(Member),              "Member",              TextBox,    1500, 4800, 4500,  315, ""},
+    {Id(LeadEngineerCaption), "LeadEngineerCaption", Label,       240, 5250, 1200,  255, "专业负责人"},
+    {Id(LeadEngineer),        "LeadEngineer",        TextBox,    1500, 5220, 4500,  315, ""},
+    {Id(AuthorizedByCaption), "AuthorizedByCaption", Label,       240, 5670, 1200,  255, "审定"},
+    {Id(AuthorizedBy),        "AuthorizedBy",        TextBox,    1500, 5640, 4500,  315, ""},
+    {Id(LogoCaption),         "LogoCaption",         Label,       240, 6090, 1200,  255, "标志图片"},
+    {Id(Logo),                "Logo",                TextBox,    1500, 6060, 4500,  315, ""},
     {Id(DateHint),            "DateHint",            Label,      1500, 3540, 4500,  255, "留空则为导出计算书的当天"},
-    {Id(Accept),              "Accept",              PushButton, 3240, 4020, 1320,  390, "确定", true},
-    {Id(Cancel),              "Cancel",              PushButton, 4680, 4020, 1320,  390, "取消"},
+    {Id(LogoHint),            "LogoHint",            Label,      1500, 6420, 4500,  255, "设计单位标志：PNG 或 JPEG 文件的路径"},
+    {Id(Accept),              "Accept",              PushButton, 3240, 6900, 1320,  390, "确定", true},
+    {Id(Cancel),              "Cancel",              PushButton, 4680, 6900, 1320,  390, "取消"},
 };
 // clang-format on
 static_assert(RowsInOrder(kRows), "row i of the table must describe control i");
-constexpr DialogTable kTable{"工程信息", 6240, 4650, kRows};
+constexpr DialogTable kTable{"工程信息", 6240, 7530, kRows};
 
 // The box of field i of project::ProjectFields(): every other control from Name.
 constexpr int BoxOf(std::size_t field) { return Id(Name) + 2 * static_cast<int>(field); }
-static_assert(BoxOf(7) == Id(Date), "a caption and a box for each field, in the fields' order");
+static_assert(BoxOf(7) == Id(Date) && BoxOf(13) == Id(Logo),
+              "a caption and a box for each field, in the fields' order");
 
 }  // namespace
 

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "form/book_files.h"
 #include "form/error_report.h"
 #include "form/schedule_words.h"
 #include "form/task_progress.h"
+#include "input/bay_inputs.h"
 #include "os/paths.h"
+#include "report/zip_package.h"
 #include "schedule/book.h"
 #include "version/deckplate_version.h"
 
@@ -32,11 +35,11 @@ constexpr DialogTable kTable{"批量验算", 9000, 4290, kRows};
 
 std::string Rows(long long count) { return std::to_string(count) + " 行"; }
 
-// "<schedule name>_计算书.html" beside the schedule.
+// "<schedule name>_计算书.docx" beside the schedule.
 std::string ProposedBook(const std::string& schedulePath) {
     const std::filesystem::path path = os::PathFromUtf8(schedulePath);
     return os::Utf8Of(path.parent_path() /
-                      os::PathFromUtf8(os::Utf8Of(path.stem()) + "_计算书.html"));
+                      os::PathFromUtf8(os::Utf8Of(path.stem()) + "_计算书.docx"));
 }
 
 bool Computed(const report::ScheduleBookRow& row) { return row.bay.has_value(); }
@@ -57,6 +60,17 @@ std::string SummaryText(const ScheduleRunRecord& run) {
         for (const schedule::RowError& error : s.firstErrors)
             text += "\n第 " + std::to_string(error.line) + " 行：" + RowErrorWords(error);
     }
+    // The window lends a row whose cell is empty its own choices: say which, since the command
+    // line's defaults differ from them.
+    std::string lent;
+    const BayInput& bay = run.defaults.bay;
+    for (const input::InputRow& row : input::BayInputs()) {
+        if (!row.batch || (row.currentOnly && bay.basis != DesignBasis::Current)) continue;
+        const std::string words = row.words(bay);
+        if (!words.empty())
+            lent += (lent.empty() ? "" : "，") + std::string(row.chinese) + " " + words;
+    }
+    text += "\n列为空的行取窗口的设置：" + lent + "。";
     for (const std::string& warning : run.warnings) text += "\n注意：" + warning;
     if (run.booksLost)
         text += "\n内存不足，未能留下各行的数据：计算书请用 deckplate-cli batch --books 写出。";
@@ -99,23 +113,31 @@ void ScheduleSummaryDialog::WriteBook() {
 }
 
 void ScheduleSummaryDialog::WriteOneBook() {
-    const std::string path = platform_.ChooseSaveFile(ProposedBook(run_.schedule));
+    const std::string path = platform_.ChooseSaveFile(ProposedBook(run_.schedule), kBookKinds);
     if (path.empty()) return;
+    const std::optional<report::BookFormat> format = ChosenBookFormat(platform_, path);
+    if (!format) return;
     try {
+        const report::ScheduleBookInput input{.project = run_.project,
+                                              .version = DECKPLATE_VERSION,
+                                              .logo = report::ReadLogo(run_.project)};
         const std::unique_ptr<FileWriter> file = platform_.StartFile(path);
         const std::size_t rows = run_.rows.size();
         TaskProgress progress(platform_, "写计算书");
         const bool whole = report::WriteScheduleBook(
-            file->Stream(),
-            {.schedule = os::FileNameOf(run_.schedule),
-             .project = run_.project,
-             .version = DECKPLATE_VERSION},
-            run_.rows,
+            input, run_.rows, file->Stream(), *format,
             [&](std::size_t written) { return progress(double(written) / double(rows)); });
         if (!whole) return;  // cancelled: the file is not put in place
         file->Commit();
     } catch (const os::FileError& error) {
         platform_.ReportError("计算书未能写入。\n" + FileErrorText(error));
+        return;
+    } catch (const report::BookFileError& error) {
+        platform_.ReportError("计算书未能写入。\n" + BookFileWords(error.Problem()));
+        return;
+    } catch (const report::PackageError&) {
+        // Word goes back over what it wrote; the file's own failure is what Commit reports.
+        platform_.ReportError("计算书未能写入：写入文件时出错。");
         return;
     }
     SetText(static_cast<int>(Summary), SummaryText(run_) + "\n\n已将计算书写入：" + path);
@@ -129,16 +151,20 @@ void ScheduleSummaryDialog::WriteBookFolder() {
     std::size_t written = 0;
     const auto computed = static_cast<std::size_t>(std::ranges::count_if(run_.rows, Computed));
     try {
-        schedule::BookFolder books(os::PathFromUtf8(folder), run_.project);
+        schedule::BookFolder books(os::PathFromUtf8(folder), run_.project,
+                                   report::BookFormat::Docx);
         TaskProgress progress(platform_, "写计算书");
         for (const report::ScheduleBookRow& row : run_.rows) {
-            if (!row.bay) continue;
+            if (!row.bay || !row.check) continue;
             if (!progress(double(written) / double(computed))) return;  // cancelled
-            books.Write(*row.bay, row.name, row.line);
+            books.Write(*row.bay, *row.check, row.name, row.line);
             ++written;
         }
     } catch (const schedule::BookError& error) {
         platform_.ReportError(std::string("计算书未能写完：") + error.what());
+        return;
+    } catch (const report::BookFileError& error) {
+        platform_.ReportError("计算书未能写入。\n" + BookFileWords(error.Problem()));
         return;
     }
     SetText(static_cast<int>(Summary),

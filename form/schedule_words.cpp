@@ -1,59 +1,46 @@
 #include "form/schedule_words.h"
 
+#include <string>
+#include <vector>
+
+#include "calc/angle_catalogue.h"
 #include "calc/checked.h"
+#include "calc/designation.h"
 #include "calc/number_text.h"
 #include "calc/quantity.h"
 #include "form/system_reason_words.h"
+#include "input/bay_inputs.h"
 #include "os/shown_text.h"
 
 namespace deckplate::form {
 
+using input::ValueFault;
 using schedule::ScheduleFault;
-using schedule::ValueFault;
 
 std::string_view FieldName(BayField field) {
+    // The parts of the inputs no one box holds, and a row's name; every input by its row.
     switch (field) {
         case BayField::Name:
             return "名称";
-        case BayField::Dead:
-            return "静荷载";
-        case BayField::Live:
-            return "活荷载";
-        case BayField::Thickness:
-            return "铺板厚度";
-        case BayField::Span:
-            return "加劲肋跨度";
-        case BayField::Spacing:
-            return "加劲肋间距";
-        case BayField::Boundary:
-            return "边界条件";
-        case BayField::Stiffener:
-            return "加劲肋规格";
         case BayField::FlatBarHeight:
             return "扁钢高";
         case BayField::FlatBarThickness:
             return "扁钢厚";
-        case BayField::Basis:
-            return "计算依据";
-        case BayField::Steel:
-            return "钢材牌号";
-        case BayField::PointLoad:
-            return "集中荷载";
-        case BayField::Patch:
-            return "作用面";
         case BayField::PatchAcross:
             return "作用面垂直加劲肋边长";
         case BayField::PatchAlong:
             return "作用面沿加劲肋边长";
         case BayField::Other:
+            return {};
+        default:
             break;
     }
-    return {};
+    return input::RowOf(field).chinese;
 }
 
-std::string ValueProblemWords(const schedule::ValueProblem& problem) {
+std::string ValueProblemWords(const input::ValueProblem& problem) {
     // The text given may hold anything: a control character, a page.
-    schedule::ValueProblem p = problem;
+    input::ValueProblem p = problem;
     p.value = os::ShownText(p.value);
     const std::string_view field = FieldName(p.input.field);
     const std::string name = field.empty() ? p.input.name : std::string(field);
@@ -61,6 +48,7 @@ std::string ValueProblemWords(const schedule::ValueProblem& problem) {
     const std::string range = std::to_string(p.least) + " 至 " + std::to_string(p.most);
     switch (p.fault) {
         case ValueFault::NotANumber:
+            if (Trimmed(p.value).empty()) return name + "没有给出数值";
             return quoted + "不是数字";
         case ValueFault::BeyondRange:
             return quoted + "超出可计算的范围";
@@ -83,8 +71,12 @@ std::string ValueProblemWords(const schedule::ValueProblem& problem) {
         case ValueFault::PatchBelowThickness:
             return "作用面每边不能小于铺板厚度 " + PlainNumberText(p.bound) + " mm，现为 " +
                    p.value;
-        case ValueFault::NotInCatalogue:
-            return quoted + "不在角钢规格表中（如 L63x40x5）";
+        case ValueFault::NotInCatalogue: {
+            const std::vector<std::string_view> nearest = NearestAngles(CatalogueForm(p.value));
+            if (nearest.empty()) return quoted + "不在角钢规格表中（如 L63x40x5）";
+            return quoted + "不在角钢规格表中（最接近的是 " + std::string(nearest[0]) + "、" +
+                   std::string(nearest[1]) + "）";
+        }
         case ValueFault::NotABasis:
             return quoted + "应为 legacy（原规范）或 current（现行规范）";
         case ValueFault::NotAGrade:
@@ -97,6 +89,28 @@ std::string ValueProblemWords(const schedule::ValueProblem& problem) {
             return name + " " + p.value + " mm 超出 " + std::string(GradeName(p.steel)) +
                    " 强度设计值表的厚度范围（至 " + PlainNumberText(p.bound) +
                    " mm，GB 50017-2017 表 4.4.1），规范未给出其强度设计值";
+        case ValueFault::NotASafetyClass:
+            return quoted + "不是结构安全等级，应为 1、2 或 3（一级、二级、三级）";
+        case ValueFault::NotAFlag:
+            return quoted + "应为 是 或 否（yes、no）";
+        case ValueFault::NotAnArrangement:
+            return quoted + "不是焊缝形式，应为 双面连续、双面断续 或 单面连续";
+        case ValueFault::NotSegments:
+            return quoted + "不是断续焊缝的段长@间距（mm），应写作如 50@150";
+        case ValueFault::InputWithLegacyBasis:
+            return name + "是现行规范的输入，原规范没有此项验算";
+        case ValueFault::WeldWithoutSegments:
+            return "双面断续焊缝须给出段长@间距（mm），如 50@150";
+        case ValueFault::SegmentsWithContinuousWeld:
+            return "断续焊缝段长@间距“" + p.value + "”只用于双面断续焊缝，所选焊缝为连续焊缝";
+        case ValueFault::SegmentNotLongerThanLegs:
+            return "断续焊缝段长 " + p.value + " mm 不大于两倍焊脚尺寸 " +
+                   PlainNumberText(p.bound) + " mm，计算长度为零";
+        case ValueFault::PitchBelowSegment:
+            return "断续焊缝间距 " + p.value + " mm 小于段长 " + PlainNumberText(p.bound) + " mm";
+        case ValueFault::SpacingWithinStiffener:
+            return name + " " + p.value + " mm 不大于加劲肋本身的宽度 " + PlainNumberText(p.bound) +
+                   " mm，加劲肋无法布置（间距以 mm 计，为中心距）";
         case ValueFault::DeviceName:
             return quoted + "是 Windows 的设备名，无法保存";
         case ValueFault::NoValue:
@@ -108,7 +122,7 @@ std::string ValueProblemWords(const schedule::ValueProblem& problem) {
 }
 
 std::string RowErrorWords(const schedule::RowError& error) {
-    if (const auto* problem = std::get_if<schedule::ValueProblem>(&error.cause))
+    if (const auto* problem = std::get_if<input::ValueProblem>(&error.cause))
         return ValueProblemWords(*problem);
     const ArithmeticError& fault = std::get<ArithmeticError>(error.cause);
     std::string text = "算术错误：";

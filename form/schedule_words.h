@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "calc/bay_input.h"
+#include "input/values.h"
 #include "schedule/csv_reader.h"
 #include "schedule/row_check.h"
-#include "schedule/values.h"
 
 namespace deckplate::form {
 
@@ -17,7 +17,7 @@ namespace deckplate::form {
 std::string_view FieldName(BayField field);
 
 /// "加劲肋间距必须大于 0 mm，现为 0".
-std::string ValueProblemWords(const schedule::ValueProblem& problem);
+std::string ValueProblemWords(const input::ValueProblem& problem);
 
 /// A row's error after "第 N 行：": its value's problem, or
 /// "算术错误：除数为零，出现在：钢铺板应力".

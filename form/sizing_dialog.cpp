@@ -69,7 +69,7 @@ std::string Fixed(double value, int decimals) {
 
 std::string Row(const sizing::Candidate& c) {
     const Utilisation& u = c.utilisation;
-    std::vector<std::string> cells{c.thickness.text, StiffenerName(c.stiffener),
+    std::vector<std::string> cells{PlateThicknessText(c.thickness.mm), StiffenerName(c.stiffener),
                                    PlainNumberText(c.spacing), Fixed(c.selfWeight, 3)};
     for (const CheckRow& check : Checks())
         if (u.Has(check.id)) cells.push_back(Fixed(u[check.id], 3));
@@ -87,11 +87,11 @@ std::string Headings(bool pointLoad) {
 }
 
 // What the window gives, as the dialog's first line states it.
-std::string SourceText(const SizingBay& bay) {
+std::string SourceText(const BayInput& bay) {
     std::string text = "取自主窗口：静荷载 " + PlainNumberText(bay.dead) + " kN/m²，活荷载 " +
                        PlainNumberText(bay.live) + " kN/m²，加劲肋跨度 " +
                        PlainNumberText(bay.span) + " mm，" +
-                       (bay.continuous ? "三跨及以上连续" : "四边简支") + "，" +
+                       (bay.boundary.continuous ? "三跨及以上连续" : "四边简支") + "，" +
                        std::string(BasisNameZh(bay.basis));
     if (bay.basis == DesignBasis::Current) (text += " ") += GradeName(bay.steel);
     if (const auto& p = bay.pointLoad)
@@ -104,7 +104,7 @@ std::string SourceText(const SizingBay& bay) {
 
 const DialogTable& SizingDialogTable() { return kTable; }
 
-SizingDialog::SizingDialog(Platform& platform, SizingBay bay)
+SizingDialog::SizingDialog(Platform& platform, BayInput bay, std::string spacing)
     : Dialog(kTable), platform_(platform), bay_(std::move(bay)) {
     const auto id = [](SizingControl c) { return static_cast<int>(c); };
     SetText(id(Source), SourceText(bay_));
@@ -112,15 +112,17 @@ SizingDialog::SizingDialog(Platform& platform, SizingBay bay)
     for (const auto& family : kFamilies) families.emplace_back(family.first);
     SetItems(id(Family), std::move(families));
     SetPicked(id(Family), 0);
-    SetItems(id(LeastThickness), {PlateThicknesses().begin(), PlateThicknesses().end()});
+    std::vector<std::string> thicknesses;
+    for (const double mm : PlateThicknesses()) thicknesses.push_back(PlateThicknessText(mm));
+    SetItems(id(LeastThickness), std::move(thicknesses));
     int usual = 0;
     while (usual + 1 < static_cast<int>(PlateThicknesses().size()) &&
-           ParseNumber(PlateThicknesses()[static_cast<std::size_t>(usual)]) < kUsualLeastThickness)
+           PlateThicknesses()[static_cast<std::size_t>(usual)] < kUsualLeastThickness)
         ++usual;
     SetPicked(id(LeastThickness), usual);
-    const std::string spacing(Trimmed(bay_.spacing));
-    SetText(id(SpacingFrom), spacing);
-    SetText(id(SpacingTo), spacing);
+    const std::string typed(Trimmed(spacing));
+    SetText(id(SpacingFrom), typed);
+    SetText(id(SpacingTo), typed);
     SetEnabled(id(SpacingTo), false);
     SetEnabled(id(SpacingStep), false);
     SetText(id(Candidates), Headings(bay_.pointLoad.has_value()));
@@ -178,13 +180,7 @@ std::optional<sizing::DesignRequest> SizingDialog::ReadRequest() {
         return std::nullopt;
     };
     sizing::DesignRequest request;
-    request.dead = bay_.dead;
-    request.live = bay_.live;
-    request.span = bay_.span;
-    request.continuous = bay_.continuous;
-    request.basis = bay_.basis;
-    request.steel = bay_.steel;
-    request.pointLoad = bay_.pointLoad;
+    request.bay = bay_;
     request.family = kFamilies[static_cast<std::size_t>(State(Family).picked)].second;
     request.leastThickness = ParseNumber(State(LeastThickness).text);
 
@@ -238,8 +234,9 @@ void SizingDialog::RankDesigns() {
 
 void SizingDialog::Show(const sizing::DesignRequest& request, const sizing::DesignResult& result) {
     // How many checks every candidate had, as a Chinese numeral: 四, 六, 八, 十一.
-    constexpr const char* kNumerals[] = {"",   "一", "二", "三", "四", "五",
-                                         "六", "七", "八", "九", "十", "十一"};
+    constexpr const char* kNumerals[] = {"",     "一",   "二",   "三",   "四",  "五",
+                                         "六",   "七",   "八",   "九",   "十",  "十一",
+                                         "十二", "十三", "十四", "十五", "十六"};
     static_assert(std::size(kNumerals) > kCheckCount);
     const std::string checks = kNumerals[std::ranges::count_if(
         Checks(), [&](const CheckRow& c) { return InScope(c, result.Scope()); })];
@@ -285,7 +282,8 @@ std::string SizingDialog::FaultCause(const sizing::DesignRequest& request,
         std::string typed = "“" + std::string(Trimmed(State(SpacingFrom).text)) + "”";
         if (State(SpacingRange).checked)
             typed += "至“" + std::string(Trimmed(State(SpacingTo).text)) + "”";
-        return "加劲肋间距" + typed + (request.spacings.front() > request.span ? "过大" : "过小") +
+        return "加劲肋间距" + typed +
+               (request.spacings.front() > request.bay.span ? "过大" : "过小") +
                "，超出可计算的范围，请改正后再选型。";
     }
     return fault == ArithmeticFault::Overflow || fault == ArithmeticFault::NoConvergence

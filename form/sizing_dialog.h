@@ -26,16 +26,6 @@ enum class SizingControl : int {
 };
 // clang-format on
 
-/// What sizing takes from the window.
-struct SizingBay {
-    double dead = 0, live = 0, span = 0;
-    bool continuous = false;
-    DesignBasis basis = DesignBasis::Legacy;
-    SteelGrade steel = SteelGrade::Q235;
-    std::optional<PointLoad> pointLoad = std::nullopt;
-    std::string spacing{};  ///< the window's spacing box, as typed
-};
-
 /// The least plate thickness a platform's deck usually has, mm: the list starts there.
 inline constexpr double kUsualLeastThickness = 4.0;
 /// How many designs the list shows at most.
@@ -43,7 +33,9 @@ inline constexpr long long kMostListed = 1000;
 
 class SizingDialog : public Dialog {
   public:
-    SizingDialog(Platform& platform, SizingBay bay);
+    /// Sizes `bay` (the window's: its loads, span, boundary, basis, grade, safety class and point
+    /// load), starting from the window's spacing box as typed.
+    SizingDialog(Platform& platform, BayInput bay, std::string spacing);
 
     /// The design taken into the window by 应用 or a double-click, once the dialog has closed.
     const std::optional<sizing::Candidate>& Applied() const { return applied_; }
@@ -65,7 +57,7 @@ class SizingDialog : public Dialog {
     void TakePickedDesign();
 
     Platform& platform_;
-    SizingBay bay_;
+    BayInput bay_;
     std::vector<sizing::Candidate> listed_;
     std::optional<sizing::Candidate> applied_;
 };

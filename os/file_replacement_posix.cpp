@@ -39,6 +39,12 @@ class DescriptorBuffer : public WriteBuffer {
             return 0;
         }
     }
+    std::streamoff SeekTo(std::streamoff offset, std::ios_base::seekdir from) override {
+        const int whence = from == std::ios_base::beg   ? SEEK_SET
+                           : from == std::ios_base::cur ? SEEK_CUR
+                                                        : SEEK_END;
+        return fd_ < 0 ? -1 : static_cast<std::streamoff>(::lseek(fd_, offset, whence));
+    }
 
   private:
     int fd_ = -1;

@@ -31,6 +31,18 @@ class HandleBuffer : public WriteBuffer {
             failure = LastSystemError();
         return written;
     }
+    std::streamoff SeekTo(std::streamoff offset, std::ios_base::seekdir from) override {
+        const DWORD method = from == std::ios_base::beg   ? FILE_BEGIN
+                             : from == std::ios_base::cur ? FILE_CURRENT
+                                                          : FILE_END;
+        LARGE_INTEGER distance{}, position{};
+        distance.QuadPart = offset;
+        // A pipe or a device has no position: the seek fails rather than go wrong.
+        if (GetFileType(file_) != FILE_TYPE_DISK ||
+            !SetFilePointerEx(file_, distance, &position, method))
+            return -1;
+        return static_cast<std::streamoff>(position.QuadPart);
+    }
 
   private:
     HANDLE file_ = INVALID_HANDLE_VALUE;

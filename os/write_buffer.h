@@ -1,10 +1,13 @@
 #pragma once
 // The stream buffer of a file being replaced: bytes gather in a fixed buffer and go to the
 // system's file when it is full or flushed. The first failure stops all writing and is kept, so
-// that the one who commits the file can say why it could not be written.
+// that the one who commits the file can say why it could not be written. The stream can seek
+// (a zip writer goes back to fill in a part's sizes): what is buffered goes out first, then the
+// system's file moves; a file that cannot seek, such as a pipe, fails the seek and nothing else.
 
 #include <array>
 #include <cstddef>
+#include <ios>
 #include <streambuf>
 #include <system_error>
 
@@ -23,6 +26,17 @@ class WriteBuffer : public std::streambuf {
     /// Writes some of `length` bytes to the file: how many, or 0 with `failure` set.
     virtual std::size_t WriteSome(const char* bytes, std::size_t length,
                                   std::error_code& failure) = 0;
+    /// Moves the file's position as lseek does: the new position, or -1 when it cannot.
+    virtual std::streamoff SeekTo(std::streamoff offset, std::ios_base::seekdir from) = 0;
+
+    pos_type seekoff(off_type offset, std::ios_base::seekdir from,
+                     std::ios_base::openmode which) override {
+        if (!(which & std::ios_base::out) || !Drain()) return pos_type(off_type(-1));
+        return pos_type(SeekTo(offset, from));
+    }
+    pos_type seekpos(pos_type position, std::ios_base::openmode which) override {
+        return seekoff(off_type(position), std::ios_base::beg, which);
+    }
 
     int_type overflow(int_type c) override {
         if (!Drain()) return traits_type::eof();

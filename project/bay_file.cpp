@@ -12,6 +12,7 @@
 
 #include "calc/angle_catalogue.h"
 #include "calc/designation.h"
+#include "input/bay_inputs.h"
 #include "os/paths.h"
 #include "os/regular_file.h"
 
@@ -21,49 +22,57 @@ namespace {
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
-// The keys that are not a box's text or a tick.
-enum class Choice { Stiffener, Angle, Basis, Steel };
-
-struct BayKey {
+// The keys of the inputs no one control of the window holds, each a part of its input.
+enum class Choice { Stiffener, Angle };
+struct PartKey {
     std::string_view key;
+    BayField field;
     std::variant<std::string SavedBay::*, bool SavedBay::*, Choice> member;
 };
-
-// The bay's keys in the order a file lists them: the window's order, top to bottom.
-const BayKey kBayKeys[] = {
-    {"dead", &SavedBay::dead},
-    {"live", &SavedBay::live},
-    {"thickness", &SavedBay::thickness},
-    {"span", &SavedBay::span},
-    {"spacing", &SavedBay::spacing},
-    {"simply_supported", &SavedBay::simplySupported},
-    {"continuous", &SavedBay::continuous},
-    {"stiffener", Choice::Stiffener},
-    {"flat_bar_height", &SavedBay::flatBarHeight},
-    {"flat_bar_thickness", &SavedBay::flatBarThickness},
-    {"angle", Choice::Angle},
-    {"basis", Choice::Basis},
-    {"steel", Choice::Steel},
-    {"check_point_load", &SavedBay::pointLoadChecked},
-    {"point_load", &SavedBay::pointLoad},
-    {"patch_across", &SavedBay::patchAcross},
-    {"patch_along", &SavedBay::patchAlong},
+const PartKey kPartKeys[] = {
+    {"simply_supported", BayField::Boundary, &SavedBay::simplySupported},
+    {"continuous", BayField::Boundary, &SavedBay::continuous},
+    {"stiffener", BayField::Stiffener, Choice::Stiffener},
+    {"flat_bar_height", BayField::Stiffener, &SavedBay::flatBarHeight},
+    {"flat_bar_thickness", BayField::Stiffener, &SavedBay::flatBarThickness},
+    {"angle", BayField::Stiffener, Choice::Angle},
+    {"check_point_load", BayField::PointLoad, &SavedBay::pointLoadChecked},
+    {"point_load", BayField::PointLoad, &SavedBay::pointLoad},
+    {"patch_across", BayField::Patch, &SavedBay::patchAcross},
+    {"patch_along", BayField::Patch, &SavedBay::patchAlong},
 };
+
+// A key of the file's bay: an input held in one control, or a part of one that is not.
+struct BayKey {
+    std::string_view key;
+    const input::InputRow* row;  ///< an input held in one control
+    const PartKey* part;         ///< or a part of one
+};
+
+// The bay's keys in the order a file lists them: the inputs' order, each part of an input no one
+// control holds in its place.
+const std::vector<BayKey>& BayKeys() {
+    static const std::vector<BayKey> keys = [] {
+        std::vector<BayKey> all;
+        for (const input::InputRow& row : input::BayInputs()) {
+            if (HeldInOneControl(row.field)) {
+                all.push_back({row.key, &row, nullptr});
+                continue;
+            }
+            for (const PartKey& part : kPartKeys)
+                if (part.field == row.field) all.push_back({part.key, nullptr, &part});
+        }
+        return all;
+    }();
+    return keys;
+}
 
 constexpr std::string_view kFlatBar = "flat_bar", kAngle = "angle";
 
 std::string ChoiceText(const SavedBay& bay, Choice choice) {
-    switch (choice) {
-        case Choice::Stiffener:
-            return std::string(bay.stiffener == StiffenerKind::FlatBar ? kFlatBar : kAngle);
-        case Choice::Angle:
-            return bay.angle;
-        case Choice::Basis:
-            return std::string(BasisName(bay.basis));
-        case Choice::Steel:
-            return std::string(GradeName(bay.steel));
-    }
-    return {};
+    if (choice == Choice::Stiffener)
+        return std::string(bay.stiffener == StiffenerKind::FlatBar ? kFlatBar : kAngle);
+    return bay.angle;
 }
 
 [[noreturn]] void Refuse(BayFileProblem problem) { throw BayFileError(std::move(problem)); }
@@ -94,59 +103,63 @@ std::string BoxText(const Json& value, const std::string& key) {
 
 void ReadChoice(SavedBay& bay, Choice choice, const Json& value, const std::string& key) {
     const std::string text = Text(value, key);
-    const auto unknown = [&] {
-        std::string choices;
-        if (choice == Choice::Stiffener) {
-            choices = std::string(kFlatBar) + ", " + std::string(kAngle);
-        } else if (choice == Choice::Basis) {
-            choices = std::string(BasisName(DesignBasis::Legacy)) + ", " +
-                      std::string(BasisName(DesignBasis::Current));
-        } else {
-            for (const SteelGradeValues& grade : kSteelGrades)
-                (choices += choices.empty() ? "" : ", ") += grade.name;
+    if (choice == Choice::Stiffener) {
+        if (text != kFlatBar && text != kAngle)
+            Refuse({.fault = BayFileFault::UnknownChoice,
+                    .key = key,
+                    .value = text,
+                    .choices = std::string(kFlatBar) + ", " + std::string(kAngle)});
+        bay.stiffener = text == kFlatBar ? StiffenerKind::FlatBar : StiffenerKind::Angle;
+        return;
+    }
+    // Written as any designation is typed: any case, x, X, * or × between the sizes.
+    if (!text.empty() && !FindAngle(CatalogueForm(text)))
+        Refuse({.fault = BayFileFault::UnknownAngle, .key = key, .value = text});
+    bay.angle = text.empty() ? text : CatalogueForm(text);
+}
+
+// An input held in one control, as its kind keeps it: a box's text (or a plain number of a file
+// written by hand), a tick as true or false, a choice's word, which must be one of its words.
+std::string ReadHeld(const input::InputRow& row, const Json& value, const std::string& key) {
+    switch (row.kind) {
+        case input::InputKind::Flag:
+            if (!value.is_boolean()) WrongType(key, Expected::TrueOrFalse);
+            return value.get<bool>() ? "yes" : "no";
+        case input::InputKind::Choice: {
+            const std::string text = value.is_number() ? value.dump() : Text(value, key);
+            try {
+                BayInput scratch = input::DefaultBay();
+                row.read(text, {key, row.field}, scratch);
+            } catch (const input::ValueError&) {
+                Refuse({.fault = BayFileFault::UnknownChoice,
+                        .key = key,
+                        .value = text,
+                        .choices = std::string(row.choices)});
+            }
+            return text;
         }
-        Refuse(
-            {.fault = BayFileFault::UnknownChoice, .key = key, .value = text, .choices = choices});
-    };
-    switch (choice) {
-        case Choice::Stiffener:
-            if (text != kFlatBar && text != kAngle) unknown();
-            bay.stiffener = text == kFlatBar ? StiffenerKind::FlatBar : StiffenerKind::Angle;
-            break;
-        case Choice::Angle:
-            // Written as any designation is typed: any case, x, X, * or × between the sizes.
-            if (!text.empty() && !FindAngle(CatalogueForm(text)))
-                Refuse({.fault = BayFileFault::UnknownAngle, .key = key, .value = text});
-            bay.angle = text.empty() ? text : CatalogueForm(text);
-            break;
-        case Choice::Basis:
-            if (text != BasisName(DesignBasis::Legacy) && text != BasisName(DesignBasis::Current))
-                unknown();
-            bay.basis =
-                text == BasisName(DesignBasis::Legacy) ? DesignBasis::Legacy : DesignBasis::Current;
-            break;
-        case Choice::Steel:
-            if (const std::optional<SteelGrade> grade = ReadGrade(text))
-                bay.steel = *grade;
-            else
-                unknown();
+        case input::InputKind::Number:
+        case input::InputKind::Text:
             break;
     }
+    return BoxText(value, key);
 }
 
 SavedBay ReadBay(const Json& object) {
     SavedBay bay;
     for (const auto& [name, value] : Object(object, "bay").items()) {
         const std::string key = "bay." + name;
-        const auto* entry = std::ranges::find(kBayKeys, name, &BayKey::key);
-        if (entry == std::end(kBayKeys)) Refuse({.fault = BayFileFault::UnknownKey, .key = key});
-        if (const auto* box = std::get_if<std::string SavedBay::*>(&entry->member)) {
+        const auto entry = std::ranges::find(BayKeys(), name, &BayKey::key);
+        if (entry == BayKeys().end()) Refuse({.fault = BayFileFault::UnknownKey, .key = key});
+        if (entry->row) {
+            bay.texts[entry->row->field] = ReadHeld(*entry->row, value, key);
+        } else if (const auto* box = std::get_if<std::string SavedBay::*>(&entry->part->member)) {
             bay.*(*box) = BoxText(value, key);
-        } else if (const auto* tick = std::get_if<bool SavedBay::*>(&entry->member)) {
+        } else if (const auto* tick = std::get_if<bool SavedBay::*>(&entry->part->member)) {
             if (!value.is_boolean()) WrongType(key, Expected::TrueOrFalse);
             bay.*(*tick) = value.get<bool>();
         } else {
-            ReadChoice(bay, std::get<Choice>(entry->member), value, key);
+            ReadChoice(bay, std::get<Choice>(entry->part->member), value, key);
         }
     }
     return bay;
@@ -244,14 +257,21 @@ std::string BayFileText(const BayFile& file) {
     for (const ProjectField& field : ProjectFields())
         project[std::string(field.key)] = file.project.*(field.field);
     OrderedJson bay = OrderedJson::object();
-    for (const BayKey& entry : kBayKeys) {
+    for (const BayKey& entry : BayKeys()) {
         const std::string key(entry.key);
-        if (const auto* box = std::get_if<std::string SavedBay::*>(&entry.member))
+        if (entry.row) {
+            const std::string text = file.bay.Text(entry.row->field);
+            if (entry.row->kind == input::InputKind::Flag)
+                bay[key] = text == "yes";
+            else
+                bay[key] = text;
+        } else if (const auto* box = std::get_if<std::string SavedBay::*>(&entry.part->member)) {
             bay[key] = file.bay.*(*box);
-        else if (const auto* tick = std::get_if<bool SavedBay::*>(&entry.member))
+        } else if (const auto* tick = std::get_if<bool SavedBay::*>(&entry.part->member)) {
             bay[key] = file.bay.*(*tick);
-        else
-            bay[key] = ChoiceText(file.bay, std::get<Choice>(entry.member));
+        } else {
+            bay[key] = ChoiceText(file.bay, std::get<Choice>(entry.part->member));
+        }
     }
     const OrderedJson json = {{"format", kBayFileFormat},
                               {"format_version", kBayFileVersion},

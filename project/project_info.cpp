@@ -18,6 +18,12 @@ constexpr ProjectField kFields[] = {
     {&ProjectInfo::checkedBy, "checked_by", "校对"},
     {&ProjectInfo::approvedBy, "approved_by", "审核"},
     {&ProjectInfo::date, "date", "日期"},
+    {&ProjectInfo::designUnit, "design_unit", "设计单位"},
+    {&ProjectInfo::bookNumber, "book_number", "计算书编号"},
+    {&ProjectInfo::member, "member", "构件"},
+    {&ProjectInfo::leadEngineer, "lead_engineer", "专业负责人"},
+    {&ProjectInfo::authorizedBy, "authorized_by", "审定"},
+    {&ProjectInfo::logo, "logo", "标志图片"},
 };
 
 }  // namespace

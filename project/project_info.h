@@ -1,6 +1,9 @@
 #pragma once
 // The project a calculation belongs to, as its title block states it: the project, its number,
-// the part and the design stage, who calculated, checked and approved it, and the date. A bay
+// the part and the design stage, who calculated, checked and approved it, and the date; for an
+// institute also its name (设计单位), the book's number, the member (构件), the discipline's lead
+// engineer (专业负责人), who authorises it (审定) and the institute's logo, a PNG or JPEG file
+// kept by its path. A bay
 // file keeps it, the window edits it in 文件 → 工程信息…, the command line takes it from options,
 // and the calculation book prints it. Whatever gives it, one rule decides what a field may hold
 // (ProjectTextProblem): a book never prints a page of text, a line break or a day that is not one.
@@ -23,6 +26,12 @@ struct ProjectInfo {
     std::string checkedBy{};     ///< 校对
     std::string approvedBy{};    ///< 审核
     std::string date{};          ///< 日期, "2026-12-08"; empty: the day the book is written
+    std::string designUnit{};    ///< 设计单位, the institute
+    std::string bookNumber{};    ///< 计算书编号
+    std::string member{};        ///< 构件, the bay's name as the title block states it
+    std::string leadEngineer{};  ///< 专业负责人
+    std::string authorizedBy{};  ///< 审定
+    std::string logo{};          ///< the logo's file, a PNG or JPEG, as given
 
     friend bool operator==(const ProjectInfo&, const ProjectInfo&) = default;
 };
@@ -34,7 +43,7 @@ struct ProjectField {
     std::string_view caption;  ///< as the title block and the window name it: "计算"
 };
 
-/// Every field, in the order the title block lists them.
+/// Every field: the project's first, in the order the window lists them.
 std::span<const ProjectField> ProjectFields();
 
 /// The most characters a field of the project information may have.

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "input/bay_inputs.h"
+
 namespace deckplate::project {
 namespace {
 
@@ -16,16 +18,22 @@ std::string ExactText(double x) {
 
 }  // namespace
 
+bool HeldInOneControl(BayField field) {
+    return field != BayField::Boundary && field != BayField::Stiffener &&
+           field != BayField::PointLoad && field != BayField::Patch;
+}
+
+std::string SavedBay::Text(BayField field) const {
+    if (const auto text = texts.find(field); text != texts.end()) return text->second;
+    // A box a new bay leaves empty; a choice as a new bay has it.
+    if (input::RowOf(field).kind == input::InputKind::Number) return {};
+    return input::RowOf(field).text(input::DefaultBay());
+}
+
 SavedBay SavedBayOf(const BayInput& bay) {
-    SavedBay saved{.dead = ExactText(bay.dead),
-                   .live = ExactText(bay.live),
-                   .thickness = ExactText(bay.thickness.mm),
-                   .span = ExactText(bay.span),
-                   .spacing = ExactText(bay.spacing),
-                   .simplySupported = bay.boundary.simple,
-                   .continuous = bay.boundary.continuous,
-                   .basis = bay.basis,
-                   .steel = bay.steel};
+    SavedBay saved{.simplySupported = bay.boundary.simple, .continuous = bay.boundary.continuous};
+    for (const input::InputRow& row : input::BayInputs())
+        if (HeldInOneControl(row.field)) saved.texts[row.field] = row.text(bay);
     if (const auto* bar = std::get_if<FlatBar>(&bay.stiffener)) {
         saved.stiffener = StiffenerKind::FlatBar;
         saved.flatBarHeight = ExactText(bar->height);

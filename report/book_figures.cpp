@@ -34,7 +34,7 @@ struct Fibres {
 };
 Fibres FibreFormulas(Substitution& s, Id Ms, Id Yo, Id Ix, double top, double bottom,
                      const BayInput& bay, const StiffenerResult& section) {
-    const Id gammaTop = s.Given(Exact(kTopFaceGamma)),
+    const Id gammaTop = s.Given(Exact(section.topGamma)),
              gammaBottom = s.Given(Exact(section.bottomGamma));
     const Id t = s.Given(Exact(bay.thickness.mm)), h = s.Given(Exact(section.depth));
     const Fibres fibres{s.Given(TwoDecimals(top)), s.Given(TwoDecimals(bottom))};
@@ -82,34 +82,129 @@ Id ShearStress(Substitution& s, const ShearCheck& shear, Id V, Id S, Id Ix, Id b
     return tau;
 }
 
+// The weld's shear flow and τf under a support shear V: Sp = Ap·|Yo − t/2|, v = V·10³·Sp/Ix,
+// an intermittent weld's lw = l − 2·hf, and τf = v·(s/lw)/(n·he), as calc/weld.h forms them.
+struct WeldIds {
+    Id Sp, throat, v, tau;
+    std::optional<Id> lw;
+};
+WeldIds WeldFormulas(Substitution& s, const WeldCheck& weld, Id V, Id Ap, Id Yo, Id halfT, Id Ix,
+                     std::optional<Id> knownSp = std::nullopt) {
+    WeldIds ids{};
+    const Id hf = s.Given(Exact(weld.size));
+    ids.throat = s.Value(weld.throat);
+    s.Formula(ids.throat, {s.Given(Exact(kFilletThroat)), hf},
+              [](Inputs v) { return v[0] * v[1]; });
+    if (knownSp) {
+        ids.Sp = *knownSp;
+    } else {
+        ids.Sp = s.Value(weld.Sp);
+        s.Formula(ids.Sp, {Ap, Yo, halfT},
+                  [](Inputs v) { return std::fabs(v[0] * (v[1] - v[2])); });
+    }
+    ids.v = s.Value(weld.shearFlow);
+    s.Formula(ids.v, {V, ids.Sp, Ix}, [](Inputs v) { return v[0] * 1e3 * v[1] / v[2]; });
+    ids.tau = s.Given(Shown(weld.shown));
+    const Id n = s.Given(Exact(weld.throats));
+    if (weld.segments) {
+        ids.lw = s.Value(weld.effectiveLength);
+        s.Formula(*ids.lw, {s.Given(Exact(weld.segments->length)), hf},
+                  [](Inputs v) { return v[0] - 2 * v[1]; });
+        s.Formula(ids.tau, {ids.v, s.Given(Exact(weld.segments->pitch)), *ids.lw, n, ids.throat},
+                  [](Inputs v) { return v[0] * (v[1] / v[2]) / (v[3] * v[4]); });
+    } else {
+        s.Formula(ids.tau, {ids.v, n, ids.throat}, [](Inputs v) { return v[0] / (v[1] * v[2]); });
+    }
+    return ids;
+}
+
+WeldFigures WeldFiguresOf(const Substitution& s, const WeldIds& ids) {
+    return {.Sp = s[ids.Sp],
+            .throat = s[ids.throat],
+            .lw = ids.lw ? std::optional<Figure>(s[*ids.lw]) : std::nullopt,
+            .v = s[ids.v],
+            .tau = s[ids.tau]};
+}
+
 }  // namespace
 
 BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
     const DeckPlateResult& plate = check.plate;
     const StiffenerResult& st = check.stiffener;
+    const BayLoads& loads = check.loads;
+    const bool currentBasis = bay.basis == DesignBasis::Current;
+    const bool envelope = plate.coefficients.source == CoefficientSource::ContinuousEnvelope;
     Substitution s;
     const auto exact = [&](double x) { return s.Given(Exact(x)); };
     const auto tenThousands = [&](double mm4) { return s.Value(mm4, TenThousands); };
+    const auto sum = [](Inputs v) { return v[0] + v[1]; };
     const Id D = exact(bay.dead), P = exact(bay.live), gammaG = exact(plate.factors.dead),
-             gammaQ = exact(plate.factors.live), t = exact(bay.thickness.mm),
-             a = exact(bay.spacing), L = exact(bay.span), aMetres = exact(bay.spacing / 1000.0),
-             halfT = exact(bay.thickness.mm / 2), E = s.Given(SteelModulus()),
-             alpha = exact(plate.alpha), beta = exact(plate.beta), gammaX = exact(kPlateGamma);
+             gammaQ = exact(plate.factors.live), gamma0 = exact(loads.gamma0),
+             t = exact(bay.thickness.mm), a = exact(bay.spacing), L = exact(bay.span),
+             aMetres = exact(bay.spacing / 1000.0), halfT = exact(bay.thickness.mm / 2),
+             E = s.Given(SteelModulus()), alpha = exact(plate.alpha), beta = exact(plate.beta),
+             gammaX = exact(kPlateGamma);
+    const Id As = s.Value(st.As);
+
+    // The dead load the checks take: D, or under the current basis D + w with the floor's
+    // self-weight w = 0.0785·(t + As/a).
+    Id dead = D;
+    std::optional<Id> selfWeight;
+    if (currentBasis && !bay.deadIncludesSelfWeight) {
+        selfWeight = s.Value(loads.addedSelfWeight);
+        s.Formula(*selfWeight, {exact(kSteelUnitWeight / 1000.0), t, As, a},
+                  [](Inputs v) { return v[0] * (v[1] + v[2] / v[3]); });
+        dead = s.Value(loads.deadTotal);
+        s.Formula(dead, {D, *selfWeight}, sum);
+    }
 
     const Id q = s.Value(plate.q), qk = s.Value(plate.qk);
-    s.Formula(q, {gammaG, D, gammaQ, P}, [](Inputs v) { return v[0] * v[1] + v[2] * v[3]; });
-    s.Formula(qk, {D, P}, [](Inputs v) { return v[0] + v[1]; });
+    if (currentBasis) {
+        s.Formula(q, {gamma0, gammaG, dead, gammaQ, P},
+                  [](Inputs v) { return v[0] * (v[1] * v[2] + v[3] * v[4]); });
+    } else {
+        s.Formula(q, {gammaG, D, gammaQ, P}, [](Inputs v) { return v[0] * v[1] + v[2] * v[3]; });
+    }
+    s.Formula(qk, {dead, P}, sum);
 
     const Id M = s.Value(plate.moment);
     const Id stress = s.Given(Shown(plate.shown.stress));
     const Id deflection = s.Given(Shown(plate.shown.deflection));
-    s.Formula(M, {alpha, q, aMetres}, [](Inputs v) { return v[0] * v[1] * v[2] * v[2]; });
+    // The continuous envelope: (αD·γG·D + αL·γQ·P)·γ0·a² and 10.92·(βD·D + βL·P)·a⁴/(E·t³).
+    const Id alphaLive = exact(plate.coefficients.alphaLive),
+             betaLive = exact(plate.coefficients.betaLive), rigidity = exact(kPlateRigidityFactor);
+    if (envelope) {
+        s.Formula(M, {alpha, gammaG, dead, alphaLive, gammaQ, P, gamma0, aMetres}, [](Inputs v) {
+            return (v[0] * v[1] * v[2] + v[3] * v[4] * v[5]) * v[6] * v[7] * v[7];
+        });
+        s.Formula(deflection, {rigidity, beta, dead, betaLive, P, a, E, t}, [](Inputs v) {
+            return v[0] * (v[1] * v[2] + v[3] * v[4]) * 1e-3 * std::pow(v[5], 4) /
+                   (v[6] * std::pow(v[7], 3));
+        });
+    } else {
+        s.Formula(M, {alpha, q, aMetres}, [](Inputs v) { return v[0] * v[1] * v[2] * v[2]; });
+        s.Formula(deflection, {beta, qk, a, E, t}, PlateDeflection);
+    }
     s.Formula(stress, {M, gammaX, t}, PlateStress);
-    s.Formula(deflection, {beta, qk, a, E, t}, PlateDeflection);
+
+    // One stiffener's loads: under a continuous plate of the current basis the first interior
+    // support's kD·D and kP·P, otherwise one spacing of q, qk and P.
+    Id stiffenerDesign = q, stiffenerStandard = qk, stiffenerLive = P;
+    if (currentBasis && (loads.supportDead != 1 || loads.supportLive != 1)) {
+        const Id kD = exact(loads.supportDead), kP = exact(loads.supportLive);
+        stiffenerDesign = s.Value(loads.stiffener.design);
+        stiffenerStandard = s.Value(loads.stiffener.standard);
+        stiffenerLive = s.Value(loads.stiffener.live);
+        s.Formula(stiffenerDesign, {gamma0, gammaG, kD, dead, gammaQ, kP, P},
+                  [](Inputs v) { return v[0] * (v[1] * v[2] * v[3] + v[4] * v[5] * v[6]); });
+        s.Formula(stiffenerStandard, {kD, dead, kP, P},
+                  [](Inputs v) { return v[0] * v[1] + v[2] * v[3]; });
+        s.Formula(stiffenerLive, {kP, P}, [](Inputs v) { return v[0] * v[1]; });
+    }
 
     // The strip 30·t·εk wide (30·t under the legacy basis), unless the spacing is narrower.
     const Id be = s.Value(st.be), epsilonK = s.Value(st.epsilonK);
-    if (bay.basis == DesignBasis::Current) {
+    if (currentBasis) {
         s.Formula(epsilonK, {exact(ValuesOf(bay.steel).fy)},
                   [](Inputs v) { return std::sqrt(235 / v[0]); });
     }
@@ -117,31 +212,41 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         s.Formula(be, {exact(kStripThicknesses), t, epsilonK},
                   [](Inputs v) { return v[0] * v[1] * v[2]; });
     }
-    const Id Ap = s.Value(st.Ap), Ip = s.Value(st.Ip), As = s.Value(st.As),
-             Is = tenThousands(st.Is), ys = s.Value(st.ys), Yo = s.Value(st.Yo),
-             Ix = tenThousands(st.Ix), Ms = s.Value(st.Ms);
+    const Id Ap = s.Value(st.Ap), Ip = s.Value(st.Ip), Is = tenThousands(st.Is),
+             ys = s.Value(st.ys), Yo = s.Value(st.Yo), Ix = tenThousands(st.Ix),
+             Ms = s.Value(st.Ms);
+    // The strip's area and inertia as worked from be shown: be gets the digits they need.
+    s.Formula(Ap, {be, t}, [](Inputs v) { return v[0] * v[1]; });
+    s.Formula(Ip, {be, t}, [](Inputs v) { return v[0] * v[1] * v[1] * v[1] / 12; });
     s.Formula(Yo, {Ap, halfT, As, ys},
               [](Inputs v) { return (v[0] * v[1] + v[2] * v[3]) / (v[0] + v[2]); });
     s.Formula(Ix, {Ip, Ap, Yo, halfT, Is, As, ys}, [](Inputs v) {
         return v[0] + v[1] * (v[2] - v[3]) * (v[2] - v[3]) + v[4] +
                v[5] * (v[6] - v[2]) * (v[6] - v[2]);
     });
-    s.Formula(Ms, {q, a, L}, [](Inputs v) { return v[0] * 1e-3 * v[1] * v[2] * v[2] / 8; });
+    s.Formula(Ms, {stiffenerDesign, a, L},
+              [](Inputs v) { return v[0] * 1e-3 * v[1] * v[2] * v[2] / 8; });
     const Fibres fibres = FibreFormulas(s, Ms, Yo, Ix, st.stressTop, st.stressBottom, bay, st);
-    const Id stiffenerDeflection = s.Given(Shown(st.shown.deflection));
-    s.Formula(stiffenerDeflection, {qk, a, L, E, Ix}, [](Inputs v) {
+    // 5·q·a·L⁴ / (384·E·Ix), of the standard load and of the live load alone.
+    const auto beamDeflection = [](Inputs v) {
         return 5 * v[0] * 1e-3 * v[1] * v[2] * v[2] * v[2] * v[2] / (384 * v[3] * v[4]);
-    });
+    };
+    const Id stiffenerDeflection = s.Given(Shown(st.shown.deflection));
+    s.Formula(stiffenerDeflection, {stiffenerStandard, a, L, E, Ix}, beamDeflection);
 
     const Id spanMetres = exact(bay.span / 1000.0);
     struct CurrentIds {
-        Id S, V, tau, ratio, limit;
+        Id S, V, tau, ratio, limit, compactWidth, liveDeflection;
+        WeldIds weld;
     };
     std::optional<CurrentIds> current;
-    if (check.shear && check.outstand) {
+    if (check.shear && check.outstand && check.weld) {
         CurrentIds ids{};
+        ids.liveDeflection = s.Given(Shown(st.shown.liveDeflection));
+        s.Formula(ids.liveDeflection, {stiffenerLive, a, L, E, Ix}, beamDeflection);
         ids.V = s.Value(check.shear->force);
-        s.Formula(ids.V, {q, aMetres, spanMetres}, [](Inputs v) { return v[0] * v[1] * v[2] / 2; });
+        s.Formula(ids.V, {stiffenerDesign, aMetres, spanMetres},
+                  [](Inputs v) { return v[0] * v[1] * v[2] / 2; });
         ids.S = FirstMoment(s, *check.shear, bay, be, Yo);
         ids.tau = ShearStress(s, *check.shear, ids.V, ids.S, Ix, be);
         const Stiffener section = StiffenerSection(bay.stiffener);
@@ -153,6 +258,10 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
         ids.limit = s.Given(Shown(ShownValue{check.outstand->limit}));
         s.Formula(ids.limit, {exact(kOutstandLimit), epsilonK},
                   [](Inputs v) { return v[0] * v[1]; });
+        ids.compactWidth = s.Value(2 * kCompactOutstandLimit * bay.thickness.mm * st.epsilonK);
+        s.Formula(ids.compactWidth, {exact(2), exact(kCompactOutstandLimit), t, epsilonK},
+                  [](Inputs v) { return v[0] * v[1] * v[2] * v[3]; });
+        ids.weld = WeldFormulas(s, *check.weld, ids.V, Ap, Yo, halfT, Ix);
         current = ids;
     }
 
@@ -161,12 +270,14 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
             deflectionDead, deflectionPoint, deflection, Ms, stiffenerDeflection;
         Fibres fibres;
         std::optional<Id> V, tau;
+        std::optional<WeldIds> weld;
     };
     std::optional<PointIds> point;
     if (check.pointLoad) {
         const PointLoadCheck& p = *check.pointLoad;
         const PointLoadPlateResult& r = p.plate;
-        const Id pointGammaQ = exact(p.factor), F = exact(p.load.force);
+        const Id pointGammaQ = exact(p.factor), F = exact(p.load.force),
+                 kD = exact(loads.supportDead);
         PointIds ids{};
         ids.designForce = s.Value(p.factor * p.load.force);
         ids.kM = s.Value(r.influence.moment);
@@ -186,41 +297,59 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
             for (const double factor : v) x *= factor;
             return x;
         };
-        const auto sum = [](Inputs v) { return v[0] + v[1]; };
         s.Formula(ids.designForce, {pointGammaQ, F}, product);
         s.Formula(ids.stressCoefficient, {ids.kM}, [](Inputs v) { return 6 * v[0]; });
-        s.Formula(ids.momentDead, {alpha, gammaG, D, aMetres},
-                  [](Inputs v) { return v[0] * v[1] * v[2] * v[3] * v[3]; });
-        s.Formula(ids.momentPoint, {ids.kM, pointGammaQ, F}, product);
+        s.Formula(ids.momentDead, {alpha, gamma0, gammaG, dead, aMetres},
+                  [](Inputs v) { return v[0] * v[1] * v[2] * v[3] * v[4] * v[4]; });
+        if (currentBasis)
+            s.Formula(ids.momentPoint, {gamma0, ids.kM, pointGammaQ, F}, product);
+        else
+            s.Formula(ids.momentPoint, {ids.kM, pointGammaQ, F}, product);
         s.Formula(ids.moment, {ids.momentDead, ids.momentPoint}, sum);
         s.Formula(ids.stress, {ids.moment, gammaX, t}, PlateStress);
-        s.Formula(ids.deflectionDead, {beta, D, a, E, t}, PlateDeflection);
+        if (envelope) {
+            s.Formula(ids.deflectionDead, {rigidity, beta, dead, a, E, t}, [](Inputs v) {
+                return v[0] * v[1] * v[2] * 1e-3 * std::pow(v[3], 4) / (v[4] * std::pow(v[5], 3));
+            });
+        } else {
+            s.Formula(ids.deflectionDead, {beta, dead, a, E, t}, PlateDeflection);
+        }
         s.Formula(ids.deflectionPoint, {ids.kDelta, F, a, E, t}, [](Inputs v) {
             return v[0] * v[1] * 1e3 * v[2] * v[2] / (v[3] * v[4] * v[4] * v[4]);
         });
         s.Formula(ids.deflection, {ids.deflectionDead, ids.deflectionPoint}, sum);
-        s.Formula(ids.Ms, {gammaG, D, a, L, pointGammaQ, F}, [](Inputs v) {
-            return v[0] * v[1] * 1e-3 * v[2] * v[3] * v[3] / 8 + v[4] * v[5] * 1e3 * v[3] / 4;
+        s.Formula(ids.Ms, {gamma0, gammaG, kD, dead, a, L, pointGammaQ, F}, [](Inputs v) {
+            return v[0] * (v[1] * v[2] * v[3] * 1e-3 * v[4] * v[5] * v[5] / 8 +
+                           v[6] * v[7] * 1e3 * v[5] / 4);
         });
         ids.fibres = FibreFormulas(s, ids.Ms, Yo, Ix, p.stiffener.stressTop,
                                    p.stiffener.stressBottom, bay, st);
-        s.Formula(ids.stiffenerDeflection, {D, a, L, E, Ix, F}, [](Inputs v) {
-            const double L3 = v[2] * v[2] * v[2];
-            return 5 * v[0] * 1e-3 * v[1] * L3 * v[2] / (384 * v[3] * v[4]) +
-                   v[5] * 1e3 * L3 / (48 * v[3] * v[4]);
+        s.Formula(ids.stiffenerDeflection, {kD, dead, a, L, E, Ix, F}, [](Inputs v) {
+            const double L3 = v[3] * v[3] * v[3];
+            return 5 * v[0] * v[1] * 1e-3 * v[2] * L3 * v[3] / (384 * v[4] * v[5]) +
+                   v[6] * 1e3 * L3 / (48 * v[4] * v[5]);
         });
         if (p.shear && current) {
             ids.V = s.Value(p.shear->force);
-            s.Formula(*ids.V, {gammaG, D, aMetres, spanMetres, pointGammaQ, F},
-                      [](Inputs v) { return v[0] * v[1] * v[2] * v[3] / 2 + v[4] * v[5]; });
+            s.Formula(*ids.V, {gamma0, gammaG, kD, dead, aMetres, spanMetres, pointGammaQ, F},
+                      [](Inputs v) {
+                          return v[0] * (v[1] * v[2] * v[3] * v[4] * v[5] / 2 + v[6] * v[7]);
+                      });
             ids.tau = ShearStress(s, *p.shear, *ids.V, current->S, Ix, be);
+            if (p.weld)
+                ids.weld = WeldFormulas(s, *p.weld, *ids.V, Ap, Yo, halfT, Ix, current->weld.Sp);
         }
         point = ids;
     }
 
     s.Solve();
-    BookFigures figures{.q = s[q],
+    BookFigures figures{.selfWeight = std::nullopt,
+                        .dead = s[dead],
+                        .q = s[q],
                         .qk = s[qk],
+                        .stiffenerDesign = s[stiffenerDesign],
+                        .stiffenerStandard = s[stiffenerStandard],
+                        .stiffenerLive = s[stiffenerLive],
                         .moment = s[M],
                         .stress = s[stress],
                         .deflection = s[deflection],
@@ -239,12 +368,16 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                         .stiffenerDeflection = s[stiffenerDeflection],
                         .pointLoad = std::nullopt,
                         .current = std::nullopt};
+    if (selfWeight) figures.selfWeight = s[*selfWeight];
     if (current) {
         figures.current = CurrentBasisFigures{.epsilonK = s[epsilonK],
                                               .S = s[current->S],
                                               .shear = {s[current->V], s[current->tau]},
                                               .ratio = s[current->ratio],
-                                              .limit = s[current->limit]};
+                                              .limit = s[current->limit],
+                                              .compactWidth = s[current->compactWidth],
+                                              .liveDeflection = s[current->liveDeflection],
+                                              .weld = WeldFiguresOf(s, current->weld)};
     }
     if (point) {
         const PointIds& ids = *point;
@@ -265,8 +398,10 @@ BookFigures FiguresOf(const BayInput& bay, const BayCheck& check) {
                              .stressBottom = s[ids.fibres.bottom],
                              .stiffenerStress = Shown(check.pointLoad->stiffener.shown.stress),
                              .stiffenerDeflection = s[ids.stiffenerDeflection],
-                             .shear = std::nullopt};
+                             .shear = std::nullopt,
+                             .weld = std::nullopt};
         if (ids.V) figures.pointLoad->shear = ShearFigures{s[*ids.V], s[*ids.tau]};
+        if (ids.weld) figures.pointLoad->weld = WeldFiguresOf(s, *ids.weld);
     }
     return figures;
 }

@@ -18,6 +18,15 @@ struct ShearFigures {
     Figure tau;  ///< N/mm², as the window shows it
 };
 
+/// The fillet weld between the plate and the stiffener under a support shear (current basis).
+struct WeldFigures {
+    Figure Sp;                 ///< the plate strip's first moment about Yo, mm³
+    Figure throat;             ///< he = 0.7·hf, mm
+    std::optional<Figure> lw;  ///< an intermittent weld's effective length l − 2·hf, mm
+    Figure v;                  ///< the shear flow V·Sp/Ix, N/mm
+    Figure tau;                ///< τf, N/mm², as the window shows it
+};
+
 /// The point-load case's numbers.
 struct PointLoadFigures {
     Figure designForce;            ///< γQ·F, kN
@@ -32,18 +41,28 @@ struct PointLoadFigures {
     Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
     Figure stiffenerDeflection;                       ///< mm, as the window shows it
     std::optional<ShearFigures> shear;                ///< under the current basis
+    std::optional<WeldFigures> weld;                  ///< under the current basis
 };
 
 /// The stiffener's values that only the current basis uses.
 struct CurrentBasisFigures {
-    Figure epsilonK;      ///< √(235/fy)
-    Figure S;             ///< the first moment about the neutral axis, mm³
-    ShearFigures shear;   ///< under the uniform load
-    Figure ratio, limit;  ///< the outstand h/t or b/t, and 15·εk
+    Figure epsilonK;        ///< √(235/fy)
+    Figure S;               ///< the first moment about the neutral axis, mm³
+    ShearFigures shear;     ///< under the uniform load
+    Figure ratio, limit;    ///< the outstand h/t or b/t, and 15·εk
+    Figure compactWidth;    ///< 2·13·t·εk, the widest spacing whose plate outstand is S3, mm
+    Figure liveDeflection;  ///< δQ, mm, as the window shows it
+    WeldFigures weld;
 };
 
 struct BookFigures {
-    Figure q, qk;       ///< kN/m²
+    /// The floor's self-weight w added to D: under the current basis, unless D includes it.
+    std::optional<Figure> selfWeight;
+    Figure dead;   ///< the dead load every check takes, D or D + w, kN/m²
+    Figure q, qk;  ///< kN/m²
+    /// One stiffener's design, standard and live load, kN/m²: under a continuous plate of the
+    /// current basis the first interior support's share, otherwise q, qk and P.
+    Figure stiffenerDesign, stiffenerStandard, stiffenerLive;
     Figure moment;      ///< M, kN·m per m
     Figure stress;      ///< σ, N/mm², as the window shows it
     Figure deflection;  ///< δ, mm, as the window shows it

@@ -18,6 +18,8 @@ std::string Chars(double x, std::chars_format format, int precision) {
     return std::string(buffer.data(), end);
 }
 
+}  // namespace
+
 Figure Scientific(double x, int decimals) {
     // "1.088e+06": the mantissa rounds first, so 9.9996e5 becomes 1.000e+06, not 10.00 × 10⁵.
     const std::string text = Chars(x, std::chars_format::scientific, decimals);
@@ -27,8 +29,6 @@ Figure Scientific(double x, int decimals) {
     std::from_chars(first, text.data() + text.size(), exponent);
     return {text.substr(0, e), exponent};
 }
-
-}  // namespace
 
 Figure Shown(const ShownValue& value) { return Fixed(value.Rounded(), value.decimals); }
 

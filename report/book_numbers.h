@@ -35,6 +35,10 @@ Figure Fixed(double x, int decimals);
 /// with `moreDigits`, that many digits more (13.7163, 1.08765 × 10⁶).
 Figure Significant(double x, int moreDigits = 0);
 
+/// x as digits with `decimals` decimals times a power of ten: Scientific(0.003324, 3) is
+/// 3.324 × 10⁻³, Scientific(0.1802, 3) 1.802 × 10⁻¹.
+Figure Scientific(double x, int decimals);
+
 /// The figure times 10ⁿ: a load in kN/m² written in N/mm² is Scaled(q, −3).
 Figure Scaled(Figure figure, int tenPowers);
 

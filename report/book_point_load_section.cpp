@@ -3,15 +3,30 @@
 // coefficients beside Roark's — and the stiffener carrying the whole force at midspan.
 #include "calc/number_text.h"
 #include "report/book_sections.h"
-#include "report/html_text.h"
-#include "report/mathml.h"
 #include "report/point_load_words.h"
 
 namespace deckplate::report {
 
-using namespace mathml;
+using namespace math;
+using doc::Sub;
 
 namespace {
+
+// γ0· before a design load's formula under the current basis; nothing under the legacy one,
+// whose loads never took it.
+Expr Gamma0Times(const BookContext& book) {
+    return book.CurrentBasis() ? Expr{GammaX("0"), Mo("·")} : Expr{};
+}
+Expr Gamma0Number(const BookContext& book) {
+    return book.CurrentBasis() ? Expr{Mn(Fixed(book.check.loads.gamma0, 1)), Mo("×")} : Expr{};
+}
+// The share of the dead load a stiffener carries, kD·, where it is not one spacing.
+Expr ShareTimes(const BookContext& book) {
+    return book.SupportShare() ? Expr{SubscriptedSymbol("k", "D"), Mo("·")} : Expr{};
+}
+Expr ShareNumber(const BookContext& book) {
+    return book.SupportShare() ? Expr{Mn(Exact(book.check.loads.supportDead)), Mo("×")} : Expr{};
+}
 
 // A force in kN written in N, the stiffener formulas' unit: × 10³.
 Figure Newtons(double kilonewtons) { return Scaled(Exact(kilonewtons), 3); }
@@ -20,233 +35,348 @@ std::string Patch(double across, double along) {
     return Cat(Text(Exact(across)), " × ", Text(Exact(along)), " mm");
 }
 
-// A coefficient of the series, four significant digits.
-std::string Coefficient(double x) { return Text(Significant(x, 1)); }
+// A term or sum of the series: four significant digits, every one in the same style, × 10ⁿ.
+std::string Coefficient(double x) { return Text(x == 0 ? Exact(0) : Scientific(x, 3)); }
 
-// The load, its patch as given and as it acts, and γQ·F.
-std::string Load(const BookContext& book) {
+// The load, its patch as given and as it acts, and γQ·F. The access standard's load is named
+// only when the load is its own: 1.5 kN on 200 × 200 mm.
+Blocks Load(const BookContext& book) {
     const PointLoadCheck& p = *book.check.pointLoad;
-    const std::string designForce = InlineMath(
-        Cat(GammaX("Q"), Mo("·"), Mi("F"), Mo("="), Mn(Exact(p.factor)), Mo("×"),
-            Mn(Exact(p.load.force)), Mo("="), Mn(book.figures.pointLoad->designForce), Unit("kN")));
-    return Cat(
-        "<p>工作平台及通道的集中荷载（GB/T 17888.2-2020，等同 ISO 14122-2:2016）：F = ",
-        Text(Exact(p.load.force)), " kN，均布于作用面 u × v = ", Patch(p.load.across, p.load.along),
-        "（u 沿加劲肋间距，v 沿跨度），置于最不利位置。",
-        p.PatchCut() ? PatchCutSentence(p.plate.across, p.plate.along) : std::string(),
-        "单独作为一种荷载工况，不与活荷载 P 叠加：强度取 γ<sub>G</sub>·D 与 ", designForce,
-        "，挠度取 D 与 F；γ<sub>Q</sub> 为设计依据的可变荷载分项系数，不按工业楼面活荷载大于 ",
-        Text(Exact(kHeavyFloorLiveLoad)), " kN/m² 的规定折减。</p>\n");
+    const doc::FormulaRun designForce = doc::Inline(
+        {GammaX("Q"), Mo("·"), Mi("F"), Mo("="), Mn(Exact(p.factor)), Mo("×"),
+         Mn(Exact(p.load.force)), Mo("="), Mn(book.figures.pointLoad->designForce), Unit("kN")});
+    const bool standardLoad = p.load == PointLoad{};
+    return {Body(
+        Line(standardLoad ? "工作平台及通道的集中荷载（GB/T 17888.2-2020，等同 ISO 14122-2:2016）"
+                          : "按给定集中荷载",
+             "：F = ", Text(Exact(p.load.force)), " kN，均布于作用面 u × v = ",
+             Patch(p.load.across, p.load.along), "（u 沿加劲肋间距，v 沿跨度），置于最不利位置。",
+             p.PatchCut() ? PatchCutSentence(p.plate.across, p.plate.along) : std::string(),
+             "单独作为一种荷载工况，不与活荷载 P 叠加：强度取 ",
+             book.CurrentBasis() ? Line("γ", Sub("0"), " 乘 ") : Line(), "γ", Sub("G"), "·",
+             DeadSymbolWords(book), " 与 ", designForce, "，挠度取 ", DeadSymbolWords(book),
+             " 与 F；γ", Sub("Q"), " 为设计依据的可变荷载分项系数，不按工业楼面活荷载大于 ",
+             Text(Exact(kHeavyFloorLiveLoad)), " kN/m² 的规定折减。"))};
 }
 
 // Lévy's single series for the patch at the centre of the panel: the expansion, its first terms
 // and their sums as coefficients of a unit force, how many terms were summed, and the two
-// coefficients as Roark's table gives them.
-std::string Series(const BookContext& book) {
+// coefficients beside Roark's.
+Blocks Series(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PatchInfluence& influence = book.check.pointLoad->plate.influence;
     const PointLoadFigures& figures = *book.figures.pointLoad;
     const double a = bay.spacing, aa = a * a;
-    const std::string series =
-        Math(Cat(Mi("w"), Mo("="),
-                 Munder(Mo("∑"), Cat(Mi("m"), Mo("="), Mn(Exact(1)), Mo(","), Mn(Exact(3)), Mo(","),
-                                     Mn(Exact(5)), Mo(","), Mo("…"))),
-                 Msub(Mi("w"), Mi("m")), Parenthesised(Mi("y")), Mo("·"), Mi("sin"),
-                 Mfrac(Cat(Mi("m"), Mi("π"), Mi("x")), Mi("a"))));
-    std::string terms;
+    Expr series{Mi("w"),
+                Mo("="),
+                Munder(Mo("∑"), {Mi("m"), Mo("="), Mn(Exact(1)), Mo(","), Mn(Exact(3)), Mo(","),
+                                 Mn(Exact(5)), Mo(","), Mo("…")}),
+                Msub(Mi("w"), Mi("m")),
+                Parenthesised(Mi("y")),
+                Mo("·"),
+                Mi("sin"),
+                Mfrac({Mi("m"), Mi("π"), Mi("x")}, Mi("a"))};
+    const auto number = [](std::string text) {
+        return doc::Cell{.runs = Line(text), .align = doc::Align::Right};
+    };
+    doc::Table table{.look = doc::TableLook::Compact};
+    table.rows.push_back(
+        {.cells = {HeadCell(Line("m")), HeadCell(Line("w", Sub("m"), "·E·t³/(F·a²)")),
+                   HeadCell(Line("M", Sub("x,m"), "/F")), HeadCell(Line("M", Sub("y,m"), "/F"))}});
     for (const PatchSeriesTerm& term : influence.firstTerms) {
         if (term.m == 0) break;
-        terms += Cat("<tr><td>", std::to_string(term.m), "</td><td>",
-                     Coefficient(term.deflection / aa), "</td><td>", Coefficient(term.momentAcross),
-                     "</td><td>", Coefficient(term.momentAlong), "</td></tr>\n");
+        table.rows.push_back(
+            {.cells = {number(std::to_string(term.m)), number(Coefficient(term.deflection / aa)),
+                       number(Coefficient(term.momentAcross)),
+                       number(Coefficient(term.momentAlong))}});
     }
     const int lastM = 2 * influence.terms - 1;
     if (influence.terms > static_cast<int>(influence.firstTerms.size()))
-        terms +=
-            Cat("<tr><td>…</td><td colspan=\"3\">至 m = ", std::to_string(lastM), "</td></tr>\n");
-    terms += Cat("<tr class=\"sum\"><td>Σ</td><td>", Coefficient(influence.deflection / aa),
-                 "</td><td>", Coefficient(influence.momentAcross), "</td><td>",
-                 Coefficient(influence.momentAlong), "</td></tr>\n");
-    const std::string table =
-        Cat("<table class=\"series\">\n<tr><th>m</th><th>w<sub>m</sub>·E·t³/(F·a²)</th>"
-            "<th>M<sub>x,m</sub>/F</th><th>M<sub>y,m</sub>/F</th></tr>\n",
-            terms, "</table>\n");
-    const std::string explanation = Cat(
-        "<div><p>作用面上的压力 p = F/(u·v) 沿 x（间距 a 方向，原点在区格中心）展开为 "
-        "p<sub>m</sub> = "
-        "4p/(mπ)·sin(mπ/2)·sin(mπu/(2a))；w<sub>m</sub>(y) 取无限长板条在 |y| ≤ v/2 上受荷的解，"
-        "加上使 y = ±L/2 两边简支的齐次解。中心弯矩 M<sub>x</sub> = −D(∂²w/∂x² + ν∂²w/∂y²)"
-        "（使板沿 a 向弯曲），M<sub>y</sub> = −D(∂²w/∂y² + ν∂²w/∂x²)。表中为 F = 1 时各项之值，"
-        "求和至 m = ",
-        std::to_string(lastM), "，共 ", std::to_string(influence.terms),
-        " 项：其后各项之和的上界小于弯矩之和的 0.05%。</p></div>\n");
+        table.rows.push_back(
+            {.cells = {number("…"), PlainCell(Line("至 m = ", std::to_string(lastM)), 3)}});
+    table.rows.push_back({.cells = {number("Σ"), number(Coefficient(influence.deflection / aa)),
+                                    number(Coefficient(influence.momentAcross)),
+                                    number(Coefficient(influence.momentAlong))},
+                          .look = doc::RowLook::Sum});
+    Blocks explanation{Note(Line(
+        "作用面上的压力 p = F/(u·v) 沿 x（间距 a 方向，原点在区格中心）展开为 p", Sub("m"),
+        " = 4p/(mπ)·sin(mπ/2)·sin(mπu/(2a))；w", Sub("m"),
+        "(y) 取无限长板条在 |y| ≤ v/2 上受荷的解，加上使 y = ±L/2 两边简支的齐次解。中心弯矩 M",
+        Sub("x"), " = −D(∂²w/∂x² + ν∂²w/∂y²)（使板沿 a 向弯曲），M", Sub("y"),
+        " = −D(∂²w/∂y² + ν∂²w/∂x²)。表中为 F = 1 时各项之值，求和至 m = ", std::to_string(lastM),
+        "，共 ", std::to_string(influence.terms),
+        " 项：其后各项之和的上界小于弯矩之和的 0.05%。"))};
     const double u = book.check.pointLoad->plate.across, v = book.check.pointLoad->plate.along;
     const bool longAcross = a > bay.span;
-    const std::string coefficients =
-        Cat("<p>本区格 L/a = ", Text(Significant(bay.span / a)),
-            "，u/a = ", Text(Significant(u / a)), "，v/a = ", Text(Significant(v / a)),
-            "：弯矩系数 k<sub>M</sub> = max(ΣM<sub>x</sub>, ΣM<sub>y</sub>)/F = ",
-            Text(figures.momentCoefficient),
-            "（中心应力 σ·t²/W = 6k<sub>M</sub> = ", Text(figures.stressCoefficient),
-            "），挠度系数 k<sub>δ</sub> = w·E·t³/(F·a²) = ", Text(figures.deflectionCoefficient),
-            longAcross ? Cat("（y = α·W·b²/(E·t³) 中 b 为短边 L：α = k<sub>δ</sub>·(a/L)² = ",
-                             Coefficient(influence.deflection / (bay.span * bay.span)), "）")
-                       : std::string("（即 y = α·W·b²/(E·t³) 中的 α，b 为短边 a）"),
-            "，可与 Roark《Formulas for Stress and Strain》第 7 版表 11.4 情形 1b（四边简支，"
-            "中心小面积均布荷载）的 α 及中心应力对照。</p>\n");
-    return Cat("<p>集中荷载部分按 Lévy 单三角级数：</p>\n", FormulaBlock(series),
-               "<div class=\"side-by-side series-working\">", explanation, table, "</div>\n",
-               coefficients);
+    Blocks blocks{Body(Line("集中荷载部分按 Lévy 单三角级数：")),
+                  Formula(std::move(series)),
+                  {doc::SideBySide{{std::move(explanation), {{std::move(table)}}}}}};
+    blocks.push_back(Body(
+        Line("本区格 L/a = ", Text(Significant(bay.span / a)), "，u/a = ", Text(Significant(u / a)),
+             "，v/a = ", Text(Significant(v / a)), "：弯矩系数 k", Sub("M"), " = max(ΣM", Sub("x"),
+             ", ΣM", Sub("y"), ")/F = ", Text(figures.momentCoefficient), "（中心应力 σ·t²/W = 6k",
+             Sub("M"), " = ", Text(figures.stressCoefficient), "），挠度系数 k", Sub("δ"),
+             " = w·E·t³/(F·a²) = ", Text(figures.deflectionCoefficient),
+             longAcross ? Line("（y = α·W·b²/(E·t³) 中 b 为短边 L：α = k", Sub("δ"), "·(a/L)² = ",
+                               Coefficient(influence.deflection / (bay.span * bay.span)), "）")
+                        : Line("（即 y = α·W·b²/(E·t³) 中的 α，b 为短边 a）"),
+             "，可与 Roark《Formulas for Stress and Strain》第 7 版表 11.4 情形 1c（四边简支，"
+             "中心矩形面积均布荷载）的 α 及中心应力对照。")));
+    return blocks;
 }
 
-std::string Plate(const BookContext& book) {
+Blocks Plate(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PointLoadCheck& p = *book.check.pointLoad;
     const PointLoadPlateResult& r = p.plate;
     const DeckPlateResult& uniform = book.check.plate;
     const PointLoadFigures& figures = *book.figures.pointLoad;
-    const std::string MD = SubscriptedSymbol("M", "D"), MF = SubscriptedSymbol("M", "F"),
-                      dD = SubscriptedSymbol("δ", "D"), dF = SubscriptedSymbol("δ", "F"),
-                      kM = SubscriptedSymbol("k", "M"), kDelta = SubscriptedSymbol("k", "δ");
-    const std::string method =
-        Cat("<p>区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
-            "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
-            bay.boundary.continuous ? "，连续铺板亦按四边简支（跨中偏安全）" : "",
-            "；恒荷载部分取第 4 节的 α、β，集中荷载部分取跨中两个方向弯矩的较大值。</p>\n");
-    const std::string momentDead =
-        Math(Cat(MD, Mo("="), Mi("α"), Mo("·"), GammaX("G"), Mo("·"), Mi("D"), Mo("·"),
-                 Msup(Mi("a"), Mn(Exact(2))), Mo("="), Mn(Exact(uniform.alpha)), Mo("×"),
-                 Mn(Exact(uniform.factors.dead)), Mo("×"), Mn(Exact(bay.dead)), Mo("×"),
-                 Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))), Mo("="),
-                 Mn(figures.momentDead), Unit("kN·m/m")));
-    const std::string momentPoint =
-        Math(Cat(MF, Mo("="), kM, Mo("·"), GammaX("Q"), Mo("·"), Mi("F"), Mo("="),
-                 Mn(figures.momentCoefficient), Mo("×"), Mn(Exact(p.factor)), Mo("×"),
-                 Mn(Exact(p.load.force)), Mo("="), Mn(figures.momentPoint), Unit("kN·m/m")));
-    const std::string moment =
-        Math(Cat(Mi("M"), Mo("="), MD, Mo("+"), MF, Mo("="), Mn(figures.momentDead), Mo("+"),
-                 Mn(figures.momentPoint), Mo("="), Mn(figures.moment), Unit("kN·m/m")));
-    const std::string stress = PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
-                                                  p.plateStrength.exceeded, r.f);
-    const std::string deflectionDead = Math(Cat(
-        dD, Mo("="),
-        Mfrac(Cat(Mi("β"), Mo("·"), Mi("D"), Mo("·"), Msup(Mi("a"), Mn(Exact(4)))),
-              Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
+    const Expr MD = SubscriptedSymbol("M", "D"), MF = SubscriptedSymbol("M", "F"),
+               dD = SubscriptedSymbol("δ", "D"), dF = SubscriptedSymbol("δ", "F"),
+               kM = SubscriptedSymbol("k", "M"), kDelta = SubscriptedSymbol("k", "δ");
+    const bool envelope = uniform.coefficients.source == CoefficientSource::ContinuousEnvelope;
+    const Expr alpha = envelope ? SubscriptedSymbol("α", "D") : Mi("α"),
+               beta = envelope ? SubscriptedSymbol("β", "D") : Mi("β"), dead = DeadSymbol(book);
+    Blocks blocks{
+        SubHeading("钢铺板"),
+        Body(Line("区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
+                  "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
+                  bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）" : "",
+                  envelope ? Line("；恒荷载部分取第 4 节恒荷载满布的 α", Sub("D"), "、β", Sub("D"))
+                           : Line("；恒荷载部分取第 4 节的 α、β"),
+                  "，集中荷载部分取跨中两个方向弯矩的较大值。"))};
+    Append(blocks, Series(book));
+    Expr momentDead{MD,
+                    Mo("="),
+                    alpha,
+                    Mo("·"),
+                    Gamma0Times(book),
+                    GammaX("G"),
+                    Mo("·"),
+                    dead,
+                    Mo("·"),
+                    Msup(Mi("a"), Mn(Exact(2))),
+                    Mo("="),
+                    Mn(Exact(uniform.alpha)),
+                    Mo("×"),
+                    Gamma0Number(book),
+                    Mn(Exact(uniform.factors.dead)),
+                    Mo("×"),
+                    Mn(book.figures.dead),
+                    Mo("×"),
+                    Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
+                    Mo("="),
+                    Mn(figures.momentDead),
+                    Unit("kN·m/m")};
+    Expr momentPoint{MF,
+                     Mo("="),
+                     Gamma0Times(book),
+                     kM,
+                     Mo("·"),
+                     GammaX("Q"),
+                     Mo("·"),
+                     Mi("F"),
+                     Mo("="),
+                     Gamma0Number(book),
+                     Mn(figures.momentCoefficient),
+                     Mo("×"),
+                     Mn(Exact(p.factor)),
+                     Mo("×"),
+                     Mn(Exact(p.load.force)),
+                     Mo("="),
+                     Mn(figures.momentPoint),
+                     Unit("kN·m/m")};
+    Expr moment{Mi("M"),
+                Mo("="),
+                MD,
+                Mo("+"),
+                MF,
+                Mo("="),
+                Mn(figures.momentDead),
+                Mo("+"),
+                Mn(figures.momentPoint),
+                Mo("="),
+                Mn(figures.moment),
+                Unit("kN·m/m")};
+    const Expr rigidity = envelope ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("·")} : Expr{};
+    const Expr rigidityNumber = envelope ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("×")} : Expr{};
+    Expr deflectionDead{
+        dD,
         Mo("="),
-        Mfrac(Cat(Mn(Exact(uniform.beta)), Mo("×"), Mn(Scaled(Exact(bay.dead), -3)), Mo("×"),
-                  Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))),
-              Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3))))),
-        Mo("="), Mn(figures.deflectionDead), Unit("mm")));
-    const std::string deflectionPoint = Math(Cat(
-        dF, Mo("="),
-        Mfrac(Cat(kDelta, Mo("·"), Mi("F"), Mo("·"), Msup(Mi("a"), Mn(Exact(2)))),
-              Cat(Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3))))),
+        Mfrac({rigidity, beta, Mo("·"), dead, Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
+              {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
         Mo("="),
-        Mfrac(Cat(Mn(figures.deflectionCoefficient), Mo("×"), Mn(Newtons(p.load.force)), Mo("×"),
-                  Msup(Mn(Exact(bay.spacing)), Mn(Exact(2)))),
-              Cat(Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3))))),
-        Mo("="), Mn(figures.deflectionPoint), Unit("mm")));
-    const std::string deflection =
-        Math(Cat(Mi("δ"), Mo("="), dD, Mo("+"), dF, Mo("="), Mn(figures.deflectionDead), Mo("+"),
-                 Mn(figures.deflectionPoint), Mo("="), Mn(figures.deflection), Unit("mm"),
-                 Mo(Relation(p.plateDeflection.exceeded)), Mi("min"),
-                 Parenthesised(Cat(Mfrac(Mi("a"), Mn(Exact(kPointLoadPlateDeflectionLimit))),
-                                   Mo(","), Mn(Exact(kPointLoadPlateStepLimit)), Unit("mm"))),
-                 Mo("="), Mn(Significant(r.deflectionLimit)), Unit("mm")));
-    return Cat("<h3>铺板</h3>\n", method, Series(book), FormulaBlock(momentDead),
-               FormulaBlock(momentPoint), FormulaBlock(moment), FormulaBlock(stress),
-               VerdictLine(p.plateStrength.exceeded, p.plateStrength.text),
-               FormulaBlock(deflectionDead), FormulaBlock(deflectionPoint),
-               FormulaBlock(deflection),
-               "<p class=\"note\">D 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
-               "未受荷区格间的高差限值。</p>\n",
-               VerdictLine(p.plateDeflection.exceeded, p.plateDeflection.text));
+        Mfrac({rigidityNumber, Mn(Exact(uniform.beta)), Mo("×"), Mn(Scaled(book.figures.dead, -3)),
+               Mo("×"), Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
+              {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
+        Mo("="),
+        Mn(figures.deflectionDead),
+        Unit("mm")};
+    Expr deflectionPoint{
+        dF,
+        Mo("="),
+        Mfrac({kDelta, Mo("·"), Mi("F"), Mo("·"), Msup(Mi("a"), Mn(Exact(2)))},
+              {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
+        Mo("="),
+        Mfrac({Mn(figures.deflectionCoefficient), Mo("×"), Mn(Newtons(p.load.force)), Mo("×"),
+               Msup(Mn(Exact(bay.spacing)), Mn(Exact(2)))},
+              {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
+        Mo("="),
+        Mn(figures.deflectionPoint),
+        Unit("mm")};
+    Expr deflection{Mi("δ"),
+                    Mo("="),
+                    dD,
+                    Mo("+"),
+                    dF,
+                    Mo("="),
+                    Mn(figures.deflectionDead),
+                    Mo("+"),
+                    Mn(figures.deflectionPoint),
+                    Mo("="),
+                    Mn(figures.deflection),
+                    Unit("mm"),
+                    Mo(Relation(p.plateDeflection.exceeded)),
+                    Mi("min"),
+                    Parenthesised({Mfrac(Mi("a"), Mn(Exact(kPointLoadPlateDeflectionLimit))),
+                                   Mo(","), Mn(Exact(kPointLoadPlateStepLimit)), Unit("mm")}),
+                    Mo("="),
+                    Mn(Significant(r.deflectionLimit)),
+                    Unit("mm")};
+    Append(blocks,
+           {Formula(std::move(momentDead)), Formula(std::move(momentPoint)),
+            Formula(std::move(moment)),
+            Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
+                                       p.plateStrength.exceeded, r.f)),
+            VerdictOf(book, Check::PointLoadPlateStrength), Formula(std::move(deflectionDead)),
+            Formula(std::move(deflectionPoint)), Formula(std::move(deflection)),
+            Note(Line(DeadSymbolWords(book),
+                      " 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
+                      "未受荷区格间的高差限值。")),
+            VerdictOf(book, Check::PointLoadPlateDeflection)});
+    return blocks;
 }
 
 // The force taken standing at the support, with the dead load of one spacing: τ on the section's
 // S of 第 5 节.
-std::string Shear(const BookContext& book) {
+Blocks Shear(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PointLoadCheck& p = *book.check.pointLoad;
     const ShearFigures& figures = *book.figures.pointLoad->shear;
-    const std::string V = Math(Cat(
-        Mi("V"), Mo("="),
-        Mfrac(Cat(GammaX("G"), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"), Mi("L")), Mn(Exact(2))),
-        Mo("+"), GammaX("Q"), Mo("·"), Mi("F"), Mo("="),
-        Mfrac(Cat(Mn(Exact(book.check.plate.factors.dead)), Mo("×"), Mn(Exact(bay.dead)), Mo("×"),
-                  Mn(Exact(bay.spacing / 1000)), Mo("×"), Mn(Exact(bay.span / 1000))),
-              Mn(Exact(2))),
-        Mo("+"), Mn(Exact(p.factor)), Mo("×"), Mn(Exact(p.load.force)), Mo("="), Mn(figures.V),
-        Unit("kN")));
-    return Cat(
-        FormulaBlock(V), ShearStressFormula(book, *p.shear, figures),
-        "<p class=\"note\">集中荷载移至支座处；D 以 kN/m² 计，a、L 以 m 计，S 见第 5 节。</p>\n",
-        VerdictLine(p.shear->verdict.exceeded, p.shear->verdict.text));
+    Expr V{
+        Mi("V"),
+        Mo("="),
+        Gamma0Times(book),
+        Parenthesised({Mfrac({GammaX("G"), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                              Mi("a"), Mo("·"), Mi("L")},
+                             Mn(Exact(2))),
+                       Mo("+"), GammaX("Q"), Mo("·"), Mi("F")}),
+        Mo("="),
+        Gamma0Number(book),
+        Parenthesised({Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), ShareNumber(book),
+                              Mn(book.figures.dead), Mo("×"), Mn(Exact(bay.spacing / 1000)),
+                              Mo("×"), Mn(Exact(bay.span / 1000))},
+                             Mn(Exact(2))),
+                       Mo("+"), Mn(Exact(p.factor)), Mo("×"), Mn(Exact(p.load.force))}),
+        Mo("="),
+        Mn(figures.V),
+        Unit("kN")};
+    Blocks blocks{Formula(std::move(V)), ShearStressFormula(book, *p.shear, figures),
+                  Note(Line("集中荷载移至支座处；", DeadSymbolWords(book),
+                            " 以 kN/m² 计，a、L 以 m 计，S 见第 5 节。")),
+                  VerdictOf(book, Check::PointLoadStiffenerShear)};
+    if (p.weld && book.figures.pointLoad->weld) {
+        Append(blocks, WeldStressFormulas(book, *p.weld, *book.figures.pointLoad->weld, figures.V));
+        blocks.push_back(Note(Line("焊缝在同一支座剪力 V 下，S", Sub("p"), "、h", Sub("e"),
+                                   p.weld->segments ? Line("、l", Sub("w")) : Line(), " 见第 ",
+                                   std::to_string(WeldSectionNumber(book)), " 节。")));
+        blocks.push_back(VerdictOf(book, Check::PointLoadWeldStrength));
+    }
+    return blocks;
 }
 
-std::string Stiffener(const BookContext& book) {
+Blocks Stiffener(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PointLoadCheck& p = *book.check.pointLoad;
-    const PointLoadStiffenerResult& r = p.stiffener;
     const PointLoadFigures& figures = *book.figures.pointLoad;
-    const std::string Ix = SubscriptedSymbol("I", "x");
+    const Expr Ix = SubscriptedSymbol("I", "x");
     const Figure& ix = book.figures.Ix;
-    const Figure dead = Scaled(Exact(bay.dead), -3), force = Newtons(p.load.force);
-    const std::string moment = Math(
-        Cat(SubscriptedSymbol("M", "s"), Mo("="),
-            Mfrac(Cat(GammaX("G"), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"),
-                      Msup(Mi("L"), Mn(Exact(2)))),
-                  Mn(Exact(8))),
-            Mo("+"), Mfrac(Cat(GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")), Mn(Exact(4)))));
-    const std::string momentNumbers = Math(
-        Cat(Mo("="),
-            Mfrac(Cat(Mn(Exact(book.check.plate.factors.dead)), Mo("×"), Mn(dead), Mo("×"),
-                      Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(2)))),
-                  Mn(Exact(8))),
-            Mo("+"),
-            Mfrac(Cat(Mn(Exact(p.factor)), Mo("×"), Mn(force), Mo("×"), Mn(Exact(bay.span))),
-                  Mn(Exact(4)))));
-    const std::string momentResult = Math(Cat(Mo("="), Mn(figures.Ms), Unit("N·mm"), Mo("="),
-                                              Mn(Shown(r.shown.moment)), Unit("kN·m")));
-    const FibreStresses stresses{
-        figures.Ms, figures.stressTop,           figures.stressBottom, figures.stiffenerStress,
-        r.f,        p.stiffenerStrength.exceeded};
+    const Figure dead = Scaled(book.figures.dead, -3), force = Newtons(p.load.force);
+    const Expr momentParts{Mfrac({GammaX("G"), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                                  Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))},
+                                 Mn(Exact(8))),
+                           Mo("+"),
+                           Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
+    const Expr momentPartNumbers{
+        Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), ShareNumber(book), Mn(dead),
+               Mo("×"), Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
+              Mn(Exact(8))),
+        Mo("+"),
+        Mfrac({Mn(Exact(p.factor)), Mo("×"), Mn(force), Mo("×"), Mn(Exact(bay.span))},
+              Mn(Exact(4)))};
+    Expr moment{
+        SubscriptedSymbol("M", "s"), Mo("="),
+        book.CurrentBasis() ? Expr{Gamma0Times(book), Parenthesised(momentParts)} : momentParts};
+    Expr momentNumbers{Mo("="),
+                       book.CurrentBasis()
+                           ? Expr{Gamma0Number(book), Parenthesised(momentPartNumbers)}
+                           : momentPartNumbers,
+                       Mo("="),
+                       Mn(figures.Ms),
+                       Unit("N·mm"),
+                       Mo("="),
+                       Mn(KilonewtonMetres(figures.Ms)),
+                       Unit("kN·m")};
+    const FibreStresses stresses{figures.Ms,           figures.stressTop,
+                                 figures.stressBottom, figures.stiffenerStress,
+                                 p.stiffener.f,        p.stiffenerStrength.exceeded};
     const DeflectionVerdict& verdict = p.stiffenerDeflection;
-    const std::string deflection =
-        Math(Cat(SubscriptedSymbol("δ", "s"), Mo("="),
-                 Mfrac(Cat(Mn(Exact(5)), Mo("·"), Mi("D"), Mo("·"), Mi("a"), Mo("·"),
-                           Msup(Mi("L"), Mn(Exact(4)))),
-                       Cat(Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), Ix)),
-                 Mo("+"),
-                 Mfrac(Cat(Mi("F"), Mo("·"), Msup(Mi("L"), Mn(Exact(3)))),
-                       Cat(Mn(Exact(48)), Mo("·"), Mi("E"), Mo("·"), Ix))));
-    const std::string deflectionNumbers =
-        Math(Cat(Mo("="),
-                 Mfrac(Cat(Mn(Exact(5)), Mo("×"), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)),
-                           Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))),
-                       Cat(Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix))),
-                 Mo("+"),
-                 Mfrac(Cat(Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))),
-                       Cat(Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)))));
-    const auto [deflectionResult, ratio] =
-        StiffenerDeflectionLimit(figures.stiffenerDeflection, verdict);
-    return Cat("<h3>加劲肋</h3>\n",
-               "<p>一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及一个间距的恒荷载，"
-               "截面为第 5 节的组合截面。</p>\n",
-               FormulaBlock(moment, Cat(momentNumbers, " ", momentResult)),
-               FibreStressFormulas(book, stresses),
-               VerdictLine(p.stiffenerStrength.exceeded, p.stiffenerStrength.text),
-               FormulaBlock(deflection, Cat(deflectionNumbers, " ", deflectionResult)),
-               "<p class=\"note\">D 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。</p>\n",
-               VerdictLine(verdict.exceeded, verdict.text), p.shear ? Shear(book) : std::string());
+    Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
+                    Mfrac({Mn(Exact(5)), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                           Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(4)))},
+                          {Mn(Exact(384)), Mo("·"), Mi("E"), Mo("·"), Ix}),
+                    Mo("+"),
+                    Mfrac({Mi("F"), Mo("·"), Msup(Mi("L"), Mn(Exact(3)))},
+                          {Mn(Exact(48)), Mo("·"), Mi("E"), Mo("·"), Ix})};
+    auto [deflectionResult, ratio] = StiffenerDeflectionLimit(figures.stiffenerDeflection, verdict);
+    Expr deflectionNumbers{
+        Mo("="),
+        Mfrac({Mn(Exact(5)), Mo("×"), ShareNumber(book), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)),
+               Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
+              {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
+        Mo("+"),
+        Mfrac({Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))},
+              {Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
+        deflectionResult};
+    Blocks blocks{
+        SubHeading("加劲肋"),
+        Body(Line("一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及",
+                  book.SupportShare() ? Line("第一内支座 k", Sub("D"), " = ",
+                                             Text(Exact(book.check.loads.supportDead)), " 个间距")
+                                      : Line("一个间距"),
+                  "的恒荷载，截面为第 5 节的组合截面。")),
+        Formula(std::move(moment), std::move(momentNumbers))};
+    Append(blocks, FibreStressFormulas(book, stresses));
+    Append(
+        blocks,
+        {VerdictOf(book, Check::PointLoadStiffenerStrength),
+         Formula(std::move(deflection), std::move(deflectionNumbers)),
+         Note(Line(DeadSymbolWords(book), " 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。")),
+         VerdictOf(book, Check::PointLoadStiffenerDeflection)});
+    if (p.shear) Append(blocks, Shear(book));
+    return blocks;
 }
 
 }  // namespace
 
-std::string PointLoadSection(const BookContext& book) {
+Blocks PointLoadSection(const BookContext& book) {
     if (!book.check.pointLoad) return {};
-    return BookSection(book, "point-load", "6 集中荷载验算",
-                       Cat(Load(book), Plate(book), Stiffener(book)));
+    Blocks blocks{SectionHeading(
+        book, "point-load", Cat(std::to_string(PointLoadSectionNumber(book)), " 集中荷载验算"))};
+    Append(blocks, Load(book));
+    Append(blocks, Plate(book));
+    Append(blocks, Stiffener(book));
+    return blocks;
 }
 
 }  // namespace deckplate::report

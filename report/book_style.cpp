@@ -1,5 +1,5 @@
-#include "report/book_parts.h"
 #include "report/html_text.h"
+#include "report/html_writer.h"
 
 namespace deckplate::report {
 
@@ -32,7 +32,10 @@ table.series { width: auto; font-size: 9pt; }
 table.series td { text-align: right; }
 table.series tr.sum td { border-top: 2px solid #444; }
 math { font-family: "Cambria Math", "STIX Two Math", math; font-size: 1.05em; }
-.formula { margin: .8mm 0 .8mm 6mm; break-inside: avoid; page-break-inside: avoid; }
+/* A formula's box holds the whole of its fractions' ink, so that one at a page's foot goes whole
+   to the next page rather than leaving a slice of its denominator in the next page's head. */
+.formula { margin: .3mm 0 .3mm 6mm; padding: .5mm 0 1mm; break-inside: avoid;
+  page-break-inside: avoid; }
 /* Formulas stand at the left margin, and the second line of a long one under its first. */
 .formula math { display: inline math; math-style: normal; }
 .formula .continued { margin-left: 8mm; }

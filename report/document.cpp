@@ -1,5 +1,7 @@
 #include "report/document.h"
 
+#include <algorithm>
+
 #include "report/xml_writer.h"
 
 namespace deckplate::report::doc {
@@ -29,6 +31,14 @@ FormulaRun Inline(math::Expr formula) { return {std::move(formula)}; }
 LinkRun Link(std::string_view text, std::string_view target) {
     return {std::string(text), std::string(target)};
 }
+
+namespace {
+
+// The longest value, in bytes of UTF-8, that half the page's width shows in a line or two: 20
+// Chinese characters.
+constexpr std::size_t kLongestSideBySide = 60;
+
+}  // namespace
 
 std::vector<Block> TitleBlockParts(const TitleBlock& title) {
     std::vector<Block> parts;
@@ -60,7 +70,19 @@ std::vector<Block> TitleBlockParts(const TitleBlock& title) {
                                              {}},
                                    .heightMm = 6});
     }
-    parts.push_back({SideBySide{{{{std::move(project)}}, {{std::move(signatures)}}}}});
+    // Side by side they fill page 1's width; a field too long for half of it (a name of 200
+    // characters) sets them one under the other, so that the page holds them.
+    std::size_t longest = 0;
+    for (const std::vector<TitleField>& fields : title.project)
+        for (const TitleField& field : fields) longest = std::max(longest, field.value.size());
+    for (const Signature& signature : title.signatures)
+        longest = std::max(longest, signature.name.size());
+    if (longest > kLongestSideBySide) {
+        parts.push_back({std::move(project)});
+        parts.push_back({std::move(signatures)});
+    } else {
+        parts.push_back({SideBySide{{{{std::move(project)}}, {{std::move(signatures)}}}}});
+    }
     if (!title.program.empty()) parts.push_back({Paragraph{title.program, ParagraphLook::Note}});
     return parts;
 }

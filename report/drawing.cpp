@@ -113,6 +113,15 @@ void AddVerticalDimension(Drawing& drawing, Point from, Point to, double x, std:
                                    labelLeft ? Anchor::End : Anchor::Start});
 }
 
+void AddNarrowDimension(Drawing& drawing, Point from, Point to, std::string_view label) {
+    constexpr double kRunOut = 14;  // how far the line runs out on the left to the label
+    drawing.shapes.push_back(Line{{from.x - kRunOut, from.y}, {to.x + kOvershoot, to.y}});
+    Tick(drawing, from);
+    Tick(drawing, to);
+    drawing.shapes.push_back(
+        Label{{from.x - kRunOut - 2, from.y + 4}, std::string(label), Anchor::End});
+}
+
 std::string SvgOf(const Drawing& drawing) {
     std::string content;
     for (const Shape& shape : drawing.shapes) content += std::visit(SvgShape{}, shape);

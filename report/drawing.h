@@ -1,7 +1,7 @@
 #pragma once
 // The calculation book's drawings as vector shapes — rectangles, polygons, lines and labels in
 // units of one CSS pixel (1/96 inch), y downwards — set as inline SVG in the HTML book (SvgOf,
-// byte for byte what svg.h writes for the same shapes) and as a group of Word shapes in the
+// as the calculation book has always drawn them) and as a group of Word shapes in the
 // Word book (drawing_ml.h). Dimensions are drawn as engineering drawings draw them: extension
 // lines, a dimension line and 45° ticks.
 
@@ -84,6 +84,10 @@ void AddHorizontalDimension(Drawing& drawing, Point from, Point to, double y,
 /// the line, or on its left when `labelLeft`.
 void AddVerticalDimension(Drawing& drawing, Point from, Point to, double x, std::string_view label,
                           bool labelLeft = false);
+
+/// A dimension across a part too thin to hold its label between the ticks (an angle's leg):
+/// the dimension line runs out to the left of `from`, where the label stands.
+void AddNarrowDimension(Drawing& drawing, Point from, Point to, std::string_view label);
 
 /// The drawing as one inline <svg> element.
 std::string SvgOf(const Drawing& drawing);

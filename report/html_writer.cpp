@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "report/base64.h"
-#include "report/book_parts.h"
 #include "report/html_text.h"
+#include "report/xml_writer.h"
 
 namespace deckplate::report::doc {
 namespace {
@@ -21,6 +21,12 @@ p.contents-title { font-size: 12pt; font-weight: bold; margin: 3mm 0 1.5mm; }
 table.breakable { break-inside: auto; page-break-inside: auto; }
 table.breakable tr { break-inside: avoid; page-break-inside: avoid; }
 td.centre { text-align: center; }
+.nobr { white-space: nowrap; }
+/* A table with column shares keeps them, and a word longer than its column (a 200-character name
+   without a blank) breaks rather than widening the table past the page. */
+table.fixed { table-layout: fixed; }
+.side-by-side > div { min-width: 0; }
+td, th { overflow-wrap: anywhere; }
 p.subject img { display: block; margin: 0 auto 2mm; }
 )css";
 
@@ -56,9 +62,32 @@ struct RunHtml {
     }
 };
 
+// Punctuation that never begins a line in Chinese print.
+bool ClosesALine(std::string_view text) {
+    for (const std::string_view mark : {"，", "。", "；", "：", "、", "）", "！", "？"})
+        if (text.starts_with(mark)) return true;
+    return false;
+}
+
 std::string RunsHtml(const Runs& runs) {
     std::string html;
-    for (const Run& run : runs) html += std::visit(RunHtml{}, run);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        // A formula and the mark after it stay on one line: a browser would otherwise begin the
+        // next line with "，".
+        const auto* next = i + 1 < runs.size() ? std::get_if<TextRun>(&runs[i + 1]) : nullptr;
+        if (std::holds_alternative<FormulaRun>(runs[i]) && next &&
+            next->script == Script::Baseline && ClosesALine(next->text)) {
+            const std::size_t mark = DecodeUtf8(next->text, 0).length;
+            TextRun rest = *next;
+            rest.text.erase(0, mark);
+            html += Cat("<span class=\"nobr\">", std::visit(RunHtml{}, runs[i]),
+                        EscapeHtml(next->text.substr(0, mark)), "</span>",
+                        std::visit(RunHtml{}, Run{rest}));
+            ++i;
+            continue;
+        }
+        html += std::visit(RunHtml{}, runs[i]);
+    }
     return html;
 }
 
@@ -71,6 +100,7 @@ std::string BlocksHtml(const std::vector<Block>& blocks);
 std::string TableHtml(const Table& table) {
     std::string classes = table.look == TableLook::Compact ? "series" : "";
     if (table.headerRows > 0) classes += classes.empty() ? "breakable" : " breakable";
+    if (!table.columns.empty()) classes += classes.empty() ? "fixed" : " fixed";
     std::string html =
         Cat("<table", IdAttribute(table.id),
             classes.empty() ? std::string() : Cat(" class=\"", classes, "\""), ">\n");
@@ -105,9 +135,9 @@ std::string TableHtml(const Table& table) {
 }
 
 std::string ColumnHtml(const std::vector<Block>& column) {
-    // A lone figure or table is a flexible box's item as it stands; anything else in a box.
-    if (column.size() == 1 && (std::holds_alternative<Illustration>(column[0].content) ||
-                               std::holds_alternative<Table>(column[0].content)))
+    // A lone figure is a flexible box's item as it stands; anything else, a table too, in a box
+    // that shares the width, so that a table's column shares hold within it.
+    if (column.size() == 1 && std::holds_alternative<Illustration>(column[0].content))
         return BlocksHtml(column);
     return Cat("<div>", BlocksHtml(column), "</div>\n");
 }

@@ -5,8 +5,18 @@
 // outside.
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "report/document_writer.h"
+
+namespace deckplate::report {
+
+/// The book's style sheet: screen and A4 print, each printed page headed by `header` (the
+/// project's name) and numbered 第 N 页 共 M 页 at its foot.
+std::string BookStyleSheet(std::string_view header);
+
+}  // namespace deckplate::report
 
 namespace deckplate::report::doc {
 

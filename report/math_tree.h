@@ -1,6 +1,6 @@
 #pragma once
 // A formula as a tree, written once and set in both formats of the calculation book: MathML in
-// the HTML book (MathMl, byte for byte what mathml.h writes for the same formula) and Office
+// the HTML book (MathMl) and Office
 // Math in the Word book (omml.h), which Word, WPS and LibreOffice show and edit as equations.
 //
 // A formula is an Expr, a row of nodes; the builders each return a one-node row, and a braced

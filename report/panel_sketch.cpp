@@ -3,13 +3,12 @@
 #include "report/book_numbers.h"
 #include "report/drawings.h"
 #include "report/html_text.h"
-#include "report/svg.h"
 
 namespace deckplate::report {
 
-using namespace svg;
+using namespace drawing;
 
-std::string PanelSketch(const BayInput& bay) {
+Drawing PanelSketch(const BayInput& bay) {
     const int panels = bay.boundary.continuous ? 3 : 1;
     const int checked = panels / 2;  // the middle one of three
     // The larger of span and panels of spacing fills the room; a panel stays tall enough to see.
@@ -19,29 +18,34 @@ std::string PanelSketch(const BayInput& bay) {
     const Point origin{16, 12};
     const double bottom = origin.y + panels * height;
 
-    std::string content;
+    Drawing sketch{
+        .width = origin.x + width + 110,
+        .height = bottom + 34,
+        .title = bay.boundary.continuous ? "连续钢铺板的区格平面" : "四边简支钢铺板区格平面"};
     for (int i = 0; i < panels; ++i) {
-        content += Rect({origin.x, origin.y + i * height}, width, height,
-                        i == checked ? "panel checked" : "panel");
+        sketch.shapes.push_back(Rect{{origin.x, origin.y + i * height},
+                                     width,
+                                     height,
+                                     i == checked ? Look::CheckedPanel : Look::Panel});
     }
     // The stiffeners carry the long edges; the ends of a single panel are supported too, while a
     // continuous plate is taken as a strip spanning across the stiffeners.
     for (int i = 0; i <= panels; ++i) {
         const double y = origin.y + i * height;
-        content += Line({origin.x, y}, {origin.x + width, y}, "support");
+        sketch.shapes.push_back(Line{{origin.x, y}, {origin.x + width, y}, Look::Support});
     }
     if (!bay.boundary.continuous) {
-        content += Line({origin.x, origin.y}, {origin.x, bottom}, "support");
-        content += Line({origin.x + width, origin.y}, {origin.x + width, bottom}, "support");
+        sketch.shapes.push_back(Line{{origin.x, origin.y}, {origin.x, bottom}, Look::Support});
+        sketch.shapes.push_back(
+            Line{{origin.x + width, origin.y}, {origin.x + width, bottom}, Look::Support});
     }
     const double checkedTop = origin.y + checked * height;
-    content += HorizontalDimension({origin.x, bottom}, {origin.x + width, bottom}, bottom + 16,
-                                   Cat("b = L = ", Text(Exact(bay.span))));
-    content +=
-        VerticalDimension({origin.x + width, checkedTop}, {origin.x + width, checkedTop + height},
-                          origin.x + width + 14, Cat("a = ", Text(Exact(bay.spacing))));
-    return Svg(origin.x + width + 110, bottom + 34,
-               bay.boundary.continuous ? "连续铺板的区格平面" : "四边简支铺板区格平面", content);
+    AddHorizontalDimension(sketch, {origin.x, bottom}, {origin.x + width, bottom}, bottom + 16,
+                           Cat("b = L = ", Text(Exact(bay.span))));
+    AddVerticalDimension(sketch, {origin.x + width, checkedTop},
+                         {origin.x + width, checkedTop + height}, origin.x + width + 14,
+                         Cat("a = ", Text(Exact(bay.spacing))));
+    return sketch;
 }
 
 }  // namespace deckplate::report

@@ -40,13 +40,17 @@ constexpr ReportPlace kReportPlaces[] = {
     {Check::PlateStrength, ReportPart::Plate},
     {Check::StiffenerDeflection, ReportPart::Stiffener},
     {Check::StiffenerStrength, ReportPart::Stiffener},
+    {Check::StiffenerLiveDeflection, ReportPart::Stiffener},
     {Check::StiffenerShear, ReportPart::Stiffener},
     {Check::StiffenerOutstand, ReportPart::Stiffener},
+    {Check::WeldStrength, ReportPart::Stiffener},
+    {Check::WeldDetail, ReportPart::Stiffener},
     {Check::PointLoadPlateDeflection, ReportPart::PointLoad},
     {Check::PointLoadPlateStrength, ReportPart::PointLoad},
     {Check::PointLoadStiffenerDeflection, ReportPart::PointLoad},
     {Check::PointLoadStiffenerStrength, ReportPart::PointLoad},
     {Check::PointLoadStiffenerShear, ReportPart::PointLoad},
+    {Check::PointLoadWeldStrength, ReportPart::PointLoad},
 };
 static_assert(std::size(kReportPlaces) == kCheckCount, "a place in the report for every check");
 
@@ -58,10 +62,14 @@ void AddChecks(std::vector<std::string>& lines, const ReportSnapshot& w, ReportP
         const CheckRow& row = RowOf(place.check);
         if (place.part != part || !InScope(row, scope)) continue;
         const ReportCheck& c = w.checks[static_cast<std::size_t>(place.check)];
+        if (row.reportLabel.empty()) {
+            lines.push_back(Cat("提示：", c.verdict));
+            continue;
+        }
         std::string value = Cat(row.reportLabel, "");
         if (row.measure == Measure::Ratio) {
-            value += Cat(" ", c.symbol) + Cat("=", c.value) + "        限值" +
-                     LimitRuleText(row.limitRule) + "：" + c.limit;
+            value +=
+                Cat(" ", c.symbol) + Cat("=", c.value) + "        限值" + c.rule + "：" + c.limit;
         } else {
             value += c.value;
         }
@@ -83,7 +91,9 @@ std::string ReportText(const ReportSnapshot& w) {
         Cat("平台恒荷载(Kn/m2)：", w.deadLoad),
         Cat("平台活荷载(Kn/m2)：", w.liveLoad),
         Cat("钢铺板挠度限值(mm)： 1/", w.deflectionLimit),
-        Cat("加劲肋挠度限值： 1/", PlainNumberText(kStiffenerDeflectionLimit)),
+        Cat("加劲肋挠度限值： 1/",
+            PlainNumberText(StiffenerDeflectionLimit(w.currentBasis ? DesignBasis::Current
+                                                                    : DesignBasis::Legacy))),
     };
     if (!w.loadCombination.empty()) lines.push_back(Cat("荷载组合：", w.loadCombination));
     if (w.currentBasis) lines.push_back(Cat("钢材牌号：", w.steel));

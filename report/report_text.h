@@ -20,9 +20,10 @@ struct ActingPatch {
 };
 
 /// A check as the window shows it: its result box, the box of its limit where it has one, its
-/// verdict line, and the symbol of its value where the report names it (h/t, b/t).
+/// verdict line, and the symbol of its value and the rule of its limit where the report names
+/// them (h/t, 15εk).
 struct ReportCheck {
-    std::string value{}, limit{}, verdict{}, symbol{};
+    std::string value{}, limit{}, verdict{}, symbol{}, rule{};
 };
 
 /// The window's texts and captions and its stored values, as UTF-8 texts and doubles.

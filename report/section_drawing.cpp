@@ -5,20 +5,12 @@
 #include "report/book_numbers.h"
 #include "report/drawings.h"
 #include "report/html_text.h"
-#include "report/svg.h"
 
 namespace deckplate::report {
 
-using namespace svg;
+using namespace drawing;
 
 namespace {
-
-// The stiffener's outline below the plate, in mm: x across from the middle of the plate strip,
-// y down from the plate's top face.
-struct Outline {
-    std::string shape;  // SVG of the outline, once placed
-    double left = 0, right = 0;
-};
 
 // "L63x40x5": long leg, short leg, thickness in mm.
 struct AngleLegs {
@@ -52,7 +44,8 @@ struct Placement {
 
 }  // namespace
 
-std::string SectionDrawing(const BayInput& bay, const StiffenerResult& section) {
+Drawing SectionDrawing(const BayInput& bay, const StiffenerResult& section, const Figure& beFigure,
+                       const Figure& yoFigure) {
     const double t = bay.thickness.mm, be = section.be;
     double depth = 0;  // of the stiffener below the plate
     double left = -be / 2, right = be / 2;
@@ -70,50 +63,59 @@ std::string SectionDrawing(const BayInput& bay, const StiffenerResult& section) 
     }
     // To scale: the wider of the strip and the stiffener, or the whole depth, fills the room.
     const double scale = std::min(170.0 / (right - left), 150.0 / (t + depth));
-    const double marginLeft = 85, marginTop = 28;
+    // Room on the left for the Yo dimension's label, as long as its figure is.
+    const std::string yoLabel = Cat("Yo = ", Text(yoFigure));
+    const double marginLeft = std::max(85.0, 40 + 6.0 * static_cast<double>(yoLabel.size())),
+                 marginTop = 28;
     const Placement at{{marginLeft - left * scale, marginTop}, scale};
 
-    std::string content = Rect(at(-be / 2, 0), be * scale, t * scale, "steel");
-    std::string caption;
+    Drawing d;
+    d.shapes.push_back(Rect{at(-be / 2, 0), be * scale, t * scale, Look::Steel});
     if (const auto* bar = std::get_if<FlatBar>(&bay.stiffener)) {
-        content += Rect(at(-bar->thickness / 2, t), bar->thickness * scale, depth * scale, "steel");
-        content += HorizontalDimension(at(-bar->thickness / 2, t + depth),
-                                       at(bar->thickness / 2, t + depth), at(0, t + depth).y + 16,
-                                       Cat("tw = ", Text(Exact(bar->thickness))));
+        d.shapes.push_back(
+            Rect{at(-bar->thickness / 2, t), bar->thickness * scale, depth * scale, Look::Steel});
+        AddHorizontalDimension(d, at(-bar->thickness / 2, t + depth),
+                               at(bar->thickness / 2, t + depth), at(0, t + depth).y + 16,
+                               Cat("tw = ", Text(Exact(bar->thickness))));
     } else if (legs) {
-        const double d = legs->thickness, b = legs->shortLeg;
-        content += Polygon(
-            {at(-d / 2, t), at(d / 2, t), at(d / 2, t + depth - d), at(-d / 2 + b, t + depth - d),
-             at(-d / 2 + b, t + depth), at(-d / 2, t + depth)},
-            "steel");
-        content += HorizontalDimension(at(-d / 2, t + depth), at(-d / 2 + b, t + depth),
-                                       at(0, t + depth).y + 16, Cat("b = ", Text(Exact(b))));
+        const double w = legs->thickness, b = legs->shortLeg;
+        d.shapes.push_back(Polygon{
+            {at(-w / 2, t), at(w / 2, t), at(w / 2, t + depth - w), at(-w / 2 + b, t + depth - w),
+             at(-w / 2 + b, t + depth), at(-w / 2, t + depth)},
+            Look::Steel});
+        AddHorizontalDimension(d, at(-w / 2, t + depth), at(-w / 2 + b, t + depth),
+                               at(0, t + depth).y + 16, Cat("b = ", Text(Exact(b))));
+        AddNarrowDimension(d, at(-w / 2, t + (depth - w) / 2), at(w / 2, t + (depth - w) / 2),
+                           Cat("tw = ", Text(Exact(w))));
     }
     // Chain of dimensions on the right: the plate, then the stiffener.
     const double dimensionX = at(right, 0).x + 16;
-    content +=
-        VerticalDimension(at(be / 2, 0), at(be / 2, t), dimensionX, Cat("t = ", Text(Exact(t))));
+    AddVerticalDimension(d, at(be / 2, 0), at(be / 2, t), dimensionX, Cat("t = ", Text(Exact(t))));
     if (depth > 0) {
         // From the stiffener's right-hand faces: the flat bar's side, or the angle's long leg at
         // the top and the tip of its short leg at the bottom.
         const double topRight = legs ? legs->thickness / 2 : flatBarHalf;
         const double bottomRight = legs ? legs->shortLeg - legs->thickness / 2 : flatBarHalf;
-        content += VerticalDimension(at(topRight, t), at(bottomRight, t + depth), dimensionX,
-                                     Cat("h = ", Text(Exact(depth))));
+        AddVerticalDimension(d, at(topRight, t), at(bottomRight, t + depth), dimensionX,
+                             Cat("h = ", Text(Exact(depth))));
     }
-    content += HorizontalDimension(at(-be / 2, 0), at(be / 2, 0), marginTop - 12,
-                                   Cat("be = ", Text(Significant(be))));
+    AddHorizontalDimension(d, at(-be / 2, 0), at(be / 2, 0), marginTop - 12,
+                           Cat("be = ", Text(beFigure)));
     // The composite section's centroidal axis, with Yo measured from the plate's top face.
     // The axis labels stand above its ends, clear of the Yo dimension on the left and of the
     // chain of dimensions on the right.
     const Point axisLeft = at(left, section.Yo), axisRight = at(right, section.Yo);
-    content += Line({axisLeft.x - 26, axisLeft.y}, {axisRight.x + 12, axisRight.y}, "axis");
-    content += Text({axisLeft.x - 12, axisLeft.y - 3}, "x", "middle", "axis-label");
-    content += Text({axisRight.x + 7, axisRight.y - 3}, "x", "middle", "axis-label");
-    content += VerticalDimension(at(left, 0), at(left, section.Yo), axisLeft.x - 22,
-                                 Cat("Yo = ", Text(Significant(section.Yo))), true);
-    const double width = dimensionX + 48, height = at(0, t + depth).y + 34;
-    return Svg(width, height, "加劲肋组合截面", content);
+    d.shapes.push_back(
+        Line{{axisLeft.x - 26, axisLeft.y}, {axisRight.x + 12, axisRight.y}, Look::Axis});
+    d.shapes.push_back(
+        Label{{axisLeft.x - 12, axisLeft.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
+    d.shapes.push_back(
+        Label{{axisRight.x + 7, axisRight.y - 3}, "x", Anchor::Middle, Look::AxisLabel});
+    AddVerticalDimension(d, at(left, 0), at(left, section.Yo), axisLeft.x - 22, yoLabel, true);
+    d.width = dimensionX + 48;
+    d.height = at(0, t + depth).y + 34;
+    d.title = "加劲肋组合截面";
+    return d;
 }
 
 }  // namespace deckplate::report

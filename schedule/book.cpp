@@ -3,29 +3,33 @@
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
+#include "report/zip_package.h"
 #include "schedule/book_names.h"
-#include "version/deckplate_version.h"
 
 namespace deckplate::schedule {
 
-void WriteBook(const report::BookInput& input, const std::filesystem::path& path) {
-    const std::string book = report::CalculationBook(input);
-    os::ReplaceTextFile(path, book, os::TextEncoding::Utf8);
-}
-
 bool WriteScheduleBook(const report::ScheduleBookInput& input,
                        std::span<const report::ScheduleBookRow> rows,
-                       const std::filesystem::path& path, const report::BookProgress& progress) {
+                       const std::filesystem::path& path, report::BookFormat format,
+                       const report::BookProgress& progress) {
     os::FileReplacement file(path);
-    if (!report::WriteScheduleBook(file.Stream(), input, rows, progress)) return false;
+    try {
+        if (!report::WriteScheduleBook(input, rows, file.Stream(), format, progress)) return false;
+    } catch (const report::PackageError&) {
+        // A failed write says why on Commit; a destination that cannot seek cannot hold Word.
+        if (!file.Stream()) file.Commit();
+        throw os::FileError(os::FileStep::Write, path,
+                            std::make_error_code(std::errc::invalid_seek));
+    }
     file.Commit();
     return true;
 }
 
 BookFolder::BookFolder(const std::filesystem::path& folder, project::ProjectInfo project,
-                       Reserved reserved)
+                       report::BookFormat format, Reserved reserved)
     : folder_(folder),
-      project_(project::Dated(std::move(project))),
+      book_(report::BookInputOf({}, {}, std::move(project))),
+      format_(format),
       reserved_(std::move(reserved)) {
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
@@ -37,21 +41,22 @@ BookFolder::BookFolder(const std::filesystem::path& folder, project::ProjectInfo
     }
 }
 
-void BookFolder::Write(const BayInput& bay, std::string_view rowName, long long line) {
+void BookFolder::Write(const BayInput& bay, const BayCheck& check, std::string_view rowName,
+                       long long line) {
     const auto inFolder = [&](const std::string& name) { return folder_ / os::PathFromUtf8(name); };
     // A book of an earlier run is replaced; one of this run, or another file of the run, never
     // is.
-    const std::filesystem::path path =
-        inFolder(BookFileName(rowName, line, [&](const std::string& name) {
+    const std::filesystem::path path = inFolder(BookFileName(
+        rowName, line,
+        [&](const std::string& name) {
             const std::optional<os::FileIdentity> file = os::IdentityOf(inFolder(name));
             return (file && written_.contains(*file)) || (reserved_ && reserved_(inFolder(name)));
-        }));
+        },
+        report::ExtensionOf(format_)));
+    book_.bay = bay;
+    book_.bayName = std::string(rowName);
     try {
-        WriteBook({.bay = bay,
-                   .bayName = std::string(rowName),
-                   .project = project_,
-                   .version = DECKPLATE_VERSION},
-                  path);
+        report::WriteBook(book_, check, path, format_);
     } catch (const os::FileError& e) {
         throw BookError("cannot write the book of line " + std::to_string(line) + ": " + e.what());
     }

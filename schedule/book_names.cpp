@@ -32,11 +32,13 @@ std::string SafeFileStem(std::string_view name) {
 }
 
 std::string BookFileName(std::string_view rowName, long long line,
-                         const std::function<bool(const std::string&)>& taken) {
+                         const std::function<bool(const std::string&)>& taken,
+                         std::string_view extension) {
     std::string stem = SafeFileStem(rowName);
     if (stem.empty()) stem = "line-" + std::to_string(line);
-    std::string name = stem + ".html";
-    for (int copy = 2; taken(name); ++copy) name = stem + "-" + std::to_string(copy) + ".html";
+    std::string name = stem + std::string(extension);
+    for (int copy = 2; taken(name); ++copy)
+        name = stem + "-" + std::to_string(copy) + std::string(extension);
     return name;
 }
 

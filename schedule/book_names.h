@@ -16,9 +16,10 @@ namespace deckplate::schedule {
 std::string SafeFileStem(std::string_view name);
 
 /// The book file for the row at spreadsheet line `line` named `rowName`: the row's safe name, or
-/// "line-N" when it has none, with ".html"; while `taken(name)` says that a book of this run is
-/// already there, "-2", "-3" … is added to the name.
+/// "line-N" when it has none, with `extension` (".html", ".docx"); while `taken(name)` says that
+/// a book of this run is already there, "-2", "-3" … is added to the name.
 std::string BookFileName(std::string_view rowName, long long line,
-                         const std::function<bool(const std::string&)>& taken);
+                         const std::function<bool(const std::string&)>& taken,
+                         std::string_view extension = ".html");
 
 }  // namespace deckplate::schedule

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "calc/number_text.h"
+#include "input/bay_inputs.h"
 #include "version/deckplate_version.h"
 
 namespace deckplate::schedule {
@@ -131,7 +132,7 @@ ResultsWriter::ResultsWriter(std::ostream& out, const std::vector<std::string>& 
     for (const std::string& h : header) AppendField(line_, h);
     line_ += "design_basis,";
     for (const Column& column : columns_) (line_ += column.header) += ',';
-    line_ += "status,error,version\r\n";
+    line_ += "governing,max_utilisation,status,error,note,version\r\n";
     out_ << line_;
 }
 
@@ -158,12 +159,23 @@ void ResultsWriter::Write(const ScheduleRow& row, const RowCheck& result) {
             else
                 AppendField(line_, column.check->verdict(*check).text);
         }
-        ((line_ += check->AllPass() ? "pass" : "fail") += ",,") += DECKPLATE_VERSION "\r\n";
+        // The check that governs, and how much of its limit it uses: a sort key for the sheet.
+        AppendField(line_, RowOf(result.utilisation.GoverningCheck()).key);
+        AppendField(line_, UtilisationText(result.utilisation.Governing()));
+        ((line_ += check->AllPass() ? "pass" : "fail") += ",,");
+        // What looks mistyped in the row, though it could be built: metres for mm, a flat bar's
+        // sizes swapped.
+        std::string note;
+        for (const input::Caution& caution : input::Cautions(*row.bay))
+            note += (note.empty() ? "column '" : "; column '") +
+                    std::string(input::RowOf(caution.field).key) + "': " + caution.english;
+        AppendField(line_, note);
+        line_ += DECKPLATE_VERSION "\r\n";
     } else {
-        (line_ += std::string(columns_.size(), ',')) += "error,";
+        (line_ += std::string(columns_.size() + 2, ',')) += "error,";
         AppendField(line_, "line " + std::to_string(result.error->line) + ": " +
                                RowErrorText(*result.error));
-        line_ += DECKPLATE_VERSION "\r\n";
+        line_ += "," DECKPLATE_VERSION "\r\n";
     }
     out_ << line_;
 }

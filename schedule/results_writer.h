@@ -1,7 +1,9 @@
 #pragma once
 // A schedule's results file: UTF-8 CSV with byte-order mark, one line for the header and one for
 // each row. A row's line repeats its cells, then gives its design basis, its results (the
-// point load's only in a run that may have one), its status, error and the program's version.
+// point load's only in a run that may have one), the check that governs it and its utilisation
+// (governing, max_utilisation: empty for a row in error), its status, error and the program's
+// version.
 
 #include <iosfwd>
 #include <string>
@@ -20,7 +22,8 @@ std::string UtilisationText(double utilisation);
 class ResultsWriter {
   public:
     /// Writes the header: the schedule's own, then design_basis, the result columns of the
-    /// checks in `scope`, status, error and version.
+    /// checks in `scope`, governing, max_utilisation, status, error, note (what looks mistyped) and
+    /// version.
     ResultsWriter(std::ostream& out, const std::vector<std::string>& header, CheckScope scope);
 
     /// Writes a row's line: its results, or its error.

@@ -2,6 +2,9 @@
 
 namespace deckplate::schedule {
 
+using input::ValueProblem;
+using input::ValueProblemText;
+
 std::string RowErrorText(const RowError& error) {
     if (const auto* problem = std::get_if<ValueProblem>(&error.cause))
         return ValueProblemText(*problem);

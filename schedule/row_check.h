@@ -16,7 +16,7 @@ namespace deckplate::schedule {
 /// A row that could not be checked: its spreadsheet line and why.
 struct RowError {
     long long line = 0;
-    std::variant<ValueProblem, ArithmeticError> cause;
+    std::variant<input::ValueProblem, ArithmeticError> cause;
 };
 
 /// Why, as the results file's error column says it after "line N: ": the value's problem in the

@@ -9,42 +9,38 @@
 #include "os/regular_file.h"
 
 namespace deckplate::schedule {
+
+using input::Input;
+using input::Length;
+using input::Load;
+using input::ParseBasis;
+using input::ParseBoundary;
+using input::ParsePatch;
+using input::ParseSteel;
+using input::ParseStiffener;
+using input::PointLoadForce;
+using input::RequireGradeOfBasis;
+using input::RequirePartsInStrengthTable;
+using input::RequirePatchAtLeast;
+using input::ValueError;
+using input::ValueFault;
 namespace {
 
-// clang-format off
-constexpr ColumnRow kColumns[] = {
-    {Column::Name,      "name",       BayField::Name,      true},
-    {Column::Dead,      "dead",       BayField::Dead,      true},
-    {Column::Live,      "live",       BayField::Live,      true},
-    {Column::Thickness, "thickness",  BayField::Thickness, true},
-    {Column::Span,      "span",       BayField::Span,      true},
-    {Column::Spacing,   "spacing",    BayField::Spacing,   true},
-    {Column::Boundary,  "boundary",   BayField::Boundary,  true},
-    {Column::Stiffener, "stiffener",  BayField::Stiffener, true},
-    {Column::Basis,     "basis",      BayField::Basis,     false},
-    {Column::Steel,     "steel",      BayField::Steel,     false},
-    {Column::PointLoad, "point_load", BayField::PointLoad, false},
-    {Column::Patch,     "patch",      BayField::Patch,     false},
-};
-// clang-format on
-
-constexpr bool RowsFollowTheEnumeration() {
-    for (std::size_t i = 0; i < std::size(kColumns); ++i)
-        if (static_cast<std::size_t>(kColumns[i].id) != i) return false;
-    return std::size(kColumns) == kColumnCount;
+// The columns: the rows' names, then one for each input of a bay.
+const std::vector<ColumnRow>& Columns() {
+    static const std::vector<ColumnRow> columns = [] {
+        std::vector<ColumnRow> all{{"name", BayField::Name, true}};
+        for (const input::InputRow& row : input::BayInputs())
+            all.push_back({row.key, row.field, row.required});
+        return all;
+    }();
+    return columns;
 }
-static_assert(RowsFollowTheEnumeration(), "row i of the column table must describe Column(i)");
 
 // A column as a message names it: "column 'spacing'".
-const Input& InputOf(Column column) {
-    static const std::array<Input, kColumnCount> inputs = [] {
-        std::array<Input, kColumnCount> named;
-        for (const ColumnRow& row : kColumns)
-            named[static_cast<std::size_t>(row.id)] = {"column '" + std::string(row.header) + "'",
-                                                       row.field};
-        return named;
-    }();
-    return inputs[static_cast<std::size_t>(column)];
+Input InputOf(BayField field) {
+    const auto column = std::ranges::find(Columns(), field, &ColumnRow::field);
+    return {"column '" + std::string(column->header) + "'", field};
 }
 
 std::string Lower(std::string text) {
@@ -85,7 +81,7 @@ char SeparatorFound(const std::vector<std::string>& header) {
 
 }  // namespace
 
-std::span<const ColumnRow> ScheduleColumns() { return kColumns; }
+std::span<const ColumnRow> ScheduleColumns() { return Columns(); }
 
 RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
     : path_(path), file_(os::PathFromUtf8(path)), stream_(nullptr, &std::fclose) {
@@ -115,7 +111,7 @@ RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
     if (empty) throw ScheduleError({.fault = ScheduleFault::Empty, .path = path});
 
     std::vector<std::string> missing;
-    for (const ColumnRow& column : kColumns) {
+    for (const ColumnRow& column : Columns()) {
         const std::vector<std::size_t> at = Positions(header_, column.header);
         // Which of two values would count is anyone's guess: the schedule must say.
         if (at.size() > 1) {
@@ -129,7 +125,7 @@ RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
                                  .letters = letters});
         }
         if (!at.empty())
-            index_[static_cast<std::size_t>(column.id)] = at.front();
+            index_[column.field] = at.front();
         else if (column.required)
             missing.emplace_back(column.header);
     }
@@ -146,9 +142,11 @@ bool RowReader::IsFile(const std::filesystem::path& output) const {
     return os::SameFile(file_, output);
 }
 
-std::string RowReader::Cell(const std::vector<std::string>& cells, Column column) const {
-    const std::optional<std::size_t> i = index_[static_cast<std::size_t>(column)];
-    return i && *i < cells.size() ? Trim(cells[*i]) : std::string();
+bool RowReader::Has(BayField field) const { return index_.contains(field); }
+
+std::string RowReader::Cell(const std::vector<std::string>& cells, BayField field) const {
+    const auto i = index_.find(field);
+    return i != index_.end() && i->second < cells.size() ? Trim(cells[i->second]) : std::string();
 }
 
 bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
@@ -160,7 +158,7 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
         throw ScheduleError(std::move(problem));
     }
     row.line = ++line_;
-    row.name = Cell(row.cells, Column::Name);
+    row.name = Cell(row.cells, BayField::Name);
     row.basis.reset();
     row.bay.reset();
     row.problem.reset();
@@ -175,56 +173,33 @@ bool RowReader::Next(const RowDefaults& defaults, ScheduleRow& row) {
 BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefaults& defaults,
                             ScheduleRow& row) {
     // The basis first: the results file gives it even for a row whose other cells fail.
-    const std::string basis = Lower(Cell(cells, Column::Basis));
-    row.basis = basis.empty() ? defaults.basis : ParseBasis(basis, InputOf(Column::Basis));
-
-    // A required cell: a row too short to reach the column has no value there.
-    const auto field = [&](Column column) -> std::string {
-        const std::size_t i = *index_[static_cast<std::size_t>(column)];
-        if (i >= cells.size())
-            throw ValueError({.fault = ValueFault::NoValue, .input = InputOf(column)});
-        return Trim(cells[i]);
-    };
-    BayInput bay;
-    bay.dead = Load(field(Column::Dead), InputOf(Column::Dead));
-    bay.live = Load(field(Column::Live), InputOf(Column::Live));
-    bay.thickness = ThicknessOf(Length(field(Column::Thickness), InputOf(Column::Thickness)));
-    bay.span = Length(field(Column::Span), InputOf(Column::Span));
-    bay.spacing = Length(field(Column::Spacing), InputOf(Column::Spacing));
-    bay.boundary = ParseBoundary(field(Column::Boundary), InputOf(Column::Boundary));
-    bay.stiffener = ParseStiffener(field(Column::Stiffener), InputOf(Column::Stiffener));
-    bay.basis = *row.basis;
-    // The row's grade, or the run's under the current basis; the legacy basis knows Q235 only.
-    const std::string steel = Cell(cells, Column::Steel);
-    if (!steel.empty()) {
-        bay.steel = ParseSteel(steel, InputOf(Column::Steel), &readQ345_);
-        RequireGradeOfBasis(bay.steel, bay.basis, InputOf(Column::Steel));
-    } else if (bay.basis == DesignBasis::Current) {
-        bay.steel = defaults.steel;
-    }
-    RequirePartsInStrengthTable(bay, InputOf(Column::Thickness), InputOf(Column::Stiffener),
-                                field(Column::Stiffener));
-
-    // The point load: the row's own force and patch, or the run's.
-    const std::string force = Cell(cells, Column::PointLoad), patch = Cell(cells, Column::Patch);
-    const std::optional<double> kilonewtons =
-        force.empty() ? defaults.pointLoad
-                      : std::optional(PointLoadForce(force, InputOf(Column::PointLoad)));
-    if (!kilonewtons) {
-        if (!patch.empty()) {
-            throw ValueError({.fault = ValueFault::PatchWithoutPointLoad,
-                              .input = InputOf(Column::Patch),
-                              .value = patch});
+    const std::string basis = Cell(cells, BayField::Basis);
+    row.basis =
+        basis.empty() ? defaults.bay.basis : input::ParseBasis(basis, InputOf(BayField::Basis));
+    // The run's bay, each input the row gives read over it in the table's order.
+    BayInput bay = defaults.bay;
+    for (const input::InputRow& input : input::BayInputs()) {
+        if (!Has(input.field)) continue;
+        // A required cell: a row too short to reach the column has no value there.
+        if (input.required && index_.at(input.field) >= cells.size())
+            throw ValueError({.fault = ValueFault::NoValue, .input = InputOf(input.field)});
+        const std::string cell = Cell(cells, input.field);
+        if (cell.empty() && !input.required) continue;
+        const bool ownPointLoad = input.field == BayField::PointLoad && !bay.pointLoad;
+        input.read(cell, InputOf(input.field), bay);
+        // The run's patch stands under the point load a row gives of its own.
+        if (ownPointLoad && defaults.patch) {
+            bay.pointLoad->across = defaults.patch->across;
+            bay.pointLoad->along = defaults.patch->along;
         }
-        return bay;
     }
-    const schedule::Patch on =
-        patch.empty() ? defaults.patch : ParsePatch(patch, InputOf(Column::Patch));
-    RequirePatchAtLeast(
-        on, bay.thickness.mm, InputOf(Column::Patch),
-        patch.empty() ? PlainNumberText(on.across) + "x" + PlainNumberText(on.along) : patch);
-    bay.pointLoad =
-        deckplate::PointLoad{.force = *kilonewtons, .across = on.across, .along = on.along};
+    if (input::NamesQ345(Cell(cells, BayField::Steel))) readQ345_ = true;
+    input::KeepToTheBasis(bay, [&](BayField field) -> std::optional<input::GivenInput> {
+        std::string cell = Cell(cells, field);
+        if (cell.empty()) return std::nullopt;
+        return input::GivenInput{InputOf(field), std::move(cell)};
+    });
+    input::RequireSound(bay, InputOf);
     return bay;
 }
 

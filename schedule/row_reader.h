@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -17,37 +18,29 @@
 
 #include "calc/bay_input.h"
 #include "calc/checks.h"
+#include "input/bay_inputs.h"
+#include "input/values.h"
 #include "os/regular_file.h"
 #include "schedule/csv_reader.h"
-#include "schedule/values.h"
 
 namespace deckplate::schedule {
 
-/// The columns a schedule may have, as its header names them (without regard to case or blanks
-/// around them), in any order.
-// clang-format off
-enum class Column {
-    Name, Dead, Live, Thickness, Span, Spacing, Boundary, Stiffener,  // each required
-    Basis, Steel, PointLoad, Patch,                                   // each optional
-};
-// clang-format on
-inline constexpr std::size_t kColumnCount = 12;
-
+/// A column a schedule may have, as its header names it (without regard to case or blanks around
+/// it), in any order: the rows' names, then one for each input of a bay, its key.
 struct ColumnRow {
-    Column id;
     std::string_view header;  ///< "spacing"
-    BayField field;           ///< what it holds
+    BayField field;           ///< what it holds: BayField::Name for the rows' names
     bool required;
 };
-/// Every column, row i describing Column(i).
+/// Every column: the name's, then the inputs' in the table's order.
 std::span<const ColumnRow> ScheduleColumns();
 
-/// What every row takes unless its own basis, point_load and patch cells say otherwise.
+/// What every row takes unless its own cells say otherwise: the run's bay (its basis, grade,
+/// safety class, self-weight, point load and weld), and the run's patch for a row that gives its
+/// own point load.
 struct RowDefaults {
-    DesignBasis basis = DesignBasis::Legacy;
-    SteelGrade steel = SteelGrade::Q235;
-    std::optional<double> pointLoad = std::nullopt;  ///< kN
-    Patch patch{};
+    BayInput bay = input::DefaultBay();
+    std::optional<input::Patch> patch = std::nullopt;
 };
 
 /// One row after the header.
@@ -59,7 +52,7 @@ struct ScheduleRow {
     std::optional<DesignBasis> basis;
     /// Its bay, or why it has none.
     std::optional<BayInput> bay;
-    std::optional<ValueProblem> problem;
+    std::optional<input::ValueProblem> problem;
 };
 
 class RowReader {
@@ -74,12 +67,13 @@ class RowReader {
 
     const std::string& Path() const { return path_; }
     const std::vector<std::string>& Header() const { return header_; }
-    bool Has(Column column) const { return index_[static_cast<std::size_t>(column)].has_value(); }
+    /// Whether the schedule has the column of `field`.
+    bool Has(BayField field) const;
     /// The checks the rows may have with `defaults`: the point load's when the run or a column
     /// gives one, the current basis' when the run or a column may take that basis.
     CheckScope Scope(const RowDefaults& defaults) const {
-        return {.pointLoad = defaults.pointLoad || Has(Column::PointLoad),
-                .currentBasis = defaults.basis == DesignBasis::Current || Has(Column::Basis)};
+        return {.pointLoad = defaults.bay.pointLoad || Has(BayField::PointLoad),
+                .currentBasis = defaults.bay.basis == DesignBasis::Current || Has(BayField::Basis)};
     }
     /// Whether `output` is the schedule's own file, by identity: another spelling, a hard or a
     /// symbolic link is the same file.
@@ -98,7 +92,8 @@ class RowReader {
     long long Size() const { return size_; }
 
   private:
-    std::string Cell(const std::vector<std::string>& cells, Column column) const;
+    /// The cell of `field`'s column, without blanks around it; empty without the column.
+    std::string Cell(const std::vector<std::string>& cells, BayField field) const;
     BayInput ReadBay(const std::vector<std::string>& cells, const RowDefaults& defaults,
                      ScheduleRow& row);
 
@@ -108,7 +103,7 @@ class RowReader {
     long long size_ = 0;
     std::unique_ptr<CsvReader> reader_;
     std::vector<std::string> header_;
-    std::array<std::optional<std::size_t>, kColumnCount> index_{};
+    std::map<BayField, std::size_t> index_;  ///< each column's place in the header
     long long line_ = 1;
     bool readQ345_ = false;
 };

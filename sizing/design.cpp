@@ -72,14 +72,13 @@ std::vector<double> SpacingRange(double from, double to, double step) {
 
 DesignResult Design(const DesignRequest& request) {
     DesignResult result;
-    result.basis = request.basis;
-    result.steel = request.steel;
-    result.pointLoad = request.pointLoad.has_value();
-    const std::vector<StiffenerChoice>& stiffeners = Stiffeners(request.family, request.basis);
+    result.basis = request.bay.basis;
+    result.steel = request.bay.steel;
+    result.pointLoad = request.bay.pointLoad.has_value();
+    const std::vector<StiffenerChoice>& stiffeners = Stiffeners(request.family, request.bay.basis);
     std::vector<PlateThickness> thicknesses;
-    for (const std::string_view text : PlateThicknesses())
-        if (ParseNumber(text) >= request.leastThickness)
-            thicknesses.push_back({ParseNumber(text), std::string(text)});
+    for (const double mm : PlateThicknesses())
+        if (mm >= request.leastThickness) thicknesses.push_back(ThicknessOf(mm));
     const double steps = static_cast<double>(request.spacings.size() * thicknesses.size());
     double done = 0;
     for (double spacing : request.spacings) {
@@ -88,15 +87,12 @@ DesignResult Design(const DesignRequest& request) {
                 result.stopped = true;
                 return result;
             }
-            BayInput bay{.dead = request.dead,
-                         .live = request.live,
-                         .thickness = thickness,
-                         .span = request.span,
-                         .spacing = spacing,
-                         .boundary = BoundaryOf(request.continuous),
-                         .basis = request.basis,
-                         .steel = request.steel,
-                         .pointLoad = request.pointLoad};
+            // The request's bay with this plate at this spacing, and the weld as the code would
+            // have it by default.
+            BayInput bay = request.bay;
+            bay.thickness = thickness;
+            bay.spacing = spacing;
+            bay.weld = {};
             std::optional<PlateChecks> plate;
             try {
                 plate = CheckPlates(bay);
@@ -137,7 +133,7 @@ DesignResult Design(const DesignRequest& request) {
 
 bool ComputesAtSquarePanel(const DesignRequest& request) {
     DesignRequest square = request;
-    square.spacings = {request.span};
+    square.spacings = {request.bay.span};
     square.progress = {};
     const DesignResult result = Design(square);
     return result.faults < result.candidates;

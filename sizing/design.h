@@ -28,21 +28,20 @@ RangeFault CheckSpacingRange(double from, double to, double step);
 std::vector<double> SpacingRange(double from, double to, double step);
 
 struct DesignRequest {
-    double dead = 0, live = 0, span = 0;
+    /// The bay whose plate, stiffener and spacing are sought: its loads, span, boundary, basis,
+    /// grade, safety class and point load (when given, its checks count too); its thickness,
+    /// stiffener and spacing are the candidates', and its weld the default one.
+    BayInput bay{};
     std::vector<double> spacings{};  ///< one or more, mm
-    bool continuous = false;
     StiffenerFamily family = StiffenerFamily::Any;
-    std::size_t top = 10;  ///< how many passing designs to keep
-    DesignBasis basis = DesignBasis::Legacy;
-    SteelGrade steel = SteelGrade::Q235;                ///< under the current basis
-    std::optional<PointLoad> pointLoad = std::nullopt;  ///< when given, its checks count too
+    std::size_t top = 10;       ///< how many passing designs to keep
     double leastThickness = 0;  ///< mm: thinner plates of the list are not considered
     /// Told the share done, 0 to 1, after each plate at each spacing; false stops the search.
     std::function<bool(double done)> progress{};
 };
 
 struct Candidate {
-    PlateThickness thickness{};  ///< as the window's list writes it
+    PlateThickness thickness{};
     StiffenerChoice stiffener{};
     double spacing = 0;
     double selfWeight = 0;  ///< kN/m²

@@ -109,7 +109,8 @@ start() {
 
 # The form (543 × 465 pixels at 96 dpi) fills the window below its menu bar, on the left. The
 # optional groups stand to its right, from its top down, and make the window 1080 pixels wide:
-# the shear group (current basis, 91 pixels tall with its gap), then the point-load group. Under
+# the shear and weld groups (current basis, 238 pixels tall with their gaps), then the point-load
+# group. Under
 # the legacy basis a wide window shows the point-load group; under the current basis (its title
 # says so) the shear group is always there, and the point-load group is there when its force
 # box is: white where the window's background would be. Read before every action, as a menu
@@ -120,8 +121,8 @@ place_form() {
   eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || true
   form_top=$((HEIGHT - 465)) buttons=444 group_shown=0
   if [[ $(xdotool getwindowname "$window" 2>/dev/null) == *现行规范* ]]; then
-    shear=91
-    pixel=$(import -window "$window" -crop "1x1+$((column + 115))+$((form_top + 120))" \
+    shear=238
+    pixel=$(import -window "$window" -crop "1x1+$((column + 115))+$((form_top + shear + 29))" \
               -depth 8 txt:- 2>/dev/null | tail -n 1)
     [[ $pixel != *"#FFFFFF"* ]] || group_shown=1
   elif ((WIDTH > form_width + 100)); then
@@ -134,7 +135,7 @@ place_form() {
   point_load_inputs=("$x $((top + 24))" "$((x + 160)) $((top + 24))" "$((x + 218)) $((top + 24))")
   point_load_results=("$x $((top + 46))" "$((x + 168)) $((top + 46))" "$x $((top + 68))"
                       "$((x + 168)) $((top + 68))")
-  ((shear == 0)) || point_load_results+=("$x $((top + 90))")
+  ((shear == 0)) || point_load_results+=("$x $((top + 90))" "$((x + 168)) $((top + 90))")
   ((group_shown == was)) || echo "point-load group $( ((group_shown)) && echo shown || echo hidden)" >> "$log"
 }
 
@@ -293,9 +294,10 @@ inputs=("144 33" "144 61" "284 61" "284 86" "416 65" "416 85")
 lists=("284 33" "432 104")
 choices=("336 48" "392 48" "40 96" "40 113")
 result_boxes=("128 168" "304 168" "456 168" "132 264" "308 264" "476 264")
-# The shear group's three result boxes (current basis), right of the form; the point-load
-# group's boxes, which stand below it, are placed by place_form.
-shear_results=("677 32" "845 32" "997 32")
+# The result boxes of the shear group (the live-load deflection, the shear, the outstand and its
+# limit) and of the weld group below it (current basis), right of the form; the point-load
+# group's boxes, which stand below them, are placed by place_form.
+shear_results=("677 32" "677 54" "845 54" "997 54" "677 181")
 verify_x=92 report_x=268 exit_x=485
 
 # Menu items chosen from the keyboard, by their access keys (a choice of the 计算依据 submenu,
@@ -336,13 +338,13 @@ check_report() {
   [ -f "$report" ] || fail "the report file is gone"
   local size; size=$(stat -c %s "$report")
   local tail_text; tail_text=$(iconv -f GBK -t UTF-8 "$report" | tail -n 1)
-  # The stiffener's strength, or its outstand under the current basis; with 集中荷载验算 the
-  # point load's strength, or its shear under the current basis.
+  # The stiffener's strength, or under the current basis the weld's detailing; with 集中荷载验算
+  # the point load's strength, or under the current basis its weld: a whole verdict line.
   case "$tail_text" in
     提示：加劲肋强度满足要求|提示：★加劲肋强度超出限值*) ;;
-    提示：加劲肋宽厚比满足要求|提示：★加劲肋宽厚比*超出限值*) ;;
+    提示：焊缝构造满足要求|提示：★*须修改) ;;
     提示：加劲肋集中荷载强度满足要求|提示：★加劲肋集中荷载强度超出限值*) ;;
-    提示：加劲肋集中荷载抗剪满足要求|提示：★加劲肋集中荷载剪应力超出限值*) ;;
+    提示：焊缝集中荷载强度满足要求|提示：★焊缝集中荷载应力超出限值*) ;;
     *) fail "the report is cut short: its last line is '$tail_text'" ;;
   esac
   ! grep -qiE 'inf|nan' <(iconv -f GBK -t UTF-8 "$report") || fail "inf or nan in the report"

@@ -23,7 +23,7 @@
 #                                  file and the screenshots show it
 #   verify_walkway_point_load      设置 → 计算依据 → 现行规范 (Alt+S B Down Enter) and
 #                                  设置 → 集中荷载验算 (Alt+S P) chosen, then type_bay with span
-#                                  2000, spacing 500, plate "4.0", angle "L45x28x3" picked, 1.5 kN
+#                                  2000, spacing 500, plate "4.0", angle "L50x32x3" picked, 1.5 kN
 #                                  on 200 × 200 mm typed into the point-load group, and 验算
 #                                  pressed: the walkway deck that passes the uniform load and
 #                                  fails the point load, as the README's numbers have it; the
@@ -99,17 +99,19 @@ verify_failing_bay() {
   k Tab Tab Tab Tab space        # 验算
 }
 
-# Under the current basis the shear group's three results follow the stiffener's in the focus
-# order; the point-load group's three inputs come next, and its five results before 验算.
+# Under the current basis the shear group's four results and the weld group's three inputs and
+# its result follow the stiffener's in the focus order; the point-load group's three inputs come
+# next, and its six results before 验算.
 verify_walkway_point_load() {
   k alt+s b Down Return
   sleep 0.3
   k alt+s p
-  sleep 0.5                                   # the window widens by both groups
+  sleep 0.5                                   # the window widens by the groups
   type_bay 3 2000 500                         # plate "4.0"
-  k Tab Tab Tab Tab Down Down Down Down Down Down Down  # angle "L45x28x3"
-  k Tab Tab Tab Tab Tab Tab Tab ctrl+a; t 1.5; k Tab ctrl+a; t 200; k Tab ctrl+a; t 200
-  k Tab Tab Tab Tab Tab Tab space             # 验算
+  k Tab Tab Tab Tab Down Down Down Down Down Down Down Down Down  # angle "L50x32x3"
+  k Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+  k ctrl+a; t 1.5; k Tab ctrl+a; t 200; k Tab ctrl+a; t 200
+  k Tab Tab Tab Tab Tab Tab Tab space         # 验算
 }
 
 # Two seconds after the Enter, 选型 has filled the list.

@@ -180,18 +180,41 @@ std::string QtPlatform::OpenFile(std::string_view path, form::Viewer viewer) {
     return QStringLiteral("无法打开 %1：%2。").arg(QStringFromUtf8(path), why).toStdString();
 }
 
-std::string QtPlatform::ChooseSaveFile(std::string_view name) {
+std::string QtPlatform::ChooseSaveFile(std::string_view name,
+                                       std::span<const form::FileKind> kinds) {
     const std::filesystem::path proposed = os::PathFromUtf8(ProposedPath(name));
     const std::string extension =
         proposed.has_extension() ? os::Utf8Of(proposed.extension()).substr(1) : "";
-    const QString suffix = QStringFromUtf8(extension);
+    QString suffix = QStringFromUtf8(extension);
+    // With kinds, each a filter of its own: the proposed name's chosen, and a name typed without
+    // an extension given the chosen kind's.
+    QStringList kindFilters, kindSuffixes;
+    for (const form::FileKind& kind : kinds) {
+        kindSuffixes << QStringFromUtf8(kind.extension);
+        kindFilters << QStringLiteral("%1 (*.%2)")
+                           .arg(QStringFromUtf8(kind.description), kindSuffixes.constLast());
+    }
     QString chosen = proposed.has_parent_path()
                          ? QStringFromUtf8(os::Utf8Of(proposed))
                          : QDir(FirstFolder({})).filePath(QStringFromUtf8(os::Utf8Of(proposed)));
     for (;;) {
         QFileDialog dialog(Owner(), QStringFromUtf8(form::kApplicationTitle));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(FileFilters(form::FileKindName(extension), suffix));
+        if (kinds.empty()) {
+            dialog.setNameFilter(FileFilters(form::FileKindName(extension), suffix));
+        } else {
+            dialog.setNameFilters(kindFilters);
+            qsizetype at = 0;
+            while (at < kindSuffixes.size() &&
+                   kindSuffixes[at].compare(suffix, Qt::CaseInsensitive) != 0)
+                ++at;
+            dialog.selectNameFilter(kindFilters.value(at < kindFilters.size() ? at : 0));
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                             [&](const QString& filter) {
+                                 suffix = kindSuffixes.value(kindFilters.indexOf(filter));
+                                 dialog.setDefaultSuffix(suffix);
+                             });
+        }
         // The extension goes on first, and only then is the engineer asked about replacing the
         // file of that name: a dialog of the desktop's may ask before it adds one.
         dialog.setDefaultSuffix(suffix);

@@ -5,6 +5,7 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include <cwchar>
 #include <filesystem>
 #include <vector>
 
@@ -59,7 +60,8 @@ class ComUse {
 
 }  // namespace
 
-std::string ChooseSaveFile(HWND owner, std::string_view name, std::string_view kind) {
+std::string ChooseSaveFile(HWND owner, std::string_view name, std::string_view kind,
+                           std::span<const form::FileKind> kinds) {
     // A whole path starts in its folder; a bare name in the user's documents.
     const std::filesystem::path proposed = os::PathFromUtf8(name);
     const std::wstring folder = proposed.has_parent_path()
@@ -70,11 +72,26 @@ std::string ChooseSaveFile(HWND owner, std::string_view name, std::string_view k
     fileName.copy(file.data(), file.size() - 1);
     const std::wstring extension =
         proposed.has_extension() ? proposed.extension().wstring().substr(1) : L"";
-    const std::wstring filter = FileFilter(os::WideFromUtf8(kind), extension);
+    std::wstring filter = FileFilter(os::WideFromUtf8(kind), extension);
+    DWORD chosen = 1;
+    if (!kinds.empty()) {
+        // Each kind an entry of the list, the proposed name's chosen. The Explorer dialog gives a
+        // name typed without an extension the chosen entry's.
+        filter.clear();
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            const std::wstring own = os::WideFromUtf8(kinds[i].extension);
+            const std::wstring pattern = L"*." + own;
+            filter.append(os::WideFromUtf8(kinds[i].description) + L" (" + pattern + L")");
+            filter.push_back(L'\0');
+            filter.append(pattern).push_back(L'\0');
+            if (_wcsicmp(own.c_str(), extension.c_str()) == 0) chosen = static_cast<DWORD>(i + 1);
+        }
+    }
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = chosen;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "form/platform.h"
 
 namespace deckplate::win {
 
@@ -13,7 +16,10 @@ namespace deckplate::win {
 /// Documents folder; lists the files of `name`'s extension, described as `kind` when it is not
 /// empty, then all files. A name typed without an extension gets `name`'s, and only then does
 /// the dialog ask before an existing file is replaced.
-std::string ChooseSaveFile(HWND owner, std::string_view name, std::string_view kind);
+/// With `kinds`, the list offers them instead, the proposed name's chosen, and a name typed
+/// without an extension gets the chosen kind's.
+std::string ChooseSaveFile(HWND owner, std::string_view name, std::string_view kind,
+                           std::span<const form::FileKind> kinds = {});
 
 /// Open, titled 打开 and `kind` ("打开排表"), starting in `folder` (empty: the user's Documents):
 /// an existing file of the kind `extension` ("csv"), described as `kind` ("排表"), or any file

@@ -124,12 +124,13 @@ std::string WindowsPlatform::OpenFile(std::string_view path, form::Viewer viewer
     return {};
 }
 
-std::string WindowsPlatform::ChooseSaveFile(std::string_view name) {
+std::string WindowsPlatform::ChooseSaveFile(std::string_view name,
+                                            std::span<const form::FileKind> kinds) {
     const std::string proposed = ProposedPath(name);
     const std::filesystem::path extension = os::PathFromUtf8(proposed).extension();
     const std::string chosen = win::ChooseSaveFile(
         owner_, proposed,
-        form::FileKindName(extension.empty() ? "" : os::Utf8Of(extension).substr(1)));
+        form::FileKindName(extension.empty() ? "" : os::Utf8Of(extension).substr(1)), kinds);
     RememberFolderOf(chosen);
     return chosen;
 }

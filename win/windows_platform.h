@@ -35,7 +35,8 @@ class WindowsPlatform : public form::Platform {
     void WriteTextFile(std::string_view path, std::string_view text,
                        os::TextEncoding encoding) override;
     std::string OpenFile(std::string_view path, form::Viewer viewer) override;
-    std::string ChooseSaveFile(std::string_view name) override;
+    std::string ChooseSaveFile(std::string_view name,
+                               std::span<const form::FileKind> kinds = {}) override;
     std::string ChooseOpenFile(std::string_view kind, std::string_view extension) override;
     std::string ChooseFolder(std::string_view title) override;
     void RunDialog(form::Dialog& dialog) override;

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace deckplate {
 namespace {
@@ -75,6 +77,28 @@ TEST(FindAngle, FindsExactDesignationsOnly) {
     EXPECT_EQ(FindAngle("l25x16x3"), std::nullopt);
     EXPECT_EQ(FindAngle("L25X16X3"), std::nullopt);
     EXPECT_EQ(FindAngle(""), std::nullopt);
+}
+
+// A designation the catalogue lacks is answered with the two nearest it has: the same legs a
+// thickness either side, or the nearest legs; a text that is no designation with none.
+TEST(NearestAngles, SameLegsFirstThenTheNearestLegs) {
+    using Names = std::vector<std::string_view>;
+    const struct {
+        const char* given;
+        Names nearest;
+    } cases[] = {
+        {"L75x50x7", {"L75x50x6", "L75x50x8"}},    // a thickness between two
+        {"L63x40x9", {"L63x40x6", "L63x40x7"}},    // thicker than the legs' thickest
+        {"L25x16x2", {"L25x16x3", "L25x16x4"}},    // thinner than the smallest
+        {"L99x9x9", {"L100x63x8", "L100x63x10"}},  // legs of no angle: the nearest legs
+        {"L63x40", {}},
+        {"L63x40x5x1", {}},
+        {"Lx40x5", {}},
+        {"L0x40x5", {}},
+        {"63x40x5", {}},
+        {"L99999999999999999999x1x1", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NearestAngles(c.given), c.nearest) << c.given;
 }
 
 }  // namespace

@@ -102,8 +102,9 @@ TEST(CheckBay, StepsInOrderUntilAFault) {
     }
 }
 
-// With a point load under the current basis, the shear and outstand follow the uniform load's
-// verdicts, and the point load's plate, stiffener and verdicts close the check.
+// With a point load under the current basis, the live-load deflection, shear, outstand and weld
+// follow the uniform load's verdicts, and the point load's plate, stiffener and verdicts close
+// the check.
 TEST(CheckBay, PointLoadStepsFollowTheUniformOnes) {
     BayInput bay = kFlatBarBay;
     bay.basis = DesignBasis::Current;
@@ -111,15 +112,19 @@ TEST(CheckBay, PointLoadStepsFollowTheUniformOnes) {
     std::vector<BayStep> told;
     CheckBay(bay, [&](const BayStep& step, const BayCheck&) { told.push_back(step); });
     using enum BayStage;
-    const std::vector<BayStep> tail = {{Verdict, Check::StiffenerShear},
+    const std::vector<BayStep> tail = {{Verdict, Check::StiffenerLiveDeflection},
+                                       {Verdict, Check::StiffenerShear},
                                        {Verdict, Check::StiffenerOutstand},
+                                       {Verdict, Check::WeldStrength},
+                                       {Verdict, Check::WeldDetail},
                                        {PointLoadPlate},
                                        {PointLoadStiffener},
                                        {Verdict, Check::PointLoadPlateStrength},
                                        {Verdict, Check::PointLoadPlateDeflection},
                                        {Verdict, Check::PointLoadStiffenerStrength},
                                        {Verdict, Check::PointLoadStiffenerDeflection},
-                                       {Verdict, Check::PointLoadStiffenerShear}};
+                                       {Verdict, Check::PointLoadStiffenerShear},
+                                       {Verdict, Check::PointLoadWeldStrength}};
     ASSERT_EQ(told.size(), 8 + tail.size());
     EXPECT_TRUE(std::equal(tail.begin(), tail.end(), told.begin() + 8));
 }

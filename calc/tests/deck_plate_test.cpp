@@ -72,11 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
         PlateCase{"FourEdgesSquareCurrent", 1, 2, 6, 500, 500, false, 0.065, 0.0443, 9.70486,
                   0.18667, " .07", " .19", " 9.7", kStrengthOk, kDeflectionOk,
                   DesignBasis::Current},
-        // A 20 mm plate: f = 205 under the current basis. q = 110 · 1.4 + 10 · 1.3 =
-        // 167, σ = 6000 · 16.7 / (1.2 · 20²) = 208.75; legacy q = 166, σ = 207.5.
-        PlateCase{"TwentyMmPlateCurrent", 10, 110, 20, 1500, 1000, true, 0.1, 0.11, 208.75, 8.00971,
-                  " 16.7", " 8.01", " 208.75", "★钢铺板强度超出限值<205N/mm2>,须重新计算",
-                  "★平台铺板挠度1/ 124.8超出限值<1/150>，须重新计算", DesignBasis::Current},
+        // A 20 mm plate: f = 205 under the current basis. Continuous, the envelope of equal
+        // spans: M = (0.107 · 1.3 · 10 + 0.121 · 1.4 · 110) · 1² = 20.025, σ = 6000 · 20.025 /
+        // (1.2 · 20²) = 250.3125, δ = 10.92 · (0.00677 · 10 + 0.0099 · 110) · 1000⁴ /
+        // (206000 · 20³) / 1000 = 7.66454; legacy q = 166, σ = 207.5.
+        PlateCase{"TwentyMmPlateCurrent", 10, 110, 20, 1500, 1000, true, 0.107, 0.00677, 250.3125,
+                  7.66454, " 20.02", " 7.66", " 250.31", "★钢铺板强度超出限值<205N/mm2>,须重新计算",
+                  "★平台铺板挠度1/ 130.5超出限值<1/150>，须重新计算", DesignBasis::Current},
         PlateCase{"TwentyMmPlateLegacy", 10, 110, 20, 1500, 1000, true, 0.1, 0.11, 207.5, 8.00971,
                   " 16.6", " 8.01", " 207.5", kStrengthOk,
                   "★平台铺板挠度1/ 124.8超出限值<1/150>，须重新计算"}),

@@ -51,8 +51,9 @@ TEST(PatchLoadInfluence, SumsToItsBoundOrSaysItCannot) {
     }
 }
 
-// 1.5 kN on 200 × 200 mm over a 4 mm plate on L45x28x3 at 500 mm, span 2000 mm, D = 1 kN/m²,
-// current basis: the deck that `design` offered lightest before the point load was checked.
+// 1.5 kN on 200 × 200 mm over a 4 mm plate on L45x28x3 at 500 mm, span 2000 mm, current basis,
+// D = 1 kN/m² given with the self-weight in it: the deck that `design` offered lightest before the
+// point load was checked.
 TEST(PointLoad, WorkedBayOfAWalkway) {
     const BayInput bay{.dead = 1,
                        .live = 2,
@@ -61,7 +62,8 @@ TEST(PointLoad, WorkedBayOfAWalkway) {
                        .spacing = 500,
                        .stiffener = CatalogueAngle{*FindAngle("L45x28x3")},
                        .basis = DesignBasis::Current,
-                       .pointLoad = PointLoad{}};
+                       .pointLoad = PointLoad{},
+                       .deadIncludesSelfWeight = true};
     const BayCheck c = CheckBay(bay);
     ASSERT_TRUE(c.AllPass() == false && c.pointLoad);
     const PointLoadCheck& p = *c.pointLoad;
@@ -71,9 +73,11 @@ TEST(PointLoad, WorkedBayOfAWalkway) {
     EXPECT_NEAR(p.plate.deflection, 5.200, 0.001);
     EXPECT_EQ(p.plate.deflectionLimit, 2.5);
     EXPECT_EQ(p.plateDeflection.text, "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算");
-    // Stiffener: Ms = 1.3·1·0.5·2000²/8 + 1.5·1.5·1000·2000/4 N·mm.
+    // Stiffener: Ms = 1.3·1·0.5·2000²/8 + 1.5·1.5·1000·2000/4 N·mm; the spacing 500 mm is above
+    // 26·t·εk = 104 mm, so the section takes γx = 1.0: σ = (4 + 45 − 11.9889)·1450000 /
+    // 200007.5 = 268.32 at the short leg (Yo = 11.9889 mm, Ix = 200007.5 mm⁴ by hand).
     EXPECT_DOUBLE_EQ(p.stiffener.Ms, 325000.0 + 1125000.0);
-    EXPECT_EQ(DisplayText(p.stiffener.shown.stress), " 255.54");
+    EXPECT_EQ(DisplayText(p.stiffener.shown.stress), " 268.32");
     EXPECT_EQ(p.stiffenerStrength.text, "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算");
     const double Ix = c.stiffener.Ix;
     EXPECT_DOUBLE_EQ(p.stiffener.deflection,

@@ -17,6 +17,7 @@
 #include "calc/design_basis.h"
 #include "calc/number_text.h"
 #include "calc/plate_formulas.h"
+#include "calc/weld.h"
 
 namespace deckplate {
 namespace {
@@ -179,8 +180,22 @@ Group CodeValues() {
     g.rows.push_back({"GB 50017-2017, Appendix B, Table B.1.1 (platform plate)",
                       "plate deflection limit a/…", 150, kPlateDeflectionLimit, Rule::Equal});
     g.rows.push_back({"none: the program's rule (Table B.1.1 has no row for a deck stiffener)",
-                      "stiffener deflection limit L/…", 200, kStiffenerDeflectionLimit,
-                      Rule::Equal});
+                      "stiffener deflection limit L/…, legacy basis", 200,
+                      StiffenerDeflectionLimit(DesignBasis::Legacy), Rule::Equal});
+    const char* otherBeams = "GB 50017-2017, Appendix B, Table B.1.1, item 4 (other beams)";
+    g.rows.push_back({otherBeams, "stiffener deflection limit L/…, standard load, current basis",
+                      250, StiffenerDeflectionLimit(DesignBasis::Current), Rule::Equal});
+    g.rows.push_back({otherBeams, "stiffener deflection limit L/…, live load alone", 300,
+                      kStiffenerLiveDeflectionLimit, Rule::Equal});
+    const char* importance = "GB 55001-2021, §3.1.12, Table 3.1.12";
+    for (const auto& [safetyClass, gamma0] :
+         {std::pair{SafetyClass::First, 1.1}, std::pair{SafetyClass::Second, 1.0},
+          std::pair{SafetyClass::Third, 0.9}})
+        g.rows.push_back(
+            {importance, "γ0, safety class " + std::to_string(SafetyClassNumber(safetyClass)),
+             gamma0, ImportanceFactor(DesignBasis::Current, safetyClass), Rule::Equal});
+    g.rows.push_back({"GB 50009-2012, Appendix A (steel)", "unit weight of steel, kN/m³", 78.5,
+                      kSteelUnitWeight, Rule::Equal});
     g.rows.push_back({"GB/T 17888.2-2020 (ISO 14122-2:2016), clause not confirmed",
                       "point load, kN", 1.5, kPointLoadForce, Rule::Equal});
     g.rows.push_back({"GB/T 17888.2-2020 (ISO 14122-2:2016), clause not confirmed",
@@ -194,8 +209,23 @@ Group CodeValues() {
     g.rows.push_back({"GB 50017-2017, §4.4.8", "E, N/mm²", 206000, kSteelModulus, Rule::Equal});
     g.rows.push_back({"GB 50017-2017, Table 3.5.1 (S4, a flexural member's flange outstand)",
                       "outstand limit b/t, in εk", 15, kOutstandLimit, Rule::Equal});
+    g.rows.push_back({"GB 50017-2017, Table 3.5.1 (S3, a flexural member's flange outstand)",
+                      "outstand limit b/t, in εk, beyond which γx = 1.0", 13, kCompactOutstandLimit,
+                      Rule::Equal});
     g.rows.push_back({"GB 50017-2017, §6.3.7 by analogy (15·t·εk each side)",
                       "plate strip with a stiffener, in t·εk", 30, kStripThicknesses, Rule::Equal});
+    for (const auto& [grade, strength] :
+         {std::pair{SteelGrade::Q235, 160.0}, std::pair{SteelGrade::Q355, 200.0}})
+        g.rows.push_back({"GB 50017-2017, Table 4.4.5 (fillet welds)",
+                          "f_f^w, " + std::string(ElectrodeOf(grade)) + " electrode for " +
+                              std::string(GradeName(grade)) + ", N/mm²",
+                          strength, WeldStrength(grade), Rule::Equal});
+    for (const auto& [thicker, leg] :
+         {std::pair{6.0, 3.0}, std::pair{6.5, 5.0}, std::pair{12.0, 5.0}, std::pair{20.0, 6.0},
+          std::pair{21.0, 8.0}})
+        g.rows.push_back({"GB 50017-2017, Table 11.3.5",
+                          "least fillet leg hf, thicker part " + Figure(thicker) + " mm", leg,
+                          LeastWeldSize(thicker), Rule::Equal});
     return g;
 }
 
@@ -303,6 +333,119 @@ Group WorkedBay() {
     return g;
 }
 
+// The standard tables of equal-span continuous beams under a uniform load q on spans l, typed
+// here apart from the program's: the support moment at B of four spans all loaded and with the
+// spans beside B and the last loaded, the end span's deflection of three spans all loaded and
+// with the end spans loaded, and the reaction at B in the same two cases of four spans.
+Group ContinuousBeams() {
+    Group g{"Continuous plate",
+            "A deck plate continuous over three or more stiffeners under the current basis takes "
+            "the worst of the equal-span continuous beams: the dead load on every span, the live "
+            "load also on the spans that give more; its coefficients against the tables, equal.",
+            {}};
+    const char* tables = "tables of equal-span continuous beams";
+    const ContinuousEnvelope& e = kContinuousEnvelope;
+    g.rows.push_back({tables, "support moment at B / (q·l²), four spans, all loaded", 0.107,
+                      e.momentDead, Rule::Equal});
+    g.rows.push_back({tables, "support moment at B / (q·l²), four spans, spans 1, 2 and 4 loaded",
+                      0.121, e.momentLive, Rule::Equal});
+    g.rows.push_back({tables, "end span's deflection · E·I / (q·l⁴), three spans, all loaded",
+                      0.00677, e.deflectionDead, Rule::Equal});
+    g.rows.push_back({tables,
+                      "end span's deflection · E·I / (q·l⁴), three spans, spans 1 and 3 loaded",
+                      0.0099, e.deflectionLive, Rule::Equal});
+    g.rows.push_back({tables, "reaction at B / (q·l), four spans, all loaded", 1.143, e.supportDead,
+                      Rule::Equal});
+    g.rows.push_back({tables, "reaction at B / (q·l), four spans, spans 1, 2 and 4 loaded", 1.223,
+                      e.supportLive, Rule::Equal});
+    g.rows.push_back({"12·(1 − ν²), ν = 0.3", "plate strip's rigidity factor", 10.92,
+                      kPlateRigidityFactor, Rule::Equal});
+    return g;
+}
+
+// Two bays of the current basis by hand, in the order a checker works them: the self-weight
+// added to D, q with γ0, the plate, the stiffener with γx = 1.0 beside a plate wider than
+// 2·13·t·εk, L/250 and the live load's L/300, the shear and the weld's shear flow.
+Group WorkedCurrentBay() {
+    Group g{"The current basis worked by hand",
+            "D = 1, P = 2 kN/m², t = 6 mm, L = 2000 mm, flat bar 80 × 8, Q235, safety class 2 "
+            "(γ0 = 1.0) and 1 (γ0 = 1.1), a double continuous fillet weld of the least leg: four "
+            "edges simply supported at a = 500 mm, and a plate continuous over the stiffeners at "
+            "a = 600 mm; each step rounded as the window, the report and the book show it; equal "
+            "to the last digit.",
+            {}};
+    const double t = 6, h = 80, tb = 8, L = 2000, D = 1, P = 2, E = 206000;
+    const auto row = [&](const std::string& step, double byHand, double program) {
+        g.rows.push_back({"by hand", step, RoundDecimals(byHand, 2), program, Rule::Equal});
+    };
+    struct Case {
+        const char* name;
+        bool continuous;
+        double spacing;
+        SafetyClass safetyClass;
+        double gamma0;
+    };
+    for (const Case& k :
+         {Case{"simple, a = 500, class 2", false, 500, SafetyClass::Second, 1.0},
+          Case{"continuous, a = 600, class 1", true, 600, SafetyClass::First, 1.1}}) {
+        const double a = k.spacing;
+        const BayCheck c = CheckBay({.dead = D,
+                                     .live = P,
+                                     .thickness = ThicknessOf(t),
+                                     .span = L,
+                                     .spacing = a,
+                                     .boundary = BoundaryOf(k.continuous),
+                                     .stiffener = FlatBar{h, tb},
+                                     .basis = DesignBasis::Current,
+                                     .safetyClass = k.safetyClass});
+        const std::string name = std::string(k.name) + ": ";
+        const double w = 0.0785 * (t + h * tb / a), Dw = D + w;
+        const double q = k.gamma0 * (1.3 * Dw + 1.5 * P);
+        row(name + "w = 0.0785·(t + As/a), kN/m²", w, RoundDecimals(c.loads.addedSelfWeight, 2));
+        row(name + "q = γ0·(1.3·(D + w) + 1.5·P), kN/m²", q, RoundDecimals(c.plate.q, 2));
+        // The plate: b/a = 4 makes the simply supported panel a one-way strip; the continuous
+        // one takes the support moment of four spans and the end span's deflection of three.
+        const double M =
+            k.continuous ? k.gamma0 * (0.107 * 1.3 * Dw + 0.121 * 1.5 * P) * std::pow(a / 1000, 2)
+                         : 0.125 * q * std::pow(a / 1000, 2);
+        const double delta =
+            (k.continuous ? 10.92 * (0.00677 * Dw + 0.0099 * P) : 0.1422 * (Dw + P)) *
+            std::pow(a, 4) / (E * t * t * t) / 1000;
+        row(name + "plate M, kN·m/m", M, c.plate.shown.moment.Rounded());
+        row(name + "plate σ = 6000·M/(1.2·t²), N/mm²", 6000 * M / (1.2 * t * t),
+            c.plate.shown.stress.Rounded());
+        row(name + "plate δ, mm", delta, c.plate.shown.deflection.Rounded());
+        // The stiffener: one spacing of a simply supported plate, the first interior support's
+        // 1.143 (dead) and 1.223 (live) of a continuous one.
+        const double kD = k.continuous ? 1.143 : 1, kP = k.continuous ? 1.223 : 1;
+        const double qs = k.gamma0 * (1.3 * kD * Dw + 1.5 * kP * P), qks = kD * Dw + kP * P;
+        const double be = std::min(30 * t, a), Ap = be * t, Ip = be * t * t * t / 12;
+        const double As = h * tb, Is = tb * h * h * h / 12, ys = h / 2 + t;
+        const double Yo = (ys * As + t * Ap / 2) / (Ap + As);
+        const double Ix = std::pow(Yo - t / 2, 2) * Ap + Ip + Is + std::pow(ys - Yo, 2) * As;
+        const double Ms = qs * (a / 1000) * L * L / 8;  // N·mm
+        // a > 2·13·t = 156 mm: the plate flange is beyond S3 and γx = 1.0 at both fibres.
+        const double sigmaS = std::max(Yo, t + h - Yo) * Ms / Ix;
+        const double deltaS = 5 * qks * (a / 1000) * std::pow(L, 4) / (384 * E * Ix);
+        const double deltaLive = 5 * kP * P * (a / 1000) * std::pow(L, 4) / (384 * E * Ix);
+        row(name + "σs = max(Yo, t + h − Yo)·Ms/Ix (γx = 1.0), N/mm²", sigmaS,
+            c.stiffener.shown.stress.Rounded());
+        row(name + "δs = 5·qk·a·L⁴/(384·E·Ix), mm", deltaS, c.stiffener.shown.deflection.Rounded());
+        row(name + "δs of the live load alone, mm", deltaLive,
+            c.stiffener.shown.liveDeflection.Rounded());
+        // The weld: hf = 5 (Table 11.3.5 for the thicker part, 8 mm), two throats of 0.7·hf;
+        // the shear flow v = V·Sp/Ix with Sp the plate strip's first moment about the axis.
+        const double V = qs * (a / 1000) * (L / 1000) / 2;  // kN
+        const double Sp = Ap * (Yo - t / 2);
+        const double v = V * 1000 * Sp / Ix;
+        row(name + "τ = V·S/(Ix·tb), N/mm²",
+            V * 1000 * tb * std::pow(t + h - Yo, 2) / 2 / (Ix * tb), c.shear->stress);
+        row(name + "v = V·Sp/Ix, N/mm", v, RoundDecimals(c.weld->shearFlow, 2));
+        row(name + "τf = v/(2·0.7·hf), hf = 5 mm, N/mm²", v / (2 * 0.7 * 5), c.weld->stress);
+    }
+    return g;
+}
+
 // The stiffener's shear at the support and its outstand under the current basis, by hand: the
 // composite section's Yo and Ix as the uniform check forms them, then S of the area below the
 // neutral axis (an angle as two rectangles) and τ = V·S/(Ix·w).
@@ -310,10 +453,14 @@ Group WorkedShear() {
     Group g{"Shear and outstand worked by hand",
             "D = 1, P = 2 kN/m², t = 6 mm, L = 2000 mm, four edges, current basis: a flat bar "
             "80 × 8 at a = 500 mm in Q235 and in Q355, and an angle L63x40x5 at a = 600 mm in "
-            "Q235; V = q·a·L/2, S and w at the neutral axis, τ = V·S/(Ix·w) and b/t against "
-            "15·εk, each rounded as the window shows it; equal to the last digit.",
+            "Q235; the floor's self-weight w = 0.0785·(t + As/a) added to D, V = q·a·L/2 with "
+            "q = 1.3·(D + w) + 1.5·P, S and w at the neutral axis, τ = V·S/(Ix·w) and b/t "
+            "against 15·εk, each rounded as the window shows it; equal to the last digit.",
             {}};
-    const double q = 1.3 * 1 + 1.5 * 2, t = 6;
+    const double t = 6;
+    const auto designLoad = [&](double As, double a) {
+        return 1.3 * (1 + 0.0785 * (t + As / a)) + 1.5 * 2;
+    };
     const auto row = [&](const std::string& step, double byHand, double program) {
         g.rows.push_back({"by hand", step, RoundDecimals(byHand, 2), program, Rule::Equal});
     };
@@ -333,7 +480,7 @@ Group WorkedShear() {
         const double As = 80 * 8, Is = 8 * std::pow(80.0, 3) / 12, ys = 40 + t;
         const double Yo = (ys * As + t * Ap / 2) / (Ap + As);
         const double Ix = std::pow(Yo - t / 2, 2) * Ap + Ip + Is + std::pow(ys - Yo, 2) * As;
-        const double V = q * 0.5 * 2 / 2, S = 8 * std::pow(t + 80 - Yo, 2) / 2;
+        const double V = designLoad(As, 500) * 0.5 * 2 / 2, S = 8 * std::pow(t + 80 - Yo, 2) / 2;
         row(name + "Yo, cm", Yo / 10, c.stiffener.shown.compositeCentroid.Rounded());
         row(name + "Ix, cm⁴", Ix / 1e4, c.stiffener.shown.compositeInertia.Rounded());
         row(name + "S = tb·(t + h − Yo)²/2, cm³", S / 1e3, RoundDecimals(c.shear->S / 1e3, 2));
@@ -355,7 +502,7 @@ Group WorkedShear() {
     const double Ix = std::pow(Yo - t / 2, 2) * Ap + Ip + Is + std::pow(ys - Yo, 2) * As;
     const double below = t + H - Yo;  // the long leg below the axis, down to the short leg's face
     const double S = leg * below * below / 2 + (b - leg) * leg * (t + H - leg / 2 - Yo);
-    const double V = q * 0.6 * 2 / 2;
+    const double V = designLoad(As, 600) * 0.6 * 2 / 2;
     row("Q235, L63x40x5: Yo, cm", Yo / 10, c.stiffener.shown.compositeCentroid.Rounded());
     row("Q235, L63x40x5: Ix, cm⁴", Ix / 1e4, c.stiffener.shown.compositeInertia.Rounded());
     row("Q235, L63x40x5: S = t·(t + H − Yo)²/2 + (b − t)·t·(t + H − t/2 − Yo), cm³", S / 1e3,
@@ -393,8 +540,9 @@ std::string Manual(const std::vector<Group>& groups) {
 }
 
 TEST(VerificationManual, EveryPublishedValueHoldsAndTheManualIsCurrent) {
-    const std::vector<Group> groups{UniformPlate(), PointLoadPlate(), CodeValues(), SteelGrades(),
-                                    Sections(),     WorkedBay(),      WorkedShear()};
+    const std::vector<Group> groups{UniformPlate(), PointLoadPlate(),   CodeValues(),
+                                    SteelGrades(),  Sections(),         ContinuousBeams(),
+                                    WorkedBay(),    WorkedCurrentBay(), WorkedShear()};
     for (const Group& g : groups)
         for (const Row& r : g.rows)
             EXPECT_TRUE(Holds(r)) << g.title << ": " << r.quantity << ": published " << r.published

@@ -34,7 +34,10 @@ CliRun RunCli(const std::string& arguments, const char* errors = "2>/dev/null",
     return run;
 }
 
-const std::string kBay = "--dead 1 --live 2 --thickness 6 --span 2000 --spacing 500 ";
+// A bay checked on the legacy basis, whose numbers stay as they always were; kBayAnyBasis leaves
+// the basis to the test.
+const std::string kBayAnyBasis = "--dead 1 --live 2 --thickness 6 --span 2000 --spacing 500 ";
+const std::string kBay = kBayAnyBasis + "--basis legacy ";
 
 struct StatusCase {
     const char* name;
@@ -90,15 +93,16 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"BothStiffeners", "check " + kBay + "--flat-bar 80x8 --angle L63x40x5", 2},
         StatusCase{"NoStiffener", "check " + kBay, 2},
         StatusCase{"UnknownDesignation", "check " + kBay + "--angle L63x40x9", 2},
-        StatusCase{"UnknownBasis", "check " + kBay + "--flat-bar 80x8 --basis 2021", 2},
+        StatusCase{"UnknownBasis", "check " + kBayAnyBasis + "--flat-bar 80x8 --basis 2021", 2},
         StatusCase{"FlatBarWithoutThickness", "check " + kBay + "--flat-bar 80", 2},
         StatusCase{"NoCommand", "", 2}, StatusCase{"UnknownCommand", "verify", 2},
         StatusCase{
             "ZeroThickness",
             "check --dead 1 --live 2 --thickness 0 --span 2000 --spacing 500 --flat-bar 80x8", 2},
-        StatusCase{
-            "ZeroLoads",
-            "check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8", 3},
+        StatusCase{"ZeroLoads",
+                   "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 "
+                   "--flat-bar 80x8",
+                   3},
         StatusCase{"ZeroSpacing",
                    "check --dead 1 --live 2 --thickness 6 --span 2000 --spacing 0 --continuous "
                    "--flat-bar 80x8",
@@ -111,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"DesignNegativeSpacing", "design --dead 1 --live 2 --span 2000 --spacing -500",
                    2},
         StatusCase{"DesignEveryCandidateFaults",
-                   "design --dead 0 --live 0 --span 2000 --spacing 500 --json", 3},
+                   "design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500 --json", 3},
         StatusCase{"DesignCurrentBasis",
                    "design --dead 1 --live 2 --span 2000 --spacing 500 --basis current", 0},
         StatusCase{"DesignUnknownFamily",
@@ -122,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"BookWithoutFile", "book " + kBay + "--flat-bar 80x8", 2},
         StatusCase{"BookUnwritable", "book " + kBay + "--flat-bar 80x8 -o /nonexistent/b.html", 2},
         StatusCase{"BookArithmeticFault",
-                   "book --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 "
+                   "book --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 "
+                   "--flat-bar 80x8 "
                    "-o /dev/null",
                    3}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -205,7 +210,9 @@ TEST(CheckJson, HasEveryKeyAtFullPrecision) {
 }
 
 TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
-    // P = 5 > 4 kN/m²: γQ = 1.4; a flat bar 18 mm thick: f = 205.
+    // P = 5 > 4 kN/m²: γQ = 1.4; a flat bar 18 mm thick: f = 205. The floor's self-weight
+    // w = 0.0785·(6 + 200·18/500) = 1.0362 kN/m² is added to D: q = 1.0·(1.3·2.0362 + 1.4·5) =
+    // 9.64706 (γ0 = 1.0, safety class 2 by default).
     const CliRun run = RunCli(
         "check --dead 1 --live 5 --thickness 6 --span 2000 --spacing 500 --flat-bar 200x18 "
         "--basis current --json");
@@ -213,23 +220,103 @@ TEST(CheckJson, CurrentBasisStatesItsFactorsAndLimits) {
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json.at("basis"), "current");
     EXPECT_EQ(json.at("factors"), (nlohmann::json{{"dead", 1.3}, {"live", 1.4}}));
-    EXPECT_EQ(json.at("plate").at("q"), 5 * 1.4 + 1 * 1.3);
+    EXPECT_EQ(json.at("plate").at("q"), 1.0 * (1.3 * (1 + 0.0785 * (6 + 3600.0 / 500)) + 1.4 * 5));
     EXPECT_EQ(json.at("plate").at("f"), 215);
     EXPECT_EQ(json.at("stiffener").at("f"), 205);
     EXPECT_EQ(json.at("stiffener").at("utilisation").at("strength"),
               json.at("stiffener").at("stress").get<double>() / 205);
 }
 
+// What a checker reads first: the bay as checked and the loads the checks took. Each row one
+// fault: an input left out of the block, the self-weight added twice or not at all, γ0 of the
+// wrong class, the continuous plate's shares missing, the legacy basis' caveat lost.
+TEST(CheckJson, InputsAndLoadsAreTheBayAsChecked) {
+    const double w = 0.0785 * (6 + 640.0 / 500);  // 80 × 8 at 500 mm on a 6 mm plate
+    const struct {
+        const char* name;
+        std::string arguments;
+        nlohmann::json inputs;  ///< the keys the row asserts
+        nlohmann::json loads;
+        const char* textLines;  ///< the lines of the text output that say the same
+    } cases[] = {
+        {"the current basis by default",
+         kBayAnyBasis + "--flat-bar 80x8",
+         {{"basis", "current"},
+          {"safety_class", 2},
+          {"dead_includes_self_weight", false},
+          {"weld", "double"},
+          {"weld_size", nullptr},
+          {"point_load", nullptr}},
+         {{"self_weight_added", w},
+          {"dead_total", 1 + w},
+          {"gamma0", 1.0},
+          {"safety_class", 2},
+          {"stiffener_dead_share", 1.0},
+          {"stiffener_live_share", 1.0}},
+         "  结构安全等级：二级（γ0 = 1.0）\n  自重：另加 0.57 kN/m²（钢铺板及加劲肋）\n"},
+        {"class 1 and the self-weight in D",
+         kBayAnyBasis + "--flat-bar 80x8 --safety-class 1 --dead-includes-self-weight --continuous",
+         {{"safety_class", 1}, {"dead_includes_self_weight", true}, {"boundary", "continuous"}},
+         {{"self_weight_added", 0.0},
+          {"dead_total", 1.0},
+          {"gamma0", 1.1},
+          {"stiffener_dead_share", 1.143},
+          {"stiffener_live_share", 1.223}},
+         "  结构安全等级：一级（γ0 = 1.1）\n  自重：已含于静荷载\n"},
+        {"an intermittent weld",
+         kBayAnyBasis + "--flat-bar 80x8 --weld intermittent --weld-size 5 --weld-segment 60@120",
+         {{"weld", "intermittent"}, {"weld_size", 5.0}, {"weld_segment", "60@120"}},
+         {{"gamma0", 1.0}},
+         "焊缝（双面断续角焊缝 hf = 5 mm，60@120，E43）\n"},
+        {"the legacy basis",
+         kBay + "--flat-bar 80x8 --point-load 1.5",
+         {{"basis", "legacy"}, {"point_load", 1.5}, {"patch", "200x200"}},
+         {{"self_weight_added", 0.0}, {"gamma0", 1.0}},
+         "  注：按 GB 50009-2012 的荷载分项系数复核原有计算；该规范的分项系数自 2022-01-01 起已由 "
+         "GB 55001-2021 取代，新设计应按现行规范计算。\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli("check " + c.arguments + " --json");
+        ASSERT_LE(run.status, 1) << c.name;
+        const auto json = nlohmann::json::parse(run.out);
+        for (const auto& [key, value] : c.inputs.items())
+            EXPECT_EQ(json.at("inputs").at(key), value) << c.name << ": inputs." << key;
+        for (const auto& [key, value] : c.loads.items())
+            EXPECT_EQ(json.at("loads").at(key), value) << c.name << ": loads." << key;
+        // The legacy basis knows none of the current basis' inputs.
+        if (json.at("basis") == "legacy") {
+            EXPECT_FALSE(json.at("inputs").contains("safety_class")) << c.name;
+            EXPECT_EQ(json.at("note").get<std::string>().find("按 GB 50009-2012"), 0u) << c.name;
+        }
+        EXPECT_NE(RunCli("check " + c.arguments).out.find(c.textLines), std::string::npos)
+            << c.name;
+    }
+}
+
+// A bay that looks mistyped is checked and noted on standard error, naming the option.
+TEST(CheckText, MistypedLookingInputsAreNoted) {
+    const CliRun run = RunCli(
+        "check --dead 0.6 --live 4 --thickness 6 --span 1.8 --spacing 600 "
+        "--flat-bar 6x60",
+        "2>&1 >/dev/null");
+    EXPECT_EQ(run.out,
+              "deckplate-cli: note: --span: 1.8 mm looks like metres typed: the program takes mm\n"
+              "deckplate-cli: note: --flat-bar: the flat bar 6x60 is thicker than it is high: "
+              "height x thickness swapped?\n");
+}
+
 TEST(CheckJson, ArithmeticFaultIsAnErrorObject) {
     const CliRun run = RunCli(
-        "check --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 --json");
+        "check --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar "
+        "80x8 --json");
     EXPECT_EQ(run.status, 3);
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json.at("error").at("kind"), "division_by_zero");
     EXPECT_NE(json.at("error").at("message").get<std::string>().find("plate deflection ratio"),
               std::string::npos);
     const CliRun invalid = RunCli(
-        "check --dead 0 --live 0 --thickness 1e-200 --span 2000 --spacing 500 --flat-bar "
+        "check --basis legacy --dead 0 --live 0 --thickness 1e-200 --span 2000 --spacing 500 "
+        "--flat-bar "
         "80x8 --json");
     EXPECT_EQ(nlohmann::json::parse(invalid.out).at("error").at("kind"), "invalid_operation");
 }
@@ -238,7 +325,9 @@ TEST(BadArguments, MessagesNameTheOption) {
     const std::pair<std::string, const char*> cases[] = {
         {"check " + kBay + "--span 3000 --flat-bar 80x8", "--span is given more than once"},
         {"check " + kBay + "--flat-bar", "--flat-bar needs a value"},
-        {"check " + kBay + "--angle L63x40x9", "'deckplate-cli angles' lists the designations"},
+        {"check " + kBay + "--angle L63x40x9",
+         "'L63x40x9' is not in the angle catalogue; the nearest are L63x40x6 and L63x40x7"},
+        {"check " + kBay + "--angle L63x40", "'deckplate-cli angles' lists the designations"},
         {"check --dead 1kN --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8",
          "--dead: '1kN' is not a number"},
         {"check " + kBay, "the stiffener is missing"},
@@ -265,7 +354,7 @@ TEST(BadArguments, MessagesNameTheOption) {
          "--live: must be 0 kN/m² or more, not -2\n"},
         {"check " + kBay + "--flat-bar 80x8 --point-load 1.5 --patch 0.001x0.001",
          "--patch: each side must be at least the plate's thickness, 6 mm, not 0.001x0.001\n"},
-        {"design --dead 0 --live 0 --span 2000 --spacing 500 --json",
+        {"design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500 --json",
          "nothing was checked: all 3393 candidates hit an arithmetic fault (division by zero in "
          "plate deflection ratio"},
         {"book " + kBay + "--flat-bar 80x8 -o b.html --project-name \"$(printf 'A\\tB')\"",
@@ -277,7 +366,7 @@ TEST(BadArguments, MessagesNameTheOption) {
         {"book " + kBay + "--flat-bar 80x8 -o b.html --project /nonexistent/bay.deckplate",
          "--project /nonexistent/bay.deckplate: cannot be read"},
         {"batch schedule.csv --project-name 某厂",
-         "the project information goes into calculation books: give --book FILE.html or --books "
+         "the project information goes into calculation books: give --book FILE.docx or --books "
          "DIR with it"},
         // A wrong command line names what is wrong, the nearest name and where the names are.
         {"",
@@ -331,11 +420,13 @@ TEST(BayFile, CheckSavesWhatCheckFromReadsBack) {
 }
 
 TEST(Design, EveryCandidateFaultingSaysOnlyThat) {
-    EXPECT_EQ(RunCli("design --dead 0 --live 0 --span 2000 --spacing 500", "2>&1").out,
-              "deckplate-cli: nothing was checked: all 3393 candidates hit an arithmetic fault "
-              "(division by zero in plate deflection ratio spacing/deflection); look for a zero "
-              "input\n");
-    const CliRun json = RunCli("design --dead 0 --live 0 --span 2000 --spacing 500 --json");
+    EXPECT_EQ(
+        RunCli("design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500", "2>&1").out,
+        "deckplate-cli: nothing was checked: all 3393 candidates hit an arithmetic fault "
+        "(division by zero in plate deflection ratio spacing/deflection); look for a zero "
+        "input\n");
+    const CliRun json =
+        RunCli("design --basis legacy --dead 0 --live 0 --span 2000 --spacing 500 --json");
     EXPECT_EQ(nlohmann::json::parse(json.out).at("error").at("kind"), "division_by_zero");
 }
 
@@ -348,12 +439,12 @@ TEST(Book, WritesTheFileOnlyWhenTheCheckCompletes) {
         return std::string(std::istreambuf_iterator<char>(file), {});
     };
     std::ofstream(path) << "earlier book";
-    const std::string fault =
-        RunCli(
-            "book --dead 0 --live 0 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8 -o " +
-                path,
-            "2>&1")
-            .out;
+    const std::string fault = RunCli(
+                                  "book --basis legacy --dead 0 --live 0 --thickness 6 --span 2000 "
+                                  "--spacing 500 --flat-bar 80x8 -o " +
+                                      path,
+                                  "2>&1")
+                                  .out;
     EXPECT_NE(fault.find("division by zero in plate deflection ratio"), std::string::npos);
     EXPECT_NE(fault.find("no book was written"), std::string::npos);
     EXPECT_EQ(read(), "earlier book");

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "calc/angle_catalogue.h"
-#include "schedule/values.h"
+#include "input/values.h"
 
 namespace deckplate::cli {
 namespace {
@@ -22,7 +22,7 @@ TEST(PrintDesign, ColumnsKeepABlankBetweenThemWhateverTheirWidth) {
                         {Check::StiffenerDeflection, 482824.59}};
     DesignResult result;
     Candidate& c = result.closest.emplace();
-    c.thickness = {8, "8.0"};
+    c.thickness = ThicknessOf(8);
     c.stiffener = CatalogueAngle{*FindAngle("L140x90x10")};
     c.spacing = 100000000;
     c.selfWeight = 12345678.9;
@@ -45,7 +45,7 @@ TEST(ParseSpacings, FromToStep) {
     EXPECT_EQ(ParseSpacings("0.3:0.6:0.1").size(), 4u);
     for (const char* bad : {"400:1000", "400-1000-100", "a:b:c", "0:100:10", "500:400:10",
                             "400:1000:0", "1:1e9:1", "500:500:1e-300", "500:501:1e-20"})
-        EXPECT_THROW(ParseSpacings(bad), schedule::ValueError) << bad;
+        EXPECT_THROW(ParseSpacings(bad), input::ValueError) << bad;
 }
 
 }  // namespace

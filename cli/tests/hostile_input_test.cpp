@@ -73,6 +73,14 @@ TEST(HostileInput, MessagesShowWhatTheyQuoteSafelyAndShortly) {
         {"long key", std::string("\"") + std::string(100000, 'k') + "\": 1", "",
          std::string("bay.") + std::string(56, 'k') + "…: no such key"},
         {"option", "", "--angle \x1b[2J", "--angle: '\\x1b[2J' is not in the angle catalogue"},
+        // A message names the file's own keys, and says what is missing as missing.
+        {"patch side below the plate",
+         R"("check_point_load": true, "point_load": "1.5", "patch_across": "1.5", "patch_along": "200")",
+         "",
+         "bay.patch_across/patch_along: each side must be at least the plate's thickness, 6 mm, "
+         "not 1.5x200"},
+        {"flat bar height left empty", R"("flat_bar_height": "")", "",
+         "bay.flat_bar_height: no value given; a number is needed"},
         {"command line word", "", "\x1b[2J", "'\\x1b[2J' belongs to no option of check"},
     };
     for (const auto& c : cases) {
@@ -176,7 +184,8 @@ TEST(HostileInput, APartBeyondTheStrengthTableIsRefused) {
          kBadArguments,
          "--thickness: 101 mm is thicker than the strength table of Q235 goes (to 100"},
         {"Q235 flat bar 80 mm thick", kBay + " --flat-bar 300x80" + current + "Q235", kAllPass, ""},
-        {"legacy basis, one strength for all", kBay + " --flat-bar 300x80", kAllPass, ""},
+        {"legacy basis, one strength for all", kBay + " --flat-bar 300x80 --basis legacy", kAllPass,
+         ""},
         {"Q235 with the legacy basis", kBay + " --flat-bar 80x8 --basis legacy --steel q235",
          kAllPass, ""},
         {"Q355 with the legacy basis", kBay + " --flat-bar 80x8 --basis legacy --steel Q355",

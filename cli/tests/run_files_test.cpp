@@ -129,7 +129,7 @@ TEST(RunFiles, WhatLosesNothingIsWritten) {
         const auto files = folder.Files();
         EXPECT_EQ(files.at("row.html"), schedule);
         EXPECT_EQ(files.at("p.deckplate"), kBayFile);
-        EXPECT_NE(files.at("all.html").find("<h2>汇总</h2>"), std::string::npos);
+        EXPECT_NE(files.at("all.html").find("<h2 id=\"summary\">汇总</h2>"), std::string::npos);
         EXPECT_TRUE(files.at("res.html").starts_with("\xef\xbb\xbfname,"));
         for (const char* book : {"row-2.html", "all-2.html", "res-2.html"})
             EXPECT_NE(files.at(book).find("构件："), std::string::npos) << book;

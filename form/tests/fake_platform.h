@@ -90,8 +90,11 @@ class FakePlatform : public Platform {
         calls.push_back(how + std::string(path));
         return openFailure;
     }
-    std::string ChooseSaveFile(std::string_view name) override {
-        calls.push_back("choose " + std::string(name));
+    std::string ChooseSaveFile(std::string_view name,
+                               std::span<const FileKind> kinds = {}) override {
+        std::string offered;
+        for (const FileKind& kind : kinds) offered += " *." + std::string(kind.extension);
+        calls.push_back("choose " + std::string(name) + offered);
         if (saveChoice.empty() || os::PathFromUtf8(saveChoice).has_extension()) return saveChoice;
         return saveChoice + os::Utf8Of(os::PathFromUtf8(name).extension());
     }

@@ -37,7 +37,7 @@ class Form1FileTest : public Form1Test {
     /// The dead load a bay file on disk holds, or "<none>".
     static std::string DeadLoadIn(const std::string& path) {
         try {
-            return project::ReadBayFile(path).bay.dead;
+            return project::ReadBayFile(path).bay.Text(BayField::Dead);
         } catch (const project::BayFileError&) {
             return "<none>";
         }

@@ -48,6 +48,10 @@ TEST_F(Form1Test, ProjectInformationTakesOnlyWhatTheOptionsWould) {
         {"a page", ProjectInfoControl::CheckedBy, std::string(10000, 'x'),
          "校对“" + std::string(60, 'x') + "…”超过 200 个字。请改正后再确定。"},
         {"200 characters", ProjectInfoControl::Name, std::string(200, 'x'), ""},
+        {"the institute's page", ProjectInfoControl::DesignUnit, std::string(201, 'x'),
+         "设计单位“" + std::string(60, 'x') + "…”超过 200 个字。"},
+        {"a logo's path over two lines", ProjectInfoControl::Logo, "D:\\图\n标志.png",
+         "标志图片“D:\\图\\x0a标志.png”含有换行或其他控制字符"},
     };
     for (const auto& c : cases) {
         StartedForm t;

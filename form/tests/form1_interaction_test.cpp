@@ -138,15 +138,19 @@ TEST_F(Form1Test, DesignBasisChoiceIsUsedAndRemembered) {
     EXPECT_EQ(platform.settings["basis"], "current");
 
     Click(VerifyButton);
-    EXPECT_EQ(Text(PlateStress), " 18.66");  // q = 1.3 × 1 + 1.5 × 2 = 4.3
-    EXPECT_EQ(Text(ShearStress), " 4.4");  // V = 2.15 kN, S = 8 × 64.88²/2 mm³ below Yo = 21.1 mm
-    EXPECT_EQ(Text(Outstand), " 10");      // 80 / 8
+    // The self-weight 0.0785 × (6 + 640/500) = 0.57148 added: q = 1.3 × 1.57148 + 1.5 × 2 =
+    // 5.042924, σ = 6000 × 0.125 × q × 0.5²/(1.2 × 6²) = 21.89.
+    EXPECT_EQ(Text(PlateStress), " 21.89");
+    // V = 5.042924 × 0.5 × 2/2 = 2.521462 kN, S = 8 × 64.88²/2 = 16837.3 mm³ below Yo = 21.12 mm,
+    // Ix = 1028648 mm⁴: τ = 2521.462 × 16837.3/(1028648 × 8) = 5.16.
+    EXPECT_EQ(Text(ShearStress), " 5.16");
+    EXPECT_EQ(Text(Outstand), " 10");         // 80 / 8
     EXPECT_EQ(Text(OutstandLimit), " 12.2");  // 15 √(235/355)
     EXPECT_TRUE(form.State(StiffenerOutstandVerdict).visible);
     Click(ReportButton);
     ASSERT_EQ(platform.writes.size(), 1u);
     EXPECT_NE(platform.writes.front().text.find(
-                  "加劲肋挠度限值： 1/200\r\n荷载组合：1.3×恒+1.5×活（GB 55001-2021）\r\n"
+                  "加劲肋挠度限值： 1/250\r\n荷载组合：1.3×恒+1.5×活（GB 55001-2021）\r\n"
                   "钢材牌号：Q355（GB/T 1591-2018）\r\n"),
               std::string::npos);
     // A flat bar's outstand is its height over its thickness.
@@ -190,19 +194,19 @@ TEST_F(Form1Test, TheViewHearsOfRealChangesOnly) {
 TEST(Form1Bay, FilledWindowReadsBackTheSameBay) {
     const BayInput flatBar{.dead = 1,
                            .live = 2,
-                           .thickness = {6, "6.0"},
+                           .thickness = ThicknessOf(6),
                            .span = 2000,
                            .spacing = 500,
                            .stiffener = FlatBar{80, 8}};
     BayInput angle = flatBar;
-    angle.thickness = {4.5, "4.5"};
+    angle.thickness = ThicknessOf(4.5);
     angle.boundary = BoundaryOf(true);
     angle.stiffener = CatalogueAngle{30};
     angle.basis = DesignBasis::Current;
     angle.pointLoad = PointLoad{.force = 1.5, .across = 100, .along = 300};
     BayInput bothTicks = flatBar;
     bothTicks.boundary = {.simple = true, .continuous = true};
-    bothTicks.thickness = {5.2, "5.2"};  // not in the list: typed into its field
+    bothTicks.thickness = ThicknessOf(5.2);  // not in the list: typed into its field
     for (const BayInput& bay : {flatBar, angle, bothTicks, flatBar}) {
         StartedForm started;
         started.form.Fill(angle);  // another bay first: every input must change

@@ -9,7 +9,7 @@
 namespace deckplate::form {
 namespace {
 
-constexpr Control kGroups[] = {ShearFrame, PointLoadFrame};
+constexpr Control kGroups[] = {ShearFrame, WeldFrame, PointLoadFrame};
 
 // The four layouts the basis and 集中荷载验算 make.
 constexpr FormLayout kLayouts[] = {{false, false}, {false, true}, {true, false}, {true, true}};
@@ -21,7 +21,7 @@ int Bottom(const Placement& place) { return place.top + place.height; }
 int Right(const Placement& place) { return place.left + place.width; }
 
 bool Shown(Control group, const FormLayout& layout) {
-    return group == ShearFrame ? layout.currentBasis : layout.pointLoad;
+    return group == PointLoadFrame ? layout.pointLoad : layout.currentBasis;
 }
 
 TEST(WindowLayout, GroupsStandInASecondColumnBesideTheForm) {
@@ -103,19 +103,21 @@ TEST(WindowLayout, AGroupHasNoBlankRow) {
 
 // A row that only the current basis shows is left out, not shown, without it.
 TEST(WindowLayout, TheLegacyBasisLeavesOutTheShearRows) {
-    for (const Control c :
-         {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit, PointLoadShearVerdict}) {
+    for (const Control c : {PointLoadShearCaption, PointLoadShear, PointLoadShearUnit,
+                            PointLoadShearVerdict, PointLoadWeldCaption, PointLoadWeldStress,
+                            PointLoadWeldStressUnit, PointLoadWeldVerdict}) {
         EXPECT_FALSE(InLayout(c, {false, true})) << Row(c).name;
         EXPECT_TRUE(InLayout(c, {true, true})) << Row(c).name;
     }
-    // The verdicts move up into the shear's place, and the group is shorter by both rows.
+    // The verdicts move up into the shear's place, and the group is shorter by the shear's and
+    // the weld's rows.
     EXPECT_EQ(ControlPlacement(PointLoadPlateDeflectionVerdict, {false, true}).top,
               ControlPlacement(PointLoadShear, {true, true}).top);
     const auto margin = [](const FormLayout& layout, Control last) {
         return GroupHeight(PointLoadFrame, layout) - Bottom(ControlPlacement(last, layout));
     };
     EXPECT_EQ(margin({false, true}, PointLoadStiffenerStrengthVerdict),
-              margin({true, true}, PointLoadShearVerdict));
+              margin({true, true}, PointLoadWeldVerdict));
 }
 
 // A window that opened or grew past an edge of the screen's work area comes back onto it, moved

@@ -6,7 +6,7 @@ namespace deckplate::form {
 namespace {
 
 // The lightest deck the uniform check passes for D = 1, P = 2, span 2000, spacing 500 under the
-// current basis: plate "4.0" on L45x28x3, which the point load of 1.5 kN on 200 × 200 fails.
+// current basis: plate "4.0" on L50x32x3, which the point load of 1.5 kN on 200 × 200 fails.
 void EnterLightDeck(Form1& form) {
     form.MenuChosen(MenuItem::BasisCurrent);
     form.TextEdited(DeadLoad, "1");
@@ -14,7 +14,7 @@ void EnterLightDeck(Form1& form) {
     form.ListPicked(Thickness, 2);
     form.TextEdited(Span, "2000");
     form.TextEdited(Spacing, "500");
-    form.ListPicked(AngleSize, 6);
+    form.ListPicked(AngleSize, 8);
 }
 
 TEST_F(Form1Test, PointLoadMenuItemShowsTheGroup) {
@@ -61,13 +61,20 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
         Control verdict;
         const char* verdictText;
     } results[] = {
-        {PointLoadPlateDeflection, " 5.2", true, PointLoadPlateDeflectionVerdict,
-         "★钢铺板集中荷载挠度 5.2mm超出限值< 2.5mm>,须重新计算"},
-        {PointLoadPlateStress, " 142.4", false, PointLoadPlateStrengthVerdict,
+        // D with the self-weight 0.0785 × (4 + 243.1/500) = 0.352 kN/m²: 1.352. The plate: δ =
+        // 0.91 of the dead load (β = 0.1422) + 4.53 of the force (the patch's elastic centre
+        // deflection) = 5.44 mm against min(500/200, 4) = 2.5; σ = 6000 × (0.055 + 0.415)/(1.2
+        // × 4²) = 146.87. The stiffener (Yo = 14.10 mm, Ix = 272178 mm⁴, γx = 1.0 since a = 500
+        // > 26·t = 104 mm): Ms = 1.3 × 1.352 × 0.5 × 2000²/8 + 1.5 × 1.5 × 1000 × 2000/4 =
+        // 1564454 N·mm, σ = (4 + 50 − 14.10) × 1564454/272178 = 229.32 at the short leg;
+        // δ = 6.97 mm, L/δ = 286.9 above 250.
+        {PointLoadPlateDeflection, " 5.44", true, PointLoadPlateDeflectionVerdict,
+         "★钢铺板集中荷载挠度 5.44mm超出限值< 2.5mm>,须重新计算"},
+        {PointLoadPlateStress, " 146.87", false, PointLoadPlateStrengthVerdict,
          "钢铺板集中荷载强度满足要求"},
-        {PointLoadStiffenerDeflection, " 8.6", false, PointLoadStiffenerDeflectionVerdict,
+        {PointLoadStiffenerDeflection, " 6.97", false, PointLoadStiffenerDeflectionVerdict,
          "加劲肋集中荷载挠度满足要求"},
-        {PointLoadStiffenerStress, " 255.54", true, PointLoadStiffenerStrengthVerdict,
+        {PointLoadStiffenerStress, " 229.32", true, PointLoadStiffenerStrengthVerdict,
          "★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算"},
     };
     for (const auto& r : results) {
@@ -82,18 +89,22 @@ TEST_F(Form1Test, PointLoadVerifyFillsTheGroup) {
 
     Click(ReportButton);
     ASSERT_EQ(platform.writes.size(), 1u);
-    // V = 1.3 × 0.5 + 1.5 × 1.5 = 2.9 kN at the support; S = 4718 mm³ below Yo = 12.0 mm.
+    // V = 1.3 × 1.352 × 0.5 + 1.5 × 1.5 = 3.129 kN at the support; S = 5728 mm³ below Yo, the
+    // leg 3 mm: τ = 3128.9 × 5728/(272178 × 3) = 21.95. The weld, 3 mm both sides (Table 11.3.5
+    // for the 4 mm plate): v = 3128.9 × 5809/272178 = 66.78 N/mm with Sp = 480 × (14.10 − 2),
+    // τf = 66.78/(2 × 0.7 × 3) = 15.9.
     EXPECT_TRUE(platform.writes.front().text.ends_with(
-        "\r\n加劲肋集中荷载应力(N/mm2)： σ= 255.54\r\n"
+        "\r\n加劲肋集中荷载应力(N/mm2)： σ= 229.32\r\n"
         "提示：★加劲肋集中荷载强度超出限值<215N/mm2>,须重新计算\r\n"
-        "加劲肋集中荷载剪应力(N/mm2)： τ= 22.8\r\n提示：加劲肋集中荷载抗剪满足要求"));
+        "加劲肋集中荷载剪应力(N/mm2)： τ= 21.95\r\n提示：加劲肋集中荷载抗剪满足要求\r\n"
+        "焊缝集中荷载剪应力(N/mm2)： τf= 15.9\r\n提示：焊缝集中荷载强度满足要求"));
 
     // A force that overflows the stiffener's deflection: the plate's new stress stays on show,
     // but no verdict of the earlier run stands beside it.
     Type(PointLoadForce, "1e300");
     Click(VerifyButton);
     ASSERT_EQ(platform.errors.size(), 1u);
-    EXPECT_NE(Text(PointLoadPlateStress), " 142.4");
+    EXPECT_NE(Text(PointLoadPlateStress), " 146.87");
     for (const auto& r : results) {
         EXPECT_EQ(Text(r.verdict), " ") << Row(r.verdict).name;
         EXPECT_EQ(form.State(r.box).ink, Ink::Default) << Row(r.box).name;

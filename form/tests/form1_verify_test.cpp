@@ -1,9 +1,11 @@
 // The Verify command: results, colours, captions, what a fault part-way leaves on show, and the
 // report button that follows the last complete run.
+#include <filesystem>
 #include <functional>
 
 #include "form/project_info_dialog.h"
 #include "form/tests/form1_fixture.h"
+#include "os/paths.h"
 #include "os/today.h"
 
 namespace deckplate::form {
@@ -51,6 +53,42 @@ TEST_F(Form1Test, FlatBarBayShowsTheCommandLinesValues) {
     EXPECT_TRUE(form.State(ReportButton).enabled);
     for (Control c : {PlateDeflection, PlateStress, StiffenerDeflection, StiffenerStress})
         EXPECT_EQ(form.State(c).ink, Ink::Default);
+}
+
+// What could be built but looks mistyped is computed and then said in a message; stiffeners
+// closer than they are wide are refused before anything is computed.
+TEST(Form1Cautions, MistypedLookingInputsAreSaidAndImpossibleOnesRefused) {
+    const struct {
+        const char* name;
+        Control box;
+        const char* text;
+        const char* message;  ///< after 验算, or empty
+        const char* error;    ///< refused, or empty
+    } cases[] = {
+        {"span in metres", Span, "1.8",
+         "请核对输入：\n加劲肋跨度 1.8 mm 似为按米输入，本程序以 mm 计。", ""},
+        {"flat bar swapped", FlatBarHeight, "6",
+         "请核对输入：\n加劲肋规格 扁钢 6x8 的厚度大于高度，高与厚是否写反（应为 高x厚）。", ""},
+        {"spacing within the flat bar", Spacing, "8", "",
+         "加劲肋间距 8 mm 不大于加劲肋本身的宽度 8 mm，加劲肋无法布置（间距以 mm 计，为中心距）。"},
+        {"nothing mistyped", Span, "2000", "", ""},
+    };
+    for (const auto& c : cases) {
+        StartedForm row;
+        auto& [fake, model] = row;
+        EnterFlatBarBay(model);
+        model.TextEdited(c.box, c.text);
+        model.Clicked(VerifyButton);
+        EXPECT_EQ(fake.messages, std::string(c.message).empty()
+                                     ? std::vector<std::string>{}
+                                     : std::vector<std::string>{c.message})
+            << c.name;
+        ASSERT_EQ(fake.errors.size(), std::string(c.error).empty() ? 0u : 1u) << c.name;
+        if (!fake.errors.empty()) {
+            EXPECT_EQ(fake.errors.front().rfind(c.error, 0), 0u) << fake.errors.front();
+        }
+        EXPECT_EQ(model.State(PlateStress).text == " ", !std::string(c.error).empty()) << c.name;
+    }
 }
 
 TEST_F(Form1Test, ExceededResultsTurnBlueAndBack) {
@@ -383,8 +421,8 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     platform.saveChoice = "/home/me/书.html";
     form.MenuChosen(MenuItem::ExportBook);
     EXPECT_EQ(platform.calls,
-              (std::vector<std::string>{"choose 钢平台计算书.html", "write /home/me/书.html",
-                                        "browse /home/me/书.html"}));
+              (std::vector<std::string>{"choose 钢平台计算书.docx *.docx *.html",
+                                        "write /home/me/书.html", "browse /home/me/书.html"}));
     ASSERT_EQ(platform.writes.size(), 1u);
     const FakePlatform::Write& book = platform.writes.front();
     EXPECT_EQ(book.encoding, os::TextEncoding::Utf8);
@@ -408,8 +446,42 @@ TEST_F(Form1Test, CalculationBookIsExportedAfterACompleteVerify) {
     EXPECT_NE(platform.errors.front().find("计算书未能导出。"), std::string::npos);
     EXPECT_NE(platform.errors.front().find("请另选位置保存。"), std::string::npos);
     EXPECT_EQ(platform.calls,
-              (std::vector<std::string>{"choose 钢平台计算书.html", "write /home/me/只读.html",
-                                        "choose 钢平台计算书.html", "write /home/me/只读.html"}));
+              (std::vector<std::string>{"choose 钢平台计算书.docx *.docx *.html",
+                                        "write /home/me/只读.html", "choose 钢平台计算书.html",
+                                        "write /home/me/只读.html"}));
+}
+
+// Word is the first kind the Save dialog offers; the name chosen decides the format, and a name
+// that asks for none is refused with nothing written. A saved bay's book is proposed under the
+// bay file's name.
+TEST_F(Form1Test, CalculationBookInWordOrRefusedByItsName) {
+    EnterAngleBay();
+    Pick(AngleSize, 13);  // L63x40x4
+    Click(VerifyButton);
+    platform.saveChoice = "/home/me/书.docx";
+    form.MenuChosen(MenuItem::ExportBook);
+    ASSERT_EQ(platform.writes.size(), 1u);
+    EXPECT_EQ(platform.writes.front().text.substr(0, 4), "PK\x03\x04");  // a zip package
+    EXPECT_NE(platform.writes.front().text.find("word/document.xml"), std::string::npos);
+
+    platform.saveChoice = "/home/me/书.pdf";
+    form.MenuChosen(MenuItem::ExportBook);
+    EXPECT_EQ(platform.writes.size(), 1u);
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors.front().find("须以 .docx（Word 文档）或 .html（网页）结尾"),
+              std::string::npos);
+
+    platform.saveChoice = "/home/me/平台A.deckplate";
+    form.MenuChosen(MenuItem::SaveAs);
+    platform.calls.clear();
+    platform.saveChoice.clear();
+    form.MenuChosen(MenuItem::ExportBook);
+    // Beside the bay file, as the system writes its path (Windows makes it Z:\home\me\…).
+    const std::filesystem::path bayFile = os::PathFromUtf8(form.FilePath());
+    EXPECT_EQ(platform.calls.front(),
+              "choose " + os::Utf8Of(bayFile.parent_path() / os::PathFromUtf8("平台A.docx")) +
+                  " *.docx *.html");
+    EXPECT_EQ(os::Utf8Of(bayFile.filename()), "平台A.deckplate");
 }
 
 }  // namespace

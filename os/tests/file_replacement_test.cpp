@@ -74,5 +74,30 @@ TEST(FileReplacement, AbandonedLeavesNothingBehind) {
     EXPECT_EQ(folder.Files(), Names{"results.csv"});
 }
 
+// A zip writer goes back over what it has written to fill in a part's sizes: the position counts
+// what is still buffered, and a write after a seek lands there, past the buffer's 64 KiB too.
+TEST(FileReplacement, SeeksBackOverWhatIsWritten) {
+    Folder folder;
+    const fs::path path = folder.path() / "book.docx";
+    std::string expected(100 * 1024, 'x');
+    FileReplacement file(path);
+    std::ostream& out = file.Stream();
+    out << expected;
+    EXPECT_EQ(out.tellp(), std::streampos(expected.size()));
+    out.seekp(10);
+    out << "sizes";
+    expected.replace(10, 5, "sizes");
+    out.seekp(70 * 1024);
+    out << "more";
+    expected.replace(70 * 1024, 4, "more");
+    out.seekp(0, std::ios_base::end);
+    out << "end";
+    expected += "end";
+    EXPECT_EQ(out.tellp(), std::streampos(expected.size()));
+    ASSERT_TRUE(out);
+    file.Commit();
+    EXPECT_EQ(Read(path), expected);
+}
+
 }  // namespace
 }  // namespace deckplate::os

@@ -12,27 +12,43 @@ namespace {
 
 // A bay half typed, as the window may save it: a box holding text that is not a number, an
 // angle picked while the flat bar's boxes keep their sizes.
-const BayFile kHalfTyped{
-    .programVersion = "1.1.0",
-    .project = {.name = "某厂 3# 平台", .calculatedBy = "张三", .date = "2026-12-08"},
-    .bay = {.dead = "1.5",
-            .live = "4,5",
-            .thickness = "4.5",
-            .span = " ",
-            .spacing = "600",
-            .simplySupported = false,
-            .continuous = true,
-            .stiffener = StiffenerKind::Angle,
-            .flatBarHeight = "80",
-            .flatBarThickness = "",
-            .angle = "L63x40x5",
-            .basis = DesignBasis::Current,
-            .steel = SteelGrade::Q390,
-            .pointLoadChecked = true,
-            .pointLoad = "1e300"}};
+const BayFile kHalfTyped{.programVersion = "1.1.0",
+                         .project = {.name = "某厂 3# 平台",
+                                     .calculatedBy = "张三",
+                                     .date = "2026-12-08",
+                                     .designUnit = "某某设计研究院",
+                                     .logo = "D:\\标志\\院标.png"},
+                         .bay = {.texts = {{BayField::Dead, "1.5"},
+                                           {BayField::Live, "4,5"},
+                                           {BayField::Thickness, "4.5"},
+                                           {BayField::Span, " "},
+                                           {BayField::Spacing, "600"},
+                                           {BayField::Basis, "current"},
+                                           {BayField::Steel, "Q390"},
+                                           {BayField::SafetyClass, "1"},
+                                           {BayField::DeadIncludesSelfWeight, "yes"},
+                                           {BayField::Weld, "intermittent"},
+                                           {BayField::WeldSize, "5"},
+                                           {BayField::WeldSegments, "50@150"}},
+                                 .simplySupported = false,
+                                 .continuous = true,
+                                 .stiffener = StiffenerKind::Angle,
+                                 .flatBarHeight = "80",
+                                 .flatBarThickness = "",
+                                 .angle = "L63x40x5",
+                                 .pointLoadChecked = true,
+                                 .pointLoad = "1e300"}};
 
 TEST(BayFile, ReadsBackWhatItWrote) {
     EXPECT_EQ(ReadBayFileText(BayFileText(kHalfTyped)), kHalfTyped);
+}
+
+// A file of an earlier version, without the institute's keys, opens with them empty.
+TEST(BayFile, ProjectWithoutTheInstitutesKeys) {
+    const BayFile file = ReadBayFileText(R"({"format": "deckplate-bay", "format_version": 1,
+        "project": {"name": "某厂", "number": "", "part": "", "stage": "", "calculated_by": "张三",
+                    "checked_by": "", "approved_by": "", "date": ""}})");
+    EXPECT_EQ(file.project, (ProjectInfo{.name = "某厂", .calculatedBy = "张三"}));
 }
 
 TEST(BayFile, WrittenByHandWithPlainNumbers) {
@@ -40,13 +56,18 @@ TEST(BayFile, WrittenByHandWithPlainNumbers) {
         "bay": {"dead": 1.5, "live": 4, "thickness": 6, "span": 2000, "spacing": 0.1e3,
                 "stiffener": "flat_bar", "flat_bar_height": 80, "flat_bar_thickness": 8,
                 "angle": "l63X40*5", "steel": "q345"}})");
-    EXPECT_EQ(file.bay.dead, "1.5");
-    EXPECT_EQ(file.bay.live, "4");
-    EXPECT_EQ(file.bay.spacing, "100.0");
+    EXPECT_EQ(file.bay.Text(BayField::Dead), "1.5");
+    EXPECT_EQ(file.bay.Text(BayField::Live), "4");
+    EXPECT_EQ(file.bay.Text(BayField::Spacing), "100.0");
     EXPECT_EQ(file.bay.stiffener, StiffenerKind::FlatBar);
-    EXPECT_EQ(file.bay.angle, "L63x40x5");  // one rule for designations everywhere
-    EXPECT_EQ(file.bay.steel, SteelGrade::Q355);
-    EXPECT_EQ(file.bay.pointLoad, "1.5");  // what a new window holds
+    EXPECT_EQ(file.bay.angle, "L63x40x5");              // one rule for designations everywhere
+    EXPECT_EQ(file.bay.Text(BayField::Steel), "q345");  // read as Q355, as every grade is
+    EXPECT_EQ(file.bay.pointLoad, "1.5");               // what a new window holds
+    // The inputs a file written before them lacks are a new bay's.
+    EXPECT_EQ(file.bay.Text(BayField::SafetyClass), "2");
+    EXPECT_EQ(file.bay.Text(BayField::DeadIncludesSelfWeight), "no");
+    EXPECT_EQ(file.bay.Text(BayField::Weld), "double");
+    EXPECT_EQ(file.bay.Text(BayField::WeldSize), "");
 }
 
 TEST(BayFile, TheBayOfACheckReadsBackToTheLastBit) {
@@ -58,9 +79,9 @@ TEST(BayFile, TheBayOfACheckReadsBackToTheLastBit) {
                        .stiffener = CatalogueAngle{*FindAngle("L80x50x8")},
                        .pointLoad = PointLoad{.force = 1.5, .across = 150, .along = 100}};
     const SavedBay saved = ReadBayFileText(BayFileText({.bay = SavedBayOf(bay)})).bay;
-    EXPECT_EQ(std::stod(saved.dead), bay.dead);
-    EXPECT_EQ(std::stod(saved.span), bay.span);
-    EXPECT_EQ(std::stod(saved.spacing), bay.spacing);
+    EXPECT_EQ(std::stod(saved.Text(BayField::Dead)), bay.dead);
+    EXPECT_EQ(std::stod(saved.Text(BayField::Span)), bay.span);
+    EXPECT_EQ(std::stod(saved.Text(BayField::Spacing)), bay.spacing);
     EXPECT_EQ(saved.angle, "L80x50x8");
     EXPECT_EQ(saved.patchAcross, "150");
 }

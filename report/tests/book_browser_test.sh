@@ -2,8 +2,9 @@
 # The calculation book as a reviewer gets it, printed to PDF on A4 by headless Chromium and read
 # back with poppler: a failing angle, a walkway deck under the point load and the book of the
 # example schedule. Every result value and verdict that `deckplate-cli check` gives for a bay must
-# be in the printed text; a one-bay book takes at most 3 pages (4 with the point load) and no page
-# but the last is more than three-quarters empty; every page carries the project's name above and
+# be in the printed text; a one-bay book takes at most 4 pages under the current basis, whose
+# weld has a section of its own (5 with the point load), and no page but the last is more than
+# three-quarters empty; every page carries the project's name above and
 # "第 N 页 共 M 页" below, and nothing of Chromium's own (a date, the file's path) — also when
 # printed as a user prints, with Chromium's headers and footers left on; the schedule's book
 # numbers its pages through and starts each bay on a page of its own. The HTML must refer to
@@ -104,17 +105,25 @@ check_pages() {
 }
 
 # The values and verdicts of `check`'s text output, one a line: each display text, each section
-# value, each utilisation and each verdict sentence, without blanks (pdftotext spaces words as it
-# likes, so blanks are removed on both sides). A moment, which the book writes to the digits its
-# stress needs, is marked "~": the book must hold a number that rounds to it.
+# value, each utilisation and each verdict, without blanks (pdftotext spaces words as it likes, so
+# blanks are removed on both sides). A value the book writes in another unit or to more digits
+# is marked "~SCALE~": the book must hold a number that, divided by SCALE, rounds to it (half up,
+# as the window rounds 1.075 to 1.08) — a
+# moment (the digits its stress needs), a length in cm (the book's mm), an area in cm² (mm²); a
+# moment of inertia in cm⁴ the book writes as × 10⁴ mm⁴, the same digits. A verdict is looked
+# for as the book prints it: the check's one name and "：" (钢铺板强度：σ = … 满足要求).
 expected_values() {
   sed -n -e '/^钢铺板数据/,/^利用率/ {
-      s/^  [^：]*：\(.*\) kN·m$/~\1/p
-      s/^  [^：]*：\(.*\) \(mm\|N\/mm²\|cm\|cm²\|cm⁴\|kN\/m²\)$/\1/p
+      s/^  [^：]*：\(.*\) kN·m$/~1~\1/p
+      s/^  [^：]*：\(.*\) cm$/~10~\1/p
+      s/^  [^：]*：\(.*\) cm²$/~100~\1/p
+      s/^  [^：]*：\(.*\) cm⁴$/~1~\1/p
+      s/^  [^：]*：\(.*\) \(mm\|N\/mm²\|kN\/m²\)$/\1/p
     }' \
     -e '/^利用率/,$ s/^  [^：]*：\([0-9.]*\)$/\1/p' \
-    -e 's/^ *\(设计提示：\)\{0,1\}\(.*\(满足要求\|须重新计算\)\)$/\2/p' |
-    tr -d ' '
+    -e 's/^ *\(设计提示：\)\{0,1\}\(.*\)满足要求$/\2：/p' \
+    -e 's/^ *\(设计提示：\)\{0,1\}\(★[^ 0-9<]*\).*超出限值.*须重新计算$/\2：/p' |
+    sed 's/平台铺板/钢铺板/' | tr -d ' '
 }
 
 # Every value and verdict `check` gives for the bay (its options after the first three
@@ -122,15 +131,21 @@ expected_values() {
 check_values() {
   local name=$1 pdf=$2 least=$3
   shift 3
-  local text numbers values=0
+  local text numbers values=0 scale
   text=$(pdftotext "$pdf" - | tr -d ' \n\f')
-  numbers=$(grep -Eo '[0-9]*\.[0-9]+' <<<"$text" | awk '{ printf "%.2f\n", $1 }' | sort -u)
+  numbers=$(grep -Eo '[0-9]*\.?[0-9]+' <<<"$text" | sort -u)
   while IFS= read -r value; do
     [ -n "$value" ] || continue
     values=$((values + 1))
     if [[ "$value" == "~"* ]]; then
-      grep -qx "$(awk -v v="0${value#\~}" 'BEGIN { printf "%.2f", v }')" <<<"$numbers" ||
-        fail "$name: no moment of ${value#\~} in the printed book"
+      scale=${value#\~}
+      scale=${scale%%\~*}
+      value=${value##*\~}
+      awk -v v="0$value" -v s="$scale" '
+        BEGIN { want = sprintf("%.2f", v) }
+        { if (sprintf("%.2f", $1 / s * (1 + 1e-12)) == want) found = 1 }
+        END { exit !found }' <<<"$numbers" ||
+        fail "$name: no number for $value (÷ $scale) in the printed book"
     else
       [[ "$text" == *"$value"* ]] || fail "$name: '$value' is not in the printed book"
     fi
@@ -163,14 +178,14 @@ check_book() {
 
 angle=(--dead 1.5 --live 3.5 --thickness 6 --span 2400 --spacing 600 --angle L50x32x4
   --basis current)
-check_book angle_fails 1 3 own "${angle[@]}"
-grep -q '★加劲肋强度超出限值' "$out/angle_fails.html" || fail "angle_fails: no exceeded verdict"
+check_book angle_fails 1 4 own "${angle[@]}"
+grep -q '★加劲肋强度：' "$out/angle_fails.html" || fail "angle_fails: no exceeded verdict"
 
 # The walkway deck that passes the uniform load and fails 1.5 kN on 200 × 200 mm, printed as a
 # user prints it.
-check_book walkway_point_load 1 4 user --dead 1 --live 2 --thickness 4 --span 2000 --spacing 500 \
+check_book walkway_point_load 1 5 user --dead 1 --live 2 --thickness 4 --span 2000 --spacing 500 \
   --angle L45x28x3 --basis current --point-load 1.5
-grep -q '<h2>6 集中荷载验算</h2>' "$out/walkway_point_load.html" ||
+grep -q '7 集中荷载验算</h3>' "$out/walkway_point_load.html" ||
   fail "walkway_point_load: no point-load section"
 
 # The example schedule in one book: its first bay is the flat bar that passes, its last row an
@@ -184,11 +199,11 @@ print_pdf "$schedule_book" "$out/schedule.pdf" own
 check_pages schedule "$out/schedule.pdf" 12 any
 check_values schedule "$out/schedule.pdf" 20 --dead 1 --live 2 --thickness 6 --span 2000 \
   --spacing 500 --flat-bar 80x8
-grep -q '出错：column &#39;spacing&#39;: must be greater than 0 mm' "$schedule_book" ||
+grep -q '出错：加劲肋间距必须大于 0 mm' "$schedule_book" ||
   fail "schedule: the row in error is not in the summary"
 bays_on_their_pages=0
 for ((page = 2; page <= $(pdfinfo "$out/schedule.pdf" | awk '/^Pages:/ { print $2 }'); page++)); do
-  if pdftotext -f "$page" -l "$page" "$out/schedule.pdf" - | sed '/^ *$/d' | sed -n 2p |
+  if pdftotext -layout -f "$page" -l "$page" "$out/schedule.pdf" - | sed '/^ *$/d' | sed -n 2p |
     grep -Eq '^[0-9]+ +Platform .*（排表第 [0-9]+ 行）$'; then
     bays_on_their_pages=$((bays_on_their_pages + 1))
   fi

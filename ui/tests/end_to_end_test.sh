@@ -20,6 +20,9 @@ cat > "$work/bin/xdg-open" <<VIEWER
 printf '%s\n' "\$@" > "$work/viewer-arguments"
 VIEWER
 chmod +x "$work/bin/xdg-open"
+# An earlier run chose the legacy basis, whose report the golden file holds.
+mkdir -p "$work/home/.config/DeckPlate"
+printf '[General]\nbasis=legacy\n' > "$work/home/.config/DeckPlate/deckplate.conf"
 
 HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
@@ -46,13 +49,12 @@ title=$(xdotool getwindowname "$window")
 [ "$title" = "*未命名 — 平台钢铺板计算" ] || fail "the window manager shows the title '$title'"
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
-# Under the current basis the title names it, once.
-mkdir -p "$work/home/.config/DeckPlate"
-printf '[General]\nbasis=current\n' > "$work/home/.config/DeckPlate/deckplate.conf"
+# A first start, with nothing remembered, takes the current basis, and the title names it once.
+rm -r "$work/home/.config/DeckPlate"
 HOME="$work/home" PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work" "$program" &
 pid=$!
 window=$(find_window "$main_window") || fail "the window did not appear"
 title=$(xdotool getwindowname "$window")
 [ "$title" = "未命名 — 平台钢铺板计算 — 现行规范 Q235" ] ||
-  fail "under the current basis the window manager shows the title '$title'"
+  fail "on a first start the window manager shows the title '$title'"
 echo "1 passed, 0 failed"

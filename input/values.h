@@ -16,7 +16,7 @@
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
 
-namespace deckplate::schedule {
+namespace deckplate::input {
 
 /// What is wrong with a value.
 enum class ValueFault {
@@ -39,6 +39,20 @@ enum class ValueFault {
     /// Under the current basis, a part (`input`) `value` mm thick, thicker than the last band of
     /// the strength table of `steel`, which ends at `bound` mm: no design strength is given for it
     ThickerThanTable,
+    NotASafetyClass,             ///< none of 1, 2, 3 (一级, 二级, 三级)
+    NotAFlag,                    ///< neither yes nor no
+    NotAnArrangement,            ///< none of double, intermittent, single
+    NotSegments,                 ///< not a weld's segments "length@pitch"
+    InputWithLegacyBasis,        ///< an input of the current basis given under the legacy one
+    WeldWithoutSegments,         ///< an intermittent weld with no segments given
+    SegmentsWithContinuousWeld,  ///< segments given for a continuous weld (`value`)
+    /// An intermittent weld's segment `value` mm no longer than twice its leg size, `bound` mm:
+    /// nothing of it counts
+    SegmentNotLongerThanLegs,
+    PitchBelowSegment,  ///< a pitch `value` mm shorter than the segment, `bound` mm
+    /// A spacing `value` mm no wider than the stiffener at the plate, `bound` mm (a flat bar's
+    /// thickness, an angle's short leg): stiffeners that close cannot be built
+    SpacingWithinStiffener,
     DeviceName,  ///< a file name Windows keeps for a device
     NoValue,     ///< a row too short to have a cell in the column
     Other,       ///< a command's own rule; `text` says it in English
@@ -109,9 +123,27 @@ Boundary ParseBoundary(std::string_view text, const Input& input);
 /// "legacy" or "current". Throws ValueError naming the option.
 DesignBasis ParseBasis(std::string_view text, const Input& input);
 
-/// A steel grade, read as ReadGrade reads it (Q345 sets `wasQ345`). Throws ValueError naming the
-/// grades accepted.
-SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345 = nullptr);
+/// A steel grade, read as ReadSteelDesignation reads it (Q345 sets `wasQ345`): the grade, as
+/// drawings write it too, with its delivery state and quality letter (Q235B, Q355ND). Throws
+/// ValueError naming the grades accepted.
+SteelDesignation ParseSteel(std::string_view text, const Input& input, bool* wasQ345 = nullptr);
+
+/// Whether a grade is given by its name before GB/T 1591-2018, Q345, which is read as Q355.
+bool NamesQ345(std::string_view text);
+
+/// A safety class: 1, 2 or 3 (一级, 二级, 三级). Throws ValueError.
+SafetyClass ParseSafetyClass(std::string_view text, const Input& input);
+
+/// Yes or no: yes, no, true, false, 1, 0, 是, 否, in any case. Throws ValueError.
+bool ParseFlag(std::string_view text, const Input& input);
+
+/// A weld's arrangement: double, intermittent or single (双面连续, 双面断续, 单面连续). Throws
+/// ValueError.
+WeldArrangement ParseWeldArrangement(std::string_view text, const Input& input);
+
+/// An intermittent weld's segments "length@pitch" in mm ("50@150"), each greater than 0. Throws
+/// ValueError.
+WeldSegments ParseWeldSegments(std::string_view text, const Input& input);
 
 /// Refuses a grade other than Q235 under the legacy basis, which knows Q235 only. Throws
 /// ValueError.
@@ -147,4 +179,4 @@ void RequirePartsInStrengthTable(const BayInput& bay, const Input& plate, const 
 /// A stiffener written as a designation ("L63x40x5") or a flat bar ("80x8"). Throws ValueError.
 StiffenerChoice ParseStiffener(std::string_view text, const Input& input);
 
-}  // namespace deckplate::schedule
+}  // namespace deckplate::input

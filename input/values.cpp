@@ -1,9 +1,11 @@
-#include "schedule/values.h"
+#include "input/values.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "calc/angle_catalogue.h"
 #include "calc/designation.h"
@@ -11,7 +13,7 @@
 #include "os/paths.h"
 #include "os/shown_text.h"
 
-namespace deckplate::schedule {
+namespace deckplate::input {
 namespace {
 
 bool IsNumberCharacter(char c) {
@@ -81,6 +83,8 @@ std::string ValueProblemText(const ValueProblem& problem) {
     const std::string range = std::to_string(p.least) + " to " + std::to_string(p.most);
     switch (p.fault) {
         case ValueFault::NotANumber:
+            // An empty cell, box or key left out: say that a number is missing.
+            if (Trimmed(p.value).empty()) return name + ": no value given; a number is needed";
             return name + ": '" + v + "' is not a number";
         case ValueFault::BeyondRange:
             return name + ": " + v + " is out of the range of numbers";
@@ -110,15 +114,26 @@ std::string ValueProblemText(const ValueProblem& problem) {
         case ValueFault::PatchBelowThickness:
             return name + ": each side must be at least the plate's thickness, " +
                    PlainNumberText(p.bound) + " mm, not " + v;
-        case ValueFault::NotInCatalogue:
-            return name + ": '" + v +
-                   "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
-                   "designations, e.g. L63x40x5";
+        case ValueFault::NotInCatalogue: {
+            const std::vector<std::string_view> nearest = NearestAngles(CatalogueForm(p.value));
+            if (nearest.empty())
+                return name + ": '" + v +
+                       "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
+                       "designations, e.g. L63x40x5";
+            return name + ": '" + v + "' is not in the angle catalogue; the nearest are " +
+                   std::string(nearest[0]) + " and " + std::string(nearest[1]) +
+                   " ('deckplate-cli angles' lists them all)";
+        }
         case ValueFault::NotABasis:
             return name + ": '" + v + "' is neither legacy nor current";
         case ValueFault::NotAGrade:
             return name + ": '" + v + "' is not a steel grade; give Q235, Q355, Q390, Q420 or Q460";
         case ValueFault::GradeWithLegacyBasis:
+            // An option names the option that would give the grade a use.
+            if (p.input.name.starts_with("--"))
+                return name + " " + v +
+                       " needs --basis current: the legacy basis knows Q235 only (f = 215 for "
+                       "every part)";
             return name + ": " + v +
                    " needs the current basis; the legacy basis knows Q235 only (f = 215)";
         case ValueFault::NotABoundary:
@@ -128,6 +143,36 @@ std::string ValueProblemText(const ValueProblem& problem) {
             return name + ": " + v + " mm is thicker than the strength table of " +
                    std::string(GradeName(p.steel)) + " goes (to " + PlainNumberText(p.bound) +
                    " mm, GB 50017-2017 Table 4.4.1); the code gives no design strength for it";
+        case ValueFault::NotASafetyClass:
+            return name + ": '" + v + "' is not a safety class; give 1, 2 or 3";
+        case ValueFault::NotAFlag:
+            return name + ": '" + v + "' is neither yes nor no";
+        case ValueFault::NotAnArrangement:
+            return name + ": '" + v + "' is none of double, intermittent, single";
+        case ValueFault::NotSegments:
+            return name + ": '" + v +
+                   "' is not a weld's segments; write length@pitch in mm, e.g. 50@150";
+        case ValueFault::InputWithLegacyBasis:
+            return name + ": '" + v +
+                   "' is an input of the current basis; the legacy basis has no such check";
+        case ValueFault::WeldWithoutSegments:
+            return name +
+                   ": an intermittent weld needs its segments, length@pitch in mm "
+                   "(e.g. 50@150)";
+        case ValueFault::SegmentsWithContinuousWeld:
+            return name + ": segments " + v +
+                   " are for an intermittent weld; the weld given is continuous";
+        case ValueFault::SegmentNotLongerThanLegs:
+            return name + ": a segment of " + v + " mm is no longer than twice the leg size, " +
+                   PlainNumberText(p.bound) + " mm, so nothing of it counts";
+        case ValueFault::PitchBelowSegment:
+            return name + ": a pitch of " + v + " mm is shorter than the segment, " +
+                   PlainNumberText(p.bound) + " mm";
+        case ValueFault::SpacingWithinStiffener:
+            return name + ": " + v + " mm is no wider than the stiffener itself, " +
+                   PlainNumberText(p.bound) +
+                   " mm, so the stiffeners cannot be built (spacings "
+                   "are in mm, centre to centre)";
         case ValueFault::DeviceName:
             return name + ": '" + v +
                    "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
@@ -230,14 +275,68 @@ Patch ParsePatch(std::string_view text, const Input& input) {
 
 DesignBasis ParseBasis(std::string_view text, const Input& input) {
     for (const DesignBasis basis : {DesignBasis::Legacy, DesignBasis::Current})
-        if (text == BasisName(basis)) return basis;
+        if (SameLetters(WithoutBlanks(text), BasisName(basis))) return basis;
     Refuse(ValueFault::NotABasis, input, text);
 }
 
-SteelGrade ParseSteel(std::string_view text, const Input& input, bool* wasQ345) {
-    const std::optional<SteelGrade> grade = ReadGrade(text, wasQ345);
-    if (!grade) Refuse(ValueFault::NotAGrade, input, text);
-    return *grade;
+SteelDesignation ParseSteel(std::string_view text, const Input& input, bool* wasQ345) {
+    const std::optional<SteelDesignation> steel =
+        ReadSteelDesignation(WithoutBlanks(text), wasQ345);
+    if (!steel) Refuse(ValueFault::NotAGrade, input, text);
+    return *steel;
+}
+
+namespace {
+
+// The words of a choice, in either case and blanks around them aside.
+template <class Value, std::size_t N>
+std::optional<Value> Word(std::string_view text,
+                          const std::pair<std::string_view, Value> (&words)[N]) {
+    const std::string_view given = WithoutBlanks(text);
+    for (const auto& [word, value] : words)
+        if (SameLetters(given, word)) return value;
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool NamesQ345(std::string_view text) {
+    bool wasQ345 = false;
+    ReadSteelDesignation(WithoutBlanks(text), &wasQ345);
+    return wasQ345;
+}
+
+SafetyClass ParseSafetyClass(std::string_view text, const Input& input) {
+    using enum SafetyClass;
+    constexpr std::pair<std::string_view, SafetyClass> kWords[] = {
+        {"1", First},    {"2", Second},    {"3", Third},
+        {"一级", First}, {"二级", Second}, {"三级", Third}};
+    if (const auto found = Word(text, kWords)) return *found;
+    Refuse(ValueFault::NotASafetyClass, input, text);
+}
+
+bool ParseFlag(std::string_view text, const Input& input) {
+    constexpr std::pair<std::string_view, bool> kWords[] = {
+        {"yes", true}, {"true", true},   {"1", true},  {"是", true},
+        {"no", false}, {"false", false}, {"0", false}, {"否", false}};
+    if (const auto found = Word(text, kWords)) return *found;
+    Refuse(ValueFault::NotAFlag, input, text);
+}
+
+WeldArrangement ParseWeldArrangement(std::string_view text, const Input& input) {
+    using enum WeldArrangement;
+    constexpr std::pair<std::string_view, WeldArrangement> kWords[] = {
+        {"double", Double},   {"intermittent", Intermittent}, {"single", Single},
+        {"双面连续", Double}, {"双面断续", Intermittent},     {"单面连续", Single}};
+    if (const auto found = Word(text, kWords)) return *found;
+    Refuse(ValueFault::NotAnArrangement, input, text);
+}
+
+WeldSegments ParseWeldSegments(std::string_view text, const Input& input) {
+    const std::string_view given = WithoutBlanks(text);
+    const std::size_t at = given.find('@');
+    if (at == std::string_view::npos) Refuse(ValueFault::NotSegments, input, text);
+    return {Size(given.substr(0, at), input, text), Size(given.substr(at + 1), input, text)};
 }
 
 void RequireGradeOfBasis(SteelGrade steel, DesignBasis basis, const Input& input) {
@@ -297,4 +396,4 @@ StiffenerChoice ParseStiffener(std::string_view text, const Input& input) {
     return ParseFlatBar(text, input);
 }
 
-}  // namespace deckplate::schedule
+}  // namespace deckplate::input
