@@ -142,6 +142,11 @@ inline constexpr std::array<CoefficientRow, 11> kFourEdgeRows{{
     {0.0985, 0.1064},
     {0.1017, 0.1106},
 }};
+/// The elastic moment coefficients of the rows b/a = 1.0 … 1.5 (Timoshenko & Woinowsky-Krieger,
+/// Theory of Plates and Shells, §30, ν = 0.3), which the table's α exceeds on the safe side; from
+/// 1.6 on the table takes them. Only the book states them beside the α it takes.
+inline constexpr std::array<double, 6> kElasticFourEdgeAlpha{0.0479, 0.0554, 0.0627,
+                                                             0.0694, 0.0755, 0.0812};
 /// β of the square panel under the current basis: the elastic value.
 inline constexpr double kCurrentSquareBeta = 0.0443;
 /// Every ratio outside the table: a long narrow panel behaves as a one-way strip, α = 1/8 and

@@ -212,11 +212,11 @@ DeflectionVerdict StiffenerDeflectionVerdict(double span, double deflection, Des
 }
 
 DeflectionVerdict StiffenerLiveDeflectionVerdict(double span, double deflection) {
-    constexpr double limit = kStiffenerLiveDeflectionLimit;
+    constexpr double kLimit = kStiffenerLiveDeflectionLimit;
     // Without a live load the stiffener has no live-load deflection: nothing to judge, no ratio.
-    if (deflection == 0.0) return {false, 0.0, "加劲肋活载挠度满足要求", limit, span / limit};
-    static const std::string suffix = RatioExceededSuffix(limit);
-    return detail::JudgeDeflection(span, deflection, limit, Quantity::StiffenerLiveDeflectionRatio,
+    if (deflection == 0.0) return {false, 0.0, "加劲肋活载挠度满足要求", kLimit, span / kLimit};
+    static const std::string suffix = RatioExceededSuffix(kLimit);
+    return detail::JudgeDeflection(span, deflection, kLimit, Quantity::StiffenerLiveDeflectionRatio,
                                    {"★加劲肋活载挠度", suffix, "加劲肋活载挠度满足要求"});
 }
 

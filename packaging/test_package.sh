@@ -28,6 +28,7 @@ diff -u - <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort) 
 ./usr/share/doc/deckplate/changelog.gz
 ./usr/share/doc/deckplate/copyright
 ./usr/share/doc/deckplate/docs/architecture.md
+./usr/share/doc/deckplate/docs/book-word.png
 ./usr/share/doc/deckplate/docs/book.png
 ./usr/share/doc/deckplate/docs/engineering-basis.md
 ./usr/share/doc/deckplate/docs/packaging.md
@@ -119,7 +120,8 @@ done
 status=0
 results="$("$cli" batch "$root/usr/share/doc/deckplate/example_schedule.csv")" || status=$?
 [ "$status" -eq 1 ] || fail "batch of the example schedule ended with status $status, not 1"
-grep -q $'^Platform A bay 1,.*,51\\.34,.*,pass,,'"$version"$'\r$' <<<"$results" ||
+# Under the current basis, the default: the stiffener at 77.66 N/mm², no error, no note.
+grep -q $'^Platform A bay 1,.*,current,.*,77\\.66,.*,pass,,,'"$version"$'\r$' <<<"$results" ||
   fail "batch of the example schedule: the first bay's row is wrong: $results"
 
 for page in "$root"/usr/share/man/man1/deckplate{,-cli}.1.gz; do

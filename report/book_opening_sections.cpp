@@ -116,8 +116,9 @@ Blocks BasisSection(const BookContext& book) {
                   Number(e.supportDead), "·a，活荷载 ", Number(e.supportLive), "·a）");
     table.rows.push_back(TableRow(
         "计算模型",
-        Line("钢铺板取 1 m 宽板条：四边简支板按弹性薄板理论（ν = 0.3）查 α、β；", continuous,
-             "，截面计入有效宽度 b", Sub("e"), " = min(", Number(kStripThicknesses),
+        Line("钢铺板取 1 m 宽板条：四边简支板按系数表查 α、β（β 为弹性薄板理论值，ν = 0.3；α 在 "
+             "b/a = 1.0～1.5 时大于弹性值，偏于安全）；",
+             continuous, "，截面计入有效宽度 b", Sub("e"), " = min(", Number(kStripThicknesses),
              book.figures.current ? Line("·t·ε", Sub("k"),
                                          ", a) 的钢铺板（参照 GB 50017-2017 第 6.3.7 条，每侧 "
                                          "15·t·ε",

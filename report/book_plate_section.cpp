@@ -1,4 +1,6 @@
 // 钢铺板验算: the panel and its coefficients, the plate's moment, stress and deflection.
+#include <cmath>
+
 #include "calc/number_text.h"
 #include "report/book_sections.h"
 #include "report/drawings.h"
@@ -47,6 +49,15 @@ Blocks Coefficients(const BookContext& book) {
                 : Cat("不在系数表 b/a = ", Text(Fixed(kTableFirstTenths / 10.0, 1)), "～",
                       Text(Fixed(kTableLastTenths / 10.0, 1)), " 之内，按单向板条："),
         alphaBeta, "。"))};
+    // From b/a = 1.0 to 1.5 the table's α is above the elastic plate's: say so, with both.
+    const auto row = static_cast<std::size_t>(std::lround(choice.aspectRatio * 10.0) -
+                                              std::lround(kTableFirstTenths));
+    if (inTable && row < kElasticFourEdgeAlpha.size() && plate.alpha > kElasticFourEdgeAlpha[row])
+        blocks.push_back(
+            Note(Line("α = ", Text(Exact(plate.alpha)), " 为程序系数表之值，大于弹性薄板理论值 ",
+                      Text(Exact(kElasticFourEdgeAlpha[row])),
+                      "（Timoshenko《Theory of Plates and Shells》§30，ν = 0.3），"
+                      "偏于安全。")));
     const double legacySquareBeta = kFourEdgeRows.front().beta;
     if (inTable && plate.beta == legacySquareBeta) {
         const double understated =

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     deckplate::BayInput bay;
     bay.dead = v[0];
     bay.live = v[1];
-    bay.thickness = {v[2], "fuzzed"};
+    bay.thickness = {v[2]};
     bay.span = v[3];
     bay.spacing = v[4];
     bay.boundary = deckplate::BoundaryOf(flags & 1);
@@ -44,6 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Any list position, the catalogue's and those beyond it (−1: none picked).
         bay.stiffener = deckplate::CatalogueAngle{
             static_cast<std::int16_t>((size > sizeof v + 1 ? data[sizeof v + 1] : 0) - 1)};
+    // The current basis' own inputs: the self-weight in D or added, the safety class, a weld of
+    // any leg.
+    bay.deadIncludesSelfWeight = (flags & 16) != 0;
+    bay.safetyClass = static_cast<deckplate::SafetyClass>((flags >> 5) % 3);
+    if (flags & 128) bay.weld.size = v[7];
     // The point load's force and patch from values the bay also uses elsewhere.
     if (flags & 8)
         bay.pointLoad = deckplate::PointLoad{.force = v[1], .across = v[5], .along = v[6]};
@@ -75,7 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        s.stress,
                        s.selfWeight,
                        c.plateDeflection.ratio,
-                       c.stiffenerDeflection.ratio});
+                       c.stiffenerDeflection.ratio,
+                       c.loads.deadTotal});
+        if (const auto& weld = c.weld) {
+            RequireFinite({weld->shearFlow, weld->stress, s.liveDeflection});
+            RequireText(weld->verdict.text);
+        }
         Require(s.stress >= 0);
         for (const deckplate::ShownValue& shown :
              {p.shown.moment, p.shown.deflection, p.shown.stress, s.shown.moment,

@@ -24,9 +24,9 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-// The results after the input's own columns: the design basis, 19 computed values, then status,
-// error and version.
-constexpr std::size_t kResultColumns = 23;
+// The results' own columns, after the input's: the design basis, the computed values and
+// verdicts, then these last five.
+constexpr std::size_t kLastColumns = 5;  // max_utilisation, status, error, note, version
 
 std::vector<std::vector<std::string>> ReadBack(std::string& results) {
     std::FILE* file = fmemopen(results.data(), results.size(), "rb");
@@ -62,20 +62,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto rows = ReadBack(results);
     Require(!rows.empty());
-    const std::size_t columns = rows.front().size();
-    Require(columns >= kResultColumns);
+    const std::vector<std::string>& header = rows.front();
+    const std::size_t columns = header.size();
+    Require(columns >= kLastColumns + 1 && header[columns - 4] == "status" &&
+            header[columns - 3] == "error" && header[columns - 2] == "note" &&
+            header.back() == "version");
+    // The design basis stands after the schedule's own columns, which may repeat its name.
+    std::size_t basisColumn = columns;
+    for (std::size_t c = columns; c-- > 0;)
+        if (header[c] == "design_basis") {
+            basisColumn = c;
+            break;
+        }
+    Require(basisColumn < columns - kLastColumns);
     bool allPass = true;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
         Require(row.size() == columns);
-        const std::string& rowStatus = row[columns - 3];
+        const std::string& rowStatus = row[columns - 4];
         Require(rowStatus == "pass" || rowStatus == "fail" || rowStatus == "error");
-        Require((rowStatus == "error") == !row[columns - 2].empty());
-        Require(!row[columns - 1].empty());
-        const std::string& basis = row[columns - kResultColumns];
+        Require((rowStatus == "error") == !row[columns - 3].empty());
+        Require(!row.back().empty());
+        const std::string& basis = row[basisColumn];
         Require(basis == "legacy" || basis == "current" || (rowStatus == "error" && basis.empty()));
         allPass = allPass && rowStatus == "pass";
-        for (std::size_t c = columns - kResultColumns; c < columns - 3; ++c)
+        for (std::size_t c = basisColumn; c < columns - 4; ++c)
             Require(row[c].find("inf") == std::string::npos &&
                     row[c].find("nan") == std::string::npos);
     }
