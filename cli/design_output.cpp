@@ -164,8 +164,11 @@ void PrintDesign(const DesignResult& result, bool json, std::ostream& out) {
     // The grade counts under the current basis only.
     const std::string basis =
         std::string(BasisName(result.basis)) + " basis" +
-        (result.basis == DesignBasis::Current ? " (" + std::string(GradeName(result.steel)) + ")"
-                                              : "");
+        // Under the current basis the weld is checked too: the default one, which design assumes.
+        (result.basis == DesignBasis::Current
+             ? " (" + std::string(GradeName(result.steel)) +
+                   ", double-sided continuous fillet welds of the least leg)"
+             : "");
     if (result.passing.empty()) {
         out << "No candidate passes " << checks << " under the " << basis << " ("
             << result.candidates << " checked, " << result.faults

@@ -38,6 +38,32 @@ TEST(PrintDesign, ColumnsKeepABlankBetweenThemWhateverTheirWidth) {
                                                "392448.812", "482824.590", "plate_deflection"}));
 }
 
+// The first line says what every candidate was checked under: the basis, and under the current
+// basis the grade and the weld design takes for all.
+TEST(PrintDesign, FirstLineSaysTheBasisAndTheWeldAssumed) {
+    const struct {
+        DesignBasis basis;
+        const char* says;
+    } cases[] = {
+        {DesignBasis::Legacy, "candidates pass all four checks under the legacy basis;"},
+        {DesignBasis::Current,
+         "under the current basis (Q235, double-sided continuous fillet welds of the least leg);"},
+    };
+    for (const auto& c : cases) {
+        DesignResult result;
+        result.basis = c.basis;
+        result.candidates = 1;
+        result.passingCount = 1;
+        Candidate& candidate = result.passing.emplace_back();
+        candidate.thickness = ThicknessOf(6);
+        candidate.stiffener = FlatBar{80, 8};
+        candidate.spacing = 500;
+        std::ostringstream out;
+        PrintDesign(result, false, out);
+        EXPECT_NE(out.str().find(c.says), std::string::npos) << out.str();
+    }
+}
+
 TEST(ParseSpacings, FromToStep) {
     EXPECT_EQ(ParseSpacings("400:1000:100"),
               (std::vector<double>{400, 500, 600, 700, 800, 900, 1000}));
