@@ -27,6 +27,11 @@ std::string_view SafetyClassNameZh(SafetyClass safetyClass) {
     return kNames[static_cast<std::size_t>(safetyClass)];
 }
 
+std::string_view ImportanceFactorText(SafetyClass safetyClass) {
+    constexpr std::string_view kTexts[] = {"1.1", "1.0", "0.9"};
+    return kTexts[static_cast<std::size_t>(safetyClass)];
+}
+
 std::string_view LegacyBasisNoteZh() {
     return "按 GB 50009-2012 的荷载分项系数复核原有计算；该规范的分项系数自 2022-01-01 起已由 "
            "GB 55001-2021 取代，新设计应按现行规范计算。";

@@ -26,6 +26,8 @@ enum class SafetyClass { First, Second, Third };
 /// 1 under the legacy basis, whose loads never took it.
 double ImportanceFactor(DesignBasis basis, SafetyClass safetyClass);
 
+/// γ0 of a safety class as the code's table writes it: "1.1", "1.0", "0.9".
+std::string_view ImportanceFactorText(SafetyClass safetyClass);
 /// "一级", "二级", "三级".
 std::string_view SafetyClassNameZh(SafetyClass safetyClass);
 /// 1, 2, 3: the class as the command line and files number it.

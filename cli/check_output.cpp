@@ -1,6 +1,5 @@
 #include "cli/check_output.h"
 
-#include <iomanip>
 #include <sstream>
 #include <type_traits>
 #include <variant>
@@ -150,13 +149,6 @@ nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
     return loadCase[check.member == Member::Plate ? "plate" : "stiffener"];
 }
 
-// γ0 as the code's table writes it: 1.1, 1.0, 0.9.
-std::string OneDecimal(double x) {
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(1) << x;
-    return text.str();
-}
-
 }  // namespace
 
 std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation) {
@@ -181,7 +173,7 @@ std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisat
         const BayLoads& loads = check.loads;
         line("结构安全等级",
              std::string(SafetyClassNameZh(loads.safetyClass)) +
-                 "（γ0 = " + OneDecimal(loads.gamma0) + "）",
+                 "（γ0 = " + std::string(ImportanceFactorText(loads.safetyClass)) + "）",
              "");
         line("自重",
              bay.deadIncludesSelfWeight ? std::string("已含于静荷载")

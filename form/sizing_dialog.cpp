@@ -79,10 +79,13 @@ std::string Row(const sizing::Candidate& c) {
     return row;
 }
 
-std::string Headings(bool pointLoad) {
+// A heading for each column the rows have: the checks of the bay's basis and load cases.
+std::string Headings(const BayInput& bay) {
     std::string headings = "板厚(mm)\t加劲肋\t间距(mm)\t自重(kN/m²)";
+    const CheckScope scope{.pointLoad = bay.pointLoad.has_value(),
+                           .currentBasis = bay.basis == DesignBasis::Current};
     for (const CheckRow& check : Checks())
-        if (InScope(check, {.pointLoad = pointLoad})) (headings += "\t") += check.name;
+        if (InScope(check, scope)) (headings += "\t") += check.name;
     return headings + "\t控制验算";
 }
 
@@ -125,7 +128,7 @@ SizingDialog::SizingDialog(Platform& platform, BayInput bay, std::string spacing
     SetText(id(SpacingTo), typed);
     SetEnabled(id(SpacingTo), false);
     SetEnabled(id(SpacingStep), false);
-    SetText(id(Candidates), Headings(bay_.pointLoad.has_value()));
+    SetText(id(Candidates), Headings(bay_));
     SetEnabled(id(Apply), false);
 }
 

@@ -207,7 +207,7 @@ constexpr InputRow kInputs[] = {
      .text = [](const BayInput& b) { return std::to_string(SafetyClassNumber(b.safetyClass)); },
      .words = [](const BayInput& b) {
          return std::string(SafetyClassNameZh(b.safetyClass)) + "，γ0 = " +
-                PlainNumberText(ImportanceFactor(DesignBasis::Current, b.safetyClass));
+                std::string(ImportanceFactorText(b.safetyClass));
      }},
     {.field = BayField::DeadIncludesSelfWeight, .kind = Flag, .key = "dead_includes_self_weight",
      .english = "dead load includes the self-weight", .chinese = "恒荷载已含自重", .unit = "", .choices = "",
@@ -225,7 +225,7 @@ constexpr InputRow kInputs[] = {
      .value = [](const BayInput& b) -> InputValue { return b.deadIncludesSelfWeight; },
      .text = [](const BayInput& b) { return FlagText(b.deadIncludesSelfWeight); },
      .words = [](const BayInput& b) {
-         return std::string(b.deadIncludesSelfWeight ? "已含铺板及加劲肋自重" : "另加铺板及加劲肋自重");
+         return std::string(b.deadIncludesSelfWeight ? "是" : "否，另加钢铺板及加劲肋自重");
      }},
     {.field = BayField::PointLoad, .kind = Number, .key = "point_load",
      .english = "point load", .chinese = "集中荷载", .unit = "kN", .choices = "",

@@ -170,10 +170,14 @@ struct DocxWriter::Package {
         endsInTable = false;
     }
 
-    // A field that Word and LibreOffice work out as they lay out the pages.
-    void Field(std::string_view instruction) {
+    // A field that Word and LibreOffice work out as they lay out the pages: its instruction, then
+    // what it shows until worked out, then its end. `dirty` asks Word to work it out on opening.
+    void FieldBegin(std::string_view instruction, bool dirty = false) {
         xml.Open("w:r");
-        xml.Empty("w:fldChar", {{"w:fldCharType", "begin"}});
+        if (dirty)
+            xml.Empty("w:fldChar", {{"w:fldCharType", "begin"}, {"w:dirty", "true"}});
+        else
+            xml.Empty("w:fldChar", {{"w:fldCharType", "begin"}});
         xml.Close();
         xml.Open("w:r");
         xml.Leaf("w:instrText", instruction, {{"xml:space", "preserve"}});
@@ -181,9 +185,15 @@ struct DocxWriter::Package {
         xml.Open("w:r");
         xml.Empty("w:fldChar", {{"w:fldCharType", "separate"}});
         xml.Close();
+    }
+    void FieldEnd() {
         xml.Open("w:r");
         xml.Empty("w:fldChar", {{"w:fldCharType", "end"}});
         xml.Close();
+    }
+    void Field(std::string_view instruction) {
+        FieldBegin(instruction);
+        FieldEnd();
     }
 
     // ---- Tables ----
@@ -353,33 +363,17 @@ struct DocxWriter::Package {
             if (entry.level <= contents.levels) entries.push_back(&entry);
         const std::string instruction =
             " TOC \\o \"1-" + std::to_string(contents.levels) + "\" \\h \\z \\u ";
-        const auto begin = [&] {
-            xml.Open("w:r");
-            xml.Empty("w:fldChar", {{"w:fldCharType", "begin"}, {"w:dirty", "true"}});
-            xml.Close();
-            xml.Open("w:r");
-            xml.Leaf("w:instrText", instruction, {{"xml:space", "preserve"}});
-            xml.Close();
-            xml.Open("w:r");
-            xml.Empty("w:fldChar", {{"w:fldCharType", "separate"}});
-            xml.Close();
-        };
-        const auto end = [&] {
-            xml.Open("w:r");
-            xml.Empty("w:fldChar", {{"w:fldCharType", "end"}});
-            xml.Close();
-        };
         if (entries.empty()) {
             OpenParagraph({"TOC1"});
-            begin();
-            end();
+            FieldBegin(instruction, /*dirty=*/true);
+            FieldEnd();
             xml.Close();
         }
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const ContentsEntry& entry = *entries[i];
             static constexpr std::string_view kLevels[] = {"TOC1", "TOC2", "TOC3"};
             OpenParagraph({kLevels[std::clamp(entry.level, 1, 3) - 1]});
-            if (i == 0) begin();
+            if (i == 0) FieldBegin(instruction, /*dirty=*/true);
             const std::string bookmark = BookmarkName(entry.target);
             xml.Open("w:hyperlink", {{"w:anchor", bookmark}, {"w:history", "1"}});
             Text(entry.text, false, false, Script::Baseline, {});
@@ -388,7 +382,7 @@ struct DocxWriter::Package {
             xml.Close();
             Field(" PAGEREF " + bookmark + " \\h ");
             xml.Close();
-            if (i + 1 == entries.size()) end();
+            if (i + 1 == entries.size()) FieldEnd();
             xml.Close();
         }
         endsInTable = false;

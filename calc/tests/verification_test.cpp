@@ -224,8 +224,9 @@ Group CodeValues() {
          {std::pair{6.0, 3.0}, std::pair{6.5, 5.0}, std::pair{12.0, 5.0}, std::pair{20.0, 6.0},
           std::pair{21.0, 8.0}})
         g.rows.push_back({"GB 50017-2017, Table 11.3.5",
-                          "least fillet leg hf, thicker part " + Figure(thicker) + " mm", leg,
-                          LeastWeldSize(thicker), Rule::Equal});
+                          "least fillet leg hf where the thicker of plate and stiffener is " +
+                              Figure(thicker) + " mm",
+                          leg, LeastWeldSize(thicker), Rule::Equal});
     return g;
 }
 

@@ -55,6 +55,22 @@ TEST_F(Form1Test, SizingListsTheRankingAndAppliesTheChosenDesign) {
     EXPECT_TRUE(form.State(ReportButton).enabled);  // the report and the book show that design
 }
 
+// Under the current basis the rows carry its nine checks' utilisations: a heading stands over
+// each.
+TEST_F(Form1Test, SizingHeadsEveryColumnItLists) {
+    form.MenuChosen(MenuItem::BasisCurrent);
+    EnterFlatBarBay();
+    std::string headings, firstRow;
+    platform.dialogs.push_back([&](Dialog& dialog) {
+        dialog.Clicked(Search);
+        headings = dialog.State(Candidates).text;
+        firstRow = dialog.State(Candidates).items.at(0);
+    });
+    form.MenuChosen(MenuItem::Sizing);
+    EXPECT_EQ(std::ranges::count(headings, '\t'), std::ranges::count(firstRow, '\t')) << headings;
+    EXPECT_TRUE(headings.ends_with("焊缝构造\t控制验算")) << headings;
+}
+
 // What the dialog says when nothing passes or every candidate faults, and the window's inputs
 // it refuses before it opens.
 TEST(Form1Sizing, SaysWhyWhenNoDesignPasses) {
