@@ -34,8 +34,9 @@ declare -A count=(
 count[current_point]=$((count[current_all] - count[current]))
 count[legacy_point]=$((count[legacy_all] - count[legacy]))
 count[current_more]=$((count[current] - count[legacy]))
-[ "${count[legacy]}" -ge 4 ] && [ "${count[current_point]}" -ge 4 ] ||
+if [ "${count[legacy]}" -lt 4 ] || [ "${count[current_point]}" -lt 4 ]; then
   fail "the results of $schedule have too few utilisation columns: ${count[*]}"
+fi
 
 numbers=(zero one two three four five six seven eight nine ten eleven twelve thirteen fourteen
   fifteen sixteen seventeen eighteen nineteen twenty)
