@@ -9,7 +9,6 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/run_files.h"
-#include "form/schedule_words.h"
 #include "os/file_replacement.h"
 #include "os/paths.h"
 #include "os/shown_text.h"
@@ -103,12 +102,12 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             writer.Write(row, result);
             if (books && result.check) books->Write(*row.bay, *result.check, row.name, row.line);
             if (!options.book.empty()) {
-                bookRows.push_back(
-                    {.line = row.line,
-                     .name = row.name,
-                     .bay = result.check ? row.bay : std::nullopt,
-                     .check = result.check,
-                     .error = result.error ? form::RowErrorWords(*result.error) : std::string()});
+                bookRows.push_back({.line = row.line,
+                                    .name = row.name,
+                                    .bay = result.check ? row.bay : std::nullopt,
+                                    .check = result.check,
+                                    .error = result.error ? schedule::RowErrorWords(*result.error)
+                                                          : std::string()});
             }
             summary.Count(result);
             if (!progress) progress.emplace(rows.Size());
