@@ -12,7 +12,7 @@
 #include "form/schedule_words.h"
 #include "form/task_progress.h"
 #include "os/paths.h"
-#include "schedule/results_writer.h"
+#include "schedule/schedule_run.h"
 
 namespace deckplate::form {
 
@@ -30,33 +30,21 @@ std::string ProposedResults(const std::string& schedulePath) {
 // pressed 取消. Throws schedule::ScheduleError.
 std::optional<schedule::Summary> CheckRows(Platform& platform, schedule::RowReader& rows,
                                            ScheduleRunRecord& run, std::ostream& results) {
-    schedule::ResultsWriter writer(results, rows.Header(), rows.Scope(run.defaults));
-    schedule::RowChecker checker;
-    schedule::Summary summary;
     TaskProgress progress(platform, "批量验算");
-    for (schedule::ScheduleRow row; results && rows.Next(run.defaults, row);) {
-        const schedule::RowCheck result = checker.Check(row);
-        writer.Write(row, result);
-        summary.Count(result);
-        if (!run.booksLost) {
-            try {
-                run.rows.push_back(
-                    {.line = row.line,
-                     .name = row.name,
-                     .bay = result.check ? row.bay : std::nullopt,
-                     .check = result.check,
-                     .error = result.error ? RowErrorWords(*result.error) : std::string()});
-            } catch (const std::bad_alloc&) {
-                // The results matter more than the books: they go on without them.
-                run.rows = {};
-                run.booksLost = true;
-            }
+    const auto keep = [&run](const schedule::ScheduleRow& row, const schedule::RowCheck& result) {
+        if (run.booksLost) return;
+        try {
+            run.rows.push_back(schedule::BookRowOf(row, result));
+        } catch (const std::bad_alloc&) {
+            // The results matter more than the books: they go on without them.
+            run.rows = {};
+            run.booksLost = true;
         }
-        const double size = static_cast<double>(rows.Size());
-        if (!progress(size > 0 ? static_cast<double>(rows.BytesRead()) / size : 1))
-            return std::nullopt;
-    }
-    return summary;
+    };
+    return schedule::RunSchedule(
+        rows, run.defaults, results,
+        {.checked = keep,
+         .progress = [&](const schedule::RunProgress& at) { return progress(at.Done()); }});
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // taken into the window and verified, so that the window, the report and the book show it.
 #include "calc/number_text.h"
 #include "form/form1.h"
-#include "form/schedule_words.h"
 #include "form/sizing_dialog.h"
+#include "input/value_words.h"
 
 namespace deckplate::form {
 

@@ -8,8 +8,8 @@
 #include "form/check_views.h"
 #include "form/error_report.h"
 #include "form/form1.h"
-#include "form/schedule_words.h"
 #include "input/bay_inputs.h"
+#include "input/value_words.h"
 
 namespace deckplate::form {
 
@@ -108,7 +108,7 @@ bool Form1::RefuseInput(InputUse use) {
         if (use == InputUse::Sizing && !input.sizing) continue;
         if (use == InputUse::Schedule && input.readFor != ReadFor::PointLoad) continue;
         const std::string& text = State(input.box).text;
-        const std::string name(FieldName(input.field));
+        const std::string name(input::FieldName(input.field));
         std::string problem;
         if (!IsPlainNumber(text) && !Trimmed(text).empty())
             problem = name + "“" + Quoted(Trimmed(text)) + "”不是数字。";
@@ -176,7 +176,7 @@ void Form1::Verify() {
     std::string cautions;
     for (const input::Caution& caution : input::Cautions(bay))
         cautions.append("\n")
-            .append(FieldName(caution.field))
+            .append(input::FieldName(caution.field))
             .append(" ")
             .append(caution.chinese)
             .append("。");

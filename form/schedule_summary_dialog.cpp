@@ -5,7 +5,6 @@
 
 #include "form/book_files.h"
 #include "form/error_report.h"
-#include "form/schedule_words.h"
 #include "form/task_progress.h"
 #include "input/bay_inputs.h"
 #include "os/paths.h"

@@ -5,43 +5,18 @@
 #include <charconv>
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "calc/angle_catalogue.h"
 #include "calc/designation.h"
 #include "calc/number_text.h"
+#include "input/value_words.h"
 #include "os/paths.h"
-#include "os/shown_text.h"
 
 namespace deckplate::input {
 namespace {
 
 bool IsNumberCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
-}
-
-// A designation's part as the English message names it: "column 'stiffener' (80x0) thickness".
-std::string PartName(const ValueProblem& p) {
-    // A part given on its own (a bay file's flat_bar_thickness) is named by itself.
-    if (p.whole.empty()) return p.input.name;
-    const char* part = nullptr;
-    switch (p.input.field) {
-        case BayField::FlatBarHeight:
-            part = "height";
-            break;
-        case BayField::FlatBarThickness:
-            part = "thickness";
-            break;
-        case BayField::PatchAcross:
-            part = "across";
-            break;
-        case BayField::PatchAlong:
-            part = "along";
-            break;
-        default:
-            return p.input.name;
-    }
-    return p.input.name + " (" + p.whole + ") " + part;
 }
 
 [[noreturn]] void Refuse(ValueFault fault, const Input& input, std::string_view value,
@@ -72,118 +47,6 @@ bool SameLetters(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
-
-std::string ValueProblemText(const ValueProblem& problem) {
-    // The text given may hold anything: a terminal's escapes, a NUL, a page.
-    ValueProblem p = problem;
-    p.value = os::ShownText(p.value);
-    p.whole = os::ShownText(p.whole);
-    const std::string name = PartName(p);
-    const std::string& v = p.value;
-    const std::string range = std::to_string(p.least) + " to " + std::to_string(p.most);
-    switch (p.fault) {
-        case ValueFault::NotANumber:
-            // An empty cell, box or key left out: say that a number is missing.
-            if (Trimmed(p.value).empty()) return name + ": no value given; a number is needed";
-            return name + ": '" + v + "' is not a number";
-        case ValueFault::BeyondRange:
-            return name + ": " + v + " is out of the range of numbers";
-        case ValueFault::NotWhole:
-            return name + ": '" + v + "' is not a whole number; give " + range;
-        case ValueFault::OutsideRange:
-            return name + ": must be " + range + ", not " + v;
-        case ValueFault::NotPositive:
-            return name + ": must be greater than 0 mm, not " + v;
-        case ValueFault::NegativeLoad:
-            return name + ": must be 0 kN/m² or more, not " + v;
-        case ValueFault::NegativeForce:
-            return name + ": must be 0 kN or more, not " + v;
-        case ValueFault::NotAFlatBar:
-            return name + ": '" + v +
-                   "' is not a flat bar; write height x thickness in mm, e.g. 80x8";
-        case ValueFault::NotAPatch:
-            return name + ": '" + v +
-                   "' is not a patch; write across x along the stiffeners in mm, e.g. 200x200";
-        case ValueFault::PatchWithoutPointLoad:
-            // An option's patch stands on the option's load; a row's on its own or the run's.
-            if (p.input.name.starts_with("--"))
-                return name + " needs --point-load: without a point load the patch '" + v +
-                       "' checks nothing";
-            return name + ": '" + v +
-                   "' needs a point load: give one in column 'point_load' or with --point-load";
-        case ValueFault::PatchBelowThickness:
-            return name + ": each side must be at least the plate's thickness, " +
-                   PlainNumberText(p.bound) + " mm, not " + v;
-        case ValueFault::NotInCatalogue: {
-            const std::vector<std::string_view> nearest = NearestAngles(CatalogueForm(p.value));
-            if (nearest.empty())
-                return name + ": '" + v +
-                       "' is not in the angle catalogue; 'deckplate-cli angles' lists the "
-                       "designations, e.g. L63x40x5";
-            return name + ": '" + v + "' is not in the angle catalogue; the nearest are " +
-                   std::string(nearest[0]) + " and " + std::string(nearest[1]) +
-                   " ('deckplate-cli angles' lists them all)";
-        }
-        case ValueFault::NotABasis:
-            return name + ": '" + v + "' is neither legacy nor current";
-        case ValueFault::NotAGrade:
-            return name + ": '" + v + "' is not a steel grade; give Q235, Q355, Q390, Q420 or Q460";
-        case ValueFault::GradeWithLegacyBasis:
-            // An option names the option that would give the grade a use.
-            if (p.input.name.starts_with("--"))
-                return name + " " + v +
-                       " needs --basis current: the legacy basis knows Q235 only (f = 215 for "
-                       "every part)";
-            return name + ": " + v +
-                   " needs the current basis; the legacy basis knows Q235 only (f = 215)";
-        case ValueFault::NotABoundary:
-            return name + ": '" + v +
-                   "' is neither simple (简支, 四边简支) nor continuous (连续, 三跨及以上连续)";
-        case ValueFault::ThickerThanTable:
-            return name + ": " + v + " mm is thicker than the strength table of " +
-                   std::string(GradeName(p.steel)) + " goes (to " + PlainNumberText(p.bound) +
-                   " mm, GB 50017-2017 Table 4.4.1); the code gives no design strength for it";
-        case ValueFault::NotASafetyClass:
-            return name + ": '" + v + "' is not a safety class; give 1, 2 or 3";
-        case ValueFault::NotAFlag:
-            return name + ": '" + v + "' is neither yes nor no";
-        case ValueFault::NotAnArrangement:
-            return name + ": '" + v + "' is none of double, intermittent, single";
-        case ValueFault::NotSegments:
-            return name + ": '" + v +
-                   "' is not a weld's segments; write length@pitch in mm, e.g. 50@150";
-        case ValueFault::InputWithLegacyBasis:
-            return name + ": '" + v +
-                   "' is an input of the current basis; the legacy basis has no such check";
-        case ValueFault::WeldWithoutSegments:
-            return name +
-                   ": an intermittent weld needs its segments, length@pitch in mm "
-                   "(e.g. 50@150)";
-        case ValueFault::SegmentsWithContinuousWeld:
-            return name + ": segments " + v +
-                   " are for an intermittent weld; the weld given is continuous";
-        case ValueFault::SegmentNotLongerThanLegs:
-            return name + ": a segment of " + v + " mm is no longer than twice the leg size, " +
-                   PlainNumberText(p.bound) + " mm, so nothing of it counts";
-        case ValueFault::PitchBelowSegment:
-            return name + ": a pitch of " + v + " mm is shorter than the segment, " +
-                   PlainNumberText(p.bound) + " mm";
-        case ValueFault::SpacingWithinStiffener:
-            return name + ": " + v + " mm is no wider than the stiffener itself, " +
-                   PlainNumberText(p.bound) +
-                   " mm, so the stiffeners cannot be built (spacings "
-                   "are in mm, centre to centre)";
-        case ValueFault::DeviceName:
-            return name + ": '" + v +
-                   "' names a device on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
-                   "LPT9, with any extension), where nothing would be saved; choose another name";
-        case ValueFault::NoValue:
-            return "no value in " + name;
-        case ValueFault::Other:
-            break;
-    }
-    return p.text;
-}
 
 ValueError::ValueError(ValueProblem problem)
     : std::runtime_error(ValueProblemText(problem)), problem_(std::move(problem)) {}

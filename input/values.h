@@ -2,9 +2,8 @@
 // Strict reading of the values a script or a schedule gives: unlike the window, which refuses a
 // box that is not a number with its own words, a typo in an option or a schedule's cell stops
 // with a message naming it. A value that cannot be used is a ValueProblem: what is wrong, which
-// input (an option or a column, and the bay's field it holds) and the text given. The command
-// line and the results file word it in English (ValueProblemText); the window words it in
-// Chinese from the same data.
+// input (an option or a column, and the bay's field it holds) and the text given, worded in
+// English and in Chinese by value_words.h.
 
 #include <optional>
 #include <stdexcept>
@@ -76,10 +75,6 @@ struct ValueProblem {
     SteelGrade steel = SteelGrade::Q235;  ///< ThickerThanTable: the grade whose table it is
     std::string text{};                   ///< the English message of ValueFault::Other
 };
-
-/// The problem as the command line and the results file say it, in English: "--spacing: must
-/// be greater than 0 mm, not 0". The text given is shown through os::ShownText.
-std::string ValueProblemText(const ValueProblem& problem);
 
 /// A value the user gave that cannot be used.
 class ValueError : public std::runtime_error {

@@ -1,14 +1,40 @@
 #include "schedule/row_check.h"
 
+#include "calc/quantity.h"
+#include "input/value_words.h"
+
 namespace deckplate::schedule {
 
 using input::ValueProblem;
-using input::ValueProblemText;
 
 std::string RowErrorText(const RowError& error) {
     if (const auto* problem = std::get_if<ValueProblem>(&error.cause))
-        return ValueProblemText(*problem);
+        return input::ValueProblemText(*problem);
     return std::string("arithmetic fault: ") + std::get<ArithmeticError>(error.cause).what();
+}
+
+std::string RowErrorWords(const RowError& error) {
+    if (const auto* problem = std::get_if<ValueProblem>(&error.cause))
+        return input::ValueProblemWords(*problem);
+    const ArithmeticError& fault = std::get<ArithmeticError>(error.cause);
+    std::string text = "算术错误：";
+    switch (fault.fault()) {
+        case ArithmeticFault::DivisionByZero:
+            text += "除数为零";
+            break;
+        case ArithmeticFault::Overflow:
+            text += "溢出";
+            break;
+        case ArithmeticFault::InvalidOperation:
+            text += "无效运算 0/0";
+            break;
+        case ArithmeticFault::NoConvergence:
+            text += "级数未收敛";
+            break;
+    }
+    const std::string_view where = QuantityNameZh(fault.quantity());
+    if (!where.empty()) (text += "，出现在：") += where;
+    return text;
 }
 
 RowCheck RowChecker::Check(const ScheduleRow& row) {

@@ -23,6 +23,10 @@ struct RowError {
 /// command line's words, or "arithmetic fault: division by zero in plate stress".
 std::string RowErrorText(const RowError& error);
 
+/// Why, in the calculation book's words (Chinese), as the window's summary says it after
+/// "第 N 行：" too: the value's problem, or "算术错误：除数为零，出现在：钢铺板应力".
+std::string RowErrorWords(const RowError& error);
+
 /// A row's check, or why there is none.
 struct RowCheck {
     std::optional<BayCheck> check;
