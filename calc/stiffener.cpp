@@ -136,52 +136,57 @@ FibreStresses Stresses(const Composite& section, Checked Ms, Checked t, bool sle
     return {slender, topGamma, bottomGamma, top, bottom, stress};
 }
 
-// The results in their units (everything but the strengths, the shown values and the
-// self-weight).
-StiffenerResult ResultOf(const Composite& section, const BeamActions& actions,
-                         const FibreStresses& stresses) {
-    const Section& s = section.stiffener;
-    StiffenerResult r;
-    r.be = section.be.value();
-    r.Ap = section.Ap.value();
-    r.Ip = section.Ip.value();
-    r.As = s.As.value();
-    r.Is = s.Is.value();
-    r.ys = s.ys.value();
-    r.Yo = section.Yo.value();
-    r.Ix = section.Ix.value();
-    r.depth = s.H.value();
-    r.slenderFlange = stresses.slender;
-    r.topGamma = stresses.topGamma;
-    r.bottomGamma = stresses.bottomGamma.value();
-    r.Ms = actions.Ms.value();
-    r.deflection = actions.deflection.value();
-    r.liveDeflection = actions.liveDeflection.value();
-    r.stressTop = stresses.top.value();
-    r.stressBottom = stresses.bottom.value();
-    r.stress = stresses.stress.value();
-    if (section.flatBar) {
-        r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
-                                  RoundDecimals((s.Is / 10000.0).value(), 2)};
-    }
-    return r;
-}
-
 // The results as the window shows them, in its units.
 StiffenerShown ShownOf(const Composite& section, const BeamActions& actions,
-                       const StiffenerResult& r) {
+                       const FibreStresses& stresses) {
     const Section& s = section.stiffener;
-    StiffenerShown shown;
-    shown.moment = {(actions.Ms / 1000.0 / 1000.0).value()};
-    shown.deflection = {r.deflection};
-    shown.stress = {r.stress};
-    shown.centroid = {s.centroidCm.value()};
-    shown.inertia = {(s.Is / 10000.0).value()};
-    shown.area = {(s.As / 100.0).value()};
-    shown.compositeCentroid = {(section.Yo / 10.0).value()};
-    shown.compositeInertia = {(section.Ix / 10000.0).value()};
-    shown.liveDeflection = {r.liveDeflection};
-    return shown;
+    return {.moment = {(actions.Ms / 1000.0 / 1000.0).value()},
+            .deflection = {actions.deflection.value()},
+            .stress = {stresses.stress.value()},
+            .centroid = {s.centroidCm.value()},
+            .inertia = {(s.Is / 10000.0).value()},
+            .area = {(s.As / 100.0).value()},
+            .compositeCentroid = {(section.Yo / 10.0).value()},
+            .compositeInertia = {(section.Ix / 10000.0).value()},
+            .selfWeight = {0, 1},
+            .liveDeflection = {actions.liveDeflection.value()}};
+}
+
+// The results in their units, with the stiffener's strengths; the self-weight follows in
+// AddSelfWeight.
+StiffenerResult ResultOf(const Composite& section, const BeamActions& actions,
+                         const FibreStresses& stresses, const PartStrength& strength,
+                         double epsilonK) {
+    const Section& s = section.stiffener;
+    std::optional<FlatBarStored> flatBar;
+    if (section.flatBar) {
+        flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
+                                RoundDecimals((s.Is / 10000.0).value(), 2)};
+    }
+    return {.be = section.be.value(),
+            .Ap = section.Ap.value(),
+            .Ip = section.Ip.value(),
+            .As = s.As.value(),
+            .Is = s.Is.value(),
+            .ys = s.ys.value(),
+            .Yo = section.Yo.value(),
+            .Ix = section.Ix.value(),
+            .depth = s.H.value(),
+            .slenderFlange = stresses.slender,
+            .topGamma = stresses.topGamma,
+            .bottomGamma = stresses.bottomGamma.value(),
+            .Ms = actions.Ms.value(),
+            .deflection = actions.deflection.value(),
+            .liveDeflection = actions.liveDeflection.value(),
+            .stressTop = stresses.top.value(),
+            .stressBottom = stresses.bottom.value(),
+            .stress = stresses.stress.value(),
+            .f = strength.f,
+            .fv = strength.fv,
+            .epsilonK = epsilonK,
+            .selfWeight = 0,
+            .shown = ShownOf(section, actions, stresses),
+            .flatBar = flatBar};
 }
 
 }  // namespace
@@ -217,13 +222,8 @@ StiffenerResult StiffenerBeam(double thickness, const StiffenerLoads& loads, dou
     const FibreStresses stresses =
         Stresses(section, actions.Ms, t, SlenderPlateFlange(thickness, spacing, epsilonK, basis));
 
-    StiffenerResult r = ResultOf(section, actions, stresses);
-    const PartStrength strength = StrengthOf(basis, steel, StiffenerThickness(stiffener));
-    r.f = strength.f;
-    r.fv = strength.fv;
-    r.epsilonK = epsilonK;
-    r.shown = ShownOf(section, actions, r);
-    return r;
+    return ResultOf(section, actions, stresses,
+                    StrengthOf(basis, steel, StiffenerThickness(stiffener)), epsilonK);
 }
 
 double SelfWeight(double thickness, double spacing, double stiffenerArea) {
