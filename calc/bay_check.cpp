@@ -82,85 +82,120 @@ double PointLoadShear(const BayInput& bay, const BayLoads& loads, const PointLoa
         .value();
 }
 
-BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
-                     const BayStageObserver& observer) {
-    BayCheck c;
-    const auto done = [&](BayStage stage) {
-        if (observer) observer({stage}, c);
-    };
-    const auto judged = [&](Check check) {
-        if (observer) observer({BayStage::Verdict, check}, c);
-    };
-    // The strip comes first: a fault in sizing it is named before any result is shown.
+// Tells the observer of each stage as it completes, with the check so far.
+class StageReport {
+  public:
+    StageReport(const BayStageObserver& observer, const BayCheck& check)
+        : observer_(observer), check_(check) {}
+    void Done(BayStage stage) const {
+        if (observer_) observer_({stage}, check_);
+    }
+    void Judged(Check check) const {
+        if (observer_) observer_({BayStage::Verdict, check}, check_);
+    }
+
+  private:
+    const BayStageObserver& observer_;
+    const BayCheck& check_;
+};
+
+// The uniform load's computations after the plate strip: the loads, the plate, the stiffener and
+// the self-weight.
+void CheckMembers(const BayInput& bay, const Stiffener& section, const PlateChecks* known,
+                  BayCheck& c, const StageReport& report) {
     const double t = bay.thickness.mm;
-    c.stiffener.be = PlateStripWidth(t, bay.spacing, EpsilonK(bay.basis, bay.steel));
-    done(BayStage::PlateStrip);
-    const Stiffener section = StiffenerSection(bay.stiffener);
     c.loads = LoadsOf(bay, section);
     c.plate = known && known->plate ? *known->plate : PlateCheck(bay, c.loads);
-    done(BayStage::Plate);
+    report.Done(BayStage::Plate);
     c.loads.stiffener = StiffenerLoadsOf(c.loads, c.plate);
     c.stiffener =
         StiffenerBeam(t, c.loads.stiffener, bay.span, bay.spacing, section, bay.basis, bay.steel);
-    done(BayStage::Stiffener);
+    report.Done(BayStage::Stiffener);
     AddSelfWeight(c.stiffener, t, bay.spacing);
-    done(BayStage::SelfWeight);
+    report.Done(BayStage::SelfWeight);
+}
+
+// The four verdicts every basis makes: strength and deflection of the plate and the stiffener.
+void JudgeMembers(const BayInput& bay, BayCheck& c, const StageReport& report) {
     c.plateStrength = PlateStrengthVerdict(c.plate.shown.stress.Rounded(), c.plate.f);
-    judged(Check::PlateStrength);
+    report.Judged(Check::PlateStrength);
     c.stiffenerStrength =
         StiffenerStrengthVerdict(c.stiffener.shown.stress.Rounded(), c.stiffener.f);
-    judged(Check::StiffenerStrength);
+    report.Judged(Check::StiffenerStrength);
     c.plateDeflection = PlateDeflectionVerdict(bay.spacing, c.plate.deflection);
-    judged(Check::PlateDeflection);
+    report.Judged(Check::PlateDeflection);
     c.stiffenerDeflection = StiffenerDeflectionVerdict(bay.span, c.stiffener.deflection, bay.basis);
-    judged(Check::StiffenerDeflection);
-    const bool current = bay.basis == DesignBasis::Current;
-    if (current) {
-        c.stiffenerLiveDeflection =
-            StiffenerLiveDeflectionVerdict(bay.span, c.stiffener.liveDeflection);
-        judged(Check::StiffenerLiveDeflection);
-        c.shear = StiffenerShear(SupportShear(c.loads.stiffener.design, bay.spacing, bay.span), t,
-                                 section, c.stiffener);
-        judged(Check::StiffenerShear);
-        c.outstand = CheckOutstand(section, c.stiffener.epsilonK);
-        judged(Check::StiffenerOutstand);
-        c.weld = CheckWeld(bay.weld, c.shear->force, t, c.stiffener, StiffenerThickness(section),
-                           bay.steel);
-        judged(Check::WeldStrength);
-        c.weldDetailing = CheckWeldDetailing(*c.weld, t, StiffenerThickness(section));
-        judged(Check::WeldDetail);
-    }
-    if (!bay.pointLoad) return c;
+    report.Judged(Check::StiffenerDeflection);
+}
 
+// The current basis' own checks: the stiffener's live-load deflection, shear and outstand, the
+// weld and its detailing.
+void JudgeCurrentBasis(const BayInput& bay, const Stiffener& section, BayCheck& c,
+                       const StageReport& report) {
+    const double t = bay.thickness.mm;
+    c.stiffenerLiveDeflection =
+        StiffenerLiveDeflectionVerdict(bay.span, c.stiffener.liveDeflection);
+    report.Judged(Check::StiffenerLiveDeflection);
+    c.shear = StiffenerShear(SupportShear(c.loads.stiffener.design, bay.spacing, bay.span), t,
+                             section, c.stiffener);
+    report.Judged(Check::StiffenerShear);
+    c.outstand = CheckOutstand(section, c.stiffener.epsilonK);
+    report.Judged(Check::StiffenerOutstand);
+    c.weld =
+        CheckWeld(bay.weld, c.shear->force, t, c.stiffener, StiffenerThickness(section), bay.steel);
+    report.Judged(Check::WeldStrength);
+    c.weldDetailing = CheckWeldDetailing(*c.weld, t, StiffenerThickness(section));
+    report.Judged(Check::WeldDetail);
+}
+
+// The point load's case: its plate, its stiffener (under the current basis with its shear and
+// weld), then its verdicts in the order of the table of checks.
+void CheckPointLoad(const BayInput& bay, const Stiffener& section, const PlateChecks* known,
+                    BayCheck& c, const StageReport& report) {
+    const double t = bay.thickness.mm;
     const PointLoad& load = *bay.pointLoad;
     PointLoadCheck& p = c.pointLoad.emplace();
     p.load = load;
     p.factor = PointLoadFactor(bay.basis);
     p.plate = known && known->pointLoad ? *known->pointLoad
                                         : PointLoadPlateOf(bay, c.loads, c.plate, known);
-    done(BayStage::PointLoadPlate);
+    report.Done(BayStage::PointLoadPlate);
     p.stiffener = PointLoadStiffener(load, c.loads.deadTotal, t, bay.spacing, bay.span, c.plate,
                                      c.stiffener, c.loads.supportDead);
-    if (current) {
+    if (bay.basis == DesignBasis::Current) {
         p.shear = StiffenerShear(PointLoadShear(bay, c.loads, p, c.plate), t, section, c.stiffener,
                                  /*pointLoad=*/true);
         p.weld = CheckWeld(bay.weld, p.shear->force, t, c.stiffener, StiffenerThickness(section),
                            bay.steel, /*pointLoad=*/true);
     }
-    done(BayStage::PointLoadStiffener);
+    report.Done(BayStage::PointLoadStiffener);
     p.plateStrength = PointLoadPlateStrengthVerdict(p.plate.shown.stress.Rounded(), p.plate.f);
-    judged(Check::PointLoadPlateStrength);
+    report.Judged(Check::PointLoadPlateStrength);
     p.plateDeflection =
         PointLoadPlateDeflectionVerdict(p.plate.deflection, p.plate.deflectionLimit);
-    judged(Check::PointLoadPlateDeflection);
+    report.Judged(Check::PointLoadPlateDeflection);
     p.stiffenerStrength =
         PointLoadStiffenerStrengthVerdict(p.stiffener.shown.stress.Rounded(), p.stiffener.f);
-    judged(Check::PointLoadStiffenerStrength);
+    report.Judged(Check::PointLoadStiffenerStrength);
     p.stiffenerDeflection =
         PointLoadStiffenerDeflectionVerdict(bay.span, p.stiffener.deflection, bay.basis);
-    judged(Check::PointLoadStiffenerDeflection);
-    if (p.shear) judged(Check::PointLoadStiffenerShear);
-    if (p.weld) judged(Check::PointLoadWeldStrength);
+    report.Judged(Check::PointLoadStiffenerDeflection);
+    if (p.shear) report.Judged(Check::PointLoadStiffenerShear);
+    if (p.weld) report.Judged(Check::PointLoadWeldStrength);
+}
+
+BayCheck CheckStages(const BayInput& bay, const PlateChecks* known,
+                     const BayStageObserver& observer) {
+    BayCheck c;
+    const StageReport report(observer, c);
+    // The strip comes first: a fault in sizing it is named before any result is shown.
+    c.stiffener.be = PlateStripWidth(bay.thickness.mm, bay.spacing, EpsilonK(bay.basis, bay.steel));
+    report.Done(BayStage::PlateStrip);
+    const Stiffener section = StiffenerSection(bay.stiffener);
+    CheckMembers(bay, section, known, c, report);
+    JudgeMembers(bay, c, report);
+    if (bay.basis == DesignBasis::Current) JudgeCurrentBasis(bay, section, c, report);
+    if (bay.pointLoad) CheckPointLoad(bay, section, known, c, report);
     return c;
 }
 

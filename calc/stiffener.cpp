@@ -51,6 +51,144 @@ Section AngleSectionMm(const AngleValues& angle, Checked t) {
             y0};
 }
 
+// The composite section in mm units: the plate strip that works with the stiffener, the
+// stiffener below it, and their centroid Yo below the plate's top face and inertia Ix.
+struct Composite {
+    bool flatBar;
+    Checked be, Ap, Ip;
+    Section stiffener;
+    Checked Yo, Ix;
+};
+
+Composite CompositeSection(Checked t, Checked a, double epsilonK, const Stiffener& stiffener) {
+    const Checked be = Compute(Quantity::PlateStrip, [&] { return StripWidth(t, a, epsilonK); });
+    const Checked Ap = Compute(Quantity::PlateStrip, [&] { return t * be; });
+    const Checked Ip = Compute(Quantity::PlateStrip, [&] { return Power(t, 3) * be / 12.0; });
+    const Section s = Compute(Quantity::StiffenerSection, [&] {
+        return std::visit(
+            [&](const auto& kind) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, FlatBar>)
+                    return FlatBarSection(kind, t);
+                else
+                    return AngleSectionMm(kind, t);
+            },
+            stiffener);
+    });
+
+    const Checked Yo = Compute(Quantity::CompositeCentroid,
+                               [&] { return (s.ys * s.As + t * Ap / 2.0) / (Ap + s.As); });
+    const bool flatBar = std::holds_alternative<FlatBar>(stiffener);
+    const Checked Ix = Compute(Quantity::CompositeInertia, [&] {
+        const Checked lever = s.LeverBelow(Yo, t, flatBar);
+        return (Power(Yo - t / 2.0, 2) * Ap + Ip + s.Is) + Power(lever, 2) * s.As;
+    });
+    return {flatBar, be, Ap, Ip, s, Yo, Ix};
+}
+
+// The beam's moment and deflections, simply supported on the span under one spacing of load.
+struct BeamActions {
+    Checked Ms, deflection, liveDeflection;
+};
+
+// The loads as surface loads, kN/m²: design, standard, live alone.
+struct SurfaceLoads {
+    Checked design, standard, live;
+};
+
+BeamActions Actions(const Composite& section, Checked L, Checked a, const SurfaceLoads& loads,
+                    DesignBasis basis) {
+    const Checked Ms = Compute(Quantity::StiffenerMoment,
+                               [&] { return Power(L, 2) * (a / 1000.0 * loads.design) / 8.0; });
+    // 5·q·a·L⁴ / (384·E·Ix) under a surface load on one spacing.
+    const Checked spanFourth = Compute(Quantity::StiffenerDeflection, [&] { return Power(L, 4); });
+    const auto beamDeflection = [&](Checked load) {
+        return spanFourth * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
+               section.Ix;
+    };
+    const Checked deflection =
+        Compute(Quantity::StiffenerDeflection, [&] { return beamDeflection(loads.standard); });
+    // The live load's own deflection is a check of the current basis only.
+    const Checked liveDeflection =
+        basis == DesignBasis::Current
+            ? Compute(Quantity::StiffenerLiveDeflection, [&] { return beamDeflection(loads.live); })
+            : Checked(0.0);
+    return {Ms, deflection, liveDeflection};
+}
+
+// The stresses at the extreme fibres, the plate's top face and the stiffener's lower edge, each
+// with its γx, and the larger as the stiffener's stress.
+struct FibreStresses {
+    bool slender;
+    double topGamma;
+    Checked bottomGamma, top, bottom, stress;
+};
+
+FibreStresses Stresses(const Composite& section, Checked Ms, Checked t, bool slender) {
+    const Checked Yo = section.Yo, Ix = section.Ix;
+    // A plate beyond S3 beside the stiffener leaves the section no plastic adaptation.
+    const double topGamma = slender ? kNoPlasticAdaptation : kTopFaceGamma;
+    const Checked bottomGamma = slender ? Checked(kNoPlasticAdaptation) : section.stiffener.gamma;
+    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / topGamma / Ix; });
+    const Checked bottom = Compute(Quantity::StiffenerStress, [&] {
+        return (t + section.stiffener.H - Yo) * Ms / bottomGamma / Ix;
+    });
+    const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);
+    return {slender, topGamma, bottomGamma, top, bottom, stress};
+}
+
+// The results as the window shows them, in its units.
+StiffenerShown ShownOf(const Composite& section, const BeamActions& actions,
+                       const FibreStresses& stresses) {
+    const Section& s = section.stiffener;
+    return {.moment = {(actions.Ms / 1000.0 / 1000.0).value()},
+            .deflection = {actions.deflection.value()},
+            .stress = {stresses.stress.value()},
+            .centroid = {s.centroidCm.value()},
+            .inertia = {(s.Is / 10000.0).value()},
+            .area = {(s.As / 100.0).value()},
+            .compositeCentroid = {(section.Yo / 10.0).value()},
+            .compositeInertia = {(section.Ix / 10000.0).value()},
+            .selfWeight = {0, 1},
+            .liveDeflection = {actions.liveDeflection.value()}};
+}
+
+// The results in their units, with the stiffener's strengths; the self-weight follows in
+// AddSelfWeight.
+StiffenerResult ResultOf(const Composite& section, const BeamActions& actions,
+                         const FibreStresses& stresses, const PartStrength& strength,
+                         double epsilonK) {
+    const Section& s = section.stiffener;
+    std::optional<FlatBarStored> flatBar;
+    if (section.flatBar) {
+        flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
+                                RoundDecimals((s.Is / 10000.0).value(), 2)};
+    }
+    return {.be = section.be.value(),
+            .Ap = section.Ap.value(),
+            .Ip = section.Ip.value(),
+            .As = s.As.value(),
+            .Is = s.Is.value(),
+            .ys = s.ys.value(),
+            .Yo = section.Yo.value(),
+            .Ix = section.Ix.value(),
+            .depth = s.H.value(),
+            .slenderFlange = stresses.slender,
+            .topGamma = stresses.topGamma,
+            .bottomGamma = stresses.bottomGamma.value(),
+            .Ms = actions.Ms.value(),
+            .deflection = actions.deflection.value(),
+            .liveDeflection = actions.liveDeflection.value(),
+            .stressTop = stresses.top.value(),
+            .stressBottom = stresses.bottom.value(),
+            .stress = stresses.stress.value(),
+            .f = strength.f,
+            .fv = strength.fv,
+            .epsilonK = epsilonK,
+            .selfWeight = 0,
+            .shown = ShownOf(section, actions, stresses),
+            .flatBar = flatBar};
+}
+
 }  // namespace
 
 double PlateStripWidth(double thickness, double spacing, double epsilonK) {
@@ -79,88 +217,13 @@ StiffenerResult StiffenerBeam(double thickness, const StiffenerLoads& loads, dou
                   Qk = InputNumber(loads.standard), QL = InputNumber(loads.live),
                   L = InputNumber(span), a = InputNumber(spacing);
     const double epsilonK = EpsilonK(basis, steel);
-    const Checked be = Compute(Quantity::PlateStrip, [&] { return StripWidth(t, a, epsilonK); });
-    const Checked Ap = Compute(Quantity::PlateStrip, [&] { return t * be; });
-    const Checked Ip = Compute(Quantity::PlateStrip, [&] { return Power(t, 3) * be / 12.0; });
-    const Section s = Compute(Quantity::StiffenerSection, [&] {
-        return std::visit(
-            [&](const auto& kind) {
-                if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, FlatBar>)
-                    return FlatBarSection(kind, t);
-                else
-                    return AngleSectionMm(kind, t);
-            },
-            stiffener);
-    });
+    const Composite section = CompositeSection(t, a, epsilonK, stiffener);
+    const BeamActions actions = Actions(section, L, a, {Q, Qk, QL}, basis);
+    const FibreStresses stresses =
+        Stresses(section, actions.Ms, t, SlenderPlateFlange(thickness, spacing, epsilonK, basis));
 
-    const Checked Yo = Compute(Quantity::CompositeCentroid,
-                               [&] { return (s.ys * s.As + t * Ap / 2.0) / (Ap + s.As); });
-    const bool flatBar = std::holds_alternative<FlatBar>(stiffener);
-    const Checked Ix = Compute(Quantity::CompositeInertia, [&] {
-        const Checked lever = s.LeverBelow(Yo, t, flatBar);
-        return (Power(Yo - t / 2.0, 2) * Ap + Ip + s.Is) + Power(lever, 2) * s.As;
-    });
-    const Checked Ms =
-        Compute(Quantity::StiffenerMoment, [&] { return Power(L, 2) * (a / 1000.0 * Q) / 8.0; });
-    // 5·q·a·L⁴ / (384·E·Ix) under a surface load on one spacing.
-    const Checked spanFourth = Compute(Quantity::StiffenerDeflection, [&] { return Power(L, 4); });
-    const auto beamDeflection = [&](Checked load) {
-        return spanFourth * (a * load / 1000.0 * 5.0) / 384.0 / (kSteelModulus / 1000.0) / 1000.0 /
-               Ix;
-    };
-    const Checked deflection =
-        Compute(Quantity::StiffenerDeflection, [&] { return beamDeflection(Qk); });
-    // The live load's own deflection is a check of the current basis only.
-    const Checked liveDeflection =
-        basis == DesignBasis::Current
-            ? Compute(Quantity::StiffenerLiveDeflection, [&] { return beamDeflection(QL); })
-            : Checked(0.0);
-    // A plate beyond S3 beside the stiffener leaves the section no plastic adaptation.
-    const bool slender = SlenderPlateFlange(thickness, spacing, epsilonK, basis);
-    const double topGamma = slender ? kNoPlasticAdaptation : kTopFaceGamma;
-    const Checked bottomGamma = slender ? Checked(kNoPlasticAdaptation) : s.gamma;
-    const Checked top = Compute(Quantity::StiffenerStress, [&] { return Yo * Ms / topGamma / Ix; });
-    const Checked bottom =
-        Compute(Quantity::StiffenerStress, [&] { return (t + s.H - Yo) * Ms / bottomGamma / Ix; });
-    const Checked stress = RoundDecimals(MaxOfThree(top, bottom, 0.0).value(), 2);
-
-    StiffenerResult r;
-    r.be = be.value();
-    r.Ap = Ap.value();
-    r.Ip = Ip.value();
-    r.As = s.As.value();
-    r.Is = s.Is.value();
-    r.ys = s.ys.value();
-    r.Yo = Yo.value();
-    r.Ix = Ix.value();
-    r.depth = s.H.value();
-    r.slenderFlange = slender;
-    r.topGamma = topGamma;
-    r.bottomGamma = bottomGamma.value();
-    r.Ms = Ms.value();
-    r.deflection = deflection.value();
-    r.liveDeflection = liveDeflection.value();
-    r.stressTop = top.value();
-    r.stressBottom = bottom.value();
-    r.stress = stress.value();
-    const PartStrength strength = StrengthOf(basis, steel, StiffenerThickness(stiffener));
-    r.f = strength.f;
-    r.fv = strength.fv;
-    r.epsilonK = epsilonK;
-    if (flatBar) {
-        r.flatBar = FlatBarStored{RoundDecimals((s.As / 100.0).value(), 2),
-                                  RoundDecimals((s.Is / 10000.0).value(), 2)};
-    }
-    r.shown.moment = {(Ms / 1000.0 / 1000.0).value()};
-    r.shown.deflection = {r.deflection};
-    r.shown.stress = {r.stress};
-    r.shown.centroid = {s.centroidCm.value()};
-    r.shown.inertia = {(s.Is / 10000.0).value()};
-    r.shown.area = {(s.As / 100.0).value()};
-    r.shown.compositeCentroid = {(Yo / 10.0).value()};
-    r.shown.compositeInertia = {(Ix / 10000.0).value()};
-    r.shown.liveDeflection = {r.liveDeflection};
-    return r;
+    return ResultOf(section, actions, stresses,
+                    StrengthOf(basis, steel, StiffenerThickness(stiffener)), epsilonK);
 }
 
 double SelfWeight(double thickness, double spacing, double stiffenerArea) {

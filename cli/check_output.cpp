@@ -113,6 +113,189 @@ std::string VerdictKey(const CheckRow& row) {
     return row.aspect == "deflection" ? "deflection_check" : std::string(row.aspect);
 }
 
+// One line of `check`'s text: a value's name, the value, its unit.
+void Line(std::ostream& out, std::string_view name, std::string_view value,
+          std::string_view unit = "") {
+    out << "  " << name << "：" << value << (unit.empty() ? "" : " ") << unit << "\n";
+}
+
+// An input's line from its row: its name and words, or what the row gives `check` instead.
+void InputLine(std::ostream& out, BayField field, const BayInput& bay, const BayCheck& check) {
+    const input::InputRow& row = input::RowOf(field);
+    const input::CheckLine& line = row.checkLine;
+    Line(out, line.caption.empty() ? row.chinese : line.caption,
+         line.words ? line.words(bay, check) : row.words(bay));
+}
+
+// The inputs under 平台数据 in the order the text gives them, which is not the table's: the bay
+// itself, then after the load combination the inputs the current basis adds, then the stiffener.
+// The point load and the weld head groups of their own.
+constexpr BayField kBayLines[] = {BayField::Dead, BayField::Live,    BayField::Thickness,
+                                  BayField::Span, BayField::Spacing, BayField::Boundary};
+constexpr BayField kCurrentBasisLines[] = {BayField::SafetyClass, BayField::DeadIncludesSelfWeight,
+                                           BayField::Steel};
+
+void PlatformData(std::ostream& out, const BayInput& bay, const BayCheck& check) {
+    out << "平台数据\n";
+    for (const BayField field : kBayLines) InputLine(out, field, bay, check);
+    Line(out, "荷载组合", LoadCombinationText(check.plate.basis, check.plate.factors));
+    if (check.plate.basis == DesignBasis::Current)
+        for (const BayField field : kCurrentBasisLines) InputLine(out, field, bay, check);
+    else
+        Line(out, "注", LegacyBasisNoteZh());
+    InputLine(out, BayField::Stiffener, bay, check);
+}
+
+void PlateData(std::ostream& out, const BayCheck& check) {
+    const DeckPlateShown& p = check.plate.shown;
+    out << "钢铺板数据\n";
+    Line(out, "弯矩最大值", PrintText(p.moment), kMoment);
+    Line(out, "挠度最大值", PrintText(p.deflection), "mm");
+    Line(out, "最大应力", PrintText(p.stress), kStress);
+    Hints(out, TextGroup::Plate, check);
+}
+
+void StiffenerData(std::ostream& out, const BayCheck& check) {
+    const StiffenerShown& s = check.stiffener.shown;
+    out << "加劲肋数据\n";
+    Line(out, "加劲肋弯矩", PrintText(s.moment), kMoment);
+    Line(out, "加劲肋挠度", PrintText(s.deflection), "mm");
+    Line(out, "加劲肋强度", PrintText(s.stress), kStress);
+    Hints(out, TextGroup::Stiffener, check);
+}
+
+// The stiffener's own section, named for its kind, and the composite section's.
+void SectionData(std::ostream& out, const BayInput& bay, const BayCheck& check) {
+    const StiffenerShown& s = check.stiffener.shown;
+    const std::string kind = std::holds_alternative<FlatBar>(bay.stiffener) ? "扁钢" : "角钢";
+    out << "组合截面参数\n";
+    Line(out, kind + "形心与短肢边距", PrintText(s.centroid), "cm");
+    Line(out, kind + "强轴惯性矩", PrintText(s.inertia), "cm⁴");
+    Line(out, kind + "截面面积", PrintText(s.area), "cm²");
+    Line(out, "组合截面形心与铺板边距", PrintText(s.compositeCentroid), "cm");
+    Line(out, "组合截面强轴惯性矩", PrintText(s.compositeInertia), "cm⁴");
+    Line(out, "铺板及加劲肋自重", PrintText(s.selfWeight), kSurfaceLoad);
+}
+
+// The current basis' checks of the stiffener beyond strength and deflection.
+void ShearAndOutstandData(std::ostream& out, const BayCheck& check) {
+    out << "加劲肋活载挠度、抗剪及宽厚比\n";
+    Line(out, "加劲肋活载挠度", PrintText(check.stiffener.shown.liveDeflection), "mm");
+    Line(out, "加劲肋剪应力", PrintText(check.shear->shown), kStress);
+    Line(out, "宽厚比",
+         PrintText(ShownValue{check.outstand->ratio}) + "（限值 15εk：" +
+             PrintText(ShownValue{check.outstand->limit}) + "）");
+    Hints(out, TextGroup::ShearAndOutstand, check);
+}
+
+// Headed by the weld as checked: its arrangement, its leg and the electrode of the grade.
+void WeldData(std::ostream& out, const BayCheck& check) {
+    const WeldCheck& weld = *check.weld;
+    out << "焊缝（" << WeldDescriptionZh(weld) << "，" << ElectrodeOf(check.plate.steel) << "）\n";
+    Line(out, "焊缝应力", PrintText(weld.shown), kStress);
+    Hints(out, TextGroup::Weld, check);
+}
+
+// Headed by the point load and its patch as their rows word them.
+void PointLoadData(std::ostream& out, const BayInput& bay, const BayCheck& check) {
+    const input::InputRow &force = input::RowOf(BayField::PointLoad),
+                          &patch = input::RowOf(BayField::Patch);
+    out << force.chinese << " " << force.words(bay) << "，" << patch.chinese << " "
+        << patch.words(bay) << "\n";
+    const PointLoadCheck& c = *check.pointLoad;
+    Line(out, "钢铺板弯矩", PrintText(c.plate.shown.moment), kMoment);
+    Line(out, "钢铺板应力", PrintText(c.plate.shown.stress), kStress);
+    Line(out, "钢铺板挠度", PrintText(c.plate.shown.deflection), "mm");
+    Line(out, "加劲肋弯矩", PrintText(c.stiffener.shown.moment), kMoment);
+    Line(out, "加劲肋应力", PrintText(c.stiffener.shown.stress), kStress);
+    Line(out, "加劲肋挠度", PrintText(c.stiffener.shown.deflection), "mm");
+    if (c.shear) Line(out, "加劲肋剪应力", PrintText(c.shear->shown), kStress);
+    if (c.weld) Line(out, "焊缝应力", PrintText(c.weld->shown), kStress);
+    Hints(out, TextGroup::PointLoad, check);
+}
+
+void UtilisationData(std::ostream& out, const Utilisation& utilisation) {
+    out << "利用率（1 为限值）\n";
+    for (const CheckRow& row : Checks())
+        if (utilisation.Has(row.id))
+            Line(out, row.name, schedule::UtilisationText(utilisation[row.id]));
+}
+
+nlohmann::json PlateJson(const DeckPlateResult& p) {
+    return {{"q", p.q},
+            {"qk", p.qk},
+            {"f", p.f},
+            {"alpha", p.alpha},
+            {"beta", p.beta},
+            {"moment", p.moment},
+            {"stress", p.stress},
+            {"deflection", p.deflection},
+            {"display",
+             {{"moment", DisplayText(p.shown.moment)},
+              {"deflection", DisplayText(p.shown.deflection)},
+              {"stress", DisplayText(p.shown.stress)}}}};
+}
+
+nlohmann::json StiffenerJson(const StiffenerResult& s) {
+    return {{"be", s.be},
+            {"Ap", s.Ap},
+            {"Ip", s.Ip},
+            {"As", s.As},
+            {"Is", s.Is},
+            {"ys", s.ys},
+            {"Yo", s.Yo},
+            {"Ix", s.Ix},
+            {"Ms", s.Ms},
+            {"deflection", s.deflection},
+            {"stress_top", s.stressTop},
+            {"stress_bottom", s.stressBottom},
+            {"stress", s.stress},
+            {"f", s.f},
+            {"self_weight", s.selfWeight},
+            {"display",
+             {{"moment", DisplayText(s.shown.moment)},
+              {"deflection", DisplayText(s.shown.deflection)},
+              {"stress", DisplayText(s.shown.stress)},
+              {"centroid", DisplayText(s.shown.centroid)},
+              {"inertia", DisplayText(s.shown.inertia)},
+              {"area", DisplayText(s.shown.area)},
+              {"composite_centroid", DisplayText(s.shown.compositeCentroid)},
+              {"composite_inertia", DisplayText(s.shown.compositeInertia)},
+              {"self_weight", DisplayText(s.shown.selfWeight)}}}};
+}
+
+// The bay as checked, a key an input (the schedule's column, the bay file's key): null where the
+// bay leaves the input to the program (no point load, the weld's least leg).
+nlohmann::json InputsJson(const BayInput& bay, DesignBasis basis) {
+    nlohmann::json inputs;
+    for (const input::InputRow& row : input::BayInputs()) {
+        if (row.currentOnly && basis != DesignBasis::Current) continue;
+        std::visit(
+            [&](const auto& value) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::monostate>)
+                    inputs[std::string(row.key)] = nullptr;
+                else
+                    inputs[std::string(row.key)] = value;
+            },
+            row.value(bay));
+    }
+    return inputs;
+}
+
+// The loads the checks took: D as given, the self-weight added to it, γ0, and how many spacings'
+// dead and live load one stiffener carries.
+nlohmann::json LoadsJson(const BayLoads& loads, DesignBasis basis) {
+    nlohmann::json json = {{"dead", loads.dead},
+                           {"live", loads.live},
+                           {"self_weight_added", loads.addedSelfWeight},
+                           {"dead_total", loads.deadTotal},
+                           {"gamma0", loads.gamma0},
+                           {"stiffener_dead_share", loads.supportDead},
+                           {"stiffener_live_share", loads.supportLive}};
+    if (basis == DesignBasis::Current) json["safety_class"] = SafetyClassNumber(loads.safetyClass);
+    return json;
+}
+
 nlohmann::json PointLoadJson(const PointLoadCheck& c) {
     const PointLoadPlateResult& p = c.plate;
     const PointLoadStiffenerResult& s = c.stiffener;
@@ -149,179 +332,9 @@ nlohmann::json& MemberJson(nlohmann::json& json, const CheckRow& check) {
     return loadCase[check.member == Member::Plate ? "plate" : "stiffener"];
 }
 
-}  // namespace
-
-std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation) {
-    const DeckPlateShown& p = check.plate.shown;
-    const StiffenerShown& s = check.stiffener.shown;
-    const bool flatBar = std::holds_alternative<FlatBar>(bay.stiffener);
-    const char* kind = flatBar ? "扁钢" : "角钢";
-    std::ostringstream out;
-    // One line a value: its name, the value, its unit.
-    const auto line = [&out](std::string_view name, std::string_view value, std::string_view unit) {
-        out << "  " << name << "：" << value << (unit.empty() ? "" : " ") << unit << "\n";
-    };
-    out << "平台数据\n";
-    line("静荷载", PlainNumberText(bay.dead), kSurfaceLoad);
-    line("活荷载", PlainNumberText(bay.live), kSurfaceLoad);
-    line("铺板厚度", PlainNumberText(bay.thickness.mm), "mm");
-    line("加劲肋跨度", PlainNumberText(bay.span), "mm");
-    line("加劲肋间距", PlainNumberText(bay.spacing), "mm");
-    line("边界条件", bay.boundary.continuous ? "三跨及以上连续" : "四边简支", "");
-    line("荷载组合", LoadCombinationText(check.plate.basis, check.plate.factors), "");
-    if (check.plate.basis == DesignBasis::Current) {
-        const BayLoads& loads = check.loads;
-        line("结构安全等级",
-             std::string(SafetyClassNameZh(loads.safetyClass)) +
-                 "（γ0 = " + std::string(ImportanceFactorText(loads.safetyClass)) + "）",
-             "");
-        line("自重",
-             bay.deadIncludesSelfWeight ? std::string("已含于静荷载")
-                                        : "另加 " + PrintText(ShownValue{loads.addedSelfWeight}) +
-                                              " kN/m²（钢铺板及加劲肋）",
-             "");
-        line("钢材牌号", GradeName(check.plate.steel), "");
-    } else {
-        line("注", LegacyBasisNoteZh(), "");
-    }
-    line("加劲肋类型", (flatBar ? "扁钢 " : "不等边角钢 ") + StiffenerName(bay.stiffener), "");
-    out << "钢铺板数据\n";
-    line("弯矩最大值", PrintText(p.moment), kMoment);
-    line("挠度最大值", PrintText(p.deflection), "mm");
-    line("最大应力", PrintText(p.stress), kStress);
-    Hints(out, TextGroup::Plate, check);
-    out << "加劲肋数据\n";
-    line("加劲肋弯矩", PrintText(s.moment), kMoment);
-    line("加劲肋挠度", PrintText(s.deflection), "mm");
-    line("加劲肋强度", PrintText(s.stress), kStress);
-    Hints(out, TextGroup::Stiffener, check);
-    out << "组合截面参数\n";
-    line(std::string(kind) + "形心与短肢边距", PrintText(s.centroid), "cm");
-    line(std::string(kind) + "强轴惯性矩", PrintText(s.inertia), "cm⁴");
-    line(std::string(kind) + "截面面积", PrintText(s.area), "cm²");
-    line("组合截面形心与铺板边距", PrintText(s.compositeCentroid), "cm");
-    line("组合截面强轴惯性矩", PrintText(s.compositeInertia), "cm⁴");
-    line("铺板及加劲肋自重", PrintText(s.selfWeight), kSurfaceLoad);
-    if (check.shear) {
-        out << "加劲肋活载挠度、抗剪及宽厚比\n";
-        line("加劲肋活载挠度", PrintText(check.stiffener.shown.liveDeflection), "mm");
-        line("加劲肋剪应力", PrintText(check.shear->shown), kStress);
-        line("宽厚比",
-             PrintText(ShownValue{check.outstand->ratio}) + "（限值 15εk：" +
-                 PrintText(ShownValue{check.outstand->limit}) + "）",
-             "");
-        Hints(out, TextGroup::ShearAndOutstand, check);
-    }
-    if (const auto& weld = check.weld) {
-        out << "焊缝（" << WeldDescriptionZh(*weld) << "，" << ElectrodeOf(check.plate.steel)
-            << "）\n";
-        line("焊缝应力", PrintText(weld->shown), kStress);
-        Hints(out, TextGroup::Weld, check);
-    }
-    if (check.pointLoad) {
-        const PointLoadCheck& c = *check.pointLoad;
-        out << "集中荷载 " << PlainNumberText(c.load.force) << " kN，作用面 "
-            << PlainNumberText(c.load.across) << "×" << PlainNumberText(c.load.along) << " mm\n";
-        line("钢铺板弯矩", PrintText(c.plate.shown.moment), kMoment);
-        line("钢铺板应力", PrintText(c.plate.shown.stress), kStress);
-        line("钢铺板挠度", PrintText(c.plate.shown.deflection), "mm");
-        line("加劲肋弯矩", PrintText(c.stiffener.shown.moment), kMoment);
-        line("加劲肋应力", PrintText(c.stiffener.shown.stress), kStress);
-        line("加劲肋挠度", PrintText(c.stiffener.shown.deflection), "mm");
-        if (c.shear) line("加劲肋剪应力", PrintText(c.shear->shown), kStress);
-        if (c.weld) line("焊缝应力", PrintText(c.weld->shown), kStress);
-        Hints(out, TextGroup::PointLoad, check);
-    }
-    out << "利用率（1 为限值）\n";
-    for (const CheckRow& row : Checks())
-        if (utilisation.Has(row.id))
-            line(row.name, schedule::UtilisationText(utilisation[row.id]), "");
-    return out.str();
-}
-
-nlohmann::json CheckJson(const BayInput& bay, const BayCheck& check,
-                         const Utilisation& utilisation) {
-    const DeckPlateResult& p = check.plate;
-    const StiffenerResult& s = check.stiffener;
-    nlohmann::json json = {
-        {"version", DECKPLATE_VERSION},
-        {"basis", BasisName(p.basis)},
-        {"factors", {{"dead", p.factors.dead}, {"live", p.factors.live}}},
-        {"plate",
-         {{"q", p.q},
-          {"qk", p.qk},
-          {"f", p.f},
-          {"alpha", p.alpha},
-          {"beta", p.beta},
-          {"moment", p.moment},
-          {"stress", p.stress},
-          {"deflection", p.deflection},
-          {"display",
-           {{"moment", DisplayText(p.shown.moment)},
-            {"deflection", DisplayText(p.shown.deflection)},
-            {"stress", DisplayText(p.shown.stress)}}}}},
-        {"stiffener",
-         {{"be", s.be},
-          {"Ap", s.Ap},
-          {"Ip", s.Ip},
-          {"As", s.As},
-          {"Is", s.Is},
-          {"ys", s.ys},
-          {"Yo", s.Yo},
-          {"Ix", s.Ix},
-          {"Ms", s.Ms},
-          {"deflection", s.deflection},
-          {"stress_top", s.stressTop},
-          {"stress_bottom", s.stressBottom},
-          {"stress", s.stress},
-          {"f", s.f},
-          {"self_weight", s.selfWeight},
-          {"display",
-           {{"moment", DisplayText(s.shown.moment)},
-            {"deflection", DisplayText(s.shown.deflection)},
-            {"stress", DisplayText(s.shown.stress)},
-            {"centroid", DisplayText(s.shown.centroid)},
-            {"inertia", DisplayText(s.shown.inertia)},
-            {"area", DisplayText(s.shown.area)},
-            {"composite_centroid", DisplayText(s.shown.compositeCentroid)},
-            {"composite_inertia", DisplayText(s.shown.compositeInertia)},
-            {"self_weight", DisplayText(s.shown.selfWeight)}}}}},
-    };
-    json["steel"] = GradeName(p.steel);
-    // The bay as checked, a key an input (the schedule's column, the bay file's key): null where
-    // the bay leaves the input to the program (no point load, the weld's least leg).
-    nlohmann::json& inputs = json["inputs"];
-    for (const input::InputRow& row : input::BayInputs()) {
-        if (row.currentOnly && p.basis != DesignBasis::Current) continue;
-        std::visit(
-            [&](const auto& value) {
-                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::monostate>)
-                    inputs[std::string(row.key)] = nullptr;
-                else
-                    inputs[std::string(row.key)] = value;
-            },
-            row.value(bay));
-    }
-    // The loads the checks took: D as given, the self-weight added to it, γ0, and how many
-    // spacings' dead and live load one stiffener carries.
-    const BayLoads& loads = check.loads;
-    json["loads"] = {{"dead", loads.dead},
-                     {"live", loads.live},
-                     {"self_weight_added", loads.addedSelfWeight},
-                     {"dead_total", loads.deadTotal},
-                     {"gamma0", loads.gamma0},
-                     {"stiffener_dead_share", loads.supportDead},
-                     {"stiffener_live_share", loads.supportLive}};
-    if (p.basis == DesignBasis::Current)
-        json["loads"]["safety_class"] = SafetyClassNumber(loads.safetyClass);
-    else
-        json["note"] = LegacyBasisNoteZh();
-    if (check.shear) {
-        // The current basis: the grade's εk and fv.
-        json["epsilon_k"] = s.epsilonK;
-        json["stiffener"]["fv"] = s.fv;
-    }
-    if (check.pointLoad) json["point_load"] = PointLoadJson(*check.pointLoad);
+// Each check's verdict under its member, its utilisation beside it (a weld's within its own
+// object).
+void AddVerdicts(nlohmann::json& json, const BayCheck& check, const Utilisation& utilisation) {
     for (const CheckRow& row : Checks()) {
         if (!utilisation.Has(row.id)) continue;
         nlohmann::json& member = MemberJson(json, row);
@@ -331,6 +344,44 @@ nlohmann::json CheckJson(const BayInput& bay, const BayCheck& check,
         else
             member["utilisation"][std::string(row.aspect)] = utilisation[row.id];
     }
+}
+
+}  // namespace
+
+std::string CheckText(const BayInput& bay, const BayCheck& check, const Utilisation& utilisation) {
+    std::ostringstream out;
+    PlatformData(out, bay, check);
+    PlateData(out, check);
+    StiffenerData(out, check);
+    SectionData(out, bay, check);
+    if (check.shear) ShearAndOutstandData(out, check);
+    if (check.weld) WeldData(out, check);
+    if (check.pointLoad) PointLoadData(out, bay, check);
+    UtilisationData(out, utilisation);
+    return out.str();
+}
+
+nlohmann::json CheckJson(const BayInput& bay, const BayCheck& check,
+                         const Utilisation& utilisation) {
+    const DeckPlateResult& p = check.plate;
+    nlohmann::json json = {
+        {"version", DECKPLATE_VERSION},
+        {"basis", BasisName(p.basis)},
+        {"factors", {{"dead", p.factors.dead}, {"live", p.factors.live}}},
+        {"plate", PlateJson(p)},
+        {"stiffener", StiffenerJson(check.stiffener)},
+        {"steel", GradeName(p.steel)},
+        {"inputs", InputsJson(bay, p.basis)},
+        {"loads", LoadsJson(check.loads, p.basis)},
+    };
+    if (p.basis != DesignBasis::Current) json["note"] = LegacyBasisNoteZh();
+    if (check.shear) {
+        // The current basis: the grade's εk and fv.
+        json["epsilon_k"] = check.stiffener.epsilonK;
+        json["stiffener"]["fv"] = check.stiffener.fv;
+    }
+    if (check.pointLoad) json["point_load"] = PointLoadJson(*check.pointLoad);
+    AddVerdicts(json, check, utilisation);
     return json;
 }
 

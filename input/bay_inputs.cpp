@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "calc/angle_catalogue.h"
+#include "calc/bay_check.h"
 #include "calc/number_text.h"
 #include "calc/stiffener.h"
 
@@ -50,6 +51,7 @@ void ReadPatch(std::string_view text, const Input& input, BayInput& bay) {
 
 using enum InputKind;
 constexpr InputOption kNoOption{};
+constexpr CheckLine kNameAndWords{.caption = "", .words = nullptr};
 
 // clang-format off
 constexpr InputRow kInputs[] = {
@@ -62,7 +64,8 @@ constexpr InputRow kInputs[] = {
      .read = [](std::string_view t, const Input& i, BayInput& b) { b.dead = Load(t, i); },
      .value = [](const BayInput& b) -> InputValue { return b.dead; },
      .text = [](const BayInput& b) { return ExactText(b.dead); },
-     .words = [](const BayInput& b) { return WithUnit(b.dead, "kN/m²"); }},
+     .words = [](const BayInput& b) { return WithUnit(b.dead, "kN/m²"); },
+     .checkLine = kNameAndWords},
     {.field = BayField::Live, .kind = Number, .key = "live",
      .english = "live load", .chinese = "活荷载", .unit = "kN/m²", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -72,7 +75,8 @@ constexpr InputRow kInputs[] = {
      .read = [](std::string_view t, const Input& i, BayInput& b) { b.live = Load(t, i); },
      .value = [](const BayInput& b) -> InputValue { return b.live; },
      .text = [](const BayInput& b) { return ExactText(b.live); },
-     .words = [](const BayInput& b) { return WithUnit(b.live, "kN/m²"); }},
+     .words = [](const BayInput& b) { return WithUnit(b.live, "kN/m²"); },
+     .checkLine = kNameAndWords},
     {.field = BayField::Thickness, .kind = Number, .key = "thickness",
      .english = "plate thickness", .chinese = "铺板厚度", .unit = "mm", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = false,
@@ -86,7 +90,8 @@ constexpr InputRow kInputs[] = {
      },
      .value = [](const BayInput& b) -> InputValue { return b.thickness.mm; },
      .text = [](const BayInput& b) { return ExactText(b.thickness.mm); },
-     .words = [](const BayInput& b) { return WithUnit(b.thickness.mm, "mm"); }},
+     .words = [](const BayInput& b) { return WithUnit(b.thickness.mm, "mm"); },
+     .checkLine = kNameAndWords},
     {.field = BayField::Span, .kind = Number, .key = "span",
      .english = "stiffener span", .chinese = "加劲肋跨度", .unit = "mm", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -96,7 +101,8 @@ constexpr InputRow kInputs[] = {
      .read = [](std::string_view t, const Input& i, BayInput& b) { b.span = Length(t, i); },
      .value = [](const BayInput& b) -> InputValue { return b.span; },
      .text = [](const BayInput& b) { return ExactText(b.span); },
-     .words = [](const BayInput& b) { return WithUnit(b.span, "mm"); }},
+     .words = [](const BayInput& b) { return WithUnit(b.span, "mm"); },
+     .checkLine = kNameAndWords},
     {.field = BayField::Spacing, .kind = Number, .key = "spacing",
      .english = "stiffener spacing", .chinese = "加劲肋间距", .unit = "mm", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -106,7 +112,8 @@ constexpr InputRow kInputs[] = {
      .read = [](std::string_view t, const Input& i, BayInput& b) { b.spacing = Length(t, i); },
      .value = [](const BayInput& b) -> InputValue { return b.spacing; },
      .text = [](const BayInput& b) { return ExactText(b.spacing); },
-     .words = [](const BayInput& b) { return WithUnit(b.spacing, "mm"); }},
+     .words = [](const BayInput& b) { return WithUnit(b.spacing, "mm"); },
+     .checkLine = kNameAndWords},
     {.field = BayField::Boundary, .kind = Choice, .key = "boundary",
      .english = "boundary", .chinese = "边界条件", .unit = "", .choices = "simple, continuous",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -126,7 +133,8 @@ constexpr InputRow kInputs[] = {
      },
      .words = [](const BayInput& b) {
          return std::string(b.boundary.continuous ? "三跨及以上连续" : "四边简支");
-     }},
+     },
+     .checkLine = kNameAndWords},
     {.field = BayField::Stiffener, .kind = Text, .key = "stiffener",
      .english = "stiffener", .chinese = "加劲肋规格", .unit = "", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = false,
@@ -147,7 +155,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return (std::holds_alternative<FlatBar>(b.stiffener) ? "扁钢 " : "不等边角钢 ") +
                 StiffenerName(b.stiffener);
-     }},
+     },
+     .checkLine = {.caption = "加劲肋类型", .words = nullptr}},
     {.field = BayField::Basis, .kind = Choice, .key = "basis",
      .english = "design basis", .chinese = "计算依据", .unit = "", .choices = "current, legacy",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -162,7 +171,8 @@ constexpr InputRow kInputs[] = {
      .text = [](const BayInput& b) { return std::string(BasisName(b.basis)); },
      .words = [](const BayInput& b) {
          return std::string(BasisNameZh(b.basis)) + "（" + std::string(LoadCode(b.basis)) + "）";
-     }},
+     },
+     .checkLine = kNameAndWords},
     {.field = BayField::Steel, .kind = Choice, .key = "steel",
      .english = "steel grade", .chinese = "钢材牌号", .unit = "", .choices = "Q235, Q355, Q390, Q420, Q460",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -187,7 +197,10 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return DesignationName(b.steel, b.steelMark) + "（" + ValuesOf(b.steel).standard +
                 "）";
-     }},
+     },
+     .checkLine = {.caption = "", .words = [](const BayInput&, const BayCheck& c) {
+         return std::string(GradeName(c.plate.steel));
+     }}},
     {.field = BayField::SafetyClass, .kind = Choice, .key = "safety_class",
      .english = "safety class", .chinese = "结构安全等级", .unit = "", .choices = "1, 2, 3",
      .required = false, .currentOnly = true, .batch = true, .design = true,
@@ -208,7 +221,11 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return std::string(SafetyClassNameZh(b.safetyClass)) + "，γ0 = " +
                 std::string(ImportanceFactorText(b.safetyClass));
-     }},
+     },
+     .checkLine = {.caption = "", .words = [](const BayInput&, const BayCheck& c) {
+         return std::string(SafetyClassNameZh(c.loads.safetyClass)) + "（γ0 = " +
+                std::string(ImportanceFactorText(c.loads.safetyClass)) + "）";
+     }}},
     {.field = BayField::DeadIncludesSelfWeight, .kind = Flag, .key = "dead_includes_self_weight",
      .english = "dead load includes the self-weight", .chinese = "恒荷载已含自重", .unit = "", .choices = "",
      .required = false, .currentOnly = true, .batch = true, .design = true,
@@ -226,7 +243,12 @@ constexpr InputRow kInputs[] = {
      .text = [](const BayInput& b) { return FlagText(b.deadIncludesSelfWeight); },
      .words = [](const BayInput& b) {
          return std::string(b.deadIncludesSelfWeight ? "是" : "否，另加钢铺板及加劲肋自重");
-     }},
+     },
+     .checkLine = {.caption = "自重", .words = [](const BayInput& b, const BayCheck& c) {
+         if (b.deadIncludesSelfWeight) return std::string("已含于静荷载");
+         return "另加 " + PrintText(ShownValue{c.loads.addedSelfWeight}) +
+                " kN/m²（钢铺板及加劲肋）";
+     }}},
     {.field = BayField::PointLoad, .kind = Number, .key = "point_load",
      .english = "point load", .chinese = "集中荷载", .unit = "kN", .choices = "",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -245,7 +267,8 @@ constexpr InputRow kInputs[] = {
      },
      .words = [](const BayInput& b) {
          return b.pointLoad ? WithUnit(b.pointLoad->force, "kN") : std::string("无");
-     }},
+     },
+     .checkLine = kNameAndWords},
     {.field = BayField::Patch, .kind = Text, .key = "patch",
      .english = "patch", .chinese = "作用面", .unit = "mm", .choices = "",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -265,7 +288,8 @@ constexpr InputRow kInputs[] = {
      },
      .words = [](const BayInput& b) {
          return b.pointLoad ? PatchWords(*b.pointLoad) : std::string("无");
-     }},
+     },
+     .checkLine = kNameAndWords},
     {.field = BayField::Weld, .kind = Choice, .key = "weld",
      .english = "weld", .chinese = "焊缝形式", .unit = "", .choices = "double, intermittent, single",
      .required = false, .currentOnly = true, .batch = true, .design = false,
@@ -286,7 +310,8 @@ constexpr InputRow kInputs[] = {
      .text = [](const BayInput& b) { return std::string(ArrangementKey(b.weld.arrangement)); },
      .words = [](const BayInput& b) {
          return std::string(ArrangementNameZh(b.weld.arrangement)) + "角焊缝";
-     }},
+     },
+     .checkLine = kNameAndWords},
     {.field = BayField::WeldSize, .kind = Number, .key = "weld_size",
      .english = "weld size", .chinese = "焊脚尺寸", .unit = "mm", .choices = "",
      .required = false, .currentOnly = true, .batch = true, .design = false,
@@ -305,7 +330,8 @@ constexpr InputRow kInputs[] = {
      },
      .words = [](const BayInput& b) {
          return b.weld.size ? WithUnit(*b.weld.size, "mm") : std::string("按构造最小值");
-     }},
+     },
+     .checkLine = kNameAndWords},
     {.field = BayField::WeldSegments, .kind = Text, .key = "weld_segment",
      .english = "weld segments", .chinese = "断续焊缝段长@间距", .unit = "mm", .choices = "",
      .required = false, .currentOnly = true, .batch = true, .design = false,
@@ -328,7 +354,8 @@ constexpr InputRow kInputs[] = {
      },
      .words = [](const BayInput& b) {
          return b.weld.segments ? SegmentsText(*b.weld.segments) + " mm" : std::string();
-     }},
+     },
+     .checkLine = kNameAndWords},
 };
 // clang-format on
 

@@ -23,6 +23,10 @@
 #include "calc/bay_input.h"
 #include "input/values.h"
 
+namespace deckplate {
+struct BayCheck;
+}
+
 namespace deckplate::input {
 
 /// How an input is given: decides the command line's option (a value or a flag), a bay file's
@@ -42,6 +46,15 @@ struct InputOption {
     std::string_view help;
     /// Reads the option's text (a flag's is "true") into the bay.
     void (*read)(std::string_view text, const Input& input, BayInput& bay);
+};
+
+/// `check`'s line of an input, where it is not the row's Chinese name and words: its caption
+/// and its words as the check took the input (the self-weight it added, the grade whose strengths
+/// it used).
+struct CheckLine {
+    std::string_view caption;  ///< "加劲肋类型"; empty for the row's Chinese name
+    /// "另加 0.57 kN/m²（钢铺板及加劲肋）"; null for the row's words
+    std::string (*words)(const BayInput& bay, const BayCheck& check);
 };
 
 /// A value as it stands in a bay, for the JSON inputs block: none, a number, yes or no, a word.
@@ -75,6 +88,8 @@ struct InputRow {
     /// The bay's value in an engineer's words, for the book and `check`: "1.5 kN/m²", "四边简支",
     /// "Q355B（GB/T 1591-2018）", "二级，γ0 = 1.0".
     std::string (*words)(const BayInput& bay);
+    /// Its line in `check`'s text, where that is not its name and words.
+    CheckLine checkLine;
 };
 
 /// Every input, in the order a bay lists them: the window's, top to bottom.

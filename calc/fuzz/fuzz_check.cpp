@@ -23,9 +23,8 @@ void RequireFinite(std::initializer_list<double> values) {
     for (double v : values) Require(std::isfinite(v));
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+// A bay from the fuzzer's bytes: ten doubles, then a byte of switches and a catalogue position.
+deckplate::BayInput BayOf(const std::uint8_t* data, std::size_t size) {
     double v[10] = {};
     std::memcpy(v, data, std::min(size, sizeof v));
     const std::uint8_t flags = size > sizeof v ? data[sizeof v] : 0;
@@ -52,61 +51,74 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The point load's force and patch from values the bay also uses elsewhere.
     if (flags & 8)
         bay.pointLoad = deckplate::PointLoad{.force = v[1], .across = v[5], .along = v[6]};
+    return bay;
+}
+
+// The uniform load's case: every value finite, every text a number's or a verdict's.
+void RequireUniformLoadSound(const deckplate::BayCheck& c) {
+    const auto& p = c.plate;
+    const auto& s = c.stiffener;
+    RequireFinite({p.q,
+                   p.qk,
+                   p.f,
+                   s.f,
+                   p.alpha,
+                   p.beta,
+                   p.moment,
+                   p.stress,
+                   p.deflection,
+                   s.be,
+                   s.Ap,
+                   s.Ip,
+                   s.As,
+                   s.Is,
+                   s.ys,
+                   s.Yo,
+                   s.Ix,
+                   s.Ms,
+                   s.deflection,
+                   s.stressTop,
+                   s.stressBottom,
+                   s.stress,
+                   s.selfWeight,
+                   c.plateDeflection.ratio,
+                   c.stiffenerDeflection.ratio,
+                   c.loads.deadTotal});
+    if (const auto& weld = c.weld) {
+        RequireFinite({weld->shearFlow, weld->stress, s.liveDeflection});
+        RequireText(weld->verdict.text);
+    }
+    Require(s.stress >= 0);
+    for (const deckplate::ShownValue& shown :
+         {p.shown.moment, p.shown.deflection, p.shown.stress, s.shown.moment, s.shown.deflection,
+          s.shown.stress, s.shown.centroid, s.shown.inertia, s.shown.area,
+          s.shown.compositeCentroid, s.shown.compositeInertia, s.shown.selfWeight})
+        RequireText(deckplate::DisplayText(shown));
+    for (const std::string* t : {&c.plateStrength.text, &c.stiffenerStrength.text,
+                                 &c.plateDeflection.text, &c.stiffenerDeflection.text})
+        RequireText(*t);
+}
+
+void RequirePointLoadSound(const deckplate::PointLoadCheck& pl) {
+    RequireFinite({pl.plate.moment, pl.plate.stress, pl.plate.deflection, pl.plate.deflectionLimit,
+                   pl.stiffener.Ms, pl.stiffener.stress, pl.stiffener.deflection,
+                   pl.stiffenerDeflection.ratio});
+    Require(pl.stiffener.stress >= 0);
+    for (const deckplate::ShownValue& shown :
+         {pl.plate.shown.stress, pl.plate.shown.deflection, pl.stiffener.shown.stress})
+        RequireText(deckplate::DisplayText(shown));
+    for (const std::string* t :
+         {&pl.plateStrength.text, &pl.plateDeflection.text, &pl.stiffenerDeflection.text})
+        RequireText(*t);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        const deckplate::BayCheck c = deckplate::CheckBay(bay);
-        const auto& p = c.plate;
-        const auto& s = c.stiffener;
-        RequireFinite({p.q,
-                       p.qk,
-                       p.f,
-                       s.f,
-                       p.alpha,
-                       p.beta,
-                       p.moment,
-                       p.stress,
-                       p.deflection,
-                       s.be,
-                       s.Ap,
-                       s.Ip,
-                       s.As,
-                       s.Is,
-                       s.ys,
-                       s.Yo,
-                       s.Ix,
-                       s.Ms,
-                       s.deflection,
-                       s.stressTop,
-                       s.stressBottom,
-                       s.stress,
-                       s.selfWeight,
-                       c.plateDeflection.ratio,
-                       c.stiffenerDeflection.ratio,
-                       c.loads.deadTotal});
-        if (const auto& weld = c.weld) {
-            RequireFinite({weld->shearFlow, weld->stress, s.liveDeflection});
-            RequireText(weld->verdict.text);
-        }
-        Require(s.stress >= 0);
-        for (const deckplate::ShownValue& shown :
-             {p.shown.moment, p.shown.deflection, p.shown.stress, s.shown.moment,
-              s.shown.deflection, s.shown.stress, s.shown.centroid, s.shown.inertia, s.shown.area,
-              s.shown.compositeCentroid, s.shown.compositeInertia, s.shown.selfWeight})
-            RequireText(deckplate::DisplayText(shown));
-        for (const std::string* t : {&c.plateStrength.text, &c.stiffenerStrength.text,
-                                     &c.plateDeflection.text, &c.stiffenerDeflection.text})
-            RequireText(*t);
-        if (const auto& pl = c.pointLoad) {
-            RequireFinite({pl->plate.moment, pl->plate.stress, pl->plate.deflection,
-                           pl->plate.deflectionLimit, pl->stiffener.Ms, pl->stiffener.stress,
-                           pl->stiffener.deflection, pl->stiffenerDeflection.ratio});
-            Require(pl->stiffener.stress >= 0);
-            for (const deckplate::ShownValue& shown :
-                 {pl->plate.shown.stress, pl->plate.shown.deflection, pl->stiffener.shown.stress})
-                RequireText(deckplate::DisplayText(shown));
-            for (const std::string* t : {&pl->plateStrength.text, &pl->plateDeflection.text,
-                                         &pl->stiffenerDeflection.text})
-                RequireText(*t);
-        }
+        const deckplate::BayCheck c = deckplate::CheckBay(BayOf(data, size));
+        RequireUniformLoadSound(c);
+        if (const auto& pl = c.pointLoad) RequirePointLoadSound(*pl);
     } catch (const deckplate::ArithmeticError&) {
         // One of the three faults, named: the expected way for absurd input to end.
     }
