@@ -16,6 +16,16 @@ Figure TwoDecimals(double x) { return Fixed(RoundDecimals(x, 2), 2); }
 
 Id FormulaSheet::Given(double x) const { return s.Given(Exact(x)); }
 
+Id FormulaSheet::Print(Id id, Figure& figure) {
+    printed.emplace_back(id, &figure);
+    return id;
+}
+
+void FormulaSheet::Solve() {
+    s.Solve();
+    for (const auto& [id, figure] : printed) *figure = s[id];
+}
+
 FormulaSheet SheetOf(Substitution& s, const BayInput& bay, const BayCheck& check) {
     const DeckPlateResult& plate = check.plate;
     const auto given = [&](double x) { return s.Given(Exact(x)); };
@@ -54,62 +64,54 @@ double PlateDeflectionWorking(Inputs v) {
     return v[0] * v[1] * 1e-3 * v[2] * v[2] * v[2] * v[2] / (v[3] * v[4] * v[4] * v[4]);
 }
 
-Fibres FibreFormulas(const FormulaSheet& f, Id Ms, Id Yo, Id Ix, double top, double bottom) {
+void FibreFormulas(FormulaSheet& f, Id Ms, Id Yo, Id Ix, double top, double bottom,
+                   StiffenerFigures& stiffener) {
     Substitution& s = f.s;
     const StiffenerResult& section = f.check.stiffener;
     const Id gammaTop = f.Given(section.topGamma), gammaBottom = f.Given(section.bottomGamma);
     const Id h = f.Given(section.depth);
-    const Fibres fibres{s.Given(TwoDecimals(top)), s.Given(TwoDecimals(bottom))};
-    s.Formula(fibres.top, {Ms, Yo, gammaTop, Ix},
+    const Id topFibre = f.Print(s.Given(TwoDecimals(top)), stiffener.stressTop),
+             bottomFibre = f.Print(s.Given(TwoDecimals(bottom)), stiffener.stressBottom);
+    s.Formula(topFibre, {Ms, Yo, gammaTop, Ix},
               [](Inputs v) { return v[0] * v[1] / (v[2] * v[3]); });
-    s.Formula(fibres.bottom, {Ms, f.t, h, Yo, gammaBottom, Ix},
+    s.Formula(bottomFibre, {Ms, f.t, h, Yo, gammaBottom, Ix},
               [](Inputs v) { return v[0] * (v[1] + v[2] - v[3]) / (v[4] * v[5]); });
-    return fibres;
 }
 
-Id ShearStress(const FormulaSheet& f, const ShearCheck& shear, Id V, Id S, Id Ix, Id be) {
+Id ShearStress(FormulaSheet& f, const ShearCheck& shear, Id V, Id S, Id Ix, Id be) {
     const Id tau = f.s.Given(Shown(shear.shown));
     const Id w = shear.cut == AxisCut::Plate ? be : f.Given(shear.width);
     f.s.Formula(tau, {V, S, Ix, w}, [](Inputs v) { return v[0] * 1e3 * v[1] / (v[2] * v[3]); });
     return tau;
 }
 
-WeldIds WeldFormulas(const FormulaSheet& f, const WeldCheck& weld, Id V, Id Ap, Id Yo, Id Ix,
-                     std::optional<Id> knownSp) {
+Id WeldFormulas(FormulaSheet& f, const WeldCheck& weld, Id V, Id Ap, Id Yo, Id Ix,
+                std::optional<Id> knownSp, WeldFigures& figures) {
     Substitution& s = f.s;
-    WeldIds ids{};
     const Id hf = f.Given(weld.size);
-    ids.throat = s.Value(weld.throat);
-    s.Formula(ids.throat, {f.Given(kFilletThroat), hf}, Product);
+    const Id throat = f.Print(s.Value(weld.throat), figures.throat);
+    s.Formula(throat, {f.Given(kFilletThroat), hf}, Product);
+    Id Sp = 0;
     if (knownSp) {
-        ids.Sp = *knownSp;
+        Sp = f.Print(*knownSp, figures.Sp);
     } else {
-        ids.Sp = s.Value(weld.Sp);
-        s.Formula(ids.Sp, {Ap, Yo, f.halfT},
-                  [](Inputs v) { return std::fabs(v[0] * (v[1] - v[2])); });
+        Sp = f.Print(s.Value(weld.Sp), figures.Sp);
+        s.Formula(Sp, {Ap, Yo, f.halfT}, [](Inputs v) { return std::fabs(v[0] * (v[1] - v[2])); });
     }
-    ids.v = s.Value(weld.shearFlow);
-    s.Formula(ids.v, {V, ids.Sp, Ix}, [](Inputs v) { return v[0] * 1e3 * v[1] / v[2]; });
-    ids.tau = s.Given(Shown(weld.shown));
+    const Id flow = f.Print(s.Value(weld.shearFlow), figures.v);
+    s.Formula(flow, {V, Sp, Ix}, [](Inputs v) { return v[0] * 1e3 * v[1] / v[2]; });
+    const Id tau = f.Print(s.Given(Shown(weld.shown)), figures.tau);
     const Id n = f.Given(weld.throats);
     if (weld.segments) {
-        ids.lw = s.Value(weld.effectiveLength);
-        s.Formula(*ids.lw, {f.Given(weld.segments->length), hf},
+        const Id lw = f.Print(s.Value(weld.effectiveLength), figures.lw.emplace());
+        s.Formula(lw, {f.Given(weld.segments->length), hf},
                   [](Inputs v) { return v[0] - 2 * v[1]; });
-        s.Formula(ids.tau, {ids.v, f.Given(weld.segments->pitch), *ids.lw, n, ids.throat},
+        s.Formula(tau, {flow, f.Given(weld.segments->pitch), lw, n, throat},
                   [](Inputs v) { return v[0] * (v[1] / v[2]) / (v[3] * v[4]); });
     } else {
-        s.Formula(ids.tau, {ids.v, n, ids.throat}, [](Inputs v) { return v[0] / (v[1] * v[2]); });
+        s.Formula(tau, {flow, n, throat}, [](Inputs v) { return v[0] / (v[1] * v[2]); });
     }
-    return ids;
-}
-
-WeldFigures WeldFiguresOf(const Substitution& s, const WeldIds& ids) {
-    return {.Sp = s[ids.Sp],
-            .throat = s[ids.throat],
-            .lw = ids.lw ? std::optional<Figure>(s[*ids.lw]) : std::nullopt,
-            .v = s[ids.v],
-            .tau = s[ids.tau]};
+    return Sp;
 }
 
 }  // namespace deckplate::report::figures

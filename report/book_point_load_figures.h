@@ -18,27 +18,7 @@ struct FromUniformLoad {
     std::optional<Id> S, Sp;
 };
 
-struct PointLoadPlateIds {
-    Id designForce, kM, stressCoefficient, kDelta, momentDead, momentPoint, moment, stress,
-        deflectionDead, deflectionPoint, deflection;
-};
-struct PointLoadStiffenerIds {
-    Id Ms;
-    Fibres fibres;
-    Id deflection;
-    std::optional<Id> V, tau;
-    std::optional<WeldIds> weld;
-};
-struct PointLoadIds {
-    PointLoadPlateIds plate;
-    PointLoadStiffenerIds stiffener;
-};
-
-/// Sets down the formulas of the bay's point load (f.check.pointLoad).
-PointLoadIds PointLoadFormulas(const FormulaSheet& f, const FromUniformLoad& uniform);
-
-/// The point load's figures, once solved.
-PointLoadFigures PointLoadFiguresOf(const Substitution& s, const PointLoadIds& ids,
-                                    const PointLoadCheck& p);
+/// Sets down the formulas of the bay's point load (f.check.pointLoad), printed as `figures`.
+void PointLoadFormulas(FormulaSheet& f, const FromUniformLoad& uniform, PointLoadFigures& figures);
 
 }  // namespace deckplate::report::figures
