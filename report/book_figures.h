@@ -27,21 +27,27 @@ struct WeldFigures {
     Figure tau;                ///< τf, N/mm², as the window shows it
 };
 
+/// A stiffener under its moment: the uniform load's and the point load's alike.
+struct StiffenerFigures {
+    Figure Ms;                       ///< N·mm
+    Figure stressTop, stressBottom;  ///< N/mm²
+    Figure stress;                   ///< the larger, N/mm², as the window shows it
+    Figure deflection;               ///< mm, as the window shows it
+};
+
 /// The point-load case's numbers.
 struct PointLoadFigures {
     Figure designForce;            ///< γQ·F, kN
     Figure momentCoefficient;      ///< k_M: the centre's moment per unit width and unit force
     Figure stressCoefficient;      ///< 6·k_M = σ·t²/W, the centre's stress per unit load
     Figure deflectionCoefficient;  ///< k_δ = w·E·t³/(F·a²)
-    Figure momentDead, momentPoint, moment;           ///< kN·m per m
-    Figure stress;                                    ///< N/mm², as the window shows it
-    Figure deflectionDead, deflectionPoint;           ///< mm
-    Figure deflection;                                ///< mm, as the window shows it
-    Figure Ms;                                        ///< N·mm
-    Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
-    Figure stiffenerDeflection;                       ///< mm, as the window shows it
-    std::optional<ShearFigures> shear;                ///< under the current basis
-    std::optional<WeldFigures> weld;                  ///< under the current basis
+    Figure momentDead, momentPoint, moment;  ///< kN·m per m
+    Figure stress;                           ///< N/mm², as the window shows it
+    Figure deflectionDead, deflectionPoint;  ///< mm
+    Figure deflection;                       ///< mm, as the window shows it
+    StiffenerFigures stiffener;              ///< carrying the whole force at midspan
+    std::optional<ShearFigures> shear;       ///< under the current basis
+    std::optional<WeldFigures> weld;         ///< under the current basis
 };
 
 /// The stiffener's values that only the current basis uses.
@@ -63,16 +69,14 @@ struct BookFigures {
     /// One stiffener's design, standard and live load, kN/m²: under a continuous plate of the
     /// current basis the first interior support's share, otherwise q, qk and P.
     Figure stiffenerDesign, stiffenerStandard, stiffenerLive;
-    Figure moment;      ///< M, kN·m per m
-    Figure stress;      ///< σ, N/mm², as the window shows it
-    Figure deflection;  ///< δ, mm, as the window shows it
-    Figure be;          ///< the plate strip's width, mm
-    Figure Ap, Ip;      ///< the plate strip: mm², mm⁴
-    Figure As, Is, ys;  ///< the stiffener: mm², mm⁴, mm below the plate's top face
-    Figure Yo, Ix;      ///< the composite section: mm, mm⁴ (as × 10⁴)
-    Figure Ms;          ///< N·mm
-    Figure stressTop, stressBottom, stiffenerStress;  ///< N/mm²
-    Figure stiffenerDeflection;                       ///< mm
+    Figure moment;               ///< M, kN·m per m
+    Figure stress;               ///< σ, N/mm², as the window shows it
+    Figure deflection;           ///< δ, mm, as the window shows it
+    Figure be;                   ///< the plate strip's width, mm
+    Figure Ap, Ip;               ///< the plate strip: mm², mm⁴
+    Figure As, Is, ys;           ///< the stiffener: mm², mm⁴, mm below the plate's top face
+    Figure Yo, Ix;               ///< the composite section: mm, mm⁴ (as × 10⁴)
+    StiffenerFigures stiffener;  ///< under its design load
     std::optional<PointLoadFigures> pointLoad;
     std::optional<CurrentBasisFigures> current;
 };

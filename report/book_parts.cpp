@@ -212,7 +212,17 @@ Figure KilonewtonMetres(const Figure& newtonMillimetres) {
     return {Cat(negative ? "-" : "", shifted), 0};
 }
 
-Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresses) {
+Expr StiffenerMomentResult(const Figure& newtonMillimetres) {
+    return {Mo("="),
+            Mn(newtonMillimetres),
+            Unit("N·mm"),
+            Mo("="),
+            Mn(KilonewtonMetres(newtonMillimetres)),
+            Unit("kN·m")};
+}
+
+Blocks FibreStressFormulas(const BookContext& book, const StiffenerFigures& stiffener, double f,
+                           bool exceeded) {
     const BayInput& bay = book.input.bay;
     const BookFigures& figures = book.figures;
     const Expr Ms = SubscriptedSymbol("M", "s"), Ix = SubscriptedSymbol("I", "x"),
@@ -225,19 +235,20 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
                     Mo("="),
                     Mfrac({Ms, Mo("·"), lever}, {GammaX(Cat("x", name)), Mo("·"), Ix}),
                     Mo("="),
-                    Mfrac({Mn(stresses.Ms), Mo("×"), leverNumbers},
+                    Mfrac({Mn(stiffener.Ms), Mo("×"), leverNumbers},
                           {Mn(Exact(gamma)), Mo("×"), Mn(figures.Ix)}),
                     Mo("="),
                     Mn(stress),
                     Unit("N/mm²"),
                     Mtext(Cat("（", where, "）"))};
     };
-    Expr top = fibre("1", Yo, section.topGamma, Mn(figures.Yo), stresses.top, "上缘，钢铺板顶面");
+    Expr top =
+        fibre("1", Yo, section.topGamma, Mn(figures.Yo), stiffener.stressTop, "上缘，钢铺板顶面");
     // The lever below the axis with its parts, so that it is worked from Yo as shown.
     const Expr bottomLever = Parenthesised(
         {Mn(Exact(bay.thickness.mm)), Mo("+"), Mn(Exact(depth)), Mo("−"), Mn(figures.Yo)});
     Expr bottom = fibre("2", Parenthesised({Mi("t"), Mo("+"), Mi("h"), Mo("−"), Yo}),
-                        section.bottomGamma, bottomLever, stresses.bottom,
+                        section.bottomGamma, bottomLever, stiffener.stressBottom,
                         book.FlatBar() ? "下缘，扁钢肋端" : "下缘，角钢短肢外缘");
     Expr governing{
         SubscriptedSymbol("σ", "s"),
@@ -245,12 +256,12 @@ Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresse
         Mi("max"),
         Parenthesised({SubscriptedSymbol("σ", "1"), Mo(","), SubscriptedSymbol("σ", "2")}),
         Mo("="),
-        Mn(stresses.shown),
+        Mn(stiffener.stress),
         Unit("N/mm²"),
-        Mo(Relation(stresses.exceeded)),
+        Mo(Relation(exceeded)),
         Mi("f"),
         Mo("="),
-        Mn(Exact(stresses.f)),
+        Mn(Exact(f)),
         Unit("N/mm²")};
     return {Formula(std::move(top)), Formula(std::move(bottom)), Formula(std::move(governing))};
 }

@@ -126,20 +126,15 @@ Figure SteelModulus();
 /// rounded 2.56 that reads as an error beside it.
 Figure KilonewtonMetres(const Figure& newtonMillimetres);
 
-/// What the composite section's two fibres are checked with under a moment: the stiffener's
-/// uniform check and its point-load check alike.
-struct FibreStresses {
-    const Figure& Ms;      ///< N·mm
-    const Figure& top;     ///< N/mm²
-    const Figure& bottom;  ///< N/mm²
-    const Figure& shown;   ///< the larger as the window shows it
-    double f;              ///< N/mm²
-    bool exceeded;
-};
+/// "= 2.565 × 10⁶ N·mm = 2.565 kN·m": a stiffener's moment at the end of its formula, in both
+/// units with the same digits.
+math::Expr StiffenerMomentResult(const Figure& newtonMillimetres);
 
-/// σ₁ at the plate's top face and σ₂ at the stiffener's lower edge, each with its numbers, and
-/// the larger against f.
-Blocks FibreStressFormulas(const BookContext& book, const FibreStresses& stresses);
+/// σ₁ at the plate's top face and σ₂ at the stiffener's lower edge under the stiffener's moment,
+/// each with its numbers, and the larger against f (N/mm²): the stiffener's uniform check and its
+/// point-load check alike, `exceeded` the verdict's outcome.
+Blocks FibreStressFormulas(const BookContext& book, const StiffenerFigures& stiffener, double f,
+                           bool exceeded);
 
 /// σ = 6·M/(γx·t²) with its numbers, judged against f: M in kN·m per metre of plate, the
 /// displayed stress and the verdict's outcome.

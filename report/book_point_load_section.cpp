@@ -28,6 +28,16 @@ Expr ShareNumber(const BookContext& book) {
     return book.SupportShare() ? Expr{Mn(Exact(book.check.loads.supportDead)), Mo("×")} : Expr{};
 }
 
+// Whether the dead load's part takes the continuous envelope's αD and βD (current basis) rather
+// than the uniform check's α and β.
+bool Envelope(const BookContext& book) {
+    return book.check.plate.coefficients.source == CoefficientSource::ContinuousEnvelope;
+}
+// The dead load's α or β as its formula writes it: α, or αD of the envelope.
+Expr DeadCoefficient(const BookContext& book, std::string_view letter) {
+    return Envelope(book) ? SubscriptedSymbol(letter, "D") : Mi(letter);
+}
+
 // A force in kN written in N, the stiffener formulas' unit: × 10³.
 Figure Newtons(double kilonewtons) { return Scaled(Exact(kilonewtons), 3); }
 
@@ -125,35 +135,19 @@ Blocks Series(const BookContext& book) {
     return blocks;
 }
 
-Blocks Plate(const BookContext& book) {
-    const BayInput& bay = book.input.bay;
-    const PointLoadCheck& p = *book.check.pointLoad;
-    const PointLoadPlateResult& r = p.plate;
+// M_D = α·γG·D·a² of the dead load, M_F = kM·γQ·F of the force, and M, their sum.
+Blocks PlateMoments(const BookContext& book, const PointLoadCheck& p,
+                    const PointLoadFigures& figures) {
     const DeckPlateResult& uniform = book.check.plate;
-    const PointLoadFigures& figures = *book.figures.pointLoad;
-    const Expr MD = SubscriptedSymbol("M", "D"), MF = SubscriptedSymbol("M", "F"),
-               dD = SubscriptedSymbol("δ", "D"), dF = SubscriptedSymbol("δ", "F"),
-               kM = SubscriptedSymbol("k", "M"), kDelta = SubscriptedSymbol("k", "δ");
-    const bool envelope = uniform.coefficients.source == CoefficientSource::ContinuousEnvelope;
-    const Expr alpha = envelope ? SubscriptedSymbol("α", "D") : Mi("α"),
-               beta = envelope ? SubscriptedSymbol("β", "D") : Mi("β"), dead = DeadSymbol(book);
-    Blocks blocks{
-        SubHeading("钢铺板"),
-        Body(Line("区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
-                  "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
-                  bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）" : "",
-                  envelope ? Line("；恒荷载部分取第 4 节恒荷载满布的 α", Sub("D"), "、β", Sub("D"))
-                           : Line("；恒荷载部分取第 4 节的 α、β"),
-                  "，集中荷载部分取跨中两个方向弯矩的较大值。"))};
-    Append(blocks, Series(book));
+    const Expr MD = SubscriptedSymbol("M", "D"), MF = SubscriptedSymbol("M", "F");
     Expr momentDead{MD,
                     Mo("="),
-                    alpha,
+                    DeadCoefficient(book, "α"),
                     Mo("·"),
                     Gamma0Times(book),
                     GammaX("G"),
                     Mo("·"),
-                    dead,
+                    DeadSymbol(book),
                     Mo("·"),
                     Msup(Mi("a"), Mn(Exact(2))),
                     Mo("="),
@@ -164,14 +158,14 @@ Blocks Plate(const BookContext& book) {
                     Mo("×"),
                     Mn(book.figures.dead),
                     Mo("×"),
-                    Msup(Mn(Exact(bay.spacing / 1000.0)), Mn(Exact(2))),
+                    Msup(Mn(Exact(book.input.bay.spacing / 1000.0)), Mn(Exact(2))),
                     Mo("="),
                     Mn(figures.momentDead),
                     Unit("kN·m/m")};
     Expr momentPoint{MF,
                      Mo("="),
                      Gamma0Times(book),
-                     kM,
+                     SubscriptedSymbol("k", "M"),
                      Mo("·"),
                      GammaX("Q"),
                      Mo("·"),
@@ -198,29 +192,44 @@ Blocks Plate(const BookContext& book) {
                 Mo("="),
                 Mn(figures.moment),
                 Unit("kN·m/m")};
-    const Expr rigidity = envelope ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("·")} : Expr{};
-    const Expr rigidityNumber = envelope ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("×")} : Expr{};
-    Expr deflectionDead{
-        dD,
-        Mo("="),
-        Mfrac({rigidity, beta, Mo("·"), dead, Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
-              {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
-        Mo("="),
-        Mfrac({rigidityNumber, Mn(Exact(uniform.beta)), Mo("×"), Mn(Scaled(book.figures.dead, -3)),
-               Mo("×"), Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
-              {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
-        Mo("="),
-        Mn(figures.deflectionDead),
-        Unit("mm")};
+    return {Formula(std::move(momentDead)), Formula(std::move(momentPoint)),
+            Formula(std::move(moment))};
+}
+
+// δ_D = β·D·a⁴/(E·t³) of the dead load (10.92·βD·… under the continuous envelope's
+// coefficients), δ_F = kδ·F·a²/(E·t³) of the force, and δ, their sum, against min(a/200, 4 mm).
+Blocks PlateDeflections(const BookContext& book, const PointLoadCheck& p,
+                        const PointLoadFigures& figures) {
+    const BayInput& bay = book.input.bay;
+    const Expr dD = SubscriptedSymbol("δ", "D"), dF = SubscriptedSymbol("δ", "F");
+    const Expr stiffness{Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))},
+        stiffnessNumbers{Mn(SteelModulus()), Mo("×"),
+                         Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))};
+    const Expr rigidity = Envelope(book) ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("·")} : Expr{};
+    const Expr rigidityNumber =
+        Envelope(book) ? Expr{Mn(Exact(kPlateRigidityFactor)), Mo("×")} : Expr{};
+    Expr deflectionDead{dD,
+                        Mo("="),
+                        Mfrac({rigidity, DeadCoefficient(book, "β"), Mo("·"), DeadSymbol(book),
+                               Mo("·"), Msup(Mi("a"), Mn(Exact(4)))},
+                              stiffness),
+                        Mo("="),
+                        Mfrac({rigidityNumber, Mn(Exact(book.check.plate.beta)), Mo("×"),
+                               Mn(Scaled(book.figures.dead, -3)), Mo("×"),
+                               Msup(Mn(Exact(bay.spacing)), Mn(Exact(4)))},
+                              stiffnessNumbers),
+                        Mo("="),
+                        Mn(figures.deflectionDead),
+                        Unit("mm")};
     Expr deflectionPoint{
         dF,
         Mo("="),
-        Mfrac({kDelta, Mo("·"), Mi("F"), Mo("·"), Msup(Mi("a"), Mn(Exact(2)))},
-              {Mi("E"), Mo("·"), Msup(Mi("t"), Mn(Exact(3)))}),
+        Mfrac({SubscriptedSymbol("k", "δ"), Mo("·"), Mi("F"), Mo("·"), Msup(Mi("a"), Mn(Exact(2)))},
+              stiffness),
         Mo("="),
         Mfrac({Mn(figures.deflectionCoefficient), Mo("×"), Mn(Newtons(p.load.force)), Mo("×"),
                Msup(Mn(Exact(bay.spacing)), Mn(Exact(2)))},
-              {Mn(SteelModulus()), Mo("×"), Msup(Mn(Exact(bay.thickness.mm)), Mn(Exact(3)))}),
+              stiffnessNumbers),
         Mo("="),
         Mn(figures.deflectionPoint),
         Unit("mm")};
@@ -241,19 +250,37 @@ Blocks Plate(const BookContext& book) {
                     Parenthesised({Mfrac(Mi("a"), Mn(Exact(kPointLoadPlateDeflectionLimit))),
                                    Mo(","), Mn(Exact(kPointLoadPlateStepLimit)), Unit("mm")}),
                     Mo("="),
-                    Mn(Significant(r.deflectionLimit)),
+                    Mn(Significant(p.plate.deflectionLimit)),
                     Unit("mm")};
-    Append(blocks,
-           {Formula(std::move(momentDead)), Formula(std::move(momentPoint)),
-            Formula(std::move(moment)),
-            Formula(PlateStressFormula(figures.moment, bay.thickness.mm, figures.stress,
-                                       p.plateStrength.exceeded, r.f)),
-            VerdictOf(book, Check::PointLoadPlateStrength), Formula(std::move(deflectionDead)),
-            Formula(std::move(deflectionPoint)), Formula(std::move(deflection)),
+    return {Formula(std::move(deflectionDead)), Formula(std::move(deflectionPoint)),
+            Formula(std::move(deflection)),
             Note(Line(DeadSymbolWords(book),
                       " 以 N/mm² 计，F 以 N 计，a、t 以 mm 计；4 mm 为受荷区格与相邻"
                       "未受荷区格间的高差限值。")),
-            VerdictOf(book, Check::PointLoadPlateDeflection)});
+            VerdictOf(book, Check::PointLoadPlateDeflection)};
+}
+
+// The panel as a thin plate under the patch at its centre, the series that gives the patch's
+// part, then the plate's moments, its stress and its deflections.
+Blocks Plate(const BookContext& book) {
+    const PointLoadCheck& p = *book.check.pointLoad;
+    const PointLoadFigures& figures = *book.figures.pointLoad;
+    Blocks blocks{
+        SubHeading("钢铺板"),
+        Body(Line(
+            "区格 a × L 按弹性薄板（ν = ", Text(Exact(kPoissonRatio)),
+            "）四边简支、作用面居中（跨中弯矩与挠度的最不利位置）计算",
+            book.input.bay.boundary.continuous ? "，连续钢铺板亦按四边简支（跨中偏安全）" : "",
+            Envelope(book) ? Line("；恒荷载部分取第 4 节恒荷载满布的 α", Sub("D"), "、β", Sub("D"))
+                           : Line("；恒荷载部分取第 4 节的 α、β"),
+            "，集中荷载部分取跨中两个方向弯矩的较大值。"))};
+    Append(blocks, Series(book));
+    Append(blocks, PlateMoments(book, p, figures));
+    blocks.push_back(
+        Formula(PlateStressFormula(figures.moment, book.input.bay.thickness.mm, figures.stress,
+                                   p.plateStrength.exceeded, p.plate.f)));
+    blocks.push_back(VerdictOf(book, Check::PointLoadPlateStrength));
+    Append(blocks, PlateDeflections(book, p, figures));
     return blocks;
 }
 
@@ -295,42 +322,40 @@ Blocks Shear(const BookContext& book) {
     return blocks;
 }
 
-Blocks Stiffener(const BookContext& book) {
+// Ms = γG·D·a·L²/8 + γQ·F·L/4 (times γ0 under the current basis), in N·mm and kN·m.
+doc::Block StiffenerMoment(const BookContext& book) {
     const BayInput& bay = book.input.bay;
     const PointLoadCheck& p = *book.check.pointLoad;
-    const PointLoadFigures& figures = *book.figures.pointLoad;
-    const Expr Ix = SubscriptedSymbol("I", "x");
-    const Figure& ix = book.figures.Ix;
-    const Figure dead = Scaled(book.figures.dead, -3), force = Newtons(p.load.force);
-    const Expr momentParts{Mfrac({GammaX("G"), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
-                                  Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))},
-                                 Mn(Exact(8))),
-                           Mo("+"),
-                           Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
-    const Expr momentPartNumbers{
-        Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), ShareNumber(book), Mn(dead),
-               Mo("×"), Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
+    const Expr parts{Mfrac({GammaX("G"), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
+                            Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(2)))},
+                           Mn(Exact(8))),
+                     Mo("+"),
+                     Mfrac({GammaX("Q"), Mo("·"), Mi("F"), Mo("·"), Mi("L")}, Mn(Exact(4)))};
+    const Expr partNumbers{
+        Mfrac({Mn(Exact(book.check.plate.factors.dead)), Mo("×"), ShareNumber(book),
+               Mn(Scaled(book.figures.dead, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
+               Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
               Mn(Exact(8))),
         Mo("+"),
-        Mfrac({Mn(Exact(p.factor)), Mo("×"), Mn(force), Mo("×"), Mn(Exact(bay.span))},
-              Mn(Exact(4)))};
-    Expr moment{
-        SubscriptedSymbol("M", "s"), Mo("="),
-        book.CurrentBasis() ? Expr{Gamma0Times(book), Parenthesised(momentParts)} : momentParts};
-    Expr momentNumbers{Mo("="),
-                       book.CurrentBasis()
-                           ? Expr{Gamma0Number(book), Parenthesised(momentPartNumbers)}
-                           : momentPartNumbers,
-                       Mo("="),
-                       Mn(figures.Ms),
-                       Unit("N·mm"),
-                       Mo("="),
-                       Mn(KilonewtonMetres(figures.Ms)),
-                       Unit("kN·m")};
-    const FibreStresses stresses{figures.Ms,           figures.stressTop,
-                                 figures.stressBottom, figures.stiffenerStress,
-                                 p.stiffener.f,        p.stiffenerStrength.exceeded};
-    const DeflectionVerdict& verdict = p.stiffenerDeflection;
+        Mfrac(
+            {Mn(Exact(p.factor)), Mo("×"), Mn(Newtons(p.load.force)), Mo("×"), Mn(Exact(bay.span))},
+            Mn(Exact(4)))};
+    Expr moment{SubscriptedSymbol("M", "s"), Mo("="),
+                book.CurrentBasis() ? Expr{Gamma0Times(book), Parenthesised(parts)} : parts};
+    Expr numbers{
+        Mo("="),
+        book.CurrentBasis() ? Expr{Gamma0Number(book), Parenthesised(partNumbers)} : partNumbers,
+        StiffenerMomentResult(book.figures.pointLoad->stiffener.Ms)};
+    return Formula(std::move(moment), std::move(numbers));
+}
+
+// δs = 5·D·a·L⁴/(384·E·Ix) + F·L³/(48·E·Ix) against the stiffener's limit.
+Blocks StiffenerDeflection(const BookContext& book) {
+    const BayInput& bay = book.input.bay;
+    const PointLoadCheck& p = *book.check.pointLoad;
+    const Expr Ix = SubscriptedSymbol("I", "x");
+    const Figure& ix = book.figures.Ix;
+    const Figure force = Newtons(p.load.force);
     Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
                     Mfrac({Mn(Exact(5)), Mo("·"), ShareTimes(book), DeadSymbol(book), Mo("·"),
                            Mi("a"), Mo("·"), Msup(Mi("L"), Mn(Exact(4)))},
@@ -338,16 +363,27 @@ Blocks Stiffener(const BookContext& book) {
                     Mo("+"),
                     Mfrac({Mi("F"), Mo("·"), Msup(Mi("L"), Mn(Exact(3)))},
                           {Mn(Exact(48)), Mo("·"), Mi("E"), Mo("·"), Ix})};
-    auto [deflectionResult, ratio] = StiffenerDeflectionLimit(figures.stiffenerDeflection, verdict);
-    Expr deflectionNumbers{
+    auto [result, ratio] = StiffenerDeflectionLimit(book.figures.pointLoad->stiffener.deflection,
+                                                    p.stiffenerDeflection);
+    Expr numbers{
         Mo("="),
-        Mfrac({Mn(Exact(5)), Mo("×"), ShareNumber(book), Mn(dead), Mo("×"), Mn(Exact(bay.spacing)),
-               Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
+        Mfrac({Mn(Exact(5)), Mo("×"), ShareNumber(book), Mn(Scaled(book.figures.dead, -3)), Mo("×"),
+               Mn(Exact(bay.spacing)), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(4)))},
               {Mn(Exact(384)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
         Mo("+"),
         Mfrac({Mn(force), Mo("×"), Msup(Mn(Exact(bay.span)), Mn(Exact(3)))},
               {Mn(Exact(48)), Mo("×"), Mn(SteelModulus()), Mo("×"), Mn(ix)}),
-        deflectionResult};
+        result};
+    return {
+        Formula(std::move(deflection), std::move(numbers)),
+        Note(Line(DeadSymbolWords(book), " 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。")),
+        VerdictOf(book, Check::PointLoadStiffenerDeflection)};
+}
+
+// The stiffener carrying the whole force at midspan: its moment, its two fibres, its
+// deflection, and under the current basis the force at the support.
+Blocks Stiffener(const BookContext& book) {
+    const PointLoadCheck& p = *book.check.pointLoad;
     Blocks blocks{
         SubHeading("加劲肋"),
         Body(Line("一根加劲肋承受全部集中荷载（作用面在其正上方，位于跨中）及",
@@ -355,14 +391,11 @@ Blocks Stiffener(const BookContext& book) {
                                              Text(Exact(book.check.loads.supportDead)), " 个间距")
                                       : Line("一个间距"),
                   "的恒荷载，截面为第 5 节的组合截面。")),
-        Formula(std::move(moment), std::move(momentNumbers))};
-    Append(blocks, FibreStressFormulas(book, stresses));
-    Append(
-        blocks,
-        {VerdictOf(book, Check::PointLoadStiffenerStrength),
-         Formula(std::move(deflection), std::move(deflectionNumbers)),
-         Note(Line(DeadSymbolWords(book), " 以 N/mm² 计，F 以 N 计，a、L 以 mm 计；", ratio, "。")),
-         VerdictOf(book, Check::PointLoadStiffenerDeflection)});
+        StiffenerMoment(book)};
+    Append(blocks, FibreStressFormulas(book, book.figures.pointLoad->stiffener, p.stiffener.f,
+                                       p.stiffenerStrength.exceeded));
+    blocks.push_back(VerdictOf(book, Check::PointLoadStiffenerStrength));
+    Append(blocks, StiffenerDeflection(book));
     if (p.shear) Append(blocks, Shear(book));
     return blocks;
 }

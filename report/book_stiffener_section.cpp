@@ -200,18 +200,10 @@ Blocks Strength(const BookContext& book) {
         Mfrac({Mn(Scaled(figures.stiffenerDesign, -3)), Mo("×"), Mn(Exact(bay.spacing)), Mo("×"),
                Msup(Mn(Exact(bay.span)), Mn(Exact(2)))},
               Mn(Exact(8))),
-        Mo("="),
-        Mn(figures.Ms),
-        Unit("N·mm"),
-        Mo("="),
-        Mn(KilonewtonMetres(figures.Ms)),
-        Unit("kN·m")};
-    const FibreStresses stresses{
-        figures.Ms, figures.stressTop, figures.stressBottom, figures.stiffenerStress,
-        s.f,        verdict.exceeded};
+        StiffenerMomentResult(figures.stiffener.Ms)};
     Blocks blocks{SubHeading("强度"), Formula(std::move(moment))};
     if (book.CurrentBasis()) blocks.push_back(GammaReason(book));
-    Append(blocks, FibreStressFormulas(book, stresses));
+    Append(blocks, FibreStressFormulas(book, figures.stiffener, s.f, verdict.exceeded));
     blocks.push_back(Note(Line(book.SupportShare() ? Subscripted("q", "s") : Line("q"),
                                " 以 N/mm² 计，a、L 以 mm 计；h 为加劲肋高度",
                                book.FlatBar() ? "" : "（角钢长肢宽）",
@@ -260,7 +252,7 @@ Blocks Deflection(const BookContext& book) {
     Expr deflection{SubscriptedSymbol("δ", "s"), Mo("="),
                     BeamDeflection(StiffenerLoadsOf(book).standard), Mo("="),
                     BeamDeflectionNumbers(book, book.figures.stiffenerStandard)};
-    auto [result, ratio] = StiffenerDeflectionLimit(book.figures.stiffenerDeflection, verdict);
+    auto [result, ratio] = StiffenerDeflectionLimit(book.figures.stiffener.deflection, verdict);
     Blocks blocks{SubHeading("挠度"), Formula(std::move(deflection), std::move(result)),
                   Note(Line(book.SupportShare() ? Subscripted("q", "sk") : Line("q", Sub("k")),
                             " 以 N/mm² 计，a、L 以 mm 计；", ratio, "。")),
