@@ -345,6 +345,10 @@ TEST(BookNumbers, SignificantDigits) {
     EXPECT_EQ(Text(Shown({-0.245})), "-0.24");
     EXPECT_EQ(Text(Shown({20})), "20.00");
     EXPECT_EQ(Text(Shown({0.25, 1})), "0.2");
+    // Figures too long for a short buffer: a load of 1e-300 worked to its last digit, a huge
+    // moment in full (they were written as NUL characters, which a Word book refused).
+    EXPECT_EQ(Text(Fixed(1e-300, 302)), "0." + std::string(299, '0') + "100");
+    EXPECT_EQ(Text(Fixed(-1e300, 1)).size(), 304U);
 }
 
 }  // namespace
