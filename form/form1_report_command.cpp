@@ -83,7 +83,7 @@ void Form1::Report_Click() {
         platform_.WriteTextFile(path, report, os::TextEncoding::Gbk);
     } catch (const os::FileError& error) {
         // No drive D:, or no room on it: the same report can go elsewhere.
-        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, "WExo.txt",
+        if (!SaveElsewhere(error, path, report, os::TextEncoding::Gbk, kReportFileName,
                            "计算书未能保存"))
             return;
     }

@@ -19,6 +19,12 @@ namespace deckplate::form {
 
 class Dialog;
 
+/// The report's file name: on drive D: under Windows, in the folder standing for it elsewhere,
+/// and the name proposed when it has to go elsewhere.
+inline constexpr std::string_view kReportFileName = "WExo.txt";
+/// The report file under Windows: d:\WExo.txt.
+inline std::string WindowsReportPath() { return "d:\\" + std::string(kReportFileName); }
+
 /// A file written as a stream and put in place in one step, so that memory stays flat however
 /// long it is. Destroyed without Commit(), it leaves an earlier file of that name as it was.
 class FileWriter {

@@ -121,14 +121,14 @@ void QtPlatform::EndProgram() { QApplication::exit(0); }
 
 std::string QtPlatform::ReportPath() {
 #ifdef Q_OS_WIN
-    return "d:\\WExo.txt";
+    return form::WindowsReportPath();
 #else
     // No drive letters here: the folder ~/d stands for drive D:.
     const std::filesystem::path folder = os::PathFromUtf8(QDir::homePath().toStdString()) / "d";
     std::error_code failure;
     std::filesystem::create_directories(folder, failure);
     if (failure) throw os::FileError(os::FileStep::FindFolder, folder, failure);
-    return os::Utf8Of(folder / "WExo.txt");
+    return os::Utf8Of(folder / form::kReportFileName);
 #endif
 }
 

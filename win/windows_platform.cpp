@@ -81,7 +81,7 @@ void WindowsPlatform::ReportError(std::string_view text) { ShowModal(owner_, tex
 
 void WindowsPlatform::EndProgram() { PostQuitMessage(0); }
 
-std::string WindowsPlatform::ReportPath() { return "d:\\WExo.txt"; }
+std::string WindowsPlatform::ReportPath() { return form::WindowsReportPath(); }
 
 void WindowsPlatform::WriteTextFile(std::string_view path, std::string_view text,
                                     os::TextEncoding encoding) {
