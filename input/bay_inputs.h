@@ -4,9 +4,9 @@
 // command-line option and help, its English and Chinese names and unit, how it is read from a
 // text and written back, whether a bay must give it, and whether the legacy basis has it. The
 // command line's options, a schedule's columns, a bay file's values, the window's words and places,
-// the book's table of inputs, `check`'s input lines and its JSON inputs block all iterate it, each
-// taking the rows by their kind, so that a new input is a row here, its arithmetic and its
-// control's place on the window.
+// `check`'s input lines and its JSON inputs block all iterate it, each taking the rows by their
+// kind, so that a new input is a row here, its arithmetic and its control's place on the window
+// (the book's table of inputs and the window's text report still name their lines by hand).
 //
 // A row reads a text into a bay (an option's value, a cell, a bay file's value) and throws
 // ValueError naming the input as its front end names it; checks across inputs (a patch and its
