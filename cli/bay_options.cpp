@@ -1,5 +1,6 @@
 #include "cli/bay_options.h"
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "cli/unknown_arguments.h"

@@ -3,7 +3,6 @@
 // --flat-bar or --angle, --safety-class, --weld-segment …): each kept as the text given until the
 // whole command line is parsed, then read into the bay with a message naming the option.
 
-#include <CLI/CLI.hpp>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -12,6 +11,13 @@
 #include "calc/bay_input.h"
 #include "cli/bay_source.h"
 #include "input/bay_inputs.h"
+
+// CLI11's parser, named only: its header, the heaviest this program includes, is compiled by the
+// files that add and read options, not by every file that takes a bay's options along.
+namespace CLI {  // NOLINT(readability-identifier-naming): CLI11's own namespace
+class App;
+class Option;
+}  // namespace CLI
 
 namespace deckplate::cli {
 

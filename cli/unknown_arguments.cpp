@@ -1,5 +1,6 @@
 #include "cli/unknown_arguments.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
 #include <numeric>

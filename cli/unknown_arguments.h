@@ -4,10 +4,13 @@
 // what was wrong, the nearest name when one is near enough to be what was meant, and where the
 // names are listed.
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace CLI {  // NOLINT(readability-identifier-naming): CLI11's own namespace
+class App;       // CLI11's parser; its header is compiled where the words are found
+}  // namespace CLI
 
 namespace deckplate::cli {
 
