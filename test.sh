@@ -44,17 +44,15 @@ wait "$naming" || {
 echo "== The Debian package"
 packaging/test_package.sh build/release
 
-echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build (with the fuzz targets) and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-# The sanitizer tests spend most of their time waiting on the window: the fuzz targets and the
-# Windows edition are built beside them meanwhile, at the lowest priority, so that the window's
-# tests keep their pace. Their output goes to a log, shown when they fail.
+# The sanitizer tests spend most of their time waiting on the window: the Windows edition is
+# built beside them meanwhile, at the lowest priority, so that the window's tests keep their
+# pace. Its output goes to a log, shown when it fails.
 mkdir -p build
-builds_log=build/fuzz-and-windows-builds.log
+builds_log=build/windows-build.log
 (
-  cmake --preset fuzz >/dev/null
-  nice -n 19 cmake --build --preset fuzz
   scripts/fetch-windows-sources.sh  # the libraries Debian ships for Linux only, as sources
   cmake --preset windows >/dev/null
   nice -n 19 cmake --build --preset windows
@@ -67,7 +65,7 @@ wait "$builds" || builds_status=$?
 [ "$tests_status" -eq 0 ] || exit "$tests_status"
 if [ "$builds_status" -ne 0 ]; then
   cat "$builds_log"
-  echo "the fuzz targets' or the Windows edition's build failed (above)" >&2
+  echo "the Windows edition's build failed (above)" >&2
   exit "$builds_status"
 fi
 
@@ -76,12 +74,12 @@ fuzz_seconds="${FUZZ_SECONDS:-15}"
 fuzz() {
   local target=$1 name corpus seeds=()
   name="$(basename "$target")"
-  corpus="build/fuzz/corpus/$name"
+  corpus="build/asan/corpus/$name"
   mkdir -p "$corpus"
   # A target's seeds/ folder, when it has one, starts its corpus.
   [ -d "$(dirname "$target")/seeds" ] && seeds=("$(dirname "$target")/seeds")
-  "build/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
-    -artifact_prefix="build/fuzz/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
+  "build/asan/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+    -artifact_prefix="build/asan/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 1
 }
 # Two at a time, one a core.
 for pair in "calc/fuzz/fuzz_number_text calc/fuzz/fuzz_check" \
