@@ -35,8 +35,11 @@ shoot() {  # SCALE SUFFIX
   find_window '打开排表' >/dev/null
   sleep 0.3
   t "$work/平台排表.csv"; k Return
-  sleep 1
-  k Return  # the proposed results file
+  # The results file's dialog, titled as the program is: its proposed name is taken. Waited
+  # for rather than slept on, so that a busy machine does not send the Return too soon.
+  find_window '平台钢铺板计算' >/dev/null
+  sleep 0.3
+  k Return
   dialog=$(find_window '批量验算')
   sleep 0.5
   import -window "$dialog" "docs/schedule-summary$2.png"
