@@ -10,14 +10,10 @@ namespace deckplate::report {
 namespace {
 
 // Locale-free fixed or scientific digits: a window may have set a locale whose decimal
-// separator is a comma, and to_chars ignores it. Most figures fit 64 characters; a load of
-// 1e-300 asks for some 300 decimals and 1e300 N·mm for 301 digits, which the second buffer
-// holds (the longest double is 309 digits before the point).
+// separator is a comma, and to_chars ignores it. The room is enough for any double: 309 digits
+// before the point (1e300 N·mm is 301) and the decimals asked for (a load of 1e-300 worked to
+// its last digit asks for some 300).
 std::string Chars(double x, std::chars_format format, int precision) {
-    std::array<char, 64> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
-    if (written.ec == std::errc{}) return std::string(buffer.data(), written.ptr);
     std::string digits(static_cast<std::size_t>(precision) + 320, '\0');
     const auto end =
         std::to_chars(digits.data(), digits.data() + digits.size(), x, format, precision).ptr;
