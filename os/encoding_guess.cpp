@@ -16,15 +16,6 @@ bool IsLatinLetter(char32_t c) {
            (Between(c, 0xC0, 0x17F) && c != 0xD7 && c != 0xF7);
 }
 
-// The code point of the well-formed UTF-8 character `character`.
-char32_t CodePoint(std::string_view character) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(character[i]); };
-    if (character.size() == 1) return byte(0);
-    char32_t c = byte(0) & (0x7F >> character.size());
-    for (std::size_t i = 1; i < character.size(); ++i) c = (c << 6) | (byte(i) & 0x3F);
-    return c;
-}
-
 int Utf8Weight(char32_t c, char32_t before, char32_t after) {
     if (Between(c, 0x3400, 0x4DBF) || Between(c, 0x4E00, 0x9FFF) || Between(c, 0xF900, 0xFAFF) ||
         Between(c, 0x20000, 0x2FFFF))
@@ -52,7 +43,7 @@ long long Utf8Plausibility(std::string_view bytes) {
     };
     const auto next = [](std::string_view rest) -> Character {
         const std::size_t length = rest.empty() ? 0 : Utf8CharacterLength(rest);
-        return {length == 0 ? U'\0' : CodePoint(rest.substr(0, length)), length};
+        return {length == 0 ? U'\0' : Utf8CodePoint(rest.substr(0, length)), length};
     };
     long long weight = 0;
     char32_t before = 0;

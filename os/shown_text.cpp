@@ -7,22 +7,6 @@
 namespace deckplate::os {
 namespace {
 
-// The code point of the well-formed UTF-8 character `c` (1 to 4 bytes).
-char32_t CodePoint(std::string_view c) {
-    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(c[i]) & 0xffu; };
-    switch (c.size()) {
-        case 1:
-            return byte(0);
-        case 2:
-            return ((byte(0) & 0x1f) << 6) | (byte(1) & 0x3f);
-        case 3:
-            return ((byte(0) & 0x0f) << 12) | ((byte(1) & 0x3f) << 6) | (byte(2) & 0x3f);
-        default:
-            return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3f) << 12) | ((byte(2) & 0x3f) << 6) |
-                   (byte(3) & 0x3f);
-    }
-}
-
 // Whether a terminal or a message box would act on the character rather than show it.
 bool ActsRatherThanShows(char32_t c) {
     return c < 0x20 || (c >= 0x7f && c <= 0x9f) || (c >= 0x202a && c <= 0x202e) ||
@@ -51,7 +35,7 @@ std::string ShownText(std::string_view text, std::size_t most) {
             continue;
         }
         const std::string_view character = text.substr(0, length);
-        const char32_t c = CodePoint(character);
+        const char32_t c = Utf8CodePoint(character);
         shown += ActsRatherThanShows(c) ? Escaped(c) : std::string(character);
         text.remove_prefix(length);
     }

@@ -31,6 +31,14 @@ std::size_t Utf8CharacterLength(std::string_view bytes, bool* cutOff) {
     return length;
 }
 
+char32_t Utf8CodePoint(std::string_view character) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(character[i]); };
+    if (character.size() == 1) return byte(0);
+    char32_t c = byte(0) & (0x7F >> character.size());
+    for (std::size_t i = 1; i < character.size(); ++i) c = (c << 6) | (byte(i) & 0x3F);
+    return c;
+}
+
 bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome) {
     for (std::string_view rest(bytes, length); !rest.empty();) {
         bool cutOff = false;

@@ -15,6 +15,9 @@ namespace deckplate::os {
 /// short.
 std::size_t Utf8CharacterLength(std::string_view bytes, bool* cutOff = nullptr);
 
+/// The code point of `character`, one well-formed UTF-8 character (1 to 4 bytes).
+char32_t Utf8CodePoint(std::string_view character);
+
 /// True when the bytes are well-formed UTF-8. A character cut off at the end counts as fine
 /// when `moreToCome` (a chunk's end, not the file's).
 bool IsUtf8(const char* bytes, std::size_t length, bool moreToCome = true);
