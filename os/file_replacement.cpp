@@ -37,7 +37,7 @@ void FileError::ThrowLast(FileStep step, const std::filesystem::path& path) {
     throw FileError(step, path, reason);
 }
 
-void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
+void ReplaceFileBytes(const std::filesystem::path& path, std::string_view bytes) {
     FileReplacement file(path);
     file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.Commit();
@@ -45,7 +45,7 @@ void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
 
 void ReplaceTextFile(const std::filesystem::path& path, std::string_view text,
                      TextEncoding encoding) {
-    ReplaceFile(path, encoding == TextEncoding::Gbk ? EncodeGbk(text) : std::string(text));
+    ReplaceFileBytes(path, encoding == TextEncoding::Gbk ? EncodeGbk(text) : std::string(text));
 }
 
 }  // namespace deckplate::os

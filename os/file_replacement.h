@@ -5,7 +5,7 @@
 // destination's folder, and only a completed file is moved over the destination:
 //
 //   FileReplacement(path) ──Stream() << …──▶ Commit() ──▶ the destination, all at once
-//   ReplaceFile(path, bytes): the same for a whole text
+//   ReplaceFileBytes(path, bytes): the same for a whole text
 //
 // Until Commit() succeeds — on any failure, and also when the process is killed — the
 // destination keeps its previous content and no temporary or partial file is left beside it.
@@ -79,7 +79,7 @@ class FileReplacement {
 };
 
 /// Replaces the file at `path` with `bytes` in one step. Throws FileError.
-void ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+void ReplaceFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 /// How a text is written: GBK (code page 936, the report Notepad reads on Chinese Windows) or
 /// UTF-8 as it is (the calculation book).

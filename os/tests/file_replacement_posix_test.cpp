@@ -20,20 +20,20 @@ using Names = std::vector<fs::path>;
 TEST(ReplaceFile, KeepsPermissionsAndWritesDevicesStraightThrough) {
     Folder folder;
     const fs::path path = folder.path() / "results.csv";
-    ReplaceFile(path, "first content");
+    ReplaceFileBytes(path, "first content");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    ReplaceFile(path, "second");
+    ReplaceFileBytes(path, "second");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
     // A device has no content to keep: it is written straight through and stays a device.
-    ReplaceFile("/dev/null", "discarded");
+    ReplaceFileBytes("/dev/null", "discarded");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST(ReplaceFile, UnwritableFolderIsNamed) {
     // /proc takes no new files, whoever runs the test.
     try {
-        ReplaceFile("/proc/WExo.txt", "report");
+        ReplaceFileBytes("/proc/WExo.txt", "report");
         FAIL() << "no error";
     } catch (const FileError& e) {
         EXPECT_EQ(e.step(), FileStep::Create);
@@ -44,7 +44,7 @@ TEST(ReplaceFile, UnwritableFolderIsNamed) {
 TEST(ReplaceFile, FailedWriteKeepsThePreviousFile) {
     Folder folder;
     const fs::path path = folder.path() / "results.csv";
-    ReplaceFile(path, "previous content");
+    ReplaceFileBytes(path, "previous content");
 
     // A file size limit stands in for a full disk: the new content cannot be written whole.
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -55,7 +55,7 @@ TEST(ReplaceFile, FailedWriteKeepsThePreviousFile) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
     std::optional<FileError> failure;
     try {
-        ReplaceFile(path, std::string(256 * 1024, 'x'));
+        ReplaceFileBytes(path, std::string(256 * 1024, 'x'));
     } catch (const FileError& e) {
         failure = e;
     }
@@ -73,7 +73,7 @@ TEST(ReplaceFile, FailedWriteKeepsThePreviousFile) {
 TEST(FileReplacement, KilledLeavesNothingBehind) {
     Folder folder;
     const fs::path path = folder.path() / "results.csv";
-    ReplaceFile(path, "previous content");
+    ReplaceFileBytes(path, "previous content");
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {

@@ -20,8 +20,8 @@ TEST(ReplaceFile, ReplacesTheWholeFile) {
     Folder folder;
     // A Chinese name, which a narrow name in Windows' ANSI code page would garble.
     const fs::path path = folder.path() / PathFromUtf8("结果.csv");
-    ReplaceFile(path, "first content, longer than the second");
-    ReplaceFile(path, "second");
+    ReplaceFileBytes(path, "first content, longer than the second");
+    ReplaceFileBytes(path, "second");
     EXPECT_EQ(Read(path), "second");
     EXPECT_EQ(folder.Files(), Names{PathFromUtf8("结果.csv")});
 }
@@ -30,7 +30,7 @@ TEST(ReplaceFile, MissingFolderIsNamed) {
     Folder folder;
     const fs::path path = folder.path() / "no such folder" / "results.csv";
     try {
-        ReplaceFile(path, "content");
+        ReplaceFileBytes(path, "content");
         FAIL() << "no error";
     } catch (const FileError& e) {
         EXPECT_EQ(e.step(), FileStep::FindFolder);
@@ -45,11 +45,11 @@ TEST(ReplaceFile, MissingFolderIsNamed) {
 TEST(ReplaceFile, ReadOnlyFileIsKept) {
     Folder folder;
     const fs::path path = folder.path() / "results.csv";
-    ReplaceFile(path, "previous content");
+    ReplaceFileBytes(path, "previous content");
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     std::optional<FileError> failure;
     try {
-        ReplaceFile(path, "new content");
+        ReplaceFileBytes(path, "new content");
     } catch (const FileError& e) {
         failure = e;
     }
@@ -65,7 +65,7 @@ TEST(ReplaceFile, ReadOnlyFileIsKept) {
 TEST(FileReplacement, AbandonedLeavesNothingBehind) {
     Folder folder;
     const fs::path path = folder.path() / "results.csv";
-    ReplaceFile(path, "previous content");
+    ReplaceFileBytes(path, "previous content");
     {
         FileReplacement abandoned(path);
         abandoned.Stream() << std::string(200 * 1024, 'x');
