@@ -17,12 +17,6 @@ namespace {
 
 using form::DialogKind;
 
-struct NativeKind {
-    const wchar_t* windowClass;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
 NativeKind NativeKindOf(const form::DialogRow& row) {
     switch (row.kind) {
         case DialogKind::Frame:

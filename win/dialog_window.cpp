@@ -8,6 +8,7 @@
 #include "win/dialog_controls.h"
 #include "win/dialog_frame.h"
 #include "win/dpi_layout.h"
+#include "win/native_controls.h"
 #include "win/native_state.h"
 
 namespace deckplate::win {
@@ -15,9 +16,6 @@ namespace {
 
 using form::DialogKind;
 
-// Control identifiers start above IDOK (1) and IDCANCEL (2), which the dialog manager sends for
-// Enter without a default button and for Esc.
-constexpr int kFirstControlId = 100;
 // Posted when a list's row loses its pick; the list's number goes with it.
 constexpr UINT kConfirmPick = WM_APP + 1;
 

@@ -19,9 +19,6 @@ using form::Control;
 using form::Kind;
 
 constexpr wchar_t kWindowClass[] = L"DeckPlateForm1";
-// Control identifiers start above IDOK (1) and IDCANCEL (2), which IsDialogMessageW sends for
-// Enter and Escape: no control is pressed by them.
-constexpr int kFirstControlId = 100;
 // Fixed in size, as the form is measured; it can be minimised.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 

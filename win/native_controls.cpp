@@ -10,12 +10,6 @@ namespace {
 
 using form::Kind;
 
-struct NativeKind {
-    const wchar_t* windowClass;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
 NativeKind NativeKindOf(Kind kind) {
     switch (kind) {
         case Kind::Frame:

@@ -16,6 +16,17 @@
 
 namespace deckplate::win {
 
+/// Control identifiers start above IDOK (1) and IDCANCEL (2), which the dialog manager sends for
+/// Enter and Escape: no control is pressed by them. The window and its dialogs number from here.
+constexpr int kFirstControlId = 100;
+
+/// A native control's window class and styles.
+struct NativeKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
 /// Creates the control of `row`, hidden and without position, as a child of `window` with the
 /// control identifier `id`. Every control that takes the focus is a tab stop.
 HWND CreateNativeControl(const form::ControlRow& row, HWND window, int id);

@@ -11,6 +11,7 @@
 #include "os/wide_text.h"
 #include "win/dialog_controls.h"
 #include "win/native_state.h"
+#include "win/tests/window_class.h"
 
 namespace deckplate::win {
 namespace {
@@ -109,12 +110,6 @@ struct Bench {
     HWND owner;
     DialogWindow window;
 };
-
-std::wstring ClassOf(HWND native) {
-    wchar_t name[64] = L"";
-    GetClassNameW(native, name, 64);
-    return name;
-}
 
 TEST(DialogWindow, ShowsTheModelAndPassesOnWhatTheUserDoes) {
     const struct {

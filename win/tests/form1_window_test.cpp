@@ -14,6 +14,7 @@
 #include "win/dpi_layout.h"
 #include "win/menu_bar.h"
 #include "win/native_state.h"
+#include "win/tests/window_class.h"
 
 namespace deckplate::win {
 namespace {
@@ -76,12 +77,6 @@ class Form1WindowTest : public ::testing::Test {
     form::Form1 model{platform};
     Form1Window window{model, GetModuleHandleW(nullptr)};
 };
-
-std::wstring ClassOf(HWND native) {
-    wchar_t name[64] = L"";
-    GetClassNameW(native, name, 64);
-    return name;
-}
 
 RECT PlaceInWindow(HWND native) {
     RECT place;
