@@ -9,16 +9,14 @@
 #include <fstream>
 #include <regex>
 
-#include "calc/angle_catalogue.h"
 #include "os/paths.h"
 #include "report/book_file.h"
 #include "report/book_parts.h"
 #include "report/html_writer.h"
+#include "report/tests/catalogue_angles.h"
 
 namespace deckplate::report {
 namespace {
-
-CatalogueAngle Angle(std::string_view designation) { return {FindAngle(designation).value()}; }
 
 const BayInput kWalkway{.dead = 1,
                         .live = 2,

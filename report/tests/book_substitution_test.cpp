@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/angle_catalogue.h"
 #include "report/calculation_book.h"
 #include "report/html_writer.h"
+#include "report/tests/catalogue_angles.h"
 
 namespace deckplate::report {
 namespace {
@@ -232,8 +232,6 @@ std::vector<Worked> Substitutions(const std::string& html) {
     }
     return worked;
 }
-
-CatalogueAngle Angle(std::string_view designation) { return {FindAngle(designation).value()}; }
 
 struct BayCase {
     const char* name;

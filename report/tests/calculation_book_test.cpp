@@ -8,12 +8,12 @@
 #include <regex>
 #include <vector>
 
-#include "calc/angle_catalogue.h"
 #include "calc/checks.h"
 #include "report/book_numbers.h"
 #include "report/book_parts.h"
 #include "report/html_text.h"
 #include "report/html_writer.h"
+#include "report/tests/catalogue_angles.h"
 
 namespace deckplate::report {
 namespace {
@@ -25,8 +25,6 @@ BookInput Book(StiffenerChoice stiffener, BayInput bay) {
             .project = {.name = "某厂房平台", .date = "2024-05-31"},
             .version = "1.0.0"};
 }
-
-CatalogueAngle Angle(std::string_view designation) { return {FindAngle(designation).value()}; }
 
 // The book of a bay as the HTML writer sets it, from the bay's own check.
 std::string CalculationBookHtml(const BookInput& input) {
