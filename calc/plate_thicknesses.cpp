@@ -6,11 +6,11 @@
 namespace deckplate {
 namespace {
 
-constexpr double kThicknesses[] = {2.5, 3.0, 4.0, 4.5, 5.0, 5.5, 6.0, 7.0, 8.0};
+constexpr double kPlateThicknesses[] = {2.5, 3.0, 4.0, 4.5, 5.0, 5.5, 6.0, 7.0, 8.0};
 
 }  // namespace
 
-std::span<const double> PlateThicknesses() { return kThicknesses; }
+std::span<const double> PlateThicknesses() { return kPlateThicknesses; }
 
 std::string PlateThicknessText(double mm) {
     std::array<char, 32> text{};

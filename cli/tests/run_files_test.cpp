@@ -18,9 +18,9 @@ const std::string kBayFile = R"({"format": "deckplate-bay", "format_version": 1,
   "project": {"name": "某厂"},
   "bay": {"dead": "1", "live": "2", "thickness": "6", "span": "2000", "spacing": "500",
           "stiffener": "flat_bar", "flat_bar_height": "80", "flat_bar_thickness": "8"}})";
-const std::string kBay =
+const std::string kFlatBarBay =
     "--dead 1 --live 2 --thickness 6 --span 2000 --spacing 500 --flat-bar 80x8";
-const std::string kHeader = "name,dead,live,thickness,span,spacing,boundary,stiffener\r\n";
+const std::string kScheduleHeader = "name,dead,live,thickness,span,spacing,boundary,stiffener\r\n";
 
 // A folder with a bay file, a project's bay file, a schedule, earlier results and a hard link to
 // the bay file; each argument's "D/" stands for the folder.
@@ -29,7 +29,7 @@ class RunFolder {
     RunFolder() {
         Write("bay.deckplate", kBayFile);
         Write("p.deckplate", kBayFile);
-        Write("s.csv", kHeader + "A,1,2,6,2000,500,simple,80x8\r\n");
+        Write("s.csv", kScheduleHeader + "A,1,2,6,2000,500,simple,80x8\r\n");
         Write("r.csv", "earlier results");
         fs::create_hard_link(folder_.path() / "bay.deckplate", folder_.path() / "hard.deckplate");
     }
@@ -80,7 +80,7 @@ TEST(RunFiles, NoOutputReplacesAnInputOrAnotherOutput) {
         {"book over a hard link to the bay file", "book --from D/bay.deckplate -o D/hard.deckplate",
          "is the bay file --from reads"},
         {"book over the project's bay file",
-         "book " + kBay + " --project D/p.deckplate -o D/p.deckplate",
+         "book " + kFlatBarBay + " --project D/p.deckplate -o D/p.deckplate",
          "-o 'D/p.deckplate' is the bay file --project reads"},
         {"results and book one file", "batch D/s.csv -o D/r.csv --book D/r.csv",
          "--book 'D/r.csv' is the file -o writes; one would replace the other: give each its own "
@@ -119,7 +119,7 @@ TEST(RunFiles, WhatLosesNothingIsWritten) {
     // A row's book named like a file of the run goes beside it, as a second row of one name does.
     {
         RunFolder folder;
-        folder.Write("row.html", kHeader + "row,1,2,6,2000,500,simple,80x8\r\n" +
+        folder.Write("row.html", kScheduleHeader + "row,1,2,6,2000,500,simple,80x8\r\n" +
                                      "all,1,2,6,2000,500,simple,80x8\r\n" +
                                      "res,1,2,6,2000,500,simple,80x8\r\n");
         const std::string schedule = folder.Files().at("row.html");
