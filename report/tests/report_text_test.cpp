@@ -23,15 +23,15 @@ ReportCheck& Of(ReportSnapshot& w, Check check) {
 // D = 1, P = 2, plate "6.0", span = spacing = 600, flat bar 60 × 6, four edges (α = .065).
 ReportSnapshot FlatBarFourEdges() {
     ReportSnapshot w;
-    w.inputs[BayField::Dead] = "1";
-    w.inputs[BayField::Live] = "2";
+    w.inputs = {{BayField::Dead, "1"},
+                {BayField::Live, "2"},
+                {BayField::Thickness, "6.0"},
+                {BayField::Span, "600"},
+                {BayField::Spacing, "600"},
+                {BayField::FlatBarHeight, "60"},
+                {BayField::FlatBarThickness, "6"},
+                {BayField::Stiffener, ""}};
     w.deflectionLimit = "150";
-    w.inputs[BayField::Thickness] = "6.0";
-    w.inputs[BayField::Span] = "600";
-    w.inputs[BayField::Spacing] = "600";
-    w.inputs[BayField::FlatBarHeight] = "60";
-    w.inputs[BayField::FlatBarThickness] = "6";
-    w.inputs[BayField::Stiffener] = "";
     w.flatBar = true;
     w.simplySupported = true;
     w.compositeCentroid = " 1.12";
@@ -56,12 +56,9 @@ ReportSnapshot FlatBarFourEdges() {
 // D = 1.5, P = 3.5, plate "4.5", span 1800, spacing 600, L50x32x3, continuous.
 ReportSnapshot AngleContinuous() {
     ReportSnapshot w = FlatBarFourEdges();
-    w.inputs[BayField::Dead] = "1.5";
-    w.inputs[BayField::Live] = "3.5";
-    w.inputs[BayField::Thickness] = "4.5";
-    w.inputs[BayField::Span] = "1800";
-    w.inputs[BayField::Spacing] = "600";
-    w.inputs[BayField::Stiffener] = "L50x32x3";
+    w.inputs = {{BayField::Dead, "1.5"},      {BayField::Live, "3.5"},
+                {BayField::Thickness, "4.5"}, {BayField::Span, "1800"},
+                {BayField::Spacing, "600"},   {BayField::Stiffener, "L50x32x3"}};
     w.flatBar = false;
     w.simplySupported = false;
     w.continuous = true;
