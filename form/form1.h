@@ -256,6 +256,8 @@ class Form1 {
     /// Whether `use` reads `box`: Verify every box, sizing the loads, the span and the point
     /// load, a schedule the point load only.
     static bool Reads(InputUse use, Control box);
+    /// The text of every box that holds an input, by the bay's field it holds.
+    std::map<BayField, std::string> InputTexts() const;
     /// The bay as `use` reads it: the boxes it does not read count as 0, and only Verify reads
     /// the weld's boxes and list (the menus' inputs every use reads).
     BayInput ReadBayFor(InputUse use) const;

@@ -13,29 +13,20 @@ namespace {
 
 using report::ReportSnapshot;
 
-// The report's texts, each from the control that shows it.
+// The report's texts besides the inputs', each from the control that shows it.
 constexpr std::pair<std::string ReportSnapshot::*, Control> kReportTexts[] = {
-    {&ReportSnapshot::deadLoad, DeadLoad},
-    {&ReportSnapshot::liveLoad, LiveLoad},
     {&ReportSnapshot::deflectionLimit, DeflectionLimit},
-    {&ReportSnapshot::thickness, Thickness},
-    {&ReportSnapshot::span, Span},
-    {&ReportSnapshot::spacing, Spacing},
-    {&ReportSnapshot::flatBarHeight, FlatBarHeight},
-    {&ReportSnapshot::flatBarThickness, FlatBarThickness},
     {&ReportSnapshot::compositeCentroid, CompositeCentroid},
     {&ReportSnapshot::compositeInertia, CompositeInertia},
     {&ReportSnapshot::plateMoment, PlateMoment},
     {&ReportSnapshot::stiffenerMoment, StiffenerMoment},
-    {&ReportSnapshot::pointLoadForce, PointLoadForce},
-    {&ReportSnapshot::patchAcross, PatchAcross},
-    {&ReportSnapshot::patchAlong, PatchAlong},
 };
 
 }  // namespace
 
 report::ReportSnapshot Form1::Snapshot() const {
     ReportSnapshot w;
+    w.inputs = InputTexts();
     for (const auto& [text, control] : kReportTexts) w.*text = State(control).text;
     for (const CheckView& view : CheckViews()) {
         report::ReportCheck& check = w.checks[static_cast<std::size_t>(view.check)];
@@ -53,7 +44,7 @@ report::ReportSnapshot Form1::Snapshot() const {
     w.flatBar = State(FlatBarChoice).checked;
     // The angle Verify checked: the one picked last, whatever was typed into the list's field
     // since ("L25x16x3inf" would print a size the stresses are not of).
-    w.angle =
+    w.inputs[BayField::Stiffener] =
         State(AngleSize).picked >= 0
             ? std::string(AngleCatalogue()[static_cast<std::size_t>(vars_.indexjudge)].designation)
             : State(AngleSize).text;
@@ -68,7 +59,7 @@ report::ReportSnapshot Form1::Snapshot() const {
     w.Beta = vars_.Beta;
     w.loadCombination = loadCombination_;
     w.currentBasis = !loadCombination_.empty();
-    w.steel = steelLine_;
+    w.inputs[BayField::Steel] = steelLine_;
     w.pointLoadShown = PointLoadShown();
     w.patchCutTo = patchCutTo_;
     return w;

@@ -67,6 +67,12 @@ bool Form1::Reads(InputUse use, Control box) {
     return input->readFor == ReadFor::PointLoad;
 }
 
+std::map<BayField, std::string> Form1::InputTexts() const {
+    std::map<BayField, std::string> texts;
+    for (const InputBox& input : kInputBoxes) texts[input.field] = State(input.box).text;
+    return texts;
+}
+
 std::string_view Form1::Doing(InputUse use) {
     switch (use) {
         case InputUse::Verify:

@@ -8,6 +8,7 @@
 #include "calc/bay_check.h"
 #include "calc/number_text.h"
 #include "calc/stiffener.h"
+#include "calc/weld.h"
 
 namespace deckplate::input {
 namespace {
@@ -52,6 +53,7 @@ void ReadPatch(std::string_view text, const Input& input, BayInput& bay) {
 using enum InputKind;
 constexpr InputOption kNoOption{};
 constexpr CheckLine kNameAndWords{.caption = "", .words = nullptr};
+constexpr BookCell kNotInBook{.heading = "", .words = nullptr};
 
 // clang-format off
 constexpr InputRow kInputs[] = {
@@ -65,7 +67,8 @@ constexpr InputRow kInputs[] = {
      .value = [](const BayInput& b) -> InputValue { return b.dead; },
      .text = [](const BayInput& b) { return ExactText(b.dead); },
      .words = [](const BayInput& b) { return WithUnit(b.dead, "kN/m²"); },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "恒荷载标准值 D", .words = nullptr}},
     {.field = BayField::Live, .kind = Number, .key = "live",
      .english = "live load", .chinese = "活荷载", .unit = "kN/m²", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -76,7 +79,8 @@ constexpr InputRow kInputs[] = {
      .value = [](const BayInput& b) -> InputValue { return b.live; },
      .text = [](const BayInput& b) { return ExactText(b.live); },
      .words = [](const BayInput& b) { return WithUnit(b.live, "kN/m²"); },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "活荷载标准值 P", .words = nullptr}},
     {.field = BayField::Thickness, .kind = Number, .key = "thickness",
      .english = "plate thickness", .chinese = "铺板厚度", .unit = "mm", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = false,
@@ -91,7 +95,8 @@ constexpr InputRow kInputs[] = {
      .value = [](const BayInput& b) -> InputValue { return b.thickness.mm; },
      .text = [](const BayInput& b) { return ExactText(b.thickness.mm); },
      .words = [](const BayInput& b) { return WithUnit(b.thickness.mm, "mm"); },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "钢铺板厚度 t", .words = nullptr}},
     {.field = BayField::Span, .kind = Number, .key = "span",
      .english = "stiffener span", .chinese = "加劲肋跨度", .unit = "mm", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -102,7 +107,8 @@ constexpr InputRow kInputs[] = {
      .value = [](const BayInput& b) -> InputValue { return b.span; },
      .text = [](const BayInput& b) { return ExactText(b.span); },
      .words = [](const BayInput& b) { return WithUnit(b.span, "mm"); },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "加劲肋跨度 L", .words = nullptr}},
     {.field = BayField::Spacing, .kind = Number, .key = "spacing",
      .english = "stiffener spacing", .chinese = "加劲肋间距", .unit = "mm", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -113,7 +119,8 @@ constexpr InputRow kInputs[] = {
      .value = [](const BayInput& b) -> InputValue { return b.spacing; },
      .text = [](const BayInput& b) { return ExactText(b.spacing); },
      .words = [](const BayInput& b) { return WithUnit(b.spacing, "mm"); },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "加劲肋间距 a", .words = nullptr}},
     {.field = BayField::Boundary, .kind = Choice, .key = "boundary",
      .english = "boundary", .chinese = "边界条件", .unit = "", .choices = "simple, continuous",
      .required = true, .currentOnly = false, .batch = false, .design = true,
@@ -134,7 +141,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return std::string(b.boundary.continuous ? "三跨及以上连续" : "四边简支");
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "边界条件", .words = nullptr}},
     {.field = BayField::Stiffener, .kind = Text, .key = "stiffener",
      .english = "stiffener", .chinese = "加劲肋规格", .unit = "", .choices = "",
      .required = true, .currentOnly = false, .batch = false, .design = false,
@@ -156,7 +164,9 @@ constexpr InputRow kInputs[] = {
          return (std::holds_alternative<FlatBar>(b.stiffener) ? "扁钢 " : "不等边角钢 ") +
                 StiffenerName(b.stiffener);
      },
-     .checkLine = {.caption = "加劲肋类型", .words = nullptr}},
+     .checkLine = {.caption = "加劲肋类型", .words = nullptr},
+     // The book words the stiffener as it titles it throughout, with a flat bar's sizes.
+     .book = {.heading = "加劲肋", .words = nullptr}},
     {.field = BayField::Basis, .kind = Choice, .key = "basis",
      .english = "design basis", .chinese = "计算依据", .unit = "", .choices = "current, legacy",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -172,7 +182,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return std::string(BasisNameZh(b.basis)) + "（" + std::string(LoadCode(b.basis)) + "）";
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = kNotInBook},
     {.field = BayField::Steel, .kind = Choice, .key = "steel",
      .english = "steel grade", .chinese = "钢材牌号", .unit = "", .choices = "Q235, Q355, Q390, Q420, Q460",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -200,7 +211,8 @@ constexpr InputRow kInputs[] = {
      },
      .checkLine = {.caption = "", .words = [](const BayInput&, const BayCheck& c) {
          return std::string(GradeName(c.plate.steel));
-     }}},
+     }},
+     .book = kNotInBook},
     {.field = BayField::SafetyClass, .kind = Choice, .key = "safety_class",
      .english = "safety class", .chinese = "结构安全等级", .unit = "", .choices = "1, 2, 3",
      .required = false, .currentOnly = true, .batch = true, .design = true,
@@ -225,6 +237,9 @@ constexpr InputRow kInputs[] = {
      .checkLine = {.caption = "", .words = [](const BayInput&, const BayCheck& c) {
          return std::string(SafetyClassNameZh(c.loads.safetyClass)) + "（γ0 = " +
                 std::string(ImportanceFactorText(c.loads.safetyClass)) + "）";
+     }},
+     .book = {.heading = "结构安全等级", .words = [](const BayInput& b, const BayCheck&) {
+         return std::string(SafetyClassNameZh(b.safetyClass));
      }}},
     {.field = BayField::DeadIncludesSelfWeight, .kind = Flag, .key = "dead_includes_self_weight",
      .english = "dead load includes the self-weight", .chinese = "恒荷载已含自重", .unit = "", .choices = "",
@@ -248,6 +263,9 @@ constexpr InputRow kInputs[] = {
          if (b.deadIncludesSelfWeight) return std::string("已含于静荷载");
          return "另加 " + PrintText(ShownValue{c.loads.addedSelfWeight}) +
                 " kN/m²（钢铺板及加劲肋）";
+     }},
+     .book = {.heading = "钢铺板及加劲肋自重", .words = [](const BayInput& b, const BayCheck&) {
+         return std::string(b.deadIncludesSelfWeight ? "已包含在 D 中" : "另行计入");
      }}},
     {.field = BayField::PointLoad, .kind = Number, .key = "point_load",
      .english = "point load", .chinese = "集中荷载", .unit = "kN", .choices = "",
@@ -268,7 +286,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return b.pointLoad ? WithUnit(b.pointLoad->force, "kN") : std::string("无");
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = kNotInBook},
     {.field = BayField::Patch, .kind = Text, .key = "patch",
      .english = "patch", .chinese = "作用面", .unit = "mm", .choices = "",
      .required = false, .currentOnly = false, .batch = true, .design = true,
@@ -289,7 +308,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return b.pointLoad ? PatchWords(*b.pointLoad) : std::string("无");
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = kNotInBook},
     {.field = BayField::Weld, .kind = Choice, .key = "weld",
      .english = "weld", .chinese = "焊缝形式", .unit = "", .choices = "double, intermittent, single",
      .required = false, .currentOnly = true, .batch = true, .design = false,
@@ -311,7 +331,13 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return std::string(ArrangementNameZh(b.weld.arrangement)) + "角焊缝";
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = {.heading = "焊缝", .words = [](const BayInput& b, const BayCheck& c) {
+         // The weld as checked (its size the least the code allows when none is given), with its
+         // segments: the cell stands for the weld's size and segments too.
+         if (!c.weld) return std::string();
+         return WeldDescriptionZh(*c.weld) + (b.weld.size ? "" : "（焊脚尺寸未给定，取构造最小值）");
+     }}},
     {.field = BayField::WeldSize, .kind = Number, .key = "weld_size",
      .english = "weld size", .chinese = "焊脚尺寸", .unit = "mm", .choices = "",
      .required = false, .currentOnly = true, .batch = true, .design = false,
@@ -331,7 +357,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return b.weld.size ? WithUnit(*b.weld.size, "mm") : std::string("按构造最小值");
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = kNotInBook},
     {.field = BayField::WeldSegments, .kind = Text, .key = "weld_segment",
      .english = "weld segments", .chinese = "断续焊缝段长@间距", .unit = "mm", .choices = "",
      .required = false, .currentOnly = true, .batch = true, .design = false,
@@ -355,7 +382,8 @@ constexpr InputRow kInputs[] = {
      .words = [](const BayInput& b) {
          return b.weld.segments ? SegmentsText(*b.weld.segments) + " mm" : std::string();
      },
-     .checkLine = kNameAndWords},
+     .checkLine = kNameAndWords,
+     .book = kNotInBook},
 };
 // clang-format on
 

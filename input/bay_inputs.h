@@ -6,7 +6,7 @@
 // command line's options, a schedule's columns, a bay file's values, the window's words and places,
 // `check`'s input lines and its JSON inputs block all iterate it, each taking the rows by their
 // kind, so that a new input is a row here, its arithmetic and its control's place on the window
-// (the book's table of inputs and the window's text report still name their lines by hand).
+// (and, where the book's table of inputs shows it, its place in the book's layout).
 //
 // A row reads a text into a bay (an option's value, a cell, a bay file's value) and throws
 // ValueError naming the input as its front end names it; checks across inputs (a patch and its
@@ -57,6 +57,15 @@ struct CheckLine {
     std::string (*words)(const BayInput& bay, const BayCheck& check);
 };
 
+/// An input's cell in the book's table of inputs: its heading and, where they are not the row's
+/// words, its words as the check took the input. The book lays the cells out (two a line, or one
+/// across it); an input it does not show has no heading.
+struct BookCell {
+    std::string_view heading;  ///< "恒荷载标准值 D"; empty for an input the table leaves out
+    /// "已包含在 D 中"; null for the row's words
+    std::string (*words)(const BayInput& bay, const BayCheck& check);
+};
+
 /// A value as it stands in a bay, for the JSON inputs block: none, a number, yes or no, a word.
 using InputValue = std::variant<std::monostate, double, bool, std::string>;
 
@@ -90,6 +99,8 @@ struct InputRow {
     std::string (*words)(const BayInput& bay);
     /// Its line in `check`'s text, where that is not its name and words.
     CheckLine checkLine;
+    /// Its cell in the book's table of inputs.
+    BookCell book;
 };
 
 /// Every input, in the order a bay lists them: the window's, top to bottom.

@@ -1,4 +1,7 @@
 // A bay's opening sections: the basis it is computed on, the inputs and the loads.
+#include <optional>
+
+#include "input/bay_inputs.h"
 #include "report/book_sections.h"
 
 namespace deckplate::report {
@@ -146,33 +149,53 @@ Blocks BasisSection(const BookContext& book) {
     return blocks;
 }
 
-Blocks InputSection(const BookContext& book) {
+namespace {
+
+// The book's table of inputs, line by line: two inputs a line, or one across the line; a line of
+// the current basis' inputs only under it. Each cell is its row's heading and words for the book.
+struct BookInputLine {
+    BayField left;
+    std::optional<BayField> right = std::nullopt;
+};
+constexpr BookInputLine kBookInputLines[] = {
+    {BayField::Dead, BayField::Live},
+    {BayField::Thickness, BayField::Boundary},
+    {BayField::Span, BayField::Spacing},
+    {BayField::Stiffener},
+    {BayField::SafetyClass, BayField::DeadIncludesSelfWeight},
+    {BayField::Weld},
+};
+
+// An input's words in the table: the stiffener's as the book titles it, with a flat bar's sizes
+// (its thickness' symbol subscripted); any other input's as its row gives them for the book.
+doc::Runs CellWords(const input::InputRow& row, const BookContext& book) {
     const BayInput& bay = book.input.bay;
+    if (row.field != BayField::Stiffener)
+        return Line(row.book.words ? row.book.words(bay, book.check) : row.words(bay));
     doc::Runs stiffener = Line(StiffenerTitle(book));
     if (const auto* bar = std::get_if<FlatBar>(&bay.stiffener))
         AddTo(stiffener, Line("（高 h = ", Value(bar->height, "mm"), "，厚 t", Sub("w"), " = ",
                               Value(bar->thickness, "mm"), "）"));
-    const auto pair = [](std::string_view h1, std::string v1, std::string_view h2, std::string v2) {
-        return doc::Row{.cells = {HeadCell(Line(h1)), PlainCell(Line(v1)), HeadCell(Line(h2)),
-                                  PlainCell(Line(v2))}};
-    };
+    return stiffener;
+}
+
+// An input's heading and words, its words across `span` columns.
+void AddCells(doc::Row& line, BayField field, int span, const BookContext& book) {
+    const input::InputRow& row = input::RowOf(field);
+    line.cells.push_back(HeadCell(Line(row.book.heading)));
+    line.cells.push_back(PlainCell(CellWords(row, book), span));
+}
+
+}  // namespace
+
+Blocks InputSection(const BookContext& book) {
     doc::Table table{.columns = {20, 30, 20, 30}};
-    table.rows.push_back(pair("恒荷载标准值 D", Value(bay.dead, "kN/m²"), "活荷载标准值 P",
-                              Value(bay.live, "kN/m²")));
-    table.rows.push_back(pair("钢铺板厚度 t", Value(bay.thickness.mm, "mm"), "边界条件",
-                              bay.boundary.continuous ? "三跨及以上连续" : "四边简支"));
-    table.rows.push_back(
-        pair("加劲肋跨度 L", Value(bay.span, "mm"), "加劲肋间距 a", Value(bay.spacing, "mm")));
-    table.rows.push_back({.cells = {HeadCell(Line("加劲肋")), PlainCell(std::move(stiffener), 3)}});
-    if (const auto& weld = book.check.weld) {
-        table.rows.push_back(pair("结构安全等级", std::string(SafetyClassNameZh(bay.safetyClass)),
-                                  "钢铺板及加劲肋自重",
-                                  bay.deadIncludesSelfWeight ? "已包含在 D 中" : "另行计入"));
-        table.rows.push_back(
-            {.cells = {HeadCell(Line("焊缝")),
-                       PlainCell(Line(WeldDescriptionZh(*weld),
-                                      bay.weld.size ? "" : "（焊脚尺寸未给定，取构造最小值）"),
-                                 3)}});
+    for (const BookInputLine& line : kBookInputLines) {
+        if (input::RowOf(line.left).currentOnly && !book.CurrentBasis()) continue;
+        doc::Row row;
+        AddCells(row, line.left, line.right ? 1 : 3, book);
+        if (line.right) AddCells(row, *line.right, 1, book);
+        table.rows.push_back(std::move(row));
     }
     return {SectionHeading(book, "input", "2 输入"), {std::move(table)}};
 }

@@ -1,5 +1,6 @@
 #include "report/report_text.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,33 @@ std::string Cat(std::string_view label, std::string_view value) {
     std::string line(label);
     line += value;
     return line;
+}
+
+// The report's lines of the inputs, group by group: each its caption, then the input's text as
+// the window shows it.
+struct InputLine {
+    BayField field;
+    std::string_view caption;
+};
+constexpr InputLine kLoadLines[] = {{BayField::Dead, "平台恒荷载(Kn/m2)："},
+                                    {BayField::Live, "平台活荷载(Kn/m2)："}};
+constexpr InputLine kCurrentBasisLines[] = {{BayField::Steel, "钢材牌号："}};
+constexpr InputLine kMemberLines[] = {{BayField::Thickness, "钢铺板厚度(mm)："},
+                                      {BayField::Span, "加劲肋跨度(mm)："},
+                                      {BayField::Spacing, "加劲肋间距(mm)："}};
+constexpr InputLine kFlatBarLines[] = {{BayField::FlatBarHeight, "扁钢高(mm)："},
+                                       {BayField::FlatBarThickness, "扁钢厚(mm)："}};
+constexpr InputLine kAngleLines[] = {{BayField::Stiffener, "角钢规格："}};
+constexpr InputLine kPointLoadLines[] = {{BayField::PointLoad, "集中荷载(kN)："},
+                                         {BayField::PatchAcross, "作用面垂直加劲肋边长(mm)："},
+                                         {BayField::PatchAlong, "作用面沿加劲肋边长(mm)："}};
+
+void AddInputs(std::vector<std::string>& lines, const ReportSnapshot& w,
+               std::span<const InputLine> group) {
+    for (const InputLine& line : group) {
+        const auto text = w.inputs.find(line.field);
+        lines.push_back(Cat(line.caption, text != w.inputs.end() ? text->second : ""));
+    }
 }
 
 // Where the report prints each check's value and verdict: after the plate's moment, after the
@@ -78,44 +106,43 @@ void AddChecks(std::vector<std::string>& lines, const ReportSnapshot& w, ReportP
     }
 }
 
+// 输入信息: the loads, the deflection limits, and under the current basis the load combination
+// and the steel.
+void AddLoads(std::vector<std::string>& lines, const ReportSnapshot& w) {
+    lines.push_back("输入信息：");
+    AddInputs(lines, w, kLoadLines);
+    const DesignBasis basis = w.currentBasis ? DesignBasis::Current : DesignBasis::Legacy;
+    lines.push_back(Cat("钢铺板挠度限值(mm)： 1/", w.deflectionLimit));
+    lines.push_back(Cat("加劲肋挠度限值： 1/", PlainNumberText(StiffenerDeflectionLimit(basis))));
+    if (!w.loadCombination.empty()) lines.push_back(Cat("荷载组合：", w.loadCombination));
+    if (w.currentBasis) AddInputs(lines, w, kCurrentBasisLines);
+}
+
+// 构件信息: the plate and the stiffeners, the stiffener's kind, size and section.
+void AddMembers(std::vector<std::string>& lines, const ReportSnapshot& w) {
+    lines.push_back("构件信息：");
+    AddInputs(lines, w, kMemberLines);
+    if (w.flatBar) {
+        lines.push_back("加劲肋类型：扁钢");
+        AddInputs(lines, w, kFlatBarLines);
+        lines.push_back(Cat("扁钢面积(cm2)：A=", NumberText(w.AstiffenerE)) +
+                        Cat("        扁钢惯性矩(cm4)： Ix=", NumberText(w.IStiffenerE)));
+    } else {
+        lines.push_back("加劲肋类型：不等边角钢");
+        AddInputs(lines, w, kAngleLines);
+        lines.push_back(Cat("角钢面积(cm2)： A=", NumberText(w.Aangle1)) +
+                        Cat("        角钢惯性矩(cm4)： Ix=", NumberText(w.Iangle1)));
+        lines.push_back(Cat("角钢形心与短肢边距(cm)： y0=", NumberText(w.Yoangle1)));
+    }
+}
+
 }  // namespace
 
 std::string ReportText(const ReportSnapshot& w) {
-    std::vector<std::string> lines = {
-        "",
-        "",
-        "钢平台铺板及加劲肋计算 ",
-        "",
-        "",
-        "输入信息：",
-        Cat("平台恒荷载(Kn/m2)：", w.deadLoad),
-        Cat("平台活荷载(Kn/m2)：", w.liveLoad),
-        Cat("钢铺板挠度限值(mm)： 1/", w.deflectionLimit),
-        Cat("加劲肋挠度限值： 1/",
-            PlainNumberText(StiffenerDeflectionLimit(w.currentBasis ? DesignBasis::Current
-                                                                    : DesignBasis::Legacy))),
-    };
-    if (!w.loadCombination.empty()) lines.push_back(Cat("荷载组合：", w.loadCombination));
-    if (w.currentBasis) lines.push_back(Cat("钢材牌号：", w.steel));
-    lines.insert(lines.end(), {
-                                  "",
-                                  "构件信息：",
-                                  Cat("钢铺板厚度(mm)：", w.thickness),
-                                  Cat("加劲肋跨度(mm)：", w.span),
-                                  Cat("加劲肋间距(mm)：", w.spacing),
-                              });
-    if (w.flatBar) {
-        lines.insert(lines.end(),
-                     {"加劲肋类型：扁钢", Cat("扁钢高(mm)：", w.flatBarHeight),
-                      Cat("扁钢厚(mm)：", w.flatBarThickness),
-                      Cat("扁钢面积(cm2)：A=", NumberText(w.AstiffenerE)) +
-                          Cat("        扁钢惯性矩(cm4)： Ix=", NumberText(w.IStiffenerE))});
-    } else {
-        lines.insert(lines.end(), {"加劲肋类型：不等边角钢", Cat("角钢规格：", w.angle),
-                                   Cat("角钢面积(cm2)： A=", NumberText(w.Aangle1)) +
-                                       Cat("        角钢惯性矩(cm4)： Ix=", NumberText(w.Iangle1)),
-                                   Cat("角钢形心与短肢边距(cm)： y0=", NumberText(w.Yoangle1))});
-    }
+    std::vector<std::string> lines = {"", "", "钢平台铺板及加劲肋计算 ", "", ""};
+    AddLoads(lines, w);
+    lines.push_back("");
+    AddMembers(lines, w);
     lines.insert(lines.end(), {"", std::string(kRule), "边界条件："});
     // Verify computes a continuous plate whenever continuous is ticked, so continuous decides here
     // too.
@@ -140,14 +167,8 @@ std::string ReportText(const ReportSnapshot& w) {
     lines.push_back(Cat("加劲肋最大弯矩(Kn*M)： Mmax=", w.stiffenerMoment));
     AddChecks(lines, w, ReportPart::Stiffener);
     if (w.pointLoadShown) {
-        lines.insert(lines.end(), {
-                                      "",
-                                      std::string(kRule),
-                                      "集中荷载验算：",
-                                      Cat("集中荷载(kN)：", w.pointLoadForce),
-                                      Cat("作用面垂直加劲肋边长(mm)：", w.patchAcross),
-                                      Cat("作用面沿加劲肋边长(mm)：", w.patchAlong),
-                                  });
+        lines.insert(lines.end(), {"", std::string(kRule), "集中荷载验算："});
+        AddInputs(lines, w, kPointLoadLines);
         if (const auto& cut = w.patchCutTo)
             lines.push_back(PatchCutSentence(cut->across, cut->along));
         AddChecks(lines, w, ReportPart::PointLoad);

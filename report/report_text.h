@@ -7,9 +7,11 @@
 // layer replaces the file atomically and starts the viewer.
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "calc/bay_input.h"
 #include "calc/check_id.h"
 
 namespace deckplate::report {
@@ -28,14 +30,13 @@ struct ReportCheck {
 
 /// The window's texts and captions and its stored values, as UTF-8 texts and doubles.
 struct ReportSnapshot {
-    // Platform data as typed.
-    std::string deadLoad, liveLoad;
-    std::string deflectionLimit;  ///< the plate's, "150"
-    std::string thickness;        ///< the plate's, as the list or the typing left it: "4.5"
-    std::string span, spacing;    ///< of the stiffeners
-    bool flatBar = false;         ///< the stiffener kind chosen
-    std::string flatBarHeight, flatBarThickness;
-    std::string angle;                                 ///< the angle list's text
+    /// Each input's text as the window shows it, by the bay's field it holds: a box's as typed
+    /// (the plate's thickness as the list or the typing left it: "4.5"; a flat bar's height and
+    /// thickness and a patch's sides by their own fields), the angle's as picked (Stiffener), the
+    /// steel grade with its standard as the last Verify took it ("Q355（GB/T 1591-2018）").
+    std::map<BayField, std::string> inputs;
+    std::string deflectionLimit;                       ///< the plate's, "150"
+    bool flatBar = false;                              ///< the stiffener kind chosen
     bool simplySupported = false, continuous = false;  ///< the boundary ticks
     // Results as displayed.
     std::string compositeCentroid, compositeInertia;  ///< Yo (cm), Ix (cm⁴)
@@ -50,14 +51,12 @@ struct ReportSnapshot {
     /// ("1.3×恒+1.5×活（GB 55001-2021）"); empty under the legacy basis, whose report has no
     /// such line and stays as it always was.
     std::string loadCombination;
-    /// Under the current basis: the steel grade with its standard ("Q355（GB/T 1591-2018）"),
-    /// and the checks of the current basis; the legacy basis' report has none of them.
+    /// Under the current basis: the steel grade with its standard, and the checks of the current
+    /// basis; the legacy basis' report has none of them.
     bool currentBasis = false;
-    std::string steel;
     /// With 设置 → 集中荷载验算 on, the point load's lines follow all the others; off, the
     /// report stays as it always was.
     bool pointLoadShown = false;
-    std::string pointLoadForce, patchAcross, patchAlong;  ///< kN; mm, as typed
     /// When Verify cut the patch to the plate panel: the patch as it acted.
     std::optional<ActingPatch> patchCutTo;
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/checks.h"
+#include "input/bay_inputs.h"
 #include "report/book_numbers.h"
 #include "report/book_parts.h"
 #include "report/html_text.h"
@@ -278,6 +279,39 @@ TEST(CalculationBook, CurrentBasisSaysWhatTheChecksTook) {
             EXPECT_NE(html.find(text), std::string::npos) << text;
         for (const std::string& text : c.absent)
             EXPECT_EQ(html.find(text), std::string::npos) << text;
+    }
+}
+
+// The table of inputs shows every input whose row gives the book a heading, with the row's words
+// for the book; the inputs of the current basis only under it. A row given a heading but no place
+// in the book's layout fails here.
+TEST(CalculationBook, InputTableShowsEveryRowWithAHeading) {
+    const struct {
+        const char* name;
+        DesignBasis basis;
+    } cases[] = {{"current basis", DesignBasis::Current}, {"legacy basis", DesignBasis::Legacy}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BookInput input = Book(FlatBar{80, 8}, FlatBarBayWith([&](BayInput& b) {
+                                         b.basis = c.basis;
+                                         b.pointLoad = PointLoad{.force = 1.5};
+                                     }));
+        const BayInput& bay = input.bay;
+        const std::string html = CalculationBookHtml(input);
+        const std::size_t from = html.find("2 输入</h3>");
+        const std::string table = html.substr(from, html.find("3 荷载组合</h3>") - from);
+        const BayCheck check = CheckBay(bay);
+        for (const input::InputRow& row : input::BayInputs()) {
+            if (row.book.heading.empty()) continue;
+            const bool shown = !row.currentOnly || c.basis == DesignBasis::Current;
+            const std::string words = row.book.words ? row.book.words(bay, check) : row.words(bay);
+            EXPECT_EQ(table.find(Cat("<th>", row.book.heading, "</th>")) != std::string::npos,
+                      shown)
+                << row.key;
+            if (shown) {
+                EXPECT_NE(table.find(words), std::string::npos) << row.key;
+            }
+        }
     }
 }
 

@@ -23,15 +23,15 @@ ReportCheck& Of(ReportSnapshot& w, Check check) {
 // D = 1, P = 2, plate "6.0", span = spacing = 600, flat bar 60 × 6, four edges (α = .065).
 ReportSnapshot FlatBarFourEdges() {
     ReportSnapshot w;
-    w.deadLoad = "1";
-    w.liveLoad = "2";
+    w.inputs = {{BayField::Dead, "1"},
+                {BayField::Live, "2"},
+                {BayField::Thickness, "6.0"},
+                {BayField::Span, "600"},
+                {BayField::Spacing, "600"},
+                {BayField::FlatBarHeight, "60"},
+                {BayField::FlatBarThickness, "6"},
+                {BayField::Stiffener, ""}};
     w.deflectionLimit = "150";
-    w.thickness = "6.0";
-    w.span = "600";
-    w.spacing = "600";
-    w.flatBarHeight = "60";
-    w.flatBarThickness = "6";
-    w.angle = "";
     w.flatBar = true;
     w.simplySupported = true;
     w.compositeCentroid = " 1.12";
@@ -56,12 +56,9 @@ ReportSnapshot FlatBarFourEdges() {
 // D = 1.5, P = 3.5, plate "4.5", span 1800, spacing 600, L50x32x3, continuous.
 ReportSnapshot AngleContinuous() {
     ReportSnapshot w = FlatBarFourEdges();
-    w.deadLoad = "1.5";
-    w.liveLoad = "3.5";
-    w.thickness = "4.5";
-    w.span = "1800";
-    w.spacing = "600";
-    w.angle = "L50x32x3";
+    w.inputs = {{BayField::Dead, "1.5"},      {BayField::Live, "3.5"},
+                {BayField::Thickness, "4.5"}, {BayField::Span, "1800"},
+                {BayField::Spacing, "600"},   {BayField::Stiffener, "L50x32x3"}};
     w.flatBar = false;
     w.simplySupported = false;
     w.continuous = true;
@@ -101,10 +98,10 @@ ReportSnapshot FlatBarFourEdgesCurrent() {
 // strength, which the uniform check passes.
 ReportSnapshot LightDeckPointLoad() {
     ReportSnapshot w = FlatBarFourEdgesCurrent();
-    w.thickness = "4.0";
-    w.span = "2000";
-    w.spacing = "500";
-    w.angle = "L45x28x3";
+    w.inputs[BayField::Thickness] = "4.0";
+    w.inputs[BayField::Span] = "2000";
+    w.inputs[BayField::Spacing] = "500";
+    w.inputs[BayField::Stiffener] = "L45x28x3";
     w.flatBar = false;
     w.compositeCentroid = " 1.2";
     w.compositeInertia = " 20";
@@ -120,9 +117,9 @@ ReportSnapshot LightDeckPointLoad() {
     w.Alpha = 0.125;
     w.Beta = 0.1422;
     w.pointLoadShown = true;
-    w.pointLoadForce = "1.5";
-    w.patchAcross = "200";
-    w.patchAlong = "200";
+    w.inputs[BayField::PointLoad] = "1.5";
+    w.inputs[BayField::PatchAcross] = "200";
+    w.inputs[BayField::PatchAlong] = "200";
     Of(w, Check::PointLoadPlateDeflection).value = " 5.2";
     Of(w, Check::PointLoadPlateStrength).value = " 142.4";
     Of(w, Check::PointLoadStiffenerDeflection).value = " 8.6";
@@ -175,8 +172,8 @@ INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                                                         // The results stay the 200 × 200
                                                         // patch's: the row is about the line.
                                                         ReportSnapshot w = LightDeckPointLoad();
-                                                        w.patchAcross = "100000";
-                                                        w.patchAlong = "100000";
+                                                        w.inputs[BayField::PatchAcross] = "100000";
+                                                        w.inputs[BayField::PatchAlong] = "100000";
                                                         w.patchCutTo = {{500, 2000}};
                                                         return w;
                                                     },
@@ -209,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Reports, GoldenReportTest,
                                          GoldenCase{"character_outside_gbk",
                                                     [] {
                                                         ReportSnapshot w = FlatBarFourEdges();
-                                                        w.deadLoad =
+                                                        w.inputs[BayField::Dead] =
                                                             "1\xf0\x9f\x98\x80kN";  // "1😀kN"
                                                         return w;
                                                     },
