@@ -7,6 +7,12 @@
 #include "calc/number_text.h"
 
 namespace deckplate {
+namespace {
+
+// Q355's name before GB/T 1591-2018, still found on drawings and in schedules.
+constexpr std::string_view kFormerQ355 = "Q345";
+
+}  // namespace
 
 std::span<const SteelGradeValues> SteelGrades() { return kSteelGrades; }
 
@@ -22,26 +28,23 @@ std::optional<SteelGrade> FindGrade(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<SteelGrade> ReadGrade(std::string_view text, bool* wasQ345) {
+std::optional<SteelGrade> ReadGrade(std::string_view text) {
     std::string name;
     for (const char c : Trimmed(text))
         name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (name == "Q345") {
-        if (wasQ345) *wasQ345 = true;
-        return SteelGrade::Q355;
-    }
+    if (name == kFormerQ355) return SteelGrade::Q355;
     return FindGrade(name);
 }
 
-std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text, bool* wasQ345) {
+std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text) {
     std::string name;
     for (const char c : Trimmed(text))
         name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     constexpr std::size_t kGradeLength = 4;  // "Q355"
     if (name.size() < kGradeLength) return std::nullopt;
-    bool q345 = false;
-    const std::optional<SteelGrade> grade = ReadGrade(name.substr(0, kGradeLength), &q345);
+    const std::optional<SteelGrade> grade = ReadGrade(name.substr(0, kGradeLength));
     if (!grade) return std::nullopt;
+    const bool q345 = name.starts_with(kFormerQ355);
     const std::string suffix = name.substr(kGradeLength);
     // Q235: quality A to D (GB/T 700); the others: as rolled, N or M, then B to F (GB/T 1591).
     const bool gbt700 = *grade == SteelGrade::Q235;
@@ -52,11 +55,10 @@ std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text, bool
     if (rest.size() > 1 || (rest.size() == 1 && qualities.find(rest.front()) == std::string::npos))
         return std::nullopt;
     if (rest.empty() && suffix.size() == 1) return std::nullopt;  // "Q355N" lacks its quality
-    if (wasQ345 && q345) *wasQ345 = true;
     SteelMark mark;
     if (suffix.size() > rest.size()) mark.delivery = suffix.front();
     if (!rest.empty()) mark.quality = rest.front();
-    return SteelDesignation{*grade, mark};
+    return SteelDesignation{.grade = *grade, .mark = mark, .formerName = q345};
 }
 
 std::string SteelMark::Text() const {

@@ -23,9 +23,8 @@ std::string_view GradeName(SteelGrade grade);
 /// The grade of a name exactly as GradeName writes it.
 std::optional<SteelGrade> FindGrade(std::string_view name);
 /// The grade of a name as a user types it: without blanks around it and without regard to case
-/// ("q355 " is Q355). Q345, the grade's name before GB/T 1591-2018, is taken as Q355 and sets
-/// `wasQ345`.
-std::optional<SteelGrade> ReadGrade(std::string_view text, bool* wasQ345 = nullptr);
+/// ("q355 " is Q355). Q345, the grade's name before GB/T 1591-2018, is taken as Q355.
+std::optional<SteelGrade> ReadGrade(std::string_view text);
 
 /// A grade as drawings write it: the grade, and after it its delivery state (GB/T 1591-2018: N
 /// normalised, M thermo-mechanically rolled, none as rolled) and quality letter: Q235B, Q355C,
@@ -43,12 +42,13 @@ struct SteelMark {
 struct SteelDesignation {
     SteelGrade grade = SteelGrade::Q235;
     SteelMark mark{};
+    /// Given as Q345, the grade's name before GB/T 1591-2018, and read as Q355: worth a note.
+    bool formerName = false;
 };
 /// A designation as a user types it, in either case, blanks around it aside: the grade (Q345 is
-/// taken as Q355 and sets `wasQ345`), then for Q235 a quality letter A to D, for the grades of
-/// GB/T 1591 an optional N or M and a quality letter B to F. None for anything else.
-std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text,
-                                                     bool* wasQ345 = nullptr);
+/// taken as Q355, `formerName` saying so), then for Q235 a quality letter A to D, for the grades
+/// of GB/T 1591 an optional N or M and a quality letter B to F. None for anything else.
+std::optional<SteelDesignation> ReadSteelDesignation(std::string_view text);
 /// "Q355ND".
 std::string DesignationName(SteelGrade grade, const SteelMark& mark);
 

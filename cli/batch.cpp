@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/notice_lines.h"
 #include "cli/progress.h"
 #include "cli/run_files.h"
 #include "os/file_replacement.h"
@@ -118,6 +119,43 @@ int StatusOf(const schedule::Summary& summary, const BatchOptions& options, std:
     return kLimitExceeded;
 }
 
+// The run of a schedule whose settings are read: its header read, each row checked into the
+// results and the books, then the notes of the rows said. What the schedule's reading notices
+// goes to `notices`, its warnings said as soon as the header is read. Throws os::FileError,
+// schedule::BookError, report::BookFileError, schedule::ScheduleError.
+int CheckSchedule(const BatchOptions& options, const RunSettings& run, input::Notices& notices,
+                  std::ostream& out, std::ostream& err) {
+    schedule::RowReader rows(options.schedule, &notices);
+    SayNotices(err, notices.Take(input::Severity::Warning), options.schedule);
+    // A patch stands on the run's point load or on a row's own: without either it checks
+    // nothing, as check refuses it.
+    if (run.defaults.patch && !run.defaults.bay.pointLoad && !rows.Has(BayField::PointLoad)) {
+        err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
+               "schedule; without a point load the patch '"
+            << os::ShownText(*options.defaults.Text(input::RowOf(BayField::Patch).option))
+            << "' checks nothing\n";
+        return kBadArguments;
+    }
+    // The output is touched only now that the schedule has its columns, and a file there is
+    // replaced only once every row is written: a failed or killed run leaves it as it was.
+    std::optional<os::FileReplacement> outputFile;
+    if (!options.output.empty()) outputFile.emplace(os::PathFromUtf8(options.output));
+    std::ostream& results = outputFile ? outputFile->Stream() : out;
+    std::vector<report::ScheduleBookRow> bookRows;
+    const schedule::Summary summary = CheckRows(rows, run, options, results, bookRows);
+    SayNotices(err, notices.Take(), options.schedule);
+    // The book before the results: a book that cannot be written leaves the results file as it
+    // was, as any other failed run does.
+    if (!options.book.empty() && !WriteWholeBook(options, run, bookRows, err)) return kBadArguments;
+    if (outputFile) {
+        outputFile->Commit();  // a failed write (disk full) stopped the run: Commit says why
+    } else if (!results.flush()) {
+        err << "deckplate-cli: writing the results failed\n";
+        return kBadArguments;
+    }
+    return StatusOf(summary, options, err);
+}
+
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
@@ -131,52 +169,24 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         err << "deckplate-cli: no book was written: " << e.what() << "\n";
         return kBadArguments;
     }
+    input::Notices notices;
+    std::string failure;
     try {
-        schedule::RowReader rows(options.schedule, [&](const schedule::EncodingWarning& warning) {
-            err << "deckplate-cli: warning: the schedule '" << os::ShownWhole(options.schedule)
-                << "' " << schedule::EncodingWarningText(warning) << "\n";
-        });
-        // A patch stands on the run's point load or on a row's own: without either it checks
-        // nothing, as check refuses it.
-        if (run.defaults.patch && !run.defaults.bay.pointLoad && !rows.Has(BayField::PointLoad)) {
-            err << "deckplate-cli: --patch needs --point-load or a point_load column in the "
-                   "schedule; without a point load the patch '"
-                << os::ShownText(*options.defaults.Text(input::RowOf(BayField::Patch).option))
-                << "' checks nothing\n";
-            return kBadArguments;
-        }
-        // The output is touched only now that the schedule has its columns, and a file there
-        // is replaced only once every row is written: a failed or killed run leaves it as it was.
-        std::optional<os::FileReplacement> outputFile;
-        if (!options.output.empty()) outputFile.emplace(os::PathFromUtf8(options.output));
-        std::ostream& results = outputFile ? outputFile->Stream() : out;
-        std::vector<report::ScheduleBookRow> bookRows;
-        const schedule::Summary summary = CheckRows(rows, run, options, results, bookRows);
-        if (rows.ReadQ345()) NoteQ345(err);
-        // The book before the results: a book that cannot be written leaves the results file as
-        // it was, as any other failed run does.
-        if (!options.book.empty() && !WriteWholeBook(options, run, bookRows, err))
-            return kBadArguments;
-        if (outputFile) {
-            outputFile->Commit();  // a failed write (disk full) stopped the run: Commit says why
-        } else if (!results.flush()) {
-            err << "deckplate-cli: writing the results failed\n";
-            return kBadArguments;
-        }
-        return StatusOf(summary, options, err);
+        return CheckSchedule(options, run, notices, out, err);
     } catch (const os::FileError& e) {
-        err << "deckplate-cli: cannot write the results: " << os::ShownWhole(e.what()) << "\n";
-        return kBadArguments;
+        failure = "cannot write the results: " + os::ShownWhole(e.what());
     } catch (const schedule::BookError& e) {
-        err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
-        return kBadArguments;
+        failure = os::ShownWhole(e.what());
     } catch (const report::BookFileError& e) {
-        err << "deckplate-cli: no book was written: " << e.what() << "\n";
-        return kBadArguments;
+        failure = std::string("no book was written: ") + e.what();
     } catch (const schedule::ScheduleError& e) {
-        err << "deckplate-cli: " << os::ShownWhole(e.what()) << "\n";
-        return kBadArguments;
+        failure = os::ShownWhole(e.what());
     }
+    // A run that stopped leaves no results for its notes to speak of; a warning on the schedule's
+    // text may tell why it stopped.
+    SayNotices(err, notices.Take(input::Severity::Warning), options.schedule);
+    err << "deckplate-cli: " << failure << "\n";
+    return kBadArguments;
 }
 
 }  // namespace deckplate::cli

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
+#include "cli/notice_lines.h"
 #include "cli/unknown_arguments.h"
 #include "os/shown_text.h"
 
@@ -112,6 +113,9 @@ BayInput BayOptions::Read(const BaySource& source, BayUse use, std::ostream& err
     // file, and a file's box that is not a number is read only when no option stands for it.
     for (const InputRow& row : input::BayInputs())
         if (Takes(use, row) && !Given(row)) source.Read(row, bay);
+    // What the options notice is said once they are all read: an option that cannot be read
+    // stops the command with its own message.
+    input::Notices notices;
     for (const InputRow& row : input::BayInputs()) {
         if (!Takes(use, row)) continue;
         if (!Given(row)) {
@@ -125,11 +129,9 @@ BayInput BayOptions::Read(const BaySource& source, BayUse use, std::ostream& err
         if (use == BayUse::Run && row.field == BayField::Patch && !bay.pointLoad) continue;
         for (const InputOption* option : OptionsOf(row))
             if (const std::optional<std::string> text = Text(*option))
-                option->read(*text, {std::string(option->name), row.field}, bay);
+                option->read(*text, {std::string(option->name), row.field, &notices}, bay);
     }
-    if (const auto steel = Text(input::RowOf(BayField::Steel).option);
-        steel && input::NamesQ345(*steel))
-        NoteQ345(err);
+    SayNotices(err, notices.Take());
     input::KeepToTheBasis(bay, [&](BayField field) -> std::optional<input::GivenInput> {
         const InputRow& row = input::RowOf(field);
         if (!Given(row)) return std::nullopt;
@@ -152,10 +154,6 @@ BayInput BayOptions::Read(const BaySource& source, BayUse use, std::ostream& err
             err << "deckplate-cli: note: " << Named(caution.field).name << ": " << caution.english
                 << "\n";
     return bay;
-}
-
-void NoteQ345(std::ostream& err) {
-    err << "deckplate-cli: note: Q345 is the grade's name before GB/T 1591-2018; taken as Q355\n";
 }
 
 }  // namespace deckplate::cli

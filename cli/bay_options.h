@@ -43,8 +43,8 @@ class BayOptions {
     /// The bay: the defaults (the current basis, Q235, safety class 2, the self-weight added, a
     /// double-sided weld), then the bay file's values, then the options given; an input `use`
     /// requires that neither gives is missing, but for `givenElsewhere` (design's spacings).
-    /// Q345 for Q355 is noted on `err`. Throws input::ValueError naming the option or the
-    /// file's key.
+    /// What the options' reading notices (Q345 for Q355) is said on `err`. Throws input::ValueError
+    /// naming the option or the file's key.
     BayInput Read(const BaySource& source, BayUse use, std::ostream& err,
                   BayField givenElsewhere = BayField::Other) const;
 
@@ -60,8 +60,5 @@ class BayOptions {
 /// --live 2" would read "--live" as the dead load): say the value is missing instead. A negative
 /// number ("-1", "-80x-8") is a value.
 CLI::Option* NeedsValue(CLI::Option* option);
-
-/// The note a script's standard error gets when it gave the grade its older name.
-void NoteQ345(std::ostream& err);
 
 }  // namespace deckplate::cli

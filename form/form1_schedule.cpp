@@ -11,6 +11,7 @@
 #include "form/schedule_summary_dialog.h"
 #include "form/schedule_words.h"
 #include "form/task_progress.h"
+#include "input/value_words.h"
 #include "os/paths.h"
 #include "schedule/schedule_run.h"
 
@@ -82,11 +83,11 @@ void Form1::Schedule_Click() {
         platform_.ReportError("无法批量验算“" + name + "”：\n" +
                               ScheduleProblemWords(error.Problem()));
     };
-    const auto open = [&run](std::optional<schedule::RowReader>& rows) {
-        run.warnings.clear();
-        rows.emplace(run.schedule, [&run](const schedule::EncodingWarning& w) {
-            run.warnings.push_back(EncodingWarningWords(w));
-        });
+    input::Notices notices;  // the reading's of the schedule open
+    const auto open = [&run, &notices](std::optional<schedule::RowReader>& rows) {
+        rows.reset();
+        notices = {};
+        rows.emplace(run.schedule, &notices);
     };
     std::optional<schedule::RowReader> rows;
     try {
@@ -126,6 +127,10 @@ void Form1::Schedule_Click() {
         }
     }
     if (run.results.empty()) return;
+    // The summary warns of what may not read as the schedule means; a grade's former name is
+    // read as meant, and the window leaves it unsaid.
+    for (const input::Notice& notice : notices.Take(input::Severity::Warning))
+        run.warnings.push_back(input::NoticeWords(notice));
     ScheduleSummaryDialog dialog(platform_, std::move(run));
     platform_.RunDialog(dialog);
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "form/system_reason_words.h"
-#include "os/shown_text.h"
 
 namespace deckplate::form {
 
@@ -47,13 +46,6 @@ std::string ScheduleProblemWords(const schedule::ScheduleProblem& p) {
             return "表头有不止一个 " + columns + " 列（" + p.letters + "），请只保留一个。";
     }
     return {};
-}
-
-std::string EncodingWarningWords(const schedule::EncodingWarning& w) {
-    return "排表以 UTF-8 字节顺序标记开头，但第 " + std::to_string(w.line) + " 行不是 UTF-8" +
-           (w.asGbk ? "（按 GBK 读作：" + os::ShownText(*w.asGbk) + "）" : "") +
-           "；其中不是 UTF-8 的字符显示为 \xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 "
-           "GBK CSV。";
 }
 
 }  // namespace deckplate::form

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "calc/angle_catalogue.h"
@@ -138,13 +139,15 @@ constexpr Wording kWordings[] = {
 constexpr std::string_view kPlaceholders[] = {"name",  "value",    "least",    "most", "bound",
                                               "grade", "nearest1", "nearest2", "text"};
 
-constexpr bool OnlyPlaceholders(std::string_view words) {
+// Whether `words` put in nothing but `placeholders`, each closed.
+constexpr bool OnlyPlaceholders(std::string_view words,
+                                std::span<const std::string_view> placeholders) {
     for (std::size_t open = words.find('{'); open != std::string_view::npos;
          open = words.find('{', open + 1)) {
         const std::size_t close = words.find('}', open);
         if (close == std::string_view::npos ||
-            std::ranges::find(kPlaceholders, words.substr(open + 1, close - open - 1)) ==
-                std::end(kPlaceholders))
+            std::ranges::find(placeholders, words.substr(open + 1, close - open - 1)) ==
+                placeholders.end())
             return false;
     }
     return true;
@@ -161,10 +164,56 @@ constexpr bool EveryProblemWorded() {
             return false;
     }
     return std::ranges::all_of(kWordings, [](const Wording& w) {
-        return OnlyPlaceholders(w.english) && OnlyPlaceholders(w.chinese);
+        return OnlyPlaceholders(w.english, kPlaceholders) &&
+               OnlyPlaceholders(w.chinese, kPlaceholders);
     });
 }
 static_assert(EveryProblemWorded(), "every ValueFault needs a row that always holds, in both");
+
+// A notice's words, with {schedule} (the schedule as given; English only, since the window's
+// summary names the schedule above its notices), {line} and {gbk} (the line read as GBK) put in.
+// A line that does not read as GBK has the words without it.
+struct NoticeWording {
+    NoticeKind kind;
+    bool readsAsGbk;
+    std::string_view english;
+    std::string_view chinese;
+};
+
+constexpr NoticeWording kNoticeWordings[] = {
+    {NoticeKind::FormerGradeName, false,
+     "Q345 is the grade's name before GB/T 1591-2018; taken as Q355",
+     "Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算"},
+    {NoticeKind::NotUtf8AfterMark, true,
+     "the schedule '{schedule}' starts with a UTF-8 byte-order mark, but line {line} is not "
+     "UTF-8 (it reads as GBK: {gbk}); its characters that are not UTF-8 are shown as "
+     "\xef\xbf\xbd. Save the schedule again as UTF-8 CSV, or as GBK CSV without the mark",
+     "排表以 UTF-8 字节顺序标记开头，但第 {line} 行不是 UTF-8（按 GBK 读作：{gbk}）；其中不是 "
+     "UTF-8 的字符显示为 \xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 GBK CSV。"},
+    {NoticeKind::NotUtf8AfterMark, false,
+     "the schedule '{schedule}' starts with a UTF-8 byte-order mark, but line {line} is not "
+     "UTF-8; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
+     "again as UTF-8 CSV, or as GBK CSV without the mark",
+     "排表以 UTF-8 字节顺序标记开头，但第 {line} 行不是 UTF-8；其中不是 UTF-8 的字符显示为 "
+     "\xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 GBK CSV。"},
+};
+
+constexpr std::string_view kNoticePlaceholders[] = {"schedule", "line", "gbk"};
+
+// Every notice is said in both languages, with nothing put in that is not there to put.
+constexpr bool EveryNoticeWorded() {
+    for (const NoticeKind kind : {NoticeKind::FormerGradeName, NoticeKind::NotUtf8AfterMark}) {
+        if (std::ranges::find(kNoticeWordings, kind, &NoticeWording::kind) ==
+            std::end(kNoticeWordings))
+            return false;
+    }
+    return std::ranges::all_of(kNoticeWordings, [](const NoticeWording& w) {
+        return !w.english.empty() && !w.chinese.empty() &&
+               OnlyPlaceholders(w.english, kNoticePlaceholders) &&
+               OnlyPlaceholders(w.chinese, kNoticePlaceholders);
+    });
+}
+static_assert(EveryNoticeWorded(), "every NoticeKind needs its words, in both languages");
 
 // A designation's part as the English message names it: "column 'stiffener' (80x0) thickness".
 std::string PartName(const ValueProblem& p) {
@@ -248,6 +297,31 @@ std::string ValueProblemText(const ValueProblem& problem) {
 
 std::string ValueProblemWords(const ValueProblem& problem) {
     return Worded(problem, &Wording::chinese, CaptionName);
+}
+
+namespace {
+
+// The notice in the language whose words `language` picks, `schedule` put in as shown.
+std::string NoticeWorded(const Notice& notice, std::string_view NoticeWording::*language,
+                         std::string_view schedule) {
+    const NoticeWording& row = *std::ranges::find_if(kNoticeWordings, [&](const NoticeWording& w) {
+        return w.kind == notice.kind && (!w.readsAsGbk || notice.asGbk);
+    });
+    return Filled(row.*language, [&](std::string_view key) -> std::string {
+        if (key == "schedule") return os::ShownWhole(schedule);
+        if (key == "line") return std::to_string(notice.line);
+        return os::ShownText(notice.asGbk.value_or(""));  // {gbk}
+    });
+}
+
+}  // namespace
+
+std::string NoticeText(const Notice& notice, std::string_view schedule) {
+    return NoticeWorded(notice, &NoticeWording::english, schedule);
+}
+
+std::string NoticeWords(const Notice& notice) {
+    return NoticeWorded(notice, &NoticeWording::chinese, {});
 }
 
 std::string_view FieldName(BayField field) {

@@ -49,7 +49,9 @@ bool SameLetters(std::string_view a, std::string_view b) {
 }  // namespace
 
 ValueError::ValueError(ValueProblem problem)
-    : std::runtime_error(ValueProblemText(problem)), problem_(std::move(problem)) {}
+    : std::runtime_error(ValueProblemText(problem)), problem_(std::move(problem)) {
+    problem_.input.notices = nullptr;  // the reading's, which the problem outlives
+}
 
 ValueError::ValueError(const std::string& message)
     : std::runtime_error(message), problem_{.fault = ValueFault::Other, .text = message} {}
@@ -142,10 +144,11 @@ DesignBasis ParseBasis(std::string_view text, const Input& input) {
     Refuse(ValueFault::NotABasis, input, text);
 }
 
-SteelDesignation ParseSteel(std::string_view text, const Input& input, bool* wasQ345) {
-    const std::optional<SteelDesignation> steel =
-        ReadSteelDesignation(WithoutBlanks(text), wasQ345);
+SteelDesignation ParseSteel(std::string_view text, const Input& input) {
+    const std::optional<SteelDesignation> steel = ReadSteelDesignation(WithoutBlanks(text));
     if (!steel) Refuse(ValueFault::NotAGrade, input, text);
+    if (steel->formerName && input.notices)
+        input.notices->Add({.kind = NoticeKind::FormerGradeName});
     return *steel;
 }
 
@@ -162,12 +165,6 @@ std::optional<Value> Word(std::string_view text,
 }
 
 }  // namespace
-
-bool NamesQ345(std::string_view text) {
-    bool wasQ345 = false;
-    ReadSteelDesignation(WithoutBlanks(text), &wasQ345);
-    return wasQ345;
-}
 
 SafetyClass ParseSafetyClass(std::string_view text, const Input& input) {
     using enum SafetyClass;

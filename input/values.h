@@ -14,6 +14,7 @@
 #include "calc/design_basis.h"
 #include "calc/point_load.h"
 #include "calc/stiffener.h"
+#include "input/notices.h"
 
 namespace deckplate::input {
 
@@ -59,15 +60,16 @@ enum class ValueFault {
 
 /// An input as a message names it: on the command line an option ("--spacing") or a column
 /// ("column 'spacing'"), with the bay's field it holds. A name holding a file's path holds it as
-/// os::ShownWhole shows it.
+/// os::ShownWhole shows it. What its reading notices goes to `notices`, when given.
 struct Input {
     std::string name;
     BayField field = BayField::Other;
+    Notices* notices = nullptr;
 };
 
 struct ValueProblem {
     ValueFault fault = ValueFault::Other;
-    Input input{};
+    Input input{};        ///< without its notices: a problem outlives the reading
     std::string value{};  ///< the text given: the part's, for a part of a designation
     std::string whole{};  ///< a designation's whole text, when `value` is a part of it ("80x0")
     long long least = 0, most = 0;        ///< a count's range
@@ -118,13 +120,10 @@ Boundary ParseBoundary(std::string_view text, const Input& input);
 /// "legacy" or "current". Throws ValueError naming the option.
 DesignBasis ParseBasis(std::string_view text, const Input& input);
 
-/// A steel grade, read as ReadSteelDesignation reads it (Q345 sets `wasQ345`): the grade, as
-/// drawings write it too, with its delivery state and quality letter (Q235B, Q355ND). Throws
-/// ValueError naming the grades accepted.
-SteelDesignation ParseSteel(std::string_view text, const Input& input, bool* wasQ345 = nullptr);
-
-/// Whether a grade is given by its name before GB/T 1591-2018, Q345, which is read as Q355.
-bool NamesQ345(std::string_view text);
+/// A steel grade, read as ReadSteelDesignation reads it: the grade, as drawings write it too,
+/// with its delivery state and quality letter (Q235B, Q355ND). Q345, read as Q355, is noticed
+/// (NoticeKind::FormerGradeName). Throws ValueError naming the grades accepted.
+SteelDesignation ParseSteel(std::string_view text, const Input& input);
 
 /// A safety class: 1, 2 or 3 (一级, 二级, 三级). Throws ValueError.
 SafetyClass ParseSafetyClass(std::string_view text, const Input& input);

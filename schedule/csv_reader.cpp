@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <optional>
 #include <string_view>
 
 #include "os/encoding_guess.h"
@@ -82,15 +83,7 @@ std::string ScheduleProblemText(const ScheduleProblem& p) {
 ScheduleError::ScheduleError(ScheduleProblem problem)
     : std::runtime_error(ScheduleProblemText(problem)), problem_(std::move(problem)) {}
 
-std::string EncodingWarningText(const EncodingWarning& w) {
-    return "starts with a UTF-8 byte-order mark, but line " + std::to_string(w.line) +
-           " is not UTF-8" +
-           (w.asGbk ? " (it reads as GBK: " + os::ShownText(*w.asGbk) + ")" : "") +
-           "; its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule "
-           "again as UTF-8 CSV, or as GBK CSV without the mark";
-}
-
-CsvReader::CsvReader(std::FILE* file, Warning warn) : file_(file), warn_(std::move(warn)) {
+CsvReader::CsvReader(std::FILE* file, input::Notices* notices) : file_(file), notices_(notices) {
     csv_init(&parser_, 0);  // fails only when given no parser
 }
 
@@ -101,11 +94,14 @@ std::string CsvReader::ToUtf8(const char* text, std::size_t length) {
     if (encoding_ == ScheduleEncoding::Gbk) return os::DecodeGbk(std::string_view(text, length));
     // UTF-8 by its byte-order mark or by the deciding chunk; a stray byte is still not written.
     // A spreadsheet that puts the mark before GBK text deserves a word: its Chinese is lost.
-    if (markedUtf8_ && !warnedNotUtf8_ && warn_ && !os::IsUtf8(text, length, false)) {
-        warnedNotUtf8_ = true;
+    using input::NoticeKind;
+    if (markedUtf8_ && notices_ && !notices_->Has(NoticeKind::NotUtf8AfterMark) &&
+        !os::IsUtf8(text, length, false)) {
         const std::string gbk = os::DecodeGbk({text, length});
         const bool readsAsGbk = gbk.find("\xef\xbf\xbd") == std::string::npos;
-        warn_({Line(), readsAsGbk ? std::optional(gbk) : std::nullopt});
+        notices_->Add({.kind = NoticeKind::NotUtf8AfterMark,
+                       .line = Line(),
+                       .asGbk = readsAsGbk ? std::optional(gbk) : std::nullopt});
     }
     return os::ValidUtf8(text, length);
 }

@@ -8,13 +8,13 @@
 
 #include <cstdio>
 #include <deque>
-#include <functional>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "input/notices.h"
 
 namespace deckplate::schedule {
 
@@ -66,21 +66,11 @@ class ScheduleError : public std::runtime_error {
     ScheduleProblem problem_;
 };
 
-/// Text that may not read as the schedule means: a UTF-8 byte-order mark over a line that is not
-/// UTF-8, its characters then shown as U+FFFD.
-struct EncodingWarning {
-    long long line = 0;
-    std::optional<std::string> asGbk{};  ///< the line as GBK, when it reads as GBK
-};
-
-/// The warning as the command line says it, in English, after "the schedule '…' ".
-std::string EncodingWarningText(const EncodingWarning& warning);
-
 class CsvReader {
   public:
-    /// What may not read as the schedule means goes to `warn`, once.
-    using Warning = std::function<void(const EncodingWarning&)>;
-    explicit CsvReader(std::FILE* file, Warning warn = {});
+    /// What may not read as the schedule means goes to `notices` (NoticeKind::NotUtf8AfterMark,
+    /// once), when given.
+    explicit CsvReader(std::FILE* file, input::Notices* notices = nullptr);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
@@ -103,14 +93,13 @@ class CsvReader {
     long long Line() const { return recordsEnded_ + 1; }
 
     std::FILE* file_;
-    Warning warn_;
+    input::Notices* notices_;
     csv_parser parser_{};
     std::vector<std::string> current_;
     std::deque<std::vector<std::string>> ready_;
     ScheduleEncoding encoding_ = ScheduleEncoding::Unknown;
     std::string undecided_;    // from the first byte beyond ASCII, until the encoding is decided
     bool markedUtf8_ = false;  // by a byte-order mark
-    bool warnedNotUtf8_ = false;
     bool atStart_ = true;
     bool finished_ = false;
     long long bytesRead_ = 0;

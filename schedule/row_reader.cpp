@@ -83,8 +83,11 @@ char SeparatorFound(const std::vector<std::string>& header) {
 
 std::span<const ColumnRow> ScheduleColumns() { return Columns(); }
 
-RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
-    : path_(path), file_(os::PathFromUtf8(path)), stream_(nullptr, &std::fclose) {
+RowReader::RowReader(const std::string& path, input::Notices* notices)
+    : path_(path),
+      file_(os::PathFromUtf8(path)),
+      stream_(nullptr, &std::fclose),
+      notices_(notices) {
     // Named in UTF-8 on every system: on Windows a narrow name would be read in the ANSI code
     // page, and 平台排表.csv would not be found. A FIFO would keep the run waiting without end.
     try {
@@ -99,7 +102,7 @@ RowReader::RowReader(const std::string& path, const CsvReader::Warning& warn)
     std::fseek(stream_.get(), 0, SEEK_END);
     size_ = std::ftell(stream_.get());
     std::fseek(stream_.get(), 0, SEEK_SET);
-    reader_ = std::make_unique<CsvReader>(stream_.get(), warn);
+    reader_ = std::make_unique<CsvReader>(stream_.get(), notices);
     bool empty = false;
     try {
         empty = !reader_->Next(header_);
@@ -176,8 +179,10 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
     const std::string basis = Cell(cells, BayField::Basis);
     row.basis =
         basis.empty() ? defaults.bay.basis : input::ParseBasis(basis, InputOf(BayField::Basis));
-    // The run's bay, each input the row gives read over it in the table's order.
+    // The run's bay, each input the row gives read over it in the table's order. What the cells
+    // notice counts once they are all read: a row that cannot be read says so by its error.
     BayInput bay = defaults.bay;
+    input::Notices cellNotices;
     for (const input::InputRow& input : input::BayInputs()) {
         if (!Has(input.field)) continue;
         // A required cell: a row too short to reach the column has no value there.
@@ -186,14 +191,17 @@ BayInput RowReader::ReadBay(const std::vector<std::string>& cells, const RowDefa
         const std::string cell = Cell(cells, input.field);
         if (cell.empty() && !input.required) continue;
         const bool ownPointLoad = input.field == BayField::PointLoad && !bay.pointLoad;
-        input.read(cell, InputOf(input.field), bay);
+        Input given = InputOf(input.field);
+        given.notices = &cellNotices;
+        input.read(cell, given, bay);
         // The run's patch stands under the point load a row gives of its own.
         if (ownPointLoad && defaults.patch) {
             bay.pointLoad->across = defaults.patch->across;
             bay.pointLoad->along = defaults.patch->along;
         }
     }
-    if (input::NamesQ345(Cell(cells, BayField::Steel))) readQ345_ = true;
+    if (notices_)
+        for (input::Notice& notice : cellNotices.Take()) notices_->Add(std::move(notice));
     input::KeepToTheBasis(bay, [&](BayField field) -> std::optional<input::GivenInput> {
         std::string cell = Cell(cells, field);
         if (cell.empty()) return std::nullopt;

@@ -59,8 +59,10 @@ class RowReader {
   public:
     /// Opens the CSV file at `path` (UTF-8) and reads its header. Throws ScheduleError when it
     /// cannot be read, is a folder or no regular file, is empty, lacks a column or has one twice.
-    /// `warn` hears what may not read as the schedule means.
-    explicit RowReader(const std::string& path, const CsvReader::Warning& warn = {});
+    /// What its reading notices goes to `notices`, when given, each kind once: text that may not
+    /// read as the schedule means, and a row's grade given as Q345 (the grade's name before
+    /// GB/T 1591-2018), read as Q355, once the row's cells are all read.
+    explicit RowReader(const std::string& path, input::Notices* notices = nullptr);
     ~RowReader();
     RowReader(const RowReader&) = delete;
     RowReader& operator=(const RowReader&) = delete;
@@ -83,10 +85,6 @@ class RowReader {
     /// end. Throws ScheduleError when the schedule cannot be read on.
     bool Next(const RowDefaults& defaults, ScheduleRow& row);
 
-    /// Whether a row has given its grade as Q345, read as Q355 (the grade's name before
-    /// GB/T 1591-2018): worth a note once.
-    bool ReadQ345() const { return readQ345_; }
-
     /// For progress: the bytes read so far and the file's size.
     long long BytesRead() const { return reader_->BytesRead(); }
     long long Size() const { return size_; }
@@ -105,7 +103,7 @@ class RowReader {
     std::vector<std::string> header_;
     std::map<BayField, std::size_t> index_;  ///< each column's place in the header
     long long line_ = 1;
-    bool readQ345_ = false;
+    input::Notices* notices_;
 };
 
 }  // namespace deckplate::schedule

@@ -377,6 +377,61 @@ TEST(Batch, SpreadsheetEncodingsAndQuoting) {
     EXPECT_EQ(Column(reordered, 1, "Stiffener"), "80x8");
 }
 
+// What the reading notices is said on standard error once, for the line it concerns, warnings
+// before notes: a note for each of the options and the rows, none for a row whose cells cannot be
+// read, and a stopped run's warnings before its error.
+TEST(Batch, SaysEachNoticeOnce) {
+    const std::string mark = "\xef\xbb\xbf", gbkRow = "\xb6\xfe\xb2\xe3,1,2,6,2000,500,simple,80x8";
+    const std::string header = "name,dead,live,thickness,span,spacing,boundary,stiffener,steel\r\n";
+    const std::string q345 =
+        "deckplate-cli: note: Q345 is the grade's name before GB/T "
+        "1591-2018; taken as Q355\n";
+    const auto notUtf8 = [](int line) {
+        return "deckplate-cli: warning: the schedule 'S' starts with a UTF-8 byte-order mark, but "
+               "line " +
+               std::to_string(line) +
+               " is not UTF-8 (it reads as GBK: 二层); its characters that are not UTF-8 are "
+               "shown as \xef\xbf\xbd. Save the schedule again as UTF-8 CSV, or as GBK CSV "
+               "without the mark\n";
+    };
+    const struct {
+        const char* name;
+        std::string schedule;
+        const char* steel;  // --steel; none when empty
+        std::string err;
+    } cases[] = {
+        {"two rows given as Q345 are one note",
+         header + "A,1,2,6,2000,500,simple,80x8,Q345\r\nB,1,2,6,2000,500,simple,80x8,q345b\r\n", "",
+         q345},
+        {"a row whose later cell cannot be read has its error, not the note",
+         "name,dead,live,thickness,span,spacing,boundary,stiffener,steel,safety_class\r\n"
+         "A,1,2,6,2000,500,simple,80x8,Q345,9\r\nB,1,2,6,2000,500,simple,80x8,Q355,2\r\n",
+         "", ""},
+        {"the option's note and the rows' each said",
+         header + "A,1,2,6,2000,500,simple,80x8,Q345\r\n", "Q345", q345 + q345},
+        {"the first line not UTF-8 is named, once",
+         mark + header + "A,1,2,6,2000,500,simple,80x8,Q345\r\n" + gbkRow + ",Q235\r\n" + gbkRow +
+             ",Q235\r\n",
+         "", notUtf8(3) + q345},
+        {"a run that stops says its warning before its error",
+         mark + header + gbkRow + ",Q345\r\n\"C,1\r\n", "",
+         notUtf8(2) + "deckplate-cli: the schedule 'S' could not be read: a quote opened on line 3 "
+                      "is never closed\n"},
+    };
+    for (const auto& c : cases) {
+        BatchOptions options;
+        if (*c.steel) options.defaults.Give("--steel", c.steel);
+        BatchRun run = Batch(c.schedule, std::move(options));
+        // The schedule's path, a temporary file's, as S.
+        for (std::size_t at = run.err.find("the schedule '"); at != std::string::npos;
+             at = run.err.find("the schedule '", at + 1)) {
+            const std::size_t path = at + std::string("the schedule '").size();
+            run.err.replace(path, run.err.find('\'', path) - path, "S");
+        }
+        EXPECT_EQ(run.err, c.err) << c.name;
+    }
+}
+
 // A run that cannot complete leaves an earlier results file as it was, and nothing beside it.
 TEST(Batch, StopsOnUnusableFilesAndKeepsTheEarlierResults) {
     const struct {

@@ -87,5 +87,46 @@ TEST(ValueProblemWords, AnAngleNotInTheCatalogueNamesTheNearest) {
     }
 }
 
+// A notice in each language: the line it concerns, the line's GBK reading only when there is
+// one, shown and never read as words.
+TEST(NoticeWords, TheLineAndItsReadingChangeTheWords) {
+    const struct {
+        const char* name;
+        Notice notice;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {"a grade's former name",
+         {.kind = NoticeKind::FormerGradeName},
+         "Q345 is the grade's name before GB/T 1591-2018; taken as Q355",
+         "Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算"},
+        {"a line that reads as GBK",
+         {.kind = NoticeKind::NotUtf8AfterMark, .line = 3, .asGbk = "二层"},
+         "the schedule 'a.csv' starts with a UTF-8 byte-order mark, but line 3 is not UTF-8 (it "
+         "reads as GBK: 二层); its characters that are not UTF-8 are shown as \xef\xbf\xbd. Save "
+         "the schedule again as UTF-8 CSV, or as GBK CSV without the mark",
+         "排表以 UTF-8 字节顺序标记开头，但第 3 行不是 UTF-8（按 GBK 读作：二层）；其中不是 UTF-8 "
+         "的字符显示为 \xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 GBK CSV。"},
+        {"a line that does not",
+         {.kind = NoticeKind::NotUtf8AfterMark, .line = 12},
+         "the schedule 'a.csv' starts with a UTF-8 byte-order mark, but line 12 is not UTF-8; its "
+         "characters that are not UTF-8 are shown as \xef\xbf\xbd. Save the schedule again as "
+         "UTF-8 CSV, or as GBK CSV without the mark",
+         "排表以 UTF-8 字节顺序标记开头，但第 12 行不是 UTF-8；其中不是 UTF-8 的字符显示为 "
+         "\xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 GBK CSV。"},
+        {"a reading holding braces and an escape",
+         {.kind = NoticeKind::NotUtf8AfterMark, .line = 2, .asGbk = "{line}\x1b"},
+         "the schedule 'a.csv' starts with a UTF-8 byte-order mark, but line 2 is not UTF-8 (it "
+         "reads as GBK: {line}\\x1b); its characters that are not UTF-8 are shown as "
+         "\xef\xbf\xbd. Save the schedule again as UTF-8 CSV, or as GBK CSV without the mark",
+         "排表以 UTF-8 字节顺序标记开头，但第 2 行不是 UTF-8（按 GBK 读作：{line}\\x1b）；其中不是 "
+         "UTF-8 的字符显示为 \xef\xbf\xbd。请重新另存为 UTF-8 的 CSV，或不带标记的 GBK CSV。"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NoticeText(c.notice, "a.csv"), c.english) << c.name;
+        EXPECT_EQ(NoticeWords(c.notice), c.chinese) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace deckplate::input
