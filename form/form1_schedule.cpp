@@ -127,9 +127,9 @@ void Form1::Schedule_Click() {
         }
     }
     if (run.results.empty()) return;
-    // The summary warns of what may not read as the schedule means; a grade's former name is
-    // read as meant, and the window leaves it unsaid.
-    for (const input::Notice& notice : notices.Take(input::Severity::Warning))
+    // The summary says what may not read as the schedule means, then what was read as meant but
+    // is worth knowing (a grade's former name, read as today's), as the command line does.
+    for (const input::Notice& notice : notices.Take())
         run.warnings.push_back(input::NoticeWords(notice));
     ScheduleSummaryDialog dialog(platform_, std::move(run));
     platform_.RunDialog(dialog);

@@ -24,7 +24,7 @@ struct ScheduleRunRecord {
     schedule::RowDefaults defaults;
     project::ProjectInfo project;  ///< as the books' title blocks state it
     schedule::Summary summary;
-    std::vector<std::string> warnings;  ///< about the schedule's text, as its reading found
+    std::vector<std::string> warnings;  ///< its reading's warnings, then its notes
     /// Every row, for the books: its bay, or its error in the window's words; empty with
     /// `booksLost` when memory ran short.
     std::vector<report::ScheduleBookRow> rows;

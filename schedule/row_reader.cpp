@@ -11,17 +11,7 @@
 namespace deckplate::schedule {
 
 using input::Input;
-using input::Length;
-using input::Load;
 using input::ParseBasis;
-using input::ParseBoundary;
-using input::ParsePatch;
-using input::ParseSteel;
-using input::ParseStiffener;
-using input::PointLoadForce;
-using input::RequireGradeOfBasis;
-using input::RequirePartsInStrengthTable;
-using input::RequirePatchAtLeast;
 using input::ValueError;
 using input::ValueFault;
 namespace {
