@@ -183,7 +183,7 @@ struct NoticeWording {
 constexpr NoticeWording kNoticeWordings[] = {
     {NoticeKind::FormerGradeName, false,
      "Q345 is the grade's name before GB/T 1591-2018; taken as Q355",
-     "Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算"},
+     "Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算。"},
     {NoticeKind::NotUtf8AfterMark, true,
      "the schedule '{schedule}' starts with a UTF-8 byte-order mark, but line {line} is not "
      "UTF-8 (it reads as GBK: {gbk}); its characters that are not UTF-8 are shown as "

@@ -205,9 +205,15 @@ TEST_F(Form1ScheduleTest, SummaryWarnsOfTheFirstLineNotUtf8AndNotesQ345) {
     const std::string warning =
         "\n注意：排表以 UTF-8 字节顺序标记开头，但第 3 行不是 UTF-8（按 GBK "
         "读作：二层）；其中不是 UTF-8 的字符显示为 \xef\xbf\xbd。";
-    const std::string note = "\n注意：Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算";
-    ASSERT_NE(summary.find(warning + note), std::string::npos) << summary;
-    EXPECT_EQ(summary.find("注意", summary.find(note) + note.size()), std::string::npos) << summary;
+    const std::string note = "\n注意：Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算。";
+    const std::size_t warned = summary.find(warning);
+    ASSERT_NE(warned, std::string::npos) << summary;
+    // The note after the warning, and nothing said twice.
+    const std::size_t after = warned + warning.size();
+    const std::size_t noted = summary.find(note, after);
+    ASSERT_NE(noted, std::string::npos) << summary;
+    EXPECT_EQ(summary.substr(after, noted - after).find("注意"), std::string::npos) << summary;
+    EXPECT_EQ(summary.find("注意", noted + note.size()), std::string::npos) << summary;
 }
 
 // Nothing is written when the user cancels the run or the schedule cannot be read; the message

@@ -99,7 +99,7 @@ TEST(NoticeWords, TheLineAndItsReadingChangeTheWords) {
         {"a grade's former name",
          {.kind = NoticeKind::FormerGradeName},
          "Q345 is the grade's name before GB/T 1591-2018; taken as Q355",
-         "Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算"},
+         "Q345 是 GB/T 1591-2018 之前的牌号，按 Q355 计算。"},
         {"a line that reads as GBK",
          {.kind = NoticeKind::NotUtf8AfterMark, .line = 3, .asGbk = "二层"},
          "the schedule 'a.csv' starts with a UTF-8 byte-order mark, but line 3 is not UTF-8 (it "
