@@ -34,7 +34,7 @@ shoot() {  # SCALE SUFFIX
   k alt+f b
   find_window '打开排表' >/dev/null
   sleep 0.3
-  t "$work/平台排表.csv"; k Return
+  paste_text "$work/平台排表.csv"; k Return
   # The results file's dialog, titled as the program is: its proposed name is taken. Waited
   # for rather than slept on, so that a busy machine does not send the Return too soon.
   find_window '平台钢铺板计算' >/dev/null

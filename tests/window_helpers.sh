@@ -6,6 +6,11 @@
 #   fail REASON...                 prints "FAIL: REASON" and ends the script
 #   k KEY...                       presses the keys, 60 ms apart
 #   t TEXT                         types the text, 40 ms a character
+#   paste_text TEXT                puts the text on the clipboard and pastes it with Ctrl+V: for
+#                                  text beyond ASCII (a Chinese file name), which xdotool types by
+#                                  remapping a spare key for a moment, so that a program slowed
+#                                  by a busy machine may read the key after the map is back and
+#                                  lose the character
 #   find_window TITLE [ID...]      prints the first visible window whose whole title matches the
 #                                  extended regular expression TITLE and which is none of the IDs;
 #                                  waits up to 15 s, then says so on standard error and fails
@@ -47,6 +52,11 @@ fail() {
 # A user's pace: the window and Wine's menus keep up with it.
 k() { xdotool key --delay 60 "$@"; }
 t() { xdotool type --delay 40 "$1"; }
+paste_text() {
+  # xclip serves the text in the background until the display ends.
+  printf '%s' "$1" | xclip -selection clipboard 2>/dev/null
+  k ctrl+v
+}
 
 # A window of a program that ended may hand its number on to a new one: no number is excluded
 # for good, only those the caller names.

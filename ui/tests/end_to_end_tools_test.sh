@@ -54,17 +54,12 @@ k alt+f b
 open=$(find_window '打开排表') || fail "Alt+F B did not show the Open dialog"
 xdotool windowfocus --sync "$open"
 sleep 0.5
-t "$work/平台排表.csv"
-# Qt's file name box completes the path as it is typed; on a slow run (the sanitizers on a busy
-# machine) its list may still be open when Return comes, and that Return only closes the list: a
-# user presses it again, and once more when the machine is slower still.
+paste_text "$work/平台排表.csv"
+# Qt's file name box completes the path as it is given; on a slow run (the sanitizers) its list
+# may still be open when Return comes, and that Return only closes the list: a user presses it
+# again.
 sleep 0.5; k Return
-taken=false
-for _ in 1 2 3; do
-  gone '打开排表' && { taken=true; break; }
-  k Return
-done
-$taken || fail "the Open dialog did not take the schedule"
+gone '打开排表' || { k Return; gone '打开排表'; } || fail "the Open dialog did not take the schedule"
 sleep 1
 k Return                              # the proposed 平台排表_结果.csv, beside the schedule
 summary=$(find_window '批量验算') || fail "no summary after the run"
